@@ -1,0 +1,54 @@
+#include "app/CommandLine.h"
+
+#include "app/AppInfo.h"
+
+CommandLine CommandLine::Parse(const QStringList& arguments) {
+    CommandLine line;
+    if (arguments.isEmpty())
+        return line;
+    const QString& first = arguments.first();
+    if (first == "--help" || first == "-h") {
+        line.mode = Mode::Help;
+    } else if (first == "--version" || first == "-v") {
+        line.mode = Mode::Version;
+    } else if (first == "init") {
+        line.mode = Mode::Init;
+        line.directory = arguments.size() > 1 ? arguments[1] : QString(".");
+        if (arguments.size() > 2) {
+            line.mode = Mode::Invalid;
+            line.error = QString("Излишен аргумент: %1").arg(arguments[2]);
+        }
+    } else if (first.startsWith('-')) {
+        line.mode = Mode::Invalid;
+        line.error = QString("Непозната опция: %1").arg(first);
+    } else {
+        line.directory = first;
+        if (arguments.size() > 1) {
+            line.mode = Mode::Invalid;
+            line.error = QString("Излишен аргумент: %1").arg(arguments[1]);
+        }
+    }
+    return line;
+}
+
+bool CommandLine::MayHoldToolkitOptions(const QStringList& arguments) {
+    static const QStringList toolkitOptions = {"-platform", "-platformpluginpath", "-platformtheme", "-plugin",
+                                               "-qwindowgeometry", "-qwindowicon", "-qwindowtitle", "-style",
+                                               "-stylesheet", "-display", "-geometry", "-session", "-reverse",
+                                               "-widgetcount", "-nograb", "-dograb", "-sync"};
+    for (const QString& argument : arguments)
+        if (toolkitOptions.contains(argument.section('=', 0, 0)) || toolkitOptions.contains("-" + argument.section('=', 0, 0)))
+            return true;
+    return false;
+}
+
+QString CommandLine::Usage() {
+    return QString("TARVO %1 - склад, продажби и документи на малката фирма\n\n"
+                   "Употреба:\n"
+                   "  tarvo [ДИРЕКТОРИЯ]     стартира програмата с базата данни tarvo.db в ДИРЕКТОРИЯ\n"
+                   "                         (по подразбиране: последно избраната или текущата директория)\n"
+                   "  tarvo init [ДИРЕКТОРИЯ] създава нова празна база данни в ДИРЕКТОРИЯ (по подразбиране: .)\n"
+                   "  tarvo --help           показва този текст\n"
+                   "  tarvo --version        показва версията\n")
+        .arg(AppInfo::kVersion);
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What the program was asked to do on its command line.
+struct CommandLine {
+    enum class Mode { Window, Help, Version, Init, Invalid };
+    Mode mode = Mode::Window;
+    // The database directory: the argument of the window mode or of init.
+    QString directory;
+    QString error;
+
+    // The arguments after the program name, as the user typed them.
+    static CommandLine Parse(const QStringList& arguments);
+    // True when the arguments may hold options of the Qt toolkit itself
+    // (-platform, -style ...), which only the application object can take out.
+    static bool MayHoldToolkitOptions(const QStringList& arguments);
+    static QString Usage();
+};

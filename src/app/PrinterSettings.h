@@ -1,0 +1,14 @@
+#pragma once
+
+class LocalSettings;
+
+// The program's default printer settings, which every print job starts from.
+struct PrinterSettings {
+    enum class Orientation { Portrait, Landscape };
+    Orientation orientation = Orientation::Portrait;
+};
+
+// Called by each print routine before it prints: 0 asks for portrait, 1 for
+// landscape. Does nothing while AutoSetPrintOrientation is off, or when there
+// are no printer settings; other values change nothing.
+void SetPrintOrientation(int orientation, const LocalSettings& settings, PrinterSettings* printer);

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+// Every message box of the program goes through this interface, so that the
+// behaviour classes can be driven by tests with scripted answers.
+enum class MessageIcon { None, Information, Exclamation, Stop, Question };
+
+enum class Answer { Yes, No, Cancel };
+
+class Prompter {
+public:
+    virtual ~Prompter() = default;
+    // An OK box.
+    virtual void Message(const QString& text, MessageIcon icon = MessageIcon::None) = 0;
+    // A Yes/No box; returns Yes or No.
+    virtual Answer AskYesNo(const QString& text, MessageIcon icon = MessageIcon::Question) = 0;
+    // A Yes/No/Cancel box.
+    virtual Answer AskYesNoCancel(const QString& text, MessageIcon icon = MessageIcon::Question) = 0;
+};

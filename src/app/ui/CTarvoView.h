@@ -1,0 +1,22 @@
+#pragma once
+
+#include "app/StartView.h"
+
+#include <QWidget>
+
+class CTarvoDoc;
+class QLabel;
+
+// The start view that fills the main window while no form is open.
+class CTarvoView : public QWidget {
+    Q_OBJECT
+public:
+    CTarvoView(CTarvoDoc& doc, QWidget* parent = nullptr);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    StartView m_behaviour;
+    QLabel* m_version;
+};

@@ -1,0 +1,53 @@
+#include "app/ui/GuiPrompter.h"
+
+#include "app/AppInfo.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace {
+
+QMessageBox::Icon toQt(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MessageIcon::Stop:
+        return QMessageBox::Critical;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    case MessageIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButton show(const QString& text, MessageIcon icon, QMessageBox::StandardButtons buttons,
+                                 QMessageBox::StandardButton escape) {
+    QMessageBox box(toQt(icon), AppInfo::kWindowTitle, text, buttons, QApplication::activeWindow());
+    box.setEscapeButton(escape);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+} // namespace
+
+void GuiPrompter::Message(const QString& text, MessageIcon icon) {
+    show(text, icon, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+Answer GuiPrompter::AskYesNo(const QString& text, MessageIcon icon) {
+    return show(text, icon, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes ? Answer::Yes
+                                                                                                     : Answer::No;
+}
+
+Answer GuiPrompter::AskYesNoCancel(const QString& text, MessageIcon icon) {
+    switch (show(text, icon, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel)) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "app/Prompter.h"
+
+// Message boxes of the desktop, over the active window.
+class GuiPrompter : public Prompter {
+public:
+    void Message(const QString& text, MessageIcon icon) override;
+    Answer AskYesNo(const QString& text, MessageIcon icon) override;
+    Answer AskYesNoCancel(const QString& text, MessageIcon icon) override;
+};

@@ -1,0 +1,50 @@
+#include "app/ui/TarvoApplication.h"
+
+#include "app/AppInfo.h"
+#include "app/Clock.h"
+#include "app/CommandLine.h"
+#include "app/DatabaseLocation.h"
+#include "app/LocalSettings.h"
+#include "app/ProcessExit.h"
+#include "app/SingleInstance.h"
+#include "app/TarvoDoc.h"
+#include "app/ui/CMainFrame.h"
+#include "app/ui/GuiDirectoryChooser.h"
+#include "app/ui/GuiPrompter.h"
+#include "db/Sleeper.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace {
+void loadBulgarianTexts(QApplication& app, QTranslator& translator) {
+    QLocale::setDefault(QLocale(QLocale::Bulgarian, QLocale::Bulgaria));
+    if (translator.load(QLocale(QLocale::Bulgarian), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(&translator);
+}
+} // namespace
+
+int RunTarvoWindow(QApplication& app, const CommandLine& commandLine) {
+    QTranslator translator;
+    loadBulgarianTexts(app, translator);
+    QApplication::setApplicationName(AppInfo::kSettingsApplication);
+    QApplication::setOrganizationName(AppInfo::kSettingsOrganization);
+
+    GuiPrompter prompter;
+    SingleInstance instance;
+    if (!instance.Acquire(prompter))
+        return 0;
+
+    LocalSettings settings;
+    SystemProcessExit processExit;
+    ThreadSleeper sleeper;
+    GuiDirectoryChooser chooser;
+    CTarvoDoc doc(SessionServices{prompter, processExit, sleeper, settings, chooser},
+                  ResolveDatabaseDirectory(commandLine.directory, settings));
+
+    CMainFrame frame(doc);
+    frame.showMaximized();
+    return app.exec();
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "db/DbResult.h"
+#include "db/ResultTable.h"
+#include "db/SqlFormat.h"
+
+class ConnectionSource;
+class Prompter;
+class Sleeper;
+
+// How long a busy database is waited for: attempts and the pause after each
+// busy answer.
+struct RetryPolicy {
+    int attempts = 2500;
+    int pauseMs = 500;
+};
+
+// The access layer every form and service uses: each statement is sent with
+// the busy retry, and a failure is shown once through ReportDbError.
+class Database {
+public:
+    Database(ConnectionSource& source, Sleeper& sleeper, Prompter& prompter, RetryPolicy policy = {});
+
+    DbResult ExecWithRetry(const QByteArray& sql);
+    DbResult QueryWithRetry(const QByteArray& sql, ResultTable& table);
+
+    // The formatted forms; typed text goes in with %q (see SqlFormat).
+    template <typename... Args>
+    DbResult ExecPrintfWithRetry(const char* format, const Args&... args) {
+        return ExecFormatted(format, {SqlArg(args)...});
+    }
+    template <typename... Args>
+    DbResult QueryPrintfWithRetry(ResultTable& table, const char* format, const Args&... args) {
+        return QueryFormatted(table, format, {SqlArg(args)...});
+    }
+
+    // Shows the message for a failed statement and resets its code to 0.
+    void ReportDbError(DbResult& result);
+
+    // Sends a statement and reports its failure; true on success.
+    bool Exec(const QByteArray& sql);
+    template <typename... Args>
+    bool ExecPrintf(const char* format, const Args&... args) {
+        DbResult result = ExecFormatted(format, {SqlArg(args)...});
+        return Succeeded(result);
+    }
+
+    Prompter& GetPrompter() { return m_prompter; }
+
+private:
+    // Reports a failed result; true when it succeeded.
+    bool Succeeded(DbResult& result);
+    DbResult ExecFormatted(const char* format, std::initializer_list<SqlArg> args);
+    DbResult QueryFormatted(ResultTable& table, const char* format, std::initializer_list<SqlArg> args);
+    template <typename Attempt>
+    DbResult WithRetry(Attempt attempt);
+
+    ConnectionSource& m_source;
+    Sleeper& m_sleeper;
+    Prompter& m_prompter;
+    RetryPolicy m_policy;
+};

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QByteArray>
+
+// Result codes of the library that the program tells apart.
+namespace DbCode {
+inline constexpr int kOk = 0;
+inline constexpr int kError = 1;
+inline constexpr int kBusy = 5;
+inline constexpr int kCorrupt = 11;
+inline constexpr int kCantOpen = 14;
+inline constexpr int kMisuse = 21;
+// No connection could be had (the user declined or creation failed); the
+// library was not called and the user has already been told.
+inline constexpr int kNoDatabase = -1;
+} // namespace DbCode
+
+// The outcome of one statement: the library's result code and its error text
+// (null when the library gave none).
+struct DbResult {
+    int code = DbCode::kOk;
+    QByteArray error;
+
+    // A statement failed when the library left an error text or it stayed busy.
+    bool Failed() const { return !error.isNull() || code == DbCode::kBusy || code == DbCode::kNoDatabase; }
+    bool Ok() const { return !Failed(); }
+};

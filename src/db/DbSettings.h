@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QDateTime>
+#include <optional>
+
+class Clock;
+class Database;
+
+// Readers and writers of the database-wide settings (table `settings`), each
+// with the behaviour its key has when the row is absent, NULL or unreadable.
+class DbSettings {
+public:
+    DbSettings(Database& db, const Clock& clock) : m_db(db), m_clock(clock) {}
+
+    // 0 when absent, NULL or unreadable.
+    int SellsOnZero();
+    bool SetSellsOnZero(int value);
+
+    // Absent: 1, nothing stored. NULL: 1 is stored and returned. Error: 1.
+    int ArchiveAutoPrompt();
+    bool SetArchiveAutoPrompt(int value);
+
+    // Midnight of the stored day; absent or unreadable: now minus one day.
+    QDateTime ArchiveLastTime();
+    bool SetArchiveLastTime(const QDate& day);
+
+    // Absent or NULL: 0 is stored and returned.
+    int ReportOptimizer();
+    bool SetReportOptimizer(int value);
+
+    // Stored for the record; every reader works with two decimals.
+    bool StoreCostPricePrecision(int decimals);
+    bool StoreSellPricePrecision(int decimals);
+
+    // The raw value of a key: nothing when the row is absent; a NULL value is
+    // reported as present-but-null through isNull. False on a failed read,
+    // which has been reported.
+    bool Read(const char* key, std::optional<int>* value, bool* isNull);
+    bool Write(const char* key, int value);
+
+private:
+    Database& m_db;
+    const Clock& m_clock;
+};

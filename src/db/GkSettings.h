@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+class Database;
+
+// Readers of the warranty card settings (table `gk_settings`); a new file has
+// no rows there, so each reader falls back to its default.
+class GkSettings {
+public:
+    explicit GkSettings(Database& db) : m_db(db) {}
+
+    int GkTerm();          // 12 when absent
+    QString CondText();    // empty when absent
+    int CondPlacement();   // 0 when absent
+
+private:
+    // The stored text of a key, or a null string when absent, NULL or unreadable.
+    QString Read(const char* key);
+
+    Database& m_db;
+};

@@ -1,0 +1,50 @@
+#include "db/ResultTable.h"
+
+#include <cstdlib>
+
+const char* ResultTable::Cell(int row, int column) const {
+    if (row < 0 || row > m_rows || column < 0 || column >= m_columns)
+        return nullptr;
+    const auto& cell = m_cells[static_cast<size_t>(row) * static_cast<size_t>(m_columns) + static_cast<size_t>(column)];
+    return cell ? cell->c_str() : nullptr;
+}
+
+QString ResultTable::Text(int row, int column, const QString& whenNull) const {
+    const char* cell = Cell(row, column);
+    return cell ? QString::fromUtf8(cell) : whenNull;
+}
+
+int ResultTable::Int(int row, int column, int whenNull) const {
+    const char* cell = Cell(row, column);
+    return cell ? std::atoi(cell) : whenNull;
+}
+
+long long ResultTable::Int64(int row, int column, long long whenNull) const {
+    const char* cell = Cell(row, column);
+    return cell ? std::atoll(cell) : whenNull;
+}
+
+double ResultTable::Double(int row, int column, double whenNull) const {
+    const char* cell = Cell(row, column);
+    return cell ? std::strtod(cell, nullptr) : whenNull;
+}
+
+void ResultTable::Clear() {
+    m_rows = 0;
+    m_columns = 0;
+    m_cells.clear();
+}
+
+void ResultTable::SetColumnNames(std::vector<std::string> names) {
+    Clear();
+    m_columns = static_cast<int>(names.size());
+    for (auto& name : names)
+        m_cells.emplace_back(std::move(name));
+}
+
+void ResultTable::AddRow(std::vector<std::optional<std::string>> cells) {
+    cells.resize(static_cast<size_t>(m_columns));
+    for (auto& cell : cells)
+        m_cells.push_back(std::move(cell));
+    ++m_rows;
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+#include <string>
+#include <vector>
+
+// The rows of a query in the classic table layout: row 0 holds the column
+// names, data rows are counted from 1, and a NULL cell is a null pointer.
+class ResultTable {
+public:
+    int Rows() const { return m_rows; }
+    int Columns() const { return m_columns; }
+    bool Empty() const { return m_rows == 0; }
+
+    // Cell of row r (0 = names) and column k; nullptr for a NULL value or
+    // a position outside the table.
+    const char* Cell(int row, int column) const;
+    bool IsNull(int row, int column) const { return Cell(row, column) == nullptr; }
+
+    // Conversions of a data cell; a NULL cell gives the caller's default.
+    QString Text(int row, int column, const QString& whenNull = QString()) const;
+    int Int(int row, int column, int whenNull = 0) const;
+    long long Int64(int row, int column, long long whenNull = 0) const;
+    double Double(int row, int column, double whenNull = 0.0) const;
+
+    void Clear();
+    void SetColumnNames(std::vector<std::string> names);
+    void AddRow(std::vector<std::optional<std::string>> cells);
+
+private:
+    int m_rows = 0;
+    int m_columns = 0;
+    std::vector<std::optional<std::string>> m_cells;
+};

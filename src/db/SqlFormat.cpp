@@ -1,0 +1,108 @@
+#include "db/SqlFormat.h"
+
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+QByteArray quoteDoubled(const QByteArray& text) {
+    QByteArray out;
+    out.reserve(text.size() + 2);
+    for (char c : text) {
+        out.append(c);
+        if (c == '\'')
+            out.append('\'');
+    }
+    return out;
+}
+
+// printf of one numeric conversion, with the flags, width and precision of
+// the format and the length modifier the value needs.
+QByteArray printNumber(const std::string& spec, char conversion, const SqlArg& arg, bool* ok) {
+    char buffer[512];
+    int written = -1;
+    if (std::strchr("diuxXo", conversion)) {
+        const long long* value = arg.AsInteger();
+        if (!value) {
+            *ok = false;
+            return {};
+        }
+        const std::string full = spec + "ll" + conversion;
+        written = std::snprintf(buffer, sizeof buffer, full.c_str(), *value);
+    } else {
+        double value = 0;
+        if (const double* real = arg.AsReal())
+            value = *real;
+        else if (const long long* integer = arg.AsInteger())
+            value = static_cast<double>(*integer);
+        else {
+            *ok = false;
+            return {};
+        }
+        const std::string full = spec + conversion;
+        written = std::snprintf(buffer, sizeof buffer, full.c_str(), value);
+    }
+    if (written < 0 || written >= static_cast<int>(sizeof buffer)) {
+        *ok = false;
+        return {};
+    }
+    return QByteArray(buffer, written);
+}
+
+} // namespace
+
+std::optional<QByteArray> SqlFormat(const char* format, std::initializer_list<SqlArg> args) {
+    QByteArray out;
+    auto next = args.begin();
+    for (const char* p = format; *p; ++p) {
+        if (*p != '%') {
+            out.append(*p);
+            continue;
+        }
+        ++p;
+        if (*p == '%') {
+            out.append('%');
+            continue;
+        }
+        std::string spec = "%";
+        while (*p && std::strchr("-+ 0#", *p))
+            spec += *p++;
+        while (*p >= '0' && *p <= '9')
+            spec += *p++;
+        if (*p == '.') {
+            spec += *p++;
+            while (*p >= '0' && *p <= '9')
+                spec += *p++;
+        }
+        while (*p == 'l' || *p == 'h')
+            ++p;
+        const char conversion = *p;
+        if (!conversion || next == args.end())
+            return std::nullopt;
+        const SqlArg& arg = *next++;
+        if (conversion == 's' || conversion == 'q' || conversion == 'Q') {
+            const QByteArray* text = arg.AsText();
+            if (!text)
+                return std::nullopt;
+            if (conversion == 's')
+                out.append(*text);
+            else if (conversion == 'q')
+                out.append(quoteDoubled(*text));
+            else if (text->isNull())
+                out.append("NULL");
+            else
+                out.append('\'').append(quoteDoubled(*text)).append('\'');
+        } else if (std::strchr("diuxXofeEgG", conversion)) {
+            bool ok = true;
+            out.append(printNumber(spec, conversion, arg, &ok));
+            if (!ok)
+                return std::nullopt;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (next != args.end())
+        return std::nullopt;
+    return out;
+}

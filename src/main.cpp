@@ -1,0 +1,56 @@
+#include "app/AppInfo.h"
+#include "app/CommandLine.h"
+#include "app/ConsolePrompter.h"
+#include "app/InitCommand.h"
+#include "app/ui/TarvoApplication.h"
+#include "db/Sleeper.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <cstdio>
+
+namespace {
+QStringList argumentsOf(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+void print(FILE* stream, const QString& text) { std::fputs(text.toUtf8().constData(), stream); }
+} // namespace
+
+int main(int argc, char** argv) {
+    const QStringList arguments = argumentsOf(argc, argv);
+    const CommandLine early = CommandLine::Parse(arguments);
+    switch (early.mode) {
+    case CommandLine::Mode::Help:
+        print(stdout, CommandLine::Usage());
+        return 0;
+    case CommandLine::Mode::Version:
+        print(stdout, QString("TARVO %1\n").arg(AppInfo::kVersion));
+        return 0;
+    case CommandLine::Mode::Init: {
+        QCoreApplication app(argc, argv);
+        ConsolePrompter prompter;
+        ThreadSleeper sleeper;
+        return RunInitCommand(early.directory, prompter, sleeper);
+    }
+    case CommandLine::Mode::Invalid:
+        if (!CommandLine::MayHoldToolkitOptions(arguments)) {
+            print(stderr, early.error + "\n\n" + CommandLine::Usage());
+            return 2;
+        }
+        break;
+    case CommandLine::Mode::Window:
+        break;
+    }
+    // Qt takes its own options (-platform, -style ...) out of the arguments.
+    QApplication app(argc, argv);
+    const CommandLine line = CommandLine::Parse(QApplication::arguments().mid(1));
+    if (line.mode != CommandLine::Mode::Window) {
+        print(stderr, line.error + "\n\n" + CommandLine::Usage());
+        return 2;
+    }
+    return RunTarvoWindow(app, line);
+}

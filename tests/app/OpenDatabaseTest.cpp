@@ -1,0 +1,164 @@
+#include "app/StartView.h"
+#include "db/Connection.h"
+#include "db/DatabaseCreator.h"
+#include "support/DatabaseTest.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+class OpenDatabaseTest : public SessionTest {
+protected:
+    QString PathIn(const QString& directory) const { return QDir(directory).filePath("tarvo.db"); }
+    bool IsMissingFileQuestion(int box) const {
+        return prompter.Boxes()[box].kind == ScriptedPrompter::Kind::YesNoCancel &&
+               prompter.Boxes()[box].text.startsWith("Базата данни не може да бъде открита");
+    }
+    // A file whose version row says `version`.
+    void MakeFileOfVersion(const QString& path, const QByteArray& versionSql) {
+        Connection connection;
+        ASSERT_TRUE(connection.Open(path, true).Ok());
+        ASSERT_TRUE(Connection::ExecOnce(connection.Handle(), versionSql).Ok());
+    }
+};
+
+TEST_F(OpenDatabaseTest, NoAtTheMissingFileQuestionEndsWithStatusZeroAndNoFile) {
+    auto doc = MakeDoc(tempDir.path());
+    prompter.Expect(Answer::No);
+    EXPECT_EQ(doc->GetDatabase(), nullptr);
+    EXPECT_EQ(processExit.statuses, std::vector<int>{0});
+    ASSERT_EQ(prompter.Count(), 1);
+    EXPECT_TRUE(IsMissingFileQuestion(0));
+    EXPECT_EQ(prompter.Boxes()[0].icon, MessageIcon::Exclamation);
+    EXPECT_FALSE(QFileInfo::exists(PathIn(tempDir.path())));
+}
+
+TEST_F(OpenDatabaseTest, YesCreatesTheFileAndOpensIt) {
+    auto doc = MakeDoc(tempDir.path());
+    prompter.Expect(Answer::Yes);
+    sqlite3* handle = doc->GetDatabase();
+    ASSERT_NE(handle, nullptr);
+    EXPECT_TRUE(doc->IsOpen());
+    EXPECT_EQ(doc->GetDatabase(), handle); // opened once, then kept
+    EXPECT_EQ(prompter.Count(), 1);
+    EXPECT_TRUE(processExit.statuses.empty());
+    ResultTable table;
+    ASSERT_TRUE(doc->Db().QueryWithRetry("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table';", table).Ok());
+    EXPECT_EQ(table.Int(1, 0), 42);
+}
+
+TEST_F(OpenDatabaseTest, CancelChoosesAnotherDirectoryAndRemembersIt) {
+    const QString other = tempDir.filePath("друга");
+    ASSERT_TRUE(QDir().mkpath(other));
+    {
+        Connection creation;
+        ASSERT_TRUE(CreateDatabase(PathIn(other), creation, sleeper, prompter));
+    }
+    settings->SetDBPath("/start/here/");
+    auto doc = MakeDoc(tempDir.filePath("празна"));
+    prompter.Expect(Answer::Cancel);
+    chooser.answers.push_back(other);
+
+    ASSERT_NE(doc->GetDatabase(), nullptr);
+    EXPECT_EQ(doc->DatabasePath(), PathIn(other));
+    EXPECT_EQ(chooser.captions, QStringList{"Моля, изберете директория за БД:"});
+    EXPECT_EQ(chooser.starts, QStringList{"/start/here/"});
+    EXPECT_EQ(settings->DBPath(), other + "/");
+}
+
+TEST_F(OpenDatabaseTest, CancellingTheFolderChooserAsksAgain) {
+    auto doc = MakeDoc(tempDir.path());
+    prompter.Expect(Answer::Cancel);
+    prompter.Expect(Answer::No);
+    EXPECT_EQ(doc->GetDatabase(), nullptr);
+    EXPECT_EQ(prompter.Count(), 2);
+    EXPECT_TRUE(IsMissingFileQuestion(1));
+    EXPECT_EQ(processExit.statuses, std::vector<int>{0});
+    EXPECT_TRUE(settings->DBPath().isEmpty());
+}
+
+TEST_F(OpenDatabaseTest, ADirectoryNamedLikeTheFileCountsAsMissing) {
+    ASSERT_TRUE(QDir().mkpath(PathIn(tempDir.path())));
+    auto doc = MakeDoc(tempDir.path());
+    prompter.Expect(Answer::No);
+    EXPECT_EQ(doc->GetDatabase(), nullptr);
+    EXPECT_TRUE(IsMissingFileQuestion(0));
+}
+
+TEST_F(OpenDatabaseTest, VersionsOtherThanTheCurrentOneAreRefusedWithoutTouchingTheFile) {
+    struct Case {
+        QByteArray sql;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"CREATE TABLE settings (key_name, key_value); INSERT INTO settings VALUES('dbversion', '15');",
+         "Версията на тази база данни е несъвместима с версията на TARVO!"},
+        {"CREATE TABLE unrelated (x);", "Версията на тази база данни е несъвместима с версията на TARVO!"},
+        {"CREATE TABLE version (version); INSERT INTO version VALUES('8');", "формат 8"},
+        {"CREATE TABLE settings (key_name, key_value); INSERT INTO settings VALUES('dbversion', '12');",
+         "формат 12"},
+        {"CREATE TABLE version (version);", "формат 1"},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        const QString dir = tempDir.filePath(QString::number(++n));
+        ASSERT_TRUE(QDir().mkpath(dir));
+        MakeFileOfVersion(PathIn(dir), c.sql);
+        QFile file(PathIn(dir));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
+        file.close();
+
+        prompter.Clear();
+        processExit.statuses.clear();
+        auto doc = MakeDoc(dir);
+        EXPECT_EQ(doc->GetDatabase(), nullptr) << c.sql.constData();
+        EXPECT_FALSE(doc->IsOpen());
+        EXPECT_EQ(processExit.statuses, std::vector<int>{0});
+        ASSERT_FALSE(prompter.Texts().isEmpty());
+        EXPECT_TRUE(prompter.Texts().last().contains(c.message)) << prompter.Texts().last().toStdString();
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), before);
+        file.close();
+    }
+}
+
+TEST_F(OpenDatabaseTest, AFileThatIsNoDatabaseIsRefused) {
+    QFile file(PathIn(tempDir.path()));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("This is not a database file, just some text that someone saved here by mistake.\n");
+    file.close();
+    auto doc = MakeDoc(tempDir.path());
+    EXPECT_EQ(doc->GetDatabase(), nullptr);
+    EXPECT_EQ(processExit.statuses, std::vector<int>{0});
+    EXPECT_EQ(prompter.Texts(), (QStringList{"file is not a database",
+                                             "Версията на тази база данни е несъвместима с версията на TARVO!"}));
+}
+
+TEST_F(OpenDatabaseTest, StatementsWithoutAConnectionNeverReachTheLibrary) {
+    auto doc = MakeDoc(tempDir.path());
+    prompter.Expect(Answer::No);
+    DbResult result = doc->Db().ExecWithRetry("INSERT INTO units VALUES('кг');");
+    EXPECT_EQ(result.code, DbCode::kNoDatabase);
+    EXPECT_TRUE(result.Failed());
+    doc->Db().ReportDbError(result);
+    EXPECT_EQ(prompter.Count(), 1); // only the question; nothing more to say
+    EXPECT_TRUE(sleeper.pauses.empty());
+}
+
+TEST_F(OpenDatabaseTest, TheStartViewOpensTheDatabaseOnItsFirstDisplayOnly) {
+    auto doc = MakeDoc(tempDir.path());
+    StartView view(*doc);
+    EXPECT_EQ(StartView::VersionLabel(), "ВЕРСИЯ: 0.12.1-14");
+    EXPECT_EQ(StartView::WindowTitle(), "TARVO");
+    prompter.Expect(Answer::Yes);
+    view.Displayed();
+    EXPECT_TRUE(doc->IsOpen());
+    view.Displayed();
+    EXPECT_EQ(prompter.Count(), 1);
+    EXPECT_FALSE(doc->IsFirstDisplay());
+}
+
+} // namespace

@@ -1,0 +1,148 @@
+#include "db/Connection.h"
+#include "db/DbMessages.h"
+#include "db/OperationTimer.h"
+#include "support/DatabaseTest.h"
+
+namespace {
+
+class AccessLayerTest : public DatabaseTest {
+protected:
+    // Another connection that holds the write lock of the file.
+    std::unique_ptr<Connection> Lock() {
+        auto other = OpenSecondConnection();
+        EXPECT_TRUE(Connection::ExecOnce(other->Handle(), "BEGIN EXCLUSIVE;").Ok());
+        return other;
+    }
+};
+
+TEST_F(AccessLayerTest, BusyOnceThenFreeSucceedsAfterOnePauseWithoutMessage) {
+    auto other = Lock();
+    sleeper.onSleep = [&](int) { Connection::ExecOnce(other->Handle(), "COMMIT;"); };
+
+    DbResult result = Db().ExecWithRetry("INSERT INTO units VALUES('кг');");
+
+    EXPECT_TRUE(result.Ok());
+    EXPECT_EQ(sleeper.pauses, std::vector<int>{500});
+    EXPECT_EQ(prompter.Count(), 0);
+    EXPECT_EQ(Scalar("SELECT unit FROM units;"), "кг");
+}
+
+TEST_F(AccessLayerTest, BusyOnEveryAttemptGivesUpAfter2500TriesWithOneMessage) {
+    auto other = Lock();
+
+    DbResult result = Db().ExecWithRetry("INSERT INTO units VALUES('кг');");
+    ASSERT_TRUE(result.Failed());
+    EXPECT_EQ(result.code, DbCode::kBusy);
+    EXPECT_EQ(sleeper.pauses.size(), 2500u); // the last busy answer is paused for too
+    Db().ReportDbError(result);
+
+    EXPECT_EQ(prompter.Texts(), QStringList{DbMessages::kBusy});
+    EXPECT_EQ(result.code, DbCode::kOk);
+    EXPECT_TRUE(result.error.isNull());
+
+    // Reads wait the same way.
+    ResultTable table;
+    sleeper.pauses.clear();
+    EXPECT_EQ(Db().QueryWithRetry("SELECT * FROM units;", table).code, DbCode::kBusy);
+    EXPECT_EQ(sleeper.pauses.size(), 2500u);
+    EXPECT_TRUE(table.Empty());
+}
+
+TEST_F(AccessLayerTest, LibraryErrorsEndTheLoopAtOnceAndShowTheLibraryText) {
+    DbResult syntax = Db().ExecWithRetry("SELEC 1;");
+    EXPECT_TRUE(syntax.Failed());
+    EXPECT_TRUE(sleeper.pauses.empty());
+    Db().ReportDbError(syntax);
+
+    ASSERT_TRUE(Db().Exec("INSERT INTO units VALUES('бр.');"));
+    EXPECT_FALSE(Db().Exec("INSERT INTO units VALUES('бр.');")); // primary key
+
+    EXPECT_TRUE(sleeper.pauses.empty());
+    ASSERT_EQ(prompter.Count(), 2);
+    EXPECT_EQ(prompter.Texts()[0], "near \"SELEC\": syntax error");
+    EXPECT_TRUE(prompter.Texts()[1].contains("UNIQUE constraint failed"));
+    EXPECT_EQ(prompter.Boxes()[0].icon, MessageIcon::None);
+}
+
+TEST_F(AccessLayerTest, ReportDbErrorChoosesItsMessageByCode) {
+    DbResult ok;
+    Db().ReportDbError(ok);
+    EXPECT_EQ(prompter.Count(), 0);
+
+    DbResult corrupt{DbCode::kCorrupt, "database disk image is malformed"};
+    DbResult cantOpen{DbCode::kCantOpen, "unable to open database file"};
+    DbResult other{19, "constraint failed"};
+    DbResult noDatabase{DbCode::kNoDatabase, QByteArray()};
+    for (DbResult* result : {&corrupt, &cantOpen, &other, &noDatabase})
+        Db().ReportDbError(*result);
+
+    EXPECT_EQ(prompter.Texts(), (QStringList{DbMessages::kCorrupt, DbMessages::kCantOpen, "constraint failed"}));
+    EXPECT_EQ(corrupt.code, 0);
+    EXPECT_EQ(other.code, 0);
+}
+
+TEST_F(AccessLayerTest, QueryFillsTheClassicLayoutWithNullCells) {
+    ASSERT_TRUE(Db().Exec("INSERT INTO groups (id, name, parent_id) VALUES(1, 'Стоки', 0);"
+                          "INSERT INTO groups (id, name, parent_id) VALUES(2, NULL, 1);"));
+    ResultTable table;
+    ASSERT_TRUE(Db().QueryWithRetry("SELECT id, name, parent_id FROM groups ORDER BY id;", table).Ok());
+
+    ASSERT_EQ(table.Rows(), 2);
+    ASSERT_EQ(table.Columns(), 3);
+    EXPECT_STREQ(table.Cell(0, 1), "name");
+    EXPECT_STREQ(table.Cell(1, 1), "Стоки");
+    EXPECT_EQ(table.Cell(2, 1), nullptr);
+    EXPECT_EQ(table.Text(2, 1, "(няма)"), "(няма)");
+    EXPECT_EQ(table.Int(2, 2), 1);
+    EXPECT_EQ(table.Cell(3, 0), nullptr); // past the last row
+    EXPECT_EQ(table.Cell(1, 3), nullptr); // past the last column
+
+    ASSERT_TRUE(Db().QueryWithRetry("SELECT id FROM groups WHERE id > 5;", table).Ok());
+    EXPECT_TRUE(table.Empty());
+}
+
+TEST_F(AccessLayerTest, TypedTextNeverEndsItsQuotedLiteral) {
+    const QStringList names = {"O'Brien", "'); DROP TABLE units; --", "\"кавички\" и 'апострофи'", "100% -- '%'",
+                               "a''b", "\\'"};
+    for (const QString& name : names)
+        ASSERT_TRUE(Db().ExecPrintf("INSERT INTO partners (partner_name, partner_mol) VALUES('%q', %Q);", name, name))
+            << name.toStdString();
+
+    ResultTable table;
+    ASSERT_TRUE(Db().QueryPrintfWithRetry(table, "SELECT partner_name, partner_mol FROM partners WHERE "
+                                                 "partner_name = '%q';",
+                                          names[1])
+                    .Ok());
+    ASSERT_EQ(table.Rows(), 1);
+    EXPECT_EQ(table.Text(1, 0), names[1]);
+    EXPECT_EQ(table.Text(1, 1), names[1]);
+    EXPECT_EQ(Scalar("SELECT COUNT(*) FROM partners;"), QString::number(names.size()));
+    EXPECT_EQ(Scalar("SELECT COUNT(*) FROM sqlite_master WHERE name = 'units';"), "1");
+}
+
+TEST_F(AccessLayerTest, FormatAcceptsOnlyValuesThatMatchTheConversions) {
+    EXPECT_EQ(SqlFormat("'%.3f' '%.5f' '%.2f' '%d' '%.4d%.2d%.2d' 100%%", {1.5, 2.0, 0.005, -7, 2026, 3, 9}),
+              QByteArray("'1.500' '2.00000' '0.01' '-7' '20260309' 100%"));
+    EXPECT_EQ(SqlFormat("%Q %Q %s", {QString(), QString("it's"), "[stocks]"}), QByteArray("NULL 'it''s' [stocks]"));
+    EXPECT_FALSE(SqlFormat("'%d'", {"text"}));
+    EXPECT_FALSE(SqlFormat("'%q'", {3}));
+    EXPECT_FALSE(SqlFormat("'%d' '%d'", {1}));
+    EXPECT_FALSE(SqlFormat("'%d'", {1, 2}));
+
+    // A mismatch is a failure of the statement, never a half-formatted one.
+    EXPECT_FALSE(Db().ExecPrintf("INSERT INTO units VALUES('%q');", 5));
+    EXPECT_EQ(prompter.Count(), 1);
+    EXPECT_EQ(Scalar("SELECT COUNT(*) FROM units;"), "0");
+}
+
+TEST(OperationTimer, MeasuresSecondsForTheStatusBar) {
+    FixedClock clock;
+    OperationTimer timer(clock);
+    clock.elapsedMs = 1000;
+    timer.Start();
+    clock.elapsedMs = 3346;
+    EXPECT_DOUBLE_EQ(timer.Stop(), 2.346);
+    EXPECT_EQ(timer.StatusText(), "2.35 сек.");
+}
+
+} // namespace

@@ -1,0 +1,119 @@
+#include "db/Connection.h"
+#include "db/DbMessages.h"
+#include "db/WriteTransaction.h"
+#include "support/DatabaseTest.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+
+namespace {
+
+using TransactionTest = DatabaseTest;
+
+TEST_F(TransactionTest, AFailingSecondStatementLeavesNoneApplied) {
+    {
+        WriteTransaction transaction(Db());
+        ASSERT_TRUE(transaction.Begin());
+        ASSERT_TRUE(transaction.Exec("INSERT INTO units VALUES('кг');"));
+        EXPECT_FALSE(transaction.Exec("INSERT INTO no_such_table VALUES(1);"));
+        EXPECT_FALSE(transaction.Exec("INSERT INTO units VALUES('м');")); // the body has stopped
+        EXPECT_FALSE(transaction.Commit());
+    }
+    EXPECT_EQ(prompter.Texts(), QStringList{"no such table: no_such_table"});
+    EXPECT_EQ(Scalar("SELECT COUNT(*) FROM units;"), "0");
+}
+
+TEST_F(TransactionTest, CommittedWorkStaysAndAbandonedWorkIsRolledBack) {
+    {
+        WriteTransaction transaction(Db());
+        ASSERT_TRUE(transaction.Begin());
+        ASSERT_TRUE(transaction.ExecPrintf("INSERT INTO units VALUES('%q');", "кг"));
+        ASSERT_TRUE(transaction.Commit());
+    }
+    {
+        WriteTransaction abandoned(Db());
+        ASSERT_TRUE(abandoned.Begin());
+        ASSERT_TRUE(abandoned.Exec("INSERT INTO units VALUES('м');"));
+    }
+    EXPECT_EQ(Scalar("SELECT group_concat(unit) FROM units;"), "кг");
+    EXPECT_EQ(prompter.Count(), 0);
+}
+
+TEST_F(TransactionTest, AWriterThatCannotGetTheLockWritesNothing) {
+    auto other = OpenSecondConnection();
+    ASSERT_TRUE(Connection::ExecOnce(other->Handle(), "BEGIN IMMEDIATE;").Ok());
+
+    WriteTransaction transaction(Db());
+    EXPECT_FALSE(transaction.Begin());
+    EXPECT_FALSE(transaction.Exec("INSERT INTO units VALUES('кг');"));
+    EXPECT_EQ(prompter.Texts(), QStringList{DbMessages::kBusy});
+
+    ASSERT_TRUE(Connection::ExecOnce(other->Handle(), "COMMIT;").Ok());
+    EXPECT_EQ(Scalar("SELECT COUNT(*) FROM units;"), "0");
+}
+
+TEST_F(TransactionTest, ACommitWaitsForReadersInsteadOfLosingTheWork) {
+    auto reader = OpenSecondConnection();
+    ASSERT_TRUE(Connection::ExecOnce(reader->Handle(), "BEGIN; SELECT COUNT(*) FROM units;").Ok());
+    sleeper.onSleep = [&](int) { Connection::ExecOnce(reader->Handle(), "COMMIT;"); };
+
+    WriteTransaction transaction(Db());
+    ASSERT_TRUE(transaction.Begin());
+    ASSERT_TRUE(transaction.Exec("INSERT INTO units VALUES('кг');"));
+    EXPECT_TRUE(transaction.Commit());
+
+    EXPECT_EQ(sleeper.pauses.size(), 1u);
+    EXPECT_EQ(Scalar("SELECT COUNT(*) FROM units;"), "1");
+}
+
+// Two real processes on one file.
+class TwoProcessTest : public DatabaseTest {
+protected:
+    static QProcess* Start(QProcess& process, const QStringList& arguments) {
+        process.start(TARVO_TEST_CHILD, arguments);
+        EXPECT_TRUE(process.waitForStarted());
+        return &process;
+    }
+    static void Finish(QProcess& process, int expectedStatus) {
+        ASSERT_TRUE(process.waitForFinished(120000));
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(process.exitCode(), expectedStatus) << process.readAllStandardError().toStdString();
+    }
+    QString DbPath() const { return tempDir.filePath("tarvo.db"); }
+};
+
+TEST_F(TwoProcessTest, TwoWritersThatReadFirstNeverDeadlockAndLoseNothing) {
+    doc.reset(); // this process keeps no connection open
+    QProcess first, second;
+    QElapsedTimer timer;
+    timer.start();
+    Start(first, {"writer", DbPath(), "първи", "150"});
+    Start(second, {"writer", DbPath(), "втори", "150"});
+    Finish(first, 0);
+    Finish(second, 0);
+
+    EXPECT_EQ(Scalar("SELECT COUNT(*) FROM units;"), "300");
+    EXPECT_EQ(Scalar("SELECT COUNT(*) FROM groups;"), "300");
+    EXPECT_EQ(Scalar("SELECT COUNT(*) FROM units WHERE unit LIKE 'втори %';"), "150");
+    EXPECT_LT(timer.elapsed(), 60000);
+}
+
+TEST_F(TwoProcessTest, AWriterThatGivesUpLeavesNothingHalfWritten) {
+    doc.reset();
+    QProcess holder, impatient;
+    Start(holder, {"hold-write", DbPath()});
+    ASSERT_TRUE(holder.waitForReadyRead(10000));
+    ASSERT_EQ(holder.readLine().trimmed(), "holding");
+
+    Start(impatient, {"impatient-writer", DbPath(), "нетърпелив", "1"});
+    Finish(impatient, 4);
+    EXPECT_TRUE(QString::fromUtf8(impatient.readAllStandardError()).contains(DbMessages::kBusy));
+
+    holder.write("go\n");
+    holder.closeWriteChannel();
+    Finish(holder, 0);
+    EXPECT_EQ(Scalar("SELECT group_concat(unit) FROM units;"), "holder");
+    EXPECT_EQ(Scalar("SELECT COUNT(*) FROM groups;"), "0");
+}
+
+} // namespace

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "app/LocalSettings.h"
+#include "app/TarvoDoc.h"
+#include "support/Fakes.h"
+#include "support/ScriptedPrompter.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+// Each test gets its own directory with a freshly created tarvo.db, opened
+// through the session as the program opens it, a scripted prompter, a fixed
+// clock, a throw-away settings file and a sleeper that does not sleep.
+class DatabaseTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+
+    QString Dir() const { return tempDir.path(); }
+    Database& Db() { return doc->Db(); }
+    // A second, independent connection to the same file.
+    std::unique_ptr<Connection> OpenSecondConnection();
+    // The single value of a query run without the access layer.
+    QString Scalar(const QByteArray& sql);
+
+    QTemporaryDir tempDir;
+    ScriptedPrompter prompter;
+    FakeSleeper sleeper;
+    FixedClock clock;
+    RecordingExit processExit;
+    ScriptedChooser chooser;
+    std::unique_ptr<LocalSettings> settings;
+    std::unique_ptr<CTarvoDoc> doc;
+};
+
+// The same services without a database: for the tests of opening and creating.
+class SessionTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    std::unique_ptr<CTarvoDoc> MakeDoc(const QString& directory);
+
+    QTemporaryDir tempDir;
+    ScriptedPrompter prompter;
+    FakeSleeper sleeper;
+    RecordingExit processExit;
+    ScriptedChooser chooser;
+    std::unique_ptr<LocalSettings> settings;
+};

@@ -1,0 +1,34 @@
+#include "support/ScriptedPrompter.h"
+
+#include <gtest/gtest.h>
+
+void ScriptedPrompter::Message(const QString& text, MessageIcon icon) {
+    m_shown.push_back({Kind::Message, text, icon});
+}
+
+Answer ScriptedPrompter::AskYesNo(const QString& text, MessageIcon icon) {
+    m_shown.push_back({Kind::YesNo, text, icon});
+    return Next(Answer::No);
+}
+
+Answer ScriptedPrompter::AskYesNoCancel(const QString& text, MessageIcon icon) {
+    m_shown.push_back({Kind::YesNoCancel, text, icon});
+    return Next(Answer::No);
+}
+
+Answer ScriptedPrompter::Next(Answer fallback) {
+    if (m_answers.empty()) {
+        ADD_FAILURE() << "unexpected question: " << m_shown.back().text.toStdString();
+        return fallback;
+    }
+    const Answer answer = m_answers.front();
+    m_answers.pop_front();
+    return answer;
+}
+
+QStringList ScriptedPrompter::Texts() const {
+    QStringList texts;
+    for (const auto& box : m_shown)
+        texts << box.text;
+    return texts;
+}

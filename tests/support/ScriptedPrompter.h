@@ -1,0 +1,37 @@
+#pragma once
+
+#include "app/Prompter.h"
+
+#include <QStringList>
+#include <deque>
+#include <vector>
+
+// A prompter that records every box and answers questions from a queue. A
+// question nobody expected fails the test and is answered No.
+class ScriptedPrompter : public Prompter {
+public:
+    enum class Kind { Message, YesNo, YesNoCancel };
+    struct Shown {
+        Kind kind;
+        QString text;
+        MessageIcon icon;
+    };
+
+    void Expect(Answer answer) { m_answers.push_back(answer); }
+
+    void Message(const QString& text, MessageIcon icon) override;
+    Answer AskYesNo(const QString& text, MessageIcon icon) override;
+    Answer AskYesNoCancel(const QString& text, MessageIcon icon) override;
+
+    const std::vector<Shown>& Boxes() const { return m_shown; }
+    QStringList Texts() const;
+    int Count() const { return static_cast<int>(m_shown.size()); }
+    void Clear() { m_shown.clear(); }
+    bool AllAnswersUsed() const { return m_answers.empty(); }
+
+private:
+    Answer Next(Answer fallback);
+
+    std::deque<Answer> m_answers;
+    std::vector<Shown> m_shown;
+};
