@@ -1,6 +1,5 @@
 #include "db/DbSettings.h"
 
-#include "app/Clock.h"
 #include "db/Database.h"
 
 bool DbSettings::Read(const char* key, std::optional<int>* value, bool* isNull) {
@@ -47,10 +46,10 @@ int DbSettings::ArchiveAutoPrompt() {
 
 bool DbSettings::SetArchiveAutoPrompt(int value) { return Write("archive_auto_prompt", value); }
 
-QDateTime DbSettings::ArchiveLastTime() {
+QDateTime DbSettings::ArchiveLastTime(const QDateTime& now) {
     std::optional<int> value;
     bool isNull = false;
-    const QDateTime dayAgo = m_clock.Now().addDays(-1);
+    const QDateTime dayAgo = now.addDays(-1);
     if (!Read("archive_last_time", &value, &isNull) || !value)
         return dayAgo;
     // The stored YYYYMMDD, read back through its decimal text.

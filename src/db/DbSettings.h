@@ -3,14 +3,13 @@
 #include <QDateTime>
 #include <optional>
 
-class Clock;
 class Database;
 
 // Readers and writers of the database-wide settings (table `settings`), each
 // with the behaviour its key has when the row is absent, NULL or unreadable.
 class DbSettings {
 public:
-    DbSettings(Database& db, const Clock& clock) : m_db(db), m_clock(clock) {}
+    explicit DbSettings(Database& db) : m_db(db) {}
 
     // 0 when absent, NULL or unreadable.
     int SellsOnZero();
@@ -21,7 +20,7 @@ public:
     bool SetArchiveAutoPrompt(int value);
 
     // Midnight of the stored day; absent or unreadable: now minus one day.
-    QDateTime ArchiveLastTime();
+    QDateTime ArchiveLastTime(const QDateTime& now);
     bool SetArchiveLastTime(const QDate& day);
 
     // Absent or NULL: 0 is stored and returned.
@@ -40,5 +39,4 @@ public:
 
 private:
     Database& m_db;
-    const Clock& m_clock;
 };

@@ -6,7 +6,7 @@ namespace {
 
 class DbSettingsTest : public DatabaseTest {
 protected:
-    DbSettings Settings() { return DbSettings(Db(), clock); }
+    DbSettings Settings() { return DbSettings(Db()); }
     QString Stored(const char* key) {
         return Scalar(QByteArray("SELECT COALESCE(key_value, 'NULL') FROM settings WHERE key_name = '") + key + "';");
     }
@@ -19,7 +19,7 @@ TEST_F(DbSettingsTest, AFreshFileReadsItsDefaults) {
     EXPECT_EQ(Stored("archive_auto_prompt"), ""); // absent: not stored
     EXPECT_EQ(db.ReportOptimizer(), 0);
     EXPECT_EQ(Stored("report_optimizer"), "0"); // stored by the first read
-    EXPECT_EQ(db.ArchiveLastTime(), clock.now.addDays(-1));
+    EXPECT_EQ(db.ArchiveLastTime(clock.now), clock.now.addDays(-1));
 
     GkSettings gk(Db());
     EXPECT_EQ(gk.GkTerm(), 12);
@@ -41,7 +41,7 @@ TEST_F(DbSettingsTest, ValuesRoundTripInTheStoredForm) {
     EXPECT_EQ(db.ArchiveAutoPrompt(), 0);
     EXPECT_EQ(db.ReportOptimizer(), 1);
     EXPECT_EQ(Stored("archive_last_time"), "20260309");
-    EXPECT_EQ(db.ArchiveLastTime(), QDateTime(QDate(2026, 3, 9), QTime(0, 0)));
+    EXPECT_EQ(db.ArchiveLastTime(clock.now), QDateTime(QDate(2026, 3, 9), QTime(0, 0)));
     EXPECT_EQ(Stored("cost_price_precision"), "2");
     EXPECT_EQ(Stored("sell_price_precision"), "2");
 }
@@ -65,7 +65,7 @@ TEST_F(DbSettingsTest, NullAndUnreadableValuesFallBackAsEachKeySays) {
     EXPECT_EQ(db.ReportOptimizer(), 0);
     EXPECT_EQ(Stored("report_optimizer"), "0");
     EXPECT_EQ(db.SellsOnZero(), 0);
-    EXPECT_EQ(db.ArchiveLastTime(), clock.now.addDays(-1));
+    EXPECT_EQ(db.ArchiveLastTime(clock.now), clock.now.addDays(-1));
 
     // A read error: each reader gives its default after the message.
     ASSERT_TRUE(Db().Exec("DROP TABLE settings;"));

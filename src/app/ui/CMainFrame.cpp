@@ -1,13 +1,113 @@
 #include "app/ui/CMainFrame.h"
 
+#include "app/Calculator.h"
+#include "app/CsvSeparatorEditor.h"
+#include "app/LocalSettings.h"
+#include "app/Prompter.h"
 #include "app/StartView.h"
-#include "app/ui/CTarvoView.h"
+#include "app/TarvoDoc.h"
+#include "app/ViewType.h"
+#include "app/ui/AboutDialog.h"
+#include "app/ui/GuiTextInput.h"
+#include "app/ui/PrinterSetupDialog.h"
 
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QShortcut>
 #include <QStatusBar>
 
-CMainFrame::CMainFrame(CTarvoDoc& doc, QWidget* parent) : QMainWindow(parent) {
+CMainFrame::CMainFrame(CTarvoDoc& doc, LocalSettings& settings, Prompter& prompter, PrinterSettings& printer,
+                       QWidget* parent)
+    : QMainWindow(parent), m_doc(doc), m_settings(settings), m_prompter(prompter), m_printer(printer),
+      m_behaviour(doc, prompter), m_settingsMenu(settings, doc.Db()), m_views(MakeViewRegistry()) {
     setWindowTitle(StartView::WindowTitle());
-    setCentralWidget(new CTarvoView(doc, this));
-    statusBar();
+    RegisterCommands();
+    BuildMenus();
+    BuildToolBar();
+    BuildStatusBar();
+    ApplyFocusColour();
+    setCentralWidget(m_views.Create(ViewType::kStart, m_doc, *this));
+
+    // F10 leaves a form for the start view.
+    auto* leave = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(leave, &QShortcut::activated, this, [this] {
+        if (ActiveViewType() != ViewType::kStart)
+            SwitchView(ViewType::kStart);
+    });
     resize(1024, 700);
+}
+
+void CMainFrame::RegisterCommands() {
+    m_commands[CommandId::Exit] = [this] { close(); };
+    m_commands[CommandId::Calculator] = [this] { StartCalculator(m_prompter); };
+    m_commands[CommandId::PrintSetup] = [this] { RunPrinterSetup(m_printer, this); };
+    m_commands[CommandId::Help] = [this] {
+        m_prompter.Message("Помощната документация все още не е готова.", MessageIcon::Information);
+    };
+    m_commands[CommandId::About] = [this] { AboutDialog(this).exec(); };
+    m_commands[CommandId::CsvSeparator] = [this] {
+        GuiTextInput input(this);
+        EditCsvSeparator(m_settings, m_prompter, input);
+    };
+}
+
+void CMainFrame::Run(CommandId command) {
+    const auto found = m_commands.find(command);
+    if (found != m_commands.end())
+        found->second();
+}
+
+void CMainFrame::OpenForm(int viewType) {
+    if (m_behaviour.OpenForm(viewType))
+        SwitchView(viewType);
+}
+
+void CMainFrame::SwitchView(int viewType) {
+    if (!m_views.Has(viewType) || !m_behaviour.SwitchView(viewType))
+        return;
+    QWidget* form = m_views.Create(viewType, m_doc, *this);
+    QWidget* previous = takeCentralWidget();
+    setCentralWidget(form);
+    form->setFocus();
+    m_behaviour.ViewShown(viewType, dynamic_cast<DocumentForm*>(form));
+    delete previous;
+    if (viewType == ViewType::kStart)
+        setWindowTitle(StartView::WindowTitle());
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    // Closing the window loses the open document like any other switch.
+    if (ActiveViewType() != ViewType::kStart && !m_behaviour.SwitchView(ViewType::kStart)) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+void CMainFrame::BuildStatusBar() {
+    QStatusBar* bar = statusBar();
+    m_infoPane = new QLabel(bar);
+    m_infoPane->setFixedWidth(350);
+    m_durationPane = new QLabel(bar);
+    m_durationPane->setFixedWidth(80);
+    m_durationPane->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    bar->addPermanentWidget(m_infoPane);
+    for (int pane = 2; pane <= 3; ++pane) {
+        auto* spare = new QLabel(bar);
+        spare->setFixedWidth(40);
+        bar->addPermanentWidget(spare);
+    }
+    bar->addPermanentWidget(m_durationPane);
+}
+
+void CMainFrame::SetInfoText(const QString& text) { m_infoPane->setText(text); }
+
+void CMainFrame::SetDurationText(const QString& text) { m_durationPane->setText(text); }
+
+void CMainFrame::ApplyFocusColour() {
+    qApp->setStyleSheet(m_settings.UseFocusColor()
+                            ? "QLineEdit:focus, QTextEdit:focus, QPlainTextEdit:focus, QAbstractSpinBox:focus, "
+                              "QComboBox:editable:focus { background: #fffbd6; }"
+                            : "");
 }

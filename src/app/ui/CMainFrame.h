@@ -1,13 +1,60 @@
 #pragma once
 
+#include "app/CommandTable.h"
+#include "app/MainFrame.h"
+#include "app/SettingsMenu.h"
+#include "app/ui/ViewRegistry.h"
+
 #include <QMainWindow>
+#include <functional>
+#include <map>
 
 class CTarvoDoc;
+class LocalSettings;
+class Prompter;
+class QLabel;
+class QMenu;
+struct PrinterSettings;
 
-// The main window: one form at a time in its central area, the start view
-// while none is open.
+// The main window: the menu bar of the command table, the toolbar, the
+// status bar and one form at a time in its central area.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
-    explicit CMainFrame(CTarvoDoc& doc, QWidget* parent = nullptr);
+    CMainFrame(CTarvoDoc& doc, LocalSettings& settings, Prompter& prompter, PrinterSettings& printer,
+               QWidget* parent = nullptr);
+
+    // Replaces the current form by a new one of the given type, after the
+    // checks of the view switch. Forms return to the start view with type 1.
+    void SwitchView(int viewType);
+    int ActiveViewType() const { return m_behaviour.ActiveViewType(); }
+
+    // The status bar panes the forms write to.
+    void SetInfoText(const QString& text);
+    void SetDurationText(const QString& text);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void RegisterCommands();
+    void BuildMenus();
+    void AddEntries(QMenu* menu, const std::vector<MenuEntry>& entries);
+    QAction* MakeAction(const MenuEntry& entry, QObject* owner);
+    void BuildToolBar();
+    void BuildStatusBar();
+    void Run(CommandId command);
+    void ApplyFocusColour();
+    void OpenForm(int viewType);
+
+    CTarvoDoc& m_doc;
+    LocalSettings& m_settings;
+    Prompter& m_prompter;
+    PrinterSettings& m_printer;
+    MainFrame m_behaviour;
+    SettingsMenu m_settingsMenu;
+    ViewRegistry m_views;
+    std::map<CommandId, std::function<void()>> m_commands;
+    QLabel* m_infoPane = nullptr;
+    QLabel* m_durationPane = nullptr;
 };

@@ -5,6 +5,7 @@
 #include "app/CommandLine.h"
 #include "app/DatabaseLocation.h"
 #include "app/LocalSettings.h"
+#include "app/PrinterSettings.h"
 #include "app/ProcessExit.h"
 #include "app/SingleInstance.h"
 #include "app/TarvoDoc.h"
@@ -44,7 +45,8 @@ int RunTarvoWindow(QApplication& app, const CommandLine& commandLine) {
     CTarvoDoc doc(SessionServices{prompter, processExit, sleeper, settings, chooser},
                   ResolveDatabaseDirectory(commandLine.directory, settings));
 
-    CMainFrame frame(doc);
+    PrinterSettings printer;
+    CMainFrame frame(doc, settings, prompter, printer);
     frame.showMaximized();
     return app.exec();
 }

@@ -1,34 +1,188 @@
+#include "app/PrinterSettings.h"
 #include "app/ui/CMainFrame.h"
 #include "support/DatabaseTest.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
 
 namespace {
 
-using MainWindowTest = SessionTest;
+class MainWindowTest : public SessionTest {
+protected:
+    std::unique_ptr<CMainFrame> MakeFrame(CTarvoDoc& doc) {
+        return std::make_unique<CMainFrame>(doc, *settings, prompter, printer);
+    }
+    PrinterSettings printer;
+};
 
 TEST_F(MainWindowTest, TheStartViewShowsTitleAndVersionAndOffersADatabase) {
-    int argc = 1;
-    char name[] = "tarvo";
-    char* argv[] = {name, nullptr};
-    QApplication app(argc, argv);
     auto doc = MakeDoc(tempDir.path());
     prompter.Expect(Answer::Yes);
-
-    CMainFrame frame(*doc);
-    frame.show();
+    auto frame = MakeFrame(*doc);
+    frame->show();
     QApplication::processEvents();
     QApplication::processEvents();
 
-    EXPECT_EQ(frame.windowTitle(), "TARVO");
+    EXPECT_EQ(frame->windowTitle(), "TARVO");
     bool versionShown = false;
-    for (QLabel* label : frame.findChildren<QLabel*>())
+    for (QLabel* label : frame->findChildren<QLabel*>())
         versionShown = versionShown || label->text() == "ВЕРСИЯ: 0.12.1-14";
     EXPECT_TRUE(versionShown);
     EXPECT_TRUE(doc->IsOpen());
     EXPECT_EQ(prompter.Count(), 1);
-    EXPECT_FALSE(frame.grab().isNull());
+    EXPECT_EQ(frame->ActiveViewType(), 1);
+    EXPECT_FALSE(frame->grab().isNull());
+}
+
+// "Menu > Submenu > Entry [shortcut]" for every entry, separators left out.
+void walk(QMenu* menu, const QString& path, QStringList& out) {
+    for (QAction* action : menu->actions()) {
+        if (action->isSeparator())
+            continue;
+        const QString here = path + " > " + action->text();
+        if (action->menu()) {
+            walk(action->menu(), here, out);
+            continue;
+        }
+        const QString key = action->shortcut().toString();
+        out << (key.isEmpty() ? here : here + " [" + key + "]");
+    }
+}
+
+TEST_F(MainWindowTest, TheMenuBarCarriesTheWholeCommandTableInOrder) {
+    auto doc = MakeDoc(tempDir.path());
+    auto frame = MakeFrame(*doc);
+    QStringList entries;
+    for (QAction* top : frame->menuBar()->actions())
+        walk(top->menu(), top->text(), entries);
+
+    const QStringList expected = {
+        "Система > Оптимизиране на БД ...",
+        "Система > Архивиране > Създаване на ново архивно копие ... [F11]",
+        "Система > Архивиране > Възстановяване от архивно копие ...",
+        "Система > Изход",
+        "Номенклатури > Групи ... [Ctrl+F1]",
+        "Номенклатури > Материали, изделия и  услуги ... [Ctrl+F2]",
+        "Номенклатури > Контрагенти... [Ctrl+F3]",
+        "Номенклатури > Банки ...",
+        "Номенклатури > Мерни единици...",
+        "Номенклатури > Данни на фирмата ...",
+        "Операции > Заявки",
+        "Операции > Доставки [Ctrl+F4]",
+        "Операции > Продажби и фактуриране [Ctrl+F5]",
+        "Операции > Производство [Ctrl+F6]",
+        "Операции > Оферти",
+        "Операции > Приходи и Разходи (каса)",
+        "Операции > Ревизии",
+        "Операции > Гаранционни Карти",
+        "Операции > Изтриване на операции и документи > Изтриване на заявки...",
+        "Операции > Изтриване на операции и документи > Изтриване на складови разписки...",
+        "Операции > Изтриване на операции и документи > Изтриване на документи за произведени изделия...",
+        "Операции > Изтриване на операции и документи > Изтриване на стокови разписки...",
+        "Операции > Изтриване на операции и документи > Изтриване на фактури...",
+        "Операции > Изтриване на операции и документи > Изтриване на дебитни известия...",
+        "Операции > Изтриване на операции и документи > Изтриване на кредитни известия...",
+        "Операции > Изтриване на операции и документи > Изтриване на гаранционни карти...",
+        "Операции > Изтриване на операции и документи > Изтриване на оферти...",
+        "Справки > Наличности и вложени средства",
+        "Справки > Доставки",
+        "Справки > Произведени изделия",
+        "Справки > Вложени материали и консумативи",
+        "Справки > Обобщена справка за движението на стоки, материали, изделия и услуги",
+        "Справки > Реализация по артикули",
+        "Справки > Стокооборот по месеци и артикули",
+        "Справки > Стокооборот за произволен период по клиенти",
+        "Справки > Стокооборот по месеци и клиенти",
+        "Справки > Печалба по месеци и артикули",
+        "Справки > Печалба по месеци и клиенти",
+        "Справки > Диаграма на приходите и разходите",
+        "Администриране > Изтриване на документи по типове и периоди ...",
+        "Средства > Калкулатор",
+        "Настройки > Предпочитания на потребителя > Показвай себестойността на номенклатурите в списъците",
+        "Настройки > Предпочитания на потребителя > Показвай скритите номенклатури",
+        "Настройки > Предпочитания на потребителя > Позволи отпечатването на стокови разписки без цени",
+        "Настройки > Предпочитания на потребителя > Автоматично попълване на името на лицето, приемащо или "
+        "предаващо стоките > Използвай последната въведена стойност",
+        "Настройки > Предпочитания на потребителя > Автоматично попълване на името на лицето, приемащо или "
+        "предаващо стоките > Не попълвай автоматично",
+        "Настройки > Предпочитания на потребителя > Автоматично попълване на името на лицето, което съставя "
+        "документа > Използвай последната въведена стойност",
+        "Настройки > Предпочитания на потребителя > Автоматично попълване на името на лицето, което съставя "
+        "документа > Не попълвай автоматично",
+        "Настройки > Предпочитания на потребителя > Автоматично попълване на посл. въведено основание за "
+        "неначисляване на ДДС",
+        "Настройки > Предпочитания на потребителя > Документ по подразбиране при продажба > Продажба със стокова "
+        "разписка",
+        "Настройки > Предпочитания на потребителя > Документ по подразбиране при продажба > Продажба с фактура и "
+        "стокова разписка",
+        "Настройки > Предпочитания на потребителя > Отпечатването на стокови разписки без номенклатурни кодове е "
+        "позволено",
+        "Настройки > Предпочитания на потребителя > Отпечатването на фактури без номенклатурни кодове е позволено",
+        "Настройки > Предпочитания на потребителя > Оцветявай активните текстови полета",
+        "Настройки > Предпочитания на потребителя > Автоматична корекция на ориентацията на листа",
+        "Настройки > Предпочитания на потребителя > Използвай икономичен печат",
+        "Настройки > Предпочитания на потребителя > Настройка на печата...",
+        "Настройки > Глобални настройки > Операциите без достатъчна наличност са разрешени",
+        "Настройки > Глобални настройки > Точност при изчислението на ед. доставна цена и себестойност > 0.00",
+        "Настройки > Глобални настройки > Точност при изчислението на продажна цена > 0.00",
+        "Настройки > Глобални настройки > Автоматично предлагай създаването на архив, 24 часа след последното "
+        "архивиране",
+        "Настройки > Разделител на полетата при експорт в CSV ...",
+        "Помощ > Ръководство за работа с продукта... [F1]",
+        "Помощ > За програмата ...",
+    };
+    EXPECT_EQ(entries, expected);
+
+    // Forms and dialogs that do not exist yet are there but disabled.
+    for (QAction* action : frame->findChildren<QAction*>()) {
+        if (action->text() == "Изход" || action->text() == "Калкулатор" ||
+            action->text() == "Показвай скритите номенклатури") {
+            EXPECT_TRUE(action->isEnabled()) << action->text().toStdString();
+        }
+        if (action->text() == "Продажби и фактуриране" || action->text() == "Групи ...") {
+            EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
+        }
+    }
+    EXPECT_EQ(prompter.Count(), 0); // building the menus does not touch the database
+}
+
+TEST_F(MainWindowTest, TheToolBarHasItsEightButtonsWithTextUnderTheImage) {
+    auto doc = MakeDoc(tempDir.path());
+    auto frame = MakeFrame(*doc);
+    QToolBar* bar = frame->findChild<QToolBar*>("mainToolBar");
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+    EXPECT_EQ(bar->iconSize(), QSize(20, 20));
+    QStringList captions;
+    for (QToolButton* button : bar->findChildren<QToolButton*>())
+        if (button->objectName() != "qt_toolbar_ext_button")
+            captions << button->text();
+    EXPECT_EQ(captions, (QStringList{"Групи", "Стоки", "Контрагенти", "Доставки", "Производство", "Продажби",
+                                     "Справки", "Калкулатор"}));
+    for (QToolButton* button : bar->findChildren<QToolButton*>())
+        if (button->text() == "Справки") {
+            ASSERT_NE(button->menu(), nullptr);
+            EXPECT_EQ(button->menu()->actions().size(), 12);
+        }
+}
+
+TEST_F(MainWindowTest, ToggleEntriesShowAndFlipTheStoredValue) {
+    auto doc = MakeDoc(tempDir.path());
+    auto frame = MakeFrame(*doc);
+    QAction* hidden = nullptr;
+    for (QAction* action : frame->findChildren<QAction*>())
+        if (action->text() == "Показвай скритите номенклатури")
+            hidden = action;
+    ASSERT_NE(hidden, nullptr);
+    EXPECT_TRUE(hidden->isCheckable());
+    hidden->trigger();
+    EXPECT_EQ(settings->ShowHiddenItems(), 1);
+    hidden->trigger();
+    EXPECT_EQ(settings->ShowHiddenItems(), 0);
 }
 
 } // namespace

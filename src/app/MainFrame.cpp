@@ -1,0 +1,42 @@
+#include "app/MainFrame.h"
+
+#include "app/Prompter.h"
+#include "app/TarvoDoc.h"
+#include "app/ViewType.h"
+#include "masterdata/FirmData.h"
+
+namespace {
+constexpr const char* kUnsavedData =
+    "В документа има незаписани данни. Ако продължите ще ги загубите.\nСигурни ли сте, че желаете да продължите?";
+constexpr const char* kFirmDataMissing =
+    "Програмата установи, че все още не сте въвели данните за регистрацията на Вашата фирма.\nЗа да използвате "
+    "тази функция това е задължително. Желаете ли да ги въведете сега?";
+} // namespace
+
+bool MainFrame::OpenForm(int viewType) {
+    if (viewType == m_activeType)
+        return false;
+    return SwitchView(viewType);
+}
+
+bool MainFrame::SwitchView(int viewType) {
+    if (m_activeForm && m_activeForm->HasUnsavedChanges() &&
+        m_prompter.AskYesNo(kUnsavedData, MessageIcon::Exclamation) == Answer::No)
+        return false;
+    if ((viewType == ViewType::kDeliveries || viewType == ViewType::kSales) && !FirmDataComplete()) {
+        if (m_prompter.AskYesNo(kFirmDataMissing, MessageIcon::Stop) != Answer::No && m_firmDataEditor)
+            m_firmDataEditor->EditFirmData();
+        return false;
+    }
+    return true;
+}
+
+void MainFrame::ViewShown(int viewType, DocumentForm* form) {
+    m_activeType = viewType;
+    m_activeForm = form;
+}
+
+bool MainFrame::FirmDataComplete() {
+    FirmData firm;
+    return LoadFirmData(m_doc.Db(), firm) && firm.IsComplete();
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+class CTarvoDoc;
+class Prompter;
+
+// A document form that can tell whether its document holds unsaved changes.
+class DocumentForm {
+public:
+    virtual ~DocumentForm() = default;
+    virtual bool HasUnsavedChanges() const = 0;
+};
+
+// Opens the dialog of the firm's own data.
+class FirmDataEditor {
+public:
+    virtual ~FirmDataEditor() = default;
+    virtual void EditFirmData() = 0;
+};
+
+// What the main window decides when a command asks for another form; the
+// window creates and destroys the forms and reports what it shows.
+class MainFrame {
+public:
+    MainFrame(CTarvoDoc& doc, Prompter& prompter) : m_doc(doc), m_prompter(prompter) {}
+
+    void SetFirmDataEditor(FirmDataEditor* editor) { m_firmDataEditor = editor; }
+
+    // The command of a form: false (nothing happens) when that form is shown
+    // already, else as SwitchView.
+    bool OpenForm(int viewType);
+    // True when the current form may be replaced by one of the given type:
+    // unsaved changes are confirmed, and sales and deliveries need the firm's
+    // data complete (the firm data dialog is offered instead).
+    bool SwitchView(int viewType);
+    // The window now shows a form of this type; form is null for forms
+    // without a document of their own.
+    void ViewShown(int viewType, DocumentForm* form);
+
+    int ActiveViewType() const { return m_activeType; }
+
+private:
+    bool FirmDataComplete();
+
+    CTarvoDoc& m_doc;
+    Prompter& m_prompter;
+    FirmDataEditor* m_firmDataEditor = nullptr;
+    int m_activeType = 1;
+    DocumentForm* m_activeForm = nullptr;
+};

@@ -1,0 +1,28 @@
+#include "app/ui/AboutDialog.h"
+
+#include "app/AppInfo.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QVBoxLayout>
+
+AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
+    setWindowTitle("За програмата");
+    auto* name = new QLabel(AppInfo::kWindowTitle, this);
+    QFont nameFont = name->font();
+    nameFont.setPointSize(nameFont.pointSize() * 2);
+    nameFont.setBold(true);
+    name->setFont(nameFont);
+    auto* version = new QLabel(AppInfo::kVersionLabel, this);
+    auto* purpose = new QLabel("Склад, продажби и търговски документи за малки търговски и производствени фирми.",
+                               this);
+    purpose->setWordWrap(true);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(name, 0, Qt::AlignHCenter);
+    layout->addWidget(version, 0, Qt::AlignHCenter);
+    layout->addWidget(purpose);
+    layout->addWidget(buttons);
+}

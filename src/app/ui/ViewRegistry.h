@@ -1,0 +1,26 @@
+#pragma once
+
+#include <functional>
+#include <map>
+
+class CMainFrame;
+class CTarvoDoc;
+class QWidget;
+
+// The forms the main window can show, by view type. A form that exists
+// registers its factory in MakeViewRegistry; the menu entries of the others
+// are disabled.
+class ViewRegistry {
+public:
+    using Factory = std::function<QWidget*(CTarvoDoc& doc, CMainFrame& frame)>;
+
+    void Register(int viewType, Factory factory) { m_factories[viewType] = std::move(factory); }
+    bool Has(int viewType) const { return m_factories.count(viewType) != 0; }
+    QWidget* Create(int viewType, CTarvoDoc& doc, CMainFrame& frame) const;
+
+private:
+    std::map<int, Factory> m_factories;
+};
+
+// Every form of the program, in one place.
+ViewRegistry MakeViewRegistry();

@@ -1,0 +1,17 @@
+#include "masterdata/StockSettings.h"
+
+#include "db/Database.h"
+#include "db/DbSettings.h"
+
+int GetSellsOnZero(Database& db) { return DbSettings(db).SellsOnZero(); }
+
+bool SetSellsOnZero(Database& db, int flag) { return DbSettings(db).SetSellsOnZero(flag); }
+
+bool SetCostPricePrecision(Database& db, int decimals) {
+    return DbSettings(db).StoreCostPricePrecision(decimals) &&
+           db.Exec("UPDATE stocks SET is_dirty = '1' WHERE is_recipe = '1';");
+}
+
+bool SetSellPricePrecision(Database& db, int decimals) { return DbSettings(db).StoreSellPricePrecision(decimals); }
+
+int GetPricePrecision() { return 2; }
