@@ -6,6 +6,8 @@
 #include "db/ReportDbError.h"
 #include "db/Sleeper.h"
 
+#include <sqlite3.h>
+
 Database::Database(ConnectionSource& source, Sleeper& sleeper, Prompter& prompter, RetryPolicy policy)
     : m_source(source), m_sleeper(sleeper), m_prompter(prompter), m_policy(policy) {}
 
@@ -50,6 +52,11 @@ DbResult Database::QueryFormatted(ResultTable& table, const char* format, std::i
 }
 
 void Database::ReportDbError(DbResult& result) { ::ReportDbError(m_prompter, result); }
+
+bool Database::InTransaction() {
+    sqlite3* handle = m_source.GetDatabase();
+    return handle && sqlite3_get_autocommit(handle) == 0;
+}
 
 bool Database::Succeeded(DbResult& result) {
     if (result.Ok())

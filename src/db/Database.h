@@ -45,7 +45,33 @@ public:
         return Succeeded(result);
     }
 
+    // Runs a query and reports its failure; true on success.
+    template <typename... Args>
+    bool Query(ResultTable& table, const char* format, const Args&... args) {
+        DbResult result = QueryFormatted(table, format, {SqlArg(args)...});
+        return Succeeded(result);
+    }
+    // The first cell of a query, or the given value when there is no row, the
+    // cell is NULL or the read failed (which is reported).
+    template <typename... Args>
+    QString QueryText(const QString& whenNone, const char* format, const Args&... args) {
+        ResultTable table;
+        return Query(table, format, args...) && !table.Empty() ? table.Text(1, 0, whenNone) : whenNone;
+    }
+    template <typename... Args>
+    int QueryInt(int whenNone, const char* format, const Args&... args) {
+        ResultTable table;
+        return Query(table, format, args...) && !table.Empty() ? table.Int(1, 0, whenNone) : whenNone;
+    }
+    template <typename... Args>
+    double QueryDouble(double whenNone, const char* format, const Args&... args) {
+        ResultTable table;
+        return Query(table, format, args...) && !table.Empty() ? table.Double(1, 0, whenNone) : whenNone;
+    }
+
     Prompter& GetPrompter() { return m_prompter; }
+    // True while a transaction is open on the connection.
+    bool InTransaction();
 
 private:
     // Reports a failed result; true when it succeeded.

@@ -4,13 +4,10 @@
 
 bool DbSettings::Read(const char* key, std::optional<int>* value, bool* isNull) {
     ResultTable table;
-    DbResult result = m_db.QueryPrintfWithRetry(table, "SELECT key_value FROM settings WHERE key_name = '%q';", key);
     value->reset();
     *isNull = false;
-    if (result.Failed()) {
-        m_db.ReportDbError(result);
+    if (!m_db.Query(table, "SELECT key_value FROM settings WHERE key_name = '%q';", key))
         return false;
-    }
     if (table.Empty())
         return true;
     *isNull = table.IsNull(1, 0);

@@ -3,13 +3,7 @@
 #include "db/Database.h"
 
 QString GkSettings::Read(const char* key) {
-    ResultTable table;
-    DbResult result = m_db.QueryPrintfWithRetry(table, "SELECT key_value FROM gk_settings WHERE key_name = '%q';", key);
-    if (result.Failed()) {
-        m_db.ReportDbError(result);
-        return QString();
-    }
-    return table.Empty() ? QString() : table.Text(1, 0);
+    return m_db.QueryText(QString(), "SELECT key_value FROM gk_settings WHERE key_name = '%q';", key);
 }
 
 int GkSettings::GkTerm() {

@@ -1,6 +1,9 @@
 #include "db/SqlFormat.h"
 
+#include "db/Rounding.h"
+
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -39,6 +42,14 @@ QByteArray printNumber(const std::string& spec, char conversion, const SqlArg& a
         else {
             *ok = false;
             return {};
+        }
+        // A fixed number of decimals is rounded the way the program rounds
+        // everywhere else, so the stored text is the one shown on screen.
+        const size_t point = spec.find('.');
+        if (conversion == 'f' && point != std::string::npos) {
+            value = RoundHalfUp(value, std::atoi(spec.c_str() + point + 1));
+            if (value == 0)
+                value = 0; // no "-0.000"
         }
         const std::string full = spec + conversion;
         written = std::snprintf(buffer, sizeof buffer, full.c_str(), value);

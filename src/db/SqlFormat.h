@@ -30,7 +30,8 @@ private:
 };
 
 // Composes a statement the way the library's formatter does: printf
-// conversions for numbers, %s for text the program composed itself, %q for
+// conversions for numbers (a fixed count of decimals rounded half up, as
+// RoundHalfUp does), %s for text the program composed itself, %q for
 // typed text inside quotes (apostrophes doubled), %Q for a quoted text or NULL,
 // %% for a percent sign. Returns nothing when the values do not match the
 // conversions in number or kind.

@@ -13,11 +13,8 @@ bool FirmData::IsComplete() const {
 bool LoadFirmData(Database& db, FirmData& record) {
     record = FirmData();
     ResultTable table;
-    DbResult result = db.QueryWithRetry("SELECT * FROM firmdata;", table);
-    if (result.Failed()) {
-        db.ReportDbError(result);
+    if (!db.Query(table, "SELECT * FROM firmdata;"))
         return false;
-    }
     if (table.Empty() || table.Columns() < 12)
         return true;
     record.firmName = table.Text(1, 0, "");
@@ -34,3 +31,7 @@ bool LoadFirmData(Database& db, FirmData& record) {
     record.vatValue = table.Double(1, 11, 20.0);
     return true;
 }
+
+int IsVatRegistered(Database& db) { return db.QueryInt(0, "SELECT vat_registered FROM firmdata;"); }
+
+double GetVatRate(Database& db) { return db.QueryDouble(20, "SELECT vat_value FROM firmdata;"); }

@@ -26,3 +26,8 @@ struct FirmData {
 // Reads the first row of `firmdata`; the record stays cleared when there is
 // none. False only when the read failed (and was reported).
 bool LoadFirmData(Database& db, FirmData& record);
+
+// The firm's VAT registration; 0 when missing or unreadable.
+int IsVatRegistered(Database& db);
+// The VAT rate in percent; 20 when missing, NULL or unreadable.
+double GetVatRate(Database& db);

@@ -123,6 +123,9 @@ TEST_F(AccessLayerTest, TypedTextNeverEndsItsQuotedLiteral) {
 TEST_F(AccessLayerTest, FormatAcceptsOnlyValuesThatMatchTheConversions) {
     EXPECT_EQ(SqlFormat("'%.3f' '%.5f' '%.2f' '%d' '%.4d%.2d%.2d' 100%%", {1.5, 2.0, 0.005, -7, 2026, 3, 9}),
               QByteArray("'1.500' '2.00000' '0.01' '-7' '20260309' 100%"));
+    // Stored decimals are rounded like every figure on screen.
+    EXPECT_EQ(SqlFormat("%.2f %.3f %.3f %.5f", {2.675, 1.2345, -0.0001, 1.0}),
+              QByteArray("2.68 1.235 0.000 1.00000"));
     EXPECT_EQ(SqlFormat("%Q %Q %s", {QString(), QString("it's"), "[stocks]"}), QByteArray("NULL 'it''s' [stocks]"));
     EXPECT_FALSE(SqlFormat("'%d'", {"text"}));
     EXPECT_FALSE(SqlFormat("'%q'", {3}));

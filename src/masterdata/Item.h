@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+
+class Database;
+
+// One row of the goods catalogue: goods (a material is goods with its flag),
+// a product (a recipe that holds stock) or a service (a recipe without stock).
+struct Item {
+    QString code;
+    QString name;
+    int group = 0;
+    QString units;
+    double quantity = 0;
+    double minQuantity = 0;
+    double costPrice = 0;
+    double price1 = 0;
+    double price2 = 0;
+    double workCosts = 0;
+    double lastPrice = 0;
+    int isMaterial = 0;
+    int isRecipe = 0;
+    int isService = 0;
+    int isHidden = 0;
+    int isDirty = 0;
+};
+
+// True when the code is in use, and also when the read failed, so that a
+// database error blocks an insert rather than risking a duplicate.
+bool ItemExists(Database& db, const QString& code);
+// Fills the record with prices rounded to 2 decimals and the cost of a dirty
+// recipe recomputed; an unknown code leaves it cleared with the code set.
+// False only when the read failed.
+bool LoadItem(Database& db, const QString& code, Item& record);
+// Refuses a code in use; adds the record's unit to the units.
+bool InsertItem(Database& db, const Item& record);
+void AddUnit(Database& db, const QString& unit);

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+
+// A number rounded half up to the given decimals (0 to 5; any other count
+// gives two decimals) and written with a decimal point. Every figure the
+// program shows or prints goes through here, so one value always reads the
+// same: 2.675 is "2.68" everywhere.
+QString FormatNumber(double value, int decimals);

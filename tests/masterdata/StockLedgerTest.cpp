@@ -1,0 +1,51 @@
+#include "masterdata/StockLedger.h"
+#include "support/DatabaseTest.h"
+
+namespace {
+
+class StockLedgerTest : public DatabaseTest {
+protected:
+    void SetUp() override {
+        DatabaseTest::SetUp();
+        ASSERT_TRUE(Db().Exec("INSERT INTO stocks (code, quantity) VALUES('G''1', 10);"
+                              "INSERT INTO stocks (code, quantity, is_recipe, is_service) VALUES('S1', 7, 1, 1);"));
+    }
+};
+
+TEST_F(StockLedgerTest, QuantitiesAreReadAndChangedWithThreeDecimals) {
+    EXPECT_EQ(GetStockQuantity(Db(), "G'1"), 10);
+    EXPECT_EQ(GetStockQuantity(Db(), "S1"), 0); // a service holds no stock
+    EXPECT_EQ(GetStockQuantity(Db(), "няма"), 0);
+
+    ASSERT_TRUE(SetStockQuantity(Db(), "G'1", 2.0004));
+    EXPECT_EQ(GetStockQuantity(Db(), "G'1"), 2.0);
+    ASSERT_TRUE(IncreaseStockQuantity(Db(), "G'1", 1.2345)); // the change is rounded first
+    EXPECT_DOUBLE_EQ(GetStockQuantity(Db(), "G'1"), 3.235);
+    ASSERT_TRUE(DecreaseStockQuantity(Db(), "G'1", 5));
+    EXPECT_DOUBLE_EQ(GetStockQuantity(Db(), "G'1"), -1.765); // below zero is the caller's business
+    EXPECT_TRUE(IncreaseStockQuantity(Db(), "няма", 1));    // an unknown code changes nothing
+    EXPECT_EQ(prompter.Count(), 0);
+}
+
+TEST_F(StockLedgerTest, ThousandsOfSmallChangesLeaveNoDrift) {
+    ASSERT_TRUE(SetStockQuantity(Db(), "G'1", 0));
+    for (int i = 0; i < 3000; ++i)
+        ASSERT_TRUE(IncreaseStockQuantity(Db(), "G'1", 0.001));
+    for (int i = 0; i < 1000; ++i)
+        ASSERT_TRUE(DecreaseStockQuantity(Db(), "G'1", 0.001));
+    EXPECT_EQ(Scalar("SELECT quantity FROM stocks WHERE code = 'G''1';"), "2");
+    EXPECT_EQ(Scalar("SELECT quantity = 2.0 FROM stocks WHERE code = 'G''1';"), "1");
+    for (int i = 0; i < 2000; ++i)
+        ASSERT_TRUE(DecreaseStockQuantity(Db(), "G'1", 0.001));
+    EXPECT_EQ(Scalar("SELECT quantity = 0 FROM stocks WHERE code = 'G''1';"), "1");
+}
+
+TEST_F(StockLedgerTest, AFailedWriteIsReportedAndAnsweredFalse) {
+    ASSERT_TRUE(Db().Exec("DROP TABLE stocks;"));
+    EXPECT_FALSE(IncreaseStockQuantity(Db(), "G'1", 1));
+    EXPECT_FALSE(SetStockQuantity(Db(), "G'1", 1));
+    EXPECT_EQ(GetStockQuantity(Db(), "G'1"), 0);
+    EXPECT_EQ(prompter.Count(), 3);
+}
+
+} // namespace
