@@ -3,6 +3,7 @@
 #include "db/Connection.h"
 #include "db/ConnectionSource.h"
 #include "db/Database.h"
+#include "reports/SortRules.h"
 
 #include <QString>
 
@@ -37,6 +38,9 @@ public:
     QString DatabasePath() const;
     bool IsOpen() const { return m_open; }
 
+    // The last sorted column and direction, shared by all lists.
+    SortState& ListSortState() { return m_sortState; }
+
     // The start view runs its first-display work only once per run.
     bool IsFirstDisplay() const { return m_firstDisplay; }
     void FirstDisplayDone() { m_firstDisplay = false; }
@@ -54,4 +58,5 @@ private:
     bool m_open = false;
     bool m_opening = false;
     bool m_firstDisplay = true;
+    SortState m_sortState;
 };

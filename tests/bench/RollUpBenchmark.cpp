@@ -51,4 +51,4 @@ BENCHMARK(BM_ColdRollUp)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-BENCHMARK_MAIN();
+

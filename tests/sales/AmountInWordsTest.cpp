@@ -40,7 +40,7 @@ TEST(AmountInWords, TheExamplesOfTheRules) {
         {12.50, "дванадесет лева и 50 ст."},
         {1.05, "един лева и 05 ст."},
         {0.999, "един лева"},
-        {120.50, "сто двадесет лева и 50 ст."},
+        {120.50, "сто и двадесет лева и 50 ст."}, // 120 is "сто и двадесет", as above
         {0.50, "петдесет стотинки"},
         {1234567.50, " лева и 50 ст."},
     });
@@ -137,7 +137,7 @@ TEST(AmountInWords, StotinkiInWordsOnlyBelowOneLev) {
 }
 
 TEST(AmountInWords, ANegativeAmountIsWrittenAsMinus) {
-    EXPECT_EQ(AmountInWords(-120.5), "минус сто двадесет лева и 50 ст.");
+    EXPECT_EQ(AmountInWords(-120.5), "минус сто и двадесет лева и 50 ст.");
     EXPECT_EQ(AmountInWords(-0.5), "минус петдесет стотинки");
     EXPECT_EQ(AmountInWords(-21), "минус двадесет и един лева");
 }

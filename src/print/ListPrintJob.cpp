@@ -1,0 +1,112 @@
+#include "print/ListPrintJob.h"
+
+#include <Qt>
+#include <algorithm>
+#include <numeric>
+
+namespace {
+constexpr int kTitleHeight = 80;
+constexpr int kSubtitleHeight = 60;
+constexpr int kFooterSpace = 50;
+} // namespace
+
+ListPrintJob::ListPrintJob(QString title, QString subtitle, std::vector<PrintColumn> columns,
+                           std::vector<QStringList> rows, PrinterSettings::Orientation orientation,
+                           std::function<bool()> economyMode)
+    : m_title(std::move(title)), m_subtitle(std::move(subtitle)), m_columns(std::move(columns)),
+      m_rows(std::move(rows)), m_orientation(orientation), m_economyMode(std::move(economyMode)) {
+    m_printed.resize(m_rows.size());
+    std::iota(m_printed.begin(), m_printed.end(), 0);
+}
+
+void ListPrintJob::PrintOnly(const std::vector<int>& rows) {
+    m_printed.clear();
+    for (int row : rows)
+        if (row >= 0 && row < static_cast<int>(m_rows.size()))
+            m_printed.push_back(row);
+}
+
+int ListPrintJob::RowsPerPage() const { return m_orientation == PrinterSettings::Orientation::Landscape ? 40 : 50; }
+
+int ListPrintJob::PageCount(const PageGeometry&) const {
+    const int rows = static_cast<int>(m_printed.size());
+    return std::max(1, (rows + RowsPerPage() - 1) / RowsPerPage());
+}
+
+// Rows, the header and the totals share what the title and footer leave.
+int ListPrintJob::RowHeight(const PageGeometry& geometry) const {
+    const int free = geometry.height - 2 * PageFrame::kMargin - kTitleHeight - kSubtitleHeight - kFooterSpace;
+    return std::clamp(free / (RowsPerPage() + 2), 28, 50);
+}
+
+std::vector<int> ListPrintJob::ColumnEdges(int left, int width) const {
+    int fixed = 0;
+    int shared = 0;
+    for (const PrintColumn& column : m_columns) {
+        fixed += column.width;
+        shared += column.width == 0 ? 1 : 0;
+    }
+    const int share = shared ? std::max(0, width - fixed) / shared : 0;
+    std::vector<int> edges{left};
+    for (const PrintColumn& column : m_columns)
+        edges.push_back(edges.back() + (column.width ? column.width : share));
+    return edges;
+}
+
+void ListPrintJob::DrawRow(Canvas& canvas, const std::vector<int>& edges, int y, int height,
+                           const QStringList& cells) {
+    for (size_t k = 0; k < m_columns.size(); ++k) {
+        const QRect cell(edges[k], y, edges[k + 1] - edges[k], height);
+        canvas.DrawRect(cell);
+        canvas.DrawText(cell.adjusted(8, 0, -8, 0), m_columns[k].alignment | Qt::AlignVCenter,
+                        cells.value(static_cast<int>(k)));
+    }
+}
+
+void ListPrintJob::DrawPage(int page, Canvas& canvas, const PageGeometry& geometry) {
+    PageFrame frame(canvas, geometry, m_economyMode && m_economyMode());
+    const int pages = PageCount(geometry);
+    const int rowHeight = RowHeight(geometry);
+    const PrintFont rowFont{rowHeight * 6 / 10, false, false};
+    const PrintFont headerFont{rowHeight * 6 / 10, true, false};
+    int y = PageFrame::kMargin;
+
+    if (page == 1) {
+        const QRect band(frame.Left(), y, frame.Width(), kTitleHeight);
+        frame.Shade(band);
+        canvas.SetFont(PageFrame::kTitleFont);
+        canvas.DrawText(band, Qt::AlignCenter, m_title);
+        y += kTitleHeight;
+    }
+    canvas.SetFont(PageFrame::kTextFont);
+    canvas.DrawText(QRect(frame.Left(), y, frame.Width(), kSubtitleHeight), Qt::AlignCenter,
+                    page == 1 ? m_subtitle : QString::asprintf("-- %d/%d --", page, pages));
+    y += kSubtitleHeight;
+
+    const std::vector<int> edges = ColumnEdges(frame.Left(), frame.Width());
+    canvas.SetFont(headerFont);
+    for (size_t k = 0; k < m_columns.size(); ++k) {
+        const QRect cell(edges[k], y, edges[k + 1] - edges[k], rowHeight);
+        frame.ShadedFrame(cell);
+        canvas.DrawText(cell.adjusted(8, 0, -8, 0), Qt::AlignCenter, m_columns[k].title);
+    }
+    y += rowHeight;
+
+    canvas.SetFont(rowFont);
+    const int first = (page - 1) * RowsPerPage();
+    const int last = std::min(first + RowsPerPage(), static_cast<int>(m_printed.size()));
+    for (int i = first; i < last; ++i, y += rowHeight)
+        DrawRow(canvas, edges, y, rowHeight, m_rows[static_cast<size_t>(m_printed[static_cast<size_t>(i)])]);
+
+    if (page == pages && !m_totals.isEmpty()) {
+        canvas.SetFont(headerFont);
+        for (size_t k = 0; k < m_columns.size(); ++k) {
+            const QRect cell(edges[k], y, edges[k + 1] - edges[k], rowHeight);
+            frame.ShadedFrame(cell);
+            canvas.DrawText(cell.adjusted(8, 0, -8, 0), m_columns[k].alignment | Qt::AlignVCenter,
+                            m_totals.value(static_cast<int>(k)));
+        }
+        y += rowHeight;
+    }
+    frame.Footer(y + 10);
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "print/PrintJob.h"
+
+#include <QStringList>
+#include <functional>
+#include <vector>
+
+// A column of a printed list: a fixed width in 0.1 mm, or 0 to share the
+// width the fixed columns leave.
+struct PrintColumn {
+    QString title;
+    int width = 0;
+    int alignment = 0x0001; // Qt::AlignLeft
+};
+
+// The printed form of a list or report: a bold title and a subtitle (the
+// period or date) on the first page, "-- N/M --" on the others, a framed and
+// shaded header row, 40 rows a page in landscape and 50 in portrait, an
+// optional totals row on the last page, and the footer.
+class ListPrintJob : public PrintJob {
+public:
+    ListPrintJob(QString title, QString subtitle, std::vector<PrintColumn> columns, std::vector<QStringList> rows,
+                 PrinterSettings::Orientation orientation, std::function<bool()> economyMode);
+
+    void SetTotals(const QStringList& totals) { m_totals = totals; }
+    // Prints only these rows (indices into the rows given), when the user
+    // asked for the selection.
+    void PrintOnly(const std::vector<int>& rows);
+
+    PrinterSettings::Orientation PageOrientation() const override { return m_orientation; }
+    int PageCount(const PageGeometry& page) const override;
+    void DrawPage(int page, Canvas& canvas, const PageGeometry& geometry) override;
+
+    int RowsPerPage() const;
+    // The x positions of the column edges on a page of that width.
+    std::vector<int> ColumnEdges(int left, int width) const;
+
+private:
+    int RowHeight(const PageGeometry& geometry) const;
+    void DrawRow(Canvas& canvas, const std::vector<int>& edges, int y, int height, const QStringList& cells);
+
+    QString m_title;
+    QString m_subtitle;
+    std::vector<PrintColumn> m_columns;
+    std::vector<QStringList> m_rows;
+    std::vector<int> m_printed;
+    QStringList m_totals;
+    PrinterSettings::Orientation m_orientation;
+    std::function<bool()> m_economyMode;
+};

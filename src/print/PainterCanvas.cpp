@@ -1,0 +1,37 @@
+#include "print/PainterCanvas.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QPaintDevice>
+#include <QPainter>
+
+PainterCanvas::PainterCanvas(QPainter& painter) : m_painter(painter) {
+    QPaintDevice* device = painter.device();
+    m_painter.scale(device->logicalDpiX() / 254.0, device->logicalDpiY() / 254.0);
+    m_painter.setBackgroundMode(Qt::TransparentMode);
+    m_painter.setPen(QPen(Qt::black, 2));
+}
+
+void PainterCanvas::SetFont(const PrintFont& font) {
+    QFont qfont("Arial");
+    qfont.setStyleHint(QFont::SansSerif);
+    qfont.setPixelSize(font.height);
+    qfont.setWeight(font.bold ? QFont::Bold : QFont::Normal);
+    qfont.setItalic(font.italic);
+    m_painter.setFont(qfont);
+}
+
+void PainterCanvas::DrawText(const QRect& box, int alignment, const QString& text) {
+    m_painter.drawText(box, alignment | Qt::TextSingleLine, text);
+}
+
+void PainterCanvas::FillRect(const QRect& box, const QColor& colour) { m_painter.fillRect(box, colour); }
+
+void PainterCanvas::DrawRect(const QRect& box) {
+    m_painter.setBrush(Qt::NoBrush);
+    m_painter.drawRect(box);
+}
+
+void PainterCanvas::DrawLine(const QPoint& from, const QPoint& to) { m_painter.drawLine(from, to); }
+
+int PainterCanvas::TextWidth(const QString& text) { return m_painter.fontMetrics().horizontalAdvance(text); }

@@ -1,0 +1,18 @@
+#pragma once
+
+class LocalSettings;
+class Prompter;
+class PrintJob;
+class QWidget;
+class SaveFileChooser;
+struct PrinterSettings;
+
+// The ways a job leaves the program: the print preview (from which it can be
+// printed), the print dialog with every printer and "print to file", or a
+// PDF file the user names. Each starts from the program's printer settings,
+// turned to the job's orientation when AutoSetPrintOrientation is on.
+void PreviewJob(PrintJob& job, PrinterSettings& printer, const LocalSettings& settings, QWidget* parent);
+// onSelection is told whether the user asked for the selected rows only.
+bool PrintJobWithDialog(PrintJob& job, PrinterSettings& printer, const LocalSettings& settings, QWidget* parent,
+                        bool hasSelection = false, void (*onSelection)(PrintJob&, bool) = nullptr);
+bool SaveJobAsPdf(PrintJob& job, SaveFileChooser& chooser, Prompter& prompter);
