@@ -44,21 +44,7 @@ bool LoadPartner(Database& db, int id, Partner& r) {
         return false;
     if (t.Empty() || t.Columns() < 25)
         return false;
-    r.id = t.Int(1, 0);
-    r.isCustomer = t.Int(1, 1);
-    r.isSupplier = t.Int(1, 2);
-    QString* texts[] = {&r.name,  &r.city,  &r.address, &r.taxId,    &r.bulstat,    &r.mol,
-                        &r.phone, &r.fax,   &r.email,   &r.url,      &r.notes,      &r.bankName,
-                        &r.bankBranch, &r.bankCode, &r.bankAccount};
-    for (int k = 0; k < 15; ++k)
-        *texts[k] = t.Text(1, 3 + k, "");
-    r.vatRegistered = t.Int(1, 18);
-    r.preferPayment = t.Int(1, 19);
-    r.defaultPrice = t.Int(1, 20, 1);
-    r.nameLat = t.Text(1, 21, "");
-    r.cityLat = t.Text(1, 22, "");
-    r.addressLat = t.Text(1, 23, "");
-    r.molLat = t.Text(1, 24, "");
+    r = PartnerFromRow(t, 1);
     if (r.nameLat.isEmpty())
         r.nameLat = r.name;
     if (r.cityLat.isEmpty())
@@ -68,6 +54,26 @@ bool LoadPartner(Database& db, int id, Partner& r) {
     if (r.molLat.isEmpty())
         r.molLat = r.mol;
     return true;
+}
+
+Partner PartnerFromRow(const ResultTable& t, int row) {
+    Partner r;
+    r.id = t.Int(row, 0);
+    r.isCustomer = t.Int(row, 1);
+    r.isSupplier = t.Int(row, 2);
+    QString* texts[] = {&r.name,  &r.city,  &r.address,  &r.taxId, &r.bulstat,    &r.mol,
+                        &r.phone, &r.fax,   &r.email,    &r.url,   &r.notes,      &r.bankName,
+                        &r.bankBranch, &r.bankCode, &r.bankAccount};
+    for (int k = 0; k < 15; ++k)
+        *texts[k] = t.Text(row, 3 + k, "");
+    r.vatRegistered = t.Int(row, 18);
+    r.preferPayment = t.Int(row, 19);
+    r.defaultPrice = t.Int(row, 20, 1);
+    r.nameLat = t.Text(row, 21, "");
+    r.cityLat = t.Text(row, 22, "");
+    r.addressLat = t.Text(row, 23, "");
+    r.molLat = t.Text(row, 24, "");
+    return r;
 }
 
 QString GetPartnerName(Database& db, int id) {

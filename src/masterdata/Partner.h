@@ -42,6 +42,10 @@ bool InsertPartner(Database& db, Partner& record);
 bool UpdatePartner(Database& db, const Partner& record);
 // True when found; empty Latin fields take their Cyrillic twins.
 bool LoadPartner(Database& db, int id, Partner& record);
+// The record of row r of a "SELECT * FROM partners" result, as stored.
+class ResultTable;
+Partner PartnerFromRow(const ResultTable& table, int row);
+
 // "-" when missing or unreadable.
 QString GetPartnerName(Database& db, int id);
 

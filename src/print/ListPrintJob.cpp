@@ -26,7 +26,9 @@ void ListPrintJob::PrintOnly(const std::vector<int>& rows) {
             m_printed.push_back(row);
 }
 
-int ListPrintJob::RowsPerPage() const { return m_orientation == PrinterSettings::Orientation::Landscape ? 40 : 50; }
+int ListPrintJob::RowsPerPage() const {
+    return m_orientation == PrinterSettings::Orientation::Landscape ? m_rowsLandscape : m_rowsPortrait;
+}
 
 int ListPrintJob::PageCount(const PageGeometry&) const {
     const int rows = static_cast<int>(m_printed.size());

@@ -24,6 +24,11 @@ public:
                  PrinterSettings::Orientation orientation, std::function<bool()> economyMode);
 
     void SetTotals(const QStringList& totals) { m_totals = totals; }
+    // Rows a page, when a list prints more or fewer than the reports' 40 and 50.
+    void SetRowsPerPage(int landscape, int portrait) {
+        m_rowsLandscape = landscape;
+        m_rowsPortrait = portrait;
+    }
     // Prints only these rows (indices into the rows given), when the user
     // asked for the selection.
     void PrintOnly(const std::vector<int>& rows);
@@ -48,4 +53,6 @@ private:
     QStringList m_totals;
     PrinterSettings::Orientation m_orientation;
     std::function<bool()> m_economyMode;
+    int m_rowsLandscape = 40;
+    int m_rowsPortrait = 50;
 };

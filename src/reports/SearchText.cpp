@@ -10,9 +10,12 @@ bool SearchText::Ask(TextInput& input) {
     return true;
 }
 
-bool SearchText::Matches(const QString& code, const QString& name) const {
+bool SearchText::MatchesAny(const QStringList& texts) const {
     if (m_text.isEmpty())
         return true;
     const QString wanted = m_text.toUpper();
-    return code.toUpper().contains(wanted) || name.toUpper().contains(wanted);
+    for (const QString& text : texts)
+        if (text.toUpper().contains(wanted))
+            return true;
+    return false;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <QStringList>
 
 class TextInput;
 
@@ -13,7 +13,9 @@ public:
     bool Ask(TextInput& input);
     void Clear() { m_text.clear(); }
     const QString& Text() const { return m_text; }
-    bool Matches(const QString& code, const QString& name) const;
+    bool Matches(const QString& code, const QString& name) const { return MatchesAny({code, name}); }
+    // True when any of the texts contains the search text.
+    bool MatchesAny(const QStringList& texts) const;
 
 private:
     QString m_text;

@@ -10,6 +10,7 @@
 #include "app/ui/AboutDialog.h"
 #include "app/ui/GuiTextInput.h"
 #include "app/ui/PrinterSetupDialog.h"
+#include "masterdata/ui/CBanksDlg.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -20,7 +21,9 @@
 CMainFrame::CMainFrame(CTarvoDoc& doc, LocalSettings& settings, Prompter& prompter, PrinterSettings& printer,
                        QWidget* parent)
     : QMainWindow(parent), m_doc(doc), m_settings(settings), m_prompter(prompter), m_printer(printer),
-      m_behaviour(doc, prompter), m_settingsMenu(settings, doc.Db()), m_views(MakeViewRegistry()) {
+      m_firmDataEditor(doc, prompter, this), m_behaviour(doc, prompter), m_settingsMenu(settings, doc.Db()),
+      m_views(MakeViewRegistry()) {
+    m_behaviour.SetFirmDataEditor(&m_firmDataEditor);
     setWindowTitle(StartView::WindowTitle());
     RegisterCommands();
     BuildMenus();
@@ -46,6 +49,8 @@ void CMainFrame::RegisterCommands() {
         m_prompter.Message("Помощната документация все още не е готова.", MessageIcon::Information);
     };
     m_commands[CommandId::About] = [this] { AboutDialog(this).exec(); };
+    m_commands[CommandId::FirmData] = [this] { m_firmDataEditor.EditFirmData(); };
+    m_commands[CommandId::BanksEditor] = [this] { CBanksDlg(m_doc, m_prompter, this).exec(); };
     m_commands[CommandId::CsvSeparator] = [this] {
         GuiTextInput input(this);
         EditCsvSeparator(m_settings, m_prompter, input);

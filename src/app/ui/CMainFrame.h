@@ -1,9 +1,11 @@
 #pragma once
 
+#include "app/Clock.h"
 #include "app/CommandTable.h"
 #include "app/MainFrame.h"
 #include "app/SettingsMenu.h"
 #include "app/ui/ViewRegistry.h"
+#include "masterdata/ui/CFirmDataDlg.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -29,6 +31,12 @@ public:
     void SwitchView(int viewType);
     int ActiveViewType() const { return m_behaviour.ActiveViewType(); }
 
+    // What the forms share with the window.
+    Prompter& GetPrompter() { return m_prompter; }
+    LocalSettings& Settings() { return m_settings; }
+    PrinterSettings& Printer() { return m_printer; }
+    const Clock& GetClock() const { return m_clock; }
+
     // The status bar panes the forms write to.
     void SetInfoText(const QString& text);
     void SetDurationText(const QString& text);
@@ -51,6 +59,8 @@ private:
     LocalSettings& m_settings;
     Prompter& m_prompter;
     PrinterSettings& m_printer;
+    SystemClock m_clock;
+    GuiFirmDataEditor m_firmDataEditor;
     MainFrame m_behaviour;
     SettingsMenu m_settingsMenu;
     ViewRegistry m_views;

@@ -39,7 +39,7 @@ void PreviewJob(PrintJob& job, PrinterSettings& printer, const LocalSettings& se
 }
 
 bool PrintJobWithDialog(PrintJob& job, PrinterSettings& printer, const LocalSettings& settings, QWidget* parent,
-                        bool hasSelection, void (*onSelection)(PrintJob&, bool)) {
+                        bool hasSelection, const std::function<void(bool)>& onSelection) {
     QPrinter device(QPrinter::HighResolution);
     setUp(device, job, printer, settings);
     QPrintDialog dialog(&device, parent);
@@ -47,7 +47,7 @@ bool PrintJobWithDialog(PrintJob& job, PrinterSettings& printer, const LocalSett
     if (dialog.exec() != QDialog::Accepted)
         return false;
     if (onSelection)
-        onSelection(job, device.printRange() == QPrinter::Selection);
+        onSelection(device.printRange() == QPrinter::Selection);
     const bool pageRange = device.printRange() == QPrinter::PageRange;
     return RenderJob(job, device, pageRange ? device.fromPage() : 1, pageRange ? device.toPage() : 0);
 }

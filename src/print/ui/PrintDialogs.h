@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 class LocalSettings;
 class Prompter;
 class PrintJob;
@@ -14,5 +16,5 @@ struct PrinterSettings;
 void PreviewJob(PrintJob& job, PrinterSettings& printer, const LocalSettings& settings, QWidget* parent);
 // onSelection is told whether the user asked for the selected rows only.
 bool PrintJobWithDialog(PrintJob& job, PrinterSettings& printer, const LocalSettings& settings, QWidget* parent,
-                        bool hasSelection = false, void (*onSelection)(PrintJob&, bool) = nullptr);
+                        bool hasSelection = false, const std::function<void(bool)>& onSelection = {});
 bool SaveJobAsPdf(PrintJob& job, SaveFileChooser& chooser, Prompter& prompter);

@@ -1,0 +1,40 @@
+#include "masterdata/FirmDataForm.h"
+
+#include "app/Prompter.h"
+#include "db/Database.h"
+#include "db/Rounding.h"
+#include "db/WriteTransaction.h"
+
+FirmData FirmDataForm::Load() {
+    FirmData record;
+    LoadFirmData(m_db, record);
+    if (record.firmName.isEmpty() && record.vatValue == 0)
+        record.vatValue = GetVatRate(m_db);
+    return record;
+}
+
+bool FirmDataForm::Save(FirmData r) {
+    for (QString* text : {&r.firmName, &r.firmNameLat, &r.city, &r.cityLat, &r.address, &r.addressLat, &r.mol,
+                          &r.molLat, &r.taxId, &r.bulstat})
+        *text = text->trimmed();
+    const bool registered = r.vatRegistered != 0;
+    if (r.firmName.isEmpty() || r.city.isEmpty() || r.address.isEmpty() || r.mol.isEmpty() ||
+        (!registered && r.taxId.isEmpty()) || (registered && r.bulstat.isEmpty())) {
+        m_prompter.Message("Не сте попълнили някои от задължителните данни.", MessageIcon::Stop);
+        return false;
+    }
+    const double rate = RoundHalfUp(r.vatValue, 2);
+    if (!(rate > 0 && rate < 100)) {
+        m_prompter.Message("Указали сте невалидна стойност за ставка по ДДС! Моля, въведете регламентираната в "
+                           "закона ставка, дори и да не сте регистрирани по ЗДДС.",
+                           MessageIcon::Stop);
+        return false;
+    }
+    WriteTransaction transaction(m_db);
+    return transaction.Begin() && transaction.Exec("DELETE FROM firmdata;") &&
+           transaction.ExecPrintf("INSERT INTO firmdata VALUES('%q', '%q', '%q', '%q', '%q', '%q', '%q', '%q', "
+                                  "'%q', '%q', '%d', '%.2f');",
+                                  r.firmName, r.firmNameLat, r.city, r.cityLat, r.address, r.addressLat, r.mol,
+                                  r.molLat, r.taxId, r.bulstat, registered ? 1 : 0, rate) &&
+           transaction.Commit();
+}

@@ -1,0 +1,134 @@
+#include "masterdata/PartnersForm.h"
+
+#include "app/Prompter.h"
+#include "db/Database.h"
+
+namespace {
+constexpr const char* kNotSaved = "Възникнала е грешка. Данните не са съхранени.";
+} // namespace
+
+QString PartnerRules::DialogTitle(const Partner& record) {
+    return record.id == 0 ? QString("създаване на контрагент") : QString("редактиране на контрагент");
+}
+
+bool PartnerRules::CanAccept(const Partner& record) {
+    return !record.name.trimmed().isEmpty() && (record.isCustomer || record.isSupplier);
+}
+
+bool PartnerRules::Validate(const Partner& record, Prompter& prompter) {
+    if (record.name.trimmed().isEmpty()) {
+        prompter.Message("Моля, впишете наименование на фирмата/лицето.", MessageIcon::Exclamation);
+        return false;
+    }
+    if (!record.isCustomer && !record.isSupplier) {
+        prompter.Message("Необходимо е да укажете, дали контрагентът е клиент или доставчик.",
+                         MessageIcon::Exclamation);
+        return false;
+    }
+    return true;
+}
+
+void PartnerRules::Normalize(Partner& record) {
+    for (QString* text : {&record.name, &record.nameLat, &record.city, &record.cityLat, &record.address,
+                          &record.addressLat, &record.mol, &record.molLat, &record.taxId, &record.bulstat})
+        *text = text->trimmed();
+    record.bankAccount = record.bankAccount.simplified().remove(' ').toUpper();
+    record.bankCode = record.bankCode.simplified().remove(' ').toUpper();
+}
+
+int PartnersForm::RowOf(int partnerId) const {
+    for (size_t i = 0; i < m_rows.size(); ++i)
+        if (m_rows[i].id == partnerId)
+            return static_cast<int>(i);
+    return -1;
+}
+
+bool PartnersForm::Reload() { return LoadPartnerList(m_db, m_tab, m_search, m_rows); }
+
+bool PartnersForm::AskSearch(TextInput& input) {
+    if (!m_search.Ask(input))
+        return false;
+    Reload();
+    return true;
+}
+
+bool PartnersForm::Refresh() {
+    m_search.Clear();
+    return Reload();
+}
+
+// A name may not repeat, whatever its case: "ФИРМА ООД" and "Фирма ООД" are
+// one firm typed twice.
+bool PartnersForm::Save(Partner& record, bool isNew) {
+    PartnerRules::Normalize(record);
+    if (isNew) {
+        ResultTable names;
+        if (!m_db.Query(names, "SELECT partner_name FROM partners;"))
+            return false;
+        const QString folded = record.name.toCaseFolded();
+        for (int r = 1; r <= names.Rows(); ++r)
+            if (names.Text(r, 0).trimmed().toCaseFolded() == folded)
+                return false;
+        return InsertPartner(m_db, record);
+    }
+    return UpdatePartner(m_db, record);
+}
+
+int PartnersForm::Create(PartnerEditor& editor) {
+    Partner record;
+    record.isCustomer = 0;
+    record.isSupplier = 0;
+    if (!editor.EditPartner(record))
+        return -1;
+    if (!Save(record, true)) {
+        m_prompter.Message(kNotSaved, MessageIcon::Stop);
+        return -1;
+    }
+    m_rows.push_back(record);
+    return static_cast<int>(m_rows.size()) - 1;
+}
+
+bool PartnersForm::Edit(int row, PartnerEditor& editor) {
+    if (row < 0 || row >= static_cast<int>(m_rows.size()))
+        return false;
+    Partner record;
+    if (!LoadPartner(m_db, m_rows[static_cast<size_t>(row)].id, record))
+        return false;
+    if (!editor.EditPartner(record))
+        return false;
+    if (!Save(record, false)) {
+        m_prompter.Message(kNotSaved, MessageIcon::Stop);
+        return false;
+    }
+    m_rows[static_cast<size_t>(row)] = record;
+    return true;
+}
+
+bool PartnersForm::MayDelete(int partnerId) {
+    for (const char* sql : {"SELECT * FROM stokovi_main WHERE partner_id = '%d';",
+                            "SELECT * FROM supplies_main WHERE partner_id = '%d';",
+                            "SELECT * FROM cash_register WHERE partner_id = '%d';"}) {
+        ResultTable table;
+        if (!m_db.Query(table, sql, partnerId) || !table.Empty())
+            return false;
+    }
+    return true;
+}
+
+bool PartnersForm::Delete(int row) {
+    if (row < 0 || row >= static_cast<int>(m_rows.size()))
+        return false;
+    if (m_prompter.AskYesNo("Потвърждавате ли изтриването на този контрагент?", MessageIcon::Question) !=
+        Answer::Yes)
+        return false;
+    const int id = m_rows[static_cast<size_t>(row)].id;
+    if (!MayDelete(id)) {
+        m_prompter.Message("Изрбаният контрагент не може да бъде изтрит, защото участва в операции!",
+                           MessageIcon::Exclamation);
+        return false;
+    }
+    if (!m_db.ExecPrintf("DELETE FROM partners WHERE partner_id = '%d';", id))
+        return false;
+    m_rows.erase(m_rows.begin() + row);
+    return true;
+}

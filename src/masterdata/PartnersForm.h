@@ -1,0 +1,74 @@
+#pragma once
+
+#include "masterdata/PartnerList.h"
+#include "reports/SearchText.h"
+
+#include <optional>
+
+class Database;
+class Prompter;
+class TextInput;
+
+// The create/edit dialog of a partner: edits the record, true on OK.
+class PartnerEditor {
+public:
+    virtual ~PartnerEditor() = default;
+    virtual bool EditPartner(Partner& record) = 0;
+};
+
+// The partner selection dialog as documents use it: the id of the chosen
+// partner, or nothing when the user cancelled.
+class PartnerChooser {
+public:
+    virtual ~PartnerChooser() = default;
+    virtual std::optional<int> ChoosePartner(PartnerTab initialTab, int preselectedId) = 0;
+};
+
+// The rules of the partner dialog.
+namespace PartnerRules {
+QString DialogTitle(const Partner& record);
+// OK is offered while the partner has a name and is a customer, a supplier or both.
+bool CanAccept(const Partner& record);
+// The first rule the record breaks is told; true when it keeps them all.
+bool Validate(const Partner& record, Prompter& prompter);
+// Names without outer spaces, IBAN and BIC without spaces and in capitals.
+void Normalize(Partner& record);
+} // namespace PartnerRules
+
+// What the partners form and the selection dialog do with their list.
+class PartnersForm {
+public:
+    PartnersForm(Database& db, Prompter& prompter) : m_db(db), m_prompter(prompter) {}
+
+    PartnerTab Tab() const { return m_tab; }
+    void SetTab(PartnerTab tab) { m_tab = tab; }
+    const std::vector<Partner>& Rows() const { return m_rows; }
+    const SearchText& Search() const { return m_search; }
+    // The row of a partner, -1 when it is not in the list.
+    int RowOf(int partnerId) const;
+
+    bool Reload();
+    // F3: asks for a search text and reloads; false when cancelled.
+    bool AskSearch(TextInput& input);
+    // F4: clears the search text and reloads.
+    bool Refresh();
+    // F5: a new partner, saved and appended to the list; its row or -1.
+    int Create(PartnerEditor& editor);
+    // F6: edits the partner of the row and saves it; true when saved.
+    bool Edit(int row, PartnerEditor& editor);
+    // F7: deletes the partner of the row after asking, unless documents name it.
+    bool Delete(int row);
+
+    // True when no goods note, delivery or cash entry names the partner (and
+    // the checks could be made).
+    bool MayDelete(int partnerId);
+
+private:
+    bool Save(Partner& record, bool isNew);
+
+    Database& m_db;
+    Prompter& m_prompter;
+    PartnerTab m_tab = PartnerTab::All;
+    SearchText m_search;
+    std::vector<Partner> m_rows;
+};

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "masterdata/PartnersForm.h"
+
+#include <QDialog>
+
+class CTarvoDoc;
+class PartnerListPanel;
+
+// "избор на контрагент": the modal list from which documents choose a partner.
+class CContragentSelectionDlg : public QDialog {
+    Q_OBJECT
+public:
+    CContragentSelectionDlg(CTarvoDoc& doc, Prompter& prompter, PartnerTab tab, int preselectedId,
+                            QWidget* parent = nullptr);
+
+    // The chosen partner's id; 0 before a choice.
+    int ChosenId() const { return m_chosen; }
+
+private:
+    void Reload(int selectId);
+    void Choose();
+
+    Prompter& m_prompter;
+    PartnersForm m_form;
+    PartnerListPanel* m_panel;
+    int m_chosen = 0;
+};
+
+// The selection dialog behind the documents' partner choice.
+class GuiPartnerChooser : public PartnerChooser {
+public:
+    GuiPartnerChooser(CTarvoDoc& doc, Prompter& prompter, QWidget* parent)
+        : m_doc(doc), m_prompter(prompter), m_parent(parent) {}
+    std::optional<int> ChoosePartner(PartnerTab initialTab, int preselectedId) override;
+
+private:
+    CTarvoDoc& m_doc;
+    Prompter& m_prompter;
+    QWidget* m_parent;
+};

@@ -1,0 +1,162 @@
+#include "masterdata/ui/CPartnersDlg.h"
+
+#include "app/LocalSettings.h"
+#include "app/TarvoDoc.h"
+#include "app/ViewType.h"
+#include "app/ui/CMainFrame.h"
+#include "app/ui/FormButton.h"
+#include "app/ui/GuiSaveFileChooser.h"
+#include "app/ui/GuiTextInput.h"
+#include "db/OperationTimer.h"
+#include "masterdata/ui/PartnerListPanel.h"
+#include "print/ListPrintJob.h"
+#include "print/ui/PrintDialogs.h"
+#include "reports/CsvExport.h"
+#include "reports/ui/CSortListCtrl.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+CPartnersDlg::CPartnersDlg(CTarvoDoc& doc, CMainFrame& frame, QWidget* parent)
+    : QWidget(parent), m_frame(frame), m_form(doc.Db(), frame.GetPrompter()) {
+    frame.setWindowTitle("TARVO - КОНТРАГЕНТИ");
+    m_panel = new PartnerListPanel(m_form, doc.ListSortState(), PartnerListPanel::Columns::Full, this);
+    connect(m_panel, &PartnerListPanel::tabChanged, this, &CPartnersDlg::Reload);
+    connect(m_panel->List(), &CSortListCtrl::openRequested, this, &CPartnersDlg::Edit);
+    connect(m_panel->List(), &QAbstractItemView::doubleClicked, this, &CPartnersDlg::Edit);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(MakeFormButton(this, " [F3] търсене...", Qt::Key_F3, "Търсене на контрагент по ключови думи...",
+                                      [this] { Search(); }));
+    buttons->addWidget(MakeFormButton(this, " [F4] опресни", Qt::Key_F4,
+                                      "Опресняване на данните и изчистване на резултатите от търсенето...",
+                                      [this] { Refresh(); }));
+    buttons->addWidget(MakeFormButton(this, " [F5] създаване...", Qt::Key_F5, "Създаване на нов клиент или доставчик...",
+                                      [this] { Create(); }));
+    m_edit = MakeFormButton(this, " [F6] редакция...", Qt::Key_F6, "Редактиране на избрания контрагент...",
+                            [this] { Edit(); });
+    buttons->addWidget(m_edit);
+    m_delete = MakeFormButton(this, " [F7] изтрий", Qt::Key_F7, "Изтриване на избрания контрагент...",
+                              [this] { Delete(); });
+    buttons->addWidget(m_delete);
+    buttons->addWidget(MakeFormButton(this, " [F8] експорт в CSV", Qt::Key_F8,
+                                      "Експорт на списъка с контрагентите в CSV формат...", [this] { Export(); }));
+    m_print = MakeFormButton(this, "[F9] отпечатване...", Qt::Key_F9, "Отпечатване на списъка с контрагентите...",
+                             [this] { Print(); });
+    buttons->addWidget(m_print);
+    buttons->addWidget(MakeFormButton(this, " [F10] изход", Qt::Key_F10,
+                                      "Изход от този модул и връщане към началния екран на програмата...",
+                                      [this] { m_frame.SwitchView(ViewType::kStart); }));
+    buttons->addStretch();
+    buttons->addWidget(new QLabel(" БРОЙ:", this));
+    m_count = new QLineEdit(this);
+    m_count->setReadOnly(true);
+    m_count->setFocusPolicy(Qt::NoFocus);
+    m_count->setFixedWidth(70);
+    m_count->setAlignment(Qt::AlignRight);
+    buttons->addWidget(m_count);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_panel, 1);
+    layout->addLayout(buttons);
+    connect(m_panel->List()->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CPartnersDlg::UpdateState);
+    Reload();
+}
+
+void CPartnersDlg::Reload() {
+    OperationTimer timer(m_frame.GetClock());
+    timer.Start();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_form.Reload();
+    m_panel->Show();
+    QApplication::restoreOverrideCursor();
+    timer.Stop();
+    m_frame.SetDurationText(timer.StatusText());
+    UpdateState();
+}
+
+void CPartnersDlg::UpdateState() {
+    m_count->setText(QString::number(m_form.Rows().size()));
+    const bool selected = m_panel->SelectedRow() >= 0;
+    m_edit->setEnabled(selected);
+    m_delete->setEnabled(selected);
+    m_print->setEnabled(!m_form.Rows().empty());
+}
+
+void CPartnersDlg::Search() {
+    GuiTextInput input(this);
+    if (m_form.AskSearch(input)) {
+        m_panel->Show();
+        UpdateState();
+    }
+}
+
+void CPartnersDlg::Refresh() { Reload(); }
+
+void CPartnersDlg::Create() {
+    GuiPartnerEditor editor(m_frame.GetPrompter(), this);
+    const int row = m_form.Create(editor);
+    if (row >= 0) {
+        m_panel->Show(row);
+        UpdateState();
+    }
+}
+
+void CPartnersDlg::Edit() {
+    const int row = m_panel->SelectedRow();
+    GuiPartnerEditor editor(m_frame.GetPrompter(), this);
+    if (row >= 0 && m_form.Edit(row, editor))
+        m_panel->Show(row);
+}
+
+void CPartnersDlg::Delete() {
+    const int row = m_panel->SelectedRow();
+    if (row >= 0 && m_form.Delete(row)) {
+        m_panel->Show(std::min(row, static_cast<int>(m_form.Rows().size()) - 1));
+        UpdateState();
+    }
+}
+
+void CPartnersDlg::Export() {
+    GuiSaveFileChooser chooser(this);
+    ExportListToCsv(m_panel->List()->VisibleTitles(), m_panel->List()->VisibleRows(), m_frame.Settings(),
+                    m_frame.GetPrompter(), chooser);
+}
+
+void CPartnersDlg::Print() {
+    // The rows in the order the list shows them.
+    std::vector<QStringList> rows;
+    std::vector<int> listRowOf(m_form.Rows().size());
+    for (int row = 0; row < m_panel->List()->RowCount(); ++row) {
+        const int source = m_panel->List()->Model().SourceIndex(row);
+        listRowOf[static_cast<size_t>(source)] = row;
+        rows.push_back(PartnerPrintRow(m_form.Rows()[static_cast<size_t>(source)]));
+    }
+    const QDate today = m_frame.GetClock().Now().date();
+    const QStringList titles = PartnerPrintTitles();
+    const int widths[] = {0, 220, 0, 160, 70, 180, 260, 230, 160};
+    std::vector<PrintColumn> columns;
+    for (int k = 0; k < titles.size(); ++k)
+        columns.push_back({titles[k], widths[k], k == 3 || k == 4 || k == 5 ? int(Qt::AlignHCenter) : int(Qt::AlignLeft)});
+    LocalSettings& settings = m_frame.Settings();
+    ListPrintJob job("НОМЕНКЛАТУРА НА КОНТРАГЕНТИТЕ",
+                     QString::asprintf("към дата %d.%d.%d", today.day(), today.month(), today.year()), columns,
+                     std::move(rows), PrinterSettings::Orientation::Landscape,
+                     [&settings] { return settings.EconomicPrintMode() != 0; });
+    job.SetRowsPerPage(50, 54);
+    const std::vector<int> selected = m_panel->SelectedRows();
+    PrintJobWithDialog(job, m_frame.Printer(), settings, this, selected.size() > 0, [&](bool selectionOnly) {
+        if (!selectionOnly)
+            return;
+        std::vector<int> printed;
+        for (int row : selected)
+            printed.push_back(listRowOf[static_cast<size_t>(row)]);
+        std::sort(printed.begin(), printed.end());
+        job.PrintOnly(printed);
+    });
+}
