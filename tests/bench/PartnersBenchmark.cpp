@@ -1,0 +1,62 @@
+// 5,000 partners: loading the partners list, and opening the selection dialog.
+#include "app/ConsolePrompter.h"
+#include "app/LocalSettings.h"
+#include "app/ProcessExit.h"
+#include "app/TarvoDoc.h"
+#include "app/ui/GuiDirectoryChooser.h"
+#include "db/Connection.h"
+#include "db/DatabaseCreator.h"
+#include "db/Sleeper.h"
+#include "masterdata/PartnersForm.h"
+#include "masterdata/ui/CContragentSelectionDlg.h"
+
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+struct Session {
+    QTemporaryDir dir;
+    ConsolePrompter prompter;
+    SystemProcessExit exit;
+    ThreadSleeper sleeper;
+    LocalSettings settings{dir.filePath("s.ini")};
+    GuiDirectoryChooser chooser;
+    std::unique_ptr<CTarvoDoc> doc;
+
+    Session() {
+        Connection creation;
+        CreateDatabase(dir.filePath("tarvo.db"), creation, sleeper, prompter);
+        creation.Close();
+        doc = std::make_unique<CTarvoDoc>(SessionServices{prompter, exit, sleeper, settings, chooser}, dir.path());
+        Database& db = doc->Db();
+        db.Exec("BEGIN;");
+        for (int i = 1; i <= 5000; ++i)
+            db.ExecPrintf("INSERT INTO partners (partner_id, partner_is_customer, partner_name, partner_city, "
+                          "partner_address, partner_mol, partner_tax_id) VALUES('%d', '%d', 'Фирма %d ООД', "
+                          "'Град %d', 'ул. Първа %d', 'Управител %d', '%d');",
+                          i, i % 2, i, i % 100, i, i, 100000000 + i);
+        db.Exec("COMMIT;");
+    }
+};
+
+void BM_LoadPartners5000(benchmark::State& state) {
+    Session session;
+    PartnersForm form(session.doc->Db(), session.prompter);
+    for (auto _ : state) {
+        form.Reload();
+        benchmark::DoNotOptimize(form.Rows().size());
+    }
+}
+BENCHMARK(BM_LoadPartners5000)->Unit(benchmark::kMillisecond);
+
+void BM_OpenPartnerSelection5000(benchmark::State& state) {
+    Session session;
+    for (auto _ : state) {
+        CContragentSelectionDlg dialog(*session.doc, session.prompter, PartnerTab::All, 2500);
+        benchmark::DoNotOptimize(dialog.ChosenId());
+    }
+}
+BENCHMARK(BM_OpenPartnerSelection5000)->Unit(benchmark::kMillisecond);
+
+} // namespace

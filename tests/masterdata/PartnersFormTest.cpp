@@ -1,0 +1,181 @@
+#include "app/Choosers.h"
+#include "masterdata/PartnersForm.h"
+#include "support/DatabaseTest.h"
+
+#include <QElapsedTimer>
+#include <deque>
+
+namespace {
+
+// Answers the partner dialog with prepared changes, or cancels.
+class ScriptedPartnerEditor : public PartnerEditor {
+public:
+    bool EditPartner(Partner& record) override {
+        shown.push_back(record);
+        if (edits.empty())
+            return false;
+        edits.front()(record);
+        edits.pop_front();
+        return true;
+    }
+    std::deque<std::function<void(Partner&)>> edits;
+    std::vector<Partner> shown;
+};
+
+class PartnersFormTest : public DatabaseTest {
+protected:
+    void SetUp() override {
+        DatabaseTest::SetUp();
+        form = std::make_unique<PartnersForm>(Db(), prompter);
+    }
+    int Add(const QString& name, int customer, int supplier, const QString& city = QString()) {
+        editor.edits.push_back([=](Partner& p) {
+            p.name = name;
+            p.isCustomer = customer;
+            p.isSupplier = supplier;
+            p.city = city;
+        });
+        return form->Create(editor);
+    }
+    std::unique_ptr<PartnersForm> form;
+    ScriptedPartnerEditor editor;
+};
+
+TEST_F(PartnersFormTest, TabsAndSearchChooseTheRows) {
+    Add("Алфа ООД", 1, 0, "Варна");
+    Add("Бета ЕООД", 0, 1, "София");
+    Add("Гама АД", 1, 1, "Пловдив");
+    ASSERT_TRUE(form->Reload());
+    EXPECT_EQ(form->Rows().size(), 3u);
+    form->SetTab(PartnerTab::Customers);
+    ASSERT_TRUE(form->Reload());
+    EXPECT_EQ(form->Rows().size(), 2u);
+    form->SetTab(PartnerTab::Suppliers);
+    ASSERT_TRUE(form->Reload());
+    ASSERT_EQ(form->Rows().size(), 2u);
+    EXPECT_EQ(form->Rows()[0].name, "Бета ЕООД");
+
+    // A search text in the city finds the partner whose name lacks it.
+    class Input : public TextInput {
+    public:
+        std::optional<QString> AskText(const QString&, const QString&, const QString&) override {
+            return QString("софия");
+        }
+    } input;
+    form->SetTab(PartnerTab::All);
+    ASSERT_TRUE(form->AskSearch(input));
+    ASSERT_EQ(form->Rows().size(), 1u);
+    EXPECT_EQ(form->Rows()[0].name, "Бета ЕООД");
+    ASSERT_TRUE(form->Refresh());
+    EXPECT_EQ(form->Rows().size(), 3u);
+}
+
+TEST_F(PartnersFormTest, ANewPartnerStartsBlankAndNamesDoNotRepeat) {
+    EXPECT_EQ(Add("Д'Артанян & \"Синове\" -- ООД", 1, 0), 0);
+    ASSERT_EQ(editor.shown.size(), 1u);
+    const Partner& blank = editor.shown[0];
+    EXPECT_EQ(blank.id, 0);
+    EXPECT_EQ(blank.isCustomer + blank.isSupplier, 0);
+    EXPECT_EQ(blank.defaultPrice, 1);
+    EXPECT_EQ(blank.preferPayment, 0);
+    EXPECT_EQ(PartnerRules::DialogTitle(blank), "създаване на контрагент");
+    EXPECT_EQ(form->Rows()[0].id, 1);
+
+    // The same name again, in other letters' case or with spaces around it.
+    EXPECT_EQ(Add("д'артанян & \"синове\" -- ООД", 0, 1), -1);
+    EXPECT_EQ(Add("  Д'Артанян & \"Синове\" -- ООД  ", 0, 1), -1);
+    EXPECT_EQ(prompter.Texts(), (QStringList{"Възникнала е грешка. Данните не са съхранени.",
+                                             "Възникнала е грешка. Данните не са съхранени."}));
+    EXPECT_EQ(Scalar("SELECT COUNT(*) FROM partners;"), "1");
+
+    // Cancelling the dialog saves nothing.
+    EXPECT_EQ(form->Create(editor), -1);
+    EXPECT_EQ(Scalar("SELECT COUNT(*) FROM partners;"), "1");
+}
+
+TEST_F(PartnersFormTest, EditingFillsTheLatinFieldsAndKeepsWhatWasTyped) {
+    Add("Гама АД", 1, 0, "Пловдив");
+    editor.edits.push_back([](Partner& p) {
+        p.email = "не е адрес";
+        p.bankAccount = "bg80 bnbg 9661 1020 3456 78";
+        p.name = " Гама АД ";
+    });
+    ASSERT_TRUE(form->Edit(0, editor));
+    const Partner& loaded = editor.shown.back();
+    EXPECT_EQ(PartnerRules::DialogTitle(loaded), "редактиране на контрагент");
+    EXPECT_EQ(loaded.nameLat, "Гама АД");
+    EXPECT_EQ(loaded.cityLat, "Пловдив");
+    EXPECT_EQ(Scalar("SELECT partner_name || '|' || partner_name_lat || '|' || partner_city_lat || '|' || "
+                     "partner_email || '|' || partner_bank_acc FROM partners;"),
+              "Гама АД|Гама АД|Пловдив|не е адрес|BG80BNBG96611020345678");
+    EXPECT_EQ(form->Rows()[0].bankAccount, "BG80BNBG96611020345678");
+}
+
+TEST_F(PartnersFormTest, PartnersNamedByStockDocumentsStay) {
+    Add("Първи", 1, 0);
+    Add("Втори", 1, 0);
+    Add("Трети", 1, 0);
+    Add("Четвърти", 1, 0);
+    ASSERT_TRUE(Db().Exec("INSERT INTO stokovi_main (doc_id, partner_id) VALUES(1, 1);"
+                          "INSERT INTO supplies_main (doc_id, partner_id) VALUES(1, 2);"
+                          "INSERT INTO cash_register (osnovanie, doc_dt, pay_to_dt, description, partner_id) "
+                          "VALUES('', '2026-12-08', '2026-12-08', '', 3);"
+                          "INSERT INTO invoices_main (doc_id, partner_id) VALUES(1, 4);"
+                          "INSERT INTO proforms_main (doc_id, partner_id) VALUES(1, 4);"));
+    // Each of the three kinds of document keeps its partner.
+    for (int row = 0; row < 3; ++row) {
+        prompter.Expect(Answer::Yes);
+        EXPECT_FALSE(form->Delete(row)) << row;
+        EXPECT_EQ(prompter.Texts().last(), "Изрбаният контрагент не може да бъде изтрит, защото участва в операции!");
+    }
+    EXPECT_EQ(form->Rows().size(), 4u);
+    // Invoices and pro-formas do not keep a partner.
+    EXPECT_TRUE(form->MayDelete(4));
+
+    prompter.Expect(Answer::No);
+    EXPECT_FALSE(form->Delete(3));
+    prompter.Expect(Answer::Yes);
+    EXPECT_TRUE(form->Delete(3));
+    EXPECT_EQ(form->Rows().size(), 3u);
+    EXPECT_EQ(prompter.Boxes().back().text, "Потвърждавате ли изтриването на този контрагент?");
+    // The highest id is free again.
+    EXPECT_EQ(Add("Пети", 0, 1), 3);
+    EXPECT_EQ(form->Rows().back().id, 4);
+}
+
+TEST(PartnerRules, OkNeedsANameAndAKindAndTheMessagesComeInOrder) {
+    ScriptedPrompter prompter;
+    Partner partner;
+    partner.isCustomer = partner.isSupplier = 0;
+    EXPECT_FALSE(PartnerRules::CanAccept(partner));
+    EXPECT_FALSE(PartnerRules::Validate(partner, prompter));
+    partner.name = "   ";
+    EXPECT_FALSE(PartnerRules::Validate(partner, prompter));
+    partner.name = "Име";
+    EXPECT_FALSE(PartnerRules::CanAccept(partner));
+    EXPECT_FALSE(PartnerRules::Validate(partner, prompter));
+    partner.isSupplier = 1;
+    EXPECT_TRUE(PartnerRules::CanAccept(partner));
+    EXPECT_TRUE(PartnerRules::Validate(partner, prompter));
+    EXPECT_EQ(prompter.Texts(), (QStringList{"Моля, впишете наименование на фирмата/лицето.",
+                                             "Моля, впишете наименование на фирмата/лицето.",
+                                             "Необходимо е да укажете, дали контрагентът е клиент или доставчик."}));
+}
+
+TEST_F(PartnersFormTest, FiveThousandPartnersListQuickly) {
+    ASSERT_TRUE(Db().Exec("BEGIN;"));
+    for (int i = 1; i <= 5000; ++i)
+        ASSERT_TRUE(Db().ExecPrintf("INSERT INTO partners (partner_id, partner_name, partner_city, partner_mol) "
+                                    "VALUES('%d', 'Фирма %d ООД', 'Град %d', 'Управител %d');",
+                                    i, i, i % 100, i));
+    ASSERT_TRUE(Db().Exec("COMMIT;"));
+    QElapsedTimer timer;
+    timer.start();
+    ASSERT_TRUE(form->Reload());
+    const qint64 elapsed = timer.elapsed();
+    EXPECT_EQ(form->Rows().size(), 5000u);
+    // Generous for the sanitizer build; the release build takes a fraction (see the benchmark).
+    EXPECT_LT(elapsed, 1500);
+}
+
+} // namespace
