@@ -26,6 +26,7 @@ QLineEdit* edit(QWidget* parent, const QString& text, int maxLength) {
 CNewContragentDlg::CNewContragentDlg(const Partner& record, Prompter& prompter, QWidget* parent)
     : QDialog(parent), m_record(record), m_prompter(prompter), m_defaultPrice(record.defaultPrice) {
     setWindowTitle(PartnerRules::DialogTitle(record));
+    setAccessibleName("създаване / редактиране на контрагент");
     m_customer = new QCheckBox("клиент", this);
     m_customer->setChecked(record.isCustomer);
     m_supplier = new QCheckBox("доставчик", this);

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "masterdata/GroupTree.h"
+#include "masterdata/Item.h"
+#include "reports/SearchText.h"
+
+#include <QStringList>
+#include <vector>
+
+class Database;
+class LocalSettings;
+class Prompter;
+
+// A row of the catalogue: the item and the name of its group.
+struct CatalogueRow {
+    Item item;
+    QString groupName;
+
+    bool IsProduct() const { return item.isRecipe && !item.isService; }
+    bool IsService() const { return item.isService != 0; }
+};
+
+// The four kind tabs of the catalogue.
+enum class CatalogueView { Goods = 0, Products = 1, Services = 2, All = 3 };
+
+// What the catalogue form "TARVO - СТОКИ, ИЗДЕЛИЯ и УСЛУГИ" does with its list.
+class Catalogue {
+public:
+    Catalogue(Database& db, Prompter& prompter, const LocalSettings& settings)
+        : m_db(db), m_prompter(prompter), m_settings(settings) {}
+
+    CatalogueView View() const { return m_view; }
+    void SetView(CatalogueView view) { m_view = view; }
+    SearchText& Search() { return m_search; }
+    GroupFilter& Filter() { return m_filter; }
+    const std::vector<CatalogueRow>& Rows() const { return m_rows; }
+
+    // The statement of the list for the view and the hidden-items setting.
+    QByteArray ListStatement() const;
+    // Reads the list; progress(done, total) is told as the rows are taken.
+    bool Reload(const std::function<void(int, int)>& progress = {});
+    // F4: clears the group filter and the search text, then reloads.
+    bool Refresh();
+
+    // The 13 cells of a row, and the titles.
+    static QStringList Titles();
+    QStringList Cells(const CatalogueRow& row) const;
+    // The 9 cells of a printed row, and their titles.
+    static QStringList PrintTitles();
+    static QStringList PrintCells(const CatalogueRow& row);
+
+    // A row for a saved item (after a create, copy or edit).
+    bool RowFor(const QString& code, CatalogueRow& row);
+    int Append(const CatalogueRow& row);
+    void Replace(int index, const CatalogueRow& row) { m_rows[static_cast<size_t>(index)] = row; }
+
+    // F7: asks, then deletes unless a recipe uses the item or it has stock.
+    bool Delete(int index);
+    // Marks the rows hidden (after asking) or visible.
+    bool SetHidden(const std::vector<int>& indices, bool hidden);
+
+private:
+    Database& m_db;
+    Prompter& m_prompter;
+    const LocalSettings& m_settings;
+    CatalogueView m_view = CatalogueView::Goods;
+    SearchText m_search;
+    GroupFilter m_filter;
+    std::vector<CatalogueRow> m_rows;
+};

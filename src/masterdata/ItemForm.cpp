@@ -1,0 +1,226 @@
+#include "masterdata/ItemForm.h"
+
+#include "app/Prompter.h"
+#include "db/Database.h"
+#include "db/Rounding.h"
+#include "db/WriteTransaction.h"
+#include "masterdata/CostPrices.h"
+
+namespace {
+constexpr const char* kNotYetAvailable =
+    "Тази възможност ще бъде достъпна в следваща версия на програмата: допълнителните кодове и цени по "
+    "контрагенти все още не могат да бъдат въвеждани.";
+} // namespace
+
+ItemForm::ItemForm(Database& db, Prompter& prompter, Kind kind, Mode mode, const Item& source)
+    : m_db(db), m_prompter(prompter), m_kind(kind), m_mode(mode), m_source(source) {}
+
+QString ItemForm::Caption() const {
+    return m_kind == Kind::Goods ? QString("създаване / редактиране на стоки и материали")
+                                 : QString("създаване / редактиране на изделия и услуги");
+}
+
+QString ItemForm::Title() const {
+    if (m_kind == Kind::Goods) {
+        switch (m_mode) {
+        case Mode::Create:
+            return "създаване на артикул";
+        case Mode::Edit:
+            return "редактиране на артикул";
+        case Mode::Copy:
+            return "дублиране на артикул";
+        }
+    }
+    switch (m_mode) {
+    case Mode::Create:
+        return "създаване на изделие или услуга";
+    case Mode::Edit:
+        return "редактиране на изделие или услуга";
+    case Mode::Copy:
+        break;
+    }
+    return "дублиране на изделие или услуга";
+}
+
+ItemForm::Fields ItemForm::Initial() const {
+    Fields f;
+    f.code = m_source.code;
+    f.name = m_source.name;
+    f.group = m_source.group;
+    f.units = m_source.units;
+    f.minQuantity = m_source.minQuantity;
+    f.costPrice = m_source.costPrice;
+    f.price1 = m_source.price1;
+    f.price2 = m_source.price2;
+    f.lastPrice = m_source.lastPrice;
+    f.workCosts = m_source.workCosts;
+    f.isMaterial = m_source.isMaterial;
+    f.isHidden = m_source.isHidden;
+    if (m_source.isRecipe)
+        f.type = m_source.isService ? RecipeType::Service : RecipeType::Product;
+    return f;
+}
+
+bool ItemForm::ConfirmCodeChange() {
+    return m_prompter.AskYesNo("Сигурни ли сте, че желаете да промените номенклатурния код на този артикул?",
+                               MessageIcon::Question) == Answer::Yes;
+}
+
+bool ItemForm::RequestPartnerCodes() {
+    if (m_mode != Mode::Edit) {
+        m_prompter.Message("Можете да добавяте допълнителни кодове само към вече съхранени номенклатури,\nв режим на "
+                           "редактиране.\nЗапишете новата стока и преминете в режим на промяна, за да добавите кодове.",
+                           MessageIcon::Information);
+        return false;
+    }
+    m_prompter.Message(kNotYetAvailable, MessageIcon::Information);
+    return false;
+}
+
+bool ItemForm::RequestPartnerPrices() {
+    if (m_mode != Mode::Edit) {
+        m_prompter.Message(m_kind == Kind::Goods
+                               ? "Можете да добавяте допълнителни цени само към вече съхранени номенклатури,\nв режим "
+                                 "на редактиране.\nЗапишете новата стока и преминете в режим на промяна, за да "
+                                 "добавите нова цена."
+                               : "Можете да добавяте допълнителни цени само към вече съхранени номенклатури,\nв режим "
+                                 "на редактиране.\nЗапишете новия артикул и преминете в режим на промяна, за да "
+                                 "добавите нова цена.",
+                           MessageIcon::Information);
+        return false;
+    }
+    m_prompter.Message(kNotYetAvailable, MessageIcon::Information);
+    return false;
+}
+
+// Codes and names are kept without outer spaces: a code typed as "A1 " would
+// otherwise be a second item that looks like "A1".
+Item ItemForm::Compose(const Fields& f) const {
+    Item item;
+    item.code = f.code.trimmed();
+    item.name = f.name.trimmed();
+    item.group = f.group;
+    item.units = f.units.trimmed();
+    item.quantity = m_mode == Mode::Edit ? m_source.quantity : 0;
+    item.minQuantity = RoundHalfUp(f.minQuantity, 3);
+    item.price1 = RoundHalfUp(f.price1, 2);
+    item.price2 = RoundHalfUp(f.price2, 2);
+    item.costPrice = RoundHalfUp(f.costPrice, 2);
+    item.isHidden = f.isHidden ? 1 : 0;
+    if (m_kind == Kind::Goods) {
+        item.lastPrice = RoundHalfUp(f.lastPrice, 2);
+        item.isMaterial = f.isMaterial ? 1 : 0;
+    } else {
+        item.isRecipe = 1;
+        item.isService = f.type == RecipeType::Service ? 1 : 0;
+        item.workCosts = RoundHalfUp(f.workCosts, 2);
+        if (item.isService)
+            item.quantity = item.minQuantity = 0;
+    }
+    return item;
+}
+
+ItemForm::Field ItemForm::Save(const Fields& fields, bool hasComponents) {
+    const Item item = Compose(fields);
+    if (item.code.isEmpty()) {
+        m_prompter.Message("Артикулът няма номенклатурен код. Моля, укажете код.", MessageIcon::Exclamation);
+        return Field::Code;
+    }
+    if (m_kind == Kind::Recipe && fields.type == RecipeType::None) {
+        m_prompter.Message("Не е избран тип на разходната норма. Моля, изберете 'изделие' или 'услуга'.",
+                           MessageIcon::Exclamation);
+        return Field::Type;
+    }
+    if (item.name.isEmpty()) {
+        m_prompter.Message("Артикулът няма наименование. Моля, задайте такова.", MessageIcon::Exclamation);
+        return Field::Name;
+    }
+    if (item.group == 0) {
+        m_prompter.Message("Не е избрана група, с която да асоциирате този артикул.", MessageIcon::Exclamation);
+        return Field::Group;
+    }
+    if (item.units.isEmpty()) {
+        m_prompter.Message("Не сте избрали мерна единица за този артикул.", MessageIcon::Exclamation);
+        return Field::Units;
+    }
+    if (m_kind == Kind::Recipe && !hasComponents &&
+        m_prompter.AskYesNo("Не сте добавили материали към разходната норма. Желаете ли да продължите въпреки това?",
+                            MessageIcon::Question) != Answer::Yes)
+        return Field::Components;
+    const bool codeChanged = m_mode == Mode::Edit && item.code != m_source.code;
+    if ((m_mode != Mode::Edit || codeChanged) && ItemExists(m_db, item.code)) {
+        m_prompter.Message("Вече съществува артикул с този номеклатурен код!", MessageIcon::Stop);
+        return Field::Code;
+    }
+    if (m_mode == Mode::Edit) {
+        if (!Update(item)) {
+            m_prompter.Message("Промените по указаната стока не могат да бъдат съхранени.", MessageIcon::Stop);
+            return Field::Code;
+        }
+    } else if (!InsertItem(m_db, item)) {
+        m_prompter.Message("Възникнала е грешка от непознат тип!", MessageIcon::Stop);
+        return Field::Code;
+    }
+    if (m_mode == Mode::Edit && item.costPrice != RoundHalfUp(m_source.costPrice, 2))
+        MarkDependentRecipesDirty(m_db, item.code);
+    m_saved = item;
+    return Field::None;
+}
+
+bool ItemForm::Update(const Item& i) {
+    const QString old = m_source.code;
+    WriteTransaction t(m_db);
+    if (!t.Begin())
+        return false;
+    const bool written =
+        m_kind == Kind::Goods
+            ? t.ExecPrintf("UPDATE stocks SET code = '%q', stock_name = '%q', stock_group = '%d', units = '%q', "
+                           "quantity = '%.3f', min_quantity = '%.3f', cost_price = '%.5f', price_1 = '%.5f', price_2 = "
+                           "'%.5f', last_price = '%.5f', is_material = '%d', is_recipe = '%d', is_service = '%d', "
+                           "is_hidden = '%d' WHERE code = '%q';",
+                           i.code, i.name, i.group, i.units, i.quantity, i.minQuantity, i.costPrice, i.price1,
+                           i.price2, i.lastPrice, i.isMaterial, i.isRecipe, i.isService, i.isHidden, old)
+            : t.ExecPrintf("UPDATE stocks SET code = '%q', stock_name = '%q', stock_group = '%d', units = '%q', "
+                           "quantity = '%.3f', min_quantity = '%.3f', cost_price = '%.5f', price_1 = '%.5f', price_2 = "
+                           "'%.5f', work_costs = '%.5f', last_price = '%.5f', is_material = '%d', is_recipe = '%d', "
+                           "is_service = '%d', is_hidden = '%d' WHERE code = '%q';",
+                           i.code, i.name, i.group, i.units, i.quantity, i.minQuantity, i.costPrice, i.price1,
+                           i.price2, i.workCosts, i.lastPrice, i.isMaterial, i.isRecipe, i.isService, i.isHidden, old);
+    if (!written)
+        return false;
+    if (i.code != old || i.name != m_source.name || i.group != m_source.group) {
+        const bool propagated =
+            t.ExecPrintf("UPDATE stocks_cmp SET owner_code = '%q' WHERE owner_code = '%q';", i.code, old) &&
+            t.ExecPrintf("UPDATE stocks_cmp SET code = '%q' WHERE code = '%q';", i.code, old) &&
+            t.ExecPrintf("UPDATE stock_codes SET stock_code = '%q' WHERE stock_code = '%q';", i.code, old) &&
+            t.ExecPrintf("UPDATE soldmat SET code = '%q', group_id = '%d' WHERE code = '%q';", i.code, i.group, old) &&
+            t.ExecPrintf("UPDATE soldmat SET part_of_code = '%q' WHERE part_of_code = '%q';", i.code, old) &&
+            t.ExecPrintf("UPDATE production_cmp_entries SET code = '%q', stock_name = '%q', stock_group = '%d' WHERE "
+                         "code = '%q';",
+                         i.code, i.name, i.group, old) &&
+            t.ExecPrintf("UPDATE production_cmp SET code = '%q', stock_name = '%q', group_id = '%d' WHERE code = "
+                         "'%q';",
+                         i.code, i.name, i.group, old) &&
+            t.ExecPrintf("UPDATE stokovi_items SET item_code = '%q', item_name = '%q', item_group = '%d' WHERE "
+                         "item_code = '%q';",
+                         i.code, i.name, i.group, old) &&
+            t.ExecPrintf("UPDATE invoices_items SET item_code = '%q', item_name = '%q', item_group = '%d' WHERE "
+                         "item_code = '%q';",
+                         i.code, i.name, i.group, old) &&
+            t.ExecPrintf("UPDATE proforms_items SET item_code = '%q', item_name = '%q', item_group = '%d' WHERE "
+                         "item_code = '%q';",
+                         i.code, i.name, i.group, old) &&
+            t.ExecPrintf("UPDATE supplies_items SET item_code = '%q', item_name = '%q', item_group = '%d' WHERE "
+                         "item_code = '%q';",
+                         i.code, i.name, i.group, old) &&
+            t.ExecPrintf("UPDATE revisions_cmp SET item_code = '%q', item_name = '%q', group_id = '%d' WHERE "
+                         "item_code = '%q';",
+                         i.code, i.name, i.group, old);
+        if (!propagated)
+            return false;
+    }
+    if (!t.Commit())
+        return false;
+    AddUnit(m_db, i.units);
+    return true;
+}

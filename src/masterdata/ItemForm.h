@@ -1,0 +1,75 @@
+#pragma once
+
+#include "masterdata/Item.h"
+
+#include <optional>
+
+class Database;
+class Prompter;
+
+// Opens the group tree for choosing an item's group; nothing when cancelled.
+class GroupChooser {
+public:
+    virtual ~GroupChooser() = default;
+    virtual std::optional<int> ChooseGroup(int currentGroup) = 0;
+};
+
+// What the two item dialogs check and save: the goods dialog, and the
+// dialog of products and services (recipes).
+class ItemForm {
+public:
+    enum class Kind { Goods, Recipe };
+    enum class Mode { Create = 0, Edit = 1, Copy = 2 };
+    enum class RecipeType { None, Product, Service };
+    // The field that gets the focus after a refused save.
+    enum class Field { None, Code, Type, Name, Group, Units, Components };
+
+    // The values of the dialog's fields.
+    struct Fields {
+        QString code;
+        QString name;
+        int group = 0;
+        QString units;
+        double minQuantity = 0;
+        double costPrice = 0;
+        double price1 = 0;
+        double price2 = 0;
+        double lastPrice = 0;
+        double workCosts = 0;
+        int isMaterial = 0;
+        int isHidden = 0;
+        RecipeType type = RecipeType::None;
+    };
+
+    // source: the item the dialog opens with (cleared for a new one).
+    ItemForm(Database& db, Prompter& prompter, Kind kind, Mode mode, const Item& source);
+
+    QString Caption() const;
+    QString Title() const;
+    Kind ItemKind() const { return m_kind; }
+    Mode ItemMode() const { return m_mode; }
+    Fields Initial() const;
+
+    // The change-code button: true when the user confirmed.
+    bool ConfirmCodeChange();
+    // The buttons of partner codes and prices; refused outside edit mode.
+    bool RequestPartnerCodes();
+    bool RequestPartnerPrices();
+
+    // OK: checks the fields in order and saves; Field::None when saved. The
+    // component question is asked when hasComponents is false.
+    Field Save(const Fields& fields, bool hasComponents);
+    // The item as saved.
+    const Item& Saved() const { return m_saved; }
+
+private:
+    Item Compose(const Fields& fields) const;
+    bool Update(const Item& item);
+
+    Database& m_db;
+    Prompter& m_prompter;
+    Kind m_kind;
+    Mode m_mode;
+    Item m_source;
+    Item m_saved;
+};

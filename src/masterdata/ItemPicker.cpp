@@ -1,0 +1,94 @@
+#include "masterdata/ItemPicker.h"
+
+#include "app/LocalSettings.h"
+#include "app/Prompter.h"
+#include "db/Database.h"
+#include "masterdata/StockSettings.h"
+#include "sales/FormatNumber.h"
+
+bool ItemPicker::Allows(int mask, PickerTab tab) {
+    using namespace ItemKinds;
+    auto has = [mask](int bits) { return (mask & bits) == bits; };
+    switch (tab) {
+    case PickerTab::GoodsAndMaterials:
+        return has(kGoods | kMaterials);
+    case PickerTab::Materials:
+        return has(kMaterials);
+    case PickerTab::Products:
+        return has(kProducts);
+    case PickerTab::Services:
+        return has(kServices);
+    case PickerTab::All:
+        return has(kAll);
+    }
+    return false;
+}
+
+bool ItemPicker::SelectTab(PickerTab tab) {
+    if (!Allows(m_mask, tab)) {
+        m_prompter.Message("Избаният изглед не е достъпен в тази част на програмата.", MessageIcon::Exclamation);
+        return false;
+    }
+    m_tab = tab;
+    return true;
+}
+
+PickerTab ItemPicker::FirstAllowed(PickerTab preferred) const {
+    if (Allows(m_mask, preferred))
+        return preferred;
+    for (int tab = 0; tab <= static_cast<int>(PickerTab::All); ++tab)
+        if (Allows(m_mask, static_cast<PickerTab>(tab)))
+            return static_cast<PickerTab>(tab);
+    return preferred;
+}
+
+QByteArray ItemPicker::ListStatement() const {
+    const int p = GetPricePrecision();
+    QByteArray sql = QString::asprintf("SELECT code, stock_name, ROUND(quantity, 3), stock_group, is_service, "
+                                       "ROUND(price_1, %d), ROUND(price_2, %d) FROM stocks ",
+                                       p, p)
+                         .toUtf8();
+    const bool hiding = m_settings.ShowHiddenItems() == 0;
+    if (hiding)
+        sql += " WHERE is_hidden = 0";
+    const QByteArray joiner = hiding ? " AND " : " WHERE ";
+    switch (m_tab) {
+    case PickerTab::GoodsAndMaterials:
+        sql += joiner + "is_recipe = '0' ";
+        break;
+    case PickerTab::Materials:
+        sql += joiner + "is_material = '1' ";
+        break;
+    case PickerTab::Products:
+        sql += joiner + "is_recipe = '1' AND is_service = '0' ";
+        break;
+    case PickerTab::Services:
+        sql += joiner + "is_service = '1' ";
+        break;
+    case PickerTab::All:
+        break;
+    }
+    return sql + " ORDER BY stock_name ASC;";
+}
+
+bool ItemPicker::Reload() {
+    m_rows.clear();
+    ResultTable t;
+    if (!m_db.Query(t, "%s", ListStatement()))
+        return false;
+    m_rows.reserve(static_cast<size_t>(t.Rows()));
+    for (int r = 1; r <= t.Rows(); ++r) {
+        PickerRow row{t.Text(r, 0, ""), t.Text(r, 1, ""), t.Double(r, 2), t.Int(r, 3),
+                      t.Int(r, 4),      t.Double(r, 5),   t.Double(r, 6)};
+        if (m_filter.Passes(row.group) && m_search.Matches(row.code, row.name))
+            m_rows.push_back(std::move(row));
+    }
+    return true;
+}
+
+QStringList ItemPicker::Titles() { return {"код", "наименование", "наличност", "прод. цена #1", "прод. цена #2"}; }
+
+QStringList ItemPicker::Cells(const PickerRow& row) {
+    return {row.code, row.name, row.isService ? QString("-") : FormatNumber(row.quantity, 3),
+            FormatNumber(row.price1, 2), FormatNumber(row.price2, 2)};
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "masterdata/GroupTree.h"
+#include "reports/SearchText.h"
+
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+class Database;
+class LocalSettings;
+class Prompter;
+
+// The kinds of item a document may choose, as mask bits.
+namespace ItemKinds {
+inline constexpr int kGoods = 1;
+inline constexpr int kMaterials = 2;
+inline constexpr int kProducts = 4;
+inline constexpr int kServices = 8;
+inline constexpr int kAll = 15;
+} // namespace ItemKinds
+
+// The five tabs of the item picker.
+enum class PickerTab { GoodsAndMaterials = 0, Materials = 1, Products = 2, Services = 3, All = 4 };
+
+// The item picker "Избор на артикули" as documents use it: the code of the
+// chosen item, or nothing when cancelled.
+class ItemChooser {
+public:
+    virtual ~ItemChooser() = default;
+    virtual std::optional<QString> ChooseItem(int kindMask, PickerTab tab) = 0;
+};
+
+// A row of the picker.
+struct PickerRow {
+    QString code;
+    QString name;
+    double quantity = 0;
+    int group = 0;
+    int isService = 0;
+    double price1 = 0;
+    double price2 = 0;
+};
+
+// What the picker does with its list.
+class ItemPicker {
+public:
+    ItemPicker(Database& db, Prompter& prompter, const LocalSettings& settings, int kindMask)
+        : m_db(db), m_prompter(prompter), m_settings(settings), m_mask(kindMask) {}
+
+    static bool Allows(int kindMask, PickerTab tab);
+    // Changes the tab; a tab the mask does not allow is refused with the message.
+    bool SelectTab(PickerTab tab);
+    PickerTab Tab() const { return m_tab; }
+    // The first allowed tab when the given one is not.
+    PickerTab FirstAllowed(PickerTab preferred) const;
+
+    SearchText& Search() { return m_search; }
+    GroupFilter& Filter() { return m_filter; }
+    const std::vector<PickerRow>& Rows() const { return m_rows; }
+
+    QByteArray ListStatement() const;
+    bool Reload();
+    static QStringList Titles();
+    static QStringList Cells(const PickerRow& row);
+
+private:
+    Database& m_db;
+    Prompter& m_prompter;
+    const LocalSettings& m_settings;
+    int m_mask;
+    PickerTab m_tab = PickerTab::GoodsAndMaterials;
+    SearchText m_search;
+    GroupFilter m_filter;
+    std::vector<PickerRow> m_rows;
+};

@@ -1,0 +1,87 @@
+#include "masterdata/UnitsEditor.h"
+
+#include "app/Prompter.h"
+#include "db/Database.h"
+#include "db/WriteTransaction.h"
+
+bool UnitsEditor::Reload() {
+    m_units.clear();
+    ResultTable table;
+    if (!m_db.Query(table, "SELECT * FROM units ORDER BY unit ASC;"))
+        return false;
+    for (int r = 1; r <= table.Rows(); ++r)
+        m_units << table.Text(r, 0, "");
+    return true;
+}
+
+bool UnitsEditor::Save(const QString& typed) {
+    const QString unit = typed.trimmed();
+    if (unit.isEmpty())
+        return false;
+    bool saved = false;
+    if (m_changing.isEmpty()) {
+        saved = m_db.ExecPrintf("REPLACE INTO units VALUES ('%q');", unit);
+    } else {
+        // The unit and the items that use it change together.
+        WriteTransaction transaction(m_db);
+        saved = transaction.Begin() &&
+                transaction.ExecPrintf("UPDATE units SET unit = '%q' WHERE unit = '%q';", unit, m_changing) &&
+                transaction.ExecPrintf("UPDATE stocks SET units = '%q' WHERE units = '%q';", unit, m_changing) &&
+                transaction.Commit();
+    }
+    if (!saved)
+        return false;
+    m_changing.clear();
+    m_pending.clear();
+    return Reload();
+}
+
+bool UnitsEditor::Delete(const QString& selected) {
+    if (selected.isEmpty())
+        return false;
+    if (m_pending.isEmpty()) {
+        if (m_prompter.AskYesNo(QString::asprintf("Мерната единица '%s' ще бъде изтрита от номенклатурата на мерните "
+                                                  "единици.\nСигурни ли сте, че желаете това?",
+                                                  selected.toUtf8().constData()),
+                                MessageIcon::Question) != Answer::Yes)
+            return false;
+        ResultTable users;
+        if (!m_db.Query(users, "SELECT units FROM stocks WHERE units = '%q';", selected))
+            return false;
+        if (!users.Empty()) {
+            m_pending = selected;
+            m_prompter.Message(
+                QString::asprintf("Избраната мерна единица се използва от някои артикули в склада.\nМоля, маркирайте "
+                                  "една мерна единица от списъка, с която желаете да бъде заместена '%s'\nи натиснете "
+                                  "бутона 'Изтрий' повторно.\n\n(за да откажете изтриването, натиснете бутона "
+                                  "'Опресни')",
+                                  selected.toUtf8().constData()),
+                MessageIcon::Information);
+            return false;
+        }
+        return m_db.ExecPrintf("DELETE FROM units WHERE unit = '%q';", selected) && Reload();
+    }
+    const QString pending = m_pending;
+    m_pending.clear();
+    if (selected == pending) {
+        m_prompter.Message("Не можете да използвате същата мерна единица. Моля, започнете процедурата отначало.",
+                           MessageIcon::Exclamation);
+        return false;
+    }
+    if (m_prompter.AskYesNo(QString::asprintf("Вие избрахте да изтриете мерната единица '%s' и да я замените с '%s' в "
+                                              "артикулите,\nв които тя е била използвана.\n\nПотвърждавате ли "
+                                              "изтриването?",
+                                              pending.toUtf8().constData(), selected.toUtf8().constData()),
+                            MessageIcon::Question) != Answer::Yes)
+        return false;
+    WriteTransaction transaction(m_db);
+    return transaction.Begin() && transaction.ExecPrintf("DELETE FROM units WHERE unit = '%q';", pending) &&
+           transaction.ExecPrintf("UPDATE stocks SET units = '%q' WHERE units = '%q';", selected, pending) &&
+           transaction.Commit() && Reload();
+}
+
+bool UnitsEditor::Refresh() {
+    m_pending.clear();
+    m_changing.clear();
+    return Reload();
+}
