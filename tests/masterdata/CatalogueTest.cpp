@@ -1,0 +1,318 @@
+#include "app/Choosers.h"
+#include "masterdata/Catalogue.h"
+#include "masterdata/ItemForm.h"
+#include "masterdata/ItemPicker.h"
+#include "support/DatabaseTest.h"
+
+namespace {
+
+class CatalogueTest : public DatabaseTest {
+protected:
+    void SetUp() override {
+        DatabaseTest::SetUp();
+        ASSERT_TRUE(Db().Exec(
+            "INSERT INTO groups VALUES(1, 'Кабели', 0);"
+            "INSERT INTO groups VALUES(2, 'Услуги', 0);"
+            "INSERT INTO stocks VALUES('K1', 'Кабел ШВПС', 1, 'м', 12.5, 1, 1.5, 2.675, 3, 0, 1.4, 0, 0, 0, 0, 0);"
+            "INSERT INTO stocks VALUES('M1', 'Мед', 1, 'кг', -2, 0, 10, 0, 0, 0, 9, 1, 0, 0, 0, 0);"
+            "INSERT INTO stocks VALUES('P1', 'Удължител', 1, 'бр.', 4, 0, 0, 20, 0, 2, 0, 0, 1, 0, 0, 1);"
+            "INSERT INTO stocks VALUES('S1', 'Монтаж', 2, 'ч.', 0, 0, 0, 30, 0, 15, 0, 0, 1, 1, 0, 0);"
+            "INSERT INTO stocks VALUES('H1', 'Скрит', 1, 'бр.', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0);"
+            "INSERT INTO stocks_cmp VALUES('P1', 'K1', 3, 0);"));
+        catalogue = std::make_unique<Catalogue>(Db(), prompter, *settings);
+    }
+    QStringList Codes() {
+        QStringList codes;
+        for (const auto& row : catalogue->Rows())
+            codes << row.item.code;
+        codes.sort();
+        return codes;
+    }
+    std::unique_ptr<Catalogue> catalogue;
+};
+
+TEST_F(CatalogueTest, EachTabListsItsKindAndHiddenItemsOnlyOnRequest) {
+    EXPECT_TRUE(catalogue->ListStatement().endsWith(" WHERE is_hidden = 0 AND is_recipe = 0 ;"));
+    ASSERT_TRUE(catalogue->Reload());
+    EXPECT_EQ(Codes(), (QStringList{"K1", "M1"}));
+    catalogue->SetView(CatalogueView::Products);
+    ASSERT_TRUE(catalogue->Reload());
+    EXPECT_EQ(Codes(), QStringList{"P1"});
+    catalogue->SetView(CatalogueView::Services);
+    ASSERT_TRUE(catalogue->Reload());
+    EXPECT_EQ(Codes(), QStringList{"S1"});
+    catalogue->SetView(CatalogueView::All);
+    ASSERT_TRUE(catalogue->Reload());
+    EXPECT_EQ(Codes().size(), 4);
+    settings->SetShowHiddenItems(1);
+    EXPECT_TRUE(catalogue->ListStatement().endsWith("s.stock_group = g.id ;"));
+    ASSERT_TRUE(catalogue->Reload());
+    EXPECT_EQ(Codes().size(), 5);
+    catalogue->SetView(CatalogueView::Services);
+    EXPECT_TRUE(catalogue->ListStatement().endsWith("g.id  WHERE is_service = 1 ;"));
+}
+
+TEST_F(CatalogueTest, CellsAndTheCostColumn) {
+    catalogue->SetView(CatalogueView::All);
+    ASSERT_TRUE(catalogue->Reload());
+    QMap<QString, QStringList> cells;
+    for (const auto& row : catalogue->Rows())
+        cells[row.item.code] = catalogue->Cells(row);
+    EXPECT_EQ(cells["K1"], (QStringList{"Кабел ШВПС", "K1", "Кабели", "м", "12.500", "1.000", "1.50", "2.68", "3.00",
+                                        "1.40", "", "", ""}));
+    EXPECT_EQ(cells["S1"].mid(4, 2), (QStringList{"-", "-"}));
+    EXPECT_EQ(cells["S1"].mid(10), (QStringList{"", "", "X"}));
+    EXPECT_EQ(cells["P1"].mid(10), (QStringList{"", "X", ""}));
+    EXPECT_EQ(cells["M1"][10], "X");
+    // The cost column off: the dirty product keeps its stored cost and stays dirty.
+    EXPECT_EQ(cells["P1"][6], "0.00");
+    EXPECT_EQ(Scalar("SELECT is_dirty FROM stocks WHERE code = 'P1';"), "1");
+
+    settings->SetShowItemCostPrice(1);
+    ASSERT_TRUE(catalogue->Reload());
+    for (const auto& row : catalogue->Rows()) {
+        if (row.item.code == "P1") {
+            EXPECT_EQ(catalogue->Cells(row)[6], "6.50"); // 2 + 3 x 1.50
+        }
+    }
+    EXPECT_EQ(Scalar("SELECT is_dirty FROM stocks WHERE code = 'P1';"), "0");
+}
+
+TEST_F(CatalogueTest, SearchAndGroupFilterChooseRowsAndRefreshClearsBoth) {
+    catalogue->SetView(CatalogueView::All);
+    class Input : public TextInput {
+    public:
+        std::optional<QString> AskText(const QString&, const QString&, const QString&) override { return text; }
+        QString text;
+    } input;
+    input.text = "кабел";
+    ASSERT_TRUE(catalogue->Search().Ask(input));
+    ASSERT_TRUE(catalogue->Reload());
+    EXPECT_EQ(Codes(), QStringList{"K1"});
+    input.text = "s1";
+    ASSERT_TRUE(catalogue->Search().Ask(input));
+    ASSERT_TRUE(catalogue->Reload());
+    EXPECT_EQ(Codes(), QStringList{"S1"});
+    catalogue->Search().Clear();
+    std::vector<GroupNode> tree;
+    ASSERT_TRUE(LoadGroupTree(Db(), tree));
+    catalogue->Filter().SetTicked(tree, 2, true, false);
+    ASSERT_TRUE(catalogue->Reload());
+    EXPECT_EQ(Codes(), QStringList{"S1"});
+    ASSERT_TRUE(catalogue->Refresh());
+    EXPECT_EQ(Codes().size(), 4);
+}
+
+TEST_F(CatalogueTest, AnItemUsedByARecipeOrHoldingStockStays) {
+    catalogue->SetView(CatalogueView::All);
+    ASSERT_TRUE(Db().Exec("INSERT INTO stocks (code, stock_name, stock_group, quantity, is_dirty) "
+                          "VALUES('T', 'Прашинка', 1, 0.0004, 0);"));
+    ASSERT_TRUE(catalogue->Reload());
+    auto indexOf = [&](const char* code) {
+        for (size_t i = 0; i < catalogue->Rows().size(); ++i)
+            if (catalogue->Rows()[i].item.code == code)
+                return static_cast<int>(i);
+        return -1;
+    };
+    for (const char* kept : {"K1", "T"}) {
+        prompter.Expect(Answer::Yes);
+        EXPECT_FALSE(catalogue->Delete(indexOf(kept))) << kept;
+        EXPECT_EQ(prompter.Texts().last(),
+                  "Артикулът не може да бъде изтрит, защото участва в операция или има наличност в склада!");
+    }
+    prompter.Expect(Answer::Yes);
+    EXPECT_TRUE(catalogue->Delete(indexOf("M1"))); // a negative quantity is no stock
+    ASSERT_TRUE(Db().Exec("UPDATE stocks SET quantity = 0 WHERE code = 'P1';"));
+    prompter.Expect(Answer::Yes);
+    EXPECT_TRUE(catalogue->Delete(indexOf("P1"))); // its recipe goes with it
+    EXPECT_EQ(Scalar("SELECT COUNT(*) FROM stocks_cmp;"), "0");
+    EXPECT_EQ(indexOf("P1"), -1);
+}
+
+TEST_F(CatalogueTest, ItemsAreHiddenAndShownInBulk) {
+    catalogue->SetView(CatalogueView::All);
+    ASSERT_TRUE(catalogue->Reload());
+    prompter.Expect(Answer::No);
+    EXPECT_FALSE(catalogue->SetHidden({0, 1}, true));
+    EXPECT_EQ(prompter.Texts()[0], "Сигурни ли сте, че желаете да запишете 2 артикула като скрити?");
+    prompter.Expect(Answer::Yes);
+    EXPECT_TRUE(catalogue->SetHidden({0, 1}, true));
+    EXPECT_EQ(Scalar("SELECT COUNT(*) FROM stocks WHERE is_hidden = 1;"), "3");
+    EXPECT_TRUE(prompter.Texts().last().startsWith("Избраните артикули бяха успешно записани като скрити"));
+    EXPECT_TRUE(catalogue->SetHidden({0, 1}, false));
+    EXPECT_EQ(Scalar("SELECT COUNT(*) FROM stocks WHERE is_hidden = 1;"), "1");
+    EXPECT_TRUE(prompter.Texts().last().startsWith("Избраните артикули бяха успешно записани като видими"));
+}
+
+class ItemFormTest : public CatalogueTest {
+protected:
+    Item Loaded(const char* code) {
+        Item item;
+        EXPECT_TRUE(LoadItem(Db(), code, item));
+        return item;
+    }
+};
+
+TEST_F(ItemFormTest, TheChecksOfTheGoodsDialogComeInOrder) {
+    ItemForm form(Db(), prompter, ItemForm::Kind::Goods, ItemForm::Mode::Create, Item());
+    EXPECT_EQ(form.Title(), "създаване на артикул");
+    ItemForm::Fields f;
+    EXPECT_EQ(form.Save(f, true), ItemForm::Field::Code);
+    f.code = "  N1  ";
+    EXPECT_EQ(form.Save(f, true), ItemForm::Field::Name);
+    f.name = "Ново 'нещо' -- 100%";
+    EXPECT_EQ(form.Save(f, true), ItemForm::Field::Group);
+    f.group = 1;
+    EXPECT_EQ(form.Save(f, true), ItemForm::Field::Units);
+    f.units = "кутия";
+    f.code = "K1";
+    EXPECT_EQ(form.Save(f, true), ItemForm::Field::Code);
+    EXPECT_EQ(prompter.Texts(), (QStringList{"Артикулът няма номенклатурен код. Моля, укажете код.",
+                                             "Артикулът няма наименование. Моля, задайте такова.",
+                                             "Не е избрана група, с която да асоциирате този артикул.",
+                                             "Не сте избрали мерна единица за този артикул.",
+                                             "Вече съществува артикул с този номеклатурен код!"}));
+    f.code = "  N1  ";
+    f.price1 = 12.505;
+    f.minQuantity = 1.0005;
+    EXPECT_EQ(form.Save(f, true), ItemForm::Field::None);
+    EXPECT_EQ(Scalar("SELECT code || '|' || stock_name || '|' || price_1 || '|' || min_quantity || '|' || is_dirty "
+                     "FROM stocks WHERE code = 'N1';"),
+              "N1|Ново 'нещо' -- 100%|12.51|1.001|0");
+    EXPECT_EQ(Scalar("SELECT COUNT(*) FROM units WHERE unit = 'кутия';"), "1");
+}
+
+TEST_F(ItemFormTest, ARenameRewritesEveryStoredLine) {
+    ASSERT_TRUE(Db().Exec(
+        "INSERT INTO stocks_cmp VALUES('K1', 'M1', 1, 0);"
+        "INSERT INTO stock_codes (stock_code, partner_id, partner_code) VALUES('K1', 1, 'X');"
+        "INSERT INTO soldmat (doc_id, code, part_of_code, group_id) VALUES(1, 'K1', 'P1', 1);"
+        "INSERT INTO soldmat (doc_id, code, part_of_code, group_id) VALUES(2, 'M1', 'K1', 1);"
+        "INSERT INTO production_cmp_entries (doc_id, doc_dt, owner_id, code) VALUES(1, '2026-01-01', 1, 'K1');"
+        "INSERT INTO production_cmp (doc_id, doc_dt, code) VALUES(1, '2026-01-01', 'K1');"
+        "INSERT INTO stokovi_items (doc_id, item_code) VALUES(1, 'K1');"
+        "INSERT INTO invoices_items (doc_id, item_code) VALUES(1, 'K1');"
+        "INSERT INTO proforms_items (doc_id, item_code) VALUES(1, 'K1');"
+        "INSERT INTO supplies_items (doc_id, item_code) VALUES(1, 'K1');"
+        "INSERT INTO revisions_cmp (doc_id, item_code) VALUES(1, 'K1');"));
+    ItemForm form(Db(), prompter, ItemForm::Kind::Goods, ItemForm::Mode::Edit, Loaded("K1"));
+    ItemForm::Fields f = form.Initial();
+    f.code = "K'2";
+    f.name = "Кабел \"нов\"";
+    f.group = 2;
+    ASSERT_EQ(form.Save(f, true), ItemForm::Field::None);
+
+    const char* checks[][2] = {
+        {"SELECT COUNT(*) FROM stocks WHERE code = 'K''2' AND quantity = 12.5;", "1"},
+        {"SELECT owner_code || code FROM stocks_cmp WHERE owner_code = 'P1';", "P1K'2"},
+        {"SELECT owner_code || code FROM stocks_cmp WHERE code = 'M1';", "K'2M1"},
+        {"SELECT stock_code FROM stock_codes;", "K'2"},
+        {"SELECT code || group_id FROM soldmat WHERE doc_id = 1;", "K'22"},
+        {"SELECT part_of_code FROM soldmat WHERE doc_id = 2;", "K'2"},
+        {"SELECT code || stock_name || stock_group FROM production_cmp_entries;", "K'2Кабел \"нов\"2"},
+        {"SELECT code || stock_name || group_id FROM production_cmp;", "K'2Кабел \"нов\"2"},
+        {"SELECT item_code || item_name || item_group FROM stokovi_items;", "K'2Кабел \"нов\"2"},
+        {"SELECT item_code || item_name || item_group FROM invoices_items;", "K'2Кабел \"нов\"2"},
+        {"SELECT item_code || item_name || item_group FROM proforms_items;", "K'2Кабел \"нов\"2"},
+        {"SELECT item_code || item_name || item_group FROM supplies_items;", "K'2Кабел \"нов\"2"},
+        {"SELECT item_code || item_name || group_id FROM revisions_cmp;", "K'2Кабел \"нов\"2"},
+    };
+    for (const auto& [sql, expected] : checks)
+        EXPECT_EQ(Scalar(sql), QString(expected)) << sql;
+    EXPECT_EQ(prompter.Count(), 0);
+}
+
+TEST_F(ItemFormTest, ARenameToACodeInUseWritesNothing) {
+    ItemForm form(Db(), prompter, ItemForm::Kind::Goods, ItemForm::Mode::Edit, Loaded("K1"));
+    prompter.Expect(Answer::Yes);
+    EXPECT_TRUE(form.ConfirmCodeChange());
+    ItemForm::Fields f = form.Initial();
+    f.code = "M1";
+    f.price1 = 99;
+    EXPECT_EQ(form.Save(f, true), ItemForm::Field::Code);
+    EXPECT_EQ(prompter.Texts().last(), "Вече съществува артикул с този номеклатурен код!");
+    EXPECT_EQ(Scalar("SELECT price_1 FROM stocks WHERE code = 'K1';"), "2.675");
+}
+
+TEST_F(ItemFormTest, APriceChangeWritesTheItemAloneAndACostChangeMarksItsRecipes) {
+    ASSERT_TRUE(Db().Exec("UPDATE stocks SET is_dirty = 0;"));
+    ItemForm form(Db(), prompter, ItemForm::Kind::Goods, ItemForm::Mode::Edit, Loaded("K1"));
+    ItemForm::Fields f = form.Initial();
+    f.price2 = 4.5;
+    ResultTable changes;
+    ASSERT_TRUE(Db().QueryWithRetry("SELECT total_changes();", changes).Ok());
+    const long long start = changes.Int64(1, 0);
+    ASSERT_EQ(form.Save(f, true), ItemForm::Field::None);
+    ASSERT_TRUE(Db().QueryWithRetry("SELECT total_changes();", changes).Ok());
+    EXPECT_EQ(changes.Int64(1, 0) - start, 2); // the item row, and the unit it keeps
+    EXPECT_EQ(Scalar("SELECT is_dirty FROM stocks WHERE code = 'P1';"), "0");
+
+    ItemForm again(Db(), prompter, ItemForm::Kind::Goods, ItemForm::Mode::Edit, Loaded("K1"));
+    f = again.Initial();
+    f.costPrice = 2.25;
+    ASSERT_EQ(again.Save(f, true), ItemForm::Field::None);
+    EXPECT_EQ(Scalar("SELECT is_dirty FROM stocks WHERE code = 'P1';"), "1");
+}
+
+TEST_F(ItemFormTest, TheRecipeDialogNeedsATypeAndAsksAboutAnEmptyRecipe) {
+    ItemForm form(Db(), prompter, ItemForm::Kind::Recipe, ItemForm::Mode::Create, Item());
+    EXPECT_EQ(form.Title(), "създаване на изделие или услуга");
+    ItemForm::Fields f;
+    f.code = "R1";
+    f.name = "Услуга";
+    f.group = 2;
+    f.units = "ч.";
+    f.workCosts = 3.456;
+    EXPECT_EQ(form.Save(f, false), ItemForm::Field::Type);
+    EXPECT_EQ(prompter.Texts().last(), "Не е избран тип на разходната норма. Моля, изберете 'изделие' или 'услуга'.");
+    f.type = ItemForm::RecipeType::Service;
+    prompter.Expect(Answer::No);
+    EXPECT_EQ(form.Save(f, false), ItemForm::Field::Components);
+    prompter.Expect(Answer::Yes);
+    EXPECT_EQ(form.Save(f, false), ItemForm::Field::None);
+    EXPECT_EQ(Scalar("SELECT is_recipe || is_service || work_costs FROM stocks WHERE code = 'R1';"), "113.46");
+}
+
+TEST_F(ItemFormTest, PartnerCodesAndPricesWaitForASavedItem) {
+    ItemForm goods(Db(), prompter, ItemForm::Kind::Goods, ItemForm::Mode::Create, Item());
+    EXPECT_FALSE(goods.RequestPartnerCodes());
+    EXPECT_FALSE(goods.RequestPartnerPrices());
+    ItemForm recipe(Db(), prompter, ItemForm::Kind::Recipe, ItemForm::Mode::Copy, Loaded("P1"));
+    EXPECT_FALSE(recipe.RequestPartnerPrices());
+    EXPECT_TRUE(prompter.Texts()[0].endsWith("Запишете новата стока и преминете в режим на промяна, за да добавите "
+                                             "кодове."));
+    EXPECT_TRUE(prompter.Texts()[1].endsWith("Запишете новата стока и преминете в режим на промяна, за да добавите "
+                                             "нова цена."));
+    EXPECT_TRUE(prompter.Texts()[2].endsWith("Запишете новия артикул и преминете в режим на промяна, за да добавите "
+                                             "нова цена."));
+    EXPECT_EQ(recipe.Title(), "дублиране на изделие или услуга");
+    EXPECT_EQ(recipe.Initial().code, "P1");
+}
+
+TEST_F(CatalogueTest, ThePickerOffersOnlyTheTabsOfItsMask) {
+    ItemPicker materials(Db(), prompter, *settings, ItemKinds::kMaterials);
+    for (PickerTab tab : {PickerTab::GoodsAndMaterials, PickerTab::Products, PickerTab::Services, PickerTab::All})
+        EXPECT_FALSE(materials.SelectTab(tab));
+    EXPECT_EQ(prompter.Count(), 4);
+    EXPECT_EQ(prompter.Texts()[0], "Избаният изглед не е достъпен в тази част на програмата.");
+    EXPECT_TRUE(materials.SelectTab(PickerTab::Materials));
+    ASSERT_TRUE(materials.Reload());
+    ASSERT_EQ(materials.Rows().size(), 1u);
+    EXPECT_EQ(materials.Rows()[0].code, "M1");
+    EXPECT_EQ(materials.FirstAllowed(PickerTab::All), PickerTab::Materials);
+
+    ItemPicker all(Db(), prompter, *settings, ItemKinds::kAll);
+    ASSERT_TRUE(all.SelectTab(PickerTab::All));
+    ASSERT_TRUE(all.Reload());
+    ASSERT_EQ(all.Rows().size(), 4u);
+    EXPECT_EQ(all.Rows()[0].name, "Кабел ШВПС"); // by name
+    for (const auto& row : all.Rows()) {
+        if (row.code == "S1") {
+            EXPECT_EQ(ItemPicker::Cells(row)[2], "-");
+        }
+    }
+    EXPECT_TRUE(all.ListStatement().startsWith("SELECT code, stock_name, ROUND(quantity, 3), stock_group, is_service, "
+                                               "ROUND(price_1, 2), ROUND(price_2, 2) FROM stocks "));
+}
+
+} // namespace
