@@ -49,6 +49,7 @@ public:
     Kind ItemKind() const { return m_kind; }
     Mode ItemMode() const { return m_mode; }
     Fields Initial() const;
+    const Item& Source() const { return m_source; }
 
     // The change-code button: true when the user confirmed.
     bool ConfirmCodeChange();

@@ -12,6 +12,8 @@ public:
     // the form then reloads and selects its first row.
     bool Ask(TextInput& input);
     void Clear() { m_text.clear(); }
+    // A text typed into a form's own search box.
+    void Set(const QString& text) { m_text = text; }
     const QString& Text() const { return m_text; }
     bool Matches(const QString& code, const QString& name) const { return MatchesAny({code, name}); }
     // True when any of the texts contains the search text.

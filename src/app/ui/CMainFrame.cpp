@@ -11,6 +11,8 @@
 #include "app/ui/GuiTextInput.h"
 #include "app/ui/PrinterSetupDialog.h"
 #include "masterdata/ui/CBanksDlg.h"
+#include "masterdata/ui/CGroupsDlg.h"
+#include "masterdata/ui/CUnitsEditorDlg.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -49,6 +51,8 @@ void CMainFrame::RegisterCommands() {
         m_prompter.Message("Помощната документация все още не е готова.", MessageIcon::Information);
     };
     m_commands[CommandId::About] = [this] { AboutDialog(this).exec(); };
+    m_commands[CommandId::GroupsEditor] = [this] { CGroupsDlg(m_doc.Db(), m_prompter, this).exec(); };
+    m_commands[CommandId::UnitsEditor] = [this] { CUnitsEditorDlg(m_doc.Db(), m_prompter, this).exec(); };
     m_commands[CommandId::FirmData] = [this] { m_firmDataEditor.EditFirmData(); };
     m_commands[CommandId::BanksEditor] = [this] { CBanksDlg(m_doc, m_prompter, this).exec(); };
     m_commands[CommandId::CsvSeparator] = [this] {

@@ -49,9 +49,10 @@ void CSortListCtrl::SelectRow(int row) {
     if (row < 0 || row >= RowCount())
         return;
     setFocus();
-    selectRow(row);
+    // Straight through the selection model: a key still held down (the Ctrl
+    // of the command that opened the form) must not turn this into a toggle.
     const QModelIndex index = m_model.index(row, 0);
-    setCurrentIndex(index);
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     scrollTo(index);
 }
 

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "masterdata/ItemForm.h"
+
+#include <QDialog>
+
+class DecimalSpinBox;
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+// The two item dialogs: "създаване / редактиране на стоки и материали" for
+// goods, and "създаване / редактиране на изделия и услуги" for products and
+// services.
+class CItemDlg : public QDialog {
+    Q_OBJECT
+public:
+    CItemDlg(ItemForm& form, Database& db, Prompter& prompter, GroupChooser& groups, QWidget* parent = nullptr);
+
+    ItemForm::Fields Fields() const;
+
+protected:
+    void accept() override;
+
+private:
+    void ChooseGroup();
+    void ChooseType(ItemForm::RecipeType type);
+    void Focus(ItemForm::Field field);
+    bool HasComponents() const;
+
+    ItemForm& m_form;
+    Database& m_db;
+    GroupChooser& m_groups;
+    int m_group;
+    ItemForm::RecipeType m_type;
+    QLineEdit* m_code;
+    QLineEdit* m_name;
+    QLineEdit* m_groupName;
+    QComboBox* m_units;
+    DecimalSpinBox* m_minQuantity;
+    DecimalSpinBox* m_price1;
+    DecimalSpinBox* m_price2;
+    DecimalSpinBox* m_cost;
+    DecimalSpinBox* m_lastPrice = nullptr;
+    DecimalSpinBox* m_workCosts = nullptr;
+    QCheckBox* m_material = nullptr;
+    QCheckBox* m_hidden;
+    QPushButton* m_typeButton = nullptr;
+};

@@ -1,0 +1,135 @@
+#include "masterdata/ui/CItemPickerDlg.h"
+
+#include "app/TarvoDoc.h"
+#include "app/ui/FormButton.h"
+#include "app/ui/GuiTextInput.h"
+#include "masterdata/ui/CGroupFilterDlg.h"
+#include "masterdata/ui/CGroupsDlg.h"
+#include "masterdata/ui/CItemDlg.h"
+#include "reports/ui/CSortListCtrl.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+CItemPickerDlg::CItemPickerDlg(CTarvoDoc& doc, Prompter& prompter, LocalSettings& settings, int kindMask,
+                               PickerTab tab, QWidget* parent)
+    : QDialog(parent), m_doc(doc), m_prompter(prompter), m_picker(doc.Db(), prompter, settings, kindMask),
+      m_tabs(new QTabBar(this)), m_list(new CSortListCtrl(doc.ListSortState(), this)),
+      m_search(new QLineEdit(this)) {
+    setWindowTitle("Избор на артикули");
+    for (const char* name : {"стоки и материали", "материали", "изделия", "услуги", "всички артикули"})
+        m_tabs->addTab(name);
+    m_tabs->setFocusPolicy(Qt::NoFocus);
+    m_picker.SelectTab(m_picker.FirstAllowed(tab));
+    m_tabs->setCurrentIndex(static_cast<int>(m_picker.Tab()));
+    connect(m_tabs, &QTabBar::currentChanged, this, [this](int index) {
+        if (m_picker.SelectTab(static_cast<PickerTab>(index))) {
+            Reload();
+            return;
+        }
+        const QSignalBlocker quiet(m_tabs);
+        m_tabs->setCurrentIndex(static_cast<int>(m_picker.Tab()));
+    });
+
+    const QStringList titles = ItemPicker::Titles();
+    m_list->AddColumn(titles[0], 100, Qt::AlignLeft, SortType::Text);
+    m_list->AddColumn(titles[1], 280, Qt::AlignLeft, SortType::Text);
+    m_list->AddColumn(titles[2], 90, Qt::AlignRight, SortType::Decimal);
+    m_list->AddColumn(titles[3], 100, Qt::AlignRight, SortType::Decimal);
+    m_list->AddColumn(titles[4], 100, Qt::AlignRight, SortType::Decimal);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(m_list, &CSortListCtrl::openRequested, this, &CItemPickerDlg::Choose);
+    connect(m_list, &QAbstractItemView::doubleClicked, this, &CItemPickerDlg::Choose);
+
+    connect(m_search, &QLineEdit::returnPressed, this, [this] {
+        m_picker.Search().Set(m_search->text());
+        Reload();
+    });
+
+    auto* searchRow = new QHBoxLayout;
+    searchRow->addWidget(new QLabel("ТЪРСЕНЕ:", this));
+    searchRow->addWidget(m_search, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(MakeFormButton(this, " [F2] групи", Qt::Key_F2, QString(), [this] {
+        LoadGroupTree(m_doc.Db(), m_groups);
+        CGroupFilterDlg dialog(m_groups, m_picker.Filter(), this);
+        if (dialog.exec() == QDialog::Accepted)
+            Reload();
+    }));
+    buttons->addWidget(MakeFormButton(this, " [F3] търсене...", Qt::Key_F3, QString(), [this] {
+        GuiTextInput input(this);
+        if (m_picker.Search().Ask(input)) {
+            m_search->setText(m_picker.Search().Text());
+            Reload();
+        }
+    }));
+    buttons->addWidget(MakeFormButton(this, " [F4] опресни", Qt::Key_F4, QString(), [this] {
+        m_picker.Search().Clear();
+        m_picker.Filter().Clear();
+        m_search->clear();
+        Reload();
+    }));
+    buttons->addWidget(MakeFormButton(this, " [F5] създаване...", Qt::Key_F5, QString(), [this] { CreateOrCopy(false); }));
+    buttons->addWidget(MakeFormButton(this, " [F8] дублиране...", Qt::Key_F8, QString(), [this] { CreateOrCopy(true); }));
+    buttons->addStretch();
+    buttons->addWidget(MakeFormButton(this, " [F9]  избери", Qt::Key_F9, QString(), [this] { Choose(); }));
+    buttons->addWidget(MakeFormButton(this, " [F10] изход", Qt::Key_F10, QString(), [this] { reject(); }));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(searchRow);
+    layout->addWidget(m_tabs);
+    layout->addWidget(m_list, 1);
+    layout->addLayout(buttons);
+    resize(820, 520);
+    Reload();
+}
+
+void CItemPickerDlg::Reload(const QString& selectCode) {
+    m_picker.Reload();
+    std::vector<QStringList> rows;
+    rows.reserve(m_picker.Rows().size());
+    int select = 0;
+    for (const PickerRow& row : m_picker.Rows()) {
+        if (row.code == selectCode)
+            select = static_cast<int>(rows.size());
+        rows.push_back(ItemPicker::Cells(row));
+    }
+    m_list->SetRows(std::move(rows));
+    m_list->SelectRow(select);
+}
+
+void CItemPickerDlg::Choose() {
+    const int row = m_list->CurrentRow();
+    if (row < 0)
+        return;
+    m_chosen = m_list->Row(row).value(0);
+    accept();
+}
+
+// A new item, or a copy of the selected one, made with the item dialogs.
+void CItemPickerDlg::CreateOrCopy(bool copy) {
+    Item source;
+    const int row = m_list->CurrentRow();
+    if (copy && (row < 0 || !LoadItem(m_doc.Db(), m_list->Row(row).value(0), source)))
+        return;
+    const bool recipe = copy ? source.isRecipe != 0
+                             : m_picker.Tab() == PickerTab::Products || m_picker.Tab() == PickerTab::Services;
+    ItemForm form(m_doc.Db(), m_prompter, recipe ? ItemForm::Kind::Recipe : ItemForm::Kind::Goods,
+                  copy ? ItemForm::Mode::Copy : ItemForm::Mode::Create, source);
+    GuiGroupChooser groups(m_doc.Db(), m_prompter, this);
+    CItemDlg dialog(form, m_doc.Db(), m_prompter, groups, this);
+    if (dialog.exec() == QDialog::Accepted)
+        Reload(form.Saved().code);
+}
+
+std::optional<QString> GuiItemChooser::ChooseItem(int kindMask, PickerTab tab) {
+    CItemPickerDlg dialog(m_doc, m_prompter, m_settings, kindMask, tab, m_parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.ChosenCode();
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "masterdata/ItemPicker.h"
+
+#include <QDialog>
+
+class CSortListCtrl;
+class CTarvoDoc;
+class QLineEdit;
+class QTabBar;
+
+// "Избор на артикули": the modal list from which documents choose an item of
+// the kinds they allow.
+class CItemPickerDlg : public QDialog {
+    Q_OBJECT
+public:
+    CItemPickerDlg(CTarvoDoc& doc, Prompter& prompter, LocalSettings& settings, int kindMask, PickerTab tab,
+                   QWidget* parent = nullptr);
+
+    QString ChosenCode() const { return m_chosen; }
+    CSortListCtrl* List() const { return m_list; }
+
+private:
+    void Reload(const QString& selectCode = QString());
+    void Choose();
+    void CreateOrCopy(bool copy);
+
+    CTarvoDoc& m_doc;
+    Prompter& m_prompter;
+    ItemPicker m_picker;
+    std::vector<GroupNode> m_groups;
+    QTabBar* m_tabs;
+    CSortListCtrl* m_list;
+    QLineEdit* m_search;
+    QString m_chosen;
+};
+
+class GuiItemChooser : public ItemChooser {
+public:
+    GuiItemChooser(CTarvoDoc& doc, Prompter& prompter, LocalSettings& settings, QWidget* parent)
+        : m_doc(doc), m_prompter(prompter), m_settings(settings), m_parent(parent) {}
+    std::optional<QString> ChooseItem(int kindMask, PickerTab tab) override;
+
+private:
+    CTarvoDoc& m_doc;
+    Prompter& m_prompter;
+    LocalSettings& m_settings;
+    QWidget* m_parent;
+};

@@ -1,0 +1,295 @@
+#include "masterdata/ui/CNomenclaturesDlg.h"
+
+#include "app/LocalSettings.h"
+#include "app/TarvoDoc.h"
+#include "app/ViewType.h"
+#include "app/ui/CMainFrame.h"
+#include "app/ui/FormButton.h"
+#include "app/ui/GuiSaveFileChooser.h"
+#include "app/ui/GuiTextInput.h"
+#include "db/OperationTimer.h"
+#include "masterdata/ui/CGroupFilterDlg.h"
+#include "masterdata/ui/CGroupsDlg.h"
+#include "masterdata/ui/CItemDlg.h"
+#include "print/ListPrintJob.h"
+#include "print/ui/PrintDialogs.h"
+#include "reports/CsvExport.h"
+#include "reports/ui/CSortListCtrl.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+CNomenclaturesDlg::CNomenclaturesDlg(CTarvoDoc& doc, CMainFrame& frame, QWidget* parent)
+    : QWidget(parent), m_doc(doc), m_frame(frame), m_catalogue(doc.Db(), frame.GetPrompter(), frame.Settings()),
+      m_tabs(new QTabBar(this)), m_list(new CSortListCtrl(doc.ListSortState(), this)) {
+    frame.setWindowTitle("TARVO - СТОКИ, ИЗДЕЛИЯ и УСЛУГИ");
+    for (const char* tab : {"стоки и материали", "изделия", "услуги", "всички артикули"})
+        m_tabs->addTab(tab);
+    m_tabs->setFocusPolicy(Qt::NoFocus);
+    connect(m_tabs, &QTabBar::currentChanged, this, [this](int view) {
+        m_catalogue.SetView(static_cast<CatalogueView>(view));
+        Reload();
+    });
+
+    const QStringList titles = Catalogue::Titles();
+    const int widths[] = {200, 100, 120, 50, 80, 80, 100, 90, 90, 100, 65, 65, 65};
+    const Qt::Alignment left = Qt::AlignLeft, centre = Qt::AlignHCenter, right = Qt::AlignRight;
+    const Qt::Alignment aligns[] = {left, left, left, centre, right, right, right, right, right, right,
+                                    centre, centre, centre};
+    const SortType sorts[] = {SortType::Text,    SortType::Text,    SortType::Text,    SortType::Text,
+                              SortType::Decimal, SortType::Decimal, SortType::Decimal, SortType::Decimal,
+                              SortType::Decimal, SortType::Decimal, SortType::Text,    SortType::Text,
+                              SortType::Text};
+    for (int k = 0; k < titles.size(); ++k)
+        m_list->AddColumn(titles[k], widths[k], aligns[k], sorts[k]);
+    m_list->setColumnHidden(6, frame.Settings().ShowItemCostPrice() == 0);
+    m_list->setToolTip("Кликнете 2 пъти върху избран от Вас запис, за да го редактирате...");
+    connect(m_list, &QAbstractItemView::doubleClicked, this, &CNomenclaturesDlg::Edit);
+    connect(m_list, &CSortListCtrl::openRequested, this, &CNomenclaturesDlg::Edit);
+
+    m_newMenu = new QMenu(this);
+    m_newMenu->addAction("ново изделие или услуга...", this, [this] { Create(true); });
+    m_newMenu->addAction("нова стока...", this, [this] { Create(false); });
+
+    auto* context = new QMenu(this);
+    QMenu* contextNew = context->addMenu("Създаване на нов артикул");
+    contextNew->addAction("Ново изделие или услуга...", this, [this] { Create(true); });
+    contextNew->addAction("Нова стока...", this, [this] { Create(false); });
+    context->addAction("Редактиране", this, &CNomenclaturesDlg::Edit);
+    context->addAction("Изтриване на номенклатура", this, &CNomenclaturesDlg::Delete);
+    context->addAction("Създаване на артикул, базиран на маркирания...", this, &CNomenclaturesDlg::Copy);
+    context->addAction("Опресняване на данните", this, &CNomenclaturesDlg::Refresh);
+    QMenu* hiding = context->addMenu("Скриване/Показване на артикули");
+    hiding->addAction("Запиши избраните артикули като скрити номенклатури", this, [this] { SetHidden(true); });
+    hiding->addAction("Винаги показвай избраните артикули в списъците", this, [this] { SetHidden(false); });
+    context->addAction("Изход", this, [this] { m_frame.SwitchView(ViewType::kStart); });
+    m_list->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_list, &QWidget::customContextMenuRequested, this,
+            [this, context](const QPoint& at) { context->exec(m_list->viewport()->mapToGlobal(at)); });
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(MakeFormButton(this, " [F2] групи...", Qt::Key_F2,
+                                      "Позволява да се укаже показването само на определени групи ...",
+                                      [this] { ChooseGroups(); }));
+    buttons->addWidget(MakeFormButton(this, " [F3] търсене...", Qt::Key_F3,
+                                      "Кликнете тук, за да осъществите търсене по ключова дума ...", [this] { Search(); }));
+    buttons->addWidget(MakeFormButton(this, " [F4] опресни", Qt::Key_F4,
+                                      "Опресняване на данните и изчистване на резултата от направено търсене ...",
+                                      [this] { Refresh(); }));
+    QPushButton* create = MakeFormButton(this, " [F5] създаване...", Qt::Key_F5,
+                                         "Създава нова номенклатура на стока, изделие или услуга ...", [this] {
+                                             m_newMenu->exec(mapToGlobal(QPoint(width() / 3, height() - 80)));
+                                         });
+    buttons->addWidget(create);
+    m_edit = MakeFormButton(this, " [F6] промяна...", Qt::Key_F6, "Редактиране на маркираната номенклатура ...",
+                            [this] { Edit(); });
+    buttons->addWidget(m_edit);
+    m_delete = MakeFormButton(this, " [F7] изтрий", Qt::Key_F7, "Изтрива маркираната номенклатура ...",
+                              [this] { Delete(); });
+    buttons->addWidget(m_delete);
+    m_copy = MakeFormButton(this, " [F8] дублиране...", Qt::Key_F8, "Създава точно копие на маркираната номенклатура ...",
+                            [this] { Copy(); });
+    buttons->addWidget(m_copy);
+    buttons->addWidget(MakeFormButton(this, "Eкспорт в CSV", QKeySequence(),
+                                      "Експортира данните във външен CSV файл, за допълнителен анализ или обработка в "
+                                      "електронна таблица",
+                                      [this] { Export(); }));
+    m_print = MakeFormButton(this, " [F9] печат...", Qt::Key_F9, QString(), [this] { Print(); });
+    buttons->addWidget(m_print);
+    buttons->addWidget(MakeFormButton(this, " [F10] изход", Qt::Key_F10,
+                                      "Изход от тази форма и връщане към началния екран на програмата ...",
+                                      [this] { m_frame.SwitchView(ViewType::kStart); }));
+    buttons->addStretch();
+    buttons->addWidget(new QLabel("БРОЙ:", this));
+    m_count = new QLabel(this);
+    m_count->setMinimumWidth(60);
+    buttons->addWidget(m_count);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setSpacing(0);
+    layout->addWidget(m_tabs);
+    layout->addWidget(m_list, 1);
+    layout->addSpacing(6);
+    layout->addLayout(buttons);
+    connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this, &CNomenclaturesDlg::UpdateState);
+    Reload();
+}
+
+void CNomenclaturesDlg::Reload() {
+    OperationTimer timer(m_frame.GetClock());
+    timer.Start();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    // Only a long load (dirty recipes being recomputed) shows the progress box.
+    QProgressDialog progress("моля, почакайте ...", QString(), 0, 100, this);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    m_catalogue.Reload([&progress](int done, int total) {
+        progress.setMaximum(total);
+        progress.setValue(done);
+    });
+    progress.reset();
+    m_list->setColumnHidden(6, m_frame.Settings().ShowItemCostPrice() == 0);
+    Show();
+    QApplication::restoreOverrideCursor();
+    timer.Stop();
+    m_frame.SetDurationText(timer.StatusText());
+}
+
+void CNomenclaturesDlg::Show(int selectRow) {
+    std::vector<QStringList> rows;
+    std::vector<SortListModel::Tone> tones;
+    rows.reserve(m_catalogue.Rows().size());
+    for (const CatalogueRow& row : m_catalogue.Rows()) {
+        rows.push_back(m_catalogue.Cells(row));
+        tones.push_back(row.IsService()   ? SortListModel::Tone::Blue
+                        : row.IsProduct() ? SortListModel::Tone::Red
+                                          : SortListModel::Tone::Normal);
+    }
+    m_list->SetRows(std::move(rows), std::move(tones));
+    m_list->Model().Sort(0, true);
+    int listRow = 0;
+    for (int row = 0; row < m_list->RowCount(); ++row)
+        if (m_list->Model().SourceIndex(row) == selectRow)
+            listRow = row;
+    m_list->SelectRow(listRow);
+    UpdateState();
+}
+
+void CNomenclaturesDlg::UpdateState() {
+    m_count->setText(QString::asprintf("%d  ", static_cast<int>(m_catalogue.Rows().size())));
+    const bool selected = SelectedRow() >= 0;
+    m_edit->setEnabled(selected);
+    m_delete->setEnabled(selected);
+    m_copy->setEnabled(selected);
+    m_print->setEnabled(!m_catalogue.Rows().empty());
+}
+
+int CNomenclaturesDlg::SelectedRow() const {
+    const int row = m_list->CurrentRow();
+    return row < 0 || m_list->SelectedRows().empty() ? -1 : m_list->Model().SourceIndex(row);
+}
+
+std::vector<int> CNomenclaturesDlg::SelectedRows() const {
+    std::vector<int> rows;
+    for (int row : m_list->SelectedRows())
+        rows.push_back(m_list->Model().SourceIndex(row));
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void CNomenclaturesDlg::ChooseGroups() {
+    LoadGroupTree(m_doc.Db(), m_groups);
+    CGroupFilterDlg dialog(m_groups, m_catalogue.Filter(), this);
+    if (dialog.exec() == QDialog::Accepted)
+        Reload();
+}
+
+void CNomenclaturesDlg::Search() {
+    GuiTextInput input(this);
+    if (m_catalogue.Search().Ask(input))
+        Reload();
+}
+
+void CNomenclaturesDlg::Refresh() {
+    m_catalogue.Filter().Clear();
+    m_catalogue.Search().Clear();
+    Reload();
+}
+
+QString CNomenclaturesDlg::OpenItemDialog(const Item& source, bool recipe, int mode) {
+    ItemForm form(m_doc.Db(), m_frame.GetPrompter(), recipe ? ItemForm::Kind::Recipe : ItemForm::Kind::Goods,
+                  static_cast<ItemForm::Mode>(mode), source);
+    GuiGroupChooser groups(m_doc.Db(), m_frame.GetPrompter(), this);
+    CItemDlg dialog(form, m_doc.Db(), m_frame.GetPrompter(), groups, this);
+    return dialog.exec() == QDialog::Accepted ? form.Saved().code : QString();
+}
+
+void CNomenclaturesDlg::Create(bool recipe) {
+    const QString code = OpenItemDialog(Item(), recipe, static_cast<int>(ItemForm::Mode::Create));
+    CatalogueRow row;
+    if (!code.isEmpty() && m_catalogue.RowFor(code, row))
+        Show(m_catalogue.Append(row));
+}
+
+void CNomenclaturesDlg::Edit() {
+    const int index = SelectedRow();
+    if (index < 0)
+        return;
+    CatalogueRow row;
+    if (!m_catalogue.RowFor(m_catalogue.Rows()[static_cast<size_t>(index)].item.code, row))
+        return;
+    const QString code = OpenItemDialog(row.item, row.item.isRecipe != 0, static_cast<int>(ItemForm::Mode::Edit));
+    if (!code.isEmpty() && m_catalogue.RowFor(code, row)) {
+        m_catalogue.Replace(index, row);
+        Show(index);
+    }
+}
+
+void CNomenclaturesDlg::Copy() {
+    const int index = SelectedRow();
+    if (index < 0)
+        return;
+    CatalogueRow row;
+    if (!m_catalogue.RowFor(m_catalogue.Rows()[static_cast<size_t>(index)].item.code, row))
+        return;
+    const QString code = OpenItemDialog(row.item, row.item.isRecipe != 0, static_cast<int>(ItemForm::Mode::Copy));
+    if (!code.isEmpty() && m_catalogue.RowFor(code, row))
+        Show(m_catalogue.Append(row));
+}
+
+void CNomenclaturesDlg::Delete() {
+    const int index = SelectedRow();
+    if (index >= 0 && m_catalogue.Delete(index))
+        Show(std::min(index, static_cast<int>(m_catalogue.Rows().size()) - 1));
+}
+
+void CNomenclaturesDlg::SetHidden(bool hidden) {
+    const std::vector<int> rows = SelectedRows();
+    if (m_catalogue.SetHidden(rows, hidden))
+        UpdateState();
+}
+
+void CNomenclaturesDlg::Export() {
+    GuiSaveFileChooser chooser(this);
+    ExportListToCsv(m_list->VisibleTitles(), m_list->VisibleRows(), m_frame.Settings(), m_frame.GetPrompter(),
+                    chooser);
+}
+
+void CNomenclaturesDlg::Print() {
+    std::vector<QStringList> rows;
+    std::vector<int> listRowOf(m_catalogue.Rows().size());
+    for (int row = 0; row < m_list->RowCount(); ++row) {
+        const int source = m_list->Model().SourceIndex(row);
+        listRowOf[static_cast<size_t>(source)] = row;
+        rows.push_back(Catalogue::PrintCells(m_catalogue.Rows()[static_cast<size_t>(source)]));
+    }
+    const QStringList titles = Catalogue::PrintTitles();
+    const int widths[] = {0, 250, 300, 120, 220, 220, 230, 230, 230};
+    std::vector<PrintColumn> columns;
+    for (int k = 0; k < titles.size(); ++k)
+        columns.push_back({titles[k], widths[k], k >= 4 ? int(Qt::AlignRight) : k == 3 ? int(Qt::AlignHCenter)
+                                                                                     : int(Qt::AlignLeft)});
+    const QDate today = m_frame.GetClock().Now().date();
+    LocalSettings& settings = m_frame.Settings();
+    ListPrintJob job("НОМЕНКЛАТУРА НА МАТЕРИАЛИ, СТОКИ, ИЗДЕЛИЯ И УСЛУГИ",
+                     QString::asprintf("към дата %d.%d.%d", today.day(), today.month(), today.year()), columns,
+                     std::move(rows), PrinterSettings::Orientation::Landscape,
+                     [&settings] { return settings.EconomicPrintMode() != 0; });
+    job.SetRowsPerPage(50, 54);
+    const std::vector<int> selected = SelectedRows();
+    PrintJobWithDialog(job, m_frame.Printer(), settings, this, !selected.empty(), [&](bool selectionOnly) {
+        if (!selectionOnly)
+            return;
+        std::vector<int> printed;
+        for (int row : selected)
+            printed.push_back(listRowOf[static_cast<size_t>(row)]);
+        std::sort(printed.begin(), printed.end());
+        job.PrintOnly(printed);
+    });
+}

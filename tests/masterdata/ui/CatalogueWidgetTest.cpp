@@ -1,0 +1,91 @@
+#include "app/PrinterSettings.h"
+#include "app/ViewType.h"
+#include "app/ui/CMainFrame.h"
+#include "masterdata/ui/CItemPickerDlg.h"
+#include "masterdata/ui/CNomenclaturesDlg.h"
+#include "reports/ui/CSortListCtrl.h"
+#include "support/DatabaseTest.h"
+
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QTabBar>
+
+namespace {
+
+class CatalogueWidgetTest : public DatabaseTest {
+protected:
+    void SetUp() override {
+        DatabaseTest::SetUp();
+        ASSERT_TRUE(Db().Exec(
+            "INSERT INTO groups VALUES(1, 'Кабели', 0);"
+            "INSERT INTO stocks VALUES('K1', 'Кабел', 1, 'м', 12.5, 1, 1.5, 2.675, 3, 0, 1.4, 1, 0, 0, 0, 0);"
+            "INSERT INTO stocks VALUES('P1', 'Удължител', 1, 'бр.', 4, 0, 0, 20, 0, 2, 0, 0, 1, 0, 0, 0);"
+            "INSERT INTO stocks VALUES('S1', 'Монтаж', 1, 'ч.', 0, 0, 0, 30, 0, 15, 0, 0, 1, 1, 0, 0);"));
+        frame = std::make_unique<CMainFrame>(*doc, *settings, prompter, printer);
+    }
+    QPushButton* Button(QWidget* parent, const QString& text) {
+        for (QPushButton* button : parent->findChildren<QPushButton*>())
+            if (button->text() == text)
+                return button;
+        return nullptr;
+    }
+    PrinterSettings printer;
+    std::unique_ptr<CMainFrame> frame;
+};
+
+TEST_F(CatalogueWidgetTest, TheFormOpensOnGoodsWithTheFirstRowSelected) {
+    frame->SwitchView(ViewType::kCatalogue);
+    auto* form = qobject_cast<CNomenclaturesDlg*>(frame->centralWidget());
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(frame->windowTitle(), "TARVO - СТОКИ, ИЗДЕЛИЯ и УСЛУГИ");
+    EXPECT_EQ(form->List()->RowCount(), 1);
+    EXPECT_EQ(form->List()->SelectedRows().size(), 1u);
+    ASSERT_NE(Button(form, " [F6] промяна..."), nullptr);
+    EXPECT_TRUE(Button(form, " [F6] промяна...")->isEnabled());
+    EXPECT_TRUE(form->List()->isColumnHidden(6)); // the cost column is off by default
+
+    form->findChild<QTabBar*>()->setCurrentIndex(3);
+    EXPECT_EQ(form->List()->RowCount(), 3);
+    const QModelIndex service = form->List()->model()->index(1, 0);
+    EXPECT_EQ(form->List()->model()->data(service).toString(), "Монтаж");
+    EXPECT_EQ(form->List()->model()->data(service, Qt::ForegroundRole).value<QBrush>().color(), QColor(Qt::blue));
+    const QModelIndex product = form->List()->model()->index(2, 0);
+    EXPECT_EQ(form->List()->model()->data(product, Qt::ForegroundRole).value<QBrush>().color(), QColor(Qt::red));
+}
+
+TEST_F(CatalogueWidgetTest, ThePickerRefusesTabsOutsideItsMask) {
+    CItemPickerDlg picker(*doc, prompter, *settings, ItemKinds::kProducts | ItemKinds::kMaterials,
+                          PickerTab::Products);
+    EXPECT_EQ(picker.windowTitle(), "Избор на артикули");
+    auto* tabs = picker.findChild<QTabBar*>();
+    EXPECT_EQ(tabs->currentIndex(), 2);
+    EXPECT_EQ(picker.List()->RowCount(), 1);
+    tabs->setCurrentIndex(3); // services
+    EXPECT_EQ(tabs->currentIndex(), 2);
+    EXPECT_EQ(prompter.Texts(), QStringList{"Избаният изглед не е достъпен в тази част на програмата."});
+    tabs->setCurrentIndex(1); // materials
+    EXPECT_EQ(picker.List()->RowCount(), 1);
+    Button(&picker, " [F9]  избери")->click();
+    EXPECT_EQ(picker.ChosenCode(), "K1");
+}
+
+TEST_F(CatalogueWidgetTest, TenThousandItemsLoadQuickly) {
+    ASSERT_TRUE(Db().Exec("BEGIN;"));
+    for (int g = 2; g <= 200; ++g)
+        ASSERT_TRUE(Db().ExecPrintf("INSERT INTO groups VALUES('%d', 'Група %d', 0);", g, g));
+    for (int i = 0; i < 10000; ++i)
+        ASSERT_TRUE(Db().ExecPrintf("INSERT INTO stocks VALUES('C%d', 'Артикул %d', '%d', 'бр.', '%d', 0, 1.5, 2, 3, 0, "
+                                    "1, 0, '%d', 0, 0, 0);",
+                                    i, i, i % 200 + 1, i % 50, i % 3 == 0 ? 1 : 0));
+    ASSERT_TRUE(Db().Exec("COMMIT;"));
+    settings->SetShowItemCostPrice(1);
+    QElapsedTimer timer;
+    timer.start();
+    frame->SwitchView(ViewType::kCatalogue);
+    auto* form = qobject_cast<CNomenclaturesDlg*>(frame->centralWidget());
+    form->findChild<QTabBar*>()->setCurrentIndex(3);
+    EXPECT_EQ(form->List()->RowCount(), 10003);
+    EXPECT_LT(timer.elapsed(), 3000); // the sanitizer build; see the benchmark for the release figure
+}
+
+} // namespace
