@@ -9,9 +9,9 @@ void print(const QString& text) {
 }
 } // namespace
 
-void ConsolePrompter::Message(const QString& text, MessageIcon) { print(text); }
+void ConsolePrompter::Message(const QString& text, MessageIcon, const QString&) { print(text); }
 
-Answer ConsolePrompter::AskYesNo(const QString& text, MessageIcon) {
+Answer ConsolePrompter::AskYesNo(const QString& text, MessageIcon, const QString&) {
     print(text);
     return Answer::No;
 }

@@ -6,7 +6,7 @@
 // error; a question cannot be answered there, so it is printed and declined.
 class ConsolePrompter : public Prompter {
 public:
-    void Message(const QString& text, MessageIcon icon) override;
-    Answer AskYesNo(const QString& text, MessageIcon icon) override;
+    void Message(const QString& text, MessageIcon icon, const QString& caption) override;
+    Answer AskYesNo(const QString& text, MessageIcon icon, const QString& caption) override;
     Answer AskYesNoCancel(const QString& text, MessageIcon icon) override;
 };

@@ -11,10 +11,12 @@ enum class Answer { Yes, No, Cancel };
 class Prompter {
 public:
     virtual ~Prompter() = default;
-    // An OK box.
-    virtual void Message(const QString& text, MessageIcon icon = MessageIcon::None) = 0;
+    // An OK box; without a caption the box carries the program's name.
+    virtual void Message(const QString& text, MessageIcon icon = MessageIcon::None,
+                         const QString& caption = QString()) = 0;
     // A Yes/No box; returns Yes or No.
-    virtual Answer AskYesNo(const QString& text, MessageIcon icon = MessageIcon::Question) = 0;
+    virtual Answer AskYesNo(const QString& text, MessageIcon icon = MessageIcon::Question,
+                            const QString& caption = QString()) = 0;
     // A Yes/No/Cancel box.
     virtual Answer AskYesNoCancel(const QString& text, MessageIcon icon = MessageIcon::Question) = 0;
 };

@@ -177,7 +177,7 @@ bool Catalogue::SetHidden(const std::vector<int>& indices, bool hidden) {
         return false;
     if (hidden && m_prompter.AskYesNo(QString::asprintf("Сигурни ли сте, че желаете да запишете %d артикула като скрити?",
                                                         static_cast<int>(indices.size())),
-                                      MessageIcon::Exclamation) != Answer::Yes)
+                                      MessageIcon::Exclamation, "Внимание!") != Answer::Yes)
         return false;
     for (auto it = indices.rbegin(); it != indices.rend(); ++it) {
         CatalogueRow& row = m_rows[static_cast<size_t>(*it)];

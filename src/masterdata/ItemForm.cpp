@@ -145,7 +145,7 @@ ItemForm::Field ItemForm::Save(const Fields& fields, bool hasComponents) {
     }
     if (m_kind == Kind::Recipe && !hasComponents &&
         m_prompter.AskYesNo("Не сте добавили материали към разходната норма. Желаете ли да продължите въпреки това?",
-                            MessageIcon::Question) != Answer::Yes)
+                            MessageIcon::Question, "Потвърдете") != Answer::Yes)
         return Field::Components;
     const bool codeChanged = m_mode == Mode::Edit && item.code != m_source.code;
     if ((m_mode != Mode::Edit || codeChanged) && ItemExists(m_db, item.code)) {

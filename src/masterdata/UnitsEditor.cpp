@@ -43,7 +43,7 @@ bool UnitsEditor::Delete(const QString& selected) {
         if (m_prompter.AskYesNo(QString::asprintf("Мерната единица '%s' ще бъде изтрита от номенклатурата на мерните "
                                                   "единици.\nСигурни ли сте, че желаете това?",
                                                   selected.toUtf8().constData()),
-                                MessageIcon::Question) != Answer::Yes)
+                                MessageIcon::Question, "Потвърждение") != Answer::Yes)
             return false;
         ResultTable users;
         if (!m_db.Query(users, "SELECT units FROM stocks WHERE units = '%q';", selected))
@@ -56,7 +56,7 @@ bool UnitsEditor::Delete(const QString& selected) {
                                   "бутона 'Изтрий' повторно.\n\n(за да откажете изтриването, натиснете бутона "
                                   "'Опресни')",
                                   selected.toUtf8().constData()),
-                MessageIcon::Information);
+                MessageIcon::Information, "Изберете");
             return false;
         }
         return m_db.ExecPrintf("DELETE FROM units WHERE unit = '%q';", selected) && Reload();
@@ -72,7 +72,7 @@ bool UnitsEditor::Delete(const QString& selected) {
                                               "артикулите,\nв които тя е била използвана.\n\nПотвърждавате ли "
                                               "изтриването?",
                                               pending.toUtf8().constData(), selected.toUtf8().constData()),
-                            MessageIcon::Question) != Answer::Yes)
+                            MessageIcon::Question, "Потвърждение") != Answer::Yes)
         return false;
     WriteTransaction transaction(m_db);
     return transaction.Begin() && transaction.ExecPrintf("DELETE FROM units WHERE unit = '%q';", pending) &&

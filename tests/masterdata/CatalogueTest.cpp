@@ -135,6 +135,7 @@ TEST_F(CatalogueTest, ItemsAreHiddenAndShownInBulk) {
     prompter.Expect(Answer::No);
     EXPECT_FALSE(catalogue->SetHidden({0, 1}, true));
     EXPECT_EQ(prompter.Texts()[0], "Сигурни ли сте, че желаете да запишете 2 артикула като скрити?");
+    EXPECT_EQ(prompter.Boxes()[0].caption, "Внимание!");
     prompter.Expect(Answer::Yes);
     EXPECT_TRUE(catalogue->SetHidden({0, 1}, true));
     EXPECT_EQ(Scalar("SELECT COUNT(*) FROM stocks WHERE is_hidden = 1;"), "3");
@@ -268,6 +269,7 @@ TEST_F(ItemFormTest, TheRecipeDialogNeedsATypeAndAsksAboutAnEmptyRecipe) {
     f.type = ItemForm::RecipeType::Service;
     prompter.Expect(Answer::No);
     EXPECT_EQ(form.Save(f, false), ItemForm::Field::Components);
+    EXPECT_EQ(prompter.Boxes().back().caption, "Потвърдете");
     prompter.Expect(Answer::Yes);
     EXPECT_EQ(form.Save(f, false), ItemForm::Field::None);
     EXPECT_EQ(Scalar("SELECT is_recipe || is_service || work_costs FROM stocks WHERE code = 'R1';"), "113.46");

@@ -131,6 +131,8 @@ TEST_F(UnitsTest, DeletingAUsedUnitNeedsAnotherOne) {
     EXPECT_EQ(editor.PendingDeletion(), "кг");
     EXPECT_TRUE(prompter.Texts().last().startsWith("Избраната мерна единица се използва"));
     EXPECT_TRUE(prompter.Texts().last().contains("заместена 'кг'"));
+    EXPECT_EQ(prompter.Boxes().back().caption, "Изберете");
+    EXPECT_EQ(prompter.Boxes()[prompter.Count() - 2].caption, "Потвърждение");
 
     EXPECT_FALSE(editor.Delete("кг")); // the same unit ends the procedure
     EXPECT_EQ(prompter.Texts().last(),

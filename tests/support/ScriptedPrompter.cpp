@@ -2,17 +2,17 @@
 
 #include <gtest/gtest.h>
 
-void ScriptedPrompter::Message(const QString& text, MessageIcon icon) {
-    m_shown.push_back({Kind::Message, text, icon});
+void ScriptedPrompter::Message(const QString& text, MessageIcon icon, const QString& caption) {
+    m_shown.push_back({Kind::Message, text, icon, caption});
 }
 
-Answer ScriptedPrompter::AskYesNo(const QString& text, MessageIcon icon) {
-    m_shown.push_back({Kind::YesNo, text, icon});
+Answer ScriptedPrompter::AskYesNo(const QString& text, MessageIcon icon, const QString& caption) {
+    m_shown.push_back({Kind::YesNo, text, icon, caption});
     return Next(Answer::No);
 }
 
 Answer ScriptedPrompter::AskYesNoCancel(const QString& text, MessageIcon icon) {
-    m_shown.push_back({Kind::YesNoCancel, text, icon});
+    m_shown.push_back({Kind::YesNoCancel, text, icon, QString()});
     return Next(Answer::No);
 }
 

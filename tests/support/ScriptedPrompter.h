@@ -16,12 +16,13 @@ public:
         Kind kind;
         QString text;
         MessageIcon icon;
+        QString caption;
     };
 
     void Expect(Answer answer) { m_answers.push_back(answer); }
 
-    void Message(const QString& text, MessageIcon icon) override;
-    Answer AskYesNo(const QString& text, MessageIcon icon) override;
+    void Message(const QString& text, MessageIcon icon, const QString& caption) override;
+    Answer AskYesNo(const QString& text, MessageIcon icon, const QString& caption) override;
     Answer AskYesNoCancel(const QString& text, MessageIcon icon) override;
 
     const std::vector<Shown>& Boxes() const { return m_shown; }

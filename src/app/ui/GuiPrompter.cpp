@@ -24,21 +24,23 @@ QMessageBox::Icon toQt(MessageIcon icon) {
 }
 
 QMessageBox::StandardButton show(const QString& text, MessageIcon icon, QMessageBox::StandardButtons buttons,
-                                 QMessageBox::StandardButton escape) {
-    QMessageBox box(toQt(icon), AppInfo::kWindowTitle, text, buttons, QApplication::activeWindow());
+                                 QMessageBox::StandardButton escape, const QString& caption = QString()) {
+    QMessageBox box(toQt(icon), caption.isEmpty() ? QString(AppInfo::kWindowTitle) : caption, text, buttons,
+                    QApplication::activeWindow());
     box.setEscapeButton(escape);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
 } // namespace
 
-void GuiPrompter::Message(const QString& text, MessageIcon icon) {
-    show(text, icon, QMessageBox::Ok, QMessageBox::Ok);
+void GuiPrompter::Message(const QString& text, MessageIcon icon, const QString& caption) {
+    show(text, icon, QMessageBox::Ok, QMessageBox::Ok, caption);
 }
 
-Answer GuiPrompter::AskYesNo(const QString& text, MessageIcon icon) {
-    return show(text, icon, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes ? Answer::Yes
-                                                                                                     : Answer::No;
+Answer GuiPrompter::AskYesNo(const QString& text, MessageIcon icon, const QString& caption) {
+    return show(text, icon, QMessageBox::Yes | QMessageBox::No, QMessageBox::No, caption) == QMessageBox::Yes
+               ? Answer::Yes
+               : Answer::No;
 }
 
 Answer GuiPrompter::AskYesNoCancel(const QString& text, MessageIcon icon) {
