@@ -11,10 +11,9 @@
 #include "masterdata/ui/CGroupFilterDlg.h"
 #include "masterdata/ui/CGroupsDlg.h"
 #include "masterdata/ui/CItemDlg.h"
-#include "print/ListPrintJob.h"
-#include "print/ui/PrintDialogs.h"
 #include "reports/CsvExport.h"
 #include "reports/ui/CSortListCtrl.h"
+#include "reports/ui/ListPrinting.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -263,33 +262,14 @@ void CNomenclaturesDlg::Export() {
 
 void CNomenclaturesDlg::Print() {
     std::vector<QStringList> rows;
-    std::vector<int> listRowOf(m_catalogue.Rows().size());
-    for (int row = 0; row < m_list->RowCount(); ++row) {
-        const int source = m_list->Model().SourceIndex(row);
-        listRowOf[static_cast<size_t>(source)] = row;
-        rows.push_back(Catalogue::PrintCells(m_catalogue.Rows()[static_cast<size_t>(source)]));
-    }
+    for (const CatalogueRow& row : m_catalogue.Rows())
+        rows.push_back(Catalogue::PrintCells(row));
     const QStringList titles = Catalogue::PrintTitles();
     const int widths[] = {0, 250, 300, 120, 220, 220, 230, 230, 230};
     std::vector<PrintColumn> columns;
     for (int k = 0; k < titles.size(); ++k)
-        columns.push_back({titles[k], widths[k], k >= 4 ? int(Qt::AlignRight) : k == 3 ? int(Qt::AlignHCenter)
-                                                                                     : int(Qt::AlignLeft)});
-    const QDate today = m_frame.GetClock().Now().date();
-    LocalSettings& settings = m_frame.Settings();
-    ListPrintJob job("НОМЕНКЛАТУРА НА МАТЕРИАЛИ, СТОКИ, ИЗДЕЛИЯ И УСЛУГИ",
-                     QString::asprintf("към дата %d.%d.%d", today.day(), today.month(), today.year()), columns,
-                     std::move(rows), PrinterSettings::Orientation::Landscape,
-                     [&settings] { return settings.EconomicPrintMode() != 0; });
-    job.SetRowsPerPage(50, 54);
-    const std::vector<int> selected = SelectedRows();
-    PrintJobWithDialog(job, m_frame.Printer(), settings, this, !selected.empty(), [&](bool selectionOnly) {
-        if (!selectionOnly)
-            return;
-        std::vector<int> printed;
-        for (int row : selected)
-            printed.push_back(listRowOf[static_cast<size_t>(row)]);
-        std::sort(printed.begin(), printed.end());
-        job.PrintOnly(printed);
-    });
+        columns.push_back({titles[k], widths[k],
+                           k >= 4 ? int(Qt::AlignRight) : k == 3 ? int(Qt::AlignHCenter) : int(Qt::AlignLeft)});
+    PrintListAsOfToday(*m_list, std::move(rows), "НОМЕНКЛАТУРА НА МАТЕРИАЛИ, СТОКИ, ИЗДЕЛИЯ И УСЛУГИ",
+                       std::move(columns), m_frame);
 }

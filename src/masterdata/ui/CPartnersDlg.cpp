@@ -9,10 +9,9 @@
 #include "app/ui/GuiTextInput.h"
 #include "db/OperationTimer.h"
 #include "masterdata/ui/PartnerListPanel.h"
-#include "print/ListPrintJob.h"
-#include "print/ui/PrintDialogs.h"
 #include "reports/CsvExport.h"
 #include "reports/ui/CSortListCtrl.h"
+#include "reports/ui/ListPrinting.h"
 
 #include <QApplication>
 #include <QDate>
@@ -129,34 +128,13 @@ void CPartnersDlg::Export() {
 }
 
 void CPartnersDlg::Print() {
-    // The rows in the order the list shows them.
     std::vector<QStringList> rows;
-    std::vector<int> listRowOf(m_form.Rows().size());
-    for (int row = 0; row < m_panel->List()->RowCount(); ++row) {
-        const int source = m_panel->List()->Model().SourceIndex(row);
-        listRowOf[static_cast<size_t>(source)] = row;
-        rows.push_back(PartnerPrintRow(m_form.Rows()[static_cast<size_t>(source)]));
-    }
-    const QDate today = m_frame.GetClock().Now().date();
+    for (const Partner& partner : m_form.Rows())
+        rows.push_back(PartnerPrintRow(partner));
     const QStringList titles = PartnerPrintTitles();
     const int widths[] = {0, 220, 0, 160, 70, 180, 260, 230, 160};
     std::vector<PrintColumn> columns;
     for (int k = 0; k < titles.size(); ++k)
-        columns.push_back({titles[k], widths[k], k == 3 || k == 4 || k == 5 ? int(Qt::AlignHCenter) : int(Qt::AlignLeft)});
-    LocalSettings& settings = m_frame.Settings();
-    ListPrintJob job("НОМЕНКЛАТУРА НА КОНТРАГЕНТИТЕ",
-                     QString::asprintf("към дата %d.%d.%d", today.day(), today.month(), today.year()), columns,
-                     std::move(rows), PrinterSettings::Orientation::Landscape,
-                     [&settings] { return settings.EconomicPrintMode() != 0; });
-    job.SetRowsPerPage(50, 54);
-    const std::vector<int> selected = m_panel->SelectedRows();
-    PrintJobWithDialog(job, m_frame.Printer(), settings, this, selected.size() > 0, [&](bool selectionOnly) {
-        if (!selectionOnly)
-            return;
-        std::vector<int> printed;
-        for (int row : selected)
-            printed.push_back(listRowOf[static_cast<size_t>(row)]);
-        std::sort(printed.begin(), printed.end());
-        job.PrintOnly(printed);
-    });
+        columns.push_back({titles[k], widths[k], k >= 3 && k <= 5 ? int(Qt::AlignHCenter) : int(Qt::AlignLeft)});
+    PrintListAsOfToday(*m_panel->List(), std::move(rows), "НОМЕНКЛАТУРА НА КОНТРАГЕНТИТЕ", std::move(columns), m_frame);
 }

@@ -25,6 +25,7 @@ public:
     // Selects, focuses and shows a row.
     void SelectRow(int row);
     SortListModel& Model() { return m_model; }
+    const SortListModel& Model() const { return m_model; }
 
     // The list as shown: the titles of the visible columns and the rows in
     // list order, for export and printing.

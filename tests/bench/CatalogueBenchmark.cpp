@@ -1,0 +1,89 @@
+// 10,000 items in 200 groups: the catalogue's "всички артикули" tab with the
+// cost column on (every recipe clean, and every recipe dirty), and the picker.
+#include "app/ConsolePrompter.h"
+#include "app/LocalSettings.h"
+#include "app/ProcessExit.h"
+#include "app/TarvoDoc.h"
+#include "app/ui/GuiDirectoryChooser.h"
+#include "db/Connection.h"
+#include "db/DatabaseCreator.h"
+#include "db/Sleeper.h"
+#include "masterdata/Catalogue.h"
+#include "masterdata/ui/CItemPickerDlg.h"
+
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+struct CatalogueSession {
+    QTemporaryDir dir;
+    ConsolePrompter prompter;
+    SystemProcessExit exit;
+    ThreadSleeper sleeper;
+    LocalSettings settings{dir.filePath("s.ini")};
+    GuiDirectoryChooser chooser;
+    std::unique_ptr<CTarvoDoc> doc;
+
+    CatalogueSession() {
+        Connection creation;
+        CreateDatabase(dir.filePath("tarvo.db"), creation, sleeper, prompter);
+        creation.Close();
+        doc = std::make_unique<CTarvoDoc>(SessionServices{prompter, exit, sleeper, settings, chooser}, dir.path());
+        Database& db = doc->Db();
+        db.Exec("BEGIN;");
+        for (int g = 1; g <= 200; ++g)
+            db.ExecPrintf("INSERT INTO groups VALUES('%d', 'Група %d', 0);", g, g);
+        // Every tenth item is a product made of two goods.
+        for (int i = 0; i < 10000; ++i) {
+            const int recipe = i % 10 == 0 ? 1 : 0;
+            db.ExecPrintf("INSERT INTO stocks VALUES('C%d', 'Артикул %d', '%d', 'бр.', '%d', 0, 1.5, 2, 3, 0.5, 1, "
+                          "0, '%d', 0, 0, 0);",
+                          i, i, i % 200 + 1, i % 50, recipe);
+            if (recipe) {
+                db.ExecPrintf("INSERT INTO stocks_cmp VALUES('C%d', 'C%d', 2, 5);", i, i + 1);
+                db.ExecPrintf("INSERT INTO stocks_cmp VALUES('C%d', 'C%d', 1, 0);", i, i + 2);
+            }
+        }
+        db.Exec("COMMIT;");
+        settings.SetShowItemCostPrice(1);
+    }
+};
+
+void BM_CatalogueCleanRecipes(benchmark::State& state) {
+    CatalogueSession session;
+    Catalogue catalogue(session.doc->Db(), session.prompter, session.settings);
+    catalogue.SetView(CatalogueView::All);
+    for (auto _ : state) {
+        catalogue.Reload();
+        QStringList cells;
+        for (const CatalogueRow& row : catalogue.Rows())
+            cells = catalogue.Cells(row);
+        benchmark::DoNotOptimize(cells);
+    }
+}
+BENCHMARK(BM_CatalogueCleanRecipes)->Unit(benchmark::kMillisecond);
+
+void BM_CatalogueDirtyRecipes(benchmark::State& state) {
+    CatalogueSession session;
+    Catalogue catalogue(session.doc->Db(), session.prompter, session.settings);
+    catalogue.SetView(CatalogueView::All);
+    for (auto _ : state) {
+        state.PauseTiming();
+        session.doc->Db().Exec("UPDATE stocks SET is_dirty = 1 WHERE is_recipe = 1;");
+        state.ResumeTiming();
+        catalogue.Reload();
+    }
+}
+BENCHMARK(BM_CatalogueDirtyRecipes)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_OpenItemPicker(benchmark::State& state) {
+    CatalogueSession session;
+    for (auto _ : state) {
+        CItemPickerDlg picker(*session.doc, session.prompter, session.settings, ItemKinds::kAll, PickerTab::All);
+        benchmark::DoNotOptimize(picker.ChosenCode());
+    }
+}
+BENCHMARK(BM_OpenItemPicker)->Unit(benchmark::kMillisecond);
+
+} // namespace
