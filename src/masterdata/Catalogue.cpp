@@ -99,7 +99,7 @@ QStringList Catalogue::Titles() {
             "прод. цена 1", "прод. цена 2", "посл.доставна", "материал", "изделие",    "услуга"};
 }
 
-QStringList Catalogue::Cells(const CatalogueRow& row) const {
+QStringList Catalogue::Cells(const CatalogueRow& row) {
     const Item& i = row.item;
     const bool service = row.IsService();
     return {i.name,
@@ -122,19 +122,8 @@ QStringList Catalogue::PrintTitles() {
             "пр. цена #2"};
 }
 
-QStringList Catalogue::PrintCells(const CatalogueRow& row) {
-    const Item& i = row.item;
-    const bool service = row.IsService();
-    return {i.name,
-            i.code,
-            row.groupName,
-            i.units,
-            service ? QString("-") : FormatNumber(i.quantity, 3),
-            service ? QString("-") : FormatNumber(i.minQuantity, 3),
-            FormatNumber(i.costPrice, 2),
-            FormatNumber(i.price1, 2),
-            FormatNumber(i.price2, 2)};
-}
+// The first nine cells of the list.
+QStringList Catalogue::PrintCells(const CatalogueRow& row) { return Cells(row).mid(0, 9); }
 
 bool Catalogue::RowFor(const QString& code, CatalogueRow& row) {
     if (!LoadItem(m_db, code, row.item))

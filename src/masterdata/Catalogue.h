@@ -44,7 +44,7 @@ public:
 
     // The 13 cells of a row, and the titles.
     static QStringList Titles();
-    QStringList Cells(const CatalogueRow& row) const;
+    static QStringList Cells(const CatalogueRow& row);
     // The 9 cells of a printed row, and their titles.
     static QStringList PrintTitles();
     static QStringList PrintCells(const CatalogueRow& row);

@@ -1,35 +1,15 @@
 // 10,000 items in 200 groups: the catalogue's "всички артикули" tab with the
 // cost column on (every recipe clean, and every recipe dirty), and the picker.
-#include "app/ConsolePrompter.h"
-#include "app/LocalSettings.h"
-#include "app/ProcessExit.h"
-#include "app/TarvoDoc.h"
-#include "app/ui/GuiDirectoryChooser.h"
-#include "db/Connection.h"
-#include "db/DatabaseCreator.h"
-#include "db/Sleeper.h"
+#include "bench/BenchSession.h"
 #include "masterdata/Catalogue.h"
 #include "masterdata/ui/CItemPickerDlg.h"
 
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
 
-struct CatalogueSession {
-    QTemporaryDir dir;
-    ConsolePrompter prompter;
-    SystemProcessExit exit;
-    ThreadSleeper sleeper;
-    LocalSettings settings{dir.filePath("s.ini")};
-    GuiDirectoryChooser chooser;
-    std::unique_ptr<CTarvoDoc> doc;
-
+struct CatalogueSession : BenchSession {
     CatalogueSession() {
-        Connection creation;
-        CreateDatabase(dir.filePath("tarvo.db"), creation, sleeper, prompter);
-        creation.Close();
-        doc = std::make_unique<CTarvoDoc>(SessionServices{prompter, exit, sleeper, settings, chooser}, dir.path());
         Database& db = doc->Db();
         db.Exec("BEGIN;");
         for (int g = 1; g <= 200; ++g)

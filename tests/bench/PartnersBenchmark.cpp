@@ -1,34 +1,14 @@
 // 5,000 partners: loading the partners list, and opening the selection dialog.
-#include "app/ConsolePrompter.h"
-#include "app/LocalSettings.h"
-#include "app/ProcessExit.h"
-#include "app/TarvoDoc.h"
-#include "app/ui/GuiDirectoryChooser.h"
-#include "db/Connection.h"
-#include "db/DatabaseCreator.h"
-#include "db/Sleeper.h"
+#include "bench/BenchSession.h"
 #include "masterdata/PartnersForm.h"
 #include "masterdata/ui/CContragentSelectionDlg.h"
 
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
 
-struct Session {
-    QTemporaryDir dir;
-    ConsolePrompter prompter;
-    SystemProcessExit exit;
-    ThreadSleeper sleeper;
-    LocalSettings settings{dir.filePath("s.ini")};
-    GuiDirectoryChooser chooser;
-    std::unique_ptr<CTarvoDoc> doc;
-
+struct Session : BenchSession {
     Session() {
-        Connection creation;
-        CreateDatabase(dir.filePath("tarvo.db"), creation, sleeper, prompter);
-        creation.Close();
-        doc = std::make_unique<CTarvoDoc>(SessionServices{prompter, exit, sleeper, settings, chooser}, dir.path());
         Database& db = doc->Db();
         db.Exec("BEGIN;");
         for (int i = 1; i <= 5000; ++i)

@@ -216,30 +216,28 @@ void CNomenclaturesDlg::Create(bool recipe) {
         Show(m_catalogue.Append(row));
 }
 
-void CNomenclaturesDlg::Edit() {
+void CNomenclaturesDlg::Edit() { EditOrCopy(ItemForm::Mode::Edit); }
+
+void CNomenclaturesDlg::Copy() { EditOrCopy(ItemForm::Mode::Copy); }
+
+// Opens the selected item in its dialog; an edit rewrites its row, a copy
+// appends a new one.
+void CNomenclaturesDlg::EditOrCopy(ItemForm::Mode mode) {
     const int index = SelectedRow();
     if (index < 0)
         return;
     CatalogueRow row;
     if (!m_catalogue.RowFor(m_catalogue.Rows()[static_cast<size_t>(index)].item.code, row))
         return;
-    const QString code = OpenItemDialog(row.item, row.item.isRecipe != 0, static_cast<int>(ItemForm::Mode::Edit));
-    if (!code.isEmpty() && m_catalogue.RowFor(code, row)) {
+    const QString code = OpenItemDialog(row.item, row.item.isRecipe != 0, static_cast<int>(mode));
+    if (code.isEmpty() || !m_catalogue.RowFor(code, row))
+        return;
+    if (mode == ItemForm::Mode::Edit) {
         m_catalogue.Replace(index, row);
         Show(index);
-    }
-}
-
-void CNomenclaturesDlg::Copy() {
-    const int index = SelectedRow();
-    if (index < 0)
-        return;
-    CatalogueRow row;
-    if (!m_catalogue.RowFor(m_catalogue.Rows()[static_cast<size_t>(index)].item.code, row))
-        return;
-    const QString code = OpenItemDialog(row.item, row.item.isRecipe != 0, static_cast<int>(ItemForm::Mode::Copy));
-    if (!code.isEmpty() && m_catalogue.RowFor(code, row))
+    } else {
         Show(m_catalogue.Append(row));
+    }
 }
 
 void CNomenclaturesDlg::Delete() {

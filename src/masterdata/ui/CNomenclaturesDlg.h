@@ -1,6 +1,7 @@
 #pragma once
 
 #include "masterdata/Catalogue.h"
+#include "masterdata/ItemForm.h"
 
 #include <QWidget>
 
@@ -30,6 +31,7 @@ private:
     void Create(bool recipe);
     void Edit();
     void Copy();
+    void EditOrCopy(ItemForm::Mode mode);
     void Delete();
     void SetHidden(bool hidden);
     void Export();
