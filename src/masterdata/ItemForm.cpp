@@ -6,12 +6,6 @@
 #include "db/WriteTransaction.h"
 #include "masterdata/CostPrices.h"
 
-namespace {
-constexpr const char* kNotYetAvailable =
-    "Тази възможност ще бъде достъпна в следваща версия на програмата: допълнителните кодове и цени по "
-    "контрагенти все още не могат да бъдат въвеждани.";
-} // namespace
-
 ItemForm::ItemForm(Database& db, Prompter& prompter, Kind kind, Mode mode, const Item& source)
     : m_db(db), m_prompter(prompter), m_kind(kind), m_mode(mode), m_source(source) {}
 
@@ -73,8 +67,7 @@ bool ItemForm::RequestPartnerCodes() {
                            MessageIcon::Information);
         return false;
     }
-    m_prompter.Message(kNotYetAvailable, MessageIcon::Information);
-    return false;
+    return true;
 }
 
 bool ItemForm::RequestPartnerPrices() {
@@ -89,8 +82,7 @@ bool ItemForm::RequestPartnerPrices() {
                            MessageIcon::Information);
         return false;
     }
-    m_prompter.Message(kNotYetAvailable, MessageIcon::Information);
-    return false;
+    return true;
 }
 
 // Codes and names are kept without outer spaces: a code typed as "A1 " would
@@ -120,7 +112,7 @@ Item ItemForm::Compose(const Fields& f) const {
     return item;
 }
 
-ItemForm::Field ItemForm::Save(const Fields& fields, bool hasComponents) {
+ItemForm::Field ItemForm::Save(const Fields& fields, const std::vector<ComponentLine>& components) {
     const Item item = Compose(fields);
     if (item.code.isEmpty()) {
         m_prompter.Message("Артикулът няма номенклатурен код. Моля, укажете код.", MessageIcon::Exclamation);
@@ -143,7 +135,7 @@ ItemForm::Field ItemForm::Save(const Fields& fields, bool hasComponents) {
         m_prompter.Message("Не сте избрали мерна единица за този артикул.", MessageIcon::Exclamation);
         return Field::Units;
     }
-    if (m_kind == Kind::Recipe && !hasComponents &&
+    if (m_kind == Kind::Recipe && components.empty() &&
         m_prompter.AskYesNo("Не сте добавили материали към разходната норма. Желаете ли да продължите въпреки това?",
                             MessageIcon::Question, "Потвърдете") != Answer::Yes)
         return Field::Components;
@@ -153,11 +145,11 @@ ItemForm::Field ItemForm::Save(const Fields& fields, bool hasComponents) {
         return Field::Code;
     }
     if (m_mode == Mode::Edit) {
-        if (!Update(item)) {
+        if (!Update(item, components)) {
             m_prompter.Message("Промените по указаната стока не могат да бъдат съхранени.", MessageIcon::Stop);
             return Field::Code;
         }
-    } else if (!InsertItem(m_db, item)) {
+    } else if (!Insert(item, components)) {
         m_prompter.Message("Възникнала е грешка от непознат тип!", MessageIcon::Stop);
         return Field::Code;
     }
@@ -167,11 +159,31 @@ ItemForm::Field ItemForm::Save(const Fields& fields, bool hasComponents) {
     return Field::None;
 }
 
-bool ItemForm::Update(const Item& i) {
+// The item and its recipe are written together, or not at all.
+bool ItemForm::Insert(const Item& item, const std::vector<ComponentLine>& components) {
+    WriteTransaction t(m_db);
+    if (!t.Begin() || !InsertItem(m_db, item))
+        return false;
+    for (const ComponentLine& line : components)
+        if (!t.ExecPrintf("INSERT INTO stocks_cmp VALUES('%q', '%q', '%.3f', '%.2f');", item.code, line.code,
+                          line.quantity, line.randeman))
+            return false;
+    return t.Commit();
+}
+
+bool ItemForm::Update(const Item& i, const std::vector<ComponentLine>& components) {
     const QString old = m_source.code;
     WriteTransaction t(m_db);
     if (!t.Begin())
         return false;
+    if (m_kind == Kind::Recipe) {
+        if (!t.ExecPrintf("DELETE FROM stocks_cmp WHERE owner_code = '%q';", old))
+            return false;
+        for (const ComponentLine& line : components)
+            if (!t.ExecPrintf("INSERT INTO stocks_cmp VALUES('%q', '%q', '%.3f', '%.2f');", old, line.code,
+                              line.quantity, line.randeman))
+                return false;
+    }
     const bool written =
         m_kind == Kind::Goods
             ? t.ExecPrintf("UPDATE stocks SET code = '%q', stock_name = '%q', stock_group = '%d', units = '%q', "

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "masterdata/Item.h"
+#include "masterdata/Recipe.h"
 
 #include <optional>
 
@@ -53,19 +54,21 @@ public:
 
     // The change-code button: true when the user confirmed.
     bool ConfirmCodeChange();
-    // The buttons of partner codes and prices; refused outside edit mode.
+    // The buttons of partner codes and prices: true when their lists may
+    // open, which is in edit mode only.
     bool RequestPartnerCodes();
     bool RequestPartnerPrices();
 
-    // OK: checks the fields in order and saves; Field::None when saved. The
-    // component question is asked when hasComponents is false.
-    Field Save(const Fields& fields, bool hasComponents);
+    // OK: checks the fields in order and saves, a recipe with its
+    // components; Field::None when saved. An empty recipe is asked about.
+    Field Save(const Fields& fields, const std::vector<ComponentLine>& components = {});
     // The item as saved.
     const Item& Saved() const { return m_saved; }
 
 private:
     Item Compose(const Fields& fields) const;
-    bool Update(const Item& item);
+    bool Insert(const Item& item, const std::vector<ComponentLine>& components);
+    bool Update(const Item& item, const std::vector<ComponentLine>& components);
 
     Database& m_db;
     Prompter& m_prompter;

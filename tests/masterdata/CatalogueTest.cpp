@@ -158,16 +158,16 @@ TEST_F(ItemFormTest, TheChecksOfTheGoodsDialogComeInOrder) {
     ItemForm form(Db(), prompter, ItemForm::Kind::Goods, ItemForm::Mode::Create, Item());
     EXPECT_EQ(form.Title(), "създаване на артикул");
     ItemForm::Fields f;
-    EXPECT_EQ(form.Save(f, true), ItemForm::Field::Code);
+    EXPECT_EQ(form.Save(f), ItemForm::Field::Code);
     f.code = "  N1  ";
-    EXPECT_EQ(form.Save(f, true), ItemForm::Field::Name);
+    EXPECT_EQ(form.Save(f), ItemForm::Field::Name);
     f.name = "Ново 'нещо' -- 100%";
-    EXPECT_EQ(form.Save(f, true), ItemForm::Field::Group);
+    EXPECT_EQ(form.Save(f), ItemForm::Field::Group);
     f.group = 1;
-    EXPECT_EQ(form.Save(f, true), ItemForm::Field::Units);
+    EXPECT_EQ(form.Save(f), ItemForm::Field::Units);
     f.units = "кутия";
     f.code = "K1";
-    EXPECT_EQ(form.Save(f, true), ItemForm::Field::Code);
+    EXPECT_EQ(form.Save(f), ItemForm::Field::Code);
     EXPECT_EQ(prompter.Texts(), (QStringList{"Артикулът няма номенклатурен код. Моля, укажете код.",
                                              "Артикулът няма наименование. Моля, задайте такова.",
                                              "Не е избрана група, с която да асоциирате този артикул.",
@@ -176,7 +176,7 @@ TEST_F(ItemFormTest, TheChecksOfTheGoodsDialogComeInOrder) {
     f.code = "  N1  ";
     f.price1 = 12.505;
     f.minQuantity = 1.0005;
-    EXPECT_EQ(form.Save(f, true), ItemForm::Field::None);
+    EXPECT_EQ(form.Save(f), ItemForm::Field::None);
     EXPECT_EQ(Scalar("SELECT code || '|' || stock_name || '|' || price_1 || '|' || min_quantity || '|' || is_dirty "
                      "FROM stocks WHERE code = 'N1';"),
               "N1|Ново 'нещо' -- 100%|12.51|1.001|0");
@@ -201,7 +201,7 @@ TEST_F(ItemFormTest, ARenameRewritesEveryStoredLine) {
     f.code = "K'2";
     f.name = "Кабел \"нов\"";
     f.group = 2;
-    ASSERT_EQ(form.Save(f, true), ItemForm::Field::None);
+    ASSERT_EQ(form.Save(f), ItemForm::Field::None);
 
     const char* checks[][2] = {
         {"SELECT COUNT(*) FROM stocks WHERE code = 'K''2' AND quantity = 12.5;", "1"},
@@ -230,7 +230,7 @@ TEST_F(ItemFormTest, ARenameToACodeInUseWritesNothing) {
     ItemForm::Fields f = form.Initial();
     f.code = "M1";
     f.price1 = 99;
-    EXPECT_EQ(form.Save(f, true), ItemForm::Field::Code);
+    EXPECT_EQ(form.Save(f), ItemForm::Field::Code);
     EXPECT_EQ(prompter.Texts().last(), "Вече съществува артикул с този номеклатурен код!");
     EXPECT_EQ(Scalar("SELECT price_1 FROM stocks WHERE code = 'K1';"), "2.675");
 }
@@ -243,7 +243,7 @@ TEST_F(ItemFormTest, APriceChangeWritesTheItemAloneAndACostChangeMarksItsRecipes
     ResultTable changes;
     ASSERT_TRUE(Db().QueryWithRetry("SELECT total_changes();", changes).Ok());
     const long long start = changes.Int64(1, 0);
-    ASSERT_EQ(form.Save(f, true), ItemForm::Field::None);
+    ASSERT_EQ(form.Save(f), ItemForm::Field::None);
     ASSERT_TRUE(Db().QueryWithRetry("SELECT total_changes();", changes).Ok());
     EXPECT_EQ(changes.Int64(1, 0) - start, 2); // the item row, and the unit it keeps
     EXPECT_EQ(Scalar("SELECT is_dirty FROM stocks WHERE code = 'P1';"), "0");
@@ -251,7 +251,7 @@ TEST_F(ItemFormTest, APriceChangeWritesTheItemAloneAndACostChangeMarksItsRecipes
     ItemForm again(Db(), prompter, ItemForm::Kind::Goods, ItemForm::Mode::Edit, Loaded("K1"));
     f = again.Initial();
     f.costPrice = 2.25;
-    ASSERT_EQ(again.Save(f, true), ItemForm::Field::None);
+    ASSERT_EQ(again.Save(f), ItemForm::Field::None);
     EXPECT_EQ(Scalar("SELECT is_dirty FROM stocks WHERE code = 'P1';"), "1");
 }
 
@@ -264,14 +264,14 @@ TEST_F(ItemFormTest, TheRecipeDialogNeedsATypeAndAsksAboutAnEmptyRecipe) {
     f.group = 2;
     f.units = "ч.";
     f.workCosts = 3.456;
-    EXPECT_EQ(form.Save(f, false), ItemForm::Field::Type);
+    EXPECT_EQ(form.Save(f), ItemForm::Field::Type);
     EXPECT_EQ(prompter.Texts().last(), "Не е избран тип на разходната норма. Моля, изберете 'изделие' или 'услуга'.");
     f.type = ItemForm::RecipeType::Service;
     prompter.Expect(Answer::No);
-    EXPECT_EQ(form.Save(f, false), ItemForm::Field::Components);
+    EXPECT_EQ(form.Save(f), ItemForm::Field::Components);
     EXPECT_EQ(prompter.Boxes().back().caption, "Потвърдете");
     prompter.Expect(Answer::Yes);
-    EXPECT_EQ(form.Save(f, false), ItemForm::Field::None);
+    EXPECT_EQ(form.Save(f), ItemForm::Field::None);
     EXPECT_EQ(Scalar("SELECT is_recipe || is_service || work_costs FROM stocks WHERE code = 'R1';"), "113.46");
 }
 

@@ -1,6 +1,17 @@
 #include "masterdata/ui/CItemDlg.h"
 
+#include "app/LocalSettings.h"
+#include "app/PrinterSettings.h"
+#include "app/TarvoDoc.h"
 #include "app/ui/DecimalSpinBox.h"
+#include "app/ui/FormButton.h"
+#include "masterdata/ui/CComponentQuantityDlg.h"
+#include "masterdata/ui/CItemPickerDlg.h"
+#include "masterdata/ui/CPartnerValuesDlg.h"
+#include "print/ListPrintJob.h"
+#include "print/ui/PrintDialogs.h"
+#include "reports/ui/CSortListCtrl.h"
+#include "sales/FormatNumber.h"
 #include "db/Database.h"
 #include "masterdata/Group.h"
 #include "masterdata/UnitsEditor.h"
@@ -34,8 +45,10 @@ QPushButton* button(QWidget* parent, const QString& text) {
 }
 } // namespace
 
-CItemDlg::CItemDlg(ItemForm& form, Database& db, Prompter& prompter, GroupChooser& groups, QWidget* parent)
-    : QDialog(parent), m_form(form), m_db(db), m_groups(groups) {
+CItemDlg::CItemDlg(ItemForm& form, CTarvoDoc& doc, Prompter& prompter, LocalSettings& settings, QWidget* parent)
+    : QDialog(parent), m_form(form), m_doc(doc), m_db(doc.Db()), m_prompter(prompter), m_settings(settings),
+      m_groups(doc.Db(), prompter, this), m_recipe(doc.Db(), prompter) {
+    Database& db = m_db;
     const bool goods = form.ItemKind() == ItemForm::Kind::Goods;
     const ItemForm::Fields initial = form.Initial();
     m_group = initial.group;
@@ -55,7 +68,7 @@ CItemDlg::CItemDlg(ItemForm& form, Database& db, Prompter& prompter, GroupChoose
         }
     });
     auto* codes = button(this, "кодове по номенклатурата на контрагенти ...");
-    connect(codes, &QPushButton::clicked, this, [this] { m_form.RequestPartnerCodes(); });
+    connect(codes, &QPushButton::clicked, this, [this] { OpenPartnerValues(true); });
 
     m_name = new QLineEdit(initial.name, this);
     m_name->setMaxLength(255);
@@ -79,7 +92,7 @@ CItemDlg::CItemDlg(ItemForm& form, Database& db, Prompter& prompter, GroupChoose
     m_hidden = new QCheckBox("скрита номенклатура", this);
     m_hidden->setChecked(initial.isHidden);
     auto* prices = button(this, goods ? "допълнителни продажни цени по клиенти..." : "др. прод. цени по клиенти");
-    connect(prices, &QPushButton::clicked, this, [this] { m_form.RequestPartnerPrices(); });
+    connect(prices, &QPushButton::clicked, this, [this] { OpenPartnerValues(false); });
 
     auto* form_ = new QFormLayout;
     auto* codeRow = new QHBoxLayout;
@@ -156,6 +169,14 @@ CItemDlg::CItemDlg(ItemForm& form, Database& db, Prompter& prompter, GroupChoose
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form_);
+    if (!goods) {
+        layout->addWidget(BuildRecipePart(), 1);
+        connect(m_workCosts, &QDoubleSpinBox::valueChanged, this, [this] { ShowComponents(); });
+        if (form.ItemMode() != ItemForm::Mode::Create)
+            m_recipe.Load(form.Source().code);
+        ShowComponents();
+        resize(820, 640);
+    }
     layout->addLayout(buttons);
 
     auto* f2 = new QShortcut(Qt::Key_F2, this);
@@ -198,10 +219,76 @@ ItemForm::Fields CItemDlg::Fields() const {
     return f;
 }
 
-bool CItemDlg::HasComponents() const {
-    const QString source = m_form.Initial().code;
-    return !source.isEmpty() &&
-           m_db.QueryInt(0, "SELECT COUNT(*) FROM stocks_cmp WHERE owner_code = '%q';", source) > 0;
+QWidget* CItemDlg::BuildRecipePart() {
+    auto* box = new QGroupBox("материали, включени разходната норма на артикула:", this);
+    m_components = new CSortListCtrl(m_doc.ListSortState(), box);
+    const QStringList titles = RecipeEditor::Titles();
+    const int widths[] = {90, 220, 50, 70, 70, 80, 70, 80};
+    for (int k = 0; k < titles.size(); ++k)
+        m_components->AddColumn(titles[k], widths[k], k >= 3 ? Qt::AlignRight : Qt::AlignLeft,
+                                k >= 3 ? SortType::Decimal : SortType::Text);
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(MakeFormButton(box, "добавяне на материал (F5)", Qt::Key_F5, QString(), [this] {
+        GuiItemChooser items(m_doc, m_prompter, m_settings, this);
+        GuiQuantityInput quantity(m_prompter, this);
+        const bool editing = m_form.ItemMode() != ItemForm::Mode::Create;
+        const QString owner = m_form.ItemMode() == ItemForm::Mode::Edit ? m_form.Source().code : m_code->text().trimmed();
+        if (m_recipe.Add(owner, editing, items, quantity))
+            ShowComponents();
+    }));
+    buttons->addWidget(MakeFormButton(box, "промяна на материал (F6)", Qt::Key_F6, QString(), [this] {
+        GuiQuantityInput quantity(m_prompter, this);
+        const int row = m_components->CurrentRow();
+        if (row >= 0 && m_recipe.Change(m_components->Model().SourceIndex(row), quantity))
+            ShowComponents();
+    }));
+    buttons->addWidget(MakeFormButton(box, "изтриване на материал (F7)", Qt::Key_F7, QString(), [this] {
+        std::vector<int> rows;
+        for (int row : m_components->SelectedRows())
+            rows.push_back(m_components->Model().SourceIndex(row));
+        if (m_recipe.Remove(rows))
+            ShowComponents();
+    }));
+    buttons->addWidget(MakeFormButton(box, "отпечатване на принтер (F8)", Qt::Key_F8, QString(),
+                                      [this] { PrintRecipe(); }));
+    buttons->addStretch();
+    auto* layout = new QHBoxLayout(box);
+    layout->addWidget(m_components, 1);
+    layout->addLayout(buttons);
+    return box;
+}
+
+void CItemDlg::ShowComponents() {
+    std::vector<QStringList> rows;
+    for (const ComponentLine& line : m_recipe.Lines())
+        rows.push_back(line.Cells());
+    m_components->SetRows(std::move(rows));
+    m_cost->setValue(m_recipe.Cost(m_workCosts->value()));
+}
+
+void CItemDlg::PrintRecipe() {
+    std::vector<QStringList> rows;
+    for (const ComponentLine& line : m_recipe.Lines())
+        rows.push_back(line.Cells());
+    const QStringList titles = RecipeEditor::Titles();
+    const int widths[] = {180, 0, 100, 160, 160, 160, 160, 180};
+    std::vector<PrintColumn> columns;
+    for (int k = 0; k < titles.size(); ++k)
+        columns.push_back({titles[k], widths[k], k >= 3 ? int(Qt::AlignRight) : int(Qt::AlignLeft)});
+    ListPrintJob job("РАЗХОДНА НОРМА: " + m_name->text(), "код: " + m_code->text(), columns, std::move(rows),
+                     PrinterSettings::Orientation::Portrait,
+                     [this] { return m_settings.EconomicPrintMode() != 0; });
+    job.SetTotals({"", "себестойност:", "", "", "", "", "", FormatNumber(m_cost->value(), 2)});
+    PrinterSettings printer;
+    PrintJobWithDialog(job, printer, m_settings, this);
+}
+
+void CItemDlg::OpenPartnerValues(bool codes) {
+    if (!(codes ? m_form.RequestPartnerCodes() : m_form.RequestPartnerPrices()))
+        return;
+    CPartnerValuesDlg(m_doc, m_prompter, codes ? PartnerItemValues::Kind::Codes : PartnerItemValues::Kind::Prices,
+                      m_form.Source().code, this)
+        .exec();
 }
 
 void CItemDlg::Focus(ItemForm::Field field) {
@@ -230,7 +317,7 @@ void CItemDlg::Focus(ItemForm::Field field) {
 }
 
 void CItemDlg::accept() {
-    const ItemForm::Field failed = m_form.Save(Fields(), HasComponents());
+    const ItemForm::Field failed = m_form.Save(Fields(), m_recipe.Lines());
     if (failed == ItemForm::Field::None)
         QDialog::accept();
     else

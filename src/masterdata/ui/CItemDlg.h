@@ -1,10 +1,14 @@
 #pragma once
 
 #include "masterdata/ItemForm.h"
+#include "masterdata/ui/CGroupsDlg.h"
 
 #include <QDialog>
 
+class CSortListCtrl;
+class CTarvoDoc;
 class DecimalSpinBox;
+class LocalSettings;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
@@ -16,7 +20,7 @@ class QPushButton;
 class CItemDlg : public QDialog {
     Q_OBJECT
 public:
-    CItemDlg(ItemForm& form, Database& db, Prompter& prompter, GroupChooser& groups, QWidget* parent = nullptr);
+    CItemDlg(ItemForm& form, CTarvoDoc& doc, Prompter& prompter, LocalSettings& settings, QWidget* parent = nullptr);
 
     ItemForm::Fields Fields() const;
 
@@ -27,11 +31,19 @@ private:
     void ChooseGroup();
     void ChooseType(ItemForm::RecipeType type);
     void Focus(ItemForm::Field field);
-    bool HasComponents() const;
+    QWidget* BuildRecipePart();
+    void ShowComponents();
+    void PrintRecipe();
+    void OpenPartnerValues(bool codes);
 
     ItemForm& m_form;
+    CTarvoDoc& m_doc;
     Database& m_db;
-    GroupChooser& m_groups;
+    Prompter& m_prompter;
+    LocalSettings& m_settings;
+    GuiGroupChooser m_groups;
+    RecipeEditor m_recipe;
+    CSortListCtrl* m_components = nullptr;
     int m_group;
     ItemForm::RecipeType m_type;
     QLineEdit* m_code;

@@ -17,7 +17,8 @@
 
 CItemPickerDlg::CItemPickerDlg(CTarvoDoc& doc, Prompter& prompter, LocalSettings& settings, int kindMask,
                                PickerTab tab, QWidget* parent)
-    : QDialog(parent), m_doc(doc), m_prompter(prompter), m_picker(doc.Db(), prompter, settings, kindMask),
+    : QDialog(parent), m_doc(doc), m_prompter(prompter), m_settings(settings),
+      m_picker(doc.Db(), prompter, settings, kindMask),
       m_tabs(new QTabBar(this)), m_list(new CSortListCtrl(doc.ListSortState(), this)),
       m_search(new QLineEdit(this)) {
     setWindowTitle("Избор на артикули");
@@ -121,8 +122,7 @@ void CItemPickerDlg::CreateOrCopy(bool copy) {
                              : m_picker.Tab() == PickerTab::Products || m_picker.Tab() == PickerTab::Services;
     ItemForm form(m_doc.Db(), m_prompter, recipe ? ItemForm::Kind::Recipe : ItemForm::Kind::Goods,
                   copy ? ItemForm::Mode::Copy : ItemForm::Mode::Create, source);
-    GuiGroupChooser groups(m_doc.Db(), m_prompter, this);
-    CItemDlg dialog(form, m_doc.Db(), m_prompter, groups, this);
+    CItemDlg dialog(form, m_doc, m_prompter, m_settings, this);
     if (dialog.exec() == QDialog::Accepted)
         Reload(form.Saved().code);
 }

@@ -27,6 +27,7 @@ private:
 
     CTarvoDoc& m_doc;
     Prompter& m_prompter;
+    LocalSettings& m_settings;
     ItemPicker m_picker;
     std::vector<GroupNode> m_groups;
     QTabBar* m_tabs;

@@ -204,8 +204,7 @@ void CNomenclaturesDlg::Refresh() {
 QString CNomenclaturesDlg::OpenItemDialog(const Item& source, bool recipe, int mode) {
     ItemForm form(m_doc.Db(), m_frame.GetPrompter(), recipe ? ItemForm::Kind::Recipe : ItemForm::Kind::Goods,
                   static_cast<ItemForm::Mode>(mode), source);
-    GuiGroupChooser groups(m_doc.Db(), m_frame.GetPrompter(), this);
-    CItemDlg dialog(form, m_doc.Db(), m_frame.GetPrompter(), groups, this);
+    CItemDlg dialog(form, m_doc, m_frame.GetPrompter(), m_frame.Settings(), this);
     return dialog.exec() == QDialog::Accepted ? form.Saved().code : QString();
 }
 

@@ -1,0 +1,121 @@
+#include "masterdata/Recipe.h"
+
+#include "app/Prompter.h"
+#include "db/Database.h"
+#include "db/Rounding.h"
+#include "masterdata/CostPrices.h"
+#include "masterdata/Item.h"
+#include "masterdata/ItemPicker.h"
+#include "sales/FormatNumber.h"
+
+#include <algorithm>
+
+double ComponentLine::Total() const { return RoundHalfUp(quantity * (1 + randeman / 100), 3); }
+
+double ComponentLine::Sum() const { return RoundHalfUp(Total() * RoundHalfUp(unitCost, 2), 2); }
+
+QStringList ComponentLine::Cells() const {
+    return {code,
+            name,
+            units,
+            QString::asprintf("%.3f", RoundHalfUp(quantity, 3)),
+            QString::asprintf("%.2f", RoundHalfUp(randeman, 2)),
+            FormatNumber(Total(), 3),
+            FormatNumber(unitCost, 2),
+            FormatNumber(Sum(), 2)};
+}
+
+bool ValidComponentQuantity(double quantity, Prompter& prompter) {
+    if (quantity > 0)
+        return true;
+    prompter.Message("Количеството трябва да бъде положително число!", MessageIcon::Stop);
+    return false;
+}
+
+QStringList RecipeEditor::Titles() {
+    return {"код", "наименование", "мярка", "к-во", "надмерка", "общо к-во", "ед. цена", "сума"};
+}
+
+bool RecipeEditor::Load(const QString& ownerCode) {
+    m_lines.clear();
+    ResultTable t;
+    DbResult result = m_db.QueryPrintfWithRetry(
+        t,
+        "SELECT s.code, s.stock_name, s.units, ROUND(sc.quantity, 3), ROUND(sc.randeman, 2), ROUND( ( "
+        "ROUND(sc.quantity, 3) * (1 + ( ROUND(sc.randeman, 2) / 100 ) ) ), 3) AS sum_qtty FROM stocks AS s INNER "
+        "JOIN (SELECT * FROM stocks_cmp WHERE owner_code = '%q') AS sc ON sc.code = s.code ORDER BY s.stock_name "
+        "ASC;",
+        ownerCode);
+    if (result.Failed()) {
+        m_db.ReportDbError(result);
+        m_prompter.Message("Не мога да извлека списъка с материалите за тази разходна норма", MessageIcon::Stop);
+        return false;
+    }
+    for (int r = 1; r <= t.Rows(); ++r) {
+        ComponentLine line{t.Text(r, 0, ""), t.Text(r, 1, ""), t.Text(r, 2, ""), t.Double(r, 3), t.Double(r, 4), 0};
+        line.unitCost = RoundHalfUp(GetItemCostPrice(m_db, line.code), 2);
+        m_lines.push_back(line);
+    }
+    return true;
+}
+
+bool RecipeEditor::Add(const QString& owner, bool refuseOwner, ItemChooser& chooser, QuantityInput& input) {
+    const auto chosen = chooser.ChooseItem(ItemKinds::kMaterials | ItemKinds::kProducts, PickerTab::Materials);
+    if (!chosen)
+        return false;
+    if ((refuseOwner && *chosen == owner) || !IsValidComponent(m_db, *chosen, owner)) {
+        m_prompter.Message("Грешка: Избраният артикул не е валиден компонент на тази разходна норма.",
+                           MessageIcon::Stop);
+        return false;
+    }
+    Item item;
+    if (!LoadItem(m_db, *chosen, item))
+        return false;
+    const auto amount = input.AskQuantity(item.units, 1, 0);
+    if (!amount)
+        return false;
+    const auto existing = std::find_if(m_lines.begin(), m_lines.end(),
+                                       [&](const ComponentLine& line) { return line.code == item.code; });
+    if (existing != m_lines.end()) {
+        if (m_prompter.AskYesNo("Сигурни ли сте, че желаете да промените количеството за този компонент?",
+                                MessageIcon::Question) != Answer::Yes)
+            return false;
+        existing->quantity = amount->first;
+        existing->randeman = amount->second;
+        return true;
+    }
+    m_lines.push_back({item.code, item.name, item.units, amount->first, amount->second,
+                       RoundHalfUp(item.costPrice, 2)});
+    return true;
+}
+
+bool RecipeEditor::Change(int index, QuantityInput& input) {
+    if (index < 0 || index >= static_cast<int>(m_lines.size()))
+        return false;
+    ComponentLine& line = m_lines[static_cast<size_t>(index)];
+    const auto amount = input.AskQuantity(line.units, line.quantity, line.randeman);
+    if (!amount)
+        return false;
+    line.quantity = amount->first;
+    line.randeman = amount->second;
+    return true;
+}
+
+bool RecipeEditor::Remove(std::vector<int> indices) {
+    if (indices.empty() ||
+        m_prompter.AskYesNo("Сигурни ли сте, че желаете да премахнете избраните материали?",
+                            MessageIcon::Exclamation) != Answer::Yes)
+        return false;
+    std::sort(indices.rbegin(), indices.rend());
+    for (int index : indices)
+        if (index >= 0 && index < static_cast<int>(m_lines.size()))
+            m_lines.erase(m_lines.begin() + index);
+    return true;
+}
+
+double RecipeEditor::Cost(double workCosts) const {
+    double cost = RoundHalfUp(workCosts, 2);
+    for (const ComponentLine& line : m_lines)
+        cost += RoundHalfUp(line.unitCost * line.Total(), 2);
+    return RoundHalfUp(cost, 2);
+}

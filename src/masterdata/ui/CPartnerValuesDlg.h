@@ -1,0 +1,25 @@
+#pragma once
+
+#include "masterdata/PartnerItemValues.h"
+
+#include <QDialog>
+
+class CSortListCtrl;
+class CTarvoDoc;
+
+// The partner codes or the partner prices of one item.
+class CPartnerValuesDlg : public QDialog {
+    Q_OBJECT
+public:
+    CPartnerValuesDlg(CTarvoDoc& doc, Prompter& prompter, PartnerItemValues::Kind kind, const QString& itemCode,
+                      QWidget* parent = nullptr);
+
+private:
+    void Show();
+    int Selected() const;
+
+    CTarvoDoc& m_doc;
+    Prompter& m_prompter;
+    PartnerItemValues m_values;
+    CSortListCtrl* m_list;
+};
