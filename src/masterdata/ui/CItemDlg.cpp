@@ -228,7 +228,7 @@ QWidget* CItemDlg::BuildRecipePart() {
         m_components->AddColumn(titles[k], widths[k], k >= 3 ? Qt::AlignRight : Qt::AlignLeft,
                                 k >= 3 ? SortType::Decimal : SortType::Text);
     auto* buttons = new QVBoxLayout;
-    buttons->addWidget(MakeFormButton(box, "добавяне на материал (F5)", Qt::Key_F5, QString(), [this] {
+    buttons->addWidget(MakeFormButton(this, "добавяне на материал (F5)", Qt::Key_F5, QString(), [this] {
         GuiItemChooser items(m_doc, m_prompter, m_settings, this);
         GuiQuantityInput quantity(m_prompter, this);
         const bool editing = m_form.ItemMode() != ItemForm::Mode::Create;
@@ -236,20 +236,20 @@ QWidget* CItemDlg::BuildRecipePart() {
         if (m_recipe.Add(owner, editing, items, quantity))
             ShowComponents();
     }));
-    buttons->addWidget(MakeFormButton(box, "промяна на материал (F6)", Qt::Key_F6, QString(), [this] {
+    buttons->addWidget(MakeFormButton(this, "промяна на материал (F6)", Qt::Key_F6, QString(), [this] {
         GuiQuantityInput quantity(m_prompter, this);
         const int row = m_components->CurrentRow();
         if (row >= 0 && m_recipe.Change(m_components->Model().SourceIndex(row), quantity))
             ShowComponents();
     }));
-    buttons->addWidget(MakeFormButton(box, "изтриване на материал (F7)", Qt::Key_F7, QString(), [this] {
+    buttons->addWidget(MakeFormButton(this, "изтриване на материал (F7)", Qt::Key_F7, QString(), [this] {
         std::vector<int> rows;
         for (int row : m_components->SelectedRows())
             rows.push_back(m_components->Model().SourceIndex(row));
         if (m_recipe.Remove(rows))
             ShowComponents();
     }));
-    buttons->addWidget(MakeFormButton(box, "отпечатване на принтер (F8)", Qt::Key_F8, QString(),
+    buttons->addWidget(MakeFormButton(this, "отпечатване на принтер (F8)", Qt::Key_F8, QString(),
                                       [this] { PrintRecipe(); }));
     buttons->addStretch();
     auto* layout = new QHBoxLayout(box);
