@@ -5,6 +5,7 @@
 #include "app/TarvoDoc.h"
 #include "app/ui/DecimalSpinBox.h"
 #include "app/ui/FormButton.h"
+#include "app/ui/GuiSaveFileChooser.h"
 #include "masterdata/ui/CComponentQuantityDlg.h"
 #include "masterdata/ui/CItemPickerDlg.h"
 #include "masterdata/ui/CPartnerValuesDlg.h"
@@ -280,7 +281,8 @@ void CItemDlg::PrintRecipe() {
                      [this] { return m_settings.EconomicPrintMode() != 0; });
     job.SetTotals({"", "себестойност:", "", "", "", "", "", FormatNumber(m_cost->value(), 2)});
     PrinterSettings printer;
-    PrintJobWithDialog(job, printer, m_settings, this);
+    GuiSaveFileChooser chooser(this);
+    PreviewJob(job, printer, m_settings, chooser, m_prompter, this);
 }
 
 void CItemDlg::OpenPartnerValues(bool codes) {

@@ -9,6 +9,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QToolBar>
 
 namespace {
 
@@ -27,13 +28,19 @@ void setUp(QPrinter& printer, PrintJob& job, PrinterSettings& settings, const Lo
 
 } // namespace
 
-void PreviewJob(PrintJob& job, PrinterSettings& printer, const LocalSettings& settings, QWidget* parent) {
+void PreviewJob(PrintJob& job, PrinterSettings& printer, const LocalSettings& settings, SaveFileChooser& chooser,
+                Prompter& prompter, QWidget* parent) {
     QPrinter device(QPrinter::HighResolution);
     setUp(device, job, printer, settings);
     QPrintPreviewDialog preview(&device, parent);
     preview.setWindowTitle("Преглед преди печат");
+    if (QToolBar* tools = preview.findChild<QToolBar*>()) {
+        tools->addSeparator();
+        tools->addAction("Запис като PDF...", &preview, [&] { SaveJobAsPdf(job, chooser, prompter); });
+    }
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [&job](QPrinter* target) { RenderJob(job, *target); });
+    preview.resize(1000, 760);
     preview.showMaximized();
     preview.exec();
 }

@@ -10,10 +10,11 @@ class SaveFileChooser;
 struct PrinterSettings;
 
 // The ways a job leaves the program: the print preview (from which it can be
-// printed), the print dialog with every printer and "print to file", or a
-// PDF file the user names. Each starts from the program's printer settings,
-// turned to the job's orientation when AutoSetPrintOrientation is on.
-void PreviewJob(PrintJob& job, PrinterSettings& printer, const LocalSettings& settings, QWidget* parent);
+// printed, or saved as a PDF file the user names), and the print dialog with
+// every printer and "print to file". Each starts from the program's printer
+// settings, turned to the job's orientation when AutoSetPrintOrientation is on.
+void PreviewJob(PrintJob& job, PrinterSettings& printer, const LocalSettings& settings, SaveFileChooser& chooser,
+                Prompter& prompter, QWidget* parent);
 // onSelection is told whether the user asked for the selected rows only.
 bool PrintJobWithDialog(PrintJob& job, PrinterSettings& printer, const LocalSettings& settings, QWidget* parent,
                         bool hasSelection = false, const std::function<void(bool)>& onSelection = {});
