@@ -1,19 +1,14 @@
 #include "app/ui/PrinterSetupDialog.h"
 
 #include "app/PrinterSettings.h"
+#include "print/ui/PrintDialogs.h"
 
 #include <QPageSetupDialog>
 #include <QPrinter>
 
 void RunPrinterSetup(PrinterSettings& settings, QWidget* parent) {
     QPrinter printer;
-    if (!settings.printerName.isEmpty())
-        printer.setPrinterName(settings.printerName);
-    if (settings.pageSizeId >= 0)
-        printer.setPageSize(QPageSize(static_cast<QPageSize::PageSizeId>(settings.pageSizeId)));
-    printer.setPageOrientation(settings.orientation == PrinterSettings::Orientation::Landscape
-                                   ? QPageLayout::Landscape
-                                   : QPageLayout::Portrait);
+    ApplyPrinterSettings(settings, printer);
     QPageSetupDialog dialog(&printer, parent);
     dialog.setWindowTitle("Настройка на печата");
     if (dialog.exec() != QDialog::Accepted)

@@ -16,13 +16,7 @@ namespace {
 // A printer set up from the program's settings and the job's orientation.
 void setUp(QPrinter& printer, PrintJob& job, PrinterSettings& settings, const LocalSettings& local) {
     SetPrintOrientation(job.PageOrientation() == PrinterSettings::Orientation::Landscape ? 1 : 0, local, &settings);
-    if (!settings.printerName.isEmpty())
-        printer.setPrinterName(settings.printerName);
-    if (settings.pageSizeId >= 0)
-        printer.setPageSize(QPageSize(static_cast<QPageSize::PageSizeId>(settings.pageSizeId)));
-    printer.setPageOrientation(settings.orientation == PrinterSettings::Orientation::Landscape
-                                   ? QPageLayout::Landscape
-                                   : QPageLayout::Portrait);
+    ApplyPrinterSettings(settings, printer);
     printer.setDocName("TARVO");
 }
 
@@ -57,6 +51,16 @@ bool PrintJobWithDialog(PrintJob& job, PrinterSettings& printer, const LocalSett
         onSelection(device.printRange() == QPrinter::Selection);
     const bool pageRange = device.printRange() == QPrinter::PageRange;
     return RenderJob(job, device, pageRange ? device.fromPage() : 1, pageRange ? device.toPage() : 0);
+}
+
+void ApplyPrinterSettings(const PrinterSettings& settings, QPrinter& printer) {
+    if (!settings.printerName.isEmpty())
+        printer.setPrinterName(settings.printerName);
+    if (settings.pageSizeId >= 0)
+        printer.setPageSize(QPageSize(static_cast<QPageSize::PageSizeId>(settings.pageSizeId)));
+    printer.setPageOrientation(settings.orientation == PrinterSettings::Orientation::Landscape
+                                   ? QPageLayout::Landscape
+                                   : QPageLayout::Portrait);
 }
 
 bool SaveJobAsPdf(PrintJob& job, SaveFileChooser& chooser, Prompter& prompter) {

@@ -3,6 +3,7 @@
 #include <functional>
 
 class LocalSettings;
+class QPrinter;
 class Prompter;
 class PrintJob;
 class QWidget;
@@ -19,3 +20,6 @@ void PreviewJob(PrintJob& job, PrinterSettings& printer, const LocalSettings& se
 bool PrintJobWithDialog(PrintJob& job, PrinterSettings& printer, const LocalSettings& settings, QWidget* parent,
                         bool hasSelection = false, const std::function<void(bool)>& onSelection = {});
 bool SaveJobAsPdf(PrintJob& job, SaveFileChooser& chooser, Prompter& prompter);
+
+// The program's printer, paper and orientation on a printer object.
+void ApplyPrinterSettings(const PrinterSettings& settings, QPrinter& printer);
