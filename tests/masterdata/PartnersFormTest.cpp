@@ -175,7 +175,7 @@ TEST_F(PartnersFormTest, FiveThousandPartnersListQuickly) {
     const qint64 elapsed = timer.elapsed();
     EXPECT_EQ(form->Rows().size(), 5000u);
     // Generous for the sanitizer build; the release build takes a fraction (see the benchmark).
-    EXPECT_LT(elapsed, 1500);
+    EXPECT_LT(elapsed, 3000);
 }
 
 } // namespace

@@ -85,7 +85,7 @@ TEST_F(CatalogueWidgetTest, TenThousandItemsLoadQuickly) {
     auto* form = qobject_cast<CNomenclaturesDlg*>(frame->centralWidget());
     form->findChild<QTabBar*>()->setCurrentIndex(3);
     EXPECT_EQ(form->List()->RowCount(), 10003);
-    EXPECT_LT(timer.elapsed(), 3000); // the sanitizer build; see the benchmark for the release figure
+    EXPECT_LT(timer.elapsed(), 6000); // the sanitizer build; see the benchmark for the release figure
 }
 
 } // namespace
