@@ -8,7 +8,7 @@
 
 QString FindCalculator() {
     for (const char* name : {"gnome-calculator", "kcalc", "mate-calc", "galculator", "xcalc"}) {
-        const QString path = QStandardPaths::findExecutable(name);
+        QString path = QStandardPaths::findExecutable(name);
         if (!path.isEmpty())
             return path;
     }

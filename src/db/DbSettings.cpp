@@ -46,7 +46,7 @@ bool DbSettings::SetArchiveAutoPrompt(int value) { return Write("archive_auto_pr
 QDateTime DbSettings::ArchiveLastTime(const QDateTime& now) {
     std::optional<int> value;
     bool isNull = false;
-    const QDateTime dayAgo = now.addDays(-1);
+    QDateTime dayAgo = now.addDays(-1);
     if (!Read("archive_last_time", &value, &isNull) || !value)
         return dayAgo;
     // The stored YYYYMMDD, read back through its decimal text.

@@ -34,7 +34,7 @@ QString groupWords(int m, bool feminine) {
         return QString(kTens[m / 10]) + (m % 10 ? QString(" и ") + units[m % 10] : QString());
     }
     const int rest = m % 100;
-    const QString hundreds = kHundreds[m / 100];
+    QString hundreds = kHundreds[m / 100];
     if (rest == 0)
         return hundreds;
     if (isOneWord(rest))
