@@ -8,7 +8,7 @@ QPushButton* MakeFormButton(QWidget* form, const QString& caption, const QKeySeq
     auto* button = new QPushButton(caption, form);
     button->setToolTip(tooltip);
     button->setAutoDefault(false);
-    QObject::connect(button, &QPushButton::clicked, form, action);
+    QObject::connect(button, &QPushButton::clicked, form, std::move(action));
     if (!key.isEmpty()) {
         auto* shortcut = new QShortcut(key, form);
         shortcut->setContext(Qt::WidgetWithChildrenShortcut);

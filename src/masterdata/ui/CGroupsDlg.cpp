@@ -16,7 +16,7 @@ QString nameOf(const std::vector<GroupNode>& nodes, int id) {
     for (const GroupNode& node : nodes) {
         if (node.group.id == id)
             return node.group.name;
-        const QString below = nameOf(node.children, id);
+        QString below = nameOf(node.children, id);
         if (!below.isEmpty())
             return below;
     }
