@@ -55,6 +55,12 @@ ItemForm::Fields ItemForm::Initial() const {
     return f;
 }
 
+bool ItemForm::AddComponent(RecipeEditor& recipe, const QString& typedCode, ItemChooser& items,
+                            QuantityInput& quantity) const {
+    const QString owner = m_mode == Mode::Edit ? m_source.code : typedCode.trimmed();
+    return recipe.Add(owner, m_mode != Mode::Create, items, quantity);
+}
+
 bool ItemForm::ConfirmCodeChange() {
     return m_prompter.AskYesNo("Сигурни ли сте, че желаете да промените номенклатурния код на този артикул?",
                                MessageIcon::Question) == Answer::Yes;

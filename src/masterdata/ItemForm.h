@@ -59,6 +59,12 @@ public:
     bool RequestPartnerCodes();
     bool RequestPartnerPrices();
 
+    // F5 of the component list: the recipe's own code is the one the dialog
+    // opened with when editing, the typed one when copying, and a new item is
+    // only checked for cycles.
+    bool AddComponent(RecipeEditor& recipe, const QString& typedCode, ItemChooser& items,
+                      QuantityInput& quantity) const;
+
     // OK: checks the fields in order and saves, a recipe with its
     // components; Field::None when saved. An empty recipe is asked about.
     Field Save(const Fields& fields, const std::vector<ComponentLine>& components = {});

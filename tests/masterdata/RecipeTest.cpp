@@ -123,7 +123,7 @@ TEST_F(RecipeTest, ACopyStartsWithTheSourcesComponentsAndLeavesThemAlone) {
     ASSERT_TRUE(recipe.Load("B"));
     items.codes = {"N"};
     quantities.answers = {{1, 0}};
-    ASSERT_TRUE(recipe.Add("B2", true, items, quantities));
+    ASSERT_TRUE(form.AddComponent(recipe, "B2", items, quantities));
     ItemForm::Fields f = form.Initial();
     f.code = "B2";
     f.costPrice = recipe.Cost(f.workCosts);
@@ -133,6 +133,28 @@ TEST_F(RecipeTest, ACopyStartsWithTheSourcesComponentsAndLeavesThemAlone) {
               "A,N");
     EXPECT_EQ(Scalar("SELECT group_concat(code) FROM stocks_cmp WHERE owner_code = 'B';"), "A");
     EXPECT_EQ(Scalar("SELECT cost_price FROM stocks WHERE code = 'B2';"), "8.25"); // 2 x 3.50 + 1.25
+}
+
+TEST_F(RecipeTest, TheRecipesOwnCodeDependsOnTheDialogsMode) {
+    Item b;
+    ASSERT_TRUE(LoadItem(Db(), "B", b));
+    RecipeEditor recipe(Db(), prompter);
+    quantities.answers = {{1, 0}, {1, 0}};
+    // Editing B: B is refused whatever code is typed.
+    ItemForm edit(Db(), prompter, ItemForm::Kind::Recipe, ItemForm::Mode::Edit, b);
+    items.codes = {"B"};
+    EXPECT_FALSE(edit.AddComponent(recipe, "B-нов", items, quantities));
+    // A copy refuses the code typed for it.
+    ItemForm copy(Db(), prompter, ItemForm::Kind::Recipe, ItemForm::Mode::Copy, b);
+    items.codes = {"M"};
+    EXPECT_FALSE(copy.AddComponent(recipe, " M ", items, quantities));
+    // A new item is only checked for cycles.
+    ItemForm create(Db(), prompter, ItemForm::Kind::Recipe, ItemForm::Mode::Create, Item());
+    items.codes = {"M", "A"};
+    EXPECT_TRUE(create.AddComponent(recipe, "M", items, quantities));
+    EXPECT_TRUE(create.AddComponent(recipe, "Z", items, quantities));
+    EXPECT_EQ(prompter.Count(), 2);
+    EXPECT_EQ(recipe.Lines().size(), 2u);
 }
 
 TEST_F(RecipeTest, AnEmptyRecipeIsSavedAfterAskingWithItsWorkCostsAsCost) {

@@ -232,9 +232,7 @@ QWidget* CItemDlg::BuildRecipePart() {
     buttons->addWidget(MakeFormButton(this, "добавяне на материал (F5)", Qt::Key_F5, QString(), [this] {
         GuiItemChooser items(m_doc, m_prompter, m_settings, this);
         GuiQuantityInput quantity(m_prompter, this);
-        const bool editing = m_form.ItemMode() != ItemForm::Mode::Create;
-        const QString owner = m_form.ItemMode() == ItemForm::Mode::Edit ? m_form.Source().code : m_code->text().trimmed();
-        if (m_recipe.Add(owner, editing, items, quantity))
+        if (m_form.AddComponent(m_recipe, m_code->text(), items, quantity))
             ShowComponents();
     }));
     buttons->addWidget(MakeFormButton(this, "промяна на материал (F6)", Qt::Key_F6, QString(), [this] {
