@@ -52,6 +52,9 @@ public:
     // Changes the tab; a tab the mask does not allow is refused with the message.
     bool SelectTab(PickerTab tab);
     PickerTab Tab() const { return m_tab; }
+    // F5 on the products or services tab makes a product or service, on the
+    // others goods.
+    bool CreatesRecipe() const { return m_tab == PickerTab::Products || m_tab == PickerTab::Services; }
     // The first allowed tab when the given one is not.
     PickerTab FirstAllowed(PickerTab preferred) const;
 

@@ -118,8 +118,7 @@ void CItemPickerDlg::CreateOrCopy(bool copy) {
     const int row = m_list->CurrentRow();
     if (copy && (row < 0 || !LoadItem(m_doc.Db(), m_list->Row(row).value(0), source)))
         return;
-    const bool recipe = copy ? source.isRecipe != 0
-                             : m_picker.Tab() == PickerTab::Products || m_picker.Tab() == PickerTab::Services;
+    const bool recipe = copy ? source.isRecipe != 0 : m_picker.CreatesRecipe();
     ItemForm form(m_doc.Db(), m_prompter, recipe ? ItemForm::Kind::Recipe : ItemForm::Kind::Goods,
                   copy ? ItemForm::Mode::Copy : ItemForm::Mode::Create, source);
     CItemDlg dialog(form, m_doc, m_prompter, m_settings, this);
