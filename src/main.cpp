@@ -1,9 +1,9 @@
-#include "app/AppInfo.h"
+#include "base/AppInfo.h"
 #include "app/CommandLine.h"
-#include "app/ConsolePrompter.h"
+#include "base/ConsolePrompter.h"
 #include "app/InitCommand.h"
 #include "app/ui/TarvoApplication.h"
-#include "db/Sleeper.h"
+#include "base/Sleeper.h"
 
 #include <QApplication>
 #include <QCoreApplication>

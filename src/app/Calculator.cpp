@@ -1,6 +1,6 @@
 #include "app/Calculator.h"
 
-#include "app/Prompter.h"
+#include "base/Prompter.h"
 
 #include <QProcess>
 #include <QStandardPaths>

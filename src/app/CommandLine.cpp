@@ -1,6 +1,6 @@
 #include "app/CommandLine.h"
 
-#include "app/AppInfo.h"
+#include "base/AppInfo.h"
 
 CommandLine CommandLine::Parse(const QStringList& arguments) {
     CommandLine line;

@@ -1,6 +1,6 @@
 #include "app/CommandTable.h"
 
-#include "app/ViewType.h"
+#include "session/ViewType.h"
 
 namespace {
 

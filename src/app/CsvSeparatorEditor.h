@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Choosers.h"
+#include "base/Choosers.h"
 
 class LocalSettings;
 class Prompter;

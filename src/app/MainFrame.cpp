@@ -1,8 +1,8 @@
 #include "app/MainFrame.h"
 
-#include "app/Prompter.h"
-#include "app/TarvoDoc.h"
-#include "app/ViewType.h"
+#include "base/Prompter.h"
+#include "session/TarvoDoc.h"
+#include "session/ViewType.h"
 #include "masterdata/FirmData.h"
 
 namespace {

@@ -1,21 +1,10 @@
 #pragma once
 
+#include "masterdata/FirmDataForm.h"
+#include "base/FormHost.h"
+
 class CTarvoDoc;
 class Prompter;
-
-// A document form that can tell whether its document holds unsaved changes.
-class DocumentForm {
-public:
-    virtual ~DocumentForm() = default;
-    virtual bool HasUnsavedChanges() const = 0;
-};
-
-// Opens the dialog of the firm's own data.
-class FirmDataEditor {
-public:
-    virtual ~FirmDataEditor() = default;
-    virtual void EditFirmData() = 0;
-};
 
 // What the main window decides when a command asks for another form; the
 // window creates and destroys the forms and reports what it shows.

@@ -1,6 +1,6 @@
 #include "app/SettingsMenu.h"
 
-#include "app/LocalSettings.h"
+#include "settings/LocalSettings.h"
 #include "db/DbSettings.h"
 #include "masterdata/StockSettings.h"
 

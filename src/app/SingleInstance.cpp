@@ -1,6 +1,6 @@
 #include "app/SingleInstance.h"
 
-#include "app/Prompter.h"
+#include "base/Prompter.h"
 
 #include <QDir>
 #include <QStandardPaths>

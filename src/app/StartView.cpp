@@ -1,7 +1,7 @@
 #include "app/StartView.h"
 
-#include "app/AppInfo.h"
-#include "app/TarvoDoc.h"
+#include "base/AppInfo.h"
+#include "session/TarvoDoc.h"
 
 QString StartView::VersionLabel() { return AppInfo::kVersionLabel; }
 

@@ -1,10 +1,10 @@
 #include "db/Database.h"
 
-#include "app/Prompter.h"
+#include "base/Prompter.h"
 #include "db/Connection.h"
 #include "db/ConnectionSource.h"
 #include "db/ReportDbError.h"
-#include "db/Sleeper.h"
+#include "base/Sleeper.h"
 
 #include <sqlite3.h>
 

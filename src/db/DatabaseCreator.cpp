@@ -1,7 +1,7 @@
 #include "db/DatabaseCreator.h"
 
-#include "app/AppInfo.h"
-#include "app/Prompter.h"
+#include "base/AppInfo.h"
+#include "base/Prompter.h"
 #include "db/Connection.h"
 #include "db/ConnectionSource.h"
 #include "db/ReportDbError.h"

@@ -1,6 +1,6 @@
 #include "db/OperationTimer.h"
 
-#include "app/Clock.h"
+#include "base/Clock.h"
 
 void OperationTimer::Start() { m_startMs = m_clock.ElapsedMs(); }
 

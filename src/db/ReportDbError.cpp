@@ -1,6 +1,6 @@
 #include "db/ReportDbError.h"
 
-#include "app/Prompter.h"
+#include "base/Prompter.h"
 #include "db/DbMessages.h"
 
 void ReportDbError(Prompter& prompter, DbResult& result) {

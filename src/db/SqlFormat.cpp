@@ -1,6 +1,6 @@
 #include "db/SqlFormat.h"
 
-#include "db/Rounding.h"
+#include "format/Rounding.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 #include "masterdata/BanksEditor.h"
 
-#include "app/Prompter.h"
+#include "base/Prompter.h"
 
 BanksEditor::BanksEditor(ConnectionSource& source, Sleeper& sleeper, Prompter& prompter)
     : m_db(source, sleeper, prompter, RetryPolicy{50, 500}), m_prompter(prompter) {}

@@ -1,13 +1,13 @@
 #include "masterdata/Catalogue.h"
 
-#include "app/LocalSettings.h"
-#include "app/Prompter.h"
+#include "settings/LocalSettings.h"
+#include "base/Prompter.h"
 #include "db/Database.h"
 #include "db/DbSettings.h"
 #include "db/WriteTransaction.h"
 #include "masterdata/CostPrices.h"
 #include "masterdata/StockLedger.h"
-#include "sales/FormatNumber.h"
+#include "format/FormatNumber.h"
 
 namespace {
 QString mark(bool set) { return set ? QString("X") : QString(""); }

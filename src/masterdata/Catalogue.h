@@ -2,7 +2,7 @@
 
 #include "masterdata/GroupTree.h"
 #include "masterdata/Item.h"
-#include "reports/SearchText.h"
+#include "lists/SearchText.h"
 
 #include <QStringList>
 #include <vector>

@@ -1,9 +1,9 @@
 #include "masterdata/CostPrices.h"
 
-#include "app/Prompter.h"
+#include "base/Prompter.h"
 #include "db/Database.h"
 #include "db/WriteTransaction.h"
-#include "db/Rounding.h"
+#include "format/Rounding.h"
 #include "masterdata/StockSettings.h"
 
 #include <QSet>

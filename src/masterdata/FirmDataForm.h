@@ -21,3 +21,11 @@ private:
     Database& m_db;
     Prompter& m_prompter;
 };
+
+// Opens the dialog of the firm's own data (from the menu, and from the view
+// switch when the data are incomplete).
+class FirmDataEditor {
+public:
+    virtual ~FirmDataEditor() = default;
+    virtual void EditFirmData() = 0;
+};

@@ -1,6 +1,6 @@
 #include "masterdata/GroupsEditor.h"
 
-#include "app/Prompter.h"
+#include "base/Prompter.h"
 #include "db/Database.h"
 
 bool GroupsEditor::Validate(int groupId, const QString& name, bool subgroup, int parentId) {

@@ -2,7 +2,7 @@
 
 #include "db/Database.h"
 #include "masterdata/CostPrices.h"
-#include "db/Rounding.h"
+#include "format/Rounding.h"
 #include "masterdata/StockSettings.h"
 
 bool ItemExists(Database& db, const QString& code) {

@@ -1,8 +1,8 @@
 #include "masterdata/ItemForm.h"
 
-#include "app/Prompter.h"
+#include "base/Prompter.h"
 #include "db/Database.h"
-#include "db/Rounding.h"
+#include "format/Rounding.h"
 #include "db/WriteTransaction.h"
 #include "masterdata/CostPrices.h"
 

@@ -1,10 +1,10 @@
 #include "masterdata/ItemPicker.h"
 
-#include "app/LocalSettings.h"
-#include "app/Prompter.h"
+#include "settings/LocalSettings.h"
+#include "base/Prompter.h"
 #include "db/Database.h"
 #include "masterdata/StockSettings.h"
-#include "sales/FormatNumber.h"
+#include "format/FormatNumber.h"
 
 bool ItemPicker::Allows(int mask, PickerTab tab) {
     using namespace ItemKinds;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "masterdata/GroupTree.h"
-#include "reports/SearchText.h"
+#include "lists/SearchText.h"
 
 #include <QStringList>
 #include <optional>

@@ -1,11 +1,11 @@
 #include "masterdata/PartnerItemValues.h"
 
-#include "app/Choosers.h"
-#include "app/Prompter.h"
+#include "base/Choosers.h"
+#include "base/Prompter.h"
 #include "db/Database.h"
-#include "db/Rounding.h"
+#include "format/Rounding.h"
 #include "masterdata/PartnersForm.h"
-#include "sales/FormatNumber.h"
+#include "format/FormatNumber.h"
 
 QString PartnerItemValues::Title() const {
     return m_kind == Kind::Codes ? QString("кодове по номенклатурата на контрагенти") + " - " + m_item

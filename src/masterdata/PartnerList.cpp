@@ -1,7 +1,7 @@
 #include "masterdata/PartnerList.h"
 
 #include "db/Database.h"
-#include "reports/SearchText.h"
+#include "lists/SearchText.h"
 
 namespace {
 QString mark(int flag) { return flag ? QString("X") : QString(""); }

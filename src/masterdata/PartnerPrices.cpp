@@ -1,7 +1,7 @@
 #include "masterdata/PartnerPrices.h"
 
 #include "db/Database.h"
-#include "db/Rounding.h"
+#include "format/Rounding.h"
 #include "masterdata/StockSettings.h"
 
 QString GetPartnerCode(Database& db, int partnerId, const QString& code) {

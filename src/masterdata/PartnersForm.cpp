@@ -1,6 +1,6 @@
 #include "masterdata/PartnersForm.h"
 
-#include "app/Prompter.h"
+#include "base/Prompter.h"
 #include "db/Database.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "masterdata/PartnerList.h"
-#include "reports/SearchText.h"
+#include "lists/SearchText.h"
 
 #include <optional>
 

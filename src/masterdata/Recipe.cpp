@@ -1,12 +1,12 @@
 #include "masterdata/Recipe.h"
 
-#include "app/Prompter.h"
+#include "base/Prompter.h"
 #include "db/Database.h"
-#include "db/Rounding.h"
+#include "format/Rounding.h"
 #include "masterdata/CostPrices.h"
 #include "masterdata/Item.h"
 #include "masterdata/ItemPicker.h"
-#include "sales/FormatNumber.h"
+#include "format/FormatNumber.h"
 
 #include <algorithm>
 

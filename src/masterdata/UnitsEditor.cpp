@@ -1,6 +1,6 @@
 #include "masterdata/UnitsEditor.h"
 
-#include "app/Prompter.h"
+#include "base/Prompter.h"
 #include "db/Database.h"
 #include "db/WriteTransaction.h"
 

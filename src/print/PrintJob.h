@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/PrinterSettings.h"
+#include "settings/PrinterSettings.h"
 #include "print/PageFrame.h"
 
 class QPagedPaintDevice;

@@ -1,6 +1,6 @@
 #include "sales/AmountInWords.h"
 
-#include "sales/FormatNumber.h"
+#include "format/FormatNumber.h"
 
 namespace {
 

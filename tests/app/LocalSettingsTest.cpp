@@ -1,7 +1,7 @@
-#include "app/DatabaseLocation.h"
-#include "app/FolderBrowser.h"
-#include "app/LocalSettings.h"
-#include "app/PrinterSettings.h"
+#include "session/DatabaseLocation.h"
+#include "session/FolderBrowser.h"
+#include "settings/LocalSettings.h"
+#include "settings/PrinterSettings.h"
 #include "support/Fakes.h"
 
 #include <QDir>

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "app/ConsolePrompter.h"
-#include "app/LocalSettings.h"
-#include "app/ProcessExit.h"
-#include "app/TarvoDoc.h"
-#include "app/ui/GuiDirectoryChooser.h"
+#include "base/ConsolePrompter.h"
+#include "settings/LocalSettings.h"
+#include "base/ProcessExit.h"
+#include "session/TarvoDoc.h"
+#include "base/ui/GuiDirectoryChooser.h"
 #include "db/Connection.h"
 #include "db/DatabaseCreator.h"
-#include "db/Sleeper.h"
+#include "base/Sleeper.h"
 
 #include <QTemporaryDir>
 #include <memory>

@@ -3,6 +3,7 @@
 #include "bench/BenchSession.h"
 #include "masterdata/Catalogue.h"
 #include "masterdata/ui/CItemPickerDlg.h"
+#include "support/FakeFormHost.h"
 
 #include <benchmark/benchmark.h>
 
@@ -59,8 +60,9 @@ BENCHMARK(BM_CatalogueDirtyRecipes)->Unit(benchmark::kMillisecond)->Iterations(3
 
 void BM_OpenItemPicker(benchmark::State& state) {
     CatalogueSession session;
+    FakeFormHost host(session.prompter, session.settings);
     for (auto _ : state) {
-        CItemPickerDlg picker(*session.doc, session.prompter, session.settings, ItemKinds::kAll, PickerTab::All);
+        CItemPickerDlg picker(*session.doc, host, ItemKinds::kAll, PickerTab::All);
         benchmark::DoNotOptimize(picker.ChosenCode());
     }
 }

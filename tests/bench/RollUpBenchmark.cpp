@@ -1,11 +1,11 @@
 // The cost roll-up of a product whose recipe tree has five levels and 200
 // distinct components, every recipe dirty (a cold read).
-#include "app/ConsolePrompter.h"
+#include "base/ConsolePrompter.h"
 #include "db/Connection.h"
 #include "db/ConnectionSource.h"
 #include "db/Database.h"
 #include "db/DatabaseCreator.h"
-#include "db/Sleeper.h"
+#include "base/Sleeper.h"
 #include "masterdata/CostPrices.h"
 
 #include <QTemporaryDir>

@@ -1,5 +1,5 @@
 // Filling a list model with 20,000 rows and sorting it by each kind of column.
-#include "reports/ui/SortListModel.h"
+#include "lists/ui/SortListModel.h"
 
 #include <benchmark/benchmark.h>
 

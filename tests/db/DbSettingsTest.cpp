@@ -1,5 +1,5 @@
 #include "db/DbSettings.h"
-#include "db/GkSettings.h"
+#include "documents/GkSettings.h"
 #include "support/DatabaseTest.h"
 
 namespace {

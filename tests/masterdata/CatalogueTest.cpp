@@ -1,4 +1,4 @@
-#include "app/Choosers.h"
+#include "base/Choosers.h"
 #include "masterdata/Catalogue.h"
 #include "masterdata/ItemForm.h"
 #include "masterdata/ItemPicker.h"

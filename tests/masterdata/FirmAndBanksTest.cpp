@@ -1,5 +1,5 @@
 #include "app/MainFrame.h"
-#include "app/ViewType.h"
+#include "session/ViewType.h"
 #include "masterdata/BanksEditor.h"
 #include "masterdata/FirmDataForm.h"
 #include "support/DatabaseTest.h"

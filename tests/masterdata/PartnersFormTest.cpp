@@ -1,4 +1,4 @@
-#include "app/Choosers.h"
+#include "base/Choosers.h"
 #include "masterdata/PartnersForm.h"
 #include "support/DatabaseTest.h"
 

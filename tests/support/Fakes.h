@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/Clock.h"
-#include "app/FolderBrowser.h"
-#include "app/ProcessExit.h"
-#include "db/Sleeper.h"
+#include "base/Clock.h"
+#include "session/FolderBrowser.h"
+#include "base/ProcessExit.h"
+#include "base/Sleeper.h"
 
 #include <QStringList>
 #include <deque>

@@ -1,12 +1,12 @@
 // A second copy of the program's own classes in a separate process, driven by
 // the tests that need two real processes: the single running copy and two
 // writers on one database file.
-#include "app/ConsolePrompter.h"
+#include "base/ConsolePrompter.h"
 #include "app/SingleInstance.h"
 #include "db/Connection.h"
 #include "db/ConnectionSource.h"
 #include "db/Database.h"
-#include "db/Sleeper.h"
+#include "base/Sleeper.h"
 #include "db/WriteTransaction.h"
 
 #include <QString>

@@ -1,6 +1,6 @@
 #include "app/ui/AboutDialog.h"
 
-#include "app/AppInfo.h"
+#include "base/AppInfo.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

@@ -2,17 +2,19 @@
 
 #include "app/Calculator.h"
 #include "app/CsvSeparatorEditor.h"
-#include "app/LocalSettings.h"
-#include "app/Prompter.h"
+#include "settings/LocalSettings.h"
+#include "base/Prompter.h"
 #include "app/StartView.h"
-#include "app/TarvoDoc.h"
-#include "app/ViewType.h"
+#include "session/TarvoDoc.h"
+#include "session/ViewType.h"
 #include "app/ui/AboutDialog.h"
-#include "app/ui/GuiTextInput.h"
+#include "base/ui/GuiTextInput.h"
 #include "app/ui/PrinterSetupDialog.h"
+#include "base/ui/GuiSaveFileChooser.h"
 #include "masterdata/ui/CBanksDlg.h"
 #include "masterdata/ui/CGroupsDlg.h"
 #include "masterdata/ui/CUnitsEditorDlg.h"
+#include "print/ui/PrintDialogs.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -108,6 +110,11 @@ void CMainFrame::BuildStatusBar() {
         bar->addPermanentWidget(spare);
     }
     bar->addPermanentWidget(m_durationPane);
+}
+
+void CMainFrame::ShowPrintPreview(PrintJob& job) {
+    GuiSaveFileChooser chooser(this);
+    PreviewJob(job, m_printer, m_settings, chooser, m_prompter, this);
 }
 
 void CMainFrame::SetInfoText(const QString& text) { m_infoPane->setText(text); }

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "app/Clock.h"
+#include "base/Clock.h"
 #include "app/CommandTable.h"
 #include "app/MainFrame.h"
 #include "app/SettingsMenu.h"
 #include "app/ui/ViewRegistry.h"
-#include "masterdata/ui/CFirmDataDlg.h"
+#include "base/FormHost.h"
+#include "masterdata/ui/GuiFirmDataEditor.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -20,7 +21,7 @@ struct PrinterSettings;
 
 // The main window: the menu bar of the command table, the toolbar, the
 // status bar and one form at a time in its central area.
-class CMainFrame : public QMainWindow {
+class CMainFrame : public QMainWindow, public FormHost {
     Q_OBJECT
 public:
     CMainFrame(CTarvoDoc& doc, LocalSettings& settings, Prompter& prompter, PrinterSettings& printer,
@@ -28,18 +29,18 @@ public:
 
     // Replaces the current form by a new one of the given type, after the
     // checks of the view switch. Forms return to the start view with type 1.
-    void SwitchView(int viewType);
+    void SwitchView(int viewType) override;
     int ActiveViewType() const { return m_behaviour.ActiveViewType(); }
 
     // What the forms share with the window.
-    Prompter& GetPrompter() { return m_prompter; }
-    LocalSettings& Settings() { return m_settings; }
-    PrinterSettings& Printer() { return m_printer; }
-    const Clock& GetClock() const { return m_clock; }
-
-    // The status bar panes the forms write to.
-    void SetInfoText(const QString& text);
-    void SetDurationText(const QString& text);
+    Prompter& GetPrompter() override { return m_prompter; }
+    LocalSettings& Settings() override { return m_settings; }
+    PrinterSettings& Printer() override { return m_printer; }
+    const Clock& GetClock() const override { return m_clock; }
+    void ShowPrintPreview(PrintJob& job) override;
+    void SetFormTitle(const QString& title) override { setWindowTitle(title); }
+    void SetInfoText(const QString& text) override;
+    void SetDurationText(const QString& text) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,6 +1,6 @@
 #include "app/ui/PrinterSetupDialog.h"
 
-#include "app/PrinterSettings.h"
+#include "settings/PrinterSettings.h"
 #include "print/ui/PrintDialogs.h"
 
 #include <QPageSetupDialog>

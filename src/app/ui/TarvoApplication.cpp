@@ -1,18 +1,18 @@
 #include "app/ui/TarvoApplication.h"
 
-#include "app/AppInfo.h"
-#include "app/Clock.h"
+#include "base/AppInfo.h"
+#include "base/Clock.h"
 #include "app/CommandLine.h"
-#include "app/DatabaseLocation.h"
-#include "app/LocalSettings.h"
-#include "app/PrinterSettings.h"
-#include "app/ProcessExit.h"
+#include "session/DatabaseLocation.h"
+#include "settings/LocalSettings.h"
+#include "settings/PrinterSettings.h"
+#include "base/ProcessExit.h"
 #include "app/SingleInstance.h"
-#include "app/TarvoDoc.h"
+#include "session/TarvoDoc.h"
 #include "app/ui/CMainFrame.h"
-#include "app/ui/GuiDirectoryChooser.h"
-#include "app/ui/GuiPrompter.h"
-#include "db/Sleeper.h"
+#include "base/ui/GuiDirectoryChooser.h"
+#include "base/ui/GuiPrompter.h"
+#include "base/Sleeper.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

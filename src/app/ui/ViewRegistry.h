@@ -3,7 +3,7 @@
 #include <functional>
 #include <map>
 
-class CMainFrame;
+class FormHost;
 class CTarvoDoc;
 class QWidget;
 
@@ -12,11 +12,11 @@ class QWidget;
 // are disabled.
 class ViewRegistry {
 public:
-    using Factory = std::function<QWidget*(CTarvoDoc& doc, CMainFrame& frame)>;
+    using Factory = std::function<QWidget*(CTarvoDoc& doc, FormHost& host)>;
 
     void Register(int viewType, Factory factory) { m_factories[viewType] = std::move(factory); }
     bool Has(int viewType) const { return m_factories.count(viewType) != 0; }
-    QWidget* Create(int viewType, CTarvoDoc& doc, CMainFrame& frame) const;
+    QWidget* Create(int viewType, CTarvoDoc& doc, FormHost& host) const;
 
 private:
     std::map<int, Factory> m_factories;

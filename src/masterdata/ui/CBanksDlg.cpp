@@ -1,7 +1,7 @@
 #include "masterdata/ui/CBanksDlg.h"
 
-#include "app/TarvoDoc.h"
-#include "reports/ui/CSortListCtrl.h"
+#include "session/TarvoDoc.h"
+#include "lists/ui/CSortListCtrl.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "db/Sleeper.h"
+#include "base/Sleeper.h"
 #include "masterdata/BanksEditor.h"
 
 #include <QDialog>

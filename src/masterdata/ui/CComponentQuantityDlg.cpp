@@ -1,6 +1,6 @@
 #include "masterdata/ui/CComponentQuantityDlg.h"
 
-#include "app/ui/DecimalSpinBox.h"
+#include "base/ui/DecimalSpinBox.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>

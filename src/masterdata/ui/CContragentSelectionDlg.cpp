@@ -1,10 +1,10 @@
 #include "masterdata/ui/CContragentSelectionDlg.h"
 
-#include "app/TarvoDoc.h"
-#include "app/ui/FormButton.h"
-#include "app/ui/GuiTextInput.h"
+#include "session/TarvoDoc.h"
+#include "base/ui/FormButton.h"
+#include "base/ui/GuiTextInput.h"
 #include "masterdata/ui/PartnerListPanel.h"
-#include "reports/ui/CSortListCtrl.h"
+#include "lists/ui/CSortListCtrl.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>

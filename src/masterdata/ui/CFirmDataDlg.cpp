@@ -1,7 +1,7 @@
 #include "masterdata/ui/CFirmDataDlg.h"
 
-#include "app/TarvoDoc.h"
-#include "app/ui/DecimalSpinBox.h"
+#include "session/TarvoDoc.h"
+#include "base/ui/DecimalSpinBox.h"
 #include "masterdata/ui/CBanksDlg.h"
 
 #include <QCheckBox>
@@ -91,4 +91,3 @@ void CFirmDataDlg::accept() {
         QDialog::accept();
 }
 
-void GuiFirmDataEditor::EditFirmData() { CFirmDataDlg(m_doc, m_prompter, m_parent).exec(); }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "app/MainFrame.h"
 #include "masterdata/FirmDataForm.h"
 
 #include <QDialog>
@@ -37,17 +36,4 @@ private:
     QLineEdit* m_bulstat;
     QCheckBox* m_vatRegistered;
     QDoubleSpinBox* m_rate;
-};
-
-// Opens the firm data dialog, from the menu and from the view switch.
-class GuiFirmDataEditor : public FirmDataEditor {
-public:
-    GuiFirmDataEditor(CTarvoDoc& doc, Prompter& prompter, QWidget* parent)
-        : m_doc(doc), m_prompter(prompter), m_parent(parent) {}
-    void EditFirmData() override;
-
-private:
-    CTarvoDoc& m_doc;
-    Prompter& m_prompter;
-    QWidget* m_parent;
 };

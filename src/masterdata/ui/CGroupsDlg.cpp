@@ -1,6 +1,6 @@
 #include "masterdata/ui/CGroupsDlg.h"
 
-#include "app/ui/FormButton.h"
+#include "base/ui/FormButton.h"
 #include "masterdata/ui/GroupTreeWidget.h"
 
 #include <QCheckBox>

@@ -1,18 +1,16 @@
 #include "masterdata/ui/CItemDlg.h"
 
-#include "app/LocalSettings.h"
-#include "app/PrinterSettings.h"
-#include "app/TarvoDoc.h"
-#include "app/ui/DecimalSpinBox.h"
-#include "app/ui/FormButton.h"
-#include "app/ui/GuiSaveFileChooser.h"
+#include "settings/LocalSettings.h"
+#include "base/FormHost.h"
+#include "session/TarvoDoc.h"
+#include "base/ui/DecimalSpinBox.h"
+#include "base/ui/FormButton.h"
 #include "masterdata/ui/CComponentQuantityDlg.h"
 #include "masterdata/ui/CItemPickerDlg.h"
 #include "masterdata/ui/CPartnerValuesDlg.h"
 #include "print/ListPrintJob.h"
-#include "print/ui/PrintDialogs.h"
-#include "reports/ui/CSortListCtrl.h"
-#include "sales/FormatNumber.h"
+#include "lists/ui/CSortListCtrl.h"
+#include "format/FormatNumber.h"
 #include "db/Database.h"
 #include "masterdata/Group.h"
 #include "masterdata/UnitsEditor.h"
@@ -46,9 +44,10 @@ QPushButton* button(QWidget* parent, const QString& text) {
 }
 } // namespace
 
-CItemDlg::CItemDlg(ItemForm& form, CTarvoDoc& doc, Prompter& prompter, LocalSettings& settings, QWidget* parent)
-    : QDialog(parent), m_form(form), m_doc(doc), m_db(doc.Db()), m_prompter(prompter), m_settings(settings),
-      m_groups(doc.Db(), prompter, this), m_recipe(doc.Db(), prompter) {
+CItemDlg::CItemDlg(ItemForm& form, CTarvoDoc& doc, FormHost& host, QWidget* parent)
+    : QDialog(parent), m_form(form), m_doc(doc), m_host(host), m_db(doc.Db()), m_prompter(host.GetPrompter()),
+      m_settings(host.Settings()),
+      m_groups(doc.Db(), m_prompter, this), m_recipe(doc.Db(), m_prompter) {
     Database& db = m_db;
     const bool goods = form.ItemKind() == ItemForm::Kind::Goods;
     const ItemForm::Fields initial = form.Initial();
@@ -81,7 +80,7 @@ CItemDlg::CItemDlg(ItemForm& form, CTarvoDoc& doc, Prompter& prompter, LocalSett
 
     m_units = new QComboBox(this);
     m_units->setEditable(true);
-    UnitsEditor units(db, prompter);
+    UnitsEditor units(db, m_prompter);
     units.Reload();
     m_units->addItems(units.Units());
     m_units->setCurrentText(initial.units.isEmpty() && form.ItemMode() == ItemForm::Mode::Create ? QString("бр.")
@@ -230,7 +229,7 @@ QWidget* CItemDlg::BuildRecipePart() {
                                 k >= 3 ? SortType::Decimal : SortType::Text);
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(MakeFormButton(this, "добавяне на материал (F5)", Qt::Key_F5, QString(), [this] {
-        GuiItemChooser items(m_doc, m_prompter, m_settings, this);
+        GuiItemChooser items(m_doc, m_host, this);
         GuiQuantityInput quantity(m_prompter, this);
         if (m_form.AddComponent(m_recipe, m_code->text(), items, quantity))
             ShowComponents();
@@ -278,9 +277,7 @@ void CItemDlg::PrintRecipe() {
                      PrinterSettings::Orientation::Portrait,
                      [this] { return m_settings.EconomicPrintMode() != 0; });
     job.SetTotals({"", "себестойност:", "", "", "", "", "", FormatNumber(m_cost->value(), 2)});
-    PrinterSettings printer;
-    GuiSaveFileChooser chooser(this);
-    PreviewJob(job, printer, m_settings, chooser, m_prompter, this);
+    m_host.ShowPrintPreview(job);
 }
 
 void CItemDlg::OpenPartnerValues(bool codes) {

@@ -8,6 +8,7 @@
 class CSortListCtrl;
 class CTarvoDoc;
 class DecimalSpinBox;
+class FormHost;
 class LocalSettings;
 class QCheckBox;
 class QComboBox;
@@ -20,7 +21,7 @@ class QPushButton;
 class CItemDlg : public QDialog {
     Q_OBJECT
 public:
-    CItemDlg(ItemForm& form, CTarvoDoc& doc, Prompter& prompter, LocalSettings& settings, QWidget* parent = nullptr);
+    CItemDlg(ItemForm& form, CTarvoDoc& doc, FormHost& host, QWidget* parent = nullptr);
 
     ItemForm::Fields Fields() const;
 
@@ -38,6 +39,7 @@ private:
 
     ItemForm& m_form;
     CTarvoDoc& m_doc;
+    FormHost& m_host;
     Database& m_db;
     Prompter& m_prompter;
     LocalSettings& m_settings;

@@ -1,12 +1,14 @@
 #include "masterdata/ui/CItemPickerDlg.h"
 
-#include "app/TarvoDoc.h"
-#include "app/ui/FormButton.h"
-#include "app/ui/GuiTextInput.h"
+#include "base/FormHost.h"
+
+#include "session/TarvoDoc.h"
+#include "base/ui/FormButton.h"
+#include "base/ui/GuiTextInput.h"
 #include "masterdata/ui/CGroupFilterDlg.h"
 #include "masterdata/ui/CGroupsDlg.h"
 #include "masterdata/ui/CItemDlg.h"
-#include "reports/ui/CSortListCtrl.h"
+#include "lists/ui/CSortListCtrl.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,10 +17,9 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
-CItemPickerDlg::CItemPickerDlg(CTarvoDoc& doc, Prompter& prompter, LocalSettings& settings, int kindMask,
-                               PickerTab tab, QWidget* parent)
-    : QDialog(parent), m_doc(doc), m_prompter(prompter), m_settings(settings),
-      m_picker(doc.Db(), prompter, settings, kindMask),
+CItemPickerDlg::CItemPickerDlg(CTarvoDoc& doc, FormHost& host, int kindMask, PickerTab tab, QWidget* parent)
+    : QDialog(parent), m_doc(doc), m_host(host), m_prompter(host.GetPrompter()),
+      m_picker(doc.Db(), m_prompter, host.Settings(), kindMask),
       m_tabs(new QTabBar(this)), m_list(new CSortListCtrl(doc.ListSortState(), this)),
       m_search(new QLineEdit(this)) {
     setWindowTitle("Избор на артикули");
@@ -121,13 +122,13 @@ void CItemPickerDlg::CreateOrCopy(bool copy) {
     const bool recipe = copy ? source.isRecipe != 0 : m_picker.CreatesRecipe();
     ItemForm form(m_doc.Db(), m_prompter, recipe ? ItemForm::Kind::Recipe : ItemForm::Kind::Goods,
                   copy ? ItemForm::Mode::Copy : ItemForm::Mode::Create, source);
-    CItemDlg dialog(form, m_doc, m_prompter, m_settings, this);
+    CItemDlg dialog(form, m_doc, m_host, this);
     if (dialog.exec() == QDialog::Accepted)
         Reload(form.Saved().code);
 }
 
 std::optional<QString> GuiItemChooser::ChooseItem(int kindMask, PickerTab tab) {
-    CItemPickerDlg dialog(m_doc, m_prompter, m_settings, kindMask, tab, m_parent);
+    CItemPickerDlg dialog(m_doc, m_host, kindMask, tab, m_parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.ChosenCode();

@@ -6,6 +6,7 @@
 
 class CSortListCtrl;
 class CTarvoDoc;
+class FormHost;
 class QLineEdit;
 class QTabBar;
 
@@ -14,8 +15,7 @@ class QTabBar;
 class CItemPickerDlg : public QDialog {
     Q_OBJECT
 public:
-    CItemPickerDlg(CTarvoDoc& doc, Prompter& prompter, LocalSettings& settings, int kindMask, PickerTab tab,
-                   QWidget* parent = nullptr);
+    CItemPickerDlg(CTarvoDoc& doc, FormHost& host, int kindMask, PickerTab tab, QWidget* parent = nullptr);
 
     QString ChosenCode() const { return m_chosen; }
     CSortListCtrl* List() const { return m_list; }
@@ -26,8 +26,8 @@ private:
     void CreateOrCopy(bool copy);
 
     CTarvoDoc& m_doc;
+    FormHost& m_host;
     Prompter& m_prompter;
-    LocalSettings& m_settings;
     ItemPicker m_picker;
     std::vector<GroupNode> m_groups;
     QTabBar* m_tabs;
@@ -38,13 +38,11 @@ private:
 
 class GuiItemChooser : public ItemChooser {
 public:
-    GuiItemChooser(CTarvoDoc& doc, Prompter& prompter, LocalSettings& settings, QWidget* parent)
-        : m_doc(doc), m_prompter(prompter), m_settings(settings), m_parent(parent) {}
+    GuiItemChooser(CTarvoDoc& doc, FormHost& host, QWidget* parent) : m_doc(doc), m_host(host), m_parent(parent) {}
     std::optional<QString> ChooseItem(int kindMask, PickerTab tab) override;
 
 private:
     CTarvoDoc& m_doc;
-    Prompter& m_prompter;
-    LocalSettings& m_settings;
+    FormHost& m_host;
     QWidget* m_parent;
 };

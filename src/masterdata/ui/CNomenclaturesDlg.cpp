@@ -1,19 +1,19 @@
 #include "masterdata/ui/CNomenclaturesDlg.h"
 
-#include "app/LocalSettings.h"
-#include "app/TarvoDoc.h"
-#include "app/ViewType.h"
-#include "app/ui/CMainFrame.h"
-#include "app/ui/FormButton.h"
-#include "app/ui/GuiSaveFileChooser.h"
-#include "app/ui/GuiTextInput.h"
+#include "settings/LocalSettings.h"
+#include "base/FormHost.h"
+#include "session/TarvoDoc.h"
+#include "session/ViewType.h"
+#include "base/ui/FormButton.h"
+#include "base/ui/GuiSaveFileChooser.h"
+#include "base/ui/GuiTextInput.h"
 #include "db/OperationTimer.h"
 #include "masterdata/ui/CGroupFilterDlg.h"
 #include "masterdata/ui/CGroupsDlg.h"
 #include "masterdata/ui/CItemDlg.h"
-#include "reports/CsvExport.h"
-#include "reports/ui/CSortListCtrl.h"
-#include "reports/ui/ListPrinting.h"
+#include "lists/CsvExport.h"
+#include "lists/ui/CSortListCtrl.h"
+#include "lists/ui/ListPrinting.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -24,10 +24,10 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
-CNomenclaturesDlg::CNomenclaturesDlg(CTarvoDoc& doc, CMainFrame& frame, QWidget* parent)
-    : QWidget(parent), m_doc(doc), m_frame(frame), m_catalogue(doc.Db(), frame.GetPrompter(), frame.Settings()),
+CNomenclaturesDlg::CNomenclaturesDlg(CTarvoDoc& doc, FormHost& host, QWidget* parent)
+    : QWidget(parent), m_doc(doc), m_host(host), m_catalogue(doc.Db(), host.GetPrompter(), host.Settings()),
       m_tabs(new QTabBar(this)), m_list(new CSortListCtrl(doc.ListSortState(), this)) {
-    frame.setWindowTitle("TARVO - СТОКИ, ИЗДЕЛИЯ и УСЛУГИ");
+    host.SetFormTitle("TARVO - СТОКИ, ИЗДЕЛИЯ и УСЛУГИ");
     for (const char* tab : {"стоки и материали", "изделия", "услуги", "всички артикули"})
         m_tabs->addTab(tab);
     m_tabs->setFocusPolicy(Qt::NoFocus);
@@ -47,7 +47,7 @@ CNomenclaturesDlg::CNomenclaturesDlg(CTarvoDoc& doc, CMainFrame& frame, QWidget*
                               SortType::Text};
     for (int k = 0; k < titles.size(); ++k)
         m_list->AddColumn(titles[k], widths[k], aligns[k], sorts[k]);
-    m_list->setColumnHidden(6, frame.Settings().ShowItemCostPrice() == 0);
+    m_list->setColumnHidden(6, host.Settings().ShowItemCostPrice() == 0);
     m_list->setToolTip("Кликнете 2 пъти върху избран от Вас запис, за да го редактирате...");
     connect(m_list, &QAbstractItemView::doubleClicked, this, &CNomenclaturesDlg::Edit);
     connect(m_list, &CSortListCtrl::openRequested, this, &CNomenclaturesDlg::Edit);
@@ -67,7 +67,7 @@ CNomenclaturesDlg::CNomenclaturesDlg(CTarvoDoc& doc, CMainFrame& frame, QWidget*
     QMenu* hiding = context->addMenu("Скриване/Показване на артикули");
     hiding->addAction("Запиши избраните артикули като скрити номенклатури", this, [this] { SetHidden(true); });
     hiding->addAction("Винаги показвай избраните артикули в списъците", this, [this] { SetHidden(false); });
-    context->addAction("Изход", this, [this] { m_frame.SwitchView(ViewType::kStart); });
+    context->addAction("Изход", this, [this] { m_host.SwitchView(ViewType::kStart); });
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_list, &QWidget::customContextMenuRequested, this,
             [this, context](const QPoint& at) { context->exec(m_list->viewport()->mapToGlobal(at)); });
@@ -103,7 +103,7 @@ CNomenclaturesDlg::CNomenclaturesDlg(CTarvoDoc& doc, CMainFrame& frame, QWidget*
     buttons->addWidget(m_print);
     buttons->addWidget(MakeFormButton(this, " [F10] изход", Qt::Key_F10,
                                       "Изход от тази форма и връщане към началния екран на програмата ...",
-                                      [this] { m_frame.SwitchView(ViewType::kStart); }));
+                                      [this] { m_host.SwitchView(ViewType::kStart); }));
     buttons->addStretch();
     buttons->addWidget(new QLabel("БРОЙ:", this));
     m_count = new QLabel(this);
@@ -121,7 +121,7 @@ CNomenclaturesDlg::CNomenclaturesDlg(CTarvoDoc& doc, CMainFrame& frame, QWidget*
 }
 
 void CNomenclaturesDlg::Reload() {
-    OperationTimer timer(m_frame.GetClock());
+    OperationTimer timer(m_host.GetClock());
     timer.Start();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     // Only a long load (dirty recipes being recomputed) shows the progress box.
@@ -133,11 +133,11 @@ void CNomenclaturesDlg::Reload() {
         progress.setValue(done);
     });
     progress.reset();
-    m_list->setColumnHidden(6, m_frame.Settings().ShowItemCostPrice() == 0);
+    m_list->setColumnHidden(6, m_host.Settings().ShowItemCostPrice() == 0);
     Show();
     QApplication::restoreOverrideCursor();
     timer.Stop();
-    m_frame.SetDurationText(timer.StatusText());
+    m_host.SetDurationText(timer.StatusText());
 }
 
 void CNomenclaturesDlg::Show(int selectRow) {
@@ -202,9 +202,9 @@ void CNomenclaturesDlg::Refresh() {
 }
 
 QString CNomenclaturesDlg::OpenItemDialog(const Item& source, bool recipe, int mode) {
-    ItemForm form(m_doc.Db(), m_frame.GetPrompter(), recipe ? ItemForm::Kind::Recipe : ItemForm::Kind::Goods,
+    ItemForm form(m_doc.Db(), m_host.GetPrompter(), recipe ? ItemForm::Kind::Recipe : ItemForm::Kind::Goods,
                   static_cast<ItemForm::Mode>(mode), source);
-    CItemDlg dialog(form, m_doc, m_frame.GetPrompter(), m_frame.Settings(), this);
+    CItemDlg dialog(form, m_doc, m_host, this);
     return dialog.exec() == QDialog::Accepted ? form.Saved().code : QString();
 }
 
@@ -253,7 +253,7 @@ void CNomenclaturesDlg::SetHidden(bool hidden) {
 
 void CNomenclaturesDlg::Export() {
     GuiSaveFileChooser chooser(this);
-    ExportListToCsv(m_list->VisibleTitles(), m_list->VisibleRows(), m_frame.Settings(), m_frame.GetPrompter(),
+    ExportListToCsv(m_list->VisibleTitles(), m_list->VisibleRows(), m_host.Settings(), m_host.GetPrompter(),
                     chooser);
 }
 
@@ -268,5 +268,5 @@ void CNomenclaturesDlg::Print() {
         columns.push_back({titles[k], widths[k],
                            k >= 4 ? int(Qt::AlignRight) : k == 3 ? int(Qt::AlignHCenter) : int(Qt::AlignLeft)});
     PrintListAsOfToday(*m_list, std::move(rows), "НОМЕНКЛАТУРА НА МАТЕРИАЛИ, СТОКИ, ИЗДЕЛИЯ И УСЛУГИ",
-                       std::move(columns), m_frame);
+                       std::move(columns), m_host);
 }

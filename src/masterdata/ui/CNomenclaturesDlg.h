@@ -5,7 +5,7 @@
 
 #include <QWidget>
 
-class CMainFrame;
+class FormHost;
 class CSortListCtrl;
 class CTarvoDoc;
 class QLabel;
@@ -17,7 +17,7 @@ class QTabBar;
 class CNomenclaturesDlg : public QWidget {
     Q_OBJECT
 public:
-    CNomenclaturesDlg(CTarvoDoc& doc, CMainFrame& frame, QWidget* parent = nullptr);
+    CNomenclaturesDlg(CTarvoDoc& doc, FormHost& host, QWidget* parent = nullptr);
 
     Catalogue& Behaviour() { return m_catalogue; }
     CSortListCtrl* List() const { return m_list; }
@@ -43,7 +43,7 @@ private:
     std::vector<int> SelectedRows() const;
 
     CTarvoDoc& m_doc;
-    CMainFrame& m_frame;
+    FormHost& m_host;
     Catalogue m_catalogue;
     std::vector<GroupNode> m_groups;
     QTabBar* m_tabs;

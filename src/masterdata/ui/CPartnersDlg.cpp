@@ -1,17 +1,17 @@
 #include "masterdata/ui/CPartnersDlg.h"
 
-#include "app/LocalSettings.h"
-#include "app/TarvoDoc.h"
-#include "app/ViewType.h"
-#include "app/ui/CMainFrame.h"
-#include "app/ui/FormButton.h"
-#include "app/ui/GuiSaveFileChooser.h"
-#include "app/ui/GuiTextInput.h"
+#include "settings/LocalSettings.h"
+#include "base/FormHost.h"
+#include "session/TarvoDoc.h"
+#include "session/ViewType.h"
+#include "base/ui/FormButton.h"
+#include "base/ui/GuiSaveFileChooser.h"
+#include "base/ui/GuiTextInput.h"
 #include "db/OperationTimer.h"
 #include "masterdata/ui/PartnerListPanel.h"
-#include "reports/CsvExport.h"
-#include "reports/ui/CSortListCtrl.h"
-#include "reports/ui/ListPrinting.h"
+#include "lists/CsvExport.h"
+#include "lists/ui/CSortListCtrl.h"
+#include "lists/ui/ListPrinting.h"
 
 #include <QApplication>
 #include <QDate>
@@ -20,9 +20,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-CPartnersDlg::CPartnersDlg(CTarvoDoc& doc, CMainFrame& frame, QWidget* parent)
-    : QWidget(parent), m_frame(frame), m_form(doc.Db(), frame.GetPrompter()) {
-    frame.setWindowTitle("TARVO - КОНТРАГЕНТИ");
+CPartnersDlg::CPartnersDlg(CTarvoDoc& doc, FormHost& host, QWidget* parent)
+    : QWidget(parent), m_host(host), m_form(doc.Db(), host.GetPrompter()) {
+    host.SetFormTitle("TARVO - КОНТРАГЕНТИ");
     m_panel = new PartnerListPanel(m_form, doc.ListSortState(), PartnerListPanel::Columns::Full, this);
     connect(m_panel, &PartnerListPanel::tabChanged, this, &CPartnersDlg::Reload);
     connect(m_panel->List(), &CSortListCtrl::openRequested, this, &CPartnersDlg::Edit);
@@ -49,7 +49,7 @@ CPartnersDlg::CPartnersDlg(CTarvoDoc& doc, CMainFrame& frame, QWidget* parent)
     buttons->addWidget(m_print);
     buttons->addWidget(MakeFormButton(this, " [F10] изход", Qt::Key_F10,
                                       "Изход от този модул и връщане към началния екран на програмата...",
-                                      [this] { m_frame.SwitchView(ViewType::kStart); }));
+                                      [this] { m_host.SwitchView(ViewType::kStart); }));
     buttons->addStretch();
     buttons->addWidget(new QLabel(" БРОЙ:", this));
     m_count = new QLineEdit(this);
@@ -68,14 +68,14 @@ CPartnersDlg::CPartnersDlg(CTarvoDoc& doc, CMainFrame& frame, QWidget* parent)
 }
 
 void CPartnersDlg::Reload() {
-    OperationTimer timer(m_frame.GetClock());
+    OperationTimer timer(m_host.GetClock());
     timer.Start();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_form.Reload();
     m_panel->Show();
     QApplication::restoreOverrideCursor();
     timer.Stop();
-    m_frame.SetDurationText(timer.StatusText());
+    m_host.SetDurationText(timer.StatusText());
     UpdateState();
 }
 
@@ -98,7 +98,7 @@ void CPartnersDlg::Search() {
 void CPartnersDlg::Refresh() { Reload(); }
 
 void CPartnersDlg::Create() {
-    GuiPartnerEditor editor(m_frame.GetPrompter(), this);
+    GuiPartnerEditor editor(m_host.GetPrompter(), this);
     const int row = m_form.Create(editor);
     if (row >= 0) {
         m_panel->Show(row);
@@ -108,7 +108,7 @@ void CPartnersDlg::Create() {
 
 void CPartnersDlg::Edit() {
     const int row = m_panel->SelectedRow();
-    GuiPartnerEditor editor(m_frame.GetPrompter(), this);
+    GuiPartnerEditor editor(m_host.GetPrompter(), this);
     if (row >= 0 && m_form.Edit(row, editor))
         m_panel->Show(row);
 }
@@ -123,8 +123,8 @@ void CPartnersDlg::Delete() {
 
 void CPartnersDlg::Export() {
     GuiSaveFileChooser chooser(this);
-    ExportListToCsv(m_panel->List()->VisibleTitles(), m_panel->List()->VisibleRows(), m_frame.Settings(),
-                    m_frame.GetPrompter(), chooser);
+    ExportListToCsv(m_panel->List()->VisibleTitles(), m_panel->List()->VisibleRows(), m_host.Settings(),
+                    m_host.GetPrompter(), chooser);
 }
 
 void CPartnersDlg::Print() {
@@ -136,5 +136,5 @@ void CPartnersDlg::Print() {
     std::vector<PrintColumn> columns;
     for (int k = 0; k < titles.size(); ++k)
         columns.push_back({titles[k], widths[k], k >= 3 && k <= 5 ? int(Qt::AlignHCenter) : int(Qt::AlignLeft)});
-    PrintListAsOfToday(*m_panel->List(), std::move(rows), "НОМЕНКЛАТУРА НА КОНТРАГЕНТИТЕ", std::move(columns), m_frame);
+    PrintListAsOfToday(*m_panel->List(), std::move(rows), "НОМЕНКЛАТУРА НА КОНТРАГЕНТИТЕ", std::move(columns), m_host);
 }

@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-class CMainFrame;
+class FormHost;
 class CTarvoDoc;
 class PartnerListPanel;
 class QLineEdit;
@@ -15,7 +15,7 @@ class QPushButton;
 class CPartnersDlg : public QWidget {
     Q_OBJECT
 public:
-    CPartnersDlg(CTarvoDoc& doc, CMainFrame& frame, QWidget* parent = nullptr);
+    CPartnersDlg(CTarvoDoc& doc, FormHost& host, QWidget* parent = nullptr);
 
     PartnersForm& Behaviour() { return m_form; }
     PartnerListPanel* Panel() const { return m_panel; }
@@ -31,7 +31,7 @@ private:
     void Print();
     void UpdateState();
 
-    CMainFrame& m_frame;
+    FormHost& m_host;
     PartnersForm m_form;
     PartnerListPanel* m_panel;
     QLineEdit* m_count;

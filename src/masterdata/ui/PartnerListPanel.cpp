@@ -1,7 +1,7 @@
 #include "masterdata/ui/PartnerListPanel.h"
 
 #include "masterdata/ui/CNewContragentDlg.h"
-#include "reports/ui/CSortListCtrl.h"
+#include "lists/ui/CSortListCtrl.h"
 
 #include <QTabBar>
 #include <QVBoxLayout>

@@ -1,9 +1,9 @@
 #include "print/ui/PrintDialogs.h"
 
-#include "app/Choosers.h"
-#include "app/LocalSettings.h"
-#include "app/PrinterSettings.h"
-#include "app/Prompter.h"
+#include "base/Choosers.h"
+#include "settings/LocalSettings.h"
+#include "settings/PrinterSettings.h"
+#include "base/Prompter.h"
 #include "print/PrintJob.h"
 
 #include <QPrintDialog>

@@ -1,4 +1,4 @@
-#include "app/PrinterSettings.h"
+#include "settings/PrinterSettings.h"
 #include "app/ui/CMainFrame.h"
 #include "support/DatabaseTest.h"
 

@@ -1,10 +1,11 @@
-#include "app/PrinterSettings.h"
-#include "app/ViewType.h"
+#include "settings/PrinterSettings.h"
+#include "session/ViewType.h"
 #include "app/ui/CMainFrame.h"
 #include "masterdata/ui/CItemPickerDlg.h"
 #include "masterdata/ui/CNomenclaturesDlg.h"
-#include "reports/ui/CSortListCtrl.h"
+#include "lists/ui/CSortListCtrl.h"
 #include "support/DatabaseTest.h"
+#include "support/FakeFormHost.h"
 
 #include <QElapsedTimer>
 #include <QPushButton>
@@ -54,8 +55,8 @@ TEST_F(CatalogueWidgetTest, TheFormOpensOnGoodsWithTheFirstRowSelected) {
 }
 
 TEST_F(CatalogueWidgetTest, ThePickerRefusesTabsOutsideItsMask) {
-    CItemPickerDlg picker(*doc, prompter, *settings, ItemKinds::kProducts | ItemKinds::kMaterials,
-                          PickerTab::Products);
+    FakeFormHost host(prompter, *settings);
+    CItemPickerDlg picker(*doc, host, ItemKinds::kProducts | ItemKinds::kMaterials, PickerTab::Products);
     EXPECT_EQ(picker.windowTitle(), "Избор на артикули");
     auto* tabs = picker.findChild<QTabBar*>();
     EXPECT_EQ(tabs->currentIndex(), 2);

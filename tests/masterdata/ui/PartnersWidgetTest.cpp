@@ -1,10 +1,10 @@
-#include "app/PrinterSettings.h"
-#include "app/ViewType.h"
+#include "settings/PrinterSettings.h"
+#include "session/ViewType.h"
 #include "app/ui/CMainFrame.h"
 #include "masterdata/ui/CContragentSelectionDlg.h"
 #include "masterdata/ui/CPartnersDlg.h"
 #include "masterdata/ui/PartnerListPanel.h"
-#include "reports/ui/CSortListCtrl.h"
+#include "lists/ui/CSortListCtrl.h"
 #include "support/DatabaseTest.h"
 
 #include <QLineEdit>

@@ -1,9 +1,0 @@
-#include "app/ProcessExit.h"
-
-#include <cstdio>
-#include <cstdlib>
-
-void SystemProcessExit::Exit(int status) {
-    std::fflush(nullptr);
-    std::exit(status);
-}

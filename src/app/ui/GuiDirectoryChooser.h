@@ -1,9 +1,0 @@
-#pragma once
-
-#include "app/FolderBrowser.h"
-
-// The desktop's folder chooser.
-class GuiDirectoryChooser : public DirectoryChooser {
-public:
-    QString ChooseDirectory(const QString& caption, const QString& startDirectory) override;
-};

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "base/Choosers.h"
+
+// The desktop's folder chooser.
+class GuiDirectoryChooser : public DirectoryChooser {
+public:
+    QString ChooseDirectory(const QString& caption, const QString& startDirectory) override;
+};

@@ -1,0 +1,55 @@
+#include "base/ui/GuiPrompter.h"
+
+#include "base/AppInfo.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace {
+
+QMessageBox::Icon toQt(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MessageIcon::Stop:
+        return QMessageBox::Critical;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    case MessageIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButton show(const QString& text, MessageIcon icon, QMessageBox::StandardButtons buttons,
+                                 QMessageBox::StandardButton escape, const QString& caption = QString()) {
+    QMessageBox box(toQt(icon), caption.isEmpty() ? QString(AppInfo::kWindowTitle) : caption, text, buttons,
+                    QApplication::activeWindow());
+    box.setEscapeButton(escape);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+} // namespace
+
+void GuiPrompter::Message(const QString& text, MessageIcon icon, const QString& caption) {
+    show(text, icon, QMessageBox::Ok, QMessageBox::Ok, caption);
+}
+
+Answer GuiPrompter::AskYesNo(const QString& text, MessageIcon icon, const QString& caption) {
+    return show(text, icon, QMessageBox::Yes | QMessageBox::No, QMessageBox::No, caption) == QMessageBox::Yes
+               ? Answer::Yes
+               : Answer::No;
+}
+
+Answer GuiPrompter::AskYesNoCancel(const QString& text, MessageIcon icon) {
+    switch (show(text, icon, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel)) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}

@@ -1,0 +1,22 @@
+#include "documents/GkSettings.h"
+
+#include "db/Database.h"
+
+QString GkSettings::Read(const char* key) {
+    return m_db.QueryText(QString(), "SELECT key_value FROM gk_settings WHERE key_name = '%q';", key);
+}
+
+int GkSettings::GkTerm() {
+    const QString text = Read("gk_term");
+    return text.isNull() ? 12 : text.toInt();
+}
+
+QString GkSettings::CondText() {
+    const QString text = Read("cond_text");
+    return text.isNull() ? QString("") : text;
+}
+
+int GkSettings::CondPlacement() {
+    const QString text = Read("cond_placement");
+    return text.isNull() ? 0 : text.toInt();
+}

@@ -1,0 +1,100 @@
+#include "lists/ui/CSortListCtrl.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+
+CSortListCtrl::CSortListCtrl(SortState& sortState, QWidget* parent)
+    : QTableView(parent), m_sortState(sortState), m_model(this) {
+    setModel(&m_model);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setShowGrid(true);
+    setWordWrap(false);
+    setAlternatingRowColors(false);
+    verticalHeader()->hide();
+    // One fixed row height: no row is measured, so long lists fill at once.
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    horizontalHeader()->setSectionsClickable(true);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setStretchLastSection(false);
+    connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &CSortListCtrl::HeaderClicked);
+}
+
+void CSortListCtrl::AddColumn(const QString& title, int width, Qt::Alignment alignment, SortType sortType) {
+    m_model.AddColumn({title, alignment, sortType});
+    setColumnWidth(m_model.columnCount() - 1, width * logicalDpiX() / 96);
+}
+
+void CSortListCtrl::SetRows(std::vector<QStringList> rows, std::vector<SortListModel::Tone> tones) {
+    m_model.SetRows(std::move(rows), std::move(tones));
+    horizontalHeader()->setSortIndicatorShown(false);
+}
+
+int CSortListCtrl::CurrentRow() const {
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+std::vector<int> CSortListCtrl::SelectedRows() const {
+    std::vector<int> rows;
+    for (const QModelIndex& index : selectionModel()->selectedRows())
+        rows.push_back(index.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void CSortListCtrl::SelectRow(int row) {
+    if (row < 0 || row >= RowCount())
+        return;
+    setFocus();
+    // Straight through the selection model: a key still held down (the Ctrl
+    // of the command that opened the form) must not turn this into a toggle.
+    const QModelIndex index = m_model.index(row, 0);
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    scrollTo(index);
+}
+
+QStringList CSortListCtrl::VisibleTitles() const {
+    QStringList titles;
+    for (int visual = 0; visual < m_model.columnCount(); ++visual) {
+        const int column = horizontalHeader()->logicalIndex(visual);
+        if (!isColumnHidden(column))
+            titles << m_model.Columns()[static_cast<size_t>(column)].title;
+    }
+    return titles;
+}
+
+std::vector<QStringList> CSortListCtrl::VisibleRows() const {
+    std::vector<int> columns;
+    for (int visual = 0; visual < m_model.columnCount(); ++visual) {
+        const int column = horizontalHeader()->logicalIndex(visual);
+        if (!isColumnHidden(column))
+            columns.push_back(column);
+    }
+    std::vector<QStringList> rows;
+    rows.reserve(static_cast<size_t>(RowCount()));
+    for (int row = 0; row < RowCount(); ++row) {
+        QStringList cells;
+        for (int column : columns)
+            cells << m_model.Row(row).value(column);
+        rows.push_back(cells);
+    }
+    return rows;
+}
+
+void CSortListCtrl::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        Q_EMIT openRequested();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+void CSortListCtrl::HeaderClicked(int column) {
+    const bool ascending = m_sortState.Click(column);
+    m_model.Sort(column, ascending);
+    horizontalHeader()->setSortIndicatorShown(true);
+    horizontalHeader()->setSortIndicator(column, ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "lists/ui/SortListModel.h"
+
+#include <QTableView>
+
+class SortState;
+
+// The list of every form: full-row selection, grid lines, columns that sort
+// by their type when their header is clicked (the last sorted column and
+// direction shared by all lists), and Enter to open the selected row.
+class CSortListCtrl : public QTableView {
+    Q_OBJECT
+public:
+    CSortListCtrl(SortState& sortState, QWidget* parent = nullptr);
+
+    void AddColumn(const QString& title, int width, Qt::Alignment alignment, SortType sortType);
+    void SetRows(std::vector<QStringList> rows, std::vector<SortListModel::Tone> tones = {});
+    void Clear() { m_model.Clear(); }
+    int RowCount() const { return m_model.rowCount(); }
+    const QStringList& Row(int row) const { return m_model.Row(row); }
+    // The row with the focus, -1 when none.
+    int CurrentRow() const;
+    std::vector<int> SelectedRows() const;
+    // Selects, focuses and shows a row.
+    void SelectRow(int row);
+    SortListModel& Model() { return m_model; }
+    const SortListModel& Model() const { return m_model; }
+
+    // The list as shown: the titles of the visible columns and the rows in
+    // list order, for export and printing.
+    QStringList VisibleTitles() const;
+    std::vector<QStringList> VisibleRows() const;
+
+Q_SIGNALS:
+    // Enter was pressed on the list.
+    void openRequested();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void HeaderClicked(int column);
+
+    SortState& m_sortState;
+    SortListModel m_model;
+};

@@ -1,0 +1,102 @@
+#include "session/TarvoDoc.h"
+
+#include "base/AppInfo.h"
+#include "session/FolderBrowser.h"
+#include "settings/LocalSettings.h"
+#include "base/ProcessExit.h"
+#include "base/Prompter.h"
+#include "db/DatabaseCreator.h"
+#include "db/ReportDbError.h"
+#include "db/SchemaVersion.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+constexpr const char* kMissingFile =
+    "Базата данни не може да бъде открита в указания път или нямате достъп до тази директория (устройство или "
+    "мрежов ресурс).\nЖелаете ли да създадете нова база данни в същата директория?\n\n(Yes) - Да, създаване на "
+    "нова база данни в тази директория\n(No) - Не, изход от програмата.\n(Cancel) - Не, избор на друга "
+    "директория с база данни.";
+constexpr const char* kIncompatible = "Версията на тази база данни е несъвместима с версията на TARVO!";
+constexpr const char* kOlderFormat =
+    "Тази база данни е записана от по-стара версия на TARVO (формат %1).\nТази версия на програмата все още не "
+    "може да я преструктурира до формат 14. Файлът не е променен.";
+} // namespace
+
+CTarvoDoc::CTarvoDoc(SessionServices services, QString databaseDirectory, RetryPolicy policy)
+    : m_services(services), m_directory(std::move(databaseDirectory)), m_policy(policy),
+      m_db(*this, services.sleeper, services.prompter, policy) {}
+
+QString CTarvoDoc::DatabasePath() const { return QDir(m_directory).filePath(AppInfo::kDatabaseFileName); }
+
+sqlite3* CTarvoDoc::GetDatabase() {
+    if (m_open && m_connection.Handle())
+        return m_connection.Handle();
+    // The open itself sends statements through its own access object; a call
+    // that comes back here meanwhile gets no connection.
+    if (m_opening)
+        return nullptr;
+    m_opening = true;
+    sqlite3* handle = nullptr;
+    for (;;) {
+        const QFileInfo file(DatabasePath());
+        if (file.exists() && !file.isDir()) {
+            handle = OpenExisting();
+            break;
+        }
+        if (!OfferMissingFile())
+            break;
+    }
+    m_opening = false;
+    return handle;
+}
+
+// Asks what to do about a missing file. True when the loop should look for
+// the file again (it was created, or another directory was chosen).
+bool CTarvoDoc::OfferMissingFile() {
+    switch (m_services.prompter.AskYesNoCancel(kMissingFile, MessageIcon::Exclamation)) {
+    case Answer::Yes:
+        if (!CreateDatabase(DatabasePath(), m_connection, m_services.sleeper, m_services.prompter, m_policy))
+            return false;
+        // The new file is opened again the ordinary way, with its version check.
+        m_connection.Close();
+        return true;
+    case Answer::No:
+        EndProcess(0);
+        return false;
+    case Answer::Cancel:
+        break;
+    }
+    const QString chosen = BrowseForFolder(FolderPurpose::Database, m_services.settings, m_services.directoryChooser);
+    if (!chosen.isEmpty()) {
+        m_directory = QDir::cleanPath(chosen);
+        m_services.settings.SetDBPath(chosen);
+    }
+    return true;
+}
+
+sqlite3* CTarvoDoc::OpenExisting() {
+    DbResult opened = m_connection.Open(DatabasePath(), false);
+    if (opened.Failed()) {
+        ReportDbError(m_services.prompter, opened);
+        EndProcess(0);
+        return nullptr;
+    }
+    FixedConnectionSource source(m_connection.Handle());
+    Database check(source, m_services.sleeper, m_services.prompter, m_policy);
+    const int version = GetSchemaVersion(check);
+    if (version == AppInfo::kSchemaVersion) {
+        m_open = true;
+        return m_connection.Handle();
+    }
+    m_connection.Close();
+    if (version == 0 || version > AppInfo::kSchemaVersion)
+        m_services.prompter.Message(kIncompatible, MessageIcon::Stop);
+    else
+        m_services.prompter.Message(QString(kOlderFormat).arg(version), MessageIcon::Exclamation);
+    EndProcess(0);
+    return nullptr;
+}
+
+void CTarvoDoc::EndProcess(int status) { m_services.exit.Exit(status); }

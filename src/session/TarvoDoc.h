@@ -1,0 +1,62 @@
+#pragma once
+
+#include "db/Connection.h"
+#include "db/ConnectionSource.h"
+#include "db/Database.h"
+#include "lists/SortRules.h"
+
+#include <QString>
+
+class DirectoryChooser;
+class LocalSettings;
+class ProcessExit;
+class Prompter;
+class Sleeper;
+
+// What the session needs from the world around it.
+struct SessionServices {
+    Prompter& prompter;
+    ProcessExit& exit;
+    Sleeper& sleeper;
+    LocalSettings& settings;
+    DirectoryChooser& directoryChooser;
+};
+
+// The session: owner of the one connection of the process, opened on first
+// use. Every form and service reaches the database through Db().
+class CTarvoDoc : public ConnectionSource {
+public:
+    CTarvoDoc(SessionServices services, QString databaseDirectory, RetryPolicy policy = {});
+
+    // The open connection, opening it on the first call: a missing file is
+    // offered for creation, an unsupported version is refused. Null when no
+    // connection could be had; the user has been told, or the process ended.
+    sqlite3* GetDatabase() override;
+
+    Database& Db() { return m_db; }
+    QString DatabaseDirectory() const { return m_directory; }
+    QString DatabasePath() const;
+    bool IsOpen() const { return m_open; }
+
+    // The last sorted column and direction, shared by all lists.
+    SortState& ListSortState() { return m_sortState; }
+
+    // The start view runs its first-display work only once per run.
+    bool IsFirstDisplay() const { return m_firstDisplay; }
+    void FirstDisplayDone() { m_firstDisplay = false; }
+
+private:
+    bool OfferMissingFile();
+    sqlite3* OpenExisting();
+    void EndProcess(int status);
+
+    SessionServices m_services;
+    QString m_directory;
+    RetryPolicy m_policy;
+    Connection m_connection;
+    Database m_db;
+    bool m_open = false;
+    bool m_opening = false;
+    bool m_firstDisplay = true;
+    SortState m_sortState;
+};

@@ -1,0 +1,141 @@
+#include "base/Choosers.h"
+#include "settings/LocalSettings.h"
+#include "lists/CsvExport.h"
+#include "lists/SearchText.h"
+#include "lists/SortRules.h"
+#include "support/ScriptedPrompter.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(SortRules, EachColumnTypeComparesItsOwnWay) {
+    EXPECT_LT(CompareCells("9", "10", SortType::Integer), 0);
+    EXPECT_GT(CompareCells("9", "10", SortType::Text), 0);
+    EXPECT_EQ(CompareCells("ябълка", "ЯБЪЛКА", SortType::Text), 0);
+    EXPECT_LT(CompareCells("2.5", "10.25", SortType::Decimal), 0);
+    EXPECT_LT(CompareCells("28.02.2024", "05.03.2024", SortType::Date), 0);
+    EXPECT_GT(CompareCells("01.01.2025", "31.12.2024", SortType::Date), 0);
+    EXPECT_EQ(CompareCells("няма", "05.03.2024", SortType::Date), 0);
+    EXPECT_EQ(CompareCells("31.02.2024", "01.01.2000", SortType::Date), 0);
+}
+
+TEST(SortRules, ASecondClickFlipsAndAnotherColumnStartsAscending) {
+    SortState state;
+    EXPECT_TRUE(state.Click(2));
+    EXPECT_FALSE(state.Click(2));
+    EXPECT_TRUE(state.Click(2));
+    EXPECT_TRUE(state.Click(0));
+    EXPECT_EQ(state.Column(), 0);
+    EXPECT_FALSE(state.Click(0));
+}
+
+class ScriptedInput : public TextInput {
+public:
+    std::optional<QString> AskText(const QString& title, const QString&, const QString& initial) override {
+        titles << title;
+        initials << initial;
+        return answer;
+    }
+    std::optional<QString> answer;
+    QStringList titles, initials;
+};
+
+TEST(SearchText, F3AsksPrefilledAndRowsMatchByCodeOrName) {
+    SearchText search;
+    ScriptedInput input;
+    EXPECT_TRUE(search.Matches("A1", "нещо"));
+    input.answer = QString("кабел");
+    EXPECT_TRUE(search.Ask(input));
+    input.answer = std::nullopt;
+    EXPECT_FALSE(search.Ask(input)); // cancel keeps the text
+    EXPECT_EQ(search.Text(), "кабел");
+    EXPECT_EQ(input.titles, (QStringList{"ТЪРСЕНЕ", "ТЪРСЕНЕ"}));
+    EXPECT_EQ(input.initials, (QStringList{"", "кабел"}));
+    EXPECT_TRUE(search.Matches("X", "КАБЕЛ ШВПС"));
+    EXPECT_TRUE(search.Matches("кабел-1", ""));
+    EXPECT_FALSE(search.Matches("X", "контакт"));
+    search.Clear();
+    EXPECT_TRUE(search.Matches("X", "контакт"));
+}
+
+// Reads a CSV text back as a spreadsheet program does.
+std::vector<QStringList> parseCsv(const QString& text, QChar separator) {
+    std::vector<QStringList> rows(1);
+    QString field;
+    bool quoted = false;
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (quoted) {
+            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
+                field += '"';
+                ++i;
+            } else if (c == '"') {
+                quoted = false;
+            } else {
+                field += c;
+            }
+        } else if (c == '"') {
+            quoted = true;
+        } else if (c == separator) {
+            rows.back() << field;
+            field.clear();
+        } else if (c == '\r') {
+        } else if (c == '\n') {
+            rows.back() << field;
+            field.clear();
+            rows.emplace_back();
+        } else {
+            field += c;
+        }
+    }
+    if (rows.back().isEmpty() && field.isEmpty())
+        rows.pop_back();
+    return rows;
+}
+
+class ScriptedSaveChooser : public SaveFileChooser {
+public:
+    QString ChooseSaveFile(const QString&, const QString&, const QString&) override { return path; }
+    QString path;
+};
+
+TEST(CsvExport, AwkwardFieldsSurviveTheRoundTrip) {
+    QTemporaryDir dir;
+    LocalSettings settings(dir.filePath("s.ini"));
+    ScriptedPrompter prompter;
+    ScriptedSaveChooser chooser;
+    const QStringList titles = {"код", "име", "цена"};
+    const std::vector<QStringList> rows = {
+        {"A;1", "Кабел \"НН\"\nвтори ред", "12.50"},
+        {"B", "обикновен", ""},
+        {"\"", ";", "1;2"},
+    };
+
+    chooser.path = dir.filePath("списък.csv");
+    ASSERT_TRUE(ExportListToCsv(titles, rows, settings, prompter, chooser));
+    QFile file(chooser.path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF"));
+    const auto back = parseCsv(QString::fromUtf8(bytes.mid(3)), ';');
+    ASSERT_EQ(back.size(), 4u);
+    EXPECT_EQ(back[0], titles);
+    for (size_t i = 0; i < rows.size(); ++i)
+        EXPECT_EQ(back[i + 1], rows[i]);
+
+    EXPECT_EQ(CsvLine({"a,b", "c"}, ","), "\"a,b\",c");
+    EXPECT_EQ(CsvLine({"a;b", "c"}, ","), "a;b,c");
+    EXPECT_EQ(CsvLine({"x", "y"}, "\t"), "x\ty");
+
+    chooser.path.clear(); // cancelled
+    EXPECT_FALSE(ExportListToCsv(titles, rows, settings, prompter, chooser));
+    chooser.path = dir.filePath("няма/списък.csv");
+    EXPECT_FALSE(ExportListToCsv(titles, rows, settings, prompter, chooser));
+    ASSERT_EQ(prompter.Count(), 1);
+    EXPECT_TRUE(prompter.Texts()[0].startsWith("Файлът"));
+}
+
+} // namespace

@@ -1,0 +1,44 @@
+#include "masterdata/ui/CItemDlg.h"
+#include "support/DatabaseTest.h"
+#include "support/FakeFormHost.h"
+
+#include <QPushButton>
+
+namespace {
+
+class ItemDialogWidgetTest : public DatabaseTest {
+protected:
+    void SetUp() override {
+        DatabaseTest::SetUp();
+        ASSERT_TRUE(Db().Exec("INSERT INTO groups VALUES(1, 'Кабели', 0);"
+                              "INSERT INTO stocks VALUES('K1', 'Кабел', 1, 'м', 12.5, 1, 1.5, 2, 3, 0, 1.4, 1, 0, 0, "
+                              "0, 0);"
+                              "INSERT INTO stocks VALUES('P1', 'Удължител', 1, 'бр.', 4, 0, 3, 20, 0, 0, 0, 0, 1, 0, "
+                              "0, 0);"
+                              "INSERT INTO stocks_cmp VALUES('P1', 'K1', 2, 0);"));
+    }
+    QPushButton* Button(QWidget* parent, const QString& text) {
+        for (QPushButton* button : parent->findChildren<QPushButton*>())
+            if (button->text() == text)
+                return button;
+        return nullptr;
+    }
+};
+
+// The recipe is printed through the form's host, which previews it with the
+// printer chosen for the whole program.
+TEST_F(ItemDialogWidgetTest, TheRecipePrintGoesToTheHostsPreview) {
+    FakeFormHost host(prompter, *settings);
+    Item source;
+    ASSERT_TRUE(LoadItem(Db(), "P1", source));
+    ItemForm form(Db(), prompter, ItemForm::Kind::Recipe, ItemForm::Mode::Edit, source);
+    CItemDlg dialog(form, *doc, host);
+    QPushButton* print = Button(&dialog, "отпечатване на принтер (F8)");
+    ASSERT_NE(print, nullptr);
+    print->click();
+    ASSERT_EQ(host.previewed.size(), 1u);
+    EXPECT_TRUE(host.previewed[0].contains("РАЗХОДНА НОРМА: Удължител"));
+    EXPECT_TRUE(host.previewed[0].contains("K1"));
+}
+
+} // namespace
