@@ -7,6 +7,7 @@
 class ConnectionSource;
 class Prompter;
 class Sleeper;
+class WriteTransaction;
 
 // How long a busy database is waited for: attempts and the pause after each
 // busy answer.
@@ -72,6 +73,9 @@ public:
     Prompter& GetPrompter() { return m_prompter; }
     // True while a transaction is open on the connection.
     bool InTransaction();
+    // The innermost change open through WriteTransaction, or null.
+    WriteTransaction* OpenTransaction() const { return m_openTransaction; }
+    void SetOpenTransaction(WriteTransaction* transaction) { m_openTransaction = transaction; }
 
 private:
     // Reports a failed result; true when it succeeded.
@@ -85,4 +89,5 @@ private:
     Sleeper& m_sleeper;
     Prompter& m_prompter;
     RetryPolicy m_policy;
+    WriteTransaction* m_openTransaction = nullptr;
 };

@@ -3,28 +3,25 @@
 #include "base/Prompter.h"
 #include "db/DbMessages.h"
 
-void ReportDbError(Prompter& prompter, DbResult& result) {
+QString DbErrorText(const DbResult& result) {
     switch (result.code) {
-    case DbCode::kOk:
-        if (!result.error.isNull())
-            prompter.Message(QString::fromUtf8(result.error), MessageIcon::None);
-        break;
     case DbCode::kNoDatabase:
-        break; // the user has been told while the connection was sought
+        return QString();
     case DbCode::kBusy:
-        prompter.Message(DbMessages::kBusy, MessageIcon::None);
-        break;
+        return DbMessages::kBusy;
     case DbCode::kCorrupt:
-        prompter.Message(DbMessages::kCorrupt, MessageIcon::None);
-        break;
+        return DbMessages::kCorrupt;
     case DbCode::kCantOpen:
-        prompter.Message(DbMessages::kCantOpen, MessageIcon::None);
-        break;
+        return DbMessages::kCantOpen;
     default:
-        prompter.Message(QString::fromUtf8(result.error), MessageIcon::None);
-        break;
+        return QString::fromUtf8(result.error);
     }
+}
+
+void ReportDbError(Prompter& prompter, DbResult& result) {
+    const QString text = DbErrorText(result);
+    if (!text.isEmpty())
+        prompter.Message(text, MessageIcon::None);
     result.code = DbCode::kOk;
     result.error = QByteArray();
 }
-

@@ -1,16 +1,30 @@
 #include "db/WriteTransaction.h"
 
 #include "db/Database.h"
+#include "db/ReportDbError.h"
 
-WriteTransaction::~WriteTransaction() { Rollback(); }
+WriteTransaction::~WriteTransaction() {
+    Rollback();
+    ShowMessages();
+}
 
 bool WriteTransaction::Begin() {
-    DbResult result = m_db.ExecWithRetry("BEGIN IMMEDIATE;");
+    if (m_active)
+        return true;
+    m_parent = m_db.OpenTransaction();
+    m_savepoint = m_parent != nullptr || m_db.InTransaction();
+    int depth = 1;
+    for (WriteTransaction* outer = m_parent; outer; outer = outer->m_parent)
+        ++depth;
+    m_savepointName = "tarvo_" + QByteArray::number(depth);
+    DbResult result = m_db.ExecWithRetry(m_savepoint ? "SAVEPOINT " + m_savepointName + ";" : "BEGIN IMMEDIATE;");
     if (result.Failed()) {
+        m_parent = nullptr;
         m_db.ReportDbError(result);
         return false;
     }
     m_active = true;
+    m_db.SetOpenTransaction(this);
     return true;
 }
 
@@ -21,8 +35,10 @@ bool WriteTransaction::Exec(const QByteArray& sql) {
                                    : m_db.ExecWithRetry(sql);
     if (result.Ok())
         return true;
-    m_db.ReportDbError(result);
+    // The lock is given up before the user reads about the failure.
+    m_messages.push_back({DbErrorText(result), MessageIcon::None, QString()});
     Rollback();
+    ShowMessages();
     return false;
 }
 
@@ -31,20 +47,51 @@ bool WriteTransaction::Commit() {
         return false;
     // A commit may have to wait for readers to finish; the transaction stays
     // open while it waits, so it is retried like any statement.
-    DbResult result = m_db.ExecWithRetry("COMMIT;");
-    if (result.Ok()) {
-        m_active = false;
-        return true;
+    DbResult result = m_db.ExecWithRetry(m_savepoint ? "RELEASE SAVEPOINT " + m_savepointName + ";" : "COMMIT;");
+    if (result.Failed()) {
+        m_messages.push_back({DbErrorText(result), MessageIcon::None, QString()});
+        Rollback();
+        ShowMessages();
+        return false;
     }
-    m_db.ReportDbError(result);
-    Rollback();
-    return false;
+    End();
+    ShowMessages();
+    return true;
 }
 
 void WriteTransaction::Rollback() {
     if (!m_active)
         return;
-    m_active = false;
-    DbResult ignored = m_db.ExecWithRetry("ROLLBACK;");
+    DbResult ignored = m_db.ExecWithRetry(m_savepoint ? "ROLLBACK TO SAVEPOINT " + m_savepointName +
+                                                            "; RELEASE SAVEPOINT " + m_savepointName + ";"
+                                                      : QByteArray("ROLLBACK;"));
     (void)ignored;
+    End();
+}
+
+bool WriteTransaction::Refuse(const QString& text, MessageIcon icon, const QString& caption) {
+    m_messages.push_back({text, icon, caption});
+    Rollback();
+    ShowMessages();
+    return false;
+}
+
+void WriteTransaction::End() {
+    m_active = false;
+    m_db.SetOpenTransaction(m_parent);
+}
+
+// Messages wait for the outermost change to end, so no box is shown while
+// the file is locked for the other seats.
+void WriteTransaction::ShowMessages() {
+    if (m_messages.empty() || m_active)
+        return;
+    if (m_parent && m_parent->m_active) {
+        m_parent->m_messages.insert(m_parent->m_messages.end(), m_messages.begin(), m_messages.end());
+    } else {
+        for (const Message& message : m_messages)
+            if (!message.text.isEmpty())
+                m_db.GetPrompter().Message(message.text, message.icon, message.caption);
+    }
+    m_messages.clear();
 }

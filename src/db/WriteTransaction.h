@@ -1,16 +1,25 @@
 #pragma once
 
+#include "base/Prompter.h"
 #include "db/SqlFormat.h"
 
 #include <QByteArray>
+#include <QString>
+#include <vector>
 
 class Database;
 
-// An all-or-nothing change. Begin takes the write lock at once (BEGIN
-// IMMEDIATE, with the busy retry), so two writers queue instead of
-// deadlocking; if it cannot be had, nothing has been written. A statement
-// that fails is reported and the transaction rolled back; a transaction
-// still open when this object goes away is rolled back.
+// An all-or-nothing change, and the one place where a change checks, numbers
+// and writes. Begin takes the write lock at once (BEGIN IMMEDIATE, with the
+// busy retry), so two writers queue instead of deadlocking and a check made
+// after Begin holds until Commit; if the lock cannot be had, nothing has been
+// written. A statement that fails rolls the transaction back and is then
+// reported; a transaction still open when this object goes away is rolled
+// back.
+//
+// Begun while another change is open on the connection, it becomes a
+// savepoint inside it: its own failure undoes only its own writes, and the
+// outer change decides about the rest.
 class WriteTransaction {
 public:
     explicit WriteTransaction(Database& db) : m_db(db) {}
@@ -29,7 +38,24 @@ public:
     void Rollback();
     bool Active() const { return m_active; }
 
+    // A check made under the lock failed: rolls back and shows the message
+    // once the lock is released (a savepoint hands it to the change around
+    // it, which shows it when it ends). Always false, so a caller returns it.
+    bool Refuse(const QString& text, MessageIcon icon, const QString& caption = QString());
+
 private:
+    struct Message {
+        QString text;
+        MessageIcon icon;
+        QString caption;
+    };
+    void End();
+    void ShowMessages();
+
     Database& m_db;
+    WriteTransaction* m_parent = nullptr;
+    QByteArray m_savepointName;
+    bool m_savepoint = false;
     bool m_active = false;
+    std::vector<Message> m_messages;
 };

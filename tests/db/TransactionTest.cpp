@@ -66,6 +66,73 @@ TEST_F(TransactionTest, ACommitWaitsForReadersInsteadOfLosingTheWork) {
     EXPECT_EQ(Scalar("SELECT COUNT(*) FROM units;"), "1");
 }
 
+// A change begun inside another is a savepoint: its failure undoes only its
+// own writes, and the outer change goes on or rolls back as a whole.
+TEST_F(TransactionTest, ANestedChangeFailsAloneAndTheOuterDecides) {
+    {
+        WriteTransaction outer(Db());
+        ASSERT_TRUE(outer.Begin());
+        ASSERT_TRUE(outer.Exec("INSERT INTO units VALUES('кг');"));
+        {
+            WriteTransaction inner(Db());
+            ASSERT_TRUE(inner.Begin());
+            ASSERT_TRUE(inner.Exec("INSERT INTO units VALUES('м');"));
+            EXPECT_FALSE(inner.Exec("INSERT INTO no_such_table VALUES(1);"));
+        }
+        {
+            WriteTransaction inner(Db());
+            ASSERT_TRUE(inner.Begin());
+            ASSERT_TRUE(inner.Exec("INSERT INTO units VALUES('л');"));
+            ASSERT_TRUE(inner.Commit());
+        }
+        ASSERT_TRUE(outer.Commit());
+    }
+    EXPECT_EQ(Scalar("SELECT group_concat(unit) FROM (SELECT unit FROM units ORDER BY unit);"), "кг,л");
+
+    {
+        WriteTransaction outer(Db());
+        ASSERT_TRUE(outer.Begin());
+        WriteTransaction inner(Db());
+        ASSERT_TRUE(inner.Begin());
+        ASSERT_TRUE(inner.Exec("INSERT INTO units VALUES('т');"));
+        ASSERT_TRUE(inner.Commit());
+        // The outer change is abandoned: the committed savepoint goes with it.
+    }
+    EXPECT_EQ(Scalar("SELECT COUNT(*) FROM units;"), "2");
+    EXPECT_FALSE(Db().InTransaction());
+}
+
+// A refused check rolls back first and shows its message only when the file
+// is free again; a refusal inside a nested change waits for the outer one.
+TEST_F(TransactionTest, ARefusalIsShownAfterTheLockIsReleased) {
+    auto other = OpenSecondConnection();
+    auto otherCanWrite = [&] {
+        const bool free = Connection::ExecOnce(other->Handle(), "BEGIN IMMEDIATE;").Ok();
+        if (free)
+            Connection::ExecOnce(other->Handle(), "ROLLBACK;");
+        return free;
+    };
+    std::vector<bool> freeWhenShown;
+    prompter.onBox = [&](const QString&) { freeWhenShown.push_back(otherCanWrite()); };
+    {
+        WriteTransaction outer(Db());
+        ASSERT_TRUE(outer.Begin());
+        ASSERT_TRUE(outer.Exec("INSERT INTO units VALUES('кг');"));
+        {
+            WriteTransaction inner(Db());
+            ASSERT_TRUE(inner.Begin());
+            ASSERT_TRUE(inner.Exec("INSERT INTO units VALUES('м');"));
+            EXPECT_FALSE(inner.Refuse("Името е заето.", MessageIcon::Stop));
+        }
+        EXPECT_EQ(prompter.Count(), 0);
+        EXPECT_FALSE(otherCanWrite());
+        EXPECT_FALSE(outer.Refuse("Отказано.", MessageIcon::Exclamation));
+    }
+    EXPECT_EQ(prompter.Texts(), (QStringList{"Името е заето.", "Отказано."}));
+    EXPECT_EQ(freeWhenShown, (std::vector<bool>{true, true}));
+    EXPECT_EQ(Scalar("SELECT COUNT(*) FROM units;"), "0");
+}
+
 // Two real processes on one file.
 class TwoProcessTest : public DatabaseTest {
 protected:

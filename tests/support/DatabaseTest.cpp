@@ -16,6 +16,11 @@ void DatabaseTest::SetUp() {
                                       tempDir.path());
     ASSERT_NE(doc->GetDatabase(), nullptr);
     ASSERT_EQ(prompter.Count(), 0);
+    // No box may wait for the user while this seat holds the file locked.
+    prompter.guard = [this](const QString& text) {
+        if (doc && doc->IsOpen() && doc->Db().InTransaction())
+            ADD_FAILURE() << "a box was shown inside a transaction: " << text.toStdString();
+    };
 }
 
 std::unique_ptr<Connection> DatabaseTest::OpenSecondConnection() {

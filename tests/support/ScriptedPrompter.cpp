@@ -2,17 +2,25 @@
 
 #include <gtest/gtest.h>
 
+void ScriptedPrompter::Shows(Kind kind, const QString& text, MessageIcon icon, const QString& caption) {
+    m_shown.push_back({kind, text, icon, caption});
+    if (guard)
+        guard(text);
+    if (onBox)
+        onBox(text);
+}
+
 void ScriptedPrompter::Message(const QString& text, MessageIcon icon, const QString& caption) {
-    m_shown.push_back({Kind::Message, text, icon, caption});
+    Shows(Kind::Message, text, icon, caption);
 }
 
 Answer ScriptedPrompter::AskYesNo(const QString& text, MessageIcon icon, const QString& caption) {
-    m_shown.push_back({Kind::YesNo, text, icon, caption});
+    Shows(Kind::YesNo, text, icon, caption);
     return Next(Answer::No);
 }
 
 Answer ScriptedPrompter::AskYesNoCancel(const QString& text, MessageIcon icon) {
-    m_shown.push_back({Kind::YesNoCancel, text, icon, QString()});
+    Shows(Kind::YesNoCancel, text, icon, QString());
     return Next(Answer::No);
 }
 

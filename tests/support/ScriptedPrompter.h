@@ -5,6 +5,7 @@
 
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <vector>
 
 // A prompter that records every box and answers questions from a queue. A
@@ -21,6 +22,10 @@ public:
 
     void Expect(Answer answer) { m_answers.push_back(answer); }
 
+    // Run as each box appears: one for the fixture's checks, one for a test.
+    std::function<void(const QString&)> guard;
+    std::function<void(const QString&)> onBox;
+
     void Message(const QString& text, MessageIcon icon, const QString& caption) override;
     Answer AskYesNo(const QString& text, MessageIcon icon, const QString& caption) override;
     Answer AskYesNoCancel(const QString& text, MessageIcon icon) override;
@@ -32,6 +37,7 @@ public:
     bool AllAnswersUsed() const { return m_answers.empty(); }
 
 private:
+    void Shows(Kind kind, const QString& text, MessageIcon icon, const QString& caption);
     Answer Next(Answer fallback);
 
     std::deque<Answer> m_answers;
