@@ -4,6 +4,7 @@
 #include "db/Connection.h"
 #include "db/ConnectionSource.h"
 #include "db/ReportDbError.h"
+#include "db/WriteTransaction.h"
 #include "base/Sleeper.h"
 
 #include <sqlite3.h>
@@ -51,7 +52,21 @@ DbResult Database::QueryFormatted(ResultTable& table, const char* format, std::i
     return sql ? QueryWithRetry(*sql, table) : formatMismatch(format);
 }
 
-void Database::ReportDbError(DbResult& result) { ::ReportDbError(m_prompter, result); }
+void Database::ReportDbError(DbResult& result) {
+    if (m_openTransaction) {
+        m_openTransaction->Defer(DbErrorText(result), MessageIcon::None);
+        result = DbResult();
+        return;
+    }
+    ::ReportDbError(m_prompter, result);
+}
+
+void Database::Inform(const QString& text, MessageIcon icon) {
+    if (m_openTransaction)
+        m_openTransaction->Defer(text, icon);
+    else
+        m_prompter.Message(text, icon);
+}
 
 bool Database::InTransaction() {
     sqlite3* handle = m_source.GetDatabase();

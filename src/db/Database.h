@@ -1,11 +1,11 @@
 #pragma once
 
+#include "base/Prompter.h"
 #include "db/DbResult.h"
 #include "db/ResultTable.h"
 #include "db/SqlFormat.h"
 
 class ConnectionSource;
-class Prompter;
 class Sleeper;
 class WriteTransaction;
 
@@ -36,7 +36,11 @@ public:
     }
 
     // Shows the message for a failed statement and resets its code to 0.
+    // While a change is open the message waits until it ends, so no box
+    // keeps the file locked for the other seats.
     void ReportDbError(DbResult& result);
+    // A message of a service, shown the same way.
+    void Inform(const QString& text, MessageIcon icon);
 
     // Sends a statement and reports its failure; true on success.
     bool Exec(const QByteArray& sql);

@@ -1,12 +1,22 @@
 #include "db/ResultTable.h"
 
 #include <cstdlib>
+#include <cstring>
 
 const char* ResultTable::Cell(int row, int column) const {
     if (row < 0 || row > m_rows || column < 0 || column >= m_columns)
         return nullptr;
     const auto& cell = m_cells[static_cast<size_t>(row) * static_cast<size_t>(m_columns) + static_cast<size_t>(column)];
     return cell ? cell->c_str() : nullptr;
+}
+
+int ResultTable::Column(const char* name) const {
+    for (int column = 0; column < m_columns; ++column) {
+        const char* title = Cell(0, column);
+        if (title && std::strcmp(title, name) == 0)
+            return column;
+    }
+    return -1;
 }
 
 QString ResultTable::Text(int row, int column, const QString& whenNull) const {

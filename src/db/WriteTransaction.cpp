@@ -1,7 +1,6 @@
 #include "db/WriteTransaction.h"
 
 #include "db/Database.h"
-#include "db/ReportDbError.h"
 
 WriteTransaction::~WriteTransaction() {
     Rollback();
@@ -19,8 +18,8 @@ bool WriteTransaction::Begin() {
     m_savepointName = "tarvo_" + QByteArray::number(depth);
     DbResult result = m_db.ExecWithRetry(m_savepoint ? "SAVEPOINT " + m_savepointName + ";" : "BEGIN IMMEDIATE;");
     if (result.Failed()) {
-        m_parent = nullptr;
         m_db.ReportDbError(result);
+        m_parent = nullptr;
         return false;
     }
     m_active = true;
@@ -35,8 +34,7 @@ bool WriteTransaction::Exec(const QByteArray& sql) {
                                    : m_db.ExecWithRetry(sql);
     if (result.Ok())
         return true;
-    // The lock is given up before the user reads about the failure.
-    m_messages.push_back({DbErrorText(result), MessageIcon::None, QString()});
+    m_db.ReportDbError(result);
     Rollback();
     ShowMessages();
     return false;
@@ -49,7 +47,7 @@ bool WriteTransaction::Commit() {
     // open while it waits, so it is retried like any statement.
     DbResult result = m_db.ExecWithRetry(m_savepoint ? "RELEASE SAVEPOINT " + m_savepointName + ";" : "COMMIT;");
     if (result.Failed()) {
-        m_messages.push_back({DbErrorText(result), MessageIcon::None, QString()});
+        m_db.ReportDbError(result);
         Rollback();
         ShowMessages();
         return false;
@@ -70,10 +68,15 @@ void WriteTransaction::Rollback() {
 }
 
 bool WriteTransaction::Refuse(const QString& text, MessageIcon icon, const QString& caption) {
-    m_messages.push_back({text, icon, caption});
+    Defer(text, icon, caption);
     Rollback();
     ShowMessages();
     return false;
+}
+
+void WriteTransaction::Defer(const QString& text, MessageIcon icon, const QString& caption) {
+    if (!text.isEmpty())
+        m_messages.push_back({text, icon, caption});
 }
 
 void WriteTransaction::End() {
@@ -81,8 +84,8 @@ void WriteTransaction::End() {
     m_db.SetOpenTransaction(m_parent);
 }
 
-// Messages wait for the outermost change to end, so no box is shown while
-// the file is locked for the other seats.
+// A savepoint hands its messages to the change around it; the outermost
+// shows them once the file is free.
 void WriteTransaction::ShowMessages() {
     if (m_messages.empty() || m_active)
         return;
@@ -90,8 +93,7 @@ void WriteTransaction::ShowMessages() {
         m_parent->m_messages.insert(m_parent->m_messages.end(), m_messages.begin(), m_messages.end());
     } else {
         for (const Message& message : m_messages)
-            if (!message.text.isEmpty())
-                m_db.GetPrompter().Message(message.text, message.icon, message.caption);
+            m_db.GetPrompter().Message(message.text, message.icon, message.caption);
     }
     m_messages.clear();
 }

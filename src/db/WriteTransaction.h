@@ -13,13 +13,15 @@ class Database;
 // and writes. Begin takes the write lock at once (BEGIN IMMEDIATE, with the
 // busy retry), so two writers queue instead of deadlocking and a check made
 // after Begin holds until Commit; if the lock cannot be had, nothing has been
-// written. A statement that fails rolls the transaction back and is then
-// reported; a transaction still open when this object goes away is rolled
-// back.
+// written. A statement that fails rolls the transaction back; a transaction
+// still open when this object goes away is rolled back.
 //
 // Begun while another change is open on the connection, it becomes a
 // savepoint inside it: its own failure undoes only its own writes, and the
 // outer change decides about the rest.
+//
+// No box waits for the user while the file is locked: failures reported and
+// refusals made during the change are shown when the outermost change ends.
 class WriteTransaction {
 public:
     explicit WriteTransaction(Database& db) : m_db(db) {}
@@ -39,9 +41,10 @@ public:
     bool Active() const { return m_active; }
 
     // A check made under the lock failed: rolls back and shows the message
-    // once the lock is released (a savepoint hands it to the change around
-    // it, which shows it when it ends). Always false, so a caller returns it.
+    // once the lock is released. Always false, so a caller returns it.
     bool Refuse(const QString& text, MessageIcon icon, const QString& caption = QString());
+    // Keeps a message until the change ends (see Database::ReportDbError).
+    void Defer(const QString& text, MessageIcon icon, const QString& caption = QString());
 
 private:
     struct Message {

@@ -1,6 +1,7 @@
 #include "masterdata/BanksEditor.h"
 
 #include "base/Prompter.h"
+#include "db/WriteTransaction.h"
 
 BanksEditor::BanksEditor(ConnectionSource& source, Sleeper& sleeper, Prompter& prompter)
     : m_db(source, sleeper, prompter, RetryPolicy{50, 500}), m_prompter(prompter) {}
@@ -57,19 +58,22 @@ bool BanksEditor::Delete(int id) {
     if (m_prompter.AskYesNo("Сигурни ли сте, че желаете да изтриете този запис?", MessageIcon::Exclamation) !=
         Answer::Yes)
         return false;
+    // The documents are looked at under the write lock, so none can name the
+    // account between the check and the delete.
+    WriteTransaction t(m_db);
+    if (!t.Begin())
+        return false;
     for (const char* sql : {"SELECT * FROM stokovi_firmdata WHERE firm_bank_id = '%d';",
                             "SELECT * FROM invoices_firmdata WHERE firm_bank_id = '%d';",
                             "SELECT * FROM proforms_firmdata WHERE firm_bank_id = '%d';"}) {
         ResultTable table;
         if (!m_db.Query(table, sql, id))
             return false;
-        if (!table.Empty()) {
-            m_prompter.Message("Тази сметка не може да бъде изтрита, защото участва в операции!",
-                               MessageIcon::Exclamation);
-            return false;
-        }
+        if (!table.Empty())
+            return t.Refuse("Тази сметка не може да бъде изтрита, защото участва в операции!",
+                            MessageIcon::Exclamation);
     }
-    if (!m_db.ExecPrintf("DELETE FROM banks WHERE id = '%d';", id))
+    if (!t.ExecPrintf("DELETE FROM banks WHERE id = '%d';", id) || !t.Commit())
         return false;
     if (m_editing.id == id)
         m_editing = Bank();

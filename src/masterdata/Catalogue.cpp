@@ -6,59 +6,29 @@
 #include "db/DbSettings.h"
 #include "db/WriteTransaction.h"
 #include "masterdata/CostPrices.h"
-#include "masterdata/StockLedger.h"
+#include "masterdata/ItemStore.h"
 #include "format/FormatNumber.h"
 
 namespace {
 QString mark(bool set) { return set ? QString("X") : QString(""); }
 
-CatalogueRow rowFrom(const ResultTable& t, int r) {
-    CatalogueRow row;
-    Item& item = row.item;
-    item.code = t.Text(r, 0, "");
-    item.name = t.Text(r, 1, "");
-    item.group = t.Int(r, 2);
-    item.units = t.Text(r, 3, "");
-    item.quantity = t.Double(r, 4);
-    item.minQuantity = t.Double(r, 5);
-    item.costPrice = t.Double(r, 6);
-    item.price1 = t.Double(r, 7);
-    item.price2 = t.Double(r, 8);
-    item.workCosts = t.Double(r, 9);
-    item.lastPrice = t.Double(r, 10);
-    item.isMaterial = t.Int(r, 11);
-    item.isRecipe = t.Int(r, 12);
-    item.isService = t.Int(r, 13);
-    item.isHidden = t.Int(r, 14);
-    row.groupName = t.Text(r, 15, "");
-    item.isDirty = t.Int(r, 16);
-    return row;
+ItemStore::Kinds kindsOf(CatalogueView view) {
+    switch (view) {
+    case CatalogueView::Goods:
+        return ItemStore::Kinds::Goods;
+    case CatalogueView::Products:
+        return ItemStore::Kinds::Products;
+    case CatalogueView::Services:
+        return ItemStore::Kinds::Services;
+    case CatalogueView::All:
+        break;
+    }
+    return ItemStore::Kinds::All;
 }
 } // namespace
 
 QByteArray Catalogue::ListStatement() const {
-    QByteArray sql = "SELECT s.code, s.stock_name, s.stock_group, s.units, s.quantity, s.min_quantity, s.cost_price, "
-                     "s.price_1, s.price_2, s.work_costs, s.last_price, s.is_material, s.is_recipe, s.is_service, "
-                     "s.is_hidden, g.name, s.is_dirty FROM stocks AS s INNER JOIN (SELECT * FROM groups) AS g ON "
-                     "s.stock_group = g.id ";
-    const bool hiding = m_settings.ShowHiddenItems() == 0;
-    if (hiding)
-        sql += " WHERE is_hidden = 0";
-    const char* joiner = hiding ? " AND " : " WHERE ";
-    switch (m_view) {
-    case CatalogueView::Goods:
-        sql += QByteArray(joiner) + "is_recipe = 0 ";
-        break;
-    case CatalogueView::Products:
-        sql += QByteArray(joiner) + "is_recipe = '1' AND is_service = '0' ";
-        break;
-    case CatalogueView::Services:
-        sql += QByteArray(joiner) + "is_service = 1 ";
-        break;
-    case CatalogueView::All:
-        break;
-    }
-    return sql + ";";
+    return ItemStore::ListStatement(kindsOf(m_view), m_settings.ShowHiddenItems() != 0);
 }
 
 bool Catalogue::Reload(const std::function<void(int, int)>& progress) {
@@ -69,14 +39,16 @@ bool Catalogue::Reload(const std::function<void(int, int)>& progress) {
     WriteTransaction transaction(m_db);
     if (optimize && !transaction.Begin())
         return false;
-    ResultTable table;
-    if (!m_db.Query(table, "%s", ListStatement()))
+    std::vector<ItemStore::ListRow> read;
+    if (!ItemStore(m_db).LoadList(kindsOf(m_view), m_settings.ShowHiddenItems() != 0, read))
         return false;
-    m_rows.reserve(static_cast<size_t>(table.Rows()));
-    for (int r = 1; r <= table.Rows(); ++r) {
-        if (progress && (r % 500 == 0 || r == table.Rows()))
-            progress(r, table.Rows());
-        CatalogueRow row = rowFrom(table, r);
+    const int total = static_cast<int>(read.size());
+    m_rows.reserve(read.size());
+    for (int r = 1; r <= total; ++r) {
+        if (progress && (r % 500 == 0 || r == total))
+            progress(r, total);
+        ItemStore::ListRow& listed = read[static_cast<size_t>(r - 1)];
+        CatalogueRow row{std::move(listed.item), std::move(listed.groupName)};
         if (!m_filter.Passes(row.item.group) || !m_search.Matches(row.item.code, row.item.name))
             continue;
         if (showCost && row.item.isRecipe && row.item.isDirty)
@@ -144,18 +116,17 @@ bool Catalogue::Delete(int index) {
         Answer::Yes)
         return false;
     const QString code = m_rows[static_cast<size_t>(index)].item.code;
-    ResultTable users;
-    const bool read = m_db.Query(users, "SELECT * FROM stocks_cmp WHERE code = '%q';", code);
-    // A stored quantity of 0.0004 still counts as stock, though it shows as 0.000.
-    const double stock = m_db.QueryDouble(0, "SELECT quantity FROM stocks WHERE code = '%q' AND is_service = '0';", code);
-    if (!read || !users.Empty() || stock > 0) {
-        m_prompter.Message("Артикулът не може да бъде изтрит, защото участва в операция или има наличност в склада!",
-                           MessageIcon::Stop);
+    // The item is looked at under the write lock, so no other seat can put it
+    // into a recipe between the check and the delete.
+    ItemStore store(m_db);
+    WriteTransaction t(m_db);
+    if (!t.Begin())
         return false;
-    }
-    WriteTransaction transaction(m_db);
-    if (!transaction.Begin() || !transaction.ExecPrintf("DELETE FROM stocks WHERE code = '%q';", code) ||
-        !transaction.ExecPrintf("DELETE FROM stocks_cmp WHERE owner_code = '%q';", code) || !transaction.Commit())
+    const std::optional<bool> inUse = store.InUse(code);
+    if (!inUse || *inUse)
+        return t.Refuse("Артикулът не може да бъде изтрит, защото участва в операция или има наличност в склада!",
+                        MessageIcon::Stop);
+    if (!store.Delete(t, code) || !t.Commit())
         return false;
     m_rows.erase(m_rows.begin() + index);
     return true;
@@ -168,12 +139,18 @@ bool Catalogue::SetHidden(const std::vector<int>& indices, bool hidden) {
                                                         static_cast<int>(indices.size())),
                                       MessageIcon::Exclamation, "Внимание!") != Answer::Yes)
         return false;
-    for (auto it = indices.rbegin(); it != indices.rend(); ++it) {
-        CatalogueRow& row = m_rows[static_cast<size_t>(*it)];
-        if (!m_db.ExecPrintf("UPDATE stocks SET is_hidden = '%d' WHERE code = '%q';", hidden ? 1 : 0, row.item.code))
+    // All the rows change, or none.
+    ItemStore store(m_db);
+    WriteTransaction t(m_db);
+    if (!t.Begin())
+        return false;
+    for (auto it = indices.rbegin(); it != indices.rend(); ++it)
+        if (!store.SetHidden(t, m_rows[static_cast<size_t>(*it)].item.code, hidden))
             return false;
-        row.item.isHidden = hidden ? 1 : 0;
-    }
+    if (!t.Commit())
+        return false;
+    for (int index : indices)
+        m_rows[static_cast<size_t>(index)].item.isHidden = hidden ? 1 : 0;
     m_prompter.Message(hidden ? "Избраните артикули бяха успешно записани като скрити номенклатури и при следващите "
                                 "презареждания на списъка няма да бъдат показвани. Това не важи за случаите, в които "
                                 "потребителят изрично е разрешил показване на скритите номенклатури."

@@ -11,9 +11,10 @@ class Database;
 double GetItemCostPrice(Database& db, const QString& code);
 // Marks every recipe that contains the item, and every recipe containing
 // those, dirty. A recipe that lists itself is reported and stops the marking.
-void MarkDependentRecipesDirty(Database& db, const QString& code);
-// Sets the flag; setting it also marks the dependent recipes.
-void SetItemDirty(Database& db, const QString& code, int flag);
+// All or nothing; false when a write failed.
+bool MarkDependentRecipesDirty(Database& db, const QString& code);
+// Sets the flag; setting it also marks the dependent recipes. All or nothing.
+bool SetItemDirty(Database& db, const QString& code, int flag);
 // 0 when missing, NULL or unreadable.
 int IsItemDirty(Database& db, const QString& code);
 // False when owner occurs anywhere in the component tree of candidate.

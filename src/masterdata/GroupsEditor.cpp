@@ -2,6 +2,7 @@
 
 #include "base/Prompter.h"
 #include "db/Database.h"
+#include "db/WriteTransaction.h"
 
 bool GroupsEditor::Validate(int groupId, const QString& name, bool subgroup, int parentId) {
     if (name.trimmed().isEmpty()) {
@@ -29,15 +30,17 @@ bool GroupsEditor::Validate(int groupId, const QString& name, bool subgroup, int
 }
 
 bool GroupsEditor::Create(const QString& name, int parentId) {
+    WriteTransaction t(m_db);
+    if (!t.Begin())
+        return false;
     ResultTable table;
     if (!m_db.Query(table, "SELECT * FROM groups WHERE parent_id = '%d' AND name = '%q';", parentId, name.trimmed()) ||
-        !table.Empty()) {
-        m_prompter.Message("Групата не може да бъда съхранена по една от следните причини:\n\n- вече съществува група "
-                           "с това име и същата група-родител;\n- възникнала е грешка в базата данни.",
-                           MessageIcon::Stop);
-        return false;
-    }
-    return m_db.ExecPrintf("INSERT INTO groups VALUES (NULL, '%q', '%d');", name.trimmed(), parentId) && Reload();
+        !table.Empty())
+        return t.Refuse("Групата не може да бъда съхранена по една от следните причини:\n\n- вече съществува група "
+                        "с това име и същата група-родител;\n- възникнала е грешка в базата данни.",
+                        MessageIcon::Stop);
+    return t.ExecPrintf("INSERT INTO groups VALUES (NULL, '%q', '%d');", name.trimmed(), parentId) && t.Commit() &&
+           Reload();
 }
 
 bool GroupsEditor::Update(int groupId, const QString& name, int parentId) {
@@ -49,16 +52,17 @@ bool GroupsEditor::Update(int groupId, const QString& name, int parentId) {
 bool GroupsEditor::Delete(int groupId) {
     if (m_prompter.AskYesNo("Потвърждавате ли изтриването на тази група?", MessageIcon::Question) != Answer::Yes)
         return false;
+    WriteTransaction t(m_db);
+    if (!t.Begin())
+        return false;
     ResultTable children;
     const bool childrenRead = m_db.Query(children, "SELECT * FROM groups WHERE parent_id = '%d';", groupId);
     const int items = childrenRead ? m_db.QueryInt(-1, "SELECT COUNT(code) FROM stocks WHERE stock_group = '%d';",
                                                    groupId)
                                    : -1;
-    if (!childrenRead || !children.Empty() || items != 0) {
-        m_prompter.Message("Групата не може да бъде изтрита по една от следните причини:\n\n- има асоциирани "
-                           "подгрупи;\n- участва в операции;\n- не съществува;\n- възникнала е непозната грешка.",
-                           MessageIcon::Stop);
-        return false;
-    }
-    return m_db.ExecPrintf("DELETE FROM groups WHERE  id = '%d';", groupId) && Reload();
+    if (!childrenRead || !children.Empty() || items != 0)
+        return t.Refuse("Групата не може да бъде изтрита по една от следните причини:\n\n- има асоциирани "
+                        "подгрупи;\n- участва в операции;\n- не съществува;\n- възникнала е непозната грешка.",
+                        MessageIcon::Stop);
+    return t.ExecPrintf("DELETE FROM groups WHERE  id = '%d';", groupId) && t.Commit() && Reload();
 }

@@ -1,9 +1,55 @@
 #include "masterdata/Item.h"
 
 #include "db/Database.h"
-#include "masterdata/CostPrices.h"
+#include "db/WriteTransaction.h"
 #include "format/Rounding.h"
+#include "masterdata/CostPrices.h"
 #include "masterdata/StockSettings.h"
+
+#include <cstring>
+
+ItemRowMapper::ItemRowMapper(const ResultTable& table)
+    : m_table(table), m_code(Column("code")), m_name(Column("stock_name")), m_group(Column("stock_group")),
+      m_units(Column("units")), m_quantity(Column("quantity")), m_minQuantity(Column("min_quantity")),
+      m_costPrice(Column("cost_price")), m_price1(Column("price_1")), m_price2(Column("price_2")),
+      m_workCosts(Column("work_costs")), m_lastPrice(Column("last_price")), m_isMaterial(Column("is_material")),
+      m_isRecipe(Column("is_recipe")), m_isService(Column("is_service")), m_isHidden(Column("is_hidden")),
+      m_isDirty(Column("is_dirty")) {}
+
+int ItemRowMapper::Column(const char* name) const {
+    const int plain = m_table.Column(name);
+    if (plain >= 0)
+        return plain;
+    const QByteArray rounded = QByteArray("ROUND(") + name + ",";
+    for (int column = 0; column < m_table.Columns(); ++column) {
+        const char* title = m_table.Cell(0, column);
+        if (title && std::strncmp(title, rounded.constData(), static_cast<size_t>(rounded.size())) == 0)
+            return column;
+    }
+    return -1;
+}
+
+Item ItemRowMapper::Read(int row) const {
+    const ResultTable& t = m_table;
+    Item item;
+    item.code = t.Text(row, m_code, "");
+    item.name = t.Text(row, m_name, "");
+    item.group = t.Int(row, m_group);
+    item.units = t.Text(row, m_units, "");
+    item.quantity = t.Double(row, m_quantity);
+    item.minQuantity = t.Double(row, m_minQuantity);
+    item.costPrice = t.Double(row, m_costPrice);
+    item.price1 = t.Double(row, m_price1);
+    item.price2 = t.Double(row, m_price2);
+    item.workCosts = t.Double(row, m_workCosts);
+    item.lastPrice = t.Double(row, m_lastPrice);
+    item.isMaterial = t.Int(row, m_isMaterial);
+    item.isRecipe = t.Int(row, m_isRecipe);
+    item.isService = t.Int(row, m_isService);
+    item.isHidden = t.Int(row, m_isHidden);
+    item.isDirty = t.Int(row, m_isDirty);
+    return item;
+}
 
 bool ItemExists(Database& db, const QString& code) {
     ResultTable table;
@@ -16,33 +62,23 @@ bool LoadItem(Database& db, const QString& code, Item& record) {
     record.code = code;
     ResultTable t;
     if (!db.Query(
-        t,
-        "SELECT code, stock_name, stock_group, units, ROUND(quantity, 3), ROUND(min_quantity, 3), "
-        "ROUND(cost_price, %d), ROUND(price_1, %d), ROUND(price_2, %d), ROUND(work_costs, %d), ROUND(last_price, "
-        "%d), is_material, is_recipe, is_service, is_hidden, is_dirty FROM stocks WHERE code = '%q';",
-        p, p, p, p, p, code))
+            t,
+            "SELECT code, stock_name, stock_group, units, ROUND(quantity, 3), ROUND(min_quantity, 3), "
+            "ROUND(cost_price, %d), ROUND(price_1, %d), ROUND(price_2, %d), ROUND(work_costs, %d), ROUND(last_price, "
+            "%d), is_material, is_recipe, is_service, is_hidden, is_dirty FROM stocks WHERE code = '%q';",
+            p, p, p, p, p, code))
         return false;
     if (t.Empty())
         return true;
-    record.code = t.Text(1, 0, "");
-    record.name = t.Text(1, 1, "");
-    record.group = t.Int(1, 2);
-    record.units = t.Text(1, 3, "");
-    record.quantity = t.Double(1, 4);
-    record.minQuantity = t.Double(1, 5);
-    record.price1 = RoundHalfUp(t.Double(1, 7), p);
-    record.price2 = RoundHalfUp(t.Double(1, 8), p);
-    record.lastPrice = RoundHalfUp(t.Double(1, 10), p);
-    record.isMaterial = t.Int(1, 11);
-    record.isRecipe = t.Int(1, 12);
-    record.isService = t.Int(1, 13);
-    record.isHidden = t.Int(1, 14);
-    record.isDirty = t.Int(1, 15);
+    record = ItemRowMapper(t).Read(1);
+    record.price1 = RoundHalfUp(record.price1, p);
+    record.price2 = RoundHalfUp(record.price2, p);
+    record.lastPrice = RoundHalfUp(record.lastPrice, p);
     if (record.isRecipe || record.isService) {
-        record.workCosts = RoundHalfUp(t.Double(1, 9), p);
-        record.costPrice = record.isDirty == 1 ? GetItemCostPrice(db, record.code) : RoundHalfUp(t.Double(1, 6), p);
+        record.workCosts = RoundHalfUp(record.workCosts, p);
+        record.costPrice = record.isDirty == 1 ? GetItemCostPrice(db, record.code) : RoundHalfUp(record.costPrice, p);
     } else {
-        record.costPrice = RoundHalfUp(t.Double(1, 6), p);
+        record.costPrice = RoundHalfUp(record.costPrice, p);
         record.workCosts = 0;
     }
     if (record.isService) {
@@ -53,15 +89,14 @@ bool LoadItem(Database& db, const QString& code, Item& record) {
 }
 
 bool InsertItem(Database& db, const Item& r) {
-    if (ItemExists(db, r.code))
+    WriteTransaction t(db);
+    if (!t.Begin() || ItemExists(db, r.code))
         return false;
-    if (!db.ExecPrintf("INSERT INTO stocks VALUES('%q', '%q', '%d', '%q', '%.3f', '%.3f', '%.5f', '%.5f', '%.5f', "
-                       "'%.5f', '%.5f', '%d', '%d', '%d', '%d', '%d');",
-                       r.code, r.name, r.group, r.units, r.quantity, r.minQuantity, r.costPrice, r.price1, r.price2,
-                       r.workCosts, r.lastPrice, r.isMaterial, r.isRecipe, r.isService, r.isHidden, r.isDirty))
-        return false;
-    AddUnit(db, r.units);
-    return true;
+    return t.ExecPrintf("INSERT INTO stocks VALUES('%q', '%q', '%d', '%q', '%.3f', '%.3f', '%.5f', '%.5f', '%.5f', "
+                        "'%.5f', '%.5f', '%d', '%d', '%d', '%d', '%d');",
+                        r.code, r.name, r.group, r.units, r.quantity, r.minQuantity, r.costPrice, r.price1, r.price2,
+                        r.workCosts, r.lastPrice, r.isMaterial, r.isRecipe, r.isService, r.isHidden, r.isDirty) &&
+           AddUnit(db, r.units) && t.Commit();
 }
 
-void AddUnit(Database& db, const QString& unit) { db.ExecPrintf("REPLACE INTO units VALUES ('%q');", unit); }
+bool AddUnit(Database& db, const QString& unit) { return db.ExecPrintf("REPLACE INTO units VALUES ('%q');", unit); }

@@ -25,6 +25,25 @@ struct Item {
     int isDirty = 0;
 };
 
+class ResultTable;
+
+// Reads `stocks` rows by column name: the names are resolved once for the
+// result, then each row is read by position. A column read rounded keeps the
+// name of its expression ("ROUND(quantity, 3)") and is found by it.
+class ItemRowMapper {
+public:
+    explicit ItemRowMapper(const ResultTable& table);
+    // The record of data row r, as read.
+    Item Read(int row) const;
+
+private:
+    int Column(const char* name) const;
+
+    const ResultTable& m_table;
+    int m_code, m_name, m_group, m_units, m_quantity, m_minQuantity, m_costPrice, m_price1, m_price2, m_workCosts,
+        m_lastPrice, m_isMaterial, m_isRecipe, m_isService, m_isHidden, m_isDirty;
+};
+
 // True when the code is in use, and also when the read failed, so that a
 // database error blocks an insert rather than risking a duplicate.
 bool ItemExists(Database& db, const QString& code);
@@ -32,6 +51,7 @@ bool ItemExists(Database& db, const QString& code);
 // recipe recomputed; an unknown code leaves it cleared with the code set.
 // False only when the read failed.
 bool LoadItem(Database& db, const QString& code, Item& record);
-// Refuses a code in use; adds the record's unit to the units.
+// Refuses a code in use; adds the record's unit to the units. The check and
+// the writes hold one write lock.
 bool InsertItem(Database& db, const Item& record);
-void AddUnit(Database& db, const QString& unit);
+bool AddUnit(Database& db, const QString& unit);

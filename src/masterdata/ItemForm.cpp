@@ -5,6 +5,7 @@
 #include "format/Rounding.h"
 #include "db/WriteTransaction.h"
 #include "masterdata/CostPrices.h"
+#include "masterdata/ItemStore.h"
 
 ItemForm::ItemForm(Database& db, Prompter& prompter, Kind kind, Mode mode, const Item& source)
     : m_db(db), m_prompter(prompter), m_kind(kind), m_mode(mode), m_source(source) {}
@@ -145,100 +146,47 @@ ItemForm::Field ItemForm::Save(const Fields& fields, const std::vector<Component
         m_prompter.AskYesNo("Не сте добавили материали към разходната норма. Желаете ли да продължите въпреки това?",
                             MessageIcon::Question, "Потвърдете") != Answer::Yes)
         return Field::Components;
-    const bool codeChanged = m_mode == Mode::Edit && item.code != m_source.code;
-    if ((m_mode != Mode::Edit || codeChanged) && ItemExists(m_db, item.code)) {
-        m_prompter.Message("Вече съществува артикул с този номеклатурен код!", MessageIcon::Stop);
-        return Field::Code;
-    }
-    if (m_mode == Mode::Edit) {
-        if (!Update(item, components)) {
-            m_prompter.Message("Промените по указаната стока не могат да бъдат съхранени.", MessageIcon::Stop);
-            return Field::Code;
-        }
-    } else if (!Insert(item, components)) {
-        m_prompter.Message("Възникнала е грешка от непознат тип!", MessageIcon::Stop);
-        return Field::Code;
-    }
-    if (m_mode == Mode::Edit && item.costPrice != RoundHalfUp(m_source.costPrice, 2))
-        MarkDependentRecipesDirty(m_db, item.code);
+    if (!Write(item, components))
+        return m_failedField;
     m_saved = item;
     return Field::None;
 }
 
-// The item and its recipe are written together, or not at all.
-bool ItemForm::Insert(const Item& item, const std::vector<ComponentLine>& components) {
-    WriteTransaction t(m_db);
-    if (!t.Begin() || !InsertItem(m_db, item))
-        return false;
-    for (const ComponentLine& line : components)
-        if (!t.ExecPrintf("INSERT INTO stocks_cmp VALUES('%q', '%q', '%.3f', '%.2f');", item.code, line.code,
-                          line.quantity, line.randeman))
-            return false;
-    return t.Commit();
-}
-
-bool ItemForm::Update(const Item& i, const std::vector<ComponentLine>& components) {
-    const QString old = m_source.code;
+// The checks that guard the write (the code is free, every component is
+// still an item), the writes, the marking of dependent recipes and the new
+// unit all hold one write lock: two seats never both pass a check.
+bool ItemForm::Write(const Item& item, const std::vector<ComponentLine>& components) {
+    const QString failure = m_mode == Mode::Edit ? QString("Промените по указаната стока не могат да бъдат съхранени.")
+                                                 : QString("Възникнала е грешка от непознат тип!");
+    m_failedField = Field::Code;
+    ItemStore store(m_db);
     WriteTransaction t(m_db);
     if (!t.Begin())
         return false;
-    if (m_kind == Kind::Recipe) {
-        if (!t.ExecPrintf("DELETE FROM stocks_cmp WHERE owner_code = '%q';", old))
-            return false;
-        for (const ComponentLine& line : components)
-            if (!t.ExecPrintf("INSERT INTO stocks_cmp VALUES('%q', '%q', '%.3f', '%.2f');", old, line.code,
-                              line.quantity, line.randeman))
-                return false;
+    const bool codeChanged = m_mode == Mode::Edit && item.code != m_source.code;
+    if ((m_mode != Mode::Edit || codeChanged) && ItemExists(m_db, item.code))
+        return t.Refuse("Вече съществува артикул с този номеклатурен код!", MessageIcon::Stop);
+    const std::optional<QString> missing = store.MissingComponent(components);
+    if (!missing)
+        return t.Refuse(failure, MessageIcon::Stop);
+    if (!missing->isEmpty()) {
+        m_failedField = Field::Components;
+        return t.Refuse(QString("Артикулът с код '%1' вече не съществува. Премахнете го от разходната норма.")
+                            .arg(*missing),
+                        MessageIcon::Stop);
     }
-    const bool written =
-        m_kind == Kind::Goods
-            ? t.ExecPrintf("UPDATE stocks SET code = '%q', stock_name = '%q', stock_group = '%d', units = '%q', "
-                           "quantity = '%.3f', min_quantity = '%.3f', cost_price = '%.5f', price_1 = '%.5f', price_2 = "
-                           "'%.5f', last_price = '%.5f', is_material = '%d', is_recipe = '%d', is_service = '%d', "
-                           "is_hidden = '%d' WHERE code = '%q';",
-                           i.code, i.name, i.group, i.units, i.quantity, i.minQuantity, i.costPrice, i.price1,
-                           i.price2, i.lastPrice, i.isMaterial, i.isRecipe, i.isService, i.isHidden, old)
-            : t.ExecPrintf("UPDATE stocks SET code = '%q', stock_name = '%q', stock_group = '%d', units = '%q', "
-                           "quantity = '%.3f', min_quantity = '%.3f', cost_price = '%.5f', price_1 = '%.5f', price_2 = "
-                           "'%.5f', work_costs = '%.5f', last_price = '%.5f', is_material = '%d', is_recipe = '%d', "
-                           "is_service = '%d', is_hidden = '%d' WHERE code = '%q';",
-                           i.code, i.name, i.group, i.units, i.quantity, i.minQuantity, i.costPrice, i.price1,
-                           i.price2, i.workCosts, i.lastPrice, i.isMaterial, i.isRecipe, i.isService, i.isHidden, old);
-    if (!written)
-        return false;
-    if (i.code != old || i.name != m_source.name || i.group != m_source.group) {
-        const bool propagated =
-            t.ExecPrintf("UPDATE stocks_cmp SET owner_code = '%q' WHERE owner_code = '%q';", i.code, old) &&
-            t.ExecPrintf("UPDATE stocks_cmp SET code = '%q' WHERE code = '%q';", i.code, old) &&
-            t.ExecPrintf("UPDATE stock_codes SET stock_code = '%q' WHERE stock_code = '%q';", i.code, old) &&
-            t.ExecPrintf("UPDATE soldmat SET code = '%q', group_id = '%d' WHERE code = '%q';", i.code, i.group, old) &&
-            t.ExecPrintf("UPDATE soldmat SET part_of_code = '%q' WHERE part_of_code = '%q';", i.code, old) &&
-            t.ExecPrintf("UPDATE production_cmp_entries SET code = '%q', stock_name = '%q', stock_group = '%d' WHERE "
-                         "code = '%q';",
-                         i.code, i.name, i.group, old) &&
-            t.ExecPrintf("UPDATE production_cmp SET code = '%q', stock_name = '%q', group_id = '%d' WHERE code = "
-                         "'%q';",
-                         i.code, i.name, i.group, old) &&
-            t.ExecPrintf("UPDATE stokovi_items SET item_code = '%q', item_name = '%q', item_group = '%d' WHERE "
-                         "item_code = '%q';",
-                         i.code, i.name, i.group, old) &&
-            t.ExecPrintf("UPDATE invoices_items SET item_code = '%q', item_name = '%q', item_group = '%d' WHERE "
-                         "item_code = '%q';",
-                         i.code, i.name, i.group, old) &&
-            t.ExecPrintf("UPDATE proforms_items SET item_code = '%q', item_name = '%q', item_group = '%d' WHERE "
-                         "item_code = '%q';",
-                         i.code, i.name, i.group, old) &&
-            t.ExecPrintf("UPDATE supplies_items SET item_code = '%q', item_name = '%q', item_group = '%d' WHERE "
-                         "item_code = '%q';",
-                         i.code, i.name, i.group, old) &&
-            t.ExecPrintf("UPDATE revisions_cmp SET item_code = '%q', item_name = '%q', group_id = '%d' WHERE "
-                         "item_code = '%q';",
-                         i.code, i.name, i.group, old);
-        if (!propagated)
-            return false;
+    const bool recipe = m_kind == Kind::Recipe;
+    bool written = false;
+    if (m_mode == Mode::Edit) {
+        const bool renamed = item.code != m_source.code || item.name != m_source.name || item.group != m_source.group;
+        written = (!recipe || store.WriteRecipe(t, m_source.code, components, true)) &&
+                  store.Update(t, m_source.code, item) &&
+                  (!renamed || store.PropagateChange(t, m_source.code, item)) &&
+                  (item.costPrice == RoundHalfUp(m_source.costPrice, 2) || MarkDependentRecipesDirty(m_db, item.code));
+    } else {
+        written = InsertItem(m_db, item) && (!recipe || store.WriteRecipe(t, item.code, components, false));
     }
-    if (!t.Commit())
-        return false;
-    AddUnit(m_db, i.units);
-    return true;
+    if (!written || !AddUnit(m_db, item.units))
+        return t.Refuse(failure, MessageIcon::Stop);
+    return t.Commit();
 }

@@ -73,8 +73,7 @@ public:
 
 private:
     Item Compose(const Fields& fields) const;
-    bool Insert(const Item& item, const std::vector<ComponentLine>& components);
-    bool Update(const Item& item, const std::vector<ComponentLine>& components);
+    bool Write(const Item& item, const std::vector<ComponentLine>& components);
 
     Database& m_db;
     Prompter& m_prompter;
@@ -82,4 +81,5 @@ private:
     Mode m_mode;
     Item m_source;
     Item m_saved;
+    Field m_failedField = Field::None;
 };

@@ -1,6 +1,52 @@
 #include "masterdata/Partner.h"
 
 #include "db/Database.h"
+#include "db/WriteTransaction.h"
+
+PartnerRowMapper::PartnerRowMapper(const ResultTable& t)
+    : m_table(t), m_id(t.Column("partner_id")), m_customer(t.Column("partner_is_customer")),
+      m_supplier(t.Column("partner_is_supplier")), m_name(t.Column("partner_name")),
+      m_city(t.Column("partner_city")), m_address(t.Column("partner_address")),
+      m_taxId(t.Column("partner_tax_id")), m_bulstat(t.Column("partner_bulstat")), m_mol(t.Column("partner_mol")),
+      m_phone(t.Column("partner_phone")), m_fax(t.Column("partner_fax")), m_email(t.Column("partner_email")),
+      m_url(t.Column("partner_url")), m_notes(t.Column("partner_notes")),
+      m_bankName(t.Column("partner_bank_name")), m_bankBranch(t.Column("partner_bank_branch")),
+      m_bankCode(t.Column("partner_bank_code")), m_bankAccount(t.Column("partner_bank_acc")),
+      m_vatRegistered(t.Column("partner_vat_registered")), m_preferPayment(t.Column("partner_prefer_payment")),
+      m_defaultPrice(t.Column("default_price")), m_nameLat(t.Column("partner_name_lat")),
+      m_cityLat(t.Column("partner_city_lat")), m_addressLat(t.Column("partner_address_lat")),
+      m_molLat(t.Column("partner_mol_lat")) {}
+
+Partner PartnerRowMapper::Read(int row) const {
+    const ResultTable& t = m_table;
+    Partner r;
+    r.id = t.Int(row, m_id);
+    r.isCustomer = t.Int(row, m_customer);
+    r.isSupplier = t.Int(row, m_supplier);
+    r.name = t.Text(row, m_name, "");
+    r.city = t.Text(row, m_city, "");
+    r.address = t.Text(row, m_address, "");
+    r.taxId = t.Text(row, m_taxId, "");
+    r.bulstat = t.Text(row, m_bulstat, "");
+    r.mol = t.Text(row, m_mol, "");
+    r.phone = t.Text(row, m_phone, "");
+    r.fax = t.Text(row, m_fax, "");
+    r.email = t.Text(row, m_email, "");
+    r.url = t.Text(row, m_url, "");
+    r.notes = t.Text(row, m_notes, "");
+    r.bankName = t.Text(row, m_bankName, "");
+    r.bankBranch = t.Text(row, m_bankBranch, "");
+    r.bankCode = t.Text(row, m_bankCode, "");
+    r.bankAccount = t.Text(row, m_bankAccount, "");
+    r.vatRegistered = t.Int(row, m_vatRegistered);
+    r.preferPayment = t.Int(row, m_preferPayment);
+    r.defaultPrice = t.Int(row, m_defaultPrice, 1);
+    r.nameLat = t.Text(row, m_nameLat, "");
+    r.cityLat = t.Text(row, m_cityLat, "");
+    r.addressLat = t.Text(row, m_addressLat, "");
+    r.molLat = t.Text(row, m_molLat, "");
+    return r;
+}
 
 int GetMaxPartnerId(Database& db) { return db.QueryInt(0, "SELECT MAX(partner_id) FROM partners;"); }
 
@@ -10,15 +56,17 @@ bool PartnerNameExists(Database& db, const QString& name) {
 }
 
 bool InsertPartner(Database& db, Partner& r) {
-    if (PartnerNameExists(db, r.name))
+    WriteTransaction t(db);
+    if (!t.Begin() || PartnerNameExists(db, r.name))
         return false;
     const int id = GetMaxPartnerId(db) + 1;
-    if (!db.ExecPrintf("INSERT INTO partners VALUES('%d', '%d', '%d', '%q', '%q', '%q', '%q', '%q', '%q', '%q', '%q', "
+    if (!t.ExecPrintf("INSERT INTO partners VALUES('%d', '%d', '%d', '%q', '%q', '%q', '%q', '%q', '%q', '%q', '%q', "
                        "'%q', '%q', '%q', '%q', '%q', '%q', '%q', '%d', '%d', '%d', '%q', '%q', '%q', '%q');",
                        id, r.isCustomer, r.isSupplier, r.name, r.city, r.address, r.taxId, r.bulstat, r.mol, r.phone,
                        r.fax, r.email, r.url, r.notes, r.bankName, r.bankBranch, r.bankCode, r.bankAccount,
                        r.vatRegistered, r.preferPayment, r.defaultPrice, r.nameLat, r.cityLat, r.addressLat,
-                       r.molLat))
+                       r.molLat) ||
+        !t.Commit())
         return false;
     r.id = id;
     return true;
@@ -42,9 +90,9 @@ bool LoadPartner(Database& db, int id, Partner& r) {
     ResultTable t;
     if (!db.Query(t, "SELECT * FROM partners WHERE partner_id = '%d';", id))
         return false;
-    if (t.Empty() || t.Columns() < 25)
+    if (t.Empty())
         return false;
-    r = PartnerFromRow(t, 1);
+    r = PartnerRowMapper(t).Read(1);
     if (r.nameLat.isEmpty())
         r.nameLat = r.name;
     if (r.cityLat.isEmpty())
@@ -54,26 +102,6 @@ bool LoadPartner(Database& db, int id, Partner& r) {
     if (r.molLat.isEmpty())
         r.molLat = r.mol;
     return true;
-}
-
-Partner PartnerFromRow(const ResultTable& t, int row) {
-    Partner r;
-    r.id = t.Int(row, 0);
-    r.isCustomer = t.Int(row, 1);
-    r.isSupplier = t.Int(row, 2);
-    QString* texts[] = {&r.name,  &r.city,  &r.address,  &r.taxId, &r.bulstat,    &r.mol,
-                        &r.phone, &r.fax,   &r.email,    &r.url,   &r.notes,      &r.bankName,
-                        &r.bankBranch, &r.bankCode, &r.bankAccount};
-    for (int k = 0; k < 15; ++k)
-        *texts[k] = t.Text(row, 3 + k, "");
-    r.vatRegistered = t.Int(row, 18);
-    r.preferPayment = t.Int(row, 19);
-    r.defaultPrice = t.Int(row, 20, 1);
-    r.nameLat = t.Text(row, 21, "");
-    r.cityLat = t.Text(row, 22, "");
-    r.addressLat = t.Text(row, 23, "");
-    r.molLat = t.Text(row, 24, "");
-    return r;
 }
 
 QString GetPartnerName(Database& db, int id) {

@@ -15,11 +15,10 @@ bool LoadPartnerList(Database& db, PartnerTab tab, const SearchText& search, std
     ResultTable table;
     if (!db.Query(table, "SELECT * FROM partners %s ORDER BY partner_name ASC;", where))
         return false;
-    if (table.Columns() < 25)
-        return true;
+    const PartnerRowMapper rows(table);
     out.reserve(static_cast<size_t>(table.Rows()));
     for (int r = 1; r <= table.Rows(); ++r) {
-        Partner partner = PartnerFromRow(table, r);
+        Partner partner = rows.Read(r);
         if (search.MatchesAny({partner.name, partner.city, partner.address, partner.taxId, partner.mol}))
             out.push_back(std::move(partner));
     }

@@ -2,9 +2,11 @@
 
 #include "base/Prompter.h"
 #include "db/Database.h"
+#include "db/WriteTransaction.h"
 
 namespace {
 constexpr const char* kNotSaved = "Възникнала е грешка. Данните не са съхранени.";
+constexpr const char* kNameTaken = "Вече има контрагент с това наименование. Моля, въведете друго наименование.";
 } // namespace
 
 QString PartnerRules::DialogTitle(const Partner& record) {
@@ -59,31 +61,47 @@ bool PartnersForm::Refresh() {
 
 // A name may not repeat, whatever its case: "ФИРМА ООД" and "Фирма ООД" are
 // one firm typed twice.
+std::optional<bool> PartnersForm::NameTaken(const QString& name) {
+    ResultTable names;
+    if (!m_db.Query(names, "SELECT partner_name FROM partners;"))
+        return std::nullopt;
+    const QString folded = name.toCaseFolded();
+    for (int r = 1; r <= names.Rows(); ++r)
+        if (names.Text(r, 0).trimmed().toCaseFolded() == folded)
+            return true;
+    return false;
+}
+
 bool PartnersForm::Save(Partner& record, bool isNew) {
     PartnerRules::Normalize(record);
-    if (isNew) {
-        ResultTable names;
-        if (!m_db.Query(names, "SELECT partner_name FROM partners;"))
-            return false;
-        const QString folded = record.name.toCaseFolded();
-        for (int r = 1; r <= names.Rows(); ++r)
-            if (names.Text(r, 0).trimmed().toCaseFolded() == folded)
-                return false;
-        return InsertPartner(m_db, record);
+    WriteTransaction t(m_db);
+    if (!t.Begin()) {
+        m_prompter.Message(kNotSaved, MessageIcon::Stop);
+        return false;
     }
-    return UpdatePartner(m_db, record);
+    if (isNew) {
+        const std::optional<bool> taken = NameTaken(record.name);
+        if (!taken)
+            return t.Refuse(kNotSaved, MessageIcon::Stop);
+        if (*taken)
+            return t.Refuse(QString(kNotSaved) + "\n\n" + kNameTaken, MessageIcon::Stop);
+        if (!InsertPartner(m_db, record))
+            return t.Refuse(kNotSaved, MessageIcon::Stop);
+    } else if (!UpdatePartner(m_db, record)) {
+        return t.Refuse(kNotSaved, MessageIcon::Stop);
+    }
+    if (t.Commit())
+        return true;
+    m_prompter.Message(kNotSaved, MessageIcon::Stop);
+    return false;
 }
 
 int PartnersForm::Create(PartnerEditor& editor) {
     Partner record;
     record.isCustomer = 0;
     record.isSupplier = 0;
-    if (!editor.EditPartner(record))
+    if (!editor.EditPartner(record, [this](Partner& typed) { return Save(typed, true); }))
         return -1;
-    if (!Save(record, true)) {
-        m_prompter.Message(kNotSaved, MessageIcon::Stop);
-        return -1;
-    }
     m_rows.push_back(record);
     return static_cast<int>(m_rows.size()) - 1;
 }
@@ -94,12 +112,8 @@ bool PartnersForm::Edit(int row, PartnerEditor& editor) {
     Partner record;
     if (!LoadPartner(m_db, m_rows[static_cast<size_t>(row)].id, record))
         return false;
-    if (!editor.EditPartner(record))
+    if (!editor.EditPartner(record, [this](Partner& typed) { return Save(typed, false); }))
         return false;
-    if (!Save(record, false)) {
-        m_prompter.Message(kNotSaved, MessageIcon::Stop);
-        return false;
-    }
     m_rows[static_cast<size_t>(row)] = record;
     return true;
 }
@@ -122,12 +136,13 @@ bool PartnersForm::Delete(int row) {
         Answer::Yes)
         return false;
     const int id = m_rows[static_cast<size_t>(row)].id;
-    if (!MayDelete(id)) {
-        m_prompter.Message("Изрбаният контрагент не може да бъде изтрит, защото участва в операции!",
-                           MessageIcon::Exclamation);
+    WriteTransaction t(m_db);
+    if (!t.Begin())
         return false;
-    }
-    if (!m_db.ExecPrintf("DELETE FROM partners WHERE partner_id = '%d';", id))
+    if (!MayDelete(id))
+        return t.Refuse("Изрбаният контрагент не може да бъде изтрит, защото участва в операции!",
+                        MessageIcon::Exclamation);
+    if (!t.ExecPrintf("DELETE FROM partners WHERE partner_id = '%d';", id) || !t.Commit())
         return false;
     m_rows.erase(m_rows.begin() + row);
     return true;

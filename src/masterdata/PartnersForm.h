@@ -3,17 +3,21 @@
 #include "masterdata/PartnerList.h"
 #include "lists/SearchText.h"
 
+#include <functional>
 #include <optional>
 
 class Database;
 class Prompter;
 class TextInput;
 
-// The create/edit dialog of a partner: edits the record, true on OK.
+// The create/edit dialog of a partner. On OK it hands the record to `save`
+// and stays open, with everything as typed, until a save succeeds or the
+// user cancels; true when saved, with the record as saved.
 class PartnerEditor {
 public:
+    using Save = std::function<bool(Partner&)>;
     virtual ~PartnerEditor() = default;
-    virtual bool EditPartner(Partner& record) = 0;
+    virtual bool EditPartner(Partner& record, const Save& save) = 0;
 };
 
 // The partner selection dialog as documents use it: the id of the chosen
@@ -59,12 +63,16 @@ public:
     // F7: deletes the partner of the row after asking, unless documents name it.
     bool Delete(int row);
 
+private:
+    // Writes the record; a refusal has been shown. The name check, the new
+    // id and the write hold one write lock.
+    bool Save(Partner& record, bool isNew);
     // True when no goods note, delivery or cash entry names the partner (and
     // the checks could be made).
     bool MayDelete(int partnerId);
-
-private:
-    bool Save(Partner& record, bool isNew);
+    // True when another partner has the name in any letter case; nothing
+    // when the names could not be read.
+    std::optional<bool> NameTaken(const QString& name);
 
     Database& m_db;
     Prompter& m_prompter;

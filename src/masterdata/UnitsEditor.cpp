@@ -45,10 +45,15 @@ bool UnitsEditor::Delete(const QString& selected) {
                                                   selected.toUtf8().constData()),
                                 MessageIcon::Question, "Потвърждение") != Answer::Yes)
             return false;
+        // The unit is deleted only if no item uses it at the moment of the delete.
+        WriteTransaction t(m_db);
+        if (!t.Begin())
+            return false;
         ResultTable users;
         if (!m_db.Query(users, "SELECT units FROM stocks WHERE units = '%q';", selected))
             return false;
         if (!users.Empty()) {
+            t.Rollback();
             m_pending = selected;
             m_prompter.Message(
                 QString::asprintf("Избраната мерна единица се използва от някои артикули в склада.\nМоля, маркирайте "
@@ -59,7 +64,7 @@ bool UnitsEditor::Delete(const QString& selected) {
                 MessageIcon::Information, "Изберете");
             return false;
         }
-        return m_db.ExecPrintf("DELETE FROM units WHERE unit = '%q';", selected) && Reload();
+        return t.ExecPrintf("DELETE FROM units WHERE unit = '%q';", selected) && t.Commit() && Reload();
     }
     const QString pending = m_pending;
     m_pending.clear();

@@ -7,19 +7,27 @@
 
 namespace {
 
-// Answers the partner dialog with prepared changes, or cancels.
+// Answers the partner dialog with prepared changes and presses OK once; a
+// refused save leaves the dialog, which the user then cancels.
 class ScriptedPartnerEditor : public PartnerEditor {
 public:
-    bool EditPartner(Partner& record) override {
+    bool EditPartner(Partner& record, const Save& save) override {
         shown.push_back(record);
         if (edits.empty())
             return false;
         edits.front()(record);
         edits.pop_front();
+        Partner typed = record;
+        if (!save(typed)) {
+            refused.push_back(record);
+            return false;
+        }
+        record = typed;
         return true;
     }
     std::deque<std::function<void(Partner&)>> edits;
     std::vector<Partner> shown;
+    std::vector<Partner> refused; // as typed when the save was refused
 };
 
 class PartnersFormTest : public DatabaseTest {
@@ -84,9 +92,14 @@ TEST_F(PartnersFormTest, ANewPartnerStartsBlankAndNamesDoNotRepeat) {
     // The same name again, in other letters' case or with spaces around it.
     EXPECT_EQ(Add("д'артанян & \"синове\" -- ООД", 0, 1), -1);
     EXPECT_EQ(Add("  Д'Артанян & \"Синове\" -- ООД  ", 0, 1), -1);
-    EXPECT_EQ(prompter.Texts(), (QStringList{"Възникнала е грешка. Данните не са съхранени.",
-                                             "Възникнала е грешка. Данните не са съхранени."}));
+    const QString taken = "Възникнала е грешка. Данните не са съхранени.\n\nВече има контрагент с това "
+                          "наименование. Моля, въведете друго наименование.";
+    EXPECT_EQ(prompter.Texts(), (QStringList{taken, taken}));
     EXPECT_EQ(Scalar("SELECT COUNT(*) FROM partners;"), "1");
+    // The dialog stayed open with the card as typed.
+    ASSERT_EQ(editor.refused.size(), 2u);
+    EXPECT_EQ(editor.refused[1].name, "  Д'Артанян & \"Синове\" -- ООД  ");
+    EXPECT_EQ(editor.refused[1].isSupplier, 1);
 
     // Cancelling the dialog saves nothing.
     EXPECT_EQ(form->Create(editor), -1);
@@ -129,9 +142,8 @@ TEST_F(PartnersFormTest, PartnersNamedByStockDocumentsStay) {
         EXPECT_EQ(prompter.Texts().last(), "Изрбаният контрагент не може да бъде изтрит, защото участва в операции!");
     }
     EXPECT_EQ(form->Rows().size(), 4u);
-    // Invoices and pro-formas do not keep a partner.
-    EXPECT_TRUE(form->MayDelete(4));
 
+    // Invoices and pro-formas do not keep a partner.
     prompter.Expect(Answer::No);
     EXPECT_FALSE(form->Delete(3));
     prompter.Expect(Answer::Yes);

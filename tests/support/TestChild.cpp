@@ -1,7 +1,11 @@
 // A second copy of the program's own classes in a separate process, driven by
-// the tests that need two real processes: the single running copy and two
-// writers on one database file.
+// the tests that need two real processes: the single running copy, two
+// writers on one database file, and two clerks racing for the same check.
 #include "base/ConsolePrompter.h"
+#include "masterdata/Catalogue.h"
+#include "masterdata/ItemForm.h"
+#include "masterdata/PartnersForm.h"
+#include "settings/LocalSettings.h"
 #include "app/SingleInstance.h"
 #include "db/Connection.h"
 #include "db/ConnectionSource.h"
@@ -13,6 +17,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <memory>
 #include <string>
 
 namespace {
@@ -82,6 +87,126 @@ int holdWrite(const QString& path) {
     return Connection::ExecOnce(connection.Handle(), "COMMIT;").Failed() ? 6 : 0;
 }
 
+// A seat of the program on the file, whose clerk answers Yes to every question.
+struct Seat {
+    class YesPrompter : public ConsolePrompter {
+    public:
+        Answer AskYesNo(const QString&, MessageIcon, const QString&) override { return Answer::Yes; }
+    };
+
+    Connection connection;
+    std::unique_ptr<FixedConnectionSource> source;
+    ThreadSleeper sleeper;
+    YesPrompter prompter;
+    std::unique_ptr<Database> db;
+
+    bool Open(const QString& path) {
+        if (connection.Open(path, false).Failed())
+            return false;
+        source = std::make_unique<FixedConnectionSource>(connection.Handle());
+        db = std::make_unique<Database>(*source, sleeper, prompter, RetryPolicy{2500, 2});
+        return true;
+    }
+};
+
+// Tells the parent it is ready and waits for the word to start, so that two
+// children race for the same check.
+void startTogether() {
+    say("ready");
+    waitForParent();
+}
+
+// Each racing command works through `count` names or codes ("<base> 0",
+// "<base> 1", ...) as fast as it can while the other child does the same, and
+// prints how many of its saves succeeded.
+int report(int won) {
+    std::printf("won %d\n", won);
+    std::fflush(stdout);
+    return 0;
+}
+
+int createPartners(const QString& path, const QString& base, int count) {
+    Seat seat;
+    if (!seat.Open(path))
+        return 2;
+    class Editor : public PartnerEditor {
+    public:
+        QString name;
+        bool EditPartner(Partner& record, const Save& save) override {
+            record.name = name;
+            record.isCustomer = 1;
+            return save(record);
+        }
+    } editor;
+    PartnersForm form(*seat.db, seat.prompter);
+    startTogether();
+    int won = 0;
+    for (int i = 0; i < count; ++i) {
+        editor.name = QString("%1 %2").arg(base).arg(i);
+        won += form.Create(editor) >= 0;
+    }
+    return report(won);
+}
+
+int createItems(const QString& path, const QString& base, int count) {
+    Seat seat;
+    if (!seat.Open(path))
+        return 2;
+    startTogether();
+    int won = 0;
+    for (int i = 0; i < count; ++i) {
+        ItemForm form(*seat.db, seat.prompter, ItemForm::Kind::Goods, ItemForm::Mode::Create, Item());
+        ItemForm::Fields fields;
+        fields.code = QString("%1%2").arg(base).arg(i);
+        fields.name = "Артикул " + fields.code;
+        fields.group = 1;
+        fields.units = "бр.";
+        won += form.Save(fields) == ItemForm::Field::None;
+    }
+    return report(won);
+}
+
+int deleteItems(const QString& path, const QString& base, int count) {
+    Seat seat;
+    if (!seat.Open(path))
+        return 2;
+    LocalSettings settings(path + ".ini");
+    Catalogue catalogue(*seat.db, seat.prompter, settings);
+    startTogether();
+    int won = 0;
+    for (int i = 0; i < count; ++i) {
+        if (!catalogue.Reload())
+            return 2;
+        const QString code = QString("%1%2").arg(base).arg(i);
+        for (size_t row = 0; row < catalogue.Rows().size(); ++row)
+            if (catalogue.Rows()[row].item.code == code)
+                won += catalogue.Delete(static_cast<int>(row));
+    }
+    return report(won);
+}
+
+// Opens the recipe of owner as the product dialog does and saves it with one
+// more component, for each code in turn.
+int addComponents(const QString& path, const QString& owner, const QString& base, int count) {
+    Seat seat;
+    if (!seat.Open(path))
+        return 2;
+    startTogether();
+    int won = 0;
+    for (int i = 0; i < count; ++i) {
+        Item source;
+        RecipeEditor recipe(*seat.db, seat.prompter);
+        if (!LoadItem(*seat.db, owner, source) || !recipe.Load(owner))
+            return 2;
+        std::vector<ComponentLine> lines = recipe.Lines();
+        const QString code = QString("%1%2").arg(base).arg(i);
+        lines.push_back({code, code, "бр.", 1, 0, 0});
+        ItemForm form(*seat.db, seat.prompter, ItemForm::Kind::Recipe, ItemForm::Mode::Edit, source);
+        won += form.Save(form.Initial(), lines) == ItemForm::Field::None;
+    }
+    return report(won);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -97,6 +222,15 @@ int main(int argc, char** argv) {
         return holdWrite(target);
     if (command == "writer" && argc >= 5)
         return writer(target, QString::fromLocal8Bit(argv[3]), std::atoi(argv[4]), RetryPolicy{2500, 2});
+    if (command == "create-partners" && argc >= 5)
+        return createPartners(target, QString::fromLocal8Bit(argv[3]), std::atoi(argv[4]));
+    if (command == "create-items" && argc >= 5)
+        return createItems(target, QString::fromLocal8Bit(argv[3]), std::atoi(argv[4]));
+    if (command == "delete-items" && argc >= 5)
+        return deleteItems(target, QString::fromLocal8Bit(argv[3]), std::atoi(argv[4]));
+    if (command == "add-components" && argc >= 6)
+        return addComponents(target, QString::fromLocal8Bit(argv[3]), QString::fromLocal8Bit(argv[4]),
+                             std::atoi(argv[5]));
     if (command == "impatient-writer" && argc >= 5)
         return writer(target, QString::fromLocal8Bit(argv[3]), std::atoi(argv[4]), RetryPolicy{3, 2});
     return 64;

@@ -23,8 +23,10 @@ QLineEdit* edit(QWidget* parent, const QString& text, int maxLength) {
 }
 } // namespace
 
-CNewContragentDlg::CNewContragentDlg(const Partner& record, Prompter& prompter, QWidget* parent)
-    : QDialog(parent), m_record(record), m_prompter(prompter), m_defaultPrice(record.defaultPrice) {
+CNewContragentDlg::CNewContragentDlg(const Partner& record, Prompter& prompter, PartnerEditor::Save save,
+                                     QWidget* parent)
+    : QDialog(parent), m_record(record), m_prompter(prompter), m_save(std::move(save)),
+      m_defaultPrice(record.defaultPrice) {
     setWindowTitle(PartnerRules::DialogTitle(record));
     setAccessibleName("създаване / редактиране на контрагент");
     m_customer = new QCheckBox("клиент", this);
@@ -161,6 +163,9 @@ Partner CNewContragentDlg::Record() const {
 void CNewContragentDlg::UpdateOk() { m_ok->setEnabled(PartnerRules::CanAccept(Record())); }
 
 void CNewContragentDlg::accept() {
-    if (PartnerRules::Validate(Record(), m_prompter))
-        QDialog::accept();
+    Partner record = Record();
+    if (!PartnerRules::Validate(record, m_prompter) || !m_save(record))
+        return;
+    m_saved = record;
+    QDialog::accept();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "masterdata/Partner.h"
+#include "masterdata/PartnersForm.h"
 
 #include <QDialog>
 
@@ -15,10 +15,14 @@ class QPushButton;
 class CNewContragentDlg : public QDialog {
     Q_OBJECT
 public:
-    CNewContragentDlg(const Partner& record, Prompter& prompter, QWidget* parent = nullptr);
+    // OK hands the record to save and closes only when it succeeds.
+    CNewContragentDlg(const Partner& record, Prompter& prompter, PartnerEditor::Save save,
+                      QWidget* parent = nullptr);
 
     // The record with the fields as the user left them.
     Partner Record() const;
+    // The record as saved, after OK.
+    const Partner& Saved() const { return m_saved; }
 
 protected:
     void accept() override;
@@ -28,7 +32,9 @@ private:
     void ChooseDefaultPrice(int value);
 
     Partner m_record;
+    Partner m_saved;
     Prompter& m_prompter;
+    PartnerEditor::Save m_save;
     int m_defaultPrice;
     QCheckBox* m_customer;
     QCheckBox* m_supplier;

@@ -75,10 +75,10 @@ std::vector<int> PartnerListPanel::SelectedRows() const {
     return rows;
 }
 
-bool GuiPartnerEditor::EditPartner(Partner& record) {
-    CNewContragentDlg dialog(record, m_prompter, m_parent);
+bool GuiPartnerEditor::EditPartner(Partner& record, const Save& save) {
+    CNewContragentDlg dialog(record, m_prompter, save, m_parent);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    record = dialog.Record();
+    record = dialog.Saved();
     return true;
 }

@@ -41,7 +41,7 @@ private:
 class GuiPartnerEditor : public PartnerEditor {
 public:
     GuiPartnerEditor(Prompter& prompter, QWidget* parent) : m_prompter(prompter), m_parent(parent) {}
-    bool EditPartner(Partner& record) override;
+    bool EditPartner(Partner& record, const Save& save) override;
 
 private:
     Prompter& m_prompter;
