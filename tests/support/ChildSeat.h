@@ -20,6 +20,8 @@ public:
     }
     void Go() {
         m_process.write("go\n");
+        // Written now, not when this process next waits on the child.
+        m_process.waitForBytesWritten(10000);
         m_process.closeWriteChannel();
     }
     // The child's exit status, -1 when it did not end normally.

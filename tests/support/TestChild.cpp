@@ -14,10 +14,14 @@
 #include "db/WriteTransaction.h"
 
 #include <QString>
+#include <chrono>
+#include <sqlite3.h>
+#include <thread>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <memory>
+#include <vector>
 #include <string>
 
 namespace {
@@ -100,9 +104,18 @@ struct Seat {
     YesPrompter prompter;
     std::unique_ptr<Database> db;
 
+    // Every read takes a little longer than on a quiet machine, so that the
+    // other seat gets a chance to act between a check and the write after it.
+    static int SlowReads(unsigned, void*, void* statement, void*) {
+        if (sqlite3_stmt_readonly(static_cast<sqlite3_stmt*>(statement)))
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        return 0;
+    }
+
     bool Open(const QString& path) {
         if (connection.Open(path, false).Failed())
             return false;
+        sqlite3_trace_v2(connection.Handle(), SQLITE_TRACE_PROFILE, &Seat::SlowReads, nullptr);
         source = std::make_unique<FixedConnectionSource>(connection.Handle());
         db = std::make_unique<Database>(*source, sleeper, prompter, RetryPolicy{2500, 2});
         return true;
@@ -118,7 +131,15 @@ void startTogether() {
 
 // Each racing command works through `count` names or codes ("<base> 0",
 // "<base> 1", ...) as fast as it can while the other child does the same, and
-// prints how many of its saves succeeded.
+// prints how many of its saves succeeded. A negative count walks the same
+// names from the last to the first, so the two children meet half-way.
+std::vector<int> order(int count) {
+    std::vector<int> numbers;
+    for (int step = 0; step < std::abs(count); ++step)
+        numbers.push_back(count < 0 ? -count - 1 - step : step);
+    return numbers;
+}
+
 int report(int won) {
     std::printf("won %d\n", won);
     std::fflush(stdout);
@@ -141,7 +162,7 @@ int createPartners(const QString& path, const QString& base, int count) {
     PartnersForm form(*seat.db, seat.prompter);
     startTogether();
     int won = 0;
-    for (int i = 0; i < count; ++i) {
+    for (int i : order(count)) {
         editor.name = QString("%1 %2").arg(base).arg(i);
         won += form.Create(editor) >= 0;
     }
@@ -154,7 +175,7 @@ int createItems(const QString& path, const QString& base, int count) {
         return 2;
     startTogether();
     int won = 0;
-    for (int i = 0; i < count; ++i) {
+    for (int i : order(count)) {
         ItemForm form(*seat.db, seat.prompter, ItemForm::Kind::Goods, ItemForm::Mode::Create, Item());
         ItemForm::Fields fields;
         fields.code = QString("%1%2").arg(base).arg(i);
@@ -174,7 +195,7 @@ int deleteItems(const QString& path, const QString& base, int count) {
     Catalogue catalogue(*seat.db, seat.prompter, settings);
     startTogether();
     int won = 0;
-    for (int i = 0; i < count; ++i) {
+    for (int i : order(count)) {
         if (!catalogue.Reload())
             return 2;
         const QString code = QString("%1%2").arg(base).arg(i);
@@ -193,7 +214,7 @@ int addComponents(const QString& path, const QString& owner, const QString& base
         return 2;
     startTogether();
     int won = 0;
-    for (int i = 0; i < count; ++i) {
+    for (int i : order(count)) {
         Item source;
         RecipeEditor recipe(*seat.db, seat.prompter);
         if (!LoadItem(*seat.db, owner, source) || !recipe.Load(owner))
