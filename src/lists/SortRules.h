@@ -1,13 +1,16 @@
 #pragma once
 
 #include <QString>
+#include <vector>
 
 // How a list column is compared when its header is clicked.
 enum class SortType { Integer = 1, Text = 2, Date = 3, Decimal = 4 };
 
-// <0, 0 or >0. Text ignores case; dates are DD.MM.YYYY, and two cells of
-// which either is not a readable date compare equal.
-int CompareCells(const QString& a, const QString& b, SortType type);
+// The order of a list's rows sorted by one column: the positions of the
+// cells, first to last. Text ignores case; integers and decimals compare as
+// numbers; dates are DD.MM.YYYY, and a cell that is no readable date equals
+// every other. Stable: equal cells keep their order. Each cell is read once.
+std::vector<int> SortOrder(const std::vector<QString>& cells, SortType type, bool ascending);
 
 // The last sorted column and its direction, one pair for all lists of the
 // program: clicking another column sorts it ascending, the same column again

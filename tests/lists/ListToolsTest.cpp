@@ -11,15 +11,22 @@
 
 namespace {
 
-TEST(SortRules, EachColumnTypeComparesItsOwnWay) {
-    EXPECT_LT(CompareCells("9", "10", SortType::Integer), 0);
-    EXPECT_GT(CompareCells("9", "10", SortType::Text), 0);
-    EXPECT_EQ(CompareCells("ябълка", "ЯБЪЛКА", SortType::Text), 0);
-    EXPECT_LT(CompareCells("2.5", "10.25", SortType::Decimal), 0);
-    EXPECT_LT(CompareCells("28.02.2024", "05.03.2024", SortType::Date), 0);
-    EXPECT_GT(CompareCells("01.01.2025", "31.12.2024", SortType::Date), 0);
-    EXPECT_EQ(CompareCells("няма", "05.03.2024", SortType::Date), 0);
-    EXPECT_EQ(CompareCells("31.02.2024", "01.01.2000", SortType::Date), 0);
+// The rule the lists run when a header is clicked.
+TEST(SortRules, EachColumnTypeSortsItsOwnWay) {
+    using Order = std::vector<int>;
+    EXPECT_EQ(SortOrder({"10", "9", "-3"}, SortType::Integer, true), (Order{2, 1, 0}));
+    EXPECT_EQ(SortOrder({"10", "9", "-3"}, SortType::Text, true), (Order{2, 0, 1}));
+    EXPECT_EQ(SortOrder({"10.25", "2.5", "2.49"}, SortType::Decimal, true), (Order{2, 1, 0}));
+    EXPECT_EQ(SortOrder({"10.25", "2.5", "2.49"}, SortType::Decimal, false), (Order{0, 1, 2}));
+    // Case is ignored, and equal cells keep their order either way.
+    EXPECT_EQ(SortOrder({"ябълка", "Круша", "ЯБЪЛКА"}, SortType::Text, true), (Order{1, 0, 2}));
+    EXPECT_EQ(SortOrder({"ябълка", "Круша", "ЯБЪЛКА"}, SortType::Text, false), (Order{0, 2, 1}));
+    EXPECT_EQ(SortOrder({"05.03.2024", "28.02.2024", "01.01.2025", "31.12.2024"}, SortType::Date, true),
+              (Order{1, 0, 3, 2}));
+    // A cell that is no date (or no real date) stays where it is.
+    EXPECT_EQ(SortOrder({"05.03.2024", "няма", "28.02.2024"}, SortType::Date, true), (Order{0, 1, 2}));
+    EXPECT_EQ(SortOrder({"31.02.2024", "01.01.2000"}, SortType::Date, true), (Order{0, 1}));
+    EXPECT_TRUE(SortOrder({}, SortType::Decimal, true).empty());
 }
 
 TEST(SortRules, ASecondClickFlipsAndAnotherColumnStartsAscending) {

@@ -1,7 +1,6 @@
 #include "lists/ui/SortListModel.h"
 
 #include <QBrush>
-#include <QDate>
 #include <algorithm>
 
 void SortListModel::AddColumn(const Column& column) {
@@ -23,51 +22,16 @@ void SortListModel::SetRows(std::vector<QStringList> rows, std::vector<Tone> ton
 void SortListModel::Sort(int column, bool ascending) {
     if (column < 0 || column >= static_cast<int>(m_columns.size()))
         return;
-    const SortType type = m_columns[static_cast<size_t>(column)].sortType;
-    // Numbers and dates are read once, not in every comparison.
-    struct Key {
-        double value = 0;
-        bool valid = true;
-    };
-    std::vector<Key> keys;
-    const bool numeric = type != SortType::Text;
-    if (numeric) {
-        keys.reserve(m_rows.size());
-        for (size_t i = 0; i < m_rows.size(); ++i) {
-            const QString& cell = m_rows[i].cells.value(column);
-            Key key;
-            if (type == SortType::Integer) {
-                key.value = static_cast<double>(cell.toLongLong());
-            } else if (type == SortType::Decimal) {
-                key.value = cell.toDouble();
-            } else {
-                const QDate date = QDate::fromString(cell, "dd.MM.yyyy");
-                key.valid = date.isValid();
-                key.value = key.valid ? static_cast<double>(date.toJulianDay()) : 0;
-            }
-            keys.push_back(key);
-        }
-    }
+    std::vector<QString> cells;
+    cells.reserve(m_rows.size());
+    for (const Entry& row : m_rows)
+        cells.push_back(row.cells.value(column));
+    const std::vector<int> order = SortOrder(cells, m_columns[static_cast<size_t>(column)].sortType, ascending);
     Q_EMIT layoutAboutToBeChanged();
-    std::vector<size_t> order(m_rows.size());
-    for (size_t i = 0; i < order.size(); ++i)
-        order[i] = i;
-    // Stable, and safe with the date rule (an unreadable date equals every
-    // other), which is no strict ordering.
-    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
-        int c = 0;
-        if (numeric) {
-            if (keys[a].valid && keys[b].valid)
-                c = keys[a].value < keys[b].value ? -1 : (keys[b].value < keys[a].value ? 1 : 0);
-        } else {
-            c = m_rows[a].cells.value(column).compare(m_rows[b].cells.value(column), Qt::CaseInsensitive);
-        }
-        return ascending ? c < 0 : c > 0;
-    });
     std::vector<Entry> sorted;
     sorted.reserve(m_rows.size());
-    for (size_t i : order)
-        sorted.push_back(std::move(m_rows[i]));
+    for (int i : order)
+        sorted.push_back(std::move(m_rows[static_cast<size_t>(i)]));
     m_rows = std::move(sorted);
     Q_EMIT layoutChanged();
 }
