@@ -66,9 +66,21 @@ bool Catalogue::Refresh() {
     return Reload();
 }
 
-QStringList Catalogue::Titles() {
-    return {"наименование", "код",          "група",        "мярка",         "количество", "мин. колич.", "себестойност",
-            "прод. цена 1", "прод. цена 2", "посл.доставна", "материал", "изделие",    "услуга"};
+std::vector<ListColumn> Catalogue::Columns() {
+    const Qt::Alignment left = Qt::AlignLeft, centre = Qt::AlignHCenter, right = Qt::AlignRight;
+    return {{"наименование", 200, left, SortType::Text, "наименование", 0},
+            {"код", 100, left, SortType::Text, "код", 250},
+            {"група", 120, left, SortType::Text, "група", 300},
+            {"мярка", 50, centre, SortType::Text, "мярка", 120},
+            {"количество", 80, right, SortType::Decimal, "количество", 220},
+            {"мин. колич.", 80, right, SortType::Decimal, "мин. к-во", 220},
+            {"себестойност", 100, right, SortType::Decimal, "себестойност", 230},
+            {"прод. цена 1", 90, right, SortType::Decimal, "пр. цена #1", 230},
+            {"прод. цена 2", 90, right, SortType::Decimal, "пр. цена #2", 230},
+            {"посл.доставна", 100, right, SortType::Decimal},
+            {"материал", 65, centre, SortType::Text},
+            {"изделие", 65, centre, SortType::Text},
+            {"услуга", 65, centre, SortType::Text}};
 }
 
 QStringList Catalogue::Cells(const CatalogueRow& row) {
@@ -89,13 +101,9 @@ QStringList Catalogue::Cells(const CatalogueRow& row) {
             mark(service)};
 }
 
-QStringList Catalogue::PrintTitles() {
-    return {"наименование", "код", "група", "мярка", "количество", "мин. к-во", "себестойност", "пр. цена #1",
-            "пр. цена #2"};
+RowTone Catalogue::Tone(const CatalogueRow& row) {
+    return row.IsService() ? RowTone::Blue : row.IsProduct() ? RowTone::Red : RowTone::Normal;
 }
-
-// The first nine cells of the list.
-QStringList Catalogue::PrintCells(const CatalogueRow& row) { return Cells(row).mid(0, 9); }
 
 bool Catalogue::RowFor(const QString& code, CatalogueRow& row) {
     if (!LoadItem(m_db, code, row.item))

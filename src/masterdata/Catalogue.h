@@ -2,6 +2,7 @@
 
 #include "masterdata/GroupTree.h"
 #include "masterdata/Item.h"
+#include "lists/ListColumn.h"
 #include "lists/SearchText.h"
 
 #include <QStringList>
@@ -42,12 +43,11 @@ public:
     // F4: clears the group filter and the search text, then reloads.
     bool Refresh();
 
-    // The 13 cells of a row, and the titles.
-    static QStringList Titles();
+    // The 13 columns of the list, of which the first nine print, and the
+    // cells and tone of a row.
+    static std::vector<ListColumn> Columns();
     static QStringList Cells(const CatalogueRow& row);
-    // The 9 cells of a printed row, and their titles.
-    static QStringList PrintTitles();
-    static QStringList PrintCells(const CatalogueRow& row);
+    static RowTone Tone(const CatalogueRow& row);
 
     // A row for a saved item (after a create, copy or edit).
     bool RowFor(const QString& code, CatalogueRow& row);

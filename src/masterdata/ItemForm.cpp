@@ -42,7 +42,8 @@ ItemForm::Fields ItemForm::Initial() const {
     f.code = m_source.code;
     f.name = m_source.name;
     f.group = m_source.group;
-    f.units = m_source.units;
+    // A new item starts counted in pieces, the unit most items have.
+    f.units = m_source.units.isEmpty() && m_mode == Mode::Create ? QString("бр.") : m_source.units;
     f.minQuantity = m_source.minQuantity;
     f.costPrice = m_source.costPrice;
     f.price1 = m_source.price1;

@@ -86,7 +86,13 @@ bool ItemPicker::Reload() {
     return true;
 }
 
-QStringList ItemPicker::Titles() { return {"код", "наименование", "наличност", "прод. цена #1", "прод. цена #2"}; }
+std::vector<ListColumn> ItemPicker::Columns() {
+    return {{"код", 100, Qt::AlignLeft, SortType::Text},
+            {"наименование", 280, Qt::AlignLeft, SortType::Text},
+            {"наличност", 90, Qt::AlignRight, SortType::Decimal},
+            {"прод. цена #1", 100, Qt::AlignRight, SortType::Decimal},
+            {"прод. цена #2", 100, Qt::AlignRight, SortType::Decimal}};
+}
 
 QStringList ItemPicker::Cells(const PickerRow& row) {
     return {row.code, row.name, row.isService ? QString("-") : FormatNumber(row.quantity, 3),

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "lists/ListColumn.h"
+
 #include "masterdata/GroupTree.h"
 #include "lists/SearchText.h"
 
@@ -64,7 +66,7 @@ public:
 
     QByteArray ListStatement() const;
     bool Reload();
-    static QStringList Titles();
+    static std::vector<ListColumn> Columns();
     static QStringList Cells(const PickerRow& row);
 
 private:

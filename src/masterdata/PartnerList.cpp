@@ -59,10 +59,29 @@ QString DefaultPriceListText(int value) {
     }
 }
 
-QStringList PartnerListTitles() {
-    return {"наименование", "К",     "Д",       "населено място", "пълен адрес",    "ид. №",          "рег. по ДДС",
-            "ид. ДДС №",    "М.О.Л", "телефон", "факс",           "e-mail",         "URL",            "IBAN",
-            "банка",        "клон",  "BIC",     "предп. плащане", "цена по подразб.", "забележки"};
+std::vector<ListColumn> PartnerListColumns() {
+    const Qt::Alignment left = Qt::AlignLeft, centre = Qt::AlignHCenter;
+    const SortType text = SortType::Text;
+    return {{"наименование", 250, left, text, "наименование на фирмата/лицето", 0},
+            {"К", 30, centre, text},
+            {"Д", 30, centre, text},
+            {"населено място", 100, left, text, "населено място", 220},
+            {"пълен адрес", 200, left, text, "пълен данъчен адрес", 0},
+            {"ид. №", 85, centre, text, "идент. №", 160},
+            {"рег. по ДДС", 80, centre, text, "ДДС", 70},
+            {"ид. ДДС №", 95, centre, text, "идент. ДДС №", 180},
+            {"М.О.Л", 150, left, text, "МОЛ", 260},
+            {"телефон", 85, left, text, "телефони", 230},
+            {"факс", 85, left, text, "факс", 160},
+            {"e-mail", 150, left, text},
+            {"URL", 200, left, text},
+            {"IBAN", 175, left, text},
+            {"банка", 150, left, text},
+            {"клон", 120, left, text},
+            {"BIC", 100, left, text},
+            {"предп. плащане", 100, centre, text},
+            {"цена по подразб.", 110, centre, text},
+            {"забележки", 300, left, text}};
 }
 
 QStringList PartnerListRow(const Partner& p) {
@@ -73,19 +92,14 @@ QStringList PartnerListRow(const Partner& p) {
             p.notes};
 }
 
-QStringList PartnerSelectionTitles() {
-    return {"наименование", "К", "Д", "ид. №", "ДДС", "населено място", "пълен адрес", "М.О.Л"};
+std::vector<ListColumn> PartnerSelectionColumns() {
+    const Qt::Alignment left = Qt::AlignLeft, centre = Qt::AlignHCenter;
+    const SortType text = SortType::Text;
+    return {{"наименование", 250, left, text}, {"К", 30, centre, text},       {"Д", 30, centre, text},
+            {"ид. №", 85, centre, text},      {"ДДС", 40, centre, text},     {"населено място", 100, left, text},
+            {"пълен адрес", 200, left, text}, {"М.О.Л", 150, left, text}};
 }
 
 QStringList PartnerSelectionRow(const Partner& p) {
     return {p.name, mark(p.isCustomer), mark(p.isSupplier), p.taxId, mark(p.vatRegistered), p.city, p.address, p.mol};
-}
-
-QStringList PartnerPrintTitles() {
-    return {"наименование на фирмата/лицето", "населено място", "пълен данъчен адрес", "идент. №", "ДДС",
-            "идент. ДДС №", "МОЛ", "телефони", "факс"};
-}
-
-QStringList PartnerPrintRow(const Partner& p) {
-    return {p.name, p.city, p.address, p.taxId, mark(p.vatRegistered), p.bulstat, p.mol, p.phone, p.fax};
 }

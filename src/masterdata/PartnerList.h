@@ -1,5 +1,6 @@
 #pragma once
 
+#include "lists/ListColumn.h"
 #include "masterdata/Partner.h"
 
 #include <QStringList>
@@ -20,11 +21,9 @@ bool LoadPartnerList(Database& db, PartnerTab tab, const SearchText& search, std
 QString DefaultPriceDialogText(int value);
 QString DefaultPriceListText(int value);
 
-// The cells of a partner in the partners form (20 columns), in the selection
-// dialog (8) and on the printed list (9), with their titles.
-QStringList PartnerListTitles();
+// The columns and cells of a partner in the partners form (20 columns, of
+// which nine print) and in the selection dialog (8).
+std::vector<ListColumn> PartnerListColumns();
 QStringList PartnerListRow(const Partner& partner);
-QStringList PartnerSelectionTitles();
+std::vector<ListColumn> PartnerSelectionColumns();
 QStringList PartnerSelectionRow(const Partner& partner);
-QStringList PartnerPrintTitles();
-QStringList PartnerPrintRow(const Partner& partner);

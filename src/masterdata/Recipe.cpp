@@ -32,8 +32,16 @@ bool ValidComponentQuantity(double quantity, Prompter& prompter) {
     return false;
 }
 
-QStringList RecipeEditor::Titles() {
-    return {"код", "наименование", "мярка", "к-во", "надмерка", "общо к-во", "ед. цена", "сума"};
+std::vector<ListColumn> RecipeEditor::Columns() {
+    const Qt::Alignment left = Qt::AlignLeft, right = Qt::AlignRight;
+    return {{"код", 90, left, SortType::Text, "код", 180},
+            {"наименование", 220, left, SortType::Text, "наименование", 0},
+            {"мярка", 50, left, SortType::Text, "мярка", 100},
+            {"к-во", 70, right, SortType::Decimal, "к-во", 160},
+            {"надмерка", 70, right, SortType::Decimal, "надмерка", 160},
+            {"общо к-во", 80, right, SortType::Decimal, "общо к-во", 160},
+            {"ед. цена", 70, right, SortType::Decimal, "ед. цена", 160},
+            {"сума", 80, right, SortType::Decimal, "сума", 180}};
 }
 
 bool RecipeEditor::Load(const QString& ownerCode) {

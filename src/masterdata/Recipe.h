@@ -1,5 +1,7 @@
 #pragma once
 
+#include "lists/ListColumn.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -43,7 +45,8 @@ class RecipeEditor {
 public:
     RecipeEditor(Database& db, Prompter& prompter) : m_db(db), m_prompter(prompter) {}
 
-    static QStringList Titles();
+    // The component list, on screen and on the printed recipe.
+    static std::vector<ListColumn> Columns();
     const std::vector<ComponentLine>& Lines() const { return m_lines; }
     // Reads the recipe of an item (edit and copy modes).
     bool Load(const QString& ownerCode);

@@ -10,6 +10,15 @@ constexpr int kSubtitleHeight = 60;
 constexpr int kFooterSpace = 50;
 } // namespace
 
+std::vector<PrintColumn> PrintColumnsOf(const std::vector<ListColumn>& columns) {
+    std::vector<PrintColumn> printed;
+    for (int k : PrintedColumns(columns)) {
+        const ListColumn& column = columns[static_cast<size_t>(k)];
+        printed.push_back({column.printTitle, column.printWidth, static_cast<int>(column.alignment)});
+    }
+    return printed;
+}
+
 ListPrintJob::ListPrintJob(QString title, QString subtitle, std::vector<PrintColumn> columns,
                            std::vector<QStringList> rows, PrinterSettings::Orientation orientation,
                            std::function<bool()> economyMode)

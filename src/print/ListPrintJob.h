@@ -1,5 +1,6 @@
 #pragma once
 
+#include "lists/ListColumn.h"
 #include "print/PrintJob.h"
 
 #include <QStringList>
@@ -13,6 +14,9 @@ struct PrintColumn {
     int width = 0;
     int alignment = 0x0001; // Qt::AlignLeft
 };
+
+// The printed columns of a list's definition.
+std::vector<PrintColumn> PrintColumnsOf(const std::vector<ListColumn>& columns);
 
 // The printed form of a list or report: a bold title and a subtitle (the
 // period or date) on the first page, "-- N/M --" on the others, a framed and

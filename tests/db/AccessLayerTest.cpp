@@ -1,6 +1,6 @@
 #include "db/Connection.h"
 #include "db/DbMessages.h"
-#include "db/OperationTimer.h"
+#include "base/OperationTimer.h"
 #include "support/DatabaseTest.h"
 
 namespace {

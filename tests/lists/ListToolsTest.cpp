@@ -1,3 +1,4 @@
+#include "lists/ListColumn.h"
 #include "base/Choosers.h"
 #include "settings/LocalSettings.h"
 #include "lists/CsvExport.h"
@@ -27,6 +28,12 @@ TEST(SortRules, EachColumnTypeSortsItsOwnWay) {
     EXPECT_EQ(SortOrder({"05.03.2024", "няма", "28.02.2024"}, SortType::Date, true), (Order{0, 1, 2}));
     EXPECT_EQ(SortOrder({"31.02.2024", "01.01.2000"}, SortType::Date, true), (Order{0, 1}));
     EXPECT_TRUE(SortOrder({}, SortType::Decimal, true).empty());
+}
+
+TEST(ListRows, AfterARemovalTheNextRowOrTheNewLastIsSelected) {
+    EXPECT_EQ(RowAfterRemoval(2, 5), 2);
+    EXPECT_EQ(RowAfterRemoval(4, 4), 3); // the last row went
+    EXPECT_EQ(RowAfterRemoval(0, 0), -1);
 }
 
 TEST(SortRules, ASecondClickFlipsAndAnotherColumnStartsAscending) {

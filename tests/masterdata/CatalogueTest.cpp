@@ -70,12 +70,38 @@ TEST_F(CatalogueTest, CellsAndTheCostColumn) {
 
     settings->SetShowItemCostPrice(1);
     ASSERT_TRUE(catalogue->Reload());
-    for (const auto& row : catalogue->Rows()) {
-        if (row.item.code == "P1") {
-            EXPECT_EQ(catalogue->Cells(row)[6], "6.50"); // 2 + 3 x 1.50
-        }
-    }
+    cells.clear();
+    for (const auto& row : catalogue->Rows())
+        cells[row.item.code] = catalogue->Cells(row);
+    ASSERT_TRUE(cells.contains("P1"));
+    EXPECT_EQ(cells["P1"][6], "6.50"); // 2 + 3 x 1.50
     EXPECT_EQ(Scalar("SELECT is_dirty FROM stocks WHERE code = 'P1';"), "0");
+}
+
+// The kind of a row decides its tone, and the printed list takes the first
+// nine columns under their own titles, with the screen's cells.
+TEST_F(CatalogueTest, RowsTakeTheToneOfTheirKindAndTheFirstNineColumnsPrint) {
+    catalogue->SetView(CatalogueView::All);
+    ASSERT_TRUE(catalogue->Reload());
+    QMap<QString, RowTone> tones;
+    QMap<QString, QStringList> printed;
+    const std::vector<ListColumn> columns = Catalogue::Columns();
+    for (const auto& row : catalogue->Rows()) {
+        tones[row.item.code] = Catalogue::Tone(row);
+        printed[row.item.code] = PrintedCells(columns, Catalogue::Cells(row));
+    }
+    ASSERT_EQ(tones.size(), 4);
+    EXPECT_EQ(tones["K1"], RowTone::Normal);
+    EXPECT_EQ(tones["M1"], RowTone::Normal);
+    EXPECT_EQ(tones["P1"], RowTone::Red);
+    EXPECT_EQ(tones["S1"], RowTone::Blue);
+    EXPECT_EQ(printed["K1"],
+              (QStringList{"Кабел ШВПС", "K1", "Кабели", "м", "12.500", "1.000", "1.50", "2.68", "3.00"}));
+    QStringList titles;
+    for (int k : PrintedColumns(columns))
+        titles << columns[static_cast<size_t>(k)].printTitle;
+    EXPECT_EQ(titles, (QStringList{"наименование", "код", "група", "мярка", "количество", "мин. к-во", "себестойност",
+                                   "пр. цена #1", "пр. цена #2"}));
 }
 
 TEST_F(CatalogueTest, SearchAndGroupFilterChooseRowsAndRefreshClearsBoth) {
@@ -153,6 +179,16 @@ protected:
         return item;
     }
 };
+
+TEST_F(ItemFormTest, ANewItemStartsInPiecesAndAnOldOneKeepsItsUnit) {
+    EXPECT_EQ(ItemForm(Db(), prompter, ItemForm::Kind::Goods, ItemForm::Mode::Create, Item()).Initial().units, "бр.");
+    EXPECT_EQ(ItemForm(Db(), prompter, ItemForm::Kind::Recipe, ItemForm::Mode::Create, Item()).Initial().units,
+              "бр.");
+    EXPECT_EQ(ItemForm(Db(), prompter, ItemForm::Kind::Goods, ItemForm::Mode::Edit, Loaded("K1")).Initial().units,
+              "м");
+    EXPECT_EQ(ItemForm(Db(), prompter, ItemForm::Kind::Goods, ItemForm::Mode::Copy, Loaded("M1")).Initial().units,
+              "кг");
+}
 
 TEST_F(ItemFormTest, TheChecksOfTheGoodsDialogComeInOrder) {
     ItemForm form(Db(), prompter, ItemForm::Kind::Goods, ItemForm::Mode::Create, Item());

@@ -27,9 +27,39 @@ void CSortListCtrl::AddColumn(const QString& title, int width, Qt::Alignment ali
     setColumnWidth(m_model.columnCount() - 1, width * logicalDpiX() / 96);
 }
 
-void CSortListCtrl::SetRows(std::vector<QStringList> rows, std::vector<SortListModel::Tone> tones) {
+void CSortListCtrl::SetColumns(const std::vector<ListColumn>& columns) {
+    for (const ListColumn& column : columns) {
+        AddColumn(column.title, column.width, column.alignment, column.sort);
+        setColumnHidden(m_model.columnCount() - 1, column.width == 0);
+    }
+}
+
+void CSortListCtrl::SetRows(std::vector<QStringList> rows, std::vector<RowTone> tones) {
     m_model.SetRows(std::move(rows), std::move(tones));
     horizontalHeader()->setSortIndicatorShown(false);
+}
+
+void CSortListCtrl::ShowRows(std::vector<QStringList> rows, std::vector<RowTone> tones, int selectSource) {
+    SetRows(std::move(rows), std::move(tones));
+    m_model.Sort(0, true);
+    int listRow = 0;
+    for (int row = 0; row < RowCount(); ++row)
+        if (m_model.SourceIndex(row) == selectSource)
+            listRow = row;
+    SelectRow(listRow);
+}
+
+int CSortListCtrl::SelectedSource() const {
+    const int row = CurrentRow();
+    return row < 0 || !selectionModel()->isRowSelected(row, QModelIndex()) ? -1 : m_model.SourceIndex(row);
+}
+
+std::vector<int> CSortListCtrl::SelectedSources() const {
+    std::vector<int> sources;
+    for (int row : SelectedRows())
+        sources.push_back(m_model.SourceIndex(row));
+    std::sort(sources.begin(), sources.end());
+    return sources;
 }
 
 int CSortListCtrl::CurrentRow() const {

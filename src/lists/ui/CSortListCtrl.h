@@ -15,7 +15,12 @@ public:
     CSortListCtrl(SortState& sortState, QWidget* parent = nullptr);
 
     void AddColumn(const QString& title, int width, Qt::Alignment alignment, SortType sortType);
-    void SetRows(std::vector<QStringList> rows, std::vector<SortListModel::Tone> tones = {});
+    // Every column of a list's definition; a column of width 0 is hidden.
+    void SetColumns(const std::vector<ListColumn>& columns);
+    void SetRows(std::vector<QStringList> rows, std::vector<RowTone> tones = {});
+    // The rows of a form: sorted on the first column ascending, and the row
+    // given by its position among the rows (source) selected, or the first.
+    void ShowRows(std::vector<QStringList> rows, std::vector<RowTone> tones, int selectSource);
     void Clear() { m_model.Clear(); }
     int RowCount() const { return m_model.rowCount(); }
     const QStringList& Row(int row) const { return m_model.Row(row); }
@@ -24,6 +29,10 @@ public:
     std::vector<int> SelectedRows() const;
     // Selects, focuses and shows a row.
     void SelectRow(int row);
+    // The source position of the current row while a row is selected, -1
+    // otherwise; and of every selected row, in ascending order.
+    int SelectedSource() const;
+    std::vector<int> SelectedSources() const;
     SortListModel& Model() { return m_model; }
     const SortListModel& Model() const { return m_model; }
 

@@ -1,29 +1,24 @@
 #include "lists/ui/ListPrinting.h"
 
-#include "settings/LocalSettings.h"
 #include "base/Clock.h"
 #include "base/FormHost.h"
-#include "print/ui/PrintDialogs.h"
 #include "lists/ui/CSortListCtrl.h"
+#include "print/ListPrintJob.h"
+#include "print/ui/PrintDialogs.h"
+#include "settings/LocalSettings.h"
 
-void PrintListAsOfToday(const CSortListCtrl& list, std::vector<QStringList> rowsBySource, const QString& title,
-                        std::vector<PrintColumn> columns, FormHost& host) {
+void PrintListAsOfToday(const CSortListCtrl& list, const std::vector<ListColumn>& columns,
+                        const std::vector<QStringList>& cellsBySource, const QString& title, FormHost& host) {
     std::vector<QStringList> rows;
-    std::vector<int> listRowOf(rowsBySource.size());
-    for (int row = 0; row < list.RowCount(); ++row) {
-        const int source = list.Model().SourceIndex(row);
-        listRowOf[static_cast<size_t>(source)] = row;
-        rows.push_back(std::move(rowsBySource[static_cast<size_t>(source)]));
-    }
+    for (int row = 0; row < list.RowCount(); ++row)
+        rows.push_back(PrintedCells(columns, cellsBySource[static_cast<size_t>(list.Model().SourceIndex(row))]));
     const QDate today = host.GetClock().Now().date();
     LocalSettings& settings = host.Settings();
     ListPrintJob job(title, QString::asprintf("към дата %d.%d.%d", today.day(), today.month(), today.year()),
-                     std::move(columns), std::move(rows), PrinterSettings::Orientation::Landscape,
+                     PrintColumnsOf(columns), std::move(rows), PrinterSettings::Orientation::Landscape,
                      [&settings] { return settings.EconomicPrintMode() != 0; });
     job.SetRowsPerPage(50, 54);
-    std::vector<int> selected;
-    for (int row : list.SelectedRows())
-        selected.push_back(row);
+    const std::vector<int> selected = list.SelectedRows();
     PrintJobWithDialog(job, host.Printer(), settings, list.window(), !selected.empty(), [&](bool selectionOnly) {
         if (selectionOnly)
             job.PrintOnly(selected);

@@ -1,13 +1,17 @@
 #pragma once
 
-#include "print/ListPrintJob.h"
+#include "lists/ListColumn.h"
 
-class FormHost;
+#include <QStringList>
+#include <vector>
+
 class CSortListCtrl;
+class FormHost;
 
 // Prints a catalogue-style list as of today (landscape, 50 rows a page, 54 in
-// portrait), in the order the list shows it; when the print dialog's
-// selection option is chosen, only the selected rows. rowsBySource holds the
-// printed cells of each row in the order the rows were given to the list.
-void PrintListAsOfToday(const CSortListCtrl& list, std::vector<QStringList> rowsBySource, const QString& title,
-                        std::vector<PrintColumn> columns, FormHost& host);
+// portrait), in the order the list shows it, with the columns of its
+// definition that print; when the print dialog's selection option is chosen,
+// only the selected rows. cellsBySource holds the screen cells of each row in
+// the order the rows were given to the list.
+void PrintListAsOfToday(const CSortListCtrl& list, const std::vector<ListColumn>& columns,
+                        const std::vector<QStringList>& cellsBySource, const QString& title, FormHost& host);

@@ -10,12 +10,12 @@ void SortListModel::AddColumn(const Column& column) {
     endInsertColumns();
 }
 
-void SortListModel::SetRows(std::vector<QStringList> rows, std::vector<Tone> tones) {
+void SortListModel::SetRows(std::vector<QStringList> rows, std::vector<RowTone> tones) {
     beginResetModel();
     m_rows.clear();
     m_rows.reserve(rows.size());
     for (size_t i = 0; i < rows.size(); ++i)
-        m_rows.push_back({std::move(rows[i]), i < tones.size() ? tones[i] : Tone::Normal, static_cast<int>(i)});
+        m_rows.push_back({std::move(rows[i]), i < tones.size() ? tones[i] : RowTone::Normal, static_cast<int>(i)});
     endResetModel();
 }
 
@@ -54,9 +54,9 @@ QVariant SortListModel::data(const QModelIndex& index, int role) const {
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(m_columns[static_cast<size_t>(index.column())].alignment | Qt::AlignVCenter);
     case Qt::ForegroundRole:
-        if (row.tone == Tone::Blue)
+        if (row.tone == RowTone::Blue)
             return QBrush(Qt::blue);
-        if (row.tone == Tone::Red)
+        if (row.tone == RowTone::Red)
             return QBrush(Qt::red);
         return {};
     default:

@@ -1,17 +1,16 @@
 #pragma once
 
-#include "lists/SortRules.h"
+#include "lists/ListColumn.h"
 
 #include <QAbstractTableModel>
 #include <QStringList>
 #include <vector>
 
-// The rows of a sortable list: text cells, a tone per row (the catalogue shows
-// services in blue and products in red) and per-column alignment and sort type.
+// The rows of a sortable list: text cells, a tone per row and per-column
+// alignment and sort type.
 class SortListModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum class Tone { Normal, Blue, Red };
     struct Column {
         QString title;
         Qt::Alignment alignment = Qt::AlignLeft;
@@ -23,7 +22,7 @@ public:
     void AddColumn(const Column& column);
     const std::vector<Column>& Columns() const { return m_columns; }
     // Replaces all rows at once.
-    void SetRows(std::vector<QStringList> rows, std::vector<Tone> tones = {});
+    void SetRows(std::vector<QStringList> rows, std::vector<RowTone> tones = {});
     void Clear() { SetRows({}); }
     const QStringList& Row(int row) const { return m_rows[static_cast<size_t>(row)].cells; }
     // The position the row had when the rows were set, whatever the sorting since.
@@ -38,7 +37,7 @@ public:
 private:
     struct Entry {
         QStringList cells;
-        Tone tone = Tone::Normal;
+        RowTone tone = RowTone::Normal;
         int source = 0;
     };
     std::vector<Column> m_columns;

@@ -83,8 +83,7 @@ CItemDlg::CItemDlg(ItemForm& form, CTarvoDoc& doc, FormHost& host, QWidget* pare
     UnitsEditor units(db, m_prompter);
     units.Reload();
     m_units->addItems(units.Units());
-    m_units->setCurrentText(initial.units.isEmpty() && form.ItemMode() == ItemForm::Mode::Create ? QString("бр.")
-                                                                                                  : initial.units);
+    m_units->setCurrentText(initial.units);
     m_minQuantity = number(this, initial.minQuantity, 3);
     m_price1 = number(this, initial.price1, 2);
     m_price2 = number(this, initial.price2, 2);
@@ -222,11 +221,7 @@ ItemForm::Fields CItemDlg::Fields() const {
 QWidget* CItemDlg::BuildRecipePart() {
     auto* box = new QGroupBox("материали, включени разходната норма на артикула:", this);
     m_components = new CSortListCtrl(m_doc.ListSortState(), box);
-    const QStringList titles = RecipeEditor::Titles();
-    const int widths[] = {90, 220, 50, 70, 70, 80, 70, 80};
-    for (int k = 0; k < titles.size(); ++k)
-        m_components->AddColumn(titles[k], widths[k], k >= 3 ? Qt::AlignRight : Qt::AlignLeft,
-                                k >= 3 ? SortType::Decimal : SortType::Text);
+    m_components->SetColumns(RecipeEditor::Columns());
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(MakeFormButton(this, "добавяне на материал (F5)", Qt::Key_F5, QString(), [this] {
         GuiItemChooser items(m_doc, m_host, this);
@@ -236,15 +231,12 @@ QWidget* CItemDlg::BuildRecipePart() {
     }));
     buttons->addWidget(MakeFormButton(this, "промяна на материал (F6)", Qt::Key_F6, QString(), [this] {
         GuiQuantityInput quantity(m_prompter, this);
-        const int row = m_components->CurrentRow();
-        if (row >= 0 && m_recipe.Change(m_components->Model().SourceIndex(row), quantity))
+        const int line = m_components->SelectedSource();
+        if (line >= 0 && m_recipe.Change(line, quantity))
             ShowComponents();
     }));
     buttons->addWidget(MakeFormButton(this, "изтриване на материал (F7)", Qt::Key_F7, QString(), [this] {
-        std::vector<int> rows;
-        for (int row : m_components->SelectedRows())
-            rows.push_back(m_components->Model().SourceIndex(row));
-        if (m_recipe.Remove(rows))
+        if (m_recipe.Remove(m_components->SelectedSources()))
             ShowComponents();
     }));
     buttons->addWidget(MakeFormButton(this, "отпечатване на принтер (F8)", Qt::Key_F8, QString(),
@@ -268,12 +260,8 @@ void CItemDlg::PrintRecipe() {
     std::vector<QStringList> rows;
     for (const ComponentLine& line : m_recipe.Lines())
         rows.push_back(line.Cells());
-    const QStringList titles = RecipeEditor::Titles();
-    const int widths[] = {180, 0, 100, 160, 160, 160, 160, 180};
-    std::vector<PrintColumn> columns;
-    for (int k = 0; k < titles.size(); ++k)
-        columns.push_back({titles[k], widths[k], k >= 3 ? int(Qt::AlignRight) : int(Qt::AlignLeft)});
-    ListPrintJob job("РАЗХОДНА НОРМА: " + m_name->text(), "код: " + m_code->text(), columns, std::move(rows),
+    ListPrintJob job("РАЗХОДНА НОРМА: " + m_name->text(), "код: " + m_code->text(),
+                     PrintColumnsOf(RecipeEditor::Columns()), std::move(rows),
                      PrinterSettings::Orientation::Portrait,
                      [this] { return m_settings.EconomicPrintMode() != 0; });
     job.SetTotals({"", "себестойност:", "", "", "", "", "", FormatNumber(m_cost->value(), 2)});

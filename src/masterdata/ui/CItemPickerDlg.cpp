@@ -37,12 +37,7 @@ CItemPickerDlg::CItemPickerDlg(CTarvoDoc& doc, FormHost& host, int kindMask, Pic
         m_tabs->setCurrentIndex(static_cast<int>(m_picker.Tab()));
     });
 
-    const QStringList titles = ItemPicker::Titles();
-    m_list->AddColumn(titles[0], 100, Qt::AlignLeft, SortType::Text);
-    m_list->AddColumn(titles[1], 280, Qt::AlignLeft, SortType::Text);
-    m_list->AddColumn(titles[2], 90, Qt::AlignRight, SortType::Decimal);
-    m_list->AddColumn(titles[3], 100, Qt::AlignRight, SortType::Decimal);
-    m_list->AddColumn(titles[4], 100, Qt::AlignRight, SortType::Decimal);
+    m_list->SetColumns(ItemPicker::Columns());
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     connect(m_list, &CSortListCtrl::openRequested, this, &CItemPickerDlg::Choose);
     connect(m_list, &QAbstractItemView::doubleClicked, this, &CItemPickerDlg::Choose);

@@ -7,13 +7,13 @@
 #include "base/ui/FormButton.h"
 #include "base/ui/GuiSaveFileChooser.h"
 #include "base/ui/GuiTextInput.h"
-#include "db/OperationTimer.h"
 #include "masterdata/ui/CGroupFilterDlg.h"
 #include "masterdata/ui/CGroupsDlg.h"
 #include "masterdata/ui/CItemDlg.h"
 #include "lists/CsvExport.h"
 #include "lists/ui/CSortListCtrl.h"
 #include "lists/ui/ListPrinting.h"
+#include "lists/ui/TimedLoad.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -36,17 +36,7 @@ CNomenclaturesDlg::CNomenclaturesDlg(CTarvoDoc& doc, FormHost& host, QWidget* pa
         Reload();
     });
 
-    const QStringList titles = Catalogue::Titles();
-    const int widths[] = {200, 100, 120, 50, 80, 80, 100, 90, 90, 100, 65, 65, 65};
-    const Qt::Alignment left = Qt::AlignLeft, centre = Qt::AlignHCenter, right = Qt::AlignRight;
-    const Qt::Alignment aligns[] = {left, left, left, centre, right, right, right, right, right, right,
-                                    centre, centre, centre};
-    const SortType sorts[] = {SortType::Text,    SortType::Text,    SortType::Text,    SortType::Text,
-                              SortType::Decimal, SortType::Decimal, SortType::Decimal, SortType::Decimal,
-                              SortType::Decimal, SortType::Decimal, SortType::Text,    SortType::Text,
-                              SortType::Text};
-    for (int k = 0; k < titles.size(); ++k)
-        m_list->AddColumn(titles[k], widths[k], aligns[k], sorts[k]);
+    m_list->SetColumns(Catalogue::Columns());
     m_list->setColumnHidden(6, host.Settings().ShowItemCostPrice() == 0);
     m_list->setToolTip("Кликнете 2 пъти върху избран от Вас запис, за да го редактирате...");
     connect(m_list, &QAbstractItemView::doubleClicked, this, &CNomenclaturesDlg::Edit);
@@ -121,65 +111,41 @@ CNomenclaturesDlg::CNomenclaturesDlg(CTarvoDoc& doc, FormHost& host, QWidget* pa
 }
 
 void CNomenclaturesDlg::Reload() {
-    OperationTimer timer(m_host.GetClock());
-    timer.Start();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    // Only a long load (dirty recipes being recomputed) shows the progress box.
-    QProgressDialog progress("моля, почакайте ...", QString(), 0, 100, this);
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(500);
-    m_catalogue.Reload([&progress](int done, int total) {
-        progress.setMaximum(total);
-        progress.setValue(done);
+    RunTimedLoad(m_host, [this] {
+        // Only a long load (dirty recipes being recomputed) shows the progress box.
+        QProgressDialog progress("моля, почакайте ...", QString(), 0, 100, this);
+        progress.setWindowModality(Qt::WindowModal);
+        progress.setMinimumDuration(500);
+        m_catalogue.Reload([&progress](int done, int total) {
+            progress.setMaximum(total);
+            progress.setValue(done);
+        });
+        progress.reset();
+        m_list->setColumnHidden(6, m_host.Settings().ShowItemCostPrice() == 0);
+        Show();
     });
-    progress.reset();
-    m_list->setColumnHidden(6, m_host.Settings().ShowItemCostPrice() == 0);
-    Show();
-    QApplication::restoreOverrideCursor();
-    timer.Stop();
-    m_host.SetDurationText(timer.StatusText());
 }
 
 void CNomenclaturesDlg::Show(int selectRow) {
     std::vector<QStringList> rows;
-    std::vector<SortListModel::Tone> tones;
+    std::vector<RowTone> tones;
     rows.reserve(m_catalogue.Rows().size());
+    tones.reserve(m_catalogue.Rows().size());
     for (const CatalogueRow& row : m_catalogue.Rows()) {
-        rows.push_back(m_catalogue.Cells(row));
-        tones.push_back(row.IsService()   ? SortListModel::Tone::Blue
-                        : row.IsProduct() ? SortListModel::Tone::Red
-                                          : SortListModel::Tone::Normal);
+        rows.push_back(Catalogue::Cells(row));
+        tones.push_back(Catalogue::Tone(row));
     }
-    m_list->SetRows(std::move(rows), std::move(tones));
-    m_list->Model().Sort(0, true);
-    int listRow = 0;
-    for (int row = 0; row < m_list->RowCount(); ++row)
-        if (m_list->Model().SourceIndex(row) == selectRow)
-            listRow = row;
-    m_list->SelectRow(listRow);
+    m_list->ShowRows(std::move(rows), std::move(tones), selectRow);
     UpdateState();
 }
 
 void CNomenclaturesDlg::UpdateState() {
     m_count->setText(QString::asprintf("%d  ", static_cast<int>(m_catalogue.Rows().size())));
-    const bool selected = SelectedRow() >= 0;
+    const bool selected = m_list->SelectedSource() >= 0;
     m_edit->setEnabled(selected);
     m_delete->setEnabled(selected);
     m_copy->setEnabled(selected);
     m_print->setEnabled(!m_catalogue.Rows().empty());
-}
-
-int CNomenclaturesDlg::SelectedRow() const {
-    const int row = m_list->CurrentRow();
-    return row < 0 || m_list->SelectedRows().empty() ? -1 : m_list->Model().SourceIndex(row);
-}
-
-std::vector<int> CNomenclaturesDlg::SelectedRows() const {
-    std::vector<int> rows;
-    for (int row : m_list->SelectedRows())
-        rows.push_back(m_list->Model().SourceIndex(row));
-    std::sort(rows.begin(), rows.end());
-    return rows;
 }
 
 void CNomenclaturesDlg::ChooseGroups() {
@@ -222,7 +188,7 @@ void CNomenclaturesDlg::Copy() { EditOrCopy(ItemForm::Mode::Copy); }
 // Opens the selected item in its dialog; an edit rewrites its row, a copy
 // appends a new one.
 void CNomenclaturesDlg::EditOrCopy(ItemForm::Mode mode) {
-    const int index = SelectedRow();
+    const int index = m_list->SelectedSource();
     if (index < 0)
         return;
     CatalogueRow row;
@@ -240,13 +206,13 @@ void CNomenclaturesDlg::EditOrCopy(ItemForm::Mode mode) {
 }
 
 void CNomenclaturesDlg::Delete() {
-    const int index = SelectedRow();
+    const int index = m_list->SelectedSource();
     if (index >= 0 && m_catalogue.Delete(index))
-        Show(std::min(index, static_cast<int>(m_catalogue.Rows().size()) - 1));
+        Show(RowAfterRemoval(index, static_cast<int>(m_catalogue.Rows().size())));
 }
 
 void CNomenclaturesDlg::SetHidden(bool hidden) {
-    const std::vector<int> rows = SelectedRows();
+    const std::vector<int> rows = m_list->SelectedSources();
     if (m_catalogue.SetHidden(rows, hidden))
         UpdateState();
 }
@@ -258,15 +224,8 @@ void CNomenclaturesDlg::Export() {
 }
 
 void CNomenclaturesDlg::Print() {
-    std::vector<QStringList> rows;
+    std::vector<QStringList> cells;
     for (const CatalogueRow& row : m_catalogue.Rows())
-        rows.push_back(Catalogue::PrintCells(row));
-    const QStringList titles = Catalogue::PrintTitles();
-    const int widths[] = {0, 250, 300, 120, 220, 220, 230, 230, 230};
-    std::vector<PrintColumn> columns;
-    for (int k = 0; k < titles.size(); ++k)
-        columns.push_back({titles[k], widths[k],
-                           k >= 4 ? int(Qt::AlignRight) : k == 3 ? int(Qt::AlignHCenter) : int(Qt::AlignLeft)});
-    PrintListAsOfToday(*m_list, std::move(rows), "НОМЕНКЛАТУРА НА МАТЕРИАЛИ, СТОКИ, ИЗДЕЛИЯ И УСЛУГИ",
-                       std::move(columns), m_host);
+        cells.push_back(Catalogue::Cells(row));
+    PrintListAsOfToday(*m_list, Catalogue::Columns(), cells, "НОМЕНКЛАТУРА НА МАТЕРИАЛИ, СТОКИ, ИЗДЕЛИЯ И УСЛУГИ", m_host);
 }

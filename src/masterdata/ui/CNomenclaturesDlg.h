@@ -39,8 +39,6 @@ private:
     void UpdateState();
     // Opens the item dialog; the saved code, or empty.
     QString OpenItemDialog(const Item& source, bool recipe, int mode);
-    int SelectedRow() const;
-    std::vector<int> SelectedRows() const;
 
     CTarvoDoc& m_doc;
     FormHost& m_host;

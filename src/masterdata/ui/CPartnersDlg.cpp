@@ -7,11 +7,11 @@
 #include "base/ui/FormButton.h"
 #include "base/ui/GuiSaveFileChooser.h"
 #include "base/ui/GuiTextInput.h"
-#include "db/OperationTimer.h"
 #include "masterdata/ui/PartnerListPanel.h"
 #include "lists/CsvExport.h"
 #include "lists/ui/CSortListCtrl.h"
 #include "lists/ui/ListPrinting.h"
+#include "lists/ui/TimedLoad.h"
 
 #include <QApplication>
 #include <QDate>
@@ -68,14 +68,10 @@ CPartnersDlg::CPartnersDlg(CTarvoDoc& doc, FormHost& host, QWidget* parent)
 }
 
 void CPartnersDlg::Reload() {
-    OperationTimer timer(m_host.GetClock());
-    timer.Start();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    m_form.Reload();
-    m_panel->Show();
-    QApplication::restoreOverrideCursor();
-    timer.Stop();
-    m_host.SetDurationText(timer.StatusText());
+    RunTimedLoad(m_host, [this] {
+        m_form.Reload();
+        m_panel->Show();
+    });
     UpdateState();
 }
 
@@ -116,7 +112,7 @@ void CPartnersDlg::Edit() {
 void CPartnersDlg::Delete() {
     const int row = m_panel->SelectedRow();
     if (row >= 0 && m_form.Delete(row)) {
-        m_panel->Show(std::min(row, static_cast<int>(m_form.Rows().size()) - 1));
+        m_panel->Show(RowAfterRemoval(row, static_cast<int>(m_form.Rows().size())));
         UpdateState();
     }
 }
@@ -128,13 +124,8 @@ void CPartnersDlg::Export() {
 }
 
 void CPartnersDlg::Print() {
-    std::vector<QStringList> rows;
+    std::vector<QStringList> cells;
     for (const Partner& partner : m_form.Rows())
-        rows.push_back(PartnerPrintRow(partner));
-    const QStringList titles = PartnerPrintTitles();
-    const int widths[] = {0, 220, 0, 160, 70, 180, 260, 230, 160};
-    std::vector<PrintColumn> columns;
-    for (int k = 0; k < titles.size(); ++k)
-        columns.push_back({titles[k], widths[k], k >= 3 && k <= 5 ? int(Qt::AlignHCenter) : int(Qt::AlignLeft)});
-    PrintListAsOfToday(*m_panel->List(), std::move(rows), "НОМЕНКЛАТУРА НА КОНТРАГЕНТИТЕ", std::move(columns), m_host);
+        cells.push_back(PartnerListRow(partner));
+    PrintListAsOfToday(*m_panel->List(), PartnerListColumns(), cells, "НОМЕНКЛАТУРА НА КОНТРАГЕНТИТЕ", m_host);
 }

@@ -22,8 +22,6 @@ public:
     void Show(int selectRow = -1);
     // The form's row of the selected list row, -1 when none.
     int SelectedRow() const;
-    // The form's rows of every selected list row.
-    std::vector<int> SelectedRows() const;
 
     void SetTab(PartnerTab tab);
 

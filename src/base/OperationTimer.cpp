@@ -1,4 +1,4 @@
-#include "db/OperationTimer.h"
+#include "base/OperationTimer.h"
 
 #include "base/Clock.h"
 
