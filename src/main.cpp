@@ -1,8 +1,8 @@
-#include "base/AppInfo.h"
 #include "app/CommandLine.h"
-#include "base/ConsolePrompter.h"
 #include "app/InitCommand.h"
 #include "app/ui/TarvoApplication.h"
+#include "base/AppInfo.h"
+#include "base/ConsolePrompter.h"
 #include "base/Sleeper.h"
 
 #include <QApplication>
@@ -17,7 +17,9 @@ QStringList argumentsOf(int argc, char** argv) {
     return arguments;
 }
 
-void print(FILE* stream, const QString& text) { std::fputs(text.toUtf8().constData(), stream); }
+void print(FILE* stream, const QString& text) {
+    std::fputs(text.toUtf8().constData(), stream);
+}
 } // namespace
 
 int main(int argc, char** argv) {

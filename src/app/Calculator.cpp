@@ -18,13 +18,15 @@ QString FindCalculator() {
 bool StartCalculator(Prompter& prompter) {
     const QString calculator = FindCalculator();
     if (calculator.isEmpty()) {
-        prompter.Message("На компютъра не е инсталиран калкулатор.\nИнсталирайте някой от gnome-calculator, kcalc, "
-                         "mate-calc, galculator или xcalc.",
-                         MessageIcon::Information);
+        prompter.Message(
+            "На компютъра не е инсталиран калкулатор.\nИнсталирайте някой от gnome-calculator, kcalc, "
+            "mate-calc, galculator или xcalc.",
+            MessageIcon::Information);
         return false;
     }
     if (!QProcess::startDetached(calculator, {})) {
-        prompter.Message(QString("Калкулаторът %1 не може да бъде стартиран.").arg(calculator), MessageIcon::Stop);
+        prompter.Message(QString("Калкулаторът %1 не може да бъде стартиран.").arg(calculator),
+                         MessageIcon::Stop);
         return false;
     }
     return true;

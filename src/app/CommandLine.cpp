@@ -32,23 +32,38 @@ CommandLine CommandLine::Parse(const QStringList& arguments) {
 }
 
 bool CommandLine::MayHoldToolkitOptions(const QStringList& arguments) {
-    static const QStringList toolkitOptions = {"-platform", "-platformpluginpath", "-platformtheme", "-plugin",
-                                               "-qwindowgeometry", "-qwindowicon", "-qwindowtitle", "-style",
-                                               "-stylesheet", "-display", "-geometry", "-session", "-reverse",
-                                               "-widgetcount", "-nograb", "-dograb", "-sync"};
+    static const QStringList toolkitOptions = {"-platform",
+                                               "-platformpluginpath",
+                                               "-platformtheme",
+                                               "-plugin",
+                                               "-qwindowgeometry",
+                                               "-qwindowicon",
+                                               "-qwindowtitle",
+                                               "-style",
+                                               "-stylesheet",
+                                               "-display",
+                                               "-geometry",
+                                               "-session",
+                                               "-reverse",
+                                               "-widgetcount",
+                                               "-nograb",
+                                               "-dograb",
+                                               "-sync"};
     for (const QString& argument : arguments)
-        if (toolkitOptions.contains(argument.section('=', 0, 0)) || toolkitOptions.contains("-" + argument.section('=', 0, 0)))
+        if (toolkitOptions.contains(argument.section('=', 0, 0)) ||
+            toolkitOptions.contains("-" + argument.section('=', 0, 0)))
             return true;
     return false;
 }
 
 QString CommandLine::Usage() {
-    return QString("TARVO %1 - склад, продажби и документи на малката фирма\n\n"
-                   "Употреба:\n"
-                   "  tarvo [ДИРЕКТОРИЯ]     стартира програмата с базата данни tarvo.db в ДИРЕКТОРИЯ\n"
-                   "                         (по подразбиране: последно избраната или текущата директория)\n"
-                   "  tarvo init [ДИРЕКТОРИЯ] създава нова празна база данни в ДИРЕКТОРИЯ (по подразбиране: .)\n"
-                   "  tarvo --help           показва този текст\n"
-                   "  tarvo --version        показва версията\n")
+    return QString(
+               "TARVO %1 - склад, продажби и документи на малката фирма\n\n"
+               "Употреба:\n"
+               "  tarvo [ДИРЕКТОРИЯ]     стартира програмата с базата данни tarvo.db в ДИРЕКТОРИЯ\n"
+               "                         (по подразбиране: последно избраната или текущата директория)\n"
+               "  tarvo init [ДИРЕКТОРИЯ] създава нова празна база данни в ДИРЕКТОРИЯ (по подразбиране: .)\n"
+               "  tarvo --help           показва този текст\n"
+               "  tarvo --version        показва версията\n")
         .arg(AppInfo::kVersion);
 }

@@ -51,7 +51,9 @@ MenuEntry submenu(const char* text, std::vector<MenuEntry> children) {
     return e;
 }
 
-MenuEntry separator() { return MenuEntry(); }
+MenuEntry separator() {
+    return MenuEntry();
+}
 
 // The two choices of how a name field is filled in.
 std::vector<MenuEntry> autoCompleteChoices(Setting setting) {
@@ -70,8 +72,8 @@ MenuEntry buildReportsMenu() {
          view("Произведени изделия", kProductionReport, "", "Справка за произведените изделия за период"),
          view("Вложени материали и консумативи", kConsumedMaterialsReport, "",
               "Материалите, вложени в продадените изделия"),
-         view("Обобщена справка за движението на стоки, материали, изделия и услуги", kStockMovementReport, "",
-              "Движение на артикулите за период, сравнено с наличностите"),
+         view("Обобщена справка за движението на стоки, материали, изделия и услуги", kStockMovementReport,
+              "", "Движение на артикулите за период, сравнено с наличностите"),
          view("Реализация по артикули", kSalesByItemReport, "", "Продажби по артикули за период"),
          view("Стокооборот по месеци и артикули", kTurnoverByMonthsAndItemsReport, "",
               "Стокооборот по месеци и артикули за година"),
@@ -81,7 +83,8 @@ MenuEntry buildReportsMenu() {
               "Стокооборот по месеци и клиенти за година"),
          view("Печалба по месеци и артикули", kProfitByMonthsAndItemsReport, "",
               "Печалба по месеци и артикули за година"),
-         view("Печалба по месеци и клиенти", kProfitByCustomersReport, "", "Печалба по месеци и клиенти за година"),
+         view("Печалба по месеци и клиенти", kProfitByCustomersReport, "",
+              "Печалба по месеци и клиенти за година"),
          view("Диаграма на приходите и разходите", kIncomeExpenseDiagram, "",
               "Приходи и разходи по месеци за година")});
 }
@@ -91,22 +94,23 @@ std::vector<MenuEntry> buildMainMenu() {
     std::vector<MenuEntry> menu;
     menu.push_back(submenu(
         "Система",
-        {command("Оптимизиране на БД ...", CommandId::OptimizeDatabase, "", "Оптимизира файла на базата данни"),
-         submenu("Архивиране",
-                 {command("Създаване на ново архивно копие ...", CommandId::ArchiveNow, "F11",
-                          "Създава архивно копие на базата данни"),
-                  command("Възстановяване от архивно копие ...", CommandId::RestoreArchive, "",
-                          "Възстановява базата данни от архивно копие")}),
+        {command("Оптимизиране на БД ...", CommandId::OptimizeDatabase, "",
+                 "Оптимизира файла на базата данни"),
+         submenu("Архивиране", {command("Създаване на ново архивно копие ...", CommandId::ArchiveNow, "F11",
+                                        "Създава архивно копие на базата данни"),
+                                command("Възстановяване от архивно копие ...", CommandId::RestoreArchive, "",
+                                        "Възстановява базата данни от архивно копие")}),
          separator(), command("Изход", CommandId::Exit, "", "Затваря програмата")}));
-    menu.push_back(submenu(
-        "Номенклатури",
-        {command("Групи ...", CommandId::GroupsEditor, "Ctrl+F1", "Дървото на групите на артикулите"),
-         view("Материали, изделия и  услуги ...", kCatalogue, "Ctrl+F2",
-              "Стоки, материали, изделия и услуги"),
-         view("Контрагенти...", kPartners, "Ctrl+F3", "Клиенти и доставчици"), separator(),
-         command("Банки ...", CommandId::BanksEditor, "", "Банковите сметки на фирмата"),
-         command("Мерни единици...", CommandId::UnitsEditor, "", "Мерните единици на артикулите"),
-         command("Данни на фирмата ...", CommandId::FirmData, "", "Данните на Вашата фирма и ставката по ЗДДС")}));
+    menu.push_back(
+        submenu("Номенклатури",
+                {command("Групи ...", CommandId::GroupsEditor, "Ctrl+F1", "Дървото на групите на артикулите"),
+                 view("Материали, изделия и  услуги ...", kCatalogue, "Ctrl+F2",
+                      "Стоки, материали, изделия и услуги"),
+                 view("Контрагенти...", kPartners, "Ctrl+F3", "Клиенти и доставчици"), separator(),
+                 command("Банки ...", CommandId::BanksEditor, "", "Банковите сметки на фирмата"),
+                 command("Мерни единици...", CommandId::UnitsEditor, "", "Мерните единици на артикулите"),
+                 command("Данни на фирмата ...", CommandId::FirmData, "",
+                         "Данните на Вашата фирма и ставката по ЗДДС")}));
     menu.push_back(submenu(
         "Операции",
         {view("Заявки", kRequests, "", "Заявки към доставчици"),
@@ -134,10 +138,11 @@ std::vector<MenuEntry> buildMainMenu() {
                           "Изтрива гаранционна карта"),
                   command("Изтриване на оферти...", CommandId::DeleteOffers, "", "Изтрива оферта")})}));
     menu.push_back(ReportsMenu());
-    menu.push_back(submenu("Администриране", {command("Изтриване на документи по типове и периоди ...",
-                                                      CommandId::ClosePeriod, "",
-                                                      "Изтрива документите от избрани типове за период")}));
-    menu.push_back(submenu("Средства", {command("Калкулатор", CommandId::Calculator, "", "Стартира калкулатора")}));
+    menu.push_back(submenu("Администриране",
+                           {command("Изтриване на документи по типове и периоди ...", CommandId::ClosePeriod,
+                                    "", "Изтрива документите от избрани типове за период")}));
+    menu.push_back(
+        submenu("Средства", {command("Калкулатор", CommandId::Calculator, "", "Стартира калкулатора")}));
 
     std::vector<MenuEntry> local = {
         toggle("Показвай себестойността на номенклатурите в списъците", Setting::ShowItemCostPrice,
@@ -150,7 +155,8 @@ std::vector<MenuEntry> buildMainMenu() {
         submenu("Автоматично попълване на името на лицето, което съставя документа",
                 autoCompleteChoices(Setting::AutoCompleteCompNameMode)),
         toggle("Автоматично попълване на посл. въведено основание за неначисляване на ДДС",
-               Setting::AutoSetLastVATReason, "Попълва последното въведено основание за неначисляване на ДДС"),
+               Setting::AutoSetLastVATReason,
+               "Попълва последното въведено основание за неначисляване на ДДС"),
         submenu("Документ по подразбиране при продажба",
                 {choice("Продажба със стокова разписка", Setting::DefaultSellOp, 0,
                         "Новата продажба е със стокова разписка"),
@@ -158,34 +164,36 @@ std::vector<MenuEntry> buildMainMenu() {
                         "Новата продажба е с фактура и стокова разписка")}),
         toggle("Отпечатването на стокови разписки без номенклатурни кодове е позволено",
                Setting::AllowStockNotesWithoutCodes, "Стоковите разписки могат да се отпечатват без кодове"),
-        toggle("Отпечатването на фактури без номенклатурни кодове е позволено", Setting::AllowInvoicesWithoutCodes,
-               "Фактурите могат да се отпечатват без кодове"),
+        toggle("Отпечатването на фактури без номенклатурни кодове е позволено",
+               Setting::AllowInvoicesWithoutCodes, "Фактурите могат да се отпечатват без кодове"),
         toggle("Оцветявай активните текстови полета", Setting::UseFocusColor,
                "Полето, в което пишете, се оцветява"),
         toggle("Автоматична корекция на ориентацията на листа", Setting::AutoSetPrintOrientation,
                "Всяка справка сама избира портретна или пейзажна ориентация"),
         toggle("Използвай икономичен печат", Setting::EconomicPrintMode, "Печат без фон и двойни линии"),
         separator(),
-        command("Настройка на печата...", CommandId::PrintSetup, "", "Избор на принтер, хартия и ориентация")};
+        command("Настройка на печата...", CommandId::PrintSetup, "",
+                "Избор на принтер, хартия и ориентация")};
     std::vector<MenuEntry> global = {
-        toggle("Операциите без достатъчна наличност са разрешени", Setting::SellsOnZero,
-               "Да позволява ли програмата, да се изписват стоки и изделия без значение на наличността. Води до "
-               "отрицателни наличности."),
+        toggle(
+            "Операциите без достатъчна наличност са разрешени", Setting::SellsOnZero,
+            "Да позволява ли програмата, да се изписват стоки и изделия без значение на наличността. Води до "
+            "отрицателни наличности."),
         submenu("Точност при изчислението на ед. доставна цена и себестойност",
                 {choice("0.00", Setting::CostPricePrecision, 2, "Два знака след десетичната точка")}),
         submenu("Точност при изчислението на продажна цена",
                 {choice("0.00", Setting::SellPricePrecision, 2, "Два знака след десетичната точка")}),
         toggle("Автоматично предлагай създаването на архив, 24 часа след последното архивиране",
                Setting::ArchiveAutoPrompt, "При стартиране предлага архив, ако последният е по-стар от ден")};
-    menu.push_back(submenu("Настройки", {submenu("Предпочитания на потребителя", std::move(local)),
-                                         submenu("Глобални настройки", std::move(global)), separator(),
-                                         command("Разделител на полетата при експорт в CSV ...",
-                                                 CommandId::CsvSeparator, "",
-                                                 "Знакът, който разделя полетата в CSV файловете")}));
-    menu.push_back(submenu("Помощ", {command("Ръководство за работа с продукта...", CommandId::Help, "F1",
-                                             "Ръководство за работа с програмата"),
-                                     command("За програмата ...", CommandId::About, "",
-                                             "Версията на програмата")}));
+    menu.push_back(
+        submenu("Настройки", {submenu("Предпочитания на потребителя", std::move(local)),
+                              submenu("Глобални настройки", std::move(global)), separator(),
+                              command("Разделител на полетата при експорт в CSV ...", CommandId::CsvSeparator,
+                                      "", "Знакът, който разделя полетата в CSV файловете")}));
+    menu.push_back(
+        submenu("Помощ", {command("Ръководство за работа с продукта...", CommandId::Help, "F1",
+                                  "Ръководство за работа с програмата"),
+                          command("За програмата ...", CommandId::About, "", "Версията на програмата")}));
     return menu;
 }
 

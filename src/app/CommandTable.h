@@ -60,12 +60,12 @@ struct MenuEntry {
     enum class Kind { Submenu, Separator, View, Command, Toggle, Choice };
     Kind kind = Kind::Separator;
     QString text;
-    QString shortcut;     // as QKeySequence reads it, e.g. "Ctrl+F2"
-    QString prompt;       // shown in the status bar while the entry is under the mouse
-    int viewType = 0;     // Kind::View
+    QString shortcut; // as QKeySequence reads it, e.g. "Ctrl+F2"
+    QString prompt;   // shown in the status bar while the entry is under the mouse
+    int viewType = 0; // Kind::View
     CommandId command = CommandId::None;
     Setting setting = Setting::None; // Kind::Toggle and Kind::Choice
-    int choiceValue = 0;  // Kind::Choice
+    int choiceValue = 0;             // Kind::Choice
     std::vector<MenuEntry> children;
 };
 

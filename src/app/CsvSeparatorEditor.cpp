@@ -1,7 +1,7 @@
 #include "app/CsvSeparatorEditor.h"
 
-#include "settings/LocalSettings.h"
 #include "base/Prompter.h"
+#include "settings/LocalSettings.h"
 
 bool EditCsvSeparator(LocalSettings& settings, Prompter& prompter, TextInput& input) {
     const std::optional<QString> separator =

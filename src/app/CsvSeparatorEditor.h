@@ -1,6 +1,6 @@
 #pragma once
 
-#include "base/Choosers.h"
+#include "base/TextInput.h"
 
 class LocalSettings;
 class Prompter;

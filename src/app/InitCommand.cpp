@@ -17,8 +17,9 @@ int RunInitCommand(const QString& directory, Prompter& prompter, Sleeper& sleepe
     }
     const QString path = QDir::cleanPath(dir.absoluteFilePath(AppInfo::kDatabaseFileName));
     if (QFileInfo::exists(path)) {
-        prompter.Message(QString("В директорията вече има база данни: %1\nНова база данни не беше създадена.").arg(path),
-                         MessageIcon::Stop);
+        prompter.Message(
+            QString("В директорията вече има база данни: %1\nНова база данни не беше създадена.").arg(path),
+            MessageIcon::Stop);
         return 1;
     }
     Connection connection;

@@ -1,16 +1,16 @@
 #include "app/MainFrame.h"
 
 #include "base/Prompter.h"
+#include "masterdata/FirmData.h"
 #include "session/TarvoDoc.h"
 #include "session/ViewType.h"
-#include "masterdata/FirmData.h"
 
 namespace {
-constexpr const char* kUnsavedData =
-    "В документа има незаписани данни. Ако продължите ще ги загубите.\nСигурни ли сте, че желаете да продължите?";
-constexpr const char* kFirmDataMissing =
-    "Програмата установи, че все още не сте въвели данните за регистрацията на Вашата фирма.\nЗа да използвате "
-    "тази функция това е задължително. Желаете ли да ги въведете сега?";
+constexpr const char* kUnsavedData = "В документа има незаписани данни. Ако продължите ще ги "
+                                     "загубите.\nСигурни ли сте, че желаете да продължите?";
+constexpr const char* kFirmDataMissing = "Програмата установи, че все още не сте въвели данните за "
+                                         "регистрацията на Вашата фирма.\nЗа да използвате "
+                                         "тази функция това е задължително. Желаете ли да ги въведете сега?";
 } // namespace
 
 bool MainFrame::OpenForm(int viewType) {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "masterdata/FirmDataForm.h"
 #include "base/FormHost.h"
+#include "masterdata/FirmDataForm.h"
 
 class CTarvoDoc;
 class Prompter;

@@ -1,8 +1,8 @@
 #include "app/SettingsMenu.h"
 
-#include "settings/LocalSettings.h"
 #include "db/DbSettings.h"
 #include "masterdata/StockSettings.h"
+#include "settings/LocalSettings.h"
 
 int SettingsMenu::Value(Setting setting) {
     switch (setting) {

@@ -3,9 +3,13 @@
 #include "base/AppInfo.h"
 #include "session/TarvoDoc.h"
 
-QString StartView::VersionLabel() { return AppInfo::kVersionLabel; }
+QString StartView::VersionLabel() {
+    return AppInfo::kVersionLabel;
+}
 
-QString StartView::WindowTitle() { return AppInfo::kWindowTitle; }
+QString StartView::WindowTitle() {
+    return AppInfo::kWindowTitle;
+}
 
 void StartView::Displayed() {
     if (!m_doc.IsFirstDisplay())

@@ -12,6 +12,10 @@ qint64 monotonicNs() {
 
 SystemClock::SystemClock() : m_startNs(monotonicNs()) {}
 
-QDateTime SystemClock::Now() const { return QDateTime::currentDateTime(); }
+QDateTime SystemClock::Now() const {
+    return QDateTime::currentDateTime();
+}
 
-qint64 SystemClock::ElapsedMs() const { return (monotonicNs() - m_startNs) / 1000000; }
+qint64 SystemClock::ElapsedMs() const {
+    return (monotonicNs() - m_startNs) / 1000000;
+}

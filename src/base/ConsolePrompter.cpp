@@ -9,7 +9,9 @@ void print(const QString& text) {
 }
 } // namespace
 
-void ConsolePrompter::Message(const QString& text, MessageIcon, const QString&) { print(text); }
+void ConsolePrompter::Message(const QString& text, MessageIcon, const QString&) {
+    print(text);
+}
 
 Answer ConsolePrompter::AskYesNo(const QString& text, MessageIcon, const QString&) {
     print(text);

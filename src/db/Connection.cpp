@@ -4,7 +4,9 @@
 
 #include <sqlite3.h>
 
-Connection::~Connection() { Close(); }
+Connection::~Connection() {
+    Close();
+}
 
 DbResult Connection::Open(const QString& path, bool create) {
     Close();

@@ -1,19 +1,18 @@
 #include "db/Database.h"
 
 #include "base/Prompter.h"
+#include "base/Sleeper.h"
 #include "db/Connection.h"
 #include "db/ConnectionSource.h"
 #include "db/ReportDbError.h"
 #include "db/WriteTransaction.h"
-#include "base/Sleeper.h"
 
 #include <sqlite3.h>
 
 Database::Database(ConnectionSource& source, Sleeper& sleeper, Prompter& prompter, RetryPolicy policy)
     : m_source(source), m_sleeper(sleeper), m_prompter(prompter), m_policy(policy) {}
 
-template <typename Attempt>
-DbResult Database::WithRetry(Attempt attempt) {
+template <typename Attempt> DbResult Database::WithRetry(Attempt attempt) {
     DbResult result;
     for (int left = m_policy.attempts; left > 0; --left) {
         sqlite3* handle = m_source.GetDatabase();
@@ -46,7 +45,8 @@ DbResult Database::ExecFormatted(const char* format, std::initializer_list<SqlAr
     return sql ? ExecWithRetry(*sql) : formatMismatch(format);
 }
 
-DbResult Database::QueryFormatted(ResultTable& table, const char* format, std::initializer_list<SqlArg> args) {
+DbResult Database::QueryFormatted(ResultTable& table, const char* format,
+                                  std::initializer_list<SqlArg> args) {
     table.Clear();
     const auto sql = SqlFormat(format, args);
     return sql ? QueryWithRetry(*sql, table) : formatMismatch(format);

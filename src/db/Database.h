@@ -25,11 +25,7 @@ public:
     DbResult ExecWithRetry(const QByteArray& sql);
     DbResult QueryWithRetry(const QByteArray& sql, ResultTable& table);
 
-    // The formatted forms; typed text goes in with %q (see SqlFormat).
-    template <typename... Args>
-    DbResult ExecPrintfWithRetry(const char* format, const Args&... args) {
-        return ExecFormatted(format, {SqlArg(args)...});
-    }
+    // The formatted form; typed text goes in with %q (see SqlFormat).
     template <typename... Args>
     DbResult QueryPrintfWithRetry(ResultTable& table, const char* format, const Args&... args) {
         return QueryFormatted(table, format, {SqlArg(args)...});
@@ -44,15 +40,13 @@ public:
 
     // Sends a statement and reports its failure; true on success.
     bool Exec(const QByteArray& sql);
-    template <typename... Args>
-    bool ExecPrintf(const char* format, const Args&... args) {
+    template <typename... Args> bool ExecPrintf(const char* format, const Args&... args) {
         DbResult result = ExecFormatted(format, {SqlArg(args)...});
         return Succeeded(result);
     }
 
     // Runs a query and reports its failure; true on success.
-    template <typename... Args>
-    bool Query(ResultTable& table, const char* format, const Args&... args) {
+    template <typename... Args> bool Query(ResultTable& table, const char* format, const Args&... args) {
         DbResult result = QueryFormatted(table, format, {SqlArg(args)...});
         return Succeeded(result);
     }
@@ -63,13 +57,11 @@ public:
         ResultTable table;
         return Query(table, format, args...) && !table.Empty() ? table.Text(1, 0, whenNone) : whenNone;
     }
-    template <typename... Args>
-    int QueryInt(int whenNone, const char* format, const Args&... args) {
+    template <typename... Args> int QueryInt(int whenNone, const char* format, const Args&... args) {
         ResultTable table;
         return Query(table, format, args...) && !table.Empty() ? table.Int(1, 0, whenNone) : whenNone;
     }
-    template <typename... Args>
-    double QueryDouble(double whenNone, const char* format, const Args&... args) {
+    template <typename... Args> double QueryDouble(double whenNone, const char* format, const Args&... args) {
         ResultTable table;
         return Query(table, format, args...) && !table.Empty() ? table.Double(1, 0, whenNone) : whenNone;
     }
@@ -86,8 +78,7 @@ private:
     bool Succeeded(DbResult& result);
     DbResult ExecFormatted(const char* format, std::initializer_list<SqlArg> args);
     DbResult QueryFormatted(ResultTable& table, const char* format, std::initializer_list<SqlArg> args);
-    template <typename Attempt>
-    DbResult WithRetry(Attempt attempt);
+    template <typename Attempt> DbResult WithRetry(Attempt attempt);
 
     ConnectionSource& m_source;
     Sleeper& m_sleeper;

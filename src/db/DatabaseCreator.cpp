@@ -26,7 +26,8 @@ bool createSchema(Database& db) {
         if (!transaction.Exec(tables[i]))
             return false;
         if (static_cast<int>(i) == Schema::kSettingsTable &&
-            !transaction.ExecPrintf("REPLACE INTO [settings] VALUES('dbversion', '%d');", AppInfo::kSchemaVersion))
+            !transaction.ExecPrintf("REPLACE INTO [settings] VALUES('dbversion', '%d');",
+                                    AppInfo::kSchemaVersion))
             return false;
     }
     for (const char* index : Schema::CreateIndexStatements())

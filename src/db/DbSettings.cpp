@@ -27,7 +27,9 @@ int DbSettings::SellsOnZero() {
     return value.value_or(0);
 }
 
-bool DbSettings::SetSellsOnZero(int value) { return Write("sells_on_zero", value); }
+bool DbSettings::SetSellsOnZero(int value) {
+    return Write("sells_on_zero", value);
+}
 
 int DbSettings::ArchiveAutoPrompt() {
     std::optional<int> value;
@@ -41,7 +43,9 @@ int DbSettings::ArchiveAutoPrompt() {
     return value.value_or(1);
 }
 
-bool DbSettings::SetArchiveAutoPrompt(int value) { return Write("archive_auto_prompt", value); }
+bool DbSettings::SetArchiveAutoPrompt(int value) {
+    return Write("archive_auto_prompt", value);
+}
 
 QDateTime DbSettings::ArchiveLastTime(const QDateTime& now) {
     std::optional<int> value;
@@ -58,8 +62,9 @@ QDateTime DbSettings::ArchiveLastTime(const QDateTime& now) {
 }
 
 bool DbSettings::SetArchiveLastTime(const QDate& day) {
-    return m_db.ExecPrintf("REPLACE INTO settings (key_name, key_value) VALUES('archive_last_time', '%.4d%.2d%.2d');",
-                           day.year(), day.month(), day.day());
+    return m_db.ExecPrintf(
+        "REPLACE INTO settings (key_name, key_value) VALUES('archive_last_time', '%.4d%.2d%.2d');",
+        day.year(), day.month(), day.day());
 }
 
 int DbSettings::ReportOptimizer() {
@@ -74,8 +79,14 @@ int DbSettings::ReportOptimizer() {
     return *value;
 }
 
-bool DbSettings::SetReportOptimizer(int value) { return Write("report_optimizer", value); }
+bool DbSettings::SetReportOptimizer(int value) {
+    return Write("report_optimizer", value);
+}
 
-bool DbSettings::StoreCostPricePrecision(int decimals) { return Write("cost_price_precision", decimals); }
+bool DbSettings::StoreCostPricePrecision(int decimals) {
+    return Write("cost_price_precision", decimals);
+}
 
-bool DbSettings::StoreSellPricePrecision(int decimals) { return Write("sell_price_precision", decimals); }
+bool DbSettings::StoreSellPricePrecision(int decimals) {
+    return Write("sell_price_precision", decimals);
+}

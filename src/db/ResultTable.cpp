@@ -6,7 +6,8 @@
 const char* ResultTable::Cell(int row, int column) const {
     if (row < 0 || row > m_rows || column < 0 || column >= m_columns)
         return nullptr;
-    const auto& cell = m_cells[static_cast<size_t>(row) * static_cast<size_t>(m_columns) + static_cast<size_t>(column)];
+    const auto& cell =
+        m_cells[static_cast<size_t>(row) * static_cast<size_t>(m_columns) + static_cast<size_t>(column)];
     return cell ? cell->c_str() : nullptr;
 }
 

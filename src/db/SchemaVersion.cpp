@@ -5,7 +5,8 @@
 int GetSchemaVersion(Database& db) {
     ResultTable table;
     // A file older than version 9 has no settings row: not an error here.
-    DbResult result = db.QueryWithRetry("SELECT key_value FROM settings WHERE key_name = 'dbversion';", table);
+    DbResult result =
+        db.QueryWithRetry("SELECT key_value FROM settings WHERE key_name = 'dbversion';", table);
     if (result.Ok() && !table.Empty())
         return table.Int(1, 0, 14);
     result = db.QueryWithRetry("SELECT * FROM version;", table);

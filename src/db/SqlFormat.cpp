@@ -22,7 +22,7 @@ QByteArray quoteDoubled(const QByteArray& text) {
 
 // printf of one numeric conversion, with the flags, width and precision of
 // the format and the length modifier the value needs.
-QByteArray printNumber(const std::string& spec, char conversion, const SqlArg& arg, bool* ok) {
+QByteArray printNumber(const std::string& directive, char conversion, const SqlArg& arg, bool* ok) {
     char buffer[512];
     int written = -1;
     if (std::strchr("diuxXo", conversion)) {
@@ -31,7 +31,7 @@ QByteArray printNumber(const std::string& spec, char conversion, const SqlArg& a
             *ok = false;
             return {};
         }
-        const std::string full = spec + "ll" + conversion;
+        const std::string full = directive + "ll" + conversion;
         written = std::snprintf(buffer, sizeof buffer, full.c_str(), *value);
     } else {
         double value = 0;
@@ -45,13 +45,13 @@ QByteArray printNumber(const std::string& spec, char conversion, const SqlArg& a
         }
         // A fixed number of decimals is rounded the way the program rounds
         // everywhere else, so the stored text is the one shown on screen.
-        const size_t point = spec.find('.');
+        const size_t point = directive.find('.');
         if (conversion == 'f' && point != std::string::npos) {
-            value = RoundHalfUp(value, std::atoi(spec.c_str() + point + 1));
+            value = RoundHalfUp(value, std::atoi(directive.c_str() + point + 1));
             if (value == 0)
                 value = 0; // no "-0.000"
         }
-        const std::string full = spec + conversion;
+        const std::string full = directive + conversion;
         written = std::snprintf(buffer, sizeof buffer, full.c_str(), value);
     }
     if (written < 0 || written >= static_cast<int>(sizeof buffer)) {
@@ -76,15 +76,15 @@ std::optional<QByteArray> SqlFormat(const char* format, std::initializer_list<Sq
             out.append('%');
             continue;
         }
-        std::string spec = "%";
+        std::string directive = "%";
         while (*p && std::strchr("-+ 0#", *p))
-            spec += *p++;
+            directive += *p++;
         while (*p >= '0' && *p <= '9')
-            spec += *p++;
+            directive += *p++;
         if (*p == '.') {
-            spec += *p++;
+            directive += *p++;
             while (*p >= '0' && *p <= '9')
-                spec += *p++;
+                directive += *p++;
         }
         while (*p == 'l' || *p == 'h')
             ++p;
@@ -106,7 +106,7 @@ std::optional<QByteArray> SqlFormat(const char* format, std::initializer_list<Sq
                 out.append('\'').append(quoteDoubled(*text)).append('\'');
         } else if (std::strchr("diuxXofeEgG", conversion)) {
             bool ok = true;
-            out.append(printNumber(spec, conversion, arg, &ok));
+            out.append(printNumber(directive, conversion, arg, &ok));
             if (!ok)
                 return std::nullopt;
         } else {

@@ -16,7 +16,8 @@ bool WriteTransaction::Begin() {
     for (WriteTransaction* outer = m_parent; outer; outer = outer->m_parent)
         ++depth;
     m_savepointName = "tarvo_" + QByteArray::number(depth);
-    DbResult result = m_db.ExecWithRetry(m_savepoint ? "SAVEPOINT " + m_savepointName + ";" : "BEGIN IMMEDIATE;");
+    DbResult result =
+        m_db.ExecWithRetry(m_savepoint ? "SAVEPOINT " + m_savepointName + ";" : "BEGIN IMMEDIATE;");
     if (result.Failed()) {
         m_db.ReportDbError(result);
         m_parent = nullptr;
@@ -30,8 +31,9 @@ bool WriteTransaction::Begin() {
 bool WriteTransaction::Exec(const QByteArray& sql) {
     if (!m_active)
         return false;
-    DbResult result = sql.isNull() ? DbResult{DbCode::kMisuse, QByteArray("statement values do not match the format")}
-                                   : m_db.ExecWithRetry(sql);
+    DbResult result = sql.isNull()
+                          ? DbResult{DbCode::kMisuse, QByteArray("statement values do not match the format")}
+                          : m_db.ExecWithRetry(sql);
     if (result.Ok())
         return true;
     m_db.ReportDbError(result);
@@ -45,7 +47,8 @@ bool WriteTransaction::Commit() {
         return false;
     // A commit may have to wait for readers to finish; the transaction stays
     // open while it waits, so it is retried like any statement.
-    DbResult result = m_db.ExecWithRetry(m_savepoint ? "RELEASE SAVEPOINT " + m_savepointName + ";" : "COMMIT;");
+    DbResult result =
+        m_db.ExecWithRetry(m_savepoint ? "RELEASE SAVEPOINT " + m_savepointName + ";" : "COMMIT;");
     if (result.Failed()) {
         m_db.ReportDbError(result);
         Rollback();

@@ -31,8 +31,7 @@ public:
 
     bool Begin();
     bool Exec(const QByteArray& sql);
-    template <typename... Args>
-    bool ExecPrintf(const char* format, const Args&... args) {
+    template <typename... Args> bool ExecPrintf(const char* format, const Args&... args) {
         const auto sql = SqlFormat(format, {SqlArg(args)...});
         return Exec(sql ? *sql : QByteArray());
     }

@@ -10,9 +10,9 @@ class GkSettings {
 public:
     explicit GkSettings(Database& db) : m_db(db) {}
 
-    int GkTerm();          // 12 when absent
-    QString CondText();    // empty when absent
-    int CondPlacement();   // 0 when absent
+    int GkTerm();        // 12 when absent
+    QString CondText();  // empty when absent
+    int CondPlacement(); // 0 when absent
 
 private:
     // The stored text of a key, or a null string when absent, NULL or unreadable.

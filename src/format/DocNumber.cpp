@@ -2,7 +2,9 @@
 
 #include <cstdlib>
 
-QString FormatDocNumber(int number) { return QString::asprintf("%.10d", number); }
+QString FormatDocNumber(int number) {
+    return QString::asprintf("%.10d", number);
+}
 
 int ParseDocNumber(const QString& text) {
     QString rest = text;

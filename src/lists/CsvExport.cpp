@@ -1,8 +1,8 @@
 #include "lists/CsvExport.h"
 
-#include "base/Choosers.h"
-#include "settings/LocalSettings.h"
 #include "base/Prompter.h"
+#include "base/SaveFileChooser.h"
+#include "settings/LocalSettings.h"
 
 #include <QSaveFile>
 
@@ -10,8 +10,8 @@ QString CsvLine(const QStringList& fields, const QString& separator) {
     QStringList out;
     out.reserve(fields.size());
     for (const QString& field : fields) {
-        const bool quote = field.contains(separator) || field.contains('"') || field.contains('\n') ||
-                           field.contains('\r');
+        const bool quote =
+            field.contains(separator) || field.contains('"') || field.contains('\n') || field.contains('\r');
         out << (quote ? '"' + QString(field).replace('"', "\"\"") + '"' : field);
     }
     return out.join(separator);
@@ -35,14 +35,15 @@ bool WriteCsv(const QString& path, const QStringList& titles, const std::vector<
     return true;
 }
 
-bool ExportListToCsv(const QStringList& titles, const std::vector<QStringList>& rows, const LocalSettings& settings,
-                     Prompter& prompter, SaveFileChooser& chooser) {
+bool ExportListToCsv(const QStringList& titles, const std::vector<QStringList>& rows,
+                     const LocalSettings& settings, Prompter& prompter, SaveFileChooser& chooser) {
     const QString path = chooser.ChooseSaveFile("Експорт в CSV", "tarvo.csv", "CSV файлове (*.csv)");
     if (path.isEmpty())
         return false;
     QString error;
     if (!WriteCsv(path, titles, rows, settings.CsvSeparator(), &error)) {
-        prompter.Message(QString("Файлът %1 не може да бъде записан:\n%2").arg(path, error), MessageIcon::Stop);
+        prompter.Message(QString("Файлът %1 не може да бъде записан:\n%2").arg(path, error),
+                         MessageIcon::Stop);
         return false;
     }
     return true;

@@ -19,5 +19,5 @@ bool WriteCsv(const QString& path, const QStringList& titles, const std::vector<
 
 // "Експорт в CSV": asks for the file, writes the list with the separator of
 // the settings and tells the user when it could not be written.
-bool ExportListToCsv(const QStringList& titles, const std::vector<QStringList>& rows, const LocalSettings& settings,
-                     Prompter& prompter, SaveFileChooser& chooser);
+bool ExportListToCsv(const QStringList& titles, const std::vector<QStringList>& rows,
+                     const LocalSettings& settings, Prompter& prompter, SaveFileChooser& chooser);

@@ -3,7 +3,9 @@
 #include "settings/LocalSettings.h"
 
 namespace {
-QDateTime midnight(int year, int month, int day) { return QDateTime(QDate(year, month, day), QTime(0, 0)); }
+QDateTime midnight(int year, int month, int day) {
+    return QDateTime(QDate(year, month, day), QTime(0, 0));
+}
 
 Period wholeMonths(int year, int firstMonth, int lastMonth) {
     return {midnight(year, firstMonth, 1), midnight(year, lastMonth, LastDayOfMonth(lastMonth, year))};
@@ -16,7 +18,9 @@ int LastDayOfMonth(int month, int year) {
     return QDate(year, month, 1).daysInMonth();
 }
 
-Period MonthPeriod(int month, const QDateTime& now) { return wholeMonths(now.date().year(), month, month); }
+Period MonthPeriod(int month, const QDateTime& now) {
+    return wholeMonths(now.date().year(), month, month);
+}
 
 Period PeriodFor(PeriodCommand command, const QDateTime& now) {
     const int year = now.date().year();
@@ -61,11 +65,14 @@ void FavouritePeriods::Store(int slot, const QDate& start, const QDate& end) {
     m_settings.SetUsrFavDate(slot, Format(start, end));
 }
 
-bool FavouritePeriods::IsFree(int slot) const { return m_settings.UsrFavDate(slot).isEmpty(); }
+bool FavouritePeriods::IsFree(int slot) const {
+    return m_settings.UsrFavDate(slot).isEmpty();
+}
 
 QString FavouritePeriods::Caption(int slot) const {
-    static const char* const names[] = {"Предпочитан период #1", "Предпочитан период #2", "Предпочитан период #3",
-                                        "Предпочитан период #4", "Предпочитан период #5"};
+    static const char* const names[] = {"Предпочитан период #1", "Предпочитан период #2",
+                                        "Предпочитан период #3", "Предпочитан период #4",
+                                        "Предпочитан период #5"};
     const QString stored = m_settings.UsrFavDate(slot);
     return QString(names[slot - 1]) + ": " + (stored.isEmpty() ? QString("няма съхранена стойност") : stored);
 }

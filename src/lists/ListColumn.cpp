@@ -17,4 +17,6 @@ QStringList PrintedCells(const std::vector<ListColumn>& columns, const QStringLi
     return printed;
 }
 
-int RowAfterRemoval(int removed, int remaining) { return remaining <= 0 ? -1 : std::min(removed, remaining - 1); }
+int RowAfterRemoval(int removed, int remaining) {
+    return remaining <= 0 ? -1 : std::min(removed, remaining - 1);
+}

@@ -1,6 +1,6 @@
 #include "lists/SearchText.h"
 
-#include "base/Choosers.h"
+#include "base/TextInput.h"
 
 bool SearchText::Ask(TextInput& input) {
     const auto text = input.AskText("ТЪРСЕНЕ", "Търсене по код или име:", m_text);

@@ -36,7 +36,8 @@ std::vector<int> SortOrder(const std::vector<QString>& cells, SortType type, boo
     auto before = [ascending](int c) { return ascending ? c < 0 : c > 0; };
     if (type == SortType::Text) {
         std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-            return before(cells[static_cast<size_t>(a)].compare(cells[static_cast<size_t>(b)], Qt::CaseInsensitive));
+            return before(
+                cells[static_cast<size_t>(a)].compare(cells[static_cast<size_t>(b)], Qt::CaseInsensitive));
         });
         return order;
     }

@@ -17,8 +17,8 @@ bool BanksEditor::Reload() {
         return false;
     // Each row goes to the top, so the list reads in ascending order.
     for (int r = table.Rows(); r >= 1; --r)
-        m_accounts.push_back({table.Int(r, 0), table.Text(r, 1, ""), table.Text(r, 2, ""), table.Text(r, 3, ""),
-                              table.Text(r, 4, "")});
+        m_accounts.push_back({table.Int(r, 0), table.Text(r, 1, ""), table.Text(r, 2, ""),
+                              table.Text(r, 3, ""), table.Text(r, 4, "")});
     return true;
 }
 
@@ -37,13 +37,15 @@ bool BanksEditor::Save(const Bank& fields) {
     account.branch = account.branch.trimmed();
     account.code = account.code.simplified().remove(' ').toUpper();
     account.account = account.account.simplified().remove(' ').toUpper();
-    if (account.name.isEmpty() || account.branch.isEmpty() || account.code.isEmpty() || account.account.isEmpty()) {
+    if (account.name.isEmpty() || account.branch.isEmpty() || account.code.isEmpty() ||
+        account.account.isEmpty()) {
         m_prompter.Message("Не сте попълнили всички необходими полета.", MessageIcon::Stop);
         return false;
     }
     if (m_editing.id) {
-        if (!m_db.ExecPrintf("UPDATE banks SET name = '%q', branch = '%q', code = '%q', acc = '%q' WHERE id = '%d';",
-                             account.name, account.branch, account.code, account.account, m_editing.id))
+        if (!m_db.ExecPrintf(
+                "UPDATE banks SET name = '%q', branch = '%q', code = '%q', acc = '%q' WHERE id = '%d';",
+                account.name, account.branch, account.code, account.account, m_editing.id))
             return false;
     } else {
         if (!m_db.ExecPrintf("INSERT INTO banks VALUES (NULL, '%q', '%q', '%q', '%q');", account.name,

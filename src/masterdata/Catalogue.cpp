@@ -1,16 +1,18 @@
 #include "masterdata/Catalogue.h"
 
-#include "settings/LocalSettings.h"
 #include "base/Prompter.h"
 #include "db/Database.h"
 #include "db/DbSettings.h"
 #include "db/WriteTransaction.h"
+#include "format/FormatNumber.h"
 #include "masterdata/CostPrices.h"
 #include "masterdata/ItemStore.h"
-#include "format/FormatNumber.h"
+#include "settings/LocalSettings.h"
 
 namespace {
-QString mark(bool set) { return set ? QString("X") : QString(""); }
+QString mark(bool set) {
+    return set ? QString("X") : QString("");
+}
 
 ItemStore::Kinds kindsOf(CatalogueView view) {
     switch (view) {
@@ -132,8 +134,9 @@ bool Catalogue::Delete(int index) {
         return false;
     const std::optional<bool> inUse = store.InUse(code);
     if (!inUse || *inUse)
-        return t.Refuse("Артикулът не може да бъде изтрит, защото участва в операция или има наличност в склада!",
-                        MessageIcon::Stop);
+        return t.Refuse(
+            "Артикулът не може да бъде изтрит, защото участва в операция или има наличност в склада!",
+            MessageIcon::Stop);
     if (!store.Delete(t, code) || !t.Commit())
         return false;
     m_rows.erase(m_rows.begin() + index);
@@ -143,9 +146,10 @@ bool Catalogue::Delete(int index) {
 bool Catalogue::SetHidden(const std::vector<int>& indices, bool hidden) {
     if (indices.empty())
         return false;
-    if (hidden && m_prompter.AskYesNo(QString::asprintf("Сигурни ли сте, че желаете да запишете %d артикула като скрити?",
-                                                        static_cast<int>(indices.size())),
-                                      MessageIcon::Exclamation, "Внимание!") != Answer::Yes)
+    if (hidden && m_prompter.AskYesNo(
+                      QString::asprintf("Сигурни ли сте, че желаете да запишете %d артикула като скрити?",
+                                        static_cast<int>(indices.size())),
+                      MessageIcon::Exclamation, "Внимание!") != Answer::Yes)
         return false;
     // All the rows change, or none.
     ItemStore store(m_db);
@@ -159,11 +163,12 @@ bool Catalogue::SetHidden(const std::vector<int>& indices, bool hidden) {
         return false;
     for (int index : indices)
         m_rows[static_cast<size_t>(index)].item.isHidden = hidden ? 1 : 0;
-    m_prompter.Message(hidden ? "Избраните артикули бяха успешно записани като скрити номенклатури и при следващите "
-                                "презареждания на списъка няма да бъдат показвани. Това не важи за случаите, в които "
-                                "потребителят изрично е разрешил показване на скритите номенклатури."
-                              : "Избраните артикули бяха успешно записани като видими номенклатури и ще бъдат "
-                                "показвани във всички списъци и справки, в които участват.",
-                       MessageIcon::Information);
+    m_prompter.Message(
+        hidden ? "Избраните артикули бяха успешно записани като скрити номенклатури и при следващите "
+                 "презареждания на списъка няма да бъдат показвани. Това не важи за случаите, в които "
+                 "потребителят изрично е разрешил показване на скритите номенклатури."
+               : "Избраните артикули бяха успешно записани като видими номенклатури и ще бъдат "
+                 "показвани във всички списъци и справки, в които участват.",
+        MessageIcon::Information);
     return true;
 }

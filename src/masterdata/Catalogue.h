@@ -1,9 +1,9 @@
 #pragma once
 
-#include "masterdata/GroupTree.h"
-#include "masterdata/Item.h"
 #include "lists/ListColumn.h"
 #include "lists/SearchText.h"
+#include "masterdata/GroupTree.h"
+#include "masterdata/Item.h"
 
 #include <QStringList>
 #include <vector>

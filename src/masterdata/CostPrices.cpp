@@ -37,10 +37,11 @@ void markDependents(WriteTransaction& t, Database& db, const QString& code, Path
     for (int r = 1; r <= owners.Rows(); ++r) {
         const QString owner = owners.Text(r, 0);
         if (owner == code) {
-            db.Inform("Програмата откри сериозна грешка в една от разходните норми:\nАртикулът с код '" + code +
-                          "' не може да бъде компонент на самия себе си или на друг артикул - компонент на тази "
-                          "рецепта.",
-                      MessageIcon::Stop);
+            db.Inform(
+                "Програмата откри сериозна грешка в една от разходните норми:\nАртикулът с код '" + code +
+                    "' не може да бъде компонент на самия себе си или на друг артикул - компонент на тази "
+                    "рецепта.",
+                MessageIcon::Stop);
             return;
         }
         setDirty(t, db, owner, 1, marked);
@@ -48,15 +49,17 @@ void markDependents(WriteTransaction& t, Database& db, const QString& code, Path
 }
 
 // Recomputes a dirty recipe from its components and stores the new cost.
-double rollUp(WriteTransaction& t, Database& db, const QString& code, double oldCost, double workCosts, Path& path) {
+double rollUp(WriteTransaction& t, Database& db, const QString& code, double oldCost, double workCosts,
+              Path& path) {
     const int precision = GetPricePrecision();
     ResultTable components;
-    if (!db.Query(
-            components,
-            "SELECT sc.code, ROUND(s.cost_price, %d), ROUND(sc.quantity, 3), sc.randeman, s.is_dirty FROM stocks AS s "
-            "INNER JOIN (SELECT code, quantity, randeman FROM stocks_cmp WHERE owner_code = '%q') AS sc ON s.code = "
-            "sc.code;",
-            precision, code)) {
+    if (!db.Query(components,
+                  "SELECT sc.code, ROUND(s.cost_price, %d), ROUND(sc.quantity, 3), sc.randeman, s.is_dirty "
+                  "FROM stocks AS s "
+                  "INNER JOIN (SELECT code, quantity, randeman FROM stocks_cmp WHERE owner_code = '%q') AS "
+                  "sc ON s.code = "
+                  "sc.code;",
+                  precision, code)) {
         t.Rollback();
         return 0;
     }
@@ -72,7 +75,8 @@ double rollUp(WriteTransaction& t, Database& db, const QString& code, double old
         sum += factor * quantity * unitCost;
     }
     const double newCost = RoundHalfUp(workCosts + sum, precision);
-    if (newCost != oldCost && t.ExecPrintf("UPDATE [stocks] SET cost_price = %.5f WHERE code = '%q';", newCost, code)) {
+    if (newCost != oldCost &&
+        t.ExecPrintf("UPDATE [stocks] SET cost_price = %.5f WHERE code = '%q';", newCost, code)) {
         Path marked;
         markDependents(t, db, code, marked);
     }
@@ -84,8 +88,10 @@ double rollUp(WriteTransaction& t, Database& db, const QString& code, double old
 double costPrice(WriteTransaction& t, Database& db, const QString& code, Path& path) {
     const int precision = GetPricePrecision();
     ResultTable item;
-    if (!db.Query(item, "SELECT cost_price, work_costs, is_recipe, is_service, is_dirty FROM stocks WHERE code = '%q';",
-                  code)) {
+    if (!db.Query(
+            item,
+            "SELECT cost_price, work_costs, is_recipe, is_service, is_dirty FROM stocks WHERE code = '%q';",
+            code)) {
         t.Rollback();
         return 0;
     }

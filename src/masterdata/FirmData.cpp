@@ -32,6 +32,10 @@ bool LoadFirmData(Database& db, FirmData& record) {
     return true;
 }
 
-int IsVatRegistered(Database& db) { return db.QueryInt(0, "SELECT vat_registered FROM firmdata;"); }
+int IsVatRegistered(Database& db) {
+    return db.QueryInt(0, "SELECT vat_registered FROM firmdata;");
+}
 
-double GetVatRate(Database& db) { return db.QueryDouble(20, "SELECT vat_value FROM firmdata;"); }
+double GetVatRate(Database& db) {
+    return db.QueryDouble(20, "SELECT vat_value FROM firmdata;");
+}

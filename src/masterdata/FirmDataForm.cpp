@@ -2,8 +2,8 @@
 
 #include "base/Prompter.h"
 #include "db/Database.h"
-#include "format/Rounding.h"
 #include "db/WriteTransaction.h"
+#include "format/Rounding.h"
 
 FirmData FirmDataForm::Load() {
     FirmData record;
@@ -25,16 +25,18 @@ bool FirmDataForm::Save(FirmData r) {
     }
     const double rate = RoundHalfUp(r.vatValue, 2);
     if (!(rate > 0 && rate < 100)) {
-        m_prompter.Message("Указали сте невалидна стойност за ставка по ДДС! Моля, въведете регламентираната в "
-                           "закона ставка, дори и да не сте регистрирани по ЗДДС.",
-                           MessageIcon::Stop);
+        m_prompter.Message(
+            "Указали сте невалидна стойност за ставка по ДДС! Моля, въведете регламентираната в "
+            "закона ставка, дори и да не сте регистрирани по ЗДДС.",
+            MessageIcon::Stop);
         return false;
     }
     WriteTransaction transaction(m_db);
     return transaction.Begin() && transaction.Exec("DELETE FROM firmdata;") &&
-           transaction.ExecPrintf("INSERT INTO firmdata VALUES('%q', '%q', '%q', '%q', '%q', '%q', '%q', '%q', "
-                                  "'%q', '%q', '%d', '%.2f');",
-                                  r.firmName, r.firmNameLat, r.city, r.cityLat, r.address, r.addressLat, r.mol,
-                                  r.molLat, r.taxId, r.bulstat, registered ? 1 : 0, rate) &&
+           transaction.ExecPrintf(
+               "INSERT INTO firmdata VALUES('%q', '%q', '%q', '%q', '%q', '%q', '%q', '%q', "
+               "'%q', '%q', '%d', '%.2f');",
+               r.firmName, r.firmNameLat, r.city, r.cityLat, r.address, r.addressLat, r.mol, r.molLat,
+               r.taxId, r.bulstat, registered ? 1 : 0, rate) &&
            transaction.Commit();
 }

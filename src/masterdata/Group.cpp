@@ -15,4 +15,6 @@ bool LoadGroup(Database& db, int id, Group& record) {
     return true;
 }
 
-QString GetGroupName(Database& db, int id) { return db.QueryText("-", "SELECT name FROM groups WHERE id = '%d';", id); }
+QString GetGroupName(Database& db, int id) {
+    return db.QueryText("-", "SELECT name FROM groups WHERE id = '%d';", id);
+}

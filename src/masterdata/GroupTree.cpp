@@ -10,14 +10,16 @@ constexpr int kMaxDepth = 64;
 
 bool loadChildren(Database& db, int parentId, std::vector<GroupNode>& out, int depth) {
     ResultTable table;
-    const bool ok = parentId == 0 ? db.Query(table, "SELECT * FROM groups WHERE parent_id = 0 ORDER BY name ASC;")
-                                  : db.Query(table, "SELECT * FROM groups WHERE parent_id = '%d' ORDER BY name ASC;",
-                                             parentId);
+    const bool ok =
+        parentId == 0
+            ? db.Query(table, "SELECT * FROM groups WHERE parent_id = 0 ORDER BY name ASC;")
+            : db.Query(table, "SELECT * FROM groups WHERE parent_id = '%d' ORDER BY name ASC;", parentId);
     if (!ok)
         return false;
     for (int r = 1; r <= table.Rows(); ++r) {
         GroupNode node{{table.Int(r, 0), table.Text(r, 1, ""), table.Int(r, 2)}, {}};
-        if (depth < kMaxDepth && node.group.id != parentId && !loadChildren(db, node.group.id, node.children, depth + 1))
+        if (depth < kMaxDepth && node.group.id != parentId &&
+            !loadChildren(db, node.group.id, node.children, depth + 1))
             return false;
         out.push_back(std::move(node));
     }
@@ -63,7 +65,8 @@ QSet<int> AllIds(const std::vector<GroupNode>& roots) {
     return ids;
 }
 
-void GroupFilter::SetTicked(const std::vector<GroupNode>& roots, int groupId, bool ticked, bool withSubgroups) {
+void GroupFilter::SetTicked(const std::vector<GroupNode>& roots, int groupId, bool ticked,
+                            bool withSubgroups) {
     const QSet<int> ids = withSubgroups ? SubtreeIds(roots, groupId) : QSet<int>{groupId};
     for (int id : ids) {
         if (ticked)

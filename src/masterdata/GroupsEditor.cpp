@@ -22,7 +22,8 @@ bool GroupsEditor::Validate(int groupId, const QString& name, bool subgroup, int
             return false;
         }
         if (SubtreeIds(m_tree, groupId).contains(parentId)) {
-            m_prompter.Message("Указаната група-родител е невалидна, тъй като е от по-ниско ниво.", MessageIcon::Stop);
+            m_prompter.Message("Указаната група-родител е невалидна, тъй като е от по-ниско ниво.",
+                               MessageIcon::Stop);
             return false;
         }
     }
@@ -34,13 +35,15 @@ bool GroupsEditor::Create(const QString& name, int parentId) {
     if (!t.Begin())
         return false;
     ResultTable table;
-    if (!m_db.Query(table, "SELECT * FROM groups WHERE parent_id = '%d' AND name = '%q';", parentId, name.trimmed()) ||
+    if (!m_db.Query(table, "SELECT * FROM groups WHERE parent_id = '%d' AND name = '%q';", parentId,
+                    name.trimmed()) ||
         !table.Empty())
-        return t.Refuse("Групата не може да бъда съхранена по една от следните причини:\n\n- вече съществува група "
-                        "с това име и същата група-родител;\n- възникнала е грешка в базата данни.",
-                        MessageIcon::Stop);
-    return t.ExecPrintf("INSERT INTO groups VALUES (NULL, '%q', '%d');", name.trimmed(), parentId) && t.Commit() &&
-           Reload();
+        return t.Refuse(
+            "Групата не може да бъда съхранена по една от следните причини:\n\n- вече съществува група "
+            "с това име и същата група-родител;\n- възникнала е грешка в базата данни.",
+            MessageIcon::Stop);
+    return t.ExecPrintf("INSERT INTO groups VALUES (NULL, '%q', '%d');", name.trimmed(), parentId) &&
+           t.Commit() && Reload();
 }
 
 bool GroupsEditor::Update(int groupId, const QString& name, int parentId) {
@@ -50,19 +53,21 @@ bool GroupsEditor::Update(int groupId, const QString& name, int parentId) {
 }
 
 bool GroupsEditor::Delete(int groupId) {
-    if (m_prompter.AskYesNo("Потвърждавате ли изтриването на тази група?", MessageIcon::Question) != Answer::Yes)
+    if (m_prompter.AskYesNo("Потвърждавате ли изтриването на тази група?", MessageIcon::Question) !=
+        Answer::Yes)
         return false;
     WriteTransaction t(m_db);
     if (!t.Begin())
         return false;
     ResultTable children;
     const bool childrenRead = m_db.Query(children, "SELECT * FROM groups WHERE parent_id = '%d';", groupId);
-    const int items = childrenRead ? m_db.QueryInt(-1, "SELECT COUNT(code) FROM stocks WHERE stock_group = '%d';",
-                                                   groupId)
-                                   : -1;
+    const int items =
+        childrenRead ? m_db.QueryInt(-1, "SELECT COUNT(code) FROM stocks WHERE stock_group = '%d';", groupId)
+                     : -1;
     if (!childrenRead || !children.Empty() || items != 0)
-        return t.Refuse("Групата не може да бъде изтрита по една от следните причини:\n\n- има асоциирани "
-                        "подгрупи;\n- участва в операции;\n- не съществува;\n- възникнала е непозната грешка.",
-                        MessageIcon::Stop);
+        return t.Refuse(
+            "Групата не може да бъде изтрита по една от следните причини:\n\n- има асоциирани "
+            "подгрупи;\n- участва в операции;\n- не съществува;\n- възникнала е непозната грешка.",
+            MessageIcon::Stop);
     return t.ExecPrintf("DELETE FROM groups WHERE  id = '%d';", groupId) && t.Commit() && Reload();
 }

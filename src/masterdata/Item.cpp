@@ -12,9 +12,9 @@ ItemRowMapper::ItemRowMapper(const ResultTable& table)
     : m_table(table), m_code(Column("code")), m_name(Column("stock_name")), m_group(Column("stock_group")),
       m_units(Column("units")), m_quantity(Column("quantity")), m_minQuantity(Column("min_quantity")),
       m_costPrice(Column("cost_price")), m_price1(Column("price_1")), m_price2(Column("price_2")),
-      m_workCosts(Column("work_costs")), m_lastPrice(Column("last_price")), m_isMaterial(Column("is_material")),
-      m_isRecipe(Column("is_recipe")), m_isService(Column("is_service")), m_isHidden(Column("is_hidden")),
-      m_isDirty(Column("is_dirty")) {}
+      m_workCosts(Column("work_costs")), m_lastPrice(Column("last_price")),
+      m_isMaterial(Column("is_material")), m_isRecipe(Column("is_recipe")), m_isService(Column("is_service")),
+      m_isHidden(Column("is_hidden")), m_isDirty(Column("is_dirty")) {}
 
 int ItemRowMapper::Column(const char* name) const {
     const int plain = m_table.Column(name);
@@ -64,7 +64,8 @@ bool LoadItem(Database& db, const QString& code, Item& record) {
     if (!db.Query(
             t,
             "SELECT code, stock_name, stock_group, units, ROUND(quantity, 3), ROUND(min_quantity, 3), "
-            "ROUND(cost_price, %d), ROUND(price_1, %d), ROUND(price_2, %d), ROUND(work_costs, %d), ROUND(last_price, "
+            "ROUND(cost_price, %d), ROUND(price_1, %d), ROUND(price_2, %d), ROUND(work_costs, %d), "
+            "ROUND(last_price, "
             "%d), is_material, is_recipe, is_service, is_hidden, is_dirty FROM stocks WHERE code = '%q';",
             p, p, p, p, p, code))
         return false;
@@ -76,7 +77,8 @@ bool LoadItem(Database& db, const QString& code, Item& record) {
     record.lastPrice = RoundHalfUp(record.lastPrice, p);
     if (record.isRecipe || record.isService) {
         record.workCosts = RoundHalfUp(record.workCosts, p);
-        record.costPrice = record.isDirty == 1 ? GetItemCostPrice(db, record.code) : RoundHalfUp(record.costPrice, p);
+        record.costPrice =
+            record.isDirty == 1 ? GetItemCostPrice(db, record.code) : RoundHalfUp(record.costPrice, p);
     } else {
         record.costPrice = RoundHalfUp(record.costPrice, p);
         record.workCosts = 0;
@@ -92,11 +94,14 @@ bool InsertItem(Database& db, const Item& r) {
     WriteTransaction t(db);
     if (!t.Begin() || ItemExists(db, r.code))
         return false;
-    return t.ExecPrintf("INSERT INTO stocks VALUES('%q', '%q', '%d', '%q', '%.3f', '%.3f', '%.5f', '%.5f', '%.5f', "
-                        "'%.5f', '%.5f', '%d', '%d', '%d', '%d', '%d');",
-                        r.code, r.name, r.group, r.units, r.quantity, r.minQuantity, r.costPrice, r.price1, r.price2,
-                        r.workCosts, r.lastPrice, r.isMaterial, r.isRecipe, r.isService, r.isHidden, r.isDirty) &&
+    return t.ExecPrintf(
+               "INSERT INTO stocks VALUES('%q', '%q', '%d', '%q', '%.3f', '%.3f', '%.5f', '%.5f', '%.5f', "
+               "'%.5f', '%.5f', '%d', '%d', '%d', '%d', '%d');",
+               r.code, r.name, r.group, r.units, r.quantity, r.minQuantity, r.costPrice, r.price1, r.price2,
+               r.workCosts, r.lastPrice, r.isMaterial, r.isRecipe, r.isService, r.isHidden, r.isDirty) &&
            AddUnit(db, r.units) && t.Commit();
 }
 
-bool AddUnit(Database& db, const QString& unit) { return db.ExecPrintf("REPLACE INTO units VALUES ('%q');", unit); }
+bool AddUnit(Database& db, const QString& unit) {
+    return db.ExecPrintf("REPLACE INTO units VALUES ('%q');", unit);
+}

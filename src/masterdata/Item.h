@@ -40,8 +40,8 @@ private:
     int Column(const char* name) const;
 
     const ResultTable& m_table;
-    int m_code, m_name, m_group, m_units, m_quantity, m_minQuantity, m_costPrice, m_price1, m_price2, m_workCosts,
-        m_lastPrice, m_isMaterial, m_isRecipe, m_isService, m_isHidden, m_isDirty;
+    int m_code, m_name, m_group, m_units, m_quantity, m_minQuantity, m_costPrice, m_price1, m_price2,
+        m_workCosts, m_lastPrice, m_isMaterial, m_isRecipe, m_isService, m_isHidden, m_isDirty;
 };
 
 // True when the code is in use, and also when the read failed, so that a

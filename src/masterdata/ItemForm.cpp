@@ -2,8 +2,8 @@
 
 #include "base/Prompter.h"
 #include "db/Database.h"
-#include "format/Rounding.h"
 #include "db/WriteTransaction.h"
+#include "format/Rounding.h"
 #include "masterdata/CostPrices.h"
 #include "masterdata/ItemStore.h"
 
@@ -70,9 +70,10 @@ bool ItemForm::ConfirmCodeChange() {
 
 bool ItemForm::RequestPartnerCodes() {
     if (m_mode != Mode::Edit) {
-        m_prompter.Message("Можете да добавяте допълнителни кодове само към вече съхранени номенклатури,\nв режим на "
-                           "редактиране.\nЗапишете новата стока и преминете в режим на промяна, за да добавите кодове.",
-                           MessageIcon::Information);
+        m_prompter.Message(
+            "Можете да добавяте допълнителни кодове само към вече съхранени номенклатури,\nв режим на "
+            "редактиране.\nЗапишете новата стока и преминете в режим на промяна, за да добавите кодове.",
+            MessageIcon::Information);
         return false;
     }
     return true;
@@ -80,14 +81,15 @@ bool ItemForm::RequestPartnerCodes() {
 
 bool ItemForm::RequestPartnerPrices() {
     if (m_mode != Mode::Edit) {
-        m_prompter.Message(m_kind == Kind::Goods
-                               ? "Можете да добавяте допълнителни цени само към вече съхранени номенклатури,\nв режим "
-                                 "на редактиране.\nЗапишете новата стока и преминете в режим на промяна, за да "
-                                 "добавите нова цена."
-                               : "Можете да добавяте допълнителни цени само към вече съхранени номенклатури,\nв режим "
-                                 "на редактиране.\nЗапишете новия артикул и преминете в режим на промяна, за да "
-                                 "добавите нова цена.",
-                           MessageIcon::Information);
+        m_prompter.Message(
+            m_kind == Kind::Goods
+                ? "Можете да добавяте допълнителни цени само към вече съхранени номенклатури,\nв режим "
+                  "на редактиране.\nЗапишете новата стока и преминете в режим на промяна, за да "
+                  "добавите нова цена."
+                : "Можете да добавяте допълнителни цени само към вече съхранени номенклатури,\nв режим "
+                  "на редактиране.\nЗапишете новия артикул и преминете в режим на промяна, за да "
+                  "добавите нова цена.",
+            MessageIcon::Information);
         return false;
     }
     return true;
@@ -136,7 +138,8 @@ ItemForm::Field ItemForm::Save(const Fields& fields, const std::vector<Component
         return Field::Name;
     }
     if (item.group == 0) {
-        m_prompter.Message("Не е избрана група, с която да асоциирате този артикул.", MessageIcon::Exclamation);
+        m_prompter.Message("Не е избрана група, с която да асоциирате този артикул.",
+                           MessageIcon::Exclamation);
         return Field::Group;
     }
     if (item.units.isEmpty()) {
@@ -144,8 +147,9 @@ ItemForm::Field ItemForm::Save(const Fields& fields, const std::vector<Component
         return Field::Units;
     }
     if (m_kind == Kind::Recipe && components.empty() &&
-        m_prompter.AskYesNo("Не сте добавили материали към разходната норма. Желаете ли да продължите въпреки това?",
-                            MessageIcon::Question, "Потвърдете") != Answer::Yes)
+        m_prompter.AskYesNo(
+            "Не сте добавили материали към разходната норма. Желаете ли да продължите въпреки това?",
+            MessageIcon::Question, "Потвърдете") != Answer::Yes)
         return Field::Components;
     if (!Write(item, components))
         return m_failedField;
@@ -157,8 +161,9 @@ ItemForm::Field ItemForm::Save(const Fields& fields, const std::vector<Component
 // still an item), the writes, the marking of dependent recipes and the new
 // unit all hold one write lock: two seats never both pass a check.
 bool ItemForm::Write(const Item& item, const std::vector<ComponentLine>& components) {
-    const QString failure = m_mode == Mode::Edit ? QString("Промените по указаната стока не могат да бъдат съхранени.")
-                                                 : QString("Възникнала е грешка от непознат тип!");
+    const QString failure = m_mode == Mode::Edit
+                                ? QString("Промените по указаната стока не могат да бъдат съхранени.")
+                                : QString("Възникнала е грешка от непознат тип!");
     m_failedField = Field::Code;
     ItemStore store(m_db);
     WriteTransaction t(m_db);
@@ -179,11 +184,13 @@ bool ItemForm::Write(const Item& item, const std::vector<ComponentLine>& compone
     const bool recipe = m_kind == Kind::Recipe;
     bool written = false;
     if (m_mode == Mode::Edit) {
-        const bool renamed = item.code != m_source.code || item.name != m_source.name || item.group != m_source.group;
+        const bool renamed =
+            item.code != m_source.code || item.name != m_source.name || item.group != m_source.group;
         written = (!recipe || store.WriteRecipe(t, m_source.code, components, true)) &&
                   store.Update(t, m_source.code, item) &&
                   (!renamed || store.PropagateChange(t, m_source.code, item)) &&
-                  (item.costPrice == RoundHalfUp(m_source.costPrice, 2) || MarkDependentRecipesDirty(m_db, item.code));
+                  (item.costPrice == RoundHalfUp(m_source.costPrice, 2) ||
+                   MarkDependentRecipesDirty(m_db, item.code));
     } else {
         written = InsertItem(m_db, item) && (!recipe || store.WriteRecipe(t, item.code, components, false));
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "masterdata/GroupChooser.h"
 #include "masterdata/Item.h"
 #include "masterdata/Recipe.h"
 
@@ -7,13 +8,6 @@
 
 class Database;
 class Prompter;
-
-// Opens the group tree for choosing an item's group; nothing when cancelled.
-class GroupChooser {
-public:
-    virtual ~GroupChooser() = default;
-    virtual std::optional<int> ChooseGroup(int currentGroup) = 0;
-};
 
 // What the two item dialogs check and save: the goods dialog, and the
 // dialog of products and services (recipes).

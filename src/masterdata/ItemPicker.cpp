@@ -1,10 +1,10 @@
 #include "masterdata/ItemPicker.h"
 
-#include "settings/LocalSettings.h"
 #include "base/Prompter.h"
 #include "db/Database.h"
-#include "masterdata/StockSettings.h"
 #include "format/FormatNumber.h"
+#include "masterdata/StockSettings.h"
+#include "settings/LocalSettings.h"
 
 bool ItemPicker::Allows(int mask, PickerTab tab) {
     using namespace ItemKinds;
@@ -26,7 +26,8 @@ bool ItemPicker::Allows(int mask, PickerTab tab) {
 
 bool ItemPicker::SelectTab(PickerTab tab) {
     if (!Allows(m_mask, tab)) {
-        m_prompter.Message("Избаният изглед не е достъпен в тази част на програмата.", MessageIcon::Exclamation);
+        m_prompter.Message("Избаният изглед не е достъпен в тази част на програмата.",
+                           MessageIcon::Exclamation);
         return false;
     }
     m_tab = tab;
@@ -44,10 +45,11 @@ PickerTab ItemPicker::FirstAllowed(PickerTab preferred) const {
 
 QByteArray ItemPicker::ListStatement() const {
     const int p = GetPricePrecision();
-    QByteArray sql = QString::asprintf("SELECT code, stock_name, ROUND(quantity, 3), stock_group, is_service, "
-                                       "ROUND(price_1, %d), ROUND(price_2, %d) FROM stocks ",
-                                       p, p)
-                         .toUtf8();
+    QByteArray sql =
+        QString::asprintf("SELECT code, stock_name, ROUND(quantity, 3), stock_group, is_service, "
+                          "ROUND(price_1, %d), ROUND(price_2, %d) FROM stocks ",
+                          p, p)
+            .toUtf8();
     const bool hiding = m_settings.ShowHiddenItems() == 0;
     if (hiding)
         sql += " WHERE is_hidden = 0";

@@ -1,9 +1,10 @@
 #pragma once
 
 #include "lists/ListColumn.h"
-
-#include "masterdata/GroupTree.h"
 #include "lists/SearchText.h"
+#include "masterdata/GroupTree.h"
+#include "masterdata/ItemChooser.h"
+#include "masterdata/ItemKinds.h"
 
 #include <QStringList>
 #include <optional>
@@ -12,26 +13,6 @@
 class Database;
 class LocalSettings;
 class Prompter;
-
-// The kinds of item a document may choose, as mask bits.
-namespace ItemKinds {
-inline constexpr int kGoods = 1;
-inline constexpr int kMaterials = 2;
-inline constexpr int kProducts = 4;
-inline constexpr int kServices = 8;
-inline constexpr int kAll = 15;
-} // namespace ItemKinds
-
-// The five tabs of the item picker.
-enum class PickerTab { GoodsAndMaterials = 0, Materials = 1, Products = 2, Services = 3, All = 4 };
-
-// The item picker "Избор на артикули" as documents use it: the code of the
-// chosen item, or nothing when cancelled.
-class ItemChooser {
-public:
-    virtual ~ItemChooser() = default;
-    virtual std::optional<QString> ChooseItem(int kindMask, PickerTab tab) = 0;
-};
 
 // A row of the picker.
 struct PickerRow {

@@ -4,10 +4,11 @@
 #include "db/WriteTransaction.h"
 
 QByteArray ItemStore::ListStatement(Kinds kinds, bool withHidden) {
-    QByteArray sql = "SELECT s.code, s.stock_name, s.stock_group, s.units, s.quantity, s.min_quantity, s.cost_price, "
-                     "s.price_1, s.price_2, s.work_costs, s.last_price, s.is_material, s.is_recipe, s.is_service, "
-                     "s.is_hidden, g.name, s.is_dirty FROM stocks AS s INNER JOIN (SELECT * FROM groups) AS g ON "
-                     "s.stock_group = g.id ";
+    QByteArray sql =
+        "SELECT s.code, s.stock_name, s.stock_group, s.units, s.quantity, s.min_quantity, s.cost_price, "
+        "s.price_1, s.price_2, s.work_costs, s.last_price, s.is_material, s.is_recipe, s.is_service, "
+        "s.is_hidden, g.name, s.is_dirty FROM stocks AS s INNER JOIN (SELECT * FROM groups) AS g ON "
+        "s.stock_group = g.id ";
     if (!withHidden)
         sql += " WHERE is_hidden = 0";
     const char* joiner = withHidden ? " WHERE " : " AND ";
@@ -61,8 +62,8 @@ std::optional<QString> ItemStore::MissingComponent(const std::vector<ComponentLi
     return QString();
 }
 
-bool ItemStore::WriteRecipe(WriteTransaction& t, const QString& owner, const std::vector<ComponentLine>& lines,
-                            bool replace) {
+bool ItemStore::WriteRecipe(WriteTransaction& t, const QString& owner,
+                            const std::vector<ComponentLine>& lines, bool replace) {
     if (replace && !t.ExecPrintf("DELETE FROM stocks_cmp WHERE owner_code = '%q';", owner))
         return false;
     for (const ComponentLine& line : lines)
@@ -74,18 +75,20 @@ bool ItemStore::WriteRecipe(WriteTransaction& t, const QString& owner, const std
 
 bool ItemStore::Update(WriteTransaction& t, const QString& old, const Item& i) {
     if (!i.isRecipe)
-        return t.ExecPrintf("UPDATE stocks SET code = '%q', stock_name = '%q', stock_group = '%d', units = '%q', "
-                            "quantity = '%.3f', min_quantity = '%.3f', cost_price = '%.5f', price_1 = '%.5f', price_2 = "
-                            "'%.5f', last_price = '%.5f', is_material = '%d', is_recipe = '%d', is_service = '%d', "
-                            "is_hidden = '%d' WHERE code = '%q';",
-                            i.code, i.name, i.group, i.units, i.quantity, i.minQuantity, i.costPrice, i.price1,
-                            i.price2, i.lastPrice, i.isMaterial, i.isRecipe, i.isService, i.isHidden, old);
-    return t.ExecPrintf("UPDATE stocks SET code = '%q', stock_name = '%q', stock_group = '%d', units = '%q', "
-                        "quantity = '%.3f', min_quantity = '%.3f', cost_price = '%.5f', price_1 = '%.5f', price_2 = "
-                        "'%.5f', work_costs = '%.5f',last_price = '%.5f', is_material = '%d', is_recipe = '%d', "
-                        "is_service = '%d', is_hidden = '%d' WHERE code = '%q';",
-                        i.code, i.name, i.group, i.units, i.quantity, i.minQuantity, i.costPrice, i.price1, i.price2,
-                        i.workCosts, i.lastPrice, i.isMaterial, i.isRecipe, i.isService, i.isHidden, old);
+        return t.ExecPrintf(
+            "UPDATE stocks SET code = '%q', stock_name = '%q', stock_group = '%d', units = '%q', "
+            "quantity = '%.3f', min_quantity = '%.3f', cost_price = '%.5f', price_1 = '%.5f', price_2 = "
+            "'%.5f', last_price = '%.5f', is_material = '%d', is_recipe = '%d', is_service = '%d', "
+            "is_hidden = '%d' WHERE code = '%q';",
+            i.code, i.name, i.group, i.units, i.quantity, i.minQuantity, i.costPrice, i.price1, i.price2,
+            i.lastPrice, i.isMaterial, i.isRecipe, i.isService, i.isHidden, old);
+    return t.ExecPrintf(
+        "UPDATE stocks SET code = '%q', stock_name = '%q', stock_group = '%d', units = '%q', "
+        "quantity = '%.3f', min_quantity = '%.3f', cost_price = '%.5f', price_1 = '%.5f', price_2 = "
+        "'%.5f', work_costs = '%.5f',last_price = '%.5f', is_material = '%d', is_recipe = '%d', "
+        "is_service = '%d', is_hidden = '%d' WHERE code = '%q';",
+        i.code, i.name, i.group, i.units, i.quantity, i.minQuantity, i.costPrice, i.price1, i.price2,
+        i.workCosts, i.lastPrice, i.isMaterial, i.isRecipe, i.isService, i.isHidden, old);
 }
 
 namespace {

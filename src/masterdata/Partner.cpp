@@ -7,15 +7,15 @@ PartnerRowMapper::PartnerRowMapper(const ResultTable& t)
     : m_table(t), m_id(t.Column("partner_id")), m_customer(t.Column("partner_is_customer")),
       m_supplier(t.Column("partner_is_supplier")), m_name(t.Column("partner_name")),
       m_city(t.Column("partner_city")), m_address(t.Column("partner_address")),
-      m_taxId(t.Column("partner_tax_id")), m_bulstat(t.Column("partner_bulstat")), m_mol(t.Column("partner_mol")),
-      m_phone(t.Column("partner_phone")), m_fax(t.Column("partner_fax")), m_email(t.Column("partner_email")),
-      m_url(t.Column("partner_url")), m_notes(t.Column("partner_notes")),
+      m_taxId(t.Column("partner_tax_id")), m_bulstat(t.Column("partner_bulstat")),
+      m_mol(t.Column("partner_mol")), m_phone(t.Column("partner_phone")), m_fax(t.Column("partner_fax")),
+      m_email(t.Column("partner_email")), m_url(t.Column("partner_url")), m_notes(t.Column("partner_notes")),
       m_bankName(t.Column("partner_bank_name")), m_bankBranch(t.Column("partner_bank_branch")),
       m_bankCode(t.Column("partner_bank_code")), m_bankAccount(t.Column("partner_bank_acc")),
-      m_vatRegistered(t.Column("partner_vat_registered")), m_preferPayment(t.Column("partner_prefer_payment")),
-      m_defaultPrice(t.Column("default_price")), m_nameLat(t.Column("partner_name_lat")),
-      m_cityLat(t.Column("partner_city_lat")), m_addressLat(t.Column("partner_address_lat")),
-      m_molLat(t.Column("partner_mol_lat")) {}
+      m_vatRegistered(t.Column("partner_vat_registered")),
+      m_preferPayment(t.Column("partner_prefer_payment")), m_defaultPrice(t.Column("default_price")),
+      m_nameLat(t.Column("partner_name_lat")), m_cityLat(t.Column("partner_city_lat")),
+      m_addressLat(t.Column("partner_address_lat")), m_molLat(t.Column("partner_mol_lat")) {}
 
 Partner PartnerRowMapper::Read(int row) const {
     const ResultTable& t = m_table;
@@ -48,11 +48,14 @@ Partner PartnerRowMapper::Read(int row) const {
     return r;
 }
 
-int GetMaxPartnerId(Database& db) { return db.QueryInt(0, "SELECT MAX(partner_id) FROM partners;"); }
+int GetMaxPartnerId(Database& db) {
+    return db.QueryInt(0, "SELECT MAX(partner_id) FROM partners;");
+}
 
 bool PartnerNameExists(Database& db, const QString& name) {
     ResultTable table;
-    return !db.Query(table, "SELECT partner_name FROM partners WHERE partner_name = '%q';", name) || !table.Empty();
+    return !db.Query(table, "SELECT partner_name FROM partners WHERE partner_name = '%q';", name) ||
+           !table.Empty();
 }
 
 bool InsertPartner(Database& db, Partner& r) {
@@ -60,12 +63,12 @@ bool InsertPartner(Database& db, Partner& r) {
     if (!t.Begin() || PartnerNameExists(db, r.name))
         return false;
     const int id = GetMaxPartnerId(db) + 1;
-    if (!t.ExecPrintf("INSERT INTO partners VALUES('%d', '%d', '%d', '%q', '%q', '%q', '%q', '%q', '%q', '%q', '%q', "
-                       "'%q', '%q', '%q', '%q', '%q', '%q', '%q', '%d', '%d', '%d', '%q', '%q', '%q', '%q');",
-                       id, r.isCustomer, r.isSupplier, r.name, r.city, r.address, r.taxId, r.bulstat, r.mol, r.phone,
-                       r.fax, r.email, r.url, r.notes, r.bankName, r.bankBranch, r.bankCode, r.bankAccount,
-                       r.vatRegistered, r.preferPayment, r.defaultPrice, r.nameLat, r.cityLat, r.addressLat,
-                       r.molLat) ||
+    if (!t.ExecPrintf(
+            "INSERT INTO partners VALUES('%d', '%d', '%d', '%q', '%q', '%q', '%q', '%q', '%q', '%q', '%q', "
+            "'%q', '%q', '%q', '%q', '%q', '%q', '%q', '%d', '%d', '%d', '%q', '%q', '%q', '%q');",
+            id, r.isCustomer, r.isSupplier, r.name, r.city, r.address, r.taxId, r.bulstat, r.mol, r.phone,
+            r.fax, r.email, r.url, r.notes, r.bankName, r.bankBranch, r.bankCode, r.bankAccount,
+            r.vatRegistered, r.preferPayment, r.defaultPrice, r.nameLat, r.cityLat, r.addressLat, r.molLat) ||
         !t.Commit())
         return false;
     r.id = id;
@@ -75,15 +78,20 @@ bool InsertPartner(Database& db, Partner& r) {
 bool UpdatePartner(Database& db, const Partner& r) {
     return db.ExecPrintf(
         "UPDATE partners SET partner_is_customer = '%d', partner_is_supplier = '%d', partner_name = '%q', "
-        "partner_city = '%q', partner_address = '%q', partner_tax_id = '%q', partner_bulstat = '%q', partner_mol = "
-        "'%q', partner_phone = '%q', partner_fax = '%q', partner_email = '%q', partner_url = '%q', partner_notes = "
-        "'%q', partner_bank_name = '%q', partner_bank_branch = '%q', partner_bank_code = '%q', partner_bank_acc = "
-        "'%q', partner_vat_registered = '%d', partner_prefer_payment = '%d', default_price = '%d', partner_name_lat "
-        "= '%q', partner_city_lat = '%q', partner_address_lat = '%q', partner_mol_lat = '%q' WHERE partner_id = "
+        "partner_city = '%q', partner_address = '%q', partner_tax_id = '%q', partner_bulstat = '%q', "
+        "partner_mol = "
+        "'%q', partner_phone = '%q', partner_fax = '%q', partner_email = '%q', partner_url = '%q', "
+        "partner_notes = "
+        "'%q', partner_bank_name = '%q', partner_bank_branch = '%q', partner_bank_code = '%q', "
+        "partner_bank_acc = "
+        "'%q', partner_vat_registered = '%d', partner_prefer_payment = '%d', default_price = '%d', "
+        "partner_name_lat "
+        "= '%q', partner_city_lat = '%q', partner_address_lat = '%q', partner_mol_lat = '%q' WHERE "
+        "partner_id = "
         "'%d';",
-        r.isCustomer, r.isSupplier, r.name, r.city, r.address, r.taxId, r.bulstat, r.mol, r.phone, r.fax, r.email,
-        r.url, r.notes, r.bankName, r.bankBranch, r.bankCode, r.bankAccount, r.vatRegistered, r.preferPayment,
-        r.defaultPrice, r.nameLat, r.cityLat, r.addressLat, r.molLat, r.id);
+        r.isCustomer, r.isSupplier, r.name, r.city, r.address, r.taxId, r.bulstat, r.mol, r.phone, r.fax,
+        r.email, r.url, r.notes, r.bankName, r.bankBranch, r.bankCode, r.bankAccount, r.vatRegistered,
+        r.preferPayment, r.defaultPrice, r.nameLat, r.cityLat, r.addressLat, r.molLat, r.id);
 }
 
 bool LoadPartner(Database& db, int id, Partner& r) {

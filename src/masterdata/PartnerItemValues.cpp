@@ -1,11 +1,11 @@
 #include "masterdata/PartnerItemValues.h"
 
-#include "base/Choosers.h"
 #include "base/Prompter.h"
+#include "base/TextInput.h"
 #include "db/Database.h"
+#include "format/FormatNumber.h"
 #include "format/Rounding.h"
 #include "masterdata/PartnersForm.h"
-#include "format/FormatNumber.h"
 
 QString PartnerItemValues::Title() const {
     return m_kind == Kind::Codes ? QString("кодове по номенклатурата на контрагенти") + " - " + m_item
@@ -21,14 +21,18 @@ bool PartnerItemValues::Reload() {
     ResultTable t;
     const bool read =
         m_kind == Kind::Codes
-            ? m_db.Query(t, "SELECT c.rec_id, c.partner_id, p.partner_name, c.partner_code FROM stock_codes AS c "
-                            "LEFT JOIN partners AS p ON p.partner_id = c.partner_id WHERE c.stock_code = '%q' ORDER "
-                            "BY p.partner_name ASC;",
-                         m_item)
-            : m_db.Query(t, "SELECT c.rec_id, c.partner_id, p.partner_name, c.partner_price FROM stock_prices AS c "
-                            "LEFT JOIN partners AS p ON p.partner_id = c.partner_id WHERE c.stock_code = '%q' ORDER "
-                            "BY p.partner_name ASC;",
-                         m_item);
+            ? m_db.Query(
+                  t,
+                  "SELECT c.rec_id, c.partner_id, p.partner_name, c.partner_code FROM stock_codes AS c "
+                  "LEFT JOIN partners AS p ON p.partner_id = c.partner_id WHERE c.stock_code = '%q' ORDER "
+                  "BY p.partner_name ASC;",
+                  m_item)
+            : m_db.Query(
+                  t,
+                  "SELECT c.rec_id, c.partner_id, p.partner_name, c.partner_price FROM stock_prices AS c "
+                  "LEFT JOIN partners AS p ON p.partner_id = c.partner_id WHERE c.stock_code = '%q' ORDER "
+                  "BY p.partner_name ASC;",
+                  m_item);
     if (!read)
         return false;
     for (int r = 1; r <= t.Rows(); ++r)
@@ -38,8 +42,9 @@ bool PartnerItemValues::Reload() {
 }
 
 bool PartnerItemValues::AskValue(TextInput& input, const QString& initial, QString* value) {
-    const auto typed = input.AskText(m_kind == Kind::Codes ? "код по номенклатурата на контрагента" : "цена за клиента",
-                                     ValueTitle() + ":", initial);
+    const auto typed =
+        input.AskText(m_kind == Kind::Codes ? "код по номенклатурата на контрагента" : "цена за клиента",
+                      ValueTitle() + ":", initial);
     if (!typed)
         return false;
     *value = typed->trimmed();
@@ -57,13 +62,15 @@ bool PartnerItemValues::AskValue(TextInput& input, const QString& initial, QStri
 
 bool PartnerItemValues::Store(int recId, int partnerId, const QString& value) {
     if (m_kind == Kind::Codes)
-        return recId ? m_db.ExecPrintf("UPDATE stock_codes SET partner_code = '%q' WHERE rec_id = '%d';", value, recId)
-                     : m_db.ExecPrintf("INSERT INTO stock_codes VALUES (NULL, '%q', '%d', '%q');", m_item, partnerId,
-                                       value);
+        return recId ? m_db.ExecPrintf("UPDATE stock_codes SET partner_code = '%q' WHERE rec_id = '%d';",
+                                       value, recId)
+                     : m_db.ExecPrintf("INSERT INTO stock_codes VALUES (NULL, '%q', '%d', '%q');", m_item,
+                                       partnerId, value);
     const double price = value.toDouble();
-    return recId ? m_db.ExecPrintf("UPDATE stock_prices SET partner_price = '%.5f' WHERE rec_id = '%d';", price, recId)
-                 : m_db.ExecPrintf("INSERT INTO stock_prices VALUES (NULL, '%q', '%d', '%.5f');", m_item, partnerId,
-                                   price);
+    return recId ? m_db.ExecPrintf("UPDATE stock_prices SET partner_price = '%.5f' WHERE rec_id = '%d';",
+                                   price, recId)
+                 : m_db.ExecPrintf("INSERT INTO stock_prices VALUES (NULL, '%q', '%d', '%.5f');", m_item,
+                                   partnerId, price);
 }
 
 bool PartnerItemValues::Add(PartnerChooser& partners, TextInput& input) {

@@ -4,7 +4,9 @@
 #include "lists/SearchText.h"
 
 namespace {
-QString mark(int flag) { return flag ? QString("X") : QString(""); }
+QString mark(int flag) {
+    return flag ? QString("X") : QString("");
+}
 } // namespace
 
 bool LoadPartnerList(Database& db, PartnerTab tab, const SearchText& search, std::vector<Partner>& out) {
@@ -85,21 +87,37 @@ std::vector<ListColumn> PartnerListColumns() {
 }
 
 QStringList PartnerListRow(const Partner& p) {
-    return {p.name,     mark(p.isCustomer),      mark(p.isSupplier), p.city,  p.address,
-            p.taxId,    mark(p.vatRegistered),   p.bulstat,          p.mol,   p.phone,
-            p.fax,      p.email,                 p.url,              p.bankAccount, p.bankName,
-            p.bankBranch, p.bankCode, p.preferPayment ? "с платежно" : "в брой", DefaultPriceListText(p.defaultPrice),
+    return {p.name,
+            mark(p.isCustomer),
+            mark(p.isSupplier),
+            p.city,
+            p.address,
+            p.taxId,
+            mark(p.vatRegistered),
+            p.bulstat,
+            p.mol,
+            p.phone,
+            p.fax,
+            p.email,
+            p.url,
+            p.bankAccount,
+            p.bankName,
+            p.bankBranch,
+            p.bankCode,
+            p.preferPayment ? "с платежно" : "в брой",
+            DefaultPriceListText(p.defaultPrice),
             p.notes};
 }
 
 std::vector<ListColumn> PartnerSelectionColumns() {
     const Qt::Alignment left = Qt::AlignLeft, centre = Qt::AlignHCenter;
     const SortType text = SortType::Text;
-    return {{"наименование", 250, left, text}, {"К", 30, centre, text},       {"Д", 30, centre, text},
-            {"ид. №", 85, centre, text},      {"ДДС", 40, centre, text},     {"населено място", 100, left, text},
-            {"пълен адрес", 200, left, text}, {"М.О.Л", 150, left, text}};
+    return {{"наименование", 250, left, text}, {"К", 30, centre, text},   {"Д", 30, centre, text},
+            {"ид. №", 85, centre, text},       {"ДДС", 40, centre, text}, {"населено място", 100, left, text},
+            {"пълен адрес", 200, left, text},  {"М.О.Л", 150, left, text}};
 }
 
 QStringList PartnerSelectionRow(const Partner& p) {
-    return {p.name, mark(p.isCustomer), mark(p.isSupplier), p.taxId, mark(p.vatRegistered), p.city, p.address, p.mol};
+    return {p.name, mark(p.isCustomer), mark(p.isSupplier), p.taxId, mark(p.vatRegistered), p.city, p.address,
+            p.mol};
 }

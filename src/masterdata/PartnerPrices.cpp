@@ -7,15 +7,17 @@
 QString GetPartnerCode(Database& db, int partnerId, const QString& code) {
     if (partnerId <= 0 || code.isEmpty())
         return QString("");
-    return db.QueryText("", "SELECT partner_code FROM [stock_codes] WHERE partner_id = '%d' AND stock_code = '%q';",
-                        partnerId, code);
+    return db.QueryText(
+        "", "SELECT partner_code FROM [stock_codes] WHERE partner_id = '%d' AND stock_code = '%q';",
+        partnerId, code);
 }
 
 double GetPartnerPrice(Database& db, int partnerId, const QString& code) {
     if (partnerId <= 0 || code.isEmpty())
         return 0;
     return RoundHalfUp(
-        db.QueryDouble(0, "SELECT partner_price FROM [stock_prices] WHERE partner_id = '%d' AND stock_code = '%q';",
-                       partnerId, code),
+        db.QueryDouble(
+            0, "SELECT partner_price FROM [stock_prices] WHERE partner_id = '%d' AND stock_code = '%q';",
+            partnerId, code),
         GetPricePrecision());
 }

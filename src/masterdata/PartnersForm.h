@@ -1,7 +1,10 @@
 #pragma once
 
-#include "masterdata/PartnerList.h"
 #include "lists/SearchText.h"
+#include "masterdata/PartnerChooser.h"
+#include "masterdata/PartnerEditor.h"
+#include "masterdata/PartnerList.h"
+#include "masterdata/PartnerRules.h"
 
 #include <functional>
 #include <optional>
@@ -9,35 +12,6 @@
 class Database;
 class Prompter;
 class TextInput;
-
-// The create/edit dialog of a partner. On OK it hands the record to `save`
-// and stays open, with everything as typed, until a save succeeds or the
-// user cancels; true when saved, with the record as saved.
-class PartnerEditor {
-public:
-    using Save = std::function<bool(Partner&)>;
-    virtual ~PartnerEditor() = default;
-    virtual bool EditPartner(Partner& record, const Save& save) = 0;
-};
-
-// The partner selection dialog as documents use it: the id of the chosen
-// partner, or nothing when the user cancelled.
-class PartnerChooser {
-public:
-    virtual ~PartnerChooser() = default;
-    virtual std::optional<int> ChoosePartner(PartnerTab initialTab, int preselectedId) = 0;
-};
-
-// The rules of the partner dialog.
-namespace PartnerRules {
-QString DialogTitle(const Partner& record);
-// OK is offered while the partner has a name and is a customer, a supplier or both.
-bool CanAccept(const Partner& record);
-// The first rule the record breaks is told; true when it keeps them all.
-bool Validate(const Partner& record, Prompter& prompter);
-// Names without outer spaces, IBAN and BIC without spaces and in capitals.
-void Normalize(Partner& record);
-} // namespace PartnerRules
 
 // What the partners form and the selection dialog do with their list.
 class PartnersForm {

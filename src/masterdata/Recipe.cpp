@@ -2,17 +2,21 @@
 
 #include "base/Prompter.h"
 #include "db/Database.h"
+#include "format/FormatNumber.h"
 #include "format/Rounding.h"
 #include "masterdata/CostPrices.h"
 #include "masterdata/Item.h"
 #include "masterdata/ItemPicker.h"
-#include "format/FormatNumber.h"
 
 #include <algorithm>
 
-double ComponentLine::Total() const { return RoundHalfUp(quantity * (1 + randeman / 100), 3); }
+double ComponentLine::Total() const {
+    return RoundHalfUp(quantity * (1 + randeman / 100), 3);
+}
 
-double ComponentLine::Sum() const { return RoundHalfUp(Total() * RoundHalfUp(unitCost, 2), 2); }
+double ComponentLine::Sum() const {
+    return RoundHalfUp(Total() * RoundHalfUp(unitCost, 2), 2);
+}
 
 QStringList ComponentLine::Cells() const {
     return {code,
@@ -50,17 +54,21 @@ bool RecipeEditor::Load(const QString& ownerCode) {
     DbResult result = m_db.QueryPrintfWithRetry(
         t,
         "SELECT s.code, s.stock_name, s.units, ROUND(sc.quantity, 3), ROUND(sc.randeman, 2), ROUND( ( "
-        "ROUND(sc.quantity, 3) * (1 + ( ROUND(sc.randeman, 2) / 100 ) ) ), 3) AS sum_qtty FROM stocks AS s INNER "
-        "JOIN (SELECT * FROM stocks_cmp WHERE owner_code = '%q') AS sc ON sc.code = s.code ORDER BY s.stock_name "
+        "ROUND(sc.quantity, 3) * (1 + ( ROUND(sc.randeman, 2) / 100 ) ) ), 3) AS sum_qtty FROM stocks AS s "
+        "INNER "
+        "JOIN (SELECT * FROM stocks_cmp WHERE owner_code = '%q') AS sc ON sc.code = s.code ORDER BY "
+        "s.stock_name "
         "ASC;",
         ownerCode);
     if (result.Failed()) {
         m_db.ReportDbError(result);
-        m_prompter.Message("Не мога да извлека списъка с материалите за тази разходна норма", MessageIcon::Stop);
+        m_prompter.Message("Не мога да извлека списъка с материалите за тази разходна норма",
+                           MessageIcon::Stop);
         return false;
     }
     for (int r = 1; r <= t.Rows(); ++r) {
-        ComponentLine line{t.Text(r, 0, ""), t.Text(r, 1, ""), t.Text(r, 2, ""), t.Double(r, 3), t.Double(r, 4), 0};
+        ComponentLine line{t.Text(r, 0, ""), t.Text(r, 1, ""), t.Text(r, 2, ""),
+                           t.Double(r, 3),   t.Double(r, 4),   0};
         line.unitCost = RoundHalfUp(GetItemCostPrice(m_db, line.code), 2);
         m_lines.push_back(line);
     }
@@ -68,7 +76,8 @@ bool RecipeEditor::Load(const QString& ownerCode) {
 }
 
 bool RecipeEditor::Add(const QString& owner, bool refuseOwner, ItemChooser& chooser, QuantityInput& input) {
-    const auto chosen = chooser.ChooseItem(ItemKinds::kMaterials | ItemKinds::kProducts, PickerTab::Materials);
+    const auto chosen =
+        chooser.ChooseItem(ItemKinds::kMaterials | ItemKinds::kProducts, PickerTab::Materials);
     if (!chosen)
         return false;
     if ((refuseOwner && *chosen == owner) || !IsValidComponent(m_db, *chosen, owner)) {
@@ -92,8 +101,8 @@ bool RecipeEditor::Add(const QString& owner, bool refuseOwner, ItemChooser& choo
         existing->randeman = amount->second;
         return true;
     }
-    m_lines.push_back({item.code, item.name, item.units, amount->first, amount->second,
-                       RoundHalfUp(item.costPrice, 2)});
+    m_lines.push_back(
+        {item.code, item.name, item.units, amount->first, amount->second, RoundHalfUp(item.costPrice, 2)});
     return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lists/ListColumn.h"
+#include "masterdata/QuantityInput.h"
 
 #include <QString>
 #include <QStringList>
@@ -26,15 +27,6 @@ struct ComponentLine {
     // Total x unit cost, 2 decimals.
     double Sum() const;
     QStringList Cells() const;
-};
-
-// The quantity dialog of a component: quantity and percentage, or nothing
-// when cancelled. unitLabel is the component's unit.
-class QuantityInput {
-public:
-    virtual ~QuantityInput() = default;
-    virtual std::optional<std::pair<double, double>> AskQuantity(const QString& units, double quantity,
-                                                                 double randeman) = 0;
 };
 
 // The quantity dialog refuses a quantity that is not positive.

@@ -4,9 +4,13 @@
 #include "db/DbSettings.h"
 #include "db/WriteTransaction.h"
 
-int GetSellsOnZero(Database& db) { return DbSettings(db).SellsOnZero(); }
+int GetSellsOnZero(Database& db) {
+    return DbSettings(db).SellsOnZero();
+}
 
-bool SetSellsOnZero(Database& db, int flag) { return DbSettings(db).SetSellsOnZero(flag); }
+bool SetSellsOnZero(Database& db, int flag) {
+    return DbSettings(db).SetSellsOnZero(flag);
+}
 
 bool SetCostPricePrecision(Database& db, int decimals) {
     WriteTransaction t(db);
@@ -14,6 +18,10 @@ bool SetCostPricePrecision(Database& db, int decimals) {
            t.Exec("UPDATE stocks SET is_dirty = '1' WHERE is_recipe = '1';") && t.Commit();
 }
 
-bool SetSellPricePrecision(Database& db, int decimals) { return DbSettings(db).StoreSellPricePrecision(decimals); }
+bool SetSellPricePrecision(Database& db, int decimals) {
+    return DbSettings(db).StoreSellPricePrecision(decimals);
+}
 
-int GetPricePrecision() { return 2; }
+int GetPricePrecision() {
+    return 2;
+}

@@ -24,10 +24,11 @@ bool UnitsEditor::Save(const QString& typed) {
     } else {
         // The unit and the items that use it change together.
         WriteTransaction transaction(m_db);
-        saved = transaction.Begin() &&
-                transaction.ExecPrintf("UPDATE units SET unit = '%q' WHERE unit = '%q';", unit, m_changing) &&
-                transaction.ExecPrintf("UPDATE stocks SET units = '%q' WHERE units = '%q';", unit, m_changing) &&
-                transaction.Commit();
+        saved =
+            transaction.Begin() &&
+            transaction.ExecPrintf("UPDATE units SET unit = '%q' WHERE unit = '%q';", unit, m_changing) &&
+            transaction.ExecPrintf("UPDATE stocks SET units = '%q' WHERE units = '%q';", unit, m_changing) &&
+            transaction.Commit();
     }
     if (!saved)
         return false;
@@ -40,10 +41,11 @@ bool UnitsEditor::Delete(const QString& selected) {
     if (selected.isEmpty())
         return false;
     if (m_pending.isEmpty()) {
-        if (m_prompter.AskYesNo(QString::asprintf("Мерната единица '%s' ще бъде изтрита от номенклатурата на мерните "
-                                                  "единици.\nСигурни ли сте, че желаете това?",
-                                                  selected.toUtf8().constData()),
-                                MessageIcon::Question, "Потвърждение") != Answer::Yes)
+        if (m_prompter.AskYesNo(
+                QString::asprintf("Мерната единица '%s' ще бъде изтрита от номенклатурата на мерните "
+                                  "единици.\nСигурни ли сте, че желаете това?",
+                                  selected.toUtf8().constData()),
+                MessageIcon::Question, "Потвърждение") != Answer::Yes)
             return false;
         // The unit is deleted only if no item uses it at the moment of the delete.
         WriteTransaction t(m_db);
@@ -56,11 +58,12 @@ bool UnitsEditor::Delete(const QString& selected) {
             t.Rollback();
             m_pending = selected;
             m_prompter.Message(
-                QString::asprintf("Избраната мерна единица се използва от някои артикули в склада.\nМоля, маркирайте "
-                                  "една мерна единица от списъка, с която желаете да бъде заместена '%s'\nи натиснете "
-                                  "бутона 'Изтрий' повторно.\n\n(за да откажете изтриването, натиснете бутона "
-                                  "'Опресни')",
-                                  selected.toUtf8().constData()),
+                QString::asprintf(
+                    "Избраната мерна единица се използва от някои артикули в склада.\nМоля, маркирайте "
+                    "една мерна единица от списъка, с която желаете да бъде заместена '%s'\nи натиснете "
+                    "бутона 'Изтрий' повторно.\n\n(за да откажете изтриването, натиснете бутона "
+                    "'Опресни')",
+                    selected.toUtf8().constData()),
                 MessageIcon::Information, "Изберете");
             return false;
         }
@@ -69,15 +72,17 @@ bool UnitsEditor::Delete(const QString& selected) {
     const QString pending = m_pending;
     m_pending.clear();
     if (selected == pending) {
-        m_prompter.Message("Не можете да използвате същата мерна единица. Моля, започнете процедурата отначало.",
-                           MessageIcon::Exclamation);
+        m_prompter.Message(
+            "Не можете да използвате същата мерна единица. Моля, започнете процедурата отначало.",
+            MessageIcon::Exclamation);
         return false;
     }
-    if (m_prompter.AskYesNo(QString::asprintf("Вие избрахте да изтриете мерната единица '%s' и да я замените с '%s' в "
-                                              "артикулите,\nв които тя е била използвана.\n\nПотвърждавате ли "
-                                              "изтриването?",
-                                              pending.toUtf8().constData(), selected.toUtf8().constData()),
-                            MessageIcon::Question, "Потвърждение") != Answer::Yes)
+    if (m_prompter.AskYesNo(
+            QString::asprintf("Вие избрахте да изтриете мерната единица '%s' и да я замените с '%s' в "
+                              "артикулите,\nв които тя е била използвана.\n\nПотвърждавате ли "
+                              "изтриването?",
+                              pending.toUtf8().constData(), selected.toUtf8().constData()),
+            MessageIcon::Question, "Потвърждение") != Answer::Yes)
         return false;
     WriteTransaction transaction(m_db);
     return transaction.Begin() && transaction.ExecPrintf("DELETE FROM units WHERE unit = '%q';", pending) &&

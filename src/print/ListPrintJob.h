@@ -24,8 +24,9 @@ std::vector<PrintColumn> PrintColumnsOf(const std::vector<ListColumn>& columns);
 // optional totals row on the last page, and the footer.
 class ListPrintJob : public PrintJob {
 public:
-    ListPrintJob(QString title, QString subtitle, std::vector<PrintColumn> columns, std::vector<QStringList> rows,
-                 PrinterSettings::Orientation orientation, std::function<bool()> economyMode);
+    ListPrintJob(QString title, QString subtitle, std::vector<PrintColumn> columns,
+                 std::vector<QStringList> rows, PrinterSettings::Orientation orientation,
+                 std::function<bool()> economyMode);
 
     void SetTotals(const QStringList& totals) { m_totals = totals; }
     // Rows a page, when a list prints more or fewer than the reports' 40 and 50.

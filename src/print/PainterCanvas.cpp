@@ -25,13 +25,19 @@ void PainterCanvas::DrawText(const QRect& box, int alignment, const QString& tex
     m_painter.drawText(box, alignment | Qt::TextSingleLine, text);
 }
 
-void PainterCanvas::FillRect(const QRect& box, const QColor& colour) { m_painter.fillRect(box, colour); }
+void PainterCanvas::FillRect(const QRect& box, const QColor& colour) {
+    m_painter.fillRect(box, colour);
+}
 
 void PainterCanvas::DrawRect(const QRect& box) {
     m_painter.setBrush(Qt::NoBrush);
     m_painter.drawRect(box);
 }
 
-void PainterCanvas::DrawLine(const QPoint& from, const QPoint& to) { m_painter.drawLine(from, to); }
+void PainterCanvas::DrawLine(const QPoint& from, const QPoint& to) {
+    m_painter.drawLine(from, to);
+}
 
-int PainterCanvas::TextWidth(const QString& text) { return m_painter.fontMetrics().horizontalAdvance(text); }
+int PainterCanvas::TextWidth(const QString& text) {
+    return m_painter.fontMetrics().horizontalAdvance(text);
+}

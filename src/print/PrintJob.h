@@ -1,7 +1,7 @@
 #pragma once
 
-#include "settings/PrinterSettings.h"
 #include "print/PageFrame.h"
+#include "settings/PrinterSettings.h"
 
 class QPagedPaintDevice;
 

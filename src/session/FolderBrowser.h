@@ -1,6 +1,6 @@
 #pragma once
 
-#include "base/Choosers.h"
+#include "base/DirectoryChooser.h"
 
 #include <QString>
 

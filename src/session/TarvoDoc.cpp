@@ -1,34 +1,38 @@
 #include "session/TarvoDoc.h"
 
 #include "base/AppInfo.h"
-#include "session/FolderBrowser.h"
-#include "settings/LocalSettings.h"
 #include "base/ProcessExit.h"
 #include "base/Prompter.h"
 #include "db/DatabaseCreator.h"
 #include "db/ReportDbError.h"
 #include "db/SchemaVersion.h"
+#include "session/FolderBrowser.h"
+#include "settings/LocalSettings.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 namespace {
 constexpr const char* kMissingFile =
-    "Базата данни не може да бъде открита в указания път или нямате достъп до тази директория (устройство или "
-    "мрежов ресурс).\nЖелаете ли да създадете нова база данни в същата директория?\n\n(Yes) - Да, създаване на "
+    "Базата данни не може да бъде открита в указания път или нямате достъп до тази директория (устройство "
+    "или "
+    "мрежов ресурс).\nЖелаете ли да създадете нова база данни в същата директория?\n\n(Yes) - Да, създаване "
+    "на "
     "нова база данни в тази директория\n(No) - Не, изход от програмата.\n(Cancel) - Не, избор на друга "
     "директория с база данни.";
 constexpr const char* kIncompatible = "Версията на тази база данни е несъвместима с версията на TARVO!";
-constexpr const char* kOlderFormat =
-    "Тази база данни е записана от по-стара версия на TARVO (формат %1).\nТази версия на програмата все още не "
-    "може да я преструктурира до формат 14. Файлът не е променен.";
+constexpr const char* kOlderFormat = "Тази база данни е записана от по-стара версия на TARVO (формат "
+                                     "%1).\nТази версия на програмата все още не "
+                                     "може да я преструктурира до формат 14. Файлът не е променен.";
 } // namespace
 
 CTarvoDoc::CTarvoDoc(SessionServices services, QString databaseDirectory, RetryPolicy policy)
     : m_services(services), m_directory(std::move(databaseDirectory)), m_policy(policy),
       m_db(*this, services.sleeper, services.prompter, policy) {}
 
-QString CTarvoDoc::DatabasePath() const { return QDir(m_directory).filePath(AppInfo::kDatabaseFileName); }
+QString CTarvoDoc::DatabasePath() const {
+    return QDir(m_directory).filePath(AppInfo::kDatabaseFileName);
+}
 
 sqlite3* CTarvoDoc::GetDatabase() {
     if (m_open && m_connection.Handle())
@@ -68,7 +72,8 @@ bool CTarvoDoc::OfferMissingFile() {
     case Answer::Cancel:
         break;
     }
-    const QString chosen = BrowseForFolder(FolderPurpose::Database, m_services.settings, m_services.directoryChooser);
+    const QString chosen =
+        BrowseForFolder(FolderPurpose::Database, m_services.settings, m_services.directoryChooser);
     if (!chosen.isEmpty()) {
         m_directory = QDir::cleanPath(chosen);
         m_services.settings.SetDBPath(chosen);
@@ -99,4 +104,6 @@ sqlite3* CTarvoDoc::OpenExisting() {
     return nullptr;
 }
 
-void CTarvoDoc::EndProcess(int status) { m_services.exit.Exit(status); }
+void CTarvoDoc::EndProcess(int status) {
+    m_services.exit.Exit(status);
+}

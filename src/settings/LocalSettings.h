@@ -54,8 +54,18 @@ public:
 
     // The columns printed with the cash register list, all on by default.
     enum class CashPrintField {
-        OpID, OpType, OpDocID, OpDate, OpPayDate, OpDescription,
-        OpPartner, OpTotal, OpPaid, OpUnpaid, OpOsnovanie, OpPaymentMethod
+        OpID,
+        OpType,
+        OpDocID,
+        OpDate,
+        OpPayDate,
+        OpDescription,
+        OpPartner,
+        OpTotal,
+        OpPaid,
+        OpUnpaid,
+        OpOsnovanie,
+        OpPaymentMethod
     };
     int CasePrnFld(CashPrintField field) const;
     void SetCasePrnFld(CashPrintField field, int value);

@@ -8,8 +8,8 @@ class LocalSettings;
 struct PrinterSettings {
     enum class Orientation { Portrait, Landscape };
     Orientation orientation = Orientation::Portrait;
-    QString printerName;  // empty: the system's default printer
-    int pageSizeId = -1;  // a page size of the toolkit; -1: the printer's default
+    QString printerName; // empty: the system's default printer
+    int pageSizeId = -1; // a page size of the toolkit; -1: the printer's default
 };
 
 // Called by each print routine before it prints: 0 asks for portrait, 1 for

@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+
 #include "app/InitCommand.h"
 #include "db/Connection.h"
 #include "db/ResultTable.h"

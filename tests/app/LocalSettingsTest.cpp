@@ -1,6 +1,7 @@
+#include "settings/LocalSettings.h"
+
 #include "session/DatabaseLocation.h"
 #include "session/FolderBrowser.h"
-#include "settings/LocalSettings.h"
 #include "settings/PrinterSettings.h"
 #include "support/Fakes.h"
 

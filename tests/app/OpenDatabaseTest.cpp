@@ -45,7 +45,8 @@ TEST_F(OpenDatabaseTest, YesCreatesTheFileAndOpensIt) {
     EXPECT_EQ(prompter.Count(), 1);
     EXPECT_TRUE(processExit.statuses.empty());
     ResultTable table;
-    ASSERT_TRUE(doc->Db().QueryWithRetry("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table';", table).Ok());
+    ASSERT_TRUE(
+        doc->Db().QueryWithRetry("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table';", table).Ok());
     EXPECT_EQ(table.Int(1, 0), 42);
 }
 
@@ -133,8 +134,9 @@ TEST_F(OpenDatabaseTest, AFileThatIsNoDatabaseIsRefused) {
     auto doc = MakeDoc(tempDir.path());
     EXPECT_EQ(doc->GetDatabase(), nullptr);
     EXPECT_EQ(processExit.statuses, std::vector<int>{0});
-    EXPECT_EQ(prompter.Texts(), (QStringList{"file is not a database",
-                                             "Версията на тази база данни е несъвместима с версията на TARVO!"}));
+    EXPECT_EQ(prompter.Texts(),
+              (QStringList{"file is not a database",
+                           "Версията на тази база данни е несъвместима с версията на TARVO!"}));
 }
 
 TEST_F(OpenDatabaseTest, StatementsWithoutAConnectionNeverReachTheLibrary) {

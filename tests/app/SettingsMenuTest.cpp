@@ -1,6 +1,7 @@
+#include "app/SettingsMenu.h"
+
 #include "app/Calculator.h"
 #include "app/CsvSeparatorEditor.h"
-#include "app/SettingsMenu.h"
 #include "support/DatabaseTest.h"
 
 #include <QDir>
@@ -69,7 +70,8 @@ TEST_F(SettingsMenuTest, ChoicesStoreTheirValueAndCheckTheStoredOne) {
     EXPECT_EQ(Scalar("SELECT key_value FROM settings WHERE key_name = 'cost_price_precision';"), "2");
     EXPECT_EQ(Scalar("SELECT key_value FROM settings WHERE key_name = 'sell_price_precision';"), "2");
     // Storing the cost precision marks every recipe for recomputation.
-    EXPECT_EQ(Scalar("SELECT group_concat(code || is_dirty) FROM (SELECT * FROM stocks ORDER BY code);"), "G10,P11");
+    EXPECT_EQ(Scalar("SELECT group_concat(code || is_dirty) FROM (SELECT * FROM stocks ORDER BY code);"),
+              "G10,P11");
 }
 
 TEST_F(SettingsMenuTest, AFailedDatabaseWriteShowsTheErrorAndKeepsTheOldValue) {
@@ -80,6 +82,7 @@ TEST_F(SettingsMenuTest, AFailedDatabaseWriteShowsTheErrorAndKeepsTheOldValue) {
     for (const MenuEntry& entry : SettingEntries())
         if (entry.setting == Setting::SellsOnZero)
             sellsOnZero = entry;
+    ASSERT_EQ(sellsOnZero.text, "Операциите без достатъчна наличност са разрешени");
 
     // The read waits and gives 0; the write waits, fails and is reported.
     EXPECT_FALSE(menu.Activate(sellsOnZero));

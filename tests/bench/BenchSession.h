@@ -1,13 +1,13 @@
 #pragma once
 
 #include "base/ConsolePrompter.h"
-#include "settings/LocalSettings.h"
 #include "base/ProcessExit.h"
-#include "session/TarvoDoc.h"
+#include "base/Sleeper.h"
 #include "base/ui/GuiDirectoryChooser.h"
 #include "db/Connection.h"
 #include "db/DatabaseCreator.h"
-#include "base/Sleeper.h"
+#include "session/TarvoDoc.h"
+#include "settings/LocalSettings.h"
 
 #include <QTemporaryDir>
 #include <memory>
@@ -26,7 +26,8 @@ struct BenchSession {
         Connection creation;
         CreateDatabase(dir.filePath("tarvo.db"), creation, sleeper, prompter);
         creation.Close();
-        doc = std::make_unique<CTarvoDoc>(SessionServices{prompter, exit, sleeper, settings, chooser}, dir.path());
+        doc = std::make_unique<CTarvoDoc>(SessionServices{prompter, exit, sleeper, settings, chooser},
+                                          dir.path());
     }
     Database& Db() { return doc->Db(); }
 };

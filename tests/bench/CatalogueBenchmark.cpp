@@ -18,9 +18,10 @@ struct CatalogueSession : BenchSession {
         // Every tenth item is a product made of two goods.
         for (int i = 0; i < 10000; ++i) {
             const int recipe = i % 10 == 0 ? 1 : 0;
-            db.ExecPrintf("INSERT INTO stocks VALUES('C%d', 'Артикул %d', '%d', 'бр.', '%d', 0, 1.5, 2, 3, 0.5, 1, "
-                          "0, '%d', 0, 0, 0);",
-                          i, i, i % 200 + 1, i % 50, recipe);
+            db.ExecPrintf(
+                "INSERT INTO stocks VALUES('C%d', 'Артикул %d', '%d', 'бр.', '%d', 0, 1.5, 2, 3, 0.5, 1, "
+                "0, '%d', 0, 0, 0);",
+                i, i, i % 200 + 1, i % 50, recipe);
             if (recipe) {
                 db.ExecPrintf("INSERT INTO stocks_cmp VALUES('C%d', 'C%d', 2, 5);", i, i + 1);
                 db.ExecPrintf("INSERT INTO stocks_cmp VALUES('C%d', 'C%d', 1, 0);", i, i + 2);

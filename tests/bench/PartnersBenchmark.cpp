@@ -12,10 +12,11 @@ struct Session : BenchSession {
         Database& db = doc->Db();
         db.Exec("BEGIN;");
         for (int i = 1; i <= 5000; ++i)
-            db.ExecPrintf("INSERT INTO partners (partner_id, partner_is_customer, partner_name, partner_city, "
-                          "partner_address, partner_mol, partner_tax_id) VALUES('%d', '%d', 'Фирма %d ООД', "
-                          "'Град %d', 'ул. Първа %d', 'Управител %d', '%d');",
-                          i, i % 2, i, i % 100, i, i, 100000000 + i);
+            db.ExecPrintf(
+                "INSERT INTO partners (partner_id, partner_is_customer, partner_name, partner_city, "
+                "partner_address, partner_mol, partner_tax_id) VALUES('%d', '%d', 'Фирма %d ООД', "
+                "'Град %d', 'ул. Първа %d', 'Управител %d', '%d');",
+                i, i % 2, i, i % 100, i, i, 100000000 + i);
         db.Exec("COMMIT;");
     }
 };

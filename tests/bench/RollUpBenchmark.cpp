@@ -1,11 +1,11 @@
 // The cost roll-up of a product whose recipe tree has five levels and 200
 // distinct components, every recipe dirty (a cold read).
 #include "base/ConsolePrompter.h"
+#include "base/Sleeper.h"
 #include "db/Connection.h"
 #include "db/ConnectionSource.h"
 #include "db/Database.h"
 #include "db/DatabaseCreator.h"
-#include "base/Sleeper.h"
 #include "masterdata/CostPrices.h"
 
 #include <QTemporaryDir>
@@ -22,7 +22,8 @@ void buildTree(Database& db) {
         for (int i = 0; i < perLevel[level]; ++i)
             db.ExecPrintf("INSERT INTO stocks (code, cost_price, work_costs, is_recipe, is_dirty) "
                           "VALUES('L%d-%d', '%.5f', '%.5f', '%d', '%d');",
-                          level, i, level == 4 ? 1.0 + i * 0.01 : 0.0, 0.5, level < 4 ? 1 : 0, level < 4 ? 1 : 0);
+                          level, i, level == 4 ? 1.0 + i * 0.01 : 0.0, 0.5, level < 4 ? 1 : 0,
+                          level < 4 ? 1 : 0);
     for (int level = 0; level < 4; ++level)
         for (int i = 0; i < perLevel[level]; ++i)
             for (int k = 0; k < perLevel[level + 1] / perLevel[level] + 1; ++k)
@@ -50,5 +51,3 @@ void BM_ColdRollUp(benchmark::State& state) {
 BENCHMARK(BM_ColdRollUp)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-

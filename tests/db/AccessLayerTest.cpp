@@ -1,6 +1,6 @@
+#include "base/OperationTimer.h"
 #include "db/Connection.h"
 #include "db/DbMessages.h"
-#include "base/OperationTimer.h"
 #include "support/DatabaseTest.h"
 
 namespace {
@@ -76,7 +76,8 @@ TEST_F(AccessLayerTest, ReportDbErrorChoosesItsMessageByCode) {
     for (DbResult* result : {&corrupt, &cantOpen, &other, &noDatabase})
         Db().ReportDbError(*result);
 
-    EXPECT_EQ(prompter.Texts(), (QStringList{DbMessages::kCorrupt, DbMessages::kCantOpen, "constraint failed"}));
+    EXPECT_EQ(prompter.Texts(),
+              (QStringList{DbMessages::kCorrupt, DbMessages::kCantOpen, "constraint failed"}));
     EXPECT_EQ(corrupt.code, 0);
     EXPECT_EQ(other.code, 0);
 }
@@ -102,15 +103,17 @@ TEST_F(AccessLayerTest, QueryFillsTheClassicLayoutWithNullCells) {
 }
 
 TEST_F(AccessLayerTest, TypedTextNeverEndsItsQuotedLiteral) {
-    const QStringList names = {"O'Brien", "'); DROP TABLE units; --", "\"кавички\" и 'апострофи'", "100% -- '%'",
-                               "a''b", "\\'"};
+    const QStringList names = {
+        "O'Brien", "'); DROP TABLE units; --", "\"кавички\" и 'апострофи'", "100% -- '%'", "a''b", "\\'"};
     for (const QString& name : names)
-        ASSERT_TRUE(Db().ExecPrintf("INSERT INTO partners (partner_name, partner_mol) VALUES('%q', %Q);", name, name))
+        ASSERT_TRUE(
+            Db().ExecPrintf("INSERT INTO partners (partner_name, partner_mol) VALUES('%q', %Q);", name, name))
             << name.toStdString();
 
     ResultTable table;
-    ASSERT_TRUE(Db().QueryPrintfWithRetry(table, "SELECT partner_name, partner_mol FROM partners WHERE "
-                                                 "partner_name = '%q';",
+    ASSERT_TRUE(Db().QueryPrintfWithRetry(table,
+                                          "SELECT partner_name, partner_mol FROM partners WHERE "
+                                          "partner_name = '%q';",
                                           names[1])
                     .Ok());
     ASSERT_EQ(table.Rows(), 1);
@@ -126,7 +129,8 @@ TEST_F(AccessLayerTest, FormatAcceptsOnlyValuesThatMatchTheConversions) {
     // Stored decimals are rounded like every figure on screen.
     EXPECT_EQ(SqlFormat("%.2f %.3f %.3f %.5f", {2.675, 1.2345, -0.0001, 1.0}),
               QByteArray("2.68 1.235 0.000 1.00000"));
-    EXPECT_EQ(SqlFormat("%Q %Q %s", {QString(), QString("it's"), "[stocks]"}), QByteArray("NULL 'it''s' [stocks]"));
+    EXPECT_EQ(SqlFormat("%Q %Q %s", {QString(), QString("it's"), "[stocks]"}),
+              QByteArray("NULL 'it''s' [stocks]"));
     EXPECT_FALSE(SqlFormat("'%d'", {"text"}));
     EXPECT_FALSE(SqlFormat("'%q'", {3}));
     EXPECT_FALSE(SqlFormat("'%d' '%d'", {1}));

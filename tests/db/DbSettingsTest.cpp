@@ -1,4 +1,5 @@
 #include "db/DbSettings.h"
+
 #include "documents/GkSettings.h"
 #include "support/DatabaseTest.h"
 
@@ -8,7 +9,8 @@ class DbSettingsTest : public DatabaseTest {
 protected:
     DbSettings Settings() { return DbSettings(Db()); }
     QString Stored(const char* key) {
-        return Scalar(QByteArray("SELECT COALESCE(key_value, 'NULL') FROM settings WHERE key_name = '") + key + "';");
+        return Scalar(QByteArray("SELECT COALESCE(key_value, 'NULL') FROM settings WHERE key_name = '") +
+                      key + "';");
     }
 };
 
@@ -49,14 +51,15 @@ TEST_F(DbSettingsTest, ValuesRoundTripInTheStoredForm) {
 TEST_F(DbSettingsTest, NullAndUnreadableValuesFallBackAsEachKeySays) {
     auto other = OpenSecondConnection();
     // key_value is NOT NULL in the current format; older files may hold NULLs.
-    ASSERT_TRUE(Connection::ExecOnce(other->Handle(), "DROP TABLE settings;"
-                                                      "CREATE TABLE settings (key_name VARCHAR(255) PRIMARY KEY, "
-                                                      "key_value INTEGER);"
-                                                      "INSERT INTO settings VALUES('dbversion', 14);"
-                                                      "INSERT INTO settings VALUES('archive_auto_prompt', NULL);"
-                                                      "INSERT INTO settings VALUES('report_optimizer', NULL);"
-                                                      "INSERT INTO settings VALUES('sells_on_zero', NULL);"
-                                                      "INSERT INTO settings VALUES('archive_last_time', 'вчера');")
+    ASSERT_TRUE(Connection::ExecOnce(other->Handle(),
+                                     "DROP TABLE settings;"
+                                     "CREATE TABLE settings (key_name VARCHAR(255) PRIMARY KEY, "
+                                     "key_value INTEGER);"
+                                     "INSERT INTO settings VALUES('dbversion', 14);"
+                                     "INSERT INTO settings VALUES('archive_auto_prompt', NULL);"
+                                     "INSERT INTO settings VALUES('report_optimizer', NULL);"
+                                     "INSERT INTO settings VALUES('sells_on_zero', NULL);"
+                                     "INSERT INTO settings VALUES('archive_last_time', 'вчера');")
                     .Ok());
     other.reset();
     DbSettings db = Settings();
@@ -78,9 +81,10 @@ TEST_F(DbSettingsTest, NullAndUnreadableValuesFallBackAsEachKeySays) {
 }
 
 TEST_F(DbSettingsTest, WarrantySettingsReadWhatIsStored) {
-    ASSERT_TRUE(Db().Exec("INSERT INTO gk_settings VALUES('gk_term', '24');"
-                          "INSERT INTO gk_settings VALUES('cond_text', 'Гаранцията важи при ''нормална'' употреба.');"
-                          "INSERT INTO gk_settings VALUES('cond_placement', '1');"));
+    ASSERT_TRUE(
+        Db().Exec("INSERT INTO gk_settings VALUES('gk_term', '24');"
+                  "INSERT INTO gk_settings VALUES('cond_text', 'Гаранцията важи при ''нормална'' употреба.');"
+                  "INSERT INTO gk_settings VALUES('cond_placement', '1');"));
     GkSettings gk(Db());
     EXPECT_EQ(gk.GkTerm(), 24);
     EXPECT_EQ(gk.CondText(), "Гаранцията важи при 'нормална' употреба.");

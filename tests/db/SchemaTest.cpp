@@ -1,6 +1,7 @@
+#include "db/Schema.h"
+
 #include "db/Connection.h"
 #include "db/DatabaseCreator.h"
-#include "db/Schema.h"
 #include "db/SchemaVersion.h"
 #include "support/DatabaseTest.h"
 
@@ -21,11 +22,13 @@ TEST_F(SchemaTest, AFreshFileHoldsTheWholeSchemaAndOnlyItsVersion) {
     // Every table but settings is empty, and the columns add up to the format's.
     ResultTable tables;
     ASSERT_TRUE(Db().QueryWithRetry("SELECT name FROM sqlite_master WHERE type = 'table';", tables).Ok());
+    ASSERT_EQ(tables.Rows(), 42);
     int columns = 0, notNull = 0, defaults = 0;
     for (int r = 1; r <= tables.Rows(); ++r) {
         const QString name = tables.Text(r, 0);
         if (name != "settings") {
-            EXPECT_EQ(Scalar(QString("SELECT COUNT(*) FROM [%1];").arg(name).toUtf8()), "0") << name.toStdString();
+            EXPECT_EQ(Scalar(QString("SELECT COUNT(*) FROM [%1];").arg(name).toUtf8()), "0")
+                << name.toStdString();
         }
         ResultTable info;
         ASSERT_TRUE(Db().QueryWithRetry(QString("PRAGMA table_info([%1]);").arg(name).toUtf8(), info).Ok());
@@ -54,7 +57,8 @@ TEST_F(SchemaTest, DefaultsAndDeclaredTypesAreThoseOfTheFormat) {
                      "'[' || partner_name_lat || ']' FROM partners;"),
               "111[]");
     EXPECT_EQ(Scalar("SELECT partner_id FROM partners;"), "1"); // the key numbers new partners
-    EXPECT_EQ(Scalar("SELECT type FROM pragma_table_info('stocks') WHERE name = 'quantity';"), "NUMERIC (13, 3)");
+    EXPECT_EQ(Scalar("SELECT type FROM pragma_table_info('stocks') WHERE name = 'quantity';"),
+              "NUMERIC (13, 3)");
     EXPECT_EQ(Scalar("SELECT type FROM pragma_table_info('supplies_main') WHERE name = 'invoice_no';"),
               "varchar (30)");
     EXPECT_EQ(Scalar("SELECT type FROM pragma_table_info('partners') WHERE name = 'partner_notes';"), "MEMO");
@@ -101,7 +105,7 @@ TEST_F(SchemaTest, CreateIndexesSkipsIndexesThatExist) {
 // so that the creation fails at its very last statement.
 int denyLastIndex(void*, int action, const char* name, const char*, const char*, const char*) {
     return action == SQLITE_CREATE_INDEX && name && QByteArray(name) == "IDX_stock_prices" ? SQLITE_DENY
-                                                                                            : SQLITE_OK;
+                                                                                           : SQLITE_OK;
 }
 int installDenial(sqlite3* db, const char**, const sqlite3_api_routines*) {
     sqlite3_set_authorizer(db, denyLastIndex, nullptr);

@@ -14,7 +14,8 @@ TEST(SqlDates, StoredAndDisplayFormsConvertBothWays) {
     EXPECT_FALSE(SqlToDate("05.03.2024").isValid());
 
     EXPECT_EQ(FormatDate(QDateTime(QDate(2024, 3, 5), QTime(9, 7, 3)), DateFormat::Display), "05.03.2024");
-    EXPECT_EQ(FormatDate(QDateTime(QDate(2024, 3, 5), QTime(9, 7, 3)), DateFormat::Timestamp), "20240305090703");
+    EXPECT_EQ(FormatDate(QDateTime(QDate(2024, 3, 5), QTime(9, 7, 3)), DateFormat::Timestamp),
+              "20240305090703");
 
     // An invalid date gives -1 for its parts and can never equal a stored date.
     EXPECT_EQ(FormatDate(QDateTime(), DateFormat::Display), "-01.-01.-0001");

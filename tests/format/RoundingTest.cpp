@@ -1,4 +1,5 @@
 #include "format/Rounding.h"
+
 #include "format/FormatNumber.h"
 #include "support/QtPrinters.h"
 

@@ -1,5 +1,6 @@
-#include "settings/LocalSettings.h"
 #include "lists/DatePeriods.h"
+
+#include "settings/LocalSettings.h"
 #include "support/QtPrinters.h"
 
 #include <QTemporaryDir>
@@ -7,7 +8,9 @@
 
 namespace {
 
-QDateTime at(int y, int m, int d, int h = 0, int min = 0) { return QDateTime(QDate(y, m, d), QTime(h, min)); }
+QDateTime at(int y, int m, int d, int h = 0, int min = 0) {
+    return QDateTime(QDate(y, m, d), QTime(h, min));
+}
 
 void expectPeriod(const Period& period, const QDateTime& start, const QDateTime& end) {
     EXPECT_EQ(period.start, start);
@@ -36,7 +39,8 @@ TEST(DatePeriods, EveryFixedPeriodOfTheMenu) {
 }
 
 TEST(DatePeriods, JanuarysPreviousMonthIsLastDecember) {
-    expectPeriod(PeriodFor(PeriodCommand::PreviousMonth, at(2027, 1, 9, 8)), at(2026, 12, 1), at(2026, 12, 31));
+    expectPeriod(PeriodFor(PeriodCommand::PreviousMonth, at(2027, 1, 9, 8)), at(2026, 12, 1),
+                 at(2026, 12, 31));
 }
 
 TEST(DatePeriods, FebruaryFollowsTheCalendar) {

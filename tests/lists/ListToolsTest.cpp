@@ -1,9 +1,10 @@
-#include "lists/ListColumn.h"
-#include "base/Choosers.h"
-#include "settings/LocalSettings.h"
+#include "base/SaveFileChooser.h"
+#include "base/TextInput.h"
 #include "lists/CsvExport.h"
+#include "lists/ListColumn.h"
 #include "lists/SearchText.h"
 #include "lists/SortRules.h"
+#include "settings/LocalSettings.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QFile>

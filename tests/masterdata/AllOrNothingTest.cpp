@@ -153,7 +153,8 @@ TEST_F(AllOrNothingTest, ARefusedPartnerDeleteOrSaveWritesNothing) {
         EXPECT_EQ(form.Create(editor), -1);
     }
     EXPECT_EQ(Scalar("SELECT COUNT(*) FROM partners;"), "0");
-    EXPECT_EQ(prompter.Texts(), (QStringList{"not authorized", "Възникнала е грешка. Данните не са съхранени."}));
+    EXPECT_EQ(prompter.Texts(),
+              (QStringList{"not authorized", "Възникнала е грешка. Данните не са съхранени."}));
     EXPECT_EQ(form.Create(editor), 0);
     EXPECT_EQ(Scalar("SELECT partner_id FROM partners;"), "1");
 }

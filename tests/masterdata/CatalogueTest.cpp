@@ -1,5 +1,6 @@
-#include "base/Choosers.h"
 #include "masterdata/Catalogue.h"
+
+#include "base/TextInput.h"
 #include "masterdata/ItemForm.h"
 #include "masterdata/ItemPicker.h"
 #include "support/DatabaseTest.h"
@@ -13,7 +14,8 @@ protected:
         ASSERT_TRUE(Db().Exec(
             "INSERT INTO groups VALUES(1, 'Кабели', 0);"
             "INSERT INTO groups VALUES(2, 'Услуги', 0);"
-            "INSERT INTO stocks VALUES('K1', 'Кабел ШВПС', 1, 'м', 12.5, 1, 1.5, 2.675, 3, 0, 1.4, 0, 0, 0, 0, 0);"
+            "INSERT INTO stocks VALUES('K1', 'Кабел ШВПС', 1, 'м', 12.5, 1, 1.5, 2.675, 3, 0, 1.4, 0, 0, 0, "
+            "0, 0);"
             "INSERT INTO stocks VALUES('M1', 'Мед', 1, 'кг', -2, 0, 10, 0, 0, 0, 9, 1, 0, 0, 0, 0);"
             "INSERT INTO stocks VALUES('P1', 'Удължител', 1, 'бр.', 4, 0, 0, 20, 0, 2, 0, 0, 1, 0, 0, 1);"
             "INSERT INTO stocks VALUES('S1', 'Монтаж', 2, 'ч.', 0, 0, 0, 30, 0, 15, 0, 0, 1, 1, 0, 0);"
@@ -58,8 +60,8 @@ TEST_F(CatalogueTest, CellsAndTheCostColumn) {
     QMap<QString, QStringList> cells;
     for (const auto& row : catalogue->Rows())
         cells[row.item.code] = catalogue->Cells(row);
-    EXPECT_EQ(cells["K1"], (QStringList{"Кабел ШВПС", "K1", "Кабели", "м", "12.500", "1.000", "1.50", "2.68", "3.00",
-                                        "1.40", "", "", ""}));
+    EXPECT_EQ(cells["K1"], (QStringList{"Кабел ШВПС", "K1", "Кабели", "м", "12.500", "1.000", "1.50", "2.68",
+                                        "3.00", "1.40", "", "", ""}));
     EXPECT_EQ(cells["S1"].mid(4, 2), (QStringList{"-", "-"}));
     EXPECT_EQ(cells["S1"].mid(10), (QStringList{"", "", "X"}));
     EXPECT_EQ(cells["P1"].mid(10), (QStringList{"", "X", ""}));
@@ -100,15 +102,17 @@ TEST_F(CatalogueTest, RowsTakeTheToneOfTheirKindAndTheFirstNineColumnsPrint) {
     QStringList titles;
     for (int k : PrintedColumns(columns))
         titles << columns[static_cast<size_t>(k)].printTitle;
-    EXPECT_EQ(titles, (QStringList{"наименование", "код", "група", "мярка", "количество", "мин. к-во", "себестойност",
-                                   "пр. цена #1", "пр. цена #2"}));
+    EXPECT_EQ(titles, (QStringList{"наименование", "код", "група", "мярка", "количество", "мин. к-во",
+                                   "себестойност", "пр. цена #1", "пр. цена #2"}));
 }
 
 TEST_F(CatalogueTest, SearchAndGroupFilterChooseRowsAndRefreshClearsBoth) {
     catalogue->SetView(CatalogueView::All);
     class Input : public TextInput {
     public:
-        std::optional<QString> AskText(const QString&, const QString&, const QString&) override { return text; }
+        std::optional<QString> AskText(const QString&, const QString&, const QString&) override {
+            return text;
+        }
         QString text;
     } input;
     input.text = "кабел";
@@ -181,13 +185,17 @@ protected:
 };
 
 TEST_F(ItemFormTest, ANewItemStartsInPiecesAndAnOldOneKeepsItsUnit) {
-    EXPECT_EQ(ItemForm(Db(), prompter, ItemForm::Kind::Goods, ItemForm::Mode::Create, Item()).Initial().units, "бр.");
-    EXPECT_EQ(ItemForm(Db(), prompter, ItemForm::Kind::Recipe, ItemForm::Mode::Create, Item()).Initial().units,
+    EXPECT_EQ(ItemForm(Db(), prompter, ItemForm::Kind::Goods, ItemForm::Mode::Create, Item()).Initial().units,
               "бр.");
-    EXPECT_EQ(ItemForm(Db(), prompter, ItemForm::Kind::Goods, ItemForm::Mode::Edit, Loaded("K1")).Initial().units,
-              "м");
-    EXPECT_EQ(ItemForm(Db(), prompter, ItemForm::Kind::Goods, ItemForm::Mode::Copy, Loaded("M1")).Initial().units,
-              "кг");
+    EXPECT_EQ(
+        ItemForm(Db(), prompter, ItemForm::Kind::Recipe, ItemForm::Mode::Create, Item()).Initial().units,
+        "бр.");
+    EXPECT_EQ(
+        ItemForm(Db(), prompter, ItemForm::Kind::Goods, ItemForm::Mode::Edit, Loaded("K1")).Initial().units,
+        "м");
+    EXPECT_EQ(
+        ItemForm(Db(), prompter, ItemForm::Kind::Goods, ItemForm::Mode::Copy, Loaded("M1")).Initial().units,
+        "кг");
 }
 
 TEST_F(ItemFormTest, TheChecksOfTheGoodsDialogComeInOrder) {
@@ -213,25 +221,27 @@ TEST_F(ItemFormTest, TheChecksOfTheGoodsDialogComeInOrder) {
     f.price1 = 12.505;
     f.minQuantity = 1.0005;
     EXPECT_EQ(form.Save(f), ItemForm::Field::None);
-    EXPECT_EQ(Scalar("SELECT code || '|' || stock_name || '|' || price_1 || '|' || min_quantity || '|' || is_dirty "
-                     "FROM stocks WHERE code = 'N1';"),
-              "N1|Ново 'нещо' -- 100%|12.51|1.001|0");
+    EXPECT_EQ(
+        Scalar("SELECT code || '|' || stock_name || '|' || price_1 || '|' || min_quantity || '|' || is_dirty "
+               "FROM stocks WHERE code = 'N1';"),
+        "N1|Ново 'нещо' -- 100%|12.51|1.001|0");
     EXPECT_EQ(Scalar("SELECT COUNT(*) FROM units WHERE unit = 'кутия';"), "1");
 }
 
 TEST_F(ItemFormTest, ARenameRewritesEveryStoredLine) {
-    ASSERT_TRUE(Db().Exec(
-        "INSERT INTO stocks_cmp VALUES('K1', 'M1', 1, 0);"
-        "INSERT INTO stock_codes (stock_code, partner_id, partner_code) VALUES('K1', 1, 'X');"
-        "INSERT INTO soldmat (doc_id, code, part_of_code, group_id) VALUES(1, 'K1', 'P1', 1);"
-        "INSERT INTO soldmat (doc_id, code, part_of_code, group_id) VALUES(2, 'M1', 'K1', 1);"
-        "INSERT INTO production_cmp_entries (doc_id, doc_dt, owner_id, code) VALUES(1, '2026-01-01', 1, 'K1');"
-        "INSERT INTO production_cmp (doc_id, doc_dt, code) VALUES(1, '2026-01-01', 'K1');"
-        "INSERT INTO stokovi_items (doc_id, item_code) VALUES(1, 'K1');"
-        "INSERT INTO invoices_items (doc_id, item_code) VALUES(1, 'K1');"
-        "INSERT INTO proforms_items (doc_id, item_code) VALUES(1, 'K1');"
-        "INSERT INTO supplies_items (doc_id, item_code) VALUES(1, 'K1');"
-        "INSERT INTO revisions_cmp (doc_id, item_code) VALUES(1, 'K1');"));
+    ASSERT_TRUE(
+        Db().Exec("INSERT INTO stocks_cmp VALUES('K1', 'M1', 1, 0);"
+                  "INSERT INTO stock_codes (stock_code, partner_id, partner_code) VALUES('K1', 1, 'X');"
+                  "INSERT INTO soldmat (doc_id, code, part_of_code, group_id) VALUES(1, 'K1', 'P1', 1);"
+                  "INSERT INTO soldmat (doc_id, code, part_of_code, group_id) VALUES(2, 'M1', 'K1', 1);"
+                  "INSERT INTO production_cmp_entries (doc_id, doc_dt, owner_id, code) VALUES(1, "
+                  "'2026-01-01', 1, 'K1');"
+                  "INSERT INTO production_cmp (doc_id, doc_dt, code) VALUES(1, '2026-01-01', 'K1');"
+                  "INSERT INTO stokovi_items (doc_id, item_code) VALUES(1, 'K1');"
+                  "INSERT INTO invoices_items (doc_id, item_code) VALUES(1, 'K1');"
+                  "INSERT INTO proforms_items (doc_id, item_code) VALUES(1, 'K1');"
+                  "INSERT INTO supplies_items (doc_id, item_code) VALUES(1, 'K1');"
+                  "INSERT INTO revisions_cmp (doc_id, item_code) VALUES(1, 'K1');"));
     ItemForm form(Db(), prompter, ItemForm::Kind::Goods, ItemForm::Mode::Edit, Loaded("K1"));
     ItemForm::Fields f = form.Initial();
     f.code = "K'2";
@@ -301,14 +311,16 @@ TEST_F(ItemFormTest, TheRecipeDialogNeedsATypeAndAsksAboutAnEmptyRecipe) {
     f.units = "ч.";
     f.workCosts = 3.456;
     EXPECT_EQ(form.Save(f), ItemForm::Field::Type);
-    EXPECT_EQ(prompter.Texts().last(), "Не е избран тип на разходната норма. Моля, изберете 'изделие' или 'услуга'.");
+    EXPECT_EQ(prompter.Texts().last(),
+              "Не е избран тип на разходната норма. Моля, изберете 'изделие' или 'услуга'.");
     f.type = ItemForm::RecipeType::Service;
     prompter.Expect(Answer::No);
     EXPECT_EQ(form.Save(f), ItemForm::Field::Components);
     EXPECT_EQ(prompter.Boxes().back().caption, "Потвърдете");
     prompter.Expect(Answer::Yes);
     EXPECT_EQ(form.Save(f), ItemForm::Field::None);
-    EXPECT_EQ(Scalar("SELECT is_recipe || is_service || work_costs FROM stocks WHERE code = 'R1';"), "113.46");
+    EXPECT_EQ(Scalar("SELECT is_recipe || is_service || work_costs FROM stocks WHERE code = 'R1';"),
+              "113.46");
 }
 
 TEST_F(ItemFormTest, PartnerCodesAndPricesWaitForASavedItem) {
@@ -317,19 +329,23 @@ TEST_F(ItemFormTest, PartnerCodesAndPricesWaitForASavedItem) {
     EXPECT_FALSE(goods.RequestPartnerPrices());
     ItemForm recipe(Db(), prompter, ItemForm::Kind::Recipe, ItemForm::Mode::Copy, Loaded("P1"));
     EXPECT_FALSE(recipe.RequestPartnerPrices());
-    EXPECT_TRUE(prompter.Texts()[0].endsWith("Запишете новата стока и преминете в режим на промяна, за да добавите "
-                                             "кодове."));
-    EXPECT_TRUE(prompter.Texts()[1].endsWith("Запишете новата стока и преминете в режим на промяна, за да добавите "
-                                             "нова цена."));
-    EXPECT_TRUE(prompter.Texts()[2].endsWith("Запишете новия артикул и преминете в режим на промяна, за да добавите "
-                                             "нова цена."));
+    EXPECT_TRUE(
+        prompter.Texts()[0].endsWith("Запишете новата стока и преминете в режим на промяна, за да добавите "
+                                     "кодове."));
+    EXPECT_TRUE(
+        prompter.Texts()[1].endsWith("Запишете новата стока и преминете в режим на промяна, за да добавите "
+                                     "нова цена."));
+    EXPECT_TRUE(
+        prompter.Texts()[2].endsWith("Запишете новия артикул и преминете в режим на промяна, за да добавите "
+                                     "нова цена."));
     EXPECT_EQ(recipe.Title(), "дублиране на изделие или услуга");
     EXPECT_EQ(recipe.Initial().code, "P1");
 }
 
 TEST_F(CatalogueTest, ThePickerOffersOnlyTheTabsOfItsMask) {
     ItemPicker materials(Db(), prompter, *settings, ItemKinds::kMaterials);
-    for (PickerTab tab : {PickerTab::GoodsAndMaterials, PickerTab::Products, PickerTab::Services, PickerTab::All})
+    for (PickerTab tab :
+         {PickerTab::GoodsAndMaterials, PickerTab::Products, PickerTab::Services, PickerTab::All})
         EXPECT_FALSE(materials.SelectTab(tab));
     EXPECT_EQ(prompter.Count(), 4);
     EXPECT_EQ(prompter.Texts()[0], "Избаният изглед не е достъпен в тази част на програмата.");
@@ -344,13 +360,13 @@ TEST_F(CatalogueTest, ThePickerOffersOnlyTheTabsOfItsMask) {
     ASSERT_TRUE(all.Reload());
     ASSERT_EQ(all.Rows().size(), 4u);
     EXPECT_EQ(all.Rows()[0].name, "Кабел ШВПС"); // by name
-    for (const auto& row : all.Rows()) {
-        if (row.code == "S1") {
-            EXPECT_EQ(ItemPicker::Cells(row)[2], "-");
-        }
-    }
-    EXPECT_TRUE(all.ListStatement().startsWith("SELECT code, stock_name, ROUND(quantity, 3), stock_group, is_service, "
-                                               "ROUND(price_1, 2), ROUND(price_2, 2) FROM stocks "));
+    const auto service = std::find_if(all.Rows().begin(), all.Rows().end(),
+                                      [](const PickerRow& row) { return row.code == "S1"; });
+    ASSERT_NE(service, all.Rows().end());
+    EXPECT_EQ(ItemPicker::Cells(*service)[2], "-"); // a service holds no stock
+    EXPECT_TRUE(all.ListStatement().startsWith(
+        "SELECT code, stock_name, ROUND(quantity, 3), stock_group, is_service, "
+        "ROUND(price_1, 2), ROUND(price_2, 2) FROM stocks "));
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "masterdata/CostPrices.h"
+
 #include "masterdata/Item.h"
 #include "support/DatabaseTest.h"
 
@@ -16,7 +17,8 @@ protected:
                                     quantity, randeman));
     }
     QString Stored(const char* code) {
-        return Scalar(QByteArray("SELECT cost_price || '/' || is_dirty FROM stocks WHERE code = '") + code + "';");
+        return Scalar(QByteArray("SELECT cost_price || '/' || is_dirty FROM stocks WHERE code = '") + code +
+                      "';");
     }
     long long Changes() {
         ResultTable table;
@@ -43,9 +45,9 @@ TEST_F(CostPricesTest, AChangedMaterialIsFollowedUpThreeLevels) {
     Item("A", 0, 1, 1, 0.5);
     Item("B", 0, 1, 1);
     Item("C", 0, 1, 1, 1);
-    Component("A", "M", 3);  // 0.5 + 3 = 3.50
-    Component("B", "A", 2);  // 7.00
-    Component("B", "M", 1);  // 8.00
+    Component("A", "M", 3);       // 0.5 + 3 = 3.50
+    Component("B", "A", 2);       // 7.00
+    Component("B", "M", 1);       // 8.00
     Component("C", "B", 1.5, 20); // 1 + 1.2 * 1.5 * 8 = 15.40
     EXPECT_DOUBLE_EQ(GetItemCostPrice(Db(), "C"), 15.40);
     EXPECT_EQ(Stored("A"), "3.5/0");
@@ -76,9 +78,10 @@ TEST_F(CostPricesTest, ARecipeThatListsItselfIsReportedAndCyclesEnd) {
     Component("X", "X", 1);
     SetItemDirty(Db(), "X", 1);
     ASSERT_EQ(prompter.Count(), 1);
-    EXPECT_EQ(prompter.Texts()[0], "Програмата откри сериозна грешка в една от разходните норми:\nАртикулът с код "
-                                   "'X' не може да бъде компонент на самия себе си или на друг артикул - компонент "
-                                   "на тази рецепта.");
+    EXPECT_EQ(prompter.Texts()[0],
+              "Програмата откри сериозна грешка в една от разходните норми:\nАртикулът с код "
+              "'X' не може да бъде компонент на самия себе си или на друг артикул - компонент "
+              "на тази рецепта.");
 
     // A cycle written by an old file: every service still ends.
     Item("P", 0, 1, 1, 1);

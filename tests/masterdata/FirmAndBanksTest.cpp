@@ -1,7 +1,7 @@
 #include "app/MainFrame.h"
-#include "session/ViewType.h"
 #include "masterdata/BanksEditor.h"
 #include "masterdata/FirmDataForm.h"
+#include "session/ViewType.h"
 #include "support/DatabaseTest.h"
 
 namespace {
@@ -43,8 +43,7 @@ TEST_F(FirmDataFormTest, TheRequiredFieldsFollowTheVatStatus) {
 TEST_F(FirmDataFormTest, TheRateLiesStrictlyBetweenZeroAndAHundred) {
     FirmDataForm form(Db(), prompter);
     FirmData firm = validFirm();
-    for (double bad : {0.0, 100.0, -5.0, 0.004})
-    {
+    for (double bad : {0.0, 100.0, -5.0, 0.004}) {
         firm.vatValue = bad;
         EXPECT_FALSE(form.Save(firm)) << bad;
     }
@@ -126,7 +125,8 @@ TEST_F(BanksEditorTest, AnAccountNamedByADocumentStaysAndDeletingTheEditedOneCle
     ASSERT_TRUE(editor.Save(Account("Друга", "BG2")));
     const int named = editor.Accounts()[0].id;
     const int free = editor.Accounts()[1].id;
-    ASSERT_TRUE(Db().ExecPrintf("INSERT INTO proforms_firmdata (doc_id, firm_bank_id) VALUES(1, '%d');", named));
+    ASSERT_TRUE(
+        Db().ExecPrintf("INSERT INTO proforms_firmdata (doc_id, firm_bank_id) VALUES(1, '%d');", named));
     prompter.Expect(Answer::Yes);
     EXPECT_FALSE(editor.Delete(named));
     EXPECT_EQ(prompter.Texts().last(), "Тази сметка не може да бъде изтрита, защото участва в операции!");

@@ -1,4 +1,5 @@
 #include "masterdata/FirmData.h"
+
 #include "masterdata/StockSettings.h"
 #include "support/DatabaseTest.h"
 
@@ -13,11 +14,12 @@ TEST_F(FirmDataTest, LoadsTheRowOrStaysClearedWithoutOne) {
     EXPECT_TRUE(firm.firmName.isEmpty());
     EXPECT_FALSE(firm.IsComplete());
 
-    ASSERT_TRUE(Db().ExecPrintf("INSERT INTO firmdata (firm_name, firm_name_lat, city, address, mol, tax_id, "
-                                "bulstat, vat_registered, vat_value) VALUES('%q', '%q', '%q', '%q', '%q', '%q', "
-                                "'%q', '%d', '%.2f');",
-                                "\"Тарво\" ООД", "Tarvo Ltd", "Габрово", "ул. \"Априловска\" 5", "Петя О'Нийл",
-                                "203040506", "BG203040506", 1, 9.0));
+    ASSERT_TRUE(
+        Db().ExecPrintf("INSERT INTO firmdata (firm_name, firm_name_lat, city, address, mol, tax_id, "
+                        "bulstat, vat_registered, vat_value) VALUES('%q', '%q', '%q', '%q', '%q', '%q', "
+                        "'%q', '%d', '%.2f');",
+                        "\"Тарво\" ООД", "Tarvo Ltd", "Габрово", "ул. \"Априловска\" 5", "Петя О'Нийл",
+                        "203040506", "BG203040506", 1, 9.0));
     ASSERT_TRUE(LoadFirmData(Db(), firm));
     EXPECT_EQ(firm.firmName, "\"Тарво\" ООД");
     EXPECT_EQ(firm.firmNameLat, "Tarvo Ltd");

@@ -46,11 +46,12 @@ TEST_F(GroupsTest, AParentMayNotLieInTheGroupsOwnSubtree) {
     EXPECT_TRUE(editor.Validate(a, "А", false, 0));
     EXPECT_FALSE(editor.Validate(0, " ", false, 0));
     EXPECT_FALSE(editor.Validate(0, "Нова", true, 0));
-    EXPECT_EQ(prompter.Texts(),
-              (QStringList{"Указаната група не може да бъде подгрупа на себе си!",
-                           "Указаната група-родител е невалидна, тъй като е от по-ниско ниво.",
-                           "Не сте указали наименование за тази група. Моля, попълнете необходимото поле.",
-                           "Указали сте, че \"Нова\" е подгрупа на друга група, но не сте указали на коя.\n"}));
+    EXPECT_EQ(
+        prompter.Texts(),
+        (QStringList{"Указаната група не може да бъде подгрупа на себе си!",
+                     "Указаната група-родител е невалидна, тъй като е от по-ниско ниво.",
+                     "Не сте указали наименование за тази група. Моля, попълнете необходимото поле.",
+                     "Указали сте, че \"Нова\" е подгрупа на друга група, но не сте указали на коя.\n"}));
     EXPECT_EQ(prompter.Boxes()[0].icon, MessageIcon::Stop);
 }
 
@@ -59,7 +60,8 @@ TEST_F(GroupsTest, OnlyAnEmptyLeafGroupIsDeleted) {
     ASSERT_TRUE(editor.Create("Горе", 0));
     ASSERT_TRUE(editor.Create("Долу", IdOf("Горе")));
     ASSERT_TRUE(editor.Create("С артикул", 0));
-    ASSERT_TRUE(Db().ExecPrintf("INSERT INTO stocks (code, stock_group) VALUES('A', '%d');", IdOf("С артикул")));
+    ASSERT_TRUE(
+        Db().ExecPrintf("INSERT INTO stocks (code, stock_group) VALUES('A', '%d');", IdOf("С артикул")));
     for (const char* refused : {"Горе", "С артикул"}) {
         prompter.Expect(Answer::Yes);
         EXPECT_FALSE(editor.Delete(IdOf(refused))) << refused;
@@ -143,8 +145,9 @@ TEST_F(UnitsTest, DeletingAUsedUnitNeedsAnotherOne) {
     EXPECT_FALSE(editor.Delete("кг"));
     prompter.Expect(Answer::Yes);
     EXPECT_TRUE(editor.Delete("м"));
-    EXPECT_TRUE(prompter.Boxes().back().text.startsWith("Вие избрахте да изтриете мерната единица 'кг' и да я "
-                                                        "замените с 'м'"));
+    EXPECT_TRUE(
+        prompter.Boxes().back().text.startsWith("Вие избрахте да изтриете мерната единица 'кг' и да я "
+                                                "замените с 'м'"));
     EXPECT_EQ(editor.Units(), (QStringList{"бр.", "м"}));
     EXPECT_EQ(Scalar("SELECT units FROM stocks WHERE code = 'A';"), "м");
 

@@ -95,11 +95,12 @@ TEST_F(LookupsTest, PartnersAreNumberedNamedUniquelyAndFilledInLatin) {
 }
 
 TEST_F(LookupsTest, PartnerCodesAndPricesGroupsBanksAndVat) {
-    ASSERT_TRUE(Db().Exec("INSERT INTO stock_codes (stock_code, partner_id, partner_code) VALUES('A', 3, 'X-9');"
-                          "INSERT INTO stock_prices (stock_code, partner_id, partner_price) VALUES('A', 3, 4.125);"
-                          "INSERT INTO stock_prices (stock_code, partner_id, partner_price) VALUES('B', 3, 0);"
-                          "INSERT INTO groups VALUES(4, 'Кабели', 1);"
-                          "INSERT INTO banks VALUES(2, 'Банка', 'Център', 'BIC1', 'BG00 1234');"));
+    ASSERT_TRUE(
+        Db().Exec("INSERT INTO stock_codes (stock_code, partner_id, partner_code) VALUES('A', 3, 'X-9');"
+                  "INSERT INTO stock_prices (stock_code, partner_id, partner_price) VALUES('A', 3, 4.125);"
+                  "INSERT INTO stock_prices (stock_code, partner_id, partner_price) VALUES('B', 3, 0);"
+                  "INSERT INTO groups VALUES(4, 'Кабели', 1);"
+                  "INSERT INTO banks VALUES(2, 'Банка', 'Център', 'BIC1', 'BG00 1234');"));
     EXPECT_EQ(GetPartnerCode(Db(), 3, "A"), "X-9");
     EXPECT_EQ(GetPartnerCode(Db(), 0, "A"), "");
     EXPECT_EQ(GetPartnerCode(Db(), 3, ""), "");

@@ -1,5 +1,6 @@
-#include "base/Choosers.h"
 #include "masterdata/PartnersForm.h"
+
+#include "base/TextInput.h"
 #include "support/DatabaseTest.h"
 
 #include <QElapsedTimer>
@@ -139,7 +140,8 @@ TEST_F(PartnersFormTest, PartnersNamedByStockDocumentsStay) {
     for (int row = 0; row < 3; ++row) {
         prompter.Expect(Answer::Yes);
         EXPECT_FALSE(form->Delete(row)) << row;
-        EXPECT_EQ(prompter.Texts().last(), "Изрбаният контрагент не може да бъде изтрит, защото участва в операции!");
+        EXPECT_EQ(prompter.Texts().last(),
+                  "Изрбаният контрагент не може да бъде изтрит, защото участва в операции!");
     }
     EXPECT_EQ(form->Rows().size(), 4u);
 
@@ -169,17 +171,19 @@ TEST(PartnerRules, OkNeedsANameAndAKindAndTheMessagesComeInOrder) {
     partner.isSupplier = 1;
     EXPECT_TRUE(PartnerRules::CanAccept(partner));
     EXPECT_TRUE(PartnerRules::Validate(partner, prompter));
-    EXPECT_EQ(prompter.Texts(), (QStringList{"Моля, впишете наименование на фирмата/лицето.",
-                                             "Моля, впишете наименование на фирмата/лицето.",
-                                             "Необходимо е да укажете, дали контрагентът е клиент или доставчик."}));
+    EXPECT_EQ(prompter.Texts(),
+              (QStringList{"Моля, впишете наименование на фирмата/лицето.",
+                           "Моля, впишете наименование на фирмата/лицето.",
+                           "Необходимо е да укажете, дали контрагентът е клиент или доставчик."}));
 }
 
 TEST_F(PartnersFormTest, FiveThousandPartnersListQuickly) {
     ASSERT_TRUE(Db().Exec("BEGIN;"));
     for (int i = 1; i <= 5000; ++i)
-        ASSERT_TRUE(Db().ExecPrintf("INSERT INTO partners (partner_id, partner_name, partner_city, partner_mol) "
-                                    "VALUES('%d', 'Фирма %d ООД', 'Град %d', 'Управител %d');",
-                                    i, i, i % 100, i));
+        ASSERT_TRUE(
+            Db().ExecPrintf("INSERT INTO partners (partner_id, partner_name, partner_city, partner_mol) "
+                            "VALUES('%d', 'Фирма %d ООД', 'Град %d', 'Управител %d');",
+                            i, i, i % 100, i));
     ASSERT_TRUE(Db().Exec("COMMIT;"));
     QElapsedTimer timer;
     timer.start();

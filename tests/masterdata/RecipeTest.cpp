@@ -1,4 +1,4 @@
-#include "base/Choosers.h"
+#include "base/TextInput.h"
 #include "masterdata/CostPrices.h"
 #include "masterdata/ItemForm.h"
 #include "masterdata/ItemPicker.h"
@@ -83,8 +83,9 @@ TEST_F(RecipeTest, ARecipeCannotContainItselfDirectlyOrThroughAnother) {
     EXPECT_FALSE(recipe.Add("A", true, items, quantities)); // B contains A
     EXPECT_TRUE(recipe.Add("A", true, items, quantities));
     EXPECT_EQ(items.masks, (std::vector<int>{6, 6, 6}));
-    EXPECT_EQ(prompter.Texts(), (QStringList{"Грешка: Избраният артикул не е валиден компонент на тази разходна норма.",
-                                             "Грешка: Избраният артикул не е валиден компонент на тази разходна норма."}));
+    EXPECT_EQ(prompter.Texts(),
+              (QStringList{"Грешка: Избраният артикул не е валиден компонент на тази разходна норма.",
+                           "Грешка: Избраният артикул не е валиден компонент на тази разходна норма."}));
     EXPECT_EQ(quantities.unitsShown, QStringList{"кг"});
     ASSERT_EQ(recipe.Lines().size(), 2u);
     // 0.5 work + 1 x 3.00 + 2 x 1.1 x 1.25
@@ -104,7 +105,8 @@ TEST_F(RecipeTest, AddingAnItemAgainReplacesItsQuantity) {
     prompter.Expect(Answer::No);
     EXPECT_FALSE(recipe.Add("A", true, items, quantities));
     EXPECT_EQ(recipe.Lines()[0].quantity, 4);
-    EXPECT_EQ(prompter.Texts().last(), "Сигурни ли сте, че желаете да промените количеството за този компонент?");
+    EXPECT_EQ(prompter.Texts().last(),
+              "Сигурни ли сте, че желаете да промените количеството за този компонент?");
 
     quantities.answers = {{9, 1}};
     EXPECT_TRUE(recipe.Change(0, quantities));
@@ -128,9 +130,10 @@ TEST_F(RecipeTest, ACopyStartsWithTheSourcesComponentsAndLeavesThemAlone) {
     f.code = "B2";
     f.costPrice = recipe.Cost(f.workCosts);
     ASSERT_EQ(form.Save(f, recipe.Lines()), ItemForm::Field::None);
-    EXPECT_EQ(Scalar("SELECT group_concat(code) FROM (SELECT code FROM stocks_cmp WHERE owner_code = 'B2' ORDER BY "
-                     "code);"),
-              "A,N");
+    EXPECT_EQ(
+        Scalar("SELECT group_concat(code) FROM (SELECT code FROM stocks_cmp WHERE owner_code = 'B2' ORDER BY "
+               "code);"),
+        "A,N");
     EXPECT_EQ(Scalar("SELECT group_concat(code) FROM stocks_cmp WHERE owner_code = 'B';"), "A");
     EXPECT_EQ(Scalar("SELECT cost_price FROM stocks WHERE code = 'B2';"), "8.25"); // 2 x 3.50 + 1.25
 }
@@ -212,7 +215,9 @@ TEST_F(RecipeTest, PartnerCodesAndPricesAreKeptPerPartner) {
     } partners;
     class Input : public TextInput {
     public:
-        std::optional<QString> AskText(const QString&, const QString&, const QString&) override { return text; }
+        std::optional<QString> AskText(const QString&, const QString&, const QString&) override {
+            return text;
+        }
         QString text;
     } input;
 

@@ -1,4 +1,5 @@
 #include "masterdata/StockLedger.h"
+
 #include "support/DatabaseTest.h"
 
 namespace {
@@ -7,8 +8,9 @@ class StockLedgerTest : public DatabaseTest {
 protected:
     void SetUp() override {
         DatabaseTest::SetUp();
-        ASSERT_TRUE(Db().Exec("INSERT INTO stocks (code, quantity) VALUES('G''1', 10);"
-                              "INSERT INTO stocks (code, quantity, is_recipe, is_service) VALUES('S1', 7, 1, 1);"));
+        ASSERT_TRUE(
+            Db().Exec("INSERT INTO stocks (code, quantity) VALUES('G''1', 10);"
+                      "INSERT INTO stocks (code, quantity, is_recipe, is_service) VALUES('S1', 7, 1, 1);"));
     }
 };
 
@@ -23,7 +25,7 @@ TEST_F(StockLedgerTest, QuantitiesAreReadAndChangedWithThreeDecimals) {
     EXPECT_DOUBLE_EQ(GetStockQuantity(Db(), "G'1"), 3.235);
     ASSERT_TRUE(DecreaseStockQuantity(Db(), "G'1", 5));
     EXPECT_DOUBLE_EQ(GetStockQuantity(Db(), "G'1"), -1.765); // below zero is the caller's business
-    EXPECT_TRUE(IncreaseStockQuantity(Db(), "няма", 1));    // an unknown code changes nothing
+    EXPECT_TRUE(IncreaseStockQuantity(Db(), "няма", 1));     // an unknown code changes nothing
     EXPECT_EQ(prompter.Count(), 0);
 }
 

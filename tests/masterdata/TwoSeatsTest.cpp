@@ -38,13 +38,15 @@ protected:
 };
 
 TEST_F(TwoSeatsTest, EachPartnerNameIsCreatedOnce) {
-    const auto won = Race({"create-partners", DbPath(), "Фирма", kCount}, {"create-partners", DbPath(), "ФИРМА", kBackwards});
+    const auto won = Race({"create-partners", DbPath(), "Фирма", kCount},
+                          {"create-partners", DbPath(), "ФИРМА", kBackwards});
     EXPECT_EQ(won.first + won.second, kNames);
     for (int i = 0; i < kNames; ++i)
-        EXPECT_EQ(Scalar(QString("SELECT COUNT(*) FROM partners WHERE partner_name IN ('Фирма %1', 'ФИРМА %1');")
-                             .arg(i)
-                             .toUtf8()),
-                  "1")
+        EXPECT_EQ(
+            Scalar(QString("SELECT COUNT(*) FROM partners WHERE partner_name IN ('Фирма %1', 'ФИРМА %1');")
+                       .arg(i)
+                       .toUtf8()),
+            "1")
             << i;
     // The ids are distinct and dense.
     EXPECT_EQ(Scalar("SELECT COUNT(DISTINCT partner_id) || '/' || MAX(partner_id) FROM partners;"),
@@ -53,23 +55,27 @@ TEST_F(TwoSeatsTest, EachPartnerNameIsCreatedOnce) {
 
 TEST_F(TwoSeatsTest, EachItemCodeIsCreatedOnce) {
     Exec("INSERT INTO groups VALUES(1, 'Стоки', 0);");
-    const auto won = Race({"create-items", DbPath(), "K", kCount}, {"create-items", DbPath(), "K", kBackwards});
+    const auto won =
+        Race({"create-items", DbPath(), "K", kCount}, {"create-items", DbPath(), "K", kBackwards});
     EXPECT_EQ(won.first + won.second, kNames);
     EXPECT_EQ(Scalar("SELECT COUNT(*) FROM stocks;"), kCount);
     EXPECT_EQ(Scalar("SELECT group_concat(unit) FROM units;"), "бр.");
 }
 
 TEST_F(TwoSeatsTest, AnItemIsEitherDeletedOrPutIntoTheRecipe) {
-    QByteArray setUp = "INSERT INTO groups VALUES(1, 'Стоки', 0);"
-                       "INSERT INTO stocks VALUES('Y', 'Лепило', 1, 'бр.', 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0);"
-                       "INSERT INTO stocks VALUES('R', 'Изделие', 1, 'бр.', 0, 0, 1, 0, 0, 0, 0, 0, 1, 0, 0, 0);"
-                       "INSERT INTO stocks_cmp VALUES('R', 'Y', 1, 0);";
+    QByteArray setUp =
+        "INSERT INTO groups VALUES(1, 'Стоки', 0);"
+        "INSERT INTO stocks VALUES('Y', 'Лепило', 1, 'бр.', 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0);"
+        "INSERT INTO stocks VALUES('R', 'Изделие', 1, 'бр.', 0, 0, 1, 0, 0, 0, 0, 0, 1, 0, 0, 0);"
+        "INSERT INTO stocks_cmp VALUES('R', 'Y', 1, 0);";
     for (int i = 0; i < kNames; ++i)
-        setUp += QString("INSERT INTO stocks VALUES('X%1', 'Винт', 1, 'бр.', 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0);")
-                     .arg(i)
-                     .toUtf8();
+        setUp +=
+            QString("INSERT INTO stocks VALUES('X%1', 'Винт', 1, 'бр.', 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0);")
+                .arg(i)
+                .toUtf8();
     Exec(setUp);
-    const auto won = Race({"delete-items", DbPath(), "X", kCount}, {"add-components", DbPath(), "R", "X", kBackwards});
+    const auto won =
+        Race({"delete-items", DbPath(), "X", kCount}, {"add-components", DbPath(), "R", "X", kBackwards});
     EXPECT_EQ(won.first + won.second, kNames);
     // Every X is either gone or in the recipe, never both and never neither.
     EXPECT_EQ(Scalar("SELECT COUNT(*) FROM stocks WHERE code LIKE 'X%';"), QString::number(won.second));

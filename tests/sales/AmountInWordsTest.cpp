@@ -1,4 +1,5 @@
 #include "sales/AmountInWords.h"
+
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>

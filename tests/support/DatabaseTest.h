@@ -1,7 +1,7 @@
 #pragma once
 
-#include "settings/LocalSettings.h"
 #include "session/TarvoDoc.h"
+#include "settings/LocalSettings.h"
 #include "support/Fakes.h"
 #include "support/ScriptedPrompter.h"
 

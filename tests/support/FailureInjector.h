@@ -23,7 +23,8 @@ public:
     int Refused() const { return m_refused; }
 
 private:
-    static int Authorize(void* self, int action, const char* first, const char* second, const char*, const char*) {
+    static int Authorize(void* self, int action, const char* first, const char* second, const char*,
+                         const char*) {
         auto* injector = static_cast<FailureInjector*>(self);
         if (action != injector->m_action || !first || injector->m_table != first)
             return SQLITE_OK;

@@ -3,8 +3,8 @@
 #include "base/FormHost.h"
 #include "print/PrintJob.h"
 #include "settings/PrinterSettings.h"
-#include "support/RecordingCanvas.h"
 #include "support/Fakes.h"
+#include "support/RecordingCanvas.h"
 
 #include <QStringList>
 #include <vector>

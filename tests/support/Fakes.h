@@ -1,9 +1,9 @@
 #pragma once
 
 #include "base/Clock.h"
-#include "session/FolderBrowser.h"
 #include "base/ProcessExit.h"
 #include "base/Sleeper.h"
+#include "session/FolderBrowser.h"
 
 #include <QStringList>
 #include <deque>

@@ -25,7 +25,9 @@ public:
     void FillRect(const QRect& box, const QColor& colour) override {
         ops.push_back({Kind::Fill, box, QString(), m_font, colour, 0});
     }
-    void DrawRect(const QRect& box) override { ops.push_back({Kind::Frame, box, QString(), m_font, QColor(), 0}); }
+    void DrawRect(const QRect& box) override {
+        ops.push_back({Kind::Frame, box, QString(), m_font, QColor(), 0});
+    }
     void DrawLine(const QPoint& from, const QPoint& to) override {
         ops.push_back({Kind::Line, QRect(from, to), QString(), m_font, QColor(), 0});
     }

@@ -1,28 +1,28 @@
 // A second copy of the program's own classes in a separate process, driven by
 // the tests that need two real processes: the single running copy, two
 // writers on one database file, and two clerks racing for the same check.
+#include "app/SingleInstance.h"
 #include "base/ConsolePrompter.h"
+#include "base/Sleeper.h"
+#include "db/Connection.h"
+#include "db/ConnectionSource.h"
+#include "db/Database.h"
+#include "db/WriteTransaction.h"
 #include "masterdata/Catalogue.h"
 #include "masterdata/ItemForm.h"
 #include "masterdata/PartnersForm.h"
 #include "settings/LocalSettings.h"
-#include "app/SingleInstance.h"
-#include "db/Connection.h"
-#include "db/ConnectionSource.h"
-#include "db/Database.h"
-#include "base/Sleeper.h"
-#include "db/WriteTransaction.h"
 
 #include <QString>
 #include <chrono>
-#include <sqlite3.h>
-#include <thread>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <memory>
-#include <vector>
+#include <sqlite3.h>
 #include <string>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -84,7 +84,8 @@ int holdWrite(const QString& path) {
     Connection connection;
     if (connection.Open(path, false).Failed())
         return 2;
-    if (Connection::ExecOnce(connection.Handle(), "BEGIN IMMEDIATE; INSERT INTO units VALUES('holder');").Failed())
+    if (Connection::ExecOnce(connection.Handle(), "BEGIN IMMEDIATE; INSERT INTO units VALUES('holder');")
+            .Failed())
         return 5;
     say("holding");
     waitForParent();

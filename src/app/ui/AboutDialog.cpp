@@ -14,8 +14,8 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     nameFont.setBold(true);
     name->setFont(nameFont);
     auto* version = new QLabel(AppInfo::kVersionLabel, this);
-    auto* purpose = new QLabel("Склад, продажби и търговски документи за малки търговски и производствени фирми.",
-                               this);
+    auto* purpose =
+        new QLabel("Склад, продажби и търговски документи за малки търговски и производствени фирми.", this);
     purpose->setWordWrap(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -2,19 +2,19 @@
 
 #include "app/Calculator.h"
 #include "app/CsvSeparatorEditor.h"
-#include "settings/LocalSettings.h"
-#include "base/Prompter.h"
 #include "app/StartView.h"
-#include "session/TarvoDoc.h"
-#include "session/ViewType.h"
 #include "app/ui/AboutDialog.h"
-#include "base/ui/GuiTextInput.h"
 #include "app/ui/PrinterSetupDialog.h"
+#include "base/Prompter.h"
 #include "base/ui/GuiSaveFileChooser.h"
+#include "base/ui/GuiTextInput.h"
 #include "masterdata/ui/CBanksDlg.h"
 #include "masterdata/ui/CGroupsDlg.h"
 #include "masterdata/ui/CUnitsEditorDlg.h"
 #include "print/ui/PrintDialogs.h"
+#include "session/TarvoDoc.h"
+#include "session/ViewType.h"
+#include "settings/LocalSettings.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -117,13 +117,18 @@ void CMainFrame::ShowPrintPreview(PrintJob& job) {
     PreviewJob(job, m_printer, m_settings, chooser, m_prompter, this);
 }
 
-void CMainFrame::SetInfoText(const QString& text) { m_infoPane->setText(text); }
+void CMainFrame::SetInfoText(const QString& text) {
+    m_infoPane->setText(text);
+}
 
-void CMainFrame::SetDurationText(const QString& text) { m_durationPane->setText(text); }
+void CMainFrame::SetDurationText(const QString& text) {
+    m_durationPane->setText(text);
+}
 
 void CMainFrame::ApplyFocusColour() {
-    qApp->setStyleSheet(m_settings.UseFocusColor()
-                            ? "QLineEdit:focus, QTextEdit:focus, QPlainTextEdit:focus, QAbstractSpinBox:focus, "
-                              "QComboBox:editable:focus { background: #fffbd6; }"
-                            : "");
+    qApp->setStyleSheet(
+        m_settings.UseFocusColor()
+            ? "QLineEdit:focus, QTextEdit:focus, QPlainTextEdit:focus, QAbstractSpinBox:focus, "
+              "QComboBox:editable:focus { background: #fffbd6; }"
+            : "");
 }

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "base/Clock.h"
 #include "app/CommandTable.h"
 #include "app/MainFrame.h"
 #include "app/SettingsMenu.h"
 #include "app/ui/ViewRegistry.h"
+#include "base/Clock.h"
 #include "base/FormHost.h"
 #include "masterdata/ui/GuiFirmDataEditor.h"
 

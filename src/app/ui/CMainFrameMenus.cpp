@@ -1,8 +1,7 @@
 // The menu bar and the toolbar of the main window, built from the command table.
 #include "app/ui/CMainFrame.h"
-
-#include "session/ViewType.h"
 #include "app/ui/ToolbarIcons.h"
+#include "session/ViewType.h"
 
 #include <QActionGroup>
 #include <QMenu>

@@ -1,7 +1,7 @@
 #include "app/ui/PrinterSetupDialog.h"
 
-#include "settings/PrinterSettings.h"
 #include "print/ui/PrintDialogs.h"
+#include "settings/PrinterSettings.h"
 
 #include <QPageSetupDialog>
 #include <QPrinter>

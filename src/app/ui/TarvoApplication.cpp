@@ -1,18 +1,18 @@
 #include "app/ui/TarvoApplication.h"
 
+#include "app/CommandLine.h"
+#include "app/SingleInstance.h"
+#include "app/ui/CMainFrame.h"
 #include "base/AppInfo.h"
 #include "base/Clock.h"
-#include "app/CommandLine.h"
-#include "session/DatabaseLocation.h"
-#include "settings/LocalSettings.h"
-#include "settings/PrinterSettings.h"
 #include "base/ProcessExit.h"
-#include "app/SingleInstance.h"
-#include "session/TarvoDoc.h"
-#include "app/ui/CMainFrame.h"
+#include "base/Sleeper.h"
 #include "base/ui/GuiDirectoryChooser.h"
 #include "base/ui/GuiPrompter.h"
-#include "base/Sleeper.h"
+#include "session/DatabaseLocation.h"
+#include "session/TarvoDoc.h"
+#include "settings/LocalSettings.h"
+#include "settings/PrinterSettings.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -22,7 +22,8 @@
 namespace {
 void loadBulgarianTexts(QApplication& app, QTranslator& translator) {
     QLocale::setDefault(QLocale(QLocale::Bulgarian, QLocale::Bulgaria));
-    if (translator.load(QLocale(QLocale::Bulgarian), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (translator.load(QLocale(QLocale::Bulgarian), "qtbase", "_",
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(&translator);
 }
 } // namespace

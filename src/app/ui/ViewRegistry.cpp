@@ -1,9 +1,9 @@
 #include "app/ui/ViewRegistry.h"
 
-#include "session/ViewType.h"
 #include "app/ui/CTarvoView.h"
 #include "masterdata/ui/CNomenclaturesDlg.h"
 #include "masterdata/ui/CPartnersDlg.h"
+#include "session/ViewType.h"
 
 QWidget* ViewRegistry::Create(int viewType, CTarvoDoc& doc, FormHost& host) const {
     const auto found = m_factories.find(viewType);
@@ -15,6 +15,7 @@ ViewRegistry MakeViewRegistry() {
     views.Register(ViewType::kStart, [](CTarvoDoc& doc, FormHost&) { return new CTarvoView(doc); });
     views.Register(ViewType::kCatalogue,
                    [](CTarvoDoc& doc, FormHost& host) { return new CNomenclaturesDlg(doc, host); });
-    views.Register(ViewType::kPartners, [](CTarvoDoc& doc, FormHost& host) { return new CPartnersDlg(doc, host); });
+    views.Register(ViewType::kPartners,
+                   [](CTarvoDoc& doc, FormHost& host) { return new CPartnersDlg(doc, host); });
     return views;
 }

@@ -3,8 +3,8 @@
 #include <QPushButton>
 #include <QShortcut>
 
-QPushButton* MakeFormButton(QWidget* form, const QString& caption, const QKeySequence& key, const QString& tooltip,
-                            std::function<void()> action) {
+QPushButton* MakeFormButton(QWidget* form, const QString& caption, const QKeySequence& key,
+                            const QString& tooltip, std::function<void()> action) {
     auto* button = new QPushButton(caption, form);
     button->setToolTip(tooltip);
     button->setAutoDefault(false);

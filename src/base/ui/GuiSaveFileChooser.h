@@ -1,6 +1,6 @@
 #pragma once
 
-#include "base/Choosers.h"
+#include "base/SaveFileChooser.h"
 
 class QWidget;
 
@@ -8,7 +8,8 @@ class QWidget;
 class GuiSaveFileChooser : public SaveFileChooser {
 public:
     explicit GuiSaveFileChooser(QWidget* parent) : m_parent(parent) {}
-    QString ChooseSaveFile(const QString& caption, const QString& suggestedName, const QString& filter) override;
+    QString ChooseSaveFile(const QString& caption, const QString& suggestedName,
+                           const QString& filter) override;
 
 private:
     QWidget* m_parent;

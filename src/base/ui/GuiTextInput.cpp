@@ -2,7 +2,8 @@
 
 #include <QInputDialog>
 
-std::optional<QString> GuiTextInput::AskText(const QString& title, const QString& label, const QString& initial) {
+std::optional<QString> GuiTextInput::AskText(const QString& title, const QString& label,
+                                             const QString& initial) {
     bool ok = false;
     const QString text = QInputDialog::getText(m_parent, title, label, QLineEdit::Normal, initial, &ok);
     if (!ok)

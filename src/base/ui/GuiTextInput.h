@@ -1,6 +1,6 @@
 #pragma once
 
-#include "base/Choosers.h"
+#include "base/TextInput.h"
 
 class QWidget;
 
@@ -8,7 +8,8 @@ class QWidget;
 class GuiTextInput : public TextInput {
 public:
     explicit GuiTextInput(QWidget* parent) : m_parent(parent) {}
-    std::optional<QString> AskText(const QString& title, const QString& label, const QString& initial) override;
+    std::optional<QString> AskText(const QString& title, const QString& label,
+                                   const QString& initial) override;
 
 private:
     QWidget* m_parent;

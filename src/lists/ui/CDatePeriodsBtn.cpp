@@ -5,8 +5,8 @@
 #include <QDateEdit>
 #include <QMenu>
 
-CDatePeriodsBtn::CDatePeriodsBtn(QDateEdit* start, QDateEdit* end, LocalSettings& settings, const Clock& clock,
-                                 QWidget* parent)
+CDatePeriodsBtn::CDatePeriodsBtn(QDateEdit* start, QDateEdit* end, LocalSettings& settings,
+                                 const Clock& clock, QWidget* parent)
     : QPushButton("От... До...", parent), m_start(start), m_end(end), m_clock(clock), m_favourites(settings),
       m_menu(new QMenu(this)) {
     auto fixed = [this](const char* text, PeriodCommand command) {
@@ -18,10 +18,11 @@ CDatePeriodsBtn::CDatePeriodsBtn(QDateEdit* start, QDateEdit* end, LocalSettings
     fixed("Всички данни за този месец", PeriodCommand::ThisMonth);
     fixed("За предишния месец", PeriodCommand::PreviousMonth);
     QMenu* months = m_menu->addMenu("За месец ...");
-    const char* const names[] = {"Януари", "Февруари", "Март",     "Април",   "Май",      "Юни",
+    const char* const names[] = {"Януари", "Февруари", "Март",      "Април",    "Май",     "Юни",
                                  "Юли",    "Август",   "Септември", "Октомври", "Ноември", "Декември"};
     for (int month = 1; month <= 12; ++month)
-        months->addAction(names[month - 1], this, [this, month] { Apply(MonthPeriod(month, m_clock.Now())); });
+        months->addAction(names[month - 1], this,
+                          [this, month] { Apply(MonthPeriod(month, m_clock.Now())); });
     fixed("Всички данни за тази година", PeriodCommand::ThisYear);
     fixed("За предишната година", PeriodCommand::PreviousYear);
     m_menu->addSeparator();

@@ -11,7 +11,8 @@ void PrintListAsOfToday(const CSortListCtrl& list, const std::vector<ListColumn>
                         const std::vector<QStringList>& cellsBySource, const QString& title, FormHost& host) {
     std::vector<QStringList> rows;
     for (int row = 0; row < list.RowCount(); ++row)
-        rows.push_back(PrintedCells(columns, cellsBySource[static_cast<size_t>(list.Model().SourceIndex(row))]));
+        rows.push_back(
+            PrintedCells(columns, cellsBySource[static_cast<size_t>(list.Model().SourceIndex(row))]));
     const QDate today = host.GetClock().Now().date();
     LocalSettings& settings = host.Settings();
     ListPrintJob job(title, QString::asprintf("към дата %d.%d.%d", today.day(), today.month(), today.year()),
@@ -19,8 +20,9 @@ void PrintListAsOfToday(const CSortListCtrl& list, const std::vector<ListColumn>
                      [&settings] { return settings.EconomicPrintMode() != 0; });
     job.SetRowsPerPage(50, 54);
     const std::vector<int> selected = list.SelectedRows();
-    PrintJobWithDialog(job, host.Printer(), settings, list.window(), !selected.empty(), [&](bool selectionOnly) {
-        if (selectionOnly)
-            job.PrintOnly(selected);
-    });
+    PrintJobWithDialog(job, host.Printer(), settings, list.window(), !selected.empty(),
+                       [&](bool selectionOnly) {
+                           if (selectionOnly)
+                               job.PrintOnly(selected);
+                       });
 }

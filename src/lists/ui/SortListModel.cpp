@@ -15,7 +15,8 @@ void SortListModel::SetRows(std::vector<QStringList> rows, std::vector<RowTone> 
     m_rows.clear();
     m_rows.reserve(rows.size());
     for (size_t i = 0; i < rows.size(); ++i)
-        m_rows.push_back({std::move(rows[i]), i < tones.size() ? tones[i] : RowTone::Normal, static_cast<int>(i)});
+        m_rows.push_back(
+            {std::move(rows[i]), i < tones.size() ? tones[i] : RowTone::Normal, static_cast<int>(i)});
     endResetModel();
 }
 
@@ -26,7 +27,8 @@ void SortListModel::Sort(int column, bool ascending) {
     cells.reserve(m_rows.size());
     for (const Entry& row : m_rows)
         cells.push_back(row.cells.value(column));
-    const std::vector<int> order = SortOrder(cells, m_columns[static_cast<size_t>(column)].sortType, ascending);
+    const std::vector<int> order =
+        SortOrder(cells, m_columns[static_cast<size_t>(column)].sortType, ascending);
     Q_EMIT layoutAboutToBeChanged();
     std::vector<Entry> sorted;
     sorted.reserve(m_rows.size());
@@ -52,7 +54,8 @@ QVariant SortListModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
         return row.cells.value(index.column());
     case Qt::TextAlignmentRole:
-        return QVariant::fromValue(m_columns[static_cast<size_t>(index.column())].alignment | Qt::AlignVCenter);
+        return QVariant::fromValue(m_columns[static_cast<size_t>(index.column())].alignment |
+                                   Qt::AlignVCenter);
     case Qt::ForegroundRole:
         if (row.tone == RowTone::Blue)
             return QBrush(Qt::blue);

@@ -1,7 +1,7 @@
 #include "masterdata/ui/CBanksDlg.h"
 
-#include "session/TarvoDoc.h"
 #include "lists/ui/CSortListCtrl.h"
+#include "session/TarvoDoc.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -10,7 +10,8 @@
 #include <QVBoxLayout>
 
 CBanksDlg::CBanksDlg(CTarvoDoc& doc, Prompter& prompter, QWidget* parent)
-    : QDialog(parent), m_editor(doc, m_sleeper, prompter), m_list(new CSortListCtrl(doc.ListSortState(), this)) {
+    : QDialog(parent), m_editor(doc, m_sleeper, prompter),
+      m_list(new CSortListCtrl(doc.ListSortState(), this)) {
     setWindowTitle("номенклатура на банките");
     m_list->AddColumn("", 0, Qt::AlignLeft, SortType::Integer);
     m_list->setColumnHidden(0, true);

@@ -8,7 +8,8 @@
 
 CComponentQuantityDlg::CComponentQuantityDlg(const QString& units, double quantity, double randeman,
                                              Prompter& prompter, QWidget* parent)
-    : QDialog(parent), m_prompter(prompter), m_quantity(new DecimalSpinBox(this)), m_randeman(new DecimalSpinBox(this)) {
+    : QDialog(parent), m_prompter(prompter), m_quantity(new DecimalSpinBox(this)),
+      m_randeman(new DecimalSpinBox(this)) {
     setWindowTitle("количество");
     m_quantity->setDecimals(3);
     m_quantity->setRange(-999999999, 999999999);
@@ -29,9 +30,13 @@ CComponentQuantityDlg::CComponentQuantityDlg(const QString& units, double quanti
     m_quantity->selectAll();
 }
 
-double CComponentQuantityDlg::Quantity() const { return m_quantity->value(); }
+double CComponentQuantityDlg::Quantity() const {
+    return m_quantity->value();
+}
 
-double CComponentQuantityDlg::Randeman() const { return m_randeman->value(); }
+double CComponentQuantityDlg::Randeman() const {
+    return m_randeman->value();
+}
 
 void CComponentQuantityDlg::accept() {
     if (ValidComponentQuantity(Quantity(), m_prompter))

@@ -1,10 +1,10 @@
 #include "masterdata/ui/CContragentSelectionDlg.h"
 
-#include "session/TarvoDoc.h"
 #include "base/ui/FormButton.h"
 #include "base/ui/GuiTextInput.h"
-#include "masterdata/ui/PartnerListPanel.h"
 #include "lists/ui/CSortListCtrl.h"
+#include "masterdata/ui/PartnerListPanel.h"
+#include "session/TarvoDoc.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>

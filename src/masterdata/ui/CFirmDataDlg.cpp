@@ -1,8 +1,8 @@
 #include "masterdata/ui/CFirmDataDlg.h"
 
-#include "session/TarvoDoc.h"
 #include "base/ui/DecimalSpinBox.h"
 #include "masterdata/ui/CBanksDlg.h"
+#include "session/TarvoDoc.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -90,4 +90,3 @@ void CFirmDataDlg::accept() {
     if (m_form.Save(Fields()))
         QDialog::accept();
 }
-

@@ -10,7 +10,8 @@
 #include <QVBoxLayout>
 
 CGroupFilterDlg::CGroupFilterDlg(const std::vector<GroupNode>& tree, GroupFilter& filter, QWidget* parent)
-    : QDialog(parent), m_tree(tree), m_filter(filter), m_editing(filter), m_groups(new GroupTreeWidget(true, this)) {
+    : QDialog(parent), m_tree(tree), m_filter(filter), m_editing(filter),
+      m_groups(new GroupTreeWidget(true, this)) {
     setWindowTitle("филтриране по групи");
     m_groups->Fill(tree);
     m_groups->SetChecks([this](int id) { return m_editing.IsTicked(id); });

@@ -1,19 +1,19 @@
 #include "masterdata/ui/CItemDlg.h"
 
-#include "settings/LocalSettings.h"
 #include "base/FormHost.h"
-#include "session/TarvoDoc.h"
 #include "base/ui/DecimalSpinBox.h"
 #include "base/ui/FormButton.h"
+#include "db/Database.h"
+#include "format/FormatNumber.h"
+#include "lists/ui/CSortListCtrl.h"
+#include "masterdata/Group.h"
+#include "masterdata/UnitsEditor.h"
 #include "masterdata/ui/CComponentQuantityDlg.h"
 #include "masterdata/ui/CItemPickerDlg.h"
 #include "masterdata/ui/CPartnerValuesDlg.h"
 #include "print/ListPrintJob.h"
-#include "lists/ui/CSortListCtrl.h"
-#include "format/FormatNumber.h"
-#include "db/Database.h"
-#include "masterdata/Group.h"
-#include "masterdata/UnitsEditor.h"
+#include "session/TarvoDoc.h"
+#include "settings/LocalSettings.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -46,8 +46,7 @@ QPushButton* button(QWidget* parent, const QString& text) {
 
 CItemDlg::CItemDlg(ItemForm& form, CTarvoDoc& doc, FormHost& host, QWidget* parent)
     : QDialog(parent), m_form(form), m_doc(doc), m_host(host), m_db(doc.Db()), m_prompter(host.GetPrompter()),
-      m_settings(host.Settings()),
-      m_groups(doc.Db(), m_prompter, this), m_recipe(doc.Db(), m_prompter) {
+      m_settings(host.Settings()), m_groups(doc.Db(), m_prompter, this), m_recipe(doc.Db(), m_prompter) {
     Database& db = m_db;
     const bool goods = form.ItemKind() == ItemForm::Kind::Goods;
     const ItemForm::Fields initial = form.Initial();
@@ -90,7 +89,8 @@ CItemDlg::CItemDlg(ItemForm& form, CTarvoDoc& doc, FormHost& host, QWidget* pare
     m_cost = number(this, initial.costPrice, 2, true);
     m_hidden = new QCheckBox("скрита номенклатура", this);
     m_hidden->setChecked(initial.isHidden);
-    auto* prices = button(this, goods ? "допълнителни продажни цени по клиенти..." : "др. прод. цени по клиенти");
+    auto* prices =
+        button(this, goods ? "допълнителни продажни цени по клиенти..." : "др. прод. цени по клиенти");
     connect(prices, &QPushButton::clicked, this, [this] { OpenPartnerValues(false); });
 
     auto* form_ = new QFormLayout;
@@ -107,7 +107,8 @@ CItemDlg::CItemDlg(ItemForm& form, CTarvoDoc& doc, FormHost& host, QWidget* pare
     form_->addRow("мярка", m_units);
 
     if (goods) {
-        auto* quantity = number(this, form.ItemMode() == ItemForm::Mode::Edit ? form.Source().quantity : 0, 3, true);
+        auto* quantity =
+            number(this, form.ItemMode() == ItemForm::Mode::Edit ? form.Source().quantity : 0, 3, true);
         quantity->setMinimum(-999999999.99);
         quantity->setValue(form.ItemMode() == ItemForm::Mode::Edit ? form.Source().quantity : 0);
         quantity->setFocusPolicy(Qt::NoFocus);
@@ -271,7 +272,8 @@ void CItemDlg::PrintRecipe() {
 void CItemDlg::OpenPartnerValues(bool codes) {
     if (!(codes ? m_form.RequestPartnerCodes() : m_form.RequestPartnerPrices()))
         return;
-    CPartnerValuesDlg(m_doc, m_prompter, codes ? PartnerItemValues::Kind::Codes : PartnerItemValues::Kind::Prices,
+    CPartnerValuesDlg(m_doc, m_prompter,
+                      codes ? PartnerItemValues::Kind::Codes : PartnerItemValues::Kind::Prices,
                       m_form.Source().code, this)
         .exec();
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "masterdata/ItemForm.h"
-#include "masterdata/ui/CGroupsDlg.h"
+#include "masterdata/ui/GuiGroupChooser.h"
 
 #include <QDialog>
 

@@ -1,14 +1,13 @@
 #include "masterdata/ui/CItemPickerDlg.h"
 
 #include "base/FormHost.h"
-
-#include "session/TarvoDoc.h"
 #include "base/ui/FormButton.h"
 #include "base/ui/GuiTextInput.h"
+#include "lists/ui/CSortListCtrl.h"
 #include "masterdata/ui/CGroupFilterDlg.h"
 #include "masterdata/ui/CGroupsDlg.h"
 #include "masterdata/ui/CItemDlg.h"
-#include "lists/ui/CSortListCtrl.h"
+#include "session/TarvoDoc.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -19,9 +18,8 @@
 
 CItemPickerDlg::CItemPickerDlg(CTarvoDoc& doc, FormHost& host, int kindMask, PickerTab tab, QWidget* parent)
     : QDialog(parent), m_doc(doc), m_host(host), m_prompter(host.GetPrompter()),
-      m_picker(doc.Db(), m_prompter, host.Settings(), kindMask),
-      m_tabs(new QTabBar(this)), m_list(new CSortListCtrl(doc.ListSortState(), this)),
-      m_search(new QLineEdit(this)) {
+      m_picker(doc.Db(), m_prompter, host.Settings(), kindMask), m_tabs(new QTabBar(this)),
+      m_list(new CSortListCtrl(doc.ListSortState(), this)), m_search(new QLineEdit(this)) {
     setWindowTitle("Избор на артикули");
     for (const char* name : {"стоки и материали", "материали", "изделия", "услуги", "всички артикули"})
         m_tabs->addTab(name);
@@ -71,8 +69,10 @@ CItemPickerDlg::CItemPickerDlg(CTarvoDoc& doc, FormHost& host, int kindMask, Pic
         m_search->clear();
         Reload();
     }));
-    buttons->addWidget(MakeFormButton(this, " [F5] създаване...", Qt::Key_F5, QString(), [this] { CreateOrCopy(false); }));
-    buttons->addWidget(MakeFormButton(this, " [F8] дублиране...", Qt::Key_F8, QString(), [this] { CreateOrCopy(true); }));
+    buttons->addWidget(
+        MakeFormButton(this, " [F5] създаване...", Qt::Key_F5, QString(), [this] { CreateOrCopy(false); }));
+    buttons->addWidget(
+        MakeFormButton(this, " [F8] дублиране...", Qt::Key_F8, QString(), [this] { CreateOrCopy(true); }));
     buttons->addStretch();
     buttons->addWidget(MakeFormButton(this, " [F9]  избери", Qt::Key_F9, QString(), [this] { Choose(); }));
     buttons->addWidget(MakeFormButton(this, " [F10] изход", Qt::Key_F10, QString(), [this] { reject(); }));

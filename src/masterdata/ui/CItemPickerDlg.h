@@ -38,7 +38,8 @@ private:
 
 class GuiItemChooser : public ItemChooser {
 public:
-    GuiItemChooser(CTarvoDoc& doc, FormHost& host, QWidget* parent) : m_doc(doc), m_host(host), m_parent(parent) {}
+    GuiItemChooser(CTarvoDoc& doc, FormHost& host, QWidget* parent)
+        : m_doc(doc), m_host(host), m_parent(parent) {}
     std::optional<QString> ChooseItem(int kindMask, PickerTab tab) override;
 
 private:

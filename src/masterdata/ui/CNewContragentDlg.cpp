@@ -59,12 +59,13 @@ CNewContragentDlg::CNewContragentDlg(const Partner& record, Prompter& prompter, 
     m_priceButton = new QPushButton(this);
     m_priceButton->setAutoDefault(false);
     auto* prices = new QMenu(m_priceButton);
-    const std::pair<const char*, int> choices[] = {{"продажна цена #1", 1},
-                                                   {"продажна цена #2", 2},
-                                                   {"собствена цена (ако не е зададена - по продажна цена #1)", 5},
-                                                   {"себестойност", 0},
-                                                   {"последна доставна", 4},
-                                                   {"въведена ръчно при продажба", 3}};
+    const std::pair<const char*, int> choices[] = {
+        {"продажна цена #1", 1},
+        {"продажна цена #2", 2},
+        {"собствена цена (ако не е зададена - по продажна цена #1)", 5},
+        {"себестойност", 0},
+        {"последна доставна", 4},
+        {"въведена ръчно при продажба", 3}};
     for (const auto& [text, value] : choices)
         prices->addAction(text, this, [this, value = value] { ChooseDefaultPrice(value); });
     m_priceButton->setMenu(prices);
@@ -160,7 +161,9 @@ Partner CNewContragentDlg::Record() const {
     return r;
 }
 
-void CNewContragentDlg::UpdateOk() { m_ok->setEnabled(PartnerRules::CanAccept(Record())); }
+void CNewContragentDlg::UpdateOk() {
+    m_ok->setEnabled(PartnerRules::CanAccept(Record()));
+}
 
 void CNewContragentDlg::accept() {
     Partner record = Record();

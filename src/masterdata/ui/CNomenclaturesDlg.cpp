@@ -1,19 +1,19 @@
 #include "masterdata/ui/CNomenclaturesDlg.h"
 
-#include "settings/LocalSettings.h"
 #include "base/FormHost.h"
-#include "session/TarvoDoc.h"
-#include "session/ViewType.h"
 #include "base/ui/FormButton.h"
 #include "base/ui/GuiSaveFileChooser.h"
 #include "base/ui/GuiTextInput.h"
-#include "masterdata/ui/CGroupFilterDlg.h"
-#include "masterdata/ui/CGroupsDlg.h"
-#include "masterdata/ui/CItemDlg.h"
 #include "lists/CsvExport.h"
 #include "lists/ui/CSortListCtrl.h"
 #include "lists/ui/ListPrinting.h"
 #include "lists/ui/TimedLoad.h"
+#include "masterdata/ui/CGroupFilterDlg.h"
+#include "masterdata/ui/CGroupsDlg.h"
+#include "masterdata/ui/CItemDlg.h"
+#include "session/TarvoDoc.h"
+#include "session/ViewType.h"
+#include "settings/LocalSettings.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -55,7 +55,8 @@ CNomenclaturesDlg::CNomenclaturesDlg(CTarvoDoc& doc, FormHost& host, QWidget* pa
     context->addAction("Създаване на артикул, базиран на маркирания...", this, &CNomenclaturesDlg::Copy);
     context->addAction("Опресняване на данните", this, &CNomenclaturesDlg::Refresh);
     QMenu* hiding = context->addMenu("Скриване/Показване на артикули");
-    hiding->addAction("Запиши избраните артикули като скрити номенклатури", this, [this] { SetHidden(true); });
+    hiding->addAction("Запиши избраните артикули като скрити номенклатури", this,
+                      [this] { SetHidden(true); });
     hiding->addAction("Винаги показвай избраните артикули в списъците", this, [this] { SetHidden(false); });
     context->addAction("Изход", this, [this] { m_host.SwitchView(ViewType::kStart); });
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -67,28 +68,29 @@ CNomenclaturesDlg::CNomenclaturesDlg(CTarvoDoc& doc, FormHost& host, QWidget* pa
                                       "Позволява да се укаже показването само на определени групи ...",
                                       [this] { ChooseGroups(); }));
     buttons->addWidget(MakeFormButton(this, " [F3] търсене...", Qt::Key_F3,
-                                      "Кликнете тук, за да осъществите търсене по ключова дума ...", [this] { Search(); }));
-    buttons->addWidget(MakeFormButton(this, " [F4] опресни", Qt::Key_F4,
-                                      "Опресняване на данните и изчистване на резултата от направено търсене ...",
-                                      [this] { Refresh(); }));
-    QPushButton* create = MakeFormButton(this, " [F5] създаване...", Qt::Key_F5,
-                                         "Създава нова номенклатура на стока, изделие или услуга ...", [this] {
-                                             m_newMenu->exec(mapToGlobal(QPoint(width() / 3, height() - 80)));
-                                         });
+                                      "Кликнете тук, за да осъществите търсене по ключова дума ...",
+                                      [this] { Search(); }));
+    buttons->addWidget(MakeFormButton(
+        this, " [F4] опресни", Qt::Key_F4,
+        "Опресняване на данните и изчистване на резултата от направено търсене ...", [this] { Refresh(); }));
+    QPushButton* create = MakeFormButton(
+        this, " [F5] създаване...", Qt::Key_F5, "Създава нова номенклатура на стока, изделие или услуга ...",
+        [this] { m_newMenu->exec(mapToGlobal(QPoint(width() / 3, height() - 80))); });
     buttons->addWidget(create);
-    m_edit = MakeFormButton(this, " [F6] промяна...", Qt::Key_F6, "Редактиране на маркираната номенклатура ...",
-                            [this] { Edit(); });
+    m_edit = MakeFormButton(this, " [F6] промяна...", Qt::Key_F6,
+                            "Редактиране на маркираната номенклатура ...", [this] { Edit(); });
     buttons->addWidget(m_edit);
     m_delete = MakeFormButton(this, " [F7] изтрий", Qt::Key_F7, "Изтрива маркираната номенклатура ...",
                               [this] { Delete(); });
     buttons->addWidget(m_delete);
-    m_copy = MakeFormButton(this, " [F8] дублиране...", Qt::Key_F8, "Създава точно копие на маркираната номенклатура ...",
-                            [this] { Copy(); });
+    m_copy = MakeFormButton(this, " [F8] дублиране...", Qt::Key_F8,
+                            "Създава точно копие на маркираната номенклатура ...", [this] { Copy(); });
     buttons->addWidget(m_copy);
-    buttons->addWidget(MakeFormButton(this, "Eкспорт в CSV", QKeySequence(),
-                                      "Експортира данните във външен CSV файл, за допълнителен анализ или обработка в "
-                                      "електронна таблица",
-                                      [this] { Export(); }));
+    buttons->addWidget(
+        MakeFormButton(this, "Eкспорт в CSV", QKeySequence(),
+                       "Експортира данните във външен CSV файл, за допълнителен анализ или обработка в "
+                       "електронна таблица",
+                       [this] { Export(); }));
     m_print = MakeFormButton(this, " [F9] печат...", Qt::Key_F9, QString(), [this] { Print(); });
     buttons->addWidget(m_print);
     buttons->addWidget(MakeFormButton(this, " [F10] изход", Qt::Key_F10,
@@ -106,7 +108,8 @@ CNomenclaturesDlg::CNomenclaturesDlg(CTarvoDoc& doc, FormHost& host, QWidget* pa
     layout->addWidget(m_list, 1);
     layout->addSpacing(6);
     layout->addLayout(buttons);
-    connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this, &CNomenclaturesDlg::UpdateState);
+    connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CNomenclaturesDlg::UpdateState);
     Reload();
 }
 
@@ -181,9 +184,13 @@ void CNomenclaturesDlg::Create(bool recipe) {
         Show(m_catalogue.Append(row));
 }
 
-void CNomenclaturesDlg::Edit() { EditOrCopy(ItemForm::Mode::Edit); }
+void CNomenclaturesDlg::Edit() {
+    EditOrCopy(ItemForm::Mode::Edit);
+}
 
-void CNomenclaturesDlg::Copy() { EditOrCopy(ItemForm::Mode::Copy); }
+void CNomenclaturesDlg::Copy() {
+    EditOrCopy(ItemForm::Mode::Copy);
+}
 
 // Opens the selected item in its dialog; an edit rewrites its row, a copy
 // appends a new one.
@@ -227,5 +234,6 @@ void CNomenclaturesDlg::Print() {
     std::vector<QStringList> cells;
     for (const CatalogueRow& row : m_catalogue.Rows())
         cells.push_back(Catalogue::Cells(row));
-    PrintListAsOfToday(*m_list, Catalogue::Columns(), cells, "НОМЕНКЛАТУРА НА МАТЕРИАЛИ, СТОКИ, ИЗДЕЛИЯ И УСЛУГИ", m_host);
+    PrintListAsOfToday(*m_list, Catalogue::Columns(), cells,
+                       "НОМЕНКЛАТУРА НА МАТЕРИАЛИ, СТОКИ, ИЗДЕЛИЯ И УСЛУГИ", m_host);
 }

@@ -1,10 +1,10 @@
 #include "masterdata/ui/CPartnerValuesDlg.h"
 
-#include "session/TarvoDoc.h"
 #include "base/ui/FormButton.h"
 #include "base/ui/GuiTextInput.h"
-#include "masterdata/ui/CContragentSelectionDlg.h"
 #include "lists/ui/CSortListCtrl.h"
+#include "masterdata/ui/CContragentSelectionDlg.h"
+#include "session/TarvoDoc.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -65,7 +65,8 @@ int CPartnerValuesDlg::Selected() const {
 void CPartnerValuesDlg::Show() {
     std::vector<QStringList> rows;
     for (const auto& row : m_values.Rows())
-        rows.push_back({QString::number(row.recId), QString::number(row.partnerId), row.partnerName, row.value});
+        rows.push_back(
+            {QString::number(row.recId), QString::number(row.partnerId), row.partnerName, row.value});
     m_list->SetRows(std::move(rows));
     m_list->SelectRow(0);
 }

@@ -11,8 +11,8 @@ class CTarvoDoc;
 class CPartnerValuesDlg : public QDialog {
     Q_OBJECT
 public:
-    CPartnerValuesDlg(CTarvoDoc& doc, Prompter& prompter, PartnerItemValues::Kind kind, const QString& itemCode,
-                      QWidget* parent = nullptr);
+    CPartnerValuesDlg(CTarvoDoc& doc, Prompter& prompter, PartnerItemValues::Kind kind,
+                      const QString& itemCode, QWidget* parent = nullptr);
 
 private:
     void Show();

@@ -1,17 +1,17 @@
 #include "masterdata/ui/CPartnersDlg.h"
 
-#include "settings/LocalSettings.h"
 #include "base/FormHost.h"
-#include "session/TarvoDoc.h"
-#include "session/ViewType.h"
 #include "base/ui/FormButton.h"
 #include "base/ui/GuiSaveFileChooser.h"
 #include "base/ui/GuiTextInput.h"
-#include "masterdata/ui/PartnerListPanel.h"
 #include "lists/CsvExport.h"
 #include "lists/ui/CSortListCtrl.h"
 #include "lists/ui/ListPrinting.h"
 #include "lists/ui/TimedLoad.h"
+#include "masterdata/ui/PartnerListPanel.h"
+#include "session/TarvoDoc.h"
+#include "session/ViewType.h"
+#include "settings/LocalSettings.h"
 
 #include <QApplication>
 #include <QDate>
@@ -29,13 +29,13 @@ CPartnersDlg::CPartnersDlg(CTarvoDoc& doc, FormHost& host, QWidget* parent)
     connect(m_panel->List(), &QAbstractItemView::doubleClicked, this, &CPartnersDlg::Edit);
 
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(MakeFormButton(this, " [F3] търсене...", Qt::Key_F3, "Търсене на контрагент по ключови думи...",
-                                      [this] { Search(); }));
+    buttons->addWidget(MakeFormButton(this, " [F3] търсене...", Qt::Key_F3,
+                                      "Търсене на контрагент по ключови думи...", [this] { Search(); }));
     buttons->addWidget(MakeFormButton(this, " [F4] опресни", Qt::Key_F4,
                                       "Опресняване на данните и изчистване на резултатите от търсенето...",
                                       [this] { Refresh(); }));
-    buttons->addWidget(MakeFormButton(this, " [F5] създаване...", Qt::Key_F5, "Създаване на нов клиент или доставчик...",
-                                      [this] { Create(); }));
+    buttons->addWidget(MakeFormButton(this, " [F5] създаване...", Qt::Key_F5,
+                                      "Създаване на нов клиент или доставчик...", [this] { Create(); }));
     m_edit = MakeFormButton(this, " [F6] редакция...", Qt::Key_F6, "Редактиране на избрания контрагент...",
                             [this] { Edit(); });
     buttons->addWidget(m_edit);
@@ -43,9 +43,10 @@ CPartnersDlg::CPartnersDlg(CTarvoDoc& doc, FormHost& host, QWidget* parent)
                               [this] { Delete(); });
     buttons->addWidget(m_delete);
     buttons->addWidget(MakeFormButton(this, " [F8] експорт в CSV", Qt::Key_F8,
-                                      "Експорт на списъка с контрагентите в CSV формат...", [this] { Export(); }));
-    m_print = MakeFormButton(this, "[F9] отпечатване...", Qt::Key_F9, "Отпечатване на списъка с контрагентите...",
-                             [this] { Print(); });
+                                      "Експорт на списъка с контрагентите в CSV формат...",
+                                      [this] { Export(); }));
+    m_print = MakeFormButton(this, "[F9] отпечатване...", Qt::Key_F9,
+                             "Отпечатване на списъка с контрагентите...", [this] { Print(); });
     buttons->addWidget(m_print);
     buttons->addWidget(MakeFormButton(this, " [F10] изход", Qt::Key_F10,
                                       "Изход от този модул и връщане към началния екран на програмата...",
@@ -91,7 +92,9 @@ void CPartnersDlg::Search() {
     }
 }
 
-void CPartnersDlg::Refresh() { Reload(); }
+void CPartnersDlg::Refresh() {
+    Reload();
+}
 
 void CPartnersDlg::Create() {
     GuiPartnerEditor editor(m_host.GetPrompter(), this);
@@ -127,5 +130,6 @@ void CPartnersDlg::Print() {
     std::vector<QStringList> cells;
     for (const Partner& partner : m_form.Rows())
         cells.push_back(PartnerListRow(partner));
-    PrintListAsOfToday(*m_panel->List(), PartnerListColumns(), cells, "НОМЕНКЛАТУРА НА КОНТРАГЕНТИТЕ", m_host);
+    PrintListAsOfToday(*m_panel->List(), PartnerListColumns(), cells, "НОМЕНКЛАТУРА НА КОНТРАГЕНТИТЕ",
+                       m_host);
 }

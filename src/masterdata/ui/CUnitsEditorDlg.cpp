@@ -30,7 +30,8 @@ CUnitsEditorDlg::CUnitsEditorDlg(Database& db, Prompter& prompter, QWidget* pare
         m_editor.Select(unit);
         m_delete->setEnabled(true);
     });
-    connect(m_edit, &QLineEdit::textChanged, this, [this](const QString& text) { m_save->setEnabled(!text.isEmpty()); });
+    connect(m_edit, &QLineEdit::textChanged, this,
+            [this](const QString& text) { m_save->setEnabled(!text.isEmpty()); });
     connect(m_save, &QPushButton::clicked, this, [this] {
         if (m_editor.Save(m_edit->text()))
             Show();

@@ -2,13 +2,16 @@
 
 #include <QTreeWidgetItemIterator>
 
-GroupTreeWidget::GroupTreeWidget(bool checkable, QWidget* parent) : QTreeWidget(parent), m_checkable(checkable) {
+GroupTreeWidget::GroupTreeWidget(bool checkable, QWidget* parent)
+    : QTreeWidget(parent), m_checkable(checkable) {
     setHeaderHidden(true);
     setColumnCount(1);
     setUniformRowHeights(true);
 }
 
-int GroupTreeWidget::IdOf(const QTreeWidgetItem* item) { return item ? item->data(0, Qt::UserRole).toInt() : 0; }
+int GroupTreeWidget::IdOf(const QTreeWidgetItem* item) {
+    return item ? item->data(0, Qt::UserRole).toInt() : 0;
+}
 
 void GroupTreeWidget::Add(QTreeWidgetItem* parent, const std::vector<GroupNode>& nodes) {
     for (const GroupNode& node : nodes) {
@@ -28,7 +31,9 @@ void GroupTreeWidget::Fill(const std::vector<GroupNode>& roots) {
     expandAll();
 }
 
-int GroupTreeWidget::CurrentGroup() const { return IdOf(currentItem()); }
+int GroupTreeWidget::CurrentGroup() const {
+    return IdOf(currentItem());
+}
 
 QTreeWidgetItem* GroupTreeWidget::ItemOf(int groupId) const {
     for (QTreeWidgetItemIterator it(const_cast<GroupTreeWidget*>(this)); *it; ++it)

@@ -2,4 +2,6 @@
 
 #include "masterdata/ui/CFirmDataDlg.h"
 
-void GuiFirmDataEditor::EditFirmData() { CFirmDataDlg(m_doc, m_prompter, m_parent).exec(); }
+void GuiFirmDataEditor::EditFirmData() {
+    CFirmDataDlg(m_doc, m_prompter, m_parent).exec();
+}

@@ -1,7 +1,7 @@
 #include "masterdata/ui/PartnerListPanel.h"
 
-#include "masterdata/ui/CNewContragentDlg.h"
 #include "lists/ui/CSortListCtrl.h"
+#include "masterdata/ui/CNewContragentDlg.h"
 
 #include <QTabBar>
 #include <QVBoxLayout>
@@ -28,7 +28,9 @@ PartnerListPanel::PartnerListPanel(PartnersForm& form, SortState& sortState, Col
     layout->addWidget(m_list);
 }
 
-void PartnerListPanel::SetTab(PartnerTab tab) { m_tabs->setCurrentIndex(static_cast<int>(tab)); }
+void PartnerListPanel::SetTab(PartnerTab tab) {
+    m_tabs->setCurrentIndex(static_cast<int>(tab));
+}
 
 void PartnerListPanel::Show(int selectRow) {
     std::vector<QStringList> rows;
@@ -38,7 +40,9 @@ void PartnerListPanel::Show(int selectRow) {
     m_list->ShowRows(std::move(rows), {}, selectRow);
 }
 
-int PartnerListPanel::SelectedRow() const { return m_list->SelectedSource(); }
+int PartnerListPanel::SelectedRow() const {
+    return m_list->SelectedSource();
+}
 
 bool GuiPartnerEditor::EditPartner(Partner& record, const Save& save) {
     CNewContragentDlg dialog(record, m_prompter, save, m_parent);

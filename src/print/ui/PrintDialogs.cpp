@@ -1,10 +1,10 @@
 #include "print/ui/PrintDialogs.h"
 
-#include "base/Choosers.h"
+#include "base/Prompter.h"
+#include "base/SaveFileChooser.h"
+#include "print/PrintJob.h"
 #include "settings/LocalSettings.h"
 #include "settings/PrinterSettings.h"
-#include "base/Prompter.h"
-#include "print/PrintJob.h"
 
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -15,15 +15,16 @@ namespace {
 
 // A printer set up from the program's settings and the job's orientation.
 void setUp(QPrinter& printer, PrintJob& job, PrinterSettings& settings, const LocalSettings& local) {
-    SetPrintOrientation(job.PageOrientation() == PrinterSettings::Orientation::Landscape ? 1 : 0, local, &settings);
+    SetPrintOrientation(job.PageOrientation() == PrinterSettings::Orientation::Landscape ? 1 : 0, local,
+                        &settings);
     ApplyPrinterSettings(settings, printer);
     printer.setDocName("TARVO");
 }
 
 } // namespace
 
-void PreviewJob(PrintJob& job, PrinterSettings& printer, const LocalSettings& settings, SaveFileChooser& chooser,
-                Prompter& prompter, QWidget* parent) {
+void PreviewJob(PrintJob& job, PrinterSettings& printer, const LocalSettings& settings,
+                SaveFileChooser& chooser, Prompter& prompter, QWidget* parent) {
     QPrinter device(QPrinter::HighResolution);
     setUp(device, job, printer, settings);
     QPrintPreviewDialog preview(&device, parent);
@@ -39,8 +40,8 @@ void PreviewJob(PrintJob& job, PrinterSettings& printer, const LocalSettings& se
     preview.exec();
 }
 
-bool PrintJobWithDialog(PrintJob& job, PrinterSettings& printer, const LocalSettings& settings, QWidget* parent,
-                        bool hasSelection, const std::function<void(bool)>& onSelection) {
+bool PrintJobWithDialog(PrintJob& job, PrinterSettings& printer, const LocalSettings& settings,
+                        QWidget* parent, bool hasSelection, const std::function<void(bool)>& onSelection) {
     QPrinter device(QPrinter::HighResolution);
     setUp(device, job, printer, settings);
     QPrintDialog dialog(&device, parent);

@@ -1,7 +1,7 @@
 #include "base/Clock.h"
-#include "settings/LocalSettings.h"
 #include "lists/ui/CDatePeriodsBtn.h"
 #include "lists/ui/CSortListCtrl.h"
+#include "settings/LocalSettings.h"
 #include "support/Fakes.h"
 #include "support/QtPrinters.h"
 

@@ -1,9 +1,9 @@
-#include "settings/PrinterSettings.h"
-#include "session/ViewType.h"
 #include "app/ui/CMainFrame.h"
+#include "lists/ui/CSortListCtrl.h"
 #include "masterdata/ui/CItemPickerDlg.h"
 #include "masterdata/ui/CNomenclaturesDlg.h"
-#include "lists/ui/CSortListCtrl.h"
+#include "session/ViewType.h"
+#include "settings/PrinterSettings.h"
 #include "support/DatabaseTest.h"
 #include "support/FakeFormHost.h"
 
@@ -49,9 +49,11 @@ TEST_F(CatalogueWidgetTest, TheFormOpensOnGoodsWithTheFirstRowSelected) {
     EXPECT_EQ(form->List()->RowCount(), 3);
     const QModelIndex service = form->List()->model()->index(1, 0);
     EXPECT_EQ(form->List()->model()->data(service).toString(), "Монтаж");
-    EXPECT_EQ(form->List()->model()->data(service, Qt::ForegroundRole).value<QBrush>().color(), QColor(Qt::blue));
+    EXPECT_EQ(form->List()->model()->data(service, Qt::ForegroundRole).value<QBrush>().color(),
+              QColor(Qt::blue));
     const QModelIndex product = form->List()->model()->index(2, 0);
-    EXPECT_EQ(form->List()->model()->data(product, Qt::ForegroundRole).value<QBrush>().color(), QColor(Qt::red));
+    EXPECT_EQ(form->List()->model()->data(product, Qt::ForegroundRole).value<QBrush>().color(),
+              QColor(Qt::red));
 }
 
 TEST_F(CatalogueWidgetTest, ThePickerRefusesTabsOutsideItsMask) {
@@ -75,9 +77,10 @@ TEST_F(CatalogueWidgetTest, TenThousandItemsLoadQuickly) {
     for (int g = 2; g <= 200; ++g)
         ASSERT_TRUE(Db().ExecPrintf("INSERT INTO groups VALUES('%d', 'Група %d', 0);", g, g));
     for (int i = 0; i < 10000; ++i)
-        ASSERT_TRUE(Db().ExecPrintf("INSERT INTO stocks VALUES('C%d', 'Артикул %d', '%d', 'бр.', '%d', 0, 1.5, 2, 3, 0, "
-                                    "1, 0, '%d', 0, 0, 0);",
-                                    i, i, i % 200 + 1, i % 50, i % 3 == 0 ? 1 : 0));
+        ASSERT_TRUE(Db().ExecPrintf(
+            "INSERT INTO stocks VALUES('C%d', 'Артикул %d', '%d', 'бр.', '%d', 0, 1.5, 2, 3, 0, "
+            "1, 0, '%d', 0, 0, 0);",
+            i, i, i % 200 + 1, i % 50, i % 3 == 0 ? 1 : 0));
     ASSERT_TRUE(Db().Exec("COMMIT;"));
     settings->SetShowItemCostPrice(1);
     QElapsedTimer timer;

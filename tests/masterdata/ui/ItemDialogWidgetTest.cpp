@@ -10,12 +10,13 @@ class ItemDialogWidgetTest : public DatabaseTest {
 protected:
     void SetUp() override {
         DatabaseTest::SetUp();
-        ASSERT_TRUE(Db().Exec("INSERT INTO groups VALUES(1, 'Кабели', 0);"
-                              "INSERT INTO stocks VALUES('K1', 'Кабел', 1, 'м', 12.5, 1, 1.5, 2, 3, 0, 1.4, 1, 0, 0, "
-                              "0, 0);"
-                              "INSERT INTO stocks VALUES('P1', 'Удължител', 1, 'бр.', 4, 0, 3, 20, 0, 0, 0, 0, 1, 0, "
-                              "0, 0);"
-                              "INSERT INTO stocks_cmp VALUES('P1', 'K1', 2, 0);"));
+        ASSERT_TRUE(
+            Db().Exec("INSERT INTO groups VALUES(1, 'Кабели', 0);"
+                      "INSERT INTO stocks VALUES('K1', 'Кабел', 1, 'м', 12.5, 1, 1.5, 2, 3, 0, 1.4, 1, 0, 0, "
+                      "0, 0);"
+                      "INSERT INTO stocks VALUES('P1', 'Удължител', 1, 'бр.', 4, 0, 3, 20, 0, 0, 0, 0, 1, 0, "
+                      "0, 0);"
+                      "INSERT INTO stocks_cmp VALUES('P1', 'K1', 2, 0);"));
     }
     QPushButton* Button(QWidget* parent, const QString& text) {
         for (QPushButton* button : parent->findChildren<QPushButton*>())

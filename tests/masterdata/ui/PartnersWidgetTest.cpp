@@ -1,10 +1,10 @@
-#include "settings/PrinterSettings.h"
-#include "session/ViewType.h"
 #include "app/ui/CMainFrame.h"
+#include "lists/ui/CSortListCtrl.h"
 #include "masterdata/ui/CContragentSelectionDlg.h"
 #include "masterdata/ui/CPartnersDlg.h"
 #include "masterdata/ui/PartnerListPanel.h"
-#include "lists/ui/CSortListCtrl.h"
+#include "session/ViewType.h"
+#include "settings/PrinterSettings.h"
 #include "support/DatabaseTest.h"
 
 #include <QLineEdit>
@@ -39,8 +39,10 @@ TEST_F(PartnersWidgetTest, TheFormListsSortsAndCountsThePartners) {
     CSortListCtrl* list = form->Panel()->List();
     ASSERT_EQ(list->RowCount(), 3);
     EXPECT_EQ(list->Row(0).value(0), "алфа");
-    EXPECT_EQ(list->Row(2), (QStringList{"Гама", "X", "X", "Русе", "", "", "", "", "", "", "", "", "", "", "", "",
-                                         "", "с платежно", "собствена цена", ""}));
+    EXPECT_EQ(
+        list->Row(2),
+        (QStringList{"Гама", "X", "X",          "Русе",           "", "", "", "", "", "", "", "", "", "", "",
+                     "",     "",  "с платежно", "собствена цена", ""}));
     EXPECT_EQ(list->CurrentRow(), 0);
     QLineEdit* count = nullptr;
     for (QLineEdit* edit : form->findChildren<QLineEdit*>())
