@@ -4,9 +4,9 @@
 #include "base/Prompter.h"
 #include "db/Connection.h"
 #include "db/DatabaseCreator.h"
+#include "db/DatabaseFile.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <cstdio>
 
 int RunInitCommand(const QString& directory, Prompter& prompter, Sleeper& sleeper) {
@@ -16,15 +16,23 @@ int RunInitCommand(const QString& directory, Prompter& prompter, Sleeper& sleepe
         return 1;
     }
     const QString path = QDir::cleanPath(dir.absoluteFilePath(AppInfo::kDatabaseFileName));
-    if (QFileInfo::exists(path)) {
-        prompter.Message(
-            QString("В директорията вече има база данни: %1\nНова база данни не беше създадена.").arg(path),
-            MessageIcon::Stop);
+    const QString exists =
+        QString("В директорията вече има база данни: %1\nНова база данни не беше създадена.").arg(path);
+    if (InspectDatabaseFile(path) == DatabaseFileState::Present) {
+        prompter.Message(exists, MessageIcon::Stop);
         return 1;
     }
     Connection connection;
-    if (!CreateDatabase(path, connection, sleeper, prompter))
+    switch (CreateDatabase(path, connection, sleeper, prompter)) {
+    case CreationResult::Failed:
         return 1;
+    case CreationResult::FoundExisting:
+        // Another seat created it while this one was building.
+        prompter.Message(exists, MessageIcon::Stop);
+        return 1;
+    case CreationResult::Created:
+        break;
+    }
     std::printf("%s\n", QString("Създадена е нова база данни: %1").arg(path).toUtf8().constData());
     return 0;
 }

@@ -4,13 +4,13 @@
 #include "base/ProcessExit.h"
 #include "base/Prompter.h"
 #include "db/DatabaseCreator.h"
+#include "db/DatabaseFile.h"
 #include "db/ReportDbError.h"
 #include "db/SchemaVersion.h"
 #include "session/FolderBrowser.h"
 #include "settings/LocalSettings.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 namespace {
 constexpr const char* kMissingFile =
@@ -44,8 +44,7 @@ sqlite3* CTarvoDoc::GetDatabase() {
     m_opening = true;
     sqlite3* handle = nullptr;
     for (;;) {
-        const QFileInfo file(DatabasePath());
-        if (file.exists() && !file.isDir()) {
+        if (InspectDatabaseFile(DatabasePath()) == DatabaseFileState::Present) {
             handle = OpenExisting();
             break;
         }
@@ -61,7 +60,8 @@ sqlite3* CTarvoDoc::GetDatabase() {
 bool CTarvoDoc::OfferMissingFile() {
     switch (m_services.prompter.AskYesNoCancel(kMissingFile, MessageIcon::Exclamation)) {
     case Answer::Yes:
-        if (!CreateDatabase(DatabasePath(), m_connection, m_services.sleeper, m_services.prompter, m_policy))
+        if (CreateDatabase(DatabasePath(), m_connection, m_services.sleeper, m_services.prompter, m_policy) ==
+            CreationResult::Failed)
             return false;
         // The new file is opened again the ordinary way, with its version check.
         m_connection.Close();
@@ -96,6 +96,9 @@ sqlite3* CTarvoDoc::OpenExisting() {
         return m_connection.Handle();
     }
     m_connection.Close();
+    // A busy file has been reported as busy; the next access tries again.
+    if (version == kSchemaVersionBusy)
+        return nullptr;
     if (version == 0 || version > AppInfo::kSchemaVersion)
         m_services.prompter.Message(kIncompatible, MessageIcon::Stop);
     else

@@ -1,6 +1,7 @@
 #include "app/StartView.h"
 #include "db/Connection.h"
 #include "db/DatabaseCreator.h"
+#include "db/DbMessages.h"
 #include "support/DatabaseTest.h"
 
 #include <QDir>
@@ -55,7 +56,7 @@ TEST_F(OpenDatabaseTest, CancelChoosesAnotherDirectoryAndRemembersIt) {
     ASSERT_TRUE(QDir().mkpath(other));
     {
         Connection creation;
-        ASSERT_TRUE(CreateDatabase(PathIn(other), creation, sleeper, prompter));
+        ASSERT_EQ(CreateDatabase(PathIn(other), creation, sleeper, prompter), CreationResult::Created);
     }
     settings->SetDBPath("/start/here/");
     auto doc = MakeDoc(tempDir.filePath("празна"));
@@ -161,6 +162,72 @@ TEST_F(OpenDatabaseTest, TheStartViewOpensTheDatabaseOnItsFirstDisplayOnly) {
     view.Displayed();
     EXPECT_EQ(prompter.Count(), 1);
     EXPECT_FALSE(doc->IsFirstDisplay());
+}
+
+// A creation killed at the wrong moment left an empty file: it is no
+// database, so the missing-file question comes, and Yes makes a real one.
+TEST_F(OpenDatabaseTest, AnEmptyFileCountsAsMissing) {
+    QFile empty(PathIn(tempDir.path()));
+    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+    empty.close();
+    auto doc = MakeDoc(tempDir.path());
+    prompter.Expect(Answer::Yes);
+    ASSERT_NE(doc->GetDatabase(), nullptr);
+    EXPECT_TRUE(IsMissingFileQuestion(0));
+    EXPECT_EQ(prompter.Count(), 1);
+    EXPECT_GT(QFileInfo(PathIn(tempDir.path())).size(), 0);
+    // Nothing of the building is left beside it.
+    EXPECT_EQ(QDir(tempDir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"tarvo.db"});
+}
+
+// A link to a share that is not mounted is the administrator's: a failed
+// creation never removes it and says what is wrong.
+TEST_F(OpenDatabaseTest, ALinkToAnUnreachableShareIsNeverRemoved) {
+    const QString path = PathIn(tempDir.path());
+    ASSERT_TRUE(QFile::link(tempDir.filePath("share/tarvo.db"), path));
+    auto doc = MakeDoc(tempDir.path());
+    prompter.Expect(Answer::Yes);
+    EXPECT_EQ(doc->GetDatabase(), nullptr);
+    ASSERT_EQ(prompter.Count(), 2);
+    EXPECT_TRUE(prompter.Texts()[1].contains("връзка към място, което не е достъпно"))
+        << prompter.Texts()[1].toStdString();
+    EXPECT_TRUE(QFileInfo(path).isSymLink());
+    EXPECT_EQ(QFileInfo(path).symLinkTarget(), tempDir.filePath("share/tarvo.db"));
+
+    // Once the share is there, the same link leads to the database.
+    ASSERT_TRUE(QDir().mkpath(tempDir.filePath("share")));
+    {
+        Connection creation;
+        ASSERT_EQ(CreateDatabase(tempDir.filePath("share/tarvo.db"), creation, sleeper, prompter),
+                  CreationResult::Created);
+    }
+    auto again = MakeDoc(tempDir.path());
+    EXPECT_NE(again->GetDatabase(), nullptr);
+}
+
+// Another seat holding the file past the whole retry is reported as a busy
+// file after one retry period, never as a wrong version; the next access
+// opens the file once it is free.
+TEST_F(OpenDatabaseTest, ABusyFileIsBusyNotIncompatible) {
+    {
+        Connection creation;
+        ASSERT_EQ(CreateDatabase(PathIn(tempDir.path()), creation, sleeper, prompter),
+                  CreationResult::Created);
+    }
+    Connection other;
+    ASSERT_TRUE(other.Open(PathIn(tempDir.path()), false).Ok());
+    ASSERT_TRUE(Connection::ExecOnce(other.Handle(), "BEGIN EXCLUSIVE;").Ok());
+    auto doc =
+        std::make_unique<CTarvoDoc>(SessionServices{prompter, processExit, sleeper, *settings, chooser},
+                                    tempDir.path(), RetryPolicy{5, 500});
+    EXPECT_EQ(doc->GetDatabase(), nullptr);
+    EXPECT_EQ(prompter.Texts(), QStringList{DbMessages::kBusy});
+    EXPECT_EQ(sleeper.pauses.size(), 5u);
+    EXPECT_TRUE(processExit.statuses.empty());
+
+    ASSERT_TRUE(Connection::ExecOnce(other.Handle(), "COMMIT;").Ok());
+    EXPECT_NE(doc->GetDatabase(), nullptr);
+    EXPECT_EQ(prompter.Count(), 1);
 }
 
 } // namespace

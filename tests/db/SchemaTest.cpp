@@ -116,7 +116,7 @@ TEST_F(SessionTest, ACreationThatFailsPartWayLeavesNoFileBehind) {
     const QString path = tempDir.filePath("tarvo.db");
     sqlite3_auto_extension(reinterpret_cast<void (*)()>(installDenial));
     Connection connection;
-    const bool created = CreateDatabase(path, connection, sleeper, prompter);
+    const bool created = CreateDatabase(path, connection, sleeper, prompter) == CreationResult::Created;
     sqlite3_reset_auto_extension();
 
     EXPECT_FALSE(created);
@@ -130,7 +130,8 @@ TEST_F(SessionTest, ACreationThatFailsPartWayLeavesNoFileBehind) {
 
 TEST_F(SessionTest, ACreationInADirectoryThatDoesNotExistSaysSo) {
     Connection connection;
-    EXPECT_FALSE(CreateDatabase(tempDir.filePath("няма/tarvo.db"), connection, sleeper, prompter));
+    EXPECT_EQ(CreateDatabase(tempDir.filePath("няма/tarvo.db"), connection, sleeper, prompter),
+              CreationResult::Failed);
     ASSERT_EQ(prompter.Count(), 2);
     EXPECT_EQ(prompter.Texts()[0], "Базата данни не може да бъде заредена!");
 }

@@ -10,7 +10,8 @@ void DatabaseTest::SetUp() {
     settings = std::make_unique<LocalSettings>(tempDir.filePath("settings.ini"));
     {
         Connection creation;
-        ASSERT_TRUE(CreateDatabase(tempDir.filePath("tarvo.db"), creation, sleeper, prompter));
+        ASSERT_EQ(CreateDatabase(tempDir.filePath("tarvo.db"), creation, sleeper, prompter),
+                  CreationResult::Created);
     }
     doc = std::make_unique<CTarvoDoc>(SessionServices{prompter, processExit, sleeper, *settings, chooser},
                                       tempDir.path());

@@ -1,8 +1,11 @@
 // A second copy of the program's own classes in a separate process, driven by
 // the tests that need two real processes: the single running copy, two
 // writers on one database file, and two clerks racing for the same check.
+#include "app/InitCommand.h"
 #include "app/SingleInstance.h"
 #include "base/ConsolePrompter.h"
+#include "base/DirectoryChooser.h"
+#include "base/ProcessExit.h"
 #include "base/Sleeper.h"
 #include "db/Connection.h"
 #include "db/ConnectionSource.h"
@@ -11,6 +14,7 @@
 #include "masterdata/Catalogue.h"
 #include "masterdata/ItemForm.h"
 #include "masterdata/PartnersForm.h"
+#include "session/TarvoDoc.h"
 #include "settings/LocalSettings.h"
 
 #include <QString>
@@ -97,6 +101,7 @@ struct Seat {
     class YesPrompter : public ConsolePrompter {
     public:
         Answer AskYesNo(const QString&, MessageIcon, const QString&) override { return Answer::Yes; }
+        Answer AskYesNoCancel(const QString&, MessageIcon) override { return Answer::Yes; }
     };
 
     Connection connection;
@@ -229,6 +234,38 @@ int addComponents(const QString& path, const QString& owner, const QString& base
     return report(won);
 }
 
+// A seat that finds no database and answers Yes to creating one (as two
+// computers may at the same moment), then writes a partner into whatever
+// database it opened.
+int createAndWrite(const QString& directory, const QString& name) {
+    class NoChooser : public DirectoryChooser {
+    public:
+        QString ChooseDirectory(const QString&, const QString&) override { return QString(); }
+    } chooser;
+    class RecordingExit : public ProcessExit {
+    public:
+        void Exit(int status) override { std::exit(10 + status); }
+    } exit;
+    Seat::YesPrompter prompter;
+    ThreadSleeper sleeper;
+    LocalSettings settings(directory + "/" + name + ".ini");
+    CTarvoDoc doc(SessionServices{prompter, exit, sleeper, settings, chooser}, directory,
+                  RetryPolicy{2500, 2});
+    startTogether();
+    if (!doc.GetDatabase())
+        return 1;
+    Partner partner;
+    partner.name = name;
+    return InsertPartner(doc.Db(), partner) ? 0 : 1;
+}
+
+int init(const QString& directory) {
+    ConsolePrompter prompter;
+    ThreadSleeper sleeper;
+    startTogether();
+    return RunInitCommand(directory, prompter, sleeper);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -244,6 +281,10 @@ int main(int argc, char** argv) {
         return holdWrite(target);
     if (command == "writer" && argc >= 5)
         return writer(target, QString::fromLocal8Bit(argv[3]), std::atoi(argv[4]), RetryPolicy{2500, 2});
+    if (command == "create-and-write" && argc >= 4)
+        return createAndWrite(target, QString::fromLocal8Bit(argv[3]));
+    if (command == "init")
+        return init(target);
     if (command == "create-partners" && argc >= 5)
         return createPartners(target, QString::fromLocal8Bit(argv[3]), std::atoi(argv[4]));
     if (command == "create-items" && argc >= 5)
