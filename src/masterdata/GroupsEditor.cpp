@@ -30,7 +30,7 @@ bool GroupsEditor::Validate(int groupId, const QString& name, bool subgroup, int
     return true;
 }
 
-bool GroupsEditor::Create(const QString& name, int parentId) {
+bool GroupsEditor::Create(const QString& name, int parentId, int* newId) {
     WriteTransaction t(m_db);
     if (!t.Begin())
         return false;
@@ -42,8 +42,14 @@ bool GroupsEditor::Create(const QString& name, int parentId) {
             "Групата не може да бъда съхранена по една от следните причини:\n\n- вече съществува група "
             "с това име и същата група-родител;\n- възникнала е грешка в базата данни.",
             MessageIcon::Stop);
-    return t.ExecPrintf("INSERT INTO groups VALUES (NULL, '%q', '%d');", name.trimmed(), parentId) &&
-           t.Commit() && Reload();
+    if (!t.ExecPrintf("INSERT INTO groups VALUES (NULL, '%q', '%d');", name.trimmed(), parentId))
+        return false;
+    const int id = m_db.QueryInt(0, "SELECT last_insert_rowid();");
+    if (!t.Commit())
+        return false;
+    if (newId)
+        *newId = id;
+    return Reload();
 }
 
 bool GroupsEditor::Update(int groupId, const QString& name, int parentId) {
@@ -70,4 +76,21 @@ bool GroupsEditor::Delete(int groupId) {
             "подгрупи;\n- участва в операции;\n- не съществува;\n- възникнала е непозната грешка.",
             MessageIcon::Stop);
     return t.ExecPrintf("DELETE FROM groups WHERE  id = '%d';", groupId) && t.Commit() && Reload();
+}
+
+namespace {
+bool pathTo(const std::vector<GroupNode>& nodes, int id, QStringList& path) {
+    for (const GroupNode& node : nodes) {
+        path << node.group.name;
+        if (node.group.id == id || pathTo(node.children, id, path))
+            return true;
+        path.removeLast();
+    }
+    return false;
+}
+} // namespace
+
+QString GroupsEditor::PathOf(int groupId) const {
+    QStringList path;
+    return pathTo(m_tree, groupId, path) ? path.join(" › ") : QString();
 }

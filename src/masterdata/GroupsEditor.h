@@ -16,11 +16,16 @@ public:
     // The checks of the edit dialog's OK, in order; groupId 0 for a new group,
     // parentId 0 when the subgroup box is not ticked.
     bool Validate(int groupId, const QString& name, bool subgroup, int parentId);
-    // A new group; refused when its parent has a child of that name.
-    bool Create(const QString& name, int parentId);
+    // A new group; refused when its parent has a child of that name. The
+    // new group's id goes to newId.
+    bool Create(const QString& name, int parentId, int* newId = nullptr);
     bool Update(int groupId, const QString& name, int parentId);
     // After asking; refused while it has subgroups or items.
     bool Delete(int groupId);
+
+    // The group's name after those of its parents ("Кабели › Силови"), so a
+    // parent is never mistaken for a namesake elsewhere; empty when unknown.
+    QString PathOf(int groupId) const;
 
 private:
     Database& m_db;

@@ -19,16 +19,26 @@ bool UnitsEditor::Save(const QString& typed) {
     if (unit.isEmpty())
         return false;
     bool saved = false;
-    if (m_changing.isEmpty()) {
+    if (m_changing.isEmpty() || m_changing == unit) {
         saved = m_db.ExecPrintf("REPLACE INTO units VALUES ('%q');", unit);
     } else {
+        // A rename rewrites every item of the unit: the clerk says so first.
+        const int items = m_db.QueryInt(-1, "SELECT COUNT(*) FROM stocks WHERE units = '%q';", m_changing);
+        if (items < 0)
+            return false;
+        if (items > 0 &&
+            m_prompter.AskYesNo(QString("Мерната единица '%1' ще бъде преименувана на '%2' в %3 артикула.\n"
+                                        "Потвърждавате ли промяната?")
+                                    .arg(m_changing, unit)
+                                    .arg(items),
+                                MessageIcon::Question, "Потвърждение") != Answer::Yes)
+            return false;
         // The unit and the items that use it change together.
         WriteTransaction transaction(m_db);
-        saved =
-            transaction.Begin() &&
-            transaction.ExecPrintf("UPDATE units SET unit = '%q' WHERE unit = '%q';", unit, m_changing) &&
-            transaction.ExecPrintf("UPDATE stocks SET units = '%q' WHERE units = '%q';", unit, m_changing) &&
-            transaction.Commit();
+        saved = transaction.Begin() &&
+                transaction.ExecPrintf("UPDATE units SET unit = '%q' WHERE unit = '%q';", unit, m_changing) &&
+                transaction.ExecPrintf("UPDATE stocks SET units = '%q' WHERE units = '%q';", unit, m_changing) &&
+                transaction.Commit();
     }
     if (!saved)
         return false;

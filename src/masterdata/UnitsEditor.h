@@ -14,13 +14,14 @@ public:
     const QStringList& Units() const { return m_units; }
     bool Reload();
 
-    // A row was selected: its text goes to the edit box and is remembered
-    // as the unit being changed.
+    // The user picked a row: its text goes to the edit box and is
+    // remembered as the unit being changed. Nothing is remembered until then.
     void Select(const QString& unit) { m_changing = unit; }
     const QString& Changing() const { return m_changing; }
     const QString& PendingDeletion() const { return m_pending; }
 
-    // Adds the typed unit, or renames the remembered one to it.
+    // Adds the typed unit, or renames the remembered one to it; a rename
+    // that changes items asks first, naming both units and the count.
     bool Save(const QString& typed);
     // Delete pressed with a row selected (first or second step).
     bool Delete(const QString& selected);

@@ -103,6 +103,18 @@ TEST_F(GroupsTest, AParentLoopInOldDataStillLoads) {
     EXPECT_EQ(tree.size(), 1u); // the loop hangs from nothing at the top
 }
 
+TEST_F(GroupsTest, ANewGroupTellsItsIdAndAGroupIsNamedWithItsParents) {
+    GroupsEditor editor(Db(), prompter);
+    int top = 0, sub = 0;
+    ASSERT_TRUE(editor.Create("Кабели", 0, &top));
+    ASSERT_TRUE(editor.Create("Силови", top, &sub));
+    EXPECT_GT(top, 0);
+    EXPECT_GT(sub, top);
+    EXPECT_EQ(editor.PathOf(sub), "Кабели › Силови");
+    EXPECT_EQ(editor.PathOf(top), "Кабели");
+    EXPECT_EQ(editor.PathOf(999), "");
+}
+
 using UnitsTest = DatabaseTest;
 
 TEST_F(UnitsTest, RenamingAUnitRewritesItsItems) {
@@ -113,11 +125,48 @@ TEST_F(UnitsTest, RenamingAUnitRewritesItsItems) {
     ASSERT_TRUE(Db().Exec("INSERT INTO stocks (code, units) VALUES('A', 'кг');"
                           "INSERT INTO stocks (code, units) VALUES('B', 'бр.');"));
     editor.Select("кг");
+    prompter.Expect(Answer::Yes);
     ASSERT_TRUE(editor.Save("килограм"));
     EXPECT_EQ(editor.Units(), (QStringList{"бр.", "килограм"}));
     EXPECT_EQ(Scalar("SELECT units FROM stocks WHERE code = 'A';"), "килограм");
     EXPECT_EQ(Scalar("SELECT units FROM stocks WHERE code = 'B';"), "бр.");
     EXPECT_TRUE(editor.Changing().isEmpty());
+}
+
+// A clerk who opens the editor and types a unit adds it; only a row picked
+// from the list is renamed, and a rename that changes items asks first,
+// naming both units and how many items change.
+TEST_F(UnitsTest, TypingAddsAndARenameOfUsedUnitsAsksFirst) {
+    UnitsEditor editor(Db(), prompter);
+    ASSERT_TRUE(editor.Save("бр."));
+    ASSERT_TRUE(Db().Exec("INSERT INTO stocks (code, units) VALUES('A', 'бр.');"
+                          "INSERT INTO stocks (code, units) VALUES('B', 'бр.');"
+                          "INSERT INTO stocks (code, units) VALUES('C', 'м');"));
+    ASSERT_TRUE(editor.Save("кг"));
+    EXPECT_EQ(editor.Units(), (QStringList{"бр.", "кг"}));
+    EXPECT_EQ(Scalar("SELECT COUNT(*) FROM stocks WHERE units = 'бр.';"), "2");
+    EXPECT_EQ(prompter.Count(), 0);
+
+    editor.Select("бр.");
+    prompter.Expect(Answer::No);
+    EXPECT_FALSE(editor.Save("брой"));
+    ASSERT_EQ(prompter.Count(), 1);
+    EXPECT_EQ(prompter.Boxes()[0].text,
+              "Мерната единица 'бр.' ще бъде преименувана на 'брой' в 2 артикула.\nПотвърждавате ли промяната?");
+    EXPECT_EQ(prompter.Boxes()[0].caption, "Потвърждение");
+    EXPECT_EQ(Scalar("SELECT COUNT(*) FROM stocks WHERE units = 'бр.';"), "2");
+    EXPECT_EQ(editor.Changing(), "бр."); // still picked, to try again
+
+    prompter.Expect(Answer::Yes);
+    EXPECT_TRUE(editor.Save("брой"));
+    EXPECT_EQ(Scalar("SELECT COUNT(*) FROM stocks WHERE units = 'брой';"), "2");
+    EXPECT_EQ(Scalar("SELECT units FROM stocks WHERE code = 'C';"), "м");
+
+    // An unused unit is renamed without a question.
+    editor.Select("кг");
+    EXPECT_TRUE(editor.Save("килограм"));
+    EXPECT_EQ(editor.Units(), (QStringList{"брой", "килограм"}));
+    EXPECT_EQ(prompter.Count(), 2);
 }
 
 TEST_F(UnitsTest, DeletingAUsedUnitNeedsAnotherOne) {

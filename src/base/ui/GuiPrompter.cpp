@@ -28,7 +28,12 @@ QMessageBox::StandardButton show(const QString& text, MessageIcon icon, QMessage
     QMessageBox box(toQt(icon), caption.isEmpty() ? QString(AppInfo::kWindowTitle) : caption, text, buttons,
                     QApplication::activeWindow());
     box.setEscapeButton(escape);
-    return static_cast<QMessageBox::StandardButton>(box.exec());
+    // A box that comes in the middle of long work is answered with the
+    // ordinary pointer, not the wait cursor.
+    QApplication::setOverrideCursor(Qt::ArrowCursor);
+    const auto answer = static_cast<QMessageBox::StandardButton>(box.exec());
+    QApplication::restoreOverrideCursor();
+    return answer;
 }
 
 } // namespace

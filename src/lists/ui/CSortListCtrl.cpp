@@ -9,6 +9,7 @@ CSortListCtrl::CSortListCtrl(SortState& sortState, QWidget* parent)
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setTabKeyNavigation(false); // Tab leaves the list for the next field
     setShowGrid(true);
     setWordWrap(false);
     setAlternatingRowColors(false);

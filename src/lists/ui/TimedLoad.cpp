@@ -2,15 +2,16 @@
 
 #include "base/FormHost.h"
 #include "base/OperationTimer.h"
+#include "base/ui/WaitCursor.h"
 
-#include <QApplication>
 
 void RunTimedLoad(FormHost& host, const std::function<void()>& load) {
     OperationTimer timer(host.GetClock());
     timer.Start();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    load();
-    QApplication::restoreOverrideCursor();
+    {
+        WaitCursor busy;
+        load();
+    }
     timer.Stop();
     host.SetDurationText(timer.StatusText());
 }

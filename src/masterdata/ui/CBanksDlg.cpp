@@ -1,5 +1,6 @@
 #include "masterdata/ui/CBanksDlg.h"
 
+#include "base/ui/TabOrder.h"
 #include "lists/ui/CSortListCtrl.h"
 #include "session/TarvoDoc.h"
 
@@ -36,8 +37,9 @@ CBanksDlg::CBanksDlg(CTarvoDoc& doc, Prompter& prompter, QWidget* parent)
     m_edit = new QPushButton("редакция", this);
     m_delete = new QPushButton("изтрий", this);
     auto* exit = new QPushButton("изход", this);
-    for (QPushButton* button : {m_save, m_edit, m_delete, exit})
+    for (QPushButton* button : {m_edit, m_delete, exit})
         button->setAutoDefault(false);
+    m_save->setDefault(true); // Enter in the fields saves the account
     connect(m_save, &QPushButton::clicked, this, &CBanksDlg::Save);
     connect(m_edit, &QPushButton::clicked, this, &CBanksDlg::StartEditing);
     connect(m_delete, &QPushButton::clicked, this, &CBanksDlg::Delete);
@@ -62,6 +64,8 @@ CBanksDlg::CBanksDlg(CTarvoDoc& doc, Prompter& prompter, QWidget* parent)
     m_editor.Reload();
     Show();
     ShowFields();
+    m_list->setAccessibleName("сметки");
+    SetTabOrder({m_name, m_branch, m_code, m_account, m_save, m_edit, m_delete, exit, m_list});
     m_name->setFocus();
 }
 

@@ -1,11 +1,13 @@
 #include "masterdata/ui/CFirmDataDlg.h"
 
 #include "base/ui/DecimalSpinBox.h"
+#include "base/ui/TabOrder.h"
+#include "base/ui/WaitCursor.h"
 #include "masterdata/ui/CBanksDlg.h"
 #include "session/TarvoDoc.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -55,17 +57,26 @@ CFirmDataDlg::CFirmDataDlg(CTarvoDoc& doc, Prompter& prompter, QWidget* parent)
     form->addRow("", m_vatRegistered);
     form->addRow("СТАВКА ПО ЗДДС %:", m_rate);
 
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton("Запис", QDialogButtonBox::AcceptRole);
-    buttons->addButton("Отказ", QDialogButtonBox::RejectRole);
-    QPushButton* banks = buttons->addButton("Банкови сметки на фирмата", QDialogButtonBox::ActionRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* banks = new QPushButton("Банкови сметки на фирмата", this);
+    banks->setAutoDefault(false);
+    auto* save = new QPushButton("Запис", this);
+    save->setDefault(true);
+    auto* cancel = new QPushButton("Отказ", this);
+    cancel->setAutoDefault(false);
+    connect(save, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(banks, &QPushButton::clicked, this, [this] { CBanksDlg(m_doc, m_prompter, this).exec(); });
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(banks);
+    buttons->addStretch();
+    buttons->addWidget(save);
+    buttons->addWidget(cancel);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addWidget(buttons);
+    layout->addLayout(buttons);
+    SetTabOrder({m_name, m_nameLat, m_city, m_cityLat, m_address, m_addressLat, m_mol, m_molLat, m_taxId,
+                 m_bulstat, m_vatRegistered, m_rate, banks, save, cancel});
     m_name->setFocus();
 }
 
@@ -87,6 +98,7 @@ FirmData CFirmDataDlg::Fields() const {
 }
 
 void CFirmDataDlg::accept() {
+    WaitCursor busy;
     if (m_form.Save(Fields()))
         QDialog::accept();
 }

@@ -44,12 +44,13 @@ void CGroupsDlg::Reload() {
 }
 
 void CGroupsDlg::Create() {
-    Group group;
-    group.parentId = m_tree->CurrentGroup();
-    CGroupEditDlg dialog(m_editor, group, this);
-    if (dialog.exec() == QDialog::Accepted && m_editor.Create(dialog.Name(), dialog.ParentId())) {
+    int created = 0;
+    CGroupEditDlg dialog(m_editor, Group(), m_tree->CurrentGroup(), [this, &created](const QString& name, int parent) {
+        return m_editor.Create(name, parent, &created);
+    });
+    if (dialog.exec() == QDialog::Accepted) {
         m_tree->Fill(m_editor.Tree());
-        m_tree->SelectGroup(dialog.ParentId());
+        m_tree->SelectGroup(created);
     }
 }
 
@@ -58,8 +59,10 @@ void CGroupsDlg::Change() {
     if (!id)
         return;
     Group group{id, m_tree->currentItem()->text(0), GroupTreeWidget::IdOf(m_tree->currentItem()->parent())};
-    CGroupEditDlg dialog(m_editor, group, this);
-    if (dialog.exec() == QDialog::Accepted && m_editor.Update(id, dialog.Name(), dialog.ParentId())) {
+    CGroupEditDlg dialog(m_editor, group, 0, [this, id](const QString& name, int parent) {
+        return m_editor.Update(id, name, parent);
+    });
+    if (dialog.exec() == QDialog::Accepted) {
         m_tree->Fill(m_editor.Tree());
         m_tree->SelectGroup(id);
     }

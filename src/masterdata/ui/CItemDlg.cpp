@@ -3,6 +3,7 @@
 #include "base/FormHost.h"
 #include "base/ui/DecimalSpinBox.h"
 #include "base/ui/FormButton.h"
+#include "base/ui/TabOrder.h"
 #include "db/Database.h"
 #include "format/FormatNumber.h"
 #include "lists/ui/CSortListCtrl.h"
@@ -135,8 +136,9 @@ CItemDlg::CItemDlg(ItemForm& form, CTarvoDoc& doc, FormHost& host, QWidget* pare
 
     auto* costRow = new QHBoxLayout;
     costRow->addWidget(m_cost, 1);
+    QPushButton* changeCost = nullptr;
     if (goods) {
-        auto* changeCost = button(this, "^ промяна");
+        changeCost = button(this, "^ промяна");
         connect(changeCost, &QPushButton::clicked, this, [this] {
             m_cost->setReadOnly(false);
             m_cost->setFocus();
@@ -178,6 +180,21 @@ CItemDlg::CItemDlg(ItemForm& form, CTarvoDoc& doc, FormHost& host, QWidget* pare
         resize(820, 640);
     }
     layout->addLayout(buttons);
+
+    // Fields in reading order, then the buttons; the code (or, while the
+    // code is locked, the name) has the focus.
+    m_code->setAccessibleName("номенклатурен код");
+    m_price1->setAccessibleName("продажна цена #1");
+    m_price2->setAccessibleName("продажна цена #2");
+    m_cost->setAccessibleName("себестойност");
+    std::vector<QWidget*> order = {m_code,       m_name,      m_units,  m_typeButton, m_minQuantity,
+                                   m_workCosts,  m_price1,    m_price2, m_cost,       m_lastPrice,
+                                   m_material,   m_hidden,    m_components, changeCode, codes,
+                                   chooseGroup,  prices,      changeCost};
+    order.insert(order.end(), m_recipeButtons.begin(), m_recipeButtons.end());
+    order.push_back(save);
+    order.push_back(cancel);
+    SetTabOrder(order);
 
     auto* f2 = new QShortcut(Qt::Key_F2, this);
     connect(f2, &QShortcut::activated, changeCode, &QPushButton::click);
@@ -223,25 +240,28 @@ QWidget* CItemDlg::BuildRecipePart() {
     auto* box = new QGroupBox("материали, включени разходната норма на артикула:", this);
     m_components = new CSortListCtrl(m_doc.ListSortState(), box);
     m_components->SetColumns(RecipeEditor::Columns());
+    m_components->setAccessibleName("материали");
     auto* buttons = new QVBoxLayout;
-    buttons->addWidget(MakeFormButton(this, "добавяне на материал (F5)", Qt::Key_F5, QString(), [this] {
+    m_recipeButtons.push_back(MakeFormButton(this, "добавяне на материал (F5)", Qt::Key_F5, QString(), [this] {
         GuiItemChooser items(m_doc, m_host, this);
         GuiQuantityInput quantity(m_prompter, this);
         if (m_form.AddComponent(m_recipe, m_code->text(), items, quantity))
             ShowComponents();
     }));
-    buttons->addWidget(MakeFormButton(this, "промяна на материал (F6)", Qt::Key_F6, QString(), [this] {
+    m_recipeButtons.push_back(MakeFormButton(this, "промяна на материал (F6)", Qt::Key_F6, QString(), [this] {
         GuiQuantityInput quantity(m_prompter, this);
         const int line = m_components->SelectedSource();
         if (line >= 0 && m_recipe.Change(line, quantity))
             ShowComponents();
     }));
-    buttons->addWidget(MakeFormButton(this, "изтриване на материал (F7)", Qt::Key_F7, QString(), [this] {
+    m_recipeButtons.push_back(MakeFormButton(this, "изтриване на материал (F7)", Qt::Key_F7, QString(), [this] {
         if (m_recipe.Remove(m_components->SelectedSources()))
             ShowComponents();
     }));
-    buttons->addWidget(MakeFormButton(this, "отпечатване на принтер (F8)", Qt::Key_F8, QString(),
+    m_recipeButtons.push_back(MakeFormButton(this, "отпечатване на принтер (F8)", Qt::Key_F8, QString(),
                                       [this] { PrintRecipe(); }));
+    for (QWidget* recipeButton : m_recipeButtons)
+        buttons->addWidget(recipeButton);
     buttons->addStretch();
     auto* layout = new QHBoxLayout(box);
     layout->addWidget(m_components, 1);

@@ -46,6 +46,7 @@ private:
     GuiGroupChooser m_groups;
     RecipeEditor m_recipe;
     CSortListCtrl* m_components = nullptr;
+    std::vector<QWidget*> m_recipeButtons;
     int m_group;
     ItemForm::RecipeType m_type;
     QLineEdit* m_code;

@@ -1,5 +1,8 @@
 #include "masterdata/ui/CNewContragentDlg.h"
 
+#include "base/ui/TabOrder.h"
+#include "base/ui/WaitCursor.h"
+
 #include "masterdata/PartnerList.h"
 #include "masterdata/PartnersForm.h"
 
@@ -124,7 +127,12 @@ CNewContragentDlg::CNewContragentDlg(const Partner& record, Prompter& prompter, 
     connect(m_customer, &QCheckBox::toggled, this, &CNewContragentDlg::UpdateOk);
     connect(m_supplier, &QCheckBox::toggled, this, &CNewContragentDlg::UpdateOk);
     UpdateOk();
-    m_customer->setFocus();
+    // The name first; Tab then goes down the card, left column before the right.
+    SetTabOrder({m_customer, m_supplier, m_name, m_nameLat, m_city, m_cityLat, m_address, m_addressLat, m_taxId,
+                 m_bulstat, m_vatRegistered, m_mol, m_molLat, m_phone, m_fax, m_email, m_url, m_bankName,
+                 m_bankBranch, m_bankCode, m_bankAccount, m_payment, m_priceButton, m_notes,
+                 buttons->button(QDialogButtonBox::Ok), buttons->button(QDialogButtonBox::Cancel)});
+    m_name->setFocus();
 }
 
 void CNewContragentDlg::ChooseDefaultPrice(int value) {
@@ -167,7 +175,10 @@ void CNewContragentDlg::UpdateOk() {
 
 void CNewContragentDlg::accept() {
     Partner record = Record();
-    if (!PartnerRules::Validate(record, m_prompter) || !m_save(record))
+    if (!PartnerRules::Validate(record, m_prompter))
+        return;
+    WaitCursor busy;
+    if (!m_save(record))
         return;
     m_saved = record;
     QDialog::accept();

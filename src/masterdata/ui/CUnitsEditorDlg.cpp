@@ -1,5 +1,7 @@
 #include "masterdata/ui/CUnitsEditorDlg.h"
 
+#include "base/ui/TabOrder.h"
+
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -20,10 +22,14 @@ CUnitsEditorDlg::CUnitsEditorDlg(Database& db, Prompter& prompter, QWidget* pare
     m_delete = new QPushButton("Изтрий", this);
     auto* refresh = new QPushButton("Опресни", this);
     auto* exit = new QPushButton("Изход", this);
-    for (QPushButton* button : {m_save, change, m_delete, refresh, exit})
+    for (QPushButton* button : {change, m_delete, refresh, exit})
         button->setAutoDefault(false);
+    m_save->setDefault(true); // Enter saves what was typed
 
-    connect(m_list, &QListWidget::currentTextChanged, this, [this](const QString& unit) {
+    // Only a row the user picks counts: the list's own current row (the
+    // first, when it gets the focus) is no choice.
+    connect(m_list, &QListWidget::itemSelectionChanged, this, [this] {
+        const QString unit = Selected();
         if (unit.isEmpty())
             return;
         m_edit->setText(unit);
@@ -71,12 +77,16 @@ CUnitsEditorDlg::CUnitsEditorDlg(Database& db, Prompter& prompter, QWidget* pare
     layout->addLayout(left);
     layout->addLayout(right, 1);
     resize(420, 380);
+    m_list->setAccessibleName("мярка");
+    m_edit->setAccessibleName("добавяне | редактиране");
+    SetTabOrder({m_edit, m_list, m_save, change, m_delete, refresh, exit});
     m_editor.Reload();
     Show();
 }
 
 QString CUnitsEditorDlg::Selected() const {
-    return m_list->currentItem() ? m_list->currentItem()->text() : QString();
+    const QList<QListWidgetItem*> selected = m_list->selectedItems();
+    return selected.isEmpty() ? QString() : selected.first()->text();
 }
 
 void CUnitsEditorDlg::Show() {
@@ -86,7 +96,9 @@ void CUnitsEditorDlg::Show() {
         auto* item = new QListWidgetItem(unit, m_list);
         item->setTextAlignment(Qt::AlignCenter);
     }
+    m_list->setCurrentRow(-1);
     m_edit->clear();
+    m_edit->setFocus();
     m_save->setEnabled(false);
     m_delete->setEnabled(false);
 }

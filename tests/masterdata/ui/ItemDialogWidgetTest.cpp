@@ -1,6 +1,7 @@
 #include "masterdata/ui/CItemDlg.h"
 #include "support/DatabaseTest.h"
 #include "support/FakeFormHost.h"
+#include "support/FocusChain.h"
 
 #include <QPushButton>
 
@@ -40,6 +41,31 @@ TEST_F(ItemDialogWidgetTest, TheRecipePrintGoesToTheHostsPreview) {
     ASSERT_EQ(host.previewed.size(), 1u);
     EXPECT_TRUE(host.previewed[0].contains("РАЗХОДНА НОРМА: Удължител"));
     EXPECT_TRUE(host.previewed[0].contains("K1"));
+}
+
+// Tab follows the reading order: the fields top to bottom, then the buttons.
+TEST_F(ItemDialogWidgetTest, TabWalksTheFieldsInReadingOrderThenTheButtons) {
+    FakeFormHost host(prompter, *settings);
+    ItemForm goods(Db(), prompter, ItemForm::Kind::Goods, ItemForm::Mode::Create, Item());
+    CItemDlg goodsDialog(goods, *doc, host);
+    EXPECT_EQ(FocusChain(goodsDialog),
+              (QStringList{"номенклатурен код", "наименование на артикула", "мярка", " мин. наличност ",
+                           "продажна цена #1", "продажна цена #2", "себестойност", "посл. доставна цена",
+                           "материал", "скрита номенклатура", "кодове по номенклатурата на контрагенти ...",
+                           "избор (F3)", "допълнителни продажни цени по клиенти...", "^ промяна",
+                           "съхраняване и добавяне към списъка", "отказ"}));
+
+    Item source;
+    ASSERT_TRUE(LoadItem(Db(), "P1", source));
+    ItemForm product(Db(), prompter, ItemForm::Kind::Recipe, ItemForm::Mode::Edit, source);
+    CItemDlg productDialog(product, *doc, host);
+    EXPECT_EQ(FocusChain(productDialog),
+              (QStringList{"наименование на артикула", "мярка", "тип: изделие", " мин. наличност ",
+                           "дъпълн. разходи:", "продажна цена #1", "продажна цена #2", "себестойност",
+                           "скрита номенклатура", "материали", "промяна (F2)",
+                           "кодове по номенклатурата на контрагенти ...", "избор (F3)", "др. прод. цени по клиенти",
+                           "добавяне на материал (F5)", "промяна на материал (F6)", "изтриване на материал (F7)",
+                           "отпечатване на принтер (F8)", "запис", "отказ", "номенклатурен код"}));
 }
 
 } // namespace
