@@ -114,7 +114,34 @@ bool Catalogue::RowFor(const QString& code, CatalogueRow& row) {
     return true;
 }
 
+bool Catalogue::Shows(const CatalogueRow& row) const {
+    if (row.item.isHidden && m_settings.ShowHiddenItems() == 0)
+        return false;
+    switch (m_view) {
+    case CatalogueView::Goods:
+        return row.item.isRecipe == 0;
+    case CatalogueView::Products:
+        return row.IsProduct();
+    case CatalogueView::Services:
+        return row.IsService();
+    case CatalogueView::All:
+        break;
+    }
+    return true;
+}
+
+int Catalogue::Replace(int index, const CatalogueRow& row) {
+    if (Shows(row)) {
+        m_rows[static_cast<size_t>(index)] = row;
+        return index;
+    }
+    m_rows.erase(m_rows.begin() + index);
+    return RowAfterRemoval(index, static_cast<int>(m_rows.size()));
+}
+
 int Catalogue::Append(const CatalogueRow& row) {
+    if (!Shows(row))
+        return -1;
     m_rows.push_back(row);
     return static_cast<int>(m_rows.size()) - 1;
 }

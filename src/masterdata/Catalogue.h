@@ -51,8 +51,14 @@ public:
 
     // A row for a saved item (after a create, copy or edit).
     bool RowFor(const QString& code, CatalogueRow& row);
+    // True when the row belongs in the current tab: its kind, and not hidden
+    // unless hidden items are shown.
+    bool Shows(const CatalogueRow& row) const;
+    // A new row joins the list if it belongs in the tab; its index, or -1.
     int Append(const CatalogueRow& row);
-    void Replace(int index, const CatalogueRow& row) { m_rows[static_cast<size_t>(index)] = row; }
+    // An edited row is rewritten in place, or leaves a tab it no longer
+    // belongs in; the row to select afterwards.
+    int Replace(int index, const CatalogueRow& row);
 
     // F7: asks, then deletes unless a recipe uses the item or it has stock.
     bool Delete(int index);

@@ -159,6 +159,36 @@ TEST_F(CatalogueTest, AnItemUsedByARecipeOrHoldingStockStays) {
     EXPECT_EQ(indexOf("P1"), -1);
 }
 
+// A saved row goes only to the tabs of its kind, and an edit that hides an
+// item or changes its kind takes it out of a tab it no longer belongs in.
+TEST_F(CatalogueTest, ASavedRowJoinsOnlyTheTabsOfItsKind) {
+    ASSERT_TRUE(catalogue->Reload()); // goods and materials
+    const size_t goods = catalogue->Rows().size();
+    CatalogueRow product, service, cable;
+    ASSERT_TRUE(catalogue->RowFor("P1", product));
+    ASSERT_TRUE(catalogue->RowFor("S1", service));
+    ASSERT_TRUE(catalogue->RowFor("K1", cable));
+    EXPECT_EQ(catalogue->Append(product), -1);
+    EXPECT_EQ(catalogue->Append(service), -1);
+    EXPECT_EQ(catalogue->Rows().size(), goods);
+    EXPECT_EQ(catalogue->Append(cable), static_cast<int>(goods));
+
+    catalogue->SetView(CatalogueView::Products);
+    ASSERT_TRUE(catalogue->Reload());
+    EXPECT_EQ(catalogue->Append(service), -1);
+    ASSERT_EQ(catalogue->Rows().size(), 1u);
+    product.item.isHidden = 1;
+    EXPECT_EQ(catalogue->Replace(0, product), -1);
+    EXPECT_TRUE(catalogue->Rows().empty());
+
+    catalogue->SetView(CatalogueView::All);
+    ASSERT_TRUE(catalogue->Reload());
+    const size_t all = catalogue->Rows().size();
+    EXPECT_GE(catalogue->Append(service), 0);
+    EXPECT_EQ(catalogue->Append(product), -1); // hidden, and hidden items are not shown
+    EXPECT_EQ(catalogue->Rows().size(), all + 1);
+}
+
 TEST_F(CatalogueTest, ItemsAreHiddenAndShownInBulk) {
     catalogue->SetView(CatalogueView::All);
     ASSERT_TRUE(catalogue->Reload());

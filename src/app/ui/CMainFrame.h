@@ -49,7 +49,7 @@ private:
     void RegisterCommands();
     void BuildMenus();
     void AddEntries(QMenu* menu, const std::vector<MenuEntry>& entries);
-    QAction* MakeAction(const MenuEntry& entry, QObject* owner);
+    QAction* MakeAction(const MenuEntry& entry, const QString& caption, QObject* owner);
     void BuildToolBar();
     void BuildStatusBar();
     void Run(CommandId command);

@@ -1,4 +1,5 @@
 // The menu bar and the toolbar of the main window, built from the command table.
+#include "app/Mnemonics.h"
 #include "app/ui/CMainFrame.h"
 #include "app/ui/ToolbarIcons.h"
 #include "session/ViewType.h"
@@ -9,8 +10,19 @@
 #include <QToolBar>
 #include <QToolButton>
 
-QAction* CMainFrame::MakeAction(const MenuEntry& entry, QObject* owner) {
-    auto* action = new QAction(entry.text, owner);
+namespace {
+// The captions of a menu's entries, each with its Alt+letter; separators
+// keep their place with an empty caption.
+QStringList captionsOf(const std::vector<MenuEntry>& entries) {
+    QStringList captions;
+    for (const MenuEntry& entry : entries)
+        captions << entry.text;
+    return WithMnemonics(captions);
+}
+} // namespace
+
+QAction* CMainFrame::MakeAction(const MenuEntry& entry, const QString& caption, QObject* owner) {
+    auto* action = new QAction(caption, owner);
     action->setStatusTip(entry.prompt);
     if (!entry.shortcut.isEmpty())
         action->setShortcut(QKeySequence(entry.shortcut));
@@ -41,13 +53,16 @@ QAction* CMainFrame::MakeAction(const MenuEntry& entry, QObject* owner) {
 
 void CMainFrame::AddEntries(QMenu* menu, const std::vector<MenuEntry>& entries) {
     QActionGroup* choices = nullptr;
-    for (const MenuEntry& entry : entries) {
+    const QStringList captions = captionsOf(entries);
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const MenuEntry& entry = entries[i];
+        const QString& caption = captions[static_cast<int>(i)];
         if (entry.kind == MenuEntry::Kind::Separator) {
             menu->addSeparator();
         } else if (entry.kind == MenuEntry::Kind::Submenu) {
-            AddEntries(menu->addMenu(entry.text), entry.children);
+            AddEntries(menu->addMenu(caption), entry.children);
         } else {
-            QAction* action = MakeAction(entry, menu);
+            QAction* action = MakeAction(entry, caption, menu);
             if (entry.kind == MenuEntry::Kind::Choice) {
                 if (!choices)
                     choices = new QActionGroup(menu);
@@ -69,8 +84,9 @@ void CMainFrame::AddEntries(QMenu* menu, const std::vector<MenuEntry>& entries) 
 }
 
 void CMainFrame::BuildMenus() {
-    for (const MenuEntry& top : MainMenu())
-        AddEntries(menuBar()->addMenu(top.text), top.children);
+    const QStringList captions = captionsOf(MainMenu());
+    for (size_t i = 0; i < MainMenu().size(); ++i)
+        AddEntries(menuBar()->addMenu(captions[static_cast<int>(i)]), MainMenu()[i].children);
 }
 
 void CMainFrame::BuildToolBar() {

@@ -123,6 +123,14 @@ void CSortListCtrl::keyPressEvent(QKeyEvent* event) {
     QTableView::keyPressEvent(event);
 }
 
+QModelIndex CSortListCtrl::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+    if ((action == MoveHome || action == MoveEnd) && RowCount() > 0) {
+        const int column = currentIndex().isValid() ? currentIndex().column() : 0;
+        return m_model.index(action == MoveHome ? 0 : RowCount() - 1, column);
+    }
+    return QTableView::moveCursor(action, modifiers);
+}
+
 void CSortListCtrl::HeaderClicked(int column) {
     const bool ascending = m_sortState.Click(column);
     m_model.Sort(column, ascending);

@@ -47,6 +47,9 @@ Q_SIGNALS:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // Home and End go to the first and last row, as PgUp and PgDn page
+    // through the rows; the columns stay where they are.
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
 
 private:
     void HeaderClicked(int column);

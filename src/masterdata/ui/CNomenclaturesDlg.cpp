@@ -181,7 +181,13 @@ void CNomenclaturesDlg::Create(bool recipe) {
     const QString code = OpenItemDialog(Item(), recipe, static_cast<int>(ItemForm::Mode::Create));
     CatalogueRow row;
     if (!code.isEmpty() && m_catalogue.RowFor(code, row))
-        Show(m_catalogue.Append(row));
+        ShowAdded(row);
+}
+
+// A new row shows in the tabs of its kind only; elsewhere the selection stays.
+void CNomenclaturesDlg::ShowAdded(const CatalogueRow& row) {
+    const int added = m_catalogue.Append(row);
+    Show(added >= 0 ? added : m_list->SelectedSource());
 }
 
 void CNomenclaturesDlg::Edit() {
@@ -205,10 +211,9 @@ void CNomenclaturesDlg::EditOrCopy(ItemForm::Mode mode) {
     if (code.isEmpty() || !m_catalogue.RowFor(code, row))
         return;
     if (mode == ItemForm::Mode::Edit) {
-        m_catalogue.Replace(index, row);
-        Show(index);
+        Show(m_catalogue.Replace(index, row));
     } else {
-        Show(m_catalogue.Append(row));
+        ShowAdded(row);
     }
 }
 

@@ -25,6 +25,7 @@ public:
 private:
     void Reload();
     void Show(int selectRow = -1);
+    void ShowAdded(const CatalogueRow& row);
     void ChooseGroups();
     void Search();
     void Refresh();

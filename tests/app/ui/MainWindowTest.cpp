@@ -1,3 +1,4 @@
+#include "app/Mnemonics.h"
 #include "app/ui/CMainFrame.h"
 #include "settings/PrinterSettings.h"
 #include "support/DatabaseTest.h"
@@ -6,6 +7,7 @@
 #include <QLabel>
 #include <QMap>
 #include <QMenuBar>
+#include <QSet>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -39,12 +41,23 @@ TEST_F(MainWindowTest, TheStartViewShowsTitleAndVersionAndOffersADatabase) {
     EXPECT_FALSE(frame->grab().isNull());
 }
 
+// A caption as the user reads it, without its mnemonic mark.
+QString plain(const QString& caption) {
+    QString text;
+    for (int i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&' && i + 1 < caption.size())
+            ++i;
+        text += caption[i];
+    }
+    return text;
+}
+
 // "Menu > Submenu > Entry [shortcut]" for every entry, separators left out.
 void walk(QMenu* menu, const QString& path, QStringList& out) {
     for (QAction* action : menu->actions()) {
         if (action->isSeparator())
             continue;
-        const QString here = path + " > " + action->text();
+        const QString here = path + " > " + plain(action->text());
         if (action->menu()) {
             walk(action->menu(), here, out);
             continue;
@@ -59,7 +72,7 @@ TEST_F(MainWindowTest, TheMenuBarCarriesTheWholeCommandTableInOrder) {
     auto frame = MakeFrame(*doc);
     QStringList entries;
     for (QAction* top : frame->menuBar()->actions())
-        walk(top->menu(), top->text(), entries);
+        walk(top->menu(), plain(top->text()), entries);
 
     const QStringList expected = {
         "Система > Оптимизиране на БД ...",
@@ -147,7 +160,7 @@ TEST_F(MainWindowTest, TheMenuBarCarriesTheWholeCommandTableInOrder) {
     // Forms and dialogs that do not exist yet are there but disabled.
     QMap<QString, bool> enabled;
     for (QAction* action : frame->findChildren<QAction*>())
-        enabled[action->text()] = action->isEnabled();
+        enabled[plain(action->text())] = action->isEnabled();
     for (const char* text : {"Изход", "Калкулатор", "Показвай скритите номенклатури"}) {
         ASSERT_TRUE(enabled.contains(text)) << text;
         EXPECT_TRUE(enabled[text]) << text;
@@ -181,12 +194,34 @@ TEST_F(MainWindowTest, TheToolBarHasItsEightButtonsWithTextUnderTheImage) {
     EXPECT_EQ(reports->menu()->actions().size(), 12);
 }
 
+// Every menu and entry has an Alt+letter, unique within its menu.
+void checkMnemonics(const QList<QAction*>& actions, const QString& where) {
+    QSet<QChar> letters;
+    for (QAction* action : actions) {
+        if (action->isSeparator())
+            continue;
+        const QChar letter = MnemonicOf(action->text());
+        EXPECT_FALSE(letter.isNull()) << where.toStdString() << " > " << action->text().toStdString();
+        EXPECT_FALSE(letters.contains(letter)) << where.toStdString() << " > " << action->text().toStdString();
+        letters.insert(letter);
+        if (action->menu())
+            checkMnemonics(action->menu()->actions(), where + " > " + plain(action->text()));
+    }
+}
+
+TEST_F(MainWindowTest, EveryMenuEntryHasItsOwnAltLetter) {
+    auto doc = MakeDoc(tempDir.path());
+    auto frame = MakeFrame(*doc);
+    checkMnemonics(frame->menuBar()->actions(), "меню");
+    EXPECT_EQ(frame->menuBar()->actions()[0]->text(), "&Система");
+}
+
 TEST_F(MainWindowTest, ToggleEntriesShowAndFlipTheStoredValue) {
     auto doc = MakeDoc(tempDir.path());
     auto frame = MakeFrame(*doc);
     QAction* hidden = nullptr;
     for (QAction* action : frame->findChildren<QAction*>())
-        if (action->text() == "Показвай скритите номенклатури")
+        if (plain(action->text()) == "Показвай скритите номенклатури")
             hidden = action;
     ASSERT_NE(hidden, nullptr);
     EXPECT_TRUE(hidden->isCheckable());

@@ -71,6 +71,33 @@ TEST(SortList, EnterAsksToOpenAndTheExportTakesTheVisibleColumns) {
     EXPECT_EQ(list.VisibleRows()[0], (QStringList{"2.5", "10", "ябълки"}));
 }
 
+// Home, End, PgUp and PgDn move the current row; Tab leaves the list.
+TEST(SortList, HomeEndAndPagesMoveTheRow) {
+    SortState shared;
+    CSortListCtrl list(shared);
+    list.AddColumn("код", 60, Qt::AlignLeft, SortType::Integer);
+    list.AddColumn("име", 200, Qt::AlignLeft, SortType::Text);
+    std::vector<QStringList> rows;
+    for (int i = 0; i < 100; ++i)
+        rows.push_back({QString::number(i), QString("ред %1").arg(i)});
+    list.SetRows(std::move(rows));
+    list.resize(300, 200);
+    list.show();
+    list.SelectRow(5);
+    list.setCurrentIndex(list.model()->index(5, 1));
+    QTest::keyClick(&list, Qt::Key_End);
+    EXPECT_EQ(list.CurrentRow(), 99);
+    EXPECT_EQ(list.currentIndex().column(), 1);
+    QTest::keyClick(&list, Qt::Key_Home);
+    EXPECT_EQ(list.CurrentRow(), 0);
+    QTest::keyClick(&list, Qt::Key_PageDown);
+    EXPECT_GT(list.CurrentRow(), 1);
+    EXPECT_EQ(list.SelectedRows(), std::vector<int>{list.CurrentRow()});
+    QTest::keyClick(&list, Qt::Key_PageUp);
+    EXPECT_EQ(list.CurrentRow(), 0);
+    EXPECT_FALSE(list.tabKeyNavigation());
+}
+
 TEST(SortList, TwentyThousandRowsFillAndSortQuickly) {
     SortState shared;
     CSortListCtrl list(shared);
