@@ -28,11 +28,20 @@ ListPrintJob::ListPrintJob(QString title, QString subtitle, std::vector<PrintCol
     std::iota(m_printed.begin(), m_printed.end(), 0);
 }
 
-void ListPrintJob::PrintOnly(const std::vector<int>& rows) {
-    m_printed.clear();
+void ListPrintJob::SetSelection(const std::vector<int>& rows) {
+    m_selected.clear();
     for (int row : rows)
         if (row >= 0 && row < static_cast<int>(m_rows.size()))
-            m_printed.push_back(row);
+            m_selected.push_back(row);
+}
+
+void ListPrintJob::PrintSelectionOnly(bool only) {
+    if (only) {
+        m_printed = m_selected;
+        return;
+    }
+    m_printed.resize(m_rows.size());
+    std::iota(m_printed.begin(), m_printed.end(), 0);
 }
 
 int ListPrintJob::RowsPerPage() const {

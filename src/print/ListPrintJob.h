@@ -34,9 +34,11 @@ public:
         m_rowsLandscape = landscape;
         m_rowsPortrait = portrait;
     }
-    // Prints only these rows (indices into the rows given), when the user
-    // asked for the selection.
-    void PrintOnly(const std::vector<int>& rows);
+    // The rows the user selected (indices into the rows given), which
+    // print alone when the user asks for the selection.
+    void SetSelection(const std::vector<int>& rows);
+    bool HasSelection() const override { return !m_selected.empty(); }
+    void PrintSelectionOnly(bool only) override;
 
     PrinterSettings::Orientation PageOrientation() const override { return m_orientation; }
     int PageCount(const PageGeometry& page) const override;
@@ -55,6 +57,7 @@ private:
     std::vector<PrintColumn> m_columns;
     std::vector<QStringList> m_rows;
     std::vector<int> m_printed;
+    std::vector<int> m_selected;
     QStringList m_totals;
     PrinterSettings::Orientation m_orientation;
     std::function<bool()> m_economyMode;

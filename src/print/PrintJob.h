@@ -13,6 +13,10 @@ public:
     virtual int PageCount(const PageGeometry& page) const = 0;
     // Draws page number `page`, counted from 1.
     virtual void DrawPage(int page, Canvas& canvas, const PageGeometry& geometry) = 0;
+    // A job that knows the rows the user selected offers to print only
+    // those (the print dialog's "selection").
+    virtual bool HasSelection() const { return false; }
+    virtual void PrintSelectionOnly(bool /*only*/) {}
 };
 
 // The printable area of a printer or PDF page in 0.1 mm.

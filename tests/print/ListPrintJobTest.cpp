@@ -82,13 +82,19 @@ TEST(ListPrintJob, LandscapeHoldsFortyRowsAndSelectionPrintsOnlyThose) {
     EXPECT_NE(canvas.FindText("Артикул 81"), nullptr);
     EXPECT_LE(canvas.OfKind(Kind::Text).back().box.bottom(), landscape.height);
 
-    job.PrintOnly({4, 9});
+    EXPECT_FALSE(job.HasSelection());
+    job.SetSelection({4, 9, 5000});
+    EXPECT_TRUE(job.HasSelection());
+    const int all = job.PageCount(landscape);
+    job.PrintSelectionOnly(true);
     EXPECT_EQ(job.PageCount(landscape), 1);
     RecordingCanvas selected;
     job.DrawPage(1, selected, landscape);
     EXPECT_NE(selected.FindText("Артикул 5"), nullptr);
     EXPECT_NE(selected.FindText("Артикул 10"), nullptr);
     EXPECT_EQ(selected.FindText("Артикул 1"), nullptr);
+    job.PrintSelectionOnly(false);
+    EXPECT_EQ(job.PageCount(landscape), all);
 }
 
 TEST(ListPrintJob, EconomyModeDropsOnlyTheShading) {

@@ -4,7 +4,6 @@
 #include "base/FormHost.h"
 #include "lists/ui/CSortListCtrl.h"
 #include "print/ListPrintJob.h"
-#include "print/ui/PrintDialogs.h"
 #include "settings/LocalSettings.h"
 
 void PrintListAsOfToday(const CSortListCtrl& list, const std::vector<ListColumn>& columns,
@@ -19,10 +18,6 @@ void PrintListAsOfToday(const CSortListCtrl& list, const std::vector<ListColumn>
                      PrintColumnsOf(columns), std::move(rows), PrinterSettings::Orientation::Landscape,
                      [&settings] { return settings.EconomicPrintMode() != 0; });
     job.SetRowsPerPage(50, 54);
-    const std::vector<int> selected = list.SelectedRows();
-    PrintJobWithDialog(job, host.Printer(), settings, list.window(), !selected.empty(),
-                       [&](bool selectionOnly) {
-                           if (selectionOnly)
-                               job.PrintOnly(selected);
-                       });
+    job.SetSelection(list.SelectedRows());
+    host.ShowPrintPreview(job);
 }

@@ -3,13 +3,11 @@
 #include "base/Prompter.h"
 #include "base/SaveFileChooser.h"
 #include "print/PrintJob.h"
+#include "print/ui/CPrintPreviewDlg.h"
 #include "settings/LocalSettings.h"
 #include "settings/PrinterSettings.h"
 
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QToolBar>
 
 namespace {
 
@@ -23,35 +21,13 @@ void setUp(QPrinter& printer, PrintJob& job, PrinterSettings& settings, const Lo
 
 } // namespace
 
-void PreviewJob(PrintJob& job, PrinterSettings& printer, const LocalSettings& settings,
-                SaveFileChooser& chooser, Prompter& prompter, QWidget* parent) {
+void PreviewJob(PrintJob& job, PrinterSettings& printer, const LocalSettings& settings, SaveFileChooser& chooser,
+                Prompter& prompter, QWidget* parent) {
     QPrinter device(QPrinter::HighResolution);
     setUp(device, job, printer, settings);
-    QPrintPreviewDialog preview(&device, parent);
-    preview.setWindowTitle("Преглед преди печат");
-    if (QToolBar* tools = preview.findChild<QToolBar*>()) {
-        tools->addSeparator();
-        tools->addAction("Запис като PDF...", &preview, [&] { SaveJobAsPdf(job, chooser, prompter); });
-    }
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                     [&job](QPrinter* target) { RenderJob(job, *target); });
-    preview.resize(1000, 760);
+    CPrintPreviewDlg preview(job, device, chooser, prompter, parent);
     preview.showMaximized();
     preview.exec();
-}
-
-bool PrintJobWithDialog(PrintJob& job, PrinterSettings& printer, const LocalSettings& settings,
-                        QWidget* parent, bool hasSelection, const std::function<void(bool)>& onSelection) {
-    QPrinter device(QPrinter::HighResolution);
-    setUp(device, job, printer, settings);
-    QPrintDialog dialog(&device, parent);
-    dialog.setOption(QAbstractPrintDialog::PrintSelection, hasSelection);
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
-    if (onSelection)
-        onSelection(device.printRange() == QPrinter::Selection);
-    const bool pageRange = device.printRange() == QPrinter::PageRange;
-    return RenderJob(job, device, pageRange ? device.fromPage() : 1, pageRange ? device.toPage() : 0);
 }
 
 void ApplyPrinterSettings(const PrinterSettings& settings, QPrinter& printer) {

@@ -56,6 +56,19 @@ TEST_F(CatalogueWidgetTest, TheFormOpensOnGoodsWithTheFirstRowSelected) {
               QColor(Qt::red));
 }
 
+// F9 opens the print preview of the list, not the print dialog.
+TEST_F(CatalogueWidgetTest, PrintingShowsThePreviewFirst) {
+    FakeFormHost host(prompter, *settings);
+    CNomenclaturesDlg form(*doc, host);
+    EXPECT_EQ(host.title, "TARVO - СТОКИ, ИЗДЕЛИЯ и УСЛУГИ");
+    ASSERT_NE(Button(&form, " [F9] печат..."), nullptr);
+    Button(&form, " [F9] печат...")->click();
+    ASSERT_EQ(host.previewed.size(), 1u);
+    EXPECT_TRUE(host.previewed[0].contains("НОМЕНКЛАТУРА НА МАТЕРИАЛИ, СТОКИ, ИЗДЕЛИЯ И УСЛУГИ"));
+    EXPECT_TRUE(host.previewed[0].contains("Кабел"));
+    EXPECT_TRUE(host.previewed[0].contains("пр. цена #1"));
+}
+
 TEST_F(CatalogueWidgetTest, ThePickerRefusesTabsOutsideItsMask) {
     FakeFormHost host(prompter, *settings);
     CItemPickerDlg picker(*doc, host, ItemKinds::kProducts | ItemKinds::kMaterials, PickerTab::Products);

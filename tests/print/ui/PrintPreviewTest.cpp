@@ -1,0 +1,57 @@
+#include "print/ListPrintJob.h"
+#include "print/ui/CPrintPreviewDlg.h"
+#include "support/ScriptedPrompter.h"
+
+#include "base/SaveFileChooser.h"
+
+#include <QFile>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <gtest/gtest.h>
+
+namespace {
+
+class ChosenFile : public SaveFileChooser {
+public:
+    QString ChooseSaveFile(const QString&, const QString&, const QString&) override { return path; }
+    QString path;
+};
+
+ListPrintJob listOf(int rows) {
+    std::vector<QStringList> cells;
+    for (int i = 1; i <= rows; ++i)
+        cells.push_back({QString("А%1").arg(i), QString("Артикул %1").arg(i)});
+    return ListPrintJob("НОМЕНКЛАТУРА", "към дата 8.12.2026", {{"код", 200, Qt::AlignLeft}, {"име", 0, Qt::AlignLeft}},
+                        std::move(cells), PrinterSettings::Orientation::Portrait, [] { return false; });
+}
+
+// The preview shows every page of the job, offers its commands on the
+// keyboard, and saves the job as a PDF file.
+TEST(PrintPreview, ShowsThePagesAndSavesThemAsPdf) {
+    ListPrintJob job = listOf(120);
+    QPrinter printer(QPrinter::HighResolution);
+    ChosenFile chooser;
+    ScriptedPrompter prompter;
+    CPrintPreviewDlg preview(job, printer, chooser, prompter);
+    preview.Pages()->updatePreview();
+    EXPECT_EQ(preview.Pages()->pageCount(), 3);
+    EXPECT_EQ(preview.windowTitle(), "Преглед преди печат");
+    QStringList commands;
+    for (QAction* action : preview.findChild<QToolBar*>()->actions())
+        if (!action->text().isEmpty())
+            commands << action->text();
+    EXPECT_TRUE(commands.contains("&Печат...")) << commands.join('|').toStdString();
+    EXPECT_TRUE(commands.contains("Запис като P&DF..."));
+
+    QTemporaryDir dir;
+    chooser.path = dir.filePath("списък.pdf");
+    ASSERT_TRUE(preview.SaveAsPdf());
+    QFile pdf(chooser.path);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(5) == "%PDF-");
+    EXPECT_EQ(prompter.Count(), 0);
+}
+
+} // namespace
