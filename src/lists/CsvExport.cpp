@@ -35,16 +35,16 @@ bool WriteCsv(const QString& path, const QStringList& titles, const std::vector<
     return true;
 }
 
-bool ExportListToCsv(const QStringList& titles, const std::vector<QStringList>& rows,
-                     const LocalSettings& settings, Prompter& prompter, SaveFileChooser& chooser) {
+QString ExportListToCsv(const QStringList& titles, const std::vector<QStringList>& rows,
+                        const LocalSettings& settings, Prompter& prompter, SaveFileChooser& chooser) {
     const QString path = chooser.ChooseSaveFile("Експорт в CSV", "tarvo.csv", "CSV файлове (*.csv)");
     if (path.isEmpty())
-        return false;
+        return QString();
     QString error;
     if (!WriteCsv(path, titles, rows, settings.CsvSeparator(), &error)) {
         prompter.Message(QString("Файлът %1 не може да бъде записан:\n%2").arg(path, error),
                          MessageIcon::Stop);
-        return false;
+        return QString();
     }
-    return true;
+    return QString("Записани са %1 реда в %2").arg(rows.size()).arg(path);
 }

@@ -18,6 +18,7 @@ bool WriteCsv(const QString& path, const QStringList& titles, const std::vector<
               const QString& separator, QString* error);
 
 // "Експорт в CSV": asks for the file, writes the list with the separator of
-// the settings and tells the user when it could not be written.
-bool ExportListToCsv(const QStringList& titles, const std::vector<QStringList>& rows,
-                     const LocalSettings& settings, Prompter& prompter, SaveFileChooser& chooser);
+// the settings and tells the user when it could not be written. The status
+// bar text that says where the rows went, or empty when nothing was written.
+QString ExportListToCsv(const QStringList& titles, const std::vector<QStringList>& rows,
+                        const LocalSettings& settings, Prompter& prompter, SaveFileChooser& chooser);

@@ -20,3 +20,32 @@ QStringList PrintedCells(const std::vector<ListColumn>& columns, const QStringLi
 int RowAfterRemoval(int removed, int remaining) {
     return remaining <= 0 ? -1 : std::min(removed, remaining - 1);
 }
+
+int ScaledColumnWidth(int designed, double averageCharWidth, int titleWidth) {
+    if (designed <= 0)
+        return 0;
+    const int scaled = static_cast<int>(designed * averageCharWidth / kDesignCharWidth + 0.5);
+    return std::max(scaled, titleWidth);
+}
+
+QString JoinColumnWidths(const std::vector<int>& widths) {
+    QStringList parts;
+    for (int width : widths)
+        parts << QString::number(width);
+    return parts.join(',');
+}
+
+std::vector<int> SplitColumnWidths(const QString& text, int count) {
+    const QStringList parts = text.split(',', Qt::SkipEmptyParts);
+    if (parts.size() != count)
+        return {};
+    std::vector<int> widths;
+    for (const QString& part : parts) {
+        bool number = false;
+        const int width = part.trimmed().toInt(&number);
+        if (!number || width < 0)
+            return {};
+        widths.push_back(width);
+    }
+    return widths;
+}

@@ -269,3 +269,10 @@ QString LocalSettings::SessionHeadFileLocation() const {
 void LocalSettings::SetSessionHeadFileLocation(const QString& value) {
     SetText(kSessionData, "HeadFileLocation", value);
 }
+
+QString LocalSettings::ListColumnWidths(const QString& list) const {
+    return Text(kSessionData, "ListWidths_" + list);
+}
+void LocalSettings::SetListColumnWidths(const QString& list, const QString& widths) {
+    SetText(kSessionData, "ListWidths_" + list, widths);
+}

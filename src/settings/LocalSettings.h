@@ -110,6 +110,10 @@ public:
     void SetFirmDataMOL(const QString& value);
     QString SessionHeadFileLocation() const;
     void SetSessionHeadFileLocation(const QString& value);
+    // The column widths a user dragged in one list, as "120,80,...";
+    // empty while the list keeps its own.
+    QString ListColumnWidths(const QString& list) const;
+    void SetListColumnWidths(const QString& list, const QString& widths);
 
 private:
     int Int(const char* section, const QString& name, int fallback) const;

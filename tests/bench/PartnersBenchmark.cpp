@@ -3,6 +3,8 @@
 #include "masterdata/PartnersForm.h"
 #include "masterdata/ui/CContragentSelectionDlg.h"
 
+#include "support/FakeFormHost.h"
+
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -33,8 +35,9 @@ BENCHMARK(BM_LoadPartners5000)->Unit(benchmark::kMillisecond);
 
 void BM_OpenPartnerSelection5000(benchmark::State& state) {
     Session session;
+    FakeFormHost host(session.prompter, session.settings);
     for (auto _ : state) {
-        CContragentSelectionDlg dialog(*session.doc, session.prompter, PartnerTab::All, 2500);
+        CContragentSelectionDlg dialog(*session.doc, host, PartnerTab::All, 2500);
         benchmark::DoNotOptimize(dialog.ChosenId());
     }
 }

@@ -31,6 +31,19 @@ TEST(SortRules, EachColumnTypeSortsItsOwnWay) {
     EXPECT_TRUE(SortOrder({}, SortType::Decimal, true).empty());
 }
 
+TEST(ListColumns, WidthsFollowTheFontAndNeverClipTheTitle) {
+    EXPECT_EQ(ScaledColumnWidth(175, kDesignCharWidth, 40), 175);
+    EXPECT_EQ(ScaledColumnWidth(175, 8, 40), 233); // a wider font, a wider column
+    EXPECT_EQ(ScaledColumnWidth(30, 8, 60), 60);    // "рег. по ДДС" over a 30-wide column
+    EXPECT_EQ(ScaledColumnWidth(0, 8, 60), 0);      // a hidden helper column stays hidden
+
+    EXPECT_EQ(JoinColumnWidths({120, 0, 85}), "120,0,85");
+    EXPECT_EQ(SplitColumnWidths("120,0,85", 3), (std::vector<int>{120, 0, 85}));
+    EXPECT_TRUE(SplitColumnWidths("120,0,85", 4).empty()); // the list has changed since
+    EXPECT_TRUE(SplitColumnWidths("120,x,85", 3).empty());
+    EXPECT_TRUE(SplitColumnWidths("", 3).empty());
+}
+
 TEST(ListRows, AfterARemovalTheNextRowOrTheNewLastIsSelected) {
     EXPECT_EQ(RowAfterRemoval(2, 5), 2);
     EXPECT_EQ(RowAfterRemoval(4, 4), 3); // the last row went
@@ -130,7 +143,8 @@ TEST(CsvExport, AwkwardFieldsSurviveTheRoundTrip) {
     };
 
     chooser.path = dir.filePath("списък.csv");
-    ASSERT_TRUE(ExportListToCsv(titles, rows, settings, prompter, chooser));
+    EXPECT_EQ(ExportListToCsv(titles, rows, settings, prompter, chooser),
+              "Записани са 3 реда в " + chooser.path);
     QFile file(chooser.path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
@@ -146,9 +160,9 @@ TEST(CsvExport, AwkwardFieldsSurviveTheRoundTrip) {
     EXPECT_EQ(CsvLine({"x", "y"}, "\t"), "x\ty");
 
     chooser.path.clear(); // cancelled
-    EXPECT_FALSE(ExportListToCsv(titles, rows, settings, prompter, chooser));
+    EXPECT_TRUE(ExportListToCsv(titles, rows, settings, prompter, chooser).isEmpty());
     chooser.path = dir.filePath("няма/списък.csv");
-    EXPECT_FALSE(ExportListToCsv(titles, rows, settings, prompter, chooser));
+    EXPECT_TRUE(ExportListToCsv(titles, rows, settings, prompter, chooser).isEmpty());
     ASSERT_EQ(prompter.Count(), 1);
     EXPECT_TRUE(prompter.Texts()[0].startsWith("Файлът"));
 }

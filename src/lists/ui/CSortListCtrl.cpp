@@ -1,5 +1,7 @@
 #include "lists/ui/CSortListCtrl.h"
 
+#include "settings/LocalSettings.h"
+
 #include <QHeaderView>
 #include <QKeyEvent>
 
@@ -25,7 +27,24 @@ CSortListCtrl::CSortListCtrl(SortState& sortState, QWidget* parent)
 
 void CSortListCtrl::AddColumn(const QString& title, int width, Qt::Alignment alignment, SortType sortType) {
     m_model.AddColumn({title, alignment, sortType});
-    setColumnWidth(m_model.columnCount() - 1, width * logicalDpiX() / 96);
+    // Room for the title, its margins and the sort arrow.
+    const int titleWidth = horizontalHeader()->fontMetrics().horizontalAdvance(title) + 24;
+    setColumnWidth(m_model.columnCount() - 1,
+                   ScaledColumnWidth(width, fontMetrics().averageCharWidth(), titleWidth));
+}
+
+void CSortListCtrl::RememberWidths(LocalSettings& settings, const QString& listName) {
+    const std::vector<int> stored =
+        SplitColumnWidths(settings.ListColumnWidths(listName), m_model.columnCount());
+    for (size_t k = 0; k < stored.size(); ++k)
+        if (!isColumnHidden(static_cast<int>(k)) && stored[k] > 0)
+            setColumnWidth(static_cast<int>(k), stored[k]);
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this, &settings, listName] {
+        std::vector<int> widths;
+        for (int k = 0; k < m_model.columnCount(); ++k)
+            widths.push_back(isColumnHidden(k) ? 0 : columnWidth(k));
+        settings.SetListColumnWidths(listName, JoinColumnWidths(widths));
+    });
 }
 
 void CSortListCtrl::SetColumns(const std::vector<ListColumn>& columns) {

@@ -4,6 +4,7 @@
 
 #include <QTableView>
 
+class LocalSettings;
 class SortState;
 
 // The list of every form: full-row selection, grid lines, columns that sort
@@ -16,7 +17,11 @@ public:
 
     void AddColumn(const QString& title, int width, Qt::Alignment alignment, SortType sortType);
     // Every column of a list's definition; a column of width 0 is hidden.
+    // Widths are scaled to the font in use (see ScaledColumnWidth).
     void SetColumns(const std::vector<ListColumn>& columns);
+    // Widths the user drags are kept in the settings under the list's name
+    // and come back the next time the list is made.
+    void RememberWidths(LocalSettings& settings, const QString& listName);
     void SetRows(std::vector<QStringList> rows, std::vector<RowTone> tones = {});
     // The rows of a form: sorted on the first column ascending, and the row
     // given by its position among the rows (source) selected, or the first.

@@ -1,5 +1,6 @@
 #include "masterdata/ui/CContragentSelectionDlg.h"
 
+#include "base/FormHost.h"
 #include "base/ui/FormButton.h"
 #include "base/ui/GuiTextInput.h"
 #include "lists/ui/CSortListCtrl.h"
@@ -10,12 +11,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-CContragentSelectionDlg::CContragentSelectionDlg(CTarvoDoc& doc, Prompter& prompter, PartnerTab tab,
-                                                 int preselectedId, QWidget* parent)
-    : QDialog(parent), m_prompter(prompter), m_form(doc.Db(), prompter) {
+CContragentSelectionDlg::CContragentSelectionDlg(CTarvoDoc& doc, FormHost& host, PartnerTab tab, int preselectedId,
+                                                 QWidget* parent)
+    : QDialog(parent), m_prompter(host.GetPrompter()), m_form(doc.Db(), m_prompter) {
     setWindowTitle("избор на контрагент");
     m_form.SetTab(tab);
     m_panel = new PartnerListPanel(m_form, doc.ListSortState(), PartnerListPanel::Columns::Selection, this);
+    m_panel->List()->RememberWidths(host.Settings(), "PartnerSelection");
     connect(m_panel, &PartnerListPanel::tabChanged, this, [this] { Reload(m_chosen); });
     connect(m_panel->List(), &CSortListCtrl::openRequested, this, &CContragentSelectionDlg::Choose);
     connect(m_panel->List(), &QAbstractItemView::doubleClicked, this, &CContragentSelectionDlg::Choose);
@@ -67,7 +69,7 @@ void CContragentSelectionDlg::Choose() {
 }
 
 std::optional<int> GuiPartnerChooser::ChoosePartner(PartnerTab initialTab, int preselectedId) {
-    CContragentSelectionDlg dialog(m_doc, m_prompter, initialTab, preselectedId, m_parent);
+    CContragentSelectionDlg dialog(m_doc, m_host, initialTab, preselectedId, m_parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.ChosenId();

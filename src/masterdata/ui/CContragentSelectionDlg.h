@@ -5,13 +5,14 @@
 #include <QDialog>
 
 class CTarvoDoc;
+class FormHost;
 class PartnerListPanel;
 
 // "избор на контрагент": the modal list from which documents choose a partner.
 class CContragentSelectionDlg : public QDialog {
     Q_OBJECT
 public:
-    CContragentSelectionDlg(CTarvoDoc& doc, Prompter& prompter, PartnerTab tab, int preselectedId,
+    CContragentSelectionDlg(CTarvoDoc& doc, FormHost& host, PartnerTab tab, int preselectedId,
                             QWidget* parent = nullptr);
 
     // The chosen partner's id; 0 before a choice.
@@ -30,12 +31,11 @@ private:
 // The selection dialog behind the documents' partner choice.
 class GuiPartnerChooser : public PartnerChooser {
 public:
-    GuiPartnerChooser(CTarvoDoc& doc, Prompter& prompter, QWidget* parent)
-        : m_doc(doc), m_prompter(prompter), m_parent(parent) {}
+    GuiPartnerChooser(CTarvoDoc& doc, FormHost& host, QWidget* parent) : m_doc(doc), m_host(host), m_parent(parent) {}
     std::optional<int> ChoosePartner(PartnerTab initialTab, int preselectedId) override;
 
 private:
     CTarvoDoc& m_doc;
-    Prompter& m_prompter;
+    FormHost& m_host;
     QWidget* m_parent;
 };

@@ -241,6 +241,7 @@ QWidget* CItemDlg::BuildRecipePart() {
     m_components = new CSortListCtrl(m_doc.ListSortState(), box);
     m_components->SetColumns(RecipeEditor::Columns());
     m_components->setAccessibleName("материали");
+    m_components->RememberWidths(m_settings, "RecipeComponents");
     auto* buttons = new QVBoxLayout;
     m_recipeButtons.push_back(MakeFormButton(this, "добавяне на материал (F5)", Qt::Key_F5, QString(), [this] {
         GuiItemChooser items(m_doc, m_host, this);
@@ -292,7 +293,7 @@ void CItemDlg::PrintRecipe() {
 void CItemDlg::OpenPartnerValues(bool codes) {
     if (!(codes ? m_form.RequestPartnerCodes() : m_form.RequestPartnerPrices()))
         return;
-    CPartnerValuesDlg(m_doc, m_prompter,
+    CPartnerValuesDlg(m_doc, m_host,
                       codes ? PartnerItemValues::Kind::Codes : PartnerItemValues::Kind::Prices,
                       m_form.Source().code, this)
         .exec();

@@ -36,6 +36,7 @@ CItemPickerDlg::CItemPickerDlg(CTarvoDoc& doc, FormHost& host, int kindMask, Pic
     });
 
     m_list->SetColumns(ItemPicker::Columns());
+    m_list->RememberWidths(host.Settings(), "ItemPicker");
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     connect(m_list, &CSortListCtrl::openRequested, this, &CItemPickerDlg::Choose);
     connect(m_list, &QAbstractItemView::doubleClicked, this, &CItemPickerDlg::Choose);

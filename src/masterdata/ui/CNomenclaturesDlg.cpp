@@ -2,10 +2,9 @@
 
 #include "base/FormHost.h"
 #include "base/ui/FormButton.h"
-#include "base/ui/GuiSaveFileChooser.h"
 #include "base/ui/GuiTextInput.h"
-#include "lists/CsvExport.h"
 #include "lists/ui/CSortListCtrl.h"
+#include "lists/ui/ListExport.h"
 #include "lists/ui/ListPrinting.h"
 #include "lists/ui/TimedLoad.h"
 #include "masterdata/ui/CGroupFilterDlg.h"
@@ -37,6 +36,7 @@ CNomenclaturesDlg::CNomenclaturesDlg(CTarvoDoc& doc, FormHost& host, QWidget* pa
     });
 
     m_list->SetColumns(Catalogue::Columns());
+    m_list->RememberWidths(host.Settings(), "Catalogue");
     m_list->setColumnHidden(6, host.Settings().ShowItemCostPrice() == 0);
     m_list->setToolTip("Кликнете 2 пъти върху избран от Вас запис, за да го редактирате...");
     connect(m_list, &QAbstractItemView::doubleClicked, this, &CNomenclaturesDlg::Edit);
@@ -229,11 +229,7 @@ void CNomenclaturesDlg::SetHidden(bool hidden) {
         UpdateState();
 }
 
-void CNomenclaturesDlg::Export() {
-    GuiSaveFileChooser chooser(this);
-    ExportListToCsv(m_list->VisibleTitles(), m_list->VisibleRows(), m_host.Settings(), m_host.GetPrompter(),
-                    chooser);
-}
+void CNomenclaturesDlg::Export() { ExportListShown(*m_list, m_host); }
 
 void CNomenclaturesDlg::Print() {
     std::vector<QStringList> cells;

@@ -1,5 +1,7 @@
 #include "masterdata/ui/CPartnerValuesDlg.h"
 
+#include "base/FormHost.h"
+
 #include "base/ui/FormButton.h"
 #include "base/ui/GuiTextInput.h"
 #include "lists/ui/CSortListCtrl.h"
@@ -10,9 +12,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-CPartnerValuesDlg::CPartnerValuesDlg(CTarvoDoc& doc, Prompter& prompter, PartnerItemValues::Kind kind,
+CPartnerValuesDlg::CPartnerValuesDlg(CTarvoDoc& doc, FormHost& host, PartnerItemValues::Kind kind,
                                      const QString& itemCode, QWidget* parent)
-    : QDialog(parent), m_doc(doc), m_prompter(prompter), m_values(doc.Db(), prompter, kind, itemCode),
+    : QDialog(parent), m_doc(doc), m_host(host), m_prompter(host.GetPrompter()),
+      m_values(doc.Db(), m_prompter, kind, itemCode),
       m_list(new CSortListCtrl(doc.ListSortState(), this)) {
     setWindowTitle(m_values.Title());
     m_list->AddColumn("", 0, Qt::AlignLeft, SortType::Integer);
@@ -27,7 +30,7 @@ CPartnerValuesDlg::CPartnerValuesDlg(CTarvoDoc& doc, Prompter& prompter, Partner
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(MakeFormButton(this, "добавяне... (F5)", Qt::Key_F5, QString(), [this] {
-        GuiPartnerChooser partners(m_doc, m_prompter, this);
+        GuiPartnerChooser partners(m_doc, m_host, this);
         GuiTextInput input(this);
         if (m_values.Add(partners, input))
             Show();

@@ -2,10 +2,9 @@
 
 #include "base/FormHost.h"
 #include "base/ui/FormButton.h"
-#include "base/ui/GuiSaveFileChooser.h"
 #include "base/ui/GuiTextInput.h"
-#include "lists/CsvExport.h"
 #include "lists/ui/CSortListCtrl.h"
+#include "lists/ui/ListExport.h"
 #include "lists/ui/ListPrinting.h"
 #include "lists/ui/TimedLoad.h"
 #include "masterdata/ui/PartnerListPanel.h"
@@ -24,6 +23,7 @@ CPartnersDlg::CPartnersDlg(CTarvoDoc& doc, FormHost& host, QWidget* parent)
     : QWidget(parent), m_host(host), m_form(doc.Db(), host.GetPrompter()) {
     host.SetFormTitle("TARVO - КОНТРАГЕНТИ");
     m_panel = new PartnerListPanel(m_form, doc.ListSortState(), PartnerListPanel::Columns::Full, this);
+    m_panel->List()->RememberWidths(host.Settings(), "Partners");
     connect(m_panel, &PartnerListPanel::tabChanged, this, &CPartnersDlg::Reload);
     connect(m_panel->List(), &CSortListCtrl::openRequested, this, &CPartnersDlg::Edit);
     connect(m_panel->List(), &QAbstractItemView::doubleClicked, this, &CPartnersDlg::Edit);
@@ -120,11 +120,7 @@ void CPartnersDlg::Delete() {
     }
 }
 
-void CPartnersDlg::Export() {
-    GuiSaveFileChooser chooser(this);
-    ExportListToCsv(m_panel->List()->VisibleTitles(), m_panel->List()->VisibleRows(), m_host.Settings(),
-                    m_host.GetPrompter(), chooser);
-}
+void CPartnersDlg::Export() { ExportListShown(*m_panel->List(), m_host); }
 
 void CPartnersDlg::Print() {
     std::vector<QStringList> cells;

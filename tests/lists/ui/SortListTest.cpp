@@ -98,6 +98,28 @@ TEST(SortList, HomeEndAndPagesMoveTheRow) {
     EXPECT_FALSE(list.tabKeyNavigation());
 }
 
+// A width the user drags is kept for the list and comes back next time.
+TEST(SortList, DraggedWidthsAreRemembered) {
+    QTemporaryDir dir;
+    LocalSettings settings(dir.filePath("s.ini"));
+    SortState shared;
+    {
+        CSortListCtrl list(shared);
+        fill(list);
+        list.RememberWidths(settings, "Опит");
+        EXPECT_GE(list.columnWidth(1), 200);
+        list.horizontalHeader()->resizeSection(1, 333);
+    }
+    CSortListCtrl again(shared);
+    fill(again);
+    again.RememberWidths(settings, "Опит");
+    EXPECT_EQ(again.columnWidth(1), 333);
+    CSortListCtrl other(shared);
+    fill(other);
+    other.RememberWidths(settings, "Друг");
+    EXPECT_NE(other.columnWidth(1), 333);
+}
+
 TEST(SortList, TwentyThousandRowsFillAndSortQuickly) {
     SortState shared;
     CSortListCtrl list(shared);

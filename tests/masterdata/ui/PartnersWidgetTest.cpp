@@ -6,6 +6,7 @@
 #include "session/ViewType.h"
 #include "settings/PrinterSettings.h"
 #include "support/DatabaseTest.h"
+#include "support/FakeFormHost.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -61,7 +62,8 @@ TEST_F(PartnersWidgetTest, TheFormListsSortsAndCountsThePartners) {
 }
 
 TEST_F(PartnersWidgetTest, TheSelectionDialogOpensOnItsTabWithThePartnerSelected) {
-    CContragentSelectionDlg dialog(*doc, prompter, PartnerTab::Customers, 3);
+    FakeFormHost host(prompter, *settings);
+    CContragentSelectionDlg dialog(*doc, host, PartnerTab::Customers, 3);
     EXPECT_EQ(dialog.windowTitle(), "избор на контрагент");
     auto* panel = dialog.findChild<PartnerListPanel*>();
     ASSERT_NE(panel, nullptr);
