@@ -16,7 +16,8 @@ CGroupsDlg::CGroupsDlg(Database& db, Prompter& prompter, QWidget* parent)
     : QDialog(parent), m_editor(db, prompter), m_tree(new GroupTreeWidget(false, this)) {
     setWindowTitle("номенклатура на групите");
     m_tree->setToolTip("Маркирайте група от структурата, за да можете да я манипулирате.");
-    connect(m_tree, &QTreeWidget::itemDoubleClicked, this, &CGroupsDlg::Change);
+    // Enter or a double click opens the group.
+    connect(m_tree, &QTreeWidget::itemActivated, this, &CGroupsDlg::Change);
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(MakeFormButton(this, " F2  създаване ...", Qt::Key_F2,
                                       "Създаване на нова група от артикули...", [this] { Create(); }));
