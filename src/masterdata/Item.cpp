@@ -6,28 +6,14 @@
 #include "masterdata/CostPrices.h"
 #include "masterdata/StockSettings.h"
 
-#include <cstring>
 
 ItemRowMapper::ItemRowMapper(const ResultTable& table)
-    : m_table(table), m_code(Column("code")), m_name(Column("stock_name")), m_group(Column("stock_group")),
-      m_units(Column("units")), m_quantity(Column("quantity")), m_minQuantity(Column("min_quantity")),
-      m_costPrice(Column("cost_price")), m_price1(Column("price_1")), m_price2(Column("price_2")),
-      m_workCosts(Column("work_costs")), m_lastPrice(Column("last_price")),
-      m_isMaterial(Column("is_material")), m_isRecipe(Column("is_recipe")), m_isService(Column("is_service")),
-      m_isHidden(Column("is_hidden")), m_isDirty(Column("is_dirty")) {}
-
-int ItemRowMapper::Column(const char* name) const {
-    const int plain = m_table.Column(name);
-    if (plain >= 0)
-        return plain;
-    const QByteArray rounded = QByteArray("ROUND(") + name + ",";
-    for (int column = 0; column < m_table.Columns(); ++column) {
-        const char* title = m_table.Cell(0, column);
-        if (title && std::strncmp(title, rounded.constData(), static_cast<size_t>(rounded.size())) == 0)
-            return column;
-    }
-    return -1;
-}
+    : m_table(table), m_code(table.Column("code")), m_name(table.Column("stock_name")), m_group(table.Column("stock_group")),
+      m_units(table.Column("units")), m_quantity(table.Column("quantity")), m_minQuantity(table.Column("min_quantity")),
+      m_costPrice(table.Column("cost_price")), m_price1(table.Column("price_1")), m_price2(table.Column("price_2")),
+      m_workCosts(table.Column("work_costs")), m_lastPrice(table.Column("last_price")),
+      m_isMaterial(table.Column("is_material")), m_isRecipe(table.Column("is_recipe")), m_isService(table.Column("is_service")),
+      m_isHidden(table.Column("is_hidden")), m_isDirty(table.Column("is_dirty")) {}
 
 Item ItemRowMapper::Read(int row) const {
     const ResultTable& t = m_table;

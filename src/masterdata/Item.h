@@ -28,8 +28,7 @@ struct Item {
 class ResultTable;
 
 // Reads `stocks` rows by column name: the names are resolved once for the
-// result, then each row is read by position. A column read rounded keeps the
-// name of its expression ("ROUND(quantity, 3)") and is found by it.
+// result, then each row is read by position.
 class ItemRowMapper {
 public:
     explicit ItemRowMapper(const ResultTable& table);
@@ -37,8 +36,6 @@ public:
     Item Read(int row) const;
 
 private:
-    int Column(const char* name) const;
-
     const ResultTable& m_table;
     int m_code, m_name, m_group, m_units, m_quantity, m_minQuantity, m_costPrice, m_price1, m_price2,
         m_workCosts, m_lastPrice, m_isMaterial, m_isRecipe, m_isService, m_isHidden, m_isDirty;
