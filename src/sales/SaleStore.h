@@ -1,0 +1,78 @@
+#pragma once
+
+#include "sales/SaleDocument.h"
+
+#include <QStringList>
+#include <optional>
+
+class Database;
+class WriteTransaction;
+
+// The statements of the three families of sale documents (`stokovi_`,
+// `invoices_`, `proforms_`) and of `soldmat`: numbering, writing a document's
+// rows inside the save's change, rewriting a stored document's header, and
+// reading a stored document back.
+class SaleStore {
+public:
+    explicit SaleStore(Database& db) : m_db(db) {}
+
+    // MAX(doc_id) + 1 over the positive numbers; 1 when there is none or the
+    // read failed.
+    int NextNumber(SaleFamily family);
+    // Whether the number is in use; nothing when the read failed (reported).
+    std::optional<bool> NumberTaken(SaleFamily family, int number);
+
+    // The amounts of a document's header, signed as stored (a credit note
+    // stores them negative).
+    struct StoredTotals {
+        double allSum = 0;
+        double discountSum = 0;
+        double base = 0;
+        double vat = 0;
+        double total = 0;
+    };
+
+    // The header of a goods note; invoiceId non-zero when the note is written
+    // together with the invoice or note of that number.
+    bool InsertGoodsNote(WriteTransaction& t, const SaleDocument& doc, int number, int invoiceId,
+                         const StoredTotals& totals);
+    bool InsertInvoice(WriteTransaction& t, const SaleDocument& doc, int number, const StoredTotals& totals);
+    bool InsertProforma(WriteTransaction& t, const SaleDocument& doc, int number, const StoredTotals& totals);
+    bool InsertSnapshots(WriteTransaction& t, SaleFamily family, const SaleDocument& doc, int number);
+    // A line with its quantity, price and value signed as stored, its group
+    // and the item's cost price at the sale.
+    struct StoredLine {
+        const SaleLine* line = nullptr;
+        double quantity = 0;
+        double price = 0;
+        double value = 0;
+        int group = 0;
+        double costPrice = 0;
+    };
+    bool InsertGoodsNoteLine(WriteTransaction& t, int number, const QDate& date, const StoredLine& line,
+                             int invoiceId);
+    bool InsertInvoiceLine(WriteTransaction& t, int number, const QDate& date, const StoredLine& line);
+    bool InsertProformaLine(WriteTransaction& t, int number, const QDate& date, const StoredLine& line);
+    // One component of a sold product or service.
+    bool InsertSoldMaterial(WriteTransaction& t, int number, const QDate& date, int customerId, int group,
+                            const QString& soldCode, const QString& component, double quantity, double cost,
+                            double total);
+
+    // A stored document saved again: its header, snapshots and line dates.
+    bool RewriteStored(WriteTransaction& t, SaleFamily family, const SaleDocument& doc);
+
+    // Reads a stored document; invoices and notes with positive amounts.
+    // False when it is missing or the read failed.
+    bool Load(SaleFamily family, int number, SaleDocument& doc);
+
+    // The stored values the details dialog offers in its combo boxes.
+    QStringList GivenByChoices();
+    QStringList TransportedByChoices();
+    QStringList CompiledByChoices();
+    QStringList VatGroundChoices();
+
+private:
+    QStringList Choices(const char* sql);
+
+    Database& m_db;
+};

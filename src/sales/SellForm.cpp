@@ -1,0 +1,325 @@
+#include "sales/SellForm.h"
+
+#include "base/Clock.h"
+#include "base/Prompter.h"
+#include "db/Database.h"
+#include "format/DocNumber.h"
+#include "format/Rounding.h"
+#include "format/SqlDates.h"
+#include "masterdata/FirmData.h"
+#include "masterdata/PartnerChooser.h"
+#include "masterdata/PartnerPrices.h"
+#include "masterdata/StockSettings.h"
+#include "sales/DocumentChooser.h"
+#include "sales/SaleDetails.h"
+#include "sales/SaleStore.h"
+#include "settings/LocalSettings.h"
+
+namespace {
+constexpr const char* kUnsavedData = "В документа има незаписани данни. Ако продължите ще ги "
+                                     "загубите.\nСигурни ли сте, че желаете да продължите?";
+
+// The browser kind of a stored document and the operation it loads as.
+std::optional<SaleOp> loadedOp(int kind) {
+    switch (kind) {
+    case 1:
+        return SaleOp::GoodsNote;
+    case 3:
+        return SaleOp::InvoiceWithNote;
+    case 4:
+        return SaleOp::Proforma;
+    case 12:
+        return SaleOp::DebitNote;
+    case 13:
+        return SaleOp::CreditNote;
+    default:
+        return std::nullopt;
+    }
+}
+} // namespace
+
+SellForm::SellForm(Database& db, Prompter& prompter, LocalSettings& settings, const Clock& clock)
+    : m_db(db), m_prompter(prompter), m_settings(settings), m_clock(clock) {}
+
+SaleOp SellForm::DefaultOp() const {
+    return m_settings.DefaultSellOp() == 1 ? SaleOp::InvoiceWithNote : SaleOp::GoodsNote;
+}
+
+QString SellForm::Caption() const {
+    return SaleOps::Caption(m_doc.op, m_isNew, FormatDocNumber(m_doc.header.toInvoice),
+                            SqlToDisplayDate(m_doc.header.toInvoiceDate));
+}
+
+void SellForm::Start() { Reset(DefaultOp()); }
+
+bool SellForm::NewOperation(SaleOp op, DocumentChooser& documents) {
+    if (HasUnsavedChanges() && m_prompter.AskYesNo(kUnsavedData, MessageIcon::Exclamation) != Answer::Yes)
+        return false;
+    int invoice = 0;
+    QString invoiceDate;
+    int invoiceCustomer = 0;
+    if (op == SaleOp::DebitNote || op == SaleOp::CreditNote) {
+        const std::optional<DocumentChoice> chosen = documents.ChooseDocument(3, 0);
+        if (!chosen)
+            return false;
+        invoice = chosen->number;
+        invoiceDate = DateToSql(chosen->date);
+        invoiceCustomer = GetDocumentPartnerId(m_db, invoice, 2);
+    }
+    Reset(op);
+    m_doc.header.toInvoice = invoice;
+    m_doc.header.toInvoiceDate = invoiceDate;
+    // A note goes to the customer of its invoice.
+    if (invoiceCustomer != 0 && LoadPartner(m_db, invoiceCustomer, m_customer))
+        m_doc.header.partnerId = invoiceCustomer;
+    return true;
+}
+
+void SellForm::Reset(SaleOp op) {
+    m_doc = SaleDocument();
+    m_doc.op = op;
+    m_isNew = true;
+    m_counter = 0;
+    m_customer = Partner();
+    m_customer.id = 0;
+    SaleHeader& h = m_doc.header;
+    h.docId = SaleStore(m_db).NextNumber(SaleOps::FamilyOf(op));
+    m_numberText = FormatDocNumber(h.docId);
+    const QDate today = m_clock.Now().date();
+    h.docDate = h.recvDate = h.payDate = h.taxEventDate = today;
+    h.osnovanie = "продажба";
+    h.place = m_settings.SellCity();
+    h.object = m_settings.SellObject();
+    if (m_settings.AutoCompleteNameMode() == 1)
+        h.givenBy = m_settings.SellsLastAutoCompleteName();
+    if (m_settings.AutoCompleteCompNameMode() == 1)
+        h.compiledBy = m_settings.SellsLastAutoCompleteCompName();
+    if (m_settings.AutoSetLastVATReason() != 0)
+        h.osnovanieVat = m_settings.LastVATReason();
+    h.docType = SaleOps::DocTypeOf(op);
+    LoadFirm();
+    Recompute();
+}
+
+void SellForm::LoadFirm() {
+    FirmData firm;
+    LoadFirmData(m_db, firm);
+    FirmSnapshot& f = m_doc.firm;
+    f = FirmSnapshot();
+    f.name = firm.firmName;
+    f.city = firm.city;
+    f.address = firm.address;
+    f.mol = firm.mol;
+    f.taxId = firm.taxId;
+    f.bulstat = firm.bulstat;
+    f.vatRegistered = firm.vatRegistered;
+    f.vatRate = firm.vatValue;
+}
+
+bool SellForm::Load(int kind, DocumentChooser& documents) {
+    const std::optional<SaleOp> op = loadedOp(kind);
+    if (!op)
+        return false;
+    if (HasUnsavedChanges() && m_prompter.AskYesNo(kUnsavedData, MessageIcon::Exclamation) != Answer::Yes)
+        return false;
+    const std::optional<DocumentChoice> chosen = documents.ChooseDocument(kind, 0);
+    if (!chosen)
+        return false;
+    SaleDocument loaded;
+    loaded.op = *op;
+    if (!SaleStore(m_db).Load(SaleOps::FamilyOf(*op), chosen->number, loaded))
+        return false;
+    m_doc = loaded;
+    m_isNew = false;
+    m_numberText = FormatDocNumber(m_doc.header.docId);
+    m_customer = Partner();
+    m_customer.id = m_doc.header.partnerId;
+    m_customer.name = m_doc.customer.name;
+    m_customer.city = m_doc.customer.city;
+    m_customer.address = m_doc.customer.address;
+    m_customer.mol = m_doc.customer.mol;
+    m_customer.taxId = m_doc.customer.taxId;
+    m_customer.bulstat = m_doc.customer.bulstat;
+    m_counter = 0;
+    for (const SaleLine& line : m_doc.lines)
+        m_counter = std::max(m_counter, line.seq);
+    Recompute();
+    m_prompter.Message(QString::asprintf("Документът %s беше зареден успешно.", m_numberText.toUtf8().constData()),
+                       MessageIcon::Information);
+    return true;
+}
+
+QString SellForm::SetNumberText(const QString& typed) {
+    if (!m_isNew)
+        return m_numberText;
+    QString text = typed;
+    if (text.size() > 10) {
+        m_prompter.Message("Грешка: задали сте номер на документ, който превишава ограничението от 10 цифри.",
+                           MessageIcon::Exclamation);
+        text = text.right(10);
+    }
+    m_numberText = text;
+    m_doc.header.docId = ParseDocNumber(text);
+    return text;
+}
+
+void SellForm::SetDate(const QDate& date) { m_doc.header.docDate = date; }
+
+bool SellForm::ChooseCustomer(PartnerChooser& partners) {
+    const std::optional<int> chosen = partners.ChoosePartner(PartnerTab::Customers, m_customer.id);
+    if (!chosen || !LoadPartner(m_db, *chosen, m_customer))
+        return false;
+    m_doc.header.partnerId = m_customer.id;
+    // The customer's own codes follow the customer.
+    for (SaleLine& line : m_doc.lines)
+        if (!line.freeText)
+            line.visCode = VisCodeOf(line.code);
+    return true;
+}
+
+QString SellForm::VisCodeOf(const QString& code) { return GetPartnerCode(m_db, m_customer.id, code); }
+
+bool SellForm::SetDiscount(double percent) {
+    if (percent < 0 || percent > 100)
+        return false;
+    m_doc.header.discount = RoundHalfUp(percent, 2);
+    Recompute();
+    return true;
+}
+
+void SellForm::Recompute() {
+    m_totals = ComputeSaleTotals(m_doc.lines, m_doc.header.discount, m_doc.firm.vatRegistered != 0,
+                                 m_doc.firm.vatRate);
+    m_doc.header.slovom = m_totals.words;
+}
+
+SaleDetails SellForm::Details() const {
+    const SaleHeader& h = m_doc.header;
+    SaleDetails d;
+    d.place = h.place;
+    d.object = h.object;
+    d.osnovanie = h.osnovanie;
+    d.givenBy = h.givenBy;
+    d.receivedBy = h.receivedBy;
+    d.compiledBy = h.compiledBy;
+    d.transportedBy = h.transportedBy;
+    d.recvDate = h.recvDate;
+    d.payDate = h.payDate;
+    d.taxEventDate = h.taxEventDate;
+    d.payBy = h.payBy;
+    d.bankId = m_doc.firm.bankId;
+    d.vatRegistered = m_doc.firm.vatRegistered;
+    d.vatRate = m_doc.firm.vatRate;
+    d.osnovanieVat = h.osnovanieVat;
+    d.newVehicle = h.newVehicle;
+    return d;
+}
+
+bool SellForm::EditDetails(SaleDetailsDialog& dialog) {
+    SaleStore store(m_db);
+    SaleDetailsChoices choices{store.GivenByChoices(), store.TransportedByChoices(), store.CompiledByChoices(),
+                               store.VatGroundChoices(), {}};
+    ResultTable banks;
+    if (m_db.Query(banks, "SELECT * FROM banks ORDER BY name ASC;"))
+        for (int r = 1; r <= banks.Rows(); ++r)
+            choices.accounts.push_back({banks.Int(r, banks.Column("id")), banks.Text(r, banks.Column("name"), ""),
+                                        banks.Text(r, banks.Column("code"), ""), banks.Text(r, banks.Column("acc"), "")});
+    SaleDetails details = Details();
+    return dialog.EditDetails(details, choices, [this](const SaleDetails& edited) {
+        if (!edited.Validate(m_doc.op, m_prompter))
+            return false;
+        ApplyDetails(edited);
+        return true;
+    });
+}
+
+void SellForm::ApplyDetails(const SaleDetails& d) {
+    if (!d.givenBy.trimmed().isEmpty())
+        m_settings.SetSellsLastAutoCompleteName(d.givenBy.trimmed());
+    m_settings.SetSellsLastAutoCompleteCompName(d.compiledBy.trimmed());
+    m_settings.SetSellCity(d.place);
+    m_settings.SetSellObject(d.object);
+    SaleHeader& h = m_doc.header;
+    h.place = d.place;
+    h.object = d.object;
+    h.osnovanie = d.osnovanie;
+    h.givenBy = d.givenBy;
+    h.receivedBy = d.receivedBy;
+    h.compiledBy = d.compiledBy;
+    h.transportedBy = d.transportedBy;
+    h.recvDate = d.recvDate;
+    h.payDate = d.payDate;
+    h.taxEventDate = d.taxEventDate;
+    h.payBy = d.payBy;
+    h.osnovanieVat = d.osnovanieVat;
+    h.newVehicle = d.newVehicle;
+    Bank bank;
+    if (d.payBy == 1)
+        LoadBank(m_db, d.bankId, bank);
+    m_doc.firm.bankId = bank.id;
+    m_doc.firm.vatRegistered = d.vatRegistered;
+    m_doc.firm.vatRate = d.vatRate;
+    Recompute();
+}
+
+bool SellForm::Validate(SaleDetailsDialog& details) {
+    const SaleHeader& h = m_doc.header;
+    auto refuse = [this](const char* text) {
+        m_prompter.Message(text, MessageIcon::Stop);
+        return false;
+    };
+    if (h.compiledBy.trimmed().isEmpty())
+        return refuse("Не е въведено името на лицето, което е съставило документа.");
+    if (m_doc.lines.empty())
+        return refuse("Не са въведени артикули по тази операция.");
+    if (!HasCustomer())
+        return refuse("Моля, изберете клиент!");
+    if (h.givenBy.trimmed().isEmpty())
+        return refuse("Моля, укажете името на лицето, което е предало стоките!");
+    if (h.receivedBy.trimmed().isEmpty())
+        return refuse("Моля, укажете името на лицето, което е приело стоките!");
+    const char* question = h.place.trimmed().isEmpty()    ? "Не е указано място на извършване на сделката. "
+                                                            "Желаете ли да го попълните сега?"
+                           : h.object.trimmed().isEmpty() ? "Не е указан търговски обект. Желаете ли да го попълните "
+                                                            "сега?"
+                           : h.payBy == 1 && m_doc.firm.bankId == 0
+                               ? "Указано е плащане с платежно нареждане, но не сте избрали банка и банкова сметка. "
+                                 "Желаете ли да направите това сега?"
+                               : nullptr;
+    if (question) {
+        if (m_prompter.AskYesNo(question, MessageIcon::Question) == Answer::Yes)
+            EditDetails(details);
+        return false;
+    }
+    return true;
+}
+
+// A stored free-text invoice, or one made for earlier documents, keeps its
+// header as written.
+bool SellForm::RewritesWhenStored() const {
+    const SaleOp op = m_doc.op;
+    return op == SaleOp::GoodsNote || op == SaleOp::InvoiceWithNote || op == SaleOp::Proforma ||
+           op == SaleOp::DebitNote || op == SaleOp::CreditNote;
+}
+
+bool SellForm::Save(SaleDetailsDialog& details) {
+    if (!Validate(details))
+        return false;
+    m_doc.customer = {m_customer.name, m_customer.city,  m_customer.address,
+                      m_customer.mol,  m_customer.taxId, m_customer.bulstat};
+    m_doc.header.partnerId = m_customer.id;
+    m_doc.header.slovom = m_totals.words;
+    if (m_isNew) {
+        SaleSaver saver(m_db, GetSellsOnZero(m_db) != 0);
+        for (const SaleSaveGroup& group : m_extraGroups)
+            saver.Append(group);
+        if (!saver.SaveNew(m_doc, m_totals))
+            return false;
+        m_isNew = false;
+        m_prompter.Message("Продажбата беше успешно обработена и съхранена.", MessageIcon::Information);
+    } else if (RewritesWhenStored() && !SaleSaver(m_db, true).SaveStored(m_doc)) {
+        return false;
+    }
+    m_settings.SetLastVATReason(m_doc.header.osnovanieVat);
+    return true;
+}

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "base/FormHost.h"
+#include "masterdata/Bank.h"
+#include "masterdata/Partner.h"
+#include "sales/SaleDocument.h"
+#include "sales/SaleSaver.h"
+
+#include <vector>
+
+class Clock;
+class Database;
+class DocumentChooser;
+class FreeTextLineDialog;
+class ItemChooser;
+class LocalSettings;
+class PartnerChooser;
+class Prompter;
+class SaleDetailsDialog;
+class SaleLineDialog;
+struct SaleDetails;
+
+// What the sale form "Продажби и фактуриране" does: the operation and its
+// document, the customer, the lines, the details, the totals, saving and
+// loading. The widget shows this state and forwards the user's commands.
+class SellForm : public DocumentForm {
+public:
+    SellForm(Database& db, Prompter& prompter, LocalSettings& settings, const Clock& clock);
+
+    SaleOp Op() const { return m_doc.op; }
+    bool IsNew() const { return m_isNew; }
+    const SaleHeader& Header() const { return m_doc.header; }
+    QString NumberText() const { return m_numberText; }
+    QString Caption() const;
+    const std::vector<SaleLine>& Lines() const { return m_doc.lines; }
+    const SaleTotals& Totals() const { return m_totals; }
+    const Partner& Customer() const { return m_customer; }
+    bool HasCustomer() const { return m_customer.id != 0 || !m_customer.name.isEmpty(); }
+    const FirmSnapshot& Firm() const { return m_doc.firm; }
+    bool HasUnsavedChanges() const override { return m_isNew && !m_doc.lines.empty(); }
+    // The operation the new-operation menu offers first.
+    SaleOp DefaultOp() const;
+
+    // The form's first operation, from DefaultSellOp.
+    void Start();
+    // A new operation of the code; for a note, the invoice it refers to is
+    // chosen first. False when the user kept the current document.
+    bool NewOperation(SaleOp op, DocumentChooser& documents);
+    // Loads a stored document of the browser kind (1 goods note, 3 invoice,
+    // 4 pro-forma, 12 debit note, 13 credit note).
+    bool Load(int kind, DocumentChooser& documents);
+    // The number field of a new document changed: the text it keeps.
+    QString SetNumberText(const QString& typed);
+    void SetDate(const QDate& date);
+    bool ChooseCustomer(PartnerChooser& partners);
+
+    bool AddLine(ItemChooser& items, SaleLineDialog& dialog);
+    bool AddFreeTextLine(FreeTextLineDialog& dialog);
+    bool ChangeLine(int index, SaleLineDialog& dialog, FreeTextLineDialog& freeText);
+    bool DeleteLines(const std::vector<int>& indices);
+    bool MayAddLines() const;
+    bool MayChangeLines() const;
+
+    // The trade discount in percent, from 0 to 100.
+    bool SetDiscount(double percent);
+    bool EditDetails(SaleDetailsDialog& dialog);
+    SaleDetails Details() const;
+
+    // Checks the document and saves it; a question about a missing detail
+    // opens the details dialog.
+    bool Save(SaleDetailsDialog& details);
+    // Another group of statements for every save of a new document.
+    void AddSaveGroup(SaleSaveGroup group) { m_extraGroups.push_back(std::move(group)); }
+
+private:
+    void Reset(SaleOp op);
+    void LoadFirm();
+    void Recompute();
+    bool AcceptLine(double quantity, double price);
+    void ApplyDetails(const SaleDetails& details);
+    bool Validate(SaleDetailsDialog& details);
+    QString VisCodeOf(const QString& code);
+    bool RewritesWhenStored() const;
+
+    Database& m_db;
+    Prompter& m_prompter;
+    LocalSettings& m_settings;
+    const Clock& m_clock;
+    SaleDocument m_doc;
+    bool m_isNew = true;
+    QString m_numberText;
+    Partner m_customer;
+    SaleTotals m_totals;
+    int m_counter = 0;
+    std::vector<SaleSaveGroup> m_extraGroups;
+};

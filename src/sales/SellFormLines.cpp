@@ -1,0 +1,134 @@
+// The lines of the sale form: added from the catalogue or as free text,
+// changed and deleted while the document is new.
+#include "base/Prompter.h"
+#include "format/Rounding.h"
+#include "masterdata/Item.h"
+#include "masterdata/ItemChooser.h"
+#include "masterdata/PartnerPrices.h"
+#include "sales/FreeTextLineDialog.h"
+#include "sales/SaleLineDialog.h"
+#include "sales/SellForm.h"
+
+#include <algorithm>
+
+bool SellForm::MayAddLines() const { return m_isNew && SaleOps::MayAddLines(m_doc.op); }
+
+bool SellForm::MayChangeLines() const { return m_isNew && SaleOps::MayChangeLines(m_doc.op); }
+
+// A line needs a positive quantity; a price may be 0 (goods given away) but
+// not negative: a credit note credits by its kind, not by its signs.
+bool SellForm::AcceptLine(double quantity, double price) {
+    if (RoundHalfUp(quantity, 3) <= 0) {
+        m_prompter.Message("Количеството трябва да бъде положително число!", MessageIcon::Stop);
+        return false;
+    }
+    if (price < 0) {
+        m_prompter.Message("Цената не може да бъде отрицателно число!", MessageIcon::Stop);
+        return false;
+    }
+    return true;
+}
+
+namespace {
+void fill(SaleLine& line, double quantity, double price, int kind) {
+    line.quantity = RoundHalfUp(quantity, 3);
+    line.price = RoundHalfUp(price, 2);
+    line.value = SaleLine::ValueOf(line.quantity, line.price);
+    line.selPrice = kind;
+}
+} // namespace
+
+bool SellForm::AddLine(ItemChooser& items, SaleLineDialog& dialog) {
+    if (!MayAddLines())
+        return false;
+    const std::optional<QString> code = items.ChooseItem(ItemKinds::kAll, PickerTab::GoodsAndMaterials);
+    if (!code)
+        return false;
+    Item item;
+    if (!LoadItem(m_db, *code, item))
+        return false;
+    const SaleLinePricing pricing(item, GetPartnerPrice(m_db, m_customer.id, item.code));
+    SaleLineDialog::Request request{item.code, item.name, 1,
+                                    pricing.Select(SaleLinePricing::StartKind(m_customer.defaultPrice)), &pricing};
+    const auto answer = dialog.AskLine(request, [this](const SaleLineDialog::Answer& a) {
+        return AcceptLine(a.quantity, a.price);
+    });
+    if (!answer)
+        return false;
+    SaleLine line;
+    line.seq = ++m_counter;
+    line.code = item.code;
+    line.name = item.name;
+    line.units = item.units;
+    line.visCode = VisCodeOf(item.code);
+    fill(line, answer->quantity, answer->price, answer->kind);
+    m_doc.lines.push_back(line);
+    Recompute();
+    return true;
+}
+
+bool SellForm::AddFreeTextLine(FreeTextLineDialog& dialog) {
+    if (!MayAddLines() || !SaleOps::OffersFreeText(m_doc.op))
+        return false;
+    const auto typed = dialog.AskFreeText(FreeTextLineDialog::Line(), [this](const FreeTextLineDialog::Line& l) {
+        return AcceptLine(l.quantity, l.price);
+    });
+    if (!typed)
+        return false;
+    SaleLine line;
+    line.seq = ++m_counter;
+    line.code = typed->code.trimmed();
+    line.name = typed->name.trimmed();
+    line.units = typed->units.trimmed();
+    line.freeText = true;
+    fill(line, typed->quantity, typed->price, SaleLinePricing::Typed);
+    m_doc.lines.push_back(line);
+    Recompute();
+    return true;
+}
+
+bool SellForm::ChangeLine(int index, SaleLineDialog& dialog, FreeTextLineDialog& freeText) {
+    if (!MayChangeLines() || index < 0 || index >= static_cast<int>(m_doc.lines.size()))
+        return false;
+    SaleLine& line = m_doc.lines[static_cast<size_t>(index)];
+    if (line.freeText) {
+        const auto typed = freeText.AskFreeText({line.code, line.name, line.units, line.quantity, line.price},
+                                                [this](const FreeTextLineDialog::Line& l) {
+                                                    return AcceptLine(l.quantity, l.price);
+                                                });
+        if (!typed)
+            return false;
+        line.code = typed->code.trimmed();
+        line.name = typed->name.trimmed();
+        line.units = typed->units.trimmed();
+        fill(line, typed->quantity, typed->price, SaleLinePricing::Typed);
+    } else {
+        Item item;
+        if (!LoadItem(m_db, line.code, item))
+            return false;
+        const SaleLinePricing pricing(item, GetPartnerPrice(m_db, m_customer.id, item.code));
+        SaleLinePricing::Choice start{line.selPrice, line.price, line.selPrice == SaleLinePricing::Typed};
+        const auto answer = dialog.AskLine({line.code, line.name, line.quantity, start, &pricing},
+                                           [this](const SaleLineDialog::Answer& a) {
+                                               return AcceptLine(a.quantity, a.price);
+                                           });
+        if (!answer)
+            return false;
+        fill(line, answer->quantity, answer->price, answer->kind);
+    }
+    Recompute();
+    return true;
+}
+
+bool SellForm::DeleteLines(const std::vector<int>& indices) {
+    if (!MayChangeLines() || indices.empty() ||
+        m_prompter.AskYesNo("Сигурни ли сте, че желаете това?", MessageIcon::Question) != Answer::Yes)
+        return false;
+    std::vector<int> sorted = indices;
+    std::sort(sorted.rbegin(), sorted.rend());
+    for (int index : sorted)
+        if (index >= 0 && index < static_cast<int>(m_doc.lines.size()))
+            m_doc.lines.erase(m_doc.lines.begin() + index);
+    Recompute();
+    return true;
+}

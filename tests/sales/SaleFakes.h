@@ -1,0 +1,123 @@
+#pragma once
+
+#include "masterdata/ItemChooser.h"
+#include "masterdata/PartnerChooser.h"
+#include "sales/DocumentChooser.h"
+#include "sales/FreeTextLineDialog.h"
+#include "sales/SaleDetails.h"
+#include "sales/SaleLineDialog.h"
+
+#include <array>
+#include <deque>
+#include <functional>
+
+// Scripted answers for the choosers and dialogs of the sale form: each call
+// takes the next answer; none left means the user cancelled.
+
+class ScriptedItems : public ItemChooser {
+public:
+    std::optional<QString> ChooseItem(int mask, PickerTab) override {
+        masks.push_back(mask);
+        if (codes.empty())
+            return std::nullopt;
+        const QString code = codes.front();
+        codes.pop_front();
+        return code;
+    }
+    std::deque<QString> codes;
+    std::vector<int> masks;
+};
+
+class ScriptedPartners : public PartnerChooser {
+public:
+    std::optional<int> ChoosePartner(PartnerTab, int) override {
+        if (ids.empty())
+            return std::nullopt;
+        const int id = ids.front();
+        ids.pop_front();
+        return id;
+    }
+    std::deque<int> ids;
+};
+
+// Answers the line dialog with a quantity and, unless a kind is chosen, the
+// price the dialog opened with. Keeps what it was shown.
+class ScriptedLines : public SaleLineDialog {
+public:
+    struct Reply {
+        double quantity = 1;
+        int kind = -1; // -1: keep the kind the dialog opened with
+        double typedPrice = 0;
+    };
+    std::optional<Answer> AskLine(const Request& request, const std::function<bool(const Answer&)>& accept) override {
+        shown.push_back(request);
+        std::array<SaleLinePricing::Choice, 6> offered;
+        for (int kind = 0; kind < 6; ++kind)
+            offered[static_cast<size_t>(kind)] = request.pricing->Select(kind);
+        kinds.push_back(offered);
+        while (!replies.empty()) {
+            const Reply reply = replies.front();
+            replies.pop_front();
+            SaleLinePricing::Choice choice = reply.kind < 0 ? request.start : request.pricing->Select(reply.kind);
+            if (choice.editable)
+                choice.price = reply.typedPrice;
+            const Answer answer{reply.quantity, choice.price, choice.kind};
+            if (accept(answer))
+                return answer;
+        }
+        return std::nullopt;
+    }
+    std::deque<Reply> replies;
+    std::vector<Request> shown; // the pricing inside lives only during the call
+    std::vector<std::array<SaleLinePricing::Choice, 6>> kinds;
+};
+
+class ScriptedFreeText : public FreeTextLineDialog {
+public:
+    std::optional<Line> AskFreeText(const Line& initial, const std::function<bool(const Line&)>& accept) override {
+        shown.push_back(initial);
+        while (!lines.empty()) {
+            const Line line = lines.front();
+            lines.pop_front();
+            if (accept(line))
+                return line;
+        }
+        return std::nullopt;
+    }
+    std::deque<Line> lines;
+    std::vector<Line> shown;
+};
+
+// Changes the details with each edit in turn and presses OK once.
+class ScriptedDetails : public SaleDetailsDialog {
+public:
+    bool EditDetails(SaleDetails& details, const SaleDetailsChoices& offered,
+                     const std::function<bool(const SaleDetails&)>& accept) override {
+        choices = offered;
+        ++opened;
+        if (edits.empty())
+            return false;
+        edits.front()(details);
+        edits.pop_front();
+        return accept(details);
+    }
+    std::deque<std::function<void(SaleDetails&)>> edits;
+    SaleDetailsChoices choices;
+    int opened = 0;
+};
+
+class ScriptedDocuments : public DocumentChooser {
+public:
+    std::optional<DocumentChoice> ChooseDocument(int kind, int partnerId) override {
+        kinds.push_back(kind);
+        partners.push_back(partnerId);
+        if (choices.empty())
+            return std::nullopt;
+        const DocumentChoice choice = choices.front();
+        choices.pop_front();
+        return choice;
+    }
+    std::deque<DocumentChoice> choices;
+    std::vector<int> kinds;
+    std::vector<int> partners;
+};

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "sales/SellForm.h"
+#include "support/DatabaseTest.h"
+#include "sales/SaleFakes.h"
+
+// A firm with its data, a customer, goods, a material, a product made of
+// the material and the goods, and a service without a recipe.
+class SaleTest : public DatabaseTest {
+protected:
+    void SetUp() override {
+        DatabaseTest::SetUp();
+        ASSERT_TRUE(Db().Exec(
+            "INSERT INTO firmdata VALUES('Тарво ООД', 'Tarvo', 'Русе', 'Ruse', 'ул. Дунав 5', 'Dunav 5', 'Петър "
+            "Петров', 'Petar', '111222333', 'BG111222333', 1, 20);"
+            "INSERT INTO groups VALUES(1, 'Стоки', 0);"
+            "INSERT INTO groups VALUES(2, 'Материали', 0);"
+            "INSERT INTO stocks VALUES('G1', 'Кабел', 1, 'м', 10, 0, 1.2, 2.5, 2, 0, 1.1, 0, 0, 0, 0, 0);"
+            "INSERT INTO stocks VALUES('M1', 'Мед', 2, 'кг', 100, 0, 0.5, 0, 0, 0, 0.45, 1, 0, 0, 0, 0);"
+            "INSERT INTO stocks VALUES('P1', 'Удължител', 1, 'бр.', 3, 0, 0, 20, 18, 1, 0, 0, 1, 0, 0, 1);"
+            "INSERT INTO stocks VALUES('S1', 'Монтаж', 1, 'ч.', 0, 0, 0, 30, 25, 0, 0, 0, 1, 1, 0, 0);"
+            "INSERT INTO stocks_cmp VALUES('P1', 'M1', 2, 10);"
+            "INSERT INTO stocks_cmp VALUES('P1', 'G1', 1, 0);"
+            "INSERT INTO partners (partner_id, partner_is_customer, partner_is_supplier, partner_name, "
+            "partner_city, partner_address, partner_mol, partner_tax_id, partner_bulstat, default_price) "
+            "VALUES(1, 1, 0, 'Д''Артанян ООД', 'Варна', 'ул. \"Първа\" 1', 'Иван', '123', 'BG123', 1);"
+            "INSERT INTO stock_codes (stock_code, partner_id, partner_code) VALUES('G1', 1, 'К-77');"));
+        form = std::make_unique<SellForm>(Db(), prompter, *settings, clock);
+    }
+
+    // A sale of the code with the customer, the three names and the lines.
+    void Begin(SaleOp op) {
+        ASSERT_TRUE(form->NewOperation(op, documents));
+        partners.ids.push_back(1);
+        ASSERT_TRUE(form->ChooseCustomer(partners));
+        details.edits.push_back([](SaleDetails& d) {
+            d.givenBy = "Предал";
+            d.receivedBy = "Приел";
+            d.compiledBy = "Съставил";
+            d.place = "Русе";
+            d.object = "Магазин";
+            d.osnovanieVat = "чл. 1";
+        });
+        ASSERT_TRUE(form->EditDetails(details));
+    }
+    void Add(const QString& code, double quantity, int kind = -1, double typedPrice = 0) {
+        items.codes.push_back(code);
+        lines.replies.push_back({quantity, kind, typedPrice});
+        ASSERT_TRUE(form->AddLine(items, lines)) << code.toStdString();
+    }
+    bool Save() { return form->Save(details); }
+    QString Stock(const char* code) {
+        return Scalar(QByteArray("SELECT ROUND(quantity, 3) FROM stocks WHERE code = '") + code + "';");
+    }
+
+    std::unique_ptr<SellForm> form;
+    ScriptedItems items;
+    ScriptedPartners partners;
+    ScriptedLines lines;
+    ScriptedFreeText freeText;
+    ScriptedDetails details;
+    ScriptedDocuments documents;
+};
