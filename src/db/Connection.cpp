@@ -1,6 +1,7 @@
 #include "db/Connection.h"
 
 #include "db/ResultTable.h"
+#include "db/UnicodeLike.h"
 
 #include <sqlite3.h>
 
@@ -12,7 +13,7 @@ DbResult Connection::Open(const QString& path, bool create) {
     Close();
     const int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0);
     const int rc = sqlite3_open_v2(path.toUtf8().constData(), &m_handle, flags, nullptr);
-    if (rc == SQLITE_OK)
+    if (rc == SQLITE_OK && InstallUnicodeLike(m_handle))
         return {};
     DbResult result{rc, QByteArray(m_handle ? sqlite3_errmsg(m_handle) : sqlite3_errstr(rc))};
     Close();

@@ -1,3 +1,4 @@
+#include "db/UnicodeLike.h"
 #include "base/OperationTimer.h"
 #include "db/Connection.h"
 #include "db/DbMessages.h"
@@ -150,6 +151,24 @@ TEST(OperationTimer, MeasuresSecondsForTheStatusBar) {
     clock.elapsedMs = 3346;
     EXPECT_DOUBLE_EQ(timer.Stop(), 2.346);
     EXPECT_EQ(timer.StatusText(), "2.35 сек.");
+}
+
+} // namespace
+
+namespace {
+
+// LIKE folds the case of every alphabet, keeps '%' and '_' and honours ESCAPE.
+TEST(UnicodeLike, FindsTextWhateverItsCase) {
+    EXPECT_TRUE(LikeMatches("%петров%", "Г-н ПЕТРОВ"));
+    EXPECT_TRUE(LikeMatches("%д'арт%", "Д'Артанян ООД"));
+    EXPECT_TRUE(LikeMatches("a_c", "ABC"));
+    EXPECT_FALSE(LikeMatches("a_c", "AC"));
+    EXPECT_TRUE(LikeMatches("%12%", "1200"));
+    EXPECT_FALSE(LikeMatches("%12%", "1020"));
+    EXPECT_TRUE(LikeMatches("%", ""));
+    EXPECT_TRUE(LikeMatches("100!%%", "100% чисто", '!'));
+    EXPECT_FALSE(LikeMatches("100!%%", "1000", '!'));
+    EXPECT_TRUE(LikeMatches("%a%b%c", "xaybzc"));
 }
 
 } // namespace

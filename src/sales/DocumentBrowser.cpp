@@ -1,0 +1,266 @@
+#include "sales/DocumentBrowser.h"
+
+#include "base/Prompter.h"
+#include "db/Database.h"
+#include "db/SqlFormat.h"
+#include "format/DocNumber.h"
+#include "format/FormatNumber.h"
+#include "format/SqlDates.h"
+
+namespace {
+
+// The parts of one kind's statement: the query, the alias its filters use,
+// the columns its search looks at, and its order.
+struct KindStatement {
+    const char* query;
+    const char* alias;        // "sm." and the like, or "" for a single table
+    const char* partner;      // the column holding the partner's name, or null
+    const char* extraSearch;  // a further searched column, or null
+    const char* partnerIdFilter; // or null when the kind is not filtered by partner
+    const char* order;
+    bool hasWhere;            // the query already has a WHERE
+};
+
+const KindStatement* statementOf(int kind) {
+    static const KindStatement deliveries{
+        "SELECT m.doc_id, m.doc_dt, p.partner_name, m.total_sum, m.invoice_no FROM supplies_main AS m LEFT JOIN "
+        "(SELECT doc_id, partner_name FROM supplies_partners) AS p ON m.doc_id = p.doc_id ",
+        "m.", "p.partner_name", "m.invoice_no", nullptr, " ORDER BY m.doc_dt DESC;", false};
+    static const KindStatement goodsNotes{
+        "SELECT sm.doc_id, sm.doc_dt, sp.partner_name, sm.total_sum FROM stokovi_main AS sm LEFT JOIN (SELECT "
+        "doc_id, partner_name FROM stokovi_partners) AS sp ON sm.doc_id = sp.doc_id ",
+        "sm.", "sp.partner_name", nullptr, " (sm.partner_id = %d) ", " ORDER BY sm.doc_dt DESC;", false};
+    static const KindStatement notInvoiced{
+        "SELECT DISTINCT si.doc_id, si.doc_dt, sp.partner_name, sm.doc_id, ROUND(sm.total_sum, 2) FROM stokovi_items "
+        "AS si LEFT JOIN (SELECT doc_id, total_sum FROM stokovi_main) AS sm ON sm.doc_id = si.doc_id LEFT JOIN "
+        "(SELECT * FROM stokovi_partners) AS sp ON sp.doc_id = si.doc_id  WHERE si.invoiced = '0' ",
+        "si.", "sp.partner_name", nullptr, nullptr, " ORDER BY si.doc_dt DESC;", true};
+    static const KindStatement invoices{
+        "SELECT im.doc_id, im.doc_dt, ip.partner_name, im.total_sum FROM [invoices_main] AS im LEFT JOIN (SELECT "
+        "doc_id, partner_name FROM invoices_partners) AS ip ON im.doc_id = ip.doc_id WHERE im.doc_type = '0' ",
+        "im.", "ip.partner_name", nullptr, " (im.partner_id = '%d') ", " ORDER BY im.doc_dt DESC;", true};
+    static const KindStatement debitNotes{
+        "SELECT im.doc_id, im.doc_dt, ip.partner_name, im.total_sum FROM [invoices_main] AS im LEFT JOIN (SELECT "
+        "doc_id, partner_name FROM invoices_partners) AS ip ON im.doc_id = ip.doc_id WHERE im.doc_type = '1' ",
+        "im.", "ip.partner_name", nullptr, " (im.partner_id = '%d') ", " ORDER BY im.doc_dt DESC;", true};
+    static const KindStatement creditNotes{
+        "SELECT im.doc_id, im.doc_dt, ip.partner_name, im.total_sum FROM [invoices_main] AS im LEFT JOIN (SELECT "
+        "doc_id, partner_name FROM invoices_partners) AS ip ON im.doc_id = ip.doc_id WHERE im.doc_type = '2' ",
+        "im.", "ip.partner_name", nullptr, " (im.partner_id = '%d') ", " ORDER BY im.doc_dt DESC;", true};
+    static const KindStatement proformas{
+        "SELECT pp.doc_id, pp.doc_dt, pp.partner_name, pm.total_sum FROM proforms_partners AS pp LEFT JOIN (SELECT "
+        "doc_id, total_sum FROM proforms_main) AS pm ON pm.doc_id = pp.doc_id ",
+        "pp.", "pp.partner_name", nullptr, nullptr, " ORDER BY pp.doc_dt DESC;", false};
+    static const KindStatement offers{"SELECT doc_id, doc_dt, to_person FROM offers ", "", "to_person", nullptr,
+                                      nullptr, "", false};
+    static const KindStatement stocktakings{"SELECT * FROM revisions ", "", nullptr, nullptr, nullptr,
+                                            " ORDER BY doc_dt, doc_id ASC;", false};
+    static const KindStatement production{
+        "SELECT DISTINCT doc_id, doc_dt, produced_by, SUM(quantity) as qtty FROM production_cmp ", "", "produced_by",
+        nullptr, nullptr, " GROUP BY doc_id ORDER BY doc_dt DESC, doc_id DESC;", false};
+    static const KindStatement requests{"SELECT doc_id, doc_dt, partner_name FROM requests_main ", "", "partner_name",
+                                        nullptr, nullptr, "", false};
+    static const KindStatement warrantyCards{"SELECT doc_id, doc_dt, customer_name FROM gk_main ", "",
+                                             "customer_name", nullptr, nullptr, "", false};
+    switch (kind) {
+    case DocumentBrowser::Deliveries:
+        return &deliveries;
+    case DocumentBrowser::GoodsNotes:
+        return &goodsNotes;
+    case DocumentBrowser::GoodsNotesNotInvoiced:
+        return &notInvoiced;
+    case DocumentBrowser::Invoices:
+        return &invoices;
+    case DocumentBrowser::Proformas:
+        return &proformas;
+    case DocumentBrowser::Offers:
+        return &offers;
+    case DocumentBrowser::Stocktakings:
+        return &stocktakings;
+    case DocumentBrowser::Production:
+        return &production;
+    case DocumentBrowser::Requests:
+        return &requests;
+    case DocumentBrowser::WarrantyCards:
+        return &warrantyCards;
+    case DocumentBrowser::DebitNotes:
+        return &debitNotes;
+    case DocumentBrowser::CreditNotes:
+        return &creditNotes;
+    default:
+        return nullptr;
+    }
+}
+
+QByteArray format(const char* pattern, std::initializer_list<SqlArg> args) {
+    const auto sql = SqlFormat(pattern, args);
+    return sql ? *sql : QByteArray();
+}
+
+} // namespace
+
+DocumentBrowser::DocumentBrowser(Database& db, int kind, int partnerId)
+    : m_db(db), m_kind(kind), m_partnerId(partnerId) {}
+
+std::vector<ListColumn> DocumentBrowser::Columns(int kind) {
+    const Qt::Alignment left = Qt::AlignLeft, right = Qt::AlignRight;
+    std::vector<ListColumn> columns = {{"документ #", 100, left, SortType::Integer},
+                                       {"дата", 85, left, SortType::Date}};
+    switch (kind) {
+    case Deliveries:
+        columns.push_back({"доставчик", 225, left, SortType::Text});
+        columns.push_back({"сума", 80, right, SortType::Decimal});
+        columns.push_back({"по фактура №", 140, left, SortType::Text});
+        break;
+    case Offers:
+        columns.push_back({"до", 300, left, SortType::Text});
+        break;
+    case Stocktakings:
+        columns.push_back({"забележка", 300, left, SortType::Text});
+        break;
+    case Production:
+        columns.push_back({"произведено от", 225, left, SortType::Text});
+        columns.push_back({"количество", 90, right, SortType::Decimal});
+        break;
+    case Requests:
+        columns.push_back({"доставчик", 300, left, SortType::Text});
+        break;
+    case WarrantyCards:
+        columns.push_back({"клиент", 300, left, SortType::Text});
+        break;
+    default:
+        columns.push_back({"клиент", 225, left, SortType::Text});
+        columns.push_back({"сума", 80, right, SortType::Decimal});
+        break;
+    }
+    return columns;
+}
+
+void DocumentBrowser::SetPeriod(bool on, const QDate& from, const QDate& to) {
+    m_period = on;
+    m_from = from;
+    m_to = to;
+}
+
+// The filters after the query, each joined with WHERE when it is the first
+// condition and with AND after it: partner, search text, period. Typed text
+// enters through %q.
+QString DocumentBrowser::Condition() const {
+    const KindStatement& k = *statementOf(m_kind);
+    QStringList conditions;
+    if (m_partnerId > 0 && k.partnerIdFilter)
+        conditions << QString::fromUtf8(format(k.partnerIdFilter, {SqlArg(m_partnerId)}));
+    const QString& text = m_search.Text();
+    if (!text.isEmpty()) {
+        QByteArray search = format((QByteArray(" (") + k.alias + "doc_id LIKE '%%%q%%'").constData(), {SqlArg(text)});
+        if (k.partner)
+            search += format((QByteArray(" OR ") + k.partner + " LIKE '%%%q%%'").constData(), {SqlArg(text)});
+        if (k.extraSearch)
+            search += format((QByteArray(" OR ") + k.extraSearch + " LIKE '%%%q%%'").constData(), {SqlArg(text)});
+        conditions << QString::fromUtf8(search + ") ");
+    }
+    if (m_period)
+        conditions << QString::fromUtf8(
+            format((QByteArray(" (") + k.alias + "doc_dt >= '%q' AND " + k.alias + "doc_dt <= '%q') ").constData(),
+                   {SqlArg(DateToSql(m_from)), SqlArg(DateToSql(m_to))}));
+    QString joined;
+    bool first = !k.hasWhere;
+    for (const QString& condition : conditions) {
+        joined += first ? " WHERE" : " AND";
+        joined += condition;
+        first = false;
+    }
+    return joined;
+}
+
+QByteArray DocumentBrowser::Statement() const {
+    if (m_kind == CustomerLinesNotInvoiced) {
+        const QByteArray period =
+            m_period ? format(" AND (si.doc_dt >= '%q' AND si.doc_dt <= '%q') ",
+                              {SqlArg(DateToSql(m_from)), SqlArg(DateToSql(m_to))})
+                     : QByteArray();
+        return format("SELECT si.doc_id, si.doc_dt, sm.partner_id, p.partner_name, sm.total_sum FROM stokovi_items "
+                      "AS si INNER JOIN (SELECT doc_id, doc_dt, partner_id, total_sum FROM stokovi_main) AS sm ON "
+                      "si.doc_id = sm.doc_id INNER JOIN (SELECT partner_id, partner_name FROM partners) AS p ON "
+                      "sm.partner_id = p.partner_id WHERE si.invoiced = '0' AND sm.partner_id = '%d' AND si.doc_id "
+                      "LIKE '%%%q%%' %s GROUP BY si.doc_id ORDER BY si.doc_dt, si.doc_id DESC;",
+                      {SqlArg(m_partnerId), SqlArg(m_search.Text()), SqlArg(period)});
+    }
+    if (m_kind == WarrantyCards && m_bySerial)
+        return format("SELECT gkm.doc_id, gkm.doc_dt, gkm.customer_name FROM gk_main AS gkm LEFT JOIN (SELECT doc_id, "
+                      "item_serial FROM gk_items) AS gki ON gkm.doc_id = gki.doc_id WHERE gki.item_serial LIKE "
+                      "'%%%q%%'  ORDER BY gkm.doc_dt, gkm.doc_id ASC;",
+                      {SqlArg(m_search.Text())});
+    const KindStatement* k = statementOf(m_kind);
+    if (!k)
+        return QByteArray();
+    return QByteArray(k->query) + Condition().toUtf8() + k->order;
+}
+
+bool DocumentBrowser::Reload() {
+    m_rows.clear();
+    ResultTable table;
+    const QByteArray sql = Statement();
+    if (sql.isEmpty() || !m_db.Query(table, "%s", sql))
+        return false;
+    // Which column holds the partner (or note) and which the amount.
+    int partner = 2, amount = 3, extra = -1;
+    switch (m_kind) {
+    case Deliveries:
+        extra = 4;
+        break;
+    case GoodsNotesNotInvoiced:
+        amount = 4;
+        break;
+    case CustomerLinesNotInvoiced:
+        partner = 3;
+        amount = 4;
+        break;
+    case Offers:
+    case Requests:
+    case WarrantyCards:
+    case Stocktakings:
+        amount = -1;
+        break;
+    default:
+        break;
+    }
+    const int rows = table.Rows();
+    m_rows.reserve(static_cast<size_t>(rows));
+    // Each row goes to the top: the list shows the reverse of the query's order.
+    for (int r = rows; r >= 1; --r) {
+        Row row;
+        row.number = table.Int(r, 0);
+        row.date = SqlToDate(table.Text(r, 1, ""));
+        row.cells << FormatDocNumber(row.number) << SqlToDisplayDate(table.Text(r, 1, ""));
+        const QString text = table.Text(r, partner, "");
+        row.cells << text;
+        if (m_kind == Stocktakings)
+            row.note = text;
+        if (amount >= 0) {
+            const double value = table.Double(r, amount);
+            row.negative = value < 0;
+            row.cells << FormatNumber(value, m_kind == Production ? 3 : 2);
+        }
+        if (extra >= 0)
+            row.cells << table.Text(r, extra, "");
+        m_rows.push_back(std::move(row));
+    }
+    return true;
+}
+
+std::optional<DocumentChoice> DocumentBrowser::Choose(const std::vector<int>& rows, Prompter& prompter) const {
+    std::vector<int> chosen;
+    for (int row : rows)
+        if (row >= 0 && row < static_cast<int>(m_rows.size()))
+            chosen.push_back(row);
+    if (chosen.empty()) {
+        prompter.Message("Необходимо е да изберете запис от списъка!", MessageIcon::Stop);
+        return std::nullopt;
+    }
+    const Row& first = m_rows[static_cast<size_t>(chosen.front())];
+    DocumentChoice choice{first.number, first.cells.value(1), first.date, first.note, {}};
+    for (int row : chosen)
+        choice.numbers.push_back(m_rows[static_cast<size_t>(row)].number);
+    return choice;
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "lists/ListColumn.h"
+#include "lists/SearchText.h"
+#include "sales/DocumentChooser.h"
+
+#include <QDate>
+#include <vector>
+
+class Database;
+class Prompter;
+
+// What "избор на документ" lists for one kind of stored document, with the
+// partner, search and period filters, in the order the dialog shows it.
+class DocumentBrowser {
+public:
+    enum Kind {
+        Deliveries = 0,
+        GoodsNotes = 1,
+        GoodsNotesNotInvoiced = 2,
+        Invoices = 3,
+        Proformas = 4,
+        Offers = 5,
+        Stocktakings = 6,
+        Production = 7,
+        Requests = 8,
+        CustomerLinesNotInvoiced = 9,
+        WarrantyCards = 11,
+        DebitNotes = 12,
+        CreditNotes = 13,
+    };
+
+    // partnerId 0: every partner.
+    DocumentBrowser(Database& db, int kind, int partnerId);
+
+    static std::vector<ListColumn> Columns(int kind);
+    // Several rows may be chosen (the goods notes of a collective invoice).
+    bool MultipleSelection() const { return m_kind == CustomerLinesNotInvoiced; }
+
+    SearchText& Search() { return m_search; }
+    // Warranty cards are also found by a serial number of their lines.
+    void SearchSerial(bool bySerial) { m_bySerial = bySerial; }
+    void SetPeriod(bool on, const QDate& from, const QDate& to);
+
+    QByteArray Statement() const;
+    bool Reload();
+
+    struct Row {
+        int number = 0;
+        QDate date;
+        QString note; // a stocktaking's note
+        QStringList cells;
+        bool negative = false; // drawn in red
+    };
+    // The rows in the order shown: the query's order reversed.
+    const std::vector<Row>& Rows() const { return m_rows; }
+    // The choice of the rows (indices into Rows()); without a row the user
+    // is told to pick one, and nothing is chosen.
+    std::optional<DocumentChoice> Choose(const std::vector<int>& rows, Prompter& prompter) const;
+
+private:
+    QString Condition() const;
+
+    Database& m_db;
+    int m_kind;
+    int m_partnerId;
+    SearchText m_search;
+    bool m_bySerial = false;
+    bool m_period = false;
+    QDate m_from;
+    QDate m_to;
+    std::vector<Row> m_rows;
+};
