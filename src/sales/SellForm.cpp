@@ -4,6 +4,7 @@
 #include "base/Prompter.h"
 #include "db/Database.h"
 #include "format/DocNumber.h"
+#include "format/FormatNumber.h"
 #include "format/Rounding.h"
 #include "format/SqlDates.h"
 #include "masterdata/FirmData.h"
@@ -48,6 +49,39 @@ SaleOp SellForm::DefaultOp() const {
 QString SellForm::Caption() const {
     return SaleOps::Caption(m_doc.op, m_isNew, FormatDocNumber(m_doc.header.toInvoice),
                             SqlToDisplayDate(m_doc.header.toInvoiceDate));
+}
+
+std::vector<ListColumn> SellForm::Columns() {
+    const Qt::Alignment left = Qt::AlignLeft, centre = Qt::AlignHCenter, right = Qt::AlignRight;
+    return {{"#", 0, left, SortType::Integer},
+            {"sel_price", 0, left, SortType::Integer},
+            {"код", 80, left, SortType::Text},
+            {"наименование", 300, left, SortType::Text},
+            {"мярка", 50, centre, SortType::Text},
+            {"количество", 85, right, SortType::Decimal},
+            {"ед.цена", 90, right, SortType::Decimal},
+            {"стойност", 90, right, SortType::Decimal},
+            {"код по номенкл. на клиента", 180, left, SortType::Text}};
+}
+
+QStringList SellForm::Cells(const SaleLine& line) {
+    return {QString::asprintf("%d", line.seq),
+            QString::asprintf("%d", line.selPrice),
+            line.code,
+            line.name,
+            line.units,
+            QString::asprintf("%.3f", line.quantity),
+            FormatNumber(line.price, 2),
+            FormatNumber(line.value, 2),
+            line.visCode};
+}
+
+std::vector<std::pair<QString, QString>> SellForm::TotalsRows() const {
+    return {{"СУМА:", QString::asprintf("%.2f", m_totals.allSum)},
+            {"ОТСТЪПКА:", QString::asprintf("%.2f", m_totals.discountSum)},
+            {"ДАНЪЧНА ОСНОВА:", FormatNumber(m_totals.base, 2)},
+            {QString::asprintf("ДДС %.0f%%:", m_doc.firm.vatRate), QString::asprintf("%.2f", m_totals.vat)},
+            {"СУМА ЗА ПЛАЩАНЕ:", QString::asprintf("%.2f", m_totals.total)}};
 }
 
 void SellForm::Start() { Reset(DefaultOp()); }

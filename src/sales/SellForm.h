@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/FormHost.h"
+#include "lists/ListColumn.h"
 #include "masterdata/Bank.h"
 #include "masterdata/Partner.h"
 #include "sales/SaleDocument.h"
@@ -40,6 +41,13 @@ public:
     bool HasUnsavedChanges() const override { return m_isNew && !m_doc.lines.empty(); }
     // The operation the new-operation menu offers first.
     SaleOp DefaultOp() const;
+
+    // The line list: its nine columns (the first two hidden) and the cells of
+    // a line.
+    static std::vector<ListColumn> Columns();
+    static QStringList Cells(const SaleLine& line);
+    // The rows of the totals list: title and figure.
+    std::vector<std::pair<QString, QString>> TotalsRows() const;
 
     // The form's first operation, from DefaultSellOp.
     void Start();

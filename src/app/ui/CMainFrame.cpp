@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QMenuBar>
 #include <QShortcut>
 #include <QStatusBar>
 
@@ -80,11 +81,29 @@ void CMainFrame::SwitchView(int viewType) {
     QWidget* form = m_views.Create(viewType, m_doc, *this);
     QWidget* previous = takeCentralWidget();
     setCentralWidget(form);
+    YieldKeysTo(form);
     form->setFocus();
     m_behaviour.ViewShown(viewType, dynamic_cast<DocumentForm*>(form));
     delete previous;
     if (viewType == ViewType::kStart)
         setWindowTitle(StartView::WindowTitle());
+}
+
+// A form's own keys win over the window's while it is shown: Ctrl+F6 loads a
+// goods note in the sale form and opens production everywhere else. Two
+// owners of one key would leave Qt to fire neither.
+void CMainFrame::YieldKeysTo(QWidget* form) {
+    for (const auto& [action, key] : m_yieldedKeys)
+        action->setShortcut(key);
+    m_yieldedKeys.clear();
+    QList<QKeySequence> taken;
+    for (const QShortcut* shortcut : form->findChildren<QShortcut*>())
+        taken << shortcut->key();
+    for (QAction* action : menuBar()->findChildren<QAction*>())
+        if (!action->shortcut().isEmpty() && taken.contains(action->shortcut())) {
+            m_yieldedKeys.emplace_back(action, action->shortcut());
+            action->setShortcut(QKeySequence());
+        }
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

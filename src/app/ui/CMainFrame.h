@@ -8,6 +8,7 @@
 #include "base/FormHost.h"
 #include "masterdata/ui/GuiFirmDataEditor.h"
 
+#include <QKeySequence>
 #include <QMainWindow>
 #include <functional>
 #include <map>
@@ -55,6 +56,7 @@ private:
     void Run(CommandId command);
     void ApplyFocusColour();
     void OpenForm(int viewType);
+    void YieldKeysTo(QWidget* form);
 
     CTarvoDoc& m_doc;
     LocalSettings& m_settings;
@@ -68,4 +70,5 @@ private:
     std::map<CommandId, std::function<void()>> m_commands;
     QLabel* m_infoPane = nullptr;
     QLabel* m_durationPane = nullptr;
+    std::vector<std::pair<QAction*, QKeySequence>> m_yieldedKeys;
 };

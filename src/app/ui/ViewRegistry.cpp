@@ -3,6 +3,7 @@
 #include "app/ui/CTarvoView.h"
 #include "masterdata/ui/CNomenclaturesDlg.h"
 #include "masterdata/ui/CPartnersDlg.h"
+#include "sales/ui/CSellDlg.h"
 #include "session/ViewType.h"
 
 QWidget* ViewRegistry::Create(int viewType, CTarvoDoc& doc, FormHost& host) const {
@@ -15,6 +16,7 @@ ViewRegistry MakeViewRegistry() {
     views.Register(ViewType::kStart, [](CTarvoDoc& doc, FormHost&) { return new CTarvoView(doc); });
     views.Register(ViewType::kCatalogue,
                    [](CTarvoDoc& doc, FormHost& host) { return new CNomenclaturesDlg(doc, host); });
+    views.Register(ViewType::kSales, [](CTarvoDoc& doc, FormHost& host) { return new CSellDlg(doc, host); });
     views.Register(ViewType::kPartners,
                    [](CTarvoDoc& doc, FormHost& host) { return new CPartnersDlg(doc, host); });
     return views;

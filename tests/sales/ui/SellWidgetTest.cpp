@@ -1,0 +1,78 @@
+#include "app/ui/CMainFrame.h"
+#include "lists/ui/CSortListCtrl.h"
+#include "sales/ui/CSellDlg.h"
+#include "session/ViewType.h"
+#include "settings/PrinterSettings.h"
+#include "support/DatabaseTest.h"
+#include "support/FakeFormHost.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QShortcut>
+#include <QTreeWidget>
+
+namespace {
+
+class SellWidgetTest : public DatabaseTest {
+protected:
+    void SetUp() override {
+        DatabaseTest::SetUp();
+        ASSERT_TRUE(Db().Exec("INSERT INTO firmdata VALUES('Тарво ООД', '', 'Русе', '', 'ул. Дунав 5', '', 'Петров', "
+                              "'', '111', 'BG111', 1, 20);"));
+    }
+    QAction* MenuAction(CMainFrame& frame, const QString& text) {
+        for (QAction* action : frame.menuBar()->findChildren<QAction*>())
+            if (action->text().remove('&') == text)
+                return action;
+        return nullptr;
+    }
+};
+
+TEST_F(SellWidgetTest, TheFormShowsANewGoodsNoteWithItsTotals) {
+    FakeFormHost host(prompter, *settings);
+    CSellDlg form(*doc, host);
+    EXPECT_EQ(host.title, "TARVO - ПРОДАЖБИ И ФАКТУРИРАНЕ");
+    QStringList labels;
+    for (QLabel* label : form.findChildren<QLabel*>())
+        labels << label->text();
+    EXPECT_TRUE(labels.contains("ДОКУМЕНТ: СТОКОВА РАЗПИСКА"));
+    QStringList totals;
+    auto* list = form.findChild<QTreeWidget*>();
+    for (int row = 0; row < list->topLevelItemCount(); ++row)
+        totals << list->topLevelItem(row)->text(0) + " " + list->topLevelItem(row)->text(1);
+    EXPECT_EQ(totals, (QStringList{"СУМА: 0.00", "ОТСТЪПКА: 0.00", "ДАНЪЧНА ОСНОВА: 0.00", "ДДС 20%: 0.00",
+                                   "СУМА ЗА ПЛАЩАНЕ: 0.00"}));
+    EXPECT_TRUE(form.List()->isColumnHidden(0));
+    EXPECT_TRUE(form.List()->isColumnHidden(1));
+    EXPECT_EQ(form.List()->model()->headerData(8, Qt::Horizontal).toString(), "код по номенкл. на клиента");
+    EXPECT_EQ(form.NewOperationMenu()->defaultAction()->text(), "Продажба със стокова разписка");
+    EXPECT_EQ(form.NewOperationMenu()->actions()[1]->shortcut(), QKeySequence("Alt+F7"));
+    EXPECT_EQ(form.LoadMenu()->actions()[0]->shortcut(), QKeySequence("Ctrl+F6"));
+    bool numberShown = false;
+    for (QLineEdit* edit : form.findChildren<QLineEdit*>())
+        numberShown = numberShown || edit->text() == "0000000001";
+    EXPECT_TRUE(numberShown);
+}
+
+// The sale form's Ctrl+F6 (load a goods note) wins over the window's
+// "Производство" while the form is shown, and gives it back afterwards.
+TEST_F(SellWidgetTest, TheFormsOwnKeysWinWhileItIsShown) {
+    PrinterSettings printer;
+    CMainFrame frame(*doc, *settings, prompter, printer);
+    QAction* production = MenuAction(frame, "Производство");
+    ASSERT_NE(production, nullptr);
+    EXPECT_EQ(production->shortcut(), QKeySequence("Ctrl+F6"));
+    frame.SwitchView(ViewType::kSales);
+    ASSERT_EQ(frame.ActiveViewType(), ViewType::kSales);
+    EXPECT_TRUE(production->shortcut().isEmpty());
+    bool formHasIt = false;
+    for (QShortcut* shortcut : frame.centralWidget()->findChildren<QShortcut*>())
+        formHasIt = formHasIt || shortcut->key() == QKeySequence("Ctrl+F6");
+    EXPECT_TRUE(formHasIt);
+    frame.SwitchView(ViewType::kStart);
+    EXPECT_EQ(production->shortcut(), QKeySequence("Ctrl+F6"));
+}
+
+} // namespace
