@@ -1,5 +1,5 @@
 // The menu bar and the toolbar of the main window, built from the command table.
-#include "app/Mnemonics.h"
+#include "base/Mnemonics.h"
 #include "app/ui/CMainFrame.h"
 #include "app/ui/ToolbarIcons.h"
 #include "session/ViewType.h"

@@ -2,6 +2,7 @@
 
 #include "base/FormHost.h"
 #include "base/ui/FormButton.h"
+#include "base/ui/MenuMnemonics.h"
 #include "base/ui/GuiTextInput.h"
 #include "lists/ui/CSortListCtrl.h"
 #include "lists/ui/ListExport.h"
@@ -59,6 +60,8 @@ CNomenclaturesDlg::CNomenclaturesDlg(CTarvoDoc& doc, FormHost& host, QWidget* pa
                       [this] { SetHidden(true); });
     hiding->addAction("Винаги показвай избраните артикули в списъците", this, [this] { SetHidden(false); });
     context->addAction("Изход", this, [this] { m_host.SwitchView(ViewType::kStart); });
+    GiveMnemonics(m_newMenu);
+    GiveMnemonics(context);
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_list, &QWidget::customContextMenuRequested, this,
             [this, context](const QPoint& at) { context->exec(m_list->viewport()->mapToGlobal(at)); });

@@ -3,6 +3,7 @@
 #include "base/Clock.h"
 #include "base/FormHost.h"
 #include "base/ui/FormButton.h"
+#include "base/ui/MenuMnemonics.h"
 #include "base/ui/GuiTextInput.h"
 #include "base/ui/TabOrder.h"
 #include "lists/ui/CDatePeriodsBtn.h"
@@ -61,6 +62,7 @@ CDocumentBrowserDlg::CDocumentBrowserDlg(CTarvoDoc& doc, FormHost& host, int kin
         menu->addAction("търсене по номер на документ или наименование на клиент...", this,
                         [this] { Search(false); });
         menu->addAction("търсене по сериен номер...", this, [this] { Search(true); });
+        GiveMnemonics(menu);
         search = MakeFormButton(this, " [F3] търсене...", Qt::Key_F3, QString(), [] {});
         search->setMenu(menu);
     } else {
@@ -94,6 +96,7 @@ CDocumentBrowserDlg::CDocumentBrowserDlg(CTarvoDoc& doc, FormHost& host, int kin
     SetTabOrder({m_list, m_period, m_from, m_to, periods, search, refresh, choose, cancel});
     resize(720, 520);
     Reload();
+    m_list->setFocus();
 }
 
 void CDocumentBrowserDlg::Search(bool bySerial) {

@@ -3,6 +3,7 @@
 #include "base/FormHost.h"
 #include "base/ui/DecimalSpinBox.h"
 #include "base/ui/FormButton.h"
+#include "base/ui/MenuMnemonics.h"
 #include "base/ui/TabOrder.h"
 #include "base/ui/WaitCursor.h"
 #include "lists/ui/CSortListCtrl.h"
@@ -123,6 +124,8 @@ void CSellDlg::BuildMenus() {
     copy->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F9));
     copy->setEnabled(false);
 
+    for (QMenu* menu : {m_newMenu, m_loadMenu, m_addMenu, m_saveMenu})
+        GiveMnemonics(menu);
     // The menus' keys work on the whole form, as its buttons' do.
     for (QMenu* menu : {m_newMenu, m_loadMenu, m_saveMenu})
         for (QAction* action : menu->actions())

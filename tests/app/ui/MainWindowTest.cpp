@@ -1,4 +1,4 @@
-#include "app/Mnemonics.h"
+#include "base/Mnemonics.h"
 #include "app/ui/CMainFrame.h"
 #include "settings/PrinterSettings.h"
 #include "support/DatabaseTest.h"

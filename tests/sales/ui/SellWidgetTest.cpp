@@ -47,7 +47,7 @@ TEST_F(SellWidgetTest, TheFormShowsANewGoodsNoteWithItsTotals) {
     EXPECT_TRUE(form.List()->isColumnHidden(0));
     EXPECT_TRUE(form.List()->isColumnHidden(1));
     EXPECT_EQ(form.List()->model()->headerData(8, Qt::Horizontal).toString(), "код по номенкл. на клиента");
-    EXPECT_EQ(form.NewOperationMenu()->defaultAction()->text(), "Продажба със стокова разписка");
+    EXPECT_EQ(form.NewOperationMenu()->defaultAction()->text(), "&Продажба със стокова разписка");
     EXPECT_EQ(form.NewOperationMenu()->actions()[1]->shortcut(), QKeySequence("Alt+F7"));
     EXPECT_EQ(form.LoadMenu()->actions()[0]->shortcut(), QKeySequence("Ctrl+F6"));
     bool numberShown = false;

@@ -1,4 +1,4 @@
-#include "app/Mnemonics.h"
+#include "base/Mnemonics.h"
 
 #include <QSet>
 
