@@ -2,6 +2,9 @@
 // the tests that need two real processes: the single running copy, two
 // writers on one database file, and two clerks racing for the same check.
 #include "app/InitCommand.h"
+#include "base/Clock.h"
+#include "sales/SaleFakes.h"
+#include "sales/SellForm.h"
 #include "app/SingleInstance.h"
 #include "base/ConsolePrompter.h"
 #include "base/DirectoryChooser.h"
@@ -259,6 +262,35 @@ int createAndWrite(const QString& directory, const QString& name) {
     return InsertPartner(doc.Db(), partner) ? 0 : 1;
 }
 
+// Sells `quantity` of an item to partner 1 under the given goods-note number,
+// as a clerk does on the sale form.
+int sell(const QString& path, int number, const QString& code, double quantity) {
+    Seat seat;
+    if (!seat.Open(path))
+        return 2;
+    LocalSettings settings(path + QString(".%1.ini").arg(number));
+    SystemClock clock;
+    SellForm form(*seat.db, seat.prompter, settings, clock);
+    ScriptedDocuments documents;
+    ScriptedPartners partners;
+    ScriptedItems items;
+    ScriptedLines lines;
+    ScriptedDetails details;
+    form.NewOperation(SaleOp::GoodsNote, documents);
+    form.SetNumberText(QString::number(number));
+    partners.ids.push_back(1);
+    items.codes.push_back(code);
+    lines.replies.push_back({quantity, -1, 0});
+    details.edits.push_back([](SaleDetails& d) {
+        d.givenBy = d.receivedBy = d.compiledBy = "Иван";
+        d.place = d.object = "Русе";
+    });
+    if (!form.ChooseCustomer(partners) || !form.AddLine(items, lines) || !form.EditDetails(details))
+        return 2;
+    startTogether();
+    return form.Save(details) ? 0 : 1;
+}
+
 int init(const QString& directory) {
     ConsolePrompter prompter;
     ThreadSleeper sleeper;
@@ -283,6 +315,8 @@ int main(int argc, char** argv) {
         return writer(target, QString::fromLocal8Bit(argv[3]), std::atoi(argv[4]), RetryPolicy{2500, 2});
     if (command == "create-and-write" && argc >= 4)
         return createAndWrite(target, QString::fromLocal8Bit(argv[3]));
+    if (command == "sell" && argc >= 6)
+        return sell(target, std::atoi(argv[3]), QString::fromLocal8Bit(argv[4]), std::atof(argv[5]));
     if (command == "init")
         return init(target);
     if (command == "create-partners" && argc >= 5)

@@ -1,0 +1,56 @@
+// Two clerks on one file save at the same moment: the same goods-note
+// number, or the last units of an item. One wins; the other is refused and
+// writes nothing.
+#include "support/ChildSeat.h"
+#include "support/DatabaseTest.h"
+
+namespace {
+
+class TwoSeatsSaleTest : public DatabaseTest {
+protected:
+    void SetUp() override {
+        DatabaseTest::SetUp();
+        ASSERT_TRUE(Db().Exec(
+            "INSERT INTO firmdata VALUES('Тарво ООД', '', 'Русе', '', 'ул. Дунав 5', '', 'Петров', '', '111', "
+            "'BG111', 1, 20);"
+            "INSERT INTO groups VALUES(1, 'Стоки', 0);"
+            "INSERT INTO stocks VALUES('G1', 'Кабел', 1, 'м', 5, 0, 1, 2, 2, 0, 1, 0, 0, 0, 0, 0);"
+            "INSERT INTO partners (partner_id, partner_is_customer, partner_name) VALUES(1, 1, 'Алфа');"));
+        doc.reset();
+    }
+    std::pair<int, int> Race(const QStringList& first, const QStringList& second) {
+        ChildSeat a, b;
+        a.Start(first);
+        b.Start(second);
+        a.WaitReady();
+        b.WaitReady();
+        a.Go();
+        b.Go();
+        return {a.Finish(), b.Finish()};
+    }
+    QString Path() const { return tempDir.filePath("tarvo.db"); }
+};
+
+TEST_F(TwoSeatsSaleTest, OneNumberIsSavedOnce) {
+    for (int round = 0; round < 5; ++round) {
+        const QString number = QString::number(10 + round);
+        const auto statuses = Race({"sell", Path(), number, "G1", "0.5"}, {"sell", Path(), number, "G1", "0.5"});
+        EXPECT_EQ(statuses.first + statuses.second, 1) << round;
+        EXPECT_EQ(Scalar(QString("SELECT COUNT(*) || '|' || SUM(total_sum) FROM stokovi_main WHERE doc_id = %1;")
+                             .arg(number)
+                             .toUtf8()),
+                  "1|1.2")
+            << round;
+    }
+    EXPECT_EQ(Scalar("SELECT quantity FROM stocks WHERE code = 'G1';"), "2.5");
+    EXPECT_EQ(Scalar("SELECT COUNT(*) FROM stokovi_items;"), "5");
+}
+
+TEST_F(TwoSeatsSaleTest, TheLastUnitsAreSoldOnce) {
+    const auto statuses = Race({"sell", Path(), "1", "G1", "3"}, {"sell", Path(), "2", "G1", "3"});
+    EXPECT_EQ(statuses.first + statuses.second, 1);
+    EXPECT_EQ(Scalar("SELECT quantity FROM stocks WHERE code = 'G1';"), "2");
+    EXPECT_EQ(Scalar("SELECT COUNT(*) FROM stokovi_main;"), "1");
+}
+
+} // namespace
