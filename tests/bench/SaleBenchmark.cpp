@@ -1,0 +1,127 @@
+// The sale form on a firm of some size: saving a 200-line goods note with 50
+// products of 4 components each, adding a line to 200, and the document
+// browser over 50,000 goods notes (kind 1) and 500,000 goods-note lines (kind 2).
+#include "bench/BenchSession.h"
+#include "sales/DocumentBrowser.h"
+#include "sales/SaleFakes.h"
+#include "sales/SellForm.h"
+#include "sales/ui/CDocumentBrowserDlg.h"
+#include "support/FakeFormHost.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+struct SaleSession : BenchSession {
+    SaleSession() {
+        Database& db = doc->Db();
+        db.Exec("BEGIN;");
+        db.Exec("INSERT INTO firmdata VALUES('Тарво ООД', '', 'Русе', '', 'ул. Дунав 5', '', 'Петров', '', '111', "
+                "'BG111', 1, 20);"
+                "INSERT INTO groups VALUES(1, 'Стоки', 0);"
+                "INSERT INTO partners (partner_id, partner_is_customer, partner_name) VALUES(1, 1, 'Алфа');");
+        for (int i = 0; i < 400; ++i)
+            db.ExecPrintf("INSERT INTO stocks VALUES('G%d', 'Стока %d', 1, 'бр.', 1000000, 0, 1, 2, 2, 0, 1, 0, 0, "
+                          "0, 0, 0);",
+                          i, i);
+        for (int i = 0; i < 50; ++i) {
+            db.ExecPrintf("INSERT INTO stocks VALUES('P%d', 'Изделие %d', 1, 'бр.', 0, 0, 5, 20, 18, 1, 0, 0, 1, 0, 0, "
+                          "1);",
+                          i, i);
+            for (int k = 0; k < 4; ++k)
+                db.ExecPrintf("INSERT INTO stocks_cmp VALUES('P%d', 'G%d', 1.5, 5);", i, 200 + i * 4 + k);
+        }
+        db.Exec("COMMIT;");
+    }
+    // A goods note of 150 goods and 50 products, ready to save.
+    void Fill(SellForm& form) {
+        ScriptedDocuments documents;
+        ScriptedPartners partners;
+        ScriptedItems items;
+        ScriptedLines lines;
+        ScriptedDetails details;
+        form.NewOperation(SaleOp::GoodsNote, documents);
+        partners.ids.push_back(1);
+        form.ChooseCustomer(partners);
+        details.edits.push_back([](SaleDetails& d) {
+            d.givenBy = d.receivedBy = d.compiledBy = "Иван";
+            d.place = d.object = "Русе";
+        });
+        form.EditDetails(details);
+        for (int i = 0; i < 200; ++i) {
+            items.codes.push_back(i < 150 ? QString("G%1").arg(i) : QString("P%1").arg(i - 150));
+            lines.replies.push_back({2, -1, 0});
+            form.AddLine(items, lines);
+        }
+    }
+    SystemClock clock;
+};
+
+void BM_SaveGoodsNote200Lines(benchmark::State& state) {
+    SaleSession session;
+    ScriptedDetails details;
+    for (auto _ : state) {
+        state.PauseTiming();
+        SellForm form(session.Db(), session.prompter, session.settings, session.clock);
+        session.Fill(form);
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(form.Save(details));
+    }
+}
+BENCHMARK(BM_SaveGoodsNote200Lines)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+void BM_AddLineTo200(benchmark::State& state) {
+    SaleSession session;
+    SellForm form(session.Db(), session.prompter, session.settings, session.clock);
+    session.Fill(form);
+    ScriptedItems items;
+    ScriptedLines lines;
+    for (auto _ : state) {
+        items.codes.push_back("P3");
+        lines.replies.push_back({1, -1, 0});
+        benchmark::DoNotOptimize(form.AddLine(items, lines));
+        benchmark::DoNotOptimize(form.Totals().total);
+    }
+}
+BENCHMARK(BM_AddLineTo200)->Unit(benchmark::kMillisecond);
+
+struct StoredSession : BenchSession {
+    StoredSession() {
+        Database& db = doc->Db();
+        db.Exec("BEGIN;");
+        for (int i = 1; i <= 50000; ++i) {
+            db.ExecPrintf("INSERT INTO stokovi_main (doc_id, doc_dt, partner_id, total_sum) VALUES('%d', "
+                          "'2026-%02d-%02d', '%d', '%d.50');",
+                          i, i % 12 + 1, i % 28 + 1, i % 500, i % 1000);
+            db.ExecPrintf("INSERT INTO stokovi_partners (doc_id, partner_name) VALUES('%d', 'Клиент %d');", i,
+                          i % 500);
+            for (int k = 0; k < 10; ++k)
+                db.ExecPrintf("INSERT INTO stokovi_items (doc_id, doc_dt, seq_id, item_code, invoiced) VALUES('%d', "
+                              "'2026-%02d-%02d', '%d', 'G%d', '%d');",
+                              i, i % 12 + 1, i % 28 + 1, k, k, i % 3 == 0 ? 0 : 1);
+        }
+        db.Exec("COMMIT;");
+    }
+};
+
+void BM_BrowseGoodsNotes50000(benchmark::State& state) {
+    StoredSession session;
+    FakeFormHost host(session.prompter, session.settings);
+    for (auto _ : state) {
+        CDocumentBrowserDlg dialog(*session.doc, host, DocumentBrowser::GoodsNotes, 0);
+        benchmark::DoNotOptimize(dialog.Behaviour().Rows().size());
+    }
+}
+BENCHMARK(BM_BrowseGoodsNotes50000)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_BrowseNotInvoiced500000Lines(benchmark::State& state) {
+    StoredSession session;
+    DocumentBrowser browser(session.Db(), DocumentBrowser::GoodsNotesNotInvoiced, 0);
+    for (auto _ : state) {
+        browser.Reload();
+        benchmark::DoNotOptimize(browser.Rows().size());
+    }
+}
+BENCHMARK(BM_BrowseNotInvoiced500000Lines)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+} // namespace
