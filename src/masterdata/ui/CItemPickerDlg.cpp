@@ -41,9 +41,12 @@ CItemPickerDlg::CItemPickerDlg(CTarvoDoc& doc, FormHost& host, int kindMask, Pic
     connect(m_list, &CSortListCtrl::openRequested, this, &CItemPickerDlg::Choose);
     connect(m_list, &QAbstractItemView::doubleClicked, this, &CItemPickerDlg::Choose);
 
+    // Enter in the search box filters the list and hands it the focus, so the
+    // next Enter chooses the row.
     connect(m_search, &QLineEdit::returnPressed, this, [this] {
         m_picker.Search().Set(m_search->text());
         Reload();
+        m_list->setFocus();
     });
 
     auto* searchRow = new QHBoxLayout;
@@ -85,6 +88,7 @@ CItemPickerDlg::CItemPickerDlg(CTarvoDoc& doc, FormHost& host, int kindMask, Pic
     layout->addLayout(buttons);
     resize(820, 520);
     Reload();
+    m_list->setFocus();
 }
 
 void CItemPickerDlg::Reload(const QString& selectCode) {

@@ -44,6 +44,7 @@ CDocumentBrowserDlg::CDocumentBrowserDlg(CTarvoDoc& doc, FormHost& host, int kin
     m_from = dateField(QDate(today.year(), today.month(), 1), this);
     m_to = dateField(today, this);
     auto* periods = new CDatePeriodsBtn(m_from, m_to, host.Settings(), host.GetClock(), this);
+    periods->setAutoDefault(false);
     connect(periods, &CDatePeriodsBtn::reloadRequested, this, &CDocumentBrowserDlg::Reload);
     connect(m_period, &QCheckBox::toggled, this, &CDocumentBrowserDlg::Reload);
     connect(m_from, &QDateEdit::dateChanged, this, [this] {
@@ -74,6 +75,7 @@ CDocumentBrowserDlg::CDocumentBrowserDlg(CTarvoDoc& doc, FormHost& host, int kin
         Reload();
     });
     QPushButton* choose = MakeFormButton(this, " [F9]  избери", Qt::Key_F9, QString(), [this] { accept(); });
+    choose->setDefault(true); // Enter anywhere chooses
     QPushButton* cancel = MakeFormButton(this, " [F10] отказ", Qt::Key_F10, QString(), [this] { reject(); });
 
     auto* filters = new QHBoxLayout;

@@ -226,7 +226,20 @@ QWidget* CSellDlg::BuildTotals() {
     return box;
 }
 
-void CSellDlg::PopUp(QMenu* menu, QWidget* under) { menu->exec(under->mapToGlobal(QPoint(0, under->height()))); }
+// The chosen entry runs once the menu has closed, so the dialog it opens
+// starts with the keyboard of its own.
+void CSellDlg::PopUp(QMenu* menu, QWidget* under) {
+    const QList<QAction*> entries = menu->actions();
+    for (QAction* action : entries)
+        action->blockSignals(true);
+    // The default entry (or the first) is lit, so Enter takes it at once.
+    menu->setActiveAction(menu->defaultAction() ? menu->defaultAction() : entries.value(0));
+    QAction* chosen = menu->exec(under->mapToGlobal(QPoint(0, under->height())));
+    for (QAction* action : entries)
+        action->blockSignals(false);
+    if (chosen)
+        chosen->trigger();
+}
 
 void CSellDlg::Show(int selectLine) {
     m_caption->setText(m_form.Caption());
