@@ -5,24 +5,11 @@
 #include "masterdata/PartnerItemValues.h"
 #include "masterdata/PartnersForm.h"
 #include "support/DatabaseTest.h"
+#include "support/ScriptedItems.h"
 
 #include <deque>
 
 namespace {
-
-class ScriptedItems : public ItemChooser {
-public:
-    std::optional<QString> ChooseItem(int mask, PickerTab) override {
-        masks.push_back(mask);
-        if (codes.empty())
-            return std::nullopt;
-        const QString code = codes.front();
-        codes.pop_front();
-        return code;
-    }
-    std::deque<QString> codes;
-    std::vector<int> masks;
-};
 
 class ScriptedQuantities : public QuantityInput {
 public:

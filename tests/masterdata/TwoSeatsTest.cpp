@@ -22,14 +22,9 @@ protected:
     // each won.
     std::pair<int, int> Race(const QStringList& first, const QStringList& second) {
         ChildSeat a, b;
-        a.Start(first);
-        b.Start(second);
-        a.WaitReady();
-        b.WaitReady();
-        a.Go();
-        b.Go();
-        EXPECT_EQ(a.Finish(), 0) << a.Errors().toStdString();
-        EXPECT_EQ(b.Finish(), 0) << b.Errors().toStdString();
+        const auto statuses = RaceTwo(a, b, first, second);
+        EXPECT_EQ(statuses.first, 0) << a.Errors().toStdString();
+        EXPECT_EQ(statuses.second, 0) << b.Errors().toStdString();
         return {a.Won(), b.Won()};
     }
     static constexpr int kNames = 40;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "masterdata/ItemChooser.h"
+#include "support/ScriptedItems.h"
 #include "masterdata/PartnerChooser.h"
 #include "sales/DocumentChooser.h"
 #include "sales/FreeTextLineDialog.h"
@@ -13,20 +13,6 @@
 
 // Scripted answers for the choosers and dialogs of the sale form: each call
 // takes the next answer; none left means the user cancelled.
-
-class ScriptedItems : public ItemChooser {
-public:
-    std::optional<QString> ChooseItem(int mask, PickerTab) override {
-        masks.push_back(mask);
-        if (codes.empty())
-            return std::nullopt;
-        const QString code = codes.front();
-        codes.pop_front();
-        return code;
-    }
-    std::deque<QString> codes;
-    std::vector<int> masks;
-};
 
 class ScriptedPartners : public PartnerChooser {
 public:

@@ -20,13 +20,7 @@ protected:
     }
     std::pair<int, int> Race(const QStringList& first, const QStringList& second) {
         ChildSeat a, b;
-        a.Start(first);
-        b.Start(second);
-        a.WaitReady();
-        b.WaitReady();
-        a.Go();
-        b.Go();
-        return {a.Finish(), b.Finish()};
+        return RaceTwo(a, b, first, second);
     }
     QString Path() const { return tempDir.filePath("tarvo.db"); }
 };

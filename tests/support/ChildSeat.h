@@ -45,3 +45,16 @@ private:
     QString m_output;
     QString m_errors;
 };
+
+// Two children started on their commands and told to go at the same moment;
+// their exit statuses. `a` and `b` keep what they printed.
+inline std::pair<int, int> RaceTwo(ChildSeat& a, ChildSeat& b, const QStringList& first, const QStringList& second) {
+    a.Start(first);
+    b.Start(second);
+    a.WaitReady();
+    b.WaitReady();
+    a.Go();
+    b.Go();
+    const int firstStatus = a.Finish();
+    return {firstStatus, b.Finish()};
+}
