@@ -23,6 +23,8 @@ public:
     // Shows the job in the print preview, from which it is printed on the
     // printer above or saved as PDF.
     virtual void ShowPrintPreview(PrintJob& job) = 0;
+    // Prints the job at once: the print dialog, then the printer chosen there.
+    virtual void PrintNow(PrintJob& job) = 0;
 
     // The window title while the form is shown.
     virtual void SetFormTitle(const QString& title) = 0;

@@ -1,7 +1,6 @@
 #include "db/UnicodeLike.h"
 
 #include <sqlite3.h>
-
 #include <vector>
 
 bool LikeMatches(const QString& patternText, const QString& textText, QChar escape) {
@@ -31,7 +30,8 @@ bool LikeMatches(const QString& patternText, const QString& textText, QChar esca
         if (p < tokens.size() && tokens[p].kind == Token::Any) {
             star = p++;
             resume = t;
-        } else if (p < tokens.size() && (tokens[p].kind == Token::One || tokens[p].c == text[static_cast<int>(t)])) {
+        } else if (p < tokens.size() &&
+                   (tokens[p].kind == Token::One || tokens[p].c == text[static_cast<int>(t)])) {
             ++p;
             ++t;
         } else if (star != SIZE_MAX) {

@@ -42,6 +42,17 @@ bool WriteTransaction::Exec(const QByteArray& sql) {
     return false;
 }
 
+std::optional<int> WriteTransaction::ChangedRows() {
+    if (!m_active)
+        return std::nullopt;
+    ResultTable table;
+    if (m_db.Query(table, "SELECT changes();") && !table.Empty())
+        return table.Int(1, 0);
+    Rollback();
+    ShowMessages();
+    return std::nullopt;
+}
+
 bool WriteTransaction::Commit() {
     if (!m_active)
         return false;

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
 #include <vector>
 
 class Database;
@@ -35,6 +36,9 @@ public:
         const auto sql = SqlFormat(format, {SqlArg(args)...});
         return Exec(sql ? *sql : QByteArray());
     }
+    // The rows the last statement inserted, changed or deleted; nothing when
+    // that cannot be read, which ends the change like a failed statement.
+    std::optional<int> ChangedRows();
     bool Commit();
     void Rollback();
     bool Active() const { return m_active; }

@@ -6,13 +6,14 @@
 #include "masterdata/CostPrices.h"
 #include "masterdata/StockSettings.h"
 
-
 ItemRowMapper::ItemRowMapper(const ResultTable& table)
-    : m_table(table), m_code(table.Column("code")), m_name(table.Column("stock_name")), m_group(table.Column("stock_group")),
-      m_units(table.Column("units")), m_quantity(table.Column("quantity")), m_minQuantity(table.Column("min_quantity")),
-      m_costPrice(table.Column("cost_price")), m_price1(table.Column("price_1")), m_price2(table.Column("price_2")),
-      m_workCosts(table.Column("work_costs")), m_lastPrice(table.Column("last_price")),
-      m_isMaterial(table.Column("is_material")), m_isRecipe(table.Column("is_recipe")), m_isService(table.Column("is_service")),
+    : m_table(table), m_code(table.Column("code")), m_name(table.Column("stock_name")),
+      m_group(table.Column("stock_group")), m_units(table.Column("units")),
+      m_quantity(table.Column("quantity")), m_minQuantity(table.Column("min_quantity")),
+      m_costPrice(table.Column("cost_price")), m_price1(table.Column("price_1")),
+      m_price2(table.Column("price_2")), m_workCosts(table.Column("work_costs")),
+      m_lastPrice(table.Column("last_price")), m_isMaterial(table.Column("is_material")),
+      m_isRecipe(table.Column("is_recipe")), m_isService(table.Column("is_service")),
       m_isHidden(table.Column("is_hidden")), m_isDirty(table.Column("is_dirty")) {}
 
 Item ItemRowMapper::Read(int row) const {

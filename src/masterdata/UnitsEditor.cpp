@@ -35,10 +35,11 @@ bool UnitsEditor::Save(const QString& typed) {
             return false;
         // The unit and the items that use it change together.
         WriteTransaction transaction(m_db);
-        saved = transaction.Begin() &&
-                transaction.ExecPrintf("UPDATE units SET unit = '%q' WHERE unit = '%q';", unit, m_changing) &&
-                transaction.ExecPrintf("UPDATE stocks SET units = '%q' WHERE units = '%q';", unit, m_changing) &&
-                transaction.Commit();
+        saved =
+            transaction.Begin() &&
+            transaction.ExecPrintf("UPDATE units SET unit = '%q' WHERE unit = '%q';", unit, m_changing) &&
+            transaction.ExecPrintf("UPDATE stocks SET units = '%q' WHERE units = '%q';", unit, m_changing) &&
+            transaction.Commit();
     }
     if (!saved)
         return false;

@@ -19,7 +19,9 @@ class Canvas {
 public:
     virtual ~Canvas() = default;
     virtual void SetFont(const PrintFont& font) = 0;
-    // Text in a box, aligned by Qt::Alignment flags, on a transparent background.
+    // Text in a box, aligned by Qt::Alignment flags, on a transparent
+    // background and clipped to the box; one line unless the flags hold
+    // Qt::TextWordWrap, which breaks it at its line feeds and wraps it.
     virtual void DrawText(const QRect& box, int alignment, const QString& text) = 0;
     virtual void FillRect(const QRect& box, const QColor& colour) = 0;
     // A frame with the black pen.

@@ -12,19 +12,18 @@ void PageFrame::ShadedFrame(const QRect& box) {
     m_canvas.DrawRect(box);
 }
 
-void PageFrame::DoubleRule(int y) {
+void PageFrame::DoubleRule(int upper, int lower) {
     if (m_economy)
         return;
-    m_canvas.DrawLine(QPoint(Left(), y), QPoint(Right(), y));
-    m_canvas.DrawLine(QPoint(Left(), y + 8), QPoint(Right(), y + 8));
+    m_canvas.DrawLine(QPoint(Left(), upper), QPoint(Right(), upper));
+    m_canvas.DrawLine(QPoint(Left(), lower), QPoint(Right(), lower));
 }
 
 int PageFrame::Footer(int y) {
-    const int height = kFooterFont.height * 3 / 2;
-    const QRect band(Left(), y, Width(), height);
+    const QRect band(Left(), y, Width(), kFooterHeight);
     Shade(band);
     m_canvas.DrawLine(band.topLeft(), QPoint(Right(), y));
     m_canvas.SetFont(kFooterFont);
     m_canvas.DrawText(band, Qt::AlignCenter, "Тази страница е отпечатена от ПП \"Tarvo\".");
-    return y + height;
+    return y + kFooterHeight;
 }

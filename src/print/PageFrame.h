@@ -17,6 +17,7 @@ public:
     static constexpr PrintFont kTextFont{36, false, false};
     static constexpr PrintFont kTitleFont{50, true, false};
     static constexpr PrintFont kFooterFont{24, false, true};
+    static constexpr int kFooterHeight = kFooterFont.height * 3 / 2;
     static QColor ShadingColour() { return QColor(220, 220, 220); }
 
     PageFrame(Canvas& canvas, const PageGeometry& page, bool economy)
@@ -33,7 +34,7 @@ public:
     void ShadedFrame(const QRect& box);
     void Shade(const QRect& box);
     // Two rules across the page under a document title (not in economy mode).
-    void DoubleRule(int y);
+    void DoubleRule(int upper, int lower);
     // The footer band at y, under the last element of the page; returns its bottom.
     int Footer(int y);
 

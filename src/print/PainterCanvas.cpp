@@ -22,7 +22,10 @@ void PainterCanvas::SetFont(const PrintFont& font) {
 }
 
 void PainterCanvas::DrawText(const QRect& box, int alignment, const QString& text) {
-    m_painter.drawText(box, alignment | Qt::TextSingleLine, text);
+    // A text meant to take several lines says so with TextWordWrap; any
+    // other stays on one line.
+    const int lines = (alignment & Qt::TextWordWrap) ? 0 : Qt::TextSingleLine;
+    m_painter.drawText(box, alignment | lines, text);
 }
 
 void PainterCanvas::FillRect(const QRect& box, const QColor& colour) {

@@ -13,55 +13,113 @@ namespace {
 // the columns its search looks at, and its order.
 struct KindStatement {
     const char* query;
-    const char* alias;        // "sm." and the like, or "" for a single table
-    const char* partner;      // the column holding the partner's name, or null
-    const char* extraSearch;  // a further searched column, or null
+    const char* alias;           // "sm." and the like, or "" for a single table
+    const char* partner;         // the column holding the partner's name, or null
+    const char* extraSearch;     // a further searched column, or null
     const char* partnerIdFilter; // or null when the kind is not filtered by partner
     const char* order;
-    bool hasWhere;            // the query already has a WHERE
+    bool hasWhere; // the query already has a WHERE
 };
 
 const KindStatement* statementOf(int kind) {
     static const KindStatement deliveries{
-        "SELECT m.doc_id, m.doc_dt, p.partner_name, m.total_sum, m.invoice_no FROM supplies_main AS m LEFT JOIN "
+        "SELECT m.doc_id, m.doc_dt, p.partner_name, m.total_sum, m.invoice_no FROM supplies_main AS m LEFT "
+        "JOIN "
         "(SELECT doc_id, partner_name FROM supplies_partners) AS p ON m.doc_id = p.doc_id ",
-        "m.", "p.partner_name", "m.invoice_no", nullptr, " ORDER BY m.doc_dt DESC;", false};
+        "m.",
+        "p.partner_name",
+        "m.invoice_no",
+        nullptr,
+        " ORDER BY m.doc_dt DESC;",
+        false};
     static const KindStatement goodsNotes{
-        "SELECT sm.doc_id, sm.doc_dt, sp.partner_name, sm.total_sum FROM stokovi_main AS sm LEFT JOIN (SELECT "
+        "SELECT sm.doc_id, sm.doc_dt, sp.partner_name, sm.total_sum FROM stokovi_main AS sm LEFT JOIN "
+        "(SELECT "
         "doc_id, partner_name FROM stokovi_partners) AS sp ON sm.doc_id = sp.doc_id ",
-        "sm.", "sp.partner_name", nullptr, " (sm.partner_id = %d) ", " ORDER BY sm.doc_dt DESC;", false};
+        "sm.",
+        "sp.partner_name",
+        nullptr,
+        " (sm.partner_id = %d) ",
+        " ORDER BY sm.doc_dt DESC;",
+        false};
     static const KindStatement notInvoiced{
-        "SELECT DISTINCT si.doc_id, si.doc_dt, sp.partner_name, sm.doc_id, ROUND(sm.total_sum, 2) FROM stokovi_items "
-        "AS si LEFT JOIN (SELECT doc_id, total_sum FROM stokovi_main) AS sm ON sm.doc_id = si.doc_id LEFT JOIN "
+        "SELECT DISTINCT si.doc_id, si.doc_dt, sp.partner_name, sm.doc_id, ROUND(sm.total_sum, 2) FROM "
+        "stokovi_items "
+        "AS si LEFT JOIN (SELECT doc_id, total_sum FROM stokovi_main) AS sm ON sm.doc_id = si.doc_id LEFT "
+        "JOIN "
         "(SELECT * FROM stokovi_partners) AS sp ON sp.doc_id = si.doc_id  WHERE si.invoiced = '0' ",
-        "si.", "sp.partner_name", nullptr, nullptr, " ORDER BY si.doc_dt DESC;", true};
-    static const KindStatement invoices{
-        "SELECT im.doc_id, im.doc_dt, ip.partner_name, im.total_sum FROM [invoices_main] AS im LEFT JOIN (SELECT "
-        "doc_id, partner_name FROM invoices_partners) AS ip ON im.doc_id = ip.doc_id WHERE im.doc_type = '0' ",
-        "im.", "ip.partner_name", nullptr, " (im.partner_id = '%d') ", " ORDER BY im.doc_dt DESC;", true};
-    static const KindStatement debitNotes{
-        "SELECT im.doc_id, im.doc_dt, ip.partner_name, im.total_sum FROM [invoices_main] AS im LEFT JOIN (SELECT "
-        "doc_id, partner_name FROM invoices_partners) AS ip ON im.doc_id = ip.doc_id WHERE im.doc_type = '1' ",
-        "im.", "ip.partner_name", nullptr, " (im.partner_id = '%d') ", " ORDER BY im.doc_dt DESC;", true};
-    static const KindStatement creditNotes{
-        "SELECT im.doc_id, im.doc_dt, ip.partner_name, im.total_sum FROM [invoices_main] AS im LEFT JOIN (SELECT "
-        "doc_id, partner_name FROM invoices_partners) AS ip ON im.doc_id = ip.doc_id WHERE im.doc_type = '2' ",
-        "im.", "ip.partner_name", nullptr, " (im.partner_id = '%d') ", " ORDER BY im.doc_dt DESC;", true};
+        "si.",
+        "sp.partner_name",
+        nullptr,
+        nullptr,
+        " ORDER BY si.doc_dt DESC;",
+        true};
+    static const KindStatement invoices{"SELECT im.doc_id, im.doc_dt, ip.partner_name, im.total_sum FROM "
+                                        "[invoices_main] AS im LEFT JOIN (SELECT "
+                                        "doc_id, partner_name FROM invoices_partners) AS ip ON im.doc_id = "
+                                        "ip.doc_id WHERE im.doc_type = '0' ",
+                                        "im.",
+                                        "ip.partner_name",
+                                        nullptr,
+                                        " (im.partner_id = '%d') ",
+                                        " ORDER BY im.doc_dt DESC;",
+                                        true};
+    static const KindStatement debitNotes{"SELECT im.doc_id, im.doc_dt, ip.partner_name, im.total_sum FROM "
+                                          "[invoices_main] AS im LEFT JOIN (SELECT "
+                                          "doc_id, partner_name FROM invoices_partners) AS ip ON im.doc_id = "
+                                          "ip.doc_id WHERE im.doc_type = '1' ",
+                                          "im.",
+                                          "ip.partner_name",
+                                          nullptr,
+                                          " (im.partner_id = '%d') ",
+                                          " ORDER BY im.doc_dt DESC;",
+                                          true};
+    static const KindStatement creditNotes{"SELECT im.doc_id, im.doc_dt, ip.partner_name, im.total_sum FROM "
+                                           "[invoices_main] AS im LEFT JOIN (SELECT "
+                                           "doc_id, partner_name FROM invoices_partners) AS ip ON im.doc_id "
+                                           "= ip.doc_id WHERE im.doc_type = '2' ",
+                                           "im.",
+                                           "ip.partner_name",
+                                           nullptr,
+                                           " (im.partner_id = '%d') ",
+                                           " ORDER BY im.doc_dt DESC;",
+                                           true};
     static const KindStatement proformas{
-        "SELECT pp.doc_id, pp.doc_dt, pp.partner_name, pm.total_sum FROM proforms_partners AS pp LEFT JOIN (SELECT "
+        "SELECT pp.doc_id, pp.doc_dt, pp.partner_name, pm.total_sum FROM proforms_partners AS pp LEFT JOIN "
+        "(SELECT "
         "doc_id, total_sum FROM proforms_main) AS pm ON pm.doc_id = pp.doc_id ",
-        "pp.", "pp.partner_name", nullptr, nullptr, " ORDER BY pp.doc_dt DESC;", false};
-    static const KindStatement offers{"SELECT doc_id, doc_dt, to_person FROM offers ", "", "to_person", nullptr,
-                                      nullptr, "", false};
-    static const KindStatement stocktakings{"SELECT * FROM revisions ", "", nullptr, nullptr, nullptr,
+        "pp.",
+        "pp.partner_name",
+        nullptr,
+        nullptr,
+        " ORDER BY pp.doc_dt DESC;",
+        false};
+    static const KindStatement offers{
+        "SELECT doc_id, doc_dt, to_person FROM offers ", "", "to_person", nullptr, nullptr, "", false};
+    static const KindStatement stocktakings{"SELECT * FROM revisions ",      "",   nullptr, nullptr, nullptr,
                                             " ORDER BY doc_dt, doc_id ASC;", false};
     static const KindStatement production{
-        "SELECT DISTINCT doc_id, doc_dt, produced_by, SUM(quantity) as qtty FROM production_cmp ", "", "produced_by",
-        nullptr, nullptr, " GROUP BY doc_id ORDER BY doc_dt DESC, doc_id DESC;", false};
-    static const KindStatement requests{"SELECT doc_id, doc_dt, partner_name FROM requests_main ", "", "partner_name",
-                                        nullptr, nullptr, "", false};
-    static const KindStatement warrantyCards{"SELECT doc_id, doc_dt, customer_name FROM gk_main ", "",
-                                             "customer_name", nullptr, nullptr, "", false};
+        "SELECT DISTINCT doc_id, doc_dt, produced_by, SUM(quantity) as qtty FROM production_cmp ",
+        "",
+        "produced_by",
+        nullptr,
+        nullptr,
+        " GROUP BY doc_id ORDER BY doc_dt DESC, doc_id DESC;",
+        false};
+    static const KindStatement requests{"SELECT doc_id, doc_dt, partner_name FROM requests_main ",
+                                        "",
+                                        "partner_name",
+                                        nullptr,
+                                        nullptr,
+                                        "",
+                                        false};
+    static const KindStatement warrantyCards{"SELECT doc_id, doc_dt, customer_name FROM gk_main ",
+                                             "",
+                                             "customer_name",
+                                             nullptr,
+                                             nullptr,
+                                             "",
+                                             false};
     switch (kind) {
     case DocumentBrowser::Deliveries:
         return &deliveries;
@@ -152,17 +210,19 @@ QString DocumentBrowser::Condition() const {
         conditions << QString::fromUtf8(format(k.partnerIdFilter, {SqlArg(m_partnerId)}));
     const QString& text = m_search.Text();
     if (!text.isEmpty()) {
-        QByteArray search = format((QByteArray(" (") + k.alias + "doc_id LIKE '%%%q%%'").constData(), {SqlArg(text)});
+        QByteArray search =
+            format((QByteArray(" (") + k.alias + "doc_id LIKE '%%%q%%'").constData(), {SqlArg(text)});
         if (k.partner)
             search += format((QByteArray(" OR ") + k.partner + " LIKE '%%%q%%'").constData(), {SqlArg(text)});
         if (k.extraSearch)
-            search += format((QByteArray(" OR ") + k.extraSearch + " LIKE '%%%q%%'").constData(), {SqlArg(text)});
+            search +=
+                format((QByteArray(" OR ") + k.extraSearch + " LIKE '%%%q%%'").constData(), {SqlArg(text)});
         conditions << QString::fromUtf8(search + ") ");
     }
     if (m_period)
-        conditions << QString::fromUtf8(
-            format((QByteArray(" (") + k.alias + "doc_dt >= '%q' AND " + k.alias + "doc_dt <= '%q') ").constData(),
-                   {SqlArg(DateToSql(m_from)), SqlArg(DateToSql(m_to))}));
+        conditions << QString::fromUtf8(format(
+            (QByteArray(" (") + k.alias + "doc_dt >= '%q' AND " + k.alias + "doc_dt <= '%q') ").constData(),
+            {SqlArg(DateToSql(m_from)), SqlArg(DateToSql(m_to))}));
     QString joined;
     bool first = !k.hasWhere;
     for (const QString& condition : conditions) {
@@ -175,22 +235,23 @@ QString DocumentBrowser::Condition() const {
 
 QByteArray DocumentBrowser::Statement() const {
     if (m_kind == CustomerLinesNotInvoiced) {
-        const QByteArray period =
-            m_period ? format(" AND (si.doc_dt >= '%q' AND si.doc_dt <= '%q') ",
-                              {SqlArg(DateToSql(m_from)), SqlArg(DateToSql(m_to))})
-                     : QByteArray();
-        return format("SELECT si.doc_id, si.doc_dt, sm.partner_id, p.partner_name, sm.total_sum FROM stokovi_items "
-                      "AS si INNER JOIN (SELECT doc_id, doc_dt, partner_id, total_sum FROM stokovi_main) AS sm ON "
-                      "si.doc_id = sm.doc_id INNER JOIN (SELECT partner_id, partner_name FROM partners) AS p ON "
-                      "sm.partner_id = p.partner_id WHERE si.invoiced = '0' AND sm.partner_id = '%d' AND si.doc_id "
-                      "LIKE '%%%q%%' %s GROUP BY si.doc_id ORDER BY si.doc_dt, si.doc_id DESC;",
-                      {SqlArg(m_partnerId), SqlArg(m_search.Text()), SqlArg(period)});
+        const QByteArray period = m_period ? format(" AND (si.doc_dt >= '%q' AND si.doc_dt <= '%q') ",
+                                                    {SqlArg(DateToSql(m_from)), SqlArg(DateToSql(m_to))})
+                                           : QByteArray();
+        return format(
+            "SELECT si.doc_id, si.doc_dt, sm.partner_id, p.partner_name, sm.total_sum FROM stokovi_items "
+            "AS si INNER JOIN (SELECT doc_id, doc_dt, partner_id, total_sum FROM stokovi_main) AS sm ON "
+            "si.doc_id = sm.doc_id INNER JOIN (SELECT partner_id, partner_name FROM partners) AS p ON "
+            "sm.partner_id = p.partner_id WHERE si.invoiced = '0' AND sm.partner_id = '%d' AND si.doc_id "
+            "LIKE '%%%q%%' %s GROUP BY si.doc_id ORDER BY si.doc_dt, si.doc_id DESC;",
+            {SqlArg(m_partnerId), SqlArg(m_search.Text()), SqlArg(period)});
     }
     if (m_kind == WarrantyCards && m_bySerial)
-        return format("SELECT gkm.doc_id, gkm.doc_dt, gkm.customer_name FROM gk_main AS gkm LEFT JOIN (SELECT doc_id, "
-                      "item_serial FROM gk_items) AS gki ON gkm.doc_id = gki.doc_id WHERE gki.item_serial LIKE "
-                      "'%%%q%%'  ORDER BY gkm.doc_dt, gkm.doc_id ASC;",
-                      {SqlArg(m_search.Text())});
+        return format(
+            "SELECT gkm.doc_id, gkm.doc_dt, gkm.customer_name FROM gk_main AS gkm LEFT JOIN (SELECT doc_id, "
+            "item_serial FROM gk_items) AS gki ON gkm.doc_id = gki.doc_id WHERE gki.item_serial LIKE "
+            "'%%%q%%'  ORDER BY gkm.doc_dt, gkm.doc_id ASC;",
+            {SqlArg(m_search.Text())});
     const KindStatement* k = statementOf(m_kind);
     if (!k)
         return QByteArray();
@@ -249,7 +310,8 @@ bool DocumentBrowser::Reload() {
     return true;
 }
 
-std::optional<DocumentChoice> DocumentBrowser::Choose(const std::vector<int>& rows, Prompter& prompter) const {
+std::optional<DocumentChoice> DocumentBrowser::Choose(const std::vector<int>& rows,
+                                                      Prompter& prompter) const {
     std::vector<int> chosen;
     for (int row : rows)
         if (row >= 0 && row < static_cast<int>(m_rows.size()))

@@ -17,5 +17,6 @@ public:
     };
     virtual ~FreeTextLineDialog() = default;
     // As the catalogue line dialog: OK closes only when `accept` agrees.
-    virtual std::optional<Line> AskFreeText(const Line& initial, const std::function<bool(const Line&)>& accept) = 0;
+    virtual std::optional<Line> AskFreeText(const Line& initial,
+                                            const std::function<bool(const Line&)>& accept) = 0;
 };

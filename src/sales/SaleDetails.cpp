@@ -8,7 +8,8 @@ bool SaleDetails::Validate(SaleOp op, Prompter& prompter) const {
         return false;
     }
     if (compiledBy.trimmed().isEmpty()) {
-        prompter.Message("Не сте записали името на лицето, което е съставило документа.", MessageIcon::Exclamation);
+        prompter.Message("Не сте записали името на лицето, което е съставило документа.",
+                         MessageIcon::Exclamation);
         return false;
     }
     if (payBy == 1 && bankId == 0) {

@@ -29,8 +29,8 @@ struct SaleHeader {
     QString osnovanieVat;
     QString newVehicle;
     int docType = 0;
-    int toInvoice = 0;      // the invoice a note refers to
-    QString toInvoiceDate;  // its date as stored (YYYY-MM-DD)
+    int toInvoice = 0;     // the invoice a note refers to
+    QString toInvoiceDate; // its date as stored (YYYY-MM-DD)
 };
 
 // The customer as the document keeps it.
@@ -70,6 +70,10 @@ struct SaleLine {
     double value = 0; // RoundHalfUp(quantity x price, 2)
     QString visCode;  // the customer's own code for the item
     bool freeText = false;
+    // On an invoice for earlier documents: the goods note or pro-forma the
+    // line was taken from, and that document's total.
+    int sourceDoc = 0;
+    double sourceTotal = 0;
 
     // The value of a line of that quantity and price.
     static double ValueOf(double quantity, double price);

@@ -25,5 +25,6 @@ public:
     virtual ~SaleLineDialog() = default;
     // OK hands the answer to `accept` and closes only when it agrees, so a
     // refused quantity keeps what was typed.
-    virtual std::optional<Answer> AskLine(const Request& request, const std::function<bool(const Answer&)>& accept) = 0;
+    virtual std::optional<Answer> AskLine(const Request& request,
+                                          const std::function<bool(const Answer&)>& accept) = 0;
 };

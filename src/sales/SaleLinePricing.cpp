@@ -11,7 +11,9 @@ SaleLinePricing::SaleLinePricing(const Item& item, double partnerPrice) {
     m_prices[PartnerPrice] = partnerPrice;
 }
 
-int SaleLinePricing::StartKind(int defaultPrice) { return defaultPrice >= 0 && defaultPrice <= 5 ? defaultPrice : 0; }
+int SaleLinePricing::StartKind(int defaultPrice) {
+    return defaultPrice >= 0 && defaultPrice <= 5 ? defaultPrice : 0;
+}
 
 QString SaleLinePricing::Label(int kind) {
     switch (kind) {

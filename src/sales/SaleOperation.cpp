@@ -22,16 +22,27 @@ bool MovesStock(SaleOp op) {
            op == SaleOp::DebitNote || op == SaleOp::CreditNote;
 }
 
+bool ChecksStock(SaleOp op) {
+    return MovesStock(op) || op == SaleOp::InvoiceForProforma;
+}
+
+bool InvoicesEarlier(SaleOp op) {
+    return op == SaleOp::InvoiceForNote || op == SaleOp::InvoiceForProforma ||
+           op == SaleOp::CollectiveInvoice;
+}
+
 bool WritesGoodsNoteBeside(SaleOp op) {
     return op == SaleOp::InvoiceWithNote || op == SaleOp::FreeTextInvoice || op == SaleOp::DebitNote ||
            op == SaleOp::CreditNote;
 }
 
 bool MayAddLines(SaleOp op) {
-    return op != SaleOp::InvoiceForNote && op != SaleOp::InvoiceForProforma && op != SaleOp::CollectiveInvoice;
+    return !InvoicesEarlier(op);
 }
 
-bool MayChangeLines(SaleOp op) { return op != SaleOp::InvoiceForNote && op != SaleOp::CollectiveInvoice; }
+bool MayChangeLines(SaleOp op) {
+    return !InvoicesEarlier(op);
+}
 
 bool OffersFreeText(SaleOp op) {
     return op == SaleOp::FreeTextInvoice || op == SaleOp::DebitNote || op == SaleOp::CreditNote;
@@ -46,8 +57,8 @@ QString Caption(SaleOp op, bool isNew, const QString& invoiceNumber, const QStri
     case SaleOp::Proforma:
         return "ДОКУМЕНТ: ФАКТУРА - ПРОФОРМА";
     case SaleOp::DebitNote:
-        return QString::asprintf("ДОКУМЕНТ: ДЕБИТНО ИЗВЕСТИЕ КЪМ Ф-РА № %s / %s", invoiceNumber.toUtf8().constData(),
-                                 invoiceDate.toUtf8().constData());
+        return QString::asprintf("ДОКУМЕНТ: ДЕБИТНО ИЗВЕСТИЕ КЪМ Ф-РА № %s / %s",
+                                 invoiceNumber.toUtf8().constData(), invoiceDate.toUtf8().constData());
     case SaleOp::CreditNote:
         return QString::asprintf("ДОКУМЕНТ: КРЕДИТНО ИЗВЕСТИЕ КЪМ Ф-РА № %s / %s",
                                  invoiceNumber.toUtf8().constData(), invoiceDate.toUtf8().constData());

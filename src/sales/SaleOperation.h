@@ -24,6 +24,11 @@ SaleFamily FamilyOf(SaleOp op);
 int DocTypeOf(SaleOp op);
 // The operations whose goods note lowers (or, for a credit note, raises) stock.
 bool MovesStock(SaleOp op);
+// The operations whose save checks that the stock suffices: those that move
+// it, and the invoice for a pro-forma, whose goods leave without a goods note.
+bool ChecksStock(SaleOp op);
+// The invoices for goods notes or a pro-forma issued earlier (7, 8, 9).
+bool InvoicesEarlier(SaleOp op);
 // The operations that write a goods note beside the invoice.
 bool WritesGoodsNoteBeside(SaleOp op);
 // Lines may be added, changed and deleted (on a new document).

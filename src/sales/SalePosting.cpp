@@ -27,8 +27,9 @@ std::optional<std::vector<SalePosting::Need>> SalePosting::NeedsOf(const std::ve
             continue;
         }
         ResultTable components;
-        if (!m_db.Query(components, "SELECT code, ROUND(quantity, 3), randeman FROM stocks_cmp WHERE owner_code = "
-                                    "'%q';",
+        if (!m_db.Query(components,
+                        "SELECT code, ROUND(quantity, 3), randeman FROM stocks_cmp WHERE owner_code = "
+                        "'%q';",
                         line.code))
             return std::nullopt;
         const int codeColumn = components.Column("code"), perUnitColumn = components.Column("quantity"),
@@ -44,8 +45,8 @@ std::optional<std::vector<SalePosting::Need>> SalePosting::NeedsOf(const std::ve
             Item part;
             if (!LoadItem(m_db, component, part))
                 return std::nullopt;
-            needs.push_back({static_cast<int>(i), component, line.code, true, RoundHalfUp(perUnit * quantity, 3),
-                             part.group, RoundHalfUp(part.costPrice, 2)});
+            needs.push_back({static_cast<int>(i), component, line.code, true,
+                             RoundHalfUp(perUnit * quantity, 3), part.group, RoundHalfUp(part.costPrice, 2)});
         }
     }
     return needs;
@@ -61,7 +62,8 @@ std::optional<QString> SalePosting::ShortStock(const std::vector<Need>& needs) {
             continue;
         checked[need.code] = true;
         ResultTable stock;
-        if (!m_db.Query(stock, "SELECT ROUND(quantity, 3), is_service FROM stocks WHERE code = '%q';", need.code))
+        if (!m_db.Query(stock, "SELECT ROUND(quantity, 3), is_service FROM stocks WHERE code = '%q';",
+                        need.code))
             return std::nullopt;
         // A service holds no stock: selling it never falls short.
         if (stock.Int(1, 1) != 0)
@@ -69,10 +71,11 @@ std::optional<QString> SalePosting::ShortStock(const std::vector<Need>& needs) {
         if (stock.Double(1, 0) + 0.0005 >= total[need.code])
             continue;
         if (need.component)
-            return QString::asprintf("Не можете да завършите операцията, защото не разполагате с достатъчна "
-                                     "наличност\nот материала с номенклатурен код %s,\nнеобходим за извършване на "
-                                     "услугата с код %s.",
-                                     need.code.toUtf8().constData(), need.soldCode.toUtf8().constData());
+            return QString::asprintf(
+                "Не можете да завършите операцията, защото не разполагате с достатъчна "
+                "наличност\nот материала с номенклатурен код %s,\nнеобходим за извършване на "
+                "услугата с код %s.",
+                need.code.toUtf8().constData(), need.soldCode.toUtf8().constData());
         return QString::asprintf("Не можете да завършите операцията, защото не разполагате с достатъчна "
                                  "наличност\nот артикула с номенклатурен код %s.",
                                  need.code.toUtf8().constData());
@@ -89,8 +92,8 @@ bool SalePosting::Post(WriteTransaction& t, const std::vector<Need>& needs, int 
         if (!need.component)
             continue;
         const double total = RoundHalfUp(need.costPrice * need.quantity, 2);
-        if (!m_store.InsertSoldMaterial(t, number, date, customerId, need.group, need.soldCode, need.code, moved,
-                                        need.costPrice, credit ? -total : total))
+        if (!m_store.InsertSoldMaterial(t, number, date, customerId, need.group, need.soldCode, need.code,
+                                        moved, need.costPrice, credit ? -total : total))
             return false;
     }
     return t.Active();

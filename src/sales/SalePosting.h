@@ -19,13 +19,13 @@ public:
 
     // One stock code's share of a line.
     struct Need {
-        int line = 0;          // index into the lines
-        QString code;          // the item whose stock moves
-        QString soldCode;      // the line's item: a product, or the item itself
+        int line = 0;     // index into the lines
+        QString code;     // the item whose stock moves
+        QString soldCode; // the line's item: a product, or the item itself
         bool component = false;
-        double quantity = 0;   // positive, 3 decimals
-        int group = 0;         // the component's group
-        double costPrice = 0;  // the component's cost, 2 decimals
+        double quantity = 0;  // positive, 3 decimals
+        int group = 0;        // the component's group
+        double costPrice = 0; // the component's cost, 2 decimals
     };
     // The needs of every line that moves stock, in line order. Nothing when
     // a read failed (reported).
@@ -39,8 +39,8 @@ public:
 
     // Lowers the stock by the needs (raises it for a credit note) and writes
     // the `soldmat` rows, under the goods note's number.
-    bool Post(WriteTransaction& t, const std::vector<Need>& needs, int number, const QDate& date, int customerId,
-              bool credit);
+    bool Post(WriteTransaction& t, const std::vector<Need>& needs, int number, const QDate& date,
+              int customerId, bool credit);
 
 private:
     Database& m_db;

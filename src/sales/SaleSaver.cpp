@@ -2,10 +2,12 @@
 
 #include "db/Database.h"
 #include "db/WriteTransaction.h"
+#include "format/DocNumber.h"
 #include "format/Rounding.h"
 #include "masterdata/CostPrices.h"
 #include "masterdata/Item.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -22,6 +24,7 @@ SaleSaver::SaleSaver(Database& db, bool sellsOnZero)
     m_groups.push_back([this](WriteTransaction& t, SaleSaveContext& c) { return ChecksAndNumbers(t, c); });
     m_groups.push_back([this](WriteTransaction& t, SaleSaveContext& c) { return HeaderAndSnapshots(t, c); });
     m_groups.push_back([this](WriteTransaction& t, SaleSaveContext& c) { return LinesAndPosting(t, c); });
+    m_groups.push_back([](WriteTransaction& t, SaleSaveContext& c) { return MarkEarlier(t, c); });
 }
 
 bool SaleSaver::SaveNew(SaleDocument& doc, const SaleTotals& totals) {
@@ -42,15 +45,16 @@ bool SaleSaver::ChecksAndNumbers(WriteTransaction& t, SaleSaveContext& c) {
     if (!taken)
         return false;
     if (*taken)
-        return t.Refuse(family == SaleFamily::GoodsNotes  ? "Грешка: вече има стокова разписка с този номер."
-                        : family == SaleFamily::Proformas ? "Грешка: вече има проформа с този номер"
-                                                          : "Грешка: вече има фактура или известие с този номер.",
+        return t.Refuse(family == SaleFamily::GoodsNotes ? "Грешка: вече има стокова разписка с този номер."
+                        : family == SaleFamily::Proformas
+                            ? "Грешка: вече има проформа с този номер"
+                            : "Грешка: вече има фактура или известие с този номер.",
                         MessageIcon::Stop);
     if (op == SaleOp::GoodsNote)
         c.goodsNoteNumber = c.number;
     else if (SaleOps::WritesGoodsNoteBeside(op))
         c.goodsNoteNumber = m_store.NextNumber(SaleFamily::GoodsNotes);
-    if (!SaleOps::MovesStock(op))
+    if (!SaleOps::ChecksStock(op))
         return true;
     const auto needs = m_posting.NeedsOf(c.doc.lines);
     if (!needs)
@@ -66,8 +70,8 @@ bool SaleSaver::ChecksAndNumbers(WriteTransaction& t, SaleSaveContext& c) {
 }
 
 SaleStore::StoredTotals SaleSaver::Signed(const SaleTotals& s, bool credit) const {
-    return {signedValue(s.allSum, 2, credit), signedValue(s.discountSum, 2, credit), signedValue(s.base, 2, credit),
-            signedValue(s.vat, 2, credit), signedValue(s.total, 2, credit)};
+    return {signedValue(s.allSum, 2, credit), signedValue(s.discountSum, 2, credit),
+            signedValue(s.base, 2, credit), signedValue(s.vat, 2, credit), signedValue(s.total, 2, credit)};
 }
 
 bool SaleSaver::HeaderAndSnapshots(WriteTransaction& t, SaleSaveContext& c) {
@@ -132,6 +136,59 @@ bool SaleSaver::LinesAndPosting(WriteTransaction& t, SaleSaveContext& c) {
     }
     return !SaleOps::MovesStock(op) ||
            m_posting.Post(t, c.needs, c.goodsNoteNumber, date, c.doc.header.partnerId, credit);
+}
+
+// An invoice for earlier documents marks them invoiced, and finds them still
+// open: a goods note or pro-forma another seat invoiced (or deleted) in the
+// meantime leaves the invoice unsaved.
+bool SaleSaver::MarkEarlier(WriteTransaction& t, SaleSaveContext& c) {
+    const SaleOp op = c.doc.op;
+    if (!SaleOps::InvoicesEarlier(op))
+        return true;
+    std::vector<std::pair<int, int>> sources; // document, lines taken from it
+    for (const SaleLine& line : c.doc.lines) {
+        auto source = std::find_if(sources.begin(), sources.end(),
+                                   [&](const std::pair<int, int>& s) { return s.first == line.sourceDoc; });
+        if (source == sources.end())
+            sources.emplace_back(line.sourceDoc, 1);
+        else
+            ++source->second;
+    }
+    auto changes = [&t](int expected, const QString& refusal) {
+        const std::optional<int> changed = t.ChangedRows();
+        return changed && (*changed == expected || t.Refuse(refusal, MessageIcon::Stop));
+    };
+    for (const auto& [source, lines] : sources) {
+        const QByteArray number = FormatDocNumber(source).toUtf8();
+        if (op == SaleOp::InvoiceForProforma) {
+            if (!t.ExecPrintf(
+                    "UPDATE proforms_main SET invoiced = '1', invoice_id = '%d' WHERE (doc_id = '%d' AND "
+                    "invoiced = '0');",
+                    c.number, source) ||
+                !changes(1, QString::asprintf(
+                                "Проформа фактура № %s вече е фактурирана или изтрита от друго работно "
+                                "място. Фактурата не е записана.",
+                                number.constData())))
+                return false;
+            continue;
+        }
+        const QString refusal =
+            QString::asprintf("Стокова разписка № %s вече е фактурирана или изтрита от друго "
+                              "работно място. Фактурата не е записана.",
+                              number.constData());
+        if (!t.ExecPrintf(
+                "UPDATE stokovi_main SET invoiced = '1', invoice_id = '%d' WHERE (doc_id = '%d' AND "
+                "invoiced = '0');",
+                c.number, source) ||
+            !changes(1, refusal) ||
+            !t.ExecPrintf(
+                "UPDATE stokovi_items SET invoiced = '1', invoice_id = '%d' WHERE (doc_id = '%d' AND "
+                "invoiced = '0');",
+                c.number, source) ||
+            !changes(lines, refusal))
+            return false;
+    }
+    return true;
 }
 
 bool SaleSaver::SaveStored(const SaleDocument& doc) {

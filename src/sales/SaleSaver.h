@@ -13,9 +13,9 @@ class WriteTransaction;
 // What the statement groups of one save share.
 struct SaleSaveContext {
     SaleDocument& doc;
-    SaleTotals totals;        // as the screen shows them, positive
-    int number = 0;           // the document's number
-    int goodsNoteNumber = 0;  // the goods note the save writes (code 1: the number itself), 0 when none
+    SaleTotals totals;       // as the screen shows them, positive
+    int number = 0;          // the document's number
+    int goodsNoteNumber = 0; // the goods note the save writes (code 1: the number itself), 0 when none
     std::vector<SalePosting::Need> needs;
 };
 
@@ -44,6 +44,7 @@ private:
     bool ChecksAndNumbers(WriteTransaction& t, SaleSaveContext& c);
     bool HeaderAndSnapshots(WriteTransaction& t, SaleSaveContext& c);
     bool LinesAndPosting(WriteTransaction& t, SaleSaveContext& c);
+    static bool MarkEarlier(WriteTransaction& t, SaleSaveContext& c);
     SaleStore::StoredTotals Signed(const SaleTotals& totals, bool credit) const;
 
     Database& m_db;

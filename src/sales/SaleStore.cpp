@@ -6,7 +6,9 @@
 
 namespace {
 
-QString sqlDate(const QDate& date) { return date.isValid() ? DateToSql(date) : QString(); }
+QString sqlDate(const QDate& date) {
+    return date.isValid() ? DateToSql(date) : QString();
+}
 
 // The snapshot statements of one family.
 struct FamilyStatements {
@@ -21,40 +23,51 @@ struct FamilyStatements {
 const FamilyStatements& statementsOf(SaleFamily family) {
     static const FamilyStatements goodsNotes{
         "INSERT INTO stokovi_partners VALUES('%d', '%s', '%q', '%q', '%q', '%q', '%q', '%q');",
-        "INSERT INTO stokovi_firmdata VALUES('%d', '%s', '%q', '%q', '%q', '%q', '%q', '%q', '%d', '%.2f', '%d');",
+        "INSERT INTO stokovi_firmdata VALUES('%d', '%s', '%q', '%q', '%q', '%q', '%q', '%q', '%d', '%.2f', "
+        "'%d');",
         "UPDATE stokovi_main SET doc_dt = '%s', given_by = '%q', received_by = '%q', compiled_by = '%q', "
-        "transported_by = '%q', partner_id = '%d', osnovanie = '%q', place = '%q', object = '%q', recv_dt = '%q', "
+        "transported_by = '%q', partner_id = '%d', osnovanie = '%q', place = '%q', object = '%q', recv_dt = "
+        "'%q', "
         "pay_dt = '%s', pay_by = '%d', slovom = '%q', [tax_event_dt] = '%q', [osnovanie_vat] = '%q', "
         "[new_vehicle] = '%q' WHERE doc_id = '%d'",
-        "UPDATE stokovi_partners SET doc_dt = '%s', partner_name = '%q', partner_city = '%q', partner_address = "
+        "UPDATE stokovi_partners SET doc_dt = '%s', partner_name = '%q', partner_city = '%q', "
+        "partner_address = "
         "'%q', partner_mol = '%q', partner_tax_id = '%q', partner_bulstat = '%q' WHERE doc_id = '%d'",
         "UPDATE stokovi_firmdata SET doc_dt = '%s', firm_name = '%q', firm_city = '%q', firm_address = '%q', "
         "firm_mol = '%q', firm_tax_id = '%q', firm_bulstat = '%q', firm_bank_id = '%d' WHERE doc_id = '%d'",
         "UPDATE stokovi_items SET doc_dt = '%s' WHERE doc_id = '%d'"};
     static const FamilyStatements invoices{
         "INSERT INTO invoices_partners VALUES('%d', '%s', '%q', '%q', '%q', '%q', '%q', '%q');",
-        "INSERT INTO invoices_firmdata VALUES('%d', '%s', '%q', '%q', '%q', '%q', '%q', '%q', '%d', '%.2f', '%d');",
+        "INSERT INTO invoices_firmdata VALUES('%d', '%s', '%q', '%q', '%q', '%q', '%q', '%q', '%d', '%.2f', "
+        "'%d');",
         // An invoice and a note are told apart by their type, also when old
         // data gave them one number.
         "UPDATE invoices_main SET doc_dt = '%s', given_by = '%q', received_by = '%q', compiled_by = '%q', "
-        "transported_by = '%q', partner_id = '%d', osnovanie = '%q', place = '%q', object = '%q', recv_dt = '%q', "
+        "transported_by = '%q', partner_id = '%d', osnovanie = '%q', place = '%q', object = '%q', recv_dt = "
+        "'%q', "
         "pay_dt = '%s', pay_by = '%d', slovom = '%q', [tax_event_dt] = '%q', [osnovanie_vat] = '%q', "
         "[new_vehicle] = '%q' WHERE doc_id = '%d' AND doc_type = '%d'",
-        "UPDATE invoices_partners SET doc_dt = '%s', partner_name = '%q', partner_city = '%q', partner_address = "
+        "UPDATE invoices_partners SET doc_dt = '%s', partner_name = '%q', partner_city = '%q', "
+        "partner_address = "
         "'%q', partner_mol = '%q', partner_tax_id = '%q', partner_bulstat = '%q' WHERE doc_id = '%d'",
-        "UPDATE invoices_firmdata SET doc_dt = '%s', firm_name = '%q', firm_city = '%q', firm_address = '%q', "
+        "UPDATE invoices_firmdata SET doc_dt = '%s', firm_name = '%q', firm_city = '%q', firm_address = "
+        "'%q', "
         "firm_mol = '%q', firm_tax_id = '%q', firm_bulstat = '%q', firm_bank_id = '%d' WHERE doc_id = '%d'",
         "UPDATE invoices_items SET doc_dt = '%s' WHERE doc_id = '%d'"};
     static const FamilyStatements proformas{
         "INSERT INTO proforms_partners VALUES('%d', '%s', '%q', '%q', '%q', '%q', '%q', '%q');",
-        "INSERT INTO proforms_firmdata VALUES('%d', '%s', '%q', '%q', '%q', '%q', '%q', '%q', '%d', '%.2f', '%d');",
+        "INSERT INTO proforms_firmdata VALUES('%d', '%s', '%q', '%q', '%q', '%q', '%q', '%q', '%d', '%.2f', "
+        "'%d');",
         "UPDATE proforms_main SET doc_dt = '%s', given_by = '%q', received_by = '%q', compiled_by = '%q', "
-        "transported_by = '%q', partner_id = '%d', osnovanie = '%q', place = '%q', object = '%q', recv_dt = '%q', "
+        "transported_by = '%q', partner_id = '%d', osnovanie = '%q', place = '%q', object = '%q', recv_dt = "
+        "'%q', "
         "pay_dt = '%s', pay_by = '%d', slovom = '%q', [tax_event_dt] = '%q', [osnovanie_vat] = '%q', "
         "[new_vehicle] = '%q' WHERE doc_id = '%d'",
-        "UPDATE proforms_partners SET doc_dt = '%s', partner_name = '%q', partner_city = '%q', partner_address = "
+        "UPDATE proforms_partners SET doc_dt = '%s', partner_name = '%q', partner_city = '%q', "
+        "partner_address = "
         "'%q', partner_mol = '%q', partner_tax_id = '%q', partner_bulstat = '%q' WHERE doc_id = '%d'",
-        "UPDATE proforms_firmdata SET doc_dt = '%s', firm_name = '%q', firm_city = '%q', firm_address = '%q', "
+        "UPDATE proforms_firmdata SET doc_dt = '%s', firm_name = '%q', firm_city = '%q', firm_address = "
+        "'%q', "
         "firm_mol = '%q', firm_tax_id = '%q', firm_bulstat = '%q', firm_bank_id = '%d' WHERE doc_id = '%d'",
         "UPDATE proforms_items SET doc_dt = '%s' WHERE doc_id = '%d'"};
     switch (family) {
@@ -98,16 +111,18 @@ void readHeader(const ResultTable& t, SaleHeader& h) {
 } // namespace
 
 int SaleStore::NextNumber(SaleFamily family) {
-    const char* sql = family == SaleFamily::GoodsNotes ? "SELECT MAX(doc_id) FROM stokovi_main WHERE doc_id > 0;"
-                      : family == SaleFamily::Proformas ? "SELECT MAX(doc_id) FROM proforms_main WHERE doc_id > 0;"
-                                                        : "SELECT MAX(doc_id) FROM invoices_main WHERE doc_id > 0;";
+    const char* sql =
+        family == SaleFamily::GoodsNotes  ? "SELECT MAX(doc_id) FROM stokovi_main WHERE doc_id > 0;"
+        : family == SaleFamily::Proformas ? "SELECT MAX(doc_id) FROM proforms_main WHERE doc_id > 0;"
+                                          : "SELECT MAX(doc_id) FROM invoices_main WHERE doc_id > 0;";
     return m_db.QueryInt(0, sql) + 1;
 }
 
 std::optional<bool> SaleStore::NumberTaken(SaleFamily family, int number) {
-    const char* sql = family == SaleFamily::GoodsNotes ? "SELECT doc_id FROM stokovi_main WHERE doc_id = '%d';"
-                      : family == SaleFamily::Proformas ? "SELECT doc_id FROM proforms_main WHERE doc_id = '%d';"
-                                                        : "SELECT doc_id FROM invoices_main WHERE doc_id = '%d';";
+    const char* sql =
+        family == SaleFamily::GoodsNotes  ? "SELECT doc_id FROM stokovi_main WHERE doc_id = '%d';"
+        : family == SaleFamily::Proformas ? "SELECT doc_id FROM proforms_main WHERE doc_id = '%d';"
+                                          : "SELECT doc_id FROM invoices_main WHERE doc_id = '%d';";
     ResultTable table;
     if (!m_db.Query(table, sql, number))
         return std::nullopt;
@@ -117,37 +132,40 @@ std::optional<bool> SaleStore::NumberTaken(SaleFamily family, int number) {
 bool SaleStore::InsertGoodsNote(WriteTransaction& t, const SaleDocument& doc, int number, int invoiceId,
                                 const StoredTotals& s) {
     const SaleHeader& h = doc.header;
-    return t.ExecPrintf("INSERT INTO stokovi_main VALUES('%d', '%s', '%q', '%q', '%q', '%q', '%d', '%q', '%q', '%q', "
-                        "'%s', '%s', '%d', '%.2f', '%q', '%d', '%d', '%.2f', '%.2f', '%.2f', '%.2f', '%.2f', '%q', "
-                        "'%q', '%q', '%d');",
-                        number, sqlDate(h.docDate), h.givenBy, h.receivedBy, h.compiledBy, h.transportedBy,
-                        h.partnerId, h.osnovanie, h.place, h.object, sqlDate(h.recvDate), sqlDate(h.payDate),
-                        h.payBy, h.discount, h.slovom, invoiceId != 0 ? 1 : 0, invoiceId, s.allSum, s.discountSum,
-                        s.base, s.vat, s.total, sqlDate(h.taxEventDate), h.osnovanieVat, h.newVehicle,
-                        SaleOps::DocTypeOf(doc.op));
+    return t.ExecPrintf(
+        "INSERT INTO stokovi_main VALUES('%d', '%s', '%q', '%q', '%q', '%q', '%d', '%q', '%q', '%q', "
+        "'%s', '%s', '%d', '%.2f', '%q', '%d', '%d', '%.2f', '%.2f', '%.2f', '%.2f', '%.2f', '%q', "
+        "'%q', '%q', '%d');",
+        number, sqlDate(h.docDate), h.givenBy, h.receivedBy, h.compiledBy, h.transportedBy, h.partnerId,
+        h.osnovanie, h.place, h.object, sqlDate(h.recvDate), sqlDate(h.payDate), h.payBy, h.discount,
+        h.slovom, invoiceId != 0 ? 1 : 0, invoiceId, s.allSum, s.discountSum, s.base, s.vat, s.total,
+        sqlDate(h.taxEventDate), h.osnovanieVat, h.newVehicle, SaleOps::DocTypeOf(doc.op));
 }
 
-bool SaleStore::InsertInvoice(WriteTransaction& t, const SaleDocument& doc, int number, const StoredTotals& s) {
+bool SaleStore::InsertInvoice(WriteTransaction& t, const SaleDocument& doc, int number,
+                              const StoredTotals& s) {
     const SaleHeader& h = doc.header;
-    return t.ExecPrintf("INSERT INTO invoices_main VALUES('%d', '%s', '%q', '%q', '%q', '%q', '%d', '%q', '%q', "
-                        "'%q', '%s', '%s', '%d', '%.2f', '%q', '%.2f', '%.2f', '%.2f', '%.2f', '%.2f', '%q', '%q', "
-                        "'%q', '%d', '%d', '%q');",
-                        number, sqlDate(h.docDate), h.givenBy, h.receivedBy, h.compiledBy, h.transportedBy,
-                        h.partnerId, h.osnovanie, h.place, h.object, sqlDate(h.recvDate), sqlDate(h.payDate),
-                        h.payBy, h.discount, h.slovom, s.allSum, s.discountSum, s.base, s.vat, s.total,
-                        sqlDate(h.taxEventDate), h.osnovanieVat, h.newVehicle, SaleOps::DocTypeOf(doc.op),
-                        h.toInvoice, h.toInvoiceDate);
+    return t.ExecPrintf(
+        "INSERT INTO invoices_main VALUES('%d', '%s', '%q', '%q', '%q', '%q', '%d', '%q', '%q', "
+        "'%q', '%s', '%s', '%d', '%.2f', '%q', '%.2f', '%.2f', '%.2f', '%.2f', '%.2f', '%q', '%q', "
+        "'%q', '%d', '%d', '%q');",
+        number, sqlDate(h.docDate), h.givenBy, h.receivedBy, h.compiledBy, h.transportedBy, h.partnerId,
+        h.osnovanie, h.place, h.object, sqlDate(h.recvDate), sqlDate(h.payDate), h.payBy, h.discount,
+        h.slovom, s.allSum, s.discountSum, s.base, s.vat, s.total, sqlDate(h.taxEventDate), h.osnovanieVat,
+        h.newVehicle, SaleOps::DocTypeOf(doc.op), h.toInvoice, h.toInvoiceDate);
 }
 
-bool SaleStore::InsertProforma(WriteTransaction& t, const SaleDocument& doc, int number, const StoredTotals& s) {
+bool SaleStore::InsertProforma(WriteTransaction& t, const SaleDocument& doc, int number,
+                               const StoredTotals& s) {
     const SaleHeader& h = doc.header;
-    return t.ExecPrintf("INSERT INTO proforms_main VALUES('%d', '%s', '%q', '%q', '%q', '%q', '%d', '%q', '%q', "
-                        "'%q', '%s', '%s', '%d', '%.2f', '%q', '%d', '%d', '%.2f', '%.2f', '%.2f', '%.2f', '%.2f', "
-                        "'%q', '%q', '%q');",
-                        number, sqlDate(h.docDate), h.givenBy, h.receivedBy, h.compiledBy, h.transportedBy,
-                        h.partnerId, h.osnovanie, h.place, h.object, sqlDate(h.recvDate), sqlDate(h.payDate),
-                        h.payBy, h.discount, h.slovom, 0, 0, s.allSum, s.discountSum, s.base, s.vat, s.total,
-                        sqlDate(h.taxEventDate), h.osnovanieVat, h.newVehicle);
+    return t.ExecPrintf(
+        "INSERT INTO proforms_main VALUES('%d', '%s', '%q', '%q', '%q', '%q', '%d', '%q', '%q', "
+        "'%q', '%s', '%s', '%d', '%.2f', '%q', '%d', '%d', '%.2f', '%.2f', '%.2f', '%.2f', '%.2f', "
+        "'%q', '%q', '%q');",
+        number, sqlDate(h.docDate), h.givenBy, h.receivedBy, h.compiledBy, h.transportedBy, h.partnerId,
+        h.osnovanie, h.place, h.object, sqlDate(h.recvDate), sqlDate(h.payDate), h.payBy, h.discount,
+        h.slovom, 0, 0, s.allSum, s.discountSum, s.base, s.vat, s.total, sqlDate(h.taxEventDate),
+        h.osnovanieVat, h.newVehicle);
 }
 
 bool SaleStore::InsertSnapshots(WriteTransaction& t, SaleFamily family, const SaleDocument& doc, int number) {
@@ -155,7 +173,8 @@ bool SaleStore::InsertSnapshots(WriteTransaction& t, SaleFamily family, const Sa
     const QString date = sqlDate(doc.header.docDate);
     const CustomerSnapshot& c = doc.customer;
     const FirmSnapshot& f = doc.firm;
-    return t.ExecPrintf(sql.insertPartner, number, date, c.name, c.city, c.address, c.mol, c.taxId, c.bulstat) &&
+    return t.ExecPrintf(sql.insertPartner, number, date, c.name, c.city, c.address, c.mol, c.taxId,
+                        c.bulstat) &&
            t.ExecPrintf(sql.insertFirm, number, date, f.name, f.city, f.address, f.mol, f.taxId, f.bulstat,
                         f.vatRegistered, f.vatRate, f.bankId);
 }
@@ -163,33 +182,37 @@ bool SaleStore::InsertSnapshots(WriteTransaction& t, SaleFamily family, const Sa
 bool SaleStore::InsertGoodsNoteLine(WriteTransaction& t, int number, const QDate& date, const StoredLine& s,
                                     int invoiceId) {
     const SaleLine& l = *s.line;
-    return t.ExecPrintf("INSERT INTO stokovi_items VALUES('%d', '%s', '%d', '%d', '%q', '%q', '%d', '%q', '%.3f', "
-                        "'%.5f', '%.5f', '%q', '%d', '%d', '%.5f');",
-                        number, sqlDate(date), l.seq, l.selPrice, l.code, l.name, s.group, l.units, s.quantity,
-                        s.price, s.value, l.visCode, invoiceId != 0 ? 1 : 0, invoiceId, s.costPrice);
+    return t.ExecPrintf(
+        "INSERT INTO stokovi_items VALUES('%d', '%s', '%d', '%d', '%q', '%q', '%d', '%q', '%.3f', "
+        "'%.5f', '%.5f', '%q', '%d', '%d', '%.5f');",
+        number, sqlDate(date), l.seq, l.selPrice, l.code, l.name, s.group, l.units, s.quantity, s.price,
+        s.value, l.visCode, invoiceId != 0 ? 1 : 0, invoiceId, s.costPrice);
 }
 
 bool SaleStore::InsertInvoiceLine(WriteTransaction& t, int number, const QDate& date, const StoredLine& s) {
     const SaleLine& l = *s.line;
-    return t.ExecPrintf("INSERT INTO invoices_items VALUES('%d', '%s', '%d', '%d', '%q', '%q', '%d', '%q', '%.3f', "
-                        "'%.5f', '%.5f', '%q', '%.5f');",
-                        number, sqlDate(date), l.seq, l.selPrice, l.code, l.name, s.group, l.units, s.quantity,
-                        s.price, s.value, l.visCode, s.costPrice);
+    return t.ExecPrintf(
+        "INSERT INTO invoices_items VALUES('%d', '%s', '%d', '%d', '%q', '%q', '%d', '%q', '%.3f', "
+        "'%.5f', '%.5f', '%q', '%.5f');",
+        number, sqlDate(date), l.seq, l.selPrice, l.code, l.name, s.group, l.units, s.quantity, s.price,
+        s.value, l.visCode, s.costPrice);
 }
 
 bool SaleStore::InsertProformaLine(WriteTransaction& t, int number, const QDate& date, const StoredLine& s) {
     const SaleLine& l = *s.line;
-    return t.ExecPrintf("INSERT INTO proforms_items VALUES('%d', '%s', '%d', '%d', '%q', '%q', '%d', '%q', '%.3f', "
-                        "'%.5f', '%.5f');",
-                        number, sqlDate(date), l.seq, l.selPrice, l.code, l.name, s.group, l.units, s.quantity,
-                        s.price, s.value);
+    return t.ExecPrintf(
+        "INSERT INTO proforms_items VALUES('%d', '%s', '%d', '%d', '%q', '%q', '%d', '%q', '%.3f', "
+        "'%.5f', '%.5f');",
+        number, sqlDate(date), l.seq, l.selPrice, l.code, l.name, s.group, l.units, s.quantity, s.price,
+        s.value);
 }
 
-bool SaleStore::InsertSoldMaterial(WriteTransaction& t, int number, const QDate& date, int customerId, int group,
-                                   const QString& soldCode, const QString& component, double quantity, double cost,
-                                   double total) {
-    return t.ExecPrintf("INSERT INTO soldmat VALUES('%d', '%s', '%d', '%d', '%q', '%q', '%.3f', '%.5f', '%.5f');",
-                        number, sqlDate(date), customerId, group, soldCode, component, quantity, cost, total);
+bool SaleStore::InsertSoldMaterial(WriteTransaction& t, int number, const QDate& date, int customerId,
+                                   int group, const QString& soldCode, const QString& component,
+                                   double quantity, double cost, double total) {
+    return t.ExecPrintf(
+        "INSERT INTO soldmat VALUES('%d', '%s', '%d', '%d', '%q', '%q', '%.3f', '%.5f', '%.5f');", number,
+        sqlDate(date), customerId, group, soldCode, component, quantity, cost, total);
 }
 
 bool SaleStore::RewriteStored(WriteTransaction& t, SaleFamily family, const SaleDocument& doc) {
@@ -201,14 +224,16 @@ bool SaleStore::RewriteStored(WriteTransaction& t, SaleFamily family, const Sale
     const bool header =
         family == SaleFamily::Invoices
             ? t.ExecPrintf(sql.updateHeader, date, h.givenBy, h.receivedBy, h.compiledBy, h.transportedBy,
-                           h.partnerId, h.osnovanie, h.place, h.object, sqlDate(h.recvDate), sqlDate(h.payDate),
-                           h.payBy, h.slovom, sqlDate(h.taxEventDate), h.osnovanieVat, h.newVehicle, h.docId,
-                           SaleOps::DocTypeOf(doc.op))
+                           h.partnerId, h.osnovanie, h.place, h.object, sqlDate(h.recvDate),
+                           sqlDate(h.payDate), h.payBy, h.slovom, sqlDate(h.taxEventDate), h.osnovanieVat,
+                           h.newVehicle, h.docId, SaleOps::DocTypeOf(doc.op))
             : t.ExecPrintf(sql.updateHeader, date, h.givenBy, h.receivedBy, h.compiledBy, h.transportedBy,
-                           h.partnerId, h.osnovanie, h.place, h.object, sqlDate(h.recvDate), sqlDate(h.payDate),
-                           h.payBy, h.slovom, sqlDate(h.taxEventDate), h.osnovanieVat, h.newVehicle, h.docId);
+                           h.partnerId, h.osnovanie, h.place, h.object, sqlDate(h.recvDate),
+                           sqlDate(h.payDate), h.payBy, h.slovom, sqlDate(h.taxEventDate), h.osnovanieVat,
+                           h.newVehicle, h.docId);
     return header &&
-           t.ExecPrintf(sql.updatePartner, date, c.name, c.city, c.address, c.mol, c.taxId, c.bulstat, h.docId) &&
+           t.ExecPrintf(sql.updatePartner, date, c.name, c.city, c.address, c.mol, c.taxId, c.bulstat,
+                        h.docId) &&
            t.ExecPrintf(sql.updateFirm, date, f.name, f.city, f.address, f.mol, f.taxId, f.bulstat, f.bankId,
                         h.docId) &&
            t.ExecPrintf(sql.updateLineDates, date, h.docId) &&
@@ -217,7 +242,23 @@ bool SaleStore::RewriteStored(WriteTransaction& t, SaleFamily family, const Sale
                          h.partnerId, h.docId));
 }
 
-bool SaleStore::Load(SaleFamily family, int number, SaleDocument& doc) {
+double SaleStore::StoredTotal(SaleFamily family, int number) {
+    return m_db.QueryDouble(0,
+                            family == SaleFamily::Proformas
+                                ? "SELECT total_sum FROM proforms_main WHERE doc_id = '%d';"
+                                : "SELECT total_sum FROM stokovi_main WHERE doc_id = '%d';",
+                            number);
+}
+
+int SaleStore::InvoicedWith(SaleFamily family, int number) {
+    return m_db.QueryInt(0,
+                         family == SaleFamily::Proformas
+                             ? "SELECT invoice_id FROM proforms_main WHERE doc_id = '%d' AND invoiced = '1';"
+                             : "SELECT invoice_id FROM stokovi_main WHERE doc_id = '%d' AND invoiced = '1';",
+                         number);
+}
+
+bool SaleStore::Load(SaleFamily family, int number, SaleDocument& doc, bool notInvoicedOnly) {
     ResultTable header, partner, firm, lines;
     bool read = false;
     switch (family) {
@@ -225,40 +266,49 @@ bool SaleStore::Load(SaleFamily family, int number, SaleDocument& doc) {
         read = m_db.Query(header, "SELECT * FROM stokovi_main WHERE doc_id = '%d';", number) &&
                m_db.Query(partner, "SELECT * FROM stokovi_partners WHERE doc_id = '%d';", number) &&
                m_db.Query(firm, "SELECT * FROM stokovi_firmdata WHERE doc_id = '%d';", number) &&
-               m_db.Query(lines, "SELECT * FROM stokovi_items WHERE doc_id = '%d' ORDER BY seq_id ASC;", number);
+               m_db.Query(lines,
+                          notInvoicedOnly
+                              ? "SELECT * FROM stokovi_items WHERE doc_id = '%d' AND invoiced = '0' ORDER BY "
+                                "seq_id ASC;"
+                              : "SELECT * FROM stokovi_items WHERE doc_id = '%d' ORDER BY seq_id ASC;",
+                          number);
         break;
     case SaleFamily::Proformas:
         read = m_db.Query(header, "SELECT * FROM proforms_main WHERE doc_id = '%d';", number) &&
                m_db.Query(partner, "SELECT * FROM proforms_partners WHERE doc_id = '%d';", number) &&
                m_db.Query(firm, "SELECT * FROM proforms_firmdata WHERE doc_id = '%d';", number) &&
-               m_db.Query(lines, "SELECT * FROM proforms_items WHERE doc_id = '%d' ORDER BY seq_id ASC;", number);
+               m_db.Query(lines, "SELECT * FROM proforms_items WHERE doc_id = '%d' ORDER BY seq_id ASC;",
+                          number);
         break;
     case SaleFamily::Invoices:
         // Amounts, quantities and prices with their absolute values, so a
         // credit note shows what it credits, positive.
-        read = m_db.Query(header,
-                          "SELECT [doc_id], [doc_dt], [given_by], [received_by], [compiled_by], [transported_by], "
-                          "[partner_id], [osnovanie], [place], [object], [recv_dt], [pay_dt], [pay_by], [discount], "
-                          "[slovom], ABS([all_sum]), ABS([discount_sum]), ABS([oblagaema_sum]), ABS([vat_sum]), "
-                          "ABS([total_sum]), [tax_event_dt], [osnovanie_vat], [new_vehicle], [doc_type], "
-                          "[to_invoice], [to_invoice_dt] FROM invoices_main WHERE doc_id = '%d' AND doc_type = "
-                          "'%d';",
-                          number, SaleOps::DocTypeOf(doc.op)) &&
+        read = m_db.Query(
+                   header,
+                   "SELECT [doc_id], [doc_dt], [given_by], [received_by], [compiled_by], [transported_by], "
+                   "[partner_id], [osnovanie], [place], [object], [recv_dt], [pay_dt], [pay_by], [discount], "
+                   "[slovom], ABS([all_sum]), ABS([discount_sum]), ABS([oblagaema_sum]), ABS([vat_sum]), "
+                   "ABS([total_sum]), [tax_event_dt], [osnovanie_vat], [new_vehicle], [doc_type], "
+                   "[to_invoice], [to_invoice_dt] FROM invoices_main WHERE doc_id = '%d' AND doc_type = "
+                   "'%d';",
+                   number, SaleOps::DocTypeOf(doc.op)) &&
                m_db.Query(partner, "SELECT * FROM invoices_partners WHERE doc_id = '%d';", number) &&
                m_db.Query(firm, "SELECT * FROM invoices_firmdata WHERE doc_id = '%d';", number) &&
-               m_db.Query(lines,
-                          "SELECT doc_id, doc_dt, seq_id, sel_price, item_code, item_name, item_group, item_units, "
-                          "ABS(quantity), ABS(price), ABS(end_price), vis_code FROM invoices_items WHERE doc_id = "
-                          "'%d' ORDER BY seq_id ASC;",
-                          number);
+               m_db.Query(
+                   lines,
+                   "SELECT doc_id, doc_dt, seq_id, sel_price, item_code, item_name, item_group, item_units, "
+                   "ABS(quantity), ABS(price), ABS(end_price), vis_code FROM invoices_items WHERE doc_id = "
+                   "'%d' ORDER BY seq_id ASC;",
+                   number);
         break;
     }
     if (!read || header.Empty())
         return false;
     readHeader(header, doc.header);
     auto text = [](const ResultTable& t, const char* name) { return t.Text(1, t.Column(name), ""); };
-    doc.customer = {text(partner, "partner_name"), text(partner, "partner_city"), text(partner, "partner_address"),
-                    text(partner, "partner_mol"),  text(partner, "partner_tax_id"), text(partner, "partner_bulstat")};
+    doc.customer = {text(partner, "partner_name"),    text(partner, "partner_city"),
+                    text(partner, "partner_address"), text(partner, "partner_mol"),
+                    text(partner, "partner_tax_id"),  text(partner, "partner_bulstat")};
     doc.firm = {text(firm, "firm_name"),
                 text(firm, "firm_city"),
                 text(firm, "firm_address"),
@@ -269,10 +319,11 @@ bool SaleStore::Load(SaleFamily family, int number, SaleDocument& doc) {
                 firm.Double(1, firm.Column("firm_vat_value")),
                 firm.Int(1, firm.Column("firm_bank_id"))};
     doc.lines.clear();
-    const int seq = lines.Column("seq_id"), kind = lines.Column("sel_price"), code = lines.Column("item_code"),
-              name = lines.Column("item_name"), group = lines.Column("item_group"), units = lines.Column("item_units"),
-              quantity = lines.Column("quantity"), price = lines.Column("price"), value = lines.Column("end_price"),
-              vis = lines.Column("vis_code");
+    const int seq = lines.Column("seq_id"), kind = lines.Column("sel_price"),
+              code = lines.Column("item_code"), name = lines.Column("item_name"),
+              group = lines.Column("item_group"), units = lines.Column("item_units"),
+              quantity = lines.Column("quantity"), price = lines.Column("price"),
+              value = lines.Column("end_price"), vis = lines.Column("vis_code");
     for (int r = 1; r <= lines.Rows(); ++r) {
         SaleLine line;
         line.seq = lines.Int(r, seq);
@@ -309,19 +360,22 @@ QStringList SaleStore::GivenByChoices() {
 }
 
 QStringList SaleStore::TransportedByChoices() {
-    return Choices("SELECT transported_by FROM stokovi_main WHERE transported_by IS NOT NULL AND transported_by != "
-                   "'' GROUP BY transported_by;");
+    return Choices(
+        "SELECT transported_by FROM stokovi_main WHERE transported_by IS NOT NULL AND transported_by != "
+        "'' GROUP BY transported_by;");
 }
 
 // Both arms of the union leave out empty values.
 QStringList SaleStore::CompiledByChoices() {
-    return Choices("SELECT compiled_by FROM invoices_main WHERE compiled_by IS NOT NULL AND compiled_by != '' UNION "
-                   "SELECT compiled_by FROM stokovi_main WHERE compiled_by IS NOT NULL AND compiled_by != '' GROUP "
-                   "BY compiled_by;");
+    return Choices(
+        "SELECT compiled_by FROM invoices_main WHERE compiled_by IS NOT NULL AND compiled_by != '' UNION "
+        "SELECT compiled_by FROM stokovi_main WHERE compiled_by IS NOT NULL AND compiled_by != '' GROUP "
+        "BY compiled_by;");
 }
 
 QStringList SaleStore::VatGroundChoices() {
-    return Choices("SELECT [osnovanie_vat] FROM [stokovi_main] WHERE [osnovanie_vat] IS NOT NULL AND "
-                   "[osnovanie_vat] != '' UNION SELECT [osnovanie_vat] FROM [invoices_main] WHERE [osnovanie_vat] "
-                   "IS NOT NULL AND [osnovanie_vat] != '' ORDER BY [osnovanie_vat] ASC;");
+    return Choices(
+        "SELECT [osnovanie_vat] FROM [stokovi_main] WHERE [osnovanie_vat] IS NOT NULL AND "
+        "[osnovanie_vat] != '' UNION SELECT [osnovanie_vat] FROM [invoices_main] WHERE [osnovanie_vat] "
+        "IS NOT NULL AND [osnovanie_vat] != '' ORDER BY [osnovanie_vat] ASC;");
 }

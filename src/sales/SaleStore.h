@@ -62,8 +62,13 @@ public:
     bool RewriteStored(WriteTransaction& t, SaleFamily family, const SaleDocument& doc);
 
     // Reads a stored document; invoices and notes with positive amounts.
-    // False when it is missing or the read failed.
-    bool Load(SaleFamily family, int number, SaleDocument& doc);
+    // False when it is missing or the read failed. notInvoicedOnly reads
+    // only the lines of a goods note that no invoice covers yet.
+    bool Load(SaleFamily family, int number, SaleDocument& doc, bool notInvoicedOnly = false);
+    // The stored total of a goods note or pro-forma; 0 when unreadable.
+    double StoredTotal(SaleFamily family, int number);
+    // The invoice a goods note or pro-forma was invoiced with; 0 when none.
+    int InvoicedWith(SaleFamily family, int number);
 
     // The stored values the details dialog offers in its combo boxes.
     QStringList GivenByChoices();

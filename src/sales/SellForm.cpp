@@ -42,6 +42,10 @@ std::optional<SaleOp> loadedOp(int kind) {
 SellForm::SellForm(Database& db, Prompter& prompter, LocalSettings& settings, const Clock& clock)
     : m_db(db), m_prompter(prompter), m_settings(settings), m_clock(clock) {}
 
+bool SellForm::MayDiscard() {
+    return !HasUnsavedChanges() || m_prompter.AskYesNo(kUnsavedData, MessageIcon::Exclamation) == Answer::Yes;
+}
+
 SaleOp SellForm::DefaultOp() const {
     return m_settings.DefaultSellOp() == 1 ? SaleOp::InvoiceWithNote : SaleOp::GoodsNote;
 }
@@ -51,29 +55,35 @@ QString SellForm::Caption() const {
                             SqlToDisplayDate(m_doc.header.toInvoiceDate));
 }
 
-std::vector<ListColumn> SellForm::Columns() {
+std::vector<ListColumn> SellForm::Columns(SaleOp op) {
     const Qt::Alignment left = Qt::AlignLeft, centre = Qt::AlignHCenter, right = Qt::AlignRight;
-    return {{"#", 0, left, SortType::Integer},
-            {"sel_price", 0, left, SortType::Integer},
-            {"код", 80, left, SortType::Text},
-            {"наименование", 300, left, SortType::Text},
-            {"мярка", 50, centre, SortType::Text},
-            {"количество", 85, right, SortType::Decimal},
-            {"ед.цена", 90, right, SortType::Decimal},
-            {"стойност", 90, right, SortType::Decimal},
-            {"код по номенкл. на клиента", 180, left, SortType::Text}};
+    std::vector<ListColumn> columns{
+        {"#", 0, left, SortType::Integer},         {"sel_price", 0, left, SortType::Integer},
+        {"код", 80, left, SortType::Text},         {"наименование", 300, left, SortType::Text},
+        {"мярка", 50, centre, SortType::Text},     {"количество", 85, right, SortType::Decimal},
+        {"ед.цена", 90, right, SortType::Decimal}, {"стойност", 90, right, SortType::Decimal}};
+    const int collective = op == SaleOp::CollectiveInvoice ? 80 : 0;
+    columns.push_back({"Т.О.", collective, right, SortType::Integer});
+    columns.push_back({"всичко", collective, right, SortType::Decimal});
+    columns.push_back({"код по номенкл. на клиента", 180, left, SortType::Text});
+    return columns;
 }
 
 QStringList SellForm::Cells(const SaleLine& line) {
-    return {QString::asprintf("%d", line.seq),
-            QString::asprintf("%d", line.selPrice),
-            line.code,
-            line.name,
-            line.units,
-            QString::asprintf("%.3f", line.quantity),
-            FormatNumber(line.price, 2),
-            FormatNumber(line.value, 2),
-            line.visCode};
+    QStringList cells{QString::asprintf("%d", line.seq),
+                      QString::asprintf("%d", line.selPrice),
+                      line.code,
+                      line.name,
+                      line.units,
+                      QString::asprintf("%.3f", line.quantity),
+                      FormatNumber(line.price, 2),
+                      FormatNumber(line.value, 2)};
+    if (line.sourceDoc != 0)
+        cells << FormatDocNumber(line.sourceDoc) << FormatNumber(line.sourceTotal, 2);
+    else
+        cells << QString() << QString();
+    cells << line.visCode;
+    return cells;
 }
 
 std::vector<std::pair<QString, QString>> SellForm::TotalsRows() const {
@@ -84,10 +94,12 @@ std::vector<std::pair<QString, QString>> SellForm::TotalsRows() const {
             {"СУМА ЗА ПЛАЩАНЕ:", QString::asprintf("%.2f", m_totals.total)}};
 }
 
-void SellForm::Start() { Reset(DefaultOp()); }
+void SellForm::Start() {
+    Reset(DefaultOp());
+}
 
 bool SellForm::NewOperation(SaleOp op, DocumentChooser& documents) {
-    if (HasUnsavedChanges() && m_prompter.AskYesNo(kUnsavedData, MessageIcon::Exclamation) != Answer::Yes)
+    if (!MayDiscard())
         return false;
     int invoice = 0;
     QString invoiceDate;
@@ -154,7 +166,7 @@ bool SellForm::Load(int kind, DocumentChooser& documents) {
     const std::optional<SaleOp> op = loadedOp(kind);
     if (!op)
         return false;
-    if (HasUnsavedChanges() && m_prompter.AskYesNo(kUnsavedData, MessageIcon::Exclamation) != Answer::Yes)
+    if (!MayDiscard())
         return false;
     const std::optional<DocumentChoice> chosen = documents.ChooseDocument(kind, 0);
     if (!chosen)
@@ -166,21 +178,32 @@ bool SellForm::Load(int kind, DocumentChooser& documents) {
     m_doc = loaded;
     m_isNew = false;
     m_numberText = FormatDocNumber(m_doc.header.docId);
-    m_customer = Partner();
-    m_customer.id = m_doc.header.partnerId;
-    m_customer.name = m_doc.customer.name;
-    m_customer.city = m_doc.customer.city;
-    m_customer.address = m_doc.customer.address;
-    m_customer.mol = m_doc.customer.mol;
-    m_customer.taxId = m_doc.customer.taxId;
-    m_customer.bulstat = m_doc.customer.bulstat;
+    AdoptCustomer(m_doc);
     m_counter = 0;
     for (const SaleLine& line : m_doc.lines)
         m_counter = std::max(m_counter, line.seq);
     Recompute();
-    m_prompter.Message(QString::asprintf("Документът %s беше зареден успешно.", m_numberText.toUtf8().constData()),
-                       MessageIcon::Information);
+    m_prompter.Message(
+        QString::asprintf("Документът %s беше зареден успешно.", m_numberText.toUtf8().constData()),
+        MessageIcon::Information);
     return true;
+}
+
+CustomerSnapshot SellForm::CustomerAsStored() const {
+    return {m_customer.name, m_customer.city,  m_customer.address,
+            m_customer.mol,  m_customer.taxId, m_customer.bulstat};
+}
+
+// The customer as a stored document keeps it.
+void SellForm::AdoptCustomer(const SaleDocument& doc) {
+    m_customer = Partner();
+    m_customer.id = doc.header.partnerId;
+    m_customer.name = doc.customer.name;
+    m_customer.city = doc.customer.city;
+    m_customer.address = doc.customer.address;
+    m_customer.mol = doc.customer.mol;
+    m_customer.taxId = doc.customer.taxId;
+    m_customer.bulstat = doc.customer.bulstat;
 }
 
 QString SellForm::SetNumberText(const QString& typed) {
@@ -197,9 +220,13 @@ QString SellForm::SetNumberText(const QString& typed) {
     return text;
 }
 
-void SellForm::SetDate(const QDate& date) { m_doc.header.docDate = date; }
+void SellForm::SetDate(const QDate& date) {
+    m_doc.header.docDate = date;
+}
 
 bool SellForm::ChooseCustomer(PartnerChooser& partners) {
+    if (!MayChangeCustomer())
+        return false;
     const std::optional<int> chosen = partners.ChoosePartner(PartnerTab::Customers, m_customer.id);
     if (!chosen || !LoadPartner(m_db, *chosen, m_customer))
         return false;
@@ -211,10 +238,12 @@ bool SellForm::ChooseCustomer(PartnerChooser& partners) {
     return true;
 }
 
-QString SellForm::VisCodeOf(const QString& code) { return GetPartnerCode(m_db, m_customer.id, code); }
+QString SellForm::VisCodeOf(const QString& code) {
+    return GetPartnerCode(m_db, m_customer.id, code);
+}
 
 bool SellForm::SetDiscount(double percent) {
-    if (percent < 0 || percent > 100)
+    if (!MayChangeDiscount() || percent < 0 || percent > 100)
         return false;
     m_doc.header.discount = RoundHalfUp(percent, 2);
     Recompute();
@@ -251,13 +280,17 @@ SaleDetails SellForm::Details() const {
 
 bool SellForm::EditDetails(SaleDetailsDialog& dialog) {
     SaleStore store(m_db);
-    SaleDetailsChoices choices{store.GivenByChoices(), store.TransportedByChoices(), store.CompiledByChoices(),
-                               store.VatGroundChoices(), {}};
+    SaleDetailsChoices choices{store.GivenByChoices(),
+                               store.TransportedByChoices(),
+                               store.CompiledByChoices(),
+                               store.VatGroundChoices(),
+                               {}};
     ResultTable banks;
     if (m_db.Query(banks, "SELECT * FROM banks ORDER BY name ASC;"))
         for (int r = 1; r <= banks.Rows(); ++r)
-            choices.accounts.push_back({banks.Int(r, banks.Column("id")), banks.Text(r, banks.Column("name"), ""),
-                                        banks.Text(r, banks.Column("code"), ""), banks.Text(r, banks.Column("acc"), "")});
+            choices.accounts.push_back(
+                {banks.Int(r, banks.Column("id")), banks.Text(r, banks.Column("name"), ""),
+                 banks.Text(r, banks.Column("code"), ""), banks.Text(r, banks.Column("acc"), "")});
     SaleDetails details = Details();
     return dialog.EditDetails(details, choices, [this](const SaleDetails& edited) {
         if (!edited.Validate(m_doc.op, m_prompter))
@@ -312,14 +345,15 @@ bool SellForm::Validate(SaleDetailsDialog& details) {
         return refuse("Моля, укажете името на лицето, което е предало стоките!");
     if (h.receivedBy.trimmed().isEmpty())
         return refuse("Моля, укажете името на лицето, което е приело стоките!");
-    const char* question = h.place.trimmed().isEmpty()    ? "Не е указано място на извършване на сделката. "
-                                                            "Желаете ли да го попълните сега?"
-                           : h.object.trimmed().isEmpty() ? "Не е указан търговски обект. Желаете ли да го попълните "
-                                                            "сега?"
-                           : h.payBy == 1 && m_doc.firm.bankId == 0
-                               ? "Указано е плащане с платежно нареждане, но не сте избрали банка и банкова сметка. "
-                                 "Желаете ли да направите това сега?"
-                               : nullptr;
+    const char* question =
+        h.place.trimmed().isEmpty() ? "Не е указано място на извършване на сделката. "
+                                      "Желаете ли да го попълните сега?"
+        : h.object.trimmed().isEmpty() ? "Не е указан търговски обект. Желаете ли да го попълните "
+                                         "сега?"
+        : h.payBy == 1 && m_doc.firm.bankId == 0
+            ? "Указано е плащане с платежно нареждане, но не сте избрали банка и банкова сметка. "
+              "Желаете ли да направите това сега?"
+            : nullptr;
     if (question) {
         if (m_prompter.AskYesNo(question, MessageIcon::Question) == Answer::Yes)
             EditDetails(details);
@@ -336,11 +370,10 @@ bool SellForm::RewritesWhenStored() const {
            op == SaleOp::DebitNote || op == SaleOp::CreditNote;
 }
 
-bool SellForm::Save(SaleDetailsDialog& details) {
+bool SellForm::Save(SaleDetailsDialog& details, SalePrinter& printer) {
     if (!Validate(details))
         return false;
-    m_doc.customer = {m_customer.name, m_customer.city,  m_customer.address,
-                      m_customer.mol,  m_customer.taxId, m_customer.bulstat};
+    m_doc.customer = CustomerAsStored();
     m_doc.header.partnerId = m_customer.id;
     m_doc.header.slovom = m_totals.words;
     if (m_isNew) {
@@ -355,5 +388,44 @@ bool SellForm::Save(SaleDetailsDialog& details) {
         return false;
     }
     m_settings.SetLastVATReason(m_doc.header.osnovanieVat);
+    if (m_prompter.AskYesNo("Желаете ли да отпечатите документа на принтер?", MessageIcon::Question) ==
+        Answer::Yes)
+        printer.PrintNow(Printout());
+    return true;
+}
+
+SalePrintout SellForm::Printout() const {
+    SalePrintout p;
+    p.op = m_doc.op;
+    p.original = m_original;
+    p.numberText = m_numberText;
+    p.header = m_doc.header;
+    p.header.slovom = m_totals.words;
+    p.customer = CustomerAsStored();
+    p.firm = m_doc.firm;
+    if (m_doc.header.payBy == 1)
+        LoadBank(m_db, m_doc.firm.bankId, p.bank);
+    p.lines = m_doc.lines;
+    const std::vector<std::pair<QString, QString>> totals = TotalsRows();
+    p.sum = totals[0].second;
+    p.discount = totals[1].second;
+    p.base = totals[2].second;
+    p.vat = totals[3].second;
+    p.total = totals[4].second;
+    p.words = m_totals.words;
+    return p;
+}
+
+bool SellForm::Print(bool original, SaleDetailsDialog& details, SalePrinter& printer) {
+    if (original && m_isNew) {
+        m_prompter.Message("Оригиналът на документа се отпечатва след неговия запис. Запишете документа или "
+                           "отпечатайте копие.",
+                           MessageIcon::Information);
+        return false;
+    }
+    if (!Validate(details))
+        return false;
+    m_original = original;
+    printer.Preview(Printout());
     return true;
 }

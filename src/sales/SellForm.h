@@ -5,13 +5,16 @@
 #include "masterdata/Bank.h"
 #include "masterdata/Partner.h"
 #include "sales/SaleDocument.h"
+#include "sales/SalePrintout.h"
 #include "sales/SaleSaver.h"
 
+#include <optional>
 #include <vector>
 
 class Clock;
 class Database;
 class DocumentChooser;
+struct DocumentChoice;
 class FreeTextLineDialog;
 class ItemChooser;
 class LocalSettings;
@@ -42,9 +45,10 @@ public:
     // The operation the new-operation menu offers first.
     SaleOp DefaultOp() const;
 
-    // The line list: its nine columns (the first two hidden) and the cells of
-    // a line.
-    static std::vector<ListColumn> Columns();
+    // The line list: its columns (the first two hidden), with the goods note
+    // of the line and that note's total (hidden but on a collective
+    // invoice) before the customer's code; and the cells of a line.
+    static std::vector<ListColumn> Columns(SaleOp op = SaleOp::GoodsNote);
     static QStringList Cells(const SaleLine& line);
     // The rows of the totals list: title and figure.
     std::vector<std::pair<QString, QString>> TotalsRows() const;
@@ -54,6 +58,11 @@ public:
     // A new operation of the code; for a note, the invoice it refers to is
     // chosen first. False when the user kept the current document.
     bool NewOperation(SaleOp op, DocumentChooser& documents);
+    // An invoice for documents issued earlier: code 7 for a goods note, 8
+    // for a pro-forma, 9 for several goods notes of one customer (chosen
+    // first when the form has none). Takes over the document's header, parties
+    // and open lines. False when the user kept the current document.
+    bool InvoiceEarlier(SaleOp op, DocumentChooser& documents, PartnerChooser& partners);
     // Loads a stored document of the browser kind (1 goods note, 3 invoice,
     // 4 pro-forma, 12 debit note, 13 credit note).
     bool Load(int kind, DocumentChooser& documents);
@@ -61,6 +70,9 @@ public:
     QString SetNumberText(const QString& typed);
     void SetDate(const QDate& date);
     bool ChooseCustomer(PartnerChooser& partners);
+    // An invoice for earlier documents keeps their customer and discount.
+    bool MayChangeCustomer() const { return !SaleOps::InvoicesEarlier(m_doc.op); }
+    bool MayChangeDiscount() const { return m_isNew && !SaleOps::InvoicesEarlier(m_doc.op); }
 
     bool AddLine(ItemChooser& items, SaleLineDialog& dialog);
     bool AddFreeTextLine(FreeTextLineDialog& dialog);
@@ -75,13 +87,29 @@ public:
     SaleDetails Details() const;
 
     // Checks the document and saves it; a question about a missing detail
-    // opens the details dialog.
-    bool Save(SaleDetailsDialog& details);
+    // opens the details dialog. Once saved, the user may print it at once.
+    bool Save(SaleDetailsDialog& details, SalePrinter& printer);
+
+    // Whether the next print is the original; the form starts with it.
+    bool Original() const { return m_original; }
+    void SetOriginal(bool original) { m_original = original; }
+    // The document as it goes on paper.
+    SalePrintout Printout() const;
+    // Prints the original or a copy through the preview, after the checks
+    // of the save. The original of a document not yet saved is refused: its
+    // number is only proposed until the save.
+    bool Print(bool original, SaleDetailsDialog& details, SalePrinter& printer);
     // Another group of statements for every save of a new document.
     void AddSaveGroup(SaleSaveGroup group) { m_extraGroups.push_back(std::move(group)); }
 
 private:
+    // Asks before unsaved lines are given up; true when they may go.
+    bool MayDiscard();
     void Reset(SaleOp op);
+    void AdoptCustomer(const SaleDocument& doc);
+    CustomerSnapshot CustomerAsStored() const;
+    std::optional<std::vector<SaleDocument>> ReadEarlier(SaleOp op, const DocumentChoice& chosen);
+    void TakeOver(const SaleDocument& source);
     void LoadFirm();
     void Recompute();
     bool AcceptLine(double quantity, double price);
@@ -100,5 +128,6 @@ private:
     Partner m_customer;
     SaleTotals m_totals;
     int m_counter = 0;
+    bool m_original = true;
     std::vector<SaleSaveGroup> m_extraGroups;
 };

@@ -11,9 +11,13 @@
 
 #include <algorithm>
 
-bool SellForm::MayAddLines() const { return m_isNew && SaleOps::MayAddLines(m_doc.op); }
+bool SellForm::MayAddLines() const {
+    return m_isNew && SaleOps::MayAddLines(m_doc.op);
+}
 
-bool SellForm::MayChangeLines() const { return m_isNew && SaleOps::MayChangeLines(m_doc.op); }
+bool SellForm::MayChangeLines() const {
+    return m_isNew && SaleOps::MayChangeLines(m_doc.op);
+}
 
 // A line needs a positive quantity; a price may be 0 (goods given away) but
 // not negative: a credit note credits by its kind, not by its signs.
@@ -49,10 +53,10 @@ bool SellForm::AddLine(ItemChooser& items, SaleLineDialog& dialog) {
         return false;
     const SaleLinePricing pricing(item, GetPartnerPrice(m_db, m_customer.id, item.code));
     SaleLineDialog::Request request{item.code, item.name, 1,
-                                    pricing.Select(SaleLinePricing::StartKind(m_customer.defaultPrice)), &pricing};
-    const auto answer = dialog.AskLine(request, [this](const SaleLineDialog::Answer& a) {
-        return AcceptLine(a.quantity, a.price);
-    });
+                                    pricing.Select(SaleLinePricing::StartKind(m_customer.defaultPrice)),
+                                    &pricing};
+    const auto answer = dialog.AskLine(
+        request, [this](const SaleLineDialog::Answer& a) { return AcceptLine(a.quantity, a.price); });
     if (!answer)
         return false;
     SaleLine line;
@@ -70,9 +74,10 @@ bool SellForm::AddLine(ItemChooser& items, SaleLineDialog& dialog) {
 bool SellForm::AddFreeTextLine(FreeTextLineDialog& dialog) {
     if (!MayAddLines() || !SaleOps::OffersFreeText(m_doc.op))
         return false;
-    const auto typed = dialog.AskFreeText(FreeTextLineDialog::Line(), [this](const FreeTextLineDialog::Line& l) {
-        return AcceptLine(l.quantity, l.price);
-    });
+    const auto typed =
+        dialog.AskFreeText(FreeTextLineDialog::Line(), [this](const FreeTextLineDialog::Line& l) {
+            return AcceptLine(l.quantity, l.price);
+        });
     if (!typed)
         return false;
     SaleLine line;
@@ -92,10 +97,9 @@ bool SellForm::ChangeLine(int index, SaleLineDialog& dialog, FreeTextLineDialog&
         return false;
     SaleLine& line = m_doc.lines[static_cast<size_t>(index)];
     if (line.freeText) {
-        const auto typed = freeText.AskFreeText({line.code, line.name, line.units, line.quantity, line.price},
-                                                [this](const FreeTextLineDialog::Line& l) {
-                                                    return AcceptLine(l.quantity, l.price);
-                                                });
+        const auto typed = freeText.AskFreeText(
+            {line.code, line.name, line.units, line.quantity, line.price},
+            [this](const FreeTextLineDialog::Line& l) { return AcceptLine(l.quantity, l.price); });
         if (!typed)
             return false;
         line.code = typed->code.trimmed();
@@ -108,10 +112,9 @@ bool SellForm::ChangeLine(int index, SaleLineDialog& dialog, FreeTextLineDialog&
             return false;
         const SaleLinePricing pricing(item, GetPartnerPrice(m_db, m_customer.id, item.code));
         SaleLinePricing::Choice start{line.selPrice, line.price, line.selPrice == SaleLinePricing::Typed};
-        const auto answer = dialog.AskLine({line.code, line.name, line.quantity, start, &pricing},
-                                           [this](const SaleLineDialog::Answer& a) {
-                                               return AcceptLine(a.quantity, a.price);
-                                           });
+        const auto answer = dialog.AskLine(
+            {line.code, line.name, line.quantity, start, &pricing},
+            [this](const SaleLineDialog::Answer& a) { return AcceptLine(a.quantity, a.price); });
         if (!answer)
             return false;
         fill(line, answer->quantity, answer->price, answer->kind);

@@ -15,7 +15,8 @@ TEST_F(TwoSeatsCreateTest, BothSeatsWriteIntoTheOneDatabase) {
         const QString dir = tempDir.filePath(QString::number(round));
         ASSERT_TRUE(QDir().mkpath(dir));
         ChildSeat a, b;
-        const auto statuses = RaceTwo(a, b, {"create-and-write", dir, "Алфа"}, {"create-and-write", dir, "Бета"});
+        const auto statuses =
+            RaceTwo(a, b, {"create-and-write", dir, "Алфа"}, {"create-and-write", dir, "Бета"});
         ASSERT_EQ(statuses.first, 0) << a.Errors().toStdString();
         ASSERT_EQ(statuses.second, 0) << b.Errors().toStdString();
         Connection connection;

@@ -2,7 +2,6 @@
 #include "bench/BenchSession.h"
 #include "masterdata/PartnersForm.h"
 #include "masterdata/ui/CContragentSelectionDlg.h"
-
 #include "support/FakeFormHost.h"
 
 #include <benchmark/benchmark.h>

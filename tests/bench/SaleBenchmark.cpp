@@ -16,18 +16,21 @@ struct SaleSession : BenchSession {
     SaleSession() {
         Database& db = doc->Db();
         db.Exec("BEGIN;");
-        db.Exec("INSERT INTO firmdata VALUES('Тарво ООД', '', 'Русе', '', 'ул. Дунав 5', '', 'Петров', '', '111', "
+        db.Exec("INSERT INTO firmdata VALUES('Тарво ООД', '', 'Русе', '', 'ул. Дунав 5', '', 'Петров', '', "
+                "'111', "
                 "'BG111', 1, 20);"
                 "INSERT INTO groups VALUES(1, 'Стоки', 0);"
                 "INSERT INTO partners (partner_id, partner_is_customer, partner_name) VALUES(1, 1, 'Алфа');");
         for (int i = 0; i < 400; ++i)
-            db.ExecPrintf("INSERT INTO stocks VALUES('G%d', 'Стока %d', 1, 'бр.', 1000000, 0, 1, 2, 2, 0, 1, 0, 0, "
-                          "0, 0, 0);",
-                          i, i);
+            db.ExecPrintf(
+                "INSERT INTO stocks VALUES('G%d', 'Стока %d', 1, 'бр.', 1000000, 0, 1, 2, 2, 0, 1, 0, 0, "
+                "0, 0, 0);",
+                i, i);
         for (int i = 0; i < 50; ++i) {
-            db.ExecPrintf("INSERT INTO stocks VALUES('P%d', 'Изделие %d', 1, 'бр.', 0, 0, 5, 20, 18, 1, 0, 0, 1, 0, 0, "
-                          "1);",
-                          i, i);
+            db.ExecPrintf(
+                "INSERT INTO stocks VALUES('P%d', 'Изделие %d', 1, 'бр.', 0, 0, 5, 20, 18, 1, 0, 0, 1, 0, 0, "
+                "1);",
+                i, i);
             for (int k = 0; k < 4; ++k)
                 db.ExecPrintf("INSERT INTO stocks_cmp VALUES('P%d', 'G%d', 1.5, 5);", i, 200 + i * 4 + k);
         }
@@ -60,12 +63,13 @@ struct SaleSession : BenchSession {
 void BM_SaveGoodsNote200Lines(benchmark::State& state) {
     SaleSession session;
     ScriptedDetails details;
+    RecordingSalePrinter printer;
     for (auto _ : state) {
         state.PauseTiming();
         SellForm form(session.Db(), session.prompter, session.settings, session.clock);
         session.Fill(form);
         state.ResumeTiming();
-        benchmark::DoNotOptimize(form.Save(details));
+        benchmark::DoNotOptimize(form.Save(details, printer));
     }
 }
 BENCHMARK(BM_SaveGoodsNote200Lines)->Unit(benchmark::kMillisecond)->Iterations(10);
@@ -96,9 +100,10 @@ struct StoredSession : BenchSession {
             db.ExecPrintf("INSERT INTO stokovi_partners (doc_id, partner_name) VALUES('%d', 'Клиент %d');", i,
                           i % 500);
             for (int k = 0; k < 10; ++k)
-                db.ExecPrintf("INSERT INTO stokovi_items (doc_id, doc_dt, seq_id, item_code, invoiced) VALUES('%d', "
-                              "'2026-%02d-%02d', '%d', 'G%d', '%d');",
-                              i, i % 12 + 1, i % 28 + 1, k, k, i % 3 == 0 ? 0 : 1);
+                db.ExecPrintf(
+                    "INSERT INTO stokovi_items (doc_id, doc_dt, seq_id, item_code, invoiced) VALUES('%d', "
+                    "'2026-%02d-%02d', '%d', 'G%d', '%d');",
+                    i, i % 12 + 1, i % 28 + 1, k, k, i % 3 == 0 ? 0 : 1);
         }
         db.Exec("COMMIT;");
     }

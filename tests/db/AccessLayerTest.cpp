@@ -1,7 +1,7 @@
-#include "db/UnicodeLike.h"
 #include "base/OperationTimer.h"
 #include "db/Connection.h"
 #include "db/DbMessages.h"
+#include "db/UnicodeLike.h"
 #include "support/DatabaseTest.h"
 
 namespace {

@@ -9,10 +9,10 @@
 
 namespace {
 
-const QStringList kCore = {"base",     "format",   "settings",  "db",      "lists", "session",
-                           "masterdata", "sales",  "stockops",  "documents", "reports", "app"};
-const QStringList kWidgets = {"base", "print", "lists", "masterdata", "sales", "stockops", "documents", "reports",
-                              "app"};
+const QStringList kCore = {"base",       "format", "settings", "db",        "lists",   "session",
+                           "masterdata", "sales",  "stockops", "documents", "reports", "app"};
+const QStringList kWidgets = {"base",     "print",     "lists",   "masterdata", "sales",
+                              "stockops", "documents", "reports", "app"};
 
 struct Place {
     QString folder;
@@ -29,7 +29,8 @@ QString fault(const Place& from, const Place& to) {
     if (from.widgets) {
         if (!to.widgets)
             return kCore.contains(to.folder) || to.folder == "print" ? QString() : "unknown folder";
-        return kWidgets.indexOf(to.folder) <= kWidgets.indexOf(from.folder) ? QString() : "widgets from above";
+        return kWidgets.indexOf(to.folder) <= kWidgets.indexOf(from.folder) ? QString()
+                                                                            : "widgets from above";
     }
     if (to.widgets)
         return "widgets from the core";
@@ -42,7 +43,8 @@ QString fault(const Place& from, const Place& to) {
 
 TEST(Layers, EveryIncludePointsDown) {
     const QString root = TARVO_SOURCE_DIR;
-    const QRegularExpression include(R"re(^#include "([a-z]+/[^"]+)")re", QRegularExpression::MultilineOption);
+    const QRegularExpression include(R"re(^#include "([a-z]+/[^"]+)")re",
+                                     QRegularExpression::MultilineOption);
     int files = 0, includes = 0;
     QDirIterator it(root, {"*.h", "*.cpp"}, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
@@ -59,8 +61,8 @@ TEST(Layers, EveryIncludePointsDown) {
             const QString target = matches.next().captured(1);
             ++includes;
             const QString why = fault(from, placeOf(target));
-            EXPECT_TRUE(why.isEmpty()) << relative.toStdString() << " includes " << target.toStdString() << ": "
-                                       << why.toStdString();
+            EXPECT_TRUE(why.isEmpty()) << relative.toStdString() << " includes " << target.toStdString()
+                                       << ": " << why.toStdString();
         }
     }
     EXPECT_GT(files, 150);

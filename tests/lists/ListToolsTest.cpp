@@ -34,8 +34,8 @@ TEST(SortRules, EachColumnTypeSortsItsOwnWay) {
 TEST(ListColumns, WidthsFollowTheFontAndNeverClipTheTitle) {
     EXPECT_EQ(ScaledColumnWidth(175, kDesignCharWidth, 40), 175);
     EXPECT_EQ(ScaledColumnWidth(175, 8, 40), 233); // a wider font, a wider column
-    EXPECT_EQ(ScaledColumnWidth(30, 8, 60), 60);    // "рег. по ДДС" over a 30-wide column
-    EXPECT_EQ(ScaledColumnWidth(0, 8, 60), 0);      // a hidden helper column stays hidden
+    EXPECT_EQ(ScaledColumnWidth(30, 8, 60), 60);   // "рег. по ДДС" over a 30-wide column
+    EXPECT_EQ(ScaledColumnWidth(0, 8, 60), 0);     // a hidden helper column stays hidden
 
     EXPECT_EQ(JoinColumnWidths({120, 0, 85}), "120,0,85");
     EXPECT_EQ(SplitColumnWidths("120,0,85", 3), (std::vector<int>{120, 0, 85}));

@@ -151,8 +151,9 @@ TEST_F(UnitsTest, TypingAddsAndARenameOfUsedUnitsAsksFirst) {
     prompter.Expect(Answer::No);
     EXPECT_FALSE(editor.Save("брой"));
     ASSERT_EQ(prompter.Count(), 1);
-    EXPECT_EQ(prompter.Boxes()[0].text,
-              "Мерната единица 'бр.' ще бъде преименувана на 'брой' в 2 артикула.\nПотвърждавате ли промяната?");
+    EXPECT_EQ(
+        prompter.Boxes()[0].text,
+        "Мерната единица 'бр.' ще бъде преименувана на 'брой' в 2 артикула.\nПотвърждавате ли промяната?");
     EXPECT_EQ(prompter.Boxes()[0].caption, "Потвърждение");
     EXPECT_EQ(Scalar("SELECT COUNT(*) FROM stocks WHERE units = 'бр.';"), "2");
     EXPECT_EQ(editor.Changing(), "бр."); // still picked, to try again

@@ -118,8 +118,8 @@ TEST(ListPrintJob, EconomyModeDropsOnlyTheShading) {
 
 TEST(PageFrame, TheDoubleRuleIsLeftOutInEconomyMode) {
     RecordingCanvas normal, economy;
-    PageFrame(normal, PageGeometry{2000, 2870}, false).DoubleRule(300);
-    PageFrame(economy, PageGeometry{2000, 2870}, true).DoubleRule(300);
+    PageFrame(normal, PageGeometry{2000, 2870}, false).DoubleRule(282, 288);
+    PageFrame(economy, PageGeometry{2000, 2870}, true).DoubleRule(282, 288);
     EXPECT_EQ(normal.OfKind(Kind::Line).size(), 2u);
     EXPECT_TRUE(economy.ops.empty());
 }

@@ -1,4 +1,5 @@
 #include "sales/DocumentBrowser.h"
+
 #include "support/DatabaseTest.h"
 
 namespace {
@@ -10,10 +11,14 @@ protected:
         ASSERT_TRUE(Db().Exec(
             "INSERT INTO partners (partner_id, partner_name) VALUES(1, 'Д''Артанян ООД');"
             "INSERT INTO partners (partner_id, partner_name) VALUES(2, 'Бета');"
-            "INSERT INTO stokovi_main (doc_id, doc_dt, partner_id, total_sum) VALUES(12, '2026-11-02', 1, 10);"
-            "INSERT INTO stokovi_main (doc_id, doc_dt, partner_id, total_sum) VALUES(112, '2026-12-01', 2, 20);"
-            "INSERT INTO stokovi_main (doc_id, doc_dt, partner_id, total_sum) VALUES(1200, '2026-12-05', 1, 30);"
-            "INSERT INTO stokovi_main (doc_id, doc_dt, partner_id, total_sum) VALUES(5, '2026-12-06', 2, -7.5);"
+            "INSERT INTO stokovi_main (doc_id, doc_dt, partner_id, total_sum) VALUES(12, '2026-11-02', 1, "
+            "10);"
+            "INSERT INTO stokovi_main (doc_id, doc_dt, partner_id, total_sum) VALUES(112, '2026-12-01', 2, "
+            "20);"
+            "INSERT INTO stokovi_main (doc_id, doc_dt, partner_id, total_sum) VALUES(1200, '2026-12-05', 1, "
+            "30);"
+            "INSERT INTO stokovi_main (doc_id, doc_dt, partner_id, total_sum) VALUES(5, '2026-12-06', 2, "
+            "-7.5);"
             "INSERT INTO stokovi_partners (doc_id, partner_name) VALUES(12, 'Д''Артанян ООД');"
             "INSERT INTO stokovi_partners (doc_id, partner_name) VALUES(112, 'Бета');"
             "INSERT INTO stokovi_partners (doc_id, partner_name) VALUES(1200, 'Д''Артанян ООД');"
@@ -22,11 +27,14 @@ protected:
             "INSERT INTO stokovi_items (doc_id, doc_dt, invoiced) VALUES(12, '2026-11-02', 0);"
             "INSERT INTO stokovi_items (doc_id, doc_dt, invoiced) VALUES(112, '2026-12-01', 1);"
             "INSERT INTO stokovi_items (doc_id, doc_dt, invoiced) VALUES(1200, '2026-12-05', 0);"
-            "INSERT INTO invoices_main (doc_id, doc_dt, partner_id, total_sum, doc_type) VALUES(1, '2026-12-01', 1, "
+            "INSERT INTO invoices_main (doc_id, doc_dt, partner_id, total_sum, doc_type) VALUES(1, "
+            "'2026-12-01', 1, "
             "100, 0);"
-            "INSERT INTO invoices_main (doc_id, doc_dt, partner_id, total_sum, doc_type) VALUES(2, '2026-12-02', 1, "
+            "INSERT INTO invoices_main (doc_id, doc_dt, partner_id, total_sum, doc_type) VALUES(2, "
+            "'2026-12-02', 1, "
             "-40, 2);"
-            "INSERT INTO invoices_main (doc_id, doc_dt, partner_id, total_sum, doc_type) VALUES(3, '2026-12-03', 2, "
+            "INSERT INTO invoices_main (doc_id, doc_dt, partner_id, total_sum, doc_type) VALUES(3, "
+            "'2026-12-03', 2, "
             "5, 1);"
             "INSERT INTO invoices_partners (doc_id, partner_name) VALUES(1, 'Д''Артанян ООД');"
             "INSERT INTO invoices_partners (doc_id, partner_name) VALUES(2, 'Д''Артанян ООД');"
@@ -35,7 +43,8 @@ protected:
             "INSERT INTO proforms_partners (doc_id, doc_dt, partner_name) VALUES(4, '2026-12-04', 'Бета');"
             "INSERT INTO supplies_main (doc_id, doc_dt, total_sum, invoice_no) VALUES(8, '2026-12-02', 80, "
             "'F-0099');"
-            "INSERT INTO supplies_partners (doc_id, doc_dt, partner_name) VALUES(8, '2026-12-02', 'Доставчик');"
+            "INSERT INTO supplies_partners (doc_id, doc_dt, partner_name) VALUES(8, '2026-12-02', "
+            "'Доставчик');"
             "INSERT INTO offers (doc_id, doc_dt, to_person) VALUES(3, '2026-12-01', 'Г-н Петров');"
             "INSERT INTO revisions VALUES(6, '2026-12-01', 'годишна ''ревизия''');"
             "INSERT INTO production_cmp (doc_id, doc_dt, quantity, produced_by) VALUES(7, '2026-12-01', 2, "
@@ -98,7 +107,11 @@ TEST_F(DocumentBrowserTest, EveryKindListsWithEveryFilterOn) {
         {DocumentBrowser::Stocktakings, 0, "6", {"6"}, {"6"}},
         {DocumentBrowser::Production, 0, "иван", {"7"}, {"7"}},
         {DocumentBrowser::Requests, 0, "доставчик", {"9"}, {"9"}},
-        {DocumentBrowser::CustomerLinesNotInvoiced, 1, "12", {"1200", "12"}, {"1200", "12"}}, // oldest first by its query
+        {DocumentBrowser::CustomerLinesNotInvoiced,
+         1,
+         "12",
+         {"1200", "12"},
+         {"1200", "12"}}, // oldest first by its query
         {DocumentBrowser::WarrantyCards, 0, "д'арт", {"11"}, {"11"}},
         {DocumentBrowser::DebitNotes, 2, "бета", {"3"}, {"3"}},
         {DocumentBrowser::CreditNotes, 1, "'", {"2"}, {"2"}},
@@ -127,7 +140,8 @@ TEST_F(DocumentBrowserTest, TheRowsOfEachKindAndWhatIsChosen) {
     EXPECT_EQ(note->date, QDate(2026, 12, 1));
     DocumentBrowser deliveries(Db(), DocumentBrowser::Deliveries, 0);
     ASSERT_TRUE(deliveries.Reload());
-    EXPECT_EQ(deliveries.Rows()[0].cells, (QStringList{"0000000008", "02.12.2026", "Доставчик", "80.00", "F-0099"}));
+    EXPECT_EQ(deliveries.Rows()[0].cells,
+              (QStringList{"0000000008", "02.12.2026", "Доставчик", "80.00", "F-0099"}));
     EXPECT_EQ(DocumentBrowser::Columns(DocumentBrowser::Deliveries).size(), 5u);
 
     DocumentBrowser cards(Db(), DocumentBrowser::WarrantyCards, 0);

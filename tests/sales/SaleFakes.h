@@ -1,11 +1,12 @@
 #pragma once
 
-#include "support/ScriptedItems.h"
 #include "masterdata/PartnerChooser.h"
 #include "sales/DocumentChooser.h"
 #include "sales/FreeTextLineDialog.h"
 #include "sales/SaleDetails.h"
 #include "sales/SaleLineDialog.h"
+#include "sales/SalePrintout.h"
+#include "support/ScriptedItems.h"
 
 #include <array>
 #include <deque>
@@ -35,7 +36,8 @@ public:
         int kind = -1; // -1: keep the kind the dialog opened with
         double typedPrice = 0;
     };
-    std::optional<Answer> AskLine(const Request& request, const std::function<bool(const Answer&)>& accept) override {
+    std::optional<Answer> AskLine(const Request& request,
+                                  const std::function<bool(const Answer&)>& accept) override {
         shown.push_back(request);
         std::array<SaleLinePricing::Choice, 6> offered;
         for (int kind = 0; kind < 6; ++kind)
@@ -44,7 +46,8 @@ public:
         while (!replies.empty()) {
             const Reply reply = replies.front();
             replies.pop_front();
-            SaleLinePricing::Choice choice = reply.kind < 0 ? request.start : request.pricing->Select(reply.kind);
+            SaleLinePricing::Choice choice =
+                reply.kind < 0 ? request.start : request.pricing->Select(reply.kind);
             if (choice.editable)
                 choice.price = reply.typedPrice;
             const Answer answer{reply.quantity, choice.price, choice.kind};
@@ -60,7 +63,8 @@ public:
 
 class ScriptedFreeText : public FreeTextLineDialog {
 public:
-    std::optional<Line> AskFreeText(const Line& initial, const std::function<bool(const Line&)>& accept) override {
+    std::optional<Line> AskFreeText(const Line& initial,
+                                    const std::function<bool(const Line&)>& accept) override {
         shown.push_back(initial);
         while (!lines.empty()) {
             const Line line = lines.front();
@@ -90,6 +94,15 @@ public:
     std::deque<std::function<void(SaleDetails&)>> edits;
     SaleDetailsChoices choices;
     int opened = 0;
+};
+
+// Keeps every document sent to the preview or straight to the printer.
+class RecordingSalePrinter : public SalePrinter {
+public:
+    void Preview(const SalePrintout& printout) override { previewed.push_back(printout); }
+    void PrintNow(const SalePrintout& printout) override { printed.push_back(printout); }
+    std::vector<SalePrintout> previewed;
+    std::vector<SalePrintout> printed;
 };
 
 class ScriptedDocuments : public DocumentChooser {

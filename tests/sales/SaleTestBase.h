@@ -1,8 +1,8 @@
 #pragma once
 
+#include "sales/SaleFakes.h"
 #include "sales/SellForm.h"
 #include "support/DatabaseTest.h"
-#include "sales/SaleFakes.h"
 
 // A firm with its data, a customer, goods, a material, a product made of
 // the material and the goods, and a service without a recipe.
@@ -11,7 +11,8 @@ protected:
     void SetUp() override {
         DatabaseTest::SetUp();
         ASSERT_TRUE(Db().Exec(
-            "INSERT INTO firmdata VALUES('Тарво ООД', 'Tarvo', 'Русе', 'Ruse', 'ул. Дунав 5', 'Dunav 5', 'Петър "
+            "INSERT INTO firmdata VALUES('Тарво ООД', 'Tarvo', 'Русе', 'Ruse', 'ул. Дунав 5', 'Dunav 5', "
+            "'Петър "
             "Петров', 'Petar', '111222333', 'BG111222333', 1, 20);"
             "INSERT INTO groups VALUES(1, 'Стоки', 0);"
             "INSERT INTO groups VALUES(2, 'Материали', 0);"
@@ -26,7 +27,10 @@ protected:
             "VALUES(1, 1, 0, 'Д''Артанян ООД', 'Варна', 'ул. \"Първа\" 1', 'Иван', '123', 'BG123', 1);"
             "INSERT INTO stock_codes (stock_code, partner_id, partner_code) VALUES('G1', 1, 'К-77');"));
         form = std::make_unique<SellForm>(Db(), prompter, *settings, clock);
+        // Nothing goes to the printer unless a test says so.
+        prompter.AnswerAlways(kPrintQuestion, Answer::No);
     }
+    static constexpr const char* kPrintQuestion = "Желаете ли да отпечатите документа на принтер?";
 
     // A sale of the code with the customer, the three names and the lines.
     void Begin(SaleOp op) {
@@ -48,7 +52,7 @@ protected:
         lines.replies.push_back({quantity, kind, typedPrice});
         ASSERT_TRUE(form->AddLine(items, lines)) << code.toStdString();
     }
-    bool Save() { return form->Save(details); }
+    bool Save() { return form->Save(details, printer); }
     QString Stock(const char* code) {
         return Scalar(QByteArray("SELECT ROUND(quantity, 3) FROM stocks WHERE code = '") + code + "';");
     }
@@ -60,4 +64,5 @@ protected:
     ScriptedFreeText freeText;
     ScriptedDetails details;
     ScriptedDocuments documents;
+    RecordingSalePrinter printer;
 };

@@ -11,7 +11,8 @@ protected:
     void SetUp() override {
         DatabaseTest::SetUp();
         ASSERT_TRUE(Db().Exec(
-            "INSERT INTO firmdata VALUES('Тарво ООД', '', 'Русе', '', 'ул. Дунав 5', '', 'Петров', '', '111', "
+            "INSERT INTO firmdata VALUES('Тарво ООД', '', 'Русе', '', 'ул. Дунав 5', '', 'Петров', '', "
+            "'111', "
             "'BG111', 1, 20);"
             "INSERT INTO groups VALUES(1, 'Стоки', 0);"
             "INSERT INTO stocks VALUES('G1', 'Кабел', 1, 'м', 5, 0, 1, 2, 2, 0, 1, 0, 0, 0, 0, 0);"
@@ -28,12 +29,14 @@ protected:
 TEST_F(TwoSeatsSaleTest, OneNumberIsSavedOnce) {
     for (int round = 0; round < 5; ++round) {
         const QString number = QString::number(10 + round);
-        const auto statuses = Race({"sell", Path(), number, "G1", "0.5"}, {"sell", Path(), number, "G1", "0.5"});
+        const auto statuses =
+            Race({"sell", Path(), number, "G1", "0.5"}, {"sell", Path(), number, "G1", "0.5"});
         EXPECT_EQ(statuses.first + statuses.second, 1) << round;
-        EXPECT_EQ(Scalar(QString("SELECT COUNT(*) || '|' || SUM(total_sum) FROM stokovi_main WHERE doc_id = %1;")
-                             .arg(number)
-                             .toUtf8()),
-                  "1|1.2")
+        EXPECT_EQ(
+            Scalar(QString("SELECT COUNT(*) || '|' || SUM(total_sum) FROM stokovi_main WHERE doc_id = %1;")
+                       .arg(number)
+                       .toUtf8()),
+            "1|1.2")
             << round;
     }
     EXPECT_EQ(Scalar("SELECT quantity FROM stocks WHERE code = 'G1';"), "2.5");

@@ -48,7 +48,8 @@ private:
 
 // Two children started on their commands and told to go at the same moment;
 // their exit statuses. `a` and `b` keep what they printed.
-inline std::pair<int, int> RaceTwo(ChildSeat& a, ChildSeat& b, const QStringList& first, const QStringList& second) {
+inline std::pair<int, int> RaceTwo(ChildSeat& a, ChildSeat& b, const QStringList& first,
+                                   const QStringList& second) {
     a.Start(first);
     b.Start(second);
     a.WaitReady();

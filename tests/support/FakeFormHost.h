@@ -28,6 +28,11 @@ public:
         job.DrawPage(1, canvas, PageGeometry{});
         previewed.push_back(canvas.Texts());
     }
+    void PrintNow(PrintJob& job) override {
+        RecordingCanvas canvas;
+        job.DrawPage(1, canvas, PageGeometry{});
+        printed.push_back(canvas.Texts());
+    }
     void SetFormTitle(const QString& text) override { title = text; }
     void SetInfoText(const QString& text) override { info = text; }
     void SetDurationText(const QString& text) override { duration = text; }
@@ -40,6 +45,7 @@ public:
     QString duration;
     std::vector<int> switches;
     std::vector<QStringList> previewed;
+    std::vector<QStringList> printed;
 
 private:
     Prompter& m_prompter;

@@ -16,6 +16,8 @@ void ScriptedPrompter::Message(const QString& text, MessageIcon icon, const QStr
 
 Answer ScriptedPrompter::AskYesNo(const QString& text, MessageIcon icon, const QString& caption) {
     Shows(Kind::YesNo, text, icon, caption);
+    if (const auto standing = m_standing.find(text); standing != m_standing.end())
+        return standing->second;
     return Next(Answer::No);
 }
 

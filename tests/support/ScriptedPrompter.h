@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <deque>
 #include <functional>
+#include <map>
 #include <vector>
 
 // A prompter that records every box and answers questions from a queue. A
@@ -21,6 +22,8 @@ public:
     };
 
     void Expect(Answer answer) { m_answers.push_back(answer); }
+    // A question with this text always gets this answer, whenever it comes.
+    void AnswerAlways(const QString& text, Answer answer) { m_standing[text] = answer; }
 
     // Run as each box appears: one for the fixture's checks, one for a test.
     std::function<void(const QString&)> guard;
@@ -41,5 +44,6 @@ private:
     Answer Next(Answer fallback);
 
     std::deque<Answer> m_answers;
+    std::map<QString, Answer> m_standing;
     std::vector<Shown> m_shown;
 };

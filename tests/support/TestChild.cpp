@@ -2,10 +2,8 @@
 // the tests that need two real processes: the single running copy, two
 // writers on one database file, and two clerks racing for the same check.
 #include "app/InitCommand.h"
-#include "base/Clock.h"
-#include "sales/SaleFakes.h"
-#include "sales/SellForm.h"
 #include "app/SingleInstance.h"
+#include "base/Clock.h"
 #include "base/ConsolePrompter.h"
 #include "base/DirectoryChooser.h"
 #include "base/ProcessExit.h"
@@ -17,6 +15,8 @@
 #include "masterdata/Catalogue.h"
 #include "masterdata/ItemForm.h"
 #include "masterdata/PartnersForm.h"
+#include "sales/SaleFakes.h"
+#include "sales/SellForm.h"
 #include "session/TarvoDoc.h"
 #include "settings/LocalSettings.h"
 
@@ -288,7 +288,8 @@ int sell(const QString& path, int number, const QString& code, double quantity) 
     if (!form.ChooseCustomer(partners) || !form.AddLine(items, lines) || !form.EditDetails(details))
         return 2;
     startTogether();
-    return form.Save(details) ? 0 : 1;
+    RecordingSalePrinter printer;
+    return form.Save(details, printer) ? 0 : 1;
 }
 
 int init(const QString& directory) {

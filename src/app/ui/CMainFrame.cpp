@@ -136,6 +136,10 @@ void CMainFrame::ShowPrintPreview(PrintJob& job) {
     PreviewJob(job, m_printer, m_settings, chooser, m_prompter, this);
 }
 
+void CMainFrame::PrintNow(PrintJob& job) {
+    PrintJobNow(job, m_printer, m_settings, this);
+}
+
 void CMainFrame::SetInfoText(const QString& text) {
     m_infoPane->setText(text);
 }

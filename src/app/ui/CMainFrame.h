@@ -39,6 +39,7 @@ public:
     PrinterSettings& Printer() override { return m_printer; }
     const Clock& GetClock() const override { return m_clock; }
     void ShowPrintPreview(PrintJob& job) override;
+    void PrintNow(PrintJob& job) override;
     void SetFormTitle(const QString& title) override { setWindowTitle(title); }
     void SetInfoText(const QString& text) override;
     void SetDurationText(const QString& text) override;

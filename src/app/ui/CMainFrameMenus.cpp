@@ -1,7 +1,7 @@
 // The menu bar and the toolbar of the main window, built from the command table.
-#include "base/Mnemonics.h"
 #include "app/ui/CMainFrame.h"
 #include "app/ui/ToolbarIcons.h"
+#include "base/Mnemonics.h"
 #include "session/ViewType.h"
 
 #include <QActionGroup>

@@ -27,10 +27,22 @@ CSortListCtrl::CSortListCtrl(SortState& sortState, QWidget* parent)
 
 void CSortListCtrl::AddColumn(const QString& title, int width, Qt::Alignment alignment, SortType sortType) {
     m_model.AddColumn({title, alignment, sortType});
+    SizeColumn(m_model.columnCount() - 1, width);
+}
+
+void CSortListCtrl::SizeColumn(int column, int width) {
     // Room for the title, its margins and the sort arrow.
+    const QString title = m_model.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
     const int titleWidth = horizontalHeader()->fontMetrics().horizontalAdvance(title) + 24;
-    setColumnWidth(m_model.columnCount() - 1,
-                   ScaledColumnWidth(width, fontMetrics().averageCharWidth(), titleWidth));
+    setColumnWidth(column, ScaledColumnWidth(width, fontMetrics().averageCharWidth(), titleWidth));
+}
+
+void CSortListCtrl::ShowColumn(int column, int width) {
+    if (isColumnHidden(column) == (width == 0))
+        return;
+    setColumnHidden(column, width == 0);
+    if (width != 0)
+        SizeColumn(column, width);
 }
 
 void CSortListCtrl::RememberWidths(LocalSettings& settings, const QString& listName) {

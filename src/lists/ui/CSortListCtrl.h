@@ -19,6 +19,8 @@ public:
     // Every column of a list's definition; a column of width 0 is hidden.
     // Widths are scaled to the font in use (see ScaledColumnWidth).
     void SetColumns(const std::vector<ListColumn>& columns);
+    // Shows a column at its designed width, or hides it for width 0.
+    void ShowColumn(int column, int width);
     // Widths the user drags are kept in the settings under the list's name
     // and come back the next time the list is made.
     void RememberWidths(LocalSettings& settings, const QString& listName);
@@ -58,6 +60,7 @@ protected:
 
 private:
     void HeaderClicked(int column);
+    void SizeColumn(int column, int width);
 
     SortState& m_sortState;
     SortListModel m_model;

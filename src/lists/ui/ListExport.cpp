@@ -7,8 +7,8 @@
 
 void ExportListShown(const CSortListCtrl& list, FormHost& host) {
     GuiSaveFileChooser chooser(list.window());
-    const QString done =
-        ExportListToCsv(list.VisibleTitles(), list.VisibleRows(), host.Settings(), host.GetPrompter(), chooser);
+    const QString done = ExportListToCsv(list.VisibleTitles(), list.VisibleRows(), host.Settings(),
+                                         host.GetPrompter(), chooser);
     if (!done.isEmpty())
         host.SetInfoText(done);
 }

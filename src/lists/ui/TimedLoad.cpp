@@ -4,7 +4,6 @@
 #include "base/OperationTimer.h"
 #include "base/ui/WaitCursor.h"
 
-
 void RunTimedLoad(FormHost& host, const std::function<void()>& load) {
     OperationTimer timer(host.GetClock());
     timer.Start();

@@ -11,8 +11,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-CContragentSelectionDlg::CContragentSelectionDlg(CTarvoDoc& doc, FormHost& host, PartnerTab tab, int preselectedId,
-                                                 QWidget* parent)
+CContragentSelectionDlg::CContragentSelectionDlg(CTarvoDoc& doc, FormHost& host, PartnerTab tab,
+                                                 int preselectedId, QWidget* parent)
     : QDialog(parent), m_prompter(host.GetPrompter()), m_form(doc.Db(), m_prompter) {
     setWindowTitle("избор на контрагент");
     m_form.SetTab(tab);

@@ -31,7 +31,8 @@ private:
 // The selection dialog behind the documents' partner choice.
 class GuiPartnerChooser : public PartnerChooser {
 public:
-    GuiPartnerChooser(CTarvoDoc& doc, FormHost& host, QWidget* parent) : m_doc(doc), m_host(host), m_parent(parent) {}
+    GuiPartnerChooser(CTarvoDoc& doc, FormHost& host, QWidget* parent)
+        : m_doc(doc), m_host(host), m_parent(parent) {}
     std::optional<int> ChoosePartner(PartnerTab initialTab, int preselectedId) override;
 
 private:

@@ -7,8 +7,8 @@
 #include "session/TarvoDoc.h"
 
 #include <QCheckBox>
-#include <QHBoxLayout>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>

@@ -63,9 +63,13 @@ void CGroupEditDlg::ShowParent() {
         m_parentName->setText("подгрупа на: " + m_editor.PathOf(m_parent));
 }
 
-QString CGroupEditDlg::Name() const { return m_name->text(); }
+QString CGroupEditDlg::Name() const {
+    return m_name->text();
+}
 
-int CGroupEditDlg::ParentId() const { return m_subgroup->isChecked() ? m_parent : 0; }
+int CGroupEditDlg::ParentId() const {
+    return m_subgroup->isChecked() ? m_parent : 0;
+}
 
 void CGroupEditDlg::accept() {
     if (!m_editor.Validate(m_group.id, Name(), m_subgroup->isChecked(), ParentId()))

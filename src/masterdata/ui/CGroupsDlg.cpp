@@ -46,9 +46,10 @@ void CGroupsDlg::Reload() {
 
 void CGroupsDlg::Create() {
     int created = 0;
-    CGroupEditDlg dialog(m_editor, Group(), m_tree->CurrentGroup(), [this, &created](const QString& name, int parent) {
-        return m_editor.Create(name, parent, &created);
-    });
+    CGroupEditDlg dialog(m_editor, Group(), m_tree->CurrentGroup(),
+                         [this, &created](const QString& name, int parent) {
+                             return m_editor.Create(name, parent, &created);
+                         });
     if (dialog.exec() == QDialog::Accepted) {
         m_tree->Fill(m_editor.Tree());
         m_tree->SelectGroup(created);

@@ -187,10 +187,10 @@ CItemDlg::CItemDlg(ItemForm& form, CTarvoDoc& doc, FormHost& host, QWidget* pare
     m_price1->setAccessibleName("продажна цена #1");
     m_price2->setAccessibleName("продажна цена #2");
     m_cost->setAccessibleName("себестойност");
-    std::vector<QWidget*> order = {m_code,       m_name,      m_units,  m_typeButton, m_minQuantity,
-                                   m_workCosts,  m_price1,    m_price2, m_cost,       m_lastPrice,
-                                   m_material,   m_hidden,    m_components, changeCode, codes,
-                                   chooseGroup,  prices,      changeCost};
+    std::vector<QWidget*> order = {m_code,      m_name,   m_units,      m_typeButton, m_minQuantity,
+                                   m_workCosts, m_price1, m_price2,     m_cost,       m_lastPrice,
+                                   m_material,  m_hidden, m_components, changeCode,   codes,
+                                   chooseGroup, prices,   changeCost};
     order.insert(order.end(), m_recipeButtons.begin(), m_recipeButtons.end());
     order.push_back(save);
     order.push_back(cancel);
@@ -243,24 +243,26 @@ QWidget* CItemDlg::BuildRecipePart() {
     m_components->setAccessibleName("материали");
     m_components->RememberWidths(m_settings, "RecipeComponents");
     auto* buttons = new QVBoxLayout;
-    m_recipeButtons.push_back(MakeFormButton(this, "добавяне на материал (F5)", Qt::Key_F5, QString(), [this] {
-        GuiItemChooser items(m_doc, m_host, this);
-        GuiQuantityInput quantity(m_prompter, this);
-        if (m_form.AddComponent(m_recipe, m_code->text(), items, quantity))
-            ShowComponents();
-    }));
+    m_recipeButtons.push_back(
+        MakeFormButton(this, "добавяне на материал (F5)", Qt::Key_F5, QString(), [this] {
+            GuiItemChooser items(m_doc, m_host, this);
+            GuiQuantityInput quantity(m_prompter, this);
+            if (m_form.AddComponent(m_recipe, m_code->text(), items, quantity))
+                ShowComponents();
+        }));
     m_recipeButtons.push_back(MakeFormButton(this, "промяна на материал (F6)", Qt::Key_F6, QString(), [this] {
         GuiQuantityInput quantity(m_prompter, this);
         const int line = m_components->SelectedSource();
         if (line >= 0 && m_recipe.Change(line, quantity))
             ShowComponents();
     }));
-    m_recipeButtons.push_back(MakeFormButton(this, "изтриване на материал (F7)", Qt::Key_F7, QString(), [this] {
-        if (m_recipe.Remove(m_components->SelectedSources()))
-            ShowComponents();
-    }));
+    m_recipeButtons.push_back(
+        MakeFormButton(this, "изтриване на материал (F7)", Qt::Key_F7, QString(), [this] {
+            if (m_recipe.Remove(m_components->SelectedSources()))
+                ShowComponents();
+        }));
     m_recipeButtons.push_back(MakeFormButton(this, "отпечатване на принтер (F8)", Qt::Key_F8, QString(),
-                                      [this] { PrintRecipe(); }));
+                                             [this] { PrintRecipe(); }));
     for (QWidget* recipeButton : m_recipeButtons)
         buttons->addWidget(recipeButton);
     buttons->addStretch();
@@ -293,8 +295,7 @@ void CItemDlg::PrintRecipe() {
 void CItemDlg::OpenPartnerValues(bool codes) {
     if (!(codes ? m_form.RequestPartnerCodes() : m_form.RequestPartnerPrices()))
         return;
-    CPartnerValuesDlg(m_doc, m_host,
-                      codes ? PartnerItemValues::Kind::Codes : PartnerItemValues::Kind::Prices,
+    CPartnerValuesDlg(m_doc, m_host, codes ? PartnerItemValues::Kind::Codes : PartnerItemValues::Kind::Prices,
                       m_form.Source().code, this)
         .exec();
 }

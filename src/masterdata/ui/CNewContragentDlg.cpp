@@ -2,7 +2,6 @@
 
 #include "base/ui/TabOrder.h"
 #include "base/ui/WaitCursor.h"
-
 #include "masterdata/PartnerList.h"
 #include "masterdata/PartnersForm.h"
 
@@ -128,10 +127,32 @@ CNewContragentDlg::CNewContragentDlg(const Partner& record, Prompter& prompter, 
     connect(m_supplier, &QCheckBox::toggled, this, &CNewContragentDlg::UpdateOk);
     UpdateOk();
     // The name first; Tab then goes down the card, left column before the right.
-    SetTabOrder({m_customer, m_supplier, m_name, m_nameLat, m_city, m_cityLat, m_address, m_addressLat, m_taxId,
-                 m_bulstat, m_vatRegistered, m_mol, m_molLat, m_phone, m_fax, m_email, m_url, m_bankName,
-                 m_bankBranch, m_bankCode, m_bankAccount, m_payment, m_priceButton, m_notes,
-                 buttons->button(QDialogButtonBox::Ok), buttons->button(QDialogButtonBox::Cancel)});
+    SetTabOrder({m_customer,
+                 m_supplier,
+                 m_name,
+                 m_nameLat,
+                 m_city,
+                 m_cityLat,
+                 m_address,
+                 m_addressLat,
+                 m_taxId,
+                 m_bulstat,
+                 m_vatRegistered,
+                 m_mol,
+                 m_molLat,
+                 m_phone,
+                 m_fax,
+                 m_email,
+                 m_url,
+                 m_bankName,
+                 m_bankBranch,
+                 m_bankCode,
+                 m_bankAccount,
+                 m_payment,
+                 m_priceButton,
+                 m_notes,
+                 buttons->button(QDialogButtonBox::Ok),
+                 buttons->button(QDialogButtonBox::Cancel)});
     m_name->setFocus();
 }
 

@@ -2,8 +2,8 @@
 
 #include "base/FormHost.h"
 #include "base/ui/FormButton.h"
-#include "base/ui/MenuMnemonics.h"
 #include "base/ui/GuiTextInput.h"
+#include "base/ui/MenuMnemonics.h"
 #include "lists/ui/CSortListCtrl.h"
 #include "lists/ui/ListExport.h"
 #include "lists/ui/ListPrinting.h"
@@ -232,7 +232,9 @@ void CNomenclaturesDlg::SetHidden(bool hidden) {
         UpdateState();
 }
 
-void CNomenclaturesDlg::Export() { ExportListShown(*m_list, m_host); }
+void CNomenclaturesDlg::Export() {
+    ExportListShown(*m_list, m_host);
+}
 
 void CNomenclaturesDlg::Print() {
     std::vector<QStringList> cells;

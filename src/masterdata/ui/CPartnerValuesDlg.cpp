@@ -1,7 +1,6 @@
 #include "masterdata/ui/CPartnerValuesDlg.h"
 
 #include "base/FormHost.h"
-
 #include "base/ui/FormButton.h"
 #include "base/ui/GuiTextInput.h"
 #include "lists/ui/CSortListCtrl.h"
@@ -15,8 +14,7 @@
 CPartnerValuesDlg::CPartnerValuesDlg(CTarvoDoc& doc, FormHost& host, PartnerItemValues::Kind kind,
                                      const QString& itemCode, QWidget* parent)
     : QDialog(parent), m_doc(doc), m_host(host), m_prompter(host.GetPrompter()),
-      m_values(doc.Db(), m_prompter, kind, itemCode),
-      m_list(new CSortListCtrl(doc.ListSortState(), this)) {
+      m_values(doc.Db(), m_prompter, kind, itemCode), m_list(new CSortListCtrl(doc.ListSortState(), this)) {
     setWindowTitle(m_values.Title());
     m_list->AddColumn("", 0, Qt::AlignLeft, SortType::Integer);
     m_list->AddColumn("", 0, Qt::AlignLeft, SortType::Integer);

@@ -120,7 +120,9 @@ void CPartnersDlg::Delete() {
     }
 }
 
-void CPartnersDlg::Export() { ExportListShown(*m_panel->List(), m_host); }
+void CPartnersDlg::Export() {
+    ExportListShown(*m_panel->List(), m_host);
+}
 
 void CPartnersDlg::Print() {
     std::vector<QStringList> cells;

@@ -25,9 +25,9 @@ std::optional<int> GuiGroupChooser::ChooseGroup(int currentGroup) {
     create->setAutoDefault(false);
     QObject::connect(create, &QPushButton::clicked, &dialog, [&] {
         int created = 0;
-        CGroupEditDlg edit(editor, Group(), tree->CurrentGroup(),
-                           [&](const QString& name, int parent) { return editor.Create(name, parent, &created); },
-                           &dialog);
+        CGroupEditDlg edit(
+            editor, Group(), tree->CurrentGroup(),
+            [&](const QString& name, int parent) { return editor.Create(name, parent, &created); }, &dialog);
         if (edit.exec() != QDialog::Accepted)
             return;
         tree->Fill(editor.Tree());
@@ -40,7 +40,8 @@ std::optional<int> GuiGroupChooser::ChooseGroup(int currentGroup) {
     auto* layout = new QVBoxLayout(&dialog);
     layout->addWidget(tree);
     layout->addWidget(buttons);
-    SetTabOrder({tree, create, buttons->button(QDialogButtonBox::Ok), buttons->button(QDialogButtonBox::Cancel)});
+    SetTabOrder(
+        {tree, create, buttons->button(QDialogButtonBox::Ok), buttons->button(QDialogButtonBox::Cancel)});
     tree->setFocus();
     dialog.resize(380, 420);
     if (dialog.exec() != QDialog::Accepted || !tree->CurrentGroup())

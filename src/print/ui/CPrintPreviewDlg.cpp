@@ -12,8 +12,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-CPrintPreviewDlg::CPrintPreviewDlg(PrintJob& job, QPrinter& printer, SaveFileChooser& chooser, Prompter& prompter,
-                                   QWidget* parent)
+CPrintPreviewDlg::CPrintPreviewDlg(PrintJob& job, QPrinter& printer, SaveFileChooser& chooser,
+                                   Prompter& prompter, QWidget* parent)
     : QDialog(parent), m_job(job), m_printer(printer), m_chooser(chooser), m_prompter(prompter),
       m_pages(new QPrintPreviewWidget(&printer, this)), m_pageNumber(new QLabel(this)) {
     setWindowTitle("Преглед преди печат");
@@ -39,7 +39,8 @@ CPrintPreviewDlg::CPrintPreviewDlg(PrintJob& job, QPrinter& printer, SaveFileCho
         [this] { m_pages->setCurrentPage(std::max(1, m_pages->currentPage() - 1)); });
     add("Сл&едваща", QKeySequence(Qt::Key_PageDown),
         [this] { m_pages->setCurrentPage(std::min(m_pages->pageCount(), m_pages->currentPage() + 1)); });
-    add("П&оследна", QKeySequence(Qt::CTRL | Qt::Key_End), [this] { m_pages->setCurrentPage(m_pages->pageCount()); });
+    add("П&оследна", QKeySequence(Qt::CTRL | Qt::Key_End),
+        [this] { m_pages->setCurrentPage(m_pages->pageCount()); });
     tools->addWidget(m_pageNumber);
     tools->addSeparator();
     add("&Увеличи", QKeySequence::ZoomIn, [this] { m_pages->zoomIn(); });
@@ -63,17 +64,9 @@ void CPrintPreviewDlg::ShowPageNumber() {
 }
 
 bool CPrintPreviewDlg::Print() {
-    QPrintDialog dialog(&m_printer, this);
-    dialog.setOption(QAbstractPrintDialog::PrintSelection, m_job.HasSelection());
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
-    const bool selection = m_printer.printRange() == QPrinter::Selection;
-    m_job.PrintSelectionOnly(selection);
-    const bool pageRange = m_printer.printRange() == QPrinter::PageRange;
-    const bool printed = RenderJob(m_job, m_printer, pageRange ? m_printer.fromPage() : 1,
-                                   pageRange ? m_printer.toPage() : 0);
-    m_job.PrintSelectionOnly(false);
-    return printed;
+    return PrintThroughDialog(m_job, m_printer, this);
 }
 
-bool CPrintPreviewDlg::SaveAsPdf() { return SaveJobAsPdf(m_job, m_chooser, m_prompter); }
+bool CPrintPreviewDlg::SaveAsPdf() {
+    return SaveJobAsPdf(m_job, m_chooser, m_prompter);
+}

@@ -7,6 +7,7 @@
 #include "settings/LocalSettings.h"
 #include "settings/PrinterSettings.h"
 
+#include <QPrintDialog>
 #include <QPrinter>
 
 namespace {
@@ -21,13 +22,32 @@ void setUp(QPrinter& printer, PrintJob& job, PrinterSettings& settings, const Lo
 
 } // namespace
 
-void PreviewJob(PrintJob& job, PrinterSettings& printer, const LocalSettings& settings, SaveFileChooser& chooser,
-                Prompter& prompter, QWidget* parent) {
+void PreviewJob(PrintJob& job, PrinterSettings& printer, const LocalSettings& settings,
+                SaveFileChooser& chooser, Prompter& prompter, QWidget* parent) {
     QPrinter device(QPrinter::HighResolution);
     setUp(device, job, printer, settings);
     CPrintPreviewDlg preview(job, device, chooser, prompter, parent);
     preview.showMaximized();
     preview.exec();
+}
+
+bool PrintThroughDialog(PrintJob& job, QPrinter& printer, QWidget* parent) {
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, job.HasSelection());
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    job.PrintSelectionOnly(printer.printRange() == QPrinter::Selection);
+    const bool pageRange = printer.printRange() == QPrinter::PageRange;
+    const bool printed =
+        RenderJob(job, printer, pageRange ? printer.fromPage() : 1, pageRange ? printer.toPage() : 0);
+    job.PrintSelectionOnly(false);
+    return printed;
+}
+
+void PrintJobNow(PrintJob& job, PrinterSettings& printer, const LocalSettings& settings, QWidget* parent) {
+    QPrinter device(QPrinter::HighResolution);
+    setUp(device, job, printer, settings);
+    PrintThroughDialog(job, device, parent);
 }
 
 void ApplyPrinterSettings(const PrinterSettings& settings, QPrinter& printer) {

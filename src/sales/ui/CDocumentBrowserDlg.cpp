@@ -3,8 +3,8 @@
 #include "base/Clock.h"
 #include "base/FormHost.h"
 #include "base/ui/FormButton.h"
-#include "base/ui/MenuMnemonics.h"
 #include "base/ui/GuiTextInput.h"
+#include "base/ui/MenuMnemonics.h"
 #include "base/ui/TabOrder.h"
 #include "lists/ui/CDatePeriodsBtn.h"
 #include "lists/ui/CSortListCtrl.h"
@@ -27,7 +27,8 @@ QDateEdit* dateField(const QDate& date, QWidget* parent) {
 }
 } // namespace
 
-CDocumentBrowserDlg::CDocumentBrowserDlg(CTarvoDoc& doc, FormHost& host, int kind, int partnerId, QWidget* parent)
+CDocumentBrowserDlg::CDocumentBrowserDlg(CTarvoDoc& doc, FormHost& host, int kind, int partnerId,
+                                         QWidget* parent)
     : QDialog(parent), m_host(host), m_browser(doc.Db(), kind, partnerId),
       m_list(new CSortListCtrl(doc.ListSortState(), this)) {
     setWindowTitle("избор на документ");

@@ -41,7 +41,8 @@ private:
 // The browser behind every document form's DocumentChooser.
 class GuiDocumentChooser : public DocumentChooser {
 public:
-    GuiDocumentChooser(CTarvoDoc& doc, FormHost& host, QWidget* parent) : m_doc(doc), m_host(host), m_parent(parent) {}
+    GuiDocumentChooser(CTarvoDoc& doc, FormHost& host, QWidget* parent)
+        : m_doc(doc), m_host(host), m_parent(parent) {}
     std::optional<DocumentChoice> ChooseDocument(int kind, int partnerId) override;
 
 private:

@@ -10,7 +10,8 @@
 #include <QVBoxLayout>
 
 CFreeTextLineDlg::CFreeTextLineDlg(const FreeTextLineDialog::Line& initial,
-                                   std::function<bool(const FreeTextLineDialog::Line&)> accept, QWidget* parent)
+                                   std::function<bool(const FreeTextLineDialog::Line&)> accept,
+                                   QWidget* parent)
     : QDialog(parent), m_accept(std::move(accept)), m_code(new QLineEdit(initial.code, this)),
       m_name(new QLineEdit(initial.name, this)), m_units(new QLineEdit(initial.units, this)),
       m_quantity(new DecimalSpinBox(this)), m_price(new DecimalSpinBox(this)) {

@@ -32,7 +32,8 @@ private:
 class GuiFreeTextLineDialog : public FreeTextLineDialog {
 public:
     explicit GuiFreeTextLineDialog(QWidget* parent) : m_parent(parent) {}
-    std::optional<Line> AskFreeText(const Line& initial, const std::function<bool(const Line&)>& accept) override;
+    std::optional<Line> AskFreeText(const Line& initial,
+                                    const std::function<bool(const Line&)>& accept) override;
 
 private:
     QWidget* m_parent;

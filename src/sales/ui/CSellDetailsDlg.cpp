@@ -107,9 +107,10 @@ CSellDetailsDlg::CSellDetailsDlg(const SaleDetails& d, const SaleDetailsChoices&
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns);
     layout->addWidget(buttons);
-    SetTabOrder({m_place, m_object, m_osnovanie, m_givenBy, m_receivedBy, m_compiledBy, m_transportedBy, m_recvDate,
-                 m_payDate, m_taxEventDate, m_payBy, m_accounts, m_vatRegistered, m_vatRate, m_osnovanieVat,
-                 m_newVehicle, buttons->button(QDialogButtonBox::Ok), buttons->button(QDialogButtonBox::Cancel)});
+    SetTabOrder({m_place, m_object, m_osnovanie, m_givenBy, m_receivedBy, m_compiledBy, m_transportedBy,
+                 m_recvDate, m_payDate, m_taxEventDate, m_payBy, m_accounts, m_vatRegistered, m_vatRate,
+                 m_osnovanieVat, m_newVehicle, buttons->button(QDialogButtonBox::Ok),
+                 buttons->button(QDialogButtonBox::Cancel)});
     m_place->setFocus();
 }
 

@@ -9,6 +9,7 @@
 #include "lists/ui/CSortListCtrl.h"
 #include "masterdata/ui/CContragentSelectionDlg.h"
 #include "masterdata/ui/CItemPickerDlg.h"
+#include "print/HostSalePrinter.h"
 #include "sales/ui/CDocumentBrowserDlg.h"
 #include "sales/ui/CFreeTextLineDlg.h"
 #include "sales/ui/CSellDetailsDlg.h"
@@ -16,6 +17,7 @@
 #include "session/TarvoDoc.h"
 #include "session/ViewType.h"
 #include "settings/LocalSettings.h"
+#include "settings/PrinterSettings.h"
 
 #include <QDateEdit>
 #include <QFont>
@@ -30,9 +32,11 @@
 #include <QVBoxLayout>
 
 CSellDlg::CSellDlg(CTarvoDoc& doc, FormHost& host, QWidget* parent)
-    : QWidget(parent), m_doc(doc), m_host(host), m_form(doc.Db(), host.GetPrompter(), host.Settings(), host.GetClock()),
+    : QWidget(parent), m_doc(doc), m_host(host),
+      m_form(doc.Db(), host.GetPrompter(), host.Settings(), host.GetClock()),
       m_list(new CSortListCtrl(doc.ListSortState(), this)) {
     host.SetFormTitle("TARVO - ПРОДАЖБИ И ФАКТУРИРАНЕ");
+    SetPrintOrientation(0, host.Settings(), &host.Printer());
     m_list->SetColumns(SellForm::Columns());
     m_list->RememberWidths(host.Settings(), "SaleLines");
     m_list->setAccessibleName("артикули");
@@ -46,8 +50,11 @@ CSellDlg::CSellDlg(CTarvoDoc& doc, FormHost& host, QWidget* parent)
                               [this] { ChangeLine(); });
     m_delete = MakeFormButton(this, " [F4]  изтрий", Qt::Key_F4, "Изтриване на маркираните артикули...",
                               [this] { DeleteLines(); });
-    m_saveButton = MakeFormButton(this, " [F9]  запис и печат", Qt::Key_F9, "Запис и отпечатване на документа...",
-                                  [this] { PopUp(m_saveMenu, m_saveButton); });
+    m_saveButton = MakeFormButton(this, " [F9]  запис и печат", Qt::Key_F9,
+                                  "Запис и отпечатване на документа...", [this] {
+                                      m_form.SetOriginal(true);
+                                      PopUp(m_saveMenu, m_saveButton);
+                                  });
     QPushButton* exit = MakeFormButton(this, " [F10] изход", Qt::Key_F10,
                                        "Изход от този модул и връщане към началния екран на програмата...",
                                        [this] { m_host.SwitchView(ViewType::kStart); });
@@ -79,9 +86,14 @@ void CSellDlg::BuildMenus() {
         {"Фактура + стокова разписка", SaleOp::InvoiceWithNote},
         {"Фактура - свободен текст", SaleOp::FreeTextInvoice},
         {"Фактура - проформа", SaleOp::Proforma},
+        {"Фактура към вече издадена стокова разписка ...", SaleOp::InvoiceForNote},
+        {"Фактура за издадена проформа ...", SaleOp::InvoiceForProforma},
+        {"Сборна фактура към повече от една издадена стокова разписка ...", SaleOp::CollectiveInvoice},
         {"Дебитно известие", SaleOp::DebitNote},
         {"Кредитно известие", SaleOp::CreditNote}};
     for (const auto& [text, op] : operations) {
+        if (op == SaleOp::DebitNote || op == SaleOp::InvoiceForNote)
+            m_newMenu->addSeparator();
         QAction* action = m_newMenu->addAction(text, this, [this, op = op] { NewOperation(op); });
         if (op == m_form.DefaultOp())
             m_newMenu->setDefaultAction(action);
@@ -116,13 +128,10 @@ void CSellDlg::BuildMenus() {
     m_saveMenu = new QMenu(this);
     QAction* save = m_saveMenu->addAction("Запиши операцията", this, [this] { Save(); });
     save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F9));
-    // The printed documents come with their own layouts.
-    QAction* original = m_saveMenu->addAction("Отпечатване на оригинал");
+    QAction* original = m_saveMenu->addAction("Отпечатване на оригинал", this, [this] { Print(true); });
     original->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F9));
-    original->setEnabled(false);
-    QAction* copy = m_saveMenu->addAction("Отпечатване на копие");
+    QAction* copy = m_saveMenu->addAction("Отпечатване на копие", this, [this] { Print(false); });
     copy->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F9));
-    copy->setEnabled(false);
 
     for (QMenu* menu : {m_newMenu, m_loadMenu, m_addMenu, m_saveMenu})
         GiveMnemonics(menu);
@@ -166,8 +175,8 @@ QWidget* CSellDlg::BuildHeader() {
     m_customer = new QLineEdit(header);
     m_customer->setReadOnly(true);
     m_customer->setFocusPolicy(Qt::NoFocus);
-    QPushButton* customer = MakeFormButton(this, " [F8]  избиране на клиент...", Qt::Key_F8,
-                                           "Избор на клиента по документа...", [this] { ChooseCustomer(); });
+    m_customerButton = MakeFormButton(this, " [F8]  избиране на клиент...", Qt::Key_F8,
+                                      "Избор на клиента по документа...", [this] { ChooseCustomer(); });
     QPushButton* details = MakeFormButton(this, " [F5] допълнителни данни...", Qt::Key_F5,
                                           "Данни за сделката, плащането и ДДС...", [this] { EditDetails(); });
     m_discount = new DecimalSpinBox(header);
@@ -191,7 +200,7 @@ QWidget* CSellDlg::BuildHeader() {
     auto* second = new QHBoxLayout;
     second->addWidget(new QLabel("клиент:", header));
     second->addWidget(m_customer, 1);
-    second->addWidget(customer);
+    second->addWidget(m_customerButton);
     second->addWidget(details);
     second->addWidget(new QLabel("отстъпка:", header));
     second->addWidget(m_discount);
@@ -253,8 +262,10 @@ void CSellDlg::Show(int selectLine) {
     {
         const QSignalBlocker quietDiscount(m_discount);
         m_discount->setValue(m_form.Header().discount);
-        m_discount->setEnabled(m_form.IsNew());
+        m_discount->setEnabled(m_form.MayChangeDiscount());
     }
+    m_customerButton->setEnabled(m_form.MayChangeCustomer());
+    ShowCollectiveColumns();
     std::vector<QStringList> rows;
     for (const SaleLine& line : m_form.Lines())
         rows.push_back(SellForm::Cells(line));
@@ -271,8 +282,21 @@ void CSellDlg::Show(int selectLine) {
     m_delete->setEnabled(m_form.MayChangeLines() && !m_form.Lines().empty());
 }
 
+// A collective invoice shows the goods note of each line and its total.
+void CSellDlg::ShowCollectiveColumns() {
+    const std::vector<ListColumn> columns = SellForm::Columns(m_form.Op());
+    for (size_t k : {8u, 9u})
+        m_list->ShowColumn(static_cast<int>(k), columns[k].width);
+}
+
 void CSellDlg::NewOperation(SaleOp op) {
     GuiDocumentChooser documents(m_doc, m_host, this);
+    if (SaleOps::InvoicesEarlier(op)) {
+        GuiPartnerChooser partners(m_doc, m_host, this);
+        if (m_form.InvoiceEarlier(op, documents, partners))
+            Show();
+        return;
+    }
     if (m_form.NewOperation(op, documents))
         Show();
 }
@@ -321,7 +345,17 @@ void CSellDlg::EditDetails() {
 
 void CSellDlg::Save() {
     GuiSaleDetailsDialog details(this);
-    WaitCursor busy;
-    m_form.Save(details);
+    HostSalePrinter printer(m_host);
+    {
+        WaitCursor busy;
+        m_form.Save(details, printer);
+    }
+    Show(m_list->SelectedSource());
+}
+
+void CSellDlg::Print(bool original) {
+    GuiSaleDetailsDialog details(this);
+    HostSalePrinter printer(m_host);
+    m_form.Print(original, details, printer);
     Show(m_list->SelectedSource());
 }

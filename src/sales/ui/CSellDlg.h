@@ -40,6 +40,8 @@ private:
     void DeleteLines();
     void EditDetails();
     void Save();
+    void Print(bool original);
+    void ShowCollectiveColumns();
     void PopUp(QMenu* menu, QWidget* under);
 
     CTarvoDoc& m_doc;
@@ -63,4 +65,5 @@ private:
     QPushButton* m_newButton;
     QPushButton* m_loadButton;
     QPushButton* m_saveButton;
+    QPushButton* m_customerButton;
 };

@@ -14,7 +14,8 @@
 CSellLineDlg::CSellLineDlg(const SaleLineDialog::Request& request,
                            std::function<bool(const SaleLineDialog::Answer&)> accept, QWidget* parent)
     : QDialog(parent), m_pricing(*request.pricing), m_accept(std::move(accept)), m_kind(request.start.kind),
-      m_quantity(new DecimalSpinBox(this)), m_price(new DecimalSpinBox(this)), m_priceLabel(new QLabel(this)) {
+      m_quantity(new DecimalSpinBox(this)), m_price(new DecimalSpinBox(this)),
+      m_priceLabel(new QLabel(this)) {
     setWindowTitle("количество и продажна цена");
     auto* name = new QLineEdit(request.name, this);
     name->setReadOnly(true);
@@ -77,15 +78,17 @@ void CSellLineDlg::ChooseKind(int kind) {
     }
 }
 
-SaleLineDialog::Answer CSellLineDlg::Answer() const { return {m_quantity->value(), m_price->value(), m_kind}; }
+SaleLineDialog::Answer CSellLineDlg::Answer() const {
+    return {m_quantity->value(), m_price->value(), m_kind};
+}
 
 void CSellLineDlg::accept() {
     if (m_accept(Answer()))
         QDialog::accept();
 }
 
-std::optional<SaleLineDialog::Answer> GuiSaleLineDialog::AskLine(const Request& request,
-                                                                 const std::function<bool(const Answer&)>& accept) {
+std::optional<SaleLineDialog::Answer>
+GuiSaleLineDialog::AskLine(const Request& request, const std::function<bool(const Answer&)>& accept) {
     CSellLineDlg dialog(request, accept, m_parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;

@@ -12,8 +12,8 @@ class QLabel;
 class CSellLineDlg : public QDialog {
     Q_OBJECT
 public:
-    CSellLineDlg(const SaleLineDialog::Request& request, std::function<bool(const SaleLineDialog::Answer&)> accept,
-                 QWidget* parent = nullptr);
+    CSellLineDlg(const SaleLineDialog::Request& request,
+                 std::function<bool(const SaleLineDialog::Answer&)> accept, QWidget* parent = nullptr);
 
     SaleLineDialog::Answer Answer() const;
     // The menu's entries pick a kind.
@@ -34,7 +34,8 @@ private:
 class GuiSaleLineDialog : public SaleLineDialog {
 public:
     explicit GuiSaleLineDialog(QWidget* parent) : m_parent(parent) {}
-    std::optional<Answer> AskLine(const Request& request, const std::function<bool(const Answer&)>& accept) override;
+    std::optional<Answer> AskLine(const Request& request,
+                                  const std::function<bool(const Answer&)>& accept) override;
 
 private:
     QWidget* m_parent;

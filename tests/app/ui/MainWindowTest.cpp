@@ -1,5 +1,5 @@
-#include "base/Mnemonics.h"
 #include "app/ui/CMainFrame.h"
+#include "base/Mnemonics.h"
 #include "settings/PrinterSettings.h"
 #include "support/DatabaseTest.h"
 
@@ -161,7 +161,8 @@ TEST_F(MainWindowTest, TheMenuBarCarriesTheWholeCommandTableInOrder) {
     QMap<QString, bool> enabled;
     for (QAction* action : frame->findChildren<QAction*>())
         enabled[plain(action->text())] = action->isEnabled();
-    for (const char* text : {"Изход", "Калкулатор", "Показвай скритите номенклатури", "Продажби и фактуриране"}) {
+    for (const char* text :
+         {"Изход", "Калкулатор", "Показвай скритите номенклатури", "Продажби и фактуриране"}) {
         ASSERT_TRUE(enabled.contains(text)) << text;
         EXPECT_TRUE(enabled[text]) << text;
     }
@@ -202,7 +203,8 @@ void checkMnemonics(const QList<QAction*>& actions, const QString& where) {
             continue;
         const QChar letter = MnemonicOf(action->text());
         EXPECT_FALSE(letter.isNull()) << where.toStdString() << " > " << action->text().toStdString();
-        EXPECT_FALSE(letters.contains(letter)) << where.toStdString() << " > " << action->text().toStdString();
+        EXPECT_FALSE(letters.contains(letter))
+            << where.toStdString() << " > " << action->text().toStdString();
         letters.insert(letter);
         if (action->menu())
             checkMnemonics(action->menu()->actions(), where + " > " + plain(action->text()));

@@ -29,14 +29,31 @@ TEST_F(DialogKeysTest, ThePartnerCardStartsAtTheNameAndTabReadsItDownwards) {
     Partner blank;
     blank.isCustomer = blank.isSupplier = 0;
     CNewContragentDlg dialog(blank, prompter, [](Partner&) { return true; });
-    EXPECT_EQ(FocusChain(dialog),
-              (QStringList{"наименование на фирмата / лицето:", "наименование на фирмата / лицето (на латиница):",
-                           "населено място:", "населено място (на латиница):", "данъчен адрес:",
-                           "данъчен адрес (на латиница):", "Идент. № / ЕГН", "Идент. ДДС №",
-                           "контрагентът е регистриран по ЗДДС", "МОЛ", "МОЛ (на латиница):",
-                           "телефони за контакт:", "факс:", "E-mail:", "уеб страница:", "наименование на банката:",
-                           "банков клон:", "BIC", "IBAN", "предпочита плащане", "по подразбиране купува по:",
-                           "забележки:", "Cancel", "клиент", "доставчик"})); // OK waits for a name
+    EXPECT_EQ(FocusChain(dialog), (QStringList{"наименование на фирмата / лицето:",
+                                               "наименование на фирмата / лицето (на латиница):",
+                                               "населено място:",
+                                               "населено място (на латиница):",
+                                               "данъчен адрес:",
+                                               "данъчен адрес (на латиница):",
+                                               "Идент. № / ЕГН",
+                                               "Идент. ДДС №",
+                                               "контрагентът е регистриран по ЗДДС",
+                                               "МОЛ",
+                                               "МОЛ (на латиница):",
+                                               "телефони за контакт:",
+                                               "факс:",
+                                               "E-mail:",
+                                               "уеб страница:",
+                                               "наименование на банката:",
+                                               "банков клон:",
+                                               "BIC",
+                                               "IBAN",
+                                               "предпочита плащане",
+                                               "по подразбиране купува по:",
+                                               "забележки:",
+                                               "Cancel",
+                                               "клиент",
+                                               "доставчик"})); // OK waits for a name
 }
 
 // A refused save (the name is taken) leaves the card open as it was typed.
@@ -72,8 +89,8 @@ TEST_F(DialogKeysTest, TheFirmDataGoDownTheFormThenTheButtons) {
 // buttons and the list.
 TEST_F(DialogKeysTest, EnterInTheBankFieldsSavesTheAccount) {
     CBanksDlg dialog(*doc, prompter);
-    EXPECT_EQ(FocusChain(dialog), (QStringList{"БАНКА:", "КЛОН:", "BIC:", "IBAN:", "добави тази сметка", "изход",
-                                               "сметки"}));
+    EXPECT_EQ(FocusChain(dialog),
+              (QStringList{"БАНКА:", "КЛОН:", "BIC:", "IBAN:", "добави тази сметка", "изход", "сметки"}));
     fieldNamed(dialog, "БАНКА:")->setText("УниКредит");
     fieldNamed(dialog, "КЛОН:")->setText("Варна");
     fieldNamed(dialog, "BIC:")->setText("unc rbgsf");
@@ -98,8 +115,9 @@ TEST_F(DialogKeysTest, TheGroupDialogShowsWhereTheGroupGoes) {
         ++saves;
         return false;
     });
-    EXPECT_EQ(FocusChain(dialog), (QStringList{"наименование на групата:", "подгрупа на (изберете с двойно кликване)",
-                                               "групи", "OK", "Cancel"}));
+    EXPECT_EQ(FocusChain(dialog),
+              (QStringList{"наименование на групата:", "подгрупа на (изберете с двойно кликване)", "групи",
+                           "OK", "Cancel"}));
     auto* subgroup = dialog.findChild<QCheckBox*>();
     EXPECT_FALSE(subgroup->isChecked());
     EXPECT_EQ(dialog.ParentId(), 0);

@@ -1,8 +1,7 @@
+#include "base/SaveFileChooser.h"
 #include "print/ListPrintJob.h"
 #include "print/ui/CPrintPreviewDlg.h"
 #include "support/ScriptedPrompter.h"
-
-#include "base/SaveFileChooser.h"
 
 #include <QFile>
 #include <QPrintPreviewWidget>
@@ -23,8 +22,9 @@ ListPrintJob listOf(int rows) {
     std::vector<QStringList> cells;
     for (int i = 1; i <= rows; ++i)
         cells.push_back({QString("А%1").arg(i), QString("Артикул %1").arg(i)});
-    return ListPrintJob("НОМЕНКЛАТУРА", "към дата 8.12.2026", {{"код", 200, Qt::AlignLeft}, {"име", 0, Qt::AlignLeft}},
-                        std::move(cells), PrinterSettings::Orientation::Portrait, [] { return false; });
+    return ListPrintJob("НОМЕНКЛАТУРА", "към дата 8.12.2026",
+                        {{"код", 200, Qt::AlignLeft}, {"име", 0, Qt::AlignLeft}}, std::move(cells),
+                        PrinterSettings::Orientation::Portrait, [] { return false; });
 }
 
 // The preview shows every page of the job, offers its commands on the

@@ -19,8 +19,9 @@ class SellWidgetTest : public DatabaseTest {
 protected:
     void SetUp() override {
         DatabaseTest::SetUp();
-        ASSERT_TRUE(Db().Exec("INSERT INTO firmdata VALUES('Тарво ООД', '', 'Русе', '', 'ул. Дунав 5', '', 'Петров', "
-                              "'', '111', 'BG111', 1, 20);"));
+        ASSERT_TRUE(
+            Db().Exec("INSERT INTO firmdata VALUES('Тарво ООД', '', 'Русе', '', 'ул. Дунав 5', '', 'Петров', "
+                      "'', '111', 'BG111', 1, 20);"));
     }
     QAction* MenuAction(CMainFrame& frame, const QString& text) {
         for (QAction* action : frame.menuBar()->findChildren<QAction*>())
@@ -46,7 +47,7 @@ TEST_F(SellWidgetTest, TheFormShowsANewGoodsNoteWithItsTotals) {
                                    "СУМА ЗА ПЛАЩАНЕ: 0.00"}));
     EXPECT_TRUE(form.List()->isColumnHidden(0));
     EXPECT_TRUE(form.List()->isColumnHidden(1));
-    EXPECT_EQ(form.List()->model()->headerData(8, Qt::Horizontal).toString(), "код по номенкл. на клиента");
+    EXPECT_EQ(form.List()->model()->headerData(10, Qt::Horizontal).toString(), "код по номенкл. на клиента");
     EXPECT_EQ(form.NewOperationMenu()->defaultAction()->text(), "&Продажба със стокова разписка");
     EXPECT_EQ(form.NewOperationMenu()->actions()[1]->shortcut(), QKeySequence("Alt+F7"));
     EXPECT_EQ(form.LoadMenu()->actions()[0]->shortcut(), QKeySequence("Ctrl+F6"));

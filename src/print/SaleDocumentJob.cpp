@@ -1,0 +1,267 @@
+#include "print/SaleDocumentJob.h"
+
+#include "format/DocNumber.h"
+#include "format/FormatNumber.h"
+#include "format/SqlDates.h"
+
+#include <Qt>
+
+namespace {
+
+QString displayDate(const QDate& date) {
+    return date.isValid() ? date.toString("dd.MM.yyyy") : QString();
+}
+
+QByteArray utf8(const QString& text) {
+    return text.toUtf8();
+}
+
+// The quantity as printed: three decimals, whole numbers without them.
+QString quantityText(double quantity) {
+    QString text = QString::asprintf("%.3f ", quantity);
+    if (text.endsWith(".000 "))
+        text = text.left(text.size() - QString(".000 ").size()) + " ";
+    return text;
+}
+
+} // namespace
+
+SaleDocumentJob::SaleDocumentJob(SalePrintout printout, SalePrintOptions options)
+    : m_doc(std::move(printout)), m_options(std::move(options)) {}
+
+bool SaleDocumentJob::PrintsCodes() const {
+    return IsGoodsNote() ? !m_options.stockNotesWithoutCodes : !m_options.invoicesWithoutCodes;
+}
+
+PrintFont SaleDocumentJob::BaseFont() const {
+    return PrintFont{m_options.pricePrecision > 2 ? 32 : 36, false, false};
+}
+
+// The character height with the external leading of an Arial face.
+int SaleDocumentJob::LineHeight() const {
+    return BaseFont().height * 23 / 20;
+}
+
+// Page 1: the title band, the number line and the double rule, the band of
+// the place and ground, the two boxes, then the table at T + 8L.
+int SaleDocumentJob::TableTop(int page) const {
+    const int l = LineHeight();
+    const int y1 = PageFrame::kMargin + 4 * l;
+    const int boxes = y1 + 2 * l + 40;
+    return page == 1 ? boxes + 8 * l : 8 * l;
+}
+
+int SaleDocumentJob::TotalsHeight() const {
+    if (!PrintsPrices())
+        return 0;
+    const int rows = 4 + (m_doc.header.discount > 0 ? 1 : 0) + (IsGoodsNote() ? 0 : 2);
+    return rows * LineHeight();
+}
+
+int SaleDocumentJob::ClosingHeight() const {
+    const int l = LineHeight();
+    switch (m_doc.op) {
+    case SaleOp::CollectiveInvoice:
+        return 0;
+    case SaleOp::GoodsNote:
+        return l + 9 * l;
+    default:
+        return l + 11 * l;
+    }
+}
+
+std::vector<SalePage> SaleDocumentJob::Pages(const PageGeometry& geometry) const {
+    SalePageMetrics metrics;
+    metrics.pageHeight = geometry.height;
+    metrics.firstTableTop = TableTop(1);
+    metrics.laterTableTop = TableTop(2);
+    metrics.rowHeight = LineHeight();
+    metrics.totalsHeight = TotalsHeight();
+    metrics.closingHeight = ClosingHeight();
+    metrics.footerHeight = PageFrame::kFooterHeight;
+    return PlanSalePages(static_cast<int>(m_doc.lines.size()), metrics);
+}
+
+int SaleDocumentJob::PageCount(const PageGeometry& geometry) const {
+    return static_cast<int>(Pages(geometry).size());
+}
+
+QString SaleDocumentJob::Title() const {
+    QString title;
+    bool marksOriginal = true;
+    switch (m_doc.op) {
+    case SaleOp::GoodsNote:
+        title = "СТОКОВА РАЗПИСКА";
+        marksOriginal = false;
+        break;
+    case SaleOp::Proforma:
+        title = "ФАКТУРА ПРОФОРМА";
+        marksOriginal = false;
+        break;
+    case SaleOp::DebitNote:
+        title = "ДЕБИТНО ИЗВЕСТИЕ";
+        break;
+    case SaleOp::CreditNote:
+        title = "КРЕДИТНО ИЗВЕСТИЕ";
+        break;
+    default:
+        title = "ФАКТУРА";
+        break;
+    }
+    return marksOriginal && m_doc.original ? title + " - ОРИГИНАЛ" : title;
+}
+
+QString SaleDocumentJob::PageLine(int page) const {
+    const QByteArray number = utf8(m_doc.numberText);
+    const QByteArray date = utf8(displayDate(m_doc.header.docDate));
+    switch (m_doc.op) {
+    case SaleOp::GoodsNote:
+        return QString::asprintf("СТРАНИЦА %d ОТ СТОКОВА РАЗПИСКА № %s / %s", page, number.constData(),
+                                 date.constData());
+    case SaleOp::Proforma:
+        return QString::asprintf("СТРАНИЦА %d ОТ ПРОФОРМА ФАКТУРА № %s / %s", page, number.constData(),
+                                 date.constData());
+    case SaleOp::DebitNote:
+    case SaleOp::CreditNote:
+        return QString();
+    default:
+        return QString::asprintf("СТРАНИЦА %d ОТ ФАКТУРА № %s / %s", page, number.constData(),
+                                 date.constData());
+    }
+}
+
+std::vector<SaleDocumentJob::Column> SaleDocumentJob::Columns(int pageWidth) const {
+    const int prices = PrintsPrices() ? 200 : 0;
+    const int code = PrintsCodes() ? 250 : 0;
+    const int name = pageWidth - 1095 + (code ? 0 : 250) + (prices ? 0 : 400);
+    const int centre = Qt::AlignHCenter, left = Qt::AlignLeft, right = Qt::AlignRight;
+    std::vector<Column> columns{
+        {"№", 0, 75, centre},          {"код", 0, code, left},  {"наименование", 0, name, left},
+        {"мярка", 0, 120, centre},     {"к-во", 0, 150, right}, {"ед. цена", 0, prices, right},
+        {"стойност", 0, prices, right}};
+    int x = PageFrame::kMargin;
+    for (Column& column : columns) {
+        column.left = x;
+        x += column.width;
+    }
+    return columns;
+}
+
+QStringList SaleDocumentJob::Cells(int row) const {
+    const SaleLine& line = m_doc.lines[static_cast<size_t>(row)];
+    return {QString::asprintf("%d", row + 1),
+            " " + line.code,
+            " " + line.name,
+            line.units,
+            quantityText(line.quantity),
+            FormatNumber(line.price, 2) + " ",
+            FormatNumber(SaleLine::ValueOf(line.quantity, line.price), 2) + " "};
+}
+
+void SaleDocumentJob::DrawPage(int page, Canvas& canvas, const PageGeometry& geometry) {
+    const std::vector<SalePage> pages = Pages(geometry);
+    if (page < 1 || page > static_cast<int>(pages.size()))
+        return;
+    const SalePage& plan = pages[static_cast<size_t>(page - 1)];
+    PageFrame frame(canvas, geometry, m_options.economyMode && m_options.economyMode());
+    if (page == 1) {
+        DrawFirstHeader(frame);
+    } else if (const QString line = PageLine(page); !line.isEmpty()) {
+        const int l = LineHeight();
+        canvas.SetFont(BaseFont());
+        canvas.DrawText(QRect(frame.Left(), 3 * l, frame.Width(), 3 * l), Qt::AlignCenter, line);
+    }
+    int y = TableTop(page);
+    if (plan.rows > 0 || plan.totals)
+        y = DrawTable(frame, y, plan);
+    if (plan.totals)
+        y = DrawTotals(frame, y);
+    if (plan.closing)
+        y = DrawClosing(frame, y);
+    else
+        frame.Footer(y);
+}
+
+void SaleDocumentJob::DrawFirstHeader(PageFrame& frame) const {
+    Canvas& canvas = frame.Draw();
+    const int l = LineHeight();
+    const int h = BaseFont().height;
+    const int top = PageFrame::kMargin;
+    const QRect band(frame.Left(), top, frame.Width(), 3 * l);
+    frame.Shade(band);
+    canvas.SetFont(PrintFont{72, true, false});
+    canvas.DrawText(band, Qt::AlignHCenter | Qt::AlignTop, Title());
+
+    const int y0 = 2 * l + top;
+    canvas.SetFont(BaseFont());
+    canvas.DrawText(QRect(frame.Left(), y0, frame.Width(), l), Qt::AlignHCenter | Qt::AlignTop,
+                    QString::asprintf("№ %s, ОТ ДАТА: %s", utf8(m_doc.numberText).constData(),
+                                      utf8(displayDate(m_doc.header.docDate)).constData()));
+    const int y1 = y0 + 2 * l;
+    frame.DoubleRule(y1 - h / 2, y1 - h / 3);
+
+    const SaleHeader& header = m_doc.header;
+    const QRect deal(frame.Left(), y1, frame.Width(), 3 * l);
+    canvas.DrawText(deal, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                    QString::asprintf(" място на сделката: %s, обект: %s\n основание: %s",
+                                      utf8(header.place).constData(), utf8(header.object).constData(),
+                                      utf8(header.osnovanie).constData()));
+    if (m_doc.op == SaleOp::DebitNote || m_doc.op == SaleOp::CreditNote)
+        canvas.DrawText(deal, Qt::AlignRight | Qt::AlignTop,
+                        QString::asprintf("към фактура №%s / дата: %s ",
+                                          utf8(FormatDocNumber(header.toInvoice)).constData(),
+                                          utf8(SqlToDisplayDate(header.toInvoiceDate)).constData()));
+
+    const int boxes = y1 + 2 * l + 40;
+    const int middle = frame.Width() / 2; // (W - 100) / 2
+    const CustomerSnapshot& c = m_doc.customer;
+    const FirmSnapshot& f = m_doc.firm;
+    DrawPartyBox(frame, QRect(frame.Left(), boxes, middle - frame.Left(), 7 * l), "ПОЛУЧАТЕЛ",
+                 {c.name, c.city, c.address, c.taxId, c.bulstat, c.mol});
+    DrawPartyBox(frame, QRect(middle + 50, boxes, frame.Right() - middle - 50, 7 * l), "ДОСТАВЧИК",
+                 {f.name, f.city, f.address, f.taxId, f.bulstat, f.mol});
+}
+
+// A box of six labelled rows under a shaded title row; every text stays
+// inside the box.
+void SaleDocumentJob::DrawPartyBox(PageFrame& frame, const QRect& box, const QString& title,
+                                   const QStringList& values) const {
+    Canvas& canvas = frame.Draw();
+    const int l = LineHeight();
+    const QRect titleRow(box.left(), box.top(), box.width(), l);
+    frame.ShadedFrame(titleRow);
+    canvas.SetFont(BaseFont());
+    canvas.DrawText(titleRow, Qt::AlignCenter, title);
+    canvas.DrawRect(box);
+    const char* const labels[] = {
+        " Име: ", " Населено място: ", " Адрес: ", " Ид. №: ", " Ид. № по ЗДДС: ", " М.О.Л: "};
+    for (int k = 0; k < 6; ++k)
+        canvas.DrawText(QRect(box.left() + 2, box.top() + (k + 1) * l, box.width() - 4, l),
+                        Qt::AlignLeft | Qt::AlignVCenter, labels[k] + values.value(k));
+}
+
+int SaleDocumentJob::DrawTable(PageFrame& frame, int y, const SalePage& page) const {
+    Canvas& canvas = frame.Draw();
+    const int l = LineHeight();
+    const std::vector<Column> columns = Columns(frame.Width() + 2 * PageFrame::kMargin);
+    canvas.SetFont(BaseFont());
+    for (const Column& column : columns) {
+        if (column.width == 0)
+            continue;
+        const QRect cell(column.left, y, column.width, l);
+        frame.ShadedFrame(cell);
+        canvas.DrawText(cell, Qt::AlignCenter, column.title);
+    }
+    y += l;
+    for (int row = page.firstRow; row < page.firstRow + page.rows; ++row, y += l) {
+        const QStringList cells = Cells(row);
+        for (size_t k = 0; k < columns.size(); ++k) {
+            if (columns[k].width == 0)
+                continue;
+            const QRect cell(columns[k].left, y, columns[k].width, l);
+            canvas.DrawRect(cell);
+            canvas.DrawText(cell, columns[k].alignment | Qt::AlignVCenter, cells.value(static_cast<int>(k)));
+        }
+    }
+    return y;
+}

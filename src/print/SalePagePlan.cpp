@@ -1,0 +1,63 @@
+#include "print/SalePagePlan.h"
+
+#include <algorithm>
+
+std::vector<int> SaleRowsPerPage(int lines) {
+    if (lines <= 30)
+        return {std::max(lines, 0)};
+    if (lines <= 80)
+        return {std::min(lines, 40), std::max(0, lines - 40)};
+    std::vector<int> pages{40};
+    const int middle = (lines - 80 + 49) / 50;
+    for (int k = 0; k < middle; ++k)
+        pages.push_back(std::min(50, lines - 40 - 50 * k));
+    pages.push_back(std::max(0, lines - 40 - 50 * middle));
+    return pages;
+}
+
+namespace {
+
+// The lines that fit under the header row above the footer; at least one,
+// so that any page makes progress.
+int capacity(const SalePageMetrics& m, bool first) {
+    const int top = (first ? m.firstTableTop : m.laterTableTop) + m.rowHeight;
+    return std::max(1, (m.pageHeight - m.footerHeight - top) / std::max(1, m.rowHeight));
+}
+
+} // namespace
+
+std::vector<SalePage> PlanSalePages(int lines, const SalePageMetrics& m) {
+    std::vector<SalePage> pages;
+    int next = 0;
+    int carried = 0;
+    auto place = [&](int wanted) {
+        const int taken = std::min(wanted, capacity(m, pages.empty()));
+        pages.push_back({next, taken, false, false});
+        next += taken;
+        carried = wanted - taken;
+    };
+    for (int wanted : SaleRowsPerPage(lines))
+        place(wanted + carried);
+    while (carried > 0)
+        place(carried);
+
+    // The last page's table ends here; what closes the document follows.
+    auto tableEnd = [&]() {
+        const SalePage& last = pages.back();
+        const int top = pages.size() == 1 ? m.firstTableTop : m.laterTableTop;
+        return top + m.rowHeight * (1 + last.rows);
+    };
+    int y = tableEnd();
+    if (m.totalsHeight > 0) {
+        if (y + m.totalsHeight + m.footerHeight > m.pageHeight) {
+            pages.push_back({next, 0, false, false});
+            y = tableEnd();
+        }
+        pages.back().totals = true;
+        y += m.totalsHeight;
+    }
+    if (y + m.closingHeight + m.footerHeight > m.pageHeight)
+        pages.push_back({next, 0, false, false});
+    pages.back().closing = true;
+    return pages;
+}
