@@ -292,6 +292,26 @@ int sell(const QString& path, int number, const QString& code, double quantity) 
     return form.Save(details, printer) ? 0 : 1;
 }
 
+// Invoices goods note `note` (code 7) under the given invoice number.
+int invoiceNote(const QString& path, int note, int number) {
+    Seat seat;
+    if (!seat.Open(path))
+        return 2;
+    LocalSettings settings(path + QString(".%1.ini").arg(number));
+    SystemClock clock;
+    SellForm form(*seat.db, seat.prompter, settings, clock);
+    ScriptedDocuments documents;
+    ScriptedPartners partners;
+    ScriptedDetails details;
+    documents.choices.push_back({note, QString(), QDate(), QString(), {}});
+    if (!form.InvoiceEarlier(SaleOp::InvoiceForNote, documents, partners))
+        return 2;
+    form.SetNumberText(QString::number(number));
+    startTogether();
+    RecordingSalePrinter printer;
+    return form.Save(details, printer) ? 0 : 1;
+}
+
 int init(const QString& directory) {
     ConsolePrompter prompter;
     ThreadSleeper sleeper;
@@ -318,6 +338,8 @@ int main(int argc, char** argv) {
         return createAndWrite(target, QString::fromLocal8Bit(argv[3]));
     if (command == "sell" && argc >= 6)
         return sell(target, std::atoi(argv[3]), QString::fromLocal8Bit(argv[4]), std::atof(argv[5]));
+    if (command == "invoice-note" && argc >= 5)
+        return invoiceNote(target, std::atoi(argv[3]), std::atoi(argv[4]));
     if (command == "init")
         return init(target);
     if (command == "create-partners" && argc >= 5)

@@ -57,6 +57,37 @@ TEST_F(SellWidgetTest, TheFormShowsANewGoodsNoteWithItsTotals) {
     EXPECT_TRUE(numberShown);
 }
 
+// The invoices for earlier documents sit in the new-operation menu; Alt+F9
+// and Shift+F9 print, after the save's checks.
+TEST_F(SellWidgetTest, TheMenusOfferTheEarlierDocumentsAndBothPrints) {
+    FakeFormHost host(prompter, *settings);
+    CSellDlg form(*doc, host);
+    QStringList entries;
+    for (QAction* action : form.NewOperationMenu()->actions())
+        if (!action->isSeparator())
+            entries << action->text().remove('&');
+    EXPECT_EQ(entries, (QStringList{"Продажба със стокова разписка", "Фактура + стокова разписка",
+                                    "Фактура - свободен текст", "Фактура - проформа",
+                                    "Фактура към вече издадена стокова разписка ...",
+                                    "Фактура за издадена проформа ...",
+                                    "Сборна фактура към повече от една издадена стокова разписка ...",
+                                    "Дебитно известие", "Кредитно известие"}));
+    for (const char* key : {"Alt+F9", "Shift+F9"}) {
+        QShortcut* print = nullptr;
+        for (QShortcut* shortcut : form.findChildren<QShortcut*>())
+            if (shortcut->key() == QKeySequence(key))
+                print = shortcut;
+        ASSERT_NE(print, nullptr) << key;
+        const int boxes = prompter.Count();
+        Q_EMIT print->activated();
+        ASSERT_EQ(prompter.Count(), boxes + 1) << key;
+    }
+    // The original of a new document waits for the save; the copy runs the save's checks.
+    EXPECT_TRUE(prompter.Texts()[0].startsWith("Оригиналът на документа се отпечатва след неговия запис."));
+    EXPECT_EQ(prompter.Texts()[1], "Не е въведено името на лицето, което е съставило документа.");
+    EXPECT_TRUE(host.previewed.empty());
+}
+
 // The sale form's Ctrl+F6 (load a goods note) wins over the window's
 // "Производство" while the form is shown, and gives it back afterwards.
 TEST_F(SellWidgetTest, TheFormsOwnKeysWinWhileItIsShown) {
