@@ -79,7 +79,7 @@ QStringList SellForm::Cells(const SaleLine& line) {
                       FormatNumber(line.price, 2),
                       FormatNumber(line.value, 2)};
     if (line.sourceDoc != 0)
-        cells << FormatDocNumber(line.sourceDoc) << FormatNumber(line.sourceTotal, 2);
+        cells << QString::number(line.sourceDoc) << FormatNumber(line.sourceTotal, 2);
     else
         cells << QString() << QString();
     cells << line.visCode;

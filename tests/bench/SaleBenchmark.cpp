@@ -2,6 +2,7 @@
 // products of 4 components each, adding a line to 200, and the document
 // browser over 50,000 goods notes (kind 1) and 500,000 goods-note lines (kind 2).
 #include "bench/BenchSession.h"
+#include "print/SaleDocumentJob.h"
 #include "sales/DocumentBrowser.h"
 #include "sales/SaleFakes.h"
 #include "sales/SellForm.h"
@@ -36,8 +37,9 @@ struct SaleSession : BenchSession {
         }
         db.Exec("COMMIT;");
     }
-    // A goods note of 150 goods and 50 products, ready to save.
-    void Fill(SellForm& form) {
+    // A goods note of 150 goods and 50 products (or the first `count` of
+    // them), ready to save.
+    void Fill(SellForm& form, int count = 200) {
         ScriptedDocuments documents;
         ScriptedPartners partners;
         ScriptedItems items;
@@ -51,7 +53,7 @@ struct SaleSession : BenchSession {
             d.place = d.object = "Русе";
         });
         form.EditDetails(details);
-        for (int i = 0; i < 200; ++i) {
+        for (int i = 0; i < count; ++i) {
             items.codes.push_back(i < 150 ? QString("G%1").arg(i) : QString("P%1").arg(i - 150));
             lines.replies.push_back({2, -1, 0});
             form.AddLine(items, lines);
@@ -88,6 +90,20 @@ void BM_AddLineTo200(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_AddLineTo200)->Unit(benchmark::kMillisecond);
+
+// A 45-line invoice from the form to a PDF file: its two pages laid out,
+// drawn and written.
+void BM_PrintInvoice45LinesToPdf(benchmark::State& state) {
+    SaleSession session;
+    SellForm form(session.Db(), session.prompter, session.settings, session.clock);
+    session.Fill(form, 45);
+    const QString path = session.dir.filePath("invoice.pdf");
+    for (auto _ : state) {
+        SaleDocumentJob job(form.Printout(), SalePrintOptions{});
+        benchmark::DoNotOptimize(WriteJobToPdf(job, path));
+    }
+}
+BENCHMARK(BM_PrintInvoice45LinesToPdf)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 struct StoredSession : BenchSession {
     StoredSession() {
