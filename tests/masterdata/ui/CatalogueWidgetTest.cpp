@@ -7,7 +7,6 @@
 #include "support/DatabaseTest.h"
 #include "support/FakeFormHost.h"
 
-#include <QElapsedTimer>
 #include <QPushButton>
 #include <QTabBar>
 
@@ -85,7 +84,9 @@ TEST_F(CatalogueWidgetTest, ThePickerRefusesTabsOutsideItsMask) {
     EXPECT_EQ(picker.ChosenCode(), "K1");
 }
 
-TEST_F(CatalogueWidgetTest, TenThousandItemsLoadQuickly) {
+// Every row of a large catalogue is listed; its speed is measured by the
+// catalogue benchmark.
+TEST_F(CatalogueWidgetTest, TenThousandItemsAreAllListed) {
     ASSERT_TRUE(Db().Exec("BEGIN;"));
     for (int g = 2; g <= 200; ++g)
         ASSERT_TRUE(Db().ExecPrintf("INSERT INTO groups VALUES('%d', 'Група %d', 0);", g, g));
@@ -96,13 +97,10 @@ TEST_F(CatalogueWidgetTest, TenThousandItemsLoadQuickly) {
             i, i, i % 200 + 1, i % 50, i % 3 == 0 ? 1 : 0));
     ASSERT_TRUE(Db().Exec("COMMIT;"));
     settings->SetShowItemCostPrice(1);
-    QElapsedTimer timer;
-    timer.start();
     frame->SwitchView(ViewType::kCatalogue);
     auto* form = qobject_cast<CNomenclaturesDlg*>(frame->centralWidget());
     form->findChild<QTabBar*>()->setCurrentIndex(3);
     EXPECT_EQ(form->List()->RowCount(), 10003);
-    EXPECT_LT(timer.elapsed(), 6000); // the sanitizer build; see the benchmark for the release figure
 }
 
 } // namespace
