@@ -262,21 +262,43 @@ int createAndWrite(const QString& directory, const QString& name) {
     return InsertPartner(doc.Db(), partner) ? 0 : 1;
 }
 
+// A clerk at the sale form of a seat, with settings of its own.
+struct SaleSeat {
+    Seat seat;
+    std::unique_ptr<LocalSettings> settings;
+    SystemClock clock;
+    std::unique_ptr<SellForm> form;
+    ScriptedDocuments documents;
+    ScriptedPartners partners;
+    ScriptedDetails details;
+    RecordingSalePrinter printer;
+
+    bool Open(const QString& path, int number) {
+        if (!seat.Open(path))
+            return false;
+        settings = std::make_unique<LocalSettings>(path + QString(".%1.ini").arg(number));
+        form = std::make_unique<SellForm>(*seat.db, seat.prompter, *settings, clock);
+        return true;
+    }
+    // Saves once the other seat is ready too: 0 when saved, 1 when not.
+    int SaveTogether() {
+        startTogether();
+        return form->Save(details, printer) ? 0 : 1;
+    }
+};
+
 // Sells `quantity` of an item to partner 1 under the given goods-note number,
 // as a clerk does on the sale form.
 int sell(const QString& path, int number, const QString& code, double quantity) {
-    Seat seat;
-    if (!seat.Open(path))
+    SaleSeat clerk;
+    if (!clerk.Open(path, number))
         return 2;
-    LocalSettings settings(path + QString(".%1.ini").arg(number));
-    SystemClock clock;
-    SellForm form(*seat.db, seat.prompter, settings, clock);
-    ScriptedDocuments documents;
-    ScriptedPartners partners;
+    SellForm& form = *clerk.form;
     ScriptedItems items;
     ScriptedLines lines;
-    ScriptedDetails details;
-    form.NewOperation(SaleOp::GoodsNote, documents);
+    ScriptedPartners& partners = clerk.partners;
+    ScriptedDetails& details = clerk.details;
+    form.NewOperation(SaleOp::GoodsNote, clerk.documents);
     form.SetNumberText(QString::number(number));
     partners.ids.push_back(1);
     items.codes.push_back(code);
@@ -287,29 +309,19 @@ int sell(const QString& path, int number, const QString& code, double quantity) 
     });
     if (!form.ChooseCustomer(partners) || !form.AddLine(items, lines) || !form.EditDetails(details))
         return 2;
-    startTogether();
-    RecordingSalePrinter printer;
-    return form.Save(details, printer) ? 0 : 1;
+    return clerk.SaveTogether();
 }
 
 // Invoices goods note `note` (code 7) under the given invoice number.
 int invoiceNote(const QString& path, int note, int number) {
-    Seat seat;
-    if (!seat.Open(path))
+    SaleSeat clerk;
+    if (!clerk.Open(path, number))
         return 2;
-    LocalSettings settings(path + QString(".%1.ini").arg(number));
-    SystemClock clock;
-    SellForm form(*seat.db, seat.prompter, settings, clock);
-    ScriptedDocuments documents;
-    ScriptedPartners partners;
-    ScriptedDetails details;
-    documents.choices.push_back({note, QString(), QDate(), QString(), {}});
-    if (!form.InvoiceEarlier(SaleOp::InvoiceForNote, documents, partners))
+    clerk.documents.choices.push_back({note, QString(), QDate(), QString(), {}});
+    if (!clerk.form->InvoiceEarlier(SaleOp::InvoiceForNote, clerk.documents, clerk.partners))
         return 2;
-    form.SetNumberText(QString::number(number));
-    startTogether();
-    RecordingSalePrinter printer;
-    return form.Save(details, printer) ? 0 : 1;
+    clerk.form->SetNumberText(QString::number(number));
+    return clerk.SaveTogether();
 }
 
 int init(const QString& directory) {
