@@ -14,33 +14,24 @@ QByteArray dateText(const QDate& date) {
     return date.isValid() ? utf8(date.toString("dd.MM.yyyy")) : QByteArray();
 }
 
-// A one-line text made smaller, down to the footer's size, until it fits.
-void drawFitting(Canvas& canvas, const QRect& box, int alignment, const QString& text, int height) {
-    PrintFont font{height, false, false};
-    canvas.SetFont(font);
-    while (font.height > 24 && canvas.TextWidth(text) > box.width()) {
-        font.height -= 2;
-        canvas.SetFont(font);
-    }
-    canvas.DrawText(box, alignment, text);
-}
-
 } // namespace
 
 int SaleDocumentJob::DrawTotals(PageFrame& frame, int y) const {
     Canvas& canvas = frame.Draw();
     const int l = LineHeight();
-    const std::vector<Column> columns = Columns(frame.Width() + 2 * PageFrame::kMargin);
-    const Column& units = columns[3];
-    const Column& value = columns[6];
+    const std::vector<DocumentLayout::Column> columns = Columns(frame.Width() + 2 * PageFrame::kMargin);
+    const DocumentLayout::Column& units = columns[3];
+    const DocumentLayout::Column& value = columns[6];
     const int labelLeft = units.left;
     auto row = [&](const QString& label, const QString& figure) {
         const QRect labelCell(labelLeft, y, value.left - labelLeft, l);
         const QRect valueCell(value.left, y, value.width, l);
         frame.ShadedFrame(labelCell);
         frame.ShadedFrame(valueCell);
-        drawFitting(canvas, labelCell, Qt::AlignLeft | Qt::AlignVCenter, label, BaseFont().height);
-        drawFitting(canvas, valueCell, Qt::AlignRight | Qt::AlignVCenter, figure + " ", BaseFont().height);
+        DocumentLayout::DrawFitting(canvas, labelCell, Qt::AlignLeft | Qt::AlignVCenter, label,
+                                    BaseFont().height);
+        DocumentLayout::DrawFitting(canvas, valueCell, Qt::AlignRight | Qt::AlignVCenter, figure + " ",
+                                    BaseFont().height);
         y += l;
     };
     // A framed box left of the label cells, in the secondary font.
@@ -60,8 +51,9 @@ int SaleDocumentJob::DrawTotals(PageFrame& frame, int y) const {
                                   utf8(header.osnovanieVat).constData()));
     row(" Данъчна основа", m_doc.base);
     row(QString::asprintf(" ДДС %.f%%", m_doc.firm.vatRate), m_doc.vat);
-    drawFitting(canvas, QRect(frame.Left() + 2, y, labelLeft - frame.Left() - 4, l),
-                Qt::AlignLeft | Qt::AlignVCenter, " словом: " + m_doc.words, SecondaryFont().height);
+    DocumentLayout::DrawFitting(canvas, QRect(frame.Left() + 2, y, labelLeft - frame.Left() - 4, l),
+                                Qt::AlignLeft | Qt::AlignVCenter, " словом: " + m_doc.words,
+                                SecondaryFont().height);
     row(" Сума за плащане", m_doc.total);
     if (!IsGoodsNote()) {
         sideBox(QRect(frame.Left(), y, frame.Width(), 2 * l),
@@ -75,66 +67,46 @@ int SaleDocumentJob::DrawTotals(PageFrame& frame, int y) const {
 }
 
 int SaleDocumentJob::DrawClosing(PageFrame& frame, int y) const {
-    Canvas& canvas = frame.Draw();
-    const int l = LineHeight();
     if (m_doc.op == SaleOp::CollectiveInvoice)
         return frame.Footer(y);
-
-    const int top = y;
-    y += l;
-    const int middle = frame.Width() / 2; // (W - 100) / 2
+    const int l = LineHeight();
     const SaleHeader& h = m_doc.header;
-    const bool goodsNote = IsGoodsNote();
-    const int height = (goodsNote ? 9 : 11) * l;
-    const QRect left(52, y, middle - 2 - 52, height);
-    const QRect right(middle + 52, y, frame.Right() - 2 - middle - 52, height);
-    const int flow = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
-    if (goodsNote) {
-        canvas.SetFont(BaseFont());
-        canvas.DrawText(
-            left, flow,
+    if (IsGoodsNote())
+        return DocumentLayout::DrawSignatures(
+            frame, y, l,
             QString::asprintf(" Стоките са получени на: %s\n От: %s\n\n "
                               "........................................................................\n "
                               "(подпис на получателя)",
-                              dateText(h.recvDate).constData(), utf8(h.receivedBy).constData()));
-        canvas.DrawText(
-            right, flow,
+                              dateText(h.recvDate).constData(), utf8(h.receivedBy).constData()),
             QString::asprintf(" Предадено от: %s\n\n "
                               "........................................................................\n "
                               "(подпис на предаващия)\n превозвач: \n\n "
                               "........................................................................\n "
                               "(подпис)",
-                              utf8(h.givenBy).constData()));
-    } else {
-        canvas.SetFont(SecondaryFont());
-        canvas.DrawText(
-            left, flow,
-            QString::asprintf(" Получил: %s\n ЕГН:\n Пълномощно №\n Лична карта №\n\n "
-                              "........................................................................\n "
-                              "(подпис на получателя)\n\n "
-                              "........................................................................\n "
-                              "(отг. за стоп. операция)",
-                              utf8(h.receivedBy).constData()));
-        const QByteArray taxEvent = dateText(h.taxEventDate), payment = dateText(h.payDate);
-        canvas.DrawText(
-            right, flow,
-            h.payBy == 1
-                ? QString::asprintf(
-                      " Дата на данъчното събитие: %s\n Дата на плащане: %s\n Плащане: с платежно "
-                      "нареждане\n Банка: %s\n BIC: %s\n IBAN %s\n\n Съставил: %s\n\n "
-                      "........................................................................\n "
-                      "(подпис на лицето)",
-                      taxEvent.constData(), payment.constData(), utf8(m_doc.bank.name).constData(),
-                      utf8(m_doc.bank.code).constData(), utf8(m_doc.bank.account).constData(),
-                      utf8(h.compiledBy).constData())
-                : QString::asprintf(
-                      " Дата на данъчното събитие: %s\n Дата на плащане: %s\n Плащане: в брой\n\n\n\n "
-                      "съставил: %s\n\n\n "
-                      "........................................................................\n "
-                      "(подпис на лицето)",
-                      taxEvent.constData(), payment.constData(), utf8(h.compiledBy).constData()));
-    }
-    const int bottom = frame.Footer(y + height);
-    canvas.DrawRect(QRect(frame.Left(), top, frame.Width(), bottom - top));
-    return bottom;
+                              utf8(h.givenBy).constData()),
+            9 * l, BaseFont());
+    const QByteArray taxEvent = dateText(h.taxEventDate), payment = dateText(h.payDate);
+    return DocumentLayout::DrawSignatures(
+        frame, y, l,
+        QString::asprintf(" Получил: %s\n ЕГН:\n Пълномощно №\n Лична карта №\n\n "
+                          "........................................................................\n "
+                          "(подпис на получателя)\n\n "
+                          "........................................................................\n "
+                          "(отг. за стоп. операция)",
+                          utf8(h.receivedBy).constData()),
+        h.payBy == 1
+            ? QString::asprintf(" Дата на данъчното събитие: %s\n Дата на плащане: %s\n Плащане: с платежно "
+                                "нареждане\n Банка: %s\n BIC: %s\n IBAN %s\n\n Съставил: %s\n\n "
+                                "........................................................................\n "
+                                "(подпис на лицето)",
+                                taxEvent.constData(), payment.constData(), utf8(m_doc.bank.name).constData(),
+                                utf8(m_doc.bank.code).constData(), utf8(m_doc.bank.account).constData(),
+                                utf8(h.compiledBy).constData())
+            : QString::asprintf(
+                  " Дата на данъчното събитие: %s\n Дата на плащане: %s\n Плащане: в брой\n\n\n\n "
+                  "съставил: %s\n\n\n "
+                  "........................................................................\n "
+                  "(подпис на лицето)",
+                  taxEvent.constData(), payment.constData(), utf8(h.compiledBy).constData()),
+        11 * l, SecondaryFont());
 }

@@ -37,9 +37,8 @@ PrintFont SaleDocumentJob::BaseFont() const {
     return PrintFont{m_options.pricePrecision > 2 ? 32 : 36, false, false};
 }
 
-// The character height with the external leading of an Arial face.
 int SaleDocumentJob::LineHeight() const {
-    return BaseFont().height * 23 / 20;
+    return DocumentLayout::LineHeight(BaseFont());
 }
 
 // Page 1: the title band, the number line and the double rule, the band of
@@ -70,8 +69,8 @@ int SaleDocumentJob::ClosingHeight() const {
     }
 }
 
-std::vector<SalePage> SaleDocumentJob::Pages(const PageGeometry& geometry) const {
-    SalePageMetrics metrics;
+std::vector<DocumentPage> SaleDocumentJob::Pages(const PageGeometry& geometry) const {
+    PageMetrics metrics;
     metrics.pageHeight = geometry.height;
     metrics.firstTableTop = TableTop(1);
     metrics.laterTableTop = TableTop(2);
@@ -79,7 +78,7 @@ std::vector<SalePage> SaleDocumentJob::Pages(const PageGeometry& geometry) const
     metrics.totalsHeight = TotalsHeight();
     metrics.closingHeight = ClosingHeight();
     metrics.footerHeight = PageFrame::kFooterHeight;
-    return PlanSalePages(static_cast<int>(m_doc.lines.size()), metrics);
+    return PlanDocumentPages(static_cast<int>(m_doc.lines.size()), metrics);
 }
 
 int SaleDocumentJob::PageCount(const PageGeometry& geometry) const {
@@ -130,20 +129,16 @@ QString SaleDocumentJob::PageLine(int page) const {
     }
 }
 
-std::vector<SaleDocumentJob::Column> SaleDocumentJob::Columns(int pageWidth) const {
+std::vector<DocumentLayout::Column> SaleDocumentJob::Columns(int pageWidth) const {
     const int prices = PrintsPrices() ? 200 : 0;
     const int code = PrintsCodes() ? 250 : 0;
     const int name = pageWidth - 1095 + (code ? 0 : 250) + (prices ? 0 : 400);
     const int centre = Qt::AlignHCenter, left = Qt::AlignLeft, right = Qt::AlignRight;
-    std::vector<Column> columns{
-        {"№", 0, 75, centre},          {"код", 0, code, left},  {"наименование", 0, name, left},
-        {"мярка", 0, 120, centre},     {"к-во", 0, 150, right}, {"ед. цена", 0, prices, right},
-        {"стойност", 0, prices, right}};
-    int x = PageFrame::kMargin;
-    for (Column& column : columns) {
-        column.left = x;
-        x += column.width;
-    }
+    std::vector<DocumentLayout::Column> columns{
+        {"№", 75, centre},          {"код", code, left},  {"наименование", name, left},
+        {"мярка", 120, centre},     {"к-во", 150, right}, {"ед. цена", prices, right},
+        {"стойност", prices, right}};
+    DocumentLayout::PlaceColumns(columns);
     return columns;
 }
 
@@ -159,25 +154,24 @@ QStringList SaleDocumentJob::Cells(int row) const {
 }
 
 void SaleDocumentJob::DrawPage(int page, Canvas& canvas, const PageGeometry& geometry) {
-    const std::vector<SalePage> pages = Pages(geometry);
+    const std::vector<DocumentPage> pages = Pages(geometry);
     if (page < 1 || page > static_cast<int>(pages.size()))
         return;
-    const SalePage& plan = pages[static_cast<size_t>(page - 1)];
+    const DocumentPage& plan = pages[static_cast<size_t>(page - 1)];
     PageFrame frame(canvas, geometry, m_options.economyMode && m_options.economyMode());
-    if (page == 1) {
+    if (page == 1)
         DrawFirstHeader(frame);
-    } else if (const QString line = PageLine(page); !line.isEmpty()) {
-        const int l = LineHeight();
-        canvas.SetFont(BaseFont());
-        canvas.DrawText(QRect(frame.Left(), 3 * l, frame.Width(), 3 * l), Qt::AlignCenter, line);
-    }
+    else if (const QString line = PageLine(page); !line.isEmpty())
+        DocumentLayout::DrawPageLine(frame, line, BaseFont());
     int y = TableTop(page);
     if (plan.rows > 0 || plan.totals)
-        y = DrawTable(frame, y, plan);
+        y = DocumentLayout::DrawTable(
+            frame, y, Columns(geometry.width), plan.firstRow, plan.rows,
+            [this](int row) { return Cells(row); }, BaseFont());
     if (plan.totals)
         y = DrawTotals(frame, y);
     if (plan.closing)
-        y = DrawClosing(frame, y);
+        DrawClosing(frame, y);
     else
         frame.Footer(y);
 }
@@ -185,20 +179,11 @@ void SaleDocumentJob::DrawPage(int page, Canvas& canvas, const PageGeometry& geo
 void SaleDocumentJob::DrawFirstHeader(PageFrame& frame) const {
     Canvas& canvas = frame.Draw();
     const int l = LineHeight();
-    const int h = BaseFont().height;
-    const int top = PageFrame::kMargin;
-    const QRect band(frame.Left(), top, frame.Width(), 3 * l);
-    frame.Shade(band);
-    canvas.SetFont(PrintFont{72, true, false});
-    canvas.DrawText(band, Qt::AlignHCenter | Qt::AlignTop, Title());
-
-    const int y0 = 2 * l + top;
-    canvas.SetFont(BaseFont());
-    canvas.DrawText(QRect(frame.Left(), y0, frame.Width(), l), Qt::AlignHCenter | Qt::AlignTop,
-                    QString::asprintf("№ %s, ОТ ДАТА: %s", utf8(m_doc.numberText).constData(),
-                                      utf8(displayDate(m_doc.header.docDate)).constData()));
-    const int y1 = y0 + 2 * l;
-    frame.DoubleRule(y1 - h / 2, y1 - h / 3);
+    const int y1 =
+        DocumentLayout::DrawTitle(frame, Title(),
+                                  QString::asprintf("№ %s, ОТ ДАТА: %s", utf8(m_doc.numberText).constData(),
+                                                    utf8(displayDate(m_doc.header.docDate)).constData()),
+                                  BaseFont());
 
     const SaleHeader& header = m_doc.header;
     const QRect deal(frame.Left(), y1, frame.Width(), 3 * l);
@@ -213,55 +198,18 @@ void SaleDocumentJob::DrawFirstHeader(PageFrame& frame) const {
                                           utf8(SqlToDisplayDate(header.toInvoiceDate)).constData()));
 
     const int boxes = y1 + 2 * l + 40;
-    const int middle = frame.Width() / 2; // (W - 100) / 2
     const CustomerSnapshot& c = m_doc.customer;
     const FirmSnapshot& f = m_doc.firm;
-    DrawPartyBox(frame, QRect(frame.Left(), boxes, middle - frame.Left(), 7 * l), "ПОЛУЧАТЕЛ",
-                 {c.name, c.city, c.address, c.taxId, c.bulstat, c.mol});
-    DrawPartyBox(frame, QRect(middle + 50, boxes, frame.Right() - middle - 50, 7 * l), "ДОСТАВЧИК",
-                 {f.name, f.city, f.address, f.taxId, f.bulstat, f.mol});
-}
-
-// A box of six labelled rows under a shaded title row; every text stays
-// inside the box.
-void SaleDocumentJob::DrawPartyBox(PageFrame& frame, const QRect& box, const QString& title,
-                                   const QStringList& values) const {
-    Canvas& canvas = frame.Draw();
-    const int l = LineHeight();
-    const QRect titleRow(box.left(), box.top(), box.width(), l);
-    frame.ShadedFrame(titleRow);
-    canvas.SetFont(BaseFont());
-    canvas.DrawText(titleRow, Qt::AlignCenter, title);
-    canvas.DrawRect(box);
-    const char* const labels[] = {
-        " Име: ", " Населено място: ", " Адрес: ", " Ид. №: ", " Ид. № по ЗДДС: ", " М.О.Л: "};
-    for (int k = 0; k < 6; ++k)
-        canvas.DrawText(QRect(box.left() + 2, box.top() + (k + 1) * l, box.width() - 4, l),
-                        Qt::AlignLeft | Qt::AlignVCenter, labels[k] + values.value(k));
-}
-
-int SaleDocumentJob::DrawTable(PageFrame& frame, int y, const SalePage& page) const {
-    Canvas& canvas = frame.Draw();
-    const int l = LineHeight();
-    const std::vector<Column> columns = Columns(frame.Width() + 2 * PageFrame::kMargin);
-    canvas.SetFont(BaseFont());
-    for (const Column& column : columns) {
-        if (column.width == 0)
-            continue;
-        const QRect cell(column.left, y, column.width, l);
-        frame.ShadedFrame(cell);
-        canvas.DrawText(cell, Qt::AlignCenter, column.title);
-    }
-    y += l;
-    for (int row = page.firstRow; row < page.firstRow + page.rows; ++row, y += l) {
-        const QStringList cells = Cells(row);
-        for (size_t k = 0; k < columns.size(); ++k) {
-            if (columns[k].width == 0)
-                continue;
-            const QRect cell(columns[k].left, y, columns[k].width, l);
-            canvas.DrawRect(cell);
-            canvas.DrawText(cell, columns[k].alignment | Qt::AlignVCenter, cells.value(static_cast<int>(k)));
-        }
-    }
-    return y;
+    auto rows = [](const QStringList& values) {
+        const char* const labels[] = {
+            " Име: ", " Населено място: ", " Адрес: ", " Ид. №: ", " Ид. № по ЗДДС: ", " М.О.Л: "};
+        QStringList texts;
+        for (int k = 0; k < 6; ++k)
+            texts << labels[k] + values.value(k);
+        return texts;
+    };
+    DocumentLayout::DrawPartyBox(frame, DocumentLayout::LeftBox(frame, boxes, l), "ПОЛУЧАТЕЛ",
+                                 rows({c.name, c.city, c.address, c.taxId, c.bulstat, c.mol}), BaseFont());
+    DocumentLayout::DrawPartyBox(frame, DocumentLayout::RightBox(frame, boxes, l), "ДОСТАВЧИК",
+                                 rows({f.name, f.city, f.address, f.taxId, f.bulstat, f.mol}), BaseFont());
 }

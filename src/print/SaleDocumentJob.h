@@ -1,7 +1,8 @@
 #pragma once
 
+#include "print/DocumentLayout.h"
+#include "print/DocumentPagePlan.h"
 #include "print/PrintJob.h"
-#include "print/SalePagePlan.h"
 #include "sales/SalePrintout.h"
 
 #include <functional>
@@ -30,19 +31,13 @@ public:
     int PageCount(const PageGeometry& geometry) const override;
     void DrawPage(int page, Canvas& canvas, const PageGeometry& geometry) override;
 
-    std::vector<SalePage> Pages(const PageGeometry& geometry) const;
+    std::vector<DocumentPage> Pages(const PageGeometry& geometry) const;
     // The title: by the document, with " - ОРИГИНАЛ" on the original of an
     // invoice or note.
     QString Title() const;
 
-    // A table column: its title, left edge and width (0: not printed).
-    struct Column {
-        QString title;
-        int left = 0;
-        int width = 0;
-        int alignment = 0;
-    };
-    std::vector<Column> Columns(int pageWidth) const;
+    // The table's columns on a page of that width (0 wide: not printed).
+    std::vector<DocumentLayout::Column> Columns(int pageWidth) const;
     QStringList Cells(int row) const;
 
 private:
@@ -59,9 +54,6 @@ private:
     QString PageLine(int page) const;
 
     void DrawFirstHeader(PageFrame& frame) const;
-    void DrawPartyBox(PageFrame& frame, const QRect& box, const QString& title,
-                      const QStringList& values) const;
-    int DrawTable(PageFrame& frame, int y, const SalePage& page) const;
     int DrawTotals(PageFrame& frame, int y) const;
     int DrawClosing(PageFrame& frame, int y) const;
 

@@ -82,7 +82,7 @@ bool has(const RecordingCanvas& canvas, const QString& text) {
 TEST(SaleDocumentJob, LinesSpreadOverPagesByTheA4Rule) {
     struct Case {
         int lines;
-        std::vector<SalePage> pages;
+        std::vector<DocumentPage> pages;
     };
     const Case cases[] = {
         {30, {{0, 30, true, true}}},
@@ -105,8 +105,8 @@ TEST(SaleDocumentJob, LinesSpreadOverPagesByTheA4Rule) {
         for (int k = 0; k < c.lines; ++k)
             EXPECT_EQ(numbers[static_cast<size_t>(k)], k + 1);
     }
-    EXPECT_EQ(SaleRowsPerPage(0), std::vector<int>{0});
-    EXPECT_EQ(SaleRowsPerPage(130), (std::vector<int>{40, 50, 40}));
+    EXPECT_EQ(DocumentRowsPerPage(0), std::vector<int>{0});
+    EXPECT_EQ(DocumentRowsPerPage(130), (std::vector<int>{40, 50, 40}));
 }
 
 TEST(SaleDocumentJob, AShortPageLosesNoRowAndKeepsEverythingOnThePaper) {
@@ -129,7 +129,7 @@ TEST(SaleDocumentJob, AShortPageLosesNoRowAndKeepsEverythingOnThePaper) {
     }
     // Totals and signatures that would run off the page start pages of their own.
     SaleDocumentJob job(printout(SaleOp::InvoiceWithNote, 30), SalePrintOptions{});
-    const std::vector<SalePage> pages = job.Pages(PageGeometry{2000, 2000});
+    const std::vector<DocumentPage> pages = job.Pages(PageGeometry{2000, 2000});
     ASSERT_GE(pages.size(), 2u);
     EXPECT_TRUE(pages.back().closing);
     EXPECT_EQ(pages.back().rows, 0);

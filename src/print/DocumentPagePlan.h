@@ -2,19 +2,19 @@
 
 #include <vector>
 
-// One page of a printed sale document: the range of lines it holds, and
+// One page of a printed document of lines: the range of lines it holds, and
 // whether the totals and the closing part (signatures and the framed
 // footer) come on it.
-struct SalePage {
+struct DocumentPage {
     int firstRow = 0;
     int rows = 0;
     bool totals = false;
     bool closing = false;
-    bool operator==(const SalePage&) const = default;
+    bool operator==(const DocumentPage&) const = default;
 };
 
 // The heights, in 0.1 mm, that decide what fits on a page.
-struct SalePageMetrics {
+struct PageMetrics {
     int pageHeight = 2870; // the printable height
     int firstTableTop = 0; // the table's header row on page 1
     int laterTableTop = 0; // and on the other pages
@@ -27,9 +27,9 @@ struct SalePageMetrics {
 // Lines a page on A4: up to 30 on a single page; from 31 to 80, 40 on the
 // first page and the rest on the second; above 80, 40 on the first, 50 on
 // each middle page and what remains (perhaps nothing) on the last.
-std::vector<int> SaleRowsPerPage(int lines);
+std::vector<int> DocumentRowsPerPage(int lines);
 
 // The pages of a document of that many lines: the A4 rule above, except
 // that a line that would not fit above the footer moves to the next page,
 // and totals or signatures that would not fit start a page of their own.
-std::vector<SalePage> PlanSalePages(int lines, const SalePageMetrics& metrics);
+std::vector<DocumentPage> PlanDocumentPages(int lines, const PageMetrics& metrics);

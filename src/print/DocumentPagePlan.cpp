@@ -1,8 +1,8 @@
-#include "print/SalePagePlan.h"
+#include "print/DocumentPagePlan.h"
 
 #include <algorithm>
 
-std::vector<int> SaleRowsPerPage(int lines) {
+std::vector<int> DocumentRowsPerPage(int lines) {
     if (lines <= 30)
         return {std::max(lines, 0)};
     if (lines <= 80)
@@ -19,15 +19,15 @@ namespace {
 
 // The lines that fit under the header row above the footer; at least one,
 // so that any page makes progress.
-int capacity(const SalePageMetrics& m, bool first) {
+int capacity(const PageMetrics& m, bool first) {
     const int top = (first ? m.firstTableTop : m.laterTableTop) + m.rowHeight;
     return std::max(1, (m.pageHeight - m.footerHeight - top) / std::max(1, m.rowHeight));
 }
 
 } // namespace
 
-std::vector<SalePage> PlanSalePages(int lines, const SalePageMetrics& m) {
-    std::vector<SalePage> pages;
+std::vector<DocumentPage> PlanDocumentPages(int lines, const PageMetrics& m) {
+    std::vector<DocumentPage> pages;
     int next = 0;
     int carried = 0;
     auto place = [&](int wanted) {
@@ -36,14 +36,14 @@ std::vector<SalePage> PlanSalePages(int lines, const SalePageMetrics& m) {
         next += taken;
         carried = wanted - taken;
     };
-    for (int wanted : SaleRowsPerPage(lines))
+    for (int wanted : DocumentRowsPerPage(lines))
         place(wanted + carried);
     while (carried > 0)
         place(carried);
 
     // The last page's table ends here; what closes the document follows.
     auto tableEnd = [&]() {
-        const SalePage& last = pages.back();
+        const DocumentPage& last = pages.back();
         const int top = pages.size() == 1 ? m.firstTableTop : m.laterTableTop;
         return top + m.rowHeight * (1 + last.rows);
     };
