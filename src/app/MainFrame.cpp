@@ -6,8 +6,6 @@
 #include "session/ViewType.h"
 
 namespace {
-constexpr const char* kUnsavedData = "В документа има незаписани данни. Ако продължите ще ги "
-                                     "загубите.\nСигурни ли сте, че желаете да продължите?";
 constexpr const char* kFirmDataMissing = "Програмата установи, че все още не сте въвели данните за "
                                          "регистрацията на Вашата фирма.\nЗа да използвате "
                                          "тази функция това е задължително. Желаете ли да ги въведете сега?";
@@ -20,8 +18,7 @@ bool MainFrame::OpenForm(int viewType) {
 }
 
 bool MainFrame::SwitchView(int viewType) {
-    if (m_activeForm && m_activeForm->HasUnsavedChanges() &&
-        m_prompter.AskYesNo(kUnsavedData, MessageIcon::Exclamation) == Answer::No)
+    if (m_activeForm && !m_activeForm->MayDiscard(m_prompter))
         return false;
     if ((viewType == ViewType::kDeliveries || viewType == ViewType::kSales) && !FirmDataComplete()) {
         if (m_prompter.AskYesNo(kFirmDataMissing, MessageIcon::Stop) != Answer::No && m_firmDataEditor)

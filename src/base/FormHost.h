@@ -35,10 +35,15 @@ public:
     virtual void SwitchView(int viewType) = 0;
 };
 
+// Asks whether a document just saved goes to the printer.
+bool WantsPrintout(Prompter& prompter);
+
 // A form whose document may hold unsaved changes; the view switch asks
 // before it is replaced.
 class DocumentForm {
 public:
     virtual ~DocumentForm() = default;
     virtual bool HasUnsavedChanges() const = 0;
+    // Asks before unsaved changes are given up; true when they may go.
+    bool MayDiscard(Prompter& prompter) const;
 };

@@ -21,6 +21,10 @@ QString SqlToDisplayDate(const QString& stored) {
     return stored.right(2) + "." + stored.mid(5, 2) + "." + stored.left(4);
 }
 
+QString DisplayDate(const QDate& date) {
+    return date.isValid() ? date.toString("dd.MM.yyyy") : QString();
+}
+
 QDate SqlToDate(const QString& stored) {
     if (stored.size() != 10 || stored[4] != '-' || stored[7] != '-')
         return {};

@@ -11,6 +11,8 @@
 QString DateToSql(const QDate& date);
 // DD.MM.YYYY of a stored YYYY-MM-DD text.
 QString SqlToDisplayDate(const QString& stored);
+// DD.MM.YYYY of a calendar date; empty when it is invalid.
+QString DisplayDate(const QDate& date);
 // The calendar date of a stored YYYY-MM-DD text; invalid when it is not one.
 QDate SqlToDate(const QString& stored);
 

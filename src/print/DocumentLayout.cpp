@@ -87,6 +87,18 @@ int DrawTable(PageFrame& frame, int y, const std::vector<Column>& columns, int f
     return y;
 }
 
+int DrawTotalRow(PageFrame& frame, int y, int labelLeft, const Column& value, const QString& label,
+                 const QString& figure, const PrintFont& font) {
+    const int l = LineHeight(font);
+    const QRect labelCell(labelLeft, y, value.left - labelLeft, l);
+    const QRect valueCell(value.left, y, value.width, l);
+    frame.ShadedFrame(labelCell);
+    frame.ShadedFrame(valueCell);
+    DrawFitting(frame.Draw(), labelCell, Qt::AlignLeft | Qt::AlignVCenter, label, font.height);
+    DrawFitting(frame.Draw(), valueCell, Qt::AlignRight | Qt::AlignVCenter, figure, font.height);
+    return y + l;
+}
+
 void DrawFitting(Canvas& canvas, const QRect& box, int alignment, const QString& text, int height) {
     PrintFont font{height, false, false};
     canvas.SetFont(font);

@@ -48,6 +48,11 @@ void PlaceColumns(std::vector<Column>& columns);
 int DrawTable(PageFrame& frame, int y, const std::vector<Column>& columns, int first, int count,
               const std::function<QStringList(int)>& cells, const PrintFont& font);
 
+// A totals row under the table: the label in a shaded cell from labelLeft to
+// the value column, the figure in that column; returns the y under it.
+int DrawTotalRow(PageFrame& frame, int y, int labelLeft, const Column& value, const QString& label,
+                 const QString& figure, const PrintFont& font);
+
 // A one-line text made smaller, down to the footer's size, until it fits.
 void DrawFitting(Canvas& canvas, const QRect& box, int alignment, const QString& text, int height);
 

@@ -1,20 +1,9 @@
 // The last page of a sale document: the totals under the table, the
 // signatures and the framed footer.
+#include "format/SqlDates.h"
 #include "print/SaleDocumentJob.h"
 
 #include <Qt>
-
-namespace {
-
-QByteArray utf8(const QString& text) {
-    return text.toUtf8();
-}
-
-QByteArray dateText(const QDate& date) {
-    return date.isValid() ? utf8(date.toString("dd.MM.yyyy")) : QByteArray();
-}
-
-} // namespace
 
 int SaleDocumentJob::DrawTotals(PageFrame& frame, int y) const {
     Canvas& canvas = frame.Draw();
@@ -24,15 +13,7 @@ int SaleDocumentJob::DrawTotals(PageFrame& frame, int y) const {
     const DocumentLayout::Column& value = columns[6];
     const int labelLeft = units.left;
     auto row = [&](const QString& label, const QString& figure) {
-        const QRect labelCell(labelLeft, y, value.left - labelLeft, l);
-        const QRect valueCell(value.left, y, value.width, l);
-        frame.ShadedFrame(labelCell);
-        frame.ShadedFrame(valueCell);
-        DocumentLayout::DrawFitting(canvas, labelCell, Qt::AlignLeft | Qt::AlignVCenter, label,
-                                    BaseFont().height);
-        DocumentLayout::DrawFitting(canvas, valueCell, Qt::AlignRight | Qt::AlignVCenter, figure + " ",
-                                    BaseFont().height);
-        y += l;
+        y = DocumentLayout::DrawTotalRow(frame, y, labelLeft, value, label, figure + " ", BaseFont());
     };
     // A framed box left of the label cells, in the secondary font.
     auto sideBox = [&](const QRect& box, const QString& text) {
@@ -48,7 +29,7 @@ int SaleDocumentJob::DrawTotals(PageFrame& frame, int y) const {
     if (!IsGoodsNote())
         sideBox(QRect(frame.Left(), y, labelLeft - frame.Left(), 2 * l),
                 QString::asprintf(" основание за неначисляване на ДДС и при нулева ставка:\n %s",
-                                  utf8(header.osnovanieVat).constData()));
+                                  qUtf8Printable(header.osnovanieVat)));
     row(" Данъчна основа", m_doc.base);
     row(QString::asprintf(" ДДС %.f%%", m_doc.firm.vatRate), m_doc.vat);
     DocumentLayout::DrawFitting(canvas, QRect(frame.Left() + 2, y, labelLeft - frame.Left() - 4, l),
@@ -58,7 +39,7 @@ int SaleDocumentJob::DrawTotals(PageFrame& frame, int y) const {
     if (!IsGoodsNote()) {
         sideBox(QRect(frame.Left(), y, frame.Width(), 2 * l),
                 QString::asprintf(" обстоятелства, които определят стоката като ново превозно средство:\n %s",
-                                  utf8(header.newVehicle).constData()));
+                                  qUtf8Printable(header.newVehicle)));
         y += 2 * l;
     }
     canvas.DrawRect(QRect(frame.Left(), PageFrame::kMargin, frame.Width(), y - PageFrame::kMargin));
@@ -77,15 +58,16 @@ int SaleDocumentJob::DrawClosing(PageFrame& frame, int y) const {
             QString::asprintf(" Стоките са получени на: %s\n От: %s\n\n "
                               "........................................................................\n "
                               "(подпис на получателя)",
-                              dateText(h.recvDate).constData(), utf8(h.receivedBy).constData()),
+                              qUtf8Printable(DisplayDate(h.recvDate)), qUtf8Printable(h.receivedBy)),
             QString::asprintf(" Предадено от: %s\n\n "
                               "........................................................................\n "
                               "(подпис на предаващия)\n превозвач: \n\n "
                               "........................................................................\n "
                               "(подпис)",
-                              utf8(h.givenBy).constData()),
+                              qUtf8Printable(h.givenBy)),
             9 * l, BaseFont());
-    const QByteArray taxEvent = dateText(h.taxEventDate), payment = dateText(h.payDate);
+    const QByteArray taxEvent = DisplayDate(h.taxEventDate).toUtf8(),
+                     payment = DisplayDate(h.payDate).toUtf8();
     return DocumentLayout::DrawSignatures(
         frame, y, l,
         QString::asprintf(" Получил: %s\n ЕГН:\n Пълномощно №\n Лична карта №\n\n "
@@ -93,20 +75,20 @@ int SaleDocumentJob::DrawClosing(PageFrame& frame, int y) const {
                           "(подпис на получателя)\n\n "
                           "........................................................................\n "
                           "(отг. за стоп. операция)",
-                          utf8(h.receivedBy).constData()),
+                          qUtf8Printable(h.receivedBy)),
         h.payBy == 1
             ? QString::asprintf(" Дата на данъчното събитие: %s\n Дата на плащане: %s\n Плащане: с платежно "
                                 "нареждане\n Банка: %s\n BIC: %s\n IBAN %s\n\n Съставил: %s\n\n "
                                 "........................................................................\n "
                                 "(подпис на лицето)",
-                                taxEvent.constData(), payment.constData(), utf8(m_doc.bank.name).constData(),
-                                utf8(m_doc.bank.code).constData(), utf8(m_doc.bank.account).constData(),
-                                utf8(h.compiledBy).constData())
+                                taxEvent.constData(), payment.constData(), qUtf8Printable(m_doc.bank.name),
+                                qUtf8Printable(m_doc.bank.code), qUtf8Printable(m_doc.bank.account),
+                                qUtf8Printable(h.compiledBy))
             : QString::asprintf(
                   " Дата на данъчното събитие: %s\n Дата на плащане: %s\n Плащане: в брой\n\n\n\n "
                   "съставил: %s\n\n\n "
                   "........................................................................\n "
                   "(подпис на лицето)",
-                  taxEvent.constData(), payment.constData(), utf8(h.compiledBy).constData()),
+                  taxEvent.constData(), payment.constData(), qUtf8Printable(h.compiledBy)),
         11 * l, SecondaryFont());
 }

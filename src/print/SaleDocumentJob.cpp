@@ -8,14 +8,6 @@
 
 namespace {
 
-QString displayDate(const QDate& date) {
-    return date.isValid() ? date.toString("dd.MM.yyyy") : QString();
-}
-
-QByteArray utf8(const QString& text) {
-    return text.toUtf8();
-}
-
 // The quantity as printed: three decimals, whole numbers without them.
 QString quantityText(double quantity) {
     QString text = QString::asprintf("%.3f ", quantity);
@@ -111,8 +103,8 @@ QString SaleDocumentJob::Title() const {
 }
 
 QString SaleDocumentJob::PageLine(int page) const {
-    const QByteArray number = utf8(m_doc.numberText);
-    const QByteArray date = utf8(displayDate(m_doc.header.docDate));
+    const QByteArray number = m_doc.numberText.toUtf8();
+    const QByteArray date = DisplayDate(m_doc.header.docDate).toUtf8();
     switch (m_doc.op) {
     case SaleOp::GoodsNote:
         return QString::asprintf("СТРАНИЦА %d ОТ СТОКОВА РАЗПИСКА № %s / %s", page, number.constData(),
@@ -181,21 +173,21 @@ void SaleDocumentJob::DrawFirstHeader(PageFrame& frame) const {
     const int l = LineHeight();
     const int y1 =
         DocumentLayout::DrawTitle(frame, Title(),
-                                  QString::asprintf("№ %s, ОТ ДАТА: %s", utf8(m_doc.numberText).constData(),
-                                                    utf8(displayDate(m_doc.header.docDate)).constData()),
+                                  QString::asprintf("№ %s, ОТ ДАТА: %s", qUtf8Printable(m_doc.numberText),
+                                                    qUtf8Printable(DisplayDate(m_doc.header.docDate))),
                                   BaseFont());
 
     const SaleHeader& header = m_doc.header;
     const QRect deal(frame.Left(), y1, frame.Width(), 3 * l);
     canvas.DrawText(deal, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
                     QString::asprintf(" място на сделката: %s, обект: %s\n основание: %s",
-                                      utf8(header.place).constData(), utf8(header.object).constData(),
-                                      utf8(header.osnovanie).constData()));
+                                      qUtf8Printable(header.place), qUtf8Printable(header.object),
+                                      qUtf8Printable(header.osnovanie)));
     if (m_doc.op == SaleOp::DebitNote || m_doc.op == SaleOp::CreditNote)
         canvas.DrawText(deal, Qt::AlignRight | Qt::AlignTop,
                         QString::asprintf("към фактура №%s / дата: %s ",
-                                          utf8(FormatDocNumber(header.toInvoice)).constData(),
-                                          utf8(SqlToDisplayDate(header.toInvoiceDate)).constData()));
+                                          qUtf8Printable(FormatDocNumber(header.toInvoice)),
+                                          qUtf8Printable(SqlToDisplayDate(header.toInvoiceDate))));
 
     const int boxes = y1 + 2 * l + 40;
     const CustomerSnapshot& c = m_doc.customer;

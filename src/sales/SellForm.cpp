@@ -17,9 +17,6 @@
 #include "settings/LocalSettings.h"
 
 namespace {
-constexpr const char* kUnsavedData = "В документа има незаписани данни. Ако продължите ще ги "
-                                     "загубите.\nСигурни ли сте, че желаете да продължите?";
-
 // The browser kind of a stored document and the operation it loads as.
 std::optional<SaleOp> loadedOp(int kind) {
     switch (kind) {
@@ -41,10 +38,6 @@ std::optional<SaleOp> loadedOp(int kind) {
 
 SellForm::SellForm(Database& db, Prompter& prompter, LocalSettings& settings, const Clock& clock)
     : m_db(db), m_prompter(prompter), m_settings(settings), m_clock(clock) {}
-
-bool SellForm::MayDiscard() {
-    return !HasUnsavedChanges() || m_prompter.AskYesNo(kUnsavedData, MessageIcon::Exclamation) == Answer::Yes;
-}
 
 SaleOp SellForm::DefaultOp() const {
     return m_settings.DefaultSellOp() == 1 ? SaleOp::InvoiceWithNote : SaleOp::GoodsNote;
@@ -99,7 +92,7 @@ void SellForm::Start() {
 }
 
 bool SellForm::NewOperation(SaleOp op, DocumentChooser& documents) {
-    if (!MayDiscard())
+    if (!MayDiscard(m_prompter))
         return false;
     int invoice = 0;
     QString invoiceDate;
@@ -166,7 +159,7 @@ bool SellForm::Load(int kind, DocumentChooser& documents) {
     const std::optional<SaleOp> op = loadedOp(kind);
     if (!op)
         return false;
-    if (!MayDiscard())
+    if (!MayDiscard(m_prompter))
         return false;
     const std::optional<DocumentChoice> chosen = documents.ChooseDocument(kind, 0);
     if (!chosen)
@@ -388,8 +381,7 @@ bool SellForm::Save(SaleDetailsDialog& details, SalePrinter& printer) {
         return false;
     }
     m_settings.SetLastVATReason(m_doc.header.osnovanieVat);
-    if (m_prompter.AskYesNo("Желаете ли да отпечатите документа на принтер?", MessageIcon::Question) ==
-        Answer::Yes)
+    if (WantsPrintout(m_prompter))
         printer.PrintNow(Printout());
     return true;
 }

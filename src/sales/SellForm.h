@@ -103,8 +103,6 @@ public:
     void AddSaveGroup(SaleSaveGroup group) { m_extraGroups.push_back(std::move(group)); }
 
 private:
-    // Asks before unsaved lines are given up; true when they may go.
-    bool MayDiscard();
     void Reset(SaleOp op);
     void AdoptCustomer(const SaleDocument& doc);
     CustomerSnapshot CustomerAsStored() const;

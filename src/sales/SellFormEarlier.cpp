@@ -13,7 +13,7 @@
 #include <algorithm>
 
 bool SellForm::InvoiceEarlier(SaleOp op, DocumentChooser& documents, PartnerChooser& partners) {
-    if (!SaleOps::InvoicesEarlier(op) || !MayDiscard())
+    if (!SaleOps::InvoicesEarlier(op) || !MayDiscard(m_prompter))
         return false;
     int customer = 0;
     if (op == SaleOp::CollectiveInvoice) {

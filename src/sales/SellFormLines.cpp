@@ -1,6 +1,7 @@
 // The lines of the sale form: added from the catalogue or as free text,
 // changed and deleted while the document is new.
 #include "base/Prompter.h"
+#include "base/RowRemoval.h"
 #include "format/Rounding.h"
 #include "masterdata/Item.h"
 #include "masterdata/ItemChooser.h"
@@ -124,14 +125,8 @@ bool SellForm::ChangeLine(int index, SaleLineDialog& dialog, FreeTextLineDialog&
 }
 
 bool SellForm::DeleteLines(const std::vector<int>& indices) {
-    if (!MayChangeLines() || indices.empty() ||
-        m_prompter.AskYesNo("Сигурни ли сте, че желаете това?", MessageIcon::Question) != Answer::Yes)
+    if (!MayChangeLines() || !RemoveChosenRows(m_prompter, m_doc.lines, indices))
         return false;
-    std::vector<int> sorted = indices;
-    std::sort(sorted.rbegin(), sorted.rend());
-    for (int index : sorted)
-        if (index >= 0 && index < static_cast<int>(m_doc.lines.size()))
-            m_doc.lines.erase(m_doc.lines.begin() + index);
     Recompute();
     return true;
 }

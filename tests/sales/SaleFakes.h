@@ -1,11 +1,10 @@
 #pragma once
 
-#include "masterdata/PartnerChooser.h"
-#include "sales/DocumentChooser.h"
 #include "sales/FreeTextLineDialog.h"
 #include "sales/SaleDetails.h"
 #include "sales/SaleLineDialog.h"
 #include "sales/SalePrintout.h"
+#include "support/ScriptedChoosers.h"
 #include "support/ScriptedItems.h"
 
 #include <array>
@@ -14,18 +13,6 @@
 
 // Scripted answers for the choosers and dialogs of the sale form: each call
 // takes the next answer; none left means the user cancelled.
-
-class ScriptedPartners : public PartnerChooser {
-public:
-    std::optional<int> ChoosePartner(PartnerTab, int) override {
-        if (ids.empty())
-            return std::nullopt;
-        const int id = ids.front();
-        ids.pop_front();
-        return id;
-    }
-    std::deque<int> ids;
-};
 
 // Answers the line dialog with a quantity and, unless a kind is chosen, the
 // price the dialog opened with. Keeps what it was shown.
@@ -103,20 +90,4 @@ public:
     void PrintNow(const SalePrintout& printout) override { printed.push_back(printout); }
     std::vector<SalePrintout> previewed;
     std::vector<SalePrintout> printed;
-};
-
-class ScriptedDocuments : public DocumentChooser {
-public:
-    std::optional<DocumentChoice> ChooseDocument(int kind, int partnerId) override {
-        kinds.push_back(kind);
-        partners.push_back(partnerId);
-        if (choices.empty())
-            return std::nullopt;
-        const DocumentChoice choice = choices.front();
-        choices.pop_front();
-        return choice;
-    }
-    std::deque<DocumentChoice> choices;
-    std::vector<int> kinds;
-    std::vector<int> partners;
 };

@@ -5,6 +5,7 @@
 #include "masterdata/ui/CPartnersDlg.h"
 #include "sales/ui/CSellDlg.h"
 #include "session/ViewType.h"
+#include "stockops/ui/CDeliveryDlg.h"
 
 QWidget* ViewRegistry::Create(int viewType, CTarvoDoc& doc, FormHost& host) const {
     const auto found = m_factories.find(viewType);
@@ -17,6 +18,8 @@ ViewRegistry MakeViewRegistry() {
     views.Register(ViewType::kCatalogue,
                    [](CTarvoDoc& doc, FormHost& host) { return new CNomenclaturesDlg(doc, host); });
     views.Register(ViewType::kSales, [](CTarvoDoc& doc, FormHost& host) { return new CSellDlg(doc, host); });
+    views.Register(ViewType::kDeliveries,
+                   [](CTarvoDoc& doc, FormHost& host) { return new CDeliveryDlg(doc, host); });
     views.Register(ViewType::kPartners,
                    [](CTarvoDoc& doc, FormHost& host) { return new CPartnersDlg(doc, host); });
     return views;

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "masterdata/PartnerChooser.h"
+#include "sales/DocumentChooser.h"
+
+#include <deque>
+#include <vector>
+
+// The partner and document choosers of the document forms answered from
+// queues; none left means the user cancelled.
+
+class ScriptedPartners : public PartnerChooser {
+public:
+    std::optional<int> ChoosePartner(PartnerTab tab, int preselectedId) override {
+        tabs.push_back(tab);
+        preselected.push_back(preselectedId);
+        if (ids.empty())
+            return std::nullopt;
+        const int id = ids.front();
+        ids.pop_front();
+        return id;
+    }
+    std::deque<int> ids;
+    std::vector<PartnerTab> tabs;
+    std::vector<int> preselected;
+};
+
+class ScriptedDocuments : public DocumentChooser {
+public:
+    std::optional<DocumentChoice> ChooseDocument(int kind, int partnerId) override {
+        kinds.push_back(kind);
+        partners.push_back(partnerId);
+        if (choices.empty())
+            return std::nullopt;
+        const DocumentChoice choice = choices.front();
+        choices.pop_front();
+        return choice;
+    }
+    std::deque<DocumentChoice> choices;
+    std::vector<int> kinds;
+    std::vector<int> partners;
+};
