@@ -37,6 +37,8 @@ public:
         const int at = m_output.indexOf("won ");
         return at < 0 ? -1 : m_output.mid(at + 4).trimmed().toInt();
     }
+    // What the child printed on its output.
+    QString Output() const { return m_output; }
     // What the child's prompter printed.
     QString Errors() const { return m_errors; }
 

@@ -19,6 +19,8 @@
 #include "sales/SellForm.h"
 #include "session/TarvoDoc.h"
 #include "settings/LocalSettings.h"
+#include "stockops/DeliveryFakes.h"
+#include "stockops/DeliveryForm.h"
 
 #include <QString>
 #include <chrono>
@@ -103,7 +105,12 @@ int holdWrite(const QString& path) {
 struct Seat {
     class YesPrompter : public ConsolePrompter {
     public:
-        Answer AskYesNo(const QString&, MessageIcon, const QString&) override { return Answer::Yes; }
+        // The question goes where the console prompter prints, so the parent
+        // sees that it was asked.
+        Answer AskYesNo(const QString& text, MessageIcon icon, const QString& caption) override {
+            ConsolePrompter::AskYesNo(text, icon, caption);
+            return Answer::Yes;
+        }
         Answer AskYesNoCancel(const QString&, MessageIcon) override { return Answer::Yes; }
     };
 
@@ -324,6 +331,35 @@ int invoiceNote(const QString& path, int note, int number) {
     return clerk.SaveTogether();
 }
 
+// Delivers `quantity` of an item at `price` from partner 1 under the given
+// number, as a clerk does on the delivery form; a taken number is answered
+// Yes, so the next free one is used.
+int deliver(const QString& path, int number, const QString& code, double quantity, double price) {
+    Seat seat;
+    if (!seat.Open(path))
+        return 2;
+    LocalSettings settings(path + QString(".delivery%1.ini").arg(number));
+    SystemClock clock;
+    DeliveryForm form(*seat.db, seat.prompter, settings, clock);
+    form.Start();
+    form.SetNumber(number);
+    ScriptedPartners partners;
+    ScriptedItems items;
+    ScriptedDeliveryLines lines;
+    RecordingDeliveryPrinter printer;
+    partners.ids.push_back(1);
+    items.codes.push_back(code);
+    lines.replies.push_back({quantity, price, false});
+    form.SetReceivedBy("Иван");
+    if (!form.ChooseSupplier(partners) || !form.AddLine(items, lines))
+        return 2;
+    startTogether();
+    if (!form.Save(printer))
+        return 1;
+    say(QString("saved %1").arg(form.Header().docId).toUtf8().constData());
+    return 0;
+}
+
 int init(const QString& directory) {
     ConsolePrompter prompter;
     ThreadSleeper sleeper;
@@ -352,6 +388,9 @@ int main(int argc, char** argv) {
         return sell(target, std::atoi(argv[3]), QString::fromLocal8Bit(argv[4]), std::atof(argv[5]));
     if (command == "invoice-note" && argc >= 5)
         return invoiceNote(target, std::atoi(argv[3]), std::atoi(argv[4]));
+    if (command == "deliver" && argc >= 7)
+        return deliver(target, std::atoi(argv[3]), QString::fromLocal8Bit(argv[4]), std::atof(argv[5]),
+                       std::atof(argv[6]));
     if (command == "init")
         return init(target);
     if (command == "create-partners" && argc >= 5)

@@ -82,8 +82,8 @@ CDeliveryDlg::CDeliveryDlg(CTarvoDoc& doc, FormHost& host, QWidget* parent)
     layout->addWidget(BuildHeader());
     layout->addLayout(middle, 1);
     layout->addLayout(buttons);
-    SetTabOrder({m_number, m_date, m_list, m_paid, m_payDate, m_discount, m_invoiceNo, m_givenBy,
-                 m_receivedBy, m_add, m_change, m_delete, save, exit});
+    SetTabOrder({m_number, m_date, m_load, m_newButton, m_choose, m_list, m_paid, m_payDate, m_discount,
+                 m_invoiceNo, m_givenBy, m_receivedBy, m_add, m_change, m_delete, save, exit});
 
     m_form.Start();
     Show();
@@ -100,16 +100,16 @@ QWidget* CDeliveryDlg::BuildHeader() {
             [this](const QString& typed) { m_form.SetNumber(ParseDocNumber(typed)); });
     m_date = dateField(header, "дата:");
     connect(m_date, &QDateEdit::dateChanged, this, [this](const QDate& date) { m_form.SetDate(date); });
-    QPushButton* load = MakeFormButton(this, " [F6] зареждане...", Qt::Key_F6,
-                                       "Зареждане на съхранена доставка...", [this] { Load(); });
-    QPushButton* fresh = MakeFormButton(this, "[F7] нова операция", Qt::Key_F7,
-                                        "Започване на нова доставка...", [this] { NewDelivery(); });
+    m_load = MakeFormButton(this, " [F6] зареждане...", Qt::Key_F6, "Зареждане на съхранена доставка...",
+                            [this] { Load(); });
+    m_newButton = MakeFormButton(this, "[F7] нова операция", Qt::Key_F7, "Започване на нова доставка...",
+                                 [this] { NewDelivery(); });
     m_supplier = new QLineEdit(header);
     m_supplier->setReadOnly(true);
     m_supplier->setFocusPolicy(Qt::NoFocus);
     m_supplier->setAccessibleName("доставчик:");
-    QPushButton* choose = MakeFormButton(this, " [F8] избиране на доставчик...", Qt::Key_F8,
-                                         "Избор на доставчика на стоките...", [this] { ChooseSupplier(); });
+    m_choose = MakeFormButton(this, " [F8] избиране на доставчик...", Qt::Key_F8,
+                              "Избор на доставчика на стоките...", [this] { ChooseSupplier(); });
 
     auto* first = new QHBoxLayout;
     first->addWidget(new QLabel("№:", header));
@@ -117,12 +117,12 @@ QWidget* CDeliveryDlg::BuildHeader() {
     first->addWidget(new QLabel("дата:", header));
     first->addWidget(m_date);
     first->addStretch();
-    first->addWidget(load);
-    first->addWidget(fresh);
+    first->addWidget(m_load);
+    first->addWidget(m_newButton);
     auto* supplierBox = new QGroupBox("доставчик:", header);
     auto* second = new QHBoxLayout(supplierBox);
     second->addWidget(m_supplier, 1);
-    second->addWidget(choose);
+    second->addWidget(m_choose);
     auto* layout = new QVBoxLayout(header);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(first);

@@ -50,6 +50,9 @@ private:
     QLineEdit* m_invoiceNo;
     QLineEdit* m_givenBy;
     QLineEdit* m_receivedBy;
+    QPushButton* m_load;
+    QPushButton* m_newButton;
+    QPushButton* m_choose;
     QPushButton* m_add;
     QPushButton* m_change;
     QPushButton* m_delete;

@@ -1,0 +1,42 @@
+// Two clerks save a delivery under the same number at the same moment: one
+// keeps the number, the other is asked and takes the next, and the stock
+// holds both.
+#include "support/ChildSeat.h"
+#include "support/DatabaseTest.h"
+
+namespace {
+
+class TwoSeatsDeliveryTest : public DatabaseTest {
+protected:
+    void SetUp() override {
+        DatabaseTest::SetUp();
+        ASSERT_TRUE(Db().Exec(
+            "INSERT INTO firmdata VALUES('Тарво ООД', '', 'Русе', '', 'ул. Дунав 5', '', 'Петров', '', "
+            "'111', "
+            "'BG111', 1, 20);"
+            "INSERT INTO groups VALUES(1, 'Стоки', 0);"
+            "INSERT INTO stocks VALUES('G1', 'Кабел', 1, 'м', 10, 0, 2, 2, 2, 0, 2, 0, 0, 0, 0, 0);"
+            "INSERT INTO partners (partner_id, partner_is_customer, partner_is_supplier, partner_name, "
+            "partner_mol) VALUES(1, 0, 1, 'Алфа', 'Иван');"));
+        doc.reset();
+    }
+    QString Path() const { return tempDir.filePath("tarvo.db"); }
+};
+
+TEST_F(TwoSeatsDeliveryTest, OneNumberTwiceGivesTheSecondTheNextNumber) {
+    ChildSeat a, b;
+    const auto statuses =
+        RaceTwo(a, b, {"deliver", Path(), "1", "G1", "10", "3"}, {"deliver", Path(), "1", "G1", "20", "3"});
+    ASSERT_EQ(statuses, std::make_pair(0, 0)) << a.Errors().toStdString() << b.Errors().toStdString();
+    EXPECT_EQ(QStringList({a.Output().trimmed(), b.Output().trimmed()}).join(",").count("saved 1"), 1);
+    EXPECT_EQ(QStringList({a.Output().trimmed(), b.Output().trimmed()}).join(",").count("saved 2"), 1);
+    // The question was asked by exactly one seat.
+    EXPECT_EQ((a.Errors() + b.Errors()).count("вече има документ с този номер"), 1);
+    EXPECT_EQ(Scalar("SELECT group_concat(doc_id) FROM (SELECT doc_id FROM supplies_main ORDER BY doc_id);"),
+              "1,2");
+    // 10 at 2.00 + 10 at 3.00 + 20 at 3.00 whichever comes first: 40 at 2.75.
+    EXPECT_EQ(Scalar("SELECT quantity || '|' || ROUND(cost_price, 2) FROM stocks WHERE code = 'G1';"),
+              "40|2.75");
+}
+
+} // namespace
