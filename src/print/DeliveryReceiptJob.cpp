@@ -73,17 +73,10 @@ void DeliveryReceiptJob::DrawPage(int page, Canvas& canvas, const PageGeometry& 
                                                        qUtf8Printable(m_doc.numberText),
                                                        qUtf8Printable(DisplayDate(m_doc.doc.header.docDate))),
                                      BaseFont());
-    int y = TableTop(page);
-    if (plan.rows > 0 || plan.totals)
-        y = DocumentLayout::DrawTable(
-            frame, y, Columns(geometry.width), plan.firstRow, plan.rows,
-            [this](int row) { return Cells(row); }, BaseFont());
-    if (plan.totals)
-        y = DrawTotals(frame, y);
-    if (plan.closing)
-        DrawClosing(frame, y);
-    else
-        frame.Footer(y);
+    DocumentLayout::DrawPlannedRows(
+        frame, TableTop(page), plan, Columns(geometry.width), [this](int row) { return Cells(row); },
+        BaseFont(), [this, &frame](int y) { return DrawTotals(frame, y); },
+        [this, &frame](int y) { return DrawClosing(frame, y); });
 }
 
 void DeliveryReceiptJob::DrawFirstHeader(PageFrame& frame) const {

@@ -87,6 +87,19 @@ int DrawTable(PageFrame& frame, int y, const std::vector<Column>& columns, int f
     return y;
 }
 
+void DrawPlannedRows(PageFrame& frame, int y, const DocumentPage& plan, const std::vector<Column>& columns,
+                     const std::function<QStringList(int)>& cells, const PrintFont& font,
+                     const std::function<int(int)>& totals, const std::function<int(int)>& closing) {
+    if (plan.rows > 0 || plan.totals)
+        y = DrawTable(frame, y, columns, plan.firstRow, plan.rows, cells, font);
+    if (plan.totals)
+        y = totals(y);
+    if (plan.closing)
+        closing(y);
+    else
+        frame.Footer(y);
+}
+
 int DrawTotalRow(PageFrame& frame, int y, int labelLeft, const Column& value, const QString& label,
                  const QString& figure, const PrintFont& font) {
     const int l = LineHeight(font);

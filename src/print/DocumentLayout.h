@@ -1,5 +1,6 @@
 #pragma once
 
+#include "print/DocumentPagePlan.h"
 #include "print/PageFrame.h"
 
 #include <QStringList>
@@ -47,6 +48,14 @@ void PlaceColumns(std::vector<Column>& columns);
 // framed; returns the y under the last row.
 int DrawTable(PageFrame& frame, int y, const std::vector<Column>& columns, int first, int count,
               const std::function<QStringList(int)>& cells, const PrintFont& font);
+
+// The part of a planned page under its header: the plan's rows in the table
+// from y, then the totals and the closing part (or just the footer) as the
+// plan has them; totals and closing take the y to start at and return the
+// y under them.
+void DrawPlannedRows(PageFrame& frame, int y, const DocumentPage& plan, const std::vector<Column>& columns,
+                     const std::function<QStringList(int)>& cells, const PrintFont& font,
+                     const std::function<int(int)>& totals, const std::function<int(int)>& closing);
 
 // A totals row under the table: the label in a shaded cell from labelLeft to
 // the value column, the figure in that column; returns the y under it.

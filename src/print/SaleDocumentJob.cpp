@@ -155,17 +155,10 @@ void SaleDocumentJob::DrawPage(int page, Canvas& canvas, const PageGeometry& geo
         DrawFirstHeader(frame);
     else if (const QString line = PageLine(page); !line.isEmpty())
         DocumentLayout::DrawPageLine(frame, line, BaseFont());
-    int y = TableTop(page);
-    if (plan.rows > 0 || plan.totals)
-        y = DocumentLayout::DrawTable(
-            frame, y, Columns(geometry.width), plan.firstRow, plan.rows,
-            [this](int row) { return Cells(row); }, BaseFont());
-    if (plan.totals)
-        y = DrawTotals(frame, y);
-    if (plan.closing)
-        DrawClosing(frame, y);
-    else
-        frame.Footer(y);
+    DocumentLayout::DrawPlannedRows(
+        frame, TableTop(page), plan, Columns(geometry.width), [this](int row) { return Cells(row); },
+        BaseFont(), [this, &frame](int y) { return DrawTotals(frame, y); },
+        [this, &frame](int y) { return DrawClosing(frame, y); });
 }
 
 void SaleDocumentJob::DrawFirstHeader(PageFrame& frame) const {

@@ -1,6 +1,7 @@
 #include "sales/SaleDocument.h"
 
 #include "format/Rounding.h"
+#include "masterdata/FirmData.h"
 #include "sales/AmountInWords.h"
 
 double SaleLine::ValueOf(double quantity, double price) {
@@ -20,4 +21,19 @@ SaleTotals ComputeSaleTotals(const std::vector<SaleLine>& lines, double discount
     totals.total = RoundHalfUp(totals.vat + totals.base, 2);
     totals.words = AmountInWords(totals.total);
     return totals;
+}
+
+FirmSnapshot CurrentFirm(Database& db) {
+    FirmData firm;
+    LoadFirmData(db, firm);
+    FirmSnapshot f;
+    f.name = firm.firmName;
+    f.city = firm.city;
+    f.address = firm.address;
+    f.mol = firm.mol;
+    f.taxId = firm.taxId;
+    f.bulstat = firm.bulstat;
+    f.vatRegistered = firm.vatRegistered;
+    f.vatRate = firm.vatValue;
+    return f;
 }

@@ -57,6 +57,10 @@ struct FirmSnapshot {
     int bankId = 0;
 };
 
+class Database;
+// The firm as its data stands now, for a new document; no bank chosen yet.
+FirmSnapshot CurrentFirm(Database& db);
+
 // One line; quantity, price and value are kept as shown (3, 2 and 2
 // decimals), and positive also on a credit note.
 struct SaleLine {

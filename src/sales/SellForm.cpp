@@ -136,23 +136,8 @@ void SellForm::Reset(SaleOp op) {
     if (m_settings.AutoSetLastVATReason() != 0)
         h.osnovanieVat = m_settings.LastVATReason();
     h.docType = SaleOps::DocTypeOf(op);
-    LoadFirm();
+    m_doc.firm = CurrentFirm(m_db);
     Recompute();
-}
-
-void SellForm::LoadFirm() {
-    FirmData firm;
-    LoadFirmData(m_db, firm);
-    FirmSnapshot& f = m_doc.firm;
-    f = FirmSnapshot();
-    f.name = firm.firmName;
-    f.city = firm.city;
-    f.address = firm.address;
-    f.mol = firm.mol;
-    f.taxId = firm.taxId;
-    f.bulstat = firm.bulstat;
-    f.vatRegistered = firm.vatRegistered;
-    f.vatRate = firm.vatValue;
 }
 
 bool SellForm::Load(int kind, DocumentChooser& documents) {

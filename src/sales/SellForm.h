@@ -108,7 +108,6 @@ private:
     CustomerSnapshot CustomerAsStored() const;
     std::optional<std::vector<SaleDocument>> ReadEarlier(SaleOp op, const DocumentChoice& chosen);
     void TakeOver(const SaleDocument& source);
-    void LoadFirm();
     void Recompute();
     bool AcceptLine(double quantity, double price);
     void ApplyDetails(const SaleDetails& details);

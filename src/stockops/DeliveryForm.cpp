@@ -70,23 +70,8 @@ void DeliveryForm::Reset() {
     h.docDate = h.payDate = m_clock.Now().date();
     if (m_settings.AutoCompleteNameMode() == 1)
         h.receivedBy = m_settings.SuppliesLastAutoCompleteName();
-    LoadFirm();
+    m_doc.firm = CurrentFirm(m_db);
     Recompute();
-}
-
-void DeliveryForm::LoadFirm() {
-    FirmData firm;
-    LoadFirmData(m_db, firm);
-    FirmSnapshot& f = m_doc.firm;
-    f = FirmSnapshot();
-    f.name = firm.firmName;
-    f.city = firm.city;
-    f.address = firm.address;
-    f.mol = firm.mol;
-    f.taxId = firm.taxId;
-    f.bulstat = firm.bulstat;
-    f.vatRegistered = firm.vatRegistered;
-    f.vatRate = firm.vatValue;
 }
 
 void DeliveryForm::Recompute() {

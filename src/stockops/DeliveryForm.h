@@ -79,7 +79,6 @@ public:
 
 private:
     void Reset();
-    void LoadFirm();
     void Recompute();
     bool Validate();
     // NumberTaken: the number was taken and the user kept it.

@@ -2,6 +2,7 @@
 
 #include "base/FormHost.h"
 #include "base/ui/DecimalSpinBox.h"
+#include "base/ui/DocumentFormLayout.h"
 #include "base/ui/FormButton.h"
 #include "base/ui/MenuMnemonics.h"
 #include "base/ui/TabOrder.h"
@@ -58,21 +59,8 @@ CSellDlg::CSellDlg(CTarvoDoc& doc, FormHost& host, QWidget* parent)
     QPushButton* exit = MakeFormButton(this, " [F10] изход", Qt::Key_F10,
                                        "Изход от този модул и връщане към началния екран на програмата...",
                                        [this] { m_host.SwitchView(ViewType::kStart); });
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(m_add);
-    buttons->addWidget(m_change);
-    buttons->addWidget(m_delete);
-    buttons->addStretch();
-    buttons->addWidget(m_saveButton);
-    buttons->addWidget(exit);
-
-    auto* middle = new QHBoxLayout;
-    middle->addWidget(m_list, 1);
-    middle->addWidget(BuildTotals());
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(BuildHeader());
-    layout->addLayout(middle, 1);
-    layout->addLayout(buttons);
+    LayOutDocumentForm(this, BuildHeader(), m_list, BuildTotals(), {m_add, m_change, m_delete},
+                       {m_saveButton, exit});
     SetTabOrder({m_date, m_number, m_discount, m_list, m_add, m_change, m_delete, m_saveButton, exit});
 
     m_form.Start();

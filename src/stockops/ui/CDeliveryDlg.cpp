@@ -2,6 +2,7 @@
 
 #include "base/FormHost.h"
 #include "base/ui/DecimalSpinBox.h"
+#include "base/ui/DocumentFormLayout.h"
 #include "base/ui/FormButton.h"
 #include "base/ui/TabOrder.h"
 #include "base/ui/WaitCursor.h"
@@ -67,21 +68,8 @@ CDeliveryDlg::CDeliveryDlg(CTarvoDoc& doc, FormHost& host, QWidget* parent)
                                        [this] { Save(); });
     QPushButton* exit = MakeFormButton(this, " [F10] изход", Qt::Key_F10, "Изход от модула за доставки...",
                                        [this] { m_host.SwitchView(ViewType::kStart); });
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(m_add);
-    buttons->addWidget(m_change);
-    buttons->addWidget(m_delete);
-    buttons->addStretch();
-    buttons->addWidget(save);
-    buttons->addWidget(exit);
-
-    auto* middle = new QHBoxLayout;
-    middle->addWidget(m_list, 1);
-    middle->addWidget(BuildSidePanel());
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(BuildHeader());
-    layout->addLayout(middle, 1);
-    layout->addLayout(buttons);
+    LayOutDocumentForm(this, BuildHeader(), m_list, BuildSidePanel(), {m_add, m_change, m_delete},
+                       {save, exit});
     SetTabOrder({m_number, m_date, m_load, m_newButton, m_choose, m_list, m_paid, m_payDate, m_discount,
                  m_invoiceNo, m_givenBy, m_receivedBy, m_add, m_change, m_delete, save, exit});
 

@@ -1,6 +1,7 @@
 #include "stockops/ui/CDeliveryLineDlg.h"
 
 #include "base/ui/DecimalSpinBox.h"
+#include "base/ui/DialogButtons.h"
 #include "base/ui/TabOrder.h"
 #include "format/FormatNumber.h"
 #include "stockops/ui/CPriceFromTotalDlg.h"
@@ -56,11 +57,7 @@ CDeliveryLineDlg::CDeliveryLineDlg(DeliveryLineDialog::Request request,
     form->addRow("ед. доставна цена:", m_price);
     form->addRow("", vatRow);
     form->addRow("", calculate);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText("OK");
-    buttons->button(QDialogButtonBox::Cancel)->setText("Отказ");
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = MakeOkCancelButtons(this);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);

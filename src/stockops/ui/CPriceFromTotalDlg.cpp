@@ -1,6 +1,7 @@
 #include "stockops/ui/CPriceFromTotalDlg.h"
 
 #include "base/ui/DecimalSpinBox.h"
+#include "base/ui/DialogButtons.h"
 #include "base/ui/TabOrder.h"
 
 #include <QCheckBox>
@@ -26,11 +27,7 @@ CPriceFromTotalDlg::CPriceFromTotalDlg(double quantity, double vatRate, Calculat
     form->addRow("обща стойност:", m_total);
     form->addRow("количество:", m_quantity);
     form->addRow("", m_removeVat);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText("OK");
-    buttons->button(QDialogButtonBox::Cancel)->setText("Отказ");
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = MakeOkCancelButtons(this);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
