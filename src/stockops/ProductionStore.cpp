@@ -1,0 +1,116 @@
+#include "stockops/ProductionStore.h"
+
+#include "db/Database.h"
+#include "db/ResultTable.h"
+#include "db/WriteTransaction.h"
+#include "format/Rounding.h"
+#include "format/SqlDates.h"
+#include "masterdata/Item.h"
+
+namespace {
+QString sqlDate(const QDate& date) {
+    return date.isValid() ? DateToSql(date) : QString();
+}
+} // namespace
+
+// The code is written with %q: a product code may hold an apostrophe.
+std::optional<std::vector<ProductionEntry>> ProductionStore::Entries(const QString& productCode,
+                                                                     double produced) {
+    ResultTable recipe;
+    if (!m_db.Query(
+            recipe,
+            "SELECT code, ROUND(quantity, 3), ROUND(randeman, 2) FROM stocks_cmp WHERE owner_code = '%q';",
+            productCode))
+        return std::nullopt;
+    std::vector<ProductionEntry> entries;
+    for (int r = 1; r <= recipe.Rows(); ++r) {
+        Item component;
+        if (!LoadItem(m_db, recipe.Text(r, 0), component))
+            return std::nullopt;
+        entries.push_back({component.code, component.name, component.group, component.units,
+                           Productions::Consumption(produced, recipe.Double(r, 1), recipe.Double(r, 2)),
+                           RoundHalfUp(component.costPrice, 2)});
+    }
+    return entries;
+}
+
+int ProductionStore::NextNumber() {
+    return m_db.QueryInt(0, "SELECT MAX(doc_id) FROM production;") + 1;
+}
+
+QStringList ProductionStore::Operators() {
+    ResultTable names;
+    QStringList operators;
+    if (m_db.Query(names, "SELECT DISTINCT produced_by FROM production;"))
+        for (int r = 1; r <= names.Rows(); ++r)
+            if (!names.Text(r, 0).isEmpty())
+                operators << names.Text(r, 0);
+    return operators;
+}
+
+bool ProductionStore::Insert(WriteTransaction& t, const ProductionDocument& doc) {
+    const QString date = sqlDate(doc.date);
+    if (!t.ExecPrintf("INSERT INTO production VALUES('%d', '%s', '%q');", doc.docId, date, doc.producedBy))
+        return false;
+    for (const ProductionLine& line : doc.lines) {
+        if (!t.ExecPrintf(
+                "INSERT INTO production_cmp VALUES('%d', '%s', %d, '%q', '%q', '%d', '%q', '%.3f', '%.5f', "
+                "'%q');",
+                doc.docId, date, line.seq, line.code, line.name, line.group, line.units,
+                RoundHalfUp(line.quantity, 3), RoundHalfUp(line.cost, 2), doc.producedBy))
+            return false;
+        for (const ProductionEntry& e : line.entries)
+            if (!t.ExecPrintf(
+                    "INSERT INTO production_cmp_entries VALUES('%d', '%s', '%d', '%q', '%q', '%d', '%q', "
+                    "'%.3f', '%.5f');",
+                    doc.docId, date, line.seq, e.code, e.name, e.group, e.units, RoundHalfUp(e.quantity, 3),
+                    RoundHalfUp(e.cost, 2)))
+                return false;
+    }
+    return true;
+}
+
+bool ProductionStore::UpdateStored(WriteTransaction& t, const ProductionDocument& doc) {
+    const QString date = sqlDate(doc.date);
+    return t.ExecPrintf("UPDATE production SET doc_dt = '%s', produced_by = '%q' WHERE doc_id = '%d';", date,
+                        doc.producedBy, doc.docId) &&
+           t.ExecPrintf("UPDATE production_cmp SET doc_dt = '%s', produced_by = '%q' WHERE doc_id = '%d';",
+                        date, doc.producedBy, doc.docId) &&
+           t.ExecPrintf("UPDATE production_cmp_entries SET doc_dt = '%s' WHERE doc_id = '%d';", date,
+                        doc.docId);
+}
+
+bool ProductionStore::Load(int number, ProductionDocument& doc) {
+    ResultTable header, lines, materials;
+    if (!m_db.Query(header, "SELECT doc_dt, produced_by FROM production WHERE doc_id = '%d';", number) ||
+        header.Empty() ||
+        !m_db.Query(
+            lines,
+            "SELECT seq_id, code, stock_name, units, quantity, cost_price FROM production_cmp WHERE doc_id = "
+            "'%d' ORDER BY stock_name DESC;",
+            number) ||
+        !m_db.Query(materials,
+                    "SELECT code, stock_name, units, SUM(quantity), AVG(cost_price) as total FROM "
+                    "production_cmp_entries WHERE doc_id = '%d' GROUP BY code ORDER BY stock_name ASC;",
+                    number))
+        return false;
+    doc = ProductionDocument();
+    doc.docId = number;
+    doc.date = SqlToDate(header.Text(1, 0));
+    doc.producedBy = header.Text(1, 1);
+    for (int r = 1; r <= lines.Rows(); ++r) {
+        ProductionLine line;
+        line.seq = lines.Int(r, 0);
+        line.code = lines.Text(r, 1);
+        line.name = lines.Text(r, 2);
+        line.units = lines.Text(r, 3);
+        line.quantity = RoundHalfUp(lines.Double(r, 4), 3);
+        line.cost = RoundHalfUp(lines.Double(r, 5), 2);
+        doc.lines.push_back(line);
+    }
+    for (int r = 1; r <= materials.Rows(); ++r)
+        doc.materials.push_back({materials.Text(r, 0), materials.Text(r, 1), materials.Text(r, 2), 0,
+                                 RoundHalfUp(materials.Double(r, 3), 3),
+                                 RoundHalfUp(materials.Double(r, 4), 2)});
+    return true;
+}
