@@ -8,6 +8,8 @@ namespace {
 constexpr int kTitleHeight = 80;
 constexpr int kSubtitleHeight = 60;
 constexpr int kFooterSpace = 50;
+// The signature blocks take the height of this many rows.
+constexpr int kClosingRows = 10;
 } // namespace
 
 std::vector<PrintColumn> PrintColumnsOf(const std::vector<ListColumn>& columns) {
@@ -50,7 +52,14 @@ int ListPrintJob::RowsPerPage() const {
 
 int ListPrintJob::PageCount(const PageGeometry&) const {
     const int rows = static_cast<int>(m_printed.size());
-    return std::max(1, (rows + RowsPerPage() - 1) / RowsPerPage());
+    const int pages = std::max(1, (rows + RowsPerPage() - 1) / RowsPerPage());
+    if (!HasClosing())
+        return pages;
+    // A page holds its rows, the header and one more row; the last page also
+    // the totals and the signatures.
+    const int last = rows - (pages - 1) * RowsPerPage();
+    const int needed = last + 1 + (m_totals.isEmpty() ? 0 : 1) + kClosingRows;
+    return needed > RowsPerPage() + 2 ? pages + 1 : pages;
 }
 
 // Rows, the header and the totals share what the title and footer leave.
@@ -127,6 +136,16 @@ void ListPrintJob::DrawPage(int page, Canvas& canvas, const PageGeometry& geomet
                             m_totals.value(static_cast<int>(k)));
         }
         y += rowHeight;
+    }
+    if (page == pages && HasClosing()) {
+        canvas.SetFont(rowFont);
+        const int flow = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+        const int half = frame.Width() / 2;
+        const int height = (kClosingRows - 1) * rowHeight;
+        y += rowHeight;
+        canvas.DrawText(QRect(frame.Left() + 8, y, half - 16, height), flow, m_closingLeft);
+        canvas.DrawText(QRect(frame.Left() + half + 8, y, half - 16, height), flow, m_closingRight);
+        y += height;
     }
     frame.Footer(y + 10);
 }

@@ -29,6 +29,12 @@ public:
                  std::function<bool()> economyMode);
 
     void SetTotals(const QStringList& totals) { m_totals = totals; }
+    // Two signature blocks side by side under the last row (or the totals);
+    // a page of their own when the last page has no room left for them.
+    void SetClosing(const QString& left, const QString& right) {
+        m_closingLeft = left;
+        m_closingRight = right;
+    }
     // Rows a page, when a list prints more or fewer than the reports' 40 and 50.
     void SetRowsPerPage(int landscape, int portrait) {
         m_rowsLandscape = landscape;
@@ -50,6 +56,7 @@ public:
 
 private:
     int RowHeight(const PageGeometry& geometry) const;
+    bool HasClosing() const { return !m_closingLeft.isEmpty() || !m_closingRight.isEmpty(); }
     void DrawRow(Canvas& canvas, const std::vector<int>& edges, int y, int height, const QStringList& cells);
 
     QString m_title;
@@ -59,6 +66,8 @@ private:
     std::vector<int> m_printed;
     std::vector<int> m_selected;
     QStringList m_totals;
+    QString m_closingLeft;
+    QString m_closingRight;
     PrinterSettings::Orientation m_orientation;
     std::function<bool()> m_economyMode;
     int m_rowsLandscape = 40;

@@ -50,6 +50,8 @@ public:
     // The checks, then the materials consumed and the products added in one
     // change; a stored document gets its date and operator only.
     bool Save();
+    // Whether there is a document to print; names what is missing.
+    bool MayPrint();
 
 private:
     std::optional<double> AskQuantity(NumberInput& input, double initial);

@@ -17,11 +17,16 @@ bool changedOne(WriteTransaction& t) {
 }
 } // namespace
 
+bool ProductionForm::MayPrint() {
+    if (!m_doc.lines.empty())
+        return true;
+    m_prompter.Message("Не са въведени изделия.", MessageIcon::Stop);
+    return false;
+}
+
 bool ProductionForm::Save() {
-    if (m_doc.lines.empty()) {
-        m_prompter.Message("Не са въведени изделия.", MessageIcon::Stop);
+    if (!MayPrint())
         return false;
-    }
     if (m_doc.producedBy.trimmed().isEmpty()) {
         m_prompter.Message("Не е указано името на лицето, което е произвело изделията!", MessageIcon::Stop);
         return false;

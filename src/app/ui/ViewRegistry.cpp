@@ -6,6 +6,7 @@
 #include "sales/ui/CSellDlg.h"
 #include "session/ViewType.h"
 #include "stockops/ui/CDeliveryDlg.h"
+#include "stockops/ui/CProductionDlg.h"
 
 QWidget* ViewRegistry::Create(int viewType, CTarvoDoc& doc, FormHost& host) const {
     const auto found = m_factories.find(viewType);
@@ -20,6 +21,8 @@ ViewRegistry MakeViewRegistry() {
     views.Register(ViewType::kSales, [](CTarvoDoc& doc, FormHost& host) { return new CSellDlg(doc, host); });
     views.Register(ViewType::kDeliveries,
                    [](CTarvoDoc& doc, FormHost& host) { return new CDeliveryDlg(doc, host); });
+    views.Register(ViewType::kProduction,
+                   [](CTarvoDoc& doc, FormHost& host) { return new CProductionDlg(doc, host); });
     views.Register(ViewType::kPartners,
                    [](CTarvoDoc& doc, FormHost& host) { return new CPartnersDlg(doc, host); });
     return views;

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "print/ListPrintJob.h"
+#include "stockops/Production.h"
+
+#include <functional>
+#include <memory>
+
+// The printed production document: title with number, date and operator,
+// the products made, then the materials used, and the signatures of the
+// operator and the one who took the products in.
+std::unique_ptr<ListPrintJob> ProductionPrint(const ProductionDocument& doc,
+                                              std::function<bool()> economyMode);
