@@ -1,0 +1,185 @@
+// The save of a stocktaking: a new count, with or without making the counts
+// the stock, and a loaded count written again with its corrections. Each is
+// one change; the number is taken and the stored counts are read under its
+// lock.
+#include "base/Prompter.h"
+#include "db/Database.h"
+#include "db/ResultTable.h"
+#include "db/WriteTransaction.h"
+#include "format/DocNumber.h"
+#include "format/Rounding.h"
+#include "masterdata/StockLedger.h"
+#include "stockops/RevisionForm.h"
+#include "stockops/RevisionStore.h"
+
+#include <QHash>
+
+namespace {
+// A stock change that wrote no row: the item was deleted since the count began.
+std::optional<bool> wroteRow(WriteTransaction& t) {
+    const std::optional<int> changed = t.ChangedRows();
+    if (!changed)
+        return std::nullopt;
+    return *changed == 1;
+}
+} // namespace
+
+bool RevisionForm::Save() {
+    switch (m_state) {
+    case State::Saved:
+        m_prompter.Message("Грешка: не e активирана опцията за редактиране на издадени документи.",
+                           MessageIcon::Stop);
+        return false;
+    case State::New:
+        return SaveNew();
+    case State::Loaded:
+        break;
+    }
+    return SaveLoaded();
+}
+
+std::optional<int> RevisionForm::MovedSinceStart() {
+    ResultTable stock;
+    if (!m_db.Query(stock, "SELECT code, ROUND(quantity, 3) FROM stocks;"))
+        return std::nullopt;
+    QHash<QString, double> quantities;
+    for (int r = 1; r <= stock.Rows(); ++r)
+        quantities.insert(stock.Text(r, 0), RoundHalfUp(stock.Double(r, 1), 3));
+    int moved = 0;
+    for (const RevisionLine& line : m_doc.lines) {
+        const auto found = quantities.constFind(line.code);
+        if (found != quantities.constEnd() && *found != line.projected)
+            ++moved;
+    }
+    return moved;
+}
+
+bool RevisionForm::SaveNew() {
+    const Answer answer = m_prompter.AskYesNoCancel(
+        "Желаете ли да замените наличностите в склада с новите начални салда?\n\n(Да) - това са новите "
+        "начални "
+        "салда\n(Не) - само запис на документа, без промяна на наличностите\n(Отказ) - отказвам записа на "
+        "операцията.",
+        MessageIcon::Question);
+    if (answer == Answer::Cancel)
+        return false;
+    const bool replaceStock = answer == Answer::Yes;
+    // Stock that moved since the count began is named before it is replaced;
+    // the count is read under the lock, and asked about with the lock released.
+    int acknowledged = 0;
+    while (true) {
+        WriteTransaction t(m_db);
+        if (!t.Begin())
+            return false;
+        if (replaceStock) {
+            const std::optional<int> moved = MovedSinceStart();
+            if (!moved)
+                return false;
+            if (*moved > acknowledged) {
+                t.Rollback();
+                if (m_prompter.AskYesNo(
+                        QString::asprintf(
+                            "%d от преброените артикула имат движение (продажби, доставки или "
+                            "производство) след началото на ревизията. Наличността им ще бъде заменена "
+                            "с преброеното количество.\nЖелаете ли да продължите?",
+                            *moved),
+                        MessageIcon::Exclamation) != Answer::Yes)
+                    return false;
+                acknowledged = *moved;
+                continue;
+            }
+        }
+        QStringList missing;
+        const int proposed = m_doc.docId;
+        m_doc.docId = RevisionStore(m_db).NextNumber();
+        if (!WriteNew(t, replaceStock, missing) || !t.Commit()) {
+            m_doc.docId = proposed;
+            return false;
+        }
+        m_state = State::Saved;
+        m_changed = false;
+        Done(missing);
+        return true;
+    }
+}
+
+bool RevisionForm::WriteNew(WriteTransaction& t, bool replaceStock, QStringList& missing) {
+    RevisionStore store(m_db);
+    if (!store.InsertHeader(t, m_doc))
+        return false;
+    for (const RevisionLine& line : m_doc.lines) {
+        if (replaceStock) {
+            if (!SetStockQuantity(m_db, line.code, line.counted))
+                return t.Refuse("грешка: количеството на поне един артикул не може да бъде променено.",
+                                MessageIcon::Stop);
+            const std::optional<bool> wrote = wroteRow(t);
+            if (!wrote)
+                return false;
+            if (!*wrote)
+                missing << line.code;
+        }
+        if (!store.InsertLine(t, m_doc, line))
+            return false;
+    }
+    return true;
+}
+
+bool RevisionForm::SaveLoaded() {
+    const Answer answer = m_prompter.AskYesNoCancel(
+        "Желаете ли да промените наличностите в склада съобразно коригираните салда?\n\n(Да) - запис на ново "
+        "начално салдо и промяна на текущите наличности съобразно корекцията\n(Не) - само запис на "
+        "документа, без "
+        "корекция на текущите наличности\n(Отказ) - отказвам записа на операцията.",
+        MessageIcon::Question);
+    if (answer == Answer::Cancel)
+        return false;
+    WriteTransaction t(m_db);
+    QStringList missing;
+    if (!t.Begin() || !WriteLoaded(t, answer == Answer::Yes, missing) || !t.Commit())
+        return false;
+    for (RevisionLine& line : m_doc.lines)
+        line.loadedCounted = line.counted;
+    m_changed = false;
+    Done(missing);
+    return true;
+}
+
+// Each correction is made against the count stored now, read under the lock:
+// another seat may have corrected the same document since it was loaded.
+bool RevisionForm::WriteLoaded(WriteTransaction& t, bool correctStock, QStringList& missing) {
+    RevisionStore store(m_db);
+    std::vector<double> stored;
+    for (const RevisionLine& line : m_doc.lines)
+        stored.push_back(store.StoredCount(m_doc.docId, line.code).value_or(line.loadedCounted));
+    if (!store.Delete(t, m_doc.docId) || !store.InsertHeader(t, m_doc))
+        return false;
+    for (size_t k = 0; k < m_doc.lines.size(); ++k) {
+        const RevisionLine& line = m_doc.lines[k];
+        const double correction = RoundHalfUp(line.counted - stored[k], 3);
+        if (correctStock && correction != 0) {
+            if (!IncreaseStockQuantity(m_db, line.code, correction))
+                return t.Refuse("грешка: количеството на поне един артикул не може да бъде променено.",
+                                MessageIcon::Stop);
+            const std::optional<bool> wrote = wroteRow(t);
+            if (!wrote)
+                return false;
+            if (!*wrote)
+                missing << line.code;
+        }
+        if (!store.InsertLine(t, m_doc, line))
+            return false;
+    }
+    return true;
+}
+
+// The items deleted since the count began stay in the document; their stock
+// is not there to change, and the clerk is told which they are.
+void RevisionForm::Done(const QStringList& missing) {
+    QString text = "Операцията приключи успешно";
+    if (!missing.isEmpty())
+        text +=
+            QString(
+                "\n\nНаличността на тези артикули не е променена, защото са изтрити от номенклатурата: ") +
+            missing.join(", ");
+    m_prompter.Message(text, MessageIcon::Information);
+}
