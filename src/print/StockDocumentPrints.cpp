@@ -40,3 +40,28 @@ std::unique_ptr<ListPrintJob> ProductionPrint(const ProductionDocument& doc,
                     "ПРИЕЛ В СКЛАДА:\n\n....................................................");
     return job;
 }
+
+std::unique_ptr<ListPrintJob> RevisionProtocol(const RevisionDocument& doc, const std::vector<int>& lines,
+                                               std::function<bool()> economyMode) {
+    const int left = Qt::AlignLeft, centre = Qt::AlignHCenter, right = Qt::AlignRight;
+    std::vector<PrintColumn> columns{
+        {"код", 250, left},         {"наименование", 0, left},     {"мярка", 120, centre},
+        {"количество", 220, right}, {"намерено к-во", 240, right}, {"разлика к-во", 240, right}};
+    std::vector<QStringList> rows;
+    for (int k : lines) {
+        const RevisionLine& l = doc.lines[static_cast<size_t>(k)];
+        rows.push_back({l.code, l.name, l.units, QString::asprintf("%.3f", l.projected),
+                        QString::asprintf("%.3f", l.counted),
+                        QString::asprintf("%.3f", l.counted - l.projected)});
+    }
+    auto job = std::make_unique<ListPrintJob>(
+        QString("ПРОТОКОЛ ЗА ИЗВЪРШЕНА ИНВЕНТАРИЗАЦИЯ №") + " " + FormatDocNumber(doc.docId),
+        QString::asprintf("от дата %s", qUtf8Printable(DisplayDate(doc.date))), std::move(columns),
+        std::move(rows), PrinterSettings::Orientation::Portrait, std::move(economyMode));
+    job->SetClosing(
+        "ОТГОВОРНО ЛИЦЕ:\n\n....................................................................",
+        "КОМИСИЯ В СЪСТАВ:\n\n1. ....................................................................\n\n2. "
+        "....................................................................\n\n3. "
+        "....................................................................");
+    return job;
+}

@@ -2,6 +2,7 @@
 
 #include "print/ListPrintJob.h"
 #include "stockops/Production.h"
+#include "stockops/Revision.h"
 
 #include <functional>
 #include <memory>
@@ -11,3 +12,8 @@
 // operator and the one who took the products in.
 std::unique_ptr<ListPrintJob> ProductionPrint(const ProductionDocument& doc,
                                               std::function<bool()> economyMode);
+
+// The stocktaking protocol "ПРОТОКОЛ ЗА ИЗВЪРШЕНА ИНВЕНТАРИЗАЦИЯ №" of the given
+// lines, with the signatures of the responsible person and the commission.
+std::unique_ptr<ListPrintJob> RevisionProtocol(const RevisionDocument& doc, const std::vector<int>& lines,
+                                               std::function<bool()> economyMode);

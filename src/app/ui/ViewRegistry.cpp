@@ -7,6 +7,7 @@
 #include "session/ViewType.h"
 #include "stockops/ui/CDeliveryDlg.h"
 #include "stockops/ui/CProductionDlg.h"
+#include "stockops/ui/CRevisionDlg.h"
 
 QWidget* ViewRegistry::Create(int viewType, CTarvoDoc& doc, FormHost& host) const {
     const auto found = m_factories.find(viewType);
@@ -23,6 +24,8 @@ ViewRegistry MakeViewRegistry() {
                    [](CTarvoDoc& doc, FormHost& host) { return new CDeliveryDlg(doc, host); });
     views.Register(ViewType::kProduction,
                    [](CTarvoDoc& doc, FormHost& host) { return new CProductionDlg(doc, host); });
+    views.Register(ViewType::kStocktaking,
+                   [](CTarvoDoc& doc, FormHost& host) { return new CRevisionDlg(doc, host); });
     views.Register(ViewType::kPartners,
                    [](CTarvoDoc& doc, FormHost& host) { return new CPartnersDlg(doc, host); });
     return views;
