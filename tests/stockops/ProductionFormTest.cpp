@@ -4,6 +4,7 @@
 
 #include "db/Connection.h"
 #include "masterdata/StockSettings.h"
+#include "sales/DocumentBrowser.h"
 #include "support/DatabaseTest.h"
 #include "support/FailureInjector.h"
 #include "support/ScriptedChoosers.h"
@@ -170,6 +171,11 @@ TEST_F(ProductionTest, AStoredDocumentChangesItsDateAndOperatorOnly) {
     Add("P1", 10);
     Add("P2", 1);
     ASSERT_TRUE(form->Save());
+    // The browser lists the saved document for loading.
+    DocumentBrowser browser(Db(), DocumentBrowser::Production, 0);
+    ASSERT_TRUE(browser.Reload());
+    ASSERT_EQ(browser.Rows().size(), 1u);
+    EXPECT_EQ(browser.Rows()[0].cells.value(2), "Иван");
     documents.choices.push_back({1, QString(), QDate(), QString(), {}});
     prompter.Clear();
     ASSERT_TRUE(form->Load(documents));
