@@ -15,12 +15,18 @@
 #include <QHash>
 
 namespace {
-// A stock change that wrote no row: the item was deleted since the count began.
-std::optional<bool> wroteRow(WriteTransaction& t) {
+// After a line's stock change: a failed change ends the save; one that wrote
+// no row (the item was deleted since the count began) names the item.
+bool stockChanged(WriteTransaction& t, bool written, const QString& code, QStringList& missing) {
+    if (!written)
+        return t.Refuse("грешка: количеството на поне един артикул не може да бъде променено.",
+                        MessageIcon::Stop);
     const std::optional<int> changed = t.ChangedRows();
     if (!changed)
-        return std::nullopt;
-    return *changed == 1;
+        return false;
+    if (*changed == 0)
+        missing << code;
+    return true;
 }
 } // namespace
 
@@ -108,16 +114,9 @@ bool RevisionForm::WriteNew(WriteTransaction& t, bool replaceStock, QStringList&
     if (!store.InsertHeader(t, m_doc))
         return false;
     for (const RevisionLine& line : m_doc.lines) {
-        if (replaceStock) {
-            if (!SetStockQuantity(m_db, line.code, line.counted))
-                return t.Refuse("грешка: количеството на поне един артикул не може да бъде променено.",
-                                MessageIcon::Stop);
-            const std::optional<bool> wrote = wroteRow(t);
-            if (!wrote)
-                return false;
-            if (!*wrote)
-                missing << line.code;
-        }
+        if (replaceStock &&
+            !stockChanged(t, SetStockQuantity(m_db, line.code, line.counted), line.code, missing))
+            return false;
         if (!store.InsertLine(t, m_doc, line))
             return false;
     }
@@ -156,16 +155,9 @@ bool RevisionForm::WriteLoaded(WriteTransaction& t, bool correctStock, QStringLi
     for (size_t k = 0; k < m_doc.lines.size(); ++k) {
         const RevisionLine& line = m_doc.lines[k];
         const double correction = RoundHalfUp(line.counted - stored[k], 3);
-        if (correctStock && correction != 0) {
-            if (!IncreaseStockQuantity(m_db, line.code, correction))
-                return t.Refuse("грешка: количеството на поне един артикул не може да бъде променено.",
-                                MessageIcon::Stop);
-            const std::optional<bool> wrote = wroteRow(t);
-            if (!wrote)
-                return false;
-            if (!*wrote)
-                missing << line.code;
-        }
+        if (correctStock && correction != 0 &&
+            !stockChanged(t, IncreaseStockQuantity(m_db, line.code, correction), line.code, missing))
+            return false;
         if (!store.InsertLine(t, m_doc, line))
             return false;
     }

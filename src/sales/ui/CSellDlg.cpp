@@ -1,6 +1,7 @@
 #include "sales/ui/CSellDlg.h"
 
 #include "base/FormHost.h"
+#include "base/ui/DateField.h"
 #include "base/ui/DecimalSpinBox.h"
 #include "base/ui/DocumentFormLayout.h"
 #include "base/ui/FormButton.h"
@@ -143,10 +144,7 @@ QWidget* CSellDlg::BuildHeader() {
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.2);
     m_caption->setFont(bold);
-    m_date = new QDateEdit(header);
-    m_date->setCalendarPopup(true);
-    m_date->setDisplayFormat("dd.MM.yyyy");
-    m_date->setAccessibleName("дата:");
+    m_date = MakeDateField(header, "дата:");
     connect(m_date, &QDateEdit::dateChanged, this, [this](const QDate& date) { m_form.SetDate(date); });
     m_number = new QLineEdit(header);
     m_number->setAccessibleName("номер:");

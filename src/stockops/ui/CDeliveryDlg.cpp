@@ -1,6 +1,7 @@
 #include "stockops/ui/CDeliveryDlg.h"
 
 #include "base/FormHost.h"
+#include "base/ui/DateField.h"
 #include "base/ui/DecimalSpinBox.h"
 #include "base/ui/DocumentFormLayout.h"
 #include "base/ui/FormButton.h"
@@ -30,16 +31,6 @@
 #include <QRegularExpressionValidator>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-
-namespace {
-QDateEdit* dateField(QWidget* parent, const QString& name) {
-    auto* field = new QDateEdit(parent);
-    field->setCalendarPopup(true);
-    field->setDisplayFormat("dd.MM.yyyy");
-    field->setAccessibleName(name);
-    return field;
-}
-} // namespace
 
 CDeliveryDlg::CDeliveryDlg(CTarvoDoc& doc, FormHost& host, QWidget* parent)
     : QWidget(parent), m_doc(doc), m_host(host),
@@ -86,7 +77,7 @@ QWidget* CDeliveryDlg::BuildHeader() {
     m_number->setMaximumWidth(m_number->fontMetrics().horizontalAdvance("00000000000") + 16);
     connect(m_number, &QLineEdit::textEdited, this,
             [this](const QString& typed) { m_form.SetNumber(ParseDocNumber(typed)); });
-    m_date = dateField(header, "дата:");
+    m_date = MakeDateField(header, "дата:");
     connect(m_date, &QDateEdit::dateChanged, this, [this](const QDate& date) { m_form.SetDate(date); });
     m_load = MakeFormButton(this, " [F6] зареждане...", Qt::Key_F6, "Зареждане на съхранена доставка...",
                             [this] { Load(); });
@@ -125,7 +116,7 @@ QWidget* CDeliveryDlg::BuildSidePanel() {
         "Поставете отметка, ако желаете да съхраните автоматичния запис за тази операция в модул "
         "\"Приходи и разходи\" като изплатен.");
     connect(m_paid, &QCheckBox::toggled, this, [this](bool paid) { m_form.SetMarkPaid(paid); });
-    m_payDate = dateField(panel, "плащане до:");
+    m_payDate = MakeDateField(panel, "плащане до:");
     connect(m_payDate, &QDateEdit::dateChanged, this, [this](const QDate& date) { m_form.SetPayDate(date); });
     m_discount = new DecimalSpinBox(panel);
     m_discount->setDecimals(2);

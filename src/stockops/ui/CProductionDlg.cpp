@@ -1,6 +1,7 @@
 #include "stockops/ui/CProductionDlg.h"
 
 #include "base/FormHost.h"
+#include "base/ui/DateField.h"
 #include "base/ui/FormButton.h"
 #include "base/ui/GuiNumberInput.h"
 #include "base/ui/TabOrder.h"
@@ -85,10 +86,7 @@ QWidget* CProductionDlg::BuildHeader() {
     m_number->setReadOnly(true);
     m_number->setAccessibleName("номер:");
     m_number->setMaximumWidth(m_number->fontMetrics().horizontalAdvance("00000000000") + 16);
-    m_date = new QDateEdit(header);
-    m_date->setCalendarPopup(true);
-    m_date->setDisplayFormat("dd.MM.yyyy");
-    m_date->setAccessibleName("дата:");
+    m_date = MakeDateField(header, "дата:");
     connect(m_date, &QDateEdit::dateChanged, this, [this](const QDate& date) { m_form.SetDate(date); });
     m_operator = new QComboBox(header);
     m_operator->setEditable(true);

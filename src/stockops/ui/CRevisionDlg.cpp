@@ -1,6 +1,7 @@
 #include "stockops/ui/CRevisionDlg.h"
 
 #include "base/FormHost.h"
+#include "base/ui/DateField.h"
 #include "base/ui/FormButton.h"
 #include "base/ui/GuiNumberInput.h"
 #include "base/ui/GuiTextInput.h"
@@ -84,10 +85,7 @@ QWidget* CRevisionDlg::BuildHeader() {
     m_number->setFocusPolicy(Qt::NoFocus);
     m_number->setAccessibleName("Док.№");
     m_number->setMaximumWidth(m_number->fontMetrics().horizontalAdvance("00000000000") + 16);
-    m_date = new QDateEdit(header);
-    m_date->setCalendarPopup(true);
-    m_date->setDisplayFormat("dd.MM.yyyy");
-    m_date->setAccessibleName("дата:");
+    m_date = MakeDateField(header, "дата:");
     connect(m_date, &QDateEdit::dateChanged, this, [this](const QDate& date) { m_form.SetDate(date); });
     auto* create = MakeFormButton(this, " F5  създаване на нов документ", Qt::Key_F5,
                                   "Нова ревизия с наличностите от склада ...", [this] { NewDocument(); });
