@@ -1,0 +1,71 @@
+#pragma once
+
+#include "base/OperationTimer.h"
+#include "lists/SearchText.h"
+#include "masterdata/GroupTree.h"
+
+#include <QByteArray>
+#include <QStringList>
+#include <functional>
+#include <optional>
+#include <vector>
+
+class Clock;
+class Database;
+class Prompter;
+class ResultTable;
+
+// What every report shares: the reload cycle (timer, `report_optimizer`, the
+// report's statement, the read with its retry and error report, the rows
+// with progress and the item filters, the totals, the duration), and the
+// column sums. A report gives its statement, its rows and its totals.
+class Report {
+public:
+    Report(Database& db, Prompter& prompter, const Clock& clock);
+    virtual ~Report() = default;
+    Report(const Report&) = delete;
+    Report& operator=(const Report&) = delete;
+
+    // Reads the rows anew; `progress` hears (done, total). False when the
+    // read failed (reported; the list is then empty). With `report_optimizer`
+    // set, the read and the writes it causes share one write transaction,
+    // which always ends with the reload.
+    bool Reload(const std::function<void(int, int)>& progress = {});
+    const std::vector<QStringList>& Rows() const { return m_rows; }
+    // "%.2f сек." of the last reload, for the status bar.
+    QString DurationText() const { return m_timer.StatusText(); }
+
+    SearchText& Search() { return m_search; }
+    GroupFilter& Filter() { return m_filter; }
+
+    // The columns whose sum a double-click shows.
+    virtual std::vector<int> SumColumns() const = 0;
+    // The sum of a column over all rows, each cell read as a number ("-"
+    // is 0), rounded to 2.
+    double ColumnSum(int column) const;
+    // "Сумата на артикулите в тази колона е: %.2f" for a sum column; false
+    // (nothing shown) for the others.
+    bool ShowColumnSum(int column);
+
+protected:
+    virtual QByteArray Statement() = 0;
+    // The cells of result row r, or nothing to leave it out.
+    virtual std::optional<QStringList> RowOf(const ResultTable& table, int r) = 0;
+    virtual void ComputeTotals() {}
+    // An item row passes the search text (code and name) and the group filter.
+    bool PassesItemFilters(const QString& code, const QString& name, int group) const;
+
+    Database& m_db;
+    Prompter& m_prompter;
+
+private:
+    bool Read(const std::function<void(int, int)>& progress);
+
+    OperationTimer m_timer;
+    std::vector<QStringList> m_rows;
+    SearchText m_search;
+    GroupFilter m_filter;
+};
+
+// A cell of a list read as a number: "-" and text are 0.
+double CellNumber(const QString& cell);
