@@ -40,11 +40,12 @@ void StockQuantitiesReport::ToggleHideNegative() {
 
 QByteArray StockQuantitiesReport::Statement() {
     m_groupNames.clear();
-    QByteArray sql = m_settings.RptQttysShowOnlyCritical() == 0
-                         ? "SELECT code, stock_name, stock_group, units, quantity, cost_price, is_recipe, price_1, "
-                           "price_2, is_dirty FROM stocks WHERE is_service = '0' "
-                         : "SELECT code, stock_name, stock_group, units, quantity, cost_price, is_recipe, price_1, "
-                           "price_2, is_dirty FROM stocks WHERE is_service = '0' AND quantity < min_quantity ";
+    QByteArray sql =
+        m_settings.RptQttysShowOnlyCritical() == 0
+            ? "SELECT code, stock_name, stock_group, units, quantity, cost_price, is_recipe, price_1, "
+              "price_2, is_dirty FROM stocks WHERE is_service = '0' "
+            : "SELECT code, stock_name, stock_group, units, quantity, cost_price, is_recipe, price_1, "
+              "price_2, is_dirty FROM stocks WHERE is_service = '0' AND quantity < min_quantity ";
     if (m_settings.ShowHiddenItems() == 0)
         sql += " AND is_hidden = '0' ";
     const bool hideNegative = m_settings.RptQttysDoNotShowNegativeVals() != 0;

@@ -1,8 +1,9 @@
 // The stock report on the report frame: its options, rows, totals and sums,
 // and the frame's reload cycle around it.
+#include "reports/StockQuantitiesReport.h"
+
 #include "db/Connection.h"
 #include "db/DbSettings.h"
-#include "reports/StockQuantitiesReport.h"
 #include "support/DatabaseTest.h"
 #include "support/FailureInjector.h"
 
@@ -38,9 +39,9 @@ TEST_F(StockReportTest, TheOptionsCombineAsTheStatementSays) {
         QStringList codes;
     };
     const Case cases[] = {
-        {0, 1, 1, {"A", "D"}},      {0, 0, 1, {"A", "B", "D"}}, {0, 1, 0, {"A", "C", "D"}},
-        {0, 0, 0, {"A", "B", "C", "D"}}, {1, 1, 1, {"D"}},          {1, 0, 1, {"B", "D"}},
-        {1, 1, 0, {"C", "D"}},      {1, 0, 0, {"B", "C", "D"}},
+        {0, 1, 1, {"A", "D"}},           {0, 0, 1, {"A", "B", "D"}}, {0, 1, 0, {"A", "C", "D"}},
+        {0, 0, 0, {"A", "B", "C", "D"}}, {1, 1, 1, {"D"}},           {1, 0, 1, {"B", "D"}},
+        {1, 1, 0, {"C", "D"}},           {1, 0, 0, {"B", "C", "D"}},
     };
     for (const Case& c : cases) {
         settings->SetRptQttysShowOnlyCritical(c.critical);
@@ -55,7 +56,8 @@ TEST_F(StockReportTest, TheOptionsCombineAsTheStatementSays) {
     ASSERT_TRUE(report->Reload());
     EXPECT_EQ(Codes(), QStringList({"A", "B", "C", "D", "H"}));
     // -2 keeps its quantity; its values are 0, shown as "-".
-    EXPECT_EQ(report->Rows()[2], QStringList({"C", "Гама", "Материали", "кг", "-2.000", "2.00", "-", "-", "-"}));
+    EXPECT_EQ(report->Rows()[2],
+              QStringList({"C", "Гама", "Материали", "кг", "-2.000", "2.00", "-", "-", "-"}));
     EXPECT_EQ(report->Rows()[1][4], "-");
     // The menu's items flip the options without a reload.
     report->ToggleHideZero();
@@ -65,7 +67,8 @@ TEST_F(StockReportTest, TheOptionsCombineAsTheStatementSays) {
 
 TEST_F(StockReportTest, TotalsSumsFiltersAndTheSearch) {
     ASSERT_TRUE(report->Reload());
-    EXPECT_EQ(report->Rows()[0], QStringList({"A", "Алфа", "Стоки", "бр.", "5.000", "2.00", "10.00", "15.00", "12.50"}));
+    EXPECT_EQ(report->Rows()[0],
+              QStringList({"A", "Алфа", "Стоки", "бр.", "5.000", "2.00", "10.00", "15.00", "12.50"}));
     EXPECT_EQ(report->Rows()[1][8], "-"); // D has no price 2
     EXPECT_EQ(report->TotalQuantityText(), "10.00 ");
     EXPECT_EQ(report->TotalValueText(), "17.50 ");
@@ -91,9 +94,9 @@ TEST_F(StockReportTest, TotalsSumsFiltersAndTheSearch) {
 }
 
 TEST_F(StockReportTest, ADirtyProductIsCostedOnceAndAFailedRollUpGivesZero) {
-    ASSERT_TRUE(Db().Exec(
-        "INSERT INTO stocks VALUES('P', 'Изделие', 1, 'бр.', 2, 0, 0, 9, 9, 1, 0, 0, 1, 0, 0, 1);"
-        "INSERT INTO stocks_cmp VALUES('P', 'A', 2, 0);"));
+    ASSERT_TRUE(
+        Db().Exec("INSERT INTO stocks VALUES('P', 'Изделие', 1, 'бр.', 2, 0, 0, 9, 9, 1, 0, 0, 1, 0, 0, 1);"
+                  "INSERT INTO stocks_cmp VALUES('P', 'A', 2, 0);"));
     ASSERT_TRUE(report->Reload());
     EXPECT_EQ(report->Rows()[2][0], "P");
     EXPECT_EQ(report->Rows()[2][5], "5.00"); // 2 x 2.00 + 1.00 work

@@ -3,6 +3,7 @@
 #include "app/ui/CTarvoView.h"
 #include "masterdata/ui/CNomenclaturesDlg.h"
 #include "masterdata/ui/CPartnersDlg.h"
+#include "reports/ui/CReportQuantitiesDlg.h"
 #include "sales/ui/CSellDlg.h"
 #include "session/ViewType.h"
 #include "stockops/ui/CDeliveryDlg.h"
@@ -26,6 +27,8 @@ ViewRegistry MakeViewRegistry() {
                    [](CTarvoDoc& doc, FormHost& host) { return new CProductionDlg(doc, host); });
     views.Register(ViewType::kStocktaking,
                    [](CTarvoDoc& doc, FormHost& host) { return new CRevisionDlg(doc, host); });
+    views.Register(ViewType::kStockQuantitiesReport,
+                   [](CTarvoDoc& doc, FormHost& host) { return new CReportQuantitiesDlg(doc, host); });
     views.Register(ViewType::kPartners,
                    [](CTarvoDoc& doc, FormHost& host) { return new CPartnersDlg(doc, host); });
     return views;

@@ -1,0 +1,34 @@
+#include "print/ReportPrints.h"
+
+#include "format/SqlDates.h"
+
+#include <Qt>
+
+std::unique_ptr<ListPrintJob> StockReportPrint(const std::vector<QStringList>& rows, double costValue,
+                                               double value1, double value2, const QDate& today,
+                                               PrinterSettings::Orientation orientation,
+                                               std::function<bool()> economyMode) {
+    const int left = Qt::AlignLeft, centre = Qt::AlignHCenter, right = Qt::AlignRight;
+    std::vector<PrintColumn> columns{{"#", 100, right},
+                                     {"код", 220, left},
+                                     {"наименование", 0, left},
+                                     {"група", 300, left},
+                                     {"мярка", 110, centre},
+                                     {"к-во", 180, right},
+                                     {"ед. себест.", 180, right},
+                                     {"обща себест.", 200, right},
+                                     {"об.прод.ст-ст #1", 220, right},
+                                     {"об.прод.ст-ст #2", 220, right}};
+    std::vector<QStringList> printed;
+    printed.reserve(rows.size());
+    for (size_t k = 0; k < rows.size(); ++k)
+        printed.push_back(QStringList{QString::number(k + 1)} + rows[k]);
+    auto job = std::make_unique<ListPrintJob>(
+        "СПРАВКА ЗА НАЛИЧНИТЕ СТОКИ, МАТЕРИАЛИ И ИЗДЕЛИЯ",
+        QString::asprintf("към дата: %s", qUtf8Printable(DisplayDate(today))), std::move(columns),
+        std::move(printed), orientation, std::move(economyMode));
+    job->SetTotals({QString(), "ВСИЧКО:", QString(), QString(), QString(), QString(), QString(),
+                    QString::asprintf("%.2f", costValue), QString::asprintf("%.2f", value1),
+                    QString::asprintf("%.2f", value2)});
+    return job;
+}

@@ -1,0 +1,119 @@
+#include "reports/ui/CReportForm.h"
+
+#include "base/FormHost.h"
+#include "base/ui/FormButton.h"
+#include "base/ui/GuiTextInput.h"
+#include "base/ui/WaitCursor.h"
+#include "lists/ui/CSortListCtrl.h"
+#include "lists/ui/ListExport.h"
+#include "reports/Report.h"
+#include "session/TarvoDoc.h"
+#include "session/ViewType.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+CReportForm::CReportForm(CTarvoDoc& doc, FormHost& host, Report& report, const QString& title,
+                         const std::vector<ListColumn>& columns, const QString& listName, QWidget* parent)
+    : QWidget(parent), m_doc(doc), m_host(host), m_report(report),
+      m_list(new CSortListCtrl(doc.ListSortState(), this)), m_totals(new QHBoxLayout),
+      m_buttons(new QHBoxLayout) {
+    host.SetFormTitle(title);
+    m_list->SetColumns(columns);
+    m_list->RememberWidths(host.Settings(), listName);
+    m_list->setAccessibleName("справка");
+    connect(m_list, &QAbstractItemView::doubleClicked, this,
+            [this](const QModelIndex& index) { m_report.ShowColumnSum(index.column()); });
+    m_totals->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_list, 1);
+    layout->addLayout(m_totals);
+    layout->addLayout(m_buttons);
+}
+
+QLineEdit* CReportForm::AddTotalField(const QString& accessibleName) {
+    auto* field = new QLineEdit(this);
+    field->setReadOnly(true);
+    field->setFocusPolicy(Qt::NoFocus);
+    field->setAlignment(Qt::AlignRight);
+    field->setAccessibleName(accessibleName);
+    field->setMinimumWidth(220);
+    m_totals->addWidget(field);
+    return field;
+}
+
+void CReportForm::AddButton(QPushButton* button, bool stretchBefore) {
+    if (stretchBefore)
+        m_buttons->addStretch();
+    m_buttons->addWidget(button);
+}
+
+QPushButton* CReportForm::SearchButton() {
+    return MakeFormButton(this, " F3  търсене ...", Qt::Key_F3, "Търсене по код или наименование ...",
+                          [this] {
+                              GuiTextInput input(this);
+                              if (m_report.Search().Ask(input))
+                                  Reload();
+                          });
+}
+
+QPushButton* CReportForm::RefreshButton() {
+    return MakeFormButton(this, " F4  опресни", Qt::Key_F4,
+                          "Изчистване на търсенето и опресняване на данните ...", [this] {
+                              m_report.Search().Clear();
+                              Reload();
+                          });
+}
+
+QPushButton* CReportForm::ExportButton(const QString& caption) {
+    return MakeFormButton(this, caption, QKeySequence(),
+                          "Експортира данните във външен CSV файл, за допълнителен анализ или обработка в "
+                          "електронна таблица",
+                          [this] { ExportListShown(*m_list, m_host); });
+}
+
+QPushButton* CReportForm::PrintButton() {
+    m_print = MakeFormButton(this, " F9  печат ...", Qt::Key_F9, "Отпечатване на визуализираните данни...",
+                             [this] { Print(); });
+    m_print->setEnabled(false);
+    return m_print;
+}
+
+QPushButton* CReportForm::ExitButton() {
+    return MakeFormButton(this, " F10 изход", Qt::Key_F10,
+                          "Изход от тази форма и връщане към началния екран на програмата ...",
+                          [this] { m_host.SwitchView(ViewType::kStart); });
+}
+
+// The progress box shows only when a reload takes a while, so a fast one
+// does not flash.
+void CReportForm::Reload() {
+    WaitCursor busy;
+    QProgressDialog progress("моля, почакайте ...", QString(), 0, 100, this);
+    progress.setWindowTitle("TARVO");
+    progress.setMinimumDuration(500);
+    m_list->setUpdatesEnabled(false);
+    m_report.Reload([&progress](int done, int total) {
+        progress.setMaximum(total);
+        progress.setValue(done);
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    });
+    m_list->SetRows(m_report.Rows());
+    m_list->setUpdatesEnabled(true);
+    m_list->SelectRow(0);
+    ShowTotals();
+    if (m_print)
+        m_print->setEnabled(!m_report.Rows().empty());
+    m_host.SetDurationText(m_report.DurationText());
+}
+
+std::vector<QStringList> CReportForm::RowsInListOrder() const {
+    std::vector<QStringList> rows;
+    for (int row = 0; row < m_list->RowCount(); ++row)
+        rows.push_back(m_list->Row(row));
+    return rows;
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "lists/ListColumn.h"
+
+#include <QWidget>
+#include <vector>
+
+class CSortListCtrl;
+class CTarvoDoc;
+class FormHost;
+class QHBoxLayout;
+class QLineEdit;
+class QPushButton;
+class Report;
+
+// What every report form shares: the list with its column sums on a
+// double-click, the read-only total fields with their caption inside, the
+// button row, the reload under the wait cursor with "моля, почакайте ..."
+// and its duration in the status bar, the search, the refresh, the export
+// and print enabled only while the list has rows.
+class CReportForm : public QWidget {
+    Q_OBJECT
+public:
+    CReportForm(CTarvoDoc& doc, FormHost& host, Report& report, const QString& title,
+                const std::vector<ListColumn>& columns, const QString& listName, QWidget* parent = nullptr);
+
+    CSortListCtrl* List() const { return m_list; }
+    void Reload();
+
+protected:
+    QLineEdit* AddTotalField(const QString& accessibleName);
+    void AddButton(QPushButton* button, bool stretchBefore = false);
+    // The buttons every report has.
+    QPushButton* SearchButton();
+    QPushButton* RefreshButton();
+    QPushButton* ExportButton(const QString& caption);
+    QPushButton* PrintButton();
+    QPushButton* ExitButton();
+    virtual void ShowTotals() = 0;
+    virtual void Print() = 0;
+    // The rows as the list shows them (its order), for the print.
+    std::vector<QStringList> RowsInListOrder() const;
+
+    CTarvoDoc& m_doc;
+    FormHost& m_host;
+
+private:
+    Report& m_report;
+    CSortListCtrl* m_list;
+    QHBoxLayout* m_totals;
+    QHBoxLayout* m_buttons;
+    QPushButton* m_print = nullptr;
+};
