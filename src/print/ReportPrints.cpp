@@ -9,16 +9,16 @@ std::unique_ptr<ListPrintJob> StockReportPrint(const std::vector<QStringList>& r
                                                PrinterSettings::Orientation orientation,
                                                std::function<bool()> economyMode) {
     const int left = Qt::AlignLeft, centre = Qt::AlignHCenter, right = Qt::AlignRight;
-    std::vector<PrintColumn> columns{{"#", 100, right},
-                                     {"код", 220, left},
+    std::vector<PrintColumn> columns{{"#", 80, right},
+                                     {"код", 200, left},
                                      {"наименование", 0, left},
-                                     {"група", 300, left},
-                                     {"мярка", 110, centre},
-                                     {"к-во", 180, right},
-                                     {"ед. себест.", 180, right},
+                                     {"група", 260, left},
+                                     {"мярка", 100, centre},
+                                     {"к-во", 170, right},
+                                     {"ед. себест.", 170, right},
                                      {"обща себест.", 200, right},
-                                     {"об.прод.ст-ст #1", 220, right},
-                                     {"об.прод.ст-ст #2", 220, right}};
+                                     {"об.прод.ст-ст #1", 210, right},
+                                     {"об.прод.ст-ст #2", 210, right}};
     std::vector<QStringList> printed;
     printed.reserve(rows.size());
     for (size_t k = 0; k < rows.size(); ++k)

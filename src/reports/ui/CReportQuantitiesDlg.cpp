@@ -19,6 +19,8 @@ CReportQuantitiesDlg::CReportQuantitiesDlg(CTarvoDoc& doc, FormHost& host, QWidg
     : CReportForm(doc, host, m_report, "TARVO - НАЛИЧНОСТИ и ВЛОЖЕНИ СРЕДСТВА",
                   StockQuantitiesReport::Columns(), "StockReport", parent),
       m_report(doc.Db(), host.GetPrompter(), host.GetClock(), host.Settings()) {
+    // Its nine columns fit a landscape page.
+    SetPrintOrientation(1, host.Settings(), &host.Printer());
     m_quantity = AddTotalField("ОБЩО К-ВО:");
     m_value = AddTotalField("СТОЙНОСТ:");
     BuildSettingsMenu();
@@ -44,6 +46,14 @@ CReportQuantitiesDlg::CReportQuantitiesDlg(CTarvoDoc& doc, FormHost& host, QWidg
     AddButton(PrintButton(), true);
     AddButton(ExitButton());
     ShowTotals();
+}
+
+// The group window opens with the form, once the form is on screen.
+void CReportQuantitiesDlg::showEvent(QShowEvent* event) {
+    CReportForm::showEvent(event);
+    if (m_groupWindowShown)
+        return;
+    m_groupWindowShown = true;
     m_groupWindow->show();
 }
 

@@ -21,6 +21,7 @@ public:
     QMenu* SettingsMenu() const { return m_settingsMenu; }
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void ShowTotals() override;
     void Print() override;
 
@@ -33,4 +34,5 @@ private:
     QMenu* m_settingsMenu;
     QLineEdit* m_quantity;
     QLineEdit* m_value;
+    bool m_groupWindowShown = false;
 };

@@ -35,6 +35,7 @@ TEST_F(StockReportWidgetTest, OpensOnTheGroupWindowAndLoadsOnApplyAndF4) {
     FakeFormHost host(prompter, *settings);
     CReportQuantitiesDlg form(*doc, host);
     EXPECT_EQ(host.title, "TARVO - НАЛИЧНОСТИ и ВЛОЖЕНИ СРЕДСТВА");
+    form.show();
     EXPECT_TRUE(form.GroupFilterWindow()->isVisible());
     EXPECT_EQ(form.List()->RowCount(), 0);
     for (const char* caption : {" F2  групи ...", " F3  търсене ...", " F4  опресни", "експорт в CSV",
