@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QIcon>
 #include <cstdio>
 
 namespace {
@@ -49,6 +50,10 @@ int main(int argc, char** argv) {
     }
     // Qt takes its own options (-platform, -style ...) out of the arguments.
     QApplication app(argc, argv);
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QString(":/icons/tarvo-%1.png").arg(size));
+    QApplication::setWindowIcon(icon);
     const CommandLine line = CommandLine::Parse(QApplication::arguments().mid(1));
     if (line.mode != CommandLine::Mode::Window) {
         print(stderr, line.error + "\n\n" + CommandLine::Usage());
