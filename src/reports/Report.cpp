@@ -39,6 +39,8 @@ bool Report::Read(const std::function<void(int, int)>& progress) {
         ReportDbError(m_prompter, result);
         return false;
     }
+    if (!BeforeRows())
+        return false;
     const int total = table.Rows();
     m_rows.reserve(static_cast<size_t>(total));
     for (int r = 1; r <= total; ++r) {

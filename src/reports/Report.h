@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/OperationTimer.h"
+#include "db/SqlFormat.h"
 #include "lists/SearchText.h"
 #include "masterdata/GroupTree.h"
 
@@ -51,7 +52,16 @@ protected:
     virtual QByteArray Statement() = 0;
     // The cells of result row r, or nothing to leave it out.
     virtual std::optional<QStringList> RowOf(const ResultTable& table, int r) = 0;
+    // Reads what the rows need besides their own statement (a report's
+    // grouped figures), inside the reload's transaction; false stops the
+    // reload (the failure is reported).
+    virtual bool BeforeRows() { return true; }
     virtual void ComputeTotals() {}
+    // A statement with typed text quoted (%q), as SqlFormat writes it.
+    template <typename... Args> static QByteArray Sql(const char* format, const Args&... args) {
+        const std::optional<QByteArray> sql = SqlFormat(format, {SqlArg(args)...});
+        return sql ? *sql : QByteArray();
+    }
     // An item row passes the search text (code and name) and the group filter.
     bool PassesItemFilters(const QString& code, const QString& name, int group) const;
 

@@ -1,0 +1,180 @@
+#include "reports/MonthGridReport.h"
+
+#include "base/Clock.h"
+#include "db/Database.h"
+#include "db/ResultTable.h"
+#include "lists/ListColumn.h"
+#include "settings/LocalSettings.h"
+
+namespace {
+constexpr const char* kFreeText = "ф-ри своб. текст";
+
+// The month of a stored date, 0 to 11; -1 for a text that is not one.
+int monthIndex(const QString& sqlDate) {
+    bool ok = false;
+    const int month = sqlDate.mid(5, 2).toInt(&ok);
+    return ok && month >= 1 && month <= 12 ? month - 1 : -1;
+}
+} // namespace
+
+MonthGridReport::MonthGridReport(Database& db, Prompter& prompter, const Clock& clock,
+                                 LocalSettings& settings)
+    : Report(db, prompter, clock), m_settings(settings), m_year(clock.Now().date().year()) {
+    for (int k = 0; k < 13; ++k)
+        m_bottom << "0.00";
+}
+
+QStringList MonthGridReport::MonthTitles() {
+    return {"януари", "февруари", "март",      "април",    "май",     "юни",
+            "юли",    "август",   "септември", "октомври", "ноември", "декември"};
+}
+
+QStringList MonthGridReport::MonthCells(const std::array<double, 12>& months) {
+    QStringList cells;
+    double total = 0;
+    for (double value : months) {
+        cells << (value == 0 ? QString("-") : QString::asprintf("%.2f", value));
+        total += value;
+    }
+    cells << QString::asprintf("%.2f", total);
+    return cells;
+}
+
+void MonthGridReport::ComputeTotals() {
+    m_bottom.clear();
+    double year = 0;
+    for (int m = 0; m < 12; ++m) {
+        const double sum = ColumnSum(FirstMonthColumn() + m);
+        year += sum;
+        m_bottom << QString::asprintf("%.2f", sum);
+    }
+    m_bottom << QString::asprintf("%.2f", year);
+    m_yearTotal = year;
+}
+
+QString MonthGridReport::YearTotalText() const {
+    return QString::asprintf("%.2f BGL ", m_yearTotal);
+}
+
+std::vector<ListColumn> TurnoverByMonthsAndCustomers::Columns() {
+    std::vector<ListColumn> columns{{"#", 0, Qt::AlignLeft, SortType::Text},
+                                    {"наименование на контрагента", 250, Qt::AlignLeft, SortType::Text}};
+    for (const QString& month : MonthTitles())
+        columns.push_back({month, 100, Qt::AlignRight, SortType::Decimal});
+    columns.push_back({"общо", 100, Qt::AlignRight, SortType::Decimal});
+    return columns;
+}
+
+QByteArray TurnoverByMonthsAndCustomers::Statement() {
+    QByteArray sql =
+        "SELECT DISTINCT sm.partner_id, p.partner_name FROM stokovi_main AS sm LEFT JOIN (SELECT * FROM "
+        "partners) AS p ON sm.partner_id = p.partner_id ";
+    sql += Sql(" WHERE (sm.doc_dt >= '%d-01-01' AND sm.doc_dt <= '%d-12-31') ", Year(), Year());
+    if (!Search().Text().isEmpty())
+        sql += Sql(" AND (p.partner_name LIKE '%%%q%%') ", Search().Text());
+    sql += " GROUP BY sm.partner_id ORDER BY p.partner_name ASC;";
+    return sql;
+}
+
+bool TurnoverByMonthsAndCustomers::BeforeRows() {
+    m_cents.clear();
+    ResultTable sums;
+    if (!m_db.Query(
+            sums,
+            "SELECT partner_id, substr(doc_dt, 1, 10), SUM(CAST(ROUND(oblagaema_sum * 100) AS INTEGER)) "
+            "FROM stokovi_main WHERE (doc_dt >= '%d-01-01' AND doc_dt <= '%d-12-31') GROUP BY partner_id, "
+            "substr(doc_dt, 6, 2);",
+            Year(), Year()))
+        return false;
+    for (int r = 1; r <= sums.Rows(); ++r) {
+        const int month = monthIndex(sums.Text(r, 1));
+        if (month < 0)
+            continue;
+        auto found = m_cents.find(sums.Int(r, 0));
+        if (found == m_cents.end())
+            found = m_cents.insert(sums.Int(r, 0), std::array<long long, 12>{});
+        (*found)[static_cast<size_t>(month)] += sums.Int64(r, 2);
+    }
+    return true;
+}
+
+std::optional<QStringList> TurnoverByMonthsAndCustomers::RowOf(const ResultTable& t, int r) {
+    std::array<double, 12> months{};
+    const auto cents = m_cents.constFind(t.Int(r, 0));
+    if (cents != m_cents.constEnd())
+        for (size_t m = 0; m < 12; ++m)
+            months[m] = static_cast<double>((*cents)[m]) / 100.0;
+    return QStringList{t.Text(r, 0), t.Text(r, 1)} + MonthCells(months);
+}
+
+std::vector<ListColumn> TurnoverByMonthsAndItems::Columns() {
+    std::vector<ListColumn> columns{{"код", 100, Qt::AlignLeft, SortType::Text},
+                                    {"наименование", 250, Qt::AlignLeft, SortType::Text},
+                                    {"група", 150, Qt::AlignLeft, SortType::Text}};
+    for (const QString& month : MonthTitles())
+        columns.push_back({month, 100, Qt::AlignRight, SortType::Decimal});
+    columns.push_back({"общо", 100, Qt::AlignRight, SortType::Decimal});
+    return columns;
+}
+
+QByteArray TurnoverByMonthsAndItems::Statement() {
+    const QString& text = Search().Text();
+    const QByteArray search =
+        text.isEmpty()
+            ? QByteArray()
+            : Sql("AND (si.item_code LIKE '%%%q%%' OR s.stock_name LIKE '%%%q%%' OR si.item_name LIKE "
+                  "'%%%q%%')",
+                  text, text, text);
+    return Sql(
+        "SELECT si.item_code, s.stock_name, s.stock_group, g.name, s.is_hidden, si.item_name FROM "
+        "stokovi_items AS si LEFT JOIN (SELECT code, stock_name, stock_group, is_hidden FROM stocks) AS "
+        "s ON si.item_code = s.code LEFT JOIN (SELECT id, name FROM groups) AS g ON s.stock_group = "
+        "g.id WHERE si.item_code NOT NULL AND (si.doc_dt >= '%d-01-01' AND si.doc_dt <= '%d-12-31') %s "
+        "GROUP BY si.item_code ORDER BY s.stock_name, si.item_name ASC;",
+        Year(), Year(), search);
+}
+
+// The lines of the year in their stored order, each month's value added in
+// that order, as a statement per item and month would add them.
+bool TurnoverByMonthsAndItems::BeforeRows() {
+    m_values.clear();
+    ResultTable lines;
+    if (!m_db.Query(
+            lines,
+            "SELECT si.item_code, si.doc_dt, si.end_price, sm.discount FROM stokovi_items AS si INNER JOIN "
+            "stokovi_main AS sm ON si.doc_id = sm.doc_id WHERE (si.doc_dt >= '%d-01-01' AND si.doc_dt <= "
+            "'%d-12-31') ORDER BY si.rowid;",
+            Year(), Year()))
+        return false;
+    for (int r = 1; r <= lines.Rows(); ++r) {
+        const int month = monthIndex(lines.Text(r, 1));
+        if (month < 0)
+            continue;
+        auto found = m_values.find(lines.Text(r, 0));
+        if (found == m_values.end())
+            found = m_values.insert(lines.Text(r, 0), std::array<double, 12>{});
+        const double price = lines.Double(r, 2);
+        (*found)[static_cast<size_t>(month)] += price - price * lines.Double(r, 3) * 0.01;
+    }
+    return true;
+}
+
+std::optional<QStringList> TurnoverByMonthsAndItems::RowOf(const ResultTable& t, int r) {
+    if (t.Int(r, 4) == 1 && m_settings.ShowHiddenItems() == 0)
+        return std::nullopt;
+    if (Filter().Active() && (t.IsNull(r, 2) || !Filter().Passes(t.Int(r, 2))))
+        return std::nullopt;
+    const QString code = t.Text(r, 0);
+    std::array<double, 12> months{};
+    const auto values = m_values.constFind(code);
+    if (values != m_values.constEnd())
+        months = *values;
+    // A month whose value is not above 0 shows "-", and counts 0 in "общо",
+    // so a row's total is the sum of what it shows.
+    for (double& value : months)
+        if (!(value > 0))
+            value = 0;
+    const QString name = t.IsNull(r, 1) ? t.Text(r, 5) : t.Text(r, 1);
+    const QString group = t.IsNull(r, 3) ? QString(kFreeText) : t.Text(r, 3);
+    return QStringList{code, name, group} + MonthCells(months);
+}
