@@ -32,3 +32,18 @@ std::unique_ptr<ListPrintJob> StockReportPrint(const std::vector<QStringList>& r
                     QString::asprintf("%.2f", value2)});
     return job;
 }
+
+std::unique_ptr<ListPrintJob> MonthGridPrint(const QString& title, const QString& firstColumn, int year,
+                                             const std::vector<QStringList>& rows, const QStringList& bottom,
+                                             PrinterSettings::Orientation orientation,
+                                             std::function<bool()> economyMode) {
+    std::vector<PrintColumn> columns{{firstColumn, 0, Qt::AlignLeft}};
+    for (int m = 1; m <= 12; ++m)
+        columns.push_back({QString::asprintf("мес. %.2d", m), 150, Qt::AlignRight});
+    columns.push_back({"всичко", 170, Qt::AlignRight});
+    auto job = std::make_unique<ListPrintJob>(title, QString::asprintf("за %d година", year),
+                                              std::move(columns), rows, orientation, std::move(economyMode));
+    job->SetRowsPerPage(55, 54);
+    job->SetTotals(QStringList{"ВСИЧКО:  "} + bottom);
+    return job;
+}

@@ -13,3 +13,12 @@ std::unique_ptr<ListPrintJob> StockReportPrint(const std::vector<QStringList>& r
                                                double value1, double value2, const QDate& today,
                                                PrinterSettings::Orientation orientation,
                                                std::function<bool()> economyMode);
+
+// A report by months of one year: its title, "за %d година", the first
+// column's title and "мес. 01" … "мес. 12", "всичко"; the rows (name and the
+// thirteen figures) and "ВСИЧКО:  " with the month sums; 55 rows a landscape
+// page, 54 a portrait one.
+std::unique_ptr<ListPrintJob> MonthGridPrint(const QString& title, const QString& firstColumn, int year,
+                                             const std::vector<QStringList>& rows, const QStringList& bottom,
+                                             PrinterSettings::Orientation orientation,
+                                             std::function<bool()> economyMode);

@@ -3,6 +3,7 @@
 #include "app/ui/CTarvoView.h"
 #include "masterdata/ui/CNomenclaturesDlg.h"
 #include "masterdata/ui/CPartnersDlg.h"
+#include "reports/ui/CMonthGridForm.h"
 #include "reports/ui/CReportQuantitiesDlg.h"
 #include "sales/ui/CSellDlg.h"
 #include "session/ViewType.h"
@@ -29,6 +30,8 @@ ViewRegistry MakeViewRegistry() {
                    [](CTarvoDoc& doc, FormHost& host) { return new CRevisionDlg(doc, host); });
     views.Register(ViewType::kStockQuantitiesReport,
                    [](CTarvoDoc& doc, FormHost& host) { return new CReportQuantitiesDlg(doc, host); });
+    views.Register(ViewType::kTurnoverByMonthsAndCustomersReport, MakeTurnoverByMonthsAndCustomers);
+    views.Register(ViewType::kTurnoverByMonthsAndItemsReport, MakeTurnoverByMonthsAndItems);
     views.Register(ViewType::kPartners,
                    [](CTarvoDoc& doc, FormHost& host) { return new CPartnersDlg(doc, host); });
     return views;

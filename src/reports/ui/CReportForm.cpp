@@ -20,8 +20,8 @@
 CReportForm::CReportForm(CTarvoDoc& doc, FormHost& host, Report& report, const QString& title,
                          const std::vector<ListColumn>& columns, const QString& listName, QWidget* parent)
     : QWidget(parent), m_doc(doc), m_host(host), m_report(report),
-      m_list(new CSortListCtrl(doc.ListSortState(), this)), m_totals(new QHBoxLayout),
-      m_buttons(new QHBoxLayout) {
+      m_list(new CSortListCtrl(doc.ListSortState(), this)), m_above(new QHBoxLayout),
+      m_under(new QVBoxLayout), m_totals(new QHBoxLayout), m_buttons(new QHBoxLayout) {
     host.SetFormTitle(title);
     m_list->SetColumns(columns);
     m_list->RememberWidths(host.Settings(), listName);
@@ -29,8 +29,11 @@ CReportForm::CReportForm(CTarvoDoc& doc, FormHost& host, Report& report, const Q
     connect(m_list, &QAbstractItemView::doubleClicked, this,
             [this](const QModelIndex& index) { m_report.ShowColumnSum(index.column()); });
     m_totals->addStretch();
+    m_above->addStretch();
     auto* layout = new QVBoxLayout(this);
+    layout->addLayout(m_above);
     layout->addWidget(m_list, 1);
+    layout->addLayout(m_under);
     layout->addLayout(m_totals);
     layout->addLayout(m_buttons);
 }
@@ -44,6 +47,14 @@ QLineEdit* CReportForm::AddTotalField(const QString& accessibleName) {
     field->setMinimumWidth(220);
     m_totals->addWidget(field);
     return field;
+}
+
+void CReportForm::AddAboveList(QWidget* widget) {
+    m_above->insertWidget(m_above->count() - 1, widget);
+}
+
+void CReportForm::AddUnderList(QWidget* widget) {
+    m_under->addWidget(widget);
 }
 
 void CReportForm::AddButton(QPushButton* button, bool stretchBefore) {

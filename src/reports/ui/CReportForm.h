@@ -9,6 +9,7 @@ class CSortListCtrl;
 class CTarvoDoc;
 class FormHost;
 class QHBoxLayout;
+class QVBoxLayout;
 class QLineEdit;
 class QPushButton;
 class Report;
@@ -29,6 +30,9 @@ public:
 
 protected:
     QLineEdit* AddTotalField(const QString& accessibleName);
+    // Widgets over the list (a year field) and under it (a list of sums).
+    void AddAboveList(QWidget* widget);
+    void AddUnderList(QWidget* widget);
     void AddButton(QPushButton* button, bool stretchBefore = false);
     // The buttons every report has.
     QPushButton* SearchButton();
@@ -47,6 +51,8 @@ protected:
 private:
     Report& m_report;
     CSortListCtrl* m_list;
+    QHBoxLayout* m_above;
+    QVBoxLayout* m_under;
     QHBoxLayout* m_totals;
     QHBoxLayout* m_buttons;
     QPushButton* m_print = nullptr;
