@@ -37,6 +37,8 @@ CMonthGridForm::CMonthGridForm(CTarvoDoc& doc, FormHost& host, std::unique_ptr<M
     titles << "общо";
     m_sums->setHorizontalHeaderLabels(titles);
     m_sums->verticalHeader()->hide();
+    m_sums->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    m_sums->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_sums->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_sums->setFocusPolicy(Qt::NoFocus);
     m_sums->setAccessibleName("суми по месеци");
