@@ -98,13 +98,17 @@ bool TurnoverByMonthsAndCustomers::BeforeRows() {
     return true;
 }
 
-std::optional<QStringList> TurnoverByMonthsAndCustomers::RowOf(const ResultTable& t, int r) {
+std::array<double, 12> TurnoverByMonthsAndCustomers::NetOf(int partnerId) const {
     std::array<double, 12> months{};
-    const auto cents = m_cents.constFind(t.Int(r, 0));
+    const auto cents = m_cents.constFind(partnerId);
     if (cents != m_cents.constEnd())
         for (size_t m = 0; m < 12; ++m)
             months[m] = static_cast<double>((*cents)[m]) / 100.0;
-    return QStringList{t.Text(r, 0), t.Text(r, 1)} + MonthCells(months);
+    return months;
+}
+
+std::optional<QStringList> TurnoverByMonthsAndCustomers::RowOf(const ResultTable& t, int r) {
+    return QStringList{t.Text(r, 0), t.Text(r, 1)} + MonthCells(NetOf(t.Int(r, 0)));
 }
 
 std::vector<ListColumn> TurnoverByMonthsAndItems::Columns() {

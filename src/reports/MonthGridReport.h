@@ -53,6 +53,8 @@ public:
 protected:
     bool BeforeRows() override;
     std::optional<QStringList> RowOf(const ResultTable& table, int r) override;
+    // The net sums of a customer's months.
+    std::array<double, 12> NetOf(int partnerId) const;
 
 private:
     // Cents by customer and month: the stored amounts have two decimals, so

@@ -3,6 +3,7 @@
 #include "bench/BenchSession.h"
 #include "genfirm/GeneratedFirm.h"
 #include "reports/MonthGridReport.h"
+#include "reports/ProfitReports.h"
 
 #include <benchmark/benchmark.h>
 
@@ -27,5 +28,15 @@ void BM_TurnoverByMonthsAndItems2025(benchmark::State& state) {
     loadYear<TurnoverByMonthsAndItems>(state);
 }
 BENCHMARK(BM_TurnoverByMonthsAndItems2025)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_ProfitByCustomers2025(benchmark::State& state) {
+    loadYear<ProfitByCustomers>(state);
+}
+BENCHMARK(BM_ProfitByCustomers2025)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_ProfitByItems2025(benchmark::State& state) {
+    loadYear<ProfitByItems>(state);
+}
+BENCHMARK(BM_ProfitByItems2025)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 } // namespace

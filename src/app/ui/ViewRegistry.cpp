@@ -32,6 +32,8 @@ ViewRegistry MakeViewRegistry() {
                    [](CTarvoDoc& doc, FormHost& host) { return new CReportQuantitiesDlg(doc, host); });
     views.Register(ViewType::kTurnoverByMonthsAndCustomersReport, MakeTurnoverByMonthsAndCustomers);
     views.Register(ViewType::kTurnoverByMonthsAndItemsReport, MakeTurnoverByMonthsAndItems);
+    views.Register(ViewType::kProfitByCustomersReport, MakeProfitByCustomers);
+    views.Register(ViewType::kProfitByMonthsAndItemsReport, MakeProfitByItems);
     views.Register(ViewType::kPartners,
                    [](CTarvoDoc& doc, FormHost& host) { return new CPartnersDlg(doc, host); });
     return views;

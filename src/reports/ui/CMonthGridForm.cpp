@@ -5,6 +5,7 @@
 #include "lists/ui/CSortListCtrl.h"
 #include "masterdata/ui/CGroupFilterDlg.h"
 #include "print/ReportPrints.h"
+#include "reports/ProfitReports.h"
 #include "session/TarvoDoc.h"
 #include "settings/LocalSettings.h"
 #include "settings/PrinterSettings.h"
@@ -109,4 +110,24 @@ QWidget* MakeTurnoverByMonthsAndItems(CTarvoDoc& doc, FormHost& host) {
                                "СПРАВКА ЗА СТОКООБОРОТА ПО МЕСЕЦИ И АРТИКУЛИ", "стока / изделие / услуга",
                                "TurnoverByMonthsAndItems"},
                               true);
+}
+
+QWidget* MakeProfitByCustomers(CTarvoDoc& doc, FormHost& host) {
+    return new CMonthGridForm(
+        doc, host,
+        std::make_unique<ProfitByCustomers>(doc.Db(), host.GetPrompter(), host.GetClock(), host.Settings()),
+        TurnoverByMonthsAndCustomers::Columns(),
+        {"TARVO - СПРАВКА ЗА ПЕЧАЛБАТА ПО МЕСЕЦИ И КЛИЕНТИ", "СПРАВКА ЗА ПЕЧАЛБАТА ПО МЕСЕЦИ И КЛИЕНТИ",
+         "контрагент", "ProfitByCustomers"},
+        false);
+}
+
+QWidget* MakeProfitByItems(CTarvoDoc& doc, FormHost& host) {
+    return new CMonthGridForm(
+        doc, host,
+        std::make_unique<ProfitByItems>(doc.Db(), host.GetPrompter(), host.GetClock(), host.Settings()),
+        ProfitByItems::Columns(),
+        {"TARVO - СПРАВКА ЗА ПЕЧАЛБАТА ПО МЕСЕЦИ И АРТИКУЛИ", "СПРАВКА ЗА ПЕЧАЛБАТА ПО МЕСЕЦИ И АРТИКУЛИ",
+         "стока / изделие / услуга", "ProfitByItems"},
+        true);
 }

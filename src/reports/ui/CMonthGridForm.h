@@ -47,3 +47,5 @@ private:
 
 QWidget* MakeTurnoverByMonthsAndCustomers(CTarvoDoc& doc, FormHost& host);
 QWidget* MakeTurnoverByMonthsAndItems(CTarvoDoc& doc, FormHost& host);
+QWidget* MakeProfitByCustomers(CTarvoDoc& doc, FormHost& host);
+QWidget* MakeProfitByItems(CTarvoDoc& doc, FormHost& host);

@@ -55,6 +55,13 @@ TEST_F(MonthGridWidgetTest, TheReportsMenuOpensBoth) {
     EXPECT_EQ(items->List()->model()->headerData(2, Qt::Horizontal).toString(), "група");
     frame.SwitchView(ViewType::kTurnoverByMonthsAndCustomersReport);
     EXPECT_NE(qobject_cast<CMonthGridForm*>(frame.centralWidget()), nullptr);
+    FakeFormHost host(prompter, *settings);
+    for (auto make : {MakeProfitByCustomers, MakeProfitByItems}) {
+        std::unique_ptr<QWidget> profit(make(*doc, host));
+        EXPECT_TRUE(host.title.startsWith("TARVO - СПРАВКА ЗА ПЕЧАЛБАТА ПО МЕСЕЦИ И "));
+    }
+    frame.SwitchView(ViewType::kProfitByMonthsAndItemsReport);
+    EXPECT_NE(qobject_cast<CMonthGridForm*>(frame.centralWidget()), nullptr);
 }
 
 } // namespace

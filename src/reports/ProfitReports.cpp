@@ -1,0 +1,133 @@
+#include "reports/ProfitReports.h"
+
+#include "db/Database.h"
+#include "db/ResultTable.h"
+#include "format/Rounding.h"
+#include "masterdata/CostPrices.h"
+#include "masterdata/StockSettings.h"
+
+namespace {
+int monthOf(const QString& sqlDate) {
+    bool ok = false;
+    const int month = sqlDate.mid(5, 2).toInt(&ok);
+    return ok && month >= 1 && month <= 12 ? month - 1 : -1;
+}
+
+// The cost table of a reload: today's cost of each item the statement lists
+// (code, cost, recipe and dirty flags), as GetItemCostPrice gives it: the
+// stored cost, and for a dirty recipe its roll-up (which stores it). A code
+// not in the table costs 0. Nothing when the read failed.
+std::optional<QHash<QString, double>> costTable(Database& db, const char* statement) {
+    ResultTable items;
+    if (!db.Query(items, statement))
+        return std::nullopt;
+    const int precision = GetPricePrecision();
+    QHash<QString, double> costs;
+    for (int r = 1; r <= items.Rows(); ++r) {
+        const QString code = items.Text(r, 0);
+        const bool dirtyRecipe = items.Int(r, 2) != 0 && items.Int(r, 3) != 0;
+        costs.insert(code,
+                     dirtyRecipe ? GetItemCostPrice(db, code) : RoundHalfUp(items.Double(r, 1), precision));
+    }
+    return costs;
+}
+} // namespace
+
+// The items each customer bought each month, summed by item in code order,
+// as a statement per customer and month sums them.
+bool ProfitByCustomers::BeforeRows() {
+    if (!TurnoverByMonthsAndCustomers::BeforeRows())
+        return false;
+    m_costs.clear();
+    const std::optional<QHash<QString, double>> costs =
+        costTable(m_db, "SELECT code, cost_price, is_recipe, is_dirty FROM stocks;");
+    if (!costs)
+        return false;
+    ResultTable bought;
+    if (!m_db.Query(
+            bought,
+            "SELECT sm.partner_id, substr(sm.doc_dt, 1, 10), si.item_code, SUM(si.quantity) FROM "
+            "stokovi_main "
+            "AS sm INNER JOIN (SELECT * FROM stokovi_items WHERE doc_dt >= '%d-01-01' AND doc_dt <= "
+            "'%d-12-31') AS si ON si.doc_id = sm.doc_id WHERE sm.doc_dt >= '%d-01-01' AND sm.doc_dt <= "
+            "'%d-12-31' GROUP BY sm.partner_id, substr(sm.doc_dt, 6, 2), si.item_code ORDER BY "
+            "sm.partner_id, substr(sm.doc_dt, 6, 2), si.item_code;",
+            Year(), Year(), Year(), Year()))
+        return false;
+    for (int r = 1; r <= bought.Rows(); ++r) {
+        const int month = monthOf(bought.Text(r, 1));
+        const double quantity = bought.Double(r, 3);
+        if (month < 0 || quantity == 0)
+            continue;
+        auto found = m_costs.find(bought.Int(r, 0));
+        if (found == m_costs.end())
+            found = m_costs.insert(bought.Int(r, 0), std::array<double, 12>{});
+        (*found)[static_cast<size_t>(month)] += quantity * costs->value(bought.Text(r, 2), 0);
+    }
+    return true;
+}
+
+std::optional<QStringList> ProfitByCustomers::RowOf(const ResultTable& t, int r) {
+    std::array<double, 12> profits = NetOf(t.Int(r, 0));
+    const auto costs = m_costs.constFind(t.Int(r, 0));
+    if (costs != m_costs.constEnd())
+        for (size_t m = 0; m < 12; ++m)
+            profits[m] -= (*costs)[m];
+    return QStringList{t.Text(r, 0), t.Text(r, 1)} + MonthCells(profits);
+}
+
+std::vector<ListColumn> ProfitByItems::Columns() {
+    return TurnoverByMonthsAndItems::Columns();
+}
+
+QByteArray ProfitByItems::Statement() {
+    return Sql(
+        "SELECT si.item_code, si.item_name, si.item_group, g.name FROM stokovi_items AS si LEFT JOIN (SELECT "
+        "id, name FROM groups) AS g ON si.item_group = g.id WHERE (si.doc_dt >= '%d-01-01' AND si.doc_dt <= "
+        "'%d-12-31') AND (si.item_code LIKE '%%%q%%' OR si.item_name LIKE '%%%q%%') GROUP BY si.item_code "
+        "ORDER BY si.item_name ASC;",
+        Year(), Year(), Search().Text(), Search().Text());
+}
+
+// The lines of the year in their stored order, each month's profit added in
+// that order, as a statement per item and month would add them.
+bool ProfitByItems::BeforeRows() {
+    m_profits.clear();
+    const std::optional<QHash<QString, double>> costs = costTable(
+        m_db, "SELECT code, cost_price, is_recipe, is_dirty FROM stocks WHERE code IN (SELECT item_code FROM "
+              "stokovi_items GROUP BY item_code);");
+    if (!costs)
+        return false;
+    ResultTable lines;
+    if (!m_db.Query(
+            lines,
+            "SELECT si.item_code, si.doc_dt, si.end_price, sm.discount, si.quantity FROM stokovi_items AS si "
+            "INNER JOIN (SELECT doc_id, discount FROM stokovi_main) AS sm ON si.doc_id = sm.doc_id WHERE "
+            "(si.doc_dt >= '%d-01-01' AND si.doc_dt <= '%d-12-31') ORDER BY si.rowid;",
+            Year(), Year()))
+        return false;
+    for (int r = 1; r <= lines.Rows(); ++r) {
+        const int month = monthOf(lines.Text(r, 1));
+        if (month < 0)
+            continue;
+        const QString code = lines.Text(r, 0);
+        auto found = m_profits.find(code);
+        if (found == m_profits.end())
+            found = m_profits.insert(code, std::array<double, 12>{});
+        const double price = lines.Double(r, 2);
+        (*found)[static_cast<size_t>(month)] +=
+            price - price * lines.Double(r, 3) * 0.01 - lines.Double(r, 4) * costs->value(code, 0);
+    }
+    return true;
+}
+
+std::optional<QStringList> ProfitByItems::RowOf(const ResultTable& t, int r) {
+    if (Filter().Active() && !Filter().Passes(t.Int(r, 2)))
+        return std::nullopt;
+    const QString code = t.Text(r, 0);
+    const auto profits = m_profits.constFind(code);
+    const std::array<double, 12> months =
+        profits == m_profits.constEnd() ? std::array<double, 12>{} : *profits;
+    const QString group = t.IsNull(r, 3) ? QString("ф-ри св. текст") : t.Text(r, 3);
+    return QStringList{code, t.Text(r, 1), group} + MonthCells(months);
+}
