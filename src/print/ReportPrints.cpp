@@ -38,12 +38,30 @@ std::unique_ptr<ListPrintJob> MonthGridPrint(const QString& title, const QString
                                              PrinterSettings::Orientation orientation,
                                              std::function<bool()> economyMode) {
     std::vector<PrintColumn> columns{{firstColumn, 0, Qt::AlignLeft}};
-    for (int m = 1; m <= 12; ++m)
-        columns.push_back({QString::asprintf("мес. %.2d", m), 150, Qt::AlignRight});
+    for (const char* month : {"мес. 01", "мес. 02", "мес. 03", "мес. 04", "мес. 05", "мес. 06", "мес. 07",
+                              "мес. 08", "мес. 09", "мес. 10", "мес. 11", "мес. 12"})
+        columns.push_back({month, 150, Qt::AlignRight});
     columns.push_back({"всичко", 170, Qt::AlignRight});
     auto job = std::make_unique<ListPrintJob>(title, QString::asprintf("за %d година", year),
                                               std::move(columns), rows, orientation, std::move(economyMode));
     job->SetRowsPerPage(55, 54);
     job->SetTotals(QStringList{"ВСИЧКО:  "} + bottom);
+    return job;
+}
+
+std::unique_ptr<ListPrintJob> TurnoverByCustomerPrint(const std::vector<QStringList>& rows, const QDate& from,
+                                                      const QDate& to, const QString& net,
+                                                      const QString& gross,
+                                                      PrinterSettings::Orientation orientation,
+                                                      std::function<bool()> economyMode) {
+    std::vector<PrintColumn> columns{{"наименование на контрагента", 0, Qt::AlignLeft},
+                                     {"нето сума", 300, Qt::AlignRight},
+                                     {"сума с ДДС", 300, Qt::AlignRight}};
+    auto job = std::make_unique<ListPrintJob>("СПРАВКА ЗА СТОКООБОРОТА ПО КЛИЕНТИ И ПЕРИОДИ",
+                                              QString::asprintf("за периода: %s - %s",
+                                                                qUtf8Printable(DisplayDate(from)),
+                                                                qUtf8Printable(DisplayDate(to))),
+                                              std::move(columns), rows, orientation, std::move(economyMode));
+    job->SetTotals({"ВСИЧКО ЛВ.: ", net, gross});
     return job;
 }

@@ -22,3 +22,11 @@ std::unique_ptr<ListPrintJob> MonthGridPrint(const QString& title, const QString
                                              const std::vector<QStringList>& rows, const QStringList& bottom,
                                              PrinterSettings::Orientation orientation,
                                              std::function<bool()> economyMode);
+
+// Turnover by customer: "за периода: %s - %s", the customer, net and gross
+// columns, and "ВСИЧКО ЛВ.: " with both sums.
+std::unique_ptr<ListPrintJob> TurnoverByCustomerPrint(const std::vector<QStringList>& rows, const QDate& from,
+                                                      const QDate& to, const QString& net,
+                                                      const QString& gross,
+                                                      PrinterSettings::Orientation orientation,
+                                                      std::function<bool()> economyMode);

@@ -4,6 +4,7 @@
 #include "genfirm/GeneratedFirm.h"
 #include "reports/MonthGridReport.h"
 #include "reports/ProfitReports.h"
+#include "reports/TurnoverByCustomer.h"
 
 #include <benchmark/benchmark.h>
 
@@ -38,5 +39,16 @@ void BM_ProfitByItems2025(benchmark::State& state) {
     loadYear<ProfitByItems>(state);
 }
 BENCHMARK(BM_ProfitByItems2025)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_TurnoverByCustomer2025(benchmark::State& state) {
+    BenchSession session;
+    GenerateFirm(session.doc->GetDatabase(), 1.0);
+    SystemClock clock;
+    TurnoverByCustomer report(session.Db(), session.prompter, clock);
+    report.SetPeriod(QDate(2025, 1, 1), QDate(2025, 12, 31));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(report.Reload());
+}
+BENCHMARK(BM_TurnoverByCustomer2025)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "masterdata/ui/CNomenclaturesDlg.h"
 #include "masterdata/ui/CPartnersDlg.h"
 #include "reports/ui/CMonthGridForm.h"
+#include "reports/ui/CReportOborotByPartnerDlg.h"
 #include "reports/ui/CReportQuantitiesDlg.h"
 #include "sales/ui/CSellDlg.h"
 #include "session/ViewType.h"
@@ -34,6 +35,8 @@ ViewRegistry MakeViewRegistry() {
     views.Register(ViewType::kTurnoverByMonthsAndItemsReport, MakeTurnoverByMonthsAndItems);
     views.Register(ViewType::kProfitByCustomersReport, MakeProfitByCustomers);
     views.Register(ViewType::kProfitByMonthsAndItemsReport, MakeProfitByItems);
+    views.Register(ViewType::kTurnoverByPartnerReport,
+                   [](CTarvoDoc& doc, FormHost& host) { return new CReportOborotByPartnerDlg(doc, host); });
     views.Register(ViewType::kPartners,
                    [](CTarvoDoc& doc, FormHost& host) { return new CPartnersDlg(doc, host); });
     return views;

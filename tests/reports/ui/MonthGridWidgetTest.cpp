@@ -1,11 +1,13 @@
 #include "app/ui/CMainFrame.h"
 #include "lists/ui/CSortListCtrl.h"
 #include "reports/ui/CMonthGridForm.h"
+#include "reports/ui/CReportOborotByPartnerDlg.h"
 #include "session/ViewType.h"
 #include "settings/PrinterSettings.h"
 #include "support/DatabaseTest.h"
 #include "support/FakeFormHost.h"
 
+#include <QDateEdit>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -44,6 +46,23 @@ TEST_F(MonthGridWidgetTest, TheYearFieldReloadsAndTheSumsFollow) {
     EXPECT_TRUE(fields.contains("ВСИЧКО:  100.00 BGL "));
     form->YearField()->stepBy(-1);
     EXPECT_EQ(form->List()->Row(0).value(4), "40.00");
+}
+
+TEST_F(MonthGridWidgetTest, TheTurnoverByCustomerReloadsOnEveryDateChange) {
+    FakeFormHost host(prompter, *settings);
+    CReportOborotByPartnerDlg form(*doc, host);
+    EXPECT_EQ(host.title, "TARVO - СПРАВКА ЗА СТОКООБОРОТА ПО КЛИЕНТИ И ПЕРИОДИ");
+    EXPECT_EQ(form.FromField()->date().day(), 1);
+    EXPECT_EQ(form.List()->RowCount(), 0);
+    form.FromField()->setDate(QDate(2026, 3, 1));
+    ASSERT_EQ(form.List()->RowCount(), 1);
+    EXPECT_EQ(form.List()->Row(0).value(2), "100.00");
+    form.FromField()->setDate(QDate(2025, 1, 1));
+    EXPECT_EQ(form.List()->Row(0).value(2), "140.00");
+    QStringList fields;
+    for (QLineEdit* field : form.findChildren<QLineEdit*>())
+        fields << field->text();
+    EXPECT_TRUE(fields.contains("ОБЩО НЕТО:  140.00"));
 }
 
 TEST_F(MonthGridWidgetTest, TheReportsMenuOpensBoth) {
