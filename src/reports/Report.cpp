@@ -16,7 +16,7 @@ Report::Report(Database& db, Prompter& prompter, const Clock& clock)
 bool Report::Reload(const std::function<void(int, int)>& progress) {
     m_timer.Start();
     m_rows.clear();
-    const bool read = Read(progress);
+    const bool read = !MayLoad() || Read(progress);
     if (!read)
         m_rows.clear();
     ComputeTotals();

@@ -57,6 +57,11 @@ protected:
     // reload (the failure is reported).
     virtual bool BeforeRows() { return true; }
     virtual void ComputeTotals() {}
+    // False when the conditions let nothing through: the reload then reads
+    // nothing and shows zeros.
+    virtual bool MayLoad() const { return true; }
+    // The rows a report builds after reading (merged entries), in their order.
+    void ReplaceRows(std::vector<QStringList> rows) { m_rows = std::move(rows); }
     // A statement with typed text quoted (%q), as SqlFormat writes it.
     template <typename... Args> static QByteArray Sql(const char* format, const Args&... args) {
         const std::optional<QByteArray> sql = SqlFormat(format, {SqlArg(args)...});
