@@ -65,3 +65,33 @@ std::unique_ptr<ListPrintJob> TurnoverByCustomerPrint(const std::vector<QStringL
     job->SetTotals({"ВСИЧКО ЛВ.: ", net, gross});
     return job;
 }
+
+std::unique_ptr<ListPrintJob> SalesReportPrint(const std::vector<QStringList>& rows, bool invoices,
+                                               const QDate& from, const QDate& to, const QString& value,
+                                               const QString& vat, const QString& total,
+                                               PrinterSettings::Orientation orientation,
+                                               std::function<bool()> economyMode) {
+    const int left = Qt::AlignLeft, centre = Qt::AlignHCenter, right = Qt::AlignRight;
+    std::vector<PrintColumn> columns{{"дата", 160, centre},    {"документ", 200, centre},
+                                     {"код", 180, left},       {"наименование", 0, left},
+                                     {"мярка", 100, centre},   {"к-во", 160, right},
+                                     {"ед. цена", 170, right}, {"стойност", 190, right},
+                                     {"ДДС", 170, right},      {"всичко", 190, right}};
+    // date, number, code, name, unit, quantity, price, value, VAT, total
+    const int picked[] = {0, 1, 2, 3, 5, 6, 7, 8, 11, 12};
+    std::vector<QStringList> printed;
+    for (const QStringList& row : rows) {
+        QStringList cells;
+        for (int k : picked)
+            cells << row.value(k);
+        printed.push_back(cells);
+    }
+    auto job = std::make_unique<ListPrintJob>(
+        QString("СПРАВКА ЗА РЕАЛИЗИРАНИТЕ ПРОДАЖБИ ПО АРТИКУЛИ И ") +
+            (invoices ? "ФАКТУРИ" : "СТОКОВИ РАЗПИСКИ"),
+        QString::asprintf("от %s до %s", qUtf8Printable(DisplayDate(from)), qUtf8Printable(DisplayDate(to))),
+        std::move(columns), std::move(printed), orientation, std::move(economyMode));
+    job->SetTotals({"ТОТАЛ:", QString(), QString(), QString(), QString(), QString(), QString(),
+                    value.trimmed(), vat.trimmed(), total.trimmed()});
+    return job;
+}

@@ -30,3 +30,12 @@ std::unique_ptr<ListPrintJob> TurnoverByCustomerPrint(const std::vector<QStringL
                                                       const QString& gross,
                                                       PrinterSettings::Orientation orientation,
                                                       std::function<bool()> economyMode);
+
+// The sales report: "СПРАВКА ЗА РЕАЛИЗИРАНИТЕ ПРОДАЖБИ ПО АРТИКУЛИ И " with the
+// source, "от %s до %s", ten of its columns from the rows given (all sixteen
+// cells), and "ТОТАЛ:" with the values, VAT and totals.
+std::unique_ptr<ListPrintJob> SalesReportPrint(const std::vector<QStringList>& rows, bool invoices,
+                                               const QDate& from, const QDate& to, const QString& value,
+                                               const QString& vat, const QString& total,
+                                               PrinterSettings::Orientation orientation,
+                                               std::function<bool()> economyMode);

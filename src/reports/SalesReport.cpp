@@ -1,6 +1,7 @@
 #include "reports/SalesReport.h"
 
 #include "base/Clock.h"
+#include "db/Database.h"
 #include "db/ResultTable.h"
 #include "format/FormatNumber.h"
 #include "format/Rounding.h"
@@ -237,4 +238,21 @@ SalesReport::Click SalesReport::ClickAt(int row, int column) const {
         click.number = cells[14].toInt();
     }
     return click;
+}
+
+std::vector<std::pair<int, QString>> SalesReport::Customers(Database& db, const QString& nameSearch) {
+    ResultTable t;
+    std::vector<std::pair<int, QString>> customers;
+    if (db.Query(t,
+                 "SELECT DISTINCT partner_id, partner_name FROM partners WHERE partner_is_customer = '1' AND "
+                 "partner_name LIKE '%%%q%%' ORDER BY partner_name ASC",
+                 nameSearch))
+        for (int r = 1; r <= t.Rows(); ++r)
+            customers.push_back({t.Int(r, 0), t.Text(r, 1)});
+    return customers;
+}
+
+QString SalesReport::WindowTitle() const {
+    return QString("TARVO - СПРАВКА ЗА РЕАЛИЗАЦИЯТА ПО АРТИКУЛИ") +
+           (m_filter.invoices ? " И ФАКТУРИ" : " И СТОКОВИ Р-КИ");
 }

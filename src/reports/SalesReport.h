@@ -48,6 +48,11 @@ public:
 
     QByteArray Statement() override;
 
+    // The customers of the filter's list whose names contain the text.
+    static std::vector<std::pair<int, QString>> Customers(Database& db, const QString& nameSearch);
+    // The window title after a reload, by the data source.
+    QString WindowTitle() const;
+
 protected:
     bool MayLoad() const override { return !m_filter.priceKinds.empty(); }
     bool BeforeRows() override;

@@ -6,6 +6,7 @@
 #include "reports/ui/CMonthGridForm.h"
 #include "reports/ui/CReportOborotByPartnerDlg.h"
 #include "reports/ui/CReportQuantitiesDlg.h"
+#include "reports/ui/CReportSellsByPartnerDlg.h"
 #include "sales/ui/CSellDlg.h"
 #include "session/ViewType.h"
 #include "stockops/ui/CDeliveryDlg.h"
@@ -37,6 +38,8 @@ ViewRegistry MakeViewRegistry() {
     views.Register(ViewType::kProfitByMonthsAndItemsReport, MakeProfitByItems);
     views.Register(ViewType::kTurnoverByPartnerReport,
                    [](CTarvoDoc& doc, FormHost& host) { return new CReportOborotByPartnerDlg(doc, host); });
+    views.Register(ViewType::kSalesByItemReport,
+                   [](CTarvoDoc& doc, FormHost& host) { return new CReportSellsByPartnerDlg(doc, host); });
     views.Register(ViewType::kPartners,
                    [](CTarvoDoc& doc, FormHost& host) { return new CPartnersDlg(doc, host); });
     return views;

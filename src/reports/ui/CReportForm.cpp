@@ -27,7 +27,7 @@ CReportForm::CReportForm(CTarvoDoc& doc, FormHost& host, Report& report, const Q
     m_list->RememberWidths(host.Settings(), listName);
     m_list->setAccessibleName("справка");
     connect(m_list, &QAbstractItemView::doubleClicked, this,
-            [this](const QModelIndex& index) { m_report.ShowColumnSum(index.column()); });
+            [this](const QModelIndex& index) { CellActivated(index.row(), index.column()); });
     m_totals->addStretch();
     m_above->addStretch();
     auto* layout = new QVBoxLayout(this);
@@ -36,6 +36,10 @@ CReportForm::CReportForm(CTarvoDoc& doc, FormHost& host, Report& report, const Q
     layout->addLayout(m_under);
     layout->addLayout(m_totals);
     layout->addLayout(m_buttons);
+}
+
+void CReportForm::CellActivated(int, int column) {
+    m_report.ShowColumnSum(column);
 }
 
 QLineEdit* CReportForm::AddTotalField(const QString& accessibleName) {

@@ -41,6 +41,8 @@ protected:
     QPushButton* PrintButton();
     QPushButton* ExitButton();
     virtual void ShowTotals() = 0;
+    // A double-click on a cell; the column sum by default.
+    virtual void CellActivated(int row, int column);
     virtual void Print() = 0;
     // The rows as the list shows them (its order), for the print.
     std::vector<QStringList> RowsInListOrder() const;

@@ -1,0 +1,66 @@
+#include "reports/ui/CReportSellsByPartnerDlg.h"
+
+#include "base/FormHost.h"
+#include "base/ui/FormButton.h"
+#include "lists/ui/CSortListCtrl.h"
+#include "print/ReportPrints.h"
+#include "reports/ui/CSalesFilterDlg.h"
+#include "session/TarvoDoc.h"
+#include "settings/LocalSettings.h"
+#include "settings/PrinterSettings.h"
+
+#include <QLineEdit>
+
+CReportSellsByPartnerDlg::CReportSellsByPartnerDlg(CTarvoDoc& doc, FormHost& host, QWidget* parent)
+    : CReportForm(doc, host, m_report, "TARVO - СПРАВКА ЗА РЕАЛИЗАЦИЯТА ПО АРТИКУЛИ", SalesReport::Columns(),
+                  "SalesReport", parent),
+      m_report(doc.Db(), host.GetPrompter(), host.GetClock()) {
+    SetPrintOrientation(1, host.Settings(), &host.Printer());
+    for (const char* caption : {"СЕБЕСТ:", "СУМА:", "Т.О.:", "ОБЛАГ.:", "ДДС:", "ВСИЧКО:"})
+        m_fields.push_back(AddTotalField(caption));
+    m_filter = new CSalesFilterDlg(doc, host, m_report, this);
+    connect(m_filter, &CSalesFilterDlg::applied, this, [this] {
+        Reload();
+        m_host.SetFormTitle(m_report.WindowTitle());
+    });
+    AddButton(MakeFormButton(this, " F2  филтър", Qt::Key_F2,
+                             "Задаване на условие, по което да се визуализират данните, филтриране ...",
+                             [this] {
+                                 m_filter->show();
+                                 m_filter->raise();
+                             }));
+    AddButton(SearchButton());
+    AddButton(RefreshButton());
+    AddButton(ExportButton(" Експорт в CSV..."));
+    AddButton(PrintButton(), true);
+    AddButton(ExitButton());
+    ShowTotals();
+}
+
+void CReportSellsByPartnerDlg::showEvent(QShowEvent* event) {
+    CReportForm::showEvent(event);
+    if (m_filterShown)
+        return;
+    m_filterShown = true;
+    m_filter->show();
+}
+
+void CReportSellsByPartnerDlg::ShowTotals() {
+    for (int k = 0; k < 16; ++k)
+        List()->ShowColumn(k, m_report.ColumnWidth(k));
+    const QString texts[] = {m_report.CostText(),    m_report.ValueText(), m_report.DiscountText(),
+                             m_report.TaxableText(), m_report.VatText(),   m_report.TotalText()};
+    for (size_t k = 0; k < m_fields.size(); ++k)
+        m_fields[k]->setText(m_fields[k]->accessibleName() + "  " + texts[k]);
+}
+
+void CReportSellsByPartnerDlg::Print() {
+    const LocalSettings& settings = m_host.Settings();
+    const SalesFilter& f = m_report.Conditions();
+    const std::unique_ptr<ListPrintJob> job =
+        SalesReportPrint(RowsInListOrder(), f.invoices, f.from, f.to, m_report.ValueText(),
+                         m_report.VatText(), m_report.TotalText(), m_host.Printer().orientation,
+                         [&settings] { return settings.EconomicPrintMode() != 0; });
+    job->SetSelection(List()->SelectedRows());
+    m_host.ShowPrintPreview(*job);
+}
