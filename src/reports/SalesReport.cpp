@@ -253,6 +253,6 @@ std::vector<std::pair<int, QString>> SalesReport::Customers(Database& db, const 
 }
 
 QString SalesReport::WindowTitle() const {
-    return QString("TARVO - СПРАВКА ЗА РЕАЛИЗАЦИЯТА ПО АРТИКУЛИ") +
-           (m_filter.invoices ? " И ФАКТУРИ" : " И СТОКОВИ Р-КИ");
+    return m_filter.invoices ? "TARVO - СПРАВКА ЗА РЕАЛИЗАЦИЯТА ПО АРТИКУЛИ И ФАКТУРИ"
+                             : "TARVO - СПРАВКА ЗА РЕАЛИЗАЦИЯТА ПО АРТИКУЛИ И СТОКОВИ Р-КИ";
 }
