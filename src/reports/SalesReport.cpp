@@ -62,6 +62,7 @@ int SalesReport::ColumnWidth(int k) const {
 // as the integer 20, which an integer division makes 0.
 QByteArray SalesReport::Statement() {
     m_entries.clear();
+    m_entryIndex.clear();
     m_cost = m_value = m_discount = m_vat = m_total = 0;
     m_precision = GetPricePrecision();
     const int p = m_precision;
@@ -117,6 +118,7 @@ QByteArray SalesReport::Statement() {
 
 bool SalesReport::BeforeRows() {
     m_entries.clear();
+    m_entryIndex.clear();
     return true;
 }
 
@@ -160,13 +162,14 @@ std::optional<QStringList> SalesReport::RowOf(const ResultTable& t, int r) {
     // code and name, so two different texts under one code stay apart.
     const QString code = t.Text(r, 2), name = t.Text(r, 3);
     const bool freeText = t.Int(r, 4) == 0;
-    auto found = std::find_if(m_entries.begin(), m_entries.end(), [&](const Entry& e) {
-        return e.code == code && (!freeText || e.name == name);
-    });
-    if (found == m_entries.end()) {
+    const QString key = freeText ? code + QChar(0) + name : code;
+    const auto index = m_entryIndex.constFind(key);
+    if (index == m_entryIndex.constEnd()) {
+        m_entryIndex.insert(key, m_entries.size());
         m_entries.push_back(
             {code, name, group, t.Text(r, 6), quantity, price, value, discount, vat, total, cost, false});
     } else {
+        Entry* found = &m_entries[*index];
         found->quantity += quantity;
         found->value += value;
         found->discount += discount;
@@ -215,6 +218,7 @@ void SalesReport::ComputeTotals() {
                      [](const QStringList& a, const QStringList& b) { return a[3] < b[3]; });
     ReplaceRows(std::move(rows));
     m_entries.clear();
+    m_entryIndex.clear();
 }
 
 QString SalesReport::CostText() const {

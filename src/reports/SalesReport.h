@@ -4,6 +4,7 @@
 #include "reports/Report.h"
 
 #include <QDate>
+#include <QHash>
 #include <set>
 
 // The conditions of the sales report, as its filter dialog keeps them.
@@ -71,5 +72,6 @@ private:
     SalesFilter m_filter;
     int m_precision = 2;
     std::vector<Entry> m_entries;
+    QHash<QString, size_t> m_entryIndex; // merge key to entry
     double m_cost = 0, m_value = 0, m_discount = 0, m_vat = 0, m_total = 0;
 };
