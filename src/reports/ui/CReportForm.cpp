@@ -48,7 +48,7 @@ QLineEdit* CReportForm::AddTotalField(const QString& accessibleName) {
     field->setFocusPolicy(Qt::NoFocus);
     field->setAlignment(Qt::AlignRight);
     field->setAccessibleName(accessibleName);
-    field->setMinimumWidth(220);
+    field->setMinimumWidth(170);
     m_totals->addWidget(field);
     return field;
 }
