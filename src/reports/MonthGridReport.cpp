@@ -9,12 +9,6 @@
 namespace {
 constexpr const char* kFreeText = "ф-ри своб. текст";
 
-// The month of a stored date, 0 to 11; -1 for a text that is not one.
-int monthIndex(const QString& sqlDate) {
-    bool ok = false;
-    const int month = sqlDate.mid(5, 2).toInt(&ok);
-    return ok && month >= 1 && month <= 12 ? month - 1 : -1;
-}
 } // namespace
 
 MonthGridReport::MonthGridReport(Database& db, Prompter& prompter, const Clock& clock,
@@ -22,6 +16,12 @@ MonthGridReport::MonthGridReport(Database& db, Prompter& prompter, const Clock& 
     : Report(db, prompter, clock), m_settings(settings), m_year(clock.Now().date().year()) {
     for (int k = 0; k < 13; ++k)
         m_bottom << "0.00";
+}
+
+int MonthGridReport::MonthOf(const QString& sqlDate) {
+    bool ok = false;
+    const int month = sqlDate.mid(5, 2).toInt(&ok);
+    return ok && month >= 1 && month <= 12 ? month - 1 : -1;
 }
 
 QStringList MonthGridReport::MonthTitles() {
@@ -87,7 +87,7 @@ bool TurnoverByMonthsAndCustomers::BeforeRows() {
             Year(), Year()))
         return false;
     for (int r = 1; r <= sums.Rows(); ++r) {
-        const int month = monthIndex(sums.Text(r, 1));
+        const int month = MonthOf(sums.Text(r, 1));
         if (month < 0)
             continue;
         auto found = m_cents.find(sums.Int(r, 0));
@@ -151,7 +151,7 @@ bool TurnoverByMonthsAndItems::BeforeRows() {
             Year(), Year()))
         return false;
     for (int r = 1; r <= lines.Rows(); ++r) {
-        const int month = monthIndex(lines.Text(r, 1));
+        const int month = MonthOf(lines.Text(r, 1));
         if (month < 0)
             continue;
         auto found = m_values.find(lines.Text(r, 0));

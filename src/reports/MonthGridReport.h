@@ -29,6 +29,8 @@ public:
     static QStringList MonthTitles();
 
 protected:
+    // The month of a stored date, 0 to 11; -1 for a text that is not one.
+    static int MonthOf(const QString& sqlDate);
     // The twelve cells ("-" for 0, else "%.2f") and "общо" of a row.
     static QStringList MonthCells(const std::array<double, 12>& months);
     void ComputeTotals() override;

@@ -7,12 +7,6 @@
 #include "masterdata/StockSettings.h"
 
 namespace {
-int monthOf(const QString& sqlDate) {
-    bool ok = false;
-    const int month = sqlDate.mid(5, 2).toInt(&ok);
-    return ok && month >= 1 && month <= 12 ? month - 1 : -1;
-}
-
 // The cost table of a reload: today's cost of each item the statement lists
 // (code, cost, recipe and dirty flags), as GetItemCostPrice gives it: the
 // stored cost, and for a dirty recipe its roll-up (which stores it). A code
@@ -55,7 +49,7 @@ bool ProfitByCustomers::BeforeRows() {
             Year(), Year(), Year(), Year()))
         return false;
     for (int r = 1; r <= bought.Rows(); ++r) {
-        const int month = monthOf(bought.Text(r, 1));
+        const int month = MonthOf(bought.Text(r, 1));
         const double quantity = bought.Double(r, 3);
         if (month < 0 || quantity == 0)
             continue;
@@ -107,7 +101,7 @@ bool ProfitByItems::BeforeRows() {
             Year(), Year()))
         return false;
     for (int r = 1; r <= lines.Rows(); ++r) {
-        const int month = monthOf(lines.Text(r, 1));
+        const int month = MonthOf(lines.Text(r, 1));
         if (month < 0)
             continue;
         const QString code = lines.Text(r, 0);

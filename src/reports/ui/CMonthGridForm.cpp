@@ -47,18 +47,8 @@ CMonthGridForm::CMonthGridForm(CTarvoDoc& doc, FormHost& host, std::unique_ptr<M
     AddUnderList(m_sums);
     m_total = AddTotalField("ВСИЧКО:");
 
-    if (withGroups) {
-        LoadGroupTree(doc.Db(), m_groups);
-        m_groupWindow = new CGroupFilterDlg(m_groups, m_report->Filter(), this);
-        m_groupWindow->setModal(false);
-        connect(m_groupWindow, &QDialog::accepted, this, &CMonthGridForm::Reload);
-        AddButton(MakeFormButton(this, " F2  групи ...", Qt::Key_F2,
-                                 "Задаване на условие, по което да се визуализират данните, филтриране ...",
-                                 [this] {
-                                     m_groupWindow->show();
-                                     m_groupWindow->raise();
-                                 }));
-    }
+    if (withGroups)
+        m_groupWindow = AddGroupWindow();
     AddButton(SearchButton());
     AddButton(RefreshButton());
     AddButton(ExportButton("Експорт в CSV"));

@@ -38,7 +38,6 @@ protected:
 private:
     std::unique_ptr<MonthGridReport> m_report;
     Texts m_texts;
-    std::vector<GroupNode> m_groups;
     CGroupFilterDlg* m_groupWindow = nullptr;
     QSpinBox* m_year;
     QTableWidget* m_sums;

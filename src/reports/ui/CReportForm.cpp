@@ -6,6 +6,7 @@
 #include "base/ui/WaitCursor.h"
 #include "lists/ui/CSortListCtrl.h"
 #include "lists/ui/ListExport.h"
+#include "masterdata/ui/CGroupFilterDlg.h"
 #include "reports/Report.h"
 #include "session/TarvoDoc.h"
 #include "session/ViewType.h"
@@ -65,6 +66,20 @@ void CReportForm::AddButton(QPushButton* button, bool stretchBefore) {
     if (stretchBefore)
         m_buttons->addStretch();
     m_buttons->addWidget(button);
+}
+
+CGroupFilterDlg* CReportForm::AddGroupWindow() {
+    LoadGroupTree(m_doc.Db(), m_groups);
+    auto* window = new CGroupFilterDlg(m_groups, m_report.Filter(), this);
+    window->setModal(false);
+    connect(window, &QDialog::accepted, this, &CReportForm::Reload);
+    AddButton(MakeFormButton(this, " F2  групи ...", Qt::Key_F2,
+                             "Задаване на условие, по което да се визуализират данните, филтриране ...",
+                             [window] {
+                                 window->show();
+                                 window->raise();
+                             }));
+    return window;
 }
 
 QPushButton* CReportForm::SearchButton() {

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "lists/ListColumn.h"
+#include "masterdata/GroupTree.h"
 
 #include <QWidget>
 #include <vector>
 
+class CGroupFilterDlg;
 class CSortListCtrl;
 class CTarvoDoc;
 class FormHost;
@@ -34,6 +36,10 @@ protected:
     void AddAboveList(QWidget* widget);
     void AddUnderList(QWidget* widget);
     void AddButton(QPushButton* button, bool stretchBefore = false);
+    // The modeless group window over the report's group filter, made with
+    // the form and kept until it closes, its apply reloading; and its button
+    // " F2  групи ..." in the button row.
+    CGroupFilterDlg* AddGroupWindow();
     // The buttons every report has.
     QPushButton* SearchButton();
     QPushButton* RefreshButton();
@@ -52,6 +58,7 @@ protected:
 
 private:
     Report& m_report;
+    std::vector<GroupNode> m_groups;
     CSortListCtrl* m_list;
     QHBoxLayout* m_above;
     QVBoxLayout* m_under;

@@ -25,17 +25,7 @@ CReportQuantitiesDlg::CReportQuantitiesDlg(CTarvoDoc& doc, FormHost& host, QWidg
     m_value = AddTotalField("СТОЙНОСТ:");
     BuildSettingsMenu();
 
-    LoadGroupTree(doc.Db(), m_groups);
-    m_groupWindow = new CGroupFilterDlg(m_groups, m_report.Filter(), this);
-    m_groupWindow->setModal(false);
-    connect(m_groupWindow, &QDialog::accepted, this, &CReportQuantitiesDlg::Reload);
-
-    AddButton(MakeFormButton(this, " F2  групи ...", Qt::Key_F2,
-                             "Задаване на условие, по което да се визуализират данните, филтриране ...",
-                             [this] {
-                                 m_groupWindow->show();
-                                 m_groupWindow->raise();
-                             }));
+    m_groupWindow = AddGroupWindow();
     AddButton(SearchButton());
     AddButton(RefreshButton());
     AddButton(ExportButton("експорт в CSV"));

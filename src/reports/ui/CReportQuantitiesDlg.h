@@ -29,7 +29,6 @@ private:
     void BuildSettingsMenu();
 
     StockQuantitiesReport m_report;
-    std::vector<GroupNode> m_groups;
     CGroupFilterDlg* m_groupWindow;
     QMenu* m_settingsMenu;
     QLineEdit* m_quantity;
