@@ -5,6 +5,7 @@
 #include "lists/ui/CSortListCtrl.h"
 #include "print/ReportPrints.h"
 #include "reports/ui/CSalesFilterDlg.h"
+#include "sales/ui/SaleDocumentPreview.h"
 #include "session/TarvoDoc.h"
 #include "settings/LocalSettings.h"
 #include "settings/PrinterSettings.h"
@@ -43,6 +44,29 @@ void CReportSellsByPartnerDlg::showEvent(QShowEvent* event) {
         return;
     m_filterShown = true;
     m_filter->show();
+}
+
+// Column 1 previews the row's document, column 14 the invoice made from its
+// goods note; 6, 8 and 12 show their sums.
+void CReportSellsByPartnerDlg::CellActivated(int row, int column) {
+    const int source = List()->Model().SourceIndex(row);
+    const SalesReport::Click click = m_report.ClickAt(source, column);
+    switch (click.action) {
+    case SalesReport::Click::Action::ColumnSum:
+        m_report.ShowColumnSum(column);
+        break;
+    case SalesReport::Click::Action::PreviewGoodsNote:
+        PreviewStoredSaleDocument(m_doc, m_host, 1, click.number);
+        break;
+    case SalesReport::Click::Action::PreviewInvoice:
+        // An invoice, or a debit or credit note of the same numbering.
+        for (int kind : {3, 12, 13})
+            if (PreviewStoredSaleDocument(m_doc, m_host, kind, click.number))
+                break;
+        break;
+    case SalesReport::Click::Action::None:
+        break;
+    }
 }
 
 void CReportSellsByPartnerDlg::ShowTotals() {

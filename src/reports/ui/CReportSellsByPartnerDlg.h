@@ -19,6 +19,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void ShowTotals() override;
+    void CellActivated(int row, int column) override;
     void Print() override;
 
 private:

@@ -53,6 +53,17 @@ TEST_F(SalesReportWidgetTest, TheFilterOpensWithTheFormAndItsApplyLoads) {
     EXPECT_EQ(form.List()->Row(0).value(8), "20.00");
     EXPECT_TRUE(form.List()->isColumnHidden(0));
     EXPECT_EQ(host.title, "TARVO - СПРАВКА ЗА РЕАЛИЗАЦИЯТА ПО АРТИКУЛИ И СТОКОВИ Р-КИ");
+
+    // Detailed: the document number opens the goods note's printed copy.
+    form.Behaviour().Conditions().merged = false;
+    form.Reload();
+    ASSERT_EQ(form.List()->RowCount(), 1);
+    EXPECT_FALSE(form.List()->isColumnHidden(1));
+    Q_EMIT form.List()->doubleClicked(form.List()->model()->index(0, 1));
+    ASSERT_EQ(host.previewed.size(), 1u);
+    EXPECT_TRUE(host.previewed[0].contains("СТОКОВА РАЗПИСКА"));
+    Q_EMIT form.List()->doubleClicked(form.List()->model()->index(0, 8));
+    EXPECT_EQ(prompter.Texts().back(), "Сумата на артикулите в тази колона е: 20.00");
 }
 
 } // namespace
