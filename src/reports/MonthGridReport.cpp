@@ -24,6 +24,27 @@ int MonthGridReport::MonthOf(const QString& sqlDate) {
     return ok && month >= 1 && month <= 12 ? month - 1 : -1;
 }
 
+bool MonthGridReport::ForEachLineOfTheYear(
+    const std::function<void(const QString&, size_t, double, double)>& line) {
+    ResultTable lines;
+    if (!m_db.Query(
+            lines,
+            "SELECT si.item_code, si.doc_dt, si.end_price, sm.discount, si.quantity FROM stokovi_items AS si "
+            "INNER JOIN (SELECT doc_id, discount FROM stokovi_main) AS sm ON si.doc_id = sm.doc_id WHERE "
+            "(si.doc_dt >= '%d-01-01' AND si.doc_dt <= '%d-12-31') ORDER BY si.rowid;",
+            Year(), Year()))
+        return false;
+    for (int r = 1; r <= lines.Rows(); ++r) {
+        const int month = MonthOf(lines.Text(r, 1));
+        if (month < 0)
+            continue;
+        const double price = lines.Double(r, 2);
+        line(lines.Text(r, 0), static_cast<size_t>(month), price - price * lines.Double(r, 3) * 0.01,
+             lines.Double(r, 4));
+    }
+    return true;
+}
+
 QStringList MonthGridReport::MonthTitles() {
     return {"януари", "февруари", "март",      "април",    "май",     "юни",
             "юли",    "август",   "септември", "октомври", "ноември", "декември"};
@@ -90,10 +111,7 @@ bool TurnoverByMonthsAndCustomers::BeforeRows() {
         const int month = MonthOf(sums.Text(r, 1));
         if (month < 0)
             continue;
-        auto found = m_cents.find(sums.Int(r, 0));
-        if (found == m_cents.end())
-            found = m_cents.insert(sums.Int(r, 0), std::array<long long, 12>{});
-        (*found)[static_cast<size_t>(month)] += sums.Int64(r, 2);
+        m_cents[sums.Int(r, 0)][static_cast<size_t>(month)] += sums.Int64(r, 2);
     }
     return true;
 }
@@ -142,25 +160,8 @@ QByteArray TurnoverByMonthsAndItems::Statement() {
 // that order, as a statement per item and month would add them.
 bool TurnoverByMonthsAndItems::BeforeRows() {
     m_values.clear();
-    ResultTable lines;
-    if (!m_db.Query(
-            lines,
-            "SELECT si.item_code, si.doc_dt, si.end_price, sm.discount FROM stokovi_items AS si INNER JOIN "
-            "stokovi_main AS sm ON si.doc_id = sm.doc_id WHERE (si.doc_dt >= '%d-01-01' AND si.doc_dt <= "
-            "'%d-12-31') ORDER BY si.rowid;",
-            Year(), Year()))
-        return false;
-    for (int r = 1; r <= lines.Rows(); ++r) {
-        const int month = MonthOf(lines.Text(r, 1));
-        if (month < 0)
-            continue;
-        auto found = m_values.find(lines.Text(r, 0));
-        if (found == m_values.end())
-            found = m_values.insert(lines.Text(r, 0), std::array<double, 12>{});
-        const double price = lines.Double(r, 2);
-        (*found)[static_cast<size_t>(month)] += price - price * lines.Double(r, 3) * 0.01;
-    }
-    return true;
+    return ForEachLineOfTheYear(
+        [this](const QString& code, size_t month, double net, double) { m_values[code][month] += net; });
 }
 
 std::optional<QStringList> TurnoverByMonthsAndItems::RowOf(const ResultTable& t, int r) {

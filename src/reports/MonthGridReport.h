@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <array>
+#include <functional>
 
 class LocalSettings;
 
@@ -29,6 +30,10 @@ public:
     static QStringList MonthTitles();
 
 protected:
+    // Each goods-note line of the year in stored order: its item, month, net
+    // value (less the document's discount) and quantity. False when the read
+    // failed.
+    bool ForEachLineOfTheYear(const std::function<void(const QString&, size_t, double, double)>& line);
     // The month of a stored date, 0 to 11; -1 for a text that is not one.
     static int MonthOf(const QString& sqlDate);
     // The twelve cells ("-" for 0, else "%.2f") and "общо" of a row.

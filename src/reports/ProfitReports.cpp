@@ -53,10 +53,8 @@ bool ProfitByCustomers::BeforeRows() {
         const double quantity = bought.Double(r, 3);
         if (month < 0 || quantity == 0)
             continue;
-        auto found = m_costs.find(bought.Int(r, 0));
-        if (found == m_costs.end())
-            found = m_costs.insert(bought.Int(r, 0), std::array<double, 12>{});
-        (*found)[static_cast<size_t>(month)] += quantity * costs->value(bought.Text(r, 2), 0);
+        m_costs[bought.Int(r, 0)][static_cast<size_t>(month)] +=
+            quantity * costs->value(bought.Text(r, 2), 0);
     }
     return true;
 }
@@ -92,27 +90,10 @@ bool ProfitByItems::BeforeRows() {
               "stokovi_items GROUP BY item_code);");
     if (!costs)
         return false;
-    ResultTable lines;
-    if (!m_db.Query(
-            lines,
-            "SELECT si.item_code, si.doc_dt, si.end_price, sm.discount, si.quantity FROM stokovi_items AS si "
-            "INNER JOIN (SELECT doc_id, discount FROM stokovi_main) AS sm ON si.doc_id = sm.doc_id WHERE "
-            "(si.doc_dt >= '%d-01-01' AND si.doc_dt <= '%d-12-31') ORDER BY si.rowid;",
-            Year(), Year()))
-        return false;
-    for (int r = 1; r <= lines.Rows(); ++r) {
-        const int month = MonthOf(lines.Text(r, 1));
-        if (month < 0)
-            continue;
-        const QString code = lines.Text(r, 0);
-        auto found = m_profits.find(code);
-        if (found == m_profits.end())
-            found = m_profits.insert(code, std::array<double, 12>{});
-        const double price = lines.Double(r, 2);
-        (*found)[static_cast<size_t>(month)] +=
-            price - price * lines.Double(r, 3) * 0.01 - lines.Double(r, 4) * costs->value(code, 0);
-    }
-    return true;
+    return ForEachLineOfTheYear(
+        [this, &costs](const QString& code, size_t month, double net, double quantity) {
+            m_profits[code][month] += net - quantity * costs->value(code, 0);
+        });
 }
 
 std::optional<QStringList> ProfitByItems::RowOf(const ResultTable& t, int r) {

@@ -4,16 +4,11 @@
 // and "ВСИЧКО:" must come out the same.
 #include "reports/MonthGridReport.h"
 
-#include "db/ResultTable.h"
-#include "db/SqlFormat.h"
 #include "genfirm/GeneratedFirm.h"
+#include "reports/ReferenceQueries.h"
 #include "support/DatabaseTest.h"
 
 namespace {
-
-template <typename... Args> QByteArray sql(const char* format, const Args&... args) {
-    return *SqlFormat(format, {SqlArg(args)...});
-}
 
 struct Grid {
     std::vector<QStringList> rows;
@@ -42,11 +37,7 @@ protected:
         DatabaseTest::SetUp();
         ASSERT_TRUE(GenerateFirm(doc->GetDatabase(), 0.01));
     }
-    ResultTable Read(const QByteArray& statement) {
-        ResultTable table;
-        EXPECT_TRUE(Db().QueryWithRetry(statement, table).Ok()) << statement.toStdString();
-        return table;
-    }
+    ResultTable Read(const QByteArray& statement) { return ReadAll(Db(), statement); }
 
     // One statement a customer and month.
     Grid CustomersReference(int year, const QString& search) {

@@ -2,27 +2,18 @@
 // a cell are the reference, on the generated firm and on a small one.
 #include "reports/ProfitReports.h"
 
-#include "db/ResultTable.h"
-#include "db/SqlFormat.h"
 #include "genfirm/GeneratedFirm.h"
 #include "masterdata/CostPrices.h"
+#include "reports/ReferenceQueries.h"
 #include "support/DatabaseTest.h"
 
 #include <QHash>
 
 namespace {
 
-template <typename... Args> QByteArray sql(const char* format, const Args&... args) {
-    return *SqlFormat(format, {SqlArg(args)...});
-}
-
 class ProfitReportsTest : public DatabaseTest {
 protected:
-    ResultTable Read(const QByteArray& statement) {
-        ResultTable table;
-        EXPECT_TRUE(Db().QueryWithRetry(statement, table).Ok()) << statement.toStdString();
-        return table;
-    }
+    ResultTable Read(const QByteArray& statement) { return ReadAll(Db(), statement); }
     QHash<QString, double> Costs(const QByteArray& statement) {
         QHash<QString, double> costs;
         const ResultTable codes = Read(statement);
