@@ -1,9 +1,12 @@
+#include "app/ArchiveCommands.h"
 #include "app/CommandLine.h"
 #include "app/InitCommand.h"
 #include "app/ui/TarvoApplication.h"
 #include "base/AppInfo.h"
+#include "base/Clock.h"
 #include "base/ConsolePrompter.h"
 #include "base/Sleeper.h"
+#include "settings/LocalSettings.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -38,6 +41,21 @@ int main(int argc, char** argv) {
         ConsolePrompter prompter;
         ThreadSleeper sleeper;
         return RunInitCommand(early.directory, prompter, sleeper);
+    }
+    case CommandLine::Mode::Backup: {
+        QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationName(AppInfo::kSettingsApplication);
+        QCoreApplication::setOrganizationName(AppInfo::kSettingsOrganization);
+        ConsolePrompter prompter;
+        ThreadSleeper sleeper;
+        LocalSettings settings;
+        SystemClock clock;
+        return RunBackupCommand(early.directory, settings, clock, prompter, sleeper);
+    }
+    case CommandLine::Mode::Restore: {
+        QCoreApplication app(argc, argv);
+        ConsolePrompter prompter;
+        return RunRestoreCommand(early.file, early.directory, prompter);
     }
     case CommandLine::Mode::Invalid:
         if (!CommandLine::MayHoldToolkitOptions(arguments)) {

@@ -11,12 +11,23 @@ CommandLine CommandLine::Parse(const QStringList& arguments) {
         line.mode = Mode::Help;
     } else if (first == "--version" || first == "-v") {
         line.mode = Mode::Version;
-    } else if (first == "init") {
-        line.mode = Mode::Init;
+    } else if (first == "init" || first == "backup") {
+        line.mode = first == "init" ? Mode::Init : Mode::Backup;
         line.directory = arguments.size() > 1 ? arguments[1] : QString(".");
         if (arguments.size() > 2) {
             line.mode = Mode::Invalid;
             line.error = QString("Излишен аргумент: %1").arg(arguments[2]);
+        }
+    } else if (first == "restore") {
+        line.mode = Mode::Restore;
+        line.file = arguments.value(1);
+        line.directory = arguments.size() > 2 ? arguments[2] : QString(".");
+        if (line.file.isEmpty()) {
+            line.mode = Mode::Invalid;
+            line.error = "Липсва архивният файл: tarvo restore ФАЙЛ [ДИРЕКТОРИЯ]";
+        } else if (arguments.size() > 3) {
+            line.mode = Mode::Invalid;
+            line.error = QString("Излишен аргумент: %1").arg(arguments[3]);
         }
     } else if (first.startsWith('-')) {
         line.mode = Mode::Invalid;
@@ -63,6 +74,13 @@ QString CommandLine::Usage() {
                "  tarvo [ДИРЕКТОРИЯ]     стартира програмата с базата данни tarvo.db в ДИРЕКТОРИЯ\n"
                "                         (по подразбиране: последно избраната или текущата директория)\n"
                "  tarvo init [ДИРЕКТОРИЯ] създава нова празна база данни в ДИРЕКТОРИЯ (по подразбиране: .)\n"
+               "  tarvo backup [ДИРЕКТОРИЯ]\n"
+               "                         архивира базата данни на ДИРЕКТОРИЯ (по подразбиране: .) в\n"
+               "                         директорията за архивите или в ДИРЕКТОРИЯ и извежда името на "
+               "архива\n"
+               "  tarvo restore ФАЙЛ [ДИРЕКТОРИЯ]\n"
+               "                         възстановява базата данни на ДИРЕКТОРИЯ (по подразбиране: .) от\n"
+               "                         архива ФАЙЛ; отказва, докато друго копие на програмата я използва\n"
                "  tarvo --help           показва този текст\n"
                "  tarvo --version        показва версията\n")
         .arg(AppInfo::kVersion);

@@ -5,10 +5,13 @@
 
 // What the program was asked to do on its command line.
 struct CommandLine {
-    enum class Mode { Window, Help, Version, Init, Invalid };
+    enum class Mode { Window, Help, Version, Init, Backup, Restore, Invalid };
     Mode mode = Mode::Window;
-    // The database directory: the argument of the window mode or of init.
+    // The database directory: the argument of the window mode, of init,
+    // backup and restore.
     QString directory;
+    // The archive to restore from.
+    QString file;
     QString error;
 
     // The arguments after the program name, as the user typed them.

@@ -99,7 +99,10 @@ std::vector<MenuEntry> buildMainMenu() {
          submenu("Архивиране", {command("Създаване на ново архивно копие ...", CommandId::ArchiveNow, "F11",
                                         "Създава архивно копие на базата данни"),
                                 command("Възстановяване от архивно копие ...", CommandId::RestoreArchive, "",
-                                        "Възстановява базата данни от архивно копие")}),
+                                        "Възстановява базата данни от архивно копие"),
+                                separator(),
+                                command("Директория за архивите ...", CommandId::ArchiveDirectory, "",
+                                        "Избор на директорията, в която се записват архивните копия")}),
          separator(), command("Изход", CommandId::Exit, "", "Затваря програмата")}));
     menu.push_back(
         submenu("Номенклатури",

@@ -9,6 +9,7 @@ enum class CommandId {
     OptimizeDatabase,
     ArchiveNow,
     RestoreArchive,
+    ArchiveDirectory,
     Exit,
     GroupsEditor,
     BanksEditor,

@@ -11,9 +11,9 @@ QString StartView::WindowTitle() {
     return AppInfo::kWindowTitle;
 }
 
-void StartView::Displayed() {
+bool StartView::Displayed() {
     if (!m_doc.IsFirstDisplay())
-        return;
+        return false;
     m_doc.FirstDisplayDone();
-    m_doc.GetDatabase();
+    return m_doc.GetDatabase() != nullptr;
 }

@@ -14,8 +14,9 @@ public:
 
     // Runs each time the start view is shown; the work that belongs to the
     // first display of the run (opening the database, which offers to
-    // create a missing one) happens only once.
-    void Displayed();
+    // create a missing one) happens only once. True when this display opened
+    // the database.
+    bool Displayed();
 
 private:
     CTarvoDoc& m_doc;

@@ -1,6 +1,11 @@
 #pragma once
 
+#include "db/DbResult.h"
+
+#include <functional>
+
 class Database;
+class ResultTable;
 
 // The format version of an open file: 1 to 14, 0 when it cannot be read, or
 // kSchemaVersionBusy when the file stayed busy for the whole retry (the busy
@@ -8,3 +13,8 @@ class Database;
 // later keep it in `settings`, older files in `version`.
 inline constexpr int kSchemaVersionBusy = -1;
 int GetSchemaVersion(Database& db);
+
+// The same rule on any way of sending a query, without a message: the
+// version, and the failed statement's result when it is 0 or busy.
+using SchemaQuery = std::function<DbResult(const QByteArray& sql, ResultTable& table)>;
+int SchemaVersionOf(const SchemaQuery& query, DbResult& failure);

@@ -93,6 +93,7 @@ sqlite3* CTarvoDoc::OpenExisting() {
     const int version = GetSchemaVersion(check);
     if (version == AppInfo::kSchemaVersion) {
         m_open = true;
+        m_seatLock.Share(DatabasePath());
         return m_connection.Handle();
     }
     m_connection.Close();
@@ -105,6 +106,12 @@ sqlite3* CTarvoDoc::OpenExisting() {
         m_services.prompter.Message(QString(kOlderFormat).arg(version), MessageIcon::Exclamation);
     EndProcess(0);
     return nullptr;
+}
+
+void CTarvoDoc::CloseDatabase() {
+    m_seatLock.Release();
+    m_connection.Close();
+    m_open = false;
 }
 
 void CTarvoDoc::EndProcess(int status) {

@@ -1,8 +1,9 @@
 #pragma once
 
 #include "db/Connection.h"
-#include "db/ConnectionSource.h"
 #include "db/Database.h"
+#include "db/DatabaseSeat.h"
+#include "db/SeatLock.h"
 #include "lists/SortRules.h"
 
 #include <QString>
@@ -24,7 +25,7 @@ struct SessionServices {
 
 // The session: owner of the one connection of the process, opened on first
 // use. Every form and service reaches the database through Db().
-class CTarvoDoc : public ConnectionSource {
+class CTarvoDoc : public DatabaseSeat {
 public:
     CTarvoDoc(SessionServices services, QString databaseDirectory, RetryPolicy policy = {});
 
@@ -34,8 +35,13 @@ public:
     sqlite3* GetDatabase() override;
 
     Database& Db() { return m_db; }
+    // How the program ends itself (a finished restore, a refused file).
+    ProcessExit& Exit() { return m_services.exit; }
     QString DatabaseDirectory() const { return m_directory; }
-    QString DatabasePath() const;
+    QString DatabasePath() const override;
+    // Closes the connection (before the file is replaced); the next use opens
+    // the file again.
+    void CloseDatabase() override;
     bool IsOpen() const { return m_open; }
 
     // The last sorted column and direction, shared by all lists.
@@ -54,6 +60,8 @@ private:
     QString m_directory;
     RetryPolicy m_policy;
     Connection m_connection;
+    // Tells a restore in another process that this seat uses the file.
+    SeatLock m_seatLock;
     Database m_db;
     bool m_open = false;
     bool m_opening = false;

@@ -167,7 +167,7 @@ void LocalSettings::SetCsvSeparator(const QString& value) {
     SetText(kSettings, "CsvSeparator", value);
 }
 QString LocalSettings::BackupDir() const {
-    return Text(kSettings, "BackupDir", QDir::currentPath() + "/");
+    return Text(kSettings, "BackupDir", QString());
 }
 void LocalSettings::SetBackupDir(const QString& value) {
     SetText(kSettings, "BackupDir", value);

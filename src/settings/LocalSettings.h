@@ -73,7 +73,8 @@ public:
     // Section Settings, texts.
     QString CsvSeparator() const;
     void SetCsvSeparator(const QString& value);
-    // Defaults to the current directory with a trailing separator.
+    // The directory chosen for archives; empty while none was chosen (the
+    // archives then go beside the database).
     QString BackupDir() const;
     void SetBackupDir(const QString& value);
     QString DBPath() const;

@@ -29,6 +29,19 @@ TEST(CommandLine, ParsesTheAdministratorCommands) {
     EXPECT_FALSE(CommandLine::MayHoldToolkitOptions({"--bogus"}));
     EXPECT_TRUE(CommandLine::MayHoldToolkitOptions({"-platform", "offscreen"}));
     EXPECT_TRUE(CommandLine::Usage().contains("tarvo init"));
+
+    EXPECT_EQ(CommandLine::Parse({"backup"}).mode, Mode::Backup);
+    EXPECT_EQ(CommandLine::Parse({"backup"}).directory, ".");
+    EXPECT_EQ(CommandLine::Parse({"backup", "/srv/фирма", "x"}).mode, Mode::Invalid);
+    const CommandLine restore = CommandLine::Parse({"restore", "TV1.Z", "/srv/фирма"});
+    EXPECT_EQ(restore.mode, Mode::Restore);
+    EXPECT_EQ(restore.file, "TV1.Z");
+    EXPECT_EQ(restore.directory, "/srv/фирма");
+    EXPECT_EQ(CommandLine::Parse({"restore", "TV1.Z"}).directory, ".");
+    EXPECT_EQ(CommandLine::Parse({"restore"}).mode, Mode::Invalid);
+    EXPECT_EQ(CommandLine::Parse({"restore", "a", "b", "c"}).mode, Mode::Invalid);
+    EXPECT_TRUE(CommandLine::Usage().contains("tarvo backup"));
+    EXPECT_TRUE(CommandLine::Usage().contains("tarvo restore"));
 }
 
 TEST(InitCommand, CreatesANewDatabaseAndRefusesToOverwriteOne) {

@@ -30,7 +30,7 @@ TEST_F(LocalSettingsTest, AbsentValuesReadAsTheirDefaultsAndNothingIsWritten) {
     EXPECT_EQ(settings.RptQttysDoNotShowZeroVals(), 1);
     EXPECT_EQ(settings.CasePrnFld(LocalSettings::CashPrintField::OpPaymentMethod), 1);
     EXPECT_EQ(settings.CsvSeparator(), ";");
-    EXPECT_EQ(settings.BackupDir(), QDir::currentPath() + "/");
+    EXPECT_EQ(settings.BackupDir(), ""); // archives go beside the database
     EXPECT_EQ(settings.HeadFileLocation(), "./head.bmp");
     EXPECT_TRUE(settings.DBPath().isEmpty());
     EXPECT_TRUE(settings.UsrFavDate(3).isEmpty());
@@ -98,7 +98,7 @@ TEST_F(LocalSettingsTest, TheFolderBrowserHasACaptionAndAStartForEachPurpose) {
     EXPECT_EQ(chooser.captions, (QStringList{"Моля, изберете директория за БД:",
                                              "Моля, изберете директория за съхранение на архивите:",
                                              "Директория, съдържаща файла \"head.bmp\""}));
-    EXPECT_EQ(chooser.starts, (QStringList{"/db/", QDir::currentPath() + "/", "/img/"}));
+    EXPECT_EQ(chooser.starts, (QStringList{"/db/", "/db/", "/img/"}));
 
     settings.SetBackupDir("");
     BrowseForFolder(FolderPurpose::Archives, settings, chooser);

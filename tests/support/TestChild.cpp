@@ -11,6 +11,8 @@
 #include "db/Connection.h"
 #include "db/ConnectionSource.h"
 #include "db/Database.h"
+#include "db/DatabaseArchive.h"
+#include "db/SeatLock.h"
 #include "db/WriteTransaction.h"
 #include "masterdata/Catalogue.h"
 #include "masterdata/ItemForm.h"
@@ -86,6 +88,29 @@ int writer(const QString& path, const QString& label, int count, RetryPolicy pol
             return 6;
     }
     return 0;
+}
+
+// Marks the file as used, as a running window does, until the parent says go.
+int holdSeat(const QString& path) {
+    SeatLock seat;
+    if (!seat.Share(path))
+        return 2;
+    say("ready");
+    waitForParent();
+    return 0;
+}
+
+// A restore that stops just before the new file is renamed into place and
+// waits there until the parent kills it.
+int restoreAndStop(const QString& archive, const QString& path) {
+    const QString error = RestoreDatabase(
+        archive, path,
+        [] {
+            say("ready");
+            std::this_thread::sleep_for(std::chrono::seconds(60));
+        },
+        nullptr);
+    return error.isEmpty() ? 0 : 3;
 }
 
 // Holds the write lock with one row written until the parent says go, then commits.
@@ -378,6 +403,10 @@ int main(int argc, char** argv) {
         return holdInstance(target);
     if (command == "try-instance")
         return tryInstance(target);
+    if (command == "hold-seat")
+        return holdSeat(target);
+    if (command == "restore-and-stop" && argc >= 4)
+        return restoreAndStop(target, QString::fromLocal8Bit(argv[3]));
     if (command == "hold-write")
         return holdWrite(target);
     if (command == "writer" && argc >= 5)

@@ -2,16 +2,23 @@
 
 #include "app/Calculator.h"
 #include "app/CsvSeparatorEditor.h"
+#include "app/DocumentDeletion.h"
 #include "app/StartView.h"
 #include "app/ui/AboutDialog.h"
+#include "app/ui/CClosePeriodDlg.h"
+#include "app/ui/CTarvoView.h"
 #include "app/ui/PrinterSetupDialog.h"
 #include "base/Prompter.h"
+#include "base/ui/GuiDirectoryChooser.h"
 #include "base/ui/GuiSaveFileChooser.h"
 #include "base/ui/GuiTextInput.h"
+#include "base/ui/WaitCursor.h"
 #include "masterdata/ui/CBanksDlg.h"
 #include "masterdata/ui/CGroupsDlg.h"
 #include "masterdata/ui/CUnitsEditorDlg.h"
 #include "print/ui/PrintDialogs.h"
+#include "sales/ui/CDocumentBrowserDlg.h"
+#include "session/FolderBrowser.h"
 #include "session/TarvoDoc.h"
 #include "session/ViewType.h"
 #include "settings/LocalSettings.h"
@@ -27,6 +34,14 @@ CMainFrame::CMainFrame(CTarvoDoc& doc, LocalSettings& settings, Prompter& prompt
                        QWidget* parent)
     : QMainWindow(parent), m_doc(doc), m_settings(settings), m_prompter(prompter), m_printer(printer),
       m_firmDataEditor(doc, prompter, this), m_behaviour(doc, prompter), m_settingsMenu(settings, doc.Db()),
+      m_archiveDialogs(this), m_openFiles(this),
+      m_maintenance(doc, doc.Db(),
+                    MaintenanceServices{prompter, m_clock, settings, doc.Exit(), m_archiveDialogs,
+                                        m_openFiles,
+                                        [](const std::function<void()>& work) {
+                                            WaitCursor wait;
+                                            work();
+                                        }}),
       m_views(MakeViewRegistry()) {
     m_behaviour.SetFirmDataEditor(&m_firmDataEditor);
     setWindowTitle(StartView::WindowTitle());
@@ -35,7 +50,11 @@ CMainFrame::CMainFrame(CTarvoDoc& doc, LocalSettings& settings, Prompter& prompt
     BuildToolBar();
     BuildStatusBar();
     ApplyFocusColour();
-    setCentralWidget(m_views.Create(ViewType::kStart, m_doc, *this));
+    auto* start = m_views.Create(ViewType::kStart, m_doc, *this);
+    // The archive reminder follows the first opening of the database.
+    if (auto* view = qobject_cast<CTarvoView*>(start))
+        connect(view, &CTarvoView::databaseOpened, this, [this] { m_maintenance.RunArchiveReminder(); });
+    setCentralWidget(start);
 
     // F10 leaves a form for the start view.
     auto* leave = new QShortcut(QKeySequence(Qt::Key_F10), this);
@@ -58,6 +77,40 @@ void CMainFrame::RegisterCommands() {
     m_commands[CommandId::UnitsEditor] = [this] { CUnitsEditorDlg(m_doc.Db(), m_prompter, this).exec(); };
     m_commands[CommandId::FirmData] = [this] { m_firmDataEditor.EditFirmData(); };
     m_commands[CommandId::BanksEditor] = [this] { CBanksDlg(m_doc, m_prompter, this).exec(); };
+    m_commands[CommandId::ArchiveNow] = [this] { m_maintenance.MakeArchiveNow(); };
+    m_commands[CommandId::RestoreArchive] = [this] { m_maintenance.RestoreFromArchive(); };
+    m_commands[CommandId::OptimizeDatabase] = [this] { m_maintenance.OptimizeDatabase(); };
+    m_commands[CommandId::ArchiveDirectory] = [this] {
+        GuiDirectoryChooser chooser;
+        const QString chosen = BrowseForFolder(FolderPurpose::Archives, m_settings, chooser);
+        if (!chosen.isEmpty())
+            m_settings.SetBackupDir(chosen);
+    };
+    const std::pair<CommandId, DeletionKind> deletions[] = {
+        {CommandId::DeleteRequests, DeletionKind::Request},
+        {CommandId::DeleteDeliveries, DeletionKind::Delivery},
+        {CommandId::DeleteProduction, DeletionKind::Production},
+        {CommandId::DeleteGoodsNotes, DeletionKind::GoodsNote},
+        {CommandId::DeleteInvoices, DeletionKind::Invoice},
+        {CommandId::DeleteDebitNotes, DeletionKind::DebitNote},
+        {CommandId::DeleteCreditNotes, DeletionKind::CreditNote},
+        {CommandId::DeleteWarrantyCards, DeletionKind::WarrantyCard},
+        {CommandId::DeleteOffers, DeletionKind::Offer},
+    };
+    for (const auto& [command, kind] : deletions)
+        m_commands[command] = [this, kind = kind] {
+            GuiDocumentChooser chooser(m_doc, *this, this);
+            DocumentDeletion(m_doc.Db(), m_prompter).Run(kind, chooser);
+        };
+    m_commands[CommandId::ClosePeriod] = [this] {
+        if (ActiveViewType() != ViewType::kStart) {
+            SwitchView(ViewType::kStart);
+            if (ActiveViewType() != ViewType::kStart)
+                return;
+        }
+        PeriodClosing closing(m_doc.Db(), m_prompter, [this] { return m_maintenance.MakeArchiveNow(); });
+        CClosePeriodDlg(closing, m_settings, m_clock, this).exec();
+    };
     m_commands[CommandId::CsvSeparator] = [this] {
         GuiTextInput input(this);
         EditCsvSeparator(m_settings, m_prompter, input);

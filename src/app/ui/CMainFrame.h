@@ -6,6 +6,9 @@
 #include "app/ui/ViewRegistry.h"
 #include "base/Clock.h"
 #include "base/FormHost.h"
+#include "base/ui/GuiOpenFileChooser.h"
+#include "db/DatabaseMaintenance.h"
+#include "db/ui/CArchiveDlg.h"
 #include "masterdata/ui/GuiFirmDataEditor.h"
 
 #include <QKeySequence>
@@ -67,6 +70,9 @@ private:
     GuiFirmDataEditor m_firmDataEditor;
     MainFrame m_behaviour;
     SettingsMenu m_settingsMenu;
+    GuiArchiveDialogHost m_archiveDialogs;
+    GuiOpenFileChooser m_openFiles;
+    DatabaseMaintenance m_maintenance;
     ViewRegistry m_views;
     std::map<CommandId, std::function<void()>> m_commands;
     QLabel* m_infoPane = nullptr;

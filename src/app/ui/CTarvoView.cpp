@@ -32,5 +32,8 @@ void CTarvoView::showEvent(QShowEvent* event) {
     window()->setWindowTitle(StartView::WindowTitle());
     // After the window has been painted, so that any question about the
     // database appears over it.
-    QTimer::singleShot(0, this, [this] { m_behaviour.Displayed(); });
+    QTimer::singleShot(0, this, [this] {
+        if (m_behaviour.Displayed())
+            Q_EMIT databaseOpened();
+    });
 }

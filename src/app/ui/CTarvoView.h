@@ -13,6 +13,10 @@ class CTarvoView : public QWidget {
 public:
     CTarvoView(CTarvoDoc& doc, QWidget* parent = nullptr);
 
+Q_SIGNALS:
+    // The first display of the run has opened the database.
+    void databaseOpened();
+
 protected:
     void showEvent(QShowEvent* event) override;
 

@@ -25,6 +25,8 @@ protected:
 TEST_F(MainWindowTest, TheStartViewShowsTitleAndVersionAndOffersADatabase) {
     auto doc = MakeDoc(tempDir.path());
     prompter.Expect(Answer::Yes);
+    // The new file has no archive yet: the reminder follows the opening.
+    prompter.Expect(Answer::No);
     auto frame = MakeFrame(*doc);
     frame->show();
     QApplication::processEvents();
@@ -36,7 +38,8 @@ TEST_F(MainWindowTest, TheStartViewShowsTitleAndVersionAndOffersADatabase) {
         versionShown = versionShown || label->text() == "ВЕРСИЯ: 0.12.1-14";
     EXPECT_TRUE(versionShown);
     EXPECT_TRUE(doc->IsOpen());
-    EXPECT_EQ(prompter.Count(), 1);
+    ASSERT_EQ(prompter.Count(), 2);
+    EXPECT_TRUE(prompter.Texts()[1].startsWith("Програмата установи, че последният архив"));
     EXPECT_EQ(frame->ActiveViewType(), 1);
     EXPECT_FALSE(frame->grab().isNull());
 }
@@ -78,6 +81,7 @@ TEST_F(MainWindowTest, TheMenuBarCarriesTheWholeCommandTableInOrder) {
         "Система > Оптимизиране на БД ...",
         "Система > Архивиране > Създаване на ново архивно копие ... [F11]",
         "Система > Архивиране > Възстановяване от архивно копие ...",
+        "Система > Архивиране > Директория за архивите ...",
         "Система > Изход",
         "Номенклатури > Групи ... [Ctrl+F1]",
         "Номенклатури > Материали, изделия и  услуги ... [Ctrl+F2]",
@@ -166,7 +170,7 @@ TEST_F(MainWindowTest, TheMenuBarCarriesTheWholeCommandTableInOrder) {
         ASSERT_TRUE(enabled.contains(text)) << text;
         EXPECT_TRUE(enabled[text]) << text;
     }
-    for (const char* text : {"Доставки", "Оптимизиране на БД ..."}) {
+    for (const char* text : {"Доставки", "Заявки"}) {
         ASSERT_TRUE(enabled.contains(text)) << text;
         EXPECT_FALSE(enabled[text]) << text;
     }

@@ -1,0 +1,80 @@
+#include "app/ArchiveCommands.h"
+
+#include "base/AppInfo.h"
+#include "base/Clock.h"
+#include "base/Prompter.h"
+#include "db/Connection.h"
+#include "db/ConnectionSource.h"
+#include "db/Database.h"
+#include "db/DatabaseArchive.h"
+#include "db/DatabaseFile.h"
+#include "db/DbSettings.h"
+#include "settings/LocalSettings.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <cstdio>
+
+namespace {
+// The database of DIR, or empty after telling why there is none.
+QString databaseIn(const QString& directory, Prompter& prompter) {
+    const QDir dir(directory);
+    if (!dir.exists()) {
+        prompter.Message(QString("Директорията %1 не съществува.").arg(directory), MessageIcon::Stop);
+        return QString();
+    }
+    return QDir::cleanPath(dir.absoluteFilePath(AppInfo::kDatabaseFileName));
+}
+
+void printLine(const QString& text) {
+    std::printf("%s\n", text.toUtf8().constData());
+    std::fflush(stdout);
+}
+} // namespace
+
+int RunBackupCommand(const QString& directory, LocalSettings& settings, const Clock& clock,
+                     Prompter& prompter, Sleeper& sleeper) {
+    const QString path = databaseIn(directory, prompter);
+    if (path.isEmpty())
+        return 1;
+    if (InspectDatabaseFile(path) != DatabaseFileState::Present) {
+        prompter.Message(QString("В директорията няма база данни: %1").arg(path), MessageIcon::Stop);
+        return 1;
+    }
+    Connection connection;
+    if (DbResult opened = connection.Open(path, false); opened.Failed()) {
+        prompter.Message(QString("Базата данни %1 не може да бъде отворена: %2")
+                             .arg(path, QString::fromUtf8(opened.error)),
+                         MessageIcon::Stop);
+        return 1;
+    }
+    const QString chosen = settings.BackupDir();
+    const QDateTime now = clock.Now();
+    const QString archive = ArchiveFileName(chosen.isEmpty() ? QFileInfo(path).absolutePath() : chosen, now);
+    const QString error = ArchiveDatabase(connection.Handle(), archive, nullptr);
+    if (!error.isEmpty()) {
+        prompter.Message("Архивното копие не беше създадено.\n" + error, MessageIcon::Stop);
+        return 1;
+    }
+    FixedConnectionSource source(connection.Handle());
+    Database db(source, sleeper, prompter);
+    if (!DbSettings(db).SetArchiveLastTime(now.date()))
+        return 1;
+    printLine(archive);
+    return 0;
+}
+
+int RunRestoreCommand(const QString& archive, const QString& directory, Prompter& prompter) {
+    const QString path = databaseIn(directory, prompter);
+    if (path.isEmpty())
+        return 1;
+    const QString error = RestoreDatabase(
+        archive, path, [] {}, nullptr);
+    if (!error.isEmpty()) {
+        prompter.Message("Базата данни не беше възстановена; данните не са променени.\n" + error,
+                         MessageIcon::Stop);
+        return 1;
+    }
+    printLine(QString("Базата данни %1 беше възстановена от файла %2.").arg(path, archive));
+    return 0;
+}

@@ -1,0 +1,141 @@
+#include "db/DatabaseArchive.h"
+
+#include "base/AppInfo.h"
+#include "db/Connection.h"
+#include "db/ResultTable.h"
+#include "db/SafeFileWrite.h"
+#include "db/SchemaVersion.h"
+#include "db/SeatLock.h"
+
+#include <QFile>
+#include <sqlite3.h>
+
+namespace {
+// How long a copy waits for a seat that is writing: 600 pauses of 100 ms.
+constexpr int kBusyPauses = 600;
+constexpr int kBusyPauseMs = 100;
+
+// Scales the progress of one stage into its share of the whole work.
+WorkProgress stage(const WorkProgress& progress, int from, int to) {
+    return [progress, from, to](int percent) {
+        if (progress)
+            progress(from + (to - from) * percent / 100);
+    };
+}
+
+QString libraryError(sqlite3* handle) {
+    return QString::fromUtf8(sqlite3_errmsg(handle));
+}
+
+// Copies the open database into `copyPath` in one step, so the copy is one
+// consistent state of the file.
+QString copyDatabase(sqlite3* handle, const QString& copyPath) {
+    Connection copy;
+    if (DbResult opened = copy.Open(copyPath, true); opened.Failed())
+        return QString("Временното копие на базата данни не може да бъде създадено: %1")
+            .arg(QString::fromUtf8(opened.error));
+    sqlite3_backup* backup = sqlite3_backup_init(copy.Handle(), "main", handle, "main");
+    if (!backup)
+        return QString("Базата данни не може да бъде копирана: %1").arg(libraryError(copy.Handle()));
+    int rc = SQLITE_OK;
+    for (int pause = 0; pause <= kBusyPauses; ++pause) {
+        rc = sqlite3_backup_step(backup, -1);
+        if (rc != SQLITE_BUSY && rc != SQLITE_LOCKED)
+            break;
+        sqlite3_sleep(kBusyPauseMs);
+    }
+    sqlite3_backup_finish(backup);
+    if (rc == SQLITE_DONE)
+        return QString();
+    if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED)
+        return "Базата данни се използва от друг процес и не може да бъде копирана в този момент.";
+    return QString("Базата данни не може да бъде копирана: %1").arg(libraryError(copy.Handle()));
+}
+
+// Why an unpacked file cannot stand in for the database, or empty.
+QString checkRestoredFile(const QString& path) {
+    Connection candidate;
+    if (candidate.Open(path, false).Failed())
+        return "Архивът не съдържа база данни.";
+    ResultTable check;
+    if (Connection::QueryOnce(candidate.Handle(), "PRAGMA quick_check;", check).Failed() || check.Empty() ||
+        check.Text(1, 0) != "ok")
+        return "Архивът не съдържа изправна база данни.";
+    DbResult failure;
+    const int version = SchemaVersionOf(
+        [&candidate](const QByteArray& sql, ResultTable& table) {
+            return Connection::QueryOnce(candidate.Handle(), sql, table);
+        },
+        failure);
+    if (version < 1 || version > AppInfo::kSchemaVersion)
+        return "Архивът не съдържа база данни на TARVO в поддържан формат.";
+    return QString();
+}
+
+// Renames the checked file over the database while no seat uses it; the
+// database library's lock is held as well, so no statement is half-way.
+QString putInPlace(const QString& restored, const QString& databasePath) {
+    if (QFile::exists(databasePath + "-journal"))
+        return "Базата данни има незавършена промяна (файлът tarvo.db-journal). Стартирайте програмата "
+               "веднъж, за да бъде тя отменена, и опитайте отново.";
+    if (!QFile::exists(databasePath))
+        return ReplaceFile(restored, databasePath);
+    SeatLock alone;
+    if (!alone.TakeAlone(databasePath))
+        return "Базата данни се използва от друго копие на програмата. Затворете го и опитайте отново.";
+    Connection current;
+    if (current.Open(databasePath, false).Failed() ||
+        Connection::ExecOnce(current.Handle(), "BEGIN EXCLUSIVE;").Failed())
+        return "Базата данни се използва от друг процес. Опитайте отново по-късно.";
+    const QString error = ReplaceFile(restored, databasePath);
+    Connection::ExecOnce(current.Handle(), "ROLLBACK;");
+    return error;
+}
+} // namespace
+
+QString ArchiveFileName(const QString& directory, const QDateTime& now) {
+    const QDate day = now.date();
+    const QTime time = now.time();
+    QString name = directory;
+    if (!name.isEmpty() && !name.endsWith('/'))
+        name += '/';
+    return name + QString::asprintf("TV%.4d%.2d%.2d%.2d%.2d%.2d.Z", day.year(), day.month(), day.day(),
+                                    time.hour(), time.minute(), time.second());
+}
+
+QString ArchiveDatabase(sqlite3* handle, const QString& destination, const WorkProgress& progress) {
+    const QString copyPath = destination + ".db";
+    QString error = copyDatabase(handle, copyPath);
+    stage(progress, 0, 30)(100);
+    if (error.isEmpty()) {
+        QFile copy(copyPath);
+        if (!copy.open(QIODevice::ReadOnly))
+            error = QString("Временното копие %1 не може да бъде прочетено.").arg(copyPath);
+        else
+            error = WriteFileWhole(
+                destination, [&](QFile& out) { return GzipCompress(copy, out, stage(progress, 30, 100)); });
+    }
+    QFile::remove(copyPath);
+    return error;
+}
+
+QString RestoreDatabase(const QString& archive, const QString& databasePath,
+                        const std::function<void()>& releaseOwnConnection, const WorkProgress& progress) {
+    QFile packed(archive);
+    if (!packed.open(QIODevice::ReadOnly))
+        return QString("Архивът %1 не може да бъде отворен: %2").arg(archive, packed.errorString());
+    const QString restored = databasePath + ".restore";
+    QString error = WriteFileWhole(
+        restored, [&](QFile& out) { return GzipDecompress(packed, out, stage(progress, 0, 90)); });
+    if (error.isEmpty())
+        error = checkRestoredFile(restored);
+    if (error.isEmpty()) {
+        releaseOwnConnection();
+        error = putInPlace(restored, databasePath);
+    }
+    if (!error.isEmpty())
+        QFile::remove(restored);
+    else if (progress)
+        progress(100);
+    return error;
+}
