@@ -102,7 +102,7 @@ bool PeriodClosing::Confirm(const ClosingRequest& request) {
                             MessageIcon::Exclamation) != Answer::Yes)
         return false;
     if (request.archiveFirst && !m_makeArchive() &&
-        m_prompter.AskYesNo(
+        m_prompter.AskYesNoDefaultNo(
             "Архивното копие не беше създадено. Желаете ли да изтриете документите без архив?",
             MessageIcon::Exclamation) != Answer::Yes)
         return false;

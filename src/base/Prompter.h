@@ -17,6 +17,9 @@ public:
     // A Yes/No box; returns Yes or No.
     virtual Answer AskYesNo(const QString& text, MessageIcon icon = MessageIcon::Question,
                             const QString& caption = QString()) = 0;
+    // A Yes/No box whose Enter key answers No: for a question where the
+    // careless answer must be the safe one.
+    virtual Answer AskYesNoDefaultNo(const QString& text, MessageIcon icon) { return AskYesNo(text, icon); }
     // A Yes/No/Cancel box.
     virtual Answer AskYesNoCancel(const QString& text, MessageIcon icon = MessageIcon::Question) = 0;
 };

@@ -24,10 +24,13 @@ QMessageBox::Icon toQt(MessageIcon icon) {
 }
 
 QMessageBox::StandardButton show(const QString& text, MessageIcon icon, QMessageBox::StandardButtons buttons,
-                                 QMessageBox::StandardButton escape, const QString& caption = QString()) {
+                                 QMessageBox::StandardButton escape, const QString& caption = QString(),
+                                 QMessageBox::StandardButton defaultButton = QMessageBox::NoButton) {
     QMessageBox box(toQt(icon), caption.isEmpty() ? QString(AppInfo::kWindowTitle) : caption, text, buttons,
                     QApplication::activeWindow());
     box.setEscapeButton(escape);
+    if (defaultButton != QMessageBox::NoButton)
+        box.setDefaultButton(defaultButton);
     // A box that comes in the middle of long work is answered with the
     // ordinary pointer, not the wait cursor.
     QApplication::setOverrideCursor(Qt::ArrowCursor);
@@ -44,6 +47,13 @@ void GuiPrompter::Message(const QString& text, MessageIcon icon, const QString& 
 
 Answer GuiPrompter::AskYesNo(const QString& text, MessageIcon icon, const QString& caption) {
     return show(text, icon, QMessageBox::Yes | QMessageBox::No, QMessageBox::No, caption) == QMessageBox::Yes
+               ? Answer::Yes
+               : Answer::No;
+}
+
+Answer GuiPrompter::AskYesNoDefaultNo(const QString& text, MessageIcon icon) {
+    return show(text, icon, QMessageBox::Yes | QMessageBox::No, QMessageBox::No, QString(),
+                QMessageBox::No) == QMessageBox::Yes
                ? Answer::Yes
                : Answer::No;
 }
