@@ -7,6 +7,8 @@
 #include "db/DatabaseFile.h"
 #include "db/ReportDbError.h"
 #include "db/SchemaVersion.h"
+#include "db/upgrade/UpgradeDatabase.h"
+#include "db/upgrade/UpgradeStep.h"
 #include "session/FolderBrowser.h"
 #include "settings/LocalSettings.h"
 
@@ -100,12 +102,33 @@ sqlite3* CTarvoDoc::OpenExisting() {
     // A busy file has been reported as busy; the next access tries again.
     if (version == kSchemaVersionBusy)
         return nullptr;
-    if (version == 0 || version > AppInfo::kSchemaVersion)
+    if (version == 0 || version > AppInfo::kSchemaVersion) {
         m_services.prompter.Message(kIncompatible, MessageIcon::Stop);
-    else
+    } else if (m_services.upgradeHost) {
+        // The chain ends the process; a refusal leaves the file untouched
+        // and this run without a database.
+        Upgrade(version);
+        return nullptr;
+    } else {
         m_services.prompter.Message(QString(kOlderFormat).arg(version), MessageIcon::Exclamation);
+    }
     EndProcess(0);
     return nullptr;
+}
+
+void CTarvoDoc::Upgrade(int version) {
+    DbResult opened = m_connection.Open(DatabasePath(), false);
+    if (opened.Failed()) {
+        ReportDbError(m_services.prompter, opened);
+        EndProcess(0);
+        return;
+    }
+    FixedConnectionSource source(m_connection.Handle());
+    Database db(source, m_services.sleeper, m_services.prompter, m_policy);
+    UpgradeContext context{db, m_services.prompter, m_services.settings};
+    UpgradeDatabase(version, context, *m_services.upgradeHost, m_services.exit, m_connection.Handle(),
+                    DatabasePath());
+    m_connection.Close();
 }
 
 void CTarvoDoc::CloseDatabase() {

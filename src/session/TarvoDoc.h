@@ -13,6 +13,7 @@ class LocalSettings;
 class ProcessExit;
 class Prompter;
 class Sleeper;
+class UpgradeHost;
 
 // What the session needs from the world around it.
 struct SessionServices {
@@ -21,6 +22,8 @@ struct SessionServices {
     Sleeper& sleeper;
     LocalSettings& settings;
     DirectoryChooser& directoryChooser;
+    // Brings files of older formats up to date; without one they are refused.
+    UpgradeHost* upgradeHost = nullptr;
 };
 
 // The session: owner of the one connection of the process, opened on first
@@ -53,6 +56,9 @@ public:
 
 private:
     bool OfferMissingFile();
+    // Runs the upgrade chain on a file of an older format, which ends the
+    // process unless the user did not consent.
+    void Upgrade(int version);
     sqlite3* OpenExisting();
     void EndProcess(int status);
 

@@ -3,6 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/SingleInstance.h"
 #include "app/ui/CMainFrame.h"
+#include "app/ui/GuiUpgradeHost.h"
 #include "base/AppInfo.h"
 #include "base/Clock.h"
 #include "base/ProcessExit.h"
@@ -43,7 +44,9 @@ int RunTarvoWindow(QApplication& app, const CommandLine& commandLine) {
     SystemProcessExit processExit;
     ThreadSleeper sleeper;
     GuiDirectoryChooser chooser;
-    CTarvoDoc doc(SessionServices{prompter, processExit, sleeper, settings, chooser},
+    SystemClock clock;
+    GuiUpgradeHost upgrades(prompter, processExit, settings, clock);
+    CTarvoDoc doc(SessionServices{prompter, processExit, sleeper, settings, chooser, &upgrades},
                   ResolveDatabaseDirectory(commandLine.directory, settings));
 
     PrinterSettings printer;

@@ -1,0 +1,31 @@
+#include "app/ui/GuiUpgradeHost.h"
+
+#include "base/Clock.h"
+#include "db/ArchiveDialog.h"
+#include "db/DatabaseArchive.h"
+#include "db/ui/CArchiveDlg.h"
+#include "settings/LocalSettings.h"
+
+#include <QFileInfo>
+
+void GuiUpgradeHost::MakeArchive(sqlite3* handle, const QString& databasePath) {
+    const QString chosen = m_settings.BackupDir();
+    const QString destination =
+        ArchiveFileName(chosen.isEmpty() ? QFileInfo(databasePath).absolutePath() : chosen, m_clock.Now());
+    ArchiveDialog dialog(
+        databasePath, destination, ArchiveDialog::Archive,
+        [handle, destination](const WorkProgress& progress) {
+            return ArchiveDatabase(handle, destination, progress);
+        },
+        m_prompter, m_exit);
+    GuiArchiveDialogHost(nullptr).ShowArchiveDialog(dialog);
+}
+
+void GuiUpgradeHost::ShowWaitBox() {
+    m_waitBox = std::make_unique<CWaitBoxDlg>();
+    m_waitBox->ShowPainted();
+}
+
+void GuiUpgradeHost::HideWaitBox() {
+    m_waitBox.reset();
+}

@@ -1,0 +1,135 @@
+#include "db/upgrade/UpgradeStep.h"
+
+#include "base/Prompter.h"
+#include "db/Database.h"
+#include "db/ReportDbError.h"
+#include "db/Schema.h"
+#include "db/upgrade/TableLayouts.h"
+
+#include <QSet>
+
+UpgradeStep::UpgradeStep(UpgradeContext& context, int version)
+    : m_context(context), m_version(version), m_transaction(context.db) {}
+
+bool UpgradeStep::Fail(const QString& sql, const QByteArray& error) {
+    if (!m_ok)
+        return false;
+    m_ok = false;
+    m_transaction.Defer(
+        QString("Преструктурирането до формат %1 беше прекъснато; базата данни остава във формат "
+                "%2.\n\nНеуспешна заявка:\n%3\n\n%4")
+            .arg(m_version)
+            .arg(m_version - 1)
+            .arg(sql, QString::fromUtf8(error)),
+        MessageIcon::Stop);
+    m_transaction.Rollback();
+    return false;
+}
+
+bool UpgradeStep::Exec(const QString& sql) {
+    if (!Ok())
+        return false;
+    if (sql.isNull())
+        return Fail(sql, "statement values do not match the format");
+    DbResult result = m_context.db.ExecWithRetry(sql.toUtf8());
+    return result.Ok() || Fail(sql, DbErrorText(result).toUtf8());
+}
+
+bool UpgradeStep::Query(const QString& sql, ResultTable& table) {
+    if (!Ok())
+        return false;
+    DbResult result = m_context.db.QueryWithRetry(sql.toUtf8(), table);
+    return result.Ok() || Fail(sql, DbErrorText(result).toUtf8());
+}
+
+bool UpgradeStep::Create(const QString& table, int layoutVersion) {
+    const std::optional<QString> create = TableLayouts::CreateStatement(table, layoutVersion);
+    return create ? Exec(*create) : Fail("CREATE TABLE " + table, "no layout");
+}
+
+bool UpgradeStep::Rebuild(const QString& table, int layoutVersion) {
+    ResultTable old;
+    if (!Query(QString("PRAGMA table_info([%1]);").arg(table), old))
+        return false;
+    QStringList oldColumns;
+    for (int r = 1; r <= old.Rows(); ++r)
+        oldColumns << old.Text(r, old.Column("name"));
+    const QString temporary = table + "_tmp";
+    if (!Exec(QString("CREATE TEMPORARY TABLE [%1] AS SELECT * FROM [%2];").arg(temporary, table)) ||
+        !Exec(QString("DROP TABLE [%1];").arg(table)) || !Create(table, layoutVersion))
+        return false;
+    ResultTable fresh;
+    if (!Query(QString("PRAGMA table_info([%1]);").arg(table), fresh))
+        return false;
+    // Shared columns are copied; a new column that may not be NULL and has
+    // no default (the Latin names of the firm) starts empty.
+    QStringList targets, sources;
+    for (int r = 1; r <= fresh.Rows(); ++r) {
+        const QString column = fresh.Text(r, fresh.Column("name"));
+        const bool required =
+            fresh.Int(r, fresh.Column("notnull")) != 0 && fresh.IsNull(r, fresh.Column("dflt_value"));
+        if (!oldColumns.contains(column) && !required)
+            continue;
+        targets << "[" + column + "]";
+        sources << (oldColumns.contains(column) ? "[" + column + "]" : QString("''"));
+    }
+    return Exec(QString("INSERT INTO [%1] (%2) SELECT %3 FROM [%4];")
+                    .arg(table, targets.join(", "), sources.join(", "), temporary)) &&
+           Exec(QString("DROP TABLE [%1];").arg(temporary));
+}
+
+bool UpgradeStep::Indexes(const QString& table, std::initializer_list<const char*> indexes) {
+    for (const char* entry : indexes) {
+        QString index = QString::fromUtf8(entry);
+        const bool unique = index.startsWith('!');
+        if (unique)
+            index.remove(0, 1);
+        const QString name = index.section(':', 0, 0);
+        const QString column = index.section(':', 1);
+        if (!Exec(QString("CREATE %1INDEX IF NOT EXISTS %2 ON [%3] (%4);")
+                      .arg(unique ? "UNIQUE " : "", name, table, column)))
+            return false;
+    }
+    return true;
+}
+
+bool UpgradeStep::RenewIndexes() {
+    ResultTable names;
+    if (!Query(
+            "SELECT name FROM (SELECT * FROM sqlite_master UNION ALL SELECT * FROM sqlite_temp_master) WHERE "
+            "TYPE='index' AND NAME LIKE 'idx%';",
+            names))
+        return false;
+    for (int r = 1; r <= names.Rows(); ++r)
+        if (!Exec(QString("DROP INDEX %1;").arg(names.Text(r, 0))))
+            return false;
+    // Today's indexes of the tables this format has; a table that a later
+    // step creates gets its index there.
+    for (const char* index : Schema::CreateIndexStatements()) {
+        const QString statement = QString::fromUtf8(index);
+        const QString table = statement.section("ON [", 1).section(']', 0, 0);
+        ResultTable exists;
+        if (!Query(QString("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = '%1';").arg(table),
+                   exists))
+            return false;
+        if (!exists.Empty() && !Exec(statement))
+            return false;
+    }
+    return true;
+}
+
+bool UpgradeStep::Commit() {
+    // The version table of a first-format file may be empty: its one row is
+    // written afresh rather than updated.
+    const bool written =
+        m_version <= 8
+            ? Exec("DELETE FROM version;") && ExecPrintf("INSERT INTO version VALUES('%d');", m_version)
+            : ExecPrintf("REPLACE INTO settings VALUES('dbversion', '%d');", m_version);
+    return written && Ok() && m_transaction.Commit();
+}
+
+void UpgradeStep::Announce() {
+    m_context.prompter.Message(
+        QString::asprintf("Вашата база данни беше актуализирана успешно към формат %d.", m_version),
+        MessageIcon::Information);
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "db/ResultTable.h"
+#include "db/WriteTransaction.h"
+
+#include <QString>
+#include <initializer_list>
+
+class Database;
+class LocalSettings;
+class Prompter;
+
+// What the upgrade steps work with.
+struct UpgradeContext {
+    Database& db;
+    Prompter& prompter;
+    const LocalSettings& settings;
+};
+
+// The frame of one step: one transaction; every statement that fails rolls
+// the whole step back and is shown with the library's text, so nothing is
+// half-copied; Finish writes the new version, commits and tells it.
+class UpgradeStep {
+public:
+    UpgradeStep(UpgradeContext& context, int version);
+
+    bool Begin() { return m_transaction.Begin(); }
+    bool Ok() const { return m_ok && m_transaction.Active(); }
+
+    // Sent as it stands (a '%' stays a '%').
+    bool Exec(const QString& sql);
+    template <typename... Args> bool ExecPrintf(const char* format, const Args&... args) {
+        const auto sql = SqlFormat(format, {SqlArg(args)...});
+        return Exec(sql ? QString::fromUtf8(*sql) : QString());
+    }
+    bool Query(const QString& sql, ResultTable& table);
+
+    // The copy pattern: the rows are kept aside in a temporary table, the
+    // table is made again in the layout of `layoutVersion`, and every column
+    // the two layouts share is copied back (new columns take their defaults).
+    bool Rebuild(const QString& table) { return Rebuild(table, m_version); }
+    bool Rebuild(const QString& table, int layoutVersion);
+    bool Create(const QString& table) { return Create(table, m_version); }
+    bool Create(const QString& table, int layoutVersion);
+    // Indexes as "name:column" ("!name:column" for a unique one) of a table.
+    bool Indexes(const QString& table, std::initializer_list<const char*> indexes);
+    // Drops every index whose name begins with idx or IDX and creates today's.
+    bool RenewIndexes();
+
+    // Writes the version and commits.
+    bool Commit();
+    // The success message.
+    void Announce();
+    bool Finish() {
+        if (!Commit())
+            return false;
+        Announce();
+        return true;
+    }
+
+    UpgradeContext& Context() { return m_context; }
+
+private:
+    bool Fail(const QString& sql, const QByteArray& error);
+
+    UpgradeContext& m_context;
+    int m_version;
+    WriteTransaction m_transaction;
+    bool m_ok = true;
+};
