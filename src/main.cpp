@@ -1,5 +1,6 @@
 #include "app/ArchiveCommands.h"
 #include "app/CommandLine.h"
+#include "app/ImportDumpCommand.h"
 #include "app/InitCommand.h"
 #include "app/ui/TarvoApplication.h"
 #include "base/AppInfo.h"
@@ -51,6 +52,15 @@ int main(int argc, char** argv) {
         LocalSettings settings;
         SystemClock clock;
         return RunBackupCommand(early.directory, settings, clock, prompter, sleeper);
+    }
+    case CommandLine::Mode::ImportDump: {
+        QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationName(AppInfo::kSettingsApplication);
+        QCoreApplication::setOrganizationName(AppInfo::kSettingsOrganization);
+        ConsolePrompter prompter;
+        ThreadSleeper sleeper;
+        LocalSettings settings;
+        return RunImportDumpCommand(early.file, early.directory, early.options, settings, prompter, sleeper);
     }
     case CommandLine::Mode::Restore: {
         QCoreApplication app(argc, argv);

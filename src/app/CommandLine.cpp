@@ -18,6 +18,17 @@ CommandLine CommandLine::Parse(const QStringList& arguments) {
             line.mode = Mode::Invalid;
             line.error = QString("Излишен аргумент: %1").arg(arguments[2]);
         }
+    } else if (first == "import-dump") {
+        line.mode = Mode::ImportDump;
+        QStringList places;
+        for (const QString& argument : arguments.mid(1))
+            (argument.startsWith("--") ? line.options : places) << argument;
+        line.file = places.value(0);
+        line.directory = places.size() > 1 ? places[1] : QString(".");
+        if (line.file.isEmpty() || places.size() > 2) {
+            line.mode = Mode::Invalid;
+            line.error = "Употреба: tarvo import-dump ФАЙЛ [ДИРЕКТОРИЯ] [--ВЪПРОС=yes|no ...]";
+        }
     } else if (first == "restore") {
         line.mode = Mode::Restore;
         line.file = arguments.value(1);
@@ -81,6 +92,14 @@ QString CommandLine::Usage() {
                "  tarvo restore ФАЙЛ [ДИРЕКТОРИЯ]\n"
                "                         възстановява базата данни на ДИРЕКТОРИЯ (по подразбиране: .) от\n"
                "                         архива ФАЙЛ; отказва, докато друго копие на програмата я използва\n"
+               "  tarvo import-dump ФАЙЛ [ДИРЕКТОРИЯ] [--ВЪПРОС=yes|no ...]\n"
+               "                         създава базата данни на ДИРЕКТОРИЯ (по подразбиране: .) от SQL дъмп "
+               "на\n"
+               "                         стар файл (CP1251 или UTF-8) и я преструктурира до днешния формат;\n"
+               "                         въпросите се задават на терминала или се отговарят с опциите\n"
+               "                         --firm-tax-id, --firm-vat-prefix, --partner-tax-ids,\n"
+               "                         --partner-vat-prefix, --keep-invoices, --renumber-goods-notes,\n"
+               "                         --optimize (без терминал са задължителни)\n"
                "  tarvo --help           показва този текст\n"
                "  tarvo --version        показва версията\n")
         .arg(AppInfo::kVersion);

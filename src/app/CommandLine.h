@@ -5,13 +5,15 @@
 
 // What the program was asked to do on its command line.
 struct CommandLine {
-    enum class Mode { Window, Help, Version, Init, Backup, Restore, Invalid };
+    enum class Mode { Window, Help, Version, Init, Backup, Restore, ImportDump, Invalid };
     Mode mode = Mode::Window;
     // The database directory: the argument of the window mode, of init,
     // backup and restore.
     QString directory;
-    // The archive to restore from.
+    // The archive to restore from, or the dump to import.
     QString file;
+    // The options of import-dump ("--name=value").
+    QStringList options;
     QString error;
 
     // The arguments after the program name, as the user typed them.

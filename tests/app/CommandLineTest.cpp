@@ -42,6 +42,13 @@ TEST(CommandLine, ParsesTheAdministratorCommands) {
     EXPECT_EQ(CommandLine::Parse({"restore", "a", "b", "c"}).mode, Mode::Invalid);
     EXPECT_TRUE(CommandLine::Usage().contains("tarvo backup"));
     EXPECT_TRUE(CommandLine::Usage().contains("tarvo restore"));
+    const CommandLine import =
+        CommandLine::Parse({"import-dump", "--keep-invoices=yes", "tarvo.sql", "/srv"});
+    EXPECT_EQ(import.mode, Mode::ImportDump);
+    EXPECT_EQ(import.file, "tarvo.sql");
+    EXPECT_EQ(import.directory, "/srv");
+    EXPECT_EQ(import.options, QStringList{"--keep-invoices=yes"});
+    EXPECT_EQ(CommandLine::Parse({"import-dump"}).mode, Mode::Invalid);
 }
 
 TEST(InitCommand, CreatesANewDatabaseAndRefusesToOverwriteOne) {

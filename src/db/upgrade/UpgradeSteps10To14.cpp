@@ -7,9 +7,6 @@
 #include "settings/LocalSettings.h"
 
 namespace {
-constexpr const char* kManualNote = "\n(Ако не желаете това да стане автоматично, ще се наложи да отразите "
-                                    "необходимите корекции ръчно.)";
-
 struct Question {
     const char* text;
     std::vector<const char*> statements;
@@ -17,17 +14,23 @@ struct Question {
 
 const std::vector<Question>& identifierQuestions() {
     static const std::vector<Question> questions = {
-        {"Желаете ли програмата да въведе вашия БУЛСТАТ/ЕИК, на мястото на новия идентификационен номер?",
+        {"Желаете ли програмата да въведе вашия БУЛСТАТ/ЕИК, на мястото на новия идентификационен "
+         "номер?\n(Ако не "
+         "желаете това да стане автоматично, ще се наложи да отразите необходимите корекции ръчно.)",
          {"UPDATE [firmdata] SET [tax_id] = [bulstat];"}},
         {"В случай, че сте регистрирани по ЗДДС, желаете ли програмата да добави префикс 'BG' пред вашия "
-         "БУЛСТАТ/ЕИК, така че да формира валиден ДДС номер?",
+         "БУЛСТАТ/ЕИК, така че да формира валиден ДДС номер?\n(Ако не желаете това да стане автоматично, ще "
+         "се "
+         "наложи да отразите необходимите корекции ръчно.)",
          {"UPDATE [firmdata] SET [bulstat] = 'BG' || [bulstat] WHERE [vat_registered] = '1';",
           "UPDATE [firmdata] SET [bulstat] = '' WHERE [vat_registered] = '0';"}},
         {"Желаете ли програмата да въведе БУЛСТАТ/ЕИК, на мястото на новия идентификационен номер, за всеки "
-         "контрагент от вашата номенклатура на клиентите и доставчиците?",
+         "контрагент от вашата номенклатура на клиентите и доставчиците?\n(Ако не желаете това да стане "
+         "автоматично, ще се наложи да отразите необходимите корекции ръчно.)",
          {"UPDATE [partners] SET [partner_tax_id] = [partner_bulstat];"}},
         {"Желаете ли програмата да добави префикс 'BG' пред стойността на БУЛСТАТ/ЕИК на всеки от вашите "
-         "контрагенти, които са регистрирани по ЗДДС, така че да формира валиден ДДС номер?",
+         "контрагенти, които са регистрирани по ЗДДС, така че да формира валиден ДДС номер?\n(Ако не желаете "
+         "това да стане автоматично, ще се наложи да отразите необходимите корекции ръчно.)",
          {"UPDATE [partners] SET [partner_bulstat] = 'BG' || [partner_bulstat] WHERE "
           "[partner_vat_registered] = "
           "'1' AND [partner_bulstat] != '';",
@@ -95,8 +98,7 @@ bool UpgradeTo10(UpgradeContext& context) {
     // The questions wait for the clerk while this change holds the file:
     // nobody else may use it during the upgrade anyway.
     for (const Question& question : identifierQuestions()) {
-        if (context.prompter.AskYesNo(QString(question.text) + kManualNote, MessageIcon::Question) !=
-            Answer::Yes)
+        if (context.prompter.AskYesNo(question.text, MessageIcon::Question) != Answer::Yes)
             continue;
         for (const char* statement : question.statements)
             if (!step.Exec(statement))

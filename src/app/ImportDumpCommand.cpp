@@ -1,0 +1,186 @@
+#include "app/ImportDumpCommand.h"
+
+#include "base/AppInfo.h"
+#include "base/Prompter.h"
+#include "db/Connection.h"
+#include "db/ConnectionSource.h"
+#include "db/Database.h"
+#include "db/DatabaseFile.h"
+#include "db/SchemaVersion.h"
+#include "db/upgrade/UpgradeStep.h"
+#include "db/upgrade/UpgradeSteps.h"
+#include "format/Cp1251.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <cstdio>
+#include <iostream>
+#include <map>
+#include <sqlite3.h>
+#include <string>
+#include <unistd.h>
+
+namespace {
+// Each option answers the question that begins with its text.
+const std::vector<std::pair<QString, QString>>& answerOptions() {
+    static const std::vector<std::pair<QString, QString>> options = {
+        {"firm-tax-id", "Желаете ли програмата да въведе вашия БУЛСТАТ/ЕИК"},
+        {"firm-vat-prefix", "В случай, че сте регистрирани по ЗДДС"},
+        {"partner-tax-ids", "Желаете ли програмата да въведе БУЛСТАТ/ЕИК"},
+        {"partner-vat-prefix", "Желаете ли програмата да добави префикс 'BG'"},
+        {"keep-invoices", "Във връзка с влезлите в сила от 01.01.2007"},
+        {"renumber-goods-notes", "Желаете ли стоковите разписки също"},
+        {"optimize", "Предстои извършване на оптимизация"},
+    };
+    return options;
+}
+
+// Answers the chain's questions from the options, else on the terminal.
+class ImportPrompter : public Prompter {
+public:
+    ImportPrompter(Prompter& console, std::map<QString, bool> answers)
+        : m_console(console), m_answers(std::move(answers)) {}
+    void Message(const QString& text, MessageIcon icon, const QString& caption) override {
+        m_console.Message(text, icon, caption);
+    }
+    Answer AskYesNo(const QString& text, MessageIcon, const QString&) override {
+        for (const auto& [option, start] : answerOptions())
+            if (text.startsWith(start) && m_answers.count(option))
+                return m_answers.at(option) ? Answer::Yes : Answer::No;
+        std::fprintf(stderr, "%s (y/n) ", text.toUtf8().constData());
+        std::string reply;
+        std::getline(std::cin, reply);
+        return !reply.empty() && (reply[0] == 'y' || reply[0] == 'Y') ? Answer::Yes : Answer::No;
+    }
+    Answer AskYesNoCancel(const QString& text, MessageIcon icon) override {
+        return AskYesNo(text, icon, QString());
+    }
+
+private:
+    Prompter& m_console;
+    std::map<QString, bool> m_answers;
+};
+
+// Runs the dump statement by statement in one transaction; the error with
+// its line number, empty on success.
+QString runDump(sqlite3* handle, const QString& text) {
+    if (Connection::ExecOnce(handle, "BEGIN;").Failed())
+        return "Временната база данни не може да бъде записана.";
+    const QStringList lines = text.split('\n');
+    QString statement;
+    int firstLine = 0;
+    for (int i = 0; i < lines.size(); ++i) {
+        if (statement.isEmpty() && lines[i].trimmed().isEmpty())
+            continue;
+        if (statement.isEmpty())
+            firstLine = i + 1;
+        statement += lines[i] + '\n';
+        const QByteArray sql = statement.toUtf8();
+        if (!sqlite3_complete(sql.constData()))
+            continue;
+        const QString word = statement.trimmed().section(QRegularExpression("\\s+"), 0, 0).toUpper();
+        // The dump's own transaction is replaced by this one.
+        const bool ownTransaction =
+            word == "BEGIN" || word == "COMMIT" || word == "END;" || word == "COMMIT;" || word == "END";
+        if (!ownTransaction) {
+            const DbResult result = Connection::ExecOnce(handle, sql);
+            if (result.Failed())
+                return QString("Грешка в ред %1 на дъмпа: %2")
+                    .arg(firstLine)
+                    .arg(QString::fromUtf8(result.error));
+        }
+        statement.clear();
+    }
+    if (!statement.trimmed().isEmpty())
+        return QString("Незавършена заявка в края на дъмпа (от ред %1).").arg(firstLine);
+    return Connection::ExecOnce(handle, "COMMIT;").Failed()
+               ? "Временната база данни не може да бъде записана."
+               : QString();
+}
+} // namespace
+
+QStringList ImportAnswerOptions() {
+    QStringList names;
+    for (const auto& option : answerOptions())
+        names << option.first;
+    return names;
+}
+
+int RunImportDumpCommand(const QString& dump, const QString& directory, const QStringList& options,
+                         LocalSettings& settings, Prompter& prompter, Sleeper& sleeper) {
+    std::map<QString, bool> answers;
+    for (const QString& option : options) {
+        const QString name = option.section('=', 0, 0).mid(2);
+        const QString value = option.section('=', 1);
+        if (!option.startsWith("--") || !ImportAnswerOptions().contains(name) ||
+            (value != "yes" && value != "no")) {
+            prompter.Message(QString("Непозната опция: %1").arg(option), MessageIcon::Stop);
+            return 1;
+        }
+        answers[name] = value == "yes";
+    }
+    const QDir dir(directory);
+    const QString path = QDir::cleanPath(dir.absoluteFilePath(AppInfo::kDatabaseFileName));
+    if (!dir.exists() || InspectDatabaseFile(path) != DatabaseFileState::Absent) {
+        prompter.Message(QString("В %1 вече има база данни или директорията не съществува; дъмпът не беше "
+                                 "внесен.")
+                             .arg(path),
+                         MessageIcon::Stop);
+        return 1;
+    }
+    QFile file(dump);
+    if (!file.open(QIODevice::ReadOnly)) {
+        prompter.Message(QString("Файлът %1 не може да бъде прочетен.").arg(dump), MessageIcon::Stop);
+        return 1;
+    }
+    const QString building = path + ".import";
+    QFile::remove(building);
+    QString error;
+    int version = 0;
+    {
+        Connection connection;
+        if (connection.Open(building, true).Failed()) {
+            prompter.Message(QString("Файлът %1 не може да бъде създаден.").arg(building), MessageIcon::Stop);
+            return 1;
+        }
+        error = runDump(connection.Handle(), DecodeDumpText(file.readAll()));
+        DbResult failure;
+        if (error.isEmpty())
+            version = SchemaVersionOf(
+                [&connection](const QByteArray& sql, ResultTable& table) {
+                    return Connection::QueryOnce(connection.Handle(), sql, table);
+                },
+                failure);
+        if (error.isEmpty() && (version < 1 || version > AppInfo::kSchemaVersion))
+            error = "Дъмпът не съдържа база данни на TARVO в поддържан формат.";
+        const bool needsAnswers = version < 10 || !answers.count("optimize");
+        if (error.isEmpty() && version < AppInfo::kSchemaVersion && needsAnswers && !::isatty(STDIN_FILENO)) {
+            QStringList missing;
+            for (const QString& name : ImportAnswerOptions())
+                if (!answers.count(name) && (version < 10 || name == "optimize"))
+                    missing << "--" + name + "=yes|no";
+            if (!missing.isEmpty())
+                error = "Без терминал отговорите на въпросите трябва да бъдат дадени като опции: " +
+                        missing.join(" ");
+        }
+        if (error.isEmpty()) {
+            FixedConnectionSource source(connection.Handle());
+            ImportPrompter asking(prompter, answers);
+            Database db(source, sleeper, asking);
+            UpgradeContext context{db, asking, settings};
+            for (int next = version + 1; next <= AppInfo::kSchemaVersion && error.isEmpty(); ++next)
+                if (!UpgradeTo(next, context))
+                    error = QString("Преструктурирането до формат %1 не беше извършено.").arg(next);
+        }
+    }
+    if (error.isEmpty() && PublishDatabaseFile(building, path) != PublishResult::Published)
+        error = QString("Базата данни не може да бъде записана като %1.").arg(path);
+    if (!error.isEmpty()) {
+        QFile::remove(building);
+        prompter.Message(error, MessageIcon::Stop);
+        return 1;
+    }
+    std::printf("%s\n", QString("Създадена е база данни от дъмпа: %1").arg(path).toUtf8().constData());
+    return 0;
+}

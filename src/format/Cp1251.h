@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Text of the old Windows code page of Cyrillic (CP1251), which files of
+// older versions and their dumps are written in.
+QString FromCp1251(const QByteArray& bytes);
+
+// A dump's text: taken as UTF-8 when it is valid UTF-8, else as CP1251.
+QString DecodeDumpText(const QByteArray& bytes);
