@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QImage>
 #include <QPoint>
 #include <QRect>
 #include <QString>
@@ -27,6 +28,8 @@ public:
     // A frame with the black pen.
     virtual void DrawRect(const QRect& box) = 0;
     virtual void DrawLine(const QPoint& from, const QPoint& to) = 0;
+    // An image scaled into the box, keeping its proportions.
+    virtual void DrawImage(const QRect& box, const QImage& image) = 0;
     // The width of a text in the current font.
     virtual int TextWidth(const QString& text) = 0;
 };

@@ -44,3 +44,10 @@ void PainterCanvas::DrawLine(const QPoint& from, const QPoint& to) {
 int PainterCanvas::TextWidth(const QString& text) {
     return m_painter.fontMetrics().horizontalAdvance(text);
 }
+
+void PainterCanvas::DrawImage(const QRect& box, const QImage& image) {
+    if (image.isNull())
+        return;
+    const QSize fitted = image.size().scaled(box.size(), Qt::KeepAspectRatio);
+    m_painter.drawImage(QRect(box.topLeft(), fitted), image);
+}

@@ -15,6 +15,7 @@ public:
     void FillRect(const QRect& box, const QColor& colour) override;
     void DrawRect(const QRect& box) override;
     void DrawLine(const QPoint& from, const QPoint& to) override;
+    void DrawImage(const QRect& box, const QImage& image) override;
     int TextWidth(const QString& text) override;
 
 private:

@@ -248,8 +248,10 @@ QByteArray DocumentBrowser::Statement() const {
     }
     if (m_kind == WarrantyCards && m_bySerial)
         return format(
-            "SELECT gkm.doc_id, gkm.doc_dt, gkm.customer_name FROM gk_main AS gkm LEFT JOIN (SELECT doc_id, "
-            "item_serial FROM gk_items) AS gki ON gkm.doc_id = gki.doc_id WHERE gki.item_serial LIKE "
+            // Each card once, however many of its lines match; '%' and '_'
+            // typed by the clerk stay wildcards, as in every search.
+            "SELECT DISTINCT gkm.doc_id, gkm.doc_dt, gkm.customer_name FROM gk_main AS gkm LEFT JOIN (SELECT "
+            "doc_id, item_serial FROM gk_items) AS gki ON gkm.doc_id = gki.doc_id WHERE gki.item_serial LIKE "
             "'%%%q%%'  ORDER BY gkm.doc_dt, gkm.doc_id ASC;",
             {SqlArg(m_search.Text())});
     const KindStatement* k = statementOf(m_kind);

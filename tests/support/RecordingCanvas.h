@@ -8,7 +8,7 @@
 // A canvas that keeps what was drawn, for tests of page routines.
 class RecordingCanvas : public Canvas {
 public:
-    enum class Kind { Text, Fill, Frame, Line };
+    enum class Kind { Text, Fill, Frame, Line, Image };
     struct Op {
         Kind kind;
         QRect box;
@@ -30,6 +30,9 @@ public:
     }
     void DrawLine(const QPoint& from, const QPoint& to) override {
         ops.push_back({Kind::Line, QRect(from, to), QString(), m_font, QColor(), 0});
+    }
+    void DrawImage(const QRect& box, const QImage&) override {
+        ops.push_back({Kind::Image, box, QString(), m_font, QColor(), 0});
     }
     // Each character is as wide as half the font height.
     int TextWidth(const QString& text) override { return static_cast<int>(text.size()) * m_font.height / 2; }

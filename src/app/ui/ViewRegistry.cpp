@@ -1,3 +1,4 @@
+#include "documents/ui/CGKForm.h"
 #include "app/ui/ViewRegistry.h"
 
 #include "app/ui/CTarvoView.h"
@@ -28,6 +29,7 @@ ViewRegistry MakeViewRegistry() {
                    [](CTarvoDoc& doc, FormHost& host) { return new CDeliveryDlg(doc, host); });
     views.Register(ViewType::kProduction,
                    [](CTarvoDoc& doc, FormHost& host) { return new CProductionDlg(doc, host); });
+    views.Register(ViewType::kWarrantyCards, [](CTarvoDoc& doc, FormHost& host) { return new CGKForm(doc, host); });
     views.Register(ViewType::kStocktaking,
                    [](CTarvoDoc& doc, FormHost& host) { return new CRevisionDlg(doc, host); });
     views.Register(ViewType::kStockQuantitiesReport,
