@@ -6,9 +6,9 @@
 #include "db/WriteTransaction.h"
 #include "documents/GkSettings.h"
 #include "documents/WarrantyCardStore.h"
+#include "masterdata/Item.h"
 #include "masterdata/ItemChooser.h"
 #include "masterdata/ItemKinds.h"
-#include "masterdata/Item.h"
 #include "masterdata/Partner.h"
 #include "masterdata/PartnerChooser.h"
 #include "sales/DocumentBrowser.h"
@@ -20,7 +20,8 @@
 #include <algorithm>
 #include <cmath>
 
-WarrantyCardForm::WarrantyCardForm(Database& db, Prompter& prompter, LocalSettings& settings, const Clock& clock)
+WarrantyCardForm::WarrantyCardForm(Database& db, Prompter& prompter, LocalSettings& settings,
+                                   const Clock& clock)
     : m_db(db), m_prompter(prompter), m_settings(settings), m_clock(clock) {}
 
 std::vector<ListColumn> WarrantyCardForm::Columns() {
@@ -35,12 +36,15 @@ std::vector<ListColumn> WarrantyCardForm::Columns() {
 }
 
 QStringList WarrantyCardForm::Cells(const WarrantyLine& line) {
-    return {line.code,   line.name, line.units, QString::number(line.quantity), line.serial, QString::number(line.months),
+    return {line.code,   line.name,
+            line.units,  QString::number(line.quantity),
+            line.serial, QString::number(line.months),
             line.notes};
 }
 
 QString WarrantyCardForm::LineProblem(const WarrantyLine& line) {
-    if (line.name.trimmed().isEmpty() || line.units.trimmed().isEmpty() || line.quantity < 1 || line.months < 0)
+    if (line.name.trimmed().isEmpty() || line.units.trimmed().isEmpty() || line.quantity < 1 ||
+        line.months < 0)
         return "Оставили сте някои от полетата непопълнени.";
     return QString();
 }
@@ -48,7 +52,8 @@ QString WarrantyCardForm::LineProblem(const WarrantyLine& line) {
 QString WarrantyCardForm::HeadFolderProblem(const QString& folder) {
     return QFileInfo(QDir(folder).filePath("head.bmp")).isFile()
                ? QString()
-               : QString("В избраната директория не съществува файл с името \"head.bmp\". Моля, добавете го.");
+               : QString(
+                     "В избраната директория не съществува файл с името \"head.bmp\". Моля, добавете го.");
 }
 
 void WarrantyCardForm::Fresh(int baseKind, int baseNumber) {
@@ -80,30 +85,35 @@ bool WarrantyCardForm::NewFromDocument(int baseKind, DocumentChooser& documents)
     if (!MayDiscard(m_prompter))
         return false;
     const bool goodsNote = baseKind == WarrantyCard::GoodsNote;
-    const auto choice = documents.ChooseDocument(goodsNote ? DocumentBrowser::GoodsNotes : DocumentBrowser::Invoices,
-                                                 m_card.customerId);
+    const auto choice = documents.ChooseDocument(
+        goodsNote ? DocumentBrowser::GoodsNotes : DocumentBrowser::Invoices, m_card.customerId);
     if (!choice)
         return false;
     Fresh(baseKind, choice->number);
     m_card.lines.clear();
     const int partner = GetDocumentPartnerId(m_db, choice->number, goodsNote ? 1 : 2);
     if (partner != m_card.customerId &&
-        m_prompter.AskYesNo("Желаете ли името на контрагента да бъде автоматично избрано, на базата на избрания "
-                            "от Вас документ?",
-                            MessageIcon::Question) == Answer::Yes) {
-        if (partner == 0) {
+        m_prompter.AskYesNo(
+            "Желаете ли името на контрагента да бъде автоматично избрано, на базата на избрания "
+            "от Вас документ?",
+            MessageIcon::Question) == Answer::Yes) {
+        // A partner deleted since the document was issued cannot be taken.
+        const QString name = partner == 0 ? QString("-") : GetPartnerName(m_db, partner);
+        if (name == "-") {
             m_prompter.Message("Грешка: Програмата не успя да извлече името на клиента.", MessageIcon::Stop);
         } else {
             m_card.customerId = partner;
-            m_card.customerName = GetPartnerName(m_db, partner);
+            m_card.customerName = name;
         }
     }
     ResultTable lines;
     const char* statement =
-        goodsNote ? "SELECT item_code, item_name, item_units, ROUND(quantity, 0) FROM stokovi_items WHERE doc_id = "
-                    "'%d' ORDER BY seq_id ASC;"
-                  : "SELECT item_code, item_name, item_units, ROUND(quantity, 0) FROM invoices_items WHERE doc_id = "
-                    "'%d' ORDER BY seq_id ASC;";
+        goodsNote
+            ? "SELECT item_code, item_name, item_units, ROUND(quantity, 0) FROM stokovi_items WHERE doc_id = "
+              "'%d' ORDER BY seq_id ASC;"
+            : "SELECT item_code, item_name, item_units, ROUND(quantity, 0) FROM invoices_items WHERE doc_id "
+              "= "
+              "'%d' ORDER BY seq_id ASC;";
     if (!m_db.Query(lines, statement, choice->number))
         return false;
     for (int r = 1; r <= lines.Rows(); ++r) {
@@ -120,14 +130,15 @@ bool WarrantyCardForm::NewFree() {
     if (!MayDiscard(m_prompter))
         return false;
     Fresh(WarrantyCard::NoBase, 0);
-    if (m_card.customerId != 0 &&
-        m_prompter.AskYesNo("Желаете ли да премахнете избрания контрагент?", MessageIcon::Question) == Answer::Yes) {
+    if (m_card.customerId != 0 && m_prompter.AskYesNo("Желаете ли да премахнете избрания контрагент?",
+                                                      MessageIcon::Question) == Answer::Yes) {
         m_card.customerId = 0;
         m_card.customerName.clear();
     }
     if (!m_card.lines.empty() &&
-        m_prompter.AskYesNo("Желаете ли да премахнете артикулите, които са вече въведените в списъка на стоките?",
-                            MessageIcon::Question) == Answer::Yes)
+        m_prompter.AskYesNo(
+            "Желаете ли да премахнете артикулите, които са вече въведените в списъка на стоките?",
+            MessageIcon::Question) == Answer::Yes)
         m_card.lines.clear();
     return true;
 }
@@ -188,7 +199,8 @@ bool WarrantyCardForm::MayMerge(const WarrantyCard& card, const std::vector<int>
     for (int index : selected)
         if (index < 0 || index >= static_cast<int>(card.lines.size()))
             return false;
-    return card.lines[static_cast<size_t>(selected[0])].code == card.lines[static_cast<size_t>(selected[1])].code;
+    return card.lines[static_cast<size_t>(selected[0])].code ==
+           card.lines[static_cast<size_t>(selected[1])].code;
 }
 
 bool WarrantyCardForm::Split(const std::vector<int>& selected) {
@@ -203,8 +215,8 @@ bool WarrantyCardForm::Split(const std::vector<int>& selected) {
         return false;
     piece.quantity = 1;
     m_card.lines[at] = piece;
-    m_card.lines.insert(m_card.lines.begin() + static_cast<std::ptrdiff_t>(at) + 1, static_cast<size_t>(count - 1),
-                        piece);
+    m_card.lines.insert(m_card.lines.begin() + static_cast<std::ptrdiff_t>(at) + 1,
+                        static_cast<size_t>(count - 1), piece);
     m_modified = true;
     return true;
 }
@@ -223,10 +235,11 @@ bool WarrantyCardForm::Merge(const std::vector<int>& selected) {
         return false;
     }
     const int total = kept.quantity + gone.quantity;
-    if (m_prompter.AskYesNo(QString::asprintf("Сигурни ли сте, че желаете да обедините в един, двата маркирани "
-                                              "реда с общо количество %d?",
-                                              total),
-                            MessageIcon::Question) != Answer::Yes)
+    if (m_prompter.AskYesNo(
+            QString::asprintf("Сигурни ли сте, че желаете да обедините в един, двата маркирани "
+                              "реда с общо количество %d?",
+                              total),
+            MessageIcon::Question) != Answer::Yes)
         return false;
     if (kept.serial.isEmpty())
         kept.serial = gone.serial;
@@ -237,9 +250,8 @@ bool WarrantyCardForm::Merge(const std::vector<int>& selected) {
 }
 
 bool WarrantyCardForm::DeleteLines(const std::vector<int>& selected) {
-    if (selected.empty() ||
-        m_prompter.AskYesNo("Сигурни ли сте, че желаете да изтриете избраните записи?", MessageIcon::Question) !=
-            Answer::Yes)
+    if (selected.empty() || m_prompter.AskYesNo("Сигурни ли сте, че желаете да изтриете избраните записи?",
+                                                MessageIcon::Question) != Answer::Yes)
         return false;
     std::vector<int> order = selected;
     std::sort(order.rbegin(), order.rend());
@@ -302,7 +314,8 @@ bool WarrantyCardForm::Save() {
         return false;
     }
     if (m_card.lines.empty()) {
-        m_prompter.Message("Гаранционната карта няма артикули. Добавете поне един (F2).", MessageIcon::Exclamation);
+        m_prompter.Message("Гаранционната карта няма артикули. Добавете поне един (F2).",
+                           MessageIcon::Exclamation);
         return false;
     }
     WriteTransaction t(m_db);

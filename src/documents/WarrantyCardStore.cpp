@@ -43,9 +43,10 @@ std::optional<WarrantyCard> Load(Database& db, int number) {
     card.term = head.Int(1, head.Column("gk_term"));
     card.placement = head.Int(1, head.Column("cond_placement"));
     card.conditions = head.Text(1, head.Column("cond_text"));
-    const int code = lines.Column("item_code"), name = lines.Column("item_name"), units = lines.Column("item_units"),
-              quantity = lines.Column("item_qtty"), serial = lines.Column("item_serial"),
-              months = lines.Column("valid_for"), notes = lines.Column("item_notes");
+    const int code = lines.Column("item_code"), name = lines.Column("item_name"),
+              units = lines.Column("item_units"), quantity = lines.Column("item_qtty"),
+              serial = lines.Column("item_serial"), months = lines.Column("valid_for"),
+              notes = lines.Column("item_notes");
     for (int r = 1; r <= lines.Rows(); ++r)
         card.lines.push_back({lines.Text(r, code), lines.Text(r, name), lines.Text(r, units),
                               static_cast<int>(std::lround(lines.Double(r, quantity))), lines.Text(r, serial),
@@ -66,16 +67,18 @@ std::optional<int> Write(Database& db, WriteTransaction& t, const WarrantyCard& 
         return std::nullopt;
     }
     const QString date = DateToSql(card.date);
-    if (!t.ExecPrintf("INSERT INTO gk_main VALUES('%d', '%q', '%d', '%q', '%q', '%d', '%d', '%d', '%d', '%q');",
-                      number, date, card.customerId, card.customerName, card.receivedBy, card.baseKind,
-                      card.baseNumber, card.term, card.placement, card.conditions))
+    if (!t.ExecPrintf(
+            "INSERT INTO gk_main VALUES('%d', '%q', '%d', '%q', '%q', '%d', '%d', '%d', '%d', '%q');", number,
+            date, card.customerId, card.customerName, card.receivedBy, card.baseKind, card.baseNumber,
+            card.term, card.placement, card.conditions))
         return std::nullopt;
     int seq = 0;
     for (const WarrantyLine& line : card.lines)
-        if (!t.ExecPrintf("INSERT INTO gk_items VALUES('%d', '%q', '%d', '%d', '%q', '%q', '%q', '%d', '%q', '%d', "
-                          "'%q');",
-                          number, date, card.customerId, ++seq, line.code, line.name, line.units, line.quantity,
-                          line.serial, line.months, line.notes))
+        if (!t.ExecPrintf(
+                "INSERT INTO gk_items VALUES('%d', '%q', '%d', '%d', '%q', '%q', '%q', '%d', '%q', '%d', "
+                "'%q');",
+                number, date, card.customerId, ++seq, line.code, line.name, line.units, line.quantity,
+                line.serial, line.months, line.notes))
             return std::nullopt;
     return number;
 }

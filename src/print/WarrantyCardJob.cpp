@@ -10,10 +10,14 @@ using namespace DocumentLayout;
 
 namespace {
 std::vector<Column> cardColumns() {
-    std::vector<Column> columns{{"№", 80, Qt::AlignRight},          {"код", 260, Qt::AlignLeft},
-                                {"наименование", 620, Qt::AlignLeft}, {"мярка", 120, Qt::AlignHCenter},
-                                {"к-во", 120, Qt::AlignRight},        {"сериен номер", 330, Qt::AlignLeft},
-                                {"гар. (мес.)", 170, Qt::AlignHCenter}, {"забележка", 200, Qt::AlignLeft}};
+    std::vector<Column> columns{{"№", 80, Qt::AlignRight},
+                                {"код", 260, Qt::AlignLeft},
+                                {"наименование", 620, Qt::AlignLeft},
+                                {"мярка", 120, Qt::AlignHCenter},
+                                {"к-во", 120, Qt::AlignRight},
+                                {"сериен номер", 330, Qt::AlignLeft},
+                                {"гар. (мес.)", 170, Qt::AlignHCenter},
+                                {"забележка", 200, Qt::AlignLeft}};
     PlaceColumns(columns);
     return columns;
 }
@@ -52,8 +56,12 @@ int WarrantyCardJob::PageCount(const PageGeometry&) const {
 int WarrantyCardJob::DrawConditions(Canvas& canvas, int left, int width, int y) const {
     if (m_card.conditions.isEmpty())
         return y;
-    const int height = kConditionRows * LineHeight(PageFrame::kTextFont);
     canvas.SetFont(PageFrame::kTextFont);
+    // As many lines as the wrapped paragraphs take, at most the rows kept for them.
+    int lines = 0;
+    for (const QString& paragraph : m_card.conditions.split('\n'))
+        lines += std::max(1, (canvas.TextWidth(paragraph) + width - 1) / std::max(1, width));
+    const int height = std::min(lines, kConditionRows) * LineHeight(PageFrame::kTextFont);
     canvas.DrawText(QRect(left, y, width, height), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
                     m_card.conditions);
     return y + height;
@@ -68,8 +76,15 @@ void WarrantyCardJob::DrawPage(int page, Canvas& canvas, const PageGeometry& geo
     const std::vector<Column> columns = cardColumns();
     const auto cells = [this](int row) {
         const WarrantyLine& line = m_card.lines[static_cast<size_t>(row)];
-        return QStringList{QString::number(row + 1), line.code,   line.name, line.units, QString::number(line.quantity),
-                           line.serial, QString::number(line.months), line.notes};
+        // A space keeps each text off its cell's frame.
+        return QStringList{QString::number(row + 1) + ' ',
+                           ' ' + line.code,
+                           ' ' + line.name,
+                           line.units,
+                           QString::number(line.quantity) + ' ',
+                           ' ' + line.serial,
+                           QString::number(line.months),
+                           ' ' + line.notes};
     };
     if (page == 1) {
         if (!m_head.isNull()) {
@@ -85,10 +100,10 @@ void WarrantyCardJob::DrawPage(int page, Canvas& canvas, const PageGeometry& geo
         y += l + l / 2;
         const QStringList header{
             "КЛИЕНТ: " + m_card.customerName,
-            m_card.baseKind == WarrantyCard::NoBase ? QString("КЪМ ДОК. №: -")
-                                                    : "КЪМ ДОК. № " + FormatDocNumber(m_card.baseNumber) +
-                                                          (m_card.baseKind == WarrantyCard::Invoice ? " (фактура)"
-                                                                                                    : " (стокова р-ка)"),
+            m_card.baseKind == WarrantyCard::NoBase
+                ? QString("КЪМ ДОК. №: -")
+                : "КЪМ ДОК. № " + FormatDocNumber(m_card.baseNumber) +
+                      (m_card.baseKind == WarrantyCard::Invoice ? " (фактура)" : " (стокова р-ка)"),
             "ПРИЕЛ: " + m_card.receivedBy, "ГАР. СРОК В МЕСЕЦИ: " + QString::number(m_card.term)};
         for (const QString& text : header) {
             canvas.DrawText(QRect(left, y, width, l), Qt::AlignLeft, text);
@@ -98,10 +113,10 @@ void WarrantyCardJob::DrawPage(int page, Canvas& canvas, const PageGeometry& geo
         if (m_card.placement == WarrantyCard::AboveTable)
             y = DrawConditions(canvas, left, width, y) + l / 2;
     } else {
-        DrawPageLine(frame, QString("ГАРАНЦИОННА КАРТА № %1 - СТРАНИЦА %2")
-                                .arg(FormatDocNumber(m_card.number))
-                                .arg(page),
-                     PageFrame::kTextFont);
+        DrawPageLine(
+            frame,
+            QString("ГАРАНЦИОННА КАРТА № %1 - СТРАНИЦА %2").arg(FormatDocNumber(m_card.number)).arg(page),
+            PageFrame::kTextFont);
         y = 6 * l;
     }
     const auto [first, count] = LinesOf(page);

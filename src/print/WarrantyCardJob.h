@@ -15,7 +15,9 @@ class WarrantyCardJob : public PrintJob {
 public:
     WarrantyCardJob(WarrantyCard card, QImage head, std::function<bool()> economyMode);
 
-    PrinterSettings::Orientation PageOrientation() const override { return PrinterSettings::Orientation::Portrait; }
+    PrinterSettings::Orientation PageOrientation() const override {
+        return PrinterSettings::Orientation::Portrait;
+    }
     int PageCount(const PageGeometry& page) const override;
     void DrawPage(int page, Canvas& canvas, const PageGeometry& geometry) override;
 

@@ -1,7 +1,7 @@
-#include "documents/ui/CGKForm.h"
 #include "app/ui/ViewRegistry.h"
 
 #include "app/ui/CTarvoView.h"
+#include "documents/ui/CGKForm.h"
 #include "masterdata/ui/CNomenclaturesDlg.h"
 #include "masterdata/ui/CPartnersDlg.h"
 #include "reports/ui/CMonthGridForm.h"
@@ -29,7 +29,8 @@ ViewRegistry MakeViewRegistry() {
                    [](CTarvoDoc& doc, FormHost& host) { return new CDeliveryDlg(doc, host); });
     views.Register(ViewType::kProduction,
                    [](CTarvoDoc& doc, FormHost& host) { return new CProductionDlg(doc, host); });
-    views.Register(ViewType::kWarrantyCards, [](CTarvoDoc& doc, FormHost& host) { return new CGKForm(doc, host); });
+    views.Register(ViewType::kWarrantyCards,
+                   [](CTarvoDoc& doc, FormHost& host) { return new CGKForm(doc, host); });
     views.Register(ViewType::kStocktaking,
                    [](CTarvoDoc& doc, FormHost& host) { return new CRevisionDlg(doc, host); });
     views.Register(ViewType::kStockQuantitiesReport,

@@ -10,7 +10,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-CGKEditItemDlg::CGKEditItemDlg(WarrantyLine line, const QStringList& units, Prompter& prompter, QWidget* parent)
+CGKEditItemDlg::CGKEditItemDlg(WarrantyLine line, const QStringList& units, Prompter& prompter,
+                               QWidget* parent)
     : QDialog(parent), m_line(std::move(line)), m_prompter(prompter) {
     setWindowTitle("артикул в гаранционната карта");
     m_serial = new QLineEdit(m_line.serial);

@@ -13,7 +13,8 @@ class QSpinBox;
 class CGKEditItemDlg : public QDialog {
     Q_OBJECT
 public:
-    CGKEditItemDlg(WarrantyLine line, const QStringList& units, Prompter& prompter, QWidget* parent = nullptr);
+    CGKEditItemDlg(WarrantyLine line, const QStringList& units, Prompter& prompter,
+                   QWidget* parent = nullptr);
     const WarrantyLine& Line() const { return m_line; }
     void accept() override;
 

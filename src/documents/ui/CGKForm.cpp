@@ -36,54 +36,63 @@ CGKForm::CGKForm(CTarvoDoc& doc, FormHost& host, QWidget* parent)
     m_list->RememberWidths(host.Settings(), "WarrantyLines");
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_list->setAccessibleName("артикули");
-    m_list->setToolTip("Списък с включените артикули по тази гаранция. Можете да редактирате запис, като кликнете "
-                       "два пъти с мишката върху него...");
+    m_list->setToolTip(
+        "Списък с включените артикули по тази гаранция. Можете да редактирате запис, като кликнете "
+        "два пъти с мишката върху него...");
     connect(m_list, &QAbstractItemView::doubleClicked, this, [this] { EditLine(); });
     connect(m_list, &CSortListCtrl::openRequested, this, [this] { EditLine(); });
-    connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { UpdateButtons(); });
+    connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { UpdateButtons(); });
 
-    auto* newMenuButton = MakeFormButton(
-        this, " F7  нов документ...", Qt::Key_F7,
-        "Създаване на нова гаранционна карта, на базата на издадена фактура, ст. р-ка или без базов документ...",
-        [] {});
+    auto* newMenuButton = MakeFormButton(this, " F7  нов документ...", Qt::Key_F7,
+                                         "Създаване на нова гаранционна карта, на базата на издадена "
+                                         "фактура, ст. р-ка или без базов документ...",
+                                         [] {});
     auto* newMenu = new QMenu(newMenuButton);
     newMenu->addAction("Гаранционна карта към Стокова Разписка...", this,
                        [this] { NewFromDocument(WarrantyCard::GoodsNote); });
-    newMenu->addAction("Гаранционна карта към Фактура...", this, [this] { NewFromDocument(WarrantyCard::Invoice); });
+    newMenu->addAction("Гаранционна карта към Фактура...", this,
+                       [this] { NewFromDocument(WarrantyCard::Invoice); });
     newMenu->addAction("Гаранционна карта с произволни артикули", this, [this] { NewFree(); });
     // The button opens its menu, by the mouse and by F7 alike.
     newMenuButton->setMenu(newMenu);
 
-    m_split = MakeFormButton(this, " разделяне", QKeySequence(),
-                             "При маркиран ред с количество, по-голямо от 1 (к-во = N), разделя артикула на N-на "
-                             "брой редове, за да позволи записването на отделните серийни номера...",
-                             [this] { Split(); });
-    m_merge = MakeFormButton(this, " обединяване", QKeySequence(),
-                             "Слива в един, няколко маркирани записа за един и същи артикул, като сумира тяхното "
-                             "количество...",
-                             [this] { Merge(); });
+    m_split =
+        MakeFormButton(this, " разделяне", QKeySequence(),
+                       "При маркиран ред с количество, по-голямо от 1 (к-во = N), разделя артикула на N-на "
+                       "брой редове, за да позволи записването на отделните серийни номера...",
+                       [this] { Split(); });
+    m_merge =
+        MakeFormButton(this, " обединяване", QKeySequence(),
+                       "Слива в един, няколко маркирани записа за един и същи артикул, като сумира тяхното "
+                       "количество...",
+                       [this] { Merge(); });
     const std::vector<QWidget*> top{
         MakeFormButton(this, " F6  зареждане...", Qt::Key_F6,
-                       "Зареждане на предварително създадена и съхранена гаранционна карта...", [this] { Load(); }),
+                       "Зареждане на предварително създадена и съхранена гаранционна карта...",
+                       [this] { Load(); }),
         newMenuButton,
         MakeFormButton(this, " F8  избор или създаване на клиент ...", Qt::Key_F8,
-                       "Кликнете тук, за да изберете и/или създадете нов контрагент...", [this] { ChooseCustomer(); }),
-        MakeFormButton(this, " F5  допълнителни данни...", Qt::Key_F5,
-                       "Допълнителни данни, като: условия на гаранцията, тяхното разположение и използвано лого и "
-                       "контактна информация...",
-                       [this] { EditDetails(); })};
+                       "Кликнете тук, за да изберете и/или създадете нов контрагент...",
+                       [this] { ChooseCustomer(); }),
+        MakeFormButton(
+            this, " F5  допълнителни данни...", Qt::Key_F5,
+            "Допълнителни данни, като: условия на гаранцията, тяхното разположение и използвано лого и "
+            "контактна информация...",
+            [this] { EditDetails(); })};
     const std::vector<QWidget*> bottom{
         m_split,
         m_merge,
-        MakeFormButton(this, " F2  стоки  ...", Qt::Key_F2, "Добавяне на нов артикул към гаранционната карта...",
-                       [this] { AddLine(); }),
+        MakeFormButton(this, " F2  стоки  ...", Qt::Key_F2,
+                       "Добавяне на нов артикул към гаранционната карта...", [this] { AddLine(); }),
         MakeFormButton(this, " F3  промяна ...", Qt::Key_F3,
                        "Промяна на наименованието, количеството, мярката или гаранционния срок за маркирания "
                        "запис...",
                        [this] { EditLine(); }),
-        MakeFormButton(this, " F4  изтрий", Qt::Key_F4, "Изтриване на избраните записи...", [this] { DeleteLines(); }),
-        MakeFormButton(this, " F9  запис и печат", Qt::Key_F9, "Запис и (пред)печат на гаранционната карта...",
-                       [this] { SaveAndPrint(); }),
+        MakeFormButton(this, " F4  изтрий", Qt::Key_F4, "Изтриване на избраните записи...",
+                       [this] { DeleteLines(); }),
+        MakeFormButton(this, " F9  запис и печат", Qt::Key_F9,
+                       "Запис и (пред)печат на гаранционната карта...", [this] { SaveAndPrint(); }),
         MakeFormButton(this, " F10  изход", Qt::Key_F10, "Изход от модула за гаранционни карти...",
                        [this] { m_host.SwitchView(ViewType::kStart); })};
 
@@ -123,14 +132,16 @@ QWidget* CGKForm::BuildHeader() {
     m_number = readOnly("Номерът на гаранционната карта се генерира автоматично от програмата...");
     m_number->setMaximumWidth(m_number->fontMetrics().horizontalAdvance("00000000000") + 16);
     m_customer = readOnly("Това е името на избрания от вас клиент");
-    m_base = readOnly("Показва, на какъв и кой документ (ако е е приложимо) е базирана тази гаранционна карта...");
+    m_base =
+        readOnly("Показва, на какъв и кой документ (ако е е приложимо) е базирана тази гаранционна карта...");
     m_date = MakeDateField(header, "дата:");
     m_date->setToolTip("Задаване или промяна на датата, на която е издадена и влиза в сила тази гаранционна "
                        "карта...");
     connect(m_date, &QDateEdit::dateChanged, this, [this](const QDate& date) { m_form.SetDate(date); });
     m_receivedBy = new QLineEdit(header);
     m_receivedBy->setToolTip("Впишете или променете името на лицето, което е получило стоките...");
-    connect(m_receivedBy, &QLineEdit::textEdited, this, [this](const QString& text) { m_form.SetReceivedBy(text); });
+    connect(m_receivedBy, &QLineEdit::textEdited, this,
+            [this](const QString& text) { m_form.SetReceivedBy(text); });
     m_term = new QSpinBox(header);
     m_term->setRange(0, 999);
     m_term->setToolTip("Тук впишете общият срок на действие на гаранцията (в месеци), за целия документ...");
