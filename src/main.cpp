@@ -25,6 +25,28 @@ QStringList argumentsOf(int argc, char** argv) {
 void print(FILE* stream, const QString& text) {
     std::fputs(text.toUtf8().constData(), stream);
 }
+
+// The commands for administrators and scripts: no window, the user's local
+// settings, messages on standard error.
+int runWithoutWindow(int argc, char** argv, const CommandLine& line) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(AppInfo::kSettingsApplication);
+    QCoreApplication::setOrganizationName(AppInfo::kSettingsOrganization);
+    ConsolePrompter prompter;
+    ThreadSleeper sleeper;
+    LocalSettings settings;
+    SystemClock clock;
+    switch (line.mode) {
+    case CommandLine::Mode::Init:
+        return RunInitCommand(line.directory, prompter, sleeper);
+    case CommandLine::Mode::Backup:
+        return RunBackupCommand(line.directory, settings, clock, prompter, sleeper);
+    case CommandLine::Mode::ImportDump:
+        return RunImportDumpCommand(line.file, line.directory, line.options, settings, prompter, sleeper);
+    default:
+        return RunRestoreCommand(line.file, line.directory, prompter);
+    }
+}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -37,36 +59,11 @@ int main(int argc, char** argv) {
     case CommandLine::Mode::Version:
         print(stdout, QString("TARVO %1\n").arg(AppInfo::kVersion));
         return 0;
-    case CommandLine::Mode::Init: {
-        QCoreApplication app(argc, argv);
-        ConsolePrompter prompter;
-        ThreadSleeper sleeper;
-        return RunInitCommand(early.directory, prompter, sleeper);
-    }
-    case CommandLine::Mode::Backup: {
-        QCoreApplication app(argc, argv);
-        QCoreApplication::setApplicationName(AppInfo::kSettingsApplication);
-        QCoreApplication::setOrganizationName(AppInfo::kSettingsOrganization);
-        ConsolePrompter prompter;
-        ThreadSleeper sleeper;
-        LocalSettings settings;
-        SystemClock clock;
-        return RunBackupCommand(early.directory, settings, clock, prompter, sleeper);
-    }
-    case CommandLine::Mode::ImportDump: {
-        QCoreApplication app(argc, argv);
-        QCoreApplication::setApplicationName(AppInfo::kSettingsApplication);
-        QCoreApplication::setOrganizationName(AppInfo::kSettingsOrganization);
-        ConsolePrompter prompter;
-        ThreadSleeper sleeper;
-        LocalSettings settings;
-        return RunImportDumpCommand(early.file, early.directory, early.options, settings, prompter, sleeper);
-    }
-    case CommandLine::Mode::Restore: {
-        QCoreApplication app(argc, argv);
-        ConsolePrompter prompter;
-        return RunRestoreCommand(early.file, early.directory, prompter);
-    }
+    case CommandLine::Mode::Init:
+    case CommandLine::Mode::Backup:
+    case CommandLine::Mode::ImportDump:
+    case CommandLine::Mode::Restore:
+        return runWithoutWindow(argc, argv, early);
     case CommandLine::Mode::Invalid:
         if (!CommandLine::MayHoldToolkitOptions(arguments)) {
             print(stderr, early.error + "\n\n" + CommandLine::Usage());

@@ -12,7 +12,6 @@
 #include "settings/LocalSettings.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <cstdio>
 
 namespace {
@@ -48,9 +47,8 @@ int RunBackupCommand(const QString& directory, LocalSettings& settings, const Cl
                          MessageIcon::Stop);
         return 1;
     }
-    const QString chosen = settings.BackupDir();
     const QDateTime now = clock.Now();
-    const QString archive = ArchiveFileName(chosen.isEmpty() ? QFileInfo(path).absolutePath() : chosen, now);
+    const QString archive = ArchiveFileName(ArchiveDirectoryOf(settings, path), now);
     const QString error = ArchiveDatabase(connection.Handle(), archive, nullptr);
     if (!error.isEmpty()) {
         prompter.Message("Архивното копие не беше създадено.\n" + error, MessageIcon::Stop);

@@ -6,8 +6,10 @@
 #include "db/SafeFileWrite.h"
 #include "db/SchemaVersion.h"
 #include "db/SeatLock.h"
+#include "settings/LocalSettings.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <sqlite3.h>
 
 namespace {
@@ -92,6 +94,11 @@ QString putInPlace(const QString& restored, const QString& databasePath) {
     return error;
 }
 } // namespace
+
+QString ArchiveDirectoryOf(const LocalSettings& settings, const QString& databasePath) {
+    const QString chosen = settings.BackupDir();
+    return chosen.isEmpty() ? QFileInfo(databasePath).absolutePath() : chosen;
+}
 
 QString ArchiveFileName(const QString& directory, const QDateTime& now) {
     const QDate day = now.date();

@@ -10,8 +10,6 @@
 #include "db/DbSettings.h"
 #include "settings/LocalSettings.h"
 
-#include <QFileInfo>
-
 namespace {
 constexpr const char* kReminder = "Програмата установи, че последният архив на данните е бил създаден преди "
                                   "повече от 1 ден.\nЖелаете ли да направите нов архив сега?";
@@ -27,8 +25,7 @@ DatabaseMaintenance::DatabaseMaintenance(DatabaseSeat& seat, Database& db, Maint
     : m_seat(seat), m_db(db), m_services(std::move(services)) {}
 
 QString DatabaseMaintenance::ArchiveDirectory() const {
-    const QString chosen = m_services.settings.BackupDir();
-    return chosen.isEmpty() ? QFileInfo(m_seat.DatabasePath()).absolutePath() : chosen;
+    return ArchiveDirectoryOf(m_services.settings, m_seat.DatabasePath());
 }
 
 QString DatabaseMaintenance::NewArchiveName() const {

@@ -1,6 +1,7 @@
 #include "documents/GkSettings.h"
 
 #include "db/Database.h"
+#include "db/WriteTransaction.h"
 
 QString GkSettings::Read(const char* key) {
     return m_db.QueryText(QString(), "SELECT key_value FROM gk_settings WHERE key_name = '%q';", key);
@@ -19,4 +20,10 @@ QString GkSettings::CondText() {
 int GkSettings::CondPlacement() {
     const QString text = Read("cond_placement");
     return text.isNull() ? 0 : text.toInt();
+}
+
+bool GkSettings::SetConditions(const QString& text, int placement) {
+    WriteTransaction t(m_db);
+    return t.Begin() && t.ExecPrintf("REPLACE INTO gk_settings VALUES('cond_text', '%q');", text) &&
+           t.ExecPrintf("REPLACE INTO gk_settings VALUES('cond_placement', '%d');", placement) && t.Commit();
 }

@@ -13,6 +13,8 @@ public:
     int GkTerm();        // 12 when absent
     QString CondText();  // empty when absent
     int CondPlacement(); // 0 when absent
+    // The conditions and their place for the cards to come, both or neither.
+    bool SetConditions(const QString& text, int placement);
 
 private:
     // The stored text of a key, or a null string when absent, NULL or unreadable.

@@ -270,11 +270,7 @@ bool WarrantyCardForm::EditDetails(WarrantyDetailsEditor& editor) {
     m_card.placement = details.placement;
     m_settings.SetHeadFileLocation(details.headFolder);
     // The defaults of the next card.
-    WriteTransaction t(m_db);
-    if (t.Begin() &&
-        t.ExecPrintf("REPLACE INTO gk_settings VALUES('cond_text', '%q');", details.conditions) &&
-        t.ExecPrintf("REPLACE INTO gk_settings VALUES('cond_placement', '%d');", details.placement))
-        t.Commit();
+    GkSettings(m_db).SetConditions(details.conditions, details.placement);
     m_modified = true;
     return true;
 }

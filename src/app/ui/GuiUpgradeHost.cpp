@@ -6,12 +6,8 @@
 #include "db/ui/CArchiveDlg.h"
 #include "settings/LocalSettings.h"
 
-#include <QFileInfo>
-
 void GuiUpgradeHost::MakeArchive(sqlite3* handle, const QString& databasePath) {
-    const QString chosen = m_settings.BackupDir();
-    const QString destination =
-        ArchiveFileName(chosen.isEmpty() ? QFileInfo(databasePath).absolutePath() : chosen, m_clock.Now());
+    const QString destination = ArchiveFileName(ArchiveDirectoryOf(m_settings, databasePath), m_clock.Now());
     ArchiveDialog dialog(
         databasePath, destination, ArchiveDialog::Archive,
         [handle, destination](const WorkProgress& progress) {
