@@ -1,6 +1,7 @@
 #include "documents/WarrantyCardStore.h"
 
 #include "db/Database.h"
+#include "db/DocumentNumbers.h"
 #include "db/WriteTransaction.h"
 #include "format/SqlDates.h"
 
@@ -20,10 +21,7 @@ QString BaseDocumentText(const WarrantyCard& card) {
 namespace WarrantyCardStore {
 
 std::optional<int> NextNumber(Database& db) {
-    ResultTable table;
-    if (!db.Query(table, "SELECT IFNULL(MAX(doc_id), 0) + 1 FROM gk_main;"))
-        return std::nullopt;
-    return table.Int(1, 0, 1);
+    return NextDocumentNumber(db, "gk_main");
 }
 
 std::optional<WarrantyCard> Load(Database& db, int number) {

@@ -6,6 +6,8 @@
 #include <functional>
 #include <optional>
 
+class Prompter;
+
 // The line dialog "количество и продажна цена": quantity and price of a
 // catalogue item, with the price kinds of its pricing.
 class SaleLineDialog {
@@ -28,3 +30,7 @@ public:
     virtual std::optional<Answer> AskLine(const Request& request,
                                           const std::function<bool(const Answer&)>& accept) = 0;
 };
+
+// What OK of a line dialog refuses: a quantity that is not positive and a
+// negative price, each with its message. True when the line may stand.
+bool AcceptSaleLine(Prompter& prompter, double quantity, double price);

@@ -109,7 +109,6 @@ private:
     std::optional<std::vector<SaleDocument>> ReadEarlier(SaleOp op, const DocumentChoice& chosen);
     void TakeOver(const SaleDocument& source);
     void Recompute();
-    bool AcceptLine(double quantity, double price);
     void ApplyDetails(const SaleDetails& details);
     bool Validate(SaleDetailsDialog& details);
     QString VisCodeOf(const QString& code);

@@ -22,18 +22,6 @@ bool SellForm::MayChangeLines() const {
 
 // A line needs a positive quantity; a price may be 0 (goods given away) but
 // not negative: a credit note credits by its kind, not by its signs.
-bool SellForm::AcceptLine(double quantity, double price) {
-    if (RoundHalfUp(quantity, 3) <= 0) {
-        m_prompter.Message("Количеството трябва да бъде положително число!", MessageIcon::Stop);
-        return false;
-    }
-    if (price < 0) {
-        m_prompter.Message("Цената не може да бъде отрицателно число!", MessageIcon::Stop);
-        return false;
-    }
-    return true;
-}
-
 namespace {
 void fill(SaleLine& line, double quantity, double price, int kind) {
     line.quantity = RoundHalfUp(quantity, 3);
@@ -56,8 +44,9 @@ bool SellForm::AddLine(ItemChooser& items, SaleLineDialog& dialog) {
     SaleLineDialog::Request request{item.code, item.name, 1,
                                     pricing.Select(SaleLinePricing::StartKind(m_customer.defaultPrice)),
                                     &pricing};
-    const auto answer = dialog.AskLine(
-        request, [this](const SaleLineDialog::Answer& a) { return AcceptLine(a.quantity, a.price); });
+    const auto answer = dialog.AskLine(request, [this](const SaleLineDialog::Answer& a) {
+        return AcceptSaleLine(m_prompter, a.quantity, a.price);
+    });
     if (!answer)
         return false;
     SaleLine line;
@@ -77,7 +66,7 @@ bool SellForm::AddFreeTextLine(FreeTextLineDialog& dialog) {
         return false;
     const auto typed =
         dialog.AskFreeText(FreeTextLineDialog::Line(), [this](const FreeTextLineDialog::Line& l) {
-            return AcceptLine(l.quantity, l.price);
+            return AcceptSaleLine(m_prompter, l.quantity, l.price);
         });
     if (!typed)
         return false;
@@ -98,9 +87,10 @@ bool SellForm::ChangeLine(int index, SaleLineDialog& dialog, FreeTextLineDialog&
         return false;
     SaleLine& line = m_doc.lines[static_cast<size_t>(index)];
     if (line.freeText) {
-        const auto typed = freeText.AskFreeText(
-            {line.code, line.name, line.units, line.quantity, line.price},
-            [this](const FreeTextLineDialog::Line& l) { return AcceptLine(l.quantity, l.price); });
+        const auto typed = freeText.AskFreeText({line.code, line.name, line.units, line.quantity, line.price},
+                                                [this](const FreeTextLineDialog::Line& l) {
+                                                    return AcceptSaleLine(m_prompter, l.quantity, l.price);
+                                                });
         if (!typed)
             return false;
         line.code = typed->code.trimmed();
@@ -113,9 +103,10 @@ bool SellForm::ChangeLine(int index, SaleLineDialog& dialog, FreeTextLineDialog&
             return false;
         const SaleLinePricing pricing(item, GetPartnerPrice(m_db, m_customer.id, item.code));
         SaleLinePricing::Choice start{line.selPrice, line.price, line.selPrice == SaleLinePricing::Typed};
-        const auto answer = dialog.AskLine(
-            {line.code, line.name, line.quantity, start, &pricing},
-            [this](const SaleLineDialog::Answer& a) { return AcceptLine(a.quantity, a.price); });
+        const auto answer = dialog.AskLine({line.code, line.name, line.quantity, start, &pricing},
+                                           [this](const SaleLineDialog::Answer& a) {
+                                               return AcceptSaleLine(m_prompter, a.quantity, a.price);
+                                           });
         if (!answer)
             return false;
         fill(line, answer->quantity, answer->price, answer->kind);

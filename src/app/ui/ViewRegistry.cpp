@@ -2,6 +2,7 @@
 
 #include "app/ui/CTarvoView.h"
 #include "documents/ui/CGKForm.h"
+#include "documents/ui/COffersDlg.h"
 #include "masterdata/ui/CNomenclaturesDlg.h"
 #include "masterdata/ui/CPartnersDlg.h"
 #include "reports/ui/CMonthGridForm.h"
@@ -12,6 +13,7 @@
 #include "session/ViewType.h"
 #include "stockops/ui/CDeliveryDlg.h"
 #include "stockops/ui/CProductionDlg.h"
+#include "stockops/ui/CRequestDlg.h"
 #include "stockops/ui/CRevisionDlg.h"
 
 QWidget* ViewRegistry::Create(int viewType, CTarvoDoc& doc, FormHost& host) const {
@@ -29,6 +31,10 @@ ViewRegistry MakeViewRegistry() {
                    [](CTarvoDoc& doc, FormHost& host) { return new CDeliveryDlg(doc, host); });
     views.Register(ViewType::kProduction,
                    [](CTarvoDoc& doc, FormHost& host) { return new CProductionDlg(doc, host); });
+    views.Register(ViewType::kRequests,
+                   [](CTarvoDoc& doc, FormHost& host) { return new CRequestDlg(doc, host); });
+    views.Register(ViewType::kOffers,
+                   [](CTarvoDoc& doc, FormHost& host) { return new COffersDlg(doc, host); });
     views.Register(ViewType::kWarrantyCards,
                    [](CTarvoDoc& doc, FormHost& host) { return new CGKForm(doc, host); });
     views.Register(ViewType::kStocktaking,

@@ -5,6 +5,7 @@
 #include "base/ui/DecimalSpinBox.h"
 #include "base/ui/DocumentFormLayout.h"
 #include "base/ui/FormButton.h"
+#include "base/ui/MenuKeys.h"
 #include "base/ui/MenuMnemonics.h"
 #include "base/ui/TabOrder.h"
 #include "base/ui/WaitCursor.h"
@@ -29,7 +30,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -124,17 +124,8 @@ void CSellDlg::BuildMenus() {
 
     for (QMenu* menu : {m_newMenu, m_loadMenu, m_addMenu, m_saveMenu})
         GiveMnemonics(menu);
-    // The menus' keys work on the whole form, as its buttons' do.
     for (QMenu* menu : {m_newMenu, m_loadMenu, m_saveMenu})
-        for (QAction* action : menu->actions())
-            if (!action->shortcut().isEmpty()) {
-                auto* key = new QShortcut(action->shortcut(), this);
-                key->setContext(Qt::WidgetWithChildrenShortcut);
-                connect(key, &QShortcut::activated, action, [action] {
-                    if (action->isEnabled())
-                        action->trigger();
-                });
-            }
+        BindMenuKeys(this, menu);
 }
 
 QWidget* CSellDlg::BuildHeader() {

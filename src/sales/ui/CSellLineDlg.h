@@ -5,7 +5,7 @@
 #include <QDialog>
 
 class DecimalSpinBox;
-class QLabel;
+class PriceKindField;
 
 // "количество и продажна цена": the quantity and price of a catalogue item on
 // a sale, with "бърз избор на прод. цена" among the price kinds.
@@ -23,12 +23,9 @@ protected:
     void accept() override;
 
 private:
-    const SaleLinePricing& m_pricing;
     std::function<bool(const SaleLineDialog::Answer&)> m_accept;
-    int m_kind;
     DecimalSpinBox* m_quantity;
-    DecimalSpinBox* m_price;
-    QLabel* m_priceLabel;
+    PriceKindField* m_price;
 };
 
 class GuiSaleLineDialog : public SaleLineDialog {
