@@ -25,6 +25,7 @@ SaleSaver::SaleSaver(Database& db, bool sellsOnZero)
     m_groups.push_back([this](WriteTransaction& t, SaleSaveContext& c) { return HeaderAndSnapshots(t, c); });
     m_groups.push_back([this](WriteTransaction& t, SaleSaveContext& c) { return LinesAndPosting(t, c); });
     m_groups.push_back([](WriteTransaction& t, SaleSaveContext& c) { return MarkEarlier(t, c); });
+    m_ownGroups = m_groups.size();
 }
 
 bool SaleSaver::SaveNew(SaleDocument& doc, const SaleTotals& totals) {
@@ -193,5 +194,14 @@ bool SaleSaver::MarkEarlier(WriteTransaction& t, SaleSaveContext& c) {
 
 bool SaleSaver::SaveStored(const SaleDocument& doc) {
     WriteTransaction t(m_db);
-    return t.Begin() && m_store.RewriteStored(t, SaleOps::FamilyOf(doc.op), doc) && t.Commit();
+    if (!t.Begin() || !m_store.RewriteStored(t, SaleOps::FamilyOf(doc.op), doc))
+        return false;
+    SaleDocument written = doc;
+    const int goodsNote = SaleOps::FamilyOf(doc.op) == SaleFamily::GoodsNotes ? doc.header.docId : 0;
+    SaleSaveContext context{written, {}, doc.header.docId, goodsNote, {}, true};
+    // Only the groups appended: the own ones write a new document.
+    for (size_t k = m_ownGroups; k < m_groups.size(); ++k)
+        if (!m_groups[k](t, context))
+            return false;
+    return t.Commit();
 }

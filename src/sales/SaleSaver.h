@@ -17,9 +17,11 @@ struct SaleSaveContext {
     int number = 0;          // the document's number
     int goodsNoteNumber = 0; // the goods note the save writes (code 1: the number itself), 0 when none
     std::vector<SalePosting::Need> needs;
+    bool stored = false; // a stored document written again: its header only
 };
 
-// One group of statements of a save; false stops the save, which rolls back
+// One group of statements of a save, of a new document or (context.stored)
+// of a stored one written again; false stops the save, which rolls back
 // everything written.
 using SaleSaveGroup = std::function<bool(WriteTransaction&, SaleSaveContext&)>;
 
@@ -37,7 +39,8 @@ public:
     // The document's number is doc.header.docId; checkNumber for a document
     // whose number the user may have chosen. True when committed.
     bool SaveNew(SaleDocument& doc, const SaleTotals& totals);
-    // A stored document again: its header, snapshots and line dates.
+    // A stored document again: its header, snapshots and line dates, then
+    // the groups appended.
     bool SaveStored(const SaleDocument& doc);
 
 private:
@@ -52,4 +55,5 @@ private:
     SalePosting m_posting;
     bool m_sellsOnZero;
     std::vector<SaleSaveGroup> m_groups;
+    size_t m_ownGroups = 0; // the groups before the appended ones
 };

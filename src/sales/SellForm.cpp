@@ -362,8 +362,12 @@ bool SellForm::Save(SaleDetailsDialog& details, SalePrinter& printer) {
             return false;
         m_isNew = false;
         m_prompter.Message("Продажбата беше успешно обработена и съхранена.", MessageIcon::Information);
-    } else if (RewritesWhenStored() && !SaleSaver(m_db, true).SaveStored(m_doc)) {
-        return false;
+    } else if (RewritesWhenStored()) {
+        SaleSaver saver(m_db, true);
+        for (const SaleSaveGroup& group : m_extraGroups)
+            saver.Append(group);
+        if (!saver.SaveStored(m_doc))
+            return false;
     }
     m_settings.SetLastVATReason(m_doc.header.osnovanieVat);
     if (WantsPrintout(m_prompter))

@@ -197,8 +197,10 @@ bool DeliveryForm::Save(DeliveryPrinter& printer) {
 }
 
 DeliverySaver::Result DeliveryForm::SaveStored() {
-    return DeliverySaver(m_db).SaveStored(m_doc) ? DeliverySaver::Result::Saved
-                                                 : DeliverySaver::Result::Failed;
+    DeliverySaver saver(m_db);
+    for (const DeliverySaveGroup& group : m_extraGroups)
+        saver.Append(group);
+    return saver.SaveStored(m_doc) ? DeliverySaver::Result::Saved : DeliverySaver::Result::Failed;
 }
 
 DeliveryPrintout DeliveryForm::Printout() const {

@@ -10,6 +10,7 @@
 DeliverySaver::DeliverySaver(Database& db) : m_db(db), m_store(db) {
     m_groups.push_back([this](WriteTransaction& t, DeliverySaveContext& c) { return StockAndLines(t, c); });
     m_groups.push_back([this](WriteTransaction& t, DeliverySaveContext& c) { return HeaderAndCopies(t, c); });
+    m_ownGroups = m_groups.size();
 }
 
 DeliverySaver::Result DeliverySaver::SaveNew(Delivery& doc, bool markPaid, bool takeNext) {
@@ -70,5 +71,13 @@ bool DeliverySaver::HeaderAndCopies(WriteTransaction& t, DeliverySaveContext& c)
 
 bool DeliverySaver::SaveStored(const Delivery& doc) {
     WriteTransaction t(m_db);
-    return t.Begin() && m_store.UpdateStored(t, doc) && t.Commit();
+    if (!t.Begin() || !m_store.UpdateStored(t, doc))
+        return false;
+    Delivery written = doc;
+    DeliverySaveContext context{written, Deliveries::Totals(doc), doc.header.docId, false, false, true};
+    // Only the groups appended: the own ones write a new delivery.
+    for (size_t k = m_ownGroups; k < m_groups.size(); ++k)
+        if (!m_groups[k](t, context))
+            return false;
+    return t.Commit();
 }

@@ -16,6 +16,7 @@ struct DeliverySaveContext {
     int number = 0;           // the delivery's number, taken under the lock when asked
     bool markPaid = false;    // "плащане до:" ticked: the payment counts as made
     bool numberTaken = false; // the number was found taken; nothing was written
+    bool stored = false;      // a stored delivery written again: its header only
 };
 
 // One group of statements of a save; false stops the save, which rolls back
@@ -38,7 +39,8 @@ public:
     // The number is doc.header.docId, or the next free one when takeNext is
     // set; on success the document keeps the number it was saved under.
     Result SaveNew(Delivery& doc, bool markPaid, bool takeNext);
-    // A stored delivery again: header, copies and the lines' date and invoice.
+    // A stored delivery again: header, copies and the lines' date and
+    // invoice, then the groups appended.
     bool SaveStored(const Delivery& doc);
 
 private:
@@ -49,4 +51,5 @@ private:
     Database& m_db;
     DeliveryStore m_store;
     std::vector<DeliverySaveGroup> m_groups;
+    size_t m_ownGroups = 0; // the groups before the appended ones
 };

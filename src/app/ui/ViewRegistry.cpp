@@ -1,6 +1,7 @@
 #include "app/ui/ViewRegistry.h"
 
 #include "app/ui/CTarvoView.h"
+#include "documents/ui/CCaseDlg.h"
 #include "documents/ui/CGKForm.h"
 #include "documents/ui/COffersDlg.h"
 #include "masterdata/ui/CNomenclaturesDlg.h"
@@ -33,6 +34,8 @@ ViewRegistry MakeViewRegistry() {
                    [](CTarvoDoc& doc, FormHost& host) { return new CProductionDlg(doc, host); });
     views.Register(ViewType::kRequests,
                    [](CTarvoDoc& doc, FormHost& host) { return new CRequestDlg(doc, host); });
+    views.Register(ViewType::kCashRegister,
+                   [](CTarvoDoc& doc, FormHost& host) { return new CCaseDlg(doc, host); });
     views.Register(ViewType::kOffers,
                    [](CTarvoDoc& doc, FormHost& host) { return new COffersDlg(doc, host); });
     views.Register(ViewType::kWarrantyCards,

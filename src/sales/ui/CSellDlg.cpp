@@ -9,6 +9,7 @@
 #include "base/ui/MenuMnemonics.h"
 #include "base/ui/TabOrder.h"
 #include "base/ui/WaitCursor.h"
+#include "documents/CashLinks.h"
 #include "lists/ui/CSortListCtrl.h"
 #include "masterdata/ui/CContragentSelectionDlg.h"
 #include "masterdata/ui/CItemPickerDlg.h"
@@ -37,6 +38,8 @@ CSellDlg::CSellDlg(CTarvoDoc& doc, FormHost& host, QWidget* parent)
     : QWidget(parent), m_doc(doc), m_host(host),
       m_form(doc.Db(), host.GetPrompter(), host.Settings(), host.GetClock()),
       m_list(new CSortListCtrl(doc.ListSortState(), this)) {
+    // The document writes its operation of the cash register in its own save.
+    m_form.AddSaveGroup(CashLinks::GoodsNoteOperation());
     host.SetFormTitle("TARVO - ПРОДАЖБИ И ФАКТУРИРАНЕ");
     SetPrintOrientation(0, host.Settings(), &host.Printer());
     m_list->SetColumns(SellForm::Columns());

@@ -1,0 +1,78 @@
+#include "documents/CashLinks.h"
+
+#include "db/WriteTransaction.h"
+#include "format/DocNumber.h"
+#include "format/SqlDates.h"
+
+namespace CashLinks {
+
+namespace {
+// Writes the document's operation, or brings an operation already linked to
+// that number and kind up to date: never two for one document.
+bool writeOperation(WriteTransaction& t, int opType, int docId, const QDate& date, const QDate& payTo,
+                    int partnerId, double amount, bool bank, const QString& basis,
+                    const QString& description) {
+    if (!t.ExecPrintf(
+            "UPDATE cash_register SET doc_dt = '%s', pay_to_dt = '%s', partner_id = '%d', amount = "
+            "'%.2f', bank_payment = '%d', osnovanie = '%q', description = '%q' WHERE based_on_doc_id = "
+            "'%d' AND op_type = '%d' AND based_on_doc_id != '0';",
+            DateToSql(date), DateToSql(payTo), partnerId, amount, bank ? 1 : 0, basis, description, docId,
+            opType))
+        return false;
+    const std::optional<int> updated = t.ChangedRows();
+    if (!updated)
+        return false;
+    return *updated > 0 ||
+           t.ExecPrintf(
+               "INSERT INTO cash_register VALUES(NULL, '%d', '%q', '%s', '%s', '%q', '%d', '%.2f', '%d', "
+               "'%d');",
+               opType, basis, DateToSql(date), DateToSql(payTo), description, partnerId, amount, docId,
+               bank ? 1 : 0);
+}
+// A stored document written again: its operation follows its date, due
+// date and partner; amounts stay as they are, as the document's do.
+bool followDocument(WriteTransaction& t, int opType, int docId, const QDate& date, const QDate& payTo,
+                    int partnerId) {
+    return t.ExecPrintf("UPDATE cash_register SET doc_dt = '%s', pay_to_dt = '%s', partner_id = '%d' WHERE "
+                        "based_on_doc_id = '%d' AND op_type = '%d' AND based_on_doc_id != '0';",
+                        DateToSql(date), DateToSql(payTo), partnerId, docId, opType);
+}
+} // namespace
+
+SaleSaveGroup GoodsNoteOperation() {
+    return [](WriteTransaction& t, SaleSaveContext& c) {
+        if (c.goodsNoteNumber == 0 || c.doc.op == SaleOp::CreditNote)
+            return true;
+        const SaleHeader& h = c.doc.header;
+        if (c.stored)
+            return followDocument(t, 0, c.goodsNoteNumber, h.docDate, h.payDate, h.partnerId);
+        return writeOperation(t, 0, c.goodsNoteNumber, h.docDate, h.payDate, h.partnerId, c.totals.total,
+                              h.payBy == 1, h.osnovanie,
+                              "Стокова разписка № " + FormatDocNumber(c.goodsNoteNumber));
+    };
+}
+
+DeliverySaveGroup DeliveryOperation() {
+    return [](WriteTransaction& t, DeliverySaveContext& c) {
+        const DeliveryHeader& h = c.doc.header;
+        if (c.stored)
+            return followDocument(t, 1, c.number, h.docDate, h.payDate, h.partnerId);
+        const QString basis = h.invoiceNo.isEmpty() ? QString() : "фактура № " + h.invoiceNo;
+        if (!writeOperation(t, 1, c.number, h.docDate, h.payDate, h.partnerId, c.totals.total, false, basis,
+                            "Доставка № " + FormatDocNumber(c.number)))
+            return false;
+        if (!c.markPaid)
+            return true;
+        // Paid at once: one payment of the whole amount on the due date.
+        return t.ExecPrintf(
+                   "DELETE FROM cash_register_cmp WHERE rec_id IN (SELECT rec_id FROM cash_register WHERE "
+                   "based_on_doc_id = '%d' AND op_type = '1' AND based_on_doc_id != '0');",
+                   c.number) &&
+               t.ExecPrintf(
+                   "INSERT INTO cash_register_cmp SELECT rec_id, NULL, '%s', '%.2f' FROM cash_register "
+                   "WHERE based_on_doc_id = '%d' AND op_type = '1' AND based_on_doc_id != '0';",
+                   DateToSql(h.payDate), c.totals.total, c.number);
+    };
+}
+
+} // namespace CashLinks
