@@ -6,6 +6,7 @@
 #include "documents/ui/COffersDlg.h"
 #include "masterdata/ui/CNomenclaturesDlg.h"
 #include "masterdata/ui/CPartnersDlg.h"
+#include "reports/ui/CIncomeExpencesDiagram.h"
 #include "reports/ui/CMonthGridForm.h"
 #include "reports/ui/CReportOborotByPartnerDlg.h"
 #include "reports/ui/CReportQuantitiesDlg.h"
@@ -52,6 +53,8 @@ ViewRegistry MakeViewRegistry() {
                    [](CTarvoDoc& doc, FormHost& host) { return new CReportOborotByPartnerDlg(doc, host); });
     views.Register(ViewType::kSalesByItemReport,
                    [](CTarvoDoc& doc, FormHost& host) { return new CReportSellsByPartnerDlg(doc, host); });
+    views.Register(ViewType::kIncomeExpenseDiagram,
+                   [](CTarvoDoc& doc, FormHost& host) { return new CIncomeExpencesDiagram(doc, host); });
     views.Register(ViewType::kPartners,
                    [](CTarvoDoc& doc, FormHost& host) { return new CPartnersDlg(doc, host); });
     return views;

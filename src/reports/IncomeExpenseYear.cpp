@@ -1,0 +1,67 @@
+#include "reports/IncomeExpenseYear.h"
+
+#include "base/Clock.h"
+#include "db/Database.h"
+#include "format/SqlDates.h"
+
+#include <algorithm>
+
+namespace {
+// The sums of one statement's rows (date, value) by month.
+bool addByMonth(Database& db, const Clock& clock, const char* statement, int year,
+                std::array<double, 12>& months, double& total) {
+    ResultTable table;
+    if (!db.Query(table, statement, year, year))
+        return false;
+    const int today = clock.Now().date().month();
+    for (int r = 1; r <= table.Rows(); ++r) {
+        const QDate date = SqlToDate(table.Text(r, 0).left(10));
+        const int month = date.isValid() ? date.month() : today;
+        const double value = table.Double(r, 1);
+        months[static_cast<size_t>(month - 1)] += value;
+        total += value;
+    }
+    return true;
+}
+} // namespace
+
+bool IncomeExpenseYear::Empty() const {
+    const auto zero = [](const std::array<double, 12>& months) {
+        return std::all_of(months.begin(), months.end(), [](double v) { return v == 0; });
+    };
+    return zero(income) && zero(deliveries) && zero(production);
+}
+
+double IncomeExpenseYear::Minimum() const {
+    double lowest = 0;
+    for (const auto* months : {&income, &deliveries, &production})
+        for (double v : *months)
+            lowest = std::min(lowest, v);
+    return lowest;
+}
+
+bool LoadIncomeExpenseYear(Database& db, const Clock& clock, int year, IncomeExpenseYear& record) {
+    record = IncomeExpenseYear();
+    IncomeExpenseYear read;
+    if (!addByMonth(
+            db, clock,
+            "SELECT doc_dt, oblagaema_sum FROM stokovi_main WHERE (doc_dt >= '%d-01-01' AND doc_dt <= "
+            "'%d-12-31') ORDER BY doc_dt ASC;",
+            year, read.income, read.incomeTotal) ||
+        !addByMonth(
+            db, clock,
+            "SELECT doc_dt, oblagaema_sum FROM supplies_main WHERE (doc_dt >= '%d-01-01' AND doc_dt <= "
+            "'%d-12-31');",
+            year, read.deliveries, read.expenseTotal) ||
+        !addByMonth(
+            db, clock,
+            "SELECT doc_dt, ROUND((quantity * cost_price),2) as total_price FROM production_cmp WHERE "
+            "(doc_dt >= '%d-01-01' AND doc_dt <= '%d-12-31');",
+            year, read.production, read.expenseTotal))
+        return false;
+    for (const auto* months : {&read.income, &read.deliveries, &read.production})
+        for (double v : *months)
+            read.maximum = std::max(read.maximum, v);
+    record = read;
+    return true;
+}
