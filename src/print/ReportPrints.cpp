@@ -95,3 +95,21 @@ std::unique_ptr<ListPrintJob> SalesReportPrint(const std::vector<QStringList>& r
                     value.trimmed(), vat.trimmed(), total.trimmed()});
     return job;
 }
+
+std::unique_ptr<ListPrintJob> StockMovementPrint(const std::vector<QStringList>& rows, const QDate& from,
+                                                 const QDate& to, PrinterSettings::Orientation orientation,
+                                                 std::function<bool()> economyMode) {
+    const int centre = Qt::AlignHCenter, right = Qt::AlignRight;
+    std::vector<PrintColumn> columns{
+        {"наименование", 0, Qt::AlignLeft}, {"мярка", 110, centre},      {"нач.салдо", 200, right},
+        {"доставени", 200, right},          {"произведени", 200, right}, {"вложени", 200, right},
+        {"върнати (брак)", 220, right},     {"реализирани", 200, right}, {"налични днес", 200, right}};
+    std::vector<QStringList> printed;
+    printed.reserve(rows.size());
+    for (const QStringList& row : rows)
+        printed.push_back(QStringList{row.value(1), row.value(3)} + row.mid(4, 7));
+    return std::make_unique<ListPrintJob>(
+        "ОБОБЩЕНА СПРАВКА ЗА ДВИЖЕНИЕТО НА СТОКИ, МАТЕРИАЛИ, ИЗДЕЛИЯ И УСЛУГИ",
+        QString::asprintf("от %s до %s", qUtf8Printable(DisplayDate(from)), qUtf8Printable(DisplayDate(to))),
+        std::move(columns), std::move(printed), orientation, std::move(economyMode));
+}

@@ -39,3 +39,10 @@ std::unique_ptr<ListPrintJob> SalesReportPrint(const std::vector<QStringList>& r
                                                const QString& vat, const QString& total,
                                                PrinterSettings::Orientation orientation,
                                                std::function<bool()> economyMode);
+
+// The stock movement report: "ОБОБЩЕНА СПРАВКА ЗА ДВИЖЕНИЕТО НА СТОКИ,
+// МАТЕРИАЛИ, ИЗДЕЛИЯ И УСЛУГИ", "от %s до %s", the name, unit and the seven
+// quantity columns of the rows given (all eleven cells).
+std::unique_ptr<ListPrintJob> StockMovementPrint(const std::vector<QStringList>& rows, const QDate& from,
+                                                 const QDate& to, PrinterSettings::Orientation orientation,
+                                                 std::function<bool()> economyMode);

@@ -11,6 +11,7 @@
 #include "reports/ui/CReportOborotByPartnerDlg.h"
 #include "reports/ui/CReportQuantitiesDlg.h"
 #include "reports/ui/CReportSellsByPartnerDlg.h"
+#include "reports/ui/CReportStockMovementDlg.h"
 #include "sales/ui/CSellDlg.h"
 #include "session/ViewType.h"
 #include "stockops/ui/CDeliveryDlg.h"
@@ -55,6 +56,8 @@ ViewRegistry MakeViewRegistry() {
                    [](CTarvoDoc& doc, FormHost& host) { return new CReportSellsByPartnerDlg(doc, host); });
     views.Register(ViewType::kIncomeExpenseDiagram,
                    [](CTarvoDoc& doc, FormHost& host) { return new CIncomeExpencesDiagram(doc, host); });
+    views.Register(ViewType::kStockMovementReport,
+                   [](CTarvoDoc& doc, FormHost& host) { return new CReportStockMovementDlg(doc, host); });
     views.Register(ViewType::kPartners,
                    [](CTarvoDoc& doc, FormHost& host) { return new CPartnersDlg(doc, host); });
     return views;
