@@ -40,6 +40,8 @@ public:
         m_rowsLandscape = landscape;
         m_rowsPortrait = portrait;
     }
+    // The line of the later pages, a printf format of the page and the count.
+    void SetPageLine(const char* format) { m_pageLine = format; }
     // The rows the user selected (indices into the rows given), which
     // print alone when the user asks for the selection.
     void SetSelection(const std::vector<int>& rows);
@@ -70,6 +72,7 @@ private:
     QString m_closingRight;
     PrinterSettings::Orientation m_orientation;
     std::function<bool()> m_economyMode;
+    const char* m_pageLine = "-- %d/%d --";
     int m_rowsLandscape = 40;
     int m_rowsPortrait = 50;
 };

@@ -1,0 +1,72 @@
+#include "reports/MaterialsReport.h"
+
+#include "db/ResultTable.h"
+#include "format/SqlDates.h"
+#include "masterdata/StockSettings.h"
+
+std::vector<ListColumn> MaterialsReport::Columns() {
+    const Qt::Alignment left = Qt::AlignLeft, centre = Qt::AlignHCenter, right = Qt::AlignRight;
+    return {{"дата", 100, left, SortType::Date},          {"код", 100, left, SortType::Text},
+            {"наименование", 300, left, SortType::Text},  {"група", 120, left, SortType::Text},
+            {"мярка", 50, centre, SortType::Text},        {"количество", 80, right, SortType::Decimal},
+            {"ед. цена", 70, right, SortType::Decimal},   {"общо", 70, right, SortType::Decimal}};
+}
+
+// The statements of the description, with the catalogue and the groups
+// joined loosely (a component or group deleted since still counts, its name
+// the code), the sold items' kinds of "компоненти на:", and the order of the
+// union by its columns (SQLite orders a union only by its result columns).
+QByteArray MaterialsReport::Statement() {
+    const int p = GetPricePrecision();
+    const QString from = From(), to = To(), search = Search().Text();
+    // The sold products' components, the sold services', or both.
+    QByteArray soldKinds;
+    if (!m_conditions.products)
+        soldKinds = " AND sm.part_of_code IN (SELECT code FROM stocks WHERE is_service = '1') ";
+    else if (!m_conditions.services)
+        soldKinds = " AND sm.part_of_code NOT IN (SELECT code FROM stocks WHERE is_service = '1') ";
+    const QByteArray customer =
+        m_conditions.partnerId != 0 ? Sql(" AND customer_id = '%d' ", m_conditions.partnerId) : QByteArray();
+    const QByteArray sold = Sql(
+        "SELECT sm.doc_dt, sm.code AS code, IFNULL(s.stock_name, sm.code), sm.group_id, IFNULL(s.units, ''), "
+        "ROUND(sm.quantity, 3), ROUND(sm.price, %d), ROUND(sm.total, %d), g.NAME FROM soldmat AS sm LEFT JOIN "
+        "(SELECT code, stock_name, units FROM stocks) AS s ON sm.code = s.code LEFT JOIN (SELECT id, NAME FROM "
+        "groups) AS g ON sm.group_id = g.id WHERE (sm.doc_dt >= '%s' AND sm.doc_dt <= '%s') %s %s AND (sm.code "
+        "LIKE '%%%q%%' OR s.stock_name LIKE '%%%q%%')",
+        p, p, from, to, customer, soldKinds, search, search);
+    const QByteArray produced = Sql(
+        "SELECT pc.doc_dt, pc.code AS code, IFNULL(pc.stock_name, pc.code), pc.stock_group, pc.units, "
+        "ROUND(pc.quantity, 3), ROUND(pc.cost_price, %d), ROUND(( ROUND(pc.quantity, 3) * ROUND(pc.cost_price, %d)), "
+        "%d), g.NAME FROM production_cmp_entries AS pc LEFT JOIN (SELECT id, NAME FROM groups) AS g ON "
+        "pc.stock_group = g.id WHERE (pc.doc_dt >= '%s' AND pc.doc_dt <= '%s') AND (pc.code LIKE '%%%q%%' OR "
+        "pc.stock_name LIKE '%%%q%%')",
+        p, p, p, from, to, search, search);
+    // A customer's materials are those of the sales to that customer; the
+    // production runs are the firm's own.
+    const bool withProduction = m_conditions.partnerId == 0 && m_conditions.products;
+    return withProduction ? sold + " UNION ALL " + produced + " ORDER BY 1 ASC, 3 ASC"
+                          : sold + " ORDER BY sm.doc_dt ASC, s.stock_name ASC";
+}
+
+std::optional<QStringList> MaterialsReport::RowOf(const ResultTable& t, int r) {
+    if (!Filter().Passes(t.Int(r, 3)))
+        return std::nullopt;
+    return QStringList{SqlToDisplayDate(t.Text(r, 0).left(10)),
+                       t.Text(r, 1),
+                       t.Text(r, 2),
+                       t.Text(r, 8, "-"),
+                       t.Text(r, 4),
+                       QString::asprintf("%.3f", t.Double(r, 5)),
+                       MoneyCell(t.Double(r, 6)),
+                       MoneyCell(t.Double(r, 7))};
+}
+
+void MaterialsReport::ComputeTotals() {
+    if (m_conditions.summary)
+        MergeRows(1, {5, 7}, 5, 6, 7, {0}, {3, 2});
+    m_quantity = m_cost = 0;
+    for (const QStringList& row : Rows()) {
+        m_quantity += CellNumber(row.value(5));
+        m_cost += CellNumber(row.value(7));
+    }
+}
