@@ -4,6 +4,25 @@
 
 #include <Qt>
 
+namespace {
+// The cells of the given columns of every row.
+std::vector<QStringList> cellsOf(const std::vector<QStringList>& rows, std::initializer_list<int> columns) {
+    std::vector<QStringList> printed;
+    printed.reserve(rows.size());
+    for (const QStringList& row : rows) {
+        QStringList cells;
+        for (int k : columns)
+            cells << row.value(k);
+        printed.push_back(cells);
+    }
+    return printed;
+}
+
+QString periodLine(const char* format, const QDate& from, const QDate& to) {
+    return QString::asprintf(format, qUtf8Printable(DisplayDate(from)), qUtf8Printable(DisplayDate(to)));
+}
+} // namespace
+
 std::unique_ptr<ListPrintJob> StockReportPrint(const std::vector<QStringList>& rows, double costValue,
                                                double value1, double value2, const QDate& today,
                                                PrinterSettings::Orientation orientation,
@@ -104,12 +123,54 @@ std::unique_ptr<ListPrintJob> StockMovementPrint(const std::vector<QStringList>&
         {"наименование", 0, Qt::AlignLeft}, {"мярка", 110, centre},      {"нач.салдо", 200, right},
         {"доставени", 200, right},          {"произведени", 200, right}, {"вложени", 200, right},
         {"върнати (брак)", 220, right},     {"реализирани", 200, right}, {"налични днес", 200, right}};
-    std::vector<QStringList> printed;
-    printed.reserve(rows.size());
-    for (const QStringList& row : rows)
-        printed.push_back(QStringList{row.value(1), row.value(3)} + row.mid(4, 7));
     return std::make_unique<ListPrintJob>(
         "ОБОБЩЕНА СПРАВКА ЗА ДВИЖЕНИЕТО НА СТОКИ, МАТЕРИАЛИ, ИЗДЕЛИЯ И УСЛУГИ",
-        QString::asprintf("от %s до %s", qUtf8Printable(DisplayDate(from)), qUtf8Printable(DisplayDate(to))),
-        std::move(columns), std::move(printed), orientation, std::move(economyMode));
+        periodLine("от %s до %s", from, to), std::move(columns), cellsOf(rows, {1, 3, 4, 5, 6, 7, 8, 9, 10}),
+        orientation, std::move(economyMode));
+}
+
+std::unique_ptr<ListPrintJob> DeliveriesReportPrint(const std::vector<QStringList>& rows, const QDate& from,
+                                                    const QDate& to, double value, double total,
+                                                    PrinterSettings::Orientation orientation,
+                                                    std::function<bool()> economyMode) {
+    const int left = Qt::AlignLeft, centre = Qt::AlignHCenter, right = Qt::AlignRight;
+    std::vector<PrintColumn> columns{
+        {"дата", 190, centre}, {"документ", 220, centre}, {"наименование", 0, left}, {"мярка", 110, centre},
+        {"к-во", 180, right},  {"ед. цена", 180, right},  {"стойност", 200, right},  {"всичко", 200, right}};
+    auto job = std::make_unique<ListPrintJob>(
+        "СПРАВКА ЗА ИЗВЪРШЕНИТЕ ДОСТАВКИ", periodLine("от %s до %s", from, to), std::move(columns),
+        cellsOf(rows, {0, 1, 3, 5, 6, 7, 8, 11}), orientation, std::move(economyMode));
+    job->SetTotals(
+        {"ВСИЧКО:", "", "", "", "", "", QString::asprintf("%.2f", value), QString::asprintf("%.2f", total)});
+    return job;
+}
+
+std::unique_ptr<ListPrintJob> ProducedItemsPrint(const std::vector<QStringList>& rows, const QDate& from,
+                                                 const QDate& to, PrinterSettings::Orientation orientation,
+                                                 std::function<bool()> economyMode) {
+    const int left = Qt::AlignLeft, centre = Qt::AlignHCenter, right = Qt::AlignRight;
+    std::vector<PrintColumn> columns{{"документ #", 220, centre}, {"дата", 190, centre},
+                                     {"наименование", 0, left},   {"мярка", 110, centre},
+                                     {"количество", 200, right},  {"себестойност", 200, right},
+                                     {"общо", 200, right},        {"произвел", 300, left}};
+    auto job = std::make_unique<ListPrintJob>(
+        "СПРАВКА ЗА ПРОИЗВЕДЕНИТЕ ИЗДЕЛИЯ", periodLine("от %s до %s", from, to), std::move(columns),
+        cellsOf(rows, {0, 1, 3, 5, 6, 7, 8, 9}), orientation, std::move(economyMode));
+    job->SetPageLine("--  %d/%d --");
+    return job;
+}
+
+std::unique_ptr<ListPrintJob> MaterialsReportPrint(const std::vector<QStringList>& rows, const QDate& from,
+                                                   const QDate& to, double cost,
+                                                   PrinterSettings::Orientation orientation,
+                                                   std::function<bool()> economyMode) {
+    const int left = Qt::AlignLeft, centre = Qt::AlignHCenter, right = Qt::AlignRight;
+    std::vector<PrintColumn> columns{
+        {"дата", 190, centre}, {"наименование", 0, left}, {"група", 300, left}, {"мярка", 110, centre},
+        {"к-во", 180, right},  {"ед. цена", 180, right},  {"общо", 200, right}};
+    auto job = std::make_unique<ListPrintJob>(
+        "СПРАВКА ЗА ВЛОЖЕНИТЕ МАТЕРИАЛИ И КОНСУМАТИВИ", periodLine("от  %s до %s", from, to),
+        std::move(columns), cellsOf(rows, {0, 2, 3, 4, 5, 6, 7}), orientation, std::move(economyMode));
+    job->SetTotals({"всичко лв:", "", "", "", "", "", QString::asprintf("%.2f", cost)});
+    return job;
 }

@@ -46,3 +46,22 @@ std::unique_ptr<ListPrintJob> SalesReportPrint(const std::vector<QStringList>& r
 std::unique_ptr<ListPrintJob> StockMovementPrint(const std::vector<QStringList>& rows, const QDate& from,
                                                  const QDate& to, PrinterSettings::Orientation orientation,
                                                  std::function<bool()> economyMode);
+
+// The delivery report: "СПРАВКА ЗА ИЗВЪРШЕНИТЕ ДОСТАВКИ", "от %s до %s", the
+// date, document, name, unit, quantity, price, value and total of the rows
+// given (all fourteen cells), and "ВСИЧКО:" with the value and the total.
+std::unique_ptr<ListPrintJob> DeliveriesReportPrint(const std::vector<QStringList>& rows, const QDate& from,
+                                                    const QDate& to, double value, double total,
+                                                    PrinterSettings::Orientation orientation,
+                                                    std::function<bool()> economyMode);
+// The production report: "СПРАВКА ЗА ПРОИЗВЕДЕНИТЕ ИЗДЕЛИЯ", "от %s до %s",
+// "--  %d/%d --" on the later pages, eight of its ten columns.
+std::unique_ptr<ListPrintJob> ProducedItemsPrint(const std::vector<QStringList>& rows, const QDate& from,
+                                                 const QDate& to, PrinterSettings::Orientation orientation,
+                                                 std::function<bool()> economyMode);
+// The materials report: "СПРАВКА ЗА ВЛОЖЕНИТЕ МАТЕРИАЛИ И КОНСУМАТИВИ",
+// "от  %s до %s", seven of its eight columns and "всичко лв:" with the cost.
+std::unique_ptr<ListPrintJob> MaterialsReportPrint(const std::vector<QStringList>& rows, const QDate& from,
+                                                   const QDate& to, double cost,
+                                                   PrinterSettings::Orientation orientation,
+                                                   std::function<bool()> economyMode);

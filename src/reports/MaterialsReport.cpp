@@ -6,10 +6,10 @@
 
 std::vector<ListColumn> MaterialsReport::Columns() {
     const Qt::Alignment left = Qt::AlignLeft, centre = Qt::AlignHCenter, right = Qt::AlignRight;
-    return {{"дата", 100, left, SortType::Date},          {"код", 100, left, SortType::Text},
-            {"наименование", 300, left, SortType::Text},  {"група", 120, left, SortType::Text},
-            {"мярка", 50, centre, SortType::Text},        {"количество", 80, right, SortType::Decimal},
-            {"ед. цена", 70, right, SortType::Decimal},   {"общо", 70, right, SortType::Decimal}};
+    return {{"дата", 100, left, SortType::Date},         {"код", 100, left, SortType::Text},
+            {"наименование", 300, left, SortType::Text}, {"група", 120, left, SortType::Text},
+            {"мярка", 50, centre, SortType::Text},       {"количество", 80, right, SortType::Decimal},
+            {"ед. цена", 70, right, SortType::Decimal},  {"общо", 70, right, SortType::Decimal}};
 }
 
 // The statements of the description, with the catalogue and the groups
@@ -29,14 +29,18 @@ QByteArray MaterialsReport::Statement() {
         m_conditions.partnerId != 0 ? Sql(" AND customer_id = '%d' ", m_conditions.partnerId) : QByteArray();
     const QByteArray sold = Sql(
         "SELECT sm.doc_dt, sm.code AS code, IFNULL(s.stock_name, sm.code), sm.group_id, IFNULL(s.units, ''), "
-        "ROUND(sm.quantity, 3), ROUND(sm.price, %d), ROUND(sm.total, %d), g.NAME FROM soldmat AS sm LEFT JOIN "
-        "(SELECT code, stock_name, units FROM stocks) AS s ON sm.code = s.code LEFT JOIN (SELECT id, NAME FROM "
-        "groups) AS g ON sm.group_id = g.id WHERE (sm.doc_dt >= '%s' AND sm.doc_dt <= '%s') %s %s AND (sm.code "
+        "ROUND(sm.quantity, 3), ROUND(sm.price, %d), ROUND(sm.total, %d), g.NAME FROM soldmat AS sm LEFT "
+        "JOIN "
+        "(SELECT code, stock_name, units FROM stocks) AS s ON sm.code = s.code LEFT JOIN (SELECT id, NAME "
+        "FROM "
+        "groups) AS g ON sm.group_id = g.id WHERE (sm.doc_dt >= '%s' AND sm.doc_dt <= '%s') %s %s AND "
+        "(sm.code "
         "LIKE '%%%q%%' OR s.stock_name LIKE '%%%q%%')",
         p, p, from, to, customer, soldKinds, search, search);
     const QByteArray produced = Sql(
         "SELECT pc.doc_dt, pc.code AS code, IFNULL(pc.stock_name, pc.code), pc.stock_group, pc.units, "
-        "ROUND(pc.quantity, 3), ROUND(pc.cost_price, %d), ROUND(( ROUND(pc.quantity, 3) * ROUND(pc.cost_price, %d)), "
+        "ROUND(pc.quantity, 3), ROUND(pc.cost_price, %d), ROUND(( ROUND(pc.quantity, 3) * "
+        "ROUND(pc.cost_price, %d)), "
         "%d), g.NAME FROM production_cmp_entries AS pc LEFT JOIN (SELECT id, NAME FROM groups) AS g ON "
         "pc.stock_group = g.id WHERE (pc.doc_dt >= '%s' AND pc.doc_dt <= '%s') AND (pc.code LIKE '%%%q%%' OR "
         "pc.stock_name LIKE '%%%q%%')",

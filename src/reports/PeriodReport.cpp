@@ -6,7 +6,8 @@
 
 #include <QHash>
 
-PeriodReport::PeriodReport(Database& db, Prompter& prompter, const Clock& clock) : Report(db, prompter, clock) {
+PeriodReport::PeriodReport(Database& db, Prompter& prompter, const Clock& clock)
+    : Report(db, prompter, clock) {
     const QDate today = clock.Now().date();
     m_conditions.from = QDate(today.year(), today.month(), 1);
     m_conditions.to = today;

@@ -7,11 +7,16 @@
 
 std::vector<ListColumn> ProductionReport::Columns() {
     const Qt::Alignment left = Qt::AlignLeft, centre = Qt::AlignHCenter, right = Qt::AlignRight;
-    return {{"документ №", 80, left, SortType::Integer},     {"дата", 80, left, SortType::Date},
-            {"код", 80, left, SortType::Text},               {"наименование", 250, left, SortType::Text},
-            {"група", 120, left, SortType::Text},            {"мярка", 60, centre, SortType::Text},
-            {"количество", 90, right, SortType::Decimal},    {"себестойност", 90, right, SortType::Decimal},
-            {"сума", 90, right, SortType::Decimal},          {"произведено от", 150, left, SortType::Text}};
+    return {{"документ №", 80, left, SortType::Integer},
+            {"дата", 80, left, SortType::Date},
+            {"код", 80, left, SortType::Text},
+            {"наименование", 250, left, SortType::Text},
+            {"група", 120, left, SortType::Text},
+            {"мярка", 60, centre, SortType::Text},
+            {"количество", 90, right, SortType::Decimal},
+            {"себестойност", 90, right, SortType::Decimal},
+            {"сума", 90, right, SortType::Decimal},
+            {"произведено от", 150, left, SortType::Text}};
 }
 
 QStringList ProductionReport::Producers() {
@@ -29,21 +34,26 @@ QStringList ProductionReport::Producers() {
 QByteArray ProductionReport::Statement() {
     const int p = GetPricePrecision();
     const QString search = Search().Text();
-    const QByteArray producer =
-        m_conditions.producer.isEmpty() ? QByteArray() : Sql("AND produced_by IN('%q')", m_conditions.producer);
+    const QByteArray producer = m_conditions.producer.isEmpty()
+                                    ? QByteArray()
+                                    : Sql("AND produced_by IN('%q')", m_conditions.producer);
     if (m_conditions.summary)
-        return Sql("SELECT pc.code, pc.stock_name, pc.group_id, pc.units, ROUND( SUM(pc.quantity), 3), ROUND( SUM( "
-                   "ROUND( ( ROUND(pc.quantity, 3) * ROUND(pc.cost_price, %d) ), %d)), %d) AS total, pc.produced_by, "
-                   "g.name FROM production_cmp AS pc LEFT JOIN (SELECT id, NAME FROM groups) AS g ON pc.group_id = "
-                   "g.id WHERE (doc_dt >= '%s' AND doc_dt <= '%s') AND (stock_name LIKE '%%%q%%' OR code LIKE "
-                   "'%%%q%%') %s GROUP BY pc.code ORDER BY pc.stock_name ASC;",
-                   p, p, p, From(), To(), search, search, producer);
-    return Sql("SELECT pc.doc_id, pc.doc_dt, pc.code, pc.stock_name, pc.group_id, pc.units, ROUND(pc.quantity, 3), "
-               "ROUND(pc.cost_price, %d), ROUND( ( ROUND(pc.quantity, 3) * ROUND(pc.cost_price, %d) ), %d) AS total, "
-               "pc.produced_by, g.name FROM production_cmp AS pc LEFT JOIN (SELECT id, NAME FROM groups) AS g ON "
-               "pc.group_id = g.id WHERE (doc_dt >= '%s' AND doc_dt <= '%s') AND (stock_name LIKE '%%%q%%' OR code "
-               "LIKE '%%%q%%') %s ORDER BY pc.doc_dt, pc.doc_id, pc.stock_name ASC;",
-               p, p, p, From(), To(), search, search, producer);
+        return Sql(
+            "SELECT pc.code, pc.stock_name, pc.group_id, pc.units, ROUND( SUM(pc.quantity), 3), ROUND( SUM( "
+            "ROUND( ( ROUND(pc.quantity, 3) * ROUND(pc.cost_price, %d) ), %d)), %d) AS total, "
+            "pc.produced_by, "
+            "g.name FROM production_cmp AS pc LEFT JOIN (SELECT id, NAME FROM groups) AS g ON pc.group_id = "
+            "g.id WHERE (doc_dt >= '%s' AND doc_dt <= '%s') AND (stock_name LIKE '%%%q%%' OR code LIKE "
+            "'%%%q%%') %s GROUP BY pc.code ORDER BY pc.stock_name ASC;",
+            p, p, p, From(), To(), search, search, producer);
+    return Sql(
+        "SELECT pc.doc_id, pc.doc_dt, pc.code, pc.stock_name, pc.group_id, pc.units, ROUND(pc.quantity, 3), "
+        "ROUND(pc.cost_price, %d), ROUND( ( ROUND(pc.quantity, 3) * ROUND(pc.cost_price, %d) ), %d) AS "
+        "total, "
+        "pc.produced_by, g.name FROM production_cmp AS pc LEFT JOIN (SELECT id, NAME FROM groups) AS g ON "
+        "pc.group_id = g.id WHERE (doc_dt >= '%s' AND doc_dt <= '%s') AND (stock_name LIKE '%%%q%%' OR code "
+        "LIKE '%%%q%%') %s ORDER BY pc.doc_dt, pc.doc_id, pc.stock_name ASC;",
+        p, p, p, From(), To(), search, search, producer);
 }
 
 std::optional<QStringList> ProductionReport::RowOf(const ResultTable& t, int r) {

@@ -20,38 +20,54 @@ protected:
             "INSERT INTO stocks VALUES('P1', 'Изделие', 1, 'бр.', 0, 0, 1, 9, 9, 0, 0, 0, 1, 0, 0, 0);"
             "INSERT INTO stocks VALUES('S1', 'Монтаж', 1, 'ч.', 0, 0, 0, 30, 30, 0, 0, 0, 1, 1, 0, 0);"
             // Delivery 1: a registered supplier, 5 % discount; delivery 2: an unregistered one.
-            "INSERT INTO supplies_main (doc_id, doc_dt, partner_id, discount, invoice_no) VALUES(1, '2026-12-02', 1, "
+            "INSERT INTO supplies_main (doc_id, doc_dt, partner_id, discount, invoice_no) VALUES(1, "
+            "'2026-12-02', 1, "
             "5, 'Ф-1');"
-            "INSERT INTO supplies_main (doc_id, doc_dt, partner_id, discount, invoice_no) VALUES(2, '2026-12-03', 2, "
+            "INSERT INTO supplies_main (doc_id, doc_dt, partner_id, discount, invoice_no) VALUES(2, "
+            "'2026-12-03', 2, "
             "0, 'Ф-2');"
             "INSERT INTO supplies_partners (doc_id, doc_dt, partner_name, partner_vat_registered) VALUES(1, "
             "'2026-12-02', 'Алфа', 1);"
             "INSERT INTO supplies_partners (doc_id, doc_dt, partner_name, partner_vat_registered) VALUES(2, "
             "'2026-12-03', 'Бета', 0);"
-            "INSERT INTO supplies_firmdata (doc_id, doc_dt, firm_vat_reg, firm_vat_value) VALUES(1, '2026-12-02', 1, "
+            "INSERT INTO supplies_firmdata (doc_id, doc_dt, firm_vat_reg, firm_vat_value) VALUES(1, "
+            "'2026-12-02', 1, "
             "20);"
-            "INSERT INTO supplies_firmdata (doc_id, doc_dt, firm_vat_reg, firm_vat_value) VALUES(2, '2026-12-03', 1, "
+            "INSERT INTO supplies_firmdata (doc_id, doc_dt, firm_vat_reg, firm_vat_value) VALUES(2, "
+            "'2026-12-03', 1, "
             "20);"
-            "INSERT INTO supplies_items (doc_id, doc_dt, seq_id, item_code, item_name, item_group, item_units, "
+            "INSERT INTO supplies_items (doc_id, doc_dt, seq_id, item_code, item_name, item_group, "
+            "item_units, "
             "quantity, price, end_price) VALUES(1, '2026-12-02', 1, 'G1', 'Кабел', 1, 'м', 10, 10, 100);"
-            "INSERT INTO supplies_items (doc_id, doc_dt, seq_id, item_code, item_name, item_group, item_units, "
-            "quantity, price, end_price) VALUES(1, '2026-12-02', 2, 'X9', 'Изтрит артикул', 2, 'бр.', 1, 3.33, "
+            "INSERT INTO supplies_items (doc_id, doc_dt, seq_id, item_code, item_name, item_group, "
+            "item_units, "
+            "quantity, price, end_price) VALUES(1, '2026-12-02', 2, 'X9', 'Изтрит артикул', 2, 'бр.', 1, "
+            "3.33, "
             "3.33);"
-            "INSERT INTO supplies_items (doc_id, doc_dt, seq_id, item_code, item_name, item_group, item_units, "
+            "INSERT INTO supplies_items (doc_id, doc_dt, seq_id, item_code, item_name, item_group, "
+            "item_units, "
             "quantity, price, end_price) VALUES(2, '2026-12-03', 1, 'G1', 'Кабел', 1, 'м', 5, 12, 60);"
             // Two runs of P1, one by a producer with an apostrophe; their components.
-            "INSERT INTO production_cmp (doc_id, doc_dt, seq_id, code, stock_name, group_id, units, quantity, "
-            "cost_price, produced_by) VALUES(1, '2026-12-04', 1, 'P1', 'Изделие', 1, 'бр.', 2, 1.5, 'О''Нийл');"
-            "INSERT INTO production_cmp (doc_id, doc_dt, seq_id, code, stock_name, group_id, units, quantity, "
+            "INSERT INTO production_cmp (doc_id, doc_dt, seq_id, code, stock_name, group_id, units, "
+            "quantity, "
+            "cost_price, produced_by) VALUES(1, '2026-12-04', 1, 'P1', 'Изделие', 1, 'бр.', 2, 1.5, "
+            "'О''Нийл');"
+            "INSERT INTO production_cmp (doc_id, doc_dt, seq_id, code, stock_name, group_id, units, "
+            "quantity, "
             "cost_price, produced_by) VALUES(2, '2026-12-05', 1, 'P1', 'Изделие', 2, 'бр.', 3, 2, 'Иван');"
-            "INSERT INTO production_cmp_entries (doc_id, doc_dt, owner_id, code, stock_name, stock_group, units, "
+            "INSERT INTO production_cmp_entries (doc_id, doc_dt, owner_id, code, stock_name, stock_group, "
+            "units, "
             "quantity, cost_price) VALUES(1, '2026-12-04', 1, 'M1', 'Мед', 1, 'кг', 4, 1.25);"
-            // Sold: a product's component for customer 7, a service's for customer 8, a component since deleted.
-            "INSERT INTO soldmat (doc_id, doc_dt, customer_id, group_id, part_of_code, code, quantity, price, total) "
+            // Sold: a product's component for customer 7, a service's for customer 8, a component since
+            // deleted.
+            "INSERT INTO soldmat (doc_id, doc_dt, customer_id, group_id, part_of_code, code, quantity, "
+            "price, total) "
             "VALUES(1, '2026-12-06', 7, 1, 'P1', 'M1', 2, 1.25, 2.5);"
-            "INSERT INTO soldmat (doc_id, doc_dt, customer_id, group_id, part_of_code, code, quantity, price, total) "
+            "INSERT INTO soldmat (doc_id, doc_dt, customer_id, group_id, part_of_code, code, quantity, "
+            "price, total) "
             "VALUES(2, '2026-12-07', 8, 1, 'S1', 'G1', 1, 1, 1);"
-            "INSERT INTO soldmat (doc_id, doc_dt, customer_id, group_id, part_of_code, code, quantity, price, total) "
+            "INSERT INTO soldmat (doc_id, doc_dt, customer_id, group_id, part_of_code, code, quantity, "
+            "price, total) "
             "VALUES(3, '2026-12-07', 7, 9, 'P1', 'Z0', 1, 4, 4);"
             "DELETE FROM groups WHERE id = 2;"));
     }
@@ -68,7 +84,8 @@ TEST_F(PeriodReportsTest, DeliveriesVatDiscountAndDeletedGroups) {
     ASSERT_TRUE(report.Reload());
     ASSERT_EQ(report.Rows().size(), 3u);
     // By date, document and name. 100.00 less 5 % is 95.00, and 20 % VAT on it 19.00.
-    EXPECT_EQ(report.Rows()[1].mid(6, 6), QStringList({"10.000", "10.00", "100.00", "5.00", "19.00", "114.00"}));
+    EXPECT_EQ(report.Rows()[1].mid(6, 6),
+              QStringList({"10.000", "10.00", "100.00", "5.00", "19.00", "114.00"}));
     EXPECT_EQ(report.Rows()[1].value(12), "Алфа");
     // A line whose group was deleted still counts, with "-".
     EXPECT_EQ(report.Rows()[0].mid(2, 3), QStringList({"X9", "Изтрит артикул", "-"}));
@@ -90,9 +107,8 @@ TEST_F(PeriodReportsTest, DeliveriesVatDiscountAndDeletedGroups) {
     report.SetConditions(c);
     ASSERT_TRUE(report.Reload());
     ASSERT_EQ(report.Rows().size(), 2u);
-    EXPECT_EQ(report.Rows()[1],
-              QStringList({"-", "-", "G1", "Кабел", "Стоки", "м", "15.000", "10.67", "160.00", "5.00", "19.00",
-                           "174.00", "-", "-"}));
+    EXPECT_EQ(report.Rows()[1], QStringList({"-", "-", "G1", "Кабел", "Стоки", "м", "15.000", "10.67",
+                                             "160.00", "5.00", "19.00", "174.00", "-", "-"}));
     EXPECT_EQ(report.TotalTexts().value(3), "177.79 ");
 
     report.Search().Set("x9");
@@ -106,8 +122,8 @@ TEST_F(PeriodReportsTest, ProductionRunsSummedAndByProducer) {
     ProductionReport report(Db(), prompter, clock);
     ASSERT_TRUE(report.Reload());
     ASSERT_EQ(report.Rows().size(), 2u);
-    EXPECT_EQ(report.Rows()[0], QStringList({"0000000001", "04.12.2026", "P1", "Изделие", "Стоки", "бр.", "2.000",
-                                             "1.50", "3.00", "О'Нийл"}));
+    EXPECT_EQ(report.Rows()[0], QStringList({"0000000001", "04.12.2026", "P1", "Изделие", "Стоки", "бр.",
+                                             "2.000", "1.50", "3.00", "О'Нийл"}));
     EXPECT_EQ(report.Rows()[1].value(4), "-"); // its group was deleted
     EXPECT_EQ(report.QuantityText(), "5.000 ");
     EXPECT_EQ(report.CostText(), "9.00 ");

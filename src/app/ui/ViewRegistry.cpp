@@ -8,6 +8,7 @@
 #include "masterdata/ui/CPartnersDlg.h"
 #include "reports/ui/CIncomeExpencesDiagram.h"
 #include "reports/ui/CMonthGridForm.h"
+#include "reports/ui/CPeriodReportForm.h"
 #include "reports/ui/CReportOborotByPartnerDlg.h"
 #include "reports/ui/CReportQuantitiesDlg.h"
 #include "reports/ui/CReportSellsByPartnerDlg.h"
@@ -58,6 +59,12 @@ ViewRegistry MakeViewRegistry() {
                    [](CTarvoDoc& doc, FormHost& host) { return new CIncomeExpencesDiagram(doc, host); });
     views.Register(ViewType::kStockMovementReport,
                    [](CTarvoDoc& doc, FormHost& host) { return new CReportStockMovementDlg(doc, host); });
+    views.Register(ViewType::kDeliveriesReport,
+                   [](CTarvoDoc& doc, FormHost& host) { return new CReportDeliveriesDlg(doc, host); });
+    views.Register(ViewType::kProductionReport,
+                   [](CTarvoDoc& doc, FormHost& host) { return new CReportProductionDlg(doc, host); });
+    views.Register(ViewType::kConsumedMaterialsReport,
+                   [](CTarvoDoc& doc, FormHost& host) { return new CReportConsumatives(doc, host); });
     views.Register(ViewType::kPartners,
                    [](CTarvoDoc& doc, FormHost& host) { return new CPartnersDlg(doc, host); });
     return views;

@@ -1,0 +1,119 @@
+#include "reports/ui/CPeriodReportForm.h"
+
+#include "base/FormHost.h"
+#include "base/ui/FormButton.h"
+#include "lists/ui/CSortListCtrl.h"
+#include "print/ReportPrints.h"
+#include "session/TarvoDoc.h"
+#include "settings/LocalSettings.h"
+#include "settings/PrinterSettings.h"
+
+#include <QLineEdit>
+
+CPeriodReportForm::CPeriodReportForm(CTarvoDoc& doc, FormHost& host, PeriodReport& report,
+                                     const QString& title, const std::vector<ListColumn>& columns,
+                                     const QString& listName, CPeriodFilterDlg::Kind kind, QWidget* parent)
+    : CReportForm(doc, host, report, title, columns, listName, parent), m_periodReport(report), m_kind(kind) {
+}
+
+// Called by each form once its report is made: the filter reads its conditions.
+void CPeriodReportForm::AddButtons() {
+    m_filter = new CPeriodFilterDlg(m_doc, m_host, m_periodReport, m_kind, this);
+    connect(m_filter, &CPeriodFilterDlg::applied, this, [this] { Reload(); });
+    AddButton(MakeFormButton(this, " F2  филтър", Qt::Key_F2,
+                             "Задаване на условие, по което да се визуализират данните, филтриране ...",
+                             [this] {
+                                 m_filter->show();
+                                 m_filter->raise();
+                             }));
+    AddButton(SearchButton());
+    AddButton(RefreshButton());
+    AddButton(ExportButton(" Експорт в CSV..."));
+    AddButton(PrintButton(), true);
+    AddButton(ExitButton());
+}
+
+void CPeriodReportForm::showEvent(QShowEvent* event) {
+    CReportForm::showEvent(event);
+    if (m_filterShown)
+        return;
+    m_filterShown = true;
+    m_filter->show();
+}
+
+PrinterSettings::Orientation CPeriodReportForm::Orientation() const {
+    return m_host.Printer().orientation;
+}
+
+std::function<bool()> CPeriodReportForm::EconomyMode() const {
+    const LocalSettings& settings = m_host.Settings();
+    return [&settings] { return settings.EconomicPrintMode() != 0; };
+}
+
+CReportDeliveriesDlg::CReportDeliveriesDlg(CTarvoDoc& doc, FormHost& host, QWidget* parent)
+    : CPeriodReportForm(doc, host, m_report, "TARVO - СПРАВКА ДОСТАВКИ", DeliveriesReport::Columns(),
+                        "DeliveriesReport", CPeriodFilterDlg::Kind::Deliveries, parent),
+      m_report(doc.Db(), host.GetPrompter(), host.GetClock()) {
+    SetPrintOrientation(1, host.Settings(), &host.Printer());
+    for (const char* caption : {"СТ-СТ:", "Т.О.:", "ДДС:", "ТОТАЛ:"})
+        m_fields.push_back(AddTotalField(caption));
+    AddButtons();
+    ShowTotals();
+}
+
+void CReportDeliveriesDlg::ShowTotals() {
+    const QStringList texts = m_report.TotalTexts();
+    for (size_t k = 0; k < m_fields.size(); ++k)
+        m_fields[k]->setText(m_fields[k]->accessibleName() + "  " + texts.value(static_cast<int>(k)));
+}
+
+void CReportDeliveriesDlg::Print() {
+    const auto job = DeliveriesReportPrint(RowsInListOrder(), m_report.Chosen().from, m_report.Chosen().to,
+                                           m_report.Value(), m_report.Total(), Orientation(), EconomyMode());
+    job->SetSelection(List()->SelectedRows());
+    m_host.ShowPrintPreview(*job);
+}
+
+CReportProductionDlg::CReportProductionDlg(CTarvoDoc& doc, FormHost& host, QWidget* parent)
+    : CPeriodReportForm(doc, host, m_report, "TARVO - ПРОИЗВЕДЕНИ ИЗДЕЛИЯ", ProductionReport::Columns(),
+                        "ProductionReport", CPeriodFilterDlg::Kind::Production, parent),
+      m_report(doc.Db(), host.GetPrompter(), host.GetClock()), m_quantity(AddTotalField("КОЛ-ВО:")),
+      m_cost(AddTotalField("СТ-СТ:")) {
+    SetPrintOrientation(1, host.Settings(), &host.Printer());
+    AddButtons();
+    ShowTotals();
+}
+
+void CReportProductionDlg::ShowTotals() {
+    m_quantity->setText("КОЛ-ВО:  " + m_report.QuantityText());
+    m_cost->setText("СТ-СТ:  " + m_report.CostText());
+}
+
+void CReportProductionDlg::Print() {
+    const auto job = ProducedItemsPrint(RowsInListOrder(), m_report.Chosen().from, m_report.Chosen().to,
+                                        Orientation(), EconomyMode());
+    job->SetSelection(List()->SelectedRows());
+    m_host.ShowPrintPreview(*job);
+}
+
+CReportConsumatives::CReportConsumatives(CTarvoDoc& doc, FormHost& host, QWidget* parent)
+    : CPeriodReportForm(doc, host, m_report, "TARVO - СПРАВКА МАТЕРИАЛИ и КОНСУМАТИВИ",
+                        MaterialsReport::Columns(), "MaterialsReport", CPeriodFilterDlg::Kind::Materials,
+                        parent),
+      m_report(doc.Db(), host.GetPrompter(), host.GetClock()), m_quantity(AddTotalField("К-ВО:")),
+      m_cost(AddTotalField("СТ-СТ:")) {
+    AddButtons();
+    ShowTotals();
+}
+
+void CReportConsumatives::ShowTotals() {
+    m_quantity->setText("К-ВО:  " + m_report.QuantityText());
+    m_cost->setText("СТ-СТ:  " + m_report.CostText());
+}
+
+void CReportConsumatives::Print() {
+    const auto job = MaterialsReportPrint(RowsInListOrder(), m_report.Chosen().from, m_report.Chosen().to,
+                                          m_report.Cost(), Orientation(), EconomyMode());
+    job->SetSelection(List()->SelectedRows());
+    m_host.ShowPrintPreview(*job);
+}
