@@ -49,11 +49,7 @@ CMonthGridForm::CMonthGridForm(CTarvoDoc& doc, FormHost& host, std::unique_ptr<M
 
     if (withGroups)
         m_groupWindow = AddGroupWindow();
-    AddButton(SearchButton());
-    AddButton(RefreshButton());
-    AddButton(ExportButton("Експорт в CSV"));
-    AddButton(PrintButton(), true);
-    AddButton(ExitButton());
+    AddCommonButtons("Експорт в CSV");
     Reload();
 }
 

@@ -20,25 +20,8 @@ CPeriodReportForm::CPeriodReportForm(CTarvoDoc& doc, FormHost& host, PeriodRepor
 void CPeriodReportForm::AddButtons() {
     m_filter = new CPeriodFilterDlg(m_doc, m_host, m_periodReport, m_kind, this);
     connect(m_filter, &CPeriodFilterDlg::applied, this, [this] { Reload(); });
-    AddButton(MakeFormButton(this, " F2  филтър", Qt::Key_F2,
-                             "Задаване на условие, по което да се визуализират данните, филтриране ...",
-                             [this] {
-                                 m_filter->show();
-                                 m_filter->raise();
-                             }));
-    AddButton(SearchButton());
-    AddButton(RefreshButton());
-    AddButton(ExportButton(" Експорт в CSV..."));
-    AddButton(PrintButton(), true);
-    AddButton(ExitButton());
-}
-
-void CPeriodReportForm::showEvent(QShowEvent* event) {
-    CReportForm::showEvent(event);
-    if (m_filterShown)
-        return;
-    m_filterShown = true;
-    m_filter->show();
+    AddFilterWindow(m_filter);
+    AddCommonButtons(" Експорт в CSV...");
 }
 
 PrinterSettings::Orientation CPeriodReportForm::Orientation() const {

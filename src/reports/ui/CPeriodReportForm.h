@@ -9,9 +9,8 @@
 
 class QLineEdit;
 
-// A report of a period with its filter dialog beside it: " F2  филтър",
-// search, refresh, export, print and exit; the filter opens with the form
-// and the list is read when it is applied.
+// A report of a period with its filter dialog beside it, opened with the
+// form; the list is read when the filter is applied.
 class CPeriodReportForm : public CReportForm {
     Q_OBJECT
 public:
@@ -23,7 +22,6 @@ protected:
                       CPeriodFilterDlg::Kind kind, QWidget* parent);
     // The filter and the buttons, after the form's total fields.
     void AddButtons();
-    void showEvent(QShowEvent* event) override;
     PrinterSettings::Orientation Orientation() const;
     std::function<bool()> EconomyMode() const;
 
@@ -32,7 +30,6 @@ protected:
 private:
     CPeriodFilterDlg::Kind m_kind;
     CPeriodFilterDlg* m_filter = nullptr;
-    bool m_filterShown = false;
 };
 
 // "TARVO - СПРАВКА ДОСТАВКИ"

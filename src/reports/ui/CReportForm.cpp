@@ -82,6 +82,32 @@ CGroupFilterDlg* CReportForm::AddGroupWindow() {
     return window;
 }
 
+void CReportForm::AddFilterWindow(QDialog* filter) {
+    AddButton(MakeFormButton(this, " F2  филтър", Qt::Key_F2,
+                             "Задаване на условие, по което да се визуализират данните, филтриране ...",
+                             [filter] {
+                                 filter->show();
+                                 filter->raise();
+                             }));
+    ShowWithForm(filter);
+}
+
+void CReportForm::AddCommonButtons(const QString& exportCaption) {
+    AddButton(SearchButton());
+    AddButton(RefreshButton());
+    AddButton(ExportButton(exportCaption));
+    AddButton(PrintButton(), true);
+    AddButton(ExitButton());
+}
+
+void CReportForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (m_companion == nullptr || m_companionShown)
+        return;
+    m_companionShown = true;
+    m_companion->show();
+}
+
 QPushButton* CReportForm::SearchButton() {
     return MakeFormButton(this, " F3  търсене ...", Qt::Key_F3, "Търсене по код или наименование ...",
                           [this] {

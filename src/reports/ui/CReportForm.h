@@ -7,6 +7,7 @@
 #include <vector>
 
 class CGroupFilterDlg;
+class QDialog;
 class CSortListCtrl;
 class CTarvoDoc;
 class FormHost;
@@ -40,6 +41,14 @@ protected:
     // the form and kept until it closes, its apply reloading; and its button
     // " F2  групи ..." in the button row.
     CGroupFilterDlg* AddGroupWindow();
+    // A report's modeless filter: its button " F2  филтър" in the button row,
+    // and the filter shown with the form.
+    void AddFilterWindow(QDialog* filter);
+    // A window shown beside the form once the form is on screen.
+    void ShowWithForm(QDialog* window) { m_companion = window; }
+    // Search, refresh, export, then print and exit at the right.
+    void AddCommonButtons(const QString& exportCaption);
+    void showEvent(QShowEvent* event) override;
     // The buttons every report has.
     QPushButton* SearchButton();
     QPushButton* RefreshButton();
@@ -65,4 +74,6 @@ private:
     QHBoxLayout* m_totals;
     QHBoxLayout* m_buttons;
     QPushButton* m_print = nullptr;
+    QDialog* m_companion = nullptr;
+    bool m_companionShown = false;
 };

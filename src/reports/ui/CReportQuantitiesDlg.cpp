@@ -26,6 +26,7 @@ CReportQuantitiesDlg::CReportQuantitiesDlg(CTarvoDoc& doc, FormHost& host, QWidg
     BuildSettingsMenu();
 
     m_groupWindow = AddGroupWindow();
+    ShowWithForm(m_groupWindow);
     AddButton(SearchButton());
     AddButton(RefreshButton());
     AddButton(ExportButton("експорт в CSV"));
@@ -36,15 +37,6 @@ CReportQuantitiesDlg::CReportQuantitiesDlg(CTarvoDoc& doc, FormHost& host, QWidg
     AddButton(PrintButton(), true);
     AddButton(ExitButton());
     ShowTotals();
-}
-
-// The group window opens with the form, once the form is on screen.
-void CReportQuantitiesDlg::showEvent(QShowEvent* event) {
-    CReportForm::showEvent(event);
-    if (m_groupWindowShown)
-        return;
-    m_groupWindowShown = true;
-    m_groupWindow->show();
 }
 
 // Each item flips its option; the report is not reloaded by the toggle.

@@ -21,7 +21,6 @@ public:
     QMenu* SettingsMenu() const { return m_settingsMenu; }
 
 protected:
-    void showEvent(QShowEvent* event) override;
     void ShowTotals() override;
     void Print() override;
 
@@ -33,5 +32,4 @@ private:
     QMenu* m_settingsMenu;
     QLineEdit* m_quantity;
     QLineEdit* m_value;
-    bool m_groupWindowShown = false;
 };

@@ -24,26 +24,9 @@ CReportSellsByPartnerDlg::CReportSellsByPartnerDlg(CTarvoDoc& doc, FormHost& hos
         Reload();
         m_host.SetFormTitle(m_report.WindowTitle());
     });
-    AddButton(MakeFormButton(this, " F2  филтър", Qt::Key_F2,
-                             "Задаване на условие, по което да се визуализират данните, филтриране ...",
-                             [this] {
-                                 m_filter->show();
-                                 m_filter->raise();
-                             }));
-    AddButton(SearchButton());
-    AddButton(RefreshButton());
-    AddButton(ExportButton(" Експорт в CSV..."));
-    AddButton(PrintButton(), true);
-    AddButton(ExitButton());
+    AddFilterWindow(m_filter);
+    AddCommonButtons(" Експорт в CSV...");
     ShowTotals();
-}
-
-void CReportSellsByPartnerDlg::showEvent(QShowEvent* event) {
-    CReportForm::showEvent(event);
-    if (m_filterShown)
-        return;
-    m_filterShown = true;
-    m_filter->show();
 }
 
 // Column 1 previews the row's document, column 14 the invoice made from its

@@ -17,7 +17,6 @@ public:
     CSalesFilterDlg* FilterWindow() const { return m_filter; }
 
 protected:
-    void showEvent(QShowEvent* event) override;
     void ShowTotals() override;
     void CellActivated(int row, int column) override;
     void Print() override;
@@ -25,6 +24,5 @@ protected:
 private:
     SalesReport m_report;
     CSalesFilterDlg* m_filter;
-    bool m_filterShown = false;
     std::vector<QLineEdit*> m_fields;
 };

@@ -17,27 +17,9 @@ CReportStockMovementDlg::CReportStockMovementDlg(CTarvoDoc& doc, FormHost& host,
     // Its nine printed columns fit a landscape page.
     SetPrintOrientation(1, host.Settings(), &host.Printer());
     connect(m_filter, &CMovementFilterDlg::applied, this, [this] { Reload(); });
-    AddButton(MakeFormButton(this, " F2  филтър", Qt::Key_F2,
-                             "Задаване на условие, по което да се визуализират данните, филтриране ...",
-                             [this] {
-                                 m_filter->show();
-                                 m_filter->raise();
-                             }));
-    AddButton(SearchButton());
-    AddButton(RefreshButton());
-    AddButton(ExportButton(" Експорт в CSV..."));
-    AddButton(PrintButton(), true);
-    AddButton(ExitButton());
-}
-
-// The filter opens with the form, once the form is on screen; the list is
-// read when it is applied.
-void CReportStockMovementDlg::showEvent(QShowEvent* event) {
-    CReportForm::showEvent(event);
-    if (m_filterShown)
-        return;
-    m_filterShown = true;
-    m_filter->show();
+    // The list is read when the filter is applied.
+    AddFilterWindow(m_filter);
+    AddCommonButtons(" Експорт в CSV...");
 }
 
 void CReportStockMovementDlg::Print() {

@@ -16,12 +16,10 @@ public:
     CMovementFilterDlg* FilterDialog() const { return m_filter; }
 
 protected:
-    void showEvent(QShowEvent* event) override;
     void ShowTotals() override {}
     void Print() override;
 
 private:
     StockMovementReport m_report;
     CMovementFilterDlg* m_filter;
-    bool m_filterShown = false;
 };
