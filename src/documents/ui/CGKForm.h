@@ -14,10 +14,12 @@ class QSpinBox;
 
 // "TARVO - ГАРАНЦИОННИ КАРТИ": the card's header, its lines and the buttons
 // of the card.
-class CGKForm : public QWidget {
+class CGKForm : public QWidget, public DocumentForm {
     Q_OBJECT
 public:
     CGKForm(CTarvoDoc& doc, FormHost& host, QWidget* parent = nullptr);
+    // Leaving the view asks before an unsaved card goes.
+    bool HasUnsavedChanges() const override { return m_form.HasUnsavedChanges(); }
 
     WarrantyCardForm& Behaviour() { return m_form; }
     CSortListCtrl* List() const { return m_list; }

@@ -76,6 +76,16 @@ TEST_F(OffersWidgetTest, TheMenuOpensTheForm) {
     PrinterSettings printer;
     CMainFrame frame(*doc, *settings, prompter, printer);
     frame.SwitchView(ViewType::kOffers);
-    EXPECT_NE(qobject_cast<COffersDlg*>(frame.centralWidget()), nullptr);
+    auto* form = qobject_cast<COffersDlg*>(frame.centralWidget());
+    ASSERT_NE(form, nullptr);
+    // A changed offer is not left without the question.
+    form->Discount()->setValue(5);
+    prompter.Expect(Answer::No);
+    frame.SwitchView(ViewType::kStart);
+    EXPECT_EQ(frame.centralWidget(), form);
+    prompter.Expect(Answer::Yes);
+    frame.SwitchView(ViewType::kStart);
+    EXPECT_NE(frame.centralWidget(), form);
+    EXPECT_TRUE(prompter.AllAnswersUsed());
 }
 } // namespace

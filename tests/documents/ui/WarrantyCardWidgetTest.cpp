@@ -72,6 +72,13 @@ TEST_F(WarrantyCardWidgetTest, TheMenuOpensTheForm) {
     PrinterSettings printer;
     CMainFrame frame(*doc, *settings, prompter, printer);
     frame.SwitchView(ViewType::kWarrantyCards);
-    EXPECT_NE(qobject_cast<CGKForm*>(frame.centralWidget()), nullptr);
+    auto* form = qobject_cast<CGKForm*>(frame.centralWidget());
+    ASSERT_NE(form, nullptr);
+    // A changed card is not left without the question.
+    form->Behaviour().SetTerm(36);
+    prompter.Expect(Answer::No);
+    frame.SwitchView(ViewType::kStart);
+    EXPECT_EQ(frame.centralWidget(), form);
+    EXPECT_TRUE(prompter.AllAnswersUsed());
 }
 } // namespace
