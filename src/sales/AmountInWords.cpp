@@ -12,6 +12,9 @@ const char* const kMasculine[] = {"",    "един", "два",   "три",  "ч�
                                   "пет", "шест", "седем", "осем", "девет"};
 const char* const kFeminine[] = {"", "една", "две", "три", "четири", "пет", "шест", "седем", "осем", "девет"};
 const char* const kNeuter[] = {"", "едно", "две", "три", "четири", "пет", "шест", "седем", "осем", "девет"};
+// A feminine unit after a tens word, with its joining piece.
+const char* const kFeminineAfterTens[] = {"",       " и една", " и две",   " и три",  " и четири",
+                                          " и пет", " и шест", " и седем", " и осем", " и девет"};
 const char* const kTeens[] = {"десет",      "единадесет",  "дванадесет",   "тринадесет",  "четиринадесет",
                               "петнадесет", "шестнадесет", "седемнадесет", "осемнадесет", "деветнадесет"};
 const char* const kTens[] = {"",         "",          "двадесет",   "тридесет",  "четиридесет",
@@ -26,6 +29,13 @@ const char* const* unitsOf(Gender gender) {
 }
 
 // 1 to 19, or a round ten: written as one word.
+// A tens word with its unit: "двадесет и една", "тридесет и два".
+QString tensWords(int m, Gender gender) {
+    if (gender == Gender::Feminine)
+        return QString(kTens[m / 10]) + kFeminineAfterTens[m % 10];
+    return QString(kTens[m / 10]) + (m % 10 ? QString(" и ") + unitsOf(gender)[m % 10] : QString());
+}
+
 bool isOneWord(int m) {
     return m < 20 || m % 10 == 0;
 }
@@ -38,7 +48,7 @@ QString groupWords(int m, Gender gender) {
     if (m < 20)
         return kTeens[m - 10];
     if (m < 100)
-        return QString(kTens[m / 10]) + (m % 10 ? QString(" и ") + units[m % 10] : QString());
+        return tensWords(m, gender);
     const int rest = m % 100;
     QString hundreds = kHundreds[m / 100];
     if (rest == 0)
@@ -87,15 +97,6 @@ QString integerWords(int n, Gender gender) {
     return words + (isOnePart(rest) ? " и " : " ") + belowMillion(rest, gender);
 }
 
-QString centsWords(int cents, Gender gender) {
-    if (cents < 10)
-        return unitsOf(gender)[cents];
-    if (cents < 20)
-        return kTeens[cents - 10];
-    return QString(kTens[cents / 10]) +
-           (cents % 10 ? QString(" и ") + unitsOf(gender)[cents % 10] : QString());
-}
-
 } // namespace
 
 QString LevaWords(const QString& amountText) {
@@ -107,7 +108,7 @@ QString StotinkiWords(const QString& amountText) {
     const int cents = amountText.right(2).toInt();
     if (cents == 0)
         return QString();
-    return centsWords(cents, Gender::Feminine) + " стотинки";
+    return groupWords(cents, Gender::Feminine) + " стотинки";
 }
 
 QString AmountInWords(double amount, Currency currency) {
@@ -127,14 +128,14 @@ QString AmountInWords(double amount, Currency currency) {
             return LevaWords(text);
         if (belowOne)
             return StotinkiWords(text);
-        return LevaWords(text) + " и " + cents + " ст.";
+        return QString::asprintf("%s и %s ст.", qUtf8Printable(LevaWords(text)), qUtf8Printable(cents));
     }
     const QString euro = integerWords(text.left(text.size() - 3).toInt(), Gender::Neuter) + " евро";
     if (whole)
         return euro;
     if (belowOne) {
         const int count = cents.toInt();
-        return centsWords(count, Gender::Masculine) + (count == 1 ? " евроцент" : " евроцента");
+        return groupWords(count, Gender::Masculine) + (count == 1 ? " евроцент" : " евроцента");
     }
     return euro + " и " + cents + " евроцента";
 }
