@@ -57,7 +57,8 @@ int SupplierRequestJob::DrawHeader(PageFrame& frame, int page) const {
     canvas.DrawText(band, Qt::AlignHCenter | Qt::AlignTop, m_texts.title);
     canvas.SetFont(BaseFont());
     const QRect numbers(frame.Left(), top + 2 * l, frame.Width(), 2 * l);
-    canvas.DrawText(numbers, Qt::AlignHCenter | Qt::AlignTop,
+    // The number and the date on two lines, as the format has them.
+    canvas.DrawText(numbers, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
                     QString::asprintf(m_texts.numberAndDate, m_doc.request.number,
                                       qUtf8Printable(DisplayDate(m_doc.request.date))));
     canvas.DrawText(QRect(frame.Left(), top + 2 * l, frame.Width() - 20, l), Qt::AlignRight | Qt::AlignTop,
