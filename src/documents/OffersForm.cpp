@@ -92,12 +92,10 @@ bool OffersForm::Load(DocumentChooser& documents) {
 }
 
 bool OffersForm::AddLine(ItemChooser& items, SaleLineDialog& dialog) {
-    const std::optional<QString> code = items.ChooseItem(ItemKinds::kAll, PickerTab::All);
-    if (!code)
+    const std::optional<Item> chosen = ChooseCatalogueItem(m_db, items, ItemKinds::kAll, PickerTab::All);
+    if (!chosen)
         return false;
-    Item item;
-    if (!LoadItem(m_db, *code, item))
-        return false;
+    const Item& item = *chosen;
     // An offer has no customer record, so no customer's own price.
     const SaleLinePricing pricing(item, 0);
     const auto answer = dialog.AskLine(

@@ -163,13 +163,11 @@ QStringList WarrantyCardForm::Units() {
 }
 
 bool WarrantyCardForm::AddLine(ItemChooser& items, WarrantyLineEditor& editor) {
-    const std::optional<QString> code = items.ChooseItem(ItemKinds::kAll, PickerTab::All);
-    if (!code)
+    const std::optional<Item> chosen = ChooseCatalogueItem(m_db, items, ItemKinds::kAll, PickerTab::All);
+    if (!chosen)
         return false;
-    Item item;
-    if (!LoadItem(m_db, *code, item))
-        return false;
-    WarrantyLine line{*code, item.name, item.units, 1, QString(), m_card.term, QString()};
+    const Item& item = *chosen;
+    WarrantyLine line{item.code, item.name, item.units, 1, QString(), m_card.term, QString()};
     if (!editor.EditLine(line, Units()))
         return false;
     m_card.lines.push_back(line);

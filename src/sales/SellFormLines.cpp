@@ -34,12 +34,11 @@ void fill(SaleLine& line, double quantity, double price, int kind) {
 bool SellForm::AddLine(ItemChooser& items, SaleLineDialog& dialog) {
     if (!MayAddLines())
         return false;
-    const std::optional<QString> code = items.ChooseItem(ItemKinds::kAll, PickerTab::GoodsAndMaterials);
-    if (!code)
+    const std::optional<Item> chosen =
+        ChooseCatalogueItem(m_db, items, ItemKinds::kAll, PickerTab::GoodsAndMaterials);
+    if (!chosen)
         return false;
-    Item item;
-    if (!LoadItem(m_db, *code, item))
-        return false;
+    const Item& item = *chosen;
     const SaleLinePricing pricing(item, GetPartnerPrice(m_db, m_customer.id, item.code));
     SaleLineDialog::Request request{item.code, item.name, 1,
                                     pricing.Select(SaleLinePricing::StartKind(m_customer.defaultPrice)),

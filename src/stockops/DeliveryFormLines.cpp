@@ -56,13 +56,12 @@ bool DeliveryForm::AskLine(DeliveryLine& line, double price, bool withVat, Deliv
 bool DeliveryForm::AddLine(ItemChooser& items, DeliveryLineDialog& dialog) {
     if (!MayChangeLines())
         return false;
-    const std::optional<QString> code = items.ChooseItem(
-        ItemKinds::kGoods | ItemKinds::kMaterials | ItemKinds::kProducts, PickerTab::GoodsAndMaterials);
-    if (!code)
+    const std::optional<Item> chosen =
+        ChooseCatalogueItem(m_db, items, ItemKinds::kGoods | ItemKinds::kMaterials | ItemKinds::kProducts,
+                            PickerTab::GoodsAndMaterials);
+    if (!chosen)
         return false;
-    Item item;
-    if (!LoadItem(m_db, *code, item))
-        return false;
+    const Item& item = *chosen;
     DeliveryLine line;
     line.code = item.code;
     line.name = item.name;

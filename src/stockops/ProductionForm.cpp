@@ -137,12 +137,11 @@ bool ProductionForm::ReportShortage() {
 bool ProductionForm::AddProduct(ItemChooser& items, NumberInput& input) {
     if (!m_isNew)
         return false;
-    const std::optional<QString> code = items.ChooseItem(ItemKinds::kProducts, PickerTab::Products);
-    if (!code)
+    const std::optional<Item> chosen =
+        ChooseCatalogueItem(m_db, items, ItemKinds::kProducts, PickerTab::Products);
+    if (!chosen || chosen->name.isEmpty())
         return false;
-    Item item;
-    if (!LoadItem(m_db, *code, item) || item.name.isEmpty())
-        return false;
+    const Item& item = *chosen;
     ProductionLine line;
     line.code = item.code;
     line.name = item.name;

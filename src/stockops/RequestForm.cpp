@@ -173,13 +173,12 @@ void RequestForm::Apply(RequestLine& line, const RequestLineDialog::Answer& answ
 }
 
 bool RequestForm::AddLine(ItemChooser& items, RequestLineDialog& dialog) {
-    const std::optional<QString> code = items.ChooseItem(
-        ItemKinds::kGoods | ItemKinds::kMaterials | ItemKinds::kProducts, PickerTab::GoodsAndMaterials);
-    if (!code)
+    const std::optional<Item> chosen =
+        ChooseCatalogueItem(m_db, items, ItemKinds::kGoods | ItemKinds::kMaterials | ItemKinds::kProducts,
+                            PickerTab::GoodsAndMaterials);
+    if (!chosen)
         return false;
-    Item item;
-    if (!LoadItem(m_db, *code, item))
-        return false;
+    const Item& item = *chosen;
     const SaleLinePricing pricing(item, GetPartnerPrice(m_db, m_request.partnerId, item.code));
     RequestLineDialog::Request request;
     request.name = item.name;

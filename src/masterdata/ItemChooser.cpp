@@ -1,0 +1,13 @@
+#include "masterdata/ItemChooser.h"
+
+#include "masterdata/Item.h"
+
+std::optional<Item> ChooseCatalogueItem(Database& db, ItemChooser& items, int kindMask, PickerTab tab) {
+    const std::optional<QString> code = items.ChooseItem(kindMask, tab);
+    if (!code)
+        return std::nullopt;
+    Item item;
+    if (!LoadItem(db, *code, item))
+        return std::nullopt;
+    return item;
+}
