@@ -1,5 +1,6 @@
 #include "app/ArchiveCommands.h"
 #include "app/CommandLine.h"
+#include "app/EuroCommand.h"
 #include "app/ImportDumpCommand.h"
 #include "app/InitCommand.h"
 #include "app/ui/TarvoApplication.h"
@@ -41,6 +42,8 @@ int runWithoutWindow(int argc, char** argv, const CommandLine& line) {
         return RunInitCommand(line.directory, prompter, sleeper);
     case CommandLine::Mode::Backup:
         return RunBackupCommand(line.directory, settings, clock, prompter, sleeper);
+    case CommandLine::Mode::Euro:
+        return RunEuroCommand(line.directory, settings, clock, prompter, sleeper);
     case CommandLine::Mode::ImportDump:
         return RunImportDumpCommand(line.file, line.directory, line.options, settings, prompter, sleeper);
     default:
@@ -63,6 +66,7 @@ int main(int argc, char** argv) {
     case CommandLine::Mode::Backup:
     case CommandLine::Mode::ImportDump:
     case CommandLine::Mode::Restore:
+    case CommandLine::Mode::Euro:
         return runWithoutWindow(argc, argv, early);
     case CommandLine::Mode::Invalid:
         if (!CommandLine::MayHoldToolkitOptions(arguments)) {

@@ -25,28 +25,36 @@ QString databaseIn(const QString& directory, Prompter& prompter) {
     return QDir::cleanPath(dir.absoluteFilePath(AppInfo::kDatabaseFileName));
 }
 
-void printLine(const QString& text) {
+} // namespace
+
+void PrintLine(const QString& text) {
     std::printf("%s\n", text.toUtf8().constData());
     std::fflush(stdout);
 }
-} // namespace
 
-int RunBackupCommand(const QString& directory, LocalSettings& settings, const Clock& clock,
-                     Prompter& prompter, Sleeper& sleeper) {
+QString OpenDatabaseOf(const QString& directory, Prompter& prompter, Connection& connection) {
     const QString path = databaseIn(directory, prompter);
     if (path.isEmpty())
-        return 1;
+        return QString();
     if (InspectDatabaseFile(path) != DatabaseFileState::Present) {
         prompter.Message(QString("В директорията няма база данни: %1").arg(path), MessageIcon::Stop);
-        return 1;
+        return QString();
     }
-    Connection connection;
     if (DbResult opened = connection.Open(path, false); opened.Failed()) {
         prompter.Message(QString("Базата данни %1 не може да бъде отворена: %2")
                              .arg(path, QString::fromUtf8(opened.error)),
                          MessageIcon::Stop);
-        return 1;
+        return QString();
     }
+    return path;
+}
+
+int RunBackupCommand(const QString& directory, LocalSettings& settings, const Clock& clock,
+                     Prompter& prompter, Sleeper& sleeper) {
+    Connection connection;
+    const QString path = OpenDatabaseOf(directory, prompter, connection);
+    if (path.isEmpty())
+        return 1;
     const QDateTime now = clock.Now();
     const QString archive = ArchiveFileName(ArchiveDirectoryOf(settings, path), now);
     const QString error = ArchiveDatabase(connection.Handle(), archive, nullptr);
@@ -58,7 +66,7 @@ int RunBackupCommand(const QString& directory, LocalSettings& settings, const Cl
     Database db(source, sleeper, prompter);
     if (!DbSettings(db).SetArchiveLastTime(now.date()))
         return 1;
-    printLine(archive);
+    PrintLine(archive);
     return 0;
 }
 
@@ -73,6 +81,6 @@ int RunRestoreCommand(const QString& archive, const QString& directory, Prompter
                          MessageIcon::Stop);
         return 1;
     }
-    printLine(QString("Базата данни %1 беше възстановена от файла %2.").arg(path, archive));
+    PrintLine(QString("Базата данни %1 беше възстановена от файла %2.").arg(path, archive));
     return 0;
 }

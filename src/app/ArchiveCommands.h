@@ -3,9 +3,16 @@
 #include <QString>
 
 class Clock;
+class Connection;
 class LocalSettings;
 class Prompter;
 class Sleeper;
+
+// Opens DIR's database on `connection`: its path, or empty after telling why
+// it could not be opened.
+QString OpenDatabaseOf(const QString& directory, Prompter& prompter, Connection& connection);
+// A line on standard output, at once.
+void PrintLine(const QString& text);
 
 // `tarvo backup [DIR]`: archives DIR's database into the chosen archive
 // directory (else DIR), prints the archive's path and stores the day of the

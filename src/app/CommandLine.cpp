@@ -11,8 +11,8 @@ CommandLine CommandLine::Parse(const QStringList& arguments) {
         line.mode = Mode::Help;
     } else if (first == "--version" || first == "-v") {
         line.mode = Mode::Version;
-    } else if (first == "init" || first == "backup") {
-        line.mode = first == "init" ? Mode::Init : Mode::Backup;
+    } else if (first == "init" || first == "backup" || first == "euro") {
+        line.mode = first == "init" ? Mode::Init : first == "backup" ? Mode::Backup : Mode::Euro;
         line.directory = arguments.size() > 1 ? arguments[1] : QString(".");
         if (arguments.size() > 2) {
             line.mode = Mode::Invalid;
@@ -100,6 +100,9 @@ QString CommandLine::Usage() {
                "                         --firm-tax-id, --firm-vat-prefix, --partner-tax-ids,\n"
                "                         --partner-vat-prefix, --keep-invoices, --renumber-goods-notes,\n"
                "                         --optimize (без терминал са задължителни)\n"
+               "  tarvo euro [ДИРЕКТОРИЯ] преминава към евро: архивира базата данни на ДИРЕКТОРИЯ (по\n"
+               "                         подразбиране: .), превръща цените в евро по курс 1.95583 и извежда\n"
+               "                         броя на променените цени и името на архива\n"
                "  tarvo --help           показва този текст\n"
                "  tarvo --version        показва версията\n")
         .arg(AppInfo::kVersion);

@@ -5,10 +5,10 @@
 
 // What the program was asked to do on its command line.
 struct CommandLine {
-    enum class Mode { Window, Help, Version, Init, Backup, Restore, ImportDump, Invalid };
+    enum class Mode { Window, Help, Version, Init, Backup, Restore, ImportDump, Euro, Invalid };
     Mode mode = Mode::Window;
     // The database directory: the argument of the window mode, of init,
-    // backup and restore.
+    // backup, restore and euro.
     QString directory;
     // The archive to restore from, or the dump to import.
     QString file;

@@ -187,7 +187,14 @@ std::vector<MenuEntry> buildMainMenu() {
         submenu("Точност при изчислението на продажна цена",
                 {choice("0.00", Setting::SellPricePrecision, 2, "Два знака след десетичната точка")}),
         toggle("Автоматично предлагай създаването на архив, 24 часа след последното архивиране",
-               Setting::ArchiveAutoPrompt, "При стартиране предлага архив, ако последният е по-стар от ден")};
+               Setting::ArchiveAutoPrompt, "При стартиране предлага архив, ако последният е по-стар от ден"),
+        submenu("Валута",
+                {choice("Лев (BGN)", Setting::FirmCurrencyChoice, 0, "Цените и документите са в лева"),
+                 choice("Евро (EUR)", Setting::FirmCurrencyChoice, 1,
+                        "Цените и документите са в евро; цените в лева се превръщат по курс 1.95583"),
+                 separator(),
+                 command("Преминаване към евро ...", CommandId::EuroChangeover, "",
+                         "Превръща цените от лева в евро след архив на базата данни; връщане назад няма")})};
     menu.push_back(
         submenu("Настройки", {submenu("Предпочитания на потребителя", std::move(local)),
                               submenu("Глобални настройки", std::move(global)), separator(),

@@ -30,6 +30,7 @@ enum class CommandId {
     Help,
     About,
     CsvSeparator,
+    EuroChangeover,
 };
 
 // The settings the menu toggles or chooses.
@@ -53,6 +54,7 @@ enum class Setting {
     CostPricePrecision,
     SellPricePrecision,
     ArchiveAutoPrompt,
+    FirmCurrencyChoice, // 0 leva, 1 euro
 };
 
 // One entry of the main menu: a submenu, a separator, a form to open, a

@@ -1,6 +1,7 @@
 #include "app/SettingsMenu.h"
 
 #include "db/DbSettings.h"
+#include "db/FirmCurrency.h"
 #include "masterdata/StockSettings.h"
 #include "settings/LocalSettings.h"
 
@@ -37,6 +38,8 @@ int SettingsMenu::Value(Setting setting) {
         return GetPricePrecision();
     case Setting::ArchiveAutoPrompt:
         return DbSettings(m_db).ArchiveAutoPrompt();
+    case Setting::FirmCurrencyChoice:
+        return LoadFirmCurrency(m_db).current == Currency::EUR ? 1 : 0;
     case Setting::None:
         break;
     }
@@ -105,6 +108,8 @@ bool SettingsMenu::Store(Setting setting, int value) {
         return SetSellPricePrecision(m_db, value);
     case Setting::ArchiveAutoPrompt:
         return DbSettings(m_db).SetArchiveAutoPrompt(value);
+    case Setting::FirmCurrencyChoice:
+        return m_chooseCurrency && m_chooseCurrency(value == 1 ? Currency::EUR : Currency::BGN);
     case Setting::None:
         break;
     }

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "app/CommandTable.h"
+#include "format/Currency.h"
+
+#include <functional>
 
 class Database;
 class LocalSettings;
@@ -18,10 +21,14 @@ public:
     // A toggle inverts and stores its value, a choice stores its own. False when
     // the database refused the write (reported); the old value then stays.
     bool Activate(const MenuEntry& entry);
+    // What choosing a currency does: the changeover with its question and
+    // archive; true when the firm's currency is now the chosen one.
+    void SetCurrencyChoice(std::function<bool(Currency)> choose) { m_chooseCurrency = std::move(choose); }
 
 private:
     bool Store(Setting setting, int value);
 
     LocalSettings& m_settings;
     Database& m_db;
+    std::function<bool(Currency)> m_chooseCurrency;
 };

@@ -52,11 +52,12 @@ bool DatabaseMaintenance::RunArchiveDialog(const QString& source, const QString&
     return dialog.Done();
 }
 
-bool DatabaseMaintenance::MakeArchiveNow() {
-    if (!RunArchiveDialog(m_seat.DatabasePath(), NewArchiveName(), ArchiveDialog::Archive))
-        return false;
+std::optional<QString> DatabaseMaintenance::MakeArchive() {
+    const QString archive = NewArchiveName();
+    if (!RunArchiveDialog(m_seat.DatabasePath(), archive, ArchiveDialog::Archive))
+        return std::nullopt;
     DbSettings(m_db).SetArchiveLastTime(m_services.clock.Now().date());
-    return true;
+    return archive;
 }
 
 void DatabaseMaintenance::RestoreFromArchive() {

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 class ArchiveDialogHost;
 class Clock;
@@ -41,7 +42,10 @@ public:
     // when the work was carried out.
     bool RunArchiveDialog(const QString& source, const QString& destination, int mode);
     // F11: an archive now; its day is stored when it was made.
-    bool MakeArchiveNow();
+    bool MakeArchiveNow() { return MakeArchive().has_value(); }
+    // The same, giving the archive's file name, or nothing when it was not
+    // made (the dialog said why).
+    std::optional<QString> MakeArchive();
     // Asks for an archive and restores the database from it (the program
     // then ends and must be started again).
     void RestoreFromArchive();

@@ -1,5 +1,6 @@
 #include "print/IncomeExpenseChart.h"
 
+#include "db/FirmCurrency.h"
 #include "print/Canvas.h"
 #include "print/PageFrame.h"
 
@@ -31,8 +32,10 @@ void DrawIncomeExpenseChart(Canvas& canvas, const QRect& area, int year, const I
                             bool threeD) {
     canvas.SetFont(kTitle);
     const int titleHeight = kTitle.height * 2;
-    canvas.DrawText(QRect(area.left(), area.top(), area.width(), titleHeight), Qt::AlignCenter,
-                    QString::asprintf("ДИАГРАМА НА НЕТНИТЕ ПРИХОДИ И РАЗХОДИ ПРЕЗ %d ГОДИНА", year));
+    QString title = QString::asprintf("ДИАГРАМА НА НЕТНИТЕ ПРИХОДИ И РАЗХОДИ ПРЕЗ %d ГОДИНА", year);
+    if (data.converted)
+        title += QString("\n(") + kConvertedSumsNote + ")";
+    canvas.DrawText(QRect(area.left(), area.top(), area.width(), titleHeight), Qt::AlignCenter, title);
     const QRect body(area.left(), area.top() + titleHeight, area.width(), area.height() - titleHeight);
     canvas.DrawRect(body);
     if (data.Empty()) {

@@ -29,6 +29,12 @@ public:
                  std::function<bool()> economyMode);
 
     void SetTotals(const QStringList& totals) { m_totals = totals; }
+    // A note after the subtitle, such as the rate leva amounts were given in
+    // euro at; nothing when empty.
+    void AddSubtitleNote(const QString& note) {
+        if (!note.isEmpty())
+            m_subtitle += ", " + note;
+    }
     // Two signature blocks side by side under the last row (or the totals);
     // a page of their own when the last page has no room left for them.
     void SetClosing(const QString& left, const QString& right) {

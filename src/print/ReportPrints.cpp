@@ -70,7 +70,7 @@ std::unique_ptr<ListPrintJob> MonthGridPrint(const QString& title, const QString
 
 std::unique_ptr<ListPrintJob> TurnoverByCustomerPrint(const std::vector<QStringList>& rows, const QDate& from,
                                                       const QDate& to, const QString& net,
-                                                      const QString& gross,
+                                                      const QString& gross, Currency currency,
                                                       PrinterSettings::Orientation orientation,
                                                       std::function<bool()> economyMode) {
     std::vector<PrintColumn> columns{{"наименование на контрагента", 0, Qt::AlignLeft},
@@ -81,7 +81,8 @@ std::unique_ptr<ListPrintJob> TurnoverByCustomerPrint(const std::vector<QStringL
                                                                 qUtf8Printable(DisplayDate(from)),
                                                                 qUtf8Printable(DisplayDate(to))),
                                               std::move(columns), rows, orientation, std::move(economyMode));
-    job->SetTotals({"ВСИЧКО ЛВ.: ", net, gross});
+    job->SetTotals(
+        {currency == Currency::EUR ? QString("ВСИЧКО EUR: ") : QString("ВСИЧКО ЛВ.: "), net, gross});
     return job;
 }
 
@@ -161,7 +162,7 @@ std::unique_ptr<ListPrintJob> ProducedItemsPrint(const std::vector<QStringList>&
 }
 
 std::unique_ptr<ListPrintJob> MaterialsReportPrint(const std::vector<QStringList>& rows, const QDate& from,
-                                                   const QDate& to, double cost,
+                                                   const QDate& to, double cost, Currency currency,
                                                    PrinterSettings::Orientation orientation,
                                                    std::function<bool()> economyMode) {
     const int left = Qt::AlignLeft, centre = Qt::AlignHCenter, right = Qt::AlignRight;
@@ -171,6 +172,7 @@ std::unique_ptr<ListPrintJob> MaterialsReportPrint(const std::vector<QStringList
     auto job = std::make_unique<ListPrintJob>(
         "СПРАВКА ЗА ВЛОЖЕНИТЕ МАТЕРИАЛИ И КОНСУМАТИВИ", periodLine("от  %s до %s", from, to),
         std::move(columns), cellsOf(rows, {0, 2, 3, 4, 5, 6, 7}), orientation, std::move(economyMode));
-    job->SetTotals({"всичко лв:", "", "", "", "", "", QString::asprintf("%.2f", cost)});
+    job->SetTotals({currency == Currency::EUR ? QString("всичко EUR:") : QString("всичко лв:"), "", "", "",
+                    "", "", QString::asprintf("%.2f", cost)});
     return job;
 }

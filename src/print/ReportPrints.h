@@ -1,5 +1,6 @@
 #pragma once
 
+#include "format/Currency.h"
 #include "print/ListPrintJob.h"
 
 #include <QDate>
@@ -24,10 +25,10 @@ std::unique_ptr<ListPrintJob> MonthGridPrint(const QString& title, const QString
                                              std::function<bool()> economyMode);
 
 // Turnover by customer: "за периода: %s - %s", the customer, net and gross
-// columns, and "ВСИЧКО ЛВ.: " with both sums.
+// columns, and "ВСИЧКО ЛВ.: " (in euro "ВСИЧКО EUR: ") with both sums.
 std::unique_ptr<ListPrintJob> TurnoverByCustomerPrint(const std::vector<QStringList>& rows, const QDate& from,
                                                       const QDate& to, const QString& net,
-                                                      const QString& gross,
+                                                      const QString& gross, Currency currency,
                                                       PrinterSettings::Orientation orientation,
                                                       std::function<bool()> economyMode);
 
@@ -60,8 +61,9 @@ std::unique_ptr<ListPrintJob> ProducedItemsPrint(const std::vector<QStringList>&
                                                  const QDate& to, PrinterSettings::Orientation orientation,
                                                  std::function<bool()> economyMode);
 // The materials report: "СПРАВКА ЗА ВЛОЖЕНИТЕ МАТЕРИАЛИ И КОНСУМАТИВИ",
-// "от  %s до %s", seven of its eight columns and "всичко лв:" with the cost.
+// "от  %s до %s", seven of its eight columns and "всичко лв:" (in euro
+// "всичко EUR:") with the cost.
 std::unique_ptr<ListPrintJob> MaterialsReportPrint(const std::vector<QStringList>& rows, const QDate& from,
-                                                   const QDate& to, double cost,
+                                                   const QDate& to, double cost, Currency currency,
                                                    PrinterSettings::Orientation orientation,
                                                    std::function<bool()> economyMode);

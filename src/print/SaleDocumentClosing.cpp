@@ -35,7 +35,7 @@ int SaleDocumentJob::DrawTotals(PageFrame& frame, int y) const {
     DocumentLayout::DrawFitting(canvas, QRect(frame.Left() + 2, y, labelLeft - frame.Left() - 4, l),
                                 Qt::AlignLeft | Qt::AlignVCenter, " словом: " + m_doc.words,
                                 SecondaryFont().height);
-    row(" Сума за плащане", m_doc.total);
+    row(" Сума за плащане" + m_doc.currencyMark, m_doc.total);
     if (!IsGoodsNote()) {
         sideBox(QRect(frame.Left(), y, frame.Width(), 2 * l),
                 QString::asprintf(" обстоятелства, които определят стоката като ново превозно средство:\n %s",

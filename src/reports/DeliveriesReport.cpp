@@ -45,7 +45,7 @@ QByteArray DeliveriesReport::Statement() {
         sql += Sql(" AND (si.item_code LIKE '%%%q%%' OR si.item_name LIKE '%%%q%%') ", Search().Text(),
                    Search().Text());
     sql += " ORDER BY sm.doc_dt ASC, sm.doc_id ASC, si.item_name ASC;";
-    return sql;
+    return InFirmCurrency(sql, {"si.price", "si.end_price"}, "sm.doc_dt", m_conditions.from, m_conditions.to);
 }
 
 std::optional<QStringList> DeliveriesReport::RowOf(const ResultTable& t, int r) {

@@ -2,14 +2,16 @@
 
 #include "base/Clock.h"
 #include "db/Database.h"
+#include "db/FirmCurrency.h"
 #include "format/SqlDates.h"
 
 #include <algorithm>
 
 namespace {
-// The sums of one statement's rows (date, value) by month.
-bool addByMonth(Database& db, const Clock& clock, const char* statement, int year,
-                std::array<double, 12>& months, double& total) {
+// The sums of one statement's rows (date, value) by month; leva amounts in
+// euro when `currency` is given (a year that crosses the changeover).
+bool addByMonth(Database& db, const Clock& clock, const FirmCurrency* currency, const char* statement,
+                int year, std::array<double, 12>& months, double& total) {
     ResultTable table;
     if (!db.Query(table, statement, year, year))
         return false;
@@ -17,7 +19,7 @@ bool addByMonth(Database& db, const Clock& clock, const char* statement, int yea
     for (int r = 1; r <= table.Rows(); ++r) {
         const QDate date = SqlToDate(table.Text(r, 0).left(10));
         const int month = date.isValid() ? date.month() : today;
-        const double value = table.Double(r, 1);
+        const double value = currency ? currency->InCurrent(table.Double(r, 1), date) : table.Double(r, 1);
         months[static_cast<size_t>(month - 1)] += value;
         total += value;
     }
@@ -43,18 +45,21 @@ double IncomeExpenseYear::Minimum() const {
 bool LoadIncomeExpenseYear(Database& db, const Clock& clock, int year, IncomeExpenseYear& record) {
     record = IncomeExpenseYear();
     IncomeExpenseYear read;
+    const FirmCurrency firm = LoadFirmCurrency(db);
+    read.converted = firm.Crosses(QDate(year, 1, 1), QDate(year, 12, 31));
+    const FirmCurrency* currency = read.converted ? &firm : nullptr;
     if (!addByMonth(
-            db, clock,
+            db, clock, currency,
             "SELECT doc_dt, oblagaema_sum FROM stokovi_main WHERE (doc_dt >= '%d-01-01' AND doc_dt <= "
             "'%d-12-31') ORDER BY doc_dt ASC;",
             year, read.income, read.incomeTotal) ||
         !addByMonth(
-            db, clock,
+            db, clock, currency,
             "SELECT doc_dt, oblagaema_sum FROM supplies_main WHERE (doc_dt >= '%d-01-01' AND doc_dt <= "
             "'%d-12-31');",
             year, read.deliveries, read.expenseTotal) ||
         !addByMonth(
-            db, clock,
+            db, clock, currency,
             "SELECT doc_dt, ROUND((quantity * cost_price),2) as total_price FROM production_cmp WHERE "
             "(doc_dt >= '%d-01-01' AND doc_dt <= '%d-12-31');",
             year, read.production, read.expenseTotal))

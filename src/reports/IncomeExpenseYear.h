@@ -14,6 +14,9 @@ struct IncomeExpenseYear {
     std::array<double, 12> income{};
     std::array<double, 12> deliveries{};
     std::array<double, 12> production{};
+    // The year crosses the changeover to euro: its leva amounts were given
+    // in euro.
+    bool converted = false;
 
     // True when every monthly sum is 0.
     bool Empty() const;

@@ -27,24 +27,29 @@ QByteArray MaterialsReport::Statement() {
         soldKinds = " AND sm.part_of_code NOT IN (SELECT code FROM stocks WHERE is_service = '1') ";
     const QByteArray customer =
         m_conditions.partnerId != 0 ? Sql(" AND customer_id = '%d' ", m_conditions.partnerId) : QByteArray();
-    const QByteArray sold = Sql(
-        "SELECT sm.doc_dt, sm.code AS code, IFNULL(s.stock_name, sm.code), sm.group_id, IFNULL(s.units, ''), "
-        "ROUND(sm.quantity, 3), ROUND(sm.price, %d), ROUND(sm.total, %d), g.NAME FROM soldmat AS sm LEFT "
-        "JOIN "
-        "(SELECT code, stock_name, units FROM stocks) AS s ON sm.code = s.code LEFT JOIN (SELECT id, NAME "
-        "FROM "
-        "groups) AS g ON sm.group_id = g.id WHERE (sm.doc_dt >= '%s' AND sm.doc_dt <= '%s') %s %s AND "
-        "(sm.code "
-        "LIKE '%%%q%%' OR s.stock_name LIKE '%%%q%%')",
-        p, p, from, to, customer, soldKinds, search, search);
-    const QByteArray produced = Sql(
-        "SELECT pc.doc_dt, pc.code AS code, IFNULL(pc.stock_name, pc.code), pc.stock_group, pc.units, "
-        "ROUND(pc.quantity, 3), ROUND(pc.cost_price, %d), ROUND(( ROUND(pc.quantity, 3) * "
-        "ROUND(pc.cost_price, %d)), "
-        "%d), g.NAME FROM production_cmp_entries AS pc LEFT JOIN (SELECT id, NAME FROM groups) AS g ON "
-        "pc.stock_group = g.id WHERE (pc.doc_dt >= '%s' AND pc.doc_dt <= '%s') AND (pc.code LIKE '%%%q%%' OR "
-        "pc.stock_name LIKE '%%%q%%')",
-        p, p, p, from, to, search, search);
+    const QByteArray sold = InFirmCurrency(
+        Sql("SELECT sm.doc_dt, sm.code AS code, IFNULL(s.stock_name, sm.code), sm.group_id, IFNULL(s.units, "
+            "''), "
+            "ROUND(sm.quantity, 3), ROUND(sm.price, %d), ROUND(sm.total, %d), g.NAME FROM soldmat AS sm LEFT "
+            "JOIN "
+            "(SELECT code, stock_name, units FROM stocks) AS s ON sm.code = s.code LEFT JOIN (SELECT id, "
+            "NAME "
+            "FROM "
+            "groups) AS g ON sm.group_id = g.id WHERE (sm.doc_dt >= '%s' AND sm.doc_dt <= '%s') %s %s AND "
+            "(sm.code "
+            "LIKE '%%%q%%' OR s.stock_name LIKE '%%%q%%')",
+            p, p, from, to, customer, soldKinds, search, search),
+        {"sm.price", "sm.total"}, "sm.doc_dt", m_conditions.from, m_conditions.to);
+    const QByteArray produced = InFirmCurrency(
+        Sql("SELECT pc.doc_dt, pc.code AS code, IFNULL(pc.stock_name, pc.code), pc.stock_group, pc.units, "
+            "ROUND(pc.quantity, 3), ROUND(pc.cost_price, %d), ROUND(( ROUND(pc.quantity, 3) * "
+            "ROUND(pc.cost_price, %d)), "
+            "%d), g.NAME FROM production_cmp_entries AS pc LEFT JOIN (SELECT id, NAME FROM groups) AS g ON "
+            "pc.stock_group = g.id WHERE (pc.doc_dt >= '%s' AND pc.doc_dt <= '%s') AND (pc.code LIKE "
+            "'%%%q%%' OR "
+            "pc.stock_name LIKE '%%%q%%')",
+            p, p, p, from, to, search, search),
+        {"pc.cost_price"}, "pc.doc_dt", m_conditions.from, m_conditions.to);
     // A customer's materials are those of the sales to that customer; the
     // production runs are the firm's own.
     const bool withProduction = m_conditions.partnerId == 0 && m_conditions.products;

@@ -3,6 +3,7 @@
 #include "base/Clock.h"
 #include "db/Database.h"
 #include "db/ResultTable.h"
+#include "format/SqlDates.h"
 #include "lists/ListColumn.h"
 #include "settings/LocalSettings.h"
 
@@ -26,6 +27,7 @@ int MonthGridReport::MonthOf(const QString& sqlDate) {
 
 bool MonthGridReport::ForEachLineOfTheYear(
     const std::function<void(const QString&, size_t, double, double)>& line) {
+    const bool converts = ConvertsPeriod(QDate(Year(), 1, 1), QDate(Year(), 12, 31));
     ResultTable lines;
     if (!m_db.Query(
             lines,
@@ -38,7 +40,8 @@ bool MonthGridReport::ForEachLineOfTheYear(
         const int month = MonthOf(lines.Text(r, 1));
         if (month < 0)
             continue;
-        const double price = lines.Double(r, 2);
+        const double stored = lines.Double(r, 2);
+        const double price = converts ? Currencies().InCurrent(stored, SqlToDate(lines.Text(r, 1))) : stored;
         line(lines.Text(r, 0), static_cast<size_t>(month), price - price * lines.Double(r, 3) * 0.01,
              lines.Double(r, 4));
     }
@@ -74,6 +77,8 @@ void MonthGridReport::ComputeTotals() {
 }
 
 QString MonthGridReport::YearTotalText() const {
+    if (AmountsCurrency(QDate(Year(), 12, 31)) == Currency::EUR)
+        return QString::asprintf("%.2f EUR ", m_yearTotal);
     return QString::asprintf("%.2f BGL ", m_yearTotal);
 }
 
@@ -99,14 +104,18 @@ QByteArray TurnoverByMonthsAndCustomers::Statement() {
 
 bool TurnoverByMonthsAndCustomers::BeforeRows() {
     m_cents.clear();
-    ResultTable sums;
-    if (!m_db.Query(
-            sums,
-            "SELECT partner_id, substr(doc_dt, 1, 10), SUM(CAST(ROUND(oblagaema_sum * 100) AS INTEGER)) "
+    const QByteArray sql = InFirmCurrency(
+        Sql("SELECT partner_id, substr(doc_dt, 1, 10), SUM(CAST(ROUND(oblagaema_sum * 100) AS INTEGER)) "
             "FROM stokovi_main WHERE (doc_dt >= '%d-01-01' AND doc_dt <= '%d-12-31') GROUP BY partner_id, "
             "substr(doc_dt, 6, 2);",
-            Year(), Year()))
+            Year(), Year()),
+        {"oblagaema_sum"}, "doc_dt", QDate(Year(), 1, 1), QDate(Year(), 12, 31));
+    ResultTable sums;
+    DbResult read = m_db.QueryWithRetry(sql, sums);
+    if (read.Failed()) {
+        m_db.ReportDbError(read);
         return false;
+    }
     for (int r = 1; r <= sums.Rows(); ++r) {
         const int month = MonthOf(sums.Text(r, 1));
         if (month < 0)

@@ -37,8 +37,9 @@ QByteArray ProductionReport::Statement() {
     const QByteArray producer = m_conditions.producer.isEmpty()
                                     ? QByteArray()
                                     : Sql("AND produced_by IN('%q')", m_conditions.producer);
+    QByteArray sql;
     if (m_conditions.summary)
-        return Sql(
+        sql = Sql(
             "SELECT pc.code, pc.stock_name, pc.group_id, pc.units, ROUND( SUM(pc.quantity), 3), ROUND( SUM( "
             "ROUND( ( ROUND(pc.quantity, 3) * ROUND(pc.cost_price, %d) ), %d)), %d) AS total, "
             "pc.produced_by, "
@@ -46,14 +47,19 @@ QByteArray ProductionReport::Statement() {
             "g.id WHERE (doc_dt >= '%s' AND doc_dt <= '%s') AND (stock_name LIKE '%%%q%%' OR code LIKE "
             "'%%%q%%') %s GROUP BY pc.code ORDER BY pc.stock_name ASC;",
             p, p, p, From(), To(), search, search, producer);
-    return Sql(
-        "SELECT pc.doc_id, pc.doc_dt, pc.code, pc.stock_name, pc.group_id, pc.units, ROUND(pc.quantity, 3), "
-        "ROUND(pc.cost_price, %d), ROUND( ( ROUND(pc.quantity, 3) * ROUND(pc.cost_price, %d) ), %d) AS "
-        "total, "
-        "pc.produced_by, g.name FROM production_cmp AS pc LEFT JOIN (SELECT id, NAME FROM groups) AS g ON "
-        "pc.group_id = g.id WHERE (doc_dt >= '%s' AND doc_dt <= '%s') AND (stock_name LIKE '%%%q%%' OR code "
-        "LIKE '%%%q%%') %s ORDER BY pc.doc_dt, pc.doc_id, pc.stock_name ASC;",
-        p, p, p, From(), To(), search, search, producer);
+    else
+        sql = Sql(
+            "SELECT pc.doc_id, pc.doc_dt, pc.code, pc.stock_name, pc.group_id, pc.units, ROUND(pc.quantity, "
+            "3), "
+            "ROUND(pc.cost_price, %d), ROUND( ( ROUND(pc.quantity, 3) * ROUND(pc.cost_price, %d) ), %d) AS "
+            "total, "
+            "pc.produced_by, g.name FROM production_cmp AS pc LEFT JOIN (SELECT id, NAME FROM groups) AS g "
+            "ON "
+            "pc.group_id = g.id WHERE (doc_dt >= '%s' AND doc_dt <= '%s') AND (stock_name LIKE '%%%q%%' OR "
+            "code "
+            "LIKE '%%%q%%') %s ORDER BY pc.doc_dt, pc.doc_id, pc.stock_name ASC;",
+            p, p, p, From(), To(), search, search, producer);
+    return InFirmCurrency(sql, {"pc.cost_price"}, "pc.doc_dt", m_conditions.from, m_conditions.to);
 }
 
 std::optional<QStringList> ProductionReport::RowOf(const ResultTable& t, int r) {

@@ -7,6 +7,7 @@
 #include "db/ResultTable.h"
 #include "db/WriteTransaction.h"
 #include "format/Rounding.h"
+#include "format/SqlDates.h"
 
 #include <algorithm>
 
@@ -16,6 +17,8 @@ Report::Report(Database& db, Prompter& prompter, const Clock& clock)
 bool Report::Reload(const std::function<void(int, int)>& progress) {
     m_timer.Start();
     m_rows.clear();
+    m_currency = LoadFirmCurrency(m_db);
+    m_converted = false;
     const bool read = !MayLoad() || Read(progress);
     if (!read)
         m_rows.clear();
@@ -50,6 +53,22 @@ bool Report::Read(const std::function<void(int, int)>& progress) {
             m_rows.push_back(std::move(*row));
     }
     return !optimize || transaction.Commit();
+}
+
+bool Report::ConvertsPeriod(const QDate& from, const QDate& to) {
+    m_converted = m_currency.Crosses(from, to);
+    return m_converted;
+}
+
+QByteArray Report::InFirmCurrency(QByteArray sql, const std::vector<QByteArray>& amounts,
+                                  const char* dateColumn, const QDate& from, const QDate& to) {
+    if (!ConvertsPeriod(from, to))
+        return sql;
+    const QByteArray factor = Sql("(CASE WHEN %s < '%s' THEN 1 / %.5f ELSE 1 END)", dateColumn,
+                                  DateToSql(m_currency.changeover), kLevaPerEuro);
+    for (const QByteArray& amount : amounts)
+        sql.replace(amount, "(" + amount + " * " + factor + ")");
+    return sql;
 }
 
 bool Report::PassesItemFilters(const QString& code, const QString& name, int group) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/OperationTimer.h"
+#include "db/FirmCurrency.h"
 #include "db/SqlFormat.h"
 #include "lists/SearchText.h"
 #include "masterdata/GroupTree.h"
@@ -48,6 +49,15 @@ public:
     // (nothing shown) for the others.
     bool ShowColumnSum(int column);
 
+    // The firm's currency as the last reload read it, and the note for the
+    // title line when that reload gave leva amounts in euro (else empty).
+    const FirmCurrency& Currencies() const { return m_currency; }
+    QString CurrencyNote() const { return m_converted ? QString(kConvertedSumsNote) : QString(); }
+    // The currency the last reload's amounts are in, for a period ending on `to`.
+    Currency AmountsCurrency(const QDate& to) const {
+        return m_converted ? Currency::EUR : m_currency.On(to);
+    }
+
 protected:
     virtual QByteArray Statement() = 0;
     // The cells of result row r, or nothing to leave it out.
@@ -67,6 +77,15 @@ protected:
         const std::optional<QByteArray> sql = SqlFormat(format, {SqlArg(args)...});
         return sql ? *sql : QByteArray();
     }
+    // True when the period from `from` to `to` crosses the changeover to
+    // euro: the reload then gives every amount in euro and says so.
+    bool ConvertsPeriod(const QDate& from, const QDate& to);
+    // The statement with each of `amounts` (expressions as it writes them)
+    // multiplied by the factor that brings an amount of a document dated
+    // `dateColumn` before the changeover into euro, when the period crosses
+    // it; else the statement as it stands.
+    QByteArray InFirmCurrency(QByteArray sql, const std::vector<QByteArray>& amounts, const char* dateColumn,
+                              const QDate& from, const QDate& to);
     // An item row passes the search text (code and name) and the group filter.
     bool PassesItemFilters(const QString& code, const QString& name, int group) const;
 
@@ -77,6 +96,8 @@ private:
     bool Read(const std::function<void(int, int)>& progress);
 
     OperationTimer m_timer;
+    FirmCurrency m_currency;
+    bool m_converted = false;
     std::vector<QStringList> m_rows;
     SearchText m_search;
     GroupFilter m_filter;

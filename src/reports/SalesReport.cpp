@@ -89,31 +89,40 @@ QByteArray SalesReport::Statement() {
     const char* partnersTable = goodsNotes ? "stokovi_partners" : "invoices_partners";
     const char* firmTable = goodsNotes ? "stokovi_firmdata" : "invoices_firmdata";
     const QString from = DateToSql(m_filter.from), to = DateToSql(m_filter.to);
-    return Sql(
-        "SELECT sm.doc_dt, sm.doc_id, si.item_code, si.item_name, si.item_group, g.name, si.item_units, "
-        "ROUND(si.quantity, 3), ROUND(si.price, %d), ROUND(si.end_price, %d), ROUND(( sm.discount / 100.0 * "
-        "ROUND( "
-        "si.end_price, %d) ), 2) AS sum_discount, ROUND((ROUND( ROUND(si.end_price, %d) - ( "
-        "sm.discount/100.0 * "
-        "ROUND(si.end_price, %d)), 2) * (sf.firm_vat_reg * sf.firm_vat_value/100.0)), 2) AS sum_vat, ROUND( "
-        "ROUND(si.end_price, %d) - ROUND((sm.discount/100.0 * ROUND(si.end_price, %d) ), 2) + ROUND((ROUND( "
-        "ROUND(si.end_price, %d) - (sm.discount/100.0 * ROUND( si.end_price, %d) ), 2) * (sf.firm_vat_reg * "
-        "sf.firm_vat_value/100.0)), 2), 2) AS sum_total, sp.partner_name %s %s , ROUND( ROUND(si.cost_price, "
-        "%d) "
-        "* ROUND(si.quantity, 3), %d) FROM %s AS sm INNER JOIN (SELECT * FROM %s WHERE (doc_dt >= '%s' AND "
-        "doc_dt "
-        "<= '%s') ) AS si ON sm.doc_id = si.doc_id INNER JOIN (SELECT doc_id, partner_name FROM %s WHERE "
-        "(doc_dt "
-        ">= '%s' AND doc_dt <= '%s')) AS sp ON sm.doc_id = sp.doc_id LEFT JOIN (SELECT id, name FROM groups) "
-        "AS g "
-        "ON si.item_group = g.id INNER JOIN (SELECT doc_id, firm_vat_reg, firm_vat_value FROM %s WHERE "
-        "(doc_dt >= "
-        "'%s' AND doc_dt <= '%s')) AS sf ON sm.doc_id = sf.doc_id WHERE (sm.doc_dt >= '%s' AND sm.doc_dt <= "
-        "'%s') "
-        "%s %s %s ORDER BY sm.doc_dt, sm.doc_id, si.item_name ASC;",
-        p, p, p, p, p, p, p, p, p, QString(extra), QString(), p, p, QString(mainTable), QString(itemsTable),
-        from, to, QString(partnersTable), from, to, QString(firmTable), from, to, from, to, QString(price),
-        customers, search);
+    return InFirmCurrency(
+        Sql("SELECT sm.doc_dt, sm.doc_id, si.item_code, si.item_name, si.item_group, g.name, si.item_units, "
+            "ROUND(si.quantity, 3), ROUND(si.price, %d), ROUND(si.end_price, %d), ROUND(( sm.discount / "
+            "100.0 * "
+            "ROUND( "
+            "si.end_price, %d) ), 2) AS sum_discount, ROUND((ROUND( ROUND(si.end_price, %d) - ( "
+            "sm.discount/100.0 * "
+            "ROUND(si.end_price, %d)), 2) * (sf.firm_vat_reg * sf.firm_vat_value/100.0)), 2) AS sum_vat, "
+            "ROUND( "
+            "ROUND(si.end_price, %d) - ROUND((sm.discount/100.0 * ROUND(si.end_price, %d) ), 2) + "
+            "ROUND((ROUND( "
+            "ROUND(si.end_price, %d) - (sm.discount/100.0 * ROUND( si.end_price, %d) ), 2) * "
+            "(sf.firm_vat_reg * "
+            "sf.firm_vat_value/100.0)), 2), 2) AS sum_total, sp.partner_name %s %s , ROUND( "
+            "ROUND(si.cost_price, "
+            "%d) "
+            "* ROUND(si.quantity, 3), %d) FROM %s AS sm INNER JOIN (SELECT * FROM %s WHERE (doc_dt >= '%s' "
+            "AND "
+            "doc_dt "
+            "<= '%s') ) AS si ON sm.doc_id = si.doc_id INNER JOIN (SELECT doc_id, partner_name FROM %s WHERE "
+            "(doc_dt "
+            ">= '%s' AND doc_dt <= '%s')) AS sp ON sm.doc_id = sp.doc_id LEFT JOIN (SELECT id, name FROM "
+            "groups) "
+            "AS g "
+            "ON si.item_group = g.id INNER JOIN (SELECT doc_id, firm_vat_reg, firm_vat_value FROM %s WHERE "
+            "(doc_dt >= "
+            "'%s' AND doc_dt <= '%s')) AS sf ON sm.doc_id = sf.doc_id WHERE (sm.doc_dt >= '%s' AND sm.doc_dt "
+            "<= "
+            "'%s') "
+            "%s %s %s ORDER BY sm.doc_dt, sm.doc_id, si.item_name ASC;",
+            p, p, p, p, p, p, p, p, p, QString(extra), QString(), p, p, QString(mainTable),
+            QString(itemsTable), from, to, QString(partnersTable), from, to, QString(firmTable), from, to,
+            from, to, QString(price), customers, search),
+        {"si.price", "si.end_price", "si.cost_price"}, "sm.doc_dt", m_filter.from, m_filter.to);
 }
 
 bool SalesReport::BeforeRows() {

@@ -9,7 +9,7 @@ double SaleLine::ValueOf(double quantity, double price) {
 }
 
 SaleTotals ComputeSaleTotals(const std::vector<SaleLine>& lines, double discount, bool vatRegistered,
-                             double vatRate) {
+                             double vatRate, Currency currency) {
     SaleTotals totals;
     double sum = 0;
     for (const SaleLine& line : lines)
@@ -19,7 +19,7 @@ SaleTotals ComputeSaleTotals(const std::vector<SaleLine>& lines, double discount
     totals.base = RoundHalfUp(totals.allSum - totals.discountSum, 2);
     totals.vat = vatRegistered ? RoundHalfUp(vatRate * 0.01 * totals.base, 2) : 0;
     totals.total = RoundHalfUp(totals.vat + totals.base, 2);
-    totals.words = AmountInWords(totals.total);
+    totals.words = AmountInWords(totals.total, currency);
     return totals;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "format/Currency.h"
 #include "sales/SaleOperation.h"
 
 #include <QDate>
@@ -102,6 +103,7 @@ struct SaleDocument {
 };
 
 // The totals of the lines with the discount in percent and the document's
-// VAT: each step rounded to 2 decimals as the screen shows it.
+// VAT: each step rounded to 2 decimals as the screen shows it; the words in
+// the document's currency.
 SaleTotals ComputeSaleTotals(const std::vector<SaleLine>& lines, double discount, bool vatRegistered,
-                             double vatRate);
+                             double vatRate, Currency currency);

@@ -23,6 +23,7 @@ struct SalePrintout {
     QString vat;
     QString total;
     QString words;
+    QString currencyMark; // after the total's label: empty, " (лв.)" or " (EUR)"
 };
 
 // Where the sale form sends a document to be printed: the print preview

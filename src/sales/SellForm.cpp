@@ -84,7 +84,7 @@ std::vector<std::pair<QString, QString>> SellForm::TotalsRows() const {
             {"ОТСТЪПКА:", QString::asprintf("%.2f", m_totals.discountSum)},
             {"ДАНЪЧНА ОСНОВА:", FormatNumber(m_totals.base, 2)},
             {QString::asprintf("ДДС %.0f%%:", m_doc.firm.vatRate), QString::asprintf("%.2f", m_totals.vat)},
-            {"СУМА ЗА ПЛАЩАНЕ:", QString::asprintf("%.2f", m_totals.total)}};
+            {"СУМА ЗА ПЛАЩАНЕ" + CurrencyMark() + ":", QString::asprintf("%.2f", m_totals.total)}};
 }
 
 void SellForm::Start() {
@@ -200,6 +200,8 @@ QString SellForm::SetNumberText(const QString& typed) {
 
 void SellForm::SetDate(const QDate& date) {
     m_doc.header.docDate = date;
+    // A date before the changeover to euro writes the words in leva.
+    Recompute();
 }
 
 bool SellForm::ChooseCustomer(PartnerChooser& partners) {
@@ -229,8 +231,10 @@ bool SellForm::SetDiscount(double percent) {
 }
 
 void SellForm::Recompute() {
+    // Read each time: another seat may have moved the firm to euro.
+    m_currency = LoadFirmCurrency(m_db);
     m_totals = ComputeSaleTotals(m_doc.lines, m_doc.header.discount, m_doc.firm.vatRegistered != 0,
-                                 m_doc.firm.vatRate);
+                                 m_doc.firm.vatRate, DocumentCurrency());
     m_doc.header.slovom = m_totals.words;
 }
 
@@ -394,6 +398,7 @@ SalePrintout SellForm::Printout() const {
     p.vat = totals[3].second;
     p.total = totals[4].second;
     p.words = m_totals.words;
+    p.currencyMark = CurrencyMark();
     return p;
 }
 

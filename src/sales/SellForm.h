@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/FormHost.h"
+#include "db/FirmCurrency.h"
 #include "lists/ListColumn.h"
 #include "masterdata/Bank.h"
 #include "masterdata/Partner.h"
@@ -38,6 +39,10 @@ public:
     QString Caption() const;
     const std::vector<SaleLine>& Lines() const { return m_doc.lines; }
     const SaleTotals& Totals() const { return m_totals; }
+    // The currency of the document by its date, and the mark its total
+    // carries once the firm has gone over to euro (see FirmCurrency::MarkFor).
+    Currency DocumentCurrency() const { return m_currency.On(m_doc.header.docDate); }
+    QString CurrencyMark() const { return m_currency.MarkFor(DocumentCurrency()); }
     const Partner& Customer() const { return m_customer; }
     bool HasCustomer() const { return m_customer.id != 0 || !m_customer.name.isEmpty(); }
     const FirmSnapshot& Firm() const { return m_doc.firm; }
@@ -123,6 +128,7 @@ private:
     QString m_numberText;
     Partner m_customer;
     SaleTotals m_totals;
+    FirmCurrency m_currency;
     int m_counter = 0;
     bool m_original = true;
     std::vector<SaleSaveGroup> m_extraGroups;

@@ -3,6 +3,7 @@
 #include "base/Clock.h"
 #include "base/Prompter.h"
 #include "db/Database.h"
+#include "db/FirmCurrency.h"
 #include "db/WriteTransaction.h"
 #include "format/Rounding.h"
 #include "masterdata/Item.h"
@@ -58,6 +59,9 @@ QString RequestForm::TotalText() const {
 void RequestForm::Fresh(bool withPrices) {
     const QString preparedBy = m_settings.RequestPreparedBy();
     m_request = SupplierRequest();
+    // A firm in euro asks its suppliers for prices in euro.
+    if (LoadFirmCurrency(m_db).current == Currency::EUR)
+        m_request.currency = "EUR";
     m_request.hasPrices = withPrices;
     m_request.date = m_clock.Now().date();
     m_request.preparedBy = preparedBy;

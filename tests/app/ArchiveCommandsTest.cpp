@@ -94,3 +94,29 @@ TEST_F(ArchiveCommandsTest, BackupAndRestoreAsAScheduledJob) {
     EXPECT_EQ(noDatabase.status, 1);
     EXPECT_TRUE(noDatabase.err.contains("няма база данни"));
 }
+
+// `tarvo euro`: the archive first, the prices in euro, a printed summary; a
+// second run is refused and changes nothing.
+TEST_F(ArchiveCommandsTest, EuroChangesThePricesOnceAfterAnArchive) {
+    {
+        Connection connection;
+        ASSERT_TRUE(connection.Open(Db(), false).Ok());
+        ASSERT_TRUE(
+            Connection::ExecOnce(connection.Handle(),
+                                 "INSERT INTO stocks (code, stock_name, price_1) VALUES('A', 'А', 10);")
+                .Ok());
+    }
+    const ProgramRun euro = Tarvo({"euro", Firm()});
+    ASSERT_EQ(euro.status, 0) << euro.err.toStdString();
+    EXPECT_TRUE(euro.out.contains("Променени цени: 1.")) << euro.out.toStdString();
+    const QString archive = euro.out.section(": ", -1).trimmed();
+    EXPECT_TRUE(archive.endsWith(".Z")) << euro.out.toStdString();
+    EXPECT_TRUE(QFile::exists(archive));
+    EXPECT_EQ(Query("SELECT printf('%.2f', price_1) FROM stocks;"), "5.11");
+    EXPECT_EQ(Query("SELECT key_value FROM settings WHERE key_name = 'currency';"), "EUR");
+
+    const ProgramRun again = Tarvo({"euro", Firm()});
+    EXPECT_EQ(again.status, 1);
+    EXPECT_TRUE(again.err.contains("Фирмата вече работи в евро.")) << again.err.toStdString();
+    EXPECT_EQ(Query("SELECT printf('%.2f', price_1) FROM stocks;"), "5.11");
+}

@@ -33,6 +33,9 @@ TEST(CommandLine, ParsesTheAdministratorCommands) {
     EXPECT_EQ(CommandLine::Parse({"backup"}).mode, Mode::Backup);
     EXPECT_EQ(CommandLine::Parse({"backup"}).directory, ".");
     EXPECT_EQ(CommandLine::Parse({"backup", "/srv/фирма", "x"}).mode, Mode::Invalid);
+    EXPECT_EQ(CommandLine::Parse({"euro", "/srv/фирма"}).mode, Mode::Euro);
+    EXPECT_EQ(CommandLine::Parse({"euro", "/srv/фирма"}).directory, "/srv/фирма");
+    EXPECT_EQ(CommandLine::Parse({"euro", "/srv/фирма", "x"}).mode, Mode::Invalid);
     const CommandLine restore = CommandLine::Parse({"restore", "TV1.Z", "/srv/фирма"});
     EXPECT_EQ(restore.mode, Mode::Restore);
     EXPECT_EQ(restore.file, "TV1.Z");
@@ -41,6 +44,7 @@ TEST(CommandLine, ParsesTheAdministratorCommands) {
     EXPECT_EQ(CommandLine::Parse({"restore"}).mode, Mode::Invalid);
     EXPECT_EQ(CommandLine::Parse({"restore", "a", "b", "c"}).mode, Mode::Invalid);
     EXPECT_TRUE(CommandLine::Usage().contains("tarvo backup"));
+    EXPECT_TRUE(CommandLine::Usage().contains("tarvo euro"));
     EXPECT_TRUE(CommandLine::Usage().contains("tarvo restore"));
     const CommandLine import =
         CommandLine::Parse({"import-dump", "--keep-invoices=yes", "tarvo.sql", "/srv"});

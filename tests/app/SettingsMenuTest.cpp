@@ -2,6 +2,7 @@
 
 #include "app/Calculator.h"
 #include "app/CsvSeparatorEditor.h"
+#include "db/FirmCurrency.h"
 #include "support/DatabaseTest.h"
 
 #include <QDir>
@@ -53,6 +54,12 @@ TEST_F(SettingsMenuTest, EveryToggleRoundTripsThroughItsStoreAndSurvivesARestart
 
 TEST_F(SettingsMenuTest, ChoicesStoreTheirValueAndCheckTheStoredOne) {
     SettingsMenu menu(*settings, Db());
+    // The currency goes through the changeover, which the frame provides.
+    std::vector<Currency> currencies;
+    menu.SetCurrencyChoice([this, &currencies](Currency wanted) {
+        currencies.push_back(wanted);
+        return wanted == Currency::BGN || StoreEuro(Db(), QDate(2026, 12, 8));
+    });
     ASSERT_TRUE(Db().Exec("INSERT INTO stocks (code, is_recipe, is_dirty) VALUES('P1', 1, 0);"
                           "INSERT INTO stocks (code, is_recipe, is_dirty) VALUES('G1', 0, 0);"));
     int choices = 0;
@@ -63,7 +70,8 @@ TEST_F(SettingsMenuTest, ChoicesStoreTheirValueAndCheckTheStoredOne) {
         ASSERT_TRUE(menu.Activate(entry)) << entry.text.toStdString();
         EXPECT_TRUE(menu.IsChecked(entry)) << entry.text.toStdString();
     }
-    EXPECT_EQ(choices, 8);
+    EXPECT_EQ(choices, 10);
+    EXPECT_EQ(currencies, std::vector<Currency>({Currency::BGN, Currency::EUR}));
     // The last choice of each group is the one stored.
     EXPECT_EQ(settings->AutoCompleteNameMode(), 0);
     EXPECT_EQ(settings->DefaultSellOp(), 1);

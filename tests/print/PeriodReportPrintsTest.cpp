@@ -1,5 +1,6 @@
 // The printed delivery, production and materials reports: titles, the
 // period lines as written, the chosen columns and the totals rows.
+#include "db/FirmCurrency.h"
 #include "print/ReportPrints.h"
 #include "support/RecordingCanvas.h"
 
@@ -39,11 +40,21 @@ TEST(PeriodReportPrints, TitlesPeriodsColumnsAndTotals) {
     EXPECT_TRUE(textsOf(*produced, 2).contains("--  2/2 --"));
 
     const std::vector<QStringList> used{{"04.12.2026", "M1", "Мед", "Стоки", "кг", "4.000", "1.25", "5.00"}};
-    auto materials =
-        MaterialsReportPrint(used, from, to, 5, PrinterSettings::Orientation::Landscape, nullptr);
+    auto materials = MaterialsReportPrint(used, from, to, 5, Currency::BGN,
+                                          PrinterSettings::Orientation::Landscape, nullptr);
     const QString m = textsOf(*materials, 1);
     for (const char* text : {"СПРАВКА ЗА ВЛОЖЕНИТЕ МАТЕРИАЛИ И КОНСУМАТИВИ", "от  01.12.2026 до 08.12.2026",
                              "група", "Мед", "всичко лв:", "5.00"})
         EXPECT_TRUE(m.contains(text)) << text;
     EXPECT_FALSE(m.contains("M1"));
+
+    // In euro the total says so, and a period across the changeover says how
+    // its leva amounts were given.
+    auto inEuro = MaterialsReportPrint(used, from, to, 5, Currency::EUR,
+                                       PrinterSettings::Orientation::Landscape, nullptr);
+    inEuro->AddSubtitleNote(kConvertedSumsNote);
+    const QString e = textsOf(*inEuro, 1);
+    EXPECT_TRUE(e.contains("всичко EUR:"));
+    EXPECT_FALSE(e.contains("всичко лв:"));
+    EXPECT_TRUE(e.contains("от  01.12.2026 до 08.12.2026, сумите в лева са преизчислени по курс 1.95583"));
 }

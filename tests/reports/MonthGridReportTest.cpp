@@ -178,3 +178,41 @@ TEST_F(MonthGridReportTest, ByItemsEqualsAStatementACell) {
 }
 
 } // namespace
+
+namespace {
+
+// A year across the changeover to euro: the leva months are given in euro,
+// by document date, in both grids, and the year's total says "EUR".
+TEST_F(DatabaseTest, MonthGridsOfAYearAcrossTheChangeoverAreInEuro) {
+    ASSERT_TRUE(Db().Exec("INSERT INTO partners (partner_id, partner_name) VALUES(1, 'Бета');"
+                          "INSERT INTO stocks (code, stock_name) VALUES('A', 'Артикул');"
+                          "INSERT INTO stokovi_main (doc_id, doc_dt, partner_id, oblagaema_sum, discount) "
+                          "VALUES(1, '2026-11-30', 1, 195.58, 0);"
+                          "INSERT INTO stokovi_main (doc_id, doc_dt, partner_id, oblagaema_sum, discount) "
+                          "VALUES(2, '2026-12-10', 1, 10, 0);"
+                          "INSERT INTO stokovi_items (doc_id, doc_dt, item_code, quantity, end_price) "
+                          "VALUES(1, '2026-11-30', 'A', 1, 195.58);"
+                          "INSERT INTO stokovi_items (doc_id, doc_dt, item_code, quantity, end_price) "
+                          "VALUES(2, '2026-12-10', 'A', 1, 10);"
+                          "REPLACE INTO settings VALUES('currency', 'EUR');"
+                          "REPLACE INTO settings VALUES('currency_changeover_dt', '2026-12-08');"));
+    TurnoverByMonthsAndCustomers customers(Db(), prompter, clock, *settings);
+    ASSERT_TRUE(customers.Reload());
+    ASSERT_EQ(customers.Rows().size(), 1u);
+    EXPECT_EQ(customers.Rows()[0].mid(12), QStringList({"100.00", "10.00", "110.00"}));
+    EXPECT_EQ(customers.YearTotalText(), "110.00 EUR ");
+    EXPECT_FALSE(customers.CurrencyNote().isEmpty());
+
+    TurnoverByMonthsAndItems items(Db(), prompter, clock, *settings);
+    ASSERT_TRUE(items.Reload());
+    ASSERT_EQ(items.Rows().size(), 1u);
+    EXPECT_EQ(items.Rows()[0].mid(13), QStringList({"100.00", "10.00", "110.00"}));
+
+    // The year before stays in leva as issued.
+    customers.SetYear(2025);
+    ASSERT_TRUE(customers.Reload());
+    EXPECT_EQ(customers.YearTotalText(), "0.00 BGL ");
+    EXPECT_TRUE(customers.CurrencyNote().isEmpty());
+}
+
+} // namespace

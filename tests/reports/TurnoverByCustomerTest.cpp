@@ -42,4 +42,31 @@ TEST_F(TurnoverByCustomerTest, TheMonthByCustomerWithBothEndsIncluded) {
     EXPECT_EQ(report.NetText(), "99.00");
 }
 
+// After the changeover to euro on 8 December, a period across it gives the
+// leva documents in euro and says so; a period on one side stays as stored.
+TEST_F(TurnoverByCustomerTest, APeriodAcrossTheChangeoverSumsInEuro) {
+    ASSERT_TRUE(Db().Exec("REPLACE INTO settings VALUES('currency', 'EUR');"
+                          "REPLACE INTO settings VALUES('currency_changeover_dt', '2026-12-08');"));
+    TurnoverByCustomer report(Db(), prompter, clock);
+    ASSERT_TRUE(report.Reload());
+    ASSERT_EQ(report.Rows().size(), 2u);
+    EXPECT_EQ(report.Rows()[0], QStringList({"2", "Алфа", "5.00", "6.00"}));
+    // 100 / 1.95583 + 10.50 and 120 / 1.95583 + 12.60
+    EXPECT_EQ(report.Rows()[1], QStringList({"1", "Бета", "61.63", "73.96"}));
+    EXPECT_EQ(report.NetText(), "66.63");
+    EXPECT_EQ(report.CurrencyNote(), "сумите в лева са преизчислени по курс 1.95583");
+    EXPECT_EQ(report.AmountsCurrency(report.To()), Currency::EUR);
+
+    report.SetPeriod(QDate(2026, 12, 8), QDate(2026, 12, 31));
+    ASSERT_TRUE(report.Reload());
+    EXPECT_EQ(report.NetText(), "15.50");
+    EXPECT_TRUE(report.CurrencyNote().isEmpty());
+
+    report.SetPeriod(QDate(2026, 11, 1), QDate(2026, 11, 30));
+    ASSERT_TRUE(report.Reload());
+    EXPECT_EQ(report.NetText(), "99.00"); // all in leva, as issued
+    EXPECT_TRUE(report.CurrencyNote().isEmpty());
+    EXPECT_EQ(report.AmountsCurrency(report.To()), Currency::BGN);
+}
+
 } // namespace

@@ -114,3 +114,44 @@ TEST_F(SalePrintingTest, TheHostPrintsWithThisSeatsSettings) {
 }
 
 } // namespace
+
+namespace {
+
+// The currency a document prints in follows its date: leva before the
+// firm's changeover to euro, euro from its day on.
+TEST_F(SalePrintingTest, DocumentsBeforeTheChangeoverStayInLevaAndLaterOnesAreInEuro) {
+    Begin(SaleOp::GoodsNote);
+    form->SetDate(QDate(2026, 12, 1));
+    Add("G1", 2);
+    ASSERT_TRUE(Save());
+    const QString levaWords = form->Totals().words;
+    EXPECT_TRUE(levaWords.contains("лева")) << levaWords.toStdString();
+    ASSERT_TRUE(form->Print(false, details, printer));
+    EXPECT_EQ(printer.previewed.back().currencyMark, ""); // a firm in leva prints as it always has
+
+    ASSERT_TRUE(Db().Exec("REPLACE INTO settings VALUES('currency', 'EUR');"
+                          "REPLACE INTO settings VALUES('currency_changeover_dt', '2026-12-05');"));
+    Begin(SaleOp::GoodsNote);
+    form->SetDate(QDate(2026, 12, 8));
+    Add("G1", 2);
+    EXPECT_EQ(form->DocumentCurrency(), Currency::EUR);
+    EXPECT_TRUE(form->Totals().words.contains("евро")) << form->Totals().words.toStdString();
+    EXPECT_EQ(form->TotalsRows().back().first, "СУМА ЗА ПЛАЩАНЕ (EUR):");
+    // Dated back before the changeover, the new document is in leva again.
+    form->SetDate(QDate(2026, 12, 4));
+    EXPECT_TRUE(form->Totals().words.contains("лева"));
+    form->SetDate(QDate(2026, 12, 8));
+    ASSERT_TRUE(Save());
+    EXPECT_TRUE(Scalar("SELECT slovom FROM stokovi_main WHERE doc_id = 2;").contains("евро"));
+    ASSERT_TRUE(form->Print(false, details, printer));
+    EXPECT_EQ(printer.previewed.back().currencyMark, " (EUR)");
+
+    // The goods note of 1 December reprints in leva.
+    documents.choices.push_back({1, QString(), QDate(), QString(), {}});
+    ASSERT_TRUE(form->Load(1, documents));
+    ASSERT_TRUE(form->Print(false, details, printer));
+    EXPECT_EQ(printer.previewed.back().words, levaWords);
+    EXPECT_EQ(printer.previewed.back().currencyMark, " (лв.)");
+}
+
+} // namespace

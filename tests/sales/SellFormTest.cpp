@@ -8,7 +8,7 @@ namespace {
 TEST(SaleTotals, EachStepIsRoundedAsTheScreenShowsIt) {
     std::vector<SaleLine> lines(1);
     lines[0].value = 33.33;
-    SaleTotals t = ComputeSaleTotals(lines, 10, true, 20);
+    SaleTotals t = ComputeSaleTotals(lines, 10, true, 20, Currency::BGN);
     EXPECT_DOUBLE_EQ(t.allSum, 33.33);
     EXPECT_DOUBLE_EQ(t.discountSum, 3.33);
     EXPECT_DOUBLE_EQ(t.base, 30.00);
@@ -16,7 +16,7 @@ TEST(SaleTotals, EachStepIsRoundedAsTheScreenShowsIt) {
     EXPECT_DOUBLE_EQ(t.total, 36.00);
     EXPECT_EQ(t.words, "тридесет и шест лева");
 
-    t = ComputeSaleTotals(lines, 0, false, 20); // no VAT: the total is the base
+    t = ComputeSaleTotals(lines, 0, false, 20, Currency::BGN); // no VAT: the total is the base
     EXPECT_DOUBLE_EQ(t.vat, 0);
     EXPECT_DOUBLE_EQ(t.total, 33.33);
 
@@ -25,7 +25,7 @@ TEST(SaleTotals, EachStepIsRoundedAsTheScreenShowsIt) {
     std::vector<SaleLine> halves(3);
     for (SaleLine& line : halves)
         line.value = SaleLine::ValueOf(1, 0.005);
-    EXPECT_DOUBLE_EQ(ComputeSaleTotals(halves, 0, false, 0).allSum, 0.03);
+    EXPECT_DOUBLE_EQ(ComputeSaleTotals(halves, 0, false, 0, Currency::BGN).allSum, 0.03);
 }
 
 using SellFormTest = SaleTest;

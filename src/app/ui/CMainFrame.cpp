@@ -13,6 +13,8 @@
 #include "base/ui/GuiSaveFileChooser.h"
 #include "base/ui/GuiTextInput.h"
 #include "base/ui/WaitCursor.h"
+#include "db/FirmCurrency.h"
+#include "masterdata/CurrencyChangeover.h"
 #include "masterdata/ui/CBanksDlg.h"
 #include "masterdata/ui/CGroupsDlg.h"
 #include "masterdata/ui/CUnitsEditorDlg.h"
@@ -103,18 +105,32 @@ void CMainFrame::RegisterCommands() {
             DocumentDeletion(m_doc.Db(), m_prompter).Run(kind, chooser);
         };
     m_commands[CommandId::ClosePeriod] = [this] {
-        if (ActiveViewType() != ViewType::kStart) {
-            SwitchView(ViewType::kStart);
-            if (ActiveViewType() != ViewType::kStart)
-                return;
-        }
+        if (!LeaveToStart())
+            return;
         PeriodClosing closing(m_doc.Db(), m_prompter, [this] { return m_maintenance.MakeArchiveNow(); });
         CClosePeriodDlg(closing, m_settings, m_clock, this).exec();
     };
+    m_commands[CommandId::EuroChangeover] = [this] { ChooseCurrency(Currency::EUR); };
+    m_settingsMenu.SetCurrencyChoice([this](Currency wanted) { return ChooseCurrency(wanted); });
     m_commands[CommandId::CsvSeparator] = [this] {
         GuiTextInput input(this);
         EditCsvSeparator(m_settings, m_prompter, input);
     };
+}
+
+bool CMainFrame::LeaveToStart() {
+    if (ActiveViewType() != ViewType::kStart)
+        SwitchView(ViewType::kStart);
+    return ActiveViewType() == ViewType::kStart;
+}
+
+// From the start view only: a document left open would keep its leva prices
+// and be saved as euro after the changeover.
+bool CMainFrame::ChooseCurrency(Currency wanted) {
+    if (wanted == Currency::EUR && LoadFirmCurrency(m_doc.Db()).current == Currency::BGN && !LeaveToStart())
+        return false;
+    CurrencyChangeover changeover(m_doc.Db(), m_prompter, [this] { return m_maintenance.MakeArchive(); });
+    return changeover.Choose(wanted, m_clock.Now().date());
 }
 
 void CMainFrame::Run(CommandId command) {

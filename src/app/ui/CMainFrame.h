@@ -9,6 +9,7 @@
 #include "base/ui/GuiOpenFileChooser.h"
 #include "db/DatabaseMaintenance.h"
 #include "db/ui/CArchiveDlg.h"
+#include "format/Currency.h"
 #include "masterdata/ui/GuiFirmDataEditor.h"
 
 #include <QKeySequence>
@@ -58,6 +59,10 @@ private:
     void BuildToolBar();
     void BuildStatusBar();
     void Run(CommandId command);
+    // Switches to the start view, asking about unsaved data; true when it is shown.
+    bool LeaveToStart();
+    // The currency menu: euro runs the changeover, leva is refused once in euro.
+    bool ChooseCurrency(Currency wanted);
     void ApplyFocusColour();
     void OpenForm(int viewType);
     void YieldKeysTo(QWidget* form);

@@ -72,8 +72,7 @@ void CMonthGridForm::Print() {
     const std::unique_ptr<ListPrintJob> job = MonthGridPrint(
         m_texts.printTitle, m_texts.firstPrintColumn, m_report->Year(), rows, m_report->BottomRow(),
         m_host.Printer().orientation, [&settings] { return settings.EconomicPrintMode() != 0; });
-    job->SetSelection(List()->SelectedRows());
-    m_host.ShowPrintPreview(*job);
+    Preview(*job);
 }
 
 QWidget* MakeTurnoverByMonthsAndCustomers(CTarvoDoc& doc, FormHost& host) {

@@ -53,8 +53,7 @@ void CReportDeliveriesDlg::ShowTotals() {
 void CReportDeliveriesDlg::Print() {
     const auto job = DeliveriesReportPrint(RowsInListOrder(), m_report.Chosen().from, m_report.Chosen().to,
                                            m_report.Value(), m_report.Total(), Orientation(), EconomyMode());
-    job->SetSelection(List()->SelectedRows());
-    m_host.ShowPrintPreview(*job);
+    Preview(*job);
 }
 
 CReportProductionDlg::CReportProductionDlg(CTarvoDoc& doc, FormHost& host, QWidget* parent)
@@ -75,8 +74,7 @@ void CReportProductionDlg::ShowTotals() {
 void CReportProductionDlg::Print() {
     const auto job = ProducedItemsPrint(RowsInListOrder(), m_report.Chosen().from, m_report.Chosen().to,
                                         Orientation(), EconomyMode());
-    job->SetSelection(List()->SelectedRows());
-    m_host.ShowPrintPreview(*job);
+    Preview(*job);
 }
 
 CReportConsumatives::CReportConsumatives(CTarvoDoc& doc, FormHost& host, QWidget* parent)
@@ -95,8 +93,8 @@ void CReportConsumatives::ShowTotals() {
 }
 
 void CReportConsumatives::Print() {
-    const auto job = MaterialsReportPrint(RowsInListOrder(), m_report.Chosen().from, m_report.Chosen().to,
-                                          m_report.Cost(), Orientation(), EconomyMode());
-    job->SetSelection(List()->SelectedRows());
-    m_host.ShowPrintPreview(*job);
+    const auto job =
+        MaterialsReportPrint(RowsInListOrder(), m_report.Chosen().from, m_report.Chosen().to, m_report.Cost(),
+                             m_report.AmountsCurrency(m_report.Chosen().to), Orientation(), EconomyMode());
+    Preview(*job);
 }

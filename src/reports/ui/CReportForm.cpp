@@ -7,12 +7,14 @@
 #include "lists/ui/CSortListCtrl.h"
 #include "lists/ui/ListExport.h"
 #include "masterdata/ui/CGroupFilterDlg.h"
+#include "print/ListPrintJob.h"
 #include "reports/Report.h"
 #include "session/TarvoDoc.h"
 #include "session/ViewType.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -22,7 +24,8 @@ CReportForm::CReportForm(CTarvoDoc& doc, FormHost& host, Report& report, const Q
                          const std::vector<ListColumn>& columns, const QString& listName, QWidget* parent)
     : QWidget(parent), m_doc(doc), m_host(host), m_report(report),
       m_list(new CSortListCtrl(doc.ListSortState(), this)), m_above(new QHBoxLayout),
-      m_under(new QVBoxLayout), m_totals(new QHBoxLayout), m_buttons(new QHBoxLayout) {
+      m_currencyNote(new QLabel(this)), m_under(new QVBoxLayout), m_totals(new QHBoxLayout),
+      m_buttons(new QHBoxLayout) {
     host.SetFormTitle(title);
     m_list->SetColumns(columns);
     m_list->RememberWidths(host.Settings(), listName);
@@ -30,6 +33,9 @@ CReportForm::CReportForm(CTarvoDoc& doc, FormHost& host, Report& report, const Q
     connect(m_list, &QAbstractItemView::doubleClicked, this,
             [this](const QModelIndex& index) { CellActivated(index.row(), index.column()); });
     m_totals->addStretch();
+    m_currencyNote->setStyleSheet("font-weight: bold;");
+    m_currencyNote->hide();
+    m_above->addWidget(m_currencyNote);
     m_above->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(m_above);
@@ -162,9 +168,18 @@ void CReportForm::Reload() {
     m_list->setUpdatesEnabled(true);
     m_list->SelectRow(0);
     ShowTotals();
+    const QString note = m_report.CurrencyNote();
+    m_currencyNote->setText(note.isEmpty() ? QString() : "* " + note);
+    m_currencyNote->setVisible(!note.isEmpty());
     if (m_print)
         m_print->setEnabled(!m_report.Rows().empty());
     m_host.SetDurationText(m_report.DurationText());
+}
+
+void CReportForm::Preview(ListPrintJob& job) {
+    job.SetSelection(m_list->SelectedRows());
+    job.AddSubtitleNote(m_report.CurrencyNote());
+    m_host.ShowPrintPreview(job);
 }
 
 std::vector<QStringList> CReportForm::RowsInListOrder() const {

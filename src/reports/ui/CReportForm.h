@@ -11,6 +11,8 @@ class QDialog;
 class CSortListCtrl;
 class CTarvoDoc;
 class FormHost;
+class ListPrintJob;
+class QLabel;
 class QHBoxLayout;
 class QVBoxLayout;
 class QLineEdit;
@@ -59,6 +61,9 @@ protected:
     // A double-click on a cell; the column sum by default.
     virtual void CellActivated(int row, int column);
     virtual void Print() = 0;
+    // The print preview of the report's job: the rows the user selected, and
+    // the note when leva amounts were given in euro.
+    void Preview(ListPrintJob& job);
     // The rows as the list shows them (its order), for the print.
     std::vector<QStringList> RowsInListOrder() const;
 
@@ -70,6 +75,7 @@ private:
     std::vector<GroupNode> m_groups;
     CSortListCtrl* m_list;
     QHBoxLayout* m_above;
+    QLabel* m_currencyNote; // shown while leva amounts are given in euro
     QVBoxLayout* m_under;
     QHBoxLayout* m_totals;
     QHBoxLayout* m_buttons;

@@ -57,7 +57,7 @@ void CReportOborotByPartnerDlg::Print() {
     const LocalSettings& settings = m_host.Settings();
     const std::unique_ptr<ListPrintJob> job = TurnoverByCustomerPrint(
         rows, m_report.From(), m_report.To(), m_report.NetText(), m_report.GrossText(),
-        m_host.Printer().orientation, [&settings] { return settings.EconomicPrintMode() != 0; });
-    job->SetSelection(List()->SelectedRows());
-    m_host.ShowPrintPreview(*job);
+        m_report.AmountsCurrency(m_report.To()), m_host.Printer().orientation,
+        [&settings] { return settings.EconomicPrintMode() != 0; });
+    Preview(*job);
 }

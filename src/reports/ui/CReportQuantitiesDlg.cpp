@@ -77,6 +77,5 @@ void CReportQuantitiesDlg::Print() {
         StockReportPrint(RowsInListOrder(), m_report.TotalValue(), m_report.ColumnSum(7),
                          m_report.ColumnSum(8), m_host.GetClock().Now().date(), m_host.Printer().orientation,
                          [&settings] { return settings.EconomicPrintMode() != 0; });
-    job->SetSelection(List()->SelectedRows());
-    m_host.ShowPrintPreview(*job);
+    Preview(*job);
 }

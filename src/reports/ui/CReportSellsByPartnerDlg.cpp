@@ -68,6 +68,5 @@ void CReportSellsByPartnerDlg::Print() {
         SalesReportPrint(RowsInListOrder(), f.invoices, f.from, f.to, m_report.ValueText(),
                          m_report.VatText(), m_report.TotalText(), m_host.Printer().orientation,
                          [&settings] { return settings.EconomicPrintMode() != 0; });
-    job->SetSelection(List()->SelectedRows());
-    m_host.ShowPrintPreview(*job);
+    Preview(*job);
 }

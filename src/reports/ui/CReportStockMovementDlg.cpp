@@ -27,6 +27,5 @@ void CReportStockMovementDlg::Print() {
     const std::unique_ptr<ListPrintJob> job = StockMovementPrint(
         RowsInListOrder(), m_report.Chosen().from, m_report.Chosen().to, m_host.Printer().orientation,
         [&settings] { return settings.EconomicPrintMode() != 0; });
-    job->SetSelection(List()->SelectedRows());
-    m_host.ShowPrintPreview(*job);
+    Preview(*job);
 }

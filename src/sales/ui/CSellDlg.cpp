@@ -199,13 +199,14 @@ QWidget* CSellDlg::BuildTotals() {
     m_totals->setRootIsDecorated(false);
     m_totals->setFocusPolicy(Qt::NoFocus);
     m_totals->setSelectionMode(QAbstractItemView::NoSelection);
-    m_totals->header()->resizeSection(0, 150);
-    m_totals->setFixedWidth(280);
+    // The titles take what the figures leave (a total up to 999 999 999.99).
+    m_totals->header()->resizeSection(0, 190);
+    m_totals->setFixedWidth(300);
     m_totals->setMaximumHeight(m_totals->fontMetrics().height() * 7);
     m_words = new QLineEdit(box);
     m_words->setReadOnly(true);
     m_words->setFocusPolicy(Qt::NoFocus);
-    m_words->setFixedWidth(280);
+    m_words->setFixedWidth(300);
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_totals);
