@@ -3,6 +3,8 @@
 #include "app/EuroCommand.h"
 #include "app/ImportDumpCommand.h"
 #include "app/InitCommand.h"
+#include "app/ReportCommand.h"
+#include "app/ui/PdfCommand.h"
 #include "app/ui/TarvoApplication.h"
 #include "base/AppInfo.h"
 #include "base/Clock.h"
@@ -12,6 +14,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QIcon>
 #include <cstdio>
 
@@ -27,28 +30,56 @@ void print(FILE* stream, const QString& text) {
     std::fputs(text.toUtf8().constData(), stream);
 }
 
-// The commands for administrators and scripts: no window, the user's local
-// settings, messages on standard error.
-int runWithoutWindow(int argc, char** argv, const CommandLine& line) {
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(AppInfo::kSettingsApplication);
-    QCoreApplication::setOrganizationName(AppInfo::kSettingsOrganization);
+// What the commands without a window share: the user's local settings
+// (made once the application object has its names), messages on standard
+// error.
+struct Console {
+    Console() {
+        QCoreApplication::setApplicationName(AppInfo::kSettingsApplication);
+        QCoreApplication::setOrganizationName(AppInfo::kSettingsOrganization);
+    }
     ConsolePrompter prompter;
     ThreadSleeper sleeper;
     LocalSettings settings;
     SystemClock clock;
+};
+
+// The commands for administrators and scripts.
+int runWithoutWindow(int argc, char** argv, const CommandLine& line) {
+    QCoreApplication app(argc, argv);
+    Console c;
     switch (line.mode) {
     case CommandLine::Mode::Init:
-        return RunInitCommand(line.directory, prompter, sleeper);
+        return RunInitCommand(line.directory, c.prompter, c.sleeper);
     case CommandLine::Mode::Backup:
-        return RunBackupCommand(line.directory, settings, clock, prompter, sleeper);
+        return RunBackupCommand(line.directory, c.settings, c.clock, c.prompter, c.sleeper);
     case CommandLine::Mode::Euro:
-        return RunEuroCommand(line.directory, settings, clock, prompter, sleeper);
+        return RunEuroCommand(line.directory, c.settings, c.clock, c.prompter, c.sleeper);
+    case CommandLine::Mode::Report:
+        return RunReportCommand(line.places.value(0), line.directory, line.options, c.settings, c.clock, c.prompter,
+                                c.sleeper);
     case CommandLine::Mode::ImportDump:
-        return RunImportDumpCommand(line.file, line.directory, line.options, settings, prompter, sleeper);
+        return RunImportDumpCommand(line.file, line.directory, line.options, c.settings, c.prompter, c.sleeper);
     default:
-        return RunRestoreCommand(line.file, line.directory, prompter);
+        return RunRestoreCommand(line.file, line.directory, c.prompter);
     }
+}
+
+// `tarvo pdf`: the print jobs draw with fonts, which need the GUI library,
+// but no window is shown.
+int runPdfCommand(int argc, char** argv, const CommandLine& line) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    Console console;
+    for (const QString& option : line.options)
+        if (option != "--copy") {
+            print(stderr, QString("Непозната опция: %1\n").arg(option));
+            return 1;
+        }
+    return RunPdfCommand(line.places.value(0), line.places.value(1), line.places.value(2), line.directory,
+                         line.options.contains("--copy"), console.settings, console.clock, console.prompter,
+                         console.sleeper);
 }
 } // namespace
 
@@ -67,7 +98,10 @@ int main(int argc, char** argv) {
     case CommandLine::Mode::ImportDump:
     case CommandLine::Mode::Restore:
     case CommandLine::Mode::Euro:
+    case CommandLine::Mode::Report:
         return runWithoutWindow(argc, argv, early);
+    case CommandLine::Mode::Pdf:
+        return runPdfCommand(argc, argv, early);
     case CommandLine::Mode::Invalid:
         if (!CommandLine::MayHoldToolkitOptions(arguments)) {
             print(stderr, early.error + "\n\n" + CommandLine::Usage());

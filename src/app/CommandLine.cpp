@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "app/ReportCommand.h"
 #include "base/AppInfo.h"
 
 CommandLine CommandLine::Parse(const QStringList& arguments) {
@@ -28,6 +29,29 @@ CommandLine CommandLine::Parse(const QStringList& arguments) {
         if (line.file.isEmpty() || places.size() > 2) {
             line.mode = Mode::Invalid;
             line.error = "Употреба: tarvo import-dump ФАЙЛ [ДИРЕКТОРИЯ] [--ВЪПРОС=yes|no ...]";
+        }
+    } else if (first == "report" || first == "pdf") {
+        const bool report = first == "report";
+        line.mode = report ? Mode::Report : Mode::Pdf;
+        QStringList places;
+        const QStringList rest = arguments.mid(1);
+        for (int k = 0; k < rest.size(); ++k) {
+            const QString& argument = rest[k];
+            if (!argument.startsWith("--")) {
+                places << argument;
+            } else if (report && ReportValueOptions().contains(argument) && k + 1 < rest.size()) {
+                line.options << argument + "=" + rest[++k];
+            } else {
+                line.options << argument;
+            }
+        }
+        const int named = report ? 1 : 3;
+        line.places = places.mid(0, named);
+        line.directory = places.size() > named ? places[named] : QString(".");
+        if (places.size() < named || places.size() > named + 1) {
+            line.mode = Mode::Invalid;
+            line.error = report ? "Употреба: tarvo report СПРАВКА [ДИРЕКТОРИЯ] [опции]"
+                                : "Употреба: tarvo pdf ВИД НОМЕР ФАЙЛ.pdf [ДИРЕКТОРИЯ] [--copy]";
         }
     } else if (first == "restore") {
         line.mode = Mode::Restore;
@@ -103,6 +127,25 @@ QString CommandLine::Usage() {
                "  tarvo euro [ДИРЕКТОРИЯ] преминава към евро: архивира базата данни на ДИРЕКТОРИЯ (по\n"
                "                         подразбиране: .), превръща цените в евро по курс 1.95583 и извежда\n"
                "                         броя на променените цени и името на архива\n"
+               "  tarvo report СПРАВКА [ДИРЕКТОРИЯ] [опции]\n"
+               "                         извежда редовете на справка като CSV (разделителят от\n"
+               "                         настройките, UTF-8), с ред на заглавията и ред на сборовете;\n"
+               "                         СПРАВКА: stock, sales, turnover-customers,\n"
+               "                         turnover-months-customers, turnover-months-items, "
+               "profit-customers,\n"
+               "                         profit-items, movement, deliveries, production, materials, cash;\n"
+               "                         опции: --from ДАТА --to ДАТА (дд.мм.гггг или гггг-мм-дд),\n"
+               "                         --year ГОДИНА, --group ID, --partner ID (повторими),\n"
+               "                         --source goods-notes|invoices, --summary, --search ТЕКСТ,\n"
+               "                         --only-critical, --no-zero, --no-negative\n"
+               "                         пример: tarvo report turnover-customers /srv/firma --from "
+               "01.11.2026 --to "
+               "30.11.2026\n"
+               "  tarvo pdf ВИД НОМЕР ФАЙЛ.pdf [ДИРЕКТОРИЯ] [--copy]\n"
+               "                         записва документ като PDF, както се отпечатва; ВИД: goods-note,\n"
+               "                         invoice, proforma, debit-note, credit-note, delivery, production,\n"
+               "                         stocktaking, request, offer, warranty-card; --copy: копие вместо\n"
+               "                         оригинал; пример: tarvo pdf invoice 123 /tmp/f123.pdf /srv/firma\n"
                "  tarvo --help           показва този текст\n"
                "  tarvo --version        показва версията\n")
         .arg(AppInfo::kVersion);

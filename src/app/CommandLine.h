@@ -5,15 +5,17 @@
 
 // What the program was asked to do on its command line.
 struct CommandLine {
-    enum class Mode { Window, Help, Version, Init, Backup, Restore, ImportDump, Euro, Invalid };
+    enum class Mode { Window, Help, Version, Init, Backup, Restore, ImportDump, Euro, Report, Pdf, Invalid };
     Mode mode = Mode::Window;
     // The database directory: the argument of the window mode, of init,
     // backup, restore and euro.
     QString directory;
     // The archive to restore from, or the dump to import.
     QString file;
-    // The options of import-dump ("--name=value").
+    // The options of import-dump and report ("--name=value" or "--flag").
     QStringList options;
+    // What report and pdf name: the report; the kind, number and output file.
+    QStringList places;
     QString error;
 
     // The arguments after the program name, as the user typed them.

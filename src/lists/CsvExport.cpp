@@ -17,6 +17,15 @@ QString CsvLine(const QStringList& fields, const QString& separator) {
     return out.join(separator);
 }
 
+QByteArray CsvText(const QStringList& titles, const std::vector<QStringList>& rows,
+                   const QString& separator) {
+    QByteArray data("\xEF\xBB\xBF");
+    data += CsvLine(titles, separator).toUtf8() + "\r\n";
+    for (const QStringList& row : rows)
+        data += CsvLine(row, separator).toUtf8() + "\r\n";
+    return data;
+}
+
 bool WriteCsv(const QString& path, const QStringList& titles, const std::vector<QStringList>& rows,
               const QString& separator, QString* error) {
     QSaveFile file(path);
@@ -24,10 +33,7 @@ bool WriteCsv(const QString& path, const QStringList& titles, const std::vector<
         *error = file.errorString();
         return false;
     }
-    QByteArray data("\xEF\xBB\xBF");
-    data += CsvLine(titles, separator).toUtf8() + "\r\n";
-    for (const QStringList& row : rows)
-        data += CsvLine(row, separator).toUtf8() + "\r\n";
+    const QByteArray data = CsvText(titles, rows, separator);
     if (file.write(data) != data.size() || !file.commit()) {
         *error = file.errorString();
         return false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -11,6 +12,10 @@ class SaveFileChooser;
 // One line of a CSV file: a field that holds the separator, a quote or a
 // line break is put in quotes, with its quotes doubled.
 QString CsvLine(const QStringList& fields, const QString& separator);
+
+// The titles and the rows as UTF-8 text with a byte order mark (so that
+// spreadsheet programs take it as UTF-8), each line ended by CR LF.
+QByteArray CsvText(const QStringList& titles, const std::vector<QStringList>& rows, const QString& separator);
 
 // Writes the titles and the rows to a UTF-8 file (with a byte order mark, so
 // that spreadsheet programs take it as UTF-8). False with the reason on failure.

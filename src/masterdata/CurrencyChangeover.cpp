@@ -6,6 +6,7 @@
 #include "db/ResultTable.h"
 #include "db/WriteTransaction.h"
 #include "format/Rounding.h"
+#include "format/SqlDates.h"
 #include "masterdata/StockSettings.h"
 
 #include <array>
@@ -50,12 +51,25 @@ bool CurrencyChangeover::Choose(Currency wanted, const QDate& today) {
             return t.Commit();
         return StoreEuro(m_db, today) && t.Commit();
     }
-    if (m_prompter.AskYesNo(
-            "Всички цени в каталога и цените за контрагенти ще бъдат превърнати от лева в евро "
-            "по курс 1.95583 лв. за 1 евро и закръглени до евроцент. Издадените документи остават "
-            "в лева. Преди промяната ще бъде направен архив на базата данни. Връщане назад няма.\n"
-            "Преминавате ли към евро?",
-            MessageIcon::Question) != Answer::Yes)
+    // The currency of a document follows its date: documents already issued
+    // today would read as euro.
+    const QString todayText = DateToSql(today);
+    const bool issuedToday =
+        m_db.QueryInt(
+            0,
+            "SELECT (SELECT COUNT(*) FROM stokovi_main WHERE doc_dt >= '%s') + (SELECT COUNT(*) FROM "
+            "invoices_main WHERE doc_dt >= '%s') + (SELECT COUNT(*) FROM proforms_main WHERE doc_dt >= "
+            "'%s');",
+            todayText, todayText, todayText) > 0;
+    QString question =
+        "Всички цени в каталога и цените за контрагенти ще бъдат превърнати от лева в евро "
+        "по курс 1.95583 лв. за 1 евро и закръглени до евроцент. Издадените документи остават "
+        "в лева. Преди промяната ще бъде направен архив на базата данни. Връщане назад няма.\n";
+    if (issuedToday)
+        question +=
+            "Внимание: има документи с днешна или по-късна дата; те ще се показват и отпечатват в евро. "
+            "Преминете към евро в началото на деня, преди първия документ.\n";
+    if (m_prompter.AskYesNo(question + "Преминавате ли към евро?", MessageIcon::Question) != Answer::Yes)
         return false;
     QString archive;
     const std::optional<int> changed = Run(today, &archive);

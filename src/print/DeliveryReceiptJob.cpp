@@ -139,3 +139,8 @@ int DeliveryReceiptJob::DrawClosing(PageFrame& frame, int y) const {
                           qUtf8Printable(h.givenBy)),
         kSignatureLines * l, BaseFont());
 }
+
+std::optional<MailDocument> DeliveryReceiptJob::Mail() const {
+    return MailDocument{"Складова разписка", m_doc.numberText, m_doc.doc.header.docDate,
+                        m_doc.doc.header.partnerId};
+}

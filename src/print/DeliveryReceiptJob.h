@@ -15,6 +15,7 @@
 // signature blocks.
 class DeliveryReceiptJob : public PrintJob {
 public:
+    std::optional<MailDocument> Mail() const override;
     // economyMode is read anew for every page.
     DeliveryReceiptJob(DeliveryPrintout printout, std::function<bool()> economyMode);
 

@@ -111,3 +111,7 @@ void OfferJob::DrawPage(int page, Canvas& canvas, const PageGeometry& geometry) 
         BaseFont(), [this, &frame, &columns](int y) { return DrawTotals(frame, y, columns); },
         [this, &frame](int y) { return DrawClosing(frame, y); });
 }
+
+std::optional<MailDocument> OfferJob::Mail() const {
+    return MailDocument{"Оферта", FormatDocNumber(m_offer.number), m_offer.date, 0};
+}

@@ -11,6 +11,7 @@
 // discount, VAT and total, then the date, validity, notes and the author.
 class OfferJob : public PrintJob {
 public:
+    std::optional<MailDocument> Mail() const override;
     // vatRate: the firm's rate, printed beside the VAT amount.
     OfferJob(Offer offer, double vatRate, std::function<bool()> economyMode);
 

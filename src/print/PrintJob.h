@@ -3,7 +3,21 @@
 #include "print/PageFrame.h"
 #include "settings/PrinterSettings.h"
 
+#include <QDate>
+#include <QString>
+#include <optional>
+
 class QPagedPaintDevice;
+
+// What the e-mail of a printed document needs: what it is (for the PDF's
+// name and the subject), its number and date, and the partner it goes to
+// (0: none, the address is typed in the mail program).
+struct MailDocument {
+    QString kind; // "Фактура", "Стокова разписка" ...
+    QString number;
+    QDate date;
+    int partnerId = 0;
+};
 
 // Something to print: it knows its orientation and its pages.
 class PrintJob {
@@ -17,6 +31,8 @@ public:
     // those (the print dialog's "selection").
     virtual bool HasSelection() const { return false; }
     virtual void PrintSelectionOnly(bool /*only*/) {}
+    // A document that can be sent by e-mail says what it is; a list cannot.
+    virtual std::optional<MailDocument> Mail() const { return std::nullopt; }
 };
 
 // The printable area of a printer or PDF page in 0.1 mm.

@@ -198,3 +198,16 @@ void SaleDocumentJob::DrawFirstHeader(PageFrame& frame) const {
     DocumentLayout::DrawPartyBox(frame, DocumentLayout::RightBox(frame, boxes, l), "ДОСТАВЧИК",
                                  rows({f.name, f.city, f.address, f.taxId, f.bulstat, f.mol}), BaseFont());
 }
+
+std::optional<MailDocument> SaleDocumentJob::Mail() const {
+    QString kind = "Фактура";
+    if (m_doc.op == SaleOp::GoodsNote)
+        kind = "Стокова разписка";
+    else if (m_doc.op == SaleOp::Proforma)
+        kind = "Проформа фактура";
+    else if (m_doc.op == SaleOp::DebitNote)
+        kind = "Дебитно известие";
+    else if (m_doc.op == SaleOp::CreditNote)
+        kind = "Кредитно известие";
+    return MailDocument{kind, m_doc.numberText, m_doc.header.docDate, m_doc.header.partnerId};
+}

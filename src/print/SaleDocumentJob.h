@@ -23,6 +23,7 @@ struct SalePrintOptions {
 // the totals with the amount in words, and the signatures.
 class SaleDocumentJob : public PrintJob {
 public:
+    std::optional<MailDocument> Mail() const override;
     SaleDocumentJob(SalePrintout printout, SalePrintOptions options);
 
     PrinterSettings::Orientation PageOrientation() const override {

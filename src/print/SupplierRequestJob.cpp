@@ -1,5 +1,6 @@
 #include "print/SupplierRequestJob.h"
 
+#include "format/DocNumber.h"
 #include "format/FormatNumber.h"
 #include "format/SqlDates.h"
 
@@ -150,4 +151,9 @@ void SupplierRequestJob::DrawPage(int page, Canvas& canvas, const PageGeometry& 
                 FormatNumber(m_doc.request.Total(), 2) + " ", BaseFont());
         },
         [this, &frame](int y) { return DrawClosing(frame, y); });
+}
+
+std::optional<MailDocument> SupplierRequestJob::Mail() const {
+    return MailDocument{"Заявка", FormatDocNumber(m_doc.request.number), m_doc.request.date,
+                        m_doc.request.partnerId};
 }

@@ -13,6 +13,7 @@
 // notes, and who prepared and who carries the goods, with their signatures.
 class SupplierRequestJob : public PrintJob {
 public:
+    std::optional<MailDocument> Mail() const override;
     SupplierRequestJob(RequestPrintout printout, std::function<bool()> economyMode);
 
     PrinterSettings::Orientation PageOrientation() const override {

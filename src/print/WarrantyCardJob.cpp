@@ -126,3 +126,7 @@ void WarrantyCardJob::DrawPage(int page, Canvas& canvas, const PageGeometry& geo
         y = DrawConditions(canvas, left, width, y);
     frame.Footer(y + l);
 }
+
+std::optional<MailDocument> WarrantyCardJob::Mail() const {
+    return MailDocument{"Гаранционна карта", FormatDocNumber(m_card.number), m_card.date, m_card.customerId};
+}

@@ -13,6 +13,7 @@
 // need, the page number on the later ones.
 class WarrantyCardJob : public PrintJob {
 public:
+    std::optional<MailDocument> Mail() const override;
     WarrantyCardJob(WarrantyCard card, QImage head, std::function<bool()> economyMode);
 
     PrinterSettings::Orientation PageOrientation() const override {

@@ -81,7 +81,9 @@ void DeliveriesReport::ComputeTotals() {
     }
 }
 
-QStringList DeliveriesReport::TotalTexts() const {
-    return {QString::asprintf("%.2f ", m_value), QString::asprintf("%.2f ", m_discount),
-            QString::asprintf("%.2f ", m_vat), QString::asprintf("%.2f ", Total())};
+std::vector<std::pair<QString, QString>> DeliveriesReport::TotalFields() const {
+    return {{"СТ-СТ:", QString::asprintf("%.2f ", m_value)},
+            {"Т.О.:", QString::asprintf("%.2f ", m_discount)},
+            {"ДДС:", QString::asprintf("%.2f ", m_vat)},
+            {"ТОТАЛ:", QString::asprintf("%.2f ", Total())}};
 }

@@ -12,7 +12,7 @@ public:
     // The quantities, as the description has it.
     std::vector<int> SumColumns() const override { return {6}; }
     // "СТ-СТ:", "Т.О.:", "ДДС:" and "ТОТАЛ:" from the rows loaded, "%.2f ".
-    QStringList TotalTexts() const;
+    std::vector<std::pair<QString, QString>> TotalFields() const override;
     double Value() const { return m_value; }
     double Total() const { return m_value - m_discount + m_vat; }
 

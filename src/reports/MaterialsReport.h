@@ -15,6 +15,9 @@ public:
     QString QuantityText() const { return QString::asprintf("%.3f ", m_quantity); }
     QString CostText() const { return QString::asprintf("%.2f ", m_cost); }
     double Cost() const { return m_cost; }
+    std::vector<std::pair<QString, QString>> TotalFields() const override {
+        return {{"К-ВО:", QuantityText()}, {"СТ-СТ:", CostText()}};
+    }
 
     QByteArray Statement() override;
 

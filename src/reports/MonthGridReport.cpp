@@ -48,6 +48,15 @@ bool MonthGridReport::ForEachLineOfTheYear(
     return true;
 }
 
+std::vector<std::pair<QString, QString>> MonthGridReport::TotalFields() const {
+    std::vector<std::pair<QString, QString>> fields;
+    const QStringList titles = MonthTitles() << "общо";
+    for (int k = 0; k < titles.size(); ++k)
+        fields.emplace_back(titles[k], m_bottom.value(k));
+    fields.emplace_back("ВСИЧКО:", YearTotalText());
+    return fields;
+}
+
 QStringList MonthGridReport::MonthTitles() {
     return {"януари", "февруари", "март",      "април",    "май",     "юни",
             "юли",    "август",   "септември", "октомври", "ноември", "декември"};

@@ -26,6 +26,8 @@ public:
     const QStringList& BottomRow() const { return m_bottom; }
     // "ВСИЧКО:": the year's sum and " BGL ".
     QString YearTotalText() const;
+    // The month sums under their titles, "общо", and "ВСИЧКО:" with the year's total.
+    std::vector<std::pair<QString, QString>> TotalFields() const override;
 
     static QStringList MonthTitles();
 

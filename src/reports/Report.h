@@ -49,6 +49,9 @@ public:
     // (nothing shown) for the others.
     bool ShowColumnSum(int column);
 
+    // The totals shown under the list, each as its caption and figure.
+    virtual std::vector<std::pair<QString, QString>> TotalFields() const { return {}; }
+
     // The firm's currency as the last reload read it, and the note for the
     // title line when that reload gave leva amounts in euro (else empty).
     const FirmCurrency& Currencies() const { return m_currency; }

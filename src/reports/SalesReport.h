@@ -38,6 +38,10 @@ public:
     QString TaxableText() const { return QString::asprintf("%.2f ", m_total - m_vat); }
     QString VatText() const { return QString::asprintf("%.2f ", m_vat); }
     QString TotalText() const { return QString::asprintf("%.2f ", m_total); }
+    std::vector<std::pair<QString, QString>> TotalFields() const override {
+        return {{"СЕБЕСТ:", CostText()},    {"СУМА:", ValueText()}, {"Т.О.:", DiscountText()},
+                {"ОБЛАГ.:", TaxableText()}, {"ДДС:", VatText()},    {"ВСИЧКО:", TotalText()}};
+    }
 
     // What a double-click on a cell opens: the preview of a document (a goods
     // note or an invoice by its number), a column sum, or nothing.

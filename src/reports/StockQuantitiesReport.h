@@ -20,6 +20,9 @@ public:
     QString TotalQuantityText() const { return QString::asprintf("%.2f ", m_totalQuantity); }
     QString TotalValueText() const { return QString::asprintf("%.2f ", m_totalValue); }
     double TotalValue() const { return m_totalValue; }
+    std::vector<std::pair<QString, QString>> TotalFields() const override {
+        return {{"ОБЩО К-ВО:", TotalQuantityText()}, {"СТОЙНОСТ:", TotalValueText()}};
+    }
 
     // The settings menu's items flip their option; the next reload uses it.
     void ToggleOnlyCritical();

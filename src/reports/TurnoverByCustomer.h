@@ -20,6 +20,9 @@ public:
     // "ОБЩО НЕТО:" and "СУМА С ДДС:" figures, "%.2f".
     QString NetText() const { return QString::asprintf("%.2f", m_net); }
     QString GrossText() const { return QString::asprintf("%.2f", m_gross); }
+    std::vector<std::pair<QString, QString>> TotalFields() const override {
+        return {{"ОБЩО НЕТО:", NetText()}, {"СУМА С ДДС:", GrossText()}};
+    }
 
     QByteArray Statement() override;
 

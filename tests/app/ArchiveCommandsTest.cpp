@@ -2,6 +2,7 @@
 // no window, its output, messages and exit status.
 #include "db/Connection.h"
 #include "db/ResultTable.h"
+#include "genfirm/GeneratedFirm.h"
 #include "support/ChildSeat.h"
 
 #include <QDir>
@@ -119,4 +120,60 @@ TEST_F(ArchiveCommandsTest, EuroChangesThePricesOnceAfterAnArchive) {
     EXPECT_EQ(again.status, 1);
     EXPECT_TRUE(again.err.contains("Фирмата вече работи в евро.")) << again.err.toStdString();
     EXPECT_EQ(Query("SELECT printf('%.2f', price_1) FROM stocks;"), "5.11");
+}
+
+// `tarvo report` and `tarvo pdf` as scripts run them: the CSV on standard
+// output, a 45-line invoice as PDF read back, and the refusals.
+TEST_F(ArchiveCommandsTest, ReportAndPdfFromAShell) {
+    {
+        Connection connection;
+        ASSERT_TRUE(connection.Open(Db(), false).Ok());
+        ASSERT_TRUE(GenerateFirm(connection.Handle(), 0.01));
+        // The first invoice, grown to 45 lines.
+        ASSERT_TRUE(
+            Connection::ExecOnce(
+                connection.Handle(),
+                "CREATE TEMP TABLE one AS SELECT * FROM invoices_items WHERE doc_id = (SELECT MIN(doc_id) "
+                "FROM invoices_main WHERE doc_type = 0) LIMIT 1;"
+                "DELETE FROM invoices_items WHERE doc_id = (SELECT doc_id FROM one);"
+                "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 45) "
+                "INSERT INTO invoices_items SELECT one.* FROM one, n;"
+                "UPDATE invoices_items SET seq_id = rowid WHERE doc_id = (SELECT doc_id FROM one);")
+                .Ok());
+    }
+    const ProgramRun turnover =
+        Tarvo({"report", "turnover-customers", Firm(), "--from", "01.03.2025", "--to", "2025-03-31"});
+    ASSERT_EQ(turnover.status, 0) << turnover.err.toStdString();
+    const QStringList lines = turnover.out.split("\r\n", Qt::SkipEmptyParts);
+    ASSERT_GE(lines.size(), 3);
+    EXPECT_EQ(lines.first(), "\xEF\xBB\xBF" + QString("наименование на клиента;нето сума;сума с ДДС"));
+    EXPECT_TRUE(lines.last().startsWith("ОБЩО НЕТО:;")) << lines.last().toStdString();
+
+    const ProgramRun badDate = Tarvo({"report", "sales", Firm(), "--from", "2025-02-30"});
+    EXPECT_EQ(badDate.status, 1);
+    EXPECT_TRUE(badDate.err.contains("Невалидна дата")) << badDate.err.toStdString();
+    EXPECT_TRUE(badDate.out.isEmpty());
+    EXPECT_EQ(Tarvo({"report", "nothing", Firm()}).status, 1);
+
+    const QString invoice = Query("SELECT MIN(doc_id) FROM invoices_main WHERE doc_type = 0;");
+    const QString pdf = home.filePath("фактура.pdf");
+    const ProgramRun written = Tarvo({"pdf", "invoice", invoice, pdf, Firm()});
+    ASSERT_EQ(written.status, 0) << written.err.toStdString();
+    QProcess text;
+    text.start("pdftotext", {"-layout", pdf, "-"});
+    ASSERT_TRUE(text.waitForFinished(60000));
+    const QString read = QString::fromUtf8(text.readAllStandardOutput());
+    EXPECT_TRUE(read.contains("ФАКТУРА - ОРИГИНАЛ"));
+    EXPECT_TRUE(read.contains(QString("№ %1").arg(invoice.toInt(), 10, 10, QChar('0'))));
+    EXPECT_TRUE(read.contains("Сума за плащане"));
+    EXPECT_TRUE(read.contains("словом:"));
+    EXPECT_GE(read.count("СТРАНИЦА"), 1) << "45 lines take a second page";
+
+    const QString missing = home.filePath("няма.pdf");
+    const ProgramRun unknown = Tarvo({"pdf", "invoice", "99999", missing, Firm()});
+    EXPECT_EQ(unknown.status, 1);
+    EXPECT_TRUE(unknown.err.contains("Няма документ invoice с номер 99999."));
+    EXPECT_FALSE(QFile::exists(missing));
+    EXPECT_EQ(Tarvo({"pdf", "receipt", "1", missing, Firm()}).status, 1);
+    EXPECT_FALSE(QFile::exists(missing));
 }

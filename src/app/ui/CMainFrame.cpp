@@ -15,6 +15,7 @@
 #include "base/ui/WaitCursor.h"
 #include "db/FirmCurrency.h"
 #include "masterdata/CurrencyChangeover.h"
+#include "masterdata/Partner.h"
 #include "masterdata/ui/CBanksDlg.h"
 #include "masterdata/ui/CGroupsDlg.h"
 #include "masterdata/ui/CUnitsEditorDlg.h"
@@ -202,7 +203,10 @@ void CMainFrame::BuildStatusBar() {
 
 void CMainFrame::ShowPrintPreview(PrintJob& job) {
     GuiSaveFileChooser chooser(this);
-    PreviewJob(job, m_printer, m_settings, chooser, m_prompter, this);
+    PreviewJob(job, m_printer, m_settings, chooser, m_prompter, this, [this](int partnerId) {
+        Partner partner;
+        return partnerId != 0 && LoadPartner(m_doc.Db(), partnerId, partner) ? partner.email : QString();
+    });
 }
 
 void CMainFrame::PrintNow(PrintJob& job) {

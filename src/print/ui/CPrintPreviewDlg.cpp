@@ -13,7 +13,7 @@
 #include <QVBoxLayout>
 
 CPrintPreviewDlg::CPrintPreviewDlg(PrintJob& job, QPrinter& printer, SaveFileChooser& chooser,
-                                   Prompter& prompter, QWidget* parent)
+                                   Prompter& prompter, QWidget* parent, std::function<void()> sendByMail)
     : QDialog(parent), m_job(job), m_printer(printer), m_chooser(chooser), m_prompter(prompter),
       m_pages(new QPrintPreviewWidget(&printer, this)), m_pageNumber(new QLabel(this)) {
     setWindowTitle("Преглед преди печат");
@@ -33,6 +33,8 @@ CPrintPreviewDlg::CPrintPreviewDlg(PrintJob& job, QPrinter& printer, SaveFileCho
             accept();
     });
     add("Запис като P&DF...", QKeySequence(Qt::CTRL | Qt::Key_D), [this] { SaveAsPdf(); });
+    if (sendByMail)
+        add("Изпращане по &e-mail ...", QKeySequence(Qt::CTRL | Qt::Key_E), std::move(sendByMail));
     tools->addSeparator();
     add("&Първа", QKeySequence(Qt::CTRL | Qt::Key_Home), [this] { m_pages->setCurrentPage(1); });
     add("Пр&едишна", QKeySequence(Qt::Key_PageUp),

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 
 class PrintJob;
 class Prompter;
@@ -17,8 +18,9 @@ struct PrinterSettings;
 class CPrintPreviewDlg : public QDialog {
     Q_OBJECT
 public:
+    // `sendByMail`, when given, is the entry "Изпращане по e-mail ...".
     CPrintPreviewDlg(PrintJob& job, QPrinter& printer, SaveFileChooser& chooser, Prompter& prompter,
-                     QWidget* parent = nullptr);
+                     QWidget* parent = nullptr, std::function<void()> sendByMail = {});
 
     QPrintPreviewWidget* Pages() const { return m_pages; }
     // The print dialog, then the pages on the printer chosen there.

@@ -2,11 +2,13 @@
 
 #include "base/Prompter.h"
 #include "base/SaveFileChooser.h"
+#include "print/DocumentMail.h"
 #include "print/PrintJob.h"
 #include "print/ui/CPrintPreviewDlg.h"
 #include "settings/LocalSettings.h"
 #include "settings/PrinterSettings.h"
 
+#include <QDir>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -23,10 +25,18 @@ void setUp(QPrinter& printer, PrintJob& job, PrinterSettings& settings, const Lo
 } // namespace
 
 void PreviewJob(PrintJob& job, PrinterSettings& printer, const LocalSettings& settings,
-                SaveFileChooser& chooser, Prompter& prompter, QWidget* parent) {
+                SaveFileChooser& chooser, Prompter& prompter, QWidget* parent,
+                const std::function<QString(int)>& addressOf) {
     QPrinter device(QPrinter::HighResolution);
     setUp(device, job, printer, settings);
-    CPrintPreviewDlg preview(job, device, chooser, prompter, parent);
+    std::function<void()> sendByMail;
+    if (const std::optional<MailDocument> mail = job.Mail())
+        sendByMail = [&job, &chooser, &prompter,
+                      address = addressOf ? addressOf(mail->partnerId) : QString()] {
+            XdgEmail program;
+            SendJobByMail(job, address, QDir::temp().filePath("tarvo-mail"), program, chooser, prompter);
+        };
+    CPrintPreviewDlg preview(job, device, chooser, prompter, parent, sendByMail);
     preview.showMaximized();
     preview.exec();
 }

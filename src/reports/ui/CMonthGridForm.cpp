@@ -60,7 +60,8 @@ void CMonthGridForm::ShowTotals() {
         cell->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         m_sums->setItem(0, k, cell);
     }
-    m_total->setText("ВСИЧКО:  " + m_report->YearTotalText());
+    const std::pair<QString, QString> year = m_report->TotalFields().back();
+    m_total->setText(year.first + "  " + year.second);
 }
 
 void CMonthGridForm::Print() {

@@ -38,16 +38,13 @@ CReportDeliveriesDlg::CReportDeliveriesDlg(CTarvoDoc& doc, FormHost& host, QWidg
                         "DeliveriesReport", CPeriodFilterDlg::Kind::Deliveries, parent),
       m_report(doc.Db(), host.GetPrompter(), host.GetClock()) {
     SetPrintOrientation(1, host.Settings(), &host.Printer());
-    for (const char* caption : {"СТ-СТ:", "Т.О.:", "ДДС:", "ТОТАЛ:"})
-        m_fields.push_back(AddTotalField(caption));
+    AddReportTotals();
     AddButtons();
     ShowTotals();
 }
 
 void CReportDeliveriesDlg::ShowTotals() {
-    const QStringList texts = m_report.TotalTexts();
-    for (size_t k = 0; k < m_fields.size(); ++k)
-        m_fields[k]->setText(m_fields[k]->accessibleName() + "  " + texts.value(static_cast<int>(k)));
+    ShowReportTotals();
 }
 
 void CReportDeliveriesDlg::Print() {
@@ -59,16 +56,15 @@ void CReportDeliveriesDlg::Print() {
 CReportProductionDlg::CReportProductionDlg(CTarvoDoc& doc, FormHost& host, QWidget* parent)
     : CPeriodReportForm(doc, host, m_report, "TARVO - ПРОИЗВЕДЕНИ ИЗДЕЛИЯ", ProductionReport::Columns(),
                         "ProductionReport", CPeriodFilterDlg::Kind::Production, parent),
-      m_report(doc.Db(), host.GetPrompter(), host.GetClock()), m_quantity(AddTotalField("КОЛ-ВО:")),
-      m_cost(AddTotalField("СТ-СТ:")) {
+      m_report(doc.Db(), host.GetPrompter(), host.GetClock()) {
+    AddReportTotals();
     SetPrintOrientation(1, host.Settings(), &host.Printer());
     AddButtons();
     ShowTotals();
 }
 
 void CReportProductionDlg::ShowTotals() {
-    m_quantity->setText("КОЛ-ВО:  " + m_report.QuantityText());
-    m_cost->setText("СТ-СТ:  " + m_report.CostText());
+    ShowReportTotals();
 }
 
 void CReportProductionDlg::Print() {
@@ -81,15 +77,14 @@ CReportConsumatives::CReportConsumatives(CTarvoDoc& doc, FormHost& host, QWidget
     : CPeriodReportForm(doc, host, m_report, "TARVO - СПРАВКА МАТЕРИАЛИ и КОНСУМАТИВИ",
                         MaterialsReport::Columns(), "MaterialsReport", CPeriodFilterDlg::Kind::Materials,
                         parent),
-      m_report(doc.Db(), host.GetPrompter(), host.GetClock()), m_quantity(AddTotalField("К-ВО:")),
-      m_cost(AddTotalField("СТ-СТ:")) {
+      m_report(doc.Db(), host.GetPrompter(), host.GetClock()) {
+    AddReportTotals();
     AddButtons();
     ShowTotals();
 }
 
 void CReportConsumatives::ShowTotals() {
-    m_quantity->setText("К-ВО:  " + m_report.QuantityText());
-    m_cost->setText("СТ-СТ:  " + m_report.CostText());
+    ShowReportTotals();
 }
 
 void CReportConsumatives::Print() {

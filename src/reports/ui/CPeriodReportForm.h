@@ -45,7 +45,6 @@ protected:
 
 private:
     DeliveriesReport m_report;
-    std::vector<QLineEdit*> m_fields;
 };
 
 // "TARVO - ПРОИЗВЕДЕНИ ИЗДЕЛИЯ"
@@ -61,8 +60,6 @@ protected:
 
 private:
     ProductionReport m_report;
-    QLineEdit* m_quantity;
-    QLineEdit* m_cost;
 };
 
 // "TARVO - СПРАВКА МАТЕРИАЛИ и КОНСУМАТИВИ"
@@ -78,6 +75,4 @@ protected:
 
 private:
     MaterialsReport m_report;
-    QLineEdit* m_quantity;
-    QLineEdit* m_cost;
 };

@@ -60,6 +60,17 @@ QLineEdit* CReportForm::AddTotalField(const QString& accessibleName) {
     return field;
 }
 
+void CReportForm::AddReportTotals() {
+    for (const auto& [caption, figure] : m_report.TotalFields())
+        m_totalFields.push_back(AddTotalField(caption));
+}
+
+void CReportForm::ShowReportTotals() {
+    const std::vector<std::pair<QString, QString>> fields = m_report.TotalFields();
+    for (size_t k = 0; k < m_totalFields.size() && k < fields.size(); ++k)
+        m_totalFields[k]->setText(fields[k].first + "  " + fields[k].second);
+}
+
 void CReportForm::AddAboveList(QWidget* widget) {
     m_above->insertWidget(m_above->count() - 1, widget);
 }

@@ -35,6 +35,10 @@ public:
 
 protected:
     QLineEdit* AddTotalField(const QString& accessibleName);
+    // One field for each of the report's totals, and their texts
+    // "caption  figure".
+    void AddReportTotals();
+    void ShowReportTotals();
     // Widgets over the list (a year field) and under it (a list of sums).
     void AddAboveList(QWidget* widget);
     void AddUnderList(QWidget* widget);
@@ -76,6 +80,7 @@ private:
     CSortListCtrl* m_list;
     QHBoxLayout* m_above;
     QLabel* m_currencyNote; // shown while leva amounts are given in euro
+    std::vector<QLineEdit*> m_totalFields;
     QVBoxLayout* m_under;
     QHBoxLayout* m_totals;
     QHBoxLayout* m_buttons;

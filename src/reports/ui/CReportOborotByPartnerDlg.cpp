@@ -30,8 +30,7 @@ CReportOborotByPartnerDlg::CReportOborotByPartnerDlg(CTarvoDoc& doc, FormHost& h
     AddAboveList(new QLabel("до:", this));
     AddAboveList(m_to);
     AddAboveList(periods);
-    m_net = AddTotalField("ОБЩО НЕТО:");
-    m_gross = AddTotalField("СУМА С ДДС:");
+    AddReportTotals();
     AddButton(
         MakeFormButton(this, " F5  опресни", Qt::Key_F5, "Опресняване на данните ...", [this] { Reload(); }));
     AddButton(ExportButton("Експорт в CSV"));
@@ -46,8 +45,7 @@ void CReportOborotByPartnerDlg::PeriodChanged() {
 }
 
 void CReportOborotByPartnerDlg::ShowTotals() {
-    m_net->setText("ОБЩО НЕТО:  " + m_report.NetText());
-    m_gross->setText("СУМА С ДДС:  " + m_report.GrossText());
+    ShowReportTotals();
 }
 
 void CReportOborotByPartnerDlg::Print() {

@@ -28,6 +28,4 @@ private:
     TurnoverByCustomer m_report;
     QDateEdit* m_from;
     QDateEdit* m_to;
-    QLineEdit* m_net;
-    QLineEdit* m_gross;
 };

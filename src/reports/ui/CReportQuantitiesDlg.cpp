@@ -21,8 +21,7 @@ CReportQuantitiesDlg::CReportQuantitiesDlg(CTarvoDoc& doc, FormHost& host, QWidg
       m_report(doc.Db(), host.GetPrompter(), host.GetClock(), host.Settings()) {
     // Its nine columns fit a landscape page.
     SetPrintOrientation(1, host.Settings(), &host.Printer());
-    m_quantity = AddTotalField("ОБЩО К-ВО:");
-    m_value = AddTotalField("СТОЙНОСТ:");
+    AddReportTotals();
     BuildSettingsMenu();
 
     m_groupWindow = AddGroupWindow();
@@ -67,8 +66,7 @@ void CReportQuantitiesDlg::BuildSettingsMenu() {
 }
 
 void CReportQuantitiesDlg::ShowTotals() {
-    m_quantity->setText("ОБЩО К-ВО:  " + m_report.TotalQuantityText());
-    m_value->setText("СТОЙНОСТ:  " + m_report.TotalValueText());
+    ShowReportTotals();
 }
 
 void CReportQuantitiesDlg::Print() {

@@ -30,6 +30,4 @@ private:
     StockQuantitiesReport m_report;
     CGroupFilterDlg* m_groupWindow;
     QMenu* m_settingsMenu;
-    QLineEdit* m_quantity;
-    QLineEdit* m_value;
 };

@@ -17,8 +17,7 @@ CReportSellsByPartnerDlg::CReportSellsByPartnerDlg(CTarvoDoc& doc, FormHost& hos
                   "SalesReport", parent),
       m_report(doc.Db(), host.GetPrompter(), host.GetClock()) {
     SetPrintOrientation(1, host.Settings(), &host.Printer());
-    for (const char* caption : {"СЕБЕСТ:", "СУМА:", "Т.О.:", "ОБЛАГ.:", "ДДС:", "ВСИЧКО:"})
-        m_fields.push_back(AddTotalField(caption));
+    AddReportTotals();
     m_filter = new CSalesFilterDlg(doc, host, m_report, this);
     connect(m_filter, &CSalesFilterDlg::applied, this, [this] {
         Reload();
@@ -55,10 +54,7 @@ void CReportSellsByPartnerDlg::CellActivated(int row, int column) {
 void CReportSellsByPartnerDlg::ShowTotals() {
     for (int k = 0; k < 16; ++k)
         List()->ShowColumn(k, m_report.ColumnWidth(k));
-    const QString texts[] = {m_report.CostText(),    m_report.ValueText(), m_report.DiscountText(),
-                             m_report.TaxableText(), m_report.VatText(),   m_report.TotalText()};
-    for (size_t k = 0; k < m_fields.size(); ++k)
-        m_fields[k]->setText(m_fields[k]->accessibleName() + "  " + texts[k]);
+    ShowReportTotals();
 }
 
 void CReportSellsByPartnerDlg::Print() {

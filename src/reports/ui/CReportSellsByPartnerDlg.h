@@ -24,5 +24,4 @@ protected:
 private:
     SalesReport m_report;
     CSalesFilterDlg* m_filter;
-    std::vector<QLineEdit*> m_fields;
 };

@@ -1,0 +1,191 @@
+#include "app/ui/PdfCommand.h"
+
+#include "app/ArchiveCommands.h"
+#include "base/Clock.h"
+#include "base/FormHost.h"
+#include "base/Prompter.h"
+#include "base/QuietPrompter.h"
+#include "db/Connection.h"
+#include "db/ConnectionSource.h"
+#include "db/Database.h"
+#include "documents/OffersForm.h"
+#include "documents/WarrantyCardForm.h"
+#include "print/DeliveryReceiptJob.h"
+#include "print/HostDeliveryPrinter.h"
+#include "print/OfferJob.h"
+#include "print/StockDocumentPrints.h"
+#include "print/SupplierRequestJob.h"
+#include "print/WarrantyCardJob.h"
+#include "sales/GivenDocument.h"
+#include "sales/SaleOperation.h"
+#include "sales/ui/SaleDocumentPreview.h"
+#include "settings/LocalSettings.h"
+#include "settings/PrinterSettings.h"
+#include "stockops/DeliveryForm.h"
+#include "stockops/ProductionForm.h"
+#include "stockops/RequestForm.h"
+#include "stockops/RevisionForm.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <functional>
+
+namespace {
+
+// Where the document is stored: its table and the condition its number
+// must meet there.
+struct PdfKind {
+    const char* name;
+    const char* table;
+    int saleKind; // the sale form's load kind; 0 for the other documents
+    SaleOp op;
+};
+
+const PdfKind kKinds[] = {
+    {"goods-note", "stokovi_main", 1, SaleOp::GoodsNote},
+    {"invoice", "invoices_main", 3, SaleOp::InvoiceWithNote},
+    {"proforma", "proforms_main", 4, SaleOp::Proforma},
+    {"debit-note", "invoices_main", 12, SaleOp::DebitNote},
+    {"credit-note", "invoices_main", 13, SaleOp::CreditNote},
+    {"delivery", "supplies_main", 0, SaleOp::GoodsNote},
+    {"production", "production", 0, SaleOp::GoodsNote},
+    {"stocktaking", "revisions", 0, SaleOp::GoodsNote},
+    {"request", "requests_main", 0, SaleOp::GoodsNote},
+    {"offer", "offers", 0, SaleOp::GoodsNote},
+    {"warranty-card", "gk_main", 0, SaleOp::GoodsNote},
+};
+
+// A window for the forms whose print preview writes the PDF file.
+class PdfFormHost : public FormHost {
+public:
+    PdfFormHost(Prompter& prompter, LocalSettings& settings, const Clock& clock, QString path)
+        : m_prompter(prompter), m_settings(settings), m_clock(clock), m_path(std::move(path)) {}
+    Prompter& GetPrompter() override { return m_prompter; }
+    LocalSettings& Settings() override { return m_settings; }
+    PrinterSettings& Printer() override { return m_printer; }
+    const Clock& GetClock() const override { return m_clock; }
+    void ShowPrintPreview(PrintJob& job) override { m_written = WriteJobToPdf(job, m_path); }
+    void PrintNow(PrintJob& job) override { ShowPrintPreview(job); }
+    void SetFormTitle(const QString&) override {}
+    void SetInfoText(const QString&) override {}
+    void SetDurationText(const QString&) override {}
+    void SwitchView(int) override {}
+    bool Written() const { return m_written; }
+
+private:
+    Prompter& m_prompter;
+    LocalSettings& m_settings;
+    const Clock& m_clock;
+    QString m_path;
+    PrinterSettings m_printer;
+    bool m_written = false;
+};
+
+// Loads the document by its form and hands its print job to the host;
+// false when it could not be loaded (reported).
+bool render(const PdfKind& kind, int number, bool copy, Database& db, Prompter& prompter,
+            LocalSettings& settings, const Clock& clock, const QString& databaseDirectory,
+            PdfFormHost& host) {
+    GivenDocument chooser(number);
+    const std::function<bool()> economy = [&settings] { return settings.EconomicPrintMode() != 0; };
+    const QString name = kind.name;
+    if (kind.saleKind != 0) {
+        return ShowStoredSaleDocument(db, host, kind.saleKind, number, !copy);
+    } else if (name == "delivery") {
+        DeliveryForm form(db, prompter, settings, clock);
+        if (!form.Load(chooser))
+            return false;
+        HostDeliveryPrinter(host).Preview(form.Printout());
+    } else if (name == "production") {
+        ProductionForm form(db, prompter, clock);
+        if (!form.Load(chooser))
+            return false;
+        host.ShowPrintPreview(*ProductionPrint(form.Document(), economy));
+    } else if (name == "stocktaking") {
+        RevisionForm form(db, prompter, clock);
+        if (!form.Load(chooser))
+            return false;
+        host.ShowPrintPreview(*RevisionProtocol(form.Document(), form.ShownLines(), economy));
+    } else if (name == "request") {
+        RequestForm form(db, prompter, settings, clock);
+        if (!form.Load(chooser))
+            return false;
+        SupplierRequestJob job(form.Printout(), economy);
+        host.ShowPrintPreview(job);
+    } else if (name == "offer") {
+        OffersForm form(db, prompter, clock);
+        if (!form.Load(chooser))
+            return false;
+        OfferJob job(form.Current(), form.VatRate(), economy);
+        host.ShowPrintPreview(job);
+    } else {
+        WarrantyCardForm form(db, prompter, settings, clock);
+        if (!form.Load(chooser))
+            return false;
+        QImage head;
+        if (const QString path = form.HeadImagePath(databaseDirectory); !path.isEmpty())
+            head.load(path);
+        WarrantyCardJob job(form.Card(), head, economy);
+        host.ShowPrintPreview(job);
+    }
+    return true;
+}
+
+} // namespace
+
+QStringList PdfDocumentKinds() {
+    QStringList names;
+    for (const PdfKind& kind : kKinds)
+        names << kind.name;
+    return names;
+}
+
+int RunPdfCommand(const QString& kindName, const QString& numberText, const QString& out,
+                  const QString& directory, bool copy, LocalSettings& settings, const Clock& clock,
+                  Prompter& prompter, Sleeper& sleeper) {
+    const PdfKind* kind = nullptr;
+    for (const PdfKind& candidate : kKinds)
+        if (kindName == candidate.name)
+            kind = &candidate;
+    if (!kind) {
+        prompter.Message(QString("Непознат вид документ: %1\nВидовете са: %2")
+                             .arg(kindName, PdfDocumentKinds().join(", ")),
+                         MessageIcon::Stop);
+        return 1;
+    }
+    bool ok = false;
+    const int number = numberText.toInt(&ok);
+    if (!ok || number <= 0) {
+        prompter.Message(QString("Невалиден номер на документ: %1").arg(numberText), MessageIcon::Stop);
+        return 1;
+    }
+    Connection connection;
+    const QString path = OpenDatabaseOf(directory, prompter, connection);
+    if (path.isEmpty())
+        return 1;
+    FixedConnectionSource source(connection.Handle());
+    QuietPrompter quiet(prompter);
+    Database db(source, sleeper, quiet);
+    // Debit and credit notes share the invoices' numbers: the kind decides.
+    const bool invoiceFamily = QString(kind->table) == "invoices_main";
+    const int found =
+        invoiceFamily
+            ? db.QueryInt(0, "SELECT COUNT(*) FROM invoices_main WHERE doc_id = '%d' AND doc_type = '%d';",
+                          number, SaleOps::DocTypeOf(kind->op))
+            : db.QueryInt(0, "SELECT COUNT(*) FROM %s WHERE doc_id = '%d';", kind->table, number);
+    if (found == 0) {
+        prompter.Message(QString("Няма документ %1 с номер %2.").arg(kindName).arg(number),
+                         MessageIcon::Stop);
+        return 1;
+    }
+    PdfFormHost host(quiet, settings, clock, out);
+    if (!render(*kind, number, copy, db, quiet, settings, clock, QFileInfo(path).absolutePath(), host))
+        return 1;
+    if (!host.Written()) {
+        QFile::remove(out);
+        prompter.Message(QString("Файлът %1 не може да бъде записан.").arg(out), MessageIcon::Stop);
+        return 1;
+    }
+    return 0;
+}

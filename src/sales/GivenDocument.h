@@ -1,0 +1,18 @@
+#pragma once
+
+#include "sales/DocumentChooser.h"
+
+// The document browser answered by a number known beforehand: a preview of a
+// report's row, a document named on the command line.
+class GivenDocument : public DocumentChooser {
+public:
+    explicit GivenDocument(int number) : m_number(number) {}
+    std::optional<DocumentChoice> ChooseDocument(int, int) override {
+        DocumentChoice choice;
+        choice.number = m_number;
+        return choice;
+    }
+
+private:
+    int m_number;
+};
