@@ -52,6 +52,26 @@ TEST(PrintPreview, ShowsThePagesAndSavesThemAsPdf) {
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf.read(5) == "%PDF-");
     EXPECT_EQ(prompter.Count(), 0);
+    // A list goes to nobody: no e-mail entry.
+    EXPECT_FALSE(commands.join('|').contains("e-mail"));
+}
+
+// A document's preview offers the e-mail, on Ctrl+E, and runs what it is given.
+TEST(PrintPreview, ADocumentOffersTheEmail) {
+    ListPrintJob job = listOf(3);
+    QPrinter printer(QPrinter::HighResolution);
+    ChosenFile chooser;
+    ScriptedPrompter prompter;
+    int sent = 0;
+    CPrintPreviewDlg preview(job, printer, chooser, prompter, nullptr, [&sent] { ++sent; });
+    QAction* mail = nullptr;
+    for (QAction* action : preview.findChild<QToolBar*>()->actions())
+        if (action->text() == "Изпращане по &e-mail ...")
+            mail = action;
+    ASSERT_TRUE(mail);
+    EXPECT_EQ(mail->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
+    mail->trigger();
+    EXPECT_EQ(sent, 1);
 }
 
 } // namespace
