@@ -89,6 +89,20 @@ int RunReportCommand(const QString& name, const QString& directory, const QStrin
         prompter.Message(error, MessageIcon::Stop);
         return 1;
     }
+    // An option the report's form has no filter for would be dropped unseen.
+    bool repeatsPartner = false;
+    const QStringList accepted = OptionsOfReport(name, &repeatsPartner);
+    for (const QString& argument : arguments)
+        if (!accepted.contains(argument.section('=', 0, 0))) {
+            prompter.Message(QString("Справката %1 не приема опцията %2. Приема: %3")
+                                 .arg(name, argument.section('=', 0, 0), accepted.join(", ")),
+                             MessageIcon::Stop);
+            return 1;
+        }
+    if (options.partners.size() > 1 && !repeatsPartner) {
+        prompter.Message(QString("Справката %1 приема един контрагент.").arg(name), MessageIcon::Stop);
+        return 1;
+    }
     Connection connection;
     if (OpenDatabaseOf(directory, prompter, connection).isEmpty())
         return 1;

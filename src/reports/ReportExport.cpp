@@ -141,6 +141,31 @@ QStringList ReportNames() {
             "cash"};
 }
 
+QStringList OptionsOfReport(const QString& name, bool* repeatsPartner) {
+    if (repeatsPartner)
+        *repeatsPartner = name == "sales" || name == "cash";
+    const QStringList period{"--from", "--to"};
+    if (name == "stock")
+        return {"--group", "--search", "--only-critical", "--no-zero", "--no-negative"};
+    if (name == "sales")
+        return period + QStringList{"--group", "--partner", "--source", "--summary", "--search"};
+    if (name == "turnover-customers")
+        return period;
+    if (name == "turnover-months-customers" || name == "profit-customers")
+        return {"--year", "--search"};
+    if (name == "turnover-months-items" || name == "profit-items")
+        return {"--year", "--group", "--search"};
+    if (name == "movement")
+        return period + QStringList{"--group", "--search"};
+    if (name == "deliveries" || name == "materials")
+        return period + QStringList{"--partner", "--summary", "--group", "--search"};
+    if (name == "production")
+        return period + QStringList{"--summary", "--group", "--search"};
+    if (name == "cash")
+        return period + QStringList{"--partner"};
+    return {};
+}
+
 std::optional<ReportTable> RunNamedReport(const QString& name, const ReportOptions& options, Database& db,
                                           Prompter& prompter, const Clock& clock, LocalSettings& settings) {
     if (name == "stock") {

@@ -40,6 +40,10 @@ struct ReportTable {
 // The names a script gives the reports: stock, sales, turnover-customers, ...
 QStringList ReportNames();
 
+// The options ("--from", "--summary" ...) the named report's form has a
+// filter for; `repeatsPartner` tells whether --partner may come more than once.
+QStringList OptionsOfReport(const QString& name, bool* repeatsPartner = nullptr);
+
 // Reads the named report with the options through the same behaviour as its
 // form. `settings` holds the stock report's options afterwards, so give a
 // copy that may change. Nothing when the name is unknown or the read failed

@@ -154,6 +154,12 @@ TEST_F(ArchiveCommandsTest, ReportAndPdfFromAShell) {
     EXPECT_TRUE(badDate.err.contains("Невалидна дата")) << badDate.err.toStdString();
     EXPECT_TRUE(badDate.out.isEmpty());
     EXPECT_EQ(Tarvo({"report", "nothing", Firm()}).status, 1);
+    // An option the form has no filter for is refused, not dropped.
+    const ProgramRun foreign = Tarvo({"report", "turnover-customers", Firm(), "--group", "3"});
+    EXPECT_EQ(foreign.status, 1);
+    EXPECT_TRUE(foreign.err.contains("Справката turnover-customers не приема опцията --group."))
+        << foreign.err.toStdString();
+    EXPECT_EQ(Tarvo({"report", "deliveries", Firm(), "--partner", "1", "--partner", "2"}).status, 1);
 
     const QString invoice = Query("SELECT MIN(doc_id) FROM invoices_main WHERE doc_type = 0;");
     const QString pdf = home.filePath("фактура.pdf");
