@@ -321,6 +321,16 @@ bool SellForm::Validate(SaleDetailsDialog& details) {
         return refuse("Не е въведено името на лицето, което е съставило документа.");
     if (m_doc.lines.empty())
         return refuse("Не са въведени артикули по тази операция.");
+    // A new document dated before the changeover would be in leva while its
+    // prices came from a catalogue in euro.
+    if (m_isNew && DocumentCurrency() != m_currency.current) {
+        m_prompter.Message(
+            QString("Датата на документа е преди преминаването към евро (%1), а цените в каталога "
+                    "са в евро. Изберете дата от %1 нататък.")
+                .arg(DisplayDate(m_currency.changeover)),
+            MessageIcon::Stop);
+        return false;
+    }
     if (!HasCustomer())
         return refuse("Моля, изберете клиент!");
     if (h.givenBy.trimmed().isEmpty())

@@ -140,6 +140,10 @@ TEST_F(SalePrintingTest, DocumentsBeforeTheChangeoverStayInLevaAndLaterOnesAreIn
     // Dated back before the changeover, the new document is in leva again.
     form->SetDate(QDate(2026, 12, 4));
     EXPECT_TRUE(form->Totals().words.contains("лева"));
+    // ... and is not issued so: its prices came from the catalogue in euro.
+    EXPECT_FALSE(Save());
+    EXPECT_EQ(prompter.Texts().last(), "Датата на документа е преди преминаването към евро (05.12.2026), а "
+                                       "цените в каталога са в евро. Изберете дата от 05.12.2026 нататък.");
     form->SetDate(QDate(2026, 12, 8));
     ASSERT_TRUE(Save());
     EXPECT_TRUE(Scalar("SELECT slovom FROM stokovi_main WHERE doc_id = 2;").contains("евро"));
