@@ -184,8 +184,9 @@ std::optional<ReportTable> RunNamedReport(const QString& name, const ReportOptio
         filter.to = options.to.value_or(filter.to);
         filter.invoices = options.invoices.value_or(false);
         filter.customers = options.partners;
-        if (options.summary)
-            filter.merged = true;
+        // "обобщена" is the form's check box: ticked by --summary alone, as
+        // for the period reports.
+        filter.merged = options.summary;
         if (!applyItemFilters(report, options, db))
             return std::nullopt;
         return reloaded(report, SalesReport::Columns(), [&report] {

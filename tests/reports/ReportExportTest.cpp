@@ -69,6 +69,11 @@ TEST_F(ReportExportTest, FiltersAreTheFormsFilters) {
     ASSERT_TRUE(all && one);
     EXPECT_LT(one->rows.size(), all->rows.size());
     EXPECT_FALSE(one->rows.empty());
+    // Without --summary every line of every document.
+    const std::optional<ReportTable> detailed = Run("sales", {"--from=01.01.2025", "--to=31.12.2025"});
+    ASSERT_TRUE(detailed);
+    EXPECT_GT(detailed->rows.size(), all->rows.size());
+    EXPECT_TRUE(detailed->titles.contains("документ"));
 
     // The stock report's options and a group.
     const std::optional<ReportTable> stock = Run("stock");
