@@ -1,6 +1,7 @@
 #include "documents/CashOperationForm.h"
 
 #include "base/Prompter.h"
+#include "db/FirmCurrency.h"
 #include "format/Rounding.h"
 #include "format/SqlDates.h"
 #include "masterdata/Partner.h"
@@ -18,6 +19,10 @@ long long cents(double amount) {
 
 CashOperationForm::CashOperationForm(Database& db, Prompter& prompter, CashOperation op)
     : m_db(db), m_prompter(prompter), m_op(std::move(op)) {}
+
+QString CashOperationForm::AmountCurrency() {
+    return LoadFirmCurrency(m_db).current == Currency::EUR ? QString("EUR") : QString("BGL");
+}
 
 std::vector<ListColumn> CashOperationForm::PaymentColumns() {
     return {{"###", 0, Qt::AlignLeft, SortType::Integer},

@@ -37,6 +37,10 @@ public:
     const CashOperation& Operation() const { return m_op; }
     CashOperation& Edit() { return m_op; }
 
+    // The currency the amount is entered in: "BGL", or "EUR" once the firm
+    // works in euro.
+    QString AmountCurrency();
+
     static std::vector<ListColumn> PaymentColumns();
     // The payments as listed: by date, then by number.
     std::vector<int> PaymentOrder() const;

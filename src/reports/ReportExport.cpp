@@ -17,20 +17,6 @@
 
 namespace {
 
-// The cells of the shown columns (width above 0).
-std::vector<QStringList> shownCells(const std::vector<QStringList>& rows, const std::vector<int>& widths) {
-    std::vector<QStringList> shown;
-    shown.reserve(rows.size());
-    for (const QStringList& row : rows) {
-        QStringList cells;
-        for (size_t k = 0; k < widths.size(); ++k)
-            if (widths[k] > 0)
-                cells << row.value(static_cast<int>(k));
-        shown.push_back(cells);
-    }
-    return shown;
-}
-
 std::vector<int> widthsOf(const std::vector<ListColumn>& columns) {
     std::vector<int> widths;
     for (const ListColumn& column : columns)
@@ -38,16 +24,28 @@ std::vector<int> widthsOf(const std::vector<ListColumn>& columns) {
     return widths;
 }
 
-// The table of a reloaded report with its columns.
-ReportTable tableOf(const Report& report, const std::vector<ListColumn>& columns,
-                    std::vector<int> widths = {}) {
-    if (widths.empty())
-        widths = widthsOf(columns);
+// The titles and cells of the shown columns (width above 0).
+ReportTable shownTable(const std::vector<ListColumn>& columns, const std::vector<int>& widths,
+                       const std::vector<QStringList>& rows) {
     ReportTable table;
     for (size_t k = 0; k < columns.size(); ++k)
         if (widths[k] > 0)
             table.titles << columns[k].title;
-    table.rows = shownCells(report.Rows(), widths);
+    table.rows.reserve(rows.size());
+    for (const QStringList& row : rows) {
+        QStringList cells;
+        for (size_t k = 0; k < widths.size(); ++k)
+            if (widths[k] > 0)
+                cells << row.value(static_cast<int>(k));
+        table.rows.push_back(cells);
+    }
+    return table;
+}
+
+// The table of a reloaded report with its columns.
+ReportTable tableOf(const Report& report, const std::vector<ListColumn>& columns,
+                    const std::vector<int>& widths) {
+    ReportTable table = shownTable(columns, widths.empty() ? widthsOf(columns) : widths, report.Rows());
     for (const auto& [caption, figure] : report.TotalFields())
         table.totals << caption << figure.trimmed();
     table.note = report.CurrencyNote();
@@ -107,15 +105,10 @@ std::optional<ReportTable> cashRegister(const ReportOptions& options, Database& 
     if (!form.ApplyFilter(filter))
         return std::nullopt;
     const std::vector<ListColumn> columns = CashRegisterForm::Columns();
-    ReportTable table;
     std::vector<QStringList> rows;
     for (const CashRow& row : form.Rows())
         rows.push_back(CashRegisterForm::Cells(row));
-    const std::vector<int> widths = widthsOf(columns);
-    for (size_t k = 0; k < columns.size(); ++k)
-        if (widths[k] > 0)
-            table.titles << columns[k].title;
-    table.rows = shownCells(rows, widths);
+    ReportTable table = shownTable(columns, widthsOf(columns), rows);
     // The summary under the list: income and expense with their sums.
     const std::vector<ListColumn> summary = CashRegisterForm::SummaryColumns();
     for (const QStringList& line : form.SummaryRows())

@@ -2,6 +2,7 @@
 // payment numbers, new/edited/deleted operations each in one change, the
 // filter's choices and period, the partner check list, and the print flags.
 #include "base/TextInput.h"
+#include "db/FirmCurrency.h"
 #include "documents/CashOperationForm.h"
 #include "documents/CashRegisterForm.h"
 #include "documents/CashRegisterStore.h"
@@ -152,6 +153,10 @@ TEST_F(CashRegisterTest, PaymentsAreCheckedInCentsAndNumberedAfterTheHighest) {
     CashOperation op;
     op.amount = 100;
     CashOperationForm dialog(Db(), prompter, op);
+    // The amount's currency: the description's "BGL", "EUR" once the firm is in euro.
+    EXPECT_EQ(dialog.AmountCurrency(), "BGL");
+    ASSERT_TRUE(StoreEuro(Db(), QDate(2026, 12, 8)));
+    EXPECT_EQ(dialog.AmountCurrency(), "EUR");
     for (double amount : {10.0, 20.0, 30.0}) {
         payments.amounts.push_back(amount);
         ASSERT_TRUE(dialog.AddPayment(payments, QDate(2026, 12, 8)));

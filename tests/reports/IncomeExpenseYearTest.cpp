@@ -50,4 +50,24 @@ TEST_F(IncomeExpenseYearTest, MonthsTotalsAndTheMaximum) {
     ASSERT_TRUE(LoadIncomeExpenseYear(Db(), clock, 2026, year));
     EXPECT_DOUBLE_EQ(year.deliveries[11], 9); // December on the fixed clock
 }
+// A year across the changeover to euro: its leva months in euro.
+TEST_F(IncomeExpenseYearTest, AYearAcrossTheChangeoverIsInEuro) {
+    ASSERT_TRUE(Db().Exec(
+        "INSERT INTO stokovi_main (doc_id, doc_dt, oblagaema_sum) VALUES(1, '2026-11-15', 195.583);"
+        "INSERT INTO stokovi_main (doc_id, doc_dt, oblagaema_sum) VALUES(2, '2026-12-10', 10);"
+        "INSERT INTO supplies_main (doc_id, doc_dt, oblagaema_sum) VALUES(1, '2026-11-02', 39.1166);"
+        "REPLACE INTO settings VALUES('currency', 'EUR');"
+        "REPLACE INTO settings VALUES('currency_changeover_dt', '2026-12-08');"));
+    IncomeExpenseYear year;
+    ASSERT_TRUE(LoadIncomeExpenseYear(Db(), clock, 2026, year));
+    EXPECT_TRUE(year.converted);
+    EXPECT_NEAR(year.income[10], 100, 1e-9);
+    EXPECT_NEAR(year.income[11], 10, 1e-9);
+    EXPECT_NEAR(year.deliveries[10], 20, 1e-9);
+    EXPECT_NEAR(year.incomeTotal, 110, 1e-9);
+    // The year before stays as issued.
+    ASSERT_TRUE(LoadIncomeExpenseYear(Db(), clock, 2025, year));
+    EXPECT_FALSE(year.converted);
+}
+
 } // namespace

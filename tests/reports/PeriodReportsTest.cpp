@@ -202,4 +202,37 @@ TEST_F(PeriodReportsTest, MaterialsOfSalesAndProductionTogether) {
     ASSERT_EQ(report.Rows().size(), 3u);
     EXPECT_EQ(report.Rows()[0], QStringList({"-", "M1", "Мед", "Стоки", "кг", "6.000", "1.25", "7.50"}));
 }
+// After the changeover to euro on 5 December, a period across it gives the
+// deliveries, runs and materials of earlier days in euro, and says so.
+TEST_F(PeriodReportsTest, LevaDaysOfAPeriodAcrossTheChangeoverAreInEuro) {
+    ASSERT_TRUE(Db().Exec("REPLACE INTO settings VALUES('currency', 'EUR');"
+                          "REPLACE INTO settings VALUES('currency_changeover_dt', '2026-12-05');"));
+    DeliveriesReport deliveries(Db(), prompter, clock);
+    ASSERT_TRUE(deliveries.Reload());
+    ASSERT_EQ(deliveries.Rows().size(), 3u);
+    // 10.00 and 100.00 leva; the discount and VAT follow from the euro value.
+    EXPECT_EQ(deliveries.Rows()[1].mid(6, 6),
+              QStringList({"10.000", "5.11", "51.13", "2.56", "9.71", "58.28"}));
+    EXPECT_EQ(deliveries.CurrencyNote(), "сумите в лева са преизчислени по курс 1.95583");
+
+    ProductionReport production(Db(), prompter, clock);
+    ASSERT_TRUE(production.Reload());
+    ASSERT_EQ(production.Rows().size(), 2u);
+    EXPECT_EQ(production.Rows()[0].mid(7, 2), QStringList({"0.77", "1.54"})); // 1.50 leva, 2 × 0.77
+    EXPECT_EQ(production.Rows()[1].mid(7, 2), QStringList({"2.00", "6.00"})); // 5 December: euro
+
+    MaterialsReport materials(Db(), prompter, clock);
+    ASSERT_TRUE(materials.Reload());
+    EXPECT_TRUE(Column(materials, 6).contains("0.64")); // the run's copper of 4 December
+    EXPECT_TRUE(Column(materials, 6).contains("1.25")); // the sale's of 6 December
+
+    // A period after the changeover: as stored, no note.
+    PeriodReport::Conditions c = deliveries.Chosen();
+    c.from = QDate(2026, 12, 5);
+    deliveries.SetConditions(c);
+    ASSERT_TRUE(deliveries.Reload());
+    EXPECT_TRUE(deliveries.Rows().empty());
+    EXPECT_TRUE(deliveries.CurrencyNote().isEmpty());
+}
+
 } // namespace

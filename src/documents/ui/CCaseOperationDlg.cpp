@@ -5,7 +5,6 @@
 #include "base/ui/DateField.h"
 #include "base/ui/DecimalSpinBox.h"
 #include "base/ui/TabOrder.h"
-#include "db/FirmCurrency.h"
 #include "documents/ui/CCasePaymentDlg.h"
 #include "lists/ui/CSortListCtrl.h"
 #include "masterdata/ui/CContragentSelectionDlg.h"
@@ -101,8 +100,7 @@ CCaseOperationDlg::CCaseOperationDlg(CTarvoDoc& doc, FormHost& host, const CashO
     grid->addWidget(new QLabel("сума", this), 2, 0);
     auto* amount = new QHBoxLayout;
     amount->addWidget(m_amount, 1);
-    amount->addWidget(new QLabel(
-        LoadFirmCurrency(doc.Db()).current == Currency::EUR ? QString("EUR") : QString("BGL"), this));
+    amount->addWidget(new QLabel(m_form.AmountCurrency(), this));
     grid->addLayout(amount, 2, 1);
     grid->addWidget(m_bank, 2, 2, 1, 2);
     grid->addWidget(new QLabel("изплатени", this), 3, 0);
