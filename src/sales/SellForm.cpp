@@ -3,6 +3,7 @@
 #include "base/Clock.h"
 #include "base/Prompter.h"
 #include "db/Database.h"
+#include "db/WriteTransaction.h"
 #include "format/DocNumber.h"
 #include "format/FormatNumber.h"
 #include "format/Rounding.h"
@@ -14,6 +15,8 @@
 #include "sales/DocumentChooser.h"
 #include "sales/SaleDetails.h"
 #include "sales/SaleStore.h"
+#include "sales/fiscal/FiscalReceiptStore.h"
+#include "sales/fiscal/FiscalRegister.h"
 #include "settings/LocalSettings.h"
 
 namespace {
@@ -372,10 +375,18 @@ bool SellForm::Save(SaleDetailsDialog& details, SalePrinter& printer) {
         SaleSaver saver(m_db, GetSellsOnZero(m_db) != 0);
         for (const SaleSaveGroup& group : m_extraGroups)
             saver.Append(group);
+        saver.Append([this](WriteTransaction& t, SaleSaveContext& c) {
+            // A receipt left by a deleted document of the same number is not this one's.
+            return FiscalReceiptStore::SupersedeFor(m_db, t, SaleOps::FamilyOf(c.doc.op), c.number) &&
+                   (c.goodsNoteNumber == 0 ||
+                    FiscalReceiptStore::SupersedeFor(m_db, t, SaleFamily::GoodsNotes, c.goodsNoteNumber));
+        });
         if (!saver.SaveNew(m_doc, m_totals))
             return false;
         m_isNew = false;
         m_prompter.Message("Продажбата беше успешно обработена и съхранена.", MessageIcon::Information);
+        if (m_fiscal)
+            m_fiscal->AfterSave(m_doc, m_totals.total);
     } else if (RewritesWhenStored()) {
         SaleSaver saver(m_db, true);
         for (const SaleSaveGroup& group : m_extraGroups)
@@ -387,6 +398,24 @@ bool SellForm::Save(SaleDetailsDialog& details, SalePrinter& printer) {
     if (WantsPrintout(m_prompter))
         printer.PrintNow(Printout());
     return true;
+}
+
+QString SellForm::FiscalMark() const {
+    if (m_isNew || !m_fiscal)
+        return QString();
+    return FiscalRegister::MarkOf(m_fiscal->ReceiptOf(SaleOps::FamilyOf(m_doc.op), m_doc.header.docId));
+}
+
+bool SellForm::IssueFiscalReceipt() {
+    if (!m_fiscal)
+        return false;
+    if (m_isNew) {
+        m_prompter.Message("Фискалният бон се издава за записан документ. Запишете документа.",
+                           MessageIcon::Information);
+        return false;
+    }
+    return m_fiscal->IssueFor(SaleOps::FamilyOf(m_doc.op), m_doc.header.docId,
+                              m_doc.op == SaleOp::CreditNote);
 }
 
 SalePrintout SellForm::Printout() const {

@@ -15,6 +15,7 @@
 class Clock;
 class Database;
 class DocumentChooser;
+class FiscalRegister;
 struct DocumentChoice;
 class FreeTextLineDialog;
 class ItemChooser;
@@ -104,6 +105,15 @@ public:
     // of the save. The original of a document not yet saved is refused: its
     // number is only proposed until the save.
     bool Print(bool original, SaleDetailsDialog& details, SalePrinter& printer);
+    // The fiscal device that registers the cash sales saved here; none
+    // while the firm works without one.
+    void SetFiscalRegister(FiscalRegister* fiscal) { m_fiscal = fiscal; }
+    // The saved document's fiscal receipt as the form shows it: its number,
+    // "без фискален бон", or empty when it needs none.
+    QString FiscalMark() const;
+    // "Издаване на фискален бон ...": the receipt of the saved document, or
+    // its retry. True when it is printed.
+    bool IssueFiscalReceipt();
     // Another group of statements for every save of a new document.
     void AddSaveGroup(SaleSaveGroup group) { m_extraGroups.push_back(std::move(group)); }
 
@@ -132,4 +142,5 @@ private:
     int m_counter = 0;
     bool m_original = true;
     std::vector<SaleSaveGroup> m_extraGroups;
+    FiscalRegister* m_fiscal = nullptr;
 };

@@ -7,6 +7,7 @@
 namespace {
 constexpr const char* kSettings = "Settings";
 constexpr const char* kSessionData = "SessionData";
+constexpr const char* kFiscalDevice = "FiscalDevice";
 
 const char* cashPrintFieldName(LocalSettings::CashPrintField field) {
     static const char* const names[] = {
@@ -275,4 +276,11 @@ QString LocalSettings::ListColumnWidths(const QString& list) const {
 }
 void LocalSettings::SetListColumnWidths(const QString& list, const QString& widths) {
     SetText(kSessionData, "ListWidths_" + list, widths);
+}
+
+QString LocalSettings::FiscalDevice(const QString& key, const QString& fallback) const {
+    return Text(kFiscalDevice, key, fallback);
+}
+void LocalSettings::SetFiscalDevice(const QString& key, const QString& value) {
+    SetText(kFiscalDevice, key, value);
 }

@@ -116,6 +116,11 @@ public:
     QString ListColumnWidths(const QString& list) const;
     void SetListColumnWidths(const QString& list, const QString& widths);
 
+    // Section FiscalDevice: the fiscal print server and device of this
+    // computer, one text per key; the fallback while the key is absent.
+    QString FiscalDevice(const QString& key, const QString& fallback = QString()) const;
+    void SetFiscalDevice(const QString& key, const QString& value);
+
 private:
     int Int(const char* section, const QString& name, int fallback) const;
     void SetInt(const char* section, const QString& name, int value);

@@ -1,5 +1,6 @@
 // The folders of the program import only downwards: each core folder uses
-// only those below it, the page layouts use only the core, and each folder of
+// only those below it, the page layouts and the network use only the core,
+// and each folder of
 // widgets uses the core, the page layouts and the widget folders below it.
 // So no form needs the main window, and no loop can form between folders.
 #include <QDirIterator>
@@ -11,6 +12,8 @@ namespace {
 
 const QStringList kCore = {"base",       "format", "settings", "db",        "lists",   "session",
                            "masterdata", "sales",  "stockops", "documents", "reports", "app"};
+// The page layouts (QtGui) and the network (QtNetwork) stand on the core.
+const QStringList kBesideCore = {"print", "net"};
 const QStringList kWidgets = {"base",     "print",     "lists",   "masterdata", "sales",
                               "stockops", "documents", "reports", "app"};
 
@@ -28,16 +31,17 @@ Place placeOf(const QString& relativePath) {
 QString fault(const Place& from, const Place& to) {
     if (from.widgets) {
         if (!to.widgets)
-            return kCore.contains(to.folder) || to.folder == "print" ? QString() : "unknown folder";
+            return kCore.contains(to.folder) || kBesideCore.contains(to.folder) ? QString()
+                                                                                : "unknown folder";
         return kWidgets.indexOf(to.folder) <= kWidgets.indexOf(from.folder) ? QString()
                                                                             : "widgets from above";
     }
     if (to.widgets)
         return "widgets from the core";
-    if (from.folder == "print")
-        return kCore.contains(to.folder) || to.folder == "print" ? QString() : "unknown folder";
+    if (kBesideCore.contains(from.folder))
+        return kCore.contains(to.folder) || to.folder == from.folder ? QString() : "unknown folder";
     if (!kCore.contains(from.folder) || !kCore.contains(to.folder))
-        return to.folder == "print" ? "page layouts from the core" : "unknown folder";
+        return kBesideCore.contains(to.folder) ? "page layouts or network from the core" : "unknown folder";
     return kCore.indexOf(to.folder) <= kCore.indexOf(from.folder) ? QString() : "a folder above";
 }
 
@@ -76,6 +80,9 @@ TEST(Layers, TheRuleSeesAWrongInclude) {
     EXPECT_FALSE(fault({"base", false}, {"base", true}).isEmpty());
     EXPECT_TRUE(fault({"lists", true}, {"print", true}).isEmpty());
     EXPECT_TRUE(fault({"print", false}, {"masterdata", false}).isEmpty());
+    EXPECT_FALSE(fault({"sales", false}, {"net", false}).isEmpty());
+    EXPECT_FALSE(fault({"net", false}, {"print", false}).isEmpty());
+    EXPECT_TRUE(fault({"sales", true}, {"net", false}).isEmpty());
 }
 
 } // namespace

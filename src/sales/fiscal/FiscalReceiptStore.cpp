@@ -1,0 +1,156 @@
+#include "sales/fiscal/FiscalReceiptStore.h"
+
+#include "db/Database.h"
+#include "db/ResultTable.h"
+#include "db/WriteTransaction.h"
+#include "sales/fiscal/NetFpClient.h"
+
+namespace {
+
+constexpr const char* kCreate =
+    "CREATE TABLE IF NOT EXISTS fiscal_receipts ([family] INTEGER NOT NULL, [doc_id] INTEGER NOT NULL, "
+    "[reversal] INTEGER NOT NULL DEFAULT 0, [printer_serial] TEXT NOT NULL, [sequence] INTEGER NOT NULL "
+    "DEFAULT 0, [unique_sale_number] TEXT NOT NULL, [task_id] TEXT NOT NULL, [amount] NUMERIC (13, 2) NOT "
+    "NULL DEFAULT 0, [state] INTEGER NOT NULL DEFAULT 0, [receipt_number] TEXT NOT NULL DEFAULT '', "
+    "[receipt_dt] TEXT NOT NULL DEFAULT '', [receipt_amount] NUMERIC (13, 2) NOT NULL DEFAULT 0, "
+    "[fm_serial] TEXT NOT NULL DEFAULT '');";
+
+constexpr const char* kColumns =
+    "SELECT family, doc_id, reversal, printer_serial, sequence, unique_sale_number, task_id, amount, state, "
+    "receipt_number, receipt_dt, receipt_amount, fm_serial FROM fiscal_receipts ";
+
+FiscalReceipt rowOf(const ResultTable& t, int r) {
+    FiscalReceipt f;
+    f.family = static_cast<SaleFamily>(t.Int(r, 0));
+    f.docId = t.Int(r, 1);
+    f.reversal = t.Int(r, 2) != 0;
+    f.printerSerial = t.Text(r, 3, "");
+    f.sequence = t.Int(r, 4);
+    f.uniqueSaleNumber = t.Text(r, 5, "");
+    f.taskId = t.Text(r, 6, "");
+    f.amount = t.Double(r, 7);
+    f.state = t.Int(r, 8);
+    f.receiptNumber = t.Text(r, 9, "");
+    f.receiptDateTime = t.Text(r, 10, "");
+    f.receiptAmount = t.Double(r, 11);
+    f.fiscalMemoryNumber = t.Text(r, 12, "");
+    return f;
+}
+
+bool tableExists(Database& db) {
+    return db.QueryInt(0, "SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name = "
+                          "'fiscal_receipts';") > 0;
+}
+
+} // namespace
+
+bool FiscalReceiptStore::Exists() {
+    return tableExists(m_db);
+}
+
+bool FiscalReceiptStore::Create() {
+    WriteTransaction t(m_db);
+    return t.Begin() && t.Exec(kCreate) && t.Commit();
+}
+
+std::optional<FiscalReceipt> FiscalReceiptStore::Read(const char* condition, SaleFamily family, int docId) {
+    ResultTable table;
+    if (!m_db.Query(table, "%s WHERE family = '%d' AND doc_id = '%d' AND %s;", QByteArray(kColumns),
+                    static_cast<int>(family), docId, QByteArray(condition)) ||
+        table.Empty())
+        return std::nullopt;
+    return rowOf(table, 1);
+}
+
+std::optional<FiscalReceipt> FiscalReceiptStore::Find(SaleFamily family, int docId) {
+    if (!Exists())
+        return std::nullopt;
+    return Read("state <> '2'", family, docId);
+}
+
+std::map<int, FiscalReceipt> FiscalReceiptStore::OfFamily(SaleFamily family) {
+    std::map<int, FiscalReceipt> receipts;
+    ResultTable table;
+    if (!Exists() || !m_db.Query(table, "%s WHERE family = '%d' AND state <> '2';", QByteArray(kColumns),
+                                 static_cast<int>(family)))
+        return receipts;
+    for (int r = 1; r <= table.Rows(); ++r) {
+        FiscalReceipt f = rowOf(table, r);
+        receipts[f.docId] = f;
+    }
+    return receipts;
+}
+
+std::optional<FiscalReceipt> FiscalReceiptStore::Reserve(const FiscalReceipt& draft,
+                                                         const QString& operatorCode,
+                                                         const QString& originalNumber) {
+    WriteTransaction t(m_db);
+    if (!t.Begin() || !t.Exec(kCreate))
+        return std::nullopt;
+    if (std::optional<FiscalReceipt> existing = Read("state <> '2'", draft.family, draft.docId)) {
+        t.Commit();
+        return existing;
+    }
+    FiscalReceipt r = draft;
+    r.state = FiscalReceipt::NotPrinted;
+    r.taskId = NetFpClient::NewTaskId();
+    if (r.reversal) {
+        r.sequence = 0;
+        r.uniqueSaleNumber = originalNumber;
+    } else {
+        r.sequence =
+            m_db.QueryInt(0, "SELECT MAX(sequence) FROM fiscal_receipts WHERE printer_serial = '%q';",
+                          r.printerSerial) +
+            1;
+        r.uniqueSaleNumber =
+            QString("%1-%2-%3").arg(r.printerSerial, operatorCode).arg(r.sequence, 7, 10, QChar('0'));
+    }
+    if (!t.ExecPrintf(
+            "INSERT INTO fiscal_receipts (family, doc_id, reversal, printer_serial, sequence, "
+            "unique_sale_number, task_id, amount, state) VALUES ('%d', '%d', '%d', '%q', '%d', '%q', "
+            "'%q', '%.2f', '0');",
+            static_cast<int>(r.family), r.docId, r.reversal ? 1 : 0, r.printerSerial, r.sequence,
+            r.uniqueSaleNumber, r.taskId, r.amount) ||
+        !t.Commit())
+        return std::nullopt;
+    return r;
+}
+
+bool FiscalReceiptStore::RenewTask(FiscalReceipt& receipt) {
+    const QString taskId = NetFpClient::NewTaskId();
+    WriteTransaction t(m_db);
+    if (!t.Begin() ||
+        !t.ExecPrintf("UPDATE fiscal_receipts SET task_id = '%q' WHERE family = '%d' AND doc_id = '%d' AND "
+                      "state = '0';",
+                      taskId, static_cast<int>(receipt.family), receipt.docId) ||
+        !t.Commit())
+        return false;
+    receipt.taskId = taskId;
+    return true;
+}
+
+bool FiscalReceiptStore::MarkPrinted(FiscalReceipt& receipt, const NetFpResult& result) {
+    WriteTransaction t(m_db);
+    if (!t.Begin() ||
+        !t.ExecPrintf(
+            "UPDATE fiscal_receipts SET state = '1', receipt_number = '%q', receipt_dt = '%q', "
+            "receipt_amount = '%.2f', fm_serial = '%q' WHERE family = '%d' AND doc_id = '%d' AND state "
+            "= '0';",
+            result.receiptNumber, result.receiptDateTime, result.receiptAmount, result.fiscalMemoryNumber,
+            static_cast<int>(receipt.family), receipt.docId) ||
+        !t.Commit())
+        return false;
+    receipt.state = FiscalReceipt::Printed;
+    receipt.receiptNumber = result.receiptNumber;
+    receipt.receiptDateTime = result.receiptDateTime;
+    receipt.receiptAmount = result.receiptAmount;
+    receipt.fiscalMemoryNumber = result.fiscalMemoryNumber;
+    return true;
+}
+
+bool FiscalReceiptStore::SupersedeFor(Database& db, WriteTransaction& t, SaleFamily family, int docId) {
+    if (!tableExists(db))
+        return true;
+    return t.ExecPrintf("UPDATE fiscal_receipts SET state = '2' WHERE family = '%d' AND doc_id = '%d';",
+                        static_cast<int>(family), docId);
+}

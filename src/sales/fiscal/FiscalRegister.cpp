@@ -1,0 +1,334 @@
+#include "sales/fiscal/FiscalRegister.h"
+
+#include "base/Prompter.h"
+#include "db/Database.h"
+#include "format/FormatNumber.h"
+#include "sales/SaleStore.h"
+#include "sales/fiscal/FiscalMessages.h"
+#include "sales/fiscal/ReceiptRequest.h"
+#include "settings/LocalSettings.h"
+
+#include <QDateTime>
+#include <cmath>
+
+namespace {
+
+constexpr const char* kRetryHint = "издайте бона по-късно с „Издаване на фискален бон ...“.";
+
+QString receiptTime(const QString& iso) {
+    const QDateTime moment = QDateTime::fromString(iso, Qt::ISODate);
+    return moment.isValid() ? moment.toString("dd.MM.yyyy HH:mm") : iso;
+}
+
+} // namespace
+
+FiscalRegister::FiscalRegister(Database& db, Prompter& prompter, const LocalSettings& settings,
+                               HttpTransport& transport)
+    : m_db(db), m_prompter(prompter), m_transport(transport), m_device(LoadFiscalDevice(settings)),
+      m_store(db) {}
+
+void FiscalRegister::SetTimeouts(int asyncTimeoutMs, int answerTimeoutMs, int followMs) {
+    m_asyncTimeoutMs = asyncTimeoutMs;
+    m_answerTimeoutMs = answerTimeoutMs;
+    m_followMs = followMs;
+}
+
+NetFpClient FiscalRegister::Client(const QString& serverUrl) {
+    NetFpClient client(m_transport, serverUrl);
+    client.SetTimeouts(m_asyncTimeoutMs, m_answerTimeoutMs);
+    return client;
+}
+
+FiscalRegister::Kind FiscalRegister::KindOf(const SaleDocument& doc) {
+    if (doc.header.payBy != 0)
+        return Kind::None;
+    switch (doc.op) {
+    case SaleOp::GoodsNote:
+    case SaleOp::InvoiceWithNote:
+    case SaleOp::FreeTextInvoice:
+        return Kind::Sale;
+    case SaleOp::CreditNote:
+        return Kind::Reversal;
+    default:
+        return Kind::None;
+    }
+}
+
+std::optional<FiscalReceipt> FiscalRegister::ReceiptOf(SaleFamily family, int number) {
+    return m_store.Find(family, number);
+}
+
+QString FiscalRegister::MarkOf(const std::optional<FiscalReceipt>& receipt) {
+    if (!receipt)
+        return QString();
+    if (receipt->state == FiscalReceipt::Printed)
+        return "фискален бон № " + receipt->receiptNumber;
+    return "без фискален бон";
+}
+
+void FiscalRegister::AfterSave(const SaleDocument& doc, double total) {
+    const Kind kind = KindOf(doc);
+    if (!Configured() || kind == Kind::None)
+        return;
+    if (kind == Kind::Reversal) {
+        const std::optional<FiscalReceipt> original =
+            m_store.Find(SaleFamily::Invoices, doc.header.toInvoice);
+        if (!original || original->state != FiscalReceipt::Printed)
+            return; // the invoice was not registered on a device: nothing to reverse
+    }
+    // Reserved in any case, so a document the clerk does not print now stays
+    // marked until it is.
+    const bool print =
+        m_device.automatic ||
+        m_prompter.AskYesNo(kind == Kind::Sale
+                                ? "Да бъде ли издаден фискален бон за продажбата?"
+                                : "Да бъде ли издаден сторно бон за кредитното известие?") == Answer::Yes;
+    Issue(doc, total, print);
+}
+
+bool FiscalRegister::IssueFor(SaleFamily family, int number, bool credit) {
+    if (!Configured()) {
+        m_prompter.Message(
+            "Не е избрано фискално устройство. Изберете го от „Настройки“ › „Фискално устройство "
+            "...“.",
+            MessageIcon::Exclamation);
+        return false;
+    }
+    SaleDocument doc;
+    doc.op = family == SaleFamily::GoodsNotes ? SaleOp::GoodsNote
+             : credit                         ? SaleOp::CreditNote
+                                              : SaleOp::InvoiceWithNote;
+    if (family == SaleFamily::Proformas || !SaleStore(m_db).Load(family, number, doc)) {
+        m_prompter.Message("Документът не може да бъде прочетен.", MessageIcon::Stop);
+        return false;
+    }
+    const Kind kind = KindOf(doc);
+    if (kind == Kind::None) {
+        m_prompter.Message("За този документ не се издава фискален бон: бон се издава за стокови разписки и "
+                           "фактури, платени в брой, и сторно бон за кредитно известие в брой.",
+                           MessageIcon::Information);
+        return false;
+    }
+    const std::optional<FiscalReceipt> existing = m_store.Find(family, number);
+    if (existing && existing->state == FiscalReceipt::Printed) {
+        m_prompter.Message(QString("Документът вече има фискален бон № %1 от %2.")
+                               .arg(existing->receiptNumber, receiptTime(existing->receiptDateTime)),
+                           MessageIcon::Information);
+        return true;
+    }
+    if (!existing && m_prompter.AskYesNo("За документа няма записан фискален бон. Издайте бон само ако "
+                                         "продажбата не е регистрирана на фискалното устройство по друг "
+                                         "начин. Да бъде ли издаден фискален бон?") != Answer::Yes)
+        return false;
+    const double total = ComputeSaleTotals(doc.lines, doc.header.discount, doc.firm.vatRegistered != 0,
+                                           doc.firm.vatRate, Currency::BGN)
+                             .total;
+    return Issue(doc, total, true);
+}
+
+bool FiscalRegister::Issue(const SaleDocument& doc, double total, bool print) {
+    FiscalReceipt draft;
+    draft.family = SaleOps::FamilyOf(doc.op);
+    draft.docId = doc.header.docId;
+    draft.reversal = KindOf(doc) == Kind::Reversal;
+    draft.printerSerial =
+        m_device.serialNumber.isEmpty() ? m_device.printerId.toUpper() : m_device.serialNumber;
+    draft.amount = total;
+    QString originalNumber;
+    if (draft.reversal) {
+        const std::optional<FiscalReceipt> original =
+            m_store.Find(SaleFamily::Invoices, doc.header.toInvoice);
+        if (!original || original->state != FiscalReceipt::Printed) {
+            m_prompter.Message("Фактурата на кредитното известие няма фискален бон; сторно бон не се издава.",
+                               MessageIcon::Information);
+            return false;
+        }
+        originalNumber = original->uniqueSaleNumber;
+    }
+    const bool known = m_store.Find(draft.family, draft.docId).has_value();
+    std::optional<FiscalReceipt> receipt = m_store.Reserve(draft, m_device.OperatorCode(), originalNumber);
+    if (!receipt)
+        return false; // the database reported why
+    return print && Print(*receipt, doc, total, known);
+}
+
+NetFpResult FiscalRegister::Send(const FiscalReceipt& receipt, const SaleDocument& doc, double total) {
+    NetFpClient client = Client(m_device.serverUrl);
+    if (receipt.reversal) {
+        const std::optional<FiscalReceipt> original =
+            m_store.Find(SaleFamily::Invoices, doc.header.toInvoice);
+        return client.Print(m_device.printerId, "reversalreceipt",
+                            ReversalReceiptBody(doc, total, m_device, original.value_or(FiscalReceipt())),
+                            receipt.taskId);
+    }
+    return client.Print(m_device.printerId, "receipt",
+                        SaleReceiptBody(doc, total, m_device, receipt.uniqueSaleNumber), receipt.taskId);
+}
+
+bool FiscalRegister::Print(FiscalReceipt& receipt, const SaleDocument& doc, double total, bool retry) {
+    using Outcome = NetFpResult::Outcome;
+    NetFpClient client = Client(m_device.serverUrl);
+    NetFpResult result;
+    bool send = true;
+    if (retry) {
+        // The task sent before may have printed after its answer was lost:
+        // its result is taken, and nothing is sent twice.
+        result = client.AwaitTask(receipt.taskId, m_followMs);
+        if (result.outcome == Outcome::Done || result.outcome == Outcome::Pending ||
+            result.outcome == Outcome::NoAnswer)
+            send = false;
+        else if (result.outcome == Outcome::Refused && !m_store.RenewTask(receipt))
+            return false;
+    }
+    if (send) {
+        result = Send(receipt, doc, total);
+        if (result.outcome == Outcome::Pending)
+            result = client.AwaitTask(receipt.taskId, m_followMs);
+    }
+    return Finish(receipt, result);
+}
+
+bool FiscalRegister::Finish(FiscalReceipt& receipt, const NetFpResult& result) {
+    using Outcome = NetFpResult::Outcome;
+    switch (result.outcome) {
+    case Outcome::Done:
+        break;
+    case Outcome::Refused:
+        // A new task for the next attempt: the server keeps the refused one.
+        m_store.RenewTask(receipt);
+        m_prompter.Message(
+            "Фискалното устройство не издаде бона. Документът е записан без фискален бон.\n\n" +
+                FiscalProblems(result.messages).join('\n'),
+            MessageIcon::Stop);
+        return false;
+    case Outcome::Pending:
+    case Outcome::Unknown:
+        m_prompter.Message("Фискалното устройство още не е завършило бона. Документът е записан без фискален "
+                           "бон; проверете след малко с „Издаване на фискален бон ...“.",
+                           MessageIcon::Exclamation);
+        return false;
+    case Outcome::NoAnswer:
+        ReportNoAnswer(result, QString("Документът е записан без фискален бон; ") + kRetryHint);
+        return false;
+    }
+    if (!m_store.MarkPrinted(receipt, result))
+        return false; // the database reported why
+    QStringList notes;
+    if (std::fabs(result.receiptAmount - receipt.amount) > 0.0100001)
+        notes << QString("Сумата на фискалния бон (%1) се различава от сумата на документа (%2).")
+                     .arg(FormatNumber(result.receiptAmount, 2), FormatNumber(receipt.amount, 2));
+    notes << FiscalProblems(result.messages);
+    if (notes.size() > 0)
+        m_prompter.Message(QString("Фискален бон № %1.\n\n").arg(result.receiptNumber) + notes.join('\n'),
+                           MessageIcon::Exclamation);
+    return true;
+}
+
+void FiscalRegister::ReportNoAnswer(const NetFpResult& result, const QString& consequence) {
+    m_prompter.Message(QString("Сървърът за фискални устройства на %1 не отговаря (%2).\n%3")
+                           .arg(m_device.serverUrl, result.transportError, consequence),
+                       MessageIcon::Stop);
+}
+
+bool FiscalRegister::Simple(const QString& action, const QJsonObject& body, const QString& done) {
+    if (!Configured()) {
+        m_prompter.Message(
+            "Не е избрано фискално устройство. Изберете го от „Настройки“ › „Фискално устройство "
+            "...“.",
+            MessageIcon::Exclamation);
+        return false;
+    }
+    NetFpClient client = Client(m_device.serverUrl);
+    const QString taskId = NetFpClient::NewTaskId();
+    NetFpResult result = client.Print(m_device.printerId, action, body, taskId);
+    if (result.outcome == NetFpResult::Outcome::Pending)
+        result = client.AwaitTask(taskId, m_followMs);
+    switch (result.outcome) {
+    case NetFpResult::Outcome::Done: {
+        const QStringList problems = FiscalProblems(result.messages);
+        m_prompter.Message(problems.isEmpty() ? done : done + "\n\n" + problems.join('\n'),
+                           problems.isEmpty() ? MessageIcon::Information : MessageIcon::Exclamation);
+        return true;
+    }
+    case NetFpResult::Outcome::Refused:
+        m_prompter.Message("Фискалното устройство отказа.\n\n" + FiscalProblems(result.messages).join('\n'),
+                           MessageIcon::Stop);
+        return false;
+    case NetFpResult::Outcome::NoAnswer:
+        ReportNoAnswer(result, "Нищо не е отпечатано.");
+        return false;
+    default:
+        m_prompter.Message("Фискалното устройство още не е завършило; проверете на устройството.",
+                           MessageIcon::Exclamation);
+        return false;
+    }
+}
+
+bool FiscalRegister::XReport() {
+    return Simple("xreport", QJsonObject(), "X отчетът е отпечатан.");
+}
+
+bool FiscalRegister::ZReport() {
+    if (Configured() && m_prompter.AskYesNoDefaultNo(
+                            "Z отчетът приключва деня и нулира дневните суми на фискалното устройство. Да "
+                            "бъде ли отпечатан?",
+                            MessageIcon::Question) != Answer::Yes)
+        return false;
+    return Simple("zreport", QJsonObject(), "Z отчетът е отпечатан.");
+}
+
+bool FiscalRegister::Deposit(double amount) {
+    return Simple(
+        "deposit", CashAmountBody(amount, m_device),
+        QString("Служебно въведени %1 в касата на фискалното устройство.").arg(FormatNumber(amount, 2)));
+}
+
+bool FiscalRegister::Withdraw(double amount) {
+    return Simple(
+        "withdraw", CashAmountBody(amount, m_device),
+        QString("Служебно изведени %1 от касата на фискалното устройство.").arg(FormatNumber(amount, 2)));
+}
+
+void FiscalRegister::CheckConnection(const FiscalDeviceSettings& device) {
+    if (!device.Configured()) {
+        m_prompter.Message("Изберете устройство от списъка.", MessageIcon::Exclamation);
+        return;
+    }
+    const NetFpResult result = Client(device.serverUrl).Status(device.printerId);
+    const QStringList problems = FiscalProblems(result.messages);
+    switch (result.outcome) {
+    case NetFpResult::Outcome::Done: {
+        QString text = "Връзката с фискалното устройство е наред.";
+        const QDateTime clock = QDateTime::fromString(result.deviceDateTime, Qt::ISODate);
+        if (clock.isValid())
+            text += "\nДата и час на устройството: " + clock.toString("dd.MM.yyyy HH:mm");
+        if (!problems.isEmpty())
+            text += "\n\n" + problems.join('\n');
+        m_prompter.Message(text, problems.isEmpty() ? MessageIcon::Information : MessageIcon::Exclamation);
+        return;
+    }
+    case NetFpResult::Outcome::Refused:
+        m_prompter.Message("Фискалното устройство не е готово за работа.\n\n" + problems.join('\n'),
+                           MessageIcon::Stop);
+        return;
+    default:
+        m_prompter.Message(QString("Сървърът за фискални устройства на %1 не отговаря (%2).")
+                               .arg(device.serverUrl, result.transportError),
+                           MessageIcon::Stop);
+        return;
+    }
+}
+
+std::optional<std::vector<NetFpPrinter>> FiscalRegister::Printers(const QString& serverUrl) {
+    QString error;
+    std::optional<std::vector<NetFpPrinter>> printers = Client(serverUrl).Printers(error);
+    if (!printers)
+        m_prompter.Message(
+            QString("Сървърът за фискални устройства на %1 не отговаря (%2).").arg(serverUrl, error),
+            MessageIcon::Stop);
+    else if (printers->empty())
+        m_prompter.Message("Сървърът не намира фискално устройство. Проверете връзката на устройството със "
+                           "сървъра.",
+                           MessageIcon::Exclamation);
+    return printers;
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "sales/SaleDocument.h"
+#include "sales/fiscal/FiscalDeviceSettings.h"
+#include "sales/fiscal/FiscalReceiptStore.h"
+#include "sales/fiscal/NetFpClient.h"
+
+#include <optional>
+
+class Database;
+class HttpTransport;
+class LocalSettings;
+class Prompter;
+
+// Registers the cash sales of the program on the fiscal device through the
+// print server: a receipt after a cash sale is saved, a reversal after a
+// cash credit note, the retry of a receipt that did not print, the daily
+// reports and the cash put in or taken out. The document is always saved
+// before: a receipt that fails leaves it "без фискален бон".
+class FiscalRegister {
+public:
+    FiscalRegister(Database& db, Prompter& prompter, const LocalSettings& settings, HttpTransport& transport);
+
+    const FiscalDeviceSettings& Device() const { return m_device; }
+    bool Configured() const { return m_device.Configured(); }
+    // How long the server may print before it answers with the task, how
+    // long an answer is waited for, and how long a printing task is followed.
+    void SetTimeouts(int asyncTimeoutMs, int answerTimeoutMs, int followMs);
+
+    // After a new sale document was saved: a cash goods note, invoice with a
+    // goods note or free-text invoice gets its receipt (at once, or when the
+    // clerk agrees), a cash credit note the reversal of its invoice's receipt.
+    void AfterSave(const SaleDocument& doc, double total);
+    // "Издаване на фискален бон ...": the receipt of a stored document, or
+    // its retry under the same unique sale number. True when it is printed.
+    bool IssueFor(SaleFamily family, int number, bool credit);
+
+    // The receipt a document has, if any.
+    std::optional<FiscalReceipt> ReceiptOf(SaleFamily family, int number);
+    // "фискален бон № …", "без фискален бон", or empty for a document that
+    // needs none.
+    static QString MarkOf(const std::optional<FiscalReceipt>& receipt);
+
+    bool XReport();
+    // The Z report closes the day; the clerk confirms it first.
+    bool ZReport();
+    bool Deposit(double amount);
+    bool Withdraw(double amount);
+
+    // "Проверка на връзката" of the settings dialog, for the device there.
+    void CheckConnection(const FiscalDeviceSettings& device);
+    // The devices the server offers; nothing (reported) when it does not answer.
+    std::optional<std::vector<NetFpPrinter>> Printers(const QString& serverUrl);
+
+private:
+    enum class Kind { None, Sale, Reversal };
+    Kind KindOf(const SaleDocument& doc);
+    bool Issue(const SaleDocument& doc, double total, bool retry);
+    bool Print(FiscalReceipt& receipt, const SaleDocument& doc, double total, bool retry);
+    NetFpResult Send(const FiscalReceipt& receipt, const SaleDocument& doc, double total);
+    bool Finish(FiscalReceipt& receipt, const NetFpResult& result);
+    bool Simple(const QString& action, const QJsonObject& body, const QString& done);
+    NetFpClient Client(const QString& serverUrl);
+    void ReportNoAnswer(const NetFpResult& result, const QString& consequence);
+
+    Database& m_db;
+    Prompter& m_prompter;
+    HttpTransport& m_transport;
+    FiscalDeviceSettings m_device;
+    FiscalReceiptStore m_store;
+    int m_asyncTimeoutMs = 15000;
+    int m_answerTimeoutMs = 25000;
+    int m_followMs = 30000;
+};

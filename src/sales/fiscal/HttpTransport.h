@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// One HTTP exchange with the fiscal print server.
+struct HttpReply {
+    bool answered = false; // false: no connection, or no answer in time
+    int status = 0;
+    QByteArray body;
+    QString error; // why there was no answer
+};
+
+// How the fiscal receipts reach the print server; the program sends over the
+// network, the tests may answer in place of a server.
+class HttpTransport {
+public:
+    virtual ~HttpTransport() = default;
+    virtual HttpReply Get(const QString& url, int timeoutMs) = 0;
+    virtual HttpReply Post(const QString& url, const QByteArray& json, int timeoutMs) = 0;
+    // Waits while the program stays responsive (between two questions
+    // about a receipt still printing).
+    virtual void Wait(int milliseconds) = 0;
+};

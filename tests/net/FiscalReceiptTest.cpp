@@ -1,0 +1,337 @@
+// Cash sales registered on a fiscal device through a Net.FP print server:
+// the fake server records what the program sends and answers as the
+// protocol documents, also with refusals, lost answers and slow devices.
+#include "db/Database.h"
+#include "net/QtHttpTransport.h"
+#include "sales/SaleTestBase.h"
+#include "sales/fiscal/FiscalRegister.h"
+#include "support/FailureInjector.h"
+#include "support/FakeNetFpServer.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <sqlite3.h>
+
+namespace {
+
+constexpr const char* kPassword = "s3cr3t!pw";
+constexpr const char* kReceipt = "/printers/dt279013/receipt";
+
+class FiscalTest : public SaleTest {
+protected:
+    void SetUp() override {
+        SaleTest::SetUp();
+        ASSERT_TRUE(server.Listen());
+        FiscalDeviceSettings device;
+        device.serverUrl = server.Url();
+        device.printerId = "dt279013";
+        device.model = "FP-2000";
+        device.serialNumber = "DT279013";
+        device.fiscalMemoryNumber = "02279013";
+        device.itemTextMaxLength = 22;
+        device.operatorNumber = "1";
+        device.operatorPassword = kPassword;
+        StoreFiscalDevice(*settings, device);
+        ASSERT_TRUE(FiscalReceiptStore(Db()).Create());
+        Restart();
+    }
+    // A new register, as after the program was started again.
+    void Restart() {
+        form->SetFiscalRegister(nullptr);
+        fiscal = std::make_unique<FiscalRegister>(Db(), prompter, *settings, transport);
+        fiscal->SetTimeouts(300, 1000, 1500);
+        form->SetFiscalRegister(fiscal.get());
+    }
+    void SaleOf(SaleOp op, const std::vector<std::pair<const char*, double>>& sold, int payBy = 0) {
+        Begin(op);
+        if (payBy != 0) {
+            ASSERT_TRUE(Db().Exec("INSERT OR IGNORE INTO banks (id, name, code, acc) VALUES(3, 'Банка ДСК', "
+                                  "'STSABGSF', 'BG80STSA');"));
+            details.edits.push_back([](SaleDetails& d) {
+                d.payBy = 1;
+                d.bankId = 3;
+            });
+            ASSERT_TRUE(form->EditDetails(details));
+        }
+        for (const auto& [code, quantity] : sold)
+            Add(code, quantity);
+    }
+    QString Row(const char* family, int docId) {
+        return Scalar(
+            QByteArray("SELECT sequence || '|' || unique_sale_number || '|' || state || '|' || "
+                       "receipt_number || '|' || receipt_amount FROM fiscal_receipts WHERE state <> 2 "
+                       "AND family = ") +
+            family + " AND doc_id = " + QByteArray::number(docId) + ";");
+    }
+    // The last box but the question about printing the document.
+    QString LastBox() const {
+        QStringList texts = prompter.Texts();
+        texts.removeAll(kPrintQuestion);
+        return texts.value(texts.size() - 1);
+    }
+    bool PasswordShown() const {
+        for (const QString& text : prompter.Texts())
+            if (text.contains(kPassword))
+                return true;
+        return false;
+    }
+
+    FakeNetFpServer server;
+    QtHttpTransport transport;
+    std::unique_ptr<FiscalRegister> fiscal;
+};
+
+TEST_F(FiscalTest, ACashGoodsNoteWithADiscountPrintsItsReceipt) {
+    SaleOf(SaleOp::GoodsNote, {{"G1", 2}, {"P1", 1}, {"S1", 1}});
+    ASSERT_TRUE(form->SetDiscount(10));
+    ASSERT_TRUE(Save());
+
+    const std::vector<FakeNetFpServer::Request> sent = server.To(kReceipt);
+    ASSERT_EQ(sent.size(), 1u);
+    const QString taskId = Scalar("SELECT task_id FROM fiscal_receipts;");
+    EXPECT_EQ(sent[0].path, QString(kReceipt) + "?asyncTimeout=300&taskId=" + taskId);
+    EXPECT_EQ(taskId.size(), 22);
+    // Prices with the firm's 20 % VAT, the discount on every line, the
+    // document named in a comment, one cash payment of the total.
+    const QJsonObject expected = QJsonDocument::fromJson(R"({
+        "uniqueSaleNumber": "DT279013-0001-0000001",
+        "operator": "1", "operatorPassword": "s3cr3t!pw",
+        "items": [
+            {"type": "comment", "text": "Стокова разписка № 0000000001"},
+            {"text": "Кабел", "quantity": 2, "unitPrice": 3, "taxGroup": 2,
+             "priceModifierValue": 10, "priceModifierType": "discount-percent"},
+            {"text": "Удължител", "quantity": 1, "unitPrice": 24, "taxGroup": 2,
+             "priceModifierValue": 10, "priceModifierType": "discount-percent"},
+            {"text": "Монтаж", "quantity": 1, "unitPrice": 36, "taxGroup": 2,
+             "priceModifierValue": 10, "priceModifierType": "discount-percent"}],
+        "payments": [{"amount": 59.4, "paymentType": "cash"}]})")
+                                     .object();
+    EXPECT_EQ(sent[0].json, expected) << sent[0].body.toStdString();
+
+    EXPECT_EQ(Row("0", 1), "1|DT279013-0001-0000001|1|0000085|59.4");
+    EXPECT_EQ(form->FiscalMark(), "фискален бон № 0000085");
+    EXPECT_EQ(prompter.Texts(),
+              (QStringList{"Продажбата беше успешно обработена и съхранена.", kPrintQuestion}));
+    // A second try of a printed document prints nothing.
+    EXPECT_TRUE(form->IssueFiscalReceipt());
+    EXPECT_EQ(server.printed, 1);
+    EXPECT_TRUE(LastBox().startsWith("Документът вече има фискален бон № 0000085"));
+}
+
+TEST_F(FiscalTest, NamesAreCutToTheDeviceAndTaxGroupsFollowTheFirm) {
+    ASSERT_TRUE(Db().Exec("UPDATE stocks SET stock_name = 'Удължител с шест гнезда и ключ' WHERE code = 'P1';"
+                          "UPDATE firmdata SET vat_registered = 0;"));
+    SaleOf(SaleOp::InvoiceWithNote, {{"P1", 1}});
+    ASSERT_TRUE(Save());
+    ASSERT_EQ(server.To(kReceipt).size(), 1u);
+    const QJsonObject item = server.To(kReceipt)[0].json["items"].toArray()[1].toObject();
+    EXPECT_EQ(item["text"].toString(), "Удължител с шест гнезд"); // 22 characters
+    EXPECT_EQ(item["unitPrice"].toDouble(), 20);                  // no VAT on top
+    EXPECT_EQ(item["taxGroup"].toInt(), 1);                       // "А"
+    EXPECT_EQ(server.To(kReceipt)[0].json["items"].toArray()[0].toObject()["text"].toString(),
+              "Фактура № 0000000001");
+
+    const FiscalDeviceSettings device;
+    EXPECT_EQ(device.TaxGroupFor(true, 20), 2);
+    EXPECT_EQ(device.TaxGroupFor(true, 9), 4);
+    EXPECT_EQ(device.TaxGroupFor(true, 0), 1);
+    EXPECT_EQ(device.TaxGroupFor(false, 20), 1);
+    EXPECT_EQ(TaxGroupLetter(2), "Б");
+    EXPECT_EQ(TaxGroupLetter(4), "Г");
+}
+
+TEST_F(FiscalTest, TheSaleNumberSequenceSurvivesRestartsAndFailures) {
+    SaleOf(SaleOp::GoodsNote, {{"G1", 1}});
+    ASSERT_TRUE(Save());
+    server.refuseNext = {{"E301", "Out of paper"}};
+    SaleOf(SaleOp::GoodsNote, {{"G1", 1}});
+    ASSERT_TRUE(Save()); // the sale stays saved
+    EXPECT_EQ(Scalar("SELECT COUNT(*) FROM stokovi_main;"), "2");
+    EXPECT_EQ(LastBox(), "Фискалното устройство не издаде бона. Документът е записан без "
+                         "фискален бон.\n\nГрешка E301: Няма хартия.");
+    EXPECT_EQ(form->FiscalMark(), "без фискален бон");
+    EXPECT_EQ(Row("0", 2), "2|DT279013-0001-0000002|0||0");
+
+    Restart();
+    SaleOf(SaleOp::GoodsNote, {{"G1", 1}});
+    ASSERT_TRUE(Save());
+    EXPECT_EQ(Row("0", 3), "3|DT279013-0001-0000003|1|0000086|3");
+
+    // The retry of the refused one keeps its number.
+    EXPECT_TRUE(fiscal->IssueFor(SaleFamily::GoodsNotes, 2, false));
+    EXPECT_EQ(Row("0", 2), "2|DT279013-0001-0000002|1|0000087|3");
+    const std::vector<FakeNetFpServer::Request> sent = server.To(kReceipt);
+    ASSERT_EQ(sent.size(), 4u);
+    EXPECT_EQ(sent[3].json["uniqueSaleNumber"].toString(), "DT279013-0001-0000002");
+    EXPECT_NE(sent[3].path, sent[1].path); // a new task for the new attempt
+    EXPECT_FALSE(PasswordShown());
+}
+
+TEST_F(FiscalTest, ALostAnswerThenARetryPrintsExactlyOnce) {
+    server.silent = true; // the device prints, the answer never comes
+    SaleOf(SaleOp::GoodsNote, {{"G1", 2}});
+    ASSERT_TRUE(Save());
+    EXPECT_EQ(server.printed, 1);
+    EXPECT_EQ(form->FiscalMark(), "без фискален бон");
+    EXPECT_TRUE(LastBox().startsWith("Сървърът за фискални устройства на " + server.Url() + " не отговаря"));
+    server.silent = false;
+    EXPECT_TRUE(form->IssueFiscalReceipt());
+    EXPECT_EQ(server.printed, 1);
+    EXPECT_EQ(server.To(kReceipt).size(), 1u);
+    EXPECT_EQ(server.To("/printers/taskinfo").size(), 1u);
+    EXPECT_EQ(form->FiscalMark(), "фискален бон № 0000085");
+
+    // A device slower than the server's wait: the task id comes back and the
+    // program follows the task to its end.
+    server.printMs = 700;
+    SaleOf(SaleOp::GoodsNote, {{"G1", 1}});
+    ASSERT_TRUE(Save());
+    EXPECT_EQ(form->FiscalMark(), "фискален бон № 0000086");
+
+    // Slower than the program follows it: marked, then taken when it is done.
+    server.printMs = 2500;
+    SaleOf(SaleOp::GoodsNote, {{"G1", 1}});
+    ASSERT_TRUE(Save());
+    EXPECT_EQ(form->FiscalMark(), "без фискален бон");
+    transport.Wait(1200);
+    EXPECT_TRUE(form->IssueFiscalReceipt());
+    EXPECT_EQ(form->FiscalMark(), "фискален бон № 0000087");
+    EXPECT_EQ(server.printed, 3);
+    EXPECT_EQ(server.To(kReceipt).size(), 3u);
+    EXPECT_FALSE(PasswordShown());
+}
+
+TEST_F(FiscalTest, ACashCreditNoteReversesItsInvoicesReceipt) {
+    SaleOf(SaleOp::InvoiceWithNote, {{"G1", 4}});
+    ASSERT_TRUE(Save());
+    documents.choices.push_back({1, "08.12.2026", QDate(2026, 12, 8), QString(), {}});
+    SaleOf(SaleOp::CreditNote, {{"G1", 1}});
+    ASSERT_TRUE(Save());
+    const std::vector<FakeNetFpServer::Request> sent = server.To("/printers/dt279013/reversalreceipt");
+    ASSERT_EQ(sent.size(), 1u);
+    const QJsonObject& body = sent[0].json;
+    EXPECT_EQ(body["uniqueSaleNumber"].toString(), "DT279013-0001-0000001");
+    EXPECT_EQ(body["receiptNumber"].toString(), "0000085");
+    EXPECT_EQ(body["receiptDateTime"].toString(), "2026-12-08T10:31:00");
+    EXPECT_EQ(body["fiscalMemorySerialNumber"].toString(), "02279013");
+    EXPECT_EQ(body["reason"].toString(), "refund");
+    const QJsonObject item = body["items"].toArray()[1].toObject();
+    EXPECT_EQ(item["quantity"].toDouble(), 1);
+    EXPECT_EQ(item["unitPrice"].toDouble(), 3);
+    EXPECT_EQ(body["payments"].toArray()[0].toObject()["amount"].toDouble(), 3);
+    EXPECT_EQ(form->FiscalMark(), "фискален бон № 0000086");
+    EXPECT_EQ(Scalar("SELECT sequence || '|' || reversal FROM fiscal_receipts WHERE doc_id = 2;"), "0|1");
+}
+
+TEST_F(FiscalTest, BankTransfersAndOtherDocumentsSendNothing) {
+    SaleOf(SaleOp::GoodsNote, {{"G1", 1}}, 1);
+    ASSERT_TRUE(Save());
+    SaleOf(SaleOp::Proforma, {{"G1", 1}});
+    ASSERT_TRUE(Save());
+    // A credit note to an invoice paid by bank has no receipt to reverse.
+    SaleOf(SaleOp::InvoiceWithNote, {{"G1", 1}}, 1);
+    ASSERT_TRUE(Save());
+    documents.choices.push_back({1, "08.12.2026", QDate(2026, 12, 8), QString(), {}});
+    SaleOf(SaleOp::CreditNote, {{"G1", 1}});
+    ASSERT_TRUE(Save());
+    EXPECT_TRUE(server.requests.empty());
+    EXPECT_EQ(Scalar("SELECT COUNT(*) FROM fiscal_receipts;"), "0");
+    EXPECT_EQ(form->FiscalMark(), "");
+    EXPECT_FALSE(fiscal->IssueFor(SaleFamily::GoodsNotes, 1, false));
+    EXPECT_TRUE(LastBox().startsWith("За този документ не се издава фискален бон"));
+}
+
+TEST_F(FiscalTest, TheClerkIsAskedWhenReceiptsAreNotAutomatic) {
+    FiscalDeviceSettings device = LoadFiscalDevice(*settings);
+    device.automatic = false;
+    StoreFiscalDevice(*settings, device);
+    Restart();
+    prompter.Expect(Answer::No);
+    SaleOf(SaleOp::GoodsNote, {{"G1", 1}});
+    ASSERT_TRUE(Save());
+    EXPECT_TRUE(prompter.Texts().contains("Да бъде ли издаден фискален бон за продажбата?"));
+    EXPECT_TRUE(server.requests.empty());
+    EXPECT_EQ(form->FiscalMark(), "без фискален бон"); // reserved: its number is kept
+    EXPECT_TRUE(form->IssueFiscalReceipt());
+    EXPECT_EQ(Row("0", 1), "1|DT279013-0001-0000001|1|0000085|3");
+}
+
+TEST_F(FiscalTest, AnAmountTheDeviceRecordsOtherwiseIsReported) {
+    server.amountOffset = 0.02;
+    server.warning = "W301";
+    SaleOf(SaleOp::GoodsNote, {{"G1", 1}});
+    ASSERT_TRUE(Save());
+    EXPECT_EQ(LastBox(), "Фискален бон № 0000085.\n\nСумата на фискалния бон (3.02) се различава от "
+                         "сумата на документа (3.00).\nПредупреждение W301: Хартията свършва.");
+    server.amountOffset = 0.01; // a cent of rounding is not worth a word
+    server.warning.clear();
+    SaleOf(SaleOp::GoodsNote, {{"G1", 1}});
+    ASSERT_TRUE(Save());
+    EXPECT_EQ(LastBox(), "Продажбата беше успешно обработена и съхранена.");
+}
+
+TEST_F(FiscalTest, AReceiptOfADeletedDocumentDoesNotPassToItsNumber) {
+    // A printed receipt of goods note 1, which was deleted since.
+    ASSERT_TRUE(
+        Db().Exec("INSERT INTO fiscal_receipts (family, doc_id, printer_serial, sequence, "
+                  "unique_sale_number, task_id, amount, state, receipt_number) VALUES(0, 1, 'DT279013', 5, "
+                  "'DT279013-0001-0000005', 'x', 3, 1, '0000050');"));
+    SaleOf(SaleOp::GoodsNote, {{"G1", 1}});
+    {
+        // The save fails half-way: nothing of it stays, the old row neither changes.
+        FailureInjector failure(doc->GetDatabase(), SQLITE_UPDATE, "fiscal_receipts", 0);
+        EXPECT_FALSE(Save());
+        prompter.Clear();
+    }
+    EXPECT_EQ(Scalar("SELECT COUNT(*) FROM stokovi_main;"), "0");
+    EXPECT_EQ(Scalar("SELECT state FROM fiscal_receipts;"), "1");
+    ASSERT_TRUE(Save());
+    EXPECT_EQ(Row("0", 1), "6|DT279013-0001-0000006|1|0000085|3");
+    EXPECT_EQ(Scalar("SELECT state FROM fiscal_receipts WHERE sequence = 5;"), "2");
+}
+
+TEST_F(FiscalTest, DailyReportsAndCashInAndOut) {
+    EXPECT_TRUE(fiscal->XReport());
+    EXPECT_EQ(LastBox(), "X отчетът е отпечатан.");
+    prompter.Expect(Answer::No);
+    EXPECT_FALSE(fiscal->ZReport());
+    EXPECT_EQ(LastBox(), "Z отчетът приключва деня и нулира дневните суми на фискалното "
+                         "устройство. Да бъде ли отпечатан?");
+    EXPECT_TRUE(server.To("/printers/dt279013/zreport").empty());
+    prompter.Expect(Answer::Yes);
+    EXPECT_TRUE(fiscal->ZReport());
+    EXPECT_EQ(server.To("/printers/dt279013/zreport").size(), 1u);
+    EXPECT_TRUE(fiscal->Deposit(150.5));
+    EXPECT_EQ(LastBox(), "Служебно въведени 150.50 в касата на фискалното устройство.");
+    EXPECT_TRUE(fiscal->Withdraw(20));
+    EXPECT_EQ(server.To("/printers/dt279013/deposit")[0].json["amount"].toDouble(), 150.5);
+    EXPECT_EQ(server.To("/printers/dt279013/withdraw")[0].json["amount"].toDouble(), 20);
+    EXPECT_EQ(server.To("/printers/dt279013/withdraw")[0].json["operatorPassword"].toString(), kPassword);
+
+    server.warning = "W301";
+    fiscal->CheckConnection(fiscal->Device());
+    EXPECT_EQ(LastBox(), "Връзката с фискалното устройство е наред.\nДата и час на устройството: "
+                         "08.12.2026 10:30\n\nПредупреждение W301: Хартията свършва.");
+    const std::optional<std::vector<NetFpPrinter>> printers = fiscal->Printers(server.Url());
+    ASSERT_TRUE(printers && printers->size() == 1);
+    EXPECT_EQ(printers->at(0).serialNumber, "DT279013");
+    EXPECT_EQ(printers->at(0).itemTextMaxLength, 22);
+
+    server.warning.clear();
+    server.refuseNext = {{"E502", "24 hours block"}};
+    EXPECT_FALSE(fiscal->XReport());
+    EXPECT_EQ(
+        LastBox(),
+        "Фискалното устройство отказа.\n\nГрешка E502: Блокиране: не е пуснат Z отчет за повече от 24 часа.");
+    EXPECT_FALSE(PasswordShown());
+}
+
+// Without a device the file keeps only the program's own tables.
+TEST_F(SaleTest, ASaleWithoutAFiscalDeviceCreatesNoTable) {
+    Begin(SaleOp::GoodsNote);
+    Add("G1", 1);
+    ASSERT_TRUE(Save());
+    EXPECT_EQ(Scalar("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table';"), "42");
+}
+
+} // namespace
