@@ -124,6 +124,14 @@ std::vector<MenuEntry> buildMainMenu() {
          view("Приходи и Разходи (каса)", kCashRegister, "", "Приходни и разходни операции и плащания"),
          view("Ревизии", kStocktaking, "", "Ревизии на наличностите"),
          view("Гаранционни Карти", kWarrantyCards, "", "Гаранционни карти на продадените стоки"), separator(),
+         submenu("Фискално устройство",
+                 {command("X отчет", CommandId::FiscalXReport, "", "Отпечатва дневния отчет без нулиране"),
+                  command("Z отчет", CommandId::FiscalZReport, "", "Отпечатва дневния отчет и го нулира"),
+                  separator(),
+                  command("Служебно въведени суми ...", CommandId::FiscalDeposit, "",
+                          "Регистрира пари, внесени в касата на фискалното устройство"),
+                  command("Служебно изведени суми ...", CommandId::FiscalWithdrawal, "",
+                          "Регистрира пари, изнесени от касата на фискалното устройство")}),
          submenu("Изтриване на операции и документи",
                  {command("Изтриване на заявки...", CommandId::DeleteRequests, "", "Изтрива заявка"),
                   command("Изтриване на складови разписки...", CommandId::DeleteDeliveries, "",
@@ -199,7 +207,9 @@ std::vector<MenuEntry> buildMainMenu() {
         submenu("Настройки", {submenu("Предпочитания на потребителя", std::move(local)),
                               submenu("Глобални настройки", std::move(global)), separator(),
                               command("Разделител на полетата при експорт в CSV ...", CommandId::CsvSeparator,
-                                      "", "Знакът, който разделя полетата в CSV файловете")}));
+                                      "", "Знакът, който разделя полетата в CSV файловете"),
+                              command("Фискално устройство ...", CommandId::FiscalDevice, "",
+                                      "Сървърът за фискални устройства, устройството и данъчните групи")}));
     menu.push_back(
         submenu("Помощ", {command("Ръководство за работа с продукта...", CommandId::Help, "F1",
                                   "Ръководство за работа с програмата"),

@@ -31,6 +31,11 @@ enum class CommandId {
     About,
     CsvSeparator,
     EuroChangeover,
+    FiscalDevice,
+    FiscalXReport,
+    FiscalZReport,
+    FiscalDeposit,
+    FiscalWithdrawal,
 };
 
 // The settings the menu toggles or chooses.

@@ -6,6 +6,7 @@
 #include "format/DocNumber.h"
 #include "format/FormatNumber.h"
 #include "format/SqlDates.h"
+#include "sales/fiscal/FiscalReceiptStore.h"
 
 namespace {
 
@@ -158,7 +159,9 @@ QByteArray format(const char* pattern, std::initializer_list<SqlArg> args) {
 } // namespace
 
 DocumentBrowser::DocumentBrowser(Database& db, int kind, int partnerId)
-    : m_db(db), m_kind(kind), m_partnerId(partnerId) {}
+    : m_db(db), m_kind(kind), m_partnerId(partnerId),
+      m_fiscal((kind == GoodsNotes || kind == Invoices || kind == CreditNotes) &&
+               FiscalReceiptStore(db).Exists()) {}
 
 std::vector<ListColumn> DocumentBrowser::Columns(int kind) {
     const Qt::Alignment left = Qt::AlignLeft, right = Qt::AlignRight;
@@ -192,6 +195,17 @@ std::vector<ListColumn> DocumentBrowser::Columns(int kind) {
         break;
     }
     return columns;
+}
+
+std::vector<ListColumn> DocumentBrowser::ShownColumns() const {
+    std::vector<ListColumn> columns = Columns(m_kind);
+    if (m_fiscal)
+        columns.push_back({"фискален бон", 120, Qt::AlignLeft, SortType::Text});
+    return columns;
+}
+
+SaleFamily DocumentBrowser::Family() const {
+    return m_kind == GoodsNotes ? SaleFamily::GoodsNotes : SaleFamily::Invoices;
 }
 
 void DocumentBrowser::SetPeriod(bool on, const QDate& from, const QDate& to) {
@@ -288,6 +302,8 @@ bool DocumentBrowser::Reload() {
     default:
         break;
     }
+    const std::map<int, FiscalReceipt> receipts =
+        m_fiscal ? FiscalReceiptStore(m_db).OfFamily(Family()) : std::map<int, FiscalReceipt>();
     const int rows = table.Rows();
     m_rows.reserve(static_cast<size_t>(rows));
     // Each row goes to the top: the list shows the reverse of the query's order.
@@ -307,6 +323,12 @@ bool DocumentBrowser::Reload() {
         }
         if (extra >= 0)
             row.cells << table.Text(r, extra, "");
+        if (m_fiscal) {
+            const auto receipt = receipts.find(row.number);
+            row.cells << (receipt == receipts.end()                         ? QString()
+                          : receipt->second.state == FiscalReceipt::Printed ? receipt->second.receiptNumber
+                                                                            : QString("без фискален бон"));
+        }
         m_rows.push_back(std::move(row));
     }
     return true;

@@ -3,6 +3,7 @@
 #include "lists/ListColumn.h"
 #include "lists/SearchText.h"
 #include "sales/DocumentChooser.h"
+#include "sales/SaleOperation.h"
 
 #include <QDate>
 #include <vector>
@@ -34,6 +35,14 @@ public:
     DocumentBrowser(Database& db, int kind, int partnerId);
 
     static std::vector<ListColumn> Columns(int kind);
+    // The columns shown: with the fiscal receipt of goods notes, invoices
+    // and credit notes once the file keeps receipts.
+    std::vector<ListColumn> ShownColumns() const;
+    bool ShowsFiscalReceipts() const { return m_fiscal; }
+    int Kind() const { return m_kind; }
+    Database& Db() { return m_db; }
+    // The family the listed documents are numbered in.
+    SaleFamily Family() const;
     // Several rows may be chosen (the goods notes of a collective invoice).
     bool MultipleSelection() const { return m_kind == CustomerLinesNotInvoiced; }
 
@@ -66,6 +75,7 @@ private:
     int m_partnerId;
     SearchText m_search;
     bool m_bySerial = false;
+    bool m_fiscal = false;
     bool m_period = false;
     QDate m_from;
     QDate m_to;

@@ -10,6 +10,7 @@
 #include "app/ui/PrinterSetupDialog.h"
 #include "base/Prompter.h"
 #include "base/ui/GuiDirectoryChooser.h"
+#include "base/ui/GuiNumberInput.h"
 #include "base/ui/GuiSaveFileChooser.h"
 #include "base/ui/GuiTextInput.h"
 #include "base/ui/WaitCursor.h"
@@ -19,8 +20,11 @@
 #include "masterdata/ui/CBanksDlg.h"
 #include "masterdata/ui/CGroupsDlg.h"
 #include "masterdata/ui/CUnitsEditorDlg.h"
+#include "net/QtHttpTransport.h"
 #include "print/ui/PrintDialogs.h"
+#include "sales/fiscal/FiscalRegister.h"
 #include "sales/ui/CDocumentBrowserDlg.h"
+#include "sales/ui/CFiscalDeviceDlg.h"
 #include "session/FolderBrowser.h"
 #include "session/TarvoDoc.h"
 #include "session/ViewType.h"
@@ -113,10 +117,46 @@ void CMainFrame::RegisterCommands() {
     };
     m_commands[CommandId::EuroChangeover] = [this] { ChooseCurrency(Currency::EUR); };
     m_settingsMenu.SetCurrencyChoice([this](Currency wanted) { return ChooseCurrency(wanted); });
+    RegisterFiscalCommands();
     m_commands[CommandId::CsvSeparator] = [this] {
         GuiTextInput input(this);
         EditCsvSeparator(m_settings, m_prompter, input);
     };
+}
+
+void CMainFrame::RegisterFiscalCommands() {
+    auto withRegister = [this](std::function<void(FiscalRegister&)> work) {
+        return [this, work] {
+            QtHttpTransport transport;
+            FiscalRegister fiscal(m_doc.Db(), m_prompter, m_settings, transport);
+            work(fiscal);
+        };
+    };
+    m_commands[CommandId::FiscalDevice] = withRegister([this](FiscalRegister& fiscal) {
+        CFiscalDeviceDlg(m_doc.Db(), m_settings, m_prompter, fiscal, this).exec();
+    });
+    m_commands[CommandId::FiscalXReport] = withRegister([](FiscalRegister& fiscal) {
+        WaitCursor wait;
+        fiscal.XReport();
+    });
+    m_commands[CommandId::FiscalZReport] = withRegister([](FiscalRegister& fiscal) { fiscal.ZReport(); });
+    auto cash = [this](bool in) {
+        return [this, in](FiscalRegister& fiscal) {
+            GuiNumberInput input(this);
+            const std::optional<double> amount =
+                input.AskNumber(in ? "Служебно въведени суми" : "Служебно изведени суми",
+                                in ? "сума, внесена в касата:" : "сума, изнесена от касата:", 0, 2);
+            if (!amount)
+                return;
+            if (*amount <= 0) {
+                m_prompter.Message("Сумата трябва да бъде по-голяма от нула.", MessageIcon::Exclamation);
+                return;
+            }
+            in ? fiscal.Deposit(*amount) : fiscal.Withdraw(*amount);
+        };
+    };
+    m_commands[CommandId::FiscalDeposit] = withRegister(cash(true));
+    m_commands[CommandId::FiscalWithdrawal] = withRegister(cash(false));
 }
 
 bool CMainFrame::LeaveToStart() {

@@ -61,6 +61,7 @@ private:
     void Run(CommandId command);
     // Switches to the start view, asking about unsaved data; true when it is shown.
     bool LeaveToStart();
+    void RegisterFiscalCommands();
     // The currency menu: euro runs the changeover, leva is refused once in euro.
     bool ChooseCurrency(Currency wanted);
     void ApplyFocusColour();

@@ -24,8 +24,13 @@ QString receiptTime(const QString& iso) {
 
 FiscalRegister::FiscalRegister(Database& db, Prompter& prompter, const LocalSettings& settings,
                                HttpTransport& transport)
-    : m_db(db), m_prompter(prompter), m_transport(transport), m_device(LoadFiscalDevice(settings)),
-      m_store(db) {}
+    : m_db(db), m_prompter(prompter), m_settings(settings), m_transport(transport),
+      m_device(LoadFiscalDevice(settings)), m_store(db) {}
+
+const FiscalDeviceSettings& FiscalRegister::Device() {
+    m_device = LoadFiscalDevice(m_settings);
+    return m_device;
+}
 
 void FiscalRegister::SetTimeouts(int asyncTimeoutMs, int answerTimeoutMs, int followMs) {
     m_asyncTimeoutMs = asyncTimeoutMs;
@@ -279,13 +284,13 @@ bool FiscalRegister::ZReport() {
 
 bool FiscalRegister::Deposit(double amount) {
     return Simple(
-        "deposit", CashAmountBody(amount, m_device),
+        "deposit", CashAmountBody(amount, Device()),
         QString("Служебно въведени %1 в касата на фискалното устройство.").arg(FormatNumber(amount, 2)));
 }
 
 bool FiscalRegister::Withdraw(double amount) {
     return Simple(
-        "withdraw", CashAmountBody(amount, m_device),
+        "withdraw", CashAmountBody(amount, Device()),
         QString("Служебно изведени %1 от касата на фискалното устройство.").arg(FormatNumber(amount, 2)));
 }
 

@@ -21,8 +21,10 @@ class FiscalRegister {
 public:
     FiscalRegister(Database& db, Prompter& prompter, const LocalSettings& settings, HttpTransport& transport);
 
-    const FiscalDeviceSettings& Device() const { return m_device; }
-    bool Configured() const { return m_device.Configured(); }
+    // The device as the settings name it now (the settings dialog may have
+    // changed them while a form was open).
+    const FiscalDeviceSettings& Device();
+    bool Configured() { return Device().Configured(); }
     // How long the server may print before it answers with the task, how
     // long an answer is waited for, and how long a printing task is followed.
     void SetTimeouts(int asyncTimeoutMs, int answerTimeoutMs, int followMs);
@@ -65,6 +67,7 @@ private:
 
     Database& m_db;
     Prompter& m_prompter;
+    const LocalSettings& m_settings;
     HttpTransport& m_transport;
     FiscalDeviceSettings m_device;
     FiscalReceiptStore m_store;

@@ -6,9 +6,12 @@
 #include "base/ui/GuiTextInput.h"
 #include "base/ui/MenuMnemonics.h"
 #include "base/ui/TabOrder.h"
+#include "base/ui/WaitCursor.h"
 #include "lists/ui/CDatePeriodsBtn.h"
 #include "lists/ui/CSortListCtrl.h"
 #include "lists/ui/TimedLoad.h"
+#include "net/QtHttpTransport.h"
+#include "sales/fiscal/FiscalRegister.h"
 #include "session/TarvoDoc.h"
 
 #include <QCheckBox>
@@ -32,7 +35,7 @@ CDocumentBrowserDlg::CDocumentBrowserDlg(CTarvoDoc& doc, FormHost& host, int kin
     : QDialog(parent), m_host(host), m_browser(doc.Db(), kind, partnerId),
       m_list(new CSortListCtrl(doc.ListSortState(), this)) {
     setWindowTitle("избор на документ");
-    m_list->SetColumns(DocumentBrowser::Columns(kind));
+    m_list->SetColumns(m_browser.ShownColumns());
     m_list->RememberWidths(host.Settings(), QString("Documents%1").arg(kind));
     m_list->setSelectionMode(m_browser.MultipleSelection() ? QAbstractItemView::ExtendedSelection
                                                            : QAbstractItemView::SingleSelection);
@@ -79,6 +82,15 @@ CDocumentBrowserDlg::CDocumentBrowserDlg(CTarvoDoc& doc, FormHost& host, int kin
     choose->setDefault(true); // Enter anywhere chooses
     QPushButton* cancel = MakeFormButton(this, " [F10] отказ", Qt::Key_F10, QString(), [this] { reject(); });
 
+    // The receipt of a cash sale that did not print is issued from here.
+    QPushButton* fiscal = nullptr;
+    if (m_browser.ShowsFiscalReceipts()) {
+        fiscal = MakeFormButton(this, "Издаване на фискален бон ...", QKeySequence(),
+                                "Издава фискалния бон на избрания документ или го издава отново",
+                                [this] { IssueFiscalReceipt(); });
+        fiscal->setAutoDefault(false);
+    }
+
     auto* filters = new QHBoxLayout;
     filters->addWidget(m_period);
     filters->addWidget(m_from);
@@ -88,6 +100,8 @@ CDocumentBrowserDlg::CDocumentBrowserDlg(CTarvoDoc& doc, FormHost& host, int kin
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(search);
     buttons->addWidget(refresh);
+    if (fiscal)
+        buttons->addWidget(fiscal);
     buttons->addStretch();
     buttons->addWidget(choose);
     buttons->addWidget(cancel);
@@ -96,10 +110,29 @@ CDocumentBrowserDlg::CDocumentBrowserDlg(CTarvoDoc& doc, FormHost& host, int kin
     layout->addWidget(m_list, 1);
     layout->addLayout(filters);
     layout->addLayout(buttons);
-    SetTabOrder({m_list, m_period, m_from, m_to, periods, search, refresh, choose, cancel});
+    if (fiscal)
+        SetTabOrder({m_list, m_period, m_from, m_to, periods, search, refresh, fiscal, choose, cancel});
+    else
+        SetTabOrder({m_list, m_period, m_from, m_to, periods, search, refresh, choose, cancel});
     resize(720, 520);
     Reload();
     m_list->setFocus();
+}
+
+void CDocumentBrowserDlg::IssueFiscalReceipt() {
+    const std::optional<DocumentChoice> chosen =
+        m_browser.Choose(m_list->SelectedSources(), m_host.GetPrompter());
+    if (!chosen)
+        return;
+    {
+        WaitCursor wait;
+        QtHttpTransport transport;
+        FiscalRegister(m_browser.Db(), m_host.GetPrompter(), m_host.Settings(), transport)
+            .IssueFor(m_browser.Family(), chosen->number, m_browser.Kind() == DocumentBrowser::CreditNotes);
+    }
+    const int row = m_list->currentIndex().row();
+    Reload();
+    m_list->SelectRow(row);
 }
 
 void CDocumentBrowserDlg::Search(bool bySerial) {

@@ -28,6 +28,7 @@ protected:
 private:
     void Reload();
     void Search(bool bySerial);
+    void IssueFiscalReceipt();
 
     FormHost& m_host;
     DocumentBrowser m_browser;

@@ -13,7 +13,9 @@
 #include "lists/ui/CSortListCtrl.h"
 #include "masterdata/ui/CContragentSelectionDlg.h"
 #include "masterdata/ui/CItemPickerDlg.h"
+#include "net/QtHttpTransport.h"
 #include "print/HostSalePrinter.h"
+#include "sales/fiscal/FiscalRegister.h"
 #include "sales/ui/CDocumentBrowserDlg.h"
 #include "sales/ui/CFreeTextLineDlg.h"
 #include "sales/ui/CSellDetailsDlg.h"
@@ -35,11 +37,14 @@
 #include <QVBoxLayout>
 
 CSellDlg::CSellDlg(CTarvoDoc& doc, FormHost& host, QWidget* parent)
-    : QWidget(parent), m_doc(doc), m_host(host),
+    : QWidget(parent), m_doc(doc), m_host(host), m_transport(std::make_unique<QtHttpTransport>()),
+      m_fiscal(std::make_unique<FiscalRegister>(doc.Db(), host.GetPrompter(), host.Settings(), *m_transport)),
       m_form(doc.Db(), host.GetPrompter(), host.Settings(), host.GetClock()),
       m_list(new CSortListCtrl(doc.ListSortState(), this)) {
     // The document writes its operation of the cash register in its own save.
     m_form.AddSaveGroup(CashLinks::GoodsNoteOperation());
+    // Cash sales go to the fiscal device once saved.
+    m_form.SetFiscalRegister(m_fiscal.get());
     host.SetFormTitle("TARVO - ПРОДАЖБИ И ФАКТУРИРАНЕ");
     SetPrintOrientation(0, host.Settings(), &host.Printer());
     m_list->SetColumns(SellForm::Columns());
@@ -68,6 +73,16 @@ CSellDlg::CSellDlg(CTarvoDoc& doc, FormHost& host, QWidget* parent)
     SetTabOrder({m_date, m_number, m_discount, m_list, m_add, m_change, m_delete, m_saveButton, exit});
 
     m_form.Start();
+    Show();
+}
+
+CSellDlg::~CSellDlg() = default;
+
+void CSellDlg::IssueFiscalReceipt() {
+    {
+        WaitCursor wait;
+        m_form.IssueFiscalReceipt();
+    }
     Show();
 }
 
@@ -124,6 +139,8 @@ void CSellDlg::BuildMenus() {
     original->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F9));
     QAction* copy = m_saveMenu->addAction("Отпечатване на копие", this, [this] { Print(false); });
     copy->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F9));
+    m_saveMenu->addSeparator();
+    m_saveMenu->addAction("Издаване на фискален бон ...", this, [this] { IssueFiscalReceipt(); });
 
     for (QMenu* menu : {m_newMenu, m_loadMenu, m_addMenu, m_saveMenu})
         GiveMnemonics(menu);
@@ -138,6 +155,8 @@ QWidget* CSellDlg::BuildHeader() {
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.2);
     m_caption->setFont(bold);
+    m_fiscalMark = new QLabel(header);
+    m_fiscalMark->setFont(bold);
     m_date = MakeDateField(header, "дата:");
     connect(m_date, &QDateEdit::dateChanged, this, [this](const QDate& date) { m_form.SetDate(date); });
     m_number = new QLineEdit(header);
@@ -171,6 +190,7 @@ QWidget* CSellDlg::BuildHeader() {
 
     auto* first = new QHBoxLayout;
     first->addWidget(m_caption, 1);
+    first->addWidget(m_fiscalMark);
     first->addWidget(new QLabel("дата:", header));
     first->addWidget(m_date);
     first->addWidget(new QLabel("№:", header));
@@ -233,6 +253,10 @@ void CSellDlg::PopUp(QMenu* menu, QWidget* under) {
 
 void CSellDlg::Show(int selectLine) {
     m_caption->setText(m_form.Caption());
+    const QString mark = m_form.FiscalMark();
+    m_fiscalMark->setText(mark);
+    // A sale still to be registered stands out.
+    m_fiscalMark->setStyleSheet(mark == "без фискален бон" ? "color: #c00000;" : QString());
     {
         const QSignalBlocker quietDate(m_date);
         m_date->setDate(m_form.Header().docDate);

@@ -3,8 +3,11 @@
 #include "sales/SellForm.h"
 
 #include <QWidget>
+#include <memory>
 
 class CSortListCtrl;
+class FiscalRegister;
+class QtHttpTransport;
 class CTarvoDoc;
 class DecimalSpinBox;
 class FormHost;
@@ -20,6 +23,7 @@ class CSellDlg : public QWidget, public DocumentForm {
     Q_OBJECT
 public:
     CSellDlg(CTarvoDoc& doc, FormHost& host, QWidget* parent = nullptr);
+    ~CSellDlg() override;
 
     SellForm& Behaviour() { return m_form; }
     CSortListCtrl* List() const { return m_list; }
@@ -41,12 +45,16 @@ private:
     void EditDetails();
     void Save();
     void Print(bool original);
+    void IssueFiscalReceipt();
     void ShowCollectiveColumns();
     void PopUp(QMenu* menu, QWidget* under);
 
     CTarvoDoc& m_doc;
     FormHost& m_host;
+    std::unique_ptr<QtHttpTransport> m_transport;
+    std::unique_ptr<FiscalRegister> m_fiscal;
     SellForm m_form;
+    QLabel* m_fiscalMark;
     QLabel* m_caption;
     QDateEdit* m_date;
     QLineEdit* m_number;
