@@ -3,7 +3,6 @@
 #include "base/Clock.h"
 #include "base/Prompter.h"
 #include "db/Database.h"
-#include "db/WriteTransaction.h"
 #include "format/DocNumber.h"
 #include "format/FormatNumber.h"
 #include "format/Rounding.h"
@@ -15,7 +14,6 @@
 #include "sales/DocumentChooser.h"
 #include "sales/SaleDetails.h"
 #include "sales/SaleStore.h"
-#include "sales/fiscal/FiscalReceiptStore.h"
 #include "sales/fiscal/FiscalRegister.h"
 #include "settings/LocalSettings.h"
 
@@ -375,12 +373,7 @@ bool SellForm::Save(SaleDetailsDialog& details, SalePrinter& printer) {
         SaleSaver saver(m_db, GetSellsOnZero(m_db) != 0);
         for (const SaleSaveGroup& group : m_extraGroups)
             saver.Append(group);
-        saver.Append([this](WriteTransaction& t, SaleSaveContext& c) {
-            // A receipt left by a deleted document of the same number is not this one's.
-            return FiscalReceiptStore::SupersedeFor(m_db, t, SaleOps::FamilyOf(c.doc.op), c.number) &&
-                   (c.goodsNoteNumber == 0 ||
-                    FiscalReceiptStore::SupersedeFor(m_db, t, SaleFamily::GoodsNotes, c.goodsNoteNumber));
-        });
+        saver.Append(FiscalRegister::SaveGroup(m_db, m_fiscal));
         if (!saver.SaveNew(m_doc, m_totals))
             return false;
         m_isNew = false;

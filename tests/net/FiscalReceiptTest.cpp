@@ -285,6 +285,16 @@ TEST_F(FiscalTest, AReceiptOfADeletedDocumentDoesNotPassToItsNumber) {
     }
     EXPECT_EQ(Scalar("SELECT COUNT(*) FROM stokovi_main;"), "0");
     EXPECT_EQ(Scalar("SELECT state FROM fiscal_receipts;"), "1");
+    {
+        // The receipt is reserved in the document's own save: no document
+        // without its mark, and no mark without its document.
+        FailureInjector failure(doc->GetDatabase(), SQLITE_INSERT, "fiscal_receipts", 0);
+        EXPECT_FALSE(Save());
+        prompter.Clear();
+    }
+    EXPECT_EQ(Scalar("SELECT COUNT(*) FROM stokovi_main;"), "0");
+    EXPECT_EQ(Scalar("SELECT COUNT(*) FROM fiscal_receipts;"), "1");
+    EXPECT_TRUE(server.requests.empty());
     ASSERT_TRUE(Save());
     EXPECT_EQ(Row("0", 1), "6|DT279013-0001-0000006|1|0000085|3");
     EXPECT_EQ(Scalar("SELECT state FROM fiscal_receipts WHERE sequence = 5;"), "2");

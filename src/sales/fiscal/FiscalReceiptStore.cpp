@@ -85,12 +85,19 @@ std::optional<FiscalReceipt> FiscalReceiptStore::Reserve(const FiscalReceipt& dr
                                                          const QString& operatorCode,
                                                          const QString& originalNumber) {
     WriteTransaction t(m_db);
-    if (!t.Begin() || !t.Exec(kCreate))
+    if (!t.Begin())
         return std::nullopt;
-    if (std::optional<FiscalReceipt> existing = Read("state <> '2'", draft.family, draft.docId)) {
-        t.Commit();
+    std::optional<FiscalReceipt> reserved = ReserveIn(t, draft, operatorCode, originalNumber);
+    return reserved && t.Commit() ? reserved : std::nullopt;
+}
+
+std::optional<FiscalReceipt> FiscalReceiptStore::ReserveIn(WriteTransaction& t, const FiscalReceipt& draft,
+                                                           const QString& operatorCode,
+                                                           const QString& originalNumber) {
+    if (!t.Exec(kCreate))
+        return std::nullopt;
+    if (std::optional<FiscalReceipt> existing = Read("state <> '2'", draft.family, draft.docId))
         return existing;
-    }
     FiscalReceipt r = draft;
     r.state = FiscalReceipt::NotPrinted;
     r.taskId = NetFpClient::NewTaskId();
@@ -110,8 +117,7 @@ std::optional<FiscalReceipt> FiscalReceiptStore::Reserve(const FiscalReceipt& dr
             "unique_sale_number, task_id, amount, state) VALUES ('%d', '%d', '%d', '%q', '%d', '%q', "
             "'%q', '%.2f', '0');",
             static_cast<int>(r.family), r.docId, r.reversal ? 1 : 0, r.printerSerial, r.sequence,
-            r.uniqueSaleNumber, r.taskId, r.amount) ||
-        !t.Commit())
+            r.uniqueSaleNumber, r.taskId, r.amount))
         return std::nullopt;
     return r;
 }

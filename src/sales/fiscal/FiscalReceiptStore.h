@@ -55,6 +55,9 @@ public:
     // already has a receipt keeps it. Nothing when the write failed.
     std::optional<FiscalReceipt> Reserve(const FiscalReceipt& draft, const QString& operatorCode,
                                          const QString& originalNumber = QString());
+    // The same inside a change already begun (the save of the document).
+    std::optional<FiscalReceipt> ReserveIn(WriteTransaction& t, const FiscalReceipt& draft,
+                                           const QString& operatorCode, const QString& originalNumber);
     // A retry after the server forgot the task: the same sale number under a
     // new task id, stored before it is sent.
     bool RenewTask(FiscalReceipt& receipt);

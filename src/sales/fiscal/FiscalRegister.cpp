@@ -2,6 +2,7 @@
 
 #include "base/Prompter.h"
 #include "db/Database.h"
+#include "db/WriteTransaction.h"
 #include "format/FormatNumber.h"
 #include "sales/SaleStore.h"
 #include "sales/fiscal/FiscalMessages.h"
@@ -71,24 +72,60 @@ QString FiscalRegister::MarkOf(const std::optional<FiscalReceipt>& receipt) {
     return "без фискален бон";
 }
 
-void FiscalRegister::AfterSave(const SaleDocument& doc, double total) {
+std::optional<FiscalRegister::Draft> FiscalRegister::DraftFor(const SaleDocument& doc, int number,
+                                                              double total) {
     const Kind kind = KindOf(doc);
     if (!Configured() || kind == Kind::None)
-        return;
-    if (kind == Kind::Reversal) {
+        return std::nullopt;
+    Draft draft;
+    draft.receipt.family = SaleOps::FamilyOf(doc.op);
+    draft.receipt.docId = number;
+    draft.receipt.reversal = kind == Kind::Reversal;
+    draft.receipt.printerSerial =
+        m_device.serialNumber.isEmpty() ? m_device.printerId.toUpper() : m_device.serialNumber;
+    draft.receipt.amount = total;
+    if (draft.receipt.reversal) {
+        // Only a receipt that printed can be reversed.
         const std::optional<FiscalReceipt> original =
             m_store.Find(SaleFamily::Invoices, doc.header.toInvoice);
         if (!original || original->state != FiscalReceipt::Printed)
-            return; // the invoice was not registered on a device: nothing to reverse
+            return std::nullopt;
+        draft.originalNumber = original->uniqueSaleNumber;
     }
-    // Reserved in any case, so a document the clerk does not print now stays
-    // marked until it is.
-    const bool print =
-        m_device.automatic ||
-        m_prompter.AskYesNo(kind == Kind::Sale
-                                ? "Да бъде ли издаден фискален бон за продажбата?"
-                                : "Да бъде ли издаден сторно бон за кредитното известие?") == Answer::Yes;
-    Issue(doc, total, print);
+    return draft;
+}
+
+SaleSaveGroup FiscalRegister::SaveGroup(Database& db, FiscalRegister* fiscal) {
+    return [&db, fiscal](WriteTransaction& t, SaleSaveContext& c) {
+        if (c.stored)
+            return true;
+        if (!FiscalReceiptStore::SupersedeFor(db, t, SaleOps::FamilyOf(c.doc.op), c.number) ||
+            (c.goodsNoteNumber != 0 &&
+             !FiscalReceiptStore::SupersedeFor(db, t, SaleFamily::GoodsNotes, c.goodsNoteNumber)))
+            return false;
+        if (!fiscal)
+            return true;
+        const std::optional<Draft> draft = fiscal->DraftFor(c.doc, c.number, c.totals.total);
+        return !draft ||
+               fiscal->m_store
+                   .ReserveIn(t, draft->receipt, fiscal->m_device.OperatorCode(), draft->originalNumber)
+                   .has_value();
+    };
+}
+
+void FiscalRegister::AfterSave(const SaleDocument& doc, double total) {
+    if (!Configured())
+        return;
+    std::optional<FiscalReceipt> receipt = m_store.Find(SaleOps::FamilyOf(doc.op), doc.header.docId);
+    if (!receipt || receipt->state != FiscalReceipt::NotPrinted)
+        return; // the document needs no receipt
+    // A document the clerk does not print now stays marked until it is.
+    if (!m_device.automatic &&
+        m_prompter.AskYesNo(receipt->reversal
+                                ? "Да бъде ли издаден сторно бон за кредитното известие?"
+                                : "Да бъде ли издаден фискален бон за продажбата?") != Answer::Yes)
+        return;
+    Print(*receipt, doc, total, false);
 }
 
 bool FiscalRegister::IssueFor(SaleFamily family, int number, bool credit) {
@@ -107,54 +144,37 @@ bool FiscalRegister::IssueFor(SaleFamily family, int number, bool credit) {
         m_prompter.Message("Документът не може да бъде прочетен.", MessageIcon::Stop);
         return false;
     }
-    const Kind kind = KindOf(doc);
-    if (kind == Kind::None) {
+    if (KindOf(doc) == Kind::None) {
         m_prompter.Message("За този документ не се издава фискален бон: бон се издава за стокови разписки и "
                            "фактури, платени в брой, и сторно бон за кредитно известие в брой.",
                            MessageIcon::Information);
         return false;
     }
-    const std::optional<FiscalReceipt> existing = m_store.Find(family, number);
-    if (existing && existing->state == FiscalReceipt::Printed) {
-        m_prompter.Message(QString("Документът вече има фискален бон № %1 от %2.")
-                               .arg(existing->receiptNumber, receiptTime(existing->receiptDateTime)),
-                           MessageIcon::Information);
-        return true;
-    }
-    if (!existing && m_prompter.AskYesNo("За документа няма записан фискален бон. Издайте бон само ако "
-                                         "продажбата не е регистрирана на фискалното устройство по друг "
-                                         "начин. Да бъде ли издаден фискален бон?") != Answer::Yes)
-        return false;
     const double total = ComputeSaleTotals(doc.lines, doc.header.discount, doc.firm.vatRegistered != 0,
                                            doc.firm.vatRate, Currency::BGN)
                              .total;
-    return Issue(doc, total, true);
-}
-
-bool FiscalRegister::Issue(const SaleDocument& doc, double total, bool print) {
-    FiscalReceipt draft;
-    draft.family = SaleOps::FamilyOf(doc.op);
-    draft.docId = doc.header.docId;
-    draft.reversal = KindOf(doc) == Kind::Reversal;
-    draft.printerSerial =
-        m_device.serialNumber.isEmpty() ? m_device.printerId.toUpper() : m_device.serialNumber;
-    draft.amount = total;
-    QString originalNumber;
-    if (draft.reversal) {
-        const std::optional<FiscalReceipt> original =
-            m_store.Find(SaleFamily::Invoices, doc.header.toInvoice);
-        if (!original || original->state != FiscalReceipt::Printed) {
-            m_prompter.Message("Фактурата на кредитното известие няма фискален бон; сторно бон не се издава.",
-                               MessageIcon::Information);
-            return false;
-        }
-        originalNumber = original->uniqueSaleNumber;
+    std::optional<FiscalReceipt> receipt = m_store.Find(family, number);
+    if (receipt && receipt->state == FiscalReceipt::Printed) {
+        m_prompter.Message(QString("Документът вече има фискален бон № %1 от %2.")
+                               .arg(receipt->receiptNumber, receiptTime(receipt->receiptDateTime)),
+                           MessageIcon::Information);
+        return true;
     }
-    const bool known = m_store.Find(draft.family, draft.docId).has_value();
-    std::optional<FiscalReceipt> receipt = m_store.Reserve(draft, m_device.OperatorCode(), originalNumber);
-    if (!receipt)
-        return false; // the database reported why
-    return print && Print(*receipt, doc, total, known);
+    if (receipt)
+        return Print(*receipt, doc, total, true);
+    const std::optional<Draft> draft = DraftFor(doc, number, total);
+    if (!draft) {
+        m_prompter.Message("Фактурата на кредитното известие няма фискален бон; сторно бон не се издава.",
+                           MessageIcon::Information);
+        return false;
+    }
+    if (m_prompter.AskYesNo(
+            "За документа няма записан фискален бон. Издайте бон само ако продажбата не е "
+            "регистрирана на фискалното устройство по друг начин. Да бъде ли издаден фискален "
+            "бон?") != Answer::Yes)
+        return false;
+    receipt = m_store.Reserve(draft->receipt, m_device.OperatorCode(), draft->originalNumber);
+    return receipt && Print(*receipt, doc, total, false);
 }
 
 NetFpResult FiscalRegister::Send(const FiscalReceipt& receipt, const SaleDocument& doc, double total) {

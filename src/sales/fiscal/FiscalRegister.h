@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sales/SaleDocument.h"
+#include "sales/SaleSaver.h"
 #include "sales/fiscal/FiscalDeviceSettings.h"
 #include "sales/fiscal/FiscalReceiptStore.h"
 #include "sales/fiscal/NetFpClient.h"
@@ -29,9 +30,14 @@ public:
     // long an answer is waited for, and how long a printing task is followed.
     void SetTimeouts(int asyncTimeoutMs, int answerTimeoutMs, int followMs);
 
-    // After a new sale document was saved: a cash goods note, invoice with a
-    // goods note or free-text invoice gets its receipt (at once, or when the
-    // clerk agrees), a cash credit note the reversal of its invoice's receipt.
+    // The statements of a new sale document's save: a receipt left by a
+    // deleted document of its number is set aside, and a cash goods note,
+    // invoice with a goods note or free-text invoice reserves its receipt (a
+    // cash credit note the reversal of its invoice's), so the document is
+    // never stored without its mark. Without a register only the first.
+    static SaleSaveGroup SaveGroup(Database& db, FiscalRegister* fiscal);
+    // After the save: the reserved receipt prints, at once or when the
+    // clerk agrees.
     void AfterSave(const SaleDocument& doc, double total);
     // "Издаване на фискален бон ...": the receipt of a stored document, or
     // its retry under the same unique sale number. True when it is printed.
@@ -57,7 +63,13 @@ public:
 private:
     enum class Kind { None, Sale, Reversal };
     Kind KindOf(const SaleDocument& doc);
-    bool Issue(const SaleDocument& doc, double total, bool retry);
+    // The receipt a document needs, with the sale number of the receipt it
+    // reverses; nothing when it needs none.
+    struct Draft {
+        FiscalReceipt receipt;
+        QString originalNumber;
+    };
+    std::optional<Draft> DraftFor(const SaleDocument& doc, int number, double total);
     bool Print(FiscalReceipt& receipt, const SaleDocument& doc, double total, bool retry);
     NetFpResult Send(const FiscalReceipt& receipt, const SaleDocument& doc, double total);
     bool Finish(FiscalReceipt& receipt, const NetFpResult& result);
