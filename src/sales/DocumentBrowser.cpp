@@ -200,7 +200,7 @@ std::vector<ListColumn> DocumentBrowser::Columns(int kind) {
 std::vector<ListColumn> DocumentBrowser::ShownColumns() const {
     std::vector<ListColumn> columns = Columns(m_kind);
     if (m_fiscal)
-        columns.push_back({"фискален бон", 120, Qt::AlignLeft, SortType::Text});
+        columns.push_back({"фискален бон", 135, Qt::AlignLeft, SortType::Text});
     return columns;
 }
 
