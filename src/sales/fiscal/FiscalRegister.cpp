@@ -128,14 +128,18 @@ void FiscalRegister::AfterSave(const SaleDocument& doc, double total) {
     Print(*receipt, doc, total, false);
 }
 
+bool FiscalRegister::RequireDevice() {
+    if (Configured())
+        return true;
+    m_prompter.Message(
+        "Не е избрано фискално устройство. Изберете го от „Настройки“ › „Фискално устройство ...“.",
+        MessageIcon::Exclamation);
+    return false;
+}
+
 bool FiscalRegister::IssueFor(SaleFamily family, int number, bool credit) {
-    if (!Configured()) {
-        m_prompter.Message(
-            "Не е избрано фискално устройство. Изберете го от „Настройки“ › „Фискално устройство "
-            "...“.",
-            MessageIcon::Exclamation);
+    if (!RequireDevice())
         return false;
-    }
     SaleDocument doc;
     doc.op = family == SaleFamily::GoodsNotes ? SaleOp::GoodsNote
              : credit                         ? SaleOp::CreditNote
@@ -256,13 +260,8 @@ void FiscalRegister::ReportNoAnswer(const NetFpResult& result, const QString& co
 }
 
 bool FiscalRegister::Simple(const QString& action, const QJsonObject& body, const QString& done) {
-    if (!Configured()) {
-        m_prompter.Message(
-            "Не е избрано фискално устройство. Изберете го от „Настройки“ › „Фискално устройство "
-            "...“.",
-            MessageIcon::Exclamation);
+    if (!RequireDevice())
         return false;
-    }
     NetFpClient client = Client(m_device.serverUrl);
     const QString taskId = NetFpClient::NewTaskId();
     NetFpResult result = client.Print(m_device.printerId, action, body, taskId);

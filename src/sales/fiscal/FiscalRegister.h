@@ -63,6 +63,8 @@ public:
 private:
     enum class Kind { None, Sale, Reversal };
     Kind KindOf(const SaleDocument& doc);
+    // Whether a device is chosen; says where to choose one when not.
+    bool RequireDevice();
     // The receipt a document needs, with the sale number of the receipt it
     // reverses; nothing when it needs none.
     struct Draft {
