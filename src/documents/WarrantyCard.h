@@ -22,7 +22,10 @@ struct WarrantyCard {
     enum BaseKind { NoBase = 0, GoodsNote = 1, Invoice = 2 };
     enum Placement { AboveTable = 0, BelowTable = 1 };
 
+    // A new card shows the number it is expected to get; it is taken again
+    // under the lock when the card is first stored.
     int number = 0;
+    bool stored = false;
     QDate date;
     int customerId = 0;
     QString customerName;

@@ -68,6 +68,7 @@ void WarrantyCardForm::Fresh(int baseKind, int baseNumber) {
     m_card.receivedBy = received;
     m_card.lines = std::move(lines);
     m_card.date = m_clock.Now().date();
+    m_card.number = WarrantyCardStore::NextNumber(m_db).value_or(0);
     m_card.baseKind = baseKind;
     m_card.baseNumber = baseNumber;
     m_card.term = settings.GkTerm();
@@ -319,6 +320,7 @@ bool WarrantyCardForm::Save() {
     if (!number || !t.Commit())
         return false;
     m_card.number = *number;
+    m_card.stored = true;
     m_modified = false;
     return true;
 }

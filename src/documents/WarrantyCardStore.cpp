@@ -32,6 +32,7 @@ std::optional<WarrantyCard> Load(Database& db, int number) {
         return std::nullopt;
     WarrantyCard card;
     card.number = head.Int(1, head.Column("doc_id"));
+    card.stored = true;
     card.date = SqlToDate(head.Text(1, head.Column("doc_dt")));
     card.customerId = head.Int(1, head.Column("customer_id"));
     card.customerName = head.Text(1, head.Column("customer_name"));
@@ -54,7 +55,7 @@ std::optional<WarrantyCard> Load(Database& db, int number) {
 
 std::optional<int> Write(Database& db, WriteTransaction& t, const WarrantyCard& card) {
     int number = card.number;
-    if (number == 0) {
+    if (!card.stored) {
         // Read under the lock: two seats never take the same number.
         const std::optional<int> next = NextNumber(db);
         if (!next)

@@ -2,8 +2,8 @@
 
 #include "base/TextInput.h"
 
-bool SearchText::Ask(TextInput& input) {
-    const auto text = input.AskText("ТЪРСЕНЕ", "Търсене по код или име:", m_text);
+bool SearchText::Ask(TextInput& input, const QString& prompt) {
+    const auto text = input.AskText("ТЪРСЕНЕ", prompt, m_text);
     if (!text)
         return false;
     m_text = *text;

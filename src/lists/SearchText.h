@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QStringList>
 
 class TextInput;
@@ -8,9 +9,9 @@ class TextInput;
 // when its code or name contains the text, whatever the case.
 class SearchText {
 public:
-    // Shows "ТЪРСЕНЕ" pre-filled; true when the user confirmed a text, and
-    // the form then reloads and selects its first row.
-    bool Ask(TextInput& input);
+    // Shows "ТЪРСЕНЕ" pre-filled, saying what is searched; true when the
+    // user confirmed a text, and the form then reloads and selects its first row.
+    bool Ask(TextInput& input, const QString& prompt = "Търсене по код или име:");
     void Clear() { m_text.clear(); }
     // A text typed into a form's own search box.
     void Set(const QString& text) { m_text = text; }

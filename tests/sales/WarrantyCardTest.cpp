@@ -205,12 +205,25 @@ TEST_F(WarrantyCardTest, SavedLoadedAndSavedAgainHoldsExactlyItsLines) {
     EXPECT_EQ(Scalar("SELECT group_concat(seq_id || ':' || item_serial) FROM gk_items;"), "1:x_y");
     EXPECT_TRUE(card->HasUnsavedChanges());
 
-    // A new card takes the next number.
+    // A new card shows the next number; when a second form stores a card
+    // first, the number is taken again under the lock and nothing collides.
     card->Start();
+    EXPECT_EQ(card->Card().number, 2);
+    WarrantyCardForm other(Db(), prompter, *settings, clock);
+    other.Start();
+    EXPECT_EQ(other.Card().number, 2);
+    partners.ids.push_back(1);
+    ASSERT_TRUE(other.ChooseCustomer(partners));
+    items.codes.push_back("G1");
+    editor.edits.push_back([](WarrantyLine&) {});
+    ASSERT_TRUE(other.AddLine(items, editor));
+    ASSERT_TRUE(other.Save());
     Customer(1);
     AddFree("G1", 1, "Б-2");
     ASSERT_TRUE(card->Save());
-    EXPECT_EQ(card->Card().number, 2);
+    EXPECT_EQ(other.Card().number, 2);
+    EXPECT_EQ(card->Card().number, 3);
+    EXPECT_EQ(Scalar("SELECT group_concat(doc_id) FROM gk_main;"), "1,2,3");
 }
 
 TEST_F(WarrantyCardTest, ASerialFragmentFindsEachCardOnce) {

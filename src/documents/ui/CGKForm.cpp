@@ -26,6 +26,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <algorithm>
 
 CGKForm::CGKForm(CTarvoDoc& doc, FormHost& host, QWidget* parent)
     : QWidget(parent), m_doc(doc), m_host(host),
@@ -165,7 +166,7 @@ QWidget* CGKForm::BuildHeader() {
     return header;
 }
 
-void CGKForm::Show() {
+void CGKForm::Show(int selectRow) {
     const WarrantyCard& card = m_form.Card();
     m_number->setText(card.number ? FormatDocNumber(card.number) : QString());
     {
@@ -181,7 +182,7 @@ void CGKForm::Show() {
         rows.push_back(WarrantyCardForm::Cells(line));
     m_list->SetRows(std::move(rows));
     if (!card.lines.empty())
-        m_list->SelectRow(0);
+        m_list->SelectRow(std::clamp(selectRow, 0, static_cast<int>(card.lines.size()) - 1));
     UpdateButtons();
 }
 
@@ -206,28 +207,32 @@ void CGKForm::AddLine() {
     GuiItemChooser items(m_doc, m_host, this);
     GuiWarrantyLineEditor editor(m_host.GetPrompter(), this);
     if (m_form.AddLine(items, editor))
-        Show();
+        Show(static_cast<int>(m_form.Card().lines.size()) - 1);
 }
 
 void CGKForm::EditLine() {
     GuiWarrantyLineEditor editor(m_host.GetPrompter(), this);
-    if (m_form.EditLine(m_list->SelectedSource(), editor))
-        Show();
+    const int row = m_list->SelectedSource();
+    if (m_form.EditLine(row, editor))
+        Show(row);
 }
 
 void CGKForm::Split() {
-    if (m_form.Split(m_list->SelectedSources()))
-        Show();
+    const std::vector<int> selected = m_list->SelectedSources();
+    if (m_form.Split(selected))
+        Show(selected.front());
 }
 
 void CGKForm::Merge() {
-    if (m_form.Merge(m_list->SelectedSources()))
-        Show();
+    const std::vector<int> selected = m_list->SelectedSources();
+    if (m_form.Merge(selected))
+        Show(selected.front());
 }
 
 void CGKForm::DeleteLines() {
-    if (m_form.DeleteLines(m_list->SelectedSources()))
-        Show();
+    const std::vector<int> selected = m_list->SelectedSources();
+    if (m_form.DeleteLines(selected))
+        Show(selected.front());
 }
 
 void CGKForm::ChooseCustomer() {

@@ -26,7 +26,8 @@ public:
     QPushButton* SplitButton() const { return m_split; }
     QPushButton* MergeButton() const { return m_merge; }
     QLineEdit* BaseDocument() const { return m_base; }
-    void Show();
+    // Shows the card with the given line selected (the line worked on).
+    void Show(int selectRow = 0);
 
     void NewFromDocument(int baseKind);
     void NewFree();

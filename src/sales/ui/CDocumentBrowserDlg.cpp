@@ -137,7 +137,7 @@ void CDocumentBrowserDlg::IssueFiscalReceipt() {
 
 void CDocumentBrowserDlg::Search(bool bySerial) {
     GuiTextInput input(this);
-    if (!m_browser.Search().Ask(input))
+    if (!m_browser.Search().Ask(input, bySerial ? "Търсене по сериен номер:" : "Търсене по номер или име:"))
         return;
     m_browser.SearchSerial(bySerial);
     Reload();

@@ -66,6 +66,19 @@ TEST_F(WarrantyCardWidgetTest, SplitAndMergeFollowTheSelection) {
     EXPECT_TRUE(form.MergeButton()->isEnabled());
     Select(form.List(), {2, 3});
     EXPECT_FALSE(form.MergeButton()->isEnabled()); // a piece of K1 and K2
+
+    // The line worked on stays selected.
+    Select(form.List(), {1, 2});
+    prompter.Expect(Answer::Yes);
+    form.MergeButton()->click();
+    ASSERT_EQ(form.List()->RowCount(), 3);
+    EXPECT_EQ(form.List()->SelectedSources(), std::vector<int>{1});
+
+    // The new card shows the number it is going to get.
+    QStringList fields;
+    for (QLineEdit* field : form.findChildren<QLineEdit*>())
+        fields << field->text();
+    EXPECT_TRUE(fields.contains("0000000001")) << fields.join("|").toStdString();
 }
 
 TEST_F(WarrantyCardWidgetTest, TheMenuOpensTheForm) {
