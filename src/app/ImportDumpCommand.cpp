@@ -1,5 +1,6 @@
 #include "app/ImportDumpCommand.h"
 
+#include "app/DumpValues.h"
 #include "base/AppInfo.h"
 #include "base/Prompter.h"
 #include "db/Connection.h"
@@ -15,6 +16,7 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <cstdio>
+#include <functional>
 #include <iostream>
 #include <map>
 #include <sqlite3.h>
@@ -64,13 +66,16 @@ private:
 
 // Runs the dump statement by statement in one transaction; the error with
 // its line number, empty on success.
-QString runDump(sqlite3* handle, const QString& text) {
+QString runDump(sqlite3* handle, const QString& text, const std::function<void(int)>& percentDone) {
     if (Connection::ExecOnce(handle, "BEGIN;").Failed())
         return "Временната база данни не може да бъде записана.";
     const QStringList lines = text.split('\n');
     QString statement;
     int firstLine = 0;
+    int percent = -1;
     for (int i = 0; i < lines.size(); ++i) {
+        if (const int now = static_cast<int>(100LL * i / lines.size()); now != percent)
+            percentDone(percent = now);
         if (statement.isEmpty() && lines[i].trimmed().isEmpty())
             continue;
         if (statement.isEmpty())
@@ -79,12 +84,15 @@ QString runDump(sqlite3* handle, const QString& text) {
         const QByteArray sql = statement.toUtf8();
         if (!sqlite3_complete(sql.constData()))
             continue;
-        const QString word = statement.trimmed().section(QRegularExpression("\\s+"), 0, 0).toUpper();
+        const QString word = statement.trimmed().section(QRegularExpression("[\\s;]+"), 0, 0).toUpper();
+        // A shell that met errors while dumping ends its dump so.
+        if (word == "ROLLBACK")
+            return QString("Дъмпът е непълен: в ред %1 той завършва с ROLLBACK, защото при създаването "
+                           "му е имало грешки.")
+                .arg(firstLine);
         // The dump's own transaction is replaced by this one.
-        const bool ownTransaction =
-            word == "BEGIN" || word == "COMMIT" || word == "END;" || word == "COMMIT;" || word == "END";
-        if (!ownTransaction) {
-            const DbResult result = Connection::ExecOnce(handle, sql);
+        if (word != "BEGIN" && word != "COMMIT" && word != "END") {
+            const DbResult result = Connection::ExecOnce(handle, QuoteBareNumbers(statement).toUtf8());
             if (result.Failed())
                 return QString("Грешка в ред %1 на дъмпа: %2")
                     .arg(firstLine)
@@ -144,7 +152,14 @@ int RunImportDumpCommand(const QString& dump, const QString& directory, const QS
             prompter.Message(QString("Файлът %1 не може да бъде създаден.").arg(building), MessageIcon::Stop);
             return 1;
         }
-        error = runDump(connection.Handle(), DecodeDumpText(file.readAll()));
+        // A large dump takes a while: the share done, on a terminal.
+        const bool terminal = ::isatty(STDERR_FILENO);
+        error = runDump(connection.Handle(), DecodeDumpText(file.readAll()), [terminal](int percent) {
+            if (terminal)
+                std::fprintf(stderr, "\rВнасяне на дъмпа: %d%%", percent);
+        });
+        if (terminal)
+            std::fprintf(stderr, "\r\033[K");
         DbResult failure;
         if (error.isEmpty())
             version = SchemaVersionOf(

@@ -30,6 +30,9 @@ QString FromCp1251(const QByteArray& bytes) {
 
 QString DecodeDumpText(const QByteArray& bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString text = utf8.decode(bytes);
-    return utf8.hasError() ? FromCp1251(bytes) : text;
+    QString text = utf8.decode(bytes);
+    if (utf8.hasError())
+        text = FromCp1251(bytes);
+    // A dump written on Windows ends its lines with CR LF.
+    return text.replace("\r\n", "\n");
 }

@@ -1,5 +1,6 @@
 // `tarvo import-dump`: an old file's SQL text dump in CP1251 becomes a
 // database of today's format, or nothing at all.
+#include "app/DumpValues.h"
 #include "app/ImportDumpCommand.h"
 #include "db/OldFormatFiles.h"
 #include "format/Cp1251.h"
@@ -16,47 +17,8 @@ namespace {
 const QString kUpperCyrillic = "АБВГДЕЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯ";
 const QString kLowerCyrillic = "абвгдежзийклмнопрстуфхцчшщъыьэюя";
 
-// The text as the old shell wrote it: CP1251, Cyrillic and "№" only.
-QByteArray cp1251(const QString& text) {
-    QByteArray bytes;
-    for (const QChar c : text) {
-        if (c.unicode() < 0x80)
-            bytes += static_cast<char>(c.unicode());
-        else if (c == QChar(0x2116))
-            bytes += static_cast<char>(0xB9);
-        else if (c.unicode() >= 0x410 && c.unicode() <= 0x44F)
-            bytes += static_cast<char>(0xC0 + (c.unicode() - 0x410));
-        else
-            ADD_FAILURE() << "no CP1251 byte for " << static_cast<int>(c.unicode());
-    }
-    return bytes;
-}
-
-QString quoted(const QString& value) {
-    return "'" + QString(value).replace("'", "''") + "'";
-}
-
-// A dump of the file as the SQLite 2.8 shell's .dump writes one.
-QString dumpOf(const QString& path) {
-    Connection file;
-    EXPECT_TRUE(file.Open(path, false).Ok());
-    ResultTable tables;
-    Connection::QueryOnce(file.Handle(), "SELECT name, sql FROM sqlite_master WHERE type = 'table';", tables);
-    QString dump = "BEGIN TRANSACTION;\n";
-    for (int t = 1; t <= tables.Rows(); ++t) {
-        const QString table = tables.Text(t, 0);
-        dump += tables.Text(t, 1) + ";\n";
-        ResultTable rows;
-        Connection::QueryOnce(file.Handle(), QString("SELECT * FROM [%1];").arg(table).toUtf8(), rows);
-        for (int r = 1; r <= rows.Rows(); ++r) {
-            QStringList values;
-            for (int c = 0; c < rows.Columns(); ++c)
-                values << (rows.IsNull(r, c) ? QString("NULL") : quoted(rows.Text(r, c)));
-            dump += QString("INSERT INTO %1 VALUES(%2);\n").arg(table, values.join(","));
-        }
-    }
-    return dump + "COMMIT;\n";
-}
+using OldFormatFiles::Sqlite2Dump;
+using OldFormatFiles::ToCp1251;
 
 class ImportDumpTest : public ::testing::Test {
 protected:
@@ -105,6 +67,10 @@ TEST(Cp1251, EveryCyrillicLetterAndTheNumeroSign) {
     // Valid UTF-8 is taken as it is.
     EXPECT_EQ(DecodeDumpText(QString("Д'Артанян №").toUtf8()), "Д'Артанян №");
     EXPECT_EQ(DecodeDumpText("\xc4'\xc0"), "Д'А");
+    // A byte order mark and Windows line ends are not part of the text.
+    EXPECT_EQ(DecodeDumpText("\xEF\xBB\xBF"
+                             "BEGIN;\r\nCOMMIT;\r\n"),
+              "BEGIN;\nCOMMIT;\n");
 }
 
 TEST_F(ImportDumpTest, AVersionEightDumpInCp1251BecomesADatabaseOfToday) {
@@ -113,32 +79,57 @@ TEST_F(ImportDumpTest, AVersionEightDumpInCp1251BecomesADatabaseOfToday) {
     {
         Connection file;
         ASSERT_TRUE(file.Open(old, false).Ok());
-        ASSERT_TRUE(
-            Connection::ExecOnce(file.Handle(), QString("UPDATE revisions SET notes = 'първи ред\nвтори "
-                                                        "ред'; INSERT INTO units VALUES('№ 5 %1');")
-                                                    .arg(kUpperCyrillic + kLowerCyrillic)
-                                                    .toUtf8())
-                .Ok());
+        // Values the old shell writes bare because they look like numbers.
+        ASSERT_TRUE(Connection::ExecOnce(
+                        file.Handle(),
+                        QString("UPDATE revisions SET notes = 'първи ред\r\nвтори ред'; INSERT INTO units "
+                                "VALUES('№ 5 %1'); UPDATE partners SET partner_phone = '0888123456', "
+                                "partner_bulstat = '012345678'; INSERT INTO stocks (code, stock_name, "
+                                "units, price_1) VALUES('007', '1.50', 'бр.', '1.50');")
+                            .arg(kUpperCyrillic + kLowerCyrillic)
+                            .toUtf8())
+                        .Ok());
     }
-    Write("tarvo.sql", cp1251(dumpOf(old)));
+    const QString dump = Sqlite2Dump(old);
+    ASSERT_TRUE(dump.contains("INSERT INTO revisions VALUES(1,'2006-09-01'"));
+    ASSERT_TRUE(dump.contains(",0888123456,"));
+    // Written on Windows: every line ends with CR LF, the note's own line
+    // break included.
+    Write("tarvo.sql", ToCp1251(QString(dump).replace("\n", "\r\n")));
     ASSERT_EQ(Import("tarvo.sql"), 0) << prompter.Texts().join("\n").toStdString();
     EXPECT_EQ(Query("SELECT key_value FROM settings WHERE key_name = 'dbversion';"), "14");
     EXPECT_EQ(Query("SELECT partner_name FROM partners;"), "Д'Артанян ООД");
-    EXPECT_EQ(Query("SELECT notes FROM revisions;"), "първи ред\nвтори ред");
+    EXPECT_EQ(Query("SELECT notes FROM revisions;"), "първи ред\r\nвтори ред");
     EXPECT_EQ(Query("SELECT unit FROM units WHERE unit LIKE '№%';"),
               "№ 5 " + kUpperCyrillic + kLowerCyrillic);
     EXPECT_EQ(Query("SELECT doc_id FROM invoices_main;"), "-15");
     EXPECT_EQ(Query("SELECT bulstat FROM firmdata;"), "BG111222333");
+    // Leading zeros and written decimals of text columns survive; numeric
+    // columns still hold numbers.
+    EXPECT_EQ(Query("SELECT partner_phone FROM partners;"), "0888123456");
+    EXPECT_EQ(Query("SELECT stock_name || '|' || typeof(price_1) FROM stocks WHERE code = '007';"),
+              "1.50|real");
+    EXPECT_EQ(Query("SELECT typeof(doc_id) FROM stokovi_main LIMIT 1;"), "integer");
     EXPECT_FALSE(QFile::exists(Firm() + "/tarvo.db.import"));
 
     // A database is there now: a second import is refused.
     EXPECT_EQ(Import("tarvo.sql"), 1);
 }
 
+TEST(DumpValues, BareNumbersOfAnInsertBecomeText) {
+    EXPECT_EQ(QuoteBareNumbers("INSERT INTO partners VALUES(1,'О''Нийл, (ЕТ)',0888,-2.5,NULL,1e3,12.);"),
+              "INSERT INTO partners VALUES('1','О''Нийл, (ЕТ)','0888','-2.5',NULL,'1e3','12.');");
+    // Whatever is not a number stays as it is: functions, blobs, names.
+    EXPECT_EQ(QuoteBareNumbers("INSERT INTO \"t v\" VALUES(X'0A',replace('a,b',',',char(10)),7)"),
+              "INSERT INTO \"t v\" VALUES(X'0A',replace('a,b',',',char(10)),'7')");
+    EXPECT_EQ(QuoteBareNumbers("CREATE TABLE t (x NUMERIC(13, 2));"), "CREATE TABLE t (x NUMERIC(13, 2));");
+    EXPECT_EQ(QuoteBareNumbers("INSERT INTO t VALUES(1,'open"), "INSERT INTO t VALUES(1,'open");
+}
+
 TEST_F(ImportDumpTest, ABrokenStatementNamesItsLineAndLeavesNoFile) {
     Write("broken.sql",
-          cp1251("BEGIN TRANSACTION;\nCREATE TABLE units (unit VARCHAR(50));\n"
-                 "INSERT INTO units VALUES('бр.');\nINSERT INTO units VALUES('кг'\n,);\nCOMMIT;\n"));
+          ToCp1251("BEGIN TRANSACTION;\nCREATE TABLE units (unit VARCHAR(50));\n"
+                   "INSERT INTO units VALUES('бр.');\nINSERT INTO units VALUES('кг'\n,);\nCOMMIT;\n"));
     EXPECT_EQ(Import("broken.sql"), 1);
     ASSERT_EQ(prompter.Count(), 1);
     EXPECT_TRUE(prompter.Texts()[0].startsWith("Грешка в ред 4 на дъмпа"))
@@ -154,6 +145,13 @@ TEST_F(ImportDumpTest, ABrokenStatementNamesItsLineAndLeavesNoFile) {
 
     // An unknown option.
     EXPECT_EQ(Import("foreign.sql", {"--yes-to-everything"}), 1);
+
+    // A dump the shell cut short after an error.
+    prompter.Clear();
+    Write("cut.sql", "BEGIN TRANSACTION;\nCREATE TABLE t (x);\nROLLBACK; -- due to errors\n");
+    EXPECT_EQ(Import("cut.sql"), 1);
+    EXPECT_TRUE(prompter.Texts().last().contains("ROLLBACK")) << prompter.Texts().last().toStdString();
+    EXPECT_FALSE(QFile::exists(Firm() + "/tarvo.db"));
 }
 
 TEST_F(ImportDumpTest, WithoutATerminalEveryAnswerMustBeAnOption) {
@@ -161,7 +159,7 @@ TEST_F(ImportDumpTest, WithoutATerminalEveryAnswerMustBeAnOption) {
         GTEST_SKIP() << "run with a terminal";
     const QString old = dir.filePath("old.db");
     OldFormatFiles::Build(old, 8);
-    Write("tarvo.sql", cp1251(dumpOf(old)));
+    Write("tarvo.sql", ToCp1251(Sqlite2Dump(old)));
     EXPECT_EQ(Import("tarvo.sql", {"--optimize=no"}), 1);
     EXPECT_TRUE(prompter.Texts().last().contains("--keep-invoices=yes|no"));
     EXPECT_FALSE(QFile::exists(Firm() + "/tarvo.db"));

@@ -6,6 +6,7 @@
 #include "db/ResultTable.h"
 #include "db/upgrade/TableLayouts.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 #include <gtest/gtest.h>
 #include <map>
@@ -236,6 +237,60 @@ inline void Build(const QString& path, int version, bool emptyVersionTable = fal
         insert(h, "requests_main",
                {{"doc_id", "1"}, {"doc_dt", "2006-10-01"}, {"partner_name", "Д'Артанян"}});
     insert(h, "revisions", {{"doc_id", "1"}, {"doc_dt", "2006-09-01"}});
+}
+
+// The file as the SQLite 2.8 shell's `.dump` writes it: the tables, each
+// with its rows, then the indexes, by name; a value that looks like a
+// number bare, any other quoted with its apostrophes doubled.
+inline QString Sqlite2Dump(const QString& path) {
+    Connection file;
+    EXPECT_TRUE(file.Open(path, false).Ok());
+    ResultTable objects;
+    Connection::QueryOnce(file.Handle(),
+                          "SELECT name, type, sql FROM sqlite_master WHERE sql NOT NULL ORDER BY "
+                          "substr(type, 2, 1), name;",
+                          objects);
+    static const QRegularExpression number("^[+-]?[0-9]+(\\.[0-9]*)?([eE][+-]?[0-9]+)?$");
+    QString dump = "BEGIN TRANSACTION;\n";
+    for (int t = 1; t <= objects.Rows(); ++t) {
+        dump += objects.Text(t, 2) + ";\n";
+        if (objects.Text(t, 1) != "table")
+            continue;
+        const QString table = objects.Text(t, 0);
+        ResultTable rows;
+        Connection::QueryOnce(file.Handle(), QString("SELECT * FROM [%1];").arg(table).toUtf8(), rows);
+        for (int r = 1; r <= rows.Rows(); ++r) {
+            QStringList values;
+            for (int c = 0; c < rows.Columns(); ++c) {
+                const QString value = rows.Text(r, c);
+                values << (rows.IsNull(r, c)                ? QString("NULL")
+                           : number.match(value).hasMatch() ? value
+                                                            : "'" + QString(value).replace("'", "''") + "'");
+            }
+            dump += QString("INSERT INTO %1 VALUES(%2);\n").arg(table, values.join(","));
+        }
+    }
+    return dump + "COMMIT;\n";
+}
+
+// Text in the old Windows code page of Cyrillic: the letters, "Ёё" and "№".
+inline QByteArray ToCp1251(const QString& text) {
+    QByteArray bytes;
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80)
+            bytes += static_cast<char>(c.unicode());
+        else if (c == QChar(0x2116))
+            bytes += static_cast<char>(0xB9);
+        else if (c == QChar(0x401))
+            bytes += static_cast<char>(0xA8);
+        else if (c == QChar(0x451))
+            bytes += static_cast<char>(0xB8);
+        else if (c.unicode() >= 0x410 && c.unicode() <= 0x44F)
+            bytes += static_cast<char>(0xC0 + (c.unicode() - 0x410));
+        else
+            ADD_FAILURE() << "no CP1251 byte for " << static_cast<int>(c.unicode());
+    }
+    return bytes;
 }
 
 } // namespace OldFormatFiles
