@@ -9,6 +9,8 @@
 #include "db/DatabaseArchive.h"
 #include "db/DatabaseFile.h"
 #include "db/DbSettings.h"
+#include "db/ReportDbError.h"
+#include "db/SchemaVersion.h"
 #include "settings/LocalSettings.h"
 
 #include <QDir>
@@ -47,6 +49,26 @@ QString OpenDatabaseOf(const QString& directory, Prompter& prompter, Connection&
         return QString();
     }
     return path;
+}
+
+QString OpenCurrentDatabaseOf(const QString& directory, Prompter& prompter, Connection& connection) {
+    const QString path = OpenDatabaseOf(directory, prompter, connection);
+    if (path.isEmpty())
+        return path;
+    DbResult failure;
+    const int version = SchemaVersionOf(
+        [&connection](const QByteArray& sql, ResultTable& table) {
+            return Connection::QueryOnce(connection.Handle(), sql, table);
+        },
+        failure);
+    if (version == AppInfo::kSchemaVersion)
+        return path;
+    if (version == kSchemaVersionBusy)
+        ReportDbError(prompter, failure);
+    else
+        prompter.Message(SchemaVersionProblem(version), MessageIcon::Stop);
+    connection.Close();
+    return QString();
 }
 
 int RunBackupCommand(const QString& directory, LocalSettings& settings, const Clock& clock,

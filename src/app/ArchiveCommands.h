@@ -11,6 +11,9 @@ class Sleeper;
 // Opens DIR's database on `connection`: its path, or empty after telling why
 // it could not be opened.
 QString OpenDatabaseOf(const QString& directory, Prompter& prompter, Connection& connection);
+// The same for a command that reads or changes the data: a file of another
+// format is refused (and closed) with the reason, and left untouched.
+QString OpenCurrentDatabaseOf(const QString& directory, Prompter& prompter, Connection& connection);
 // A line on standard output, at once.
 void PrintLine(const QString& text);
 

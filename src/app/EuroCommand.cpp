@@ -13,7 +13,7 @@
 int RunEuroCommand(const QString& directory, LocalSettings& settings, const Clock& clock, Prompter& prompter,
                    Sleeper& sleeper) {
     Connection connection;
-    const QString path = OpenDatabaseOf(directory, prompter, connection);
+    const QString path = OpenCurrentDatabaseOf(directory, prompter, connection);
     if (path.isEmpty())
         return 1;
     FixedConnectionSource source(connection.Handle());

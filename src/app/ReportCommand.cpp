@@ -104,7 +104,7 @@ int RunReportCommand(const QString& name, const QString& directory, const QStrin
         return 1;
     }
     Connection connection;
-    if (OpenDatabaseOf(directory, prompter, connection).isEmpty())
+    if (OpenCurrentDatabaseOf(directory, prompter, connection).isEmpty())
         return 1;
     FixedConnectionSource source(connection.Handle());
     Database db(source, sleeper, prompter);

@@ -1,5 +1,6 @@
 #include "db/SchemaVersion.h"
 
+#include "base/AppInfo.h"
 #include "db/Database.h"
 
 int SchemaVersionOf(const SchemaQuery& query, DbResult& failure) {
@@ -27,4 +28,16 @@ int GetSchemaVersion(Database& db) {
     if (version <= 0)
         db.ReportDbError(failure);
     return version;
+}
+
+QString SchemaVersionProblem(int version) {
+    if (version == AppInfo::kSchemaVersion)
+        return QString();
+    if (version <= 0 || version > AppInfo::kSchemaVersion)
+        return "Версията на тази база данни е несъвместима с версията на TARVO!";
+    return QString("Тази база данни е записана от по-стара версия на TARVO (формат %1).\nОтворете я веднъж "
+                   "с програмата (tarvo ДИРЕКТОРИЯ), която ще я преструктурира до формат %2. Файлът не е "
+                   "променен.")
+        .arg(version)
+        .arg(AppInfo::kSchemaVersion);
 }

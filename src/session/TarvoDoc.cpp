@@ -22,10 +22,6 @@ constexpr const char* kMissingFile =
     "на "
     "нова база данни в тази директория\n(No) - Не, изход от програмата.\n(Cancel) - Не, избор на друга "
     "директория с база данни.";
-constexpr const char* kIncompatible = "Версията на тази база данни е несъвместима с версията на TARVO!";
-constexpr const char* kOlderFormat = "Тази база данни е записана от по-стара версия на TARVO (формат "
-                                     "%1).\nТази версия на програмата все още не "
-                                     "може да я преструктурира до формат 14. Файлът не е променен.";
 } // namespace
 
 CTarvoDoc::CTarvoDoc(SessionServices services, QString databaseDirectory, RetryPolicy policy)
@@ -103,14 +99,14 @@ sqlite3* CTarvoDoc::OpenExisting() {
     if (version == kSchemaVersionBusy)
         return nullptr;
     if (version == 0 || version > AppInfo::kSchemaVersion) {
-        m_services.prompter.Message(kIncompatible, MessageIcon::Stop);
+        m_services.prompter.Message(SchemaVersionProblem(version), MessageIcon::Stop);
     } else if (m_services.upgradeHost) {
         // The chain ends the process; a refusal leaves the file untouched
         // and this run without a database.
         Upgrade(version);
         return nullptr;
     } else {
-        m_services.prompter.Message(QString(kOlderFormat).arg(version), MessageIcon::Exclamation);
+        m_services.prompter.Message(SchemaVersionProblem(version), MessageIcon::Exclamation);
     }
     EndProcess(0);
     return nullptr;

@@ -1,6 +1,7 @@
 // `tarvo backup` and `tarvo restore` as cron runs them: the real program,
 // no window, its output, messages and exit status.
 #include "db/Connection.h"
+#include "db/OldFormatFiles.h"
 #include "db/ResultTable.h"
 #include "genfirm/GeneratedFirm.h"
 #include "support/ChildSeat.h"
@@ -120,6 +121,30 @@ TEST_F(ArchiveCommandsTest, EuroChangesThePricesOnceAfterAnArchive) {
     EXPECT_EQ(again.status, 1);
     EXPECT_TRUE(again.err.contains("Фирмата вече работи в евро.")) << again.err.toStdString();
     EXPECT_EQ(Query("SELECT printf('%.2f', price_1) FROM stocks;"), "5.11");
+}
+
+// A file of an older format is upgraded only in the window: the commands
+// that read or change data refuse it and leave it as it was; an archive
+// copy of it can still be made.
+TEST_F(ArchiveCommandsTest, AnOlderFormatIsRefusedUntouched) {
+    const QString old = home.filePath("стара");
+    ASSERT_TRUE(QDir().mkpath(old));
+    OldFormatFiles::Build(old + "/tarvo.db", 7);
+    const auto bytes = [&old] {
+        QFile file(old + "/tarvo.db");
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QByteArray before = bytes();
+    for (const QStringList& command : {QStringList{"euro", old}, QStringList{"report", "stock", old},
+                                       QStringList{"pdf", "invoice", "15", home.filePath("f.pdf"), old}}) {
+        const ProgramRun run = Tarvo(command);
+        EXPECT_EQ(run.status, 1) << command.join(" ").toStdString();
+        EXPECT_TRUE(run.err.contains("по-стара версия на TARVO (формат 7)")) << run.err.toStdString();
+        EXPECT_TRUE(run.out.isEmpty());
+    }
+    EXPECT_EQ(bytes(), before);
+    EXPECT_FALSE(QFile::exists(home.filePath("f.pdf")));
+    EXPECT_EQ(Tarvo({"backup", old}).status, 0);
 }
 
 // `tarvo report` and `tarvo pdf` as scripts run them: the CSV on standard

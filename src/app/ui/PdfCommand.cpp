@@ -161,7 +161,7 @@ int RunPdfCommand(const QString& kindName, const QString& numberText, const QStr
         return 1;
     }
     Connection connection;
-    const QString path = OpenDatabaseOf(directory, prompter, connection);
+    const QString path = OpenCurrentDatabaseOf(directory, prompter, connection);
     if (path.isEmpty())
         return 1;
     FixedConnectionSource source(connection.Handle());
