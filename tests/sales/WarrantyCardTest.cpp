@@ -243,3 +243,31 @@ TEST_F(WarrantyCardTest, ASerialFragmentFindsEachCardOnce) {
     ASSERT_TRUE(browser.Reload());
     EXPECT_TRUE(browser.Rows().empty());
 }
+
+// "head.bmp" is found whether the setting names its folder or the file,
+// absolute or from the database's directory, in Windows spelling too; a
+// missing image gives no path (the card prints without it).
+TEST_F(WarrantyCardTest, TheHeadImageIsFoundByFolderOrFile) {
+    const QString base = Dir();
+    ASSERT_TRUE(QDir(base).mkpath("лого"));
+    const auto touch = [](const QString& path) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("BM");
+    };
+    touch(base + "/head.bmp");
+    touch(base + "/лого/head.bmp");
+    const std::vector<std::pair<QString, QString>> cases = {
+        {"./head.bmp", base + "/head.bmp"},
+        {".\\head.bmp", base + "/head.bmp"},
+        {base + "/лого", base + "/лого/head.bmp"},
+        {"лого", base + "/лого/head.bmp"},
+        {base + "/лого/head.bmp", base + "/лого/head.bmp"},
+        {base + "/няма", ""},
+        {"", ""}};
+    for (const auto& [location, found] : cases) {
+        settings->SetHeadFileLocation(location);
+        EXPECT_EQ(QDir::cleanPath(card->HeadImagePath(base)), QDir::cleanPath(found))
+            << location.toStdString();
+    }
+}
