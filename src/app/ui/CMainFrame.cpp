@@ -32,6 +32,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QShortcut>
@@ -63,12 +64,6 @@ CMainFrame::CMainFrame(CTarvoDoc& doc, LocalSettings& settings, Prompter& prompt
         connect(view, &CTarvoView::databaseOpened, this, [this] { m_maintenance.RunArchiveReminder(); });
     setCentralWidget(start);
 
-    // F10 leaves a form for the start view.
-    auto* leave = new QShortcut(QKeySequence(Qt::Key_F10), this);
-    connect(leave, &QShortcut::activated, this, [this] {
-        if (ActiveViewType() != ViewType::kStart)
-            SwitchView(ViewType::kStart);
-    });
     resize(1024, 700);
 }
 
@@ -214,6 +209,15 @@ void CMainFrame::YieldKeysTo(QWidget* form) {
             m_yieldedKeys.emplace_back(action, action->shortcut());
             action->setShortcut(QKeySequence());
         }
+}
+
+void CMainFrame::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_F10 || event->modifiers() != Qt::NoModifier) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    if (ActiveViewType() != ViewType::kStart)
+        SwitchView(ViewType::kStart);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -50,6 +50,10 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // F10 leaves a form for the start view. A form with its own F10 button
+    // takes the key first (a shortcut of the window as well would make the
+    // key ambiguous, and then neither would act).
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void RegisterCommands();

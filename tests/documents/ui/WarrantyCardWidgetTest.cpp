@@ -12,6 +12,7 @@
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 namespace {
 class WarrantyCardWidgetTest : public DatabaseTest {
@@ -93,5 +94,20 @@ TEST_F(WarrantyCardWidgetTest, TheMenuOpensTheForm) {
     frame.SwitchView(ViewType::kStart);
     EXPECT_EQ(frame.centralWidget(), form);
     EXPECT_TRUE(prompter.AllAnswersUsed());
+
+    // F10 from inside the form, as the clerk presses it: the form's own
+    // button acts (it asks), and leaves on Yes.
+    frame.show();
+    frame.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    form->List()->setFocus();
+    prompter.Expect(Answer::No);
+    QTest::keyClick(form->List(), Qt::Key_F10);
+    EXPECT_TRUE(prompter.AllAnswersUsed());
+    EXPECT_EQ(frame.centralWidget(), form);
+    prompter.Expect(Answer::Yes);
+    QTest::keyClick(form->List(), Qt::Key_F10);
+    EXPECT_TRUE(prompter.AllAnswersUsed());
+    EXPECT_NE(qobject_cast<CGKForm*>(frame.centralWidget()), form);
 }
 } // namespace

@@ -1,0 +1,63 @@
+// Every form's keys as the window holds them: a key that two shortcuts
+// answer at once is ambiguous, and Qt then fires neither of them.
+#include "app/ui/CMainFrame.h"
+#include "sales/SaleTestBase.h"
+#include "session/ViewType.h"
+#include "settings/PrinterSettings.h"
+
+#include <QAction>
+#include <QMap>
+#include <QMenuBar>
+#include <QShortcut>
+
+namespace {
+class FormKeysTest : public SaleTest {};
+
+TEST_F(FormKeysTest, NoFormAnswersAKeyTwice) {
+    PrinterSettings printerSettings;
+    CMainFrame frame(*doc, *settings, prompter, printerSettings);
+    for (int view : {ViewType::kCatalogue,
+                     ViewType::kDeliveries,
+                     ViewType::kRequests,
+                     ViewType::kSales,
+                     ViewType::kStockQuantitiesReport,
+                     ViewType::kSalesByItemReport,
+                     ViewType::kDeliveriesReport,
+                     ViewType::kConsumedMaterialsReport,
+                     ViewType::kIncomeExpenseDiagram,
+                     ViewType::kStocktaking,
+                     ViewType::kProduction,
+                     ViewType::kOffers,
+                     ViewType::kStockMovementReport,
+                     ViewType::kProductionReport,
+                     ViewType::kCashRegister,
+                     ViewType::kTurnoverByPartnerReport,
+                     ViewType::kTurnoverByMonthsAndItemsReport,
+                     ViewType::kTurnoverByMonthsAndCustomersReport,
+                     ViewType::kProfitByCustomersReport,
+                     ViewType::kProfitByMonthsAndItemsReport,
+                     ViewType::kWarrantyCards,
+                     ViewType::kPartners}) {
+        frame.SwitchView(view);
+        ASSERT_EQ(frame.ActiveViewType(), view);
+        QMap<QString, int> owners;
+        for (const QShortcut* shortcut : frame.findChildren<QShortcut*>()) {
+            const auto* owner = qobject_cast<const QWidget*>(shortcut->parent());
+            // Keys of the form's own window only: a filter window has its own.
+            const bool live = owner && owner->window() == &frame &&
+                              (shortcut->context() != Qt::WidgetWithChildrenShortcut ||
+                               owner == frame.centralWidget() || frame.centralWidget()->isAncestorOf(owner));
+            if (shortcut->isEnabled() && live)
+                ++owners[shortcut->key().toString()];
+        }
+        // The menu's keys count as well (the form takes over those it uses).
+        for (const QAction* action : frame.menuBar()->findChildren<QAction*>())
+            if (!action->shortcut().isEmpty())
+                ++owners[action->shortcut().toString()];
+        for (auto it = owners.begin(); it != owners.end(); ++it)
+            EXPECT_EQ(it.value(), 1) << "view " << view << ": " << it.key().toStdString();
+        frame.SwitchView(ViewType::kStart);
+    }
+    EXPECT_TRUE(prompter.Texts().isEmpty()) << prompter.Texts().join("\n").toStdString();
+}
+} // namespace
