@@ -11,12 +11,12 @@ using namespace DocumentLayout;
 namespace {
 std::vector<Column> cardColumns() {
     std::vector<Column> columns{{"№", 80, Qt::AlignRight},
-                                {"код", 260, Qt::AlignLeft},
+                                {"код", 240, Qt::AlignLeft},
                                 {"наименование", 620, Qt::AlignLeft},
                                 {"мярка", 120, Qt::AlignHCenter},
                                 {"к-во", 120, Qt::AlignRight},
                                 {"сериен номер", 330, Qt::AlignLeft},
-                                {"гар. (мес.)", 170, Qt::AlignHCenter},
+                                {"гар. (мес.)", 190, Qt::AlignHCenter},
                                 {"забележка", 200, Qt::AlignLeft}};
     PlaceColumns(columns);
     return columns;
@@ -122,9 +122,19 @@ void WarrantyCardJob::DrawPage(int page, Canvas& canvas, const PageGeometry& geo
     const auto [first, count] = LinesOf(page);
     if (count > 0)
         y = DrawTable(frame, y, columns, first, count, cells, PageFrame::kTextFont) + l / 2;
-    if (page == PageCount(geometry) && m_card.placement == WarrantyCard::BelowTable)
+    if (page != PageCount(geometry)) {
+        frame.Footer(y + l);
+        return;
+    }
+    if (m_card.placement == WarrantyCard::BelowTable)
         y = DrawConditions(canvas, left, width, y);
-    frame.Footer(y + l);
+    // The seller's and the customer's signatures close the card; the rows of
+    // a page leave room for them below a full table and the conditions.
+    DrawSignatures(frame, y, l,
+                   " ПРЕДАЛ:\n\n ........................................................\n (подпис и печат)",
+                   " ПРИЕЛ: " + m_card.receivedBy +
+                       "\n\n ........................................................\n (подпис)",
+                   kSignatureRows * l, PageFrame::kTextFont);
 }
 
 std::optional<MailDocument> WarrantyCardJob::Mail() const {

@@ -27,6 +27,7 @@ public:
     static constexpr int kLaterPageRows = 45;
     // The rows the conditions take under the table.
     static constexpr int kConditionRows = 8;
+    static constexpr int kSignatureRows = 4;
 
 private:
     // The first line and the count of lines on a page.

@@ -1,5 +1,6 @@
 // The printed warranty card on a recording canvas: the head image, the
 // conditions above or below the table, and a card of two pages.
+#include "print/PageFrame.h"
 #include "print/WarrantyCardJob.h"
 #include "support/RecordingCanvas.h"
 
@@ -61,6 +62,31 @@ TEST(WarrantyCardPrint, HeadImageConditionsAndPages) {
     EXPECT_EQ(second.FindText(" SN-1"), nullptr);
     EXPECT_NE(second.FindText(conditions), nullptr);
     EXPECT_TRUE(second.OfKind(RecordingCanvas::Kind::Image).empty());
+    // The signatures close the last page only, below the conditions, and
+    // stay on the paper under a full page of lines.
+    const QString signature =
+        " ПРИЕЛ: Иван\n\n ........................................................\n (подпис)";
+    RecordingCanvas firstOfTwo;
+    longCard.DrawPage(1, firstOfTwo, page);
+    EXPECT_EQ(firstOfTwo.FindText(signature), nullptr);
+    EXPECT_GT(topOf(second, signature), topOf(second, conditions));
+    WarrantyCardJob full(cardOf(30 + 45, WarrantyCard::BelowTable), head, nullptr);
+    ASSERT_EQ(full.PageCount(page), 3); // the conditions do not fit under 45 lines
+    WarrantyCardJob fullAbove(cardOf(30 + 45, WarrantyCard::AboveTable), head, nullptr);
+    ASSERT_EQ(fullAbove.PageCount(page), 2);
+    RecordingCanvas fullPage;
+    fullAbove.DrawPage(2, fullPage, page);
+    ASSERT_NE(fullPage.FindText(signature), nullptr);
+    EXPECT_LT(fullPage.FindText(signature)->box.bottom(), page.height - PageFrame::kMargin);
+    // The fullest last page below: its lines, eight lines of conditions and the signatures.
+    WarrantyCard crowded = cardOf(30 + 45 - 8, WarrantyCard::BelowTable);
+    crowded.conditions = QStringList(10, "Условие.").join('\n');
+    WarrantyCardJob crowdedJob(crowded, head, nullptr);
+    ASSERT_EQ(crowdedJob.PageCount(page), 2);
+    RecordingCanvas crowdedPage;
+    crowdedJob.DrawPage(2, crowdedPage, page);
+    ASSERT_NE(crowdedPage.FindText(signature), nullptr);
+    EXPECT_LT(crowdedPage.FindText(signature)->box.bottom(), page.height - PageFrame::kMargin);
     // Conditions that do not fit under a full last page get a page of their own.
     EXPECT_EQ(WarrantyCardJob(cardOf(28, WarrantyCard::BelowTable), head, nullptr).PageCount(page), 2);
     EXPECT_EQ(WarrantyCardJob(cardOf(28, WarrantyCard::AboveTable), head, nullptr).PageCount(page), 1);
