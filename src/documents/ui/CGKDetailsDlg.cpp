@@ -21,6 +21,9 @@ CGKDetailsDlg::CGKDetailsDlg(WarrantyDetails details, Prompter& prompter, const 
       m_folders(folders) {
     setWindowTitle("допълнителни данни");
     m_conditions = new QPlainTextEdit(m_details.conditions);
+    // Tab goes on to the next field, as everywhere in a dialog; Enter makes
+    // a new line of the conditions.
+    m_conditions->setTabChangesFocus(true);
     m_above = new QRadioButton("над таблицата");
     m_below = new QRadioButton("под таблицата");
     (m_details.placement == WarrantyCard::BelowTable ? m_below : m_above)->setChecked(true);
@@ -36,11 +39,15 @@ CGKDetailsDlg::CGKDetailsDlg(WarrantyDetails details, Prompter& prompter, const 
     folderRow->addWidget(m_folder);
     folderRow->addWidget(browse);
 
+    auto* conditionsLabel = new QLabel("условия на гаранцията:");
+    conditionsLabel->setBuddy(m_conditions);
+    auto* folderLabel = new QLabel("местоположение на файла с логото и контактната информация (head.bmp)");
+    folderLabel->setBuddy(m_folder);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel("условия на гаранцията:"));
+    layout->addWidget(conditionsLabel);
     layout->addWidget(m_conditions, 1);
     layout->addLayout(placement);
-    layout->addWidget(new QLabel("местоположение на файла с логото и контактната информация (head.bmp)"));
+    layout->addWidget(folderLabel);
     layout->addLayout(folderRow);
     layout->addWidget(MakeOkCancelButtons(this));
     resize(560, 380);

@@ -1,12 +1,16 @@
 // The warranty card form as the clerk sees it: its buttons, the split and
 // merge buttons following the selection, the base-document field.
 #include "app/ui/CMainFrame.h"
+#include "base/ui/GuiDirectoryChooser.h"
+#include "documents/ui/CGKDetailsDlg.h"
+#include "documents/ui/CGKEditItemDlg.h"
 #include "documents/ui/CGKForm.h"
 #include "lists/ui/CSortListCtrl.h"
 #include "session/ViewType.h"
 #include "settings/PrinterSettings.h"
 #include "support/DatabaseTest.h"
 #include "support/FakeFormHost.h"
+#include "support/FocusChain.h"
 #include "support/ScriptedChoosers.h"
 
 #include <QItemSelectionModel>
@@ -109,5 +113,19 @@ TEST_F(WarrantyCardWidgetTest, TheMenuOpensTheForm) {
     QTest::keyClick(form->List(), Qt::Key_F10);
     EXPECT_TRUE(prompter.AllAnswersUsed());
     EXPECT_NE(qobject_cast<CGKForm*>(frame.centralWidget()), form);
+}
+// Both dialogs start at their first field and Tab reads them downwards;
+// Tab in the conditions moves on instead of typing a tab.
+TEST_F(WarrantyCardWidgetTest, TheDialogsAreReadTopToBottom) {
+    CGKEditItemDlg line({"K1", "Кабел", "м", 1, QString(), 12, QString()}, {"м", "бр."}, prompter);
+    EXPECT_EQ(FocusChain(line),
+              (QStringList{"сериен номер:", "наименование на артикула:", "количество:", "мярка:",
+                           "в гаранция за (мес.):", "забележки:", "OK", "Отказ"}));
+    GuiDirectoryChooser folders;
+    CGKDetailsDlg details({"Условия", WarrantyCard::AboveTable, "./head.bmp"}, prompter, *settings, folders);
+    EXPECT_EQ(FocusChain(details), (QStringList{"условия на гаранцията:", "над таблицата",
+                                                "местоположение на файла с логото и контактната информация "
+                                                "(head.bmp)",
+                                                "...", "OK", "Отказ"}));
 }
 } // namespace
