@@ -19,6 +19,7 @@
 #include <functional>
 #include <iostream>
 #include <map>
+#include <optional>
 #include <sqlite3.h>
 #include <string>
 #include <unistd.h>
@@ -52,8 +53,13 @@ public:
                 return m_answers.at(option) ? Answer::Yes : Answer::No;
         std::fprintf(stderr, "%s (y/n) ", text.toUtf8().constData());
         std::string reply;
-        std::getline(std::cin, reply);
-        return !reply.empty() && (reply[0] == 'y' || reply[0] == 'Y') ? Answer::Yes : Answer::No;
+        // Asked again until the answer is clear; the end of the input is No.
+        while (std::getline(std::cin, reply)) {
+            if (const std::optional<bool> yes = TerminalAnswer(QString::fromUtf8(reply)))
+                return *yes ? Answer::Yes : Answer::No;
+            std::fprintf(stderr, "Отговорете с y (да) или n (не): ");
+        }
+        return Answer::No;
     }
     Answer AskYesNoCancel(const QString& text, MessageIcon icon) override {
         return AskYesNo(text, icon, QString());
@@ -107,6 +113,15 @@ QString runDump(sqlite3* handle, const QString& text, const std::function<void(i
                : QString();
 }
 } // namespace
+
+std::optional<bool> TerminalAnswer(const QString& reply) {
+    const QString word = reply.trimmed().toLower();
+    if (word == "y" || word == "yes" || word == "д" || word == "да")
+        return true;
+    if (word == "n" || word == "no" || word == "н" || word == "не")
+        return false;
+    return std::nullopt;
+}
 
 QStringList ImportAnswerOptions() {
     QStringList names;

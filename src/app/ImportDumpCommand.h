@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 class LocalSettings;
 class Prompter;
@@ -17,3 +18,7 @@ int RunImportDumpCommand(const QString& dump, const QString& directory, const QS
 
 // The options that answer the chain's questions, in the order it asks them.
 QStringList ImportAnswerOptions();
+
+// A reply typed on the terminal: y/yes/д/да is yes, n/no/н/не is no (in any
+// case, Latin or Cyrillic keyboard alike); anything else is no answer.
+std::optional<bool> TerminalAnswer(const QString& reply);

@@ -116,6 +116,15 @@ TEST_F(ImportDumpTest, AVersionEightDumpInCp1251BecomesADatabaseOfToday) {
     EXPECT_EQ(Import("tarvo.sql"), 1);
 }
 
+TEST(ImportDump, ATerminalAnswerIsYesOrNoOnEitherKeyboard) {
+    for (const char* yes : {"y", "Y", " yes ", "д", "Да"})
+        EXPECT_EQ(TerminalAnswer(QString::fromUtf8(yes)), std::optional<bool>(true)) << yes;
+    for (const char* no : {"n", "NO", "н", "не\r"})
+        EXPECT_EQ(TerminalAnswer(QString::fromUtf8(no)), std::optional<bool>(false)) << no;
+    for (const char* unclear : {"", "ok", "yy", "дaa", "1"})
+        EXPECT_EQ(TerminalAnswer(QString::fromUtf8(unclear)), std::nullopt) << unclear;
+}
+
 TEST(DumpValues, BareNumbersOfAnInsertBecomeText) {
     EXPECT_EQ(QuoteBareNumbers("INSERT INTO partners VALUES(1,'О''Нийл, (ЕТ)',0888,-2.5,NULL,1e3,12.);"),
               "INSERT INTO partners VALUES('1','О''Нийл, (ЕТ)','0888','-2.5',NULL,'1e3','12.');");
