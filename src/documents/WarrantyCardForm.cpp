@@ -327,7 +327,7 @@ bool WarrantyCardForm::Save() {
 
 QString WarrantyCardForm::HeadImagePath(const QString& databaseDirectory) const {
     // A location written on Windows (".\\head.bmp") names the same place.
-    QString location = QDir::fromNativeSeparators(m_settings.HeadFileLocation()).replace('\\', '/');
+    QString location = m_settings.HeadFileLocation().replace('\\', '/');
     if (location.isEmpty())
         return QString();
     if (QFileInfo(location).isRelative())

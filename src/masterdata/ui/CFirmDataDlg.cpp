@@ -1,6 +1,7 @@
 #include "masterdata/ui/CFirmDataDlg.h"
 
 #include "base/ui/DecimalSpinBox.h"
+#include "base/ui/DialogButtons.h"
 #include "base/ui/TabOrder.h"
 #include "base/ui/WaitCursor.h"
 #include "masterdata/ui/CBanksDlg.h"
@@ -8,7 +9,6 @@
 
 #include <QCheckBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -59,24 +59,13 @@ CFirmDataDlg::CFirmDataDlg(CTarvoDoc& doc, Prompter& prompter, QWidget* parent)
 
     auto* banks = new QPushButton("Банкови сметки на фирмата", this);
     banks->setAutoDefault(false);
-    auto* save = new QPushButton("Запис", this);
-    save->setDefault(true);
-    auto* cancel = new QPushButton("Отказ", this);
-    cancel->setAutoDefault(false);
-    connect(save, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(banks, &QPushButton::clicked, this, [this] { CBanksDlg(m_doc, m_prompter, this).exec(); });
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(banks);
-    buttons->addStretch();
-    buttons->addWidget(save);
-    buttons->addWidget(cancel);
-
+    const SaveCancelRow buttons = MakeSaveCancelRow(this, banks);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.layout);
     SetTabOrder({m_name, m_nameLat, m_city, m_cityLat, m_address, m_addressLat, m_mol, m_molLat, m_taxId,
-                 m_bulstat, m_vatRegistered, m_rate, banks, save, cancel});
+                 m_bulstat, m_vatRegistered, m_rate, banks, buttons.save, buttons.cancel});
     m_name->setFocus();
 }
 

@@ -1,6 +1,7 @@
 #include "sales/ui/CFiscalDeviceDlg.h"
 
 #include "base/Prompter.h"
+#include "base/ui/DialogButtons.h"
 #include "base/ui/TabOrder.h"
 #include "base/ui/WaitCursor.h"
 #include "sales/fiscal/FiscalReceiptStore.h"
@@ -82,23 +83,12 @@ CFiscalDeviceDlg::CFiscalDeviceDlg(Database& db, LocalSettings& settings, Prompt
     form->addRow("данъчна група без ДДС:", m_groupNone);
     form->addRow("", m_automatic);
 
-    auto* save = new QPushButton("Запис", this);
-    save->setDefault(true);
-    auto* cancel = new QPushButton("Отказ", this);
-    cancel->setAutoDefault(false);
-    connect(save, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(check);
-    buttons->addStretch();
-    buttons->addWidget(save);
-    buttons->addWidget(cancel);
-
+    const SaveCancelRow buttons = MakeSaveCancelRow(this, check);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.layout);
     SetTabOrder({m_server, find, m_printer, m_operator, m_password, m_groupStandard, m_groupReduced,
-                 m_groupNone, m_automatic, check, save, cancel});
+                 m_groupNone, m_automatic, check, buttons.save, buttons.cancel});
     m_server->setFocus();
 }
 
