@@ -1,56 +1,86 @@
 #include "net/QtHttpTransport.h"
 
+#include "net/HttpExchange.h"
+
 #include <QEventLoop>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
+#include <QSslSocket>
 #include <QTimer>
+#include <QUrl>
 
 namespace {
 
-HttpReply await(QNetworkReply* reply, int timeoutMs) {
+HttpReply exchange(const QString& method, const QString& url, const QByteArray& body, int timeoutMs) {
+    const QUrl target(url);
+    const bool secure = target.scheme() == "https";
+    QSslSocket socket;
+    HttpAnswerReader answer;
     QEventLoop loop;
     QTimer timer;
     timer.setSingleShot(true);
-    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    bool timedOut = false;
+    QObject::connect(&timer, &QTimer::timeout, &loop, [&] {
+        timedOut = true;
+        loop.quit();
+    });
+    bool written = false;
+    const auto send = [&] {
+        written = true;
+        socket.write(HttpRequestBytes(method, url, body));
+    };
+    if (secure)
+        QObject::connect(&socket, &QSslSocket::encrypted, &loop, send);
+    else
+        QObject::connect(&socket, &QTcpSocket::connected, &loop, send);
+    QObject::connect(&socket, &QTcpSocket::readyRead, &loop, [&] {
+        if (answer.Feed(socket.readAll()))
+            loop.quit();
+    });
+    QObject::connect(&socket, &QTcpSocket::disconnected, &loop, [&] {
+        if (socket.bytesAvailable() > 0)
+            answer.Feed(socket.readAll());
+        answer.Closed();
+        loop.quit();
+    });
+    QObject::connect(&socket, &QTcpSocket::errorOccurred, &loop, [&](QAbstractSocket::SocketError error) {
+        if (error != QAbstractSocket::RemoteHostClosedError)
+            loop.quit();
+    });
     timer.start(timeoutMs);
-    if (!reply->isFinished())
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-    HttpReply answer;
-    if (!reply->isFinished()) {
-        reply->abort();
-        answer.error = "няма отговор в срок";
-    } else {
-        answer.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-        answer.answered = answer.status != 0;
-        answer.body = reply->readAll();
-        if (!answer.answered)
-            answer.error = reply->errorString();
-    }
-    reply->deleteLater();
-    return answer;
-}
+    if (secure)
+        socket.connectToHostEncrypted(target.host(), static_cast<quint16>(target.port(443)));
+    else
+        socket.connectToHost(target.host(), static_cast<quint16>(target.port(80)));
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    timer.stop();
 
-QNetworkRequest requestOf(const QString& url, int timeoutMs) {
-    QNetworkRequest request{QUrl(url)};
-    request.setTransferTimeout(timeoutMs);
-    request.setHeader(QNetworkRequest::ContentTypeHeader, "application/json");
-    return request;
+    HttpReply reply;
+    reply.delivered = written;
+    if (answer.Complete()) {
+        reply.answered = true;
+        reply.status = answer.Status();
+        reply.body = answer.Body();
+    } else if (timedOut) {
+        reply.error = "няма отговор в срок";
+    } else if (socket.error() == QAbstractSocket::RemoteHostClosedError ||
+               socket.state() == QAbstractSocket::UnconnectedState) {
+        reply.error = socket.error() == QAbstractSocket::RemoteHostClosedError || socket.errorString().isEmpty()
+                          ? QString("връзката прекъсна без отговор")
+                          : socket.errorString();
+    } else {
+        reply.error = socket.errorString();
+    }
+    socket.abort();
+    return reply;
 }
 
 } // namespace
 
-QtHttpTransport::QtHttpTransport() : m_network(std::make_unique<QNetworkAccessManager>()) {}
-
-QtHttpTransport::~QtHttpTransport() = default;
-
 HttpReply QtHttpTransport::Get(const QString& url, int timeoutMs) {
-    return await(m_network->get(requestOf(url, timeoutMs)), timeoutMs);
+    return exchange("GET", url, QByteArray(), timeoutMs);
 }
 
 HttpReply QtHttpTransport::Post(const QString& url, const QByteArray& json, int timeoutMs) {
-    return await(m_network->post(requestOf(url, timeoutMs), json), timeoutMs);
+    return exchange("POST", url, json, timeoutMs);
 }
 
 void QtHttpTransport::Wait(int milliseconds) {

@@ -5,11 +5,15 @@
 #include "net/QtHttpTransport.h"
 #include "sales/SaleTestBase.h"
 #include "sales/fiscal/FiscalRegister.h"
+#include "sales/fiscal/ReceiptRequest.h"
 #include "support/FailureInjector.h"
 #include "support/FakeNetFpServer.h"
+#include "support/ScriptedChoosers.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QRandomGenerator>
+#include <array>
 #include <sqlite3.h>
 
 namespace {
@@ -168,27 +172,41 @@ TEST_F(FiscalTest, TheSaleNumberSequenceSurvivesRestartsAndFailures) {
 }
 
 TEST_F(FiscalTest, ALostAnswerThenARetryPrintsExactlyOnce) {
-    server.silent = true; // the device prints, the answer never comes
-    SaleOf(SaleOp::GoodsNote, {{"G1", 2}});
+    // The device prints, then the connection closes unanswered: the request
+    // is not sent again, and the task's result is fetched and recorded. The
+    // awkward prices and the discount make the document's total differ from
+    // the items' own rounding: the receipt still adds up to the payment.
+    server.dropNext = true;
+    SaleOf(SaleOp::GoodsNote, {});
+    Add("G1", 2, SaleLinePricing::Typed, 1.37);
+    Add("P1", 3, SaleLinePricing::Typed, 0.83);
+    Add("S1", 5, SaleLinePricing::Typed, 2.19);
+    ASSERT_TRUE(form->SetDiscount(10));
     ASSERT_TRUE(Save());
-    EXPECT_EQ(server.printed, 1);
-    EXPECT_EQ(form->FiscalMark(), "без фискален бон");
-    EXPECT_TRUE(LastBox().startsWith("Сървърът за фискални устройства на " + server.Url() + " не отговаря"));
-    server.silent = false;
-    EXPECT_TRUE(form->IssueFiscalReceipt());
     EXPECT_EQ(server.printed, 1);
     EXPECT_EQ(server.To(kReceipt).size(), 1u);
-    EXPECT_EQ(server.To("/printers/taskinfo").size(), 1u);
     EXPECT_EQ(form->FiscalMark(), "фискален бон № 0000085");
+    EXPECT_EQ(Row("0", 1), "1|DT279013-0001-0000001|1|0000085|17.47");
+    EXPECT_TRUE(form->IssueFiscalReceipt());
+    EXPECT_EQ(server.printed, 1);
 
-    // A device slower than the server's wait: the task id comes back and the
-    // program follows the task to its end.
-    server.printMs = 700;
+    // No answer at all, and the task question fails too: the outcome is
+    // unknown, so the clerk is told so, never that nothing printed.
+    server.silent = true;
+    server.taskInfoDown = true;
     SaleOf(SaleOp::GoodsNote, {{"G1", 1}});
     ASSERT_TRUE(Save());
+    EXPECT_EQ(form->FiscalMark(), "без фискален бон");
+    EXPECT_TRUE(LastBox().contains("Не е известно дали бонът на продажба DT279013-0001-0000002 е отпечатан"))
+        << LastBox().toStdString();
+    server.silent = server.taskInfoDown = false;
+    EXPECT_TRUE(form->IssueFiscalReceipt());
     EXPECT_EQ(form->FiscalMark(), "фискален бон № 0000086");
+    EXPECT_EQ(server.printed, 2);
+    EXPECT_EQ(server.To(kReceipt).size(), 2u);
 
-    // Slower than the program follows it: marked, then taken when it is done.
+    // A device slower than the program follows it: marked, then taken when
+    // it is done.
     server.printMs = 2500;
     SaleOf(SaleOp::GoodsNote, {{"G1", 1}});
     ASSERT_TRUE(Save());
@@ -199,6 +217,79 @@ TEST_F(FiscalTest, ALostAnswerThenARetryPrintsExactlyOnce) {
     EXPECT_EQ(server.printed, 3);
     EXPECT_EQ(server.To(kReceipt).size(), 3u);
     EXPECT_FALSE(PasswordShown());
+}
+
+TEST_F(FiscalTest, AForgottenTaskIsNeverSentAgainWithoutTheClerk) {
+    ScriptedTextInput input;
+    fiscal->SetInteraction(&input, nullptr);
+    // The answer is lost, then the server restarts and forgets the task.
+    server.silent = server.taskInfoDown = true;
+    SaleOf(SaleOp::GoodsNote, {{"G1", 1}});
+    ASSERT_TRUE(Save());
+    server.silent = server.taskInfoDown = false;
+    server.Restart();
+
+    prompter.Expect(Answer::Cancel);
+    EXPECT_FALSE(form->IssueFiscalReceipt());
+    EXPECT_TRUE(LastBox().startsWith("Бонът на продажба DT279013-0001-0000001 е изпратен на ")) << LastBox().toStdString();
+    EXPECT_EQ(server.To(kReceipt).size(), 1u);
+
+    // The clerk found it printed: its number is recorded by hand.
+    prompter.Expect(Answer::Yes);
+    input.answers.push_back("0000085");
+    EXPECT_TRUE(form->IssueFiscalReceipt());
+    EXPECT_EQ(form->FiscalMark(), "фискален бон № 0000085");
+    EXPECT_EQ(Scalar("SELECT by_hand FROM fiscal_receipts WHERE doc_id = 1;"), "1");
+    EXPECT_EQ(server.To(kReceipt).size(), 1u);
+
+    // Another one was not printed: the clerk has it printed again, under a
+    // new task and the same sale number.
+    server.silent = server.taskInfoDown = true;
+    SaleOf(SaleOp::GoodsNote, {{"G1", 1}});
+    ASSERT_TRUE(Save());
+    server.silent = server.taskInfoDown = false;
+    server.Restart();
+    prompter.Expect(Answer::No);
+    EXPECT_TRUE(form->IssueFiscalReceipt());
+    const std::vector<FakeNetFpServer::Request> sent = server.To(kReceipt);
+    ASSERT_EQ(sent.size(), 3u);
+    EXPECT_EQ(sent[2].json["uniqueSaleNumber"].toString(), "DT279013-0001-0000002");
+    EXPECT_NE(sent[2].path, sent[1].path);
+    EXPECT_EQ(form->FiscalMark(), "фискален бон № 0000087");
+}
+
+// Receipts of random sales add up to their payment as the reference server
+// checks it, whatever the quantities, prices, discount and VAT.
+TEST(ReceiptItems, EveryRandomSaleAddsUpToItsPayment) {
+    QRandomGenerator random(20261209);
+    FiscalDeviceSettings device;
+    for (int round = 0; round < 4000; ++round) {
+        SaleDocument doc;
+        doc.op = round % 5 == 0 ? SaleOp::CreditNote : SaleOp::GoodsNote;
+        doc.firm.vatRegistered = round % 7 != 0;
+        doc.firm.vatRate = std::array<double, 3>{20, 9, 0}[round % 3];
+        doc.header.discount = round % 4 == 0 ? 0 : random.bounded(10001) / 100.0;
+        const int count = 1 + static_cast<int>(random.bounded(6));
+        for (int i = 0; i < count; ++i) {
+            SaleLine line;
+            line.name = "Артикул";
+            line.quantity = (1 + random.bounded(20000)) / 1000.0;
+            line.price = (1 + random.bounded(100000)) / 100.0;
+            line.value = SaleLine::ValueOf(line.quantity, line.price);
+            doc.lines.push_back(line);
+        }
+        const double total = ComputeSaleTotals(doc.lines, doc.header.discount, doc.firm.vatRegistered != 0,
+                                               doc.firm.vatRate, Currency::BGN)
+                                 .total;
+        const QJsonObject body = SaleReceiptBody(doc, total, device, "DT279013-0001-0000001");
+        ASSERT_EQ(FakeNetFpServer::ItemsTotalCents(body["items"].toArray()), std::llround(total * 100))
+            << "round " << round << ": " << QJsonDocument(body).toJson().toStdString();
+        for (const QJsonValue& item : body["items"].toArray()) {
+            if (item.toObject().contains("priceModifierValue")) {
+                ASSERT_GT(item.toObject()["priceModifierValue"].toDouble(), 0);
+            }
+        }
+    }
 }
 
 TEST_F(FiscalTest, ACashCreditNoteReversesItsInvoicesReceipt) {
@@ -218,8 +309,9 @@ TEST_F(FiscalTest, ACashCreditNoteReversesItsInvoicesReceipt) {
     const QJsonObject item = body["items"].toArray()[1].toObject();
     EXPECT_EQ(item["quantity"].toDouble(), 1);
     EXPECT_EQ(item["unitPrice"].toDouble(), 3);
-    EXPECT_EQ(body["payments"].toArray()[0].toObject()["amount"].toDouble(), 3);
+    EXPECT_FALSE(body.contains("payments")); // the device pays a refund out itself
     EXPECT_EQ(form->FiscalMark(), "фискален бон № 0000086");
+    EXPECT_EQ(LastBox(), "Продажбата беше успешно обработена и съхранена."); // no warning W302
     EXPECT_EQ(Scalar("SELECT sequence || '|' || reversal FROM fiscal_receipts WHERE doc_id = 2;"), "0|1");
 }
 
@@ -244,6 +336,7 @@ TEST_F(FiscalTest, BankTransfersAndOtherDocumentsSendNothing) {
 TEST_F(FiscalTest, TheClerkIsAskedWhenReceiptsAreNotAutomatic) {
     FiscalDeviceSettings device = LoadFiscalDevice(*settings);
     device.automatic = false;
+    device.operatorPassword.clear(); // the operator still prints under its number
     StoreFiscalDevice(*settings, device);
     Restart();
     prompter.Expect(Answer::No);
@@ -254,6 +347,8 @@ TEST_F(FiscalTest, TheClerkIsAskedWhenReceiptsAreNotAutomatic) {
     EXPECT_EQ(form->FiscalMark(), "без фискален бон"); // reserved: its number is kept
     EXPECT_TRUE(form->IssueFiscalReceipt());
     EXPECT_EQ(Row("0", 1), "1|DT279013-0001-0000001|1|0000085|3");
+    EXPECT_EQ(server.To(kReceipt)[0].json["operator"].toString(), "1");
+    EXPECT_FALSE(server.To(kReceipt)[0].json.contains("operatorPassword"));
 }
 
 TEST_F(FiscalTest, AnAmountTheDeviceRecordsOtherwiseIsReported) {
@@ -327,7 +422,32 @@ TEST_F(FiscalTest, DailyReportsAndCashInAndOut) {
     EXPECT_EQ(printers->at(0).serialNumber, "DT279013");
     EXPECT_EQ(printers->at(0).itemTextMaxLength, 22);
 
+    // Cash put in while the answer is lost: the task is asked about, and the
+    // clerk never hears that nothing happened.
     server.warning.clear();
+    server.dropNext = true;
+    EXPECT_TRUE(fiscal->Deposit(10));
+    EXPECT_EQ(LastBox(), "Служебно въведени 10.00 в касата на фискалното устройство.");
+    server.malformedNext = true;
+    server.taskInfoDown = true;
+    prompter.Expect(Answer::No);
+    EXPECT_FALSE(fiscal->Withdraw(10));
+    EXPECT_TRUE(LastBox().startsWith("Не е известно дали фискалното устройство изпълни командата")) << LastBox().toStdString();
+    EXPECT_FALSE(LastBox().contains("Нищо не е отпечатано"));
+    server.taskInfoDown = false;
+    EXPECT_EQ(server.To("/printers/dt279013/deposit").size(), 2u);
+
+    // A server that answers with a problem is quoted, not called silent.
+    FiscalDeviceSettings unknown = LoadFiscalDevice(*settings);
+    unknown.printerId = "zz000001";
+    StoreFiscalDevice(*settings, unknown);
+    EXPECT_FALSE(fiscal->XReport());
+    EXPECT_EQ(LastBox(), "Сървърът за фискални устройства на " + server.Url() +
+                             " отказа заявката.\n\nГрешка: HTTP 404: Not Found");
+    StoreFiscalDevice(*settings, LoadFiscalDevice(*settings));
+    unknown.printerId = "dt279013";
+    StoreFiscalDevice(*settings, unknown);
+
     server.refuseNext = {{"E502", "24 hours block"}};
     EXPECT_FALSE(fiscal->XReport());
     EXPECT_EQ(

@@ -10,8 +10,57 @@
 #include <cmath>
 
 namespace {
+
+// Products of quantities and prices exceed 64 bits before they are divided.
+__extension__ typedef __int128 Wide;
 double cents(double value) {
     return std::round(value * 100) / 100;
+}
+
+// A decimal of the request in units of 10^-decimals, exact for the figures
+// a receipt carries.
+long long units(const QJsonValue& value, int decimals) {
+    return std::llround(value.toDouble() * std::pow(10.0, decimals));
+}
+
+// n / d to the nearest integer, halves away from zero, as the server's
+// decimal rounding.
+long long nearest(Wide n, Wide d) {
+    const Wide q = ((n < 0 ? -n : n) * 2 + d) / (2 * d);
+    return static_cast<long long>(n < 0 ? -q : q);
+}
+
+} // namespace
+
+long long FakeNetFpServer::ItemsTotalCents(const QJsonArray& items) {
+    long long total = 0;
+    for (const QJsonValue& value : items) {
+        const QJsonObject item = value.toObject();
+        if (item.contains("type") && item.value("type").toString() != "sale")
+            continue;
+        const long long quantity = item.contains("quantity") && units(item["quantity"], 3) != 0
+                                       ? units(item["quantity"], 3)
+                                       : 1000;
+        const Wide price = static_cast<Wide>(quantity) * units(item["unitPrice"], 2); // 1e-5
+        const QString type = item.value("priceModifierType").toString();
+        const long long modifier = units(item["priceModifierValue"], 2);
+        if (type == "discount-percent")
+            total += nearest(price * (10000 - modifier), 10000000);
+        else if (type == "surcharge-percent")
+            total += nearest(price * (10000 + modifier), 10000000);
+        else if (type == "discount-amount")
+            total += nearest(price - modifier * 1000, 1000);
+        else if (type == "surcharge-amount")
+            total += nearest(price + modifier * 1000, 1000);
+        else
+            total += nearest(price, 1000);
+    }
+    return total;
+}
+
+namespace {
+QJsonObject error(const QString& code, const QString& text) {
+    return QJsonObject{{"type", "error"}, {"code", code}, {"text", text}};
 }
 } // namespace
 
@@ -35,6 +84,11 @@ bool FakeNetFpServer::Listen(quint16 port) {
 
 QString FakeNetFpServer::Url() const {
     return QString("http://127.0.0.1:%1").arg(m_server->serverPort());
+}
+
+void FakeNetFpServer::Restart() {
+    m_running.clear();
+    m_finished.clear();
 }
 
 std::vector<FakeNetFpServer::Request> FakeNetFpServer::To(const QString& path) const {
@@ -90,6 +144,10 @@ void FakeNetFpServer::Handle(QTcpSocket* socket, const Request& request) {
                                                             {"operatorPasswordMaxLength", 8}}}});
         return;
     }
+    if (request.method == "GET" && path == "/printers/taskinfo" && taskInfoDown) {
+        socket->abort();
+        return;
+    }
     if (request.method == "GET" && path == "/printers/taskinfo") {
         const QString id = query.queryItemValue("id");
         if (m_finished.count(id)) {
@@ -103,7 +161,9 @@ void FakeNetFpServer::Handle(QTcpSocket* socket, const Request& request) {
     }
     const QStringList parts = path.split('/', Qt::SkipEmptyParts);
     if (parts.size() != 3 || parts[0] != "printers" || parts[1] != "dt279013") {
-        Answer(socket, QJsonObject{{"ok", false}}, 404);
+        Answer(socket, QJsonObject{{"type", "https://tools.ietf.org/html/rfc7231#section-6.5.4"},
+                                   {"title", "Not Found"}, {"status", 404}},
+               404);
         return;
     }
     if (request.method == "GET" && parts[2] == "status") {
@@ -128,17 +188,27 @@ QJsonObject FakeNetFpServer::Result(const QString& action, const QJsonObject& bo
     }
     QJsonObject result{{"ok", "true"}, {"messages", Messages()}};
     if (action == "receipt" || action == "reversalreceipt") {
-        double sum = 0;
-        for (const QJsonValue& value : body.value("items").toArray()) {
-            const QJsonObject item = value.toObject();
-            if (item.contains("type") && item.value("type").toString() != "sale")
-                continue;
-            const double discount = item.value("priceModifierType").toString() == "discount-percent"
-                                        ? item.value("priceModifierValue").toDouble()
-                                        : 0;
-            sum += cents(item.value("quantity").toDouble(1) * item.value("unitPrice").toDouble() *
-                         (1 - discount / 100));
+        const long long items = ItemsTotalCents(body.value("items").toArray());
+        long long paid = 0;
+        for (const QJsonValue& payment : body.value("payments").toArray())
+            paid += units(payment.toObject()["amount"], 2);
+        if (action == "receipt" && !body.value("payments").toArray().isEmpty() && paid != items)
+            return QJsonObject{
+                {"ok", "false"},
+                {"messages",
+                 QJsonArray{error("E403", QString("Payment total amount (%1) should be the same as the items "
+                                                  "total amount (%2)")
+                                              .arg(static_cast<double>(paid) / 100)
+                                              .arg(static_cast<double>(items) / 100))}}};
+        if (action == "reversalreceipt" && !body.value("payments").toArray().isEmpty()) {
+            QJsonArray messages = result["messages"].toArray();
+            messages.append(QJsonObject{{"type", "warning"},
+                                        {"code", "W302"},
+                                        {"text", "Reversal receipt payments array should be empty. It will be "
+                                                 "ignored."}});
+            result["messages"] = messages;
         }
+        const double sum = static_cast<double>(items) / 100;
         ++printed;
         result["receiptNumber"] = QString("%1").arg(printed + 84, 7, 10, QChar('0'));
         result["receiptDateTime"] = "2026-12-08T10:31:00";
@@ -152,20 +222,29 @@ void FakeNetFpServer::Print(QTcpSocket* socket, const QString& action, const QSt
                             int asyncTimeout, const QJsonObject& body) {
     if (!taskId.isEmpty() && (m_running.count(taskId) || m_finished.count(taskId))) {
         Answer(socket, QJsonObject{{"ok", "false"},
-                                   {"messages", QJsonArray{QJsonObject{{"type", "error"},
-                                                                       {"code", "E109"},
-                                                                       {"text", "Duplicated Task Id"}}}}});
+                                   {"messages", QJsonArray{error("E109", "Task ID already exists")}}});
         return;
     }
+    const bool drop = dropNext;
+    const bool malformed = malformedNext;
+    dropNext = malformedNext = false;
     m_running.insert(taskId);
     QPointer<QTcpSocket> waiting(socket);
     auto answered = std::make_shared<bool>(false);
-    auto finish = [this, action, taskId, body, waiting, answered] {
+    auto finish = [this, action, taskId, body, waiting, answered, drop, malformed] {
         const QJsonObject result = Result(action, body);
         m_running.erase(taskId);
         if (!taskId.isEmpty())
             m_finished[taskId] = result; // kept until asked about, as the real server does
-        if (!silent && waiting && !*answered) {
+        if (drop && waiting) {
+            *answered = true;
+            waiting->abort();
+        } else if (malformed && waiting) {
+            *answered = true;
+            waiting->write("HTTP/1.1 200 OK\r\nContent-Type: application/json\r\nContent-Length: "
+                           "14\r\nConnection: close\r\n\r\n{\"ok\": true, \"");
+            waiting->disconnectFromHost();
+        } else if (!silent && waiting && !*answered) {
             *answered = true;
             Answer(waiting, result);
         }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QObject>
 #include <QString>
@@ -13,8 +14,11 @@ class QTcpSocket;
 
 // A fiscal print server that speaks the Net.FP protocol for one Datecs
 // device "dt279013": it records every request, prints receipts (counting
-// them) and answers as the protocol documents, including refusals, answers
-// that never come and tasks that finish after their time-out.
+// them) and answers as the reference server does: it checks that a
+// receipt's payment equals its items as the device computes them (E403),
+// warns of payments on a reversal (W302), answers E109 to a task id it holds,
+// and can refuse, drop the connection after printing, never answer, answer
+// broken JSON or forget its tasks as after a restart.
 class FakeNetFpServer : public QObject {
 public:
     struct Request {
@@ -46,6 +50,19 @@ public:
     // Added to the amount the device reports.
     double amountOffset = 0;
     int itemTextMaxLength = 22;
+    // The next print request prints, then the connection closes unanswered.
+    bool dropNext = false;
+    // The next print request prints and is answered with broken JSON.
+    bool malformedNext = false;
+
+    // Task questions get no answer (the connection closes).
+    bool taskInfoDown = false;
+
+    // Forgets every task, as a restarted server does.
+    void Restart();
+    // The items' total of a receipt in cents, as the reference server adds
+    // it up to compare it with the payment.
+    static long long ItemsTotalCents(const QJsonArray& items);
 
     // The requests to one path (the part before '?').
     std::vector<Request> To(const QString& path) const;

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "base/TextInput.h"
 #include "masterdata/PartnerChooser.h"
 #include "sales/DocumentChooser.h"
 
+#include <QStringList>
 #include <deque>
 #include <vector>
 
@@ -39,4 +41,20 @@ public:
     std::deque<DocumentChoice> choices;
     std::vector<int> kinds;
     std::vector<int> partners;
+};
+
+// A one-field input answered from a queue; none left means cancelled. Keeps
+// the labels it was asked with.
+class ScriptedTextInput : public TextInput {
+public:
+    std::optional<QString> AskText(const QString&, const QString& label, const QString&) override {
+        labels << label;
+        if (answers.empty())
+            return std::nullopt;
+        const QString answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    std::deque<QString> answers;
+    QStringList labels;
 };

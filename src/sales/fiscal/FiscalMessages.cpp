@@ -78,7 +78,11 @@ QStringList FiscalProblems(const std::vector<NetFpMessage>& messages) {
             continue;
         const QString known = FiscalCodeText(m.code);
         const QString prefix = m.type == "error" ? "Грешка" : "Предупреждение";
-        if (!known.isEmpty())
+        // A command the device refused (E4..) is explained best by the
+        // server's own words, e.g. the two amounts that differ.
+        if (!known.isEmpty() && m.code.startsWith("E4") && !m.text.trimmed().isEmpty())
+            problems << QString("%1 %2: %3 Сървърът съобщава: %4").arg(prefix, m.code, known, m.text.trimmed());
+        else if (!known.isEmpty())
             problems << QString("%1 %2: %3").arg(prefix, m.code, known);
         else if (!m.code.isEmpty())
             problems << QString("%1 %2: %3").arg(prefix, m.code, m.text);

@@ -13,11 +13,12 @@ constexpr const char* kCreate =
     "DEFAULT 0, [unique_sale_number] TEXT NOT NULL, [task_id] TEXT NOT NULL, [amount] NUMERIC (13, 2) NOT "
     "NULL DEFAULT 0, [state] INTEGER NOT NULL DEFAULT 0, [receipt_number] TEXT NOT NULL DEFAULT '', "
     "[receipt_dt] TEXT NOT NULL DEFAULT '', [receipt_amount] NUMERIC (13, 2) NOT NULL DEFAULT 0, "
-    "[fm_serial] TEXT NOT NULL DEFAULT '');";
+    "[fm_serial] TEXT NOT NULL DEFAULT '', [sent_dt] TEXT NOT NULL DEFAULT '', [by_hand] INTEGER NOT NULL "
+    "DEFAULT 0);";
 
 constexpr const char* kColumns =
     "SELECT family, doc_id, reversal, printer_serial, sequence, unique_sale_number, task_id, amount, state, "
-    "receipt_number, receipt_dt, receipt_amount, fm_serial FROM fiscal_receipts ";
+    "receipt_number, receipt_dt, receipt_amount, fm_serial, sent_dt, by_hand FROM fiscal_receipts ";
 
 FiscalReceipt rowOf(const ResultTable& t, int r) {
     FiscalReceipt f;
@@ -34,6 +35,8 @@ FiscalReceipt rowOf(const ResultTable& t, int r) {
     f.receiptDateTime = t.Text(r, 10, "");
     f.receiptAmount = t.Double(r, 11);
     f.fiscalMemoryNumber = t.Text(r, 12, "");
+    f.sentAt = t.Text(r, 13, "");
+    f.enteredByHand = t.Int(r, 14) != 0;
     return f;
 }
 
@@ -45,12 +48,30 @@ bool tableExists(Database& db) {
 } // namespace
 
 bool FiscalReceiptStore::Exists() {
-    return tableExists(m_db);
+    return tableExists(m_db) && AddLaterColumns();
+}
+
+bool FiscalReceiptStore::AddLaterColumns() {
+    if (m_columnsChecked)
+        return true;
+    if (m_db.QueryInt(1, "SELECT COUNT(*) FROM pragma_table_info('fiscal_receipts') WHERE name = 'sent_dt';") ==
+        0) {
+        WriteTransaction t(m_db);
+        if (!t.Begin() ||
+            (m_db.QueryInt(1, "SELECT COUNT(*) FROM pragma_table_info('fiscal_receipts') WHERE name = "
+                              "'sent_dt';") == 0 &&
+             (!t.Exec("ALTER TABLE fiscal_receipts ADD COLUMN sent_dt TEXT NOT NULL DEFAULT '';") ||
+              !t.Exec("ALTER TABLE fiscal_receipts ADD COLUMN by_hand INTEGER NOT NULL DEFAULT 0;"))) ||
+            !t.Commit())
+            return false;
+    }
+    m_columnsChecked = true;
+    return true;
 }
 
 bool FiscalReceiptStore::Create() {
     WriteTransaction t(m_db);
-    return t.Begin() && t.Exec(kCreate) && t.Commit();
+    return t.Begin() && t.Exec(kCreate) && t.Commit() && AddLaterColumns();
 }
 
 std::optional<FiscalReceipt> FiscalReceiptStore::Read(const char* condition, SaleFamily family, int docId) {
@@ -94,7 +115,7 @@ std::optional<FiscalReceipt> FiscalReceiptStore::Reserve(const FiscalReceipt& dr
 std::optional<FiscalReceipt> FiscalReceiptStore::ReserveIn(WriteTransaction& t, const FiscalReceipt& draft,
                                                            const QString& operatorCode,
                                                            const QString& originalNumber) {
-    if (!t.Exec(kCreate))
+    if (!t.Exec(kCreate) || (tableExists(m_db) && !AddLaterColumns()))
         return std::nullopt;
     if (std::optional<FiscalReceipt> existing = Read("state <> '2'", draft.family, draft.docId))
         return existing;
@@ -123,15 +144,41 @@ std::optional<FiscalReceipt> FiscalReceiptStore::ReserveIn(WriteTransaction& t, 
 }
 
 bool FiscalReceiptStore::RenewTask(FiscalReceipt& receipt) {
-    const QString taskId = NetFpClient::NewTaskId();
+    return SetSent(receipt, NetFpClient::NewTaskId(), QString());
+}
+
+bool FiscalReceiptStore::MarkSent(FiscalReceipt& receipt, const QString& moment) {
+    return SetSent(receipt, receipt.taskId, moment);
+}
+
+bool FiscalReceiptStore::SetSent(FiscalReceipt& receipt, const QString& taskId, const QString& moment) {
     WriteTransaction t(m_db);
     if (!t.Begin() ||
-        !t.ExecPrintf("UPDATE fiscal_receipts SET task_id = '%q' WHERE family = '%d' AND doc_id = '%d' AND "
-                      "state = '0';",
-                      taskId, static_cast<int>(receipt.family), receipt.docId) ||
+        !t.ExecPrintf("UPDATE fiscal_receipts SET task_id = '%q', sent_dt = '%q' WHERE family = '%d' AND "
+                      "doc_id = '%d' AND state = '0';",
+                      taskId, moment, static_cast<int>(receipt.family), receipt.docId) ||
         !t.Commit())
         return false;
     receipt.taskId = taskId;
+    receipt.sentAt = moment;
+    return true;
+}
+
+bool FiscalReceiptStore::MarkPrintedByHand(FiscalReceipt& receipt, const QString& receiptNumber) {
+    WriteTransaction t(m_db);
+    if (!t.Begin() ||
+        !t.ExecPrintf("UPDATE fiscal_receipts SET state = '1', receipt_number = '%q', receipt_dt = '%q', "
+                      "receipt_amount = '%.2f', by_hand = '1' WHERE family = '%d' AND doc_id = '%d' AND state "
+                      "= '0';",
+                      receiptNumber, receipt.sentAt, receipt.amount, static_cast<int>(receipt.family),
+                      receipt.docId) ||
+        !t.Commit())
+        return false;
+    receipt.state = FiscalReceipt::Printed;
+    receipt.receiptNumber = receiptNumber;
+    receipt.receiptDateTime = receipt.sentAt;
+    receipt.receiptAmount = receipt.amount;
+    receipt.enteredByHand = true;
     return true;
 }
 

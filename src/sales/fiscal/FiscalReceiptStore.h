@@ -31,6 +31,11 @@ struct FiscalReceipt {
     QString receiptDateTime;
     double receiptAmount = 0;
     QString fiscalMemoryNumber;
+    // When the receipt went to the server under its task; empty while it was
+    // never sent (or the server refused it, so its new task was not).
+    QString sentAt;
+    // The clerk entered the number of a receipt the server could not tell of.
+    bool enteredByHand = false;
 };
 
 // The table of fiscal receipts: created when a fiscal device is first set up,
@@ -63,13 +68,22 @@ public:
     bool RenewTask(FiscalReceipt& receipt);
     // The device's answer to a printed receipt.
     bool MarkPrinted(FiscalReceipt& receipt, const NetFpResult& result);
+    // The receipt printed, by the clerk's word and its number.
+    bool MarkPrintedByHand(FiscalReceipt& receipt, const QString& receiptNumber);
+    // The moment the receipt goes to the server (before it is sent), or
+    // empty when it surely did not reach it.
+    bool MarkSent(FiscalReceipt& receipt, const QString& moment);
 
     // Inside the save of a new document: a receipt left by a deleted
     // document of the same number no longer belongs to it.
     static bool SupersedeFor(Database& db, WriteTransaction& t, SaleFamily family, int docId);
 
 private:
+    // Tables made before receipts kept their sending time get its columns.
+    bool AddLaterColumns();
+    bool SetSent(FiscalReceipt& receipt, const QString& taskId, const QString& moment);
     std::optional<FiscalReceipt> Read(const char* condition, SaleFamily family, int docId);
 
     Database& m_db;
+    bool m_columnsChecked = false;
 };

@@ -1,6 +1,8 @@
 #include "sales/fiscal/FiscalRegister.h"
 
+#include "base/Clock.h"
 #include "base/Prompter.h"
+#include "base/TextInput.h"
 #include "db/Database.h"
 #include "db/WriteTransaction.h"
 #include "format/FormatNumber.h"
@@ -37,6 +39,15 @@ void FiscalRegister::SetTimeouts(int asyncTimeoutMs, int answerTimeoutMs, int fo
     m_asyncTimeoutMs = asyncTimeoutMs;
     m_answerTimeoutMs = answerTimeoutMs;
     m_followMs = followMs;
+}
+
+void FiscalRegister::SetInteraction(TextInput* input, const Clock* clock) {
+    m_input = input;
+    m_clock = clock;
+}
+
+QString FiscalRegister::Now() const {
+    return (m_clock ? m_clock->Now() : QDateTime::currentDateTime()).toString(Qt::ISODate);
 }
 
 NetFpClient FiscalRegister::Client(const QString& serverUrl) {
@@ -125,7 +136,7 @@ void FiscalRegister::AfterSave(const SaleDocument& doc, double total) {
                                 ? "Да бъде ли издаден сторно бон за кредитното известие?"
                                 : "Да бъде ли издаден фискален бон за продажбата?") != Answer::Yes)
         return;
-    Print(*receipt, doc, total, false);
+    Print(*receipt, doc, total);
 }
 
 bool FiscalRegister::RequireDevice() {
@@ -165,7 +176,7 @@ bool FiscalRegister::IssueFor(SaleFamily family, int number, bool credit) {
         return true;
     }
     if (receipt)
-        return Print(*receipt, doc, total, true);
+        return Print(*receipt, doc, total);
     const std::optional<Draft> draft = DraftFor(doc, number, total);
     if (!draft) {
         m_prompter.Message("Фактурата на кредитното известие няма фискален бон; сторно бон не се издава.",
@@ -178,7 +189,7 @@ bool FiscalRegister::IssueFor(SaleFamily family, int number, bool credit) {
             "бон?") != Answer::Yes)
         return false;
     receipt = m_store.Reserve(draft->receipt, m_device.OperatorCode(), draft->originalNumber);
-    return receipt && Print(*receipt, doc, total, false);
+    return receipt && Print(*receipt, doc, total);
 }
 
 NetFpResult FiscalRegister::Send(const FiscalReceipt& receipt, const SaleDocument& doc, double total) {
@@ -194,27 +205,44 @@ NetFpResult FiscalRegister::Send(const FiscalReceipt& receipt, const SaleDocumen
                         SaleReceiptBody(doc, total, m_device, receipt.uniqueSaleNumber), receipt.taskId);
 }
 
-bool FiscalRegister::Print(FiscalReceipt& receipt, const SaleDocument& doc, double total, bool retry) {
+bool FiscalRegister::Print(FiscalReceipt& receipt, const SaleDocument& doc, double total) {
     using Outcome = NetFpResult::Outcome;
-    NetFpClient client = Client(m_device.serverUrl);
-    NetFpResult result;
-    bool send = true;
-    if (retry) {
+    if (!receipt.sentAt.isEmpty()) {
         // The task sent before may have printed after its answer was lost:
         // its result is taken, and nothing is sent twice.
-        result = client.AwaitTask(receipt.taskId, m_followMs);
-        if (result.outcome == Outcome::Done || result.outcome == Outcome::Pending ||
-            result.outcome == Outcome::NoAnswer)
-            send = false;
-        else if (result.outcome == Outcome::Refused && !m_store.RenewTask(receipt))
+        NetFpClient client = Client(m_device.serverUrl);
+        const NetFpResult result = client.AwaitTask(receipt.taskId, m_followMs);
+        if (result.outcome == Outcome::Unknown)
+            return ResolveForgotten(receipt, doc, total);
+        if (result.outcome != Outcome::Refused)
+            return Finish(receipt, result);
+        // The device refused it: nothing printed, and a new task may.
+        if (!m_store.RenewTask(receipt))
             return false;
     }
-    if (send) {
-        result = Send(receipt, doc, total);
-        if (result.outcome == Outcome::Pending)
-            result = client.AwaitTask(receipt.taskId, m_followMs);
-    }
-    return Finish(receipt, result);
+    return SendAndFinish(receipt, doc, total);
+}
+
+bool FiscalRegister::SendAndFinish(FiscalReceipt& receipt, const SaleDocument& doc, double total) {
+    if (!m_store.MarkSent(receipt, Now()))
+        return false;
+    NetFpClient client = Client(m_device.serverUrl);
+    NetFpResult result = Send(receipt, doc, total);
+    if (!result.delivered && !m_store.MarkSent(receipt, QString()))
+        return false;
+    return Finish(receipt, Settle(client, receipt.taskId, result));
+}
+
+NetFpResult FiscalRegister::Settle(NetFpClient& client, const QString& taskId, NetFpResult result) {
+    using Outcome = NetFpResult::Outcome;
+    const bool lost = result.outcome == Outcome::NoAnswer && result.delivered;
+    const bool known = result.outcome == Outcome::Refused && result.HasCode("E109");
+    if (!lost && !known && result.outcome != Outcome::Pending)
+        return result;
+    NetFpResult settled = client.AwaitTask(taskId, m_followMs);
+    if (settled.outcome == Outcome::NoAnswer && lost)
+        return result; // the first reason is the one to show
+    return settled;
 }
 
 bool FiscalRegister::Finish(FiscalReceipt& receipt, const NetFpResult& result) {
@@ -226,18 +254,24 @@ bool FiscalRegister::Finish(FiscalReceipt& receipt, const NetFpResult& result) {
         // A new task for the next attempt: the server keeps the refused one.
         m_store.RenewTask(receipt);
         m_prompter.Message(
-            "Фискалното устройство не издаде бона. Документът е записан без фискален бон.\n\n" +
-                FiscalProblems(result.messages).join('\n'),
+            RefusalText(result, "Фискалното устройство не издаде бона. Документът е записан без фискален бон."),
             MessageIcon::Stop);
         return false;
     case Outcome::Pending:
-    case Outcome::Unknown:
         m_prompter.Message("Фискалното устройство още не е завършило бона. Документът е записан без фискален "
                            "бон; проверете след малко с „Издаване на фискален бон ...“.",
                            MessageIcon::Exclamation);
         return false;
+    case Outcome::Unknown:
     case Outcome::NoAnswer:
-        ReportNoAnswer(result, QString("Документът е записан без фискален бон; ") + kRetryHint);
+        if (!result.delivered) {
+            ReportNoAnswer(result, QString("Документът е записан без фискален бон; ") + kRetryHint);
+            return false;
+        }
+        ReportNoAnswer(result, QString("Не е известно дали бонът на продажба %1 е отпечатан. Не го издавайте "
+                                       "отново по друг начин: „Издаване на фискален бон ...“ ще провери при "
+                                       "сървъра и няма да го отпечата втори път.")
+                                   .arg(receipt.uniqueSaleNumber));
         return false;
     }
     if (!m_store.MarkPrinted(receipt, result))
@@ -253,38 +287,90 @@ bool FiscalRegister::Finish(FiscalReceipt& receipt, const NetFpResult& result) {
     return true;
 }
 
+bool FiscalRegister::ResolveForgotten(FiscalReceipt& receipt, const SaleDocument& doc, double total) {
+    const Answer answer = m_prompter.AskYesNoCancel(
+        QString("Бонът на продажба %1 е изпратен на %2, но отговорът не е получен, а сървърът за фискални "
+                "устройства вече не помни задачата (вероятно е бил рестартиран). Проверете на фискалното "
+                "устройство или в контролната лента дали бонът е отпечатан.\n\n"
+                "Да: бонът е отпечатан, ще въведете номера му.\n"
+                "Не: бонът не е отпечатан, да бъде издаден отново.\n"
+                "Отказ: нищо не се променя.")
+            .arg(receipt.uniqueSaleNumber, receiptTime(receipt.sentAt)),
+        MessageIcon::Question);
+    if (answer == Answer::No) {
+        if (!m_store.RenewTask(receipt))
+            return false;
+        return SendAndFinish(receipt, doc, total);
+    }
+    if (answer != Answer::Yes)
+        return false;
+    if (!m_input) {
+        m_prompter.Message("Номерът на бона не може да бъде въведен оттук.", MessageIcon::Exclamation);
+        return false;
+    }
+    const std::optional<QString> number =
+        m_input->AskText("Фискален бон", "Номер на отпечатания фискален бон:", QString());
+    if (!number || number->trimmed().isEmpty())
+        return false;
+    return m_store.MarkPrintedByHand(receipt, number->trimmed());
+}
+
+QString FiscalRegister::RefusalText(const NetFpResult& result, const QString& deviceRefused) const {
+    const QString who = result.answered
+                            ? QString("Сървърът за фискални устройства на %1 отказа заявката.").arg(m_device.serverUrl)
+                            : deviceRefused;
+    return who + "\n\n" + FiscalProblems(result.messages).join('\n');
+}
+
 void FiscalRegister::ReportNoAnswer(const NetFpResult& result, const QString& consequence) {
-    m_prompter.Message(QString("Сървърът за фискални устройства на %1 не отговаря (%2).\n%3")
-                           .arg(m_device.serverUrl, result.transportError, consequence),
+    const QString problem = result.answered ? "върна неразбираем отговор" : "не отговаря";
+    m_prompter.Message(QString("Сървърът за фискални устройства на %1 %2 (%3).\n%4")
+                           .arg(m_device.serverUrl, problem, result.transportError, consequence),
                        MessageIcon::Stop);
 }
 
 bool FiscalRegister::Simple(const QString& action, const QJsonObject& body, const QString& done) {
+    using Outcome = NetFpResult::Outcome;
     if (!RequireDevice())
         return false;
     NetFpClient client = Client(m_device.serverUrl);
+    // A task id of its own, so a lost answer can be asked about and nothing
+    // is done twice.
     const QString taskId = NetFpClient::NewTaskId();
-    NetFpResult result = client.Print(m_device.printerId, action, body, taskId);
-    if (result.outcome == NetFpResult::Outcome::Pending)
-        result = client.AwaitTask(taskId, m_followMs);
-    switch (result.outcome) {
-    case NetFpResult::Outcome::Done: {
-        const QStringList problems = FiscalProblems(result.messages);
-        m_prompter.Message(problems.isEmpty() ? done : done + "\n\n" + problems.join('\n'),
-                           problems.isEmpty() ? MessageIcon::Information : MessageIcon::Exclamation);
-        return true;
-    }
-    case NetFpResult::Outcome::Refused:
-        m_prompter.Message("Фискалното устройство отказа.\n\n" + FiscalProblems(result.messages).join('\n'),
-                           MessageIcon::Stop);
-        return false;
-    case NetFpResult::Outcome::NoAnswer:
-        ReportNoAnswer(result, "Нищо не е отпечатано.");
-        return false;
-    default:
-        m_prompter.Message("Фискалното устройство още не е завършило; проверете на устройството.",
-                           MessageIcon::Exclamation);
-        return false;
+    NetFpResult result = Settle(client, taskId, client.Print(m_device.printerId, action, body, taskId));
+    for (;;) {
+        switch (result.outcome) {
+        case Outcome::Done: {
+            const QStringList problems = FiscalProblems(result.messages);
+            m_prompter.Message(problems.isEmpty() ? done : done + "\n\n" + problems.join('\n'),
+                               problems.isEmpty() ? MessageIcon::Information : MessageIcon::Exclamation);
+            return true;
+        }
+        case Outcome::Refused:
+            m_prompter.Message(RefusalText(result, "Фискалното устройство отказа."), MessageIcon::Stop);
+            return false;
+        case Outcome::Unknown:
+            m_prompter.Message("Сървърът за фискални устройства не помни командата, а отговорът ѝ не е получен. "
+                               "Проверете на фискалното устройство дали е изпълнена, преди да я повторите.",
+                               MessageIcon::Exclamation);
+            return false;
+        case Outcome::NoAnswer:
+            if (!result.delivered) {
+                ReportNoAnswer(result, "Нищо не е отпечатано.");
+                return false;
+            }
+            [[fallthrough]];
+        case Outcome::Pending:
+            if (m_prompter.AskYesNo(
+                    QString("Не е известно дали фискалното устройство изпълни командата (%1). Не я "
+                            "повтаряйте, преди да проверите.\n\nДа бъде ли проверено отново сега?")
+                        .arg(result.outcome == Outcome::Pending ? QString("устройството още работи")
+                                                                 : result.transportError),
+                    MessageIcon::Exclamation) != Answer::Yes)
+                return false;
+            result = client.AwaitTask(taskId, m_followMs);
+            break;
+        }
     }
 }
 

@@ -12,6 +12,8 @@ class Database;
 class HttpTransport;
 class LocalSettings;
 class Prompter;
+class TextInput;
+class Clock;
 
 // Registers the cash sales of the program on the fiscal device through the
 // print server: a receipt after a cash sale is saved, a reversal after a
@@ -29,6 +31,9 @@ public:
     // How long the server may print before it answers with the task, how
     // long an answer is waited for, and how long a printing task is followed.
     void SetTimeouts(int asyncTimeoutMs, int answerTimeoutMs, int followMs);
+    // Where the clerk types the number of a receipt the server cannot tell
+    // of, and the clock that dates a receipt's sending.
+    void SetInteraction(TextInput* input, const Clock* clock);
 
     // The statements of a new sale document's save: a receipt left by a
     // deleted document of its number is set aside, and a cash goods note,
@@ -72,12 +77,23 @@ private:
         QString originalNumber;
     };
     std::optional<Draft> DraftFor(const SaleDocument& doc, int number, double total);
-    bool Print(FiscalReceipt& receipt, const SaleDocument& doc, double total, bool retry);
+    // Prints a reserved receipt: one sent before is first asked about, so
+    // nothing is ever sent twice under one sale number without the clerk.
+    bool Print(FiscalReceipt& receipt, const SaleDocument& doc, double total);
+    bool SendAndFinish(FiscalReceipt& receipt, const SaleDocument& doc, double total);
     NetFpResult Send(const FiscalReceipt& receipt, const SaleDocument& doc, double total);
+    // The result of a request whose answer was lost, was a task id, or was
+    // E109 (the server holds that task already): the task's own result.
+    NetFpResult Settle(NetFpClient& client, const QString& taskId, NetFpResult result);
     bool Finish(FiscalReceipt& receipt, const NetFpResult& result);
+    // The server forgot a receipt it was sent: the clerk says whether it printed.
+    bool ResolveForgotten(FiscalReceipt& receipt, const SaleDocument& doc, double total);
     bool Simple(const QString& action, const QJsonObject& body, const QString& done);
     NetFpClient Client(const QString& serverUrl);
     void ReportNoAnswer(const NetFpResult& result, const QString& consequence);
+    QString Now() const;
+    // Who refused (the server itself, or the device) and what it said.
+    QString RefusalText(const NetFpResult& result, const QString& deviceRefused) const;
 
     Database& m_db;
     Prompter& m_prompter;
@@ -85,6 +101,8 @@ private:
     HttpTransport& m_transport;
     FiscalDeviceSettings m_device;
     FiscalReceiptStore m_store;
+    TextInput* m_input = nullptr;
+    const Clock* m_clock = nullptr;
     int m_asyncTimeoutMs = 15000;
     int m_answerTimeoutMs = 25000;
     int m_followMs = 30000;

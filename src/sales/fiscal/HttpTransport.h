@@ -9,6 +9,9 @@ struct HttpReply {
     int status = 0;
     QByteArray body;
     QString error; // why there was no answer
+    // The request may have reached the server: false only when no
+    // connection was made, so nothing can have been done.
+    bool delivered = false;
 };
 
 // How the fiscal receipts reach the print server; the program sends over the

@@ -4,6 +4,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QRandomGenerator>
+#include <QStringList>
 #include <QUrl>
 
 namespace {
@@ -18,6 +19,31 @@ std::optional<bool> okOf(const QJsonObject& answer) {
     return std::nullopt;
 }
 
+// What the server said in an answer that is not a result: the text of a
+// JSON problem ("title", "detail", "message", "messages") or of the body.
+QString serverText(const HttpReply& reply) {
+    const QJsonDocument json = QJsonDocument::fromJson(reply.body);
+    QStringList parts;
+    if (json.isObject()) {
+        const QJsonObject o = json.object();
+        for (const char* key : {"title", "detail", "message", "error"})
+            if (o.value(key).isString() && !o.value(key).toString().trimmed().isEmpty())
+                parts << o.value(key).toString().trimmed();
+        for (const QJsonValue& m : o.value("messages").toArray())
+            if (!m.toObject().value("text").toString().isEmpty())
+                parts << m.toObject().value("text").toString();
+    }
+    if (parts.isEmpty())
+        parts << QString::fromUtf8(reply.body).simplified().left(200);
+    parts.removeAll(QString());
+    return parts.join("; ");
+}
+
+QString statusText(const HttpReply& reply) {
+    const QString said = serverText(reply);
+    return said.isEmpty() ? QString("HTTP %1").arg(reply.status) : QString("HTTP %1: %2").arg(reply.status).arg(said);
+}
+
 std::optional<QJsonObject> objectOf(const HttpReply& reply, QString& error) {
     if (!reply.answered) {
         error = reply.error;
@@ -25,21 +51,55 @@ std::optional<QJsonObject> objectOf(const HttpReply& reply, QString& error) {
     }
     QJsonParseError parse{};
     const QJsonDocument json = QJsonDocument::fromJson(reply.body, &parse);
-    if (parse.error != QJsonParseError::NoError || !json.isObject()) {
-        error = QString("HTTP %1").arg(reply.status);
+    if (parse.error != QJsonParseError::NoError || !json.isObject() || reply.status >= 300) {
+        error = statusText(reply);
         return std::nullopt;
     }
     return json.object();
 }
 
-NetFpResult noAnswer(const QString& error) {
+NetFpResult noAnswer(const HttpReply& reply, const QString& error) {
     NetFpResult r;
     r.outcome = NetFpResult::Outcome::NoAnswer;
     r.transportError = error;
+    r.delivered = reply.delivered || reply.answered;
+    r.answered = reply.answered;
     return r;
 }
 
+// The result of a printing request. A server that answers a client error
+// with no result (an unknown device, a request it cannot read) refused it;
+// any other answer without a result leaves the outcome unknown.
+NetFpResult resultOf(const HttpReply& reply) {
+    QString error;
+    const std::optional<QJsonObject> answer = objectOf(reply, error);
+    if (answer) {
+        NetFpResult r = ParseNetFpResult(*answer);
+        if (r.outcome == NetFpResult::Outcome::NoAnswer)
+            return noAnswer(reply, statusText(reply));
+        return r;
+    }
+    if (reply.answered && reply.status >= 400 && reply.status < 500) {
+        const QJsonDocument json = QJsonDocument::fromJson(reply.body);
+        if (json.isObject() && json.object().contains("ok"))
+            return ParseNetFpResult(json.object());
+        NetFpResult r;
+        r.outcome = NetFpResult::Outcome::Refused;
+        r.answered = true;
+        r.messages.push_back({"error", QString(), statusText(reply)});
+        return r;
+    }
+    return noAnswer(reply, error);
+}
+
 } // namespace
+
+bool NetFpResult::HasCode(const QString& code) const {
+    for (const NetFpMessage& m : messages)
+        if (m.code == code)
+            return true;
+    return false;
+}
 
 NetFpResult ParseNetFpResult(const QJsonObject& answer) {
     NetFpResult r;
@@ -95,12 +155,8 @@ std::optional<std::vector<NetFpPrinter>> NetFpClient::Printers(QString& error) {
 }
 
 NetFpResult NetFpClient::Status(const QString& printerId) {
-    QString error;
-    const std::optional<QJsonObject> answer =
-        objectOf(m_transport.Get(Url("/printers/" + QUrl::toPercentEncoding(printerId) + "/status"),
-                                 m_answerTimeoutMs),
-                 error);
-    return answer ? ParseNetFpResult(*answer) : noAnswer(error);
+    return resultOf(
+        m_transport.Get(Url("/printers/" + QUrl::toPercentEncoding(printerId) + "/status"), m_answerTimeoutMs));
 }
 
 NetFpResult NetFpClient::Print(const QString& printerId, const QString& action, const QJsonObject& body,
@@ -109,20 +165,17 @@ NetFpResult NetFpClient::Print(const QString& printerId, const QString& action, 
                              .arg(QString::fromUtf8(QUrl::toPercentEncoding(printerId)), action)
                              .arg(m_asyncTimeoutMs)
                              .arg(QString::fromUtf8(QUrl::toPercentEncoding(taskId)));
-    QString error;
-    const std::optional<QJsonObject> answer = objectOf(
-        m_transport.Post(Url(path), QJsonDocument(body).toJson(QJsonDocument::Compact), m_answerTimeoutMs),
-        error);
-    return answer ? ParseNetFpResult(*answer) : noAnswer(error);
+    return resultOf(
+        m_transport.Post(Url(path), QJsonDocument(body).toJson(QJsonDocument::Compact), m_answerTimeoutMs));
 }
 
 NetFpResult NetFpClient::TaskInfo(const QString& taskId) {
     QString error;
-    const std::optional<QJsonObject> answer = objectOf(
-        m_transport.Get(Url("/printers/taskinfo?id=" + QUrl::toPercentEncoding(taskId)), m_answerTimeoutMs),
-        error);
+    const HttpReply reply =
+        m_transport.Get(Url("/printers/taskinfo?id=" + QUrl::toPercentEncoding(taskId)), m_answerTimeoutMs);
+    const std::optional<QJsonObject> answer = objectOf(reply, error);
     if (!answer)
-        return noAnswer(error);
+        return noAnswer(reply, error);
     const QString status = answer->value("taskStatus").toString();
     if (status == "finished")
         return ParseNetFpResult(answer->value("result").toObject());

@@ -42,6 +42,12 @@ struct NetFpResult {
     QString fiscalMemoryNumber;
     QString deviceDateTime;
     QString transportError;
+    // The request may have reached the server (see HttpReply::delivered).
+    bool delivered = true;
+    // The server answered, but not with a result (a broken or foreign answer).
+    bool answered = false;
+
+    bool HasCode(const QString& code) const;
 };
 
 // The requests of the Net.FP protocol (JSON over HTTP) that Tarvo uses.

@@ -127,8 +127,10 @@ void CDocumentBrowserDlg::IssueFiscalReceipt() {
     {
         WaitCursor wait;
         QtHttpTransport transport;
-        FiscalRegister(m_browser.Db(), m_host.GetPrompter(), m_host.Settings(), transport)
-            .IssueFor(m_browser.Family(), chosen->number, m_browser.Kind() == DocumentBrowser::CreditNotes);
+        GuiTextInput input(this);
+        FiscalRegister fiscal(m_browser.Db(), m_host.GetPrompter(), m_host.Settings(), transport);
+        fiscal.SetInteraction(&input, &m_host.GetClock());
+        fiscal.IssueFor(m_browser.Family(), chosen->number, m_browser.Kind() == DocumentBrowser::CreditNotes);
     }
     const int row = m_list->currentIndex().row();
     Reload();

@@ -44,6 +44,8 @@ CSellDlg::CSellDlg(CTarvoDoc& doc, FormHost& host, QWidget* parent)
     // The document writes its operation of the cash register in its own save.
     m_form.AddSaveGroup(CashLinks::GoodsNoteOperation());
     // Cash sales go to the fiscal device once saved.
+    m_textInput = std::make_unique<GuiTextInput>(this);
+    m_fiscal->SetInteraction(m_textInput.get(), &host.GetClock());
     m_form.SetFiscalRegister(m_fiscal.get());
     host.SetFormTitle("TARVO - ПРОДАЖБИ И ФАКТУРИРАНЕ");
     SetPrintOrientation(0, host.Settings(), &host.Printer());
@@ -161,7 +163,8 @@ QWidget* CSellDlg::BuildHeader() {
     connect(m_date, &QDateEdit::dateChanged, this, [this](const QDate& date) { m_form.SetDate(date); });
     m_number = new QLineEdit(header);
     m_number->setAccessibleName("номер:");
-    m_number->setMaximumWidth(m_number->fontMetrics().horizontalAdvance("00000000000") + 16);
+    // The number keeps its width when the fiscal mark shares the row.
+    m_number->setFixedWidth(m_number->fontMetrics().horizontalAdvance("00000000000") + 16);
     connect(m_number, &QLineEdit::textEdited, this, [this](const QString& typed) {
         const QString kept = m_form.SetNumberText(typed);
         if (kept != typed)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/ui/GuiTextInput.h"
 #include "sales/SellForm.h"
 
 #include <QWidget>
@@ -53,6 +54,7 @@ private:
     FormHost& m_host;
     std::unique_ptr<QtHttpTransport> m_transport;
     std::unique_ptr<FiscalRegister> m_fiscal;
+    std::unique_ptr<GuiTextInput> m_textInput;
     SellForm m_form;
     QLabel* m_fiscalMark;
     QLabel* m_caption;
