@@ -1,5 +1,6 @@
 #include "documents/Offer.h"
 
+#include "format/FormatNumber.h"
 #include "format/Rounding.h"
 
 #include <cmath>
@@ -22,8 +23,5 @@ OfferTotals ComputeOfferTotals(const Offer& offer, double vatRate) {
 QString OfferDiscountLabel(double percent) {
     if (percent == std::round(percent))
         return QString::asprintf("- TO %.f%%:", percent);
-    QString figure = QString::number(RoundHalfUp(percent, 2), 'f', 2);
-    if (figure.endsWith('0'))
-        figure.chop(1);
-    return "- TO " + figure + "%:";
+    return "- TO " + FormatRate(percent) + "%:";
 }

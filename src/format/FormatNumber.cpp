@@ -13,3 +13,10 @@ QString FormatNumber(double value, int decimals) {
         rounded = 0;
     return QString::asprintf("%.*f", decimals, rounded);
 }
+
+QString FormatRate(double percent) {
+    QString figure = FormatNumber(percent, 2);
+    while (figure.contains('.') && (figure.endsWith('0') || figure.endsWith('.')))
+        figure.chop(1);
+    return figure;
+}

@@ -4,6 +4,7 @@
 #include "format/SqlDates.h"
 
 #include <Qt>
+#include <cmath>
 
 namespace {
 constexpr int kTotalRows = 4;
@@ -115,7 +116,10 @@ int DeliveryReceiptJob::DrawTotals(PageFrame& frame, int y) const {
                                          BaseFont());
     };
     row("СУМА ", t.allSum);
-    row(QString::asprintf("- T.O. %.f%% ", m_doc.doc.header.discount), t.discountSum);
+    const double discount = m_doc.doc.header.discount;
+    row(discount == std::round(discount) ? QString::asprintf("- T.O. %.f%% ", discount)
+                                         : "- T.O. " + FormatRate(discount) + "% ",
+        t.discountSum);
     row(QString::asprintf(" ДДС %.f%% ", m_doc.doc.firm.vatRate), t.vat);
     row("ВСИЧКО ", t.total);
     return y;

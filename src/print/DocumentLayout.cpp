@@ -1,5 +1,7 @@
 #include "print/DocumentLayout.h"
 
+#include "print/CellText.h"
+
 #include <Qt>
 
 namespace DocumentLayout {
@@ -81,7 +83,8 @@ int DrawTable(PageFrame& frame, int y, const std::vector<Column>& columns, int f
                 continue;
             const QRect cell(columns[k].left, y, columns[k].width, l);
             canvas.DrawRect(cell);
-            canvas.DrawText(cell, columns[k].alignment | Qt::AlignVCenter, texts.value(static_cast<int>(k)));
+            DrawCellText(canvas, cell, columns[k].alignment | Qt::AlignVCenter, texts.value(static_cast<int>(k)),
+                         font);
         }
     }
     return y;

@@ -1,5 +1,7 @@
 #include "print/ListPrintJob.h"
 
+#include "print/CellText.h"
+
 #include <Qt>
 #include <algorithm>
 #include <numeric>
@@ -83,12 +85,12 @@ std::vector<int> ListPrintJob::ColumnEdges(int left, int width) const {
 }
 
 void ListPrintJob::DrawRow(Canvas& canvas, const std::vector<int>& edges, int y, int height,
-                           const QStringList& cells) {
+                           const QStringList& cells, const PrintFont& font) {
     for (size_t k = 0; k < m_columns.size(); ++k) {
         const QRect cell(edges[k], y, edges[k + 1] - edges[k], height);
         canvas.DrawRect(cell);
-        canvas.DrawText(cell.adjusted(8, 0, -8, 0), m_columns[k].alignment | Qt::AlignVCenter,
-                        cells.value(static_cast<int>(k)));
+        DrawCellText(canvas, cell, m_columns[k].alignment | Qt::AlignVCenter, cells.value(static_cast<int>(k)),
+                     font);
     }
 }
 
@@ -125,15 +127,16 @@ void ListPrintJob::DrawPage(int page, Canvas& canvas, const PageGeometry& geomet
     const int first = (page - 1) * RowsPerPage();
     const int last = std::min(first + RowsPerPage(), static_cast<int>(m_printed.size()));
     for (int i = first; i < last; ++i, y += rowHeight)
-        DrawRow(canvas, edges, y, rowHeight, m_rows[static_cast<size_t>(m_printed[static_cast<size_t>(i)])]);
+        DrawRow(canvas, edges, y, rowHeight, m_rows[static_cast<size_t>(m_printed[static_cast<size_t>(i)])],
+                rowFont);
 
     if (page == pages && !m_totals.isEmpty()) {
         canvas.SetFont(headerFont);
         for (size_t k = 0; k < m_columns.size(); ++k) {
             const QRect cell(edges[k], y, edges[k + 1] - edges[k], rowHeight);
             frame.ShadedFrame(cell);
-            canvas.DrawText(cell.adjusted(8, 0, -8, 0), m_columns[k].alignment | Qt::AlignVCenter,
-                            m_totals.value(static_cast<int>(k)));
+            DrawCellText(canvas, cell, m_columns[k].alignment | Qt::AlignVCenter, m_totals.value(static_cast<int>(k)),
+                         headerFont);
         }
         y += rowHeight;
     }

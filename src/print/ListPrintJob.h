@@ -65,7 +65,8 @@ public:
 private:
     int RowHeight(const PageGeometry& geometry) const;
     bool HasClosing() const { return !m_closingLeft.isEmpty() || !m_closingRight.isEmpty(); }
-    void DrawRow(Canvas& canvas, const std::vector<int>& edges, int y, int height, const QStringList& cells);
+    void DrawRow(Canvas& canvas, const std::vector<int>& edges, int y, int height, const QStringList& cells,
+                 const PrintFont& font);
 
     QString m_title;
     QString m_subtitle;

@@ -136,13 +136,16 @@ std::vector<DocumentLayout::Column> SaleDocumentJob::Columns(int pageWidth) cons
 
 QStringList SaleDocumentJob::Cells(int row) const {
     const SaleLine& line = m_doc.lines[static_cast<size_t>(row)];
+    // A returned line (a credit note's goods note) holds a negative quantity
+    // and price; its value is negative as its totals are.
+    const double value = SaleLine::ValueOf(line.quantity, line.price);
     return {QString::asprintf("%d", row + 1),
             " " + line.code,
             " " + line.name,
             line.units,
             quantityText(line.quantity),
             FormatNumber(line.price, 2) + " ",
-            FormatNumber(SaleLine::ValueOf(line.quantity, line.price), 2) + " "};
+            FormatNumber(line.quantity < 0 && line.price < 0 ? -value : value, 2) + " "};
 }
 
 void SaleDocumentJob::DrawPage(int page, Canvas& canvas, const PageGeometry& geometry) {

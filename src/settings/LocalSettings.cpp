@@ -162,7 +162,9 @@ void LocalSettings::SetCasePrnFld(CashPrintField field, int value) {
 }
 
 QString LocalSettings::CsvSeparator() const {
-    return Text(kSettings, "CsvSeparator", ";");
+    // An empty value is as good as none: fields must stay apart.
+    const QString separator = Text(kSettings, "CsvSeparator", ";");
+    return separator.isEmpty() ? QString(";") : separator;
 }
 void LocalSettings::SetCsvSeparator(const QString& value) {
     SetText(kSettings, "CsvSeparator", value);

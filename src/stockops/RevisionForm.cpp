@@ -82,6 +82,10 @@ bool RevisionForm::Load(DocumentChooser& documents) {
     if (!MayDiscard(m_prompter) || m_prompter.AskYesNo("Зареждане на вече издаден документ за ревизия?",
                                                        MessageIcon::Question) != Answer::Yes)
         return false;
+    return LoadChosen(documents);
+}
+
+bool RevisionForm::LoadChosen(DocumentChooser& documents) {
     const std::optional<DocumentChoice> chosen = documents.ChooseDocument(6, 0);
     if (!chosen)
         return false;

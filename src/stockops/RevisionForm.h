@@ -42,6 +42,8 @@ public:
     // A new count from the catalogue; `progress` hears (done, total).
     bool NewDocument(const std::function<void(int, int)>& progress);
     bool Load(DocumentChooser& documents);
+    // The same without the question, for a document loaded only to print it.
+    bool LoadChosen(DocumentChooser& documents);
     void SetDate(const QDate& date) { m_doc.date = date; }
 
     // "промяна на документи е разрешена", offered only on a loaded count.

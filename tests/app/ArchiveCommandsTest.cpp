@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
@@ -199,6 +200,16 @@ TEST_F(ArchiveCommandsTest, ReportAndPdfFromAShell) {
     EXPECT_TRUE(read.contains("Сума за плащане"));
     EXPECT_TRUE(read.contains("словом:"));
     EXPECT_GE(read.count("СТРАНИЦА"), 1) << "45 lines take a second page";
+
+    // Every kind the firm holds prints without a question to answer.
+    for (const auto& [kind, table] : {std::pair{"goods-note", "stokovi_main"}, {"delivery", "supplies_main"},
+                                      {"production", "production"}, {"stocktaking", "revisions"}}) {
+        const QString file = home.filePath(QString(kind) + ".pdf");
+        const ProgramRun run =
+            Tarvo({"pdf", kind, Query(QByteArray("SELECT MIN(doc_id) FROM ") + table + ";"), file, Firm()});
+        EXPECT_EQ(run.status, 0) << kind << ": " << run.err.toStdString();
+        EXPECT_GT(QFileInfo(file).size(), 1000) << kind;
+    }
 
     const QString missing = home.filePath("няма.pdf");
     const ProgramRun unknown = Tarvo({"pdf", "invoice", "99999", missing, Firm()});

@@ -62,6 +62,8 @@ TEST_F(LocalSettingsTest, ValuesSurviveARestartInTheirSections) {
     EXPECT_EQ(settings.SellCity(), "Велико Търново");
     EXPECT_EQ(settings.SessionHeadFileLocation(), "/картинки/");
     EXPECT_EQ(settings.HeadFileLocation(), "./head.bmp"); // the other section's value of the same name
+    settings.SetCsvSeparator(""); // "CsvSeparator=" keeps the fields apart all the same
+    EXPECT_EQ(settings.CsvSeparator(), ";");
 
     QSettings raw(IniPath(), QSettings::IniFormat);
     EXPECT_EQ(raw.value("Settings/ShowHiddenItems").toInt(), 1);

@@ -1,5 +1,7 @@
 #include "print/SaleDocumentJob.h"
 
+#include "print/CellText.h"
+
 #include "support/RecordingCanvas.h"
 
 #include <QFile>
@@ -60,7 +62,7 @@ std::vector<int> rowNumbers(const RecordingCanvas& canvas) {
         bool isNumber = false;
         const int n = op.text.toInt(&isNumber);
         // Only the cells of the number column start at the left margin.
-        if (op.kind == Kind::Text && isNumber && op.box.left() == 50 && op.box.width() == 75)
+        if (op.kind == Kind::Text && isNumber && op.box.left() == 50 + kCellPadding && op.box.width() == 75 - 2 * kCellPadding)
             numbers.push_back(n);
     }
     return numbers;
@@ -332,4 +334,34 @@ TEST(SaleDocumentJob, APdfReadsBackItsCyrillicTitleAndTotals) {
     EXPECT_TRUE(read.contains("129.60"));
     EXPECT_TRUE(read.contains("словом: сто двадесет и девет лв. и 60 ст."));
     EXPECT_TRUE(read.contains("Стока 45"));
+}
+
+// A figure wider than its cell keeps every digit (a smaller font, or a
+// wrap), a word too long is cut with an ellipsis, and a returned line of a
+// credit note's goods note is worth as much as its totals say.
+TEST(SaleDocumentJob, CellsNeverLoseAFigureAndReturnsAddUp) {
+    SalePrintout p = printout(SaleOp::GoodsNote, 2);
+    p.lines[0].quantity = 12345.678;
+    p.lines[0].price = 12345678.9;
+    p.lines[0].units = "комплект";
+    p.lines[1].quantity = -5;
+    p.lines[1].price = -20.1;
+    SaleDocumentJob job(p, {});
+    RecordingCanvas page;
+    job.DrawPage(1, page, kA4);
+    for (const QString figure : {"12345.678 ", "12345678.90 ", "комплект", "-100.50 "}) {
+        const RecordingCanvas::Op* op = page.FindText(figure);
+        ASSERT_NE(op, nullptr) << figure.toStdString();
+        RecordingCanvas measure;
+        measure.SetFont(op->font);
+        EXPECT_TRUE(measure.TextWidth(figure) <= op->box.width() || (op->alignment & Qt::TextWrapAnywhere))
+            << figure.toStdString();
+    }
+    EXPECT_EQ(page.FindText("100.50 "), nullptr);
+
+    RecordingCanvas narrow;
+    narrow.SetFont({36, false, false});
+    DrawCellText(narrow, QRect(0, 0, 200, 40), Qt::AlignCenter, "Удължител с шест гнезда", {36, false, false});
+    EXPECT_EQ(narrow.Texts(), QStringList{"Удължител с…"});
+    EXPECT_TRUE(narrow.ops[0].alignment & Qt::AlignLeft);
 }

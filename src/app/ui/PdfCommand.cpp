@@ -104,7 +104,7 @@ bool render(const PdfKind& kind, int number, bool copy, Database& db, Prompter& 
         host.ShowPrintPreview(*ProductionPrint(form.Document(), economy));
     } else if (name == "stocktaking") {
         RevisionForm form(db, prompter, clock);
-        if (!form.Load(chooser))
+        if (!form.LoadChosen(chooser))
             return false;
         host.ShowPrintPreview(*RevisionProtocol(form.Document(), form.ShownLines(), economy));
     } else if (name == "request") {

@@ -1,0 +1,52 @@
+#include "print/CellText.h"
+
+#include "print/PageFrame.h"
+
+#include <Qt>
+
+namespace {
+
+// Digits with their sign, separators and a per cent or unit sign at most.
+bool isFigure(const QString& text) {
+    int digits = 0;
+    for (const QChar c : text) {
+        if (c.isDigit())
+            ++digits;
+        else if (c.isLetter())
+            return false;
+    }
+    return digits > 0;
+}
+
+} // namespace
+
+QString ElideAtWord(Canvas& canvas, const QString& text, int width) {
+    if (canvas.TextWidth(text) <= width)
+        return text;
+    const QString ellipsis = "…";
+    QString kept = text.simplified();
+    while (!kept.isEmpty() && canvas.TextWidth(kept + ellipsis) > width) {
+        const qsizetype space = kept.lastIndexOf(' ');
+        // A single word wider than the cell is cut by characters.
+        kept = space > 0 ? kept.left(space).trimmed() : kept.left(kept.size() - 1);
+    }
+    return kept + ellipsis;
+}
+
+void DrawCellText(Canvas& canvas, const QRect& cell, int alignment, const QString& text, const PrintFont& font) {
+    const QRect inner = cell.adjusted(kCellPadding, 0, -kCellPadding, 0);
+    PrintFont fitted = font;
+    canvas.SetFont(fitted);
+    while (fitted.height > PageFrame::kFooterFont.height && canvas.TextWidth(text) > inner.width()) {
+        fitted.height -= 2;
+        canvas.SetFont(fitted);
+    }
+    if (canvas.TextWidth(text) <= inner.width())
+        canvas.DrawText(inner, alignment, text);
+    else if (isFigure(text))
+        canvas.DrawText(inner, alignment | Qt::TextWrapAnywhere, text);
+    else
+        canvas.DrawText(inner, (alignment & ~Qt::AlignHorizontal_Mask) | Qt::AlignLeft,
+                        ElideAtWord(canvas, text, inner.width()));
+    canvas.SetFont(font);
+}
