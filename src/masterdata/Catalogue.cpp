@@ -2,11 +2,10 @@
 
 #include "base/Prompter.h"
 #include "db/Database.h"
-#include "db/DbSettings.h"
 #include "db/WriteTransaction.h"
 #include "format/FormatNumber.h"
-#include "masterdata/CostPrices.h"
 #include "masterdata/ItemStore.h"
+#include "masterdata/SharedRollUps.h"
 #include "settings/LocalSettings.h"
 
 namespace {
@@ -36,11 +35,7 @@ QByteArray Catalogue::ListStatement() const {
 bool Catalogue::Reload(const std::function<void(int, int)>& progress) {
     m_rows.clear();
     const bool showCost = m_settings.ShowItemCostPrice() != 0;
-    // The cost roll-ups of one load may share one transaction.
-    const bool optimize = showCost && DbSettings(m_db).ReportOptimizer() != 0 && !m_db.InTransaction();
-    WriteTransaction transaction(m_db);
-    if (optimize && !transaction.Begin())
-        return false;
+    SharedRollUps rollUps(m_db);
     std::vector<ItemStore::ListRow> read;
     if (!ItemStore(m_db).LoadList(kindsOf(m_view), m_settings.ShowHiddenItems() != 0, read))
         return false;
@@ -54,11 +49,10 @@ bool Catalogue::Reload(const std::function<void(int, int)>& progress) {
         if (!m_filter.Passes(row.item.group) || !m_search.Matches(row.item.code, row.item.name))
             continue;
         if (showCost && row.item.isRecipe && row.item.isDirty)
-            row.item.costPrice = GetItemCostPrice(m_db, row.item.code);
+            row.item.costPrice = rollUps.CostOf(row.item.code);
         m_rows.push_back(std::move(row));
     }
-    if (optimize)
-        transaction.Commit();
+    rollUps.Finish();
     return true;
 }
 

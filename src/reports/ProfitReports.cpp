@@ -3,13 +3,13 @@
 #include "db/Database.h"
 #include "db/ResultTable.h"
 #include "format/Rounding.h"
-#include "masterdata/CostPrices.h"
+#include "masterdata/SharedRollUps.h"
 #include "masterdata/StockSettings.h"
 
 namespace {
 // The cost table of a reload: today's cost of each item the statement lists
 // (code, cost, recipe and dirty flags), as GetItemCostPrice gives it: the
-// stored cost, and for a dirty recipe its roll-up (which stores it). A code
+// stored cost, and for a dirty recipe its roll-up (stored in one change). A code
 // not in the table costs 0. Nothing when the read failed.
 std::optional<QHash<QString, double>> costTable(Database& db, const char* statement) {
     ResultTable items;
@@ -17,12 +17,14 @@ std::optional<QHash<QString, double>> costTable(Database& db, const char* statem
         return std::nullopt;
     const int precision = GetPricePrecision();
     QHash<QString, double> costs;
+    SharedRollUps rollUps(db);
     for (int r = 1; r <= items.Rows(); ++r) {
         const QString code = items.Text(r, 0);
         const bool dirtyRecipe = items.Int(r, 2) != 0 && items.Int(r, 3) != 0;
         costs.insert(code,
-                     dirtyRecipe ? GetItemCostPrice(db, code) : RoundHalfUp(items.Double(r, 1), precision));
+                     dirtyRecipe ? rollUps.CostOf(code) : RoundHalfUp(items.Double(r, 1), precision));
     }
+    rollUps.Finish();
     return costs;
 }
 } // namespace

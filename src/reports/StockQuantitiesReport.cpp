@@ -4,7 +4,6 @@
 #include "format/FormatNumber.h"
 #include "format/Rounding.h"
 #include "lists/ListColumn.h"
-#include "masterdata/CostPrices.h"
 #include "masterdata/Group.h"
 #include "masterdata/StockSettings.h"
 #include "settings/LocalSettings.h"
@@ -40,6 +39,7 @@ void StockQuantitiesReport::ToggleHideNegative() {
 
 QByteArray StockQuantitiesReport::Statement() {
     m_groupNames.clear();
+    m_rollUps = std::make_unique<SharedRollUps>(m_db);
     QByteArray sql =
         m_settings.RptQttysShowOnlyCritical() == 0
             ? "SELECT code, stock_name, stock_group, units, quantity, cost_price, is_recipe, price_1, "
@@ -77,7 +77,7 @@ std::optional<QStringList> StockQuantitiesReport::RowOf(const ResultTable& t, in
     const double stored = t.Double(r, 4);
     const double q = RoundHalfUp(stored, 3);
     const bool dirty = t.Int(r, 9) == 1;
-    const double cost = dirty ? RoundHalfUp(GetItemCostPrice(m_db, code), p) : RoundHalfUp(t.Double(r, 5), p);
+    const double cost = dirty ? RoundHalfUp(m_rollUps->CostOf(code), p) : RoundHalfUp(t.Double(r, 5), p);
     double value = 0, value1 = 0, value2 = 0;
     if (q > 0) {
         value = RoundHalfUp(q * cost, p);
@@ -97,6 +97,10 @@ std::optional<QStringList> StockQuantitiesReport::RowOf(const ResultTable& t, in
 }
 
 void StockQuantitiesReport::ComputeTotals() {
+    if (m_rollUps) {
+        m_rollUps->Finish();
+        m_rollUps.reset();
+    }
     m_totalQuantity = ColumnSum(4);
     m_totalValue = ColumnSum(6);
 }

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "lists/ListColumn.h"
+#include "masterdata/SharedRollUps.h"
 #include "reports/Report.h"
 
 #include <QHash>
+#include <memory>
 
 class LocalSettings;
 
@@ -40,6 +42,8 @@ private:
 
     LocalSettings& m_settings;
     QHash<int, QString> m_groupNames;
+    // The roll-ups of one reload, committed together when it ends.
+    std::unique_ptr<SharedRollUps> m_rollUps;
     double m_totalQuantity = 0;
     double m_totalValue = 0;
 };

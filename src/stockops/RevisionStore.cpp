@@ -7,6 +7,7 @@
 #include "format/SqlDates.h"
 #include "masterdata/CostPrices.h"
 #include "masterdata/Group.h"
+#include "masterdata/SharedRollUps.h"
 
 #include <QHash>
 
@@ -20,6 +21,7 @@ RevisionStore::NewLines(const std::function<void(int, int)>& progress) {
     std::vector<RevisionLine> lines;
     lines.reserve(static_cast<size_t>(items.Rows()));
     QHash<int, QString> groupNames;
+    SharedRollUps rollUps(m_db);
     for (int r = 1; r <= items.Rows(); ++r) {
         RevisionLine line;
         line.code = items.Text(r, 0);
@@ -28,7 +30,7 @@ RevisionStore::NewLines(const std::function<void(int, int)>& progress) {
         line.units = items.Text(r, 3);
         line.projected = line.counted = line.loadedCounted = RoundHalfUp(items.Double(r, 4), 3);
         line.cost =
-            items.Int(r, 6) != 0 ? GetItemCostPrice(m_db, line.code) : RoundHalfUp(items.Double(r, 5), 2);
+            items.Int(r, 6) != 0 ? rollUps.CostOf(line.code) : RoundHalfUp(items.Double(r, 5), 2);
         line.price1 = RoundHalfUp(items.Double(r, 7), 2);
         line.price2 = RoundHalfUp(items.Double(r, 8), 2);
         auto name = groupNames.find(line.groupId);
@@ -39,6 +41,7 @@ RevisionStore::NewLines(const std::function<void(int, int)>& progress) {
         if (progress && (r % 200 == 0 || r == items.Rows()))
             progress(r, items.Rows());
     }
+    rollUps.Finish();
     return lines;
 }
 

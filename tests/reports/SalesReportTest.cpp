@@ -135,6 +135,9 @@ TEST_F(SalesReportTest, ASaleAndItsReturnMergeToNoPrice) {
     ASSERT_TRUE(report->Reload());
     ASSERT_EQ(report->Rows().size(), 1u);
     EXPECT_EQ(report->Rows()[0].mid(6, 3), QStringList({"0.000", "-", "0.00"}));
+    // The return's cost goes back with it (its stored cost price is negative).
+    EXPECT_EQ(report->Rows()[0].last(), "0.00");
+    EXPECT_EQ(report->CostText(), "0.00 ");
     report->Conditions().merged = false;
     ASSERT_TRUE(report->Reload());
     EXPECT_EQ(report->Rows()[1][12], "-24.00");
