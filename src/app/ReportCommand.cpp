@@ -60,12 +60,12 @@ QString ParseReportOptions(const QStringList& arguments, ReportOptions& options)
             options.search = value;
         } else if (argument == "--summary") {
             options.summary = true;
-        } else if (argument == "--only-critical") {
-            options.onlyCritical = true;
-        } else if (argument == "--no-zero") {
-            options.noZero = true;
-        } else if (argument == "--no-negative") {
-            options.noNegative = true;
+        } else if (argument == "--only-critical" || argument == "--all-items") {
+            options.onlyCritical = argument == "--only-critical";
+        } else if (argument == "--no-zero" || argument == "--with-zero") {
+            options.noZero = argument == "--no-zero";
+        } else if (argument == "--no-negative" || argument == "--with-negative") {
+            options.noNegative = argument == "--no-negative";
         } else {
             return QString("Непозната опция: %1").arg(argument);
         }
@@ -109,10 +109,14 @@ int RunReportCommand(const QString& name, const QString& directory, const QStrin
     FixedConnectionSource source(connection.Handle());
     Database db(source, sleeper, prompter);
     // The stock report keeps its options in the settings: a copy takes them,
-    // so the user's own choices stay as they are.
+    // so the command starts where the form was left and the user's own
+    // choices stay as they are.
     QTemporaryDir scratch;
     LocalSettings reportSettings(scratch.filePath("settings.ini"));
     reportSettings.SetShowHiddenItems(settings.ShowHiddenItems());
+    reportSettings.SetRptQttysShowOnlyCritical(settings.RptQttysShowOnlyCritical());
+    reportSettings.SetRptQttysDoNotShowZeroVals(settings.RptQttysDoNotShowZeroVals());
+    reportSettings.SetRptQttysDoNotShowNegativeVals(settings.RptQttysDoNotShowNegativeVals());
     const std::optional<ReportTable> table =
         RunNamedReport(name, options, db, prompter, clock, reportSettings);
     if (!table)

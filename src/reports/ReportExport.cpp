@@ -1,5 +1,7 @@
 #include "reports/ReportExport.h"
 
+#include "format/FormatNumber.h"
+
 #include "documents/CashRegisterForm.h"
 #include "masterdata/GroupTree.h"
 #include "reports/DeliveriesReport.h"
@@ -48,6 +50,13 @@ ReportTable tableOf(const Report& report, const std::vector<ListColumn>& columns
     ReportTable table = shownTable(columns, widths.empty() ? widthsOf(columns) : widths, report.Rows());
     for (const auto& [caption, figure] : report.TotalFields())
         table.totals << caption << figure.trimmed();
+    // A form that shows no totals (the stock movement) sums a column on a
+    // double click; the last line gives every such sum instead.
+    if (table.totals.isEmpty())
+        for (const int k : report.SumColumns())
+            if (k < static_cast<int>(columns.size()) && columns[static_cast<size_t>(k)].width > 0)
+                table.totals << "ОБЩО " + columns[static_cast<size_t>(k)].title
+                             << FormatNumber(report.ColumnSum(k), 3);
     table.note = report.CurrencyNote();
     return table;
 }
@@ -139,7 +148,8 @@ QStringList OptionsOfReport(const QString& name, bool* repeatsPartner) {
         *repeatsPartner = name == "sales" || name == "cash";
     const QStringList period{"--from", "--to"};
     if (name == "stock")
-        return {"--group", "--search", "--only-critical", "--no-zero", "--no-negative"};
+        return {"--group",   "--search",    "--only-critical", "--all-items",
+                "--no-zero", "--with-zero", "--no-negative",   "--with-negative"};
     if (name == "sales")
         return period + QStringList{"--group", "--partner", "--source", "--summary", "--search"};
     if (name == "turnover-customers")
@@ -162,9 +172,12 @@ QStringList OptionsOfReport(const QString& name, bool* repeatsPartner) {
 std::optional<ReportTable> RunNamedReport(const QString& name, const ReportOptions& options, Database& db,
                                           Prompter& prompter, const Clock& clock, LocalSettings& settings) {
     if (name == "stock") {
-        settings.SetRptQttysShowOnlyCritical(options.onlyCritical ? 1 : 0);
-        settings.SetRptQttysDoNotShowZeroVals(options.noZero ? 1 : 0);
-        settings.SetRptQttysDoNotShowNegativeVals(options.noNegative ? 1 : 0);
+        if (options.onlyCritical)
+            settings.SetRptQttysShowOnlyCritical(*options.onlyCritical ? 1 : 0);
+        if (options.noZero)
+            settings.SetRptQttysDoNotShowZeroVals(*options.noZero ? 1 : 0);
+        if (options.noNegative)
+            settings.SetRptQttysDoNotShowNegativeVals(*options.noNegative ? 1 : 0);
         StockQuantitiesReport report(db, prompter, clock, settings);
         if (!applyItemFilters(report, options, db))
             return std::nullopt;

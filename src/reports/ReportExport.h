@@ -21,10 +21,10 @@ struct ReportOptions {
     std::optional<bool> invoices; // the sales report's source
     bool summary = false;
     QString search;
-    // The stock report's own options.
-    bool onlyCritical = false;
-    bool noZero = false;
-    bool noNegative = false;
+    // The stock report's own options; unset: as the form was left.
+    std::optional<bool> onlyCritical;
+    std::optional<bool> noZero;
+    std::optional<bool> noNegative;
 };
 
 // A report as its form lists it: the titles of the columns it shows, the
