@@ -3,12 +3,25 @@
 #include "base/Clock.h"
 #include "db/Database.h"
 #include "db/ResultTable.h"
+#include "format/Rounding.h"
 #include "format/SqlDates.h"
 #include "lists/ListColumn.h"
 #include "settings/LocalSettings.h"
 
+#include <cmath>
+
 namespace {
 constexpr const char* kFreeText = "ф-ри своб. текст";
+
+// Whole cents as "%.2f" writes them, without a "-0.00".
+QString centsText(long long cents) {
+    const long long magnitude = cents < 0 ? -cents : cents;
+    return QString::asprintf("%s%lld.%02lld", cents < 0 ? "-" : "", magnitude / 100, magnitude % 100);
+}
+
+long long centsOf(double value) {
+    return std::llround(RoundHalfUp(value, 2) * 100);
+}
 
 } // namespace
 
@@ -62,27 +75,33 @@ QStringList MonthGridReport::MonthTitles() {
             "юли",    "август",   "септември", "октомври", "ноември", "декември"};
 }
 
+// Each cell rounded half up to the cent; "общо" is the sum of the cells as
+// shown, so a row adds up on a calculator.
 QStringList MonthGridReport::MonthCells(const std::array<double, 12>& months) {
     QStringList cells;
-    double total = 0;
+    long long total = 0;
     for (double value : months) {
-        cells << (value == 0 ? QString("-") : QString::asprintf("%.2f", value));
-        total += value;
+        const long long cents = centsOf(value);
+        cells << (cents == 0 ? QString("-") : centsText(cents));
+        total += cents;
     }
-    cells << QString::asprintf("%.2f", total);
+    cells << centsText(total);
     return cells;
 }
 
+// The month sums of the shown cells, and the year as their sum.
 void MonthGridReport::ComputeTotals() {
     m_bottom.clear();
-    double year = 0;
+    long long year = 0;
     for (int m = 0; m < 12; ++m) {
-        const double sum = ColumnSum(FirstMonthColumn() + m);
+        long long sum = 0;
+        for (const QStringList& row : Rows())
+            sum += centsOf(CellNumber(row.value(FirstMonthColumn() + m)));
         year += sum;
-        m_bottom << QString::asprintf("%.2f", sum);
+        m_bottom << centsText(sum);
     }
-    m_bottom << QString::asprintf("%.2f", year);
-    m_yearTotal = year;
+    m_bottom << centsText(year);
+    m_yearTotal = static_cast<double>(year) / 100;
 }
 
 QString MonthGridReport::YearTotalText() const {

@@ -16,19 +16,21 @@ struct Grid {
     QString total;
 };
 
-// Fills the bottom list and "ВСИЧКО:" from the cells, as the form does.
+// "общо" of a row, the bottom list and "ВСИЧКО:", each the sum of the
+// figures shown beside or above it, as a bookkeeper adds them up.
 void addTotals(Grid& grid, int firstMonth) {
-    double year = 0;
+    for (QStringList& row : grid.rows)
+        row << GridTotal(row.mid(firstMonth));
+    long long year = 0;
     for (int m = 0; m < 12; ++m) {
-        double sum = 0;
+        long long sum = 0;
         for (const QStringList& row : grid.rows)
-            sum += row[firstMonth + m] == "-" ? 0 : row[firstMonth + m].toDouble();
-        sum = std::floor(sum * 100 + 0.5) / 100;
+            sum += GridCellCents(row[firstMonth + m]);
         year += sum;
-        grid.bottom << QString::asprintf("%.2f", sum);
+        grid.bottom << GridCents(sum);
     }
-    grid.bottom << QString::asprintf("%.2f", year);
-    grid.total = QString::asprintf("%.2f BGL ", year);
+    grid.bottom << GridCents(year);
+    grid.total = GridCents(year) + " BGL ";
 }
 
 class MonthGridReportTest : public DatabaseTest {
@@ -52,17 +54,13 @@ protected:
         const ResultTable customers = Read(rows);
         for (int r = 1; r <= customers.Rows(); ++r) {
             QStringList row{customers.Text(r, 0), customers.Text(r, 1)};
-            double total = 0;
             for (int m = 1; m <= 12; ++m) {
                 const ResultTable cell = Read(sql(
                     "SELECT ROUND(SUM(oblagaema_sum), 2) FROM stokovi_main WHERE (doc_dt >= '%d-%.2d-01' AND "
                     "doc_dt <= '%d-%.2d-31') AND partner_id = '%d';",
                     year, m, year, m, customers.Int(r, 0)));
-                const double value = cell.Double(1, 0);
-                row << (value == 0 ? QString("-") : QString::asprintf("%.2f", value));
-                total += value;
+                row << GridCell(cell.Double(1, 0));
             }
-            row << QString::asprintf("%.2f", total);
             grid.rows.push_back(row);
         }
         addTotals(grid, 2);
@@ -95,7 +93,6 @@ protected:
                 continue;
             QStringList row{items.Text(r, 0), items.IsNull(r, 1) ? items.Text(r, 5) : items.Text(r, 1),
                             items.IsNull(r, 3) ? QString("ф-ри своб. текст") : items.Text(r, 3)};
-            double total = 0;
             for (int m = 1; m <= 12; ++m) {
                 const ResultTable lines =
                     Read(sql("SELECT stokovi_items.end_price, stokovi_main.discount FROM stokovi_items, "
@@ -107,10 +104,8 @@ protected:
                 double value = 0;
                 for (int l = 1; l <= lines.Rows(); ++l)
                     value += lines.Double(l, 0) - lines.Double(l, 0) * lines.Double(l, 1) * 0.01;
-                row << (value > 0 ? QString::asprintf("%.2f", value) : QString("-"));
-                total += value > 0 ? value : 0;
+                row << (value > 0 ? GridCell(value) : QString("-"));
             }
-            row << QString::asprintf("%.2f", total);
             grid.rows.push_back(row);
         }
         addTotals(grid, 3);

@@ -21,7 +21,6 @@ protected:
             costs.insert(codes.Text(r, 0), GetItemCostPrice(Db(), codes.Text(r, 0)));
         return costs;
     }
-    static QString Cell(double value) { return value == 0 ? QString("-") : QString::asprintf("%.2f", value); }
 
     std::vector<QStringList> CustomersReference(int year, const QString& search) {
         const QHash<QString, double> costs = Costs("SELECT code FROM stocks");
@@ -36,7 +35,6 @@ protected:
         const ResultTable customers = Read(rows);
         for (int r = 1; r <= customers.Rows(); ++r) {
             QStringList row{customers.Text(r, 0), customers.Text(r, 1)};
-            double total = 0;
             for (int m = 1; m <= 12; ++m) {
                 const QString from = QString::asprintf("%d-%.2d-01", year, m),
                               to = QString::asprintf("%d-%.2d-31", year, m);
@@ -56,11 +54,9 @@ protected:
                 for (int i = 1; i <= items.Rows(); ++i)
                     if (items.Double(i, 2) != 0)
                         cost += items.Double(i, 2) * costs.value(items.Text(i, 1), 0);
-                const double profit = net - cost;
-                row << Cell(profit);
-                total += profit;
+                row << GridCell(net - cost);
             }
-            row << QString::asprintf("%.2f", total);
+            row << GridTotal(row.mid(2));
             out.push_back(row);
         }
         return out;
@@ -83,7 +79,6 @@ protected:
             const QString code = items.Text(r, 0);
             QStringList row{code, items.Text(r, 1),
                             items.IsNull(r, 3) ? QString("ф-ри св. текст") : items.Text(r, 3)};
-            double total = 0;
             for (int m = 1; m <= 12; ++m) {
                 const ResultTable lines = Read(sql(
                     "SELECT si.end_price, sm.discount, si.quantity FROM stokovi_items AS si INNER JOIN "
@@ -95,10 +90,9 @@ protected:
                 for (int l = 1; l <= lines.Rows(); ++l)
                     profit += lines.Double(l, 0) - lines.Double(l, 0) * lines.Double(l, 1) * 0.01 -
                               lines.Double(l, 2) * costs.value(code, 0);
-                row << Cell(profit);
-                total += profit;
+                row << GridCell(profit);
             }
-            row << QString::asprintf("%.2f", total);
+            row << GridTotal(row.mid(3));
             out.push_back(row);
         }
         return out;

@@ -3,6 +3,10 @@
 #include "db/Database.h"
 #include "db/ResultTable.h"
 #include "db/SqlFormat.h"
+#include "format/Rounding.h"
+
+#include <QStringList>
+#include <cmath>
 
 #include <gtest/gtest.h>
 
@@ -16,4 +20,24 @@ inline ResultTable ReadAll(Database& db, const QByteArray& statement) {
     ResultTable table;
     EXPECT_TRUE(db.QueryWithRetry(statement, table).Ok()) << statement.toStdString();
     return table;
+}
+
+// A month grid's cell as a bookkeeper expects it: to the cent, halves up,
+// "-" for what shows as nothing; and a row's "общо", the sum of its shown
+// cells.
+inline QString GridCents(long long cents) {
+    return QString::asprintf("%.2f", static_cast<double>(cents) / 100);
+}
+inline long long GridCellCents(const QString& cell) {
+    return cell == "-" ? 0 : std::llround(cell.toDouble() * 100);
+}
+inline QString GridCell(double value) {
+    const long long cents = std::llround(RoundHalfUp(value, 2) * 100);
+    return cents == 0 ? QString("-") : GridCents(cents);
+}
+inline QString GridTotal(const QStringList& cells) {
+    long long total = 0;
+    for (const QString& cell : cells)
+        total += GridCellCents(cell);
+    return GridCents(total);
 }
