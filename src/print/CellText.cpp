@@ -3,6 +3,7 @@
 #include "print/PageFrame.h"
 
 #include <Qt>
+#include <algorithm>
 
 namespace {
 
@@ -48,5 +49,43 @@ void DrawCellText(Canvas& canvas, const QRect& cell, int alignment, const QStrin
     else
         canvas.DrawText(inner, (alignment & ~Qt::AlignHorizontal_Mask) | Qt::AlignLeft,
                         ElideAtWord(canvas, text, inner.width()));
+    canvas.SetFont(font);
+}
+
+QStringList WrapWords(Canvas& canvas, const QString& text, int width) {
+    QStringList lines;
+    QString line;
+    for (const QString& word : text.simplified().split(' ', Qt::SkipEmptyParts)) {
+        const QString longer = line.isEmpty() ? word : line + ' ' + word;
+        if (!line.isEmpty() && canvas.TextWidth(longer) > width) {
+            lines << line;
+            line = word;
+        } else {
+            line = longer;
+        }
+    }
+    if (!line.isEmpty() || lines.isEmpty())
+        lines << line;
+    return lines;
+}
+
+void DrawWrappedText(Canvas& canvas, const QRect& box, int alignment, const QString& text,
+                     const PrintFont& font) {
+    PrintFont fitted = font;
+    canvas.SetFont(fitted);
+    QStringList lines = WrapWords(canvas, text, box.width());
+    const auto rows = [&] { return box.height() / std::max(1, fitted.height * 23 / 20); };
+    while (fitted.height > PageFrame::kFooterFont.height && lines.size() > rows()) {
+        fitted.height -= 2;
+        canvas.SetFont(fitted);
+        lines = WrapWords(canvas, text, box.width());
+    }
+    const int shown = std::max(1, std::min(static_cast<int>(lines.size()), rows()));
+    if (lines.size() > shown)
+        lines[shown - 1] = ElideAtWord(canvas, lines.mid(shown - 1).join(' '), box.width());
+    const int height = box.height() / std::max(shown, rows());
+    for (int k = 0; k < shown; ++k)
+        canvas.DrawText(QRect(box.left(), box.top() + k * height, box.width(), height), alignment,
+                        ElideAtWord(canvas, lines[k], box.width()));
     canvas.SetFont(font);
 }

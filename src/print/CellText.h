@@ -2,6 +2,8 @@
 
 #include "print/Canvas.h"
 
+#include <QStringList>
+
 // The text of a table cell, which never loses a figure: a text wider than
 // the cell is drawn in a smaller font, down to the footer's size; a figure
 // still too wide then wraps inside the cell, and a word text is cut after
@@ -15,3 +17,15 @@ inline constexpr int kCellPadding = 6;
 // The text cut after its last word that fits the width, with "…"; the
 // whole text when it fits.
 QString ElideAtWord(Canvas& canvas, const QString& text, int width);
+
+// A text in a box of several lines: broken at its words into the lines of
+// the box, in a smaller font (down to the footer's size) when it needs more
+// lines than the box holds; the last line that fits ends with "…" only
+// when even that is not enough. Each line is drawn in its own row. The
+// canvas keeps the given font.
+void DrawWrappedText(Canvas& canvas, const QRect& box, int alignment, const QString& text,
+                     const PrintFont& font);
+
+// The text broken at spaces into lines no wider than the width (a word
+// wider than that stands alone on its line).
+QStringList WrapWords(Canvas& canvas, const QString& text, int width);

@@ -111,7 +111,9 @@ void ListPrintJob::DrawPage(int page, Canvas& canvas, const PageGeometry& geomet
     }
     canvas.SetFont(PageFrame::kTextFont);
     canvas.DrawText(QRect(frame.Left(), y, frame.Width(), kSubtitleHeight), Qt::AlignCenter,
-                    page == 1 ? m_subtitle : QString::asprintf(m_pageLine, page, pages));
+                    page == 1                  ? m_subtitle
+                    : m_laterPageName.isEmpty() ? QString::asprintf(m_pageLine, page, pages)
+                                                : m_laterPageName + "   " + QString::asprintf(m_pageLine, page, pages));
     y += kSubtitleHeight;
 
     const std::vector<int> edges = ColumnEdges(frame.Left(), frame.Width());

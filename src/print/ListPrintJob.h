@@ -48,6 +48,8 @@ public:
     }
     // The line of the later pages, a printf format of the page and the count.
     void SetPageLine(const char* format) { m_pageLine = format; }
+    // A document printed as a list names itself on its later pages too.
+    void SetLaterPageName(const QString& name) { m_laterPageName = name; }
     // The rows the user selected (indices into the rows given), which
     // print alone when the user asks for the selection.
     void SetSelection(const std::vector<int>& rows);
@@ -80,6 +82,7 @@ private:
     PrinterSettings::Orientation m_orientation;
     std::function<bool()> m_economyMode;
     const char* m_pageLine = "-- %d/%d --";
+    QString m_laterPageName;
     int m_rowsLandscape = 40;
     int m_rowsPortrait = 50;
 };

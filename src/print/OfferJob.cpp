@@ -3,6 +3,7 @@
 #include "format/DocNumber.h"
 #include "format/FormatNumber.h"
 #include "format/SqlDates.h"
+#include "print/CellText.h"
 
 #include <Qt>
 
@@ -19,13 +20,18 @@ OfferJob::OfferJob(Offer offer, double vatRate, std::function<bool()> economyMod
 int OfferJob::DrawHeader(PageFrame& frame) const {
     const int l = LineHeight();
     const QStringList heading = (QString("О Ф Е Р Т А") + "\nза: " + m_offer.subtitle).split('\n');
-    const int y1 = DocumentLayout::DrawTitle(frame, heading.value(0), heading.value(1), BaseFont());
+    // The title band alone; the subtitle, however long, wraps over the two
+    // lines under the title above the rule.
+    const int y1 = DocumentLayout::DrawTitle(frame, heading.value(0), QString(), BaseFont());
     Canvas& canvas = frame.Draw();
+    const int y0 = PageFrame::kMargin + 2 * l;
+    DrawWrappedText(canvas, QRect(frame.Left(), y0, frame.Width(), y1 - BaseFont().height / 2 - y0),
+                    Qt::AlignHCenter | Qt::AlignTop, heading.value(1), BaseFont());
     canvas.SetFont(BaseFont());
     canvas.DrawText(QRect(frame.Left(), y1, frame.Width(), l), Qt::AlignRight | Qt::AlignVCenter,
                     "№ " + FormatDocNumber(m_offer.number));
-    canvas.DrawText(QRect(frame.Left(), y1 + l, frame.Width(), l), Qt::AlignLeft | Qt::AlignVCenter,
-                    QString::asprintf("На вниманието на %s", qUtf8Printable(m_offer.toPerson)));
+    DrawWrappedText(canvas, QRect(frame.Left(), y1 + l, frame.Width() - 20, 2 * l), Qt::AlignLeft | Qt::AlignVCenter,
+                    QString::asprintf("На вниманието на %s", qUtf8Printable(m_offer.toPerson)), BaseFont());
     return y1 + 3 * l;
 }
 

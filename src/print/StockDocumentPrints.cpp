@@ -33,6 +33,7 @@ std::unique_ptr<ListPrintJob> ProductionPrint(const ProductionDocument& doc,
         QString::asprintf("от дата %s, изработил: %s", qUtf8Printable(DisplayDate(doc.date)),
                           qUtf8Printable(doc.producedBy)),
         std::move(columns), std::move(rows), PrinterSettings::Orientation::Portrait, std::move(economyMode));
+    job->SetLaterPageName("ПРОИЗВОДСТВО НА ИЗДЕЛИЯ № " + FormatDocNumber(doc.docId));
     job->SetTotals({QString(), "изделия / материали", QString(), QString(), FormatNumber(products, 2),
                     FormatNumber(materials, 2)});
     job->SetClosing(QString::asprintf("ИЗРАБОТИЛ: %s\n\n....................................................",
@@ -58,6 +59,7 @@ std::unique_ptr<ListPrintJob> RevisionProtocol(const RevisionDocument& doc, cons
         QString("ПРОТОКОЛ ЗА ИЗВЪРШЕНА ИНВЕНТАРИЗАЦИЯ №") + " " + FormatDocNumber(doc.docId),
         QString::asprintf("от дата %s", qUtf8Printable(DisplayDate(doc.date))), std::move(columns),
         std::move(rows), PrinterSettings::Orientation::Portrait, std::move(economyMode));
+    job->SetLaterPageName("ПРОТОКОЛ № " + FormatDocNumber(doc.docId));
     job->SetClosing(
         "ОТГОВОРНО ЛИЦЕ:\n\n....................................................................",
         "КОМИСИЯ В СЪСТАВ:\n\n1. ....................................................................\n\n2. "

@@ -165,6 +165,15 @@ TEST(OfferPrint, EveryTextOfTheOffer) {
     EXPECT_TRUE(second.contains(" - TO 2.5%:"));
     EXPECT_TRUE(second.contains(" ДДС 0%:"));
     EXPECT_TRUE(second.contains("97.50 "));
+
+    // A subtitle and an addressee wider than the page wrap: every word prints.
+    offer.subtitle = QString("кабели и удължители за строителни обекти ").repeated(4).trimmed();
+    offer.toPerson = QString("г-н Константин Александров Петров, управител ").repeated(3).trimmed();
+    OfferJob wide(offer, 20, nullptr);
+    const QString printed = allTexts(wide).join(' ');
+    for (const QString& word : (offer.subtitle + " " + offer.toPerson).split(' '))
+        EXPECT_TRUE(printed.contains(word)) << word.toStdString();
+    EXPECT_FALSE(printed.contains("…"));
 }
 
 TEST(RequestPrint, PdfsReadBackTheirCyrillicTexts) {

@@ -49,7 +49,7 @@ TEST(StockDocumentPrints, SignaturesWithoutRoomTakeAPageOfTheirOwn) {
     job->DrawPage(2, second, kA4);
     EXPECT_TRUE(first.Texts().filter("ИЗРАБОТИЛ").isEmpty());
     EXPECT_EQ(second.Texts().filter("ИЗРАБОТИЛ").size(), 1);
-    EXPECT_TRUE(second.Texts().contains("-- 2/2 --"));
+    EXPECT_TRUE(second.Texts().contains("ПРОИЗВОДСТВО НА ИЗДЕЛИЯ № 0000000003   -- 2/2 --"));
     for (const auto& op : second.ops)
         EXPECT_LE(op.box.bottom(), kA4.height);
 }

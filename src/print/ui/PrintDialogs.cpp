@@ -71,7 +71,10 @@ void ApplyPrinterSettings(const PrinterSettings& settings, QPrinter& printer) {
 }
 
 bool SaveJobAsPdf(PrintJob& job, SaveFileChooser& chooser, Prompter& prompter) {
-    const QString path = chooser.ChooseSaveFile("Запис като PDF", "tarvo.pdf", "PDF файлове (*.pdf)");
+    // A document proposes the name its e-mail attachment gets.
+    const std::optional<MailDocument> document = job.Mail();
+    const QString path = chooser.ChooseSaveFile("Запис като PDF", document ? MailFileName(*document) : "tarvo.pdf",
+                                                "PDF файлове (*.pdf)");
     if (path.isEmpty())
         return false;
     if (!WriteJobToPdf(job, path)) {

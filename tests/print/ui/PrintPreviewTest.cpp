@@ -1,4 +1,5 @@
 #include "base/SaveFileChooser.h"
+#include "print/OfferJob.h"
 #include "print/ListPrintJob.h"
 #include "print/ui/CPrintPreviewDlg.h"
 #include "support/ScriptedPrompter.h"
@@ -14,8 +15,12 @@ namespace {
 
 class ChosenFile : public SaveFileChooser {
 public:
-    QString ChooseSaveFile(const QString&, const QString&, const QString&) override { return path; }
+    QString ChooseSaveFile(const QString&, const QString& suggested, const QString&) override {
+        suggestions << suggested;
+        return path;
+    }
     QString path;
+    QStringList suggestions;
 };
 
 ListPrintJob listOf(int rows) {
@@ -54,6 +59,14 @@ TEST(PrintPreview, ShowsThePagesAndSavesThemAsPdf) {
     EXPECT_EQ(prompter.Count(), 0);
     // A list goes to nobody: no e-mail entry.
     EXPECT_FALSE(commands.join('|').contains("e-mail"));
+
+    // A document proposes its own name, as its e-mail attachment has it.
+    Offer offer;
+    offer.number = 3;
+    offer.date = QDate(2026, 12, 8);
+    OfferJob document(offer, 20, nullptr);
+    CPrintPreviewDlg(document, printer, chooser, prompter).SaveAsPdf();
+    EXPECT_EQ(chooser.suggestions, QStringList({"tarvo.pdf", "Оферта_0000000003_2026-12-08.pdf"}));
 }
 
 // A document's preview offers the e-mail, on Ctrl+E, and runs what it is given.
