@@ -7,6 +7,7 @@
 #include "db/ConnectionSource.h"
 #include "db/Database.h"
 #include "db/DatabaseFile.h"
+#include "db/DumpGuard.h"
 #include "db/SchemaVersion.h"
 #include "db/upgrade/UpgradeStep.h"
 #include "db/upgrade/UpgradeSteps.h"
@@ -19,8 +20,8 @@
 #include <functional>
 #include <iostream>
 #include <map>
+#include <memory>
 #include <optional>
-#include <sqlite3.h>
 #include <string>
 #include <unistd.h>
 
@@ -70,13 +71,16 @@ private:
     std::map<QString, bool> m_answers;
 };
 
-// Runs the dump statement by statement in one transaction; the error with
-// its line number, empty on success.
+// Runs the dump statement by statement in one transaction, each line read
+// once, only the statements a dump holds allowed; the error with its line
+// number, empty on success.
 QString runDump(sqlite3* handle, const QString& text, const std::function<void(int)>& percentDone) {
     if (Connection::ExecOnce(handle, "BEGIN;").Failed())
         return "Временната база данни не може да бъде записана.";
+    auto guard = std::make_unique<DumpGuard>(handle);
+    DumpScanner scanner;
     const QStringList lines = text.split('\n');
-    QString statement;
+    QByteArray statement;
     int firstLine = 0;
     int percent = -1;
     for (int i = 0; i < lines.size(); ++i) {
@@ -86,11 +90,12 @@ QString runDump(sqlite3* handle, const QString& text, const std::function<void(i
             continue;
         if (statement.isEmpty())
             firstLine = i + 1;
-        statement += lines[i] + '\n';
-        const QByteArray sql = statement.toUtf8();
-        if (!sqlite3_complete(sql.constData()))
+        const QByteArray line = lines[i].toUtf8() + '\n';
+        statement += line;
+        if (!scanner.AddLine(line, i + 1) || !IsCompleteStatement(statement))
             continue;
-        const QString word = statement.trimmed().section(QRegularExpression("[\\s;]+"), 0, 0).toUpper();
+        const QString whole = QString::fromUtf8(statement);
+        const QString word = whole.trimmed().section(QRegularExpression("[\\s;]+"), 0, 0).toUpper();
         // A shell that met errors while dumping ends its dump so.
         if (word == "ROLLBACK")
             return QString("Дъмпът е непълен: в ред %1 той завършва с ROLLBACK, защото при създаването "
@@ -98,14 +103,27 @@ QString runDump(sqlite3* handle, const QString& text, const std::function<void(i
                 .arg(firstLine);
         // The dump's own transaction is replaced by this one.
         if (word != "BEGIN" && word != "COMMIT" && word != "END") {
-            const DbResult result = Connection::ExecOnce(handle, QuoteBareNumbers(statement).toUtf8());
+            guard->ClearRefusal();
+            const DbResult result = Connection::ExecOnce(handle, QuoteBareNumbers(whole).toUtf8());
+            if (result.Failed() && guard->Refused())
+                return QString("Ред %1 на дъмпа съдържа заявка, каквато дъмп не съдържа (допускат се само "
+                               "CREATE TABLE, INDEX, VIEW, TRIGGER и INSERT INTO): %2")
+                    .arg(firstLine)
+                    .arg(whole.simplified().left(80));
             if (result.Failed())
                 return QString("Грешка в ред %1 на дъмпа: %2")
                     .arg(firstLine)
                     .arg(QString::fromUtf8(result.error));
         }
         statement.clear();
+        scanner.StatementDone();
     }
+    guard.reset(); // the change is the program's own again
+    if (const int quote = scanner.OpenQuoteLine(); quote != 0)
+        return QString("Незавършена заявка в края на дъмпа (от ред %1): кавичката, отворена на ред %2, не "
+                       "е затворена.")
+            .arg(firstLine)
+            .arg(quote);
     if (!statement.trimmed().isEmpty())
         return QString("Незавършена заявка в края на дъмпа (от ред %1).").arg(firstLine);
     return Connection::ExecOnce(handle, "COMMIT;").Failed()
@@ -182,7 +200,15 @@ int RunImportDumpCommand(const QString& dump, const QString& directory, const QS
                     return Connection::QueryOnce(connection.Handle(), sql, table);
                 },
                 failure);
-        if (error.isEmpty() && (version < 1 || version > AppInfo::kSchemaVersion))
+        // A version table alone is no firm: every format keeps its catalogue.
+        ResultTable catalogue;
+        if (error.isEmpty() &&
+            (version < 1 || version > AppInfo::kSchemaVersion ||
+             Connection::QueryOnce(connection.Handle(),
+                                   "SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name = 'stocks';",
+                                   catalogue)
+                 .Failed() ||
+             catalogue.Int(1, 0) == 0))
             error = "Дъмпът не съдържа база данни на TARVO в поддържан формат.";
         const bool needsAnswers = version < 10 || !answers.count("optimize");
         if (error.isEmpty() && version < AppInfo::kSchemaVersion && needsAnswers && !::isatty(STDIN_FILENO)) {
@@ -198,7 +224,7 @@ int RunImportDumpCommand(const QString& dump, const QString& directory, const QS
             FixedConnectionSource source(connection.Handle());
             ImportPrompter asking(prompter, answers);
             Database db(source, sleeper, asking);
-            UpgradeContext context{db, asking, settings};
+            UpgradeContext context{db, asking, settings, true};
             for (int next = version + 1; next <= AppInfo::kSchemaVersion && error.isEmpty(); ++next)
                 if (!UpgradeTo(next, context))
                     error = QString("Преструктурирането до формат %1 не беше извършено.").arg(next);

@@ -161,6 +161,48 @@ TEST_F(ImportDumpTest, ABrokenStatementNamesItsLineAndLeavesNoFile) {
     EXPECT_EQ(Import("cut.sql"), 1);
     EXPECT_TRUE(prompter.Texts().last().contains("ROLLBACK")) << prompter.Texts().last().toStdString();
     EXPECT_FALSE(QFile::exists(Firm() + "/tarvo.db"));
+
+    // A version table alone is no firm.
+    Write("version.sql", "CREATE TABLE version (version INTEGER);\nINSERT INTO version VALUES(8);\n");
+    EXPECT_EQ(Import("version.sql"), 1);
+    EXPECT_EQ(prompter.Texts().last(), "Дъмпът не съдържа база данни на TARVO в поддържан формат.");
+}
+
+// A dump is untrusted: nothing but what a dump holds runs, and only on the
+// new file; another firm's file stays as it was, and no file appears.
+TEST_F(ImportDumpTest, AHostileDumpReachesNoOtherFile) {
+    const QString other = dir.filePath("other.db");
+    OldFormatFiles::Build(other, 8);
+    const QByteArray before = [&] {
+        QFile f(other);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+    const QString written = dir.filePath("written.db");
+    const QString attach = QString("ATTACH DATABASE '%1' AS v;\nDELETE FROM v.stocks;\n").arg(other);
+    for (const QString& body : {attach, QString("VACUUM INTO '%1';\n").arg(written), "/* x */ COMMIT;\n" + attach,
+                                QString("PRAGMA writable_schema = 1;\n"), QString("DELETE FROM units;\n")}) {
+        prompter.Clear();
+        Write("hostile.sql", ("BEGIN TRANSACTION;\nCREATE TABLE units (unit VARCHAR(50));\n" + body).toUtf8());
+        EXPECT_EQ(Import("hostile.sql"), 1) << body.toStdString();
+        ASSERT_EQ(prompter.Count(), 1);
+        EXPECT_TRUE(prompter.Texts()[0].contains("ед 3 на дъмпа"))
+            << prompter.Texts()[0].toStdString();
+        EXPECT_FALSE(QFile::exists(Firm() + "/tarvo.db"));
+        EXPECT_FALSE(QFile::exists(Firm() + "/tarvo.db.import"));
+        EXPECT_FALSE(QFile::exists(written));
+    }
+    QFile after(other);
+    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+    EXPECT_EQ(after.readAll(), before);
+
+    // A lost apostrophe names the line where its string began.
+    prompter.Clear();
+    QByteArray dump = "BEGIN TRANSACTION;\nCREATE TABLE units (unit VARCHAR(50));\nINSERT INTO units VALUES('кг);\n";
+    for (int i = 0; i < 2000; ++i)
+        dump += "INSERT INTO units VALUES('бр.');\n";
+    Write("lost.sql", dump);
+    EXPECT_EQ(Import("lost.sql"), 1);
+    EXPECT_TRUE(prompter.Texts().last().contains("отворена на ред 3")) << prompter.Texts().last().toStdString();
 }
 
 TEST_F(ImportDumpTest, WithoutATerminalEveryAnswerMustBeAnOption) {

@@ -15,13 +15,17 @@ bool UpgradeStep::Fail(const QString& sql, const QByteArray& error) {
     if (!m_ok)
         return false;
     m_ok = false;
-    m_transaction.Defer(
-        QString("Преструктурирането до формат %1 беше прекъснато; базата данни остава във формат "
-                "%2.\n\nНеуспешна заявка:\n%3\n\n%4")
-            .arg(m_version)
-            .arg(m_version - 1)
-            .arg(sql, QString::fromUtf8(error)),
-        MessageIcon::Stop);
+    const QString outcome =
+        m_context.buildingFromDump
+            ? QString("Преструктурирането до формат %1 беше прекъснато; дъмпът не беше внесен и не е "
+                      "създаден файл.")
+                  .arg(m_version)
+            : QString("Преструктурирането до формат %1 беше прекъснато; базата данни остава във формат "
+                      "%2.")
+                  .arg(m_version)
+                  .arg(m_version - 1);
+    m_transaction.Defer(outcome + QString("\n\nНеуспешна заявка:\n%1\n\n%2").arg(sql, QString::fromUtf8(error)),
+                        MessageIcon::Stop);
     m_transaction.Rollback();
     return false;
 }

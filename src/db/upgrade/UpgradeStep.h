@@ -15,6 +15,9 @@ struct UpgradeContext {
     Database& db;
     Prompter& prompter;
     const LocalSettings& settings;
+    // The steps build a new file from a dump, which a failure leaves behind
+    // whole: no file stays in an older format.
+    bool buildingFromDump = false;
 };
 
 // The frame of one step: one transaction; every statement that fails rolls
