@@ -77,16 +77,41 @@ int RunBackupCommand(const QString& directory, LocalSettings& settings, const Cl
     const QString path = OpenDatabaseOf(directory, prompter, connection);
     if (path.isEmpty())
         return 1;
+    // Any format of the program is archived as it is; another program's
+    // file is refused before anything is written.
+    DbResult failure;
+    const int version = SchemaVersionOf(
+        [&connection](const QByteArray& sql, ResultTable& table) {
+            return Connection::QueryOnce(connection.Handle(), sql, table);
+        },
+        failure);
+    if (version == kSchemaVersionBusy) {
+        ReportDbError(prompter, failure);
+        return 1;
+    }
+    if (version < 1 || version > AppInfo::kSchemaVersion) {
+        prompter.Message(SchemaVersionProblem(version) + "\nАрхивно копие не беше създадено.", MessageIcon::Stop);
+        return 1;
+    }
     const QDateTime now = clock.Now();
-    const QString archive = ArchiveFileName(ArchiveDirectoryOf(settings, path), now);
-    const QString error = ArchiveDatabase(connection.Handle(), archive, nullptr);
+    QString archive;
+    const QString error =
+        ArchiveDatabase(connection.Handle(), ArchiveFileName(ArchiveDirectoryOf(settings, path), now), nullptr,
+                        &archive);
     if (!error.isEmpty()) {
         prompter.Message("Архивното копие не беше създадено.\n" + error, MessageIcon::Stop);
         return 1;
     }
+    // The day of the archive has its place in the settings of format 9 on.
+    ResultTable place;
+    const bool hasPlace =
+        Connection::QueryOnce(connection.Handle(),
+                              "SELECT COUNT(*) FROM pragma_table_info('settings') WHERE name = 'key_name';", place)
+            .Ok() &&
+        place.Int(1, 0) > 0;
     FixedConnectionSource source(connection.Handle());
     Database db(source, sleeper, prompter);
-    if (!DbSettings(db).SetArchiveLastTime(now.date()))
+    if (hasPlace && !DbSettings(db).SetArchiveLastTime(now.date()))
         return 1;
     PrintLine(archive);
     return 0;

@@ -19,8 +19,9 @@ int RunEuroCommand(const QString& directory, LocalSettings& settings, const Cloc
     FixedConnectionSource source(connection.Handle());
     Database db(source, sleeper, prompter);
     CurrencyChangeover changeover(db, prompter, [&]() -> std::optional<QString> {
-        const QString archive = ArchiveFileName(ArchiveDirectoryOf(settings, path), clock.Now());
-        const QString error = ArchiveDatabase(connection.Handle(), archive, nullptr);
+        QString archive;
+        const QString error = ArchiveDatabase(
+            connection.Handle(), ArchiveFileName(ArchiveDirectoryOf(settings, path), clock.Now()), nullptr, &archive);
         if (!error.isEmpty()) {
             prompter.Message("Архивното копие не беше създадено; цените не са променени.\n" + error,
                              MessageIcon::Stop);

@@ -2,6 +2,7 @@
 
 #include "base/AppInfo.h"
 #include "db/Connection.h"
+#include "db/ArchiveRun.h"
 #include "db/ResultTable.h"
 #include "db/SafeFileWrite.h"
 #include "db/SchemaVersion.h"
@@ -75,22 +76,27 @@ QString checkRestoredFile(const QString& path) {
 }
 
 // Renames the checked file over the database while no seat uses it; the
-// database library's lock is held as well, so no statement is half-way.
+// database library's lock is held as well, so no statement is half-way. A
+// file the library cannot read (its header overwritten, not a database at
+// all) is what an archive is for: it is replaced when no process holds a
+// lock on it. A journal left beside the old file cannot belong to the new
+// one and goes.
 QString putInPlace(const QString& restored, const QString& databasePath) {
-    if (QFile::exists(databasePath + "-journal"))
-        return "Базата данни има незавършена промяна (файлът tarvo.db-journal). Стартирайте програмата "
-               "веднъж, за да бъде тя отменена, и опитайте отново.";
     if (!QFile::exists(databasePath))
         return ReplaceFile(restored, databasePath);
     SeatLock alone;
     if (!alone.TakeAlone(databasePath))
         return "Базата данни се използва от друго копие на програмата. Затворете го и опитайте отново.";
     Connection current;
-    if (current.Open(databasePath, false).Failed() ||
-        Connection::ExecOnce(current.Handle(), "BEGIN EXCLUSIVE;").Failed())
-        return "Базата данни се използва от друг процес. Опитайте отново по-късно.";
+    const DbResult opened = current.Open(databasePath, false);
+    const DbResult locked = opened.Failed() ? opened : Connection::ExecOnce(current.Handle(), "BEGIN EXCLUSIVE;");
+    const bool unreadable = locked.code == DbCode::kNotADatabase || locked.code == DbCode::kCorrupt;
+    if (locked.Failed() && (!unreadable || SeatLock::LibraryLockHeld(databasePath)))
+        return "Базата данни се използва от друг процес (друго копие записва в нея). Опитайте отново по-късно.";
+    QFile::remove(databasePath + "-journal");
     const QString error = ReplaceFile(restored, databasePath);
-    Connection::ExecOnce(current.Handle(), "ROLLBACK;");
+    if (locked.Ok())
+        Connection::ExecOnce(current.Handle(), "ROLLBACK;");
     return error;
 }
 } // namespace
@@ -110,24 +116,46 @@ QString ArchiveFileName(const QString& directory, const QDateTime& now) {
                                     time.hour(), time.minute(), time.second());
 }
 
-QString ArchiveDatabase(sqlite3* handle, const QString& destination, const WorkProgress& progress) {
-    const QString copyPath = destination + ".db";
-    QString error = copyDatabase(handle, copyPath);
+QString ArchiveDatabase(sqlite3* handle, const QString& destination, const WorkProgress& progress,
+                        QString* written) {
+    const ArchiveRun run(destination);
+    run.ClearLeftoversOfEndedRuns();
+    QString error = run.CreatePrivateCopyFile();
+    if (error.isEmpty())
+        error = copyDatabase(handle, run.CopyPath());
     stage(progress, 0, 30)(100);
     if (error.isEmpty()) {
-        QFile copy(copyPath);
+        QFile copy(run.CopyPath());
         if (!copy.open(QIODevice::ReadOnly))
-            error = QString("Временното копие %1 не може да бъде прочетено.").arg(copyPath);
+            error = QString("Временното копие %1 не може да бъде прочетено.").arg(run.CopyPath());
         else
-            error = WriteFileWhole(
-                destination, [&](QFile& out) { return GzipCompress(copy, out, stage(progress, 30, 100)); });
+            error = WriteFileWhole(run.PartPath(), [&](QFile& out) {
+                return GzipCompress(copy, out, stage(progress, 30, 95));
+            });
     }
-    QFile::remove(copyPath);
-    return error;
+    run.RemoveCopy();
+    // The archive is read back whole before it is reported.
+    if (error.isEmpty())
+        error = VerifyGzipFile(run.PartPath());
+    std::optional<QString> name;
+    if (error.isEmpty())
+        name = PublishUnderFreeName(run.PartPath(), destination, error);
+    if (!name) {
+        QFile::remove(run.PartPath());
+        return error;
+    }
+    if (written)
+        *written = *name;
+    stage(progress, 95, 100)(100);
+    return QString();
 }
 
-QString RestoreDatabase(const QString& archive, const QString& databasePath,
+QString RestoreDatabase(const QString& archive, const QString& linkOrPath,
                         const std::function<void()>& releaseOwnConnection, const WorkProgress& progress) {
+    // Through a symbolic link the file it points to is restored, so every
+    // seat that reaches the database by the link sees the archive.
+    const QFileInfo given(linkOrPath);
+    const QString databasePath = given.isSymLink() ? given.symLinkTarget() : linkOrPath;
     QFile packed(archive);
     if (!packed.open(QIODevice::ReadOnly))
         return QString("Архивът %1 не може да бъде отворен: %2").arg(archive, packed.errorString());

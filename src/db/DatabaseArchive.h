@@ -17,17 +17,24 @@ QString ArchiveDirectoryOf(const LocalSettings& settings, const QString& databas
 QString ArchiveFileName(const QString& directory, const QDateTime& now);
 
 // Archives the database open on `handle`: the library's backup copies it,
-// consistent even while other seats write, into a temporary file beside the
-// archive, which is then compressed into `destination` (whole or not at
-// all). The error text, empty on success.
-QString ArchiveDatabase(sqlite3* handle, const QString& destination, const WorkProgress& progress);
+// consistent even while other seats write, into a private temporary file of
+// this run (never in the archive folder), which is then compressed into a
+// part file of this run beside the archive, read back whole, and given the
+// name `destination`, or the first free one after it when another run took
+// it in the same second (`written` tells which). Nothing stays of a run that
+// fails; what a killed run left is cleared by the next. The error text,
+// empty on success.
+QString ArchiveDatabase(sqlite3* handle, const QString& destination, const WorkProgress& progress,
+                        QString* written = nullptr);
 
-// Puts the database of `archive` in place of `databasePath`, never in place:
-// the archive is unpacked beside the database and checked (it opens, passes
-// the quick check, holds a format 1 to 14); then `releaseOwnConnection`
-// closes this program's connection, and the file is refused while another
-// seat uses it or an interrupted change left its journal; only then is the
-// new file renamed over the old one. Any failure leaves the old file as it
-// was. The error text, empty on success.
+// Puts the database of `archive` in place of `databasePath` (or of the file
+// a symbolic link of that name points to), never in place: the archive is
+// unpacked beside the database and checked (it opens, passes the quick
+// check, holds a format 1 to 14); then `releaseOwnConnection` closes this
+// program's connection, and the file is refused while another seat or
+// process uses it; an old file the library cannot read at all is replaced
+// when nobody holds a lock on it. Only then is the new file renamed over the
+// old one. Any failure leaves the old file as it was. The error text, empty
+// on success.
 QString RestoreDatabase(const QString& archive, const QString& databasePath,
                         const std::function<void()>& releaseOwnConnection, const WorkProgress& progress);

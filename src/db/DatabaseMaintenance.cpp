@@ -32,14 +32,15 @@ QString DatabaseMaintenance::NewArchiveName() const {
     return ArchiveFileName(ArchiveDirectory(), m_services.clock.Now());
 }
 
-bool DatabaseMaintenance::RunArchiveDialog(const QString& source, const QString& destination, int mode) {
+bool DatabaseMaintenance::RunArchiveDialog(const QString& source, const QString& destination, int mode,
+                                           QString* written) {
     ArchiveDialog::Work work;
     if (mode == ArchiveDialog::Archive)
-        work = [this, destination](const WorkProgress& progress) {
+        work = [this, destination, written](const WorkProgress& progress) {
             sqlite3* handle = m_seat.GetDatabase();
             if (!handle)
                 return QString("Базата данни не е отворена.");
-            return ArchiveDatabase(handle, destination, progress);
+            return ArchiveDatabase(handle, destination, progress, written);
         };
     else
         // Whatever the chooser's directory, the database directory's file is replaced.
@@ -53,8 +54,8 @@ bool DatabaseMaintenance::RunArchiveDialog(const QString& source, const QString&
 }
 
 std::optional<QString> DatabaseMaintenance::MakeArchive() {
-    const QString archive = NewArchiveName();
-    if (!RunArchiveDialog(m_seat.DatabasePath(), archive, ArchiveDialog::Archive))
+    QString archive = NewArchiveName();
+    if (!RunArchiveDialog(m_seat.DatabasePath(), archive, ArchiveDialog::Archive, &archive))
         return std::nullopt;
     DbSettings(m_db).SetArchiveLastTime(m_services.clock.Now().date());
     return archive;

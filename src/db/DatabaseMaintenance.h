@@ -40,7 +40,9 @@ public:
 
     // The dialog for one piece of work (mode 1 archive, 0 restore); true
     // when the work was carried out.
-    bool RunArchiveDialog(const QString& source, const QString& destination, int mode);
+    // The archive a run wrote may take a later free name: `written` says which.
+    bool RunArchiveDialog(const QString& source, const QString& destination, int mode,
+                          QString* written = nullptr);
     // F11: an archive now; its day is stored when it was made.
     bool MakeArchiveNow() { return MakeArchive().has_value(); }
     // The same, giving the archive's file name, or nothing when it was not

@@ -10,6 +10,7 @@ inline constexpr int kBusy = 5;
 inline constexpr int kCorrupt = 11;
 inline constexpr int kCantOpen = 14;
 inline constexpr int kMisuse = 21;
+inline constexpr int kNotADatabase = 26;
 // No connection could be had (the user declined or creation failed); the
 // library was not called and the user has already been told.
 inline constexpr int kNoDatabase = -1;

@@ -47,3 +47,24 @@ QString ReplaceFile(const QString& from, const QString& to) {
     syncDirectoryOf(to);
     return QString();
 }
+
+std::optional<QString> PublishUnderFreeName(const QString& from, const QString& wanted, QString& error) {
+    const QFileInfo info(wanted);
+    const QString stem = info.path() + '/' + info.completeBaseName();
+    const QString suffix = info.suffix().isEmpty() ? QString() : '.' + info.suffix();
+    for (int n = 1; n < 1000; ++n) {
+        const QString name = n == 1 ? wanted : QString("%1-%2%3").arg(stem).arg(n).arg(suffix);
+        // link() takes a name only while it is free.
+        if (::link(QFile::encodeName(from).constData(), QFile::encodeName(name).constData()) == 0) {
+            ::unlink(QFile::encodeName(from).constData());
+            syncDirectoryOf(name);
+            return name;
+        }
+        if (errno != EEXIST) {
+            error = systemError("Файлът не може да бъде записан като", name);
+            return std::nullopt;
+        }
+    }
+    error = QString("Няма свободно име за %1.").arg(wanted);
+    return std::nullopt;
+}

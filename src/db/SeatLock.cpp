@@ -38,3 +38,17 @@ void SeatLock::Release() {
         ::close(m_fd);
     m_fd = -1;
 }
+
+bool SeatLock::LibraryLockHeld(const QString& path) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct flock probe {};
+    probe.l_type = F_WRLCK;
+    probe.l_whence = SEEK_SET;
+    probe.l_start = off_t{1} << 30;
+    probe.l_len = 512;
+    const bool held = ::fcntl(fd, F_OFD_GETLK, &probe) == 0 && probe.l_type != F_UNLCK;
+    ::close(fd);
+    return held;
+}

@@ -21,6 +21,11 @@ public:
     bool TakeAlone(const QString& path);
     void Release();
 
+    // Whether another process holds any of the database library's locks on
+    // the file; read from the locks alone, so a file whose header is
+    // damaged can be told "in use" or not.
+    static bool LibraryLockHeld(const QString& path);
+
 private:
     bool Lock(const QString& path, short type);
 

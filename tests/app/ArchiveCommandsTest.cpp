@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
+#include <memory>
 #include <gtest/gtest.h>
 
 namespace {
@@ -28,14 +29,17 @@ protected:
         ASSERT_EQ(Tarvo({"init", Firm()}).status, 0);
     }
     QString Firm() const { return home.filePath("фирма"); }
+    QString Temp() const { return home.filePath("tmp"); }
     QString Db() const { return home.filePath("фирма/tarvo.db"); }
     ProgramRun Tarvo(const QStringList& arguments) {
         QDir(home.path()).mkpath("фирма");
+        QDir(home.path()).mkpath("tmp");
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         // The program's own settings stay inside the test.
         environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
         environment.insert("HOME", home.path());
+        environment.insert("TMPDIR", Temp());
         process.setProcessEnvironment(environment);
         process.start(TARVO_EXECUTABLE, arguments);
         EXPECT_TRUE(process.waitForFinished(120000));
@@ -98,6 +102,45 @@ TEST_F(ArchiveCommandsTest, BackupAndRestoreAsAScheduledJob) {
     EXPECT_TRUE(noDatabase.err.contains("няма база данни"));
 }
 
+// The README's cron line on several computers: runs in the same second
+// each write an archive of their own that gzip reads whole, and leave
+// nothing else; what a killed run left is cleared by the next.
+TEST_F(ArchiveCommandsTest, BackupsRacingInOneFolderEachWriteTheirOwn) {
+    QProcess ended;
+    ended.start("true", QStringList());
+    ASSERT_TRUE(ended.waitForFinished());
+    const qint64 gone = ended.processId();
+    QDir(home.path()).mkpath("tmp");
+    for (const QString& litter : {Firm() + QString("/TV20200101000000.Z.%1.part").arg(gone),
+                                  Temp() + QString("/tarvo-archive-%1.db").arg(gone)}) {
+        QFile file(litter);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    std::vector<std::unique_ptr<QProcess>> runs;
+    for (int i = 0; i < 4; ++i) {
+        runs.push_back(std::make_unique<QProcess>());
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
+        environment.insert("TMPDIR", Temp());
+        runs.back()->setProcessEnvironment(environment);
+        runs.back()->start(TARVO_EXECUTABLE, {"backup", Firm()});
+    }
+    QStringList archives;
+    for (auto& run : runs) {
+        ASSERT_TRUE(run->waitForFinished(120000));
+        EXPECT_EQ(run->exitCode(), 0) << run->readAllStandardError().toStdString();
+        archives << QString::fromUtf8(run->readAllStandardOutput()).trimmed();
+    }
+    archives.removeDuplicates();
+    EXPECT_EQ(archives.size(), 4);
+    for (const QString& archive : archives)
+        EXPECT_EQ(QProcess::execute("gzip", {"-t", archive}), 0) << archive.toStdString();
+    QStringList left = QDir(Firm()).entryList(QDir::Files);
+    left.removeAll("tarvo.db");
+    EXPECT_EQ(left.size(), 4) << left.join(' ').toStdString();
+    EXPECT_TRUE(QDir(Temp()).entryList(QDir::Files).isEmpty());
+}
+
 // `tarvo euro`: the archive first, the prices in euro, a printed summary; a
 // second run is refused and changes nothing.
 TEST_F(ArchiveCommandsTest, EuroChangesThePricesOnceAfterAnArchive) {
@@ -146,6 +189,23 @@ TEST_F(ArchiveCommandsTest, AnOlderFormatIsRefusedUntouched) {
     EXPECT_EQ(bytes(), before);
     EXPECT_FALSE(QFile::exists(home.filePath("f.pdf")));
     EXPECT_EQ(Tarvo({"backup", old}).status, 0);
+    // A format without the place for the archive's day is archived as it is.
+    const QString oldest = home.filePath("най-стара");
+    ASSERT_TRUE(QDir().mkpath(oldest));
+    OldFormatFiles::Build(oldest + "/tarvo.db", 3);
+    const ProgramRun three = Tarvo({"backup", oldest});
+    EXPECT_EQ(three.status, 0) << three.err.toStdString();
+    EXPECT_TRUE(QFile::exists(three.out.trimmed()));
+    // Another program's database is refused before anything is written.
+    const QString foreign = home.filePath("чужда");
+    ASSERT_TRUE(QDir().mkpath(foreign));
+    {
+        Connection connection;
+        ASSERT_TRUE(connection.Open(foreign + "/tarvo.db", true).Ok());
+        ASSERT_TRUE(Connection::ExecOnce(connection.Handle(), "CREATE TABLE t (x);").Ok());
+    }
+    EXPECT_EQ(Tarvo({"backup", foreign}).status, 1);
+    EXPECT_EQ(QDir(foreign).entryList(QDir::Files), QStringList{"tarvo.db"});
 }
 
 // `tarvo report` and `tarvo pdf` as scripts run them: the CSV on standard

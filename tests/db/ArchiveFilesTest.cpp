@@ -10,7 +10,10 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QFileInfo>
 #include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
 #include <sqlite3.h>
 
 namespace {
@@ -51,6 +54,23 @@ protected:
 
 private:
     qint64 m_room;
+};
+
+// Holds a lock of the database library's range, as a writing process does.
+class SeatLockHolder {
+public:
+    explicit SeatLockHolder(const QString& path) : m_fd(::open(QFile::encodeName(path).constData(), O_RDWR)) {
+        struct flock lock {};
+        lock.l_type = F_RDLCK;
+        lock.l_whence = SEEK_SET;
+        lock.l_start = (off_t{1} << 30) + 2;
+        lock.l_len = 1;
+        EXPECT_EQ(::fcntl(m_fd, F_OFD_SETLK, &lock), 0);
+    }
+    ~SeatLockHolder() { ::close(m_fd); }
+
+private:
+    int m_fd;
 };
 
 class ArchiveFilesTest : public DatabaseTest {
@@ -200,19 +220,50 @@ TEST_F(ArchiveFilesTest, RestoreIsRefusedWhileTheFileIsInUse) {
     other.Go();
     EXPECT_EQ(other.Finish(), 0);
 
-    // A change that was cut short left its journal.
+    // Nobody uses it now: the archive's content comes back, and a journal
+    // left beside the old file goes with it.
     writeAll(database + "-journal", "x");
-    EXPECT_NE(RestoreDatabase(
-                  archive, database, [] {}, nullptr),
-              "");
-    EXPECT_EQ(readAll(database), current);
-    QFile::remove(database + "-journal");
-
-    // Nobody uses it now: the archive's content comes back.
     ASSERT_EQ(RestoreDatabase(
                   archive, database, [] {}, nullptr),
               "");
     EXPECT_EQ(checkOf(database, "SELECT COUNT(*) FROM units WHERE unit = 'след архива';"), "0");
+    EXPECT_FALSE(QFile::exists(database + "-journal"));
+}
+
+// The case archives exist for: a file whose header was overwritten, or a
+// text, is replaced unless a process holds a lock on it; through a
+// symbolic link the file it points to is restored and the link stays.
+TEST_F(ArchiveFilesTest, ADamagedFileOrALinkIsRestored) {
+    AddUnits(3);
+    const QString database = tempDir.filePath("tarvo.db");
+    const QString archive = Archive();
+    doc->CloseDatabase();
+    const QByteArray whole = readAll(database);
+    for (const QByteArray& damage : {QByteArray(100, '\0') + whole.mid(100), QByteArray("не е база данни\n")}) {
+        writeAll(database, damage);
+        EXPECT_EQ(RestoreDatabase(
+                      archive, database, [] {}, nullptr),
+                  "");
+        EXPECT_EQ(checkOf(database, "SELECT COUNT(*) FROM units;"), "3");
+    }
+    // A process holding the library's lock keeps even a damaged file.
+    writeAll(database, "повреден");
+    {
+        SeatLockHolder holder(database);
+        EXPECT_NE(RestoreDatabase(
+                      archive, database, [] {}, nullptr),
+                  "");
+    }
+    EXPECT_EQ(readAll(database), "повреден");
+
+    const QString real = tempDir.filePath("real.db");
+    ASSERT_TRUE(QFile::rename(database, real));
+    ASSERT_TRUE(QFile::link(real, database));
+    ASSERT_EQ(RestoreDatabase(
+                  archive, database, [] {}, nullptr),
+              "");
+    EXPECT_TRUE(QFileInfo(database).isSymLink());
+    EXPECT_EQ(checkOf(real, "SELECT COUNT(*) FROM units;"), "3");
 }
 
 TEST_F(ArchiveFilesTest, RestoreKilledBeforeTheRenameLeavesTheOldFile) {
