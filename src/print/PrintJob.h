@@ -1,5 +1,7 @@
 #pragma once
 
+class QIODevice;
+
 #include "print/PageFrame.h"
 #include "settings/PrinterSettings.h"
 
@@ -45,3 +47,7 @@ bool RenderJob(PrintJob& job, QPagedPaintDevice& device, int first = 1, int last
 // Writes the job to a PDF file on A4 in its orientation; false when the file
 // cannot be written.
 bool WriteJobToPdf(PrintJob& job, const QString& path);
+// The same with the reason of a failure (a full disk), empty on success.
+QString PdfFileError(PrintJob& job, const QString& path);
+// The PDF of the job onto any device; the reason of a failure, or empty.
+QString WriteJobAsPdf(PrintJob& job, QIODevice& out);

@@ -4,6 +4,7 @@
 
 #include "support/RecordingCanvas.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -364,4 +365,33 @@ TEST(SaleDocumentJob, CellsNeverLoseAFigureAndReturnsAddUp) {
     DrawCellText(narrow, QRect(0, 0, 200, 40), Qt::AlignCenter, "Удължител с шест гнезда", {36, false, false});
     EXPECT_EQ(narrow.Texts(), QStringList{"Удължител с…"});
     EXPECT_TRUE(narrow.ops[0].alignment & Qt::AlignLeft);
+}
+
+// A disk that fills up half-way leaves no broken PDF and says why.
+TEST(SaleDocumentJob, AFullDiskGivesNoPdf) {
+    class FullDisk : public QIODevice {
+    public:
+        FullDisk() { open(QIODevice::WriteOnly); }
+
+    protected:
+        qint64 readData(char*, qint64) override { return -1; }
+        qint64 writeData(const char*, qint64 length) override {
+            if ((m_room -= length) < 0) {
+                setErrorString("No space left on device");
+                return -1;
+            }
+            return length;
+        }
+
+    private:
+        qint64 m_room = 2000;
+    } full;
+    SaleDocumentJob job(printout(SaleOp::GoodsNote, 40), {});
+    EXPECT_EQ(WriteJobAsPdf(job, full), "No space left on device");
+    QTemporaryDir dir;
+    const QString nowhere = dir.filePath("няма/f.pdf");
+    EXPECT_FALSE(PdfFileError(job, nowhere).isEmpty());
+    EXPECT_FALSE(QFile::exists(nowhere));
+    EXPECT_EQ(PdfFileError(job, dir.filePath("f.pdf")), "");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"f.pdf"});
 }

@@ -65,13 +65,14 @@ public:
     LocalSettings& Settings() override { return m_settings; }
     PrinterSettings& Printer() override { return m_printer; }
     const Clock& GetClock() const override { return m_clock; }
-    void ShowPrintPreview(PrintJob& job) override { m_written = WriteJobToPdf(job, m_path); }
+    void ShowPrintPreview(PrintJob& job) override { m_error = PdfFileError(job, m_path); m_written = m_error.isEmpty(); }
     void PrintNow(PrintJob& job) override { ShowPrintPreview(job); }
     void SetFormTitle(const QString&) override {}
     void SetInfoText(const QString&) override {}
     void SetDurationText(const QString&) override {}
     void SwitchView(int) override {}
     bool Written() const { return m_written; }
+    QString Error() const { return m_error; }
 
 private:
     Prompter& m_prompter;
@@ -80,6 +81,7 @@ private:
     QString m_path;
     PrinterSettings m_printer;
     bool m_written = false;
+    QString m_error;
 };
 
 // Loads the document by its form and hands its print job to the host;
@@ -184,7 +186,9 @@ int RunPdfCommand(const QString& kindName, const QString& numberText, const QStr
         return 1;
     if (!host.Written()) {
         QFile::remove(out);
-        prompter.Message(QString("Файлът %1 не може да бъде записан.").arg(out), MessageIcon::Stop);
+        prompter.Message(QString("Файлът %1 не може да бъде записан.").arg(out) +
+                             (host.Error().isEmpty() ? QString() : " " + host.Error()),
+                         MessageIcon::Stop);
         return 1;
     }
     return 0;
