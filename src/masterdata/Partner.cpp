@@ -58,6 +58,9 @@ bool PartnerNameExists(Database& db, const QString& name) {
            !table.Empty();
 }
 
+// The notes' declared type MEMO has numeric affinity in SQLite 3, which
+// would store a note "0123" as the number 123: they are stored as the bytes
+// of the text typed, which no affinity converts.
 bool InsertPartner(Database& db, Partner& r) {
     WriteTransaction t(db);
     if (!t.Begin() || PartnerNameExists(db, r.name))
@@ -65,7 +68,7 @@ bool InsertPartner(Database& db, Partner& r) {
     const int id = GetMaxPartnerId(db) + 1;
     if (!t.ExecPrintf(
             "INSERT INTO partners VALUES('%d', '%d', '%d', '%q', '%q', '%q', '%q', '%q', '%q', '%q', '%q', "
-            "'%q', '%q', '%q', '%q', '%q', '%q', '%q', '%d', '%d', '%d', '%q', '%q', '%q', '%q');",
+            "'%q', '%q', CAST('%q' AS BLOB), '%q', '%q', '%q', '%q', '%d', '%d', '%d', '%q', '%q', '%q', '%q');",
             id, r.isCustomer, r.isSupplier, r.name, r.city, r.address, r.taxId, r.bulstat, r.mol, r.phone,
             r.fax, r.email, r.url, r.notes, r.bankName, r.bankBranch, r.bankCode, r.bankAccount,
             r.vatRegistered, r.preferPayment, r.defaultPrice, r.nameLat, r.cityLat, r.addressLat, r.molLat) ||
@@ -82,7 +85,7 @@ bool UpdatePartner(Database& db, const Partner& r) {
         "partner_mol = "
         "'%q', partner_phone = '%q', partner_fax = '%q', partner_email = '%q', partner_url = '%q', "
         "partner_notes = "
-        "'%q', partner_bank_name = '%q', partner_bank_branch = '%q', partner_bank_code = '%q', "
+        "CAST('%q' AS BLOB), partner_bank_name = '%q', partner_bank_branch = '%q', partner_bank_code = '%q', "
         "partner_bank_acc = "
         "'%q', partner_vat_registered = '%d', partner_prefer_payment = '%d', default_price = '%d', "
         "partner_name_lat "

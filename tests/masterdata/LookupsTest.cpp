@@ -83,6 +83,20 @@ TEST_F(LookupsTest, PartnersAreNumberedNamedUniquelyAndFilledInLatin) {
     ASSERT_TRUE(UpdatePartner(Db(), loaded));
     EXPECT_EQ(Scalar("SELECT default_price || partner_notes FROM partners WHERE partner_id = 1;"),
               "2плаща в брой; -- без отстъпка");
+    // Digits only keep their zeros, on insert and on update; empty stays empty.
+    for (const QString& notes : {QString("0123"), QString("007.50"), QString()}) {
+        loaded.notes = notes;
+        ASSERT_TRUE(UpdatePartner(Db(), loaded));
+        Partner again;
+        ASSERT_TRUE(LoadPartner(Db(), 1, again));
+        EXPECT_EQ(again.notes, notes);
+    }
+    Partner digits;
+    digits.name = "Трети";
+    digits.notes = "0042";
+    ASSERT_TRUE(InsertPartner(Db(), digits));
+    ASSERT_TRUE(LoadPartner(Db(), digits.id, digits));
+    EXPECT_EQ(digits.notes, "0042");
     EXPECT_EQ(GetPartnerName(Db(), 2), "Втори");
     EXPECT_EQ(GetPartnerName(Db(), 9), "-");
     EXPECT_FALSE(LoadPartner(Db(), 9, loaded));
