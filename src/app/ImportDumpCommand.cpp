@@ -36,6 +36,7 @@ const std::vector<std::pair<QString, QString>>& answerOptions() {
         {"keep-invoices", "Във връзка с влезлите в сила от 01.01.2007"},
         {"renumber-goods-notes", "Желаете ли стоковите разписки също"},
         {"optimize", "Предстои извършване на оптимизация"},
+        {"resolve-duplicates", "В таблица "},
     };
     return options;
 }
@@ -214,7 +215,7 @@ int RunImportDumpCommand(const QString& dump, const QString& directory, const QS
         if (error.isEmpty() && version < AppInfo::kSchemaVersion && needsAnswers && !::isatty(STDIN_FILENO)) {
             QStringList missing;
             for (const QString& name : ImportAnswerOptions())
-                if (!answers.count(name) && (version < 10 || name == "optimize"))
+                if (!answers.count(name) && name != "resolve-duplicates" && (version < 10 || name == "optimize"))
                     missing << "--" + name + "=yes|no";
             if (!missing.isEmpty())
                 error = "Без терминал отговорите на въпросите трябва да бъдат дадени като опции: " +

@@ -175,6 +175,34 @@ TEST_F(UpgradeChainTest, EveryOldFormatEndsInTodaysLayoutWithItsData) {
     }
 }
 
+// Formats 1-3 have no unique key on codes and numbers, so files with a code
+// or a goods-note number twice exist: with consent the later rows get free
+// ones, listed beside the file, and every row reaches format 14.
+TEST_F(UpgradeChainTest, DuplicateCodesAndNumbersGetFreeOnesAndNoRowIsLost) {
+    OldFormatFiles::Build(Path(), 3);
+    {
+        Connection file;
+        ASSERT_TRUE(file.Open(Path(), false).Ok());
+        ASSERT_TRUE(Connection::ExecOnce(file.Handle(),
+                                         "INSERT INTO stocks (code, stock_name) VALUES('G1', 'Двойник');"
+                                         "INSERT INTO stokovi_main SELECT * FROM stokovi_main WHERE doc_id = 2;")
+                        .Ok());
+    }
+    std::vector<Answer> answers = Usual(3);
+    answers.insert(answers.begin() + 2, Answer::Yes);  // the codes, at format 4
+    answers.insert(answers.end() - 1, Answer::Yes);    // the goods-note numbers
+    Open(answers);
+    EXPECT_EQ(exit.statuses, std::vector<int>{0}) << prompter.Texts().join("\n---\n").toStdString();
+    EXPECT_TRUE(prompter.AllAnswersUsed());
+    EXPECT_EQ(Query("SELECT code || ':' || stock_name FROM stocks ORDER BY code;"), "G1:" + Query("SELECT stock_name FROM stocks WHERE code = 'G1';") + " G1-2:Двойник P1:" + Query("SELECT stock_name FROM stocks WHERE code = 'P1';"));
+    EXPECT_EQ(Query("SELECT COUNT(*) FROM stokovi_main;"), "3");
+    QFile list(dir.filePath("tarvo-upgrade-duplicates.txt"));
+    ASSERT_TRUE(list.open(QIODevice::ReadOnly));
+    const QString listed = QString::fromUtf8(list.readAll());
+    EXPECT_TRUE(listed.contains("stocks.code: \"G1\" -> \"G1-2\"")) << listed.toStdString();
+    EXPECT_TRUE(listed.contains("stokovi_main.doc_id: \"2\" -> \"3\"")) << listed.toStdString();
+}
+
 TEST_F(UpgradeChainTest, VersionTwelveRunsTwoStepsAndAnEmptyVersionTableIsOne) {
     OldFormatFiles::Build(Path(), 12);
     Open(Usual(12));
@@ -209,6 +237,16 @@ TEST_F(UpgradeChainTest, RefusingLeavesTheFileByteForByte) {
 
 TEST_F(UpgradeChainTest, TheStepToTenRenumbersOnlyWhatIsAsked) {
     OldFormatFiles::Build(Path(), 9);
+    {
+        // Warranty cards of goods note 1 and of invoice 15.
+        Connection file;
+        ASSERT_TRUE(file.Open(Path(), false).Ok());
+        ASSERT_TRUE(Connection::ExecOnce(file.Handle(), "INSERT INTO gk_main (doc_id, doc_dt, customer_id, customer_name, "
+                                                        "received_by, to_doc_mode, to_doc_id) "
+                                                        "VALUES(1, '2006-12-01', 1, 'А', 'Б', 1, 1), (2, '2006-12-01', 1, 'А', 'Б', 2, 15), "
+                                                        "(3, '2006-12-01', 1, 'А', 'Б', 0, 0);")
+                        .Ok());
+    }
     // No to every identifier question and to keeping the invoices, Yes to
     // renumbering the goods notes.
     Open({Answer::No, Answer::Yes, Answer::No, Answer::No, Answer::No, Answer::No, Answer::No, Answer::Yes,
@@ -224,6 +262,8 @@ TEST_F(UpgradeChainTest, TheStepToTenRenumbersOnlyWhatIsAsked) {
     EXPECT_EQ(Query("SELECT rec_id || ':' || based_on_doc_id FROM cash_register ORDER BY rec_id;"),
               "1:-1 2:1");
     EXPECT_EQ(Query("SELECT doc_id FROM supplies_main;"), "1");
+    // The cards move with their documents: no new document takes them.
+    EXPECT_EQ(Query("SELECT to_doc_id FROM gk_main ORDER BY doc_id;"), "-1 -15 0");
 
     // Yes to all the identifier questions.
     QFile::remove(Path());

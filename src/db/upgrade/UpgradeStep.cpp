@@ -6,7 +6,10 @@
 #include "db/Schema.h"
 #include "db/upgrade/TableLayouts.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QSet>
+#include <QStringList>
 
 UpgradeStep::UpgradeStep(UpgradeContext& context, int version)
     : m_context(context), m_version(version), m_transaction(context.db) {}
@@ -90,11 +93,92 @@ bool UpgradeStep::Indexes(const QString& table, std::initializer_list<const char
             index.remove(0, 1);
         const QString name = index.section(':', 0, 0);
         const QString column = index.section(':', 1);
+        if (unique && !ResolveDuplicates(table, column))
+            return false;
         if (!Exec(QString("CREATE %1INDEX IF NOT EXISTS %2 ON [%3] (%4);")
                       .arg(unique ? "UNIQUE " : "", name, table, column)))
             return false;
     }
     return true;
+}
+
+bool UpgradeStep::ResolveDuplicates(const QString& table, const QString& column) {
+    ResultTable repeated;
+    if (!Query(QString("SELECT [%2] AS value, COUNT(*) AS copies FROM [%1] WHERE [%2] IS NOT NULL GROUP BY [%2] HAVING "
+                       "COUNT(*) > 1;")
+                   .arg(table, column),
+               repeated))
+        return false;
+    if (repeated.Empty())
+        return true;
+    QStringList values;
+    for (int r = 1; r <= repeated.Rows() && r <= 20; ++r)
+        values << QString("\"%1\" (%2 пъти)").arg(repeated.Text(r, 0, "NULL")).arg(repeated.Int(r, 1));
+    if (repeated.Rows() > 20)
+        values << QString("и още %1").arg(repeated.Rows() - 20);
+    if (m_context.prompter.AskYesNo(
+            QString("В таблица %1 има повтарящи се стойности в колона %2: %3. Преструктурирането до формат %4 "
+                    "изисква те да са различни.\n\nДа получат ли по-късните редове свободни стойности? Нито един "
+                    "ред не се губи; списъкът на промените се записва във файл до базата данни.")
+                .arg(table, column, values.join(", "))
+                .arg(m_version),
+            MessageIcon::Question) != Answer::Yes)
+        return Fail(QString("CREATE UNIQUE INDEX ON %1 (%2)").arg(table, column),
+                    "повтарящи се стойности; отговорът беше 'Не'");
+    ResultTable later;
+    if (!Query(QString("SELECT rowid AS row_id, [%2] AS value, typeof([%2]) AS kind FROM [%1] AS t WHERE [%2] IS NOT "
+                       "NULL AND rowid > (SELECT MIN(rowid) FROM [%1] AS f WHERE f.[%2] = t.[%2]) ORDER BY rowid;")
+                   .arg(table, column),
+               later))
+        return false;
+    QStringList changes;
+    for (int r = 1; r <= later.Rows(); ++r) {
+        const QString old = later.Text(r, 1, "");
+        QString fresh;
+        if (later.Text(r, 2) == "integer") {
+            ResultTable top;
+            if (!Query(QString("SELECT MAX([%2]) + 1 AS free FROM [%1];").arg(table, column), top))
+                return false;
+            fresh = top.Text(1, 0, "1");
+        } else {
+            for (int n = 2; fresh.isEmpty(); ++n) {
+                ResultTable taken;
+                const QString candidate = QString("%1-%2").arg(old).arg(n);
+                if (!Query(QString("SELECT COUNT(*) AS taken FROM [%1] WHERE [%2] = '%3';")
+                               .arg(table, column, QString(candidate).replace("'", "''")),
+                           taken))
+                    return false;
+                if (taken.Int(1, 0) == 0)
+                    fresh = candidate;
+            }
+        }
+        if (!Exec(QString("UPDATE [%1] SET [%2] = '%3' WHERE rowid = %4;")
+                      .arg(table, column, QString(fresh).replace("'", "''"))
+                      .arg(later.Int(r, 0))))
+            return false;
+        changes << QString("%1.%2: \"%3\" -> \"%4\"").arg(table, column, old, fresh);
+    }
+    const QString listed = WriteChangeList(changes);
+    m_transaction.Defer(QString("Повтарящите се стойности в %1.%2 получиха нови: %3%4")
+                            .arg(table, column, changes.mid(0, 10).join("; "))
+                            .arg(listed.isEmpty() ? QString() : "\nПълният списък е във файла " + listed),
+                        MessageIcon::Information);
+    return true;
+}
+
+QString UpgradeStep::WriteChangeList(const QStringList& changes) {
+    ResultTable files;
+    if (!Query("PRAGMA database_list;", files))
+        return QString();
+    const QString database = files.Text(1, 2, "");
+    if (database.isEmpty())
+        return QString();
+    const QString path = QFileInfo(database).absolutePath() + "/tarvo-upgrade-duplicates.txt";
+    QFile list(path);
+    if (!list.open(QIODevice::Append | QIODevice::Text))
+        return QString();
+    list.write((changes.join("\n") + "\n").toUtf8());
+    return path;
 }
 
 bool UpgradeStep::RenewIndexes() {

@@ -47,9 +47,16 @@ public:
     bool Create(const QString& table, int layoutVersion);
     // Indexes as "name:column" ("!name:column" for a unique one) of a table.
     bool Indexes(const QString& table, std::initializer_list<const char*> indexes);
+    // Before a unique index: values that repeat are told, and with the
+    // user's consent the later rows get free ones (a number after the
+    // largest, or the text with "-2", "-3" ...), listed in a file beside the
+    // database; a refusal fails the step.
+    bool ResolveDuplicates(const QString& table, const QString& column);
     // Drops every index whose name begins with idx or IDX and creates today's.
     bool RenewIndexes();
 
+    // Appends the changes to the list beside the database; its path.
+    QString WriteChangeList(const QStringList& changes);
     // Writes the version and commits.
     bool Commit();
     // The success message.

@@ -69,7 +69,10 @@ bool renumberInvoices(UpgradeStep& step, bool keep) {
         if (!step.Exec(QString("UPDATE [%1] SET [invoice_id] = ([invoice_id] * -1) WHERE %2;")
                            .arg(table, keep ? "[invoiced] > 0" : "[invoiced] = '1' OR [invoice_id] > 0")))
             return false;
-    return true;
+    // A warranty card keeps pointing at its own invoice, never at the new
+    // invoice that takes the number.
+    return step.Exec("UPDATE [gk_main] SET [to_doc_id] = ([to_doc_id] * -1) WHERE [to_doc_mode] = '2' AND "
+                     "[to_doc_id] > 0;");
 }
 
 bool renumberGoodsNotes(UpgradeStep& step) {
@@ -80,8 +83,10 @@ bool renumberGoodsNotes(UpgradeStep& step) {
     // Only the sales' operations follow their goods notes; a delivery's
     // operation keeps the link to its delivery, which is not renumbered.
     return step.Exec(
-        "UPDATE [cash_register] SET [based_on_doc_id] = ([based_on_doc_id] * -1) WHERE [op_type] = "
-        "'0' AND [based_on_doc_id] > 0;");
+               "UPDATE [cash_register] SET [based_on_doc_id] = ([based_on_doc_id] * -1) WHERE [op_type] = "
+               "'0' AND [based_on_doc_id] > 0;") &&
+           step.Exec("UPDATE [gk_main] SET [to_doc_id] = ([to_doc_id] * -1) WHERE [to_doc_mode] = '1' AND "
+                     "[to_doc_id] > 0;");
 }
 } // namespace
 
