@@ -283,10 +283,11 @@ TEST_F(UpgradeChainTest, AFailedStepStopsAtThePreviousFormatAndTheNextStartResum
                                                         "'2006-09-02');")
                         .Ok());
     }
-    Open({Answer::No, Answer::Yes});
+    // The duplicate is told; No to giving it a free number stops the step.
+    Open({Answer::No, Answer::Yes, Answer::No});
     EXPECT_EQ(exit.statuses, std::vector<int>{-1});
     EXPECT_TRUE(Successes().isEmpty());
-    EXPECT_TRUE(prompter.Texts().last().contains("IDX_revisions_doc_id"))
+    EXPECT_TRUE(prompter.Texts().last().contains("CREATE UNIQUE INDEX ON revisions (doc_id)"))
         << prompter.Texts().last().toStdString();
     EXPECT_EQ(Query("SELECT version FROM version;"), "6");
     EXPECT_EQ(Query("SELECT COUNT(*) FROM revisions;"), "2");
