@@ -1,5 +1,7 @@
 #include "db/DatabaseMaintenance.h"
 
+#include <QFileInfo>
+
 #include "base/Clock.h"
 #include "base/OpenFileChooser.h"
 #include "base/Prompter.h"
@@ -74,7 +76,15 @@ void DatabaseMaintenance::RunArchiveReminder() {
     if (settings.ArchiveAutoPrompt() != 1)
         return;
     const QDateTime now = m_services.clock.Now();
-    const qint64 seconds = settings.ArchiveLastTime(now).secsTo(now);
+    QDateTime last = settings.ArchiveLastTime(now);
+    // Never archived: the days count from the file's creation, so a new
+    // file is not reported a day old.
+    if (!settings.HasArchiveLastTime()) {
+        const QDateTime born = QFileInfo(m_seat.DatabasePath()).birthTime();
+        if (born.isValid())
+            last = born;
+    }
+    const qint64 seconds = last.secsTo(now);
     if (seconds / (24 * 60 * 60) <= 0)
         return;
     if (m_services.prompter.AskYesNo(kReminder, MessageIcon::Exclamation) == Answer::Yes)

@@ -61,6 +61,12 @@ QDateTime DbSettings::ArchiveLastTime(const QDateTime& now) {
     return QDateTime(day, QTime(0, 0));
 }
 
+bool DbSettings::HasArchiveLastTime() {
+    std::optional<int> value;
+    bool isNull = false;
+    return Read("archive_last_time", &value, &isNull) && value.has_value();
+}
+
 bool DbSettings::SetArchiveLastTime(const QDate& day) {
     return m_db.ExecPrintf(
         "REPLACE INTO settings (key_name, key_value) VALUES('archive_last_time', '%.4d%.2d%.2d');",

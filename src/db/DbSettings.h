@@ -21,6 +21,8 @@ public:
 
     // Midnight of the stored day; absent or unreadable: now minus one day.
     QDateTime ArchiveLastTime(const QDateTime& now);
+    // Whether a day of an archive is stored at all.
+    bool HasArchiveLastTime();
     bool SetArchiveLastTime(const QDate& day);
 
     // Absent or NULL: 0 is stored and returned.

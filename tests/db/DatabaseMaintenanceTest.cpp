@@ -9,6 +9,7 @@
 #include "support/DatabaseTest.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 
 namespace {
@@ -54,7 +55,15 @@ protected:
 } // namespace
 
 TEST_F(DatabaseMaintenanceTest, ReminderFollowsTheDayOfTheLastArchive) {
-    // No archive yet: asked; No changes nothing.
+    const QDateTime fixed = clock.now;
+    if (QFileInfo(QDir(Dir()).filePath("tarvo.db")).birthTime().isValid()) {
+        // A file made today with no archive yet: not asked on its first day.
+        clock.now = QDateTime::currentDateTime();
+        Maintenance().RunArchiveReminder();
+        EXPECT_EQ(prompter.Count(), 0);
+    }
+    // Days later, still no archive: asked; No changes nothing.
+    clock.now = QDateTime::currentDateTime().addDays(2);
     prompter.Expect(Answer::No);
     Maintenance().RunArchiveReminder();
     EXPECT_EQ(prompter.Texts(), QStringList{kReminder});
@@ -62,6 +71,8 @@ TEST_F(DatabaseMaintenanceTest, ReminderFollowsTheDayOfTheLastArchive) {
     EXPECT_TRUE(host.shown.isEmpty());
 
     // Yes: the archive is made beside the database and today is stored.
+    clock.now = fixed;
+    ASSERT_TRUE(DbSettings(Db()).SetArchiveLastTime(QDate(2026, 12, 1)));
     prompter.Clear();
     prompter.Expect(Answer::Yes);
     Maintenance().RunArchiveReminder();
