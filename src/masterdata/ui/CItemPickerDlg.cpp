@@ -8,6 +8,7 @@
 #include "masterdata/ui/CGroupsDlg.h"
 #include "masterdata/ui/CItemDlg.h"
 #include "session/TarvoDoc.h"
+#include "lists/ui/TabKeys.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -24,6 +25,8 @@ CItemPickerDlg::CItemPickerDlg(CTarvoDoc& doc, FormHost& host, int kindMask, Pic
     for (const char* name : {"стоки и материали", "материали", "изделия", "услуги", "всички артикули"})
         m_tabs->addTab(name);
     m_tabs->setFocusPolicy(Qt::NoFocus);
+    BindTabKeys(this, m_tabs,
+                [kindMask](int index) { return ItemPicker::Allows(kindMask, static_cast<PickerTab>(index)); });
     m_picker.SelectTab(m_picker.FirstAllowed(tab));
     m_tabs->setCurrentIndex(static_cast<int>(m_picker.Tab()));
     connect(m_tabs, &QTabBar::currentChanged, this, [this](int index) {

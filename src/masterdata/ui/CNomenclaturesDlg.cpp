@@ -14,6 +14,7 @@
 #include "session/TarvoDoc.h"
 #include "session/ViewType.h"
 #include "settings/LocalSettings.h"
+#include "lists/ui/TabKeys.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -31,6 +32,7 @@ CNomenclaturesDlg::CNomenclaturesDlg(CTarvoDoc& doc, FormHost& host, QWidget* pa
     for (const char* tab : {"стоки и материали", "изделия", "услуги", "всички артикули"})
         m_tabs->addTab(tab);
     m_tabs->setFocusPolicy(Qt::NoFocus);
+    BindTabKeys(this, m_tabs);
     connect(m_tabs, &QTabBar::currentChanged, this, [this](int view) {
         m_catalogue.SetView(static_cast<CatalogueView>(view));
         Reload();

@@ -2,6 +2,7 @@
 
 #include "lists/ui/CSortListCtrl.h"
 #include "masterdata/ui/CNewContragentDlg.h"
+#include "lists/ui/TabKeys.h"
 
 #include <QTabBar>
 #include <QVBoxLayout>
@@ -14,6 +15,7 @@ PartnerListPanel::PartnerListPanel(PartnersForm& form, SortState& sortState, Col
     m_tabs->addTab("доставчици");
     m_tabs->setCurrentIndex(static_cast<int>(form.Tab()));
     m_tabs->setFocusPolicy(Qt::NoFocus);
+    BindTabKeys(this, m_tabs);
     connect(m_tabs, &QTabBar::currentChanged, this, [this](int index) {
         m_form.SetTab(static_cast<PartnerTab>(index));
         Q_EMIT tabChanged();

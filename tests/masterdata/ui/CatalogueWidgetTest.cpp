@@ -7,7 +7,9 @@
 #include "support/DatabaseTest.h"
 #include "support/FakeFormHost.h"
 
+#include <QApplication>
 #include <QPushButton>
+#include <QTest>
 #include <QTabBar>
 
 namespace {
@@ -82,6 +84,24 @@ TEST_F(CatalogueWidgetTest, ThePickerRefusesTabsOutsideItsMask) {
     EXPECT_EQ(picker.List()->RowCount(), 1);
     Button(&picker, " [F9]  избери")->click();
     EXPECT_EQ(picker.ChosenCode(), "K1");
+
+    // By keys alone, from the list: the next allowed tab and back, passing
+    // over the refused ones without a word.
+    prompter.Clear();
+    picker.show();
+    picker.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&picker));
+    picker.List()->setFocus();
+    const auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        QTest::keyClick(picker.List(), key, modifiers);
+        return tabs->currentIndex();
+    };
+    EXPECT_EQ(press(Qt::Key_Tab, Qt::ControlModifier), 2);         // materials -> products
+    EXPECT_EQ(press(Qt::Key_PageDown, Qt::ControlModifier), 1);    // services, all refused: round to materials
+    EXPECT_EQ(press(Qt::Key_PageUp, Qt::ControlModifier), 2);
+    EXPECT_EQ(press(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier), 1);
+    EXPECT_EQ(picker.List()->RowCount(), 1);
+    EXPECT_TRUE(prompter.Texts().isEmpty());
 }
 
 // Every row of a large catalogue is listed; its speed is measured by the
