@@ -75,6 +75,9 @@ CRevisionDlg::CRevisionDlg(CTarvoDoc& doc, FormHost& host, QWidget* parent)
     order.push_back(m_list);
     order.insert(order.end(), row.begin(), row.end());
     SetTabOrder(order);
+    // The window gives the form the focus: the count's list takes it, so
+    // Down and F7 work at once.
+    setFocusProxy(m_list);
     NewDocument();
 }
 

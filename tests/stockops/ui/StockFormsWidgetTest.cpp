@@ -7,7 +7,9 @@
 #include "support/DatabaseTest.h"
 #include "support/FakeFormHost.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QTest>
 #include <QComboBox>
 #include <QMenuBar>
 #include <QPushButton>
@@ -71,8 +73,14 @@ TEST_F(StockFormsWidgetTest, TheMainWindowOpensBothForms) {
     CMainFrame frame(*doc, *settings, prompter, printer);
     frame.SwitchView(ViewType::kProduction);
     EXPECT_NE(qobject_cast<CProductionDlg*>(frame.centralWidget()), nullptr);
+    frame.show();
+    frame.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
     frame.SwitchView(ViewType::kStocktaking);
-    EXPECT_NE(qobject_cast<CRevisionDlg*>(frame.centralWidget()), nullptr);
+    auto* form = qobject_cast<CRevisionDlg*>(frame.centralWidget());
+    ASSERT_NE(form, nullptr);
+    // The count's list has the focus at once: Down and F7 need no mouse.
+    EXPECT_EQ(QApplication::focusWidget(), form->List());
 }
 
 } // namespace
