@@ -3,6 +3,7 @@
 #include "base/Prompter.h"
 #include "db/Database.h"
 #include "db/WriteTransaction.h"
+#include "documents/CashLinks.h"
 #include "masterdata/StockLedger.h"
 #include "sales/DocumentBrowser.h"
 #include "sales/DocumentChooser.h"
@@ -132,7 +133,12 @@ bool DocumentDeletion::Delete(DeletionKind kind, int number) {
     case DeletionKind::Invoice:
     case DeletionKind::DebitNote:
     case DeletionKind::CreditNote:
-        deleted = deleteInvoice(t, number);
+        deleted = deleteInvoice(t, number) &&
+                  CashLinks::DeleteCreditNoteOperation(
+                      t,
+                      m_db.QueryInt(0, "SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name = "
+                                       "'credit_note_cash';") > 0,
+                      number);
         break;
     case DeletionKind::WarrantyCard:
         deleted = deleteFrom(t, {"gk_main", "gk_items"}, number);

@@ -52,6 +52,36 @@ SaleSaveGroup GoodsNoteOperation() {
     };
 }
 
+SaleSaveGroup CreditNoteOperation() {
+    return [](WriteTransaction& t, SaleSaveContext& c) {
+        const SaleHeader& h = c.doc.header;
+        if (c.stored || c.doc.op != SaleOp::CreditNote || h.payBy != 0)
+            return true;
+        return t.Exec("CREATE TABLE IF NOT EXISTS credit_note_cash (credit_note_id INTEGER PRIMARY KEY, rec_id "
+                      "INTEGER NOT NULL);") &&
+               DeleteCreditNoteOperation(t, true, c.number) &&
+               t.ExecPrintf("INSERT INTO cash_register VALUES(NULL, '1', '%q', '%s', '%s', '%q', '%d', '%.2f', "
+                            "'0', '0');",
+                            h.osnovanie, DateToSql(h.docDate), DateToSql(h.payDate),
+                            "Кредитно известие № " + FormatDocNumber(c.number), h.partnerId, c.totals.total) &&
+               t.ExecPrintf("INSERT INTO credit_note_cash (credit_note_id, rec_id) SELECT '%d', MAX(rec_id) FROM "
+                            "cash_register;",
+                            c.number);
+    };
+}
+
+bool DeleteCreditNoteOperation(WriteTransaction& t, bool linksExist, int number) {
+    if (!linksExist)
+        return true;
+    return t.ExecPrintf("DELETE FROM cash_register_cmp WHERE rec_id IN (SELECT rec_id FROM credit_note_cash WHERE "
+                        "credit_note_id = '%d');",
+                        number) &&
+           t.ExecPrintf("DELETE FROM cash_register WHERE rec_id IN (SELECT rec_id FROM credit_note_cash WHERE "
+                        "credit_note_id = '%d');",
+                        number) &&
+           t.ExecPrintf("DELETE FROM credit_note_cash WHERE credit_note_id = '%d';", number);
+}
+
 DeliverySaveGroup DeliveryOperation() {
     return [](WriteTransaction& t, DeliverySaveContext& c) {
         const DeliveryHeader& h = c.doc.header;

@@ -15,7 +15,15 @@ namespace CashLinks {
 // For a sale's save: the goods note of codes 1, 2, 4 and 10; a credit
 // note's goods note (a refund) writes none.
 SaleSaveGroup GoodsNoteOperation();
+// For a sale's save: a new credit note paid in cash returns money, an
+// expense operation of its total, linked to the credit note in a table of
+// its own (created when first needed), since `based_on_doc_id` of an expense
+// names a delivery.
+SaleSaveGroup CreditNoteOperation();
 // For a delivery's save.
 DeliverySaveGroup DeliveryOperation();
+// Inside the deletion of a document of the invoices' numbers: the expense
+// operation of a credit note of that number goes with it, payments and all.
+bool DeleteCreditNoteOperation(WriteTransaction& t, bool linksExist, int number);
 
 } // namespace CashLinks

@@ -12,8 +12,30 @@ protected:
     void SetUp() override {
         SaleTest::SetUp();
         form->AddSaveGroup(CashLinks::GoodsNoteOperation());
+        form->AddSaveGroup(CashLinks::CreditNoteOperation());
     }
 };
+
+// A credit note paid in cash gives money back: an expense operation of its
+// total in its own save, gone with the credit note; one paid by bank, none.
+TEST_F(GoodsNoteCashLinkTest, ACashCreditNoteWritesItsExpenseOperation) {
+    Begin(SaleOp::InvoiceWithNote);
+    Add("G1", 4);
+    ASSERT_TRUE(Save());
+    const int invoice = form->Header().docId;
+    documents.choices.push_back({invoice, "08.12.2026", QDate(2026, 12, 8), QString(), {}});
+    Begin(SaleOp::CreditNote);
+    Add("G1", 1); // 2.50 + 20 % VAT
+    ASSERT_TRUE(Save()) << prompter.Texts().join('|').toStdString();
+    const int note = form->Header().docId;
+    EXPECT_EQ(Scalar("SELECT op_type || '|' || based_on_doc_id || '|' || partner_id || '|' || amount || '|' || "
+                     "description FROM cash_register WHERE op_type = 1;"),
+              QString("1|0|1|3|Кредитно известие № %1").arg(note, 10, 10, QChar('0')));
+    ASSERT_TRUE(DocumentDeletion(Db(), prompter).Delete(DeletionKind::CreditNote, note));
+    EXPECT_EQ(Scalar("SELECT COUNT(*) FROM cash_register WHERE op_type = 1;"), "0");
+    EXPECT_EQ(Scalar("SELECT COUNT(*) FROM credit_note_cash;"), "0");
+    EXPECT_EQ(Scalar("SELECT COUNT(*) FROM cash_register WHERE op_type = 0;"), "1"); // the invoice's goods note
+}
 
 TEST_F(GoodsNoteCashLinkTest, ANewGoodsNoteWritesItsIncomeOperation) {
     Begin(SaleOp::GoodsNote);

@@ -43,6 +43,7 @@ CSellDlg::CSellDlg(CTarvoDoc& doc, FormHost& host, QWidget* parent)
       m_list(new CSortListCtrl(doc.ListSortState(), this)) {
     // The document writes its operation of the cash register in its own save.
     m_form.AddSaveGroup(CashLinks::GoodsNoteOperation());
+    m_form.AddSaveGroup(CashLinks::CreditNoteOperation());
     // Cash sales go to the fiscal device once saved.
     m_textInput = std::make_unique<GuiTextInput>(this);
     m_fiscal->SetInteraction(m_textInput.get(), &host.GetClock());
