@@ -194,7 +194,6 @@ QWidget* CSellDlg::BuildHeader() {
 
     auto* first = new QHBoxLayout;
     first->addWidget(m_caption, 1);
-    first->addWidget(m_fiscalMark);
     first->addWidget(new QLabel("дата:", header));
     first->addWidget(m_date);
     first->addWidget(new QLabel("№:", header));
@@ -204,6 +203,9 @@ QWidget* CSellDlg::BuildHeader() {
     auto* second = new QHBoxLayout;
     second->addWidget(new QLabel("клиент:", header));
     second->addWidget(m_customer, 1);
+    // The mark takes its room from the customer's field, never from the
+    // number or the totals.
+    second->addWidget(m_fiscalMark);
     second->addWidget(m_customerButton);
     second->addWidget(details);
     second->addWidget(new QLabel("отстъпка:", header));
