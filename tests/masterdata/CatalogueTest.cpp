@@ -4,6 +4,7 @@
 #include "masterdata/ItemForm.h"
 #include "masterdata/ItemPicker.h"
 #include "support/DatabaseTest.h"
+#include "support/ScriptedChoosers.h"
 
 namespace {
 
@@ -108,18 +109,12 @@ TEST_F(CatalogueTest, RowsTakeTheToneOfTheirKindAndTheFirstNineColumnsPrint) {
 
 TEST_F(CatalogueTest, SearchAndGroupFilterChooseRowsAndRefreshClearsBoth) {
     catalogue->SetView(CatalogueView::All);
-    class Input : public TextInput {
-    public:
-        std::optional<QString> AskText(const QString&, const QString&, const QString&) override {
-            return text;
-        }
-        QString text;
-    } input;
-    input.text = "кабел";
+    ScriptedTextInput input;
+    input.answers.push_back("кабел");
     ASSERT_TRUE(catalogue->Search().Ask(input));
     ASSERT_TRUE(catalogue->Reload());
     EXPECT_EQ(Codes(), QStringList{"K1"});
-    input.text = "s1";
+    input.answers.push_back("s1");
     ASSERT_TRUE(catalogue->Search().Ask(input));
     ASSERT_TRUE(catalogue->Reload());
     EXPECT_EQ(Codes(), QStringList{"S1"});

@@ -5,6 +5,7 @@
 #include "masterdata/PartnerItemValues.h"
 #include "masterdata/PartnersForm.h"
 #include "support/DatabaseTest.h"
+#include "support/ScriptedChoosers.h"
 #include "support/ScriptedItems.h"
 
 #include <deque>
@@ -200,30 +201,24 @@ TEST_F(RecipeTest, PartnerCodesAndPricesAreKeptPerPartner) {
         std::optional<int> ChoosePartner(PartnerTab, int) override { return next; }
         int next = 1;
     } partners;
-    class Input : public TextInput {
-    public:
-        std::optional<QString> AskText(const QString&, const QString&, const QString&) override {
-            return text;
-        }
-        QString text;
-    } input;
+    ScriptedTextInput input;
 
     PartnerItemValues codes(Db(), prompter, PartnerItemValues::Kind::Codes, "M");
     ASSERT_TRUE(codes.Reload());
-    input.text = "CU-'01'";
+    input.answers.push_back("CU-'01'");
     ASSERT_TRUE(codes.Add(partners, input));
-    input.text = "CU-02";
+    input.answers.push_back("CU-02");
     ASSERT_TRUE(codes.Add(partners, input)); // the same partner again: replaced
     ASSERT_EQ(codes.Rows().size(), 1u);
     EXPECT_EQ(codes.Rows()[0].value, "CU-02");
     EXPECT_EQ(codes.Rows()[0].partnerName, "Клиент");
 
     PartnerItemValues prices(Db(), prompter, PartnerItemValues::Kind::Prices, "M");
-    input.text = "12,505";
+    input.answers.push_back("12,505");
     partners.next = 2;
     ASSERT_TRUE(prices.Add(partners, input));
     EXPECT_EQ(prices.Rows()[0].value, "12.51");
-    input.text = "много";
+    input.answers.push_back("много");
     EXPECT_FALSE(prices.Change(0, input));
     EXPECT_EQ(prompter.Count(), 1);
     prompter.Expect(Answer::Yes);
