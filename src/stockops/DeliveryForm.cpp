@@ -152,6 +152,11 @@ bool DeliveryForm::Validate() {
                           : h.receivedBy.trimmed().isEmpty() || h.givenBy.trimmed().isEmpty()
                               ? "Моля, попълнете имената на лицата, приели и предали стоките."
                               : nullptr;
+    m_refusedField = m_doc.lines.empty() || !refusal ? Field::None
+                     : h.partnerId == 0 || m_doc.supplier.name.trimmed().isEmpty() ? Field::Supplier
+                     : h.discount > 100                                          ? Field::Discount
+                     : h.givenBy.trimmed().isEmpty()                             ? Field::GivenBy
+                                                                                 : Field::ReceivedBy;
     if (!refusal)
         return true;
     m_prompter.Message(refusal, MessageIcon::Stop);

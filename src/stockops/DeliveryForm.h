@@ -73,6 +73,9 @@ public:
 
     // " [F9]  запис и печат": the checks, the save, then the receipt if asked.
     bool Save(DeliveryPrinter& printer);
+    // The field a refused save names, where the clerk mends it.
+    enum class Field { None, Supplier, Discount, GivenBy, ReceivedBy };
+    Field RefusedField() const { return m_refusedField; }
     DeliveryPrintout Printout() const;
     // Another group of statements for every save of a new delivery.
     void AddSaveGroup(DeliverySaveGroup group) { m_extraGroups.push_back(std::move(group)); }
@@ -88,6 +91,7 @@ private:
     bool AskLine(DeliveryLine& line, double price, bool withVat, DeliveryLineDialog& dialog);
 
     Database& m_db;
+    Field m_refusedField = Field::None;
     Prompter& m_prompter;
     LocalSettings& m_settings;
     const Clock& m_clock;

@@ -126,23 +126,26 @@ TEST_F(DeliveryTest, LineDialogRefusalsAndThePriceCalculation) {
 }
 
 TEST_F(DeliveryTest, ChecksComeInOrderAndWriteNothing) {
-    auto refusedWith = [&](const char* text) {
+    // Each refusal names the field the window then puts the focus into.
+    using Field = DeliveryForm::Field;
+    auto refusedWith = [&](const char* text, Field field) {
         prompter.Clear();
         EXPECT_FALSE(Save());
         EXPECT_EQ(prompter.Texts(), QStringList(text));
+        EXPECT_EQ(form->RefusedField(), field) << text;
     };
-    refusedWith("Не са въведени артикули по тази операция.");
+    refusedWith("Не са въведени артикули по тази операция.", Field::None);
     Add("G1", 1, 2);
-    refusedWith("Не е избран доставчик по тази операция.");
+    refusedWith("Не е избран доставчик по тази операция.", Field::Supplier);
     ChooseSupplier();
     ASSERT_TRUE(form->SetDiscount(100.5));
-    refusedWith("Размерът на отстъпката надвишава максимално допустимия.");
+    refusedWith("Размерът на отстъпката надвишава максимално допустимия.", Field::Discount);
     ASSERT_TRUE(form->SetDiscount(100));
     form->SetGivenBy("  ");
-    refusedWith("Моля, попълнете имената на лицата, приели и предали стоките.");
+    refusedWith("Моля, попълнете имената на лицата, приели и предали стоките.", Field::GivenBy);
     form->SetGivenBy("Иван");
     form->SetReceivedBy("");
-    refusedWith("Моля, попълнете имената на лицата, приели и предали стоките.");
+    refusedWith("Моля, попълнете имената на лицата, приели и предали стоките.", Field::ReceivedBy);
     EXPECT_EQ(Scalar("SELECT COUNT(*) FROM supplies_main;"), "0");
     EXPECT_EQ(Item("G1"), "10.0|2.0|1.9");
 }

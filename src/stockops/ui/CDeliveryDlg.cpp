@@ -261,4 +261,21 @@ void CDeliveryDlg::Save() {
         m_form.Save(printer);
     }
     Show(m_list->SelectedSource());
+    // After a refusal the focus goes where the fix is.
+    switch (m_form.RefusedField()) {
+    case DeliveryForm::Field::Supplier:
+        m_choose->setFocus();
+        break;
+    case DeliveryForm::Field::Discount:
+        m_discount->setFocus();
+        break;
+    case DeliveryForm::Field::GivenBy:
+        m_givenBy->setFocus();
+        break;
+    case DeliveryForm::Field::ReceivedBy:
+        m_receivedBy->setFocus();
+        break;
+    case DeliveryForm::Field::None:
+        break;
+    }
 }
