@@ -6,6 +6,7 @@
 #include "stockops/ui/CRevisionDlg.h"
 #include "support/DatabaseTest.h"
 #include "support/FakeFormHost.h"
+#include "support/FocusChain.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -51,6 +52,9 @@ TEST_F(StockFormsWidgetTest, ProductionShowsItsListsOperatorsAndButtons) {
         if (button->text() == " [F9]  запис")
             button->click();
     EXPECT_EQ(prompter.Texts(), QStringList("Не са въведени изделия."));
+    // Tab reaches every field, "изработил" among them.
+    const QStringList chain = FocusChain(form);
+    EXPECT_TRUE(chain.contains("изработил:")) << chain.join('|').toStdString();
 }
 
 TEST_F(StockFormsWidgetTest, RevisionListsTheStockAndSumsAMoneyColumn) {
