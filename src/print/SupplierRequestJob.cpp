@@ -46,16 +46,18 @@ const SupplierRequestJob::Texts& SupplierRequestJob::TextsOf(int language) {
 SupplierRequestJob::SupplierRequestJob(RequestPrintout printout, std::function<bool()> economyMode)
     : m_doc(std::move(printout)), m_texts(TextsOf(m_doc.language)), m_economyMode(std::move(economyMode)) {}
 
-// The title band on every page: 3L shaded with the title, the number and
-// date in two lines and the page on the right, the double rule under them.
+// The title band on every page: 4L shaded with the title, the number and
+// date in two lines (both inside the band) and the page on the right, the
+// double rule under them.
 int SupplierRequestJob::DrawHeader(PageFrame& frame, int page) const {
     Canvas& canvas = frame.Draw();
     const int l = LineHeight();
     const int top = PageFrame::kMargin;
-    const QRect band(frame.Left(), top, frame.Width(), 3 * l);
+    const QRect band(frame.Left(), top, frame.Width(), 4 * l);
     frame.Shade(band);
     canvas.SetFont(DocumentLayout::kTitleFont);
-    canvas.DrawText(band, Qt::AlignHCenter | Qt::AlignTop, m_texts.title);
+    canvas.DrawText(QRect(band.left(), band.top(), band.width(), 3 * l), Qt::AlignHCenter | Qt::AlignTop,
+                    m_texts.title);
     canvas.SetFont(BaseFont());
     const QRect numbers(frame.Left(), top + 2 * l, frame.Width(), 2 * l);
     // The number and the date on two lines, as the format has them.

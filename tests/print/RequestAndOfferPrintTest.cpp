@@ -94,6 +94,12 @@ TEST(RequestPrint, BulgarianLayoutWithPricesAndEveryText) {
     };
     EXPECT_TRUE(signedBy("изготвил: Мария"));
     EXPECT_TRUE(signedBy("превозвач: Спиди"));
+
+    // The number and its date stand inside the shaded band.
+    RecordingCanvas page;
+    job.DrawPage(1, page, kA4);
+    const QRect band = page.OfKind(RecordingCanvas::Kind::Fill).front().box;
+    EXPECT_TRUE(band.contains(page.FindText("№ 0000000007\nОТ ДАТА: 08.12.2026")->box)) << band.height();
 }
 
 TEST(RequestPrint, WithoutPricesThePriceColumnsAndTotalStayOff) {
