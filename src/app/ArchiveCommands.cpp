@@ -78,13 +78,13 @@ int RunBackupCommand(const QString& directory, LocalSettings& settings, const Cl
     if (path.isEmpty())
         return 1;
     // Any format of the program is archived as it is; another program's
-    // file is refused before anything is written.
+    // file is refused before anything is written. Other seats may be
+    // writing: every read waits for them with the busy retry.
+    FixedConnectionSource source(connection.Handle());
+    Database db(source, sleeper, prompter);
     DbResult failure;
     const int version = SchemaVersionOf(
-        [&connection](const QByteArray& sql, ResultTable& table) {
-            return Connection::QueryOnce(connection.Handle(), sql, table);
-        },
-        failure);
+        [&db](const QByteArray& sql, ResultTable& table) { return db.QueryWithRetry(sql, table); }, failure);
     if (version == kSchemaVersionBusy) {
         ReportDbError(prompter, failure);
         return 1;
@@ -103,14 +103,8 @@ int RunBackupCommand(const QString& directory, LocalSettings& settings, const Cl
         return 1;
     }
     // The day of the archive has its place in the settings of format 9 on.
-    ResultTable place;
     const bool hasPlace =
-        Connection::QueryOnce(connection.Handle(),
-                              "SELECT COUNT(*) FROM pragma_table_info('settings') WHERE name = 'key_name';", place)
-            .Ok() &&
-        place.Int(1, 0) > 0;
-    FixedConnectionSource source(connection.Handle());
-    Database db(source, sleeper, prompter);
+        db.QueryInt(0, "SELECT COUNT(*) FROM pragma_table_info('settings') WHERE name = 'key_name';") > 0;
     if (hasPlace && !DbSettings(db).SetArchiveLastTime(now.date()))
         return 1;
     PrintLine(archive);
