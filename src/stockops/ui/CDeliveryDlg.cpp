@@ -32,6 +32,7 @@
 #include <QRegularExpressionValidator>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <map>
 
 CDeliveryDlg::CDeliveryDlg(CTarvoDoc& doc, FormHost& host, QWidget* parent)
     : QWidget(parent), m_doc(doc), m_host(host),
@@ -262,20 +263,11 @@ void CDeliveryDlg::Save() {
     }
     Show(m_list->SelectedSource());
     // After a refusal the focus goes where the fix is.
-    switch (m_form.RefusedField()) {
-    case DeliveryForm::Field::Supplier:
-        m_choose->setFocus();
-        break;
-    case DeliveryForm::Field::Discount:
-        m_discount->setFocus();
-        break;
-    case DeliveryForm::Field::GivenBy:
-        m_givenBy->setFocus();
-        break;
-    case DeliveryForm::Field::ReceivedBy:
-        m_receivedBy->setFocus();
-        break;
-    case DeliveryForm::Field::None:
-        break;
-    }
+    using Field = DeliveryForm::Field;
+    const std::map<Field, QWidget*> fields{{Field::Supplier, m_choose},
+                                           {Field::Discount, m_discount},
+                                           {Field::GivenBy, m_givenBy},
+                                           {Field::ReceivedBy, m_receivedBy}};
+    if (const auto found = fields.find(m_form.RefusedField()); found != fields.end())
+        found->second->setFocus();
 }
