@@ -89,3 +89,28 @@ void DrawWrappedText(Canvas& canvas, const QRect& box, int alignment, const QStr
                         ElideAtWord(canvas, lines[k], box.width()));
     canvas.SetFont(font);
 }
+
+QStringList WrapWhole(Canvas& canvas, const QString& text, int width) {
+    QStringList lines;
+    for (const QString& paragraph : text.split('\n')) {
+        if (canvas.TextWidth(paragraph) <= width) {
+            lines << paragraph; // as it stands, spaces and all
+            continue;
+        }
+        for (QString line : WrapWords(canvas, paragraph, width)) {
+            while (line.size() > 1 && canvas.TextWidth(line) > width) {
+                qsizetype cut = line.size() - 1;
+                while (cut > 1 && canvas.TextWidth(line.left(cut)) > width)
+                    --cut;
+                // A serial number breaks after a dash or slash where it has one.
+                const qsizetype mark = std::max(line.lastIndexOf('-', cut - 1), line.lastIndexOf('/', cut - 1));
+                if (mark > 0)
+                    cut = mark + 1;
+                lines << line.left(cut);
+                line = line.mid(cut).trimmed();
+            }
+            lines << line;
+        }
+    }
+    return lines;
+}

@@ -29,3 +29,8 @@ void DrawWrappedText(Canvas& canvas, const QRect& box, int alignment, const QStr
 // The text broken at spaces into lines no wider than the width (a word
 // wider than that stands alone on its line).
 QStringList WrapWords(Canvas& canvas, const QString& text, int width);
+
+// The text broken into lines no wider than the width: its own line feeds
+// kept, at spaces where it can, and a word wider than the width (a long
+// serial number) split between characters, so that no character is lost.
+QStringList WrapWhole(Canvas& canvas, const QString& text, int width);

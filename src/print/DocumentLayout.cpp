@@ -3,6 +3,7 @@
 #include "print/CellText.h"
 
 #include <Qt>
+#include <algorithm>
 
 namespace DocumentLayout {
 
@@ -35,9 +36,29 @@ void DrawPartyBox(PageFrame& frame, const QRect& box, const QString& title, cons
     canvas.SetFont(font);
     canvas.DrawText(titleRow, Qt::AlignCenter, title);
     canvas.DrawRect(box);
-    for (int k = 0; k < rows.size(); ++k)
-        canvas.DrawText(QRect(box.left() + 2, box.top() + (k + 1) * l, box.width() - 4, l),
-                        Qt::AlignLeft | Qt::AlignVCenter, rows[k]);
+    // Each text wraps at its words; when the lines outgrow the box, all of
+    // them get smaller together, down to the footer's size.
+    const QRect inner = box.adjusted(kCellPadding, l, -kCellPadding, 0);
+    PrintFont fitted = font;
+    QStringList lines;
+    for (;;) {
+        canvas.SetFont(fitted);
+        lines.clear();
+        for (const QString& row : rows)
+            lines << WrapWhole(canvas, row, inner.width());
+        if (lines.size() * LineHeight(fitted) <= inner.height() || fitted.height <= PageFrame::kFooterFont.height)
+            break;
+        fitted.height -= 2;
+    }
+    const int lineHeight = LineHeight(fitted);
+    const int shown = std::min(static_cast<int>(lines.size()), inner.height() / lineHeight);
+    for (int k = 0; k < shown; ++k) {
+        const bool cut = k + 1 == shown && shown < lines.size();
+        const QString text = cut ? ElideAtWord(canvas, lines.mid(k).join(' '), inner.width()) : lines[k];
+        canvas.DrawText(QRect(inner.left(), inner.top() + k * lineHeight, inner.width(), lineHeight),
+                        Qt::AlignLeft | Qt::AlignVCenter, text);
+    }
+    canvas.SetFont(font);
 }
 
 QRect LeftBox(const PageFrame& frame, int y, int l) {
@@ -76,18 +97,34 @@ int DrawTable(PageFrame& frame, int y, const std::vector<Column>& columns, int f
         canvas.DrawText(cell, Qt::AlignCenter, column.title);
     }
     y += l;
-    for (int row = first; row < first + count; ++row, y += l) {
+    for (int row = first; row < first + count; ++row) {
         const QStringList texts = cells(row);
+        const int height = l * RowLineCount(texts);
         for (size_t k = 0; k < columns.size(); ++k) {
             if (columns[k].width == 0)
                 continue;
-            const QRect cell(columns[k].left, y, columns[k].width, l);
+            const QRect cell(columns[k].left, y, columns[k].width, height);
             canvas.DrawRect(cell);
-            DrawCellText(canvas, cell, columns[k].alignment | Qt::AlignVCenter, texts.value(static_cast<int>(k)),
-                         font);
+            const QStringList lines = texts.value(static_cast<int>(k)).split('\n');
+            for (int n = 0; n < lines.size(); ++n)
+                DrawCellText(canvas, QRect(cell.left(), y + n * l, cell.width(), l),
+                             columns[k].alignment | Qt::AlignVCenter, lines[n], font);
         }
+        y += height;
     }
     return y;
+}
+
+QString WrappedCell(Canvas& canvas, const QString& text, int cellWidth, const PrintFont& font) {
+    canvas.SetFont(font);
+    return WrapWhole(canvas, text, cellWidth - 2 * kCellPadding).join('\n');
+}
+
+int RowLineCount(const QStringList& cells) {
+    int lines = 1;
+    for (const QString& cell : cells)
+        lines = std::max(lines, static_cast<int>(cell.count('\n')) + 1);
+    return lines;
 }
 
 void DrawPlannedRows(PageFrame& frame, int y, const DocumentPage& plan, const std::vector<Column>& columns,

@@ -45,9 +45,15 @@ struct Column {
 // Gives the columns their left edges, from the margin on.
 void PlaceColumns(std::vector<Column>& columns);
 // The shaded header row and rows first .. first + count - 1, every cell
-// framed; returns the y under the last row.
+// framed; a cell's text broken by line feeds takes a line of the row each,
+// the row as high as its fullest cell. Returns the y under the last row.
 int DrawTable(PageFrame& frame, int y, const std::vector<Column>& columns, int first, int count,
               const std::function<QStringList(int)>& cells, const PrintFont& font);
+// A cell's text broken into the lines it needs inside a cell that wide,
+// joined by line feeds, measured in the given font.
+QString WrappedCell(Canvas& canvas, const QString& text, int cellWidth, const PrintFont& font);
+// The lines of the fullest cell of a row.
+int RowLineCount(const QStringList& cells);
 
 // The part of a planned page under its header: the plan's rows in the table
 // from y, then the totals and the closing part (or just the footer) as the

@@ -15,13 +15,21 @@ std::vector<int> DocumentRowsPerPage(int lines) {
     return pages;
 }
 
+int PageMetrics::RowHeight(int row) const {
+    const size_t index = static_cast<size_t>(row);
+    return rowHeight * (index < rowLines.size() ? std::max(1, rowLines[index]) : 1);
+}
+
 namespace {
 
-// The lines that fit under the header row above the footer; at least one,
-// so that any page makes progress.
-int capacity(const PageMetrics& m, bool first) {
-    const int top = (first ? m.firstTableTop : m.laterTableTop) + m.rowHeight;
-    return std::max(1, (m.pageHeight - m.footerHeight - top) / std::max(1, m.rowHeight));
+// The rows from `first` that fit under the header row above the footer, at
+// most `wanted`; at least one, so that any page makes progress.
+int capacity(const PageMetrics& m, bool firstPage, int first, int wanted) {
+    int y = (firstPage ? m.firstTableTop : m.laterTableTop) + m.rowHeight;
+    int rows = 0;
+    while (rows < wanted && y + m.RowHeight(first + rows) <= m.pageHeight - m.footerHeight)
+        y += m.RowHeight(first + rows++);
+    return std::max(std::min(1, wanted), rows);
 }
 
 } // namespace
@@ -31,7 +39,7 @@ std::vector<DocumentPage> PlanDocumentPages(int lines, const PageMetrics& m) {
     int next = 0;
     int carried = 0;
     auto place = [&](int wanted) {
-        const int taken = std::min(wanted, capacity(m, pages.empty()));
+        const int taken = capacity(m, pages.empty(), next, wanted);
         pages.push_back({next, taken, false, false});
         next += taken;
         carried = wanted - taken;
@@ -44,8 +52,10 @@ std::vector<DocumentPage> PlanDocumentPages(int lines, const PageMetrics& m) {
     // The last page's table ends here; what closes the document follows.
     auto tableEnd = [&]() {
         const DocumentPage& last = pages.back();
-        const int top = pages.size() == 1 ? m.firstTableTop : m.laterTableTop;
-        return top + m.rowHeight * (1 + last.rows);
+        int y = (pages.size() == 1 ? m.firstTableTop : m.laterTableTop) + m.rowHeight;
+        for (int row = last.firstRow; row < last.firstRow + last.rows; ++row)
+            y += m.RowHeight(row);
+        return y;
     };
     int y = tableEnd();
     if (m.totalsHeight > 0) {

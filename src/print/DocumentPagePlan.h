@@ -22,6 +22,10 @@ struct PageMetrics {
     int totalsHeight = 0;  // 0 when the document prints no totals
     int closingHeight = 0; // signatures with the line above them; 0 when none
     int footerHeight = 0;
+    // The lines each row takes when a text wraps inside its cell; empty
+    // when every row takes one.
+    std::vector<int> rowLines;
+    int RowHeight(int row) const;
 };
 
 // Lines a page on A4: up to 30 on a single page; from 31 to 80, 40 on the

@@ -4,6 +4,7 @@
 #include "format/FormatNumber.h"
 #include "format/SqlDates.h"
 #include "print/CellText.h"
+#include "print/MeasuringCanvas.h"
 
 #include <Qt>
 
@@ -45,6 +46,8 @@ std::vector<DocumentPage> OfferJob::Pages(const PageGeometry& geometry) const {
     metrics.totalsHeight = kTotalRows * l;
     metrics.closingHeight = kClosingLines * l;
     metrics.footerHeight = PageFrame::kFooterHeight;
+    for (const QString& name : WrappedNames(geometry.width))
+        metrics.rowLines.push_back(static_cast<int>(name.count('\n')) + 1);
     return PlanDocumentPages(static_cast<int>(m_offer.lines.size()), metrics);
 }
 
@@ -64,9 +67,18 @@ std::vector<DocumentLayout::Column> OfferJob::Columns(int pageWidth) const {
     return columns;
 }
 
-QStringList OfferJob::Cells(int row) const {
+QStringList OfferJob::WrappedNames(int pageWidth) const {
+    MeasuringCanvas measure;
+    const int width = Columns(pageWidth)[0].width;
+    QStringList names;
+    for (const OfferLine& line : m_offer.lines)
+        names << DocumentLayout::WrappedCell(measure, line.name, width, BaseFont());
+    return names;
+}
+
+QStringList OfferJob::Cells(int row, const QStringList& names) const {
     const OfferLine& line = m_offer.lines[static_cast<size_t>(row)];
-    return {" " + line.name, line.units, FormatNumber(line.quantity, 2) + " ",
+    return {names.value(row), line.units, FormatNumber(line.quantity, 2) + " ",
             FormatNumber(line.price, 2) + " ", FormatNumber(line.Value(), 2) + " "};
 }
 
@@ -112,8 +124,10 @@ void OfferJob::DrawPage(int page, Canvas& canvas, const PageGeometry& geometry) 
         top = 8 * LineHeight();
     }
     const std::vector<DocumentLayout::Column> columns = Columns(geometry.width);
+    const QStringList names = WrappedNames(geometry.width);
     DocumentLayout::DrawPlannedRows(
-        frame, top, pages[static_cast<size_t>(page - 1)], columns, [this](int row) { return Cells(row); },
+        frame, top, pages[static_cast<size_t>(page - 1)], columns,
+        [this, &names](int row) { return Cells(row, names); },
         BaseFont(), [this, &frame, &columns](int y) { return DrawTotals(frame, y, columns); },
         [this, &frame](int y) { return DrawClosing(frame, y); });
 }

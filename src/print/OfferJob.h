@@ -26,7 +26,9 @@ private:
     static int LineHeight() { return DocumentLayout::LineHeight(BaseFont()); }
     std::vector<DocumentPage> Pages(const PageGeometry& geometry) const;
     std::vector<DocumentLayout::Column> Columns(int pageWidth) const;
-    QStringList Cells(int row) const;
+    // The item names wrapped in their column of a page that wide.
+    QStringList WrappedNames(int pageWidth) const;
+    QStringList Cells(int row, const QStringList& names) const;
     int DrawHeader(PageFrame& frame) const;
     int DrawTotals(PageFrame& frame, int y, const std::vector<DocumentLayout::Column>& columns) const;
     int DrawClosing(PageFrame& frame, int y) const;

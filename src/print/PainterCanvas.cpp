@@ -12,13 +12,17 @@ PainterCanvas::PainterCanvas(QPainter& painter) : m_painter(painter) {
     m_painter.setPen(QPen(Qt::black, 2));
 }
 
-void PainterCanvas::SetFont(const PrintFont& font) {
+QFont QtFontOf(const PrintFont& font) {
     QFont qfont("Arial");
     qfont.setStyleHint(QFont::SansSerif);
     qfont.setPixelSize(font.height);
     qfont.setWeight(font.bold ? QFont::Bold : QFont::Normal);
     qfont.setItalic(font.italic);
-    m_painter.setFont(qfont);
+    return qfont;
+}
+
+void PainterCanvas::SetFont(const PrintFont& font) {
+    m_painter.setFont(QtFontOf(font));
 }
 
 void PainterCanvas::DrawText(const QRect& box, int alignment, const QString& text) {

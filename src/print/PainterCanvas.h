@@ -2,7 +2,13 @@
 
 #include "print/Canvas.h"
 
+#include <QFont>
+
 class QPainter;
+
+// The Qt font of a printer font: Arial (or the sans-serif face standing in
+// for it), sized in the canvas's units.
+QFont QtFontOf(const PrintFont& font);
 
 // A canvas over a painter on a printer or PDF page, scaled to 0.1 mm.
 class PainterCanvas : public Canvas {

@@ -180,6 +180,25 @@ TEST(OfferPrint, EveryTextOfTheOffer) {
     for (const QString& word : (offer.subtitle + " " + offer.toPerson).split(' '))
         EXPECT_TRUE(printed.contains(word)) << word.toStdString();
     EXPECT_FALSE(printed.contains("…"));
+
+    // Long item names wrap in taller rows; forty of them still keep every
+    // word and stay above the footer of their pages.
+    const QString longName = "Кабел меден многожичен ПВ-А2 2x1.5 кв.мм за вътрешни инсталации, черен, на барабан";
+    offer.lines.assign(40, {1, longName, "м", 2, 50, QString()});
+    OfferJob named(offer, 20, nullptr);
+    EXPECT_GT(named.PageCount(kA4), 1);
+    QString names;
+    for (int page = 1; page <= named.PageCount(kA4); ++page) {
+        RecordingCanvas canvas;
+        named.DrawPage(page, canvas, kA4);
+        for (const RecordingCanvas::Op& op : canvas.ops)
+            EXPECT_LE(op.box.bottom(), kA4.height - 50);
+        for (const QString& text : canvas.Texts())
+            if (longName.contains(text.trimmed()) && !text.trimmed().isEmpty())
+                names += text.trimmed() + ' ';
+    }
+    EXPECT_EQ(names.count("черен, на барабан"), 40);
+    EXPECT_EQ(names.count("Кабел меден"), 40);
 }
 
 TEST(RequestPrint, PdfsReadBackTheirCyrillicTexts) {

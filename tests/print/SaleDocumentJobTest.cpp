@@ -188,14 +188,30 @@ TEST(SaleDocumentJob, TheFirstPageHeaderHoldsTheDealAndBothParties) {
         const auto* firm = drawn.FindText(" Име: Тарво ООД");
         ASSERT_TRUE(customer && firm);
         const int middle = (page.width - 100) / 2;
-        EXPECT_EQ(customer->box.left(), 52);
-        EXPECT_EQ(customer->box.right(), middle - 3);
-        EXPECT_EQ(firm->box.left(), middle + 52);
-        EXPECT_EQ(firm->box.right(), page.width - 53);
+        EXPECT_EQ(customer->box.left(), 56);
+        EXPECT_EQ(customer->box.right(), middle - 7);
+        EXPECT_EQ(firm->box.left(), middle + 56);
+        EXPECT_EQ(firm->box.right(), page.width - 57);
         EXPECT_TRUE(drawn.FindText(" Ид. № по ЗДДС: BG123"));
         EXPECT_TRUE(drawn.FindText(" М.О.Л: Иван"));
         EXPECT_TRUE(drawn.FindText("ПОЛУЧАТЕЛ") && drawn.FindText("ДОСТАВЧИК"));
     }
+    // A long name and address wrap at their words inside the box, every word kept.
+    SalePrintout longNames = printout(SaleOp::InvoiceWithNote, 1);
+    longNames.customer.name = "Търговско и производствено дружество Д'Артанян и синове ЕООД";
+    longNames.customer.address = "бул. Цар Освободител 125, вх. Б, ет. 4, ап. 17, до старата поща";
+    RecordingCanvas wrapped;
+    SaleDocumentJob(longNames, {}).DrawPage(1, wrapped, kA4);
+    QString boxText;
+    for (const RecordingCanvas::Op& op : wrapped.OfKind(RecordingCanvas::Kind::Text)) {
+        if (op.box.left() == 56 && op.box.top() > wrapped.FindText("ПОЛУЧАТЕЛ")->box.top()) {
+            boxText += op.text + ' ';
+            EXPECT_LE(wrapped.TextWidth(op.text), op.box.width()) << op.text.toStdString();
+        }
+    }
+    EXPECT_FALSE(boxText.contains("…"));
+    EXPECT_TRUE(boxText.simplified().contains("Име: " + longNames.customer.name)) << boxText.toStdString();
+    EXPECT_TRUE(boxText.simplified().contains(longNames.customer.address));
 }
 
 TEST(SaleDocumentJob, ColumnsFollowThePriceAndCodeSettings) {
