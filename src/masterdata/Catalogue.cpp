@@ -4,9 +4,12 @@
 #include "db/Database.h"
 #include "db/WriteTransaction.h"
 #include "format/FormatNumber.h"
+#include "lists/OtherTabMatches.h"
 #include "masterdata/ItemStore.h"
 #include "masterdata/SharedRollUps.h"
 #include "settings/LocalSettings.h"
+
+#include <algorithm>
 
 namespace {
 QString mark(bool set) {
@@ -54,6 +57,37 @@ bool Catalogue::Reload(const std::function<void(int, int)>& progress) {
     }
     rollUps.Finish();
     return true;
+}
+
+QStringList Catalogue::ViewTitles() {
+    return {"стоки и материали", "изделия", "услуги", "всички артикули"};
+}
+
+std::optional<CatalogueView> Catalogue::OfferOtherView() {
+    if (!m_rows.empty() || m_search.Text().isEmpty())
+        return std::nullopt;
+    std::vector<CatalogueView> views;
+    std::vector<OtherTab> others;
+    for (int index = 0; index < ViewTitles().size(); ++index) {
+        const auto view = static_cast<CatalogueView>(index);
+        if (view == m_view)
+            continue;
+        views.push_back(view);
+        others.push_back({ViewTitles()[index], [this, view] {
+                              std::vector<ItemStore::ListRow> read;
+                              if (!ItemStore(m_db).LoadList(kindsOf(view), m_settings.ShowHiddenItems() != 0, read))
+                                  return 0;
+                              return static_cast<int>(std::count_if(read.begin(), read.end(), [this](const auto& row) {
+                                  return m_filter.Passes(row.item.group) &&
+                                         m_search.Matches(row.item.code, row.item.name);
+                              }));
+                          }});
+    }
+    const int chosen =
+        OfferTabWithMatches(m_prompter, m_search.Text(), ViewTitles()[static_cast<int>(m_view)], others);
+    if (chosen < 0)
+        return std::nullopt;
+    return views[static_cast<size_t>(chosen)];
 }
 
 bool Catalogue::Refresh() {

@@ -2,6 +2,8 @@
 
 #include "lists/ListColumn.h"
 #include "lists/SearchText.h"
+
+#include <optional>
 #include "masterdata/GroupTree.h"
 #include "masterdata/Item.h"
 
@@ -42,6 +44,10 @@ public:
     bool Reload(const std::function<void(int, int)>& progress = {});
     // F4: clears the group filter and the search text, then reloads.
     bool Refresh();
+    // After a search that found nothing in this view: offers the first
+    // other view where it finds items; the view to show, if the user wants it.
+    std::optional<CatalogueView> OfferOtherView();
+    static QStringList ViewTitles();
 
     // The 13 columns of the list, of which the first nine print, and the
     // cells and tone of a row.

@@ -3,6 +3,7 @@
 #include "base/Prompter.h"
 #include "db/Database.h"
 #include "format/FormatNumber.h"
+#include "lists/OtherTabMatches.h"
 #include "masterdata/StockSettings.h"
 #include "settings/LocalSettings.h"
 
@@ -43,7 +44,11 @@ PickerTab ItemPicker::FirstAllowed(PickerTab preferred) const {
     return preferred;
 }
 
-QByteArray ItemPicker::ListStatement() const {
+QStringList ItemPicker::TabTitles() {
+    return {"стоки и материали", "материали", "изделия", "услуги", "всички артикули"};
+}
+
+QByteArray ItemPicker::ListStatement(PickerTab tab) const {
     const int p = GetPricePrecision();
     QByteArray sql =
         QString::asprintf("SELECT code, stock_name, ROUND(quantity, 3), stock_group, is_service, "
@@ -54,7 +59,7 @@ QByteArray ItemPicker::ListStatement() const {
     if (hiding)
         sql += " WHERE is_hidden = 0";
     const QByteArray joiner = hiding ? " AND " : " WHERE ";
-    switch (m_tab) {
+    switch (tab) {
     case PickerTab::GoodsAndMaterials:
         sql += joiner + "is_recipe = '0' ";
         break;
@@ -73,19 +78,45 @@ QByteArray ItemPicker::ListStatement() const {
     return sql + " ORDER BY stock_name ASC;";
 }
 
-bool ItemPicker::Reload() {
-    m_rows.clear();
+bool ItemPicker::ReadRows(PickerTab tab, std::vector<PickerRow>& rows) const {
+    rows.clear();
     ResultTable t;
-    if (!m_db.Query(t, "%s", ListStatement()))
+    if (!m_db.Query(t, "%s", ListStatement(tab)))
         return false;
-    m_rows.reserve(static_cast<size_t>(t.Rows()));
+    rows.reserve(static_cast<size_t>(t.Rows()));
     for (int r = 1; r <= t.Rows(); ++r) {
         PickerRow row{t.Text(r, 0, ""), t.Text(r, 1, ""), t.Double(r, 2), t.Int(r, 3),
                       t.Int(r, 4),      t.Double(r, 5),   t.Double(r, 6)};
         if (m_filter.Passes(row.group) && m_search.Matches(row.code, row.name))
-            m_rows.push_back(std::move(row));
+            rows.push_back(std::move(row));
     }
     return true;
+}
+
+bool ItemPicker::Reload() {
+    return ReadRows(m_tab, m_rows);
+}
+
+std::optional<PickerTab> ItemPicker::OfferOtherTab() {
+    if (!m_rows.empty() || m_search.Text().isEmpty())
+        return std::nullopt;
+    std::vector<PickerTab> tabs;
+    std::vector<OtherTab> others;
+    for (int index = 0; index < TabTitles().size(); ++index) {
+        const auto tab = static_cast<PickerTab>(index);
+        if (tab == m_tab || !Allows(m_mask, tab))
+            continue;
+        tabs.push_back(tab);
+        others.push_back({TabTitles()[index], [this, tab] {
+                              std::vector<PickerRow> rows;
+                              return ReadRows(tab, rows) ? static_cast<int>(rows.size()) : 0;
+                          }});
+    }
+    const int chosen =
+        OfferTabWithMatches(m_prompter, m_search.Text(), TabTitles()[static_cast<int>(m_tab)], others);
+    if (chosen < 0)
+        return std::nullopt;
+    return tabs[static_cast<size_t>(chosen)];
 }
 
 std::vector<ListColumn> ItemPicker::Columns() {

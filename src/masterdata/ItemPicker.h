@@ -45,12 +45,20 @@ public:
     GroupFilter& Filter() { return m_filter; }
     const std::vector<PickerRow>& Rows() const { return m_rows; }
 
-    QByteArray ListStatement() const;
+    QByteArray ListStatement() const { return ListStatement(m_tab); }
     bool Reload();
+    // After a search that found nothing here: offers the first other
+    // allowed tab where it finds rows; the tab to show, if the user wants it.
+    std::optional<PickerTab> OfferOtherTab();
+    static QStringList TabTitles();
     static std::vector<ListColumn> Columns();
     static QStringList Cells(const PickerRow& row);
 
 private:
+    QByteArray ListStatement(PickerTab tab) const;
+    // The rows of a tab that pass the group filter and the search.
+    bool ReadRows(PickerTab tab, std::vector<PickerRow>& rows) const;
+
     Database& m_db;
     Prompter& m_prompter;
     const LocalSettings& m_settings;

@@ -1,5 +1,7 @@
 #include "masterdata/PartnersForm.h"
 
+#include "lists/OtherTabMatches.h"
+
 #include "base/Prompter.h"
 #include "db/Database.h"
 #include "db/WriteTransaction.h"
@@ -26,6 +28,31 @@ bool PartnersForm::AskSearch(TextInput& input) {
         return false;
     Reload();
     return true;
+}
+
+QStringList PartnersForm::TabTitles() {
+    return {"клиенти и доставчици", "клиенти", "доставчици"};
+}
+
+std::optional<PartnerTab> PartnersForm::OfferOtherTab() {
+    if (!m_rows.empty() || m_search.Text().isEmpty())
+        return std::nullopt;
+    std::vector<PartnerTab> tabs;
+    std::vector<OtherTab> others;
+    for (int index = 0; index < TabTitles().size(); ++index) {
+        const auto tab = static_cast<PartnerTab>(index);
+        if (tab == m_tab)
+            continue;
+        tabs.push_back(tab);
+        others.push_back({TabTitles()[index], [this, tab] {
+                              std::vector<Partner> rows;
+                              return LoadPartnerList(m_db, tab, m_search, rows) ? static_cast<int>(rows.size()) : 0;
+                          }});
+    }
+    const int chosen = OfferTabWithMatches(m_prompter, m_search.Text(), TabTitles()[static_cast<int>(m_tab)], others);
+    if (chosen < 0)
+        return std::nullopt;
+    return tabs[static_cast<size_t>(chosen)];
 }
 
 bool PartnersForm::Refresh() {

@@ -28,6 +28,10 @@ public:
     bool Reload();
     // F3: asks for a search text and reloads; false when cancelled.
     bool AskSearch(TextInput& input);
+    // After a search that found nothing in this tab: offers the first other
+    // tab where it finds partners; the tab to show, if the user wants it.
+    std::optional<PartnerTab> OfferOtherTab();
+    static QStringList TabTitles();
     // F4: clears the search text and reloads.
     bool Refresh();
     // F5: a new partner, saved and appended to the list; its row or -1.

@@ -29,8 +29,12 @@ struct SaleDetails {
     QString osnovanieVat;
     QString newVehicle;
 
-    // The checks of the dialog's OK, in order; the first broken one is told.
-    bool Validate(SaleOp op, Prompter& prompter) const;
+    // A field a refusal names, so that the focus can go into it.
+    enum class Field { None, Place, Object, GivenBy, ReceivedBy, CompiledBy, VatGround, Account };
+
+    // The checks of the dialog's OK, in order; the first broken one is told
+    // and its field returned (None when all hold).
+    Field Validate(SaleOp op, Prompter& prompter) const;
 };
 
 // The stored values the details dialog offers, and the firm's accounts.
@@ -48,11 +52,14 @@ struct SaleDetailsChoices {
     std::vector<Account> accounts;
 };
 
-// The details dialog: edits the values and hands them to `accept` on OK,
-// closing only when it agrees; true when accepted.
+// The details dialog: opens with the focus in `focus` (the first field
+// when None), edits the values and hands them to `accept` on OK, closing
+// only when it answers None, else putting the focus into the field it
+// names; true when accepted.
 class SaleDetailsDialog {
 public:
+    using Accept = std::function<SaleDetails::Field(const SaleDetails&)>;
     virtual ~SaleDetailsDialog() = default;
-    virtual bool EditDetails(SaleDetails& details, const SaleDetailsChoices& choices,
-                             const std::function<bool(const SaleDetails&)>& accept) = 0;
+    virtual bool EditDetails(SaleDetails& details, const SaleDetailsChoices& choices, const Accept& accept,
+                             SaleDetails::Field focus) = 0;
 };

@@ -262,6 +262,12 @@ SaleDetails SellForm::Details() const {
 }
 
 bool SellForm::EditDetails(SaleDetailsDialog& dialog) {
+    const SaleDetails::Field focus = m_detailsFocus;
+    m_detailsFocus = SaleDetails::Field::None;
+    return EditDetails(dialog, focus);
+}
+
+bool SellForm::EditDetails(SaleDetailsDialog& dialog, SaleDetails::Field focus) {
     SaleStore store(m_db);
     SaleDetailsChoices choices{store.GivenByChoices(),
                                store.TransportedByChoices(),
@@ -275,12 +281,15 @@ bool SellForm::EditDetails(SaleDetailsDialog& dialog) {
                 {banks.Int(r, banks.Column("id")), banks.Text(r, banks.Column("name"), ""),
                  banks.Text(r, banks.Column("code"), ""), banks.Text(r, banks.Column("acc"), "")});
     SaleDetails details = Details();
-    return dialog.EditDetails(details, choices, [this](const SaleDetails& edited) {
-        if (!edited.Validate(m_doc.op, m_prompter))
-            return false;
-        ApplyDetails(edited);
-        return true;
-    });
+    return dialog.EditDetails(
+        details, choices,
+        [this](const SaleDetails& edited) {
+            const SaleDetails::Field refused = edited.Validate(m_doc.op, m_prompter);
+            if (refused == SaleDetails::Field::None)
+                ApplyDetails(edited);
+            return refused;
+        },
+        focus);
 }
 
 void SellForm::ApplyDetails(const SaleDetails& d) {
@@ -314,14 +323,19 @@ void SellForm::ApplyDetails(const SaleDetails& d) {
 
 bool SellForm::Validate(SaleDetailsDialog& details) {
     const SaleHeader& h = m_doc.header;
-    auto refuse = [this](const char* text) {
+    m_refusedAt = Fix::None;
+    m_detailsFocus = SaleDetails::Field::None;
+    auto refuse = [this](const char* text, Fix fix, SaleDetails::Field field = SaleDetails::Field::None) {
         m_prompter.Message(text, MessageIcon::Stop);
+        m_refusedAt = fix;
+        m_detailsFocus = field;
         return false;
     };
     if (h.compiledBy.trimmed().isEmpty())
-        return refuse("Не е въведено името на лицето, което е съставило документа.");
+        return refuse("Не е въведено името на лицето, което е съставило документа.", Fix::Details,
+                      SaleDetails::Field::CompiledBy);
     if (m_doc.lines.empty())
-        return refuse("Не са въведени артикули по тази операция.");
+        return refuse("Не са въведени артикули по тази операция.", Fix::Lines);
     // A new document dated before the changeover would be in leva while its
     // prices came from a catalogue in euro.
     if (m_isNew && DocumentCurrency() != m_currency.current) {
@@ -330,26 +344,34 @@ bool SellForm::Validate(SaleDetailsDialog& details) {
                     "са в евро. Изберете дата от %1 нататък.")
                 .arg(DisplayDate(m_currency.changeover)),
             MessageIcon::Stop);
+        m_refusedAt = Fix::Date;
         return false;
     }
     if (!HasCustomer())
-        return refuse("Моля, изберете клиент!");
+        return refuse("Моля, изберете клиент!", Fix::Customer);
     if (h.givenBy.trimmed().isEmpty())
-        return refuse("Моля, укажете името на лицето, което е предало стоките!");
+        return refuse("Моля, укажете името на лицето, което е предало стоките!", Fix::Details,
+                      SaleDetails::Field::GivenBy);
     if (h.receivedBy.trimmed().isEmpty())
-        return refuse("Моля, укажете името на лицето, което е приело стоките!");
-    const char* question =
-        h.place.trimmed().isEmpty() ? "Не е указано място на извършване на сделката. "
-                                      "Желаете ли да го попълните сега?"
-        : h.object.trimmed().isEmpty() ? "Не е указан търговски обект. Желаете ли да го попълните "
-                                         "сега?"
+        return refuse("Моля, укажете името на лицето, което е приело стоките!", Fix::Details,
+                      SaleDetails::Field::ReceivedBy);
+    const auto [question, field] =
+        h.place.trimmed().isEmpty()
+            ? std::pair{"Не е указано място на извършване на сделката. "
+                        "Желаете ли да го попълните сега?",
+                        SaleDetails::Field::Place}
+        : h.object.trimmed().isEmpty()
+            ? std::pair{"Не е указан търговски обект. Желаете ли да го попълните "
+                        "сега?",
+                        SaleDetails::Field::Object}
         : h.payBy == 1 && m_doc.firm.bankId == 0
-            ? "Указано е плащане с платежно нареждане, но не сте избрали банка и банкова сметка. "
-              "Желаете ли да направите това сега?"
-            : nullptr;
+            ? std::pair{"Указано е плащане с платежно нареждане, но не сте избрали банка и банкова сметка. "
+                        "Желаете ли да направите това сега?",
+                        SaleDetails::Field::Account}
+            : std::pair{static_cast<const char*>(nullptr), SaleDetails::Field::None};
     if (question) {
         if (m_prompter.AskYesNo(question, MessageIcon::Question) == Answer::Yes)
-            EditDetails(details);
+            EditDetails(details, field);
         return false;
     }
     return true;
@@ -435,6 +457,7 @@ SalePrintout SellForm::Printout() const {
 }
 
 bool SellForm::Print(bool original, SaleDetailsDialog& details, SalePrinter& printer) {
+    m_refusedAt = Fix::None;
     if (original && m_isNew) {
         m_prompter.Message("Оригиналът на документа се отпечатва след неговия запис. Запишете документа или "
                            "отпечатайте копие.",

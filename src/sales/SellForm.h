@@ -5,6 +5,7 @@
 #include "lists/ListColumn.h"
 #include "masterdata/Bank.h"
 #include "masterdata/Partner.h"
+#include "sales/SaleDetails.h"
 #include "sales/SaleDocument.h"
 #include "sales/SalePrintout.h"
 #include "sales/SaleSaver.h"
@@ -22,9 +23,7 @@ class ItemChooser;
 class LocalSettings;
 class PartnerChooser;
 class Prompter;
-class SaleDetailsDialog;
 class SaleLineDialog;
-struct SaleDetails;
 
 // What the sale form "Продажби и фактуриране" does: the operation and its
 // document, the customer, the lines, the details, the totals, saving and
@@ -89,8 +88,14 @@ public:
 
     // The trade discount in percent, from 0 to 100.
     bool SetDiscount(double percent);
+    // The details dialog opens with the focus in the field a refused save
+    // named, else in its first field.
     bool EditDetails(SaleDetailsDialog& dialog);
     SaleDetails Details() const;
+    // Where the last refused save wants the fix: in the details (the next
+    // details dialog opens in the field), the customer, the lines or the date.
+    enum class Fix { None, Details, Customer, Lines, Date };
+    Fix RefusedAt() const { return m_refusedAt; }
 
     // Checks the document and saves it; a question about a missing detail
     // opens the details dialog. Once saved, the user may print it at once.
@@ -126,6 +131,7 @@ private:
     void Recompute();
     void ApplyDetails(const SaleDetails& details);
     bool Validate(SaleDetailsDialog& details);
+    bool EditDetails(SaleDetailsDialog& dialog, SaleDetails::Field focus);
     QString VisCodeOf(const QString& code);
     bool RewritesWhenStored() const;
 
@@ -134,6 +140,8 @@ private:
     LocalSettings& m_settings;
     const Clock& m_clock;
     SaleDocument m_doc;
+    Fix m_refusedAt = Fix::None;
+    SaleDetails::Field m_detailsFocus = SaleDetails::Field::None;
     bool m_isNew = true;
     QString m_numberText;
     Partner m_customer;

@@ -394,4 +394,35 @@ TEST_F(CatalogueTest, ThePickerOffersOnlyTheTabsOfItsMask) {
         "ROUND(price_1, 2), ROUND(price_2, 2) FROM stocks "));
 }
 
+TEST_F(CatalogueTest, ASearchThatFindsNothingHereOffersTheTabWithRows) {
+    // The picker: "Удължител" is a product, not in goods and materials.
+    ItemPicker picker(Db(), prompter, *settings, ItemKinds::kAll);
+    picker.Search().Set("удълж");
+    ASSERT_TRUE(picker.Reload());
+    ASSERT_TRUE(picker.Rows().empty());
+    prompter.Expect(Answer::Yes);
+    EXPECT_EQ(picker.OfferOtherTab(), PickerTab::Products);
+    EXPECT_EQ(prompter.Texts().value(0), "В изгледа „стоки и материали“ няма редове с „удълж“, но в изгледа "
+                                         "„изделия“ има 1.\n\nДа бъде ли показан изгледът „изделия“?");
+    prompter.Expect(Answer::No);
+    EXPECT_EQ(picker.OfferOtherTab(), std::nullopt);
+    // A tab the mask does not allow is not offered; nothing found anywhere asks nothing.
+    ItemPicker goods(Db(), prompter, *settings, ItemKinds::kGoods | ItemKinds::kMaterials);
+    goods.Search().Set("удълж");
+    ASSERT_TRUE(goods.Reload());
+    prompter.Clear();
+    EXPECT_EQ(goods.OfferOtherTab(), std::nullopt);
+    picker.Search().Set("няма такова");
+    ASSERT_TRUE(picker.Reload());
+    EXPECT_EQ(picker.OfferOtherTab(), std::nullopt);
+    EXPECT_EQ(prompter.Count(), 0);
+
+    // The catalogue: a service searched for among goods.
+    catalogue->Search().Set("монтаж");
+    ASSERT_TRUE(catalogue->Reload());
+    prompter.Expect(Answer::Yes);
+    EXPECT_EQ(catalogue->OfferOtherView(), CatalogueView::Services);
+    EXPECT_TRUE(prompter.AllAnswersUsed());
+}
+
 } // namespace

@@ -74,6 +74,13 @@ TEST_F(PartnersFormTest, TabsAndSearchChooseTheRows) {
     ASSERT_TRUE(form->AskSearch(input));
     ASSERT_EQ(form->Rows().size(), 1u);
     EXPECT_EQ(form->Rows()[0].name, "Бета ЕООД");
+    // Among the customers it finds nothing, and offers the tab that has it.
+    form->SetTab(PartnerTab::Customers);
+    ASSERT_TRUE(form->AskSearch(input));
+    ASSERT_TRUE(form->Rows().empty());
+    prompter.Expect(Answer::Yes);
+    EXPECT_EQ(form->OfferOtherTab(), PartnerTab::All);
+    form->SetTab(PartnerTab::All);
     ASSERT_TRUE(form->Refresh());
     EXPECT_EQ(form->Rows().size(), 3u);
 }

@@ -68,19 +68,23 @@ public:
 // Changes the details with each edit in turn and presses OK once.
 class ScriptedDetails : public SaleDetailsDialog {
 public:
-    bool EditDetails(SaleDetails& details, const SaleDetailsChoices& offered,
-                     const std::function<bool(const SaleDetails&)>& accept) override {
+    bool EditDetails(SaleDetails& details, const SaleDetailsChoices& offered, const Accept& accept,
+                     SaleDetails::Field focus) override {
         choices = offered;
         ++opened;
+        focused = focus;
         if (edits.empty())
             return false;
         edits.front()(details);
         edits.pop_front();
-        return accept(details);
+        refused = accept(details);
+        return refused == SaleDetails::Field::None;
     }
     std::deque<std::function<void(SaleDetails&)>> edits;
     SaleDetailsChoices choices;
     int opened = 0;
+    SaleDetails::Field focused = SaleDetails::Field::None; // where the last opening put the focus
+    SaleDetails::Field refused = SaleDetails::Field::None; // what its OK was refused for
 };
 
 // Keeps every document sent to the preview or straight to the printer.

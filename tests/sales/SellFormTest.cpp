@@ -135,12 +135,16 @@ TEST_F(SellFormTest, TheChecksBeforeASaveComeInOrder) {
     Add("G1", 1);
     EXPECT_FALSE(Save());
     EXPECT_EQ(prompter.Texts().last(), "Моля, изберете клиент!");
+    EXPECT_EQ(form->RefusedAt(), SellForm::Fix::Customer);
     partners.ids.push_back(1);
     ASSERT_TRUE(form->ChooseCustomer(partners));
     EXPECT_FALSE(Save());
     EXPECT_EQ(prompter.Texts().last(), "Моля, укажете името на лицето, което е предало стоките!");
+    // The refusal sends the clerk to the details, which open in the field it names.
+    EXPECT_EQ(form->RefusedAt(), SellForm::Fix::Details);
     details.edits.push_back([](SaleDetails& d) { d.givenBy = "Предал"; });
     ASSERT_TRUE(form->EditDetails(details));
+    EXPECT_EQ(details.focused, SaleDetails::Field::GivenBy);
     EXPECT_FALSE(Save());
     EXPECT_EQ(prompter.Texts().last(), "Моля, укажете името на лицето, което е приело стоките!");
     details.edits.push_back([](SaleDetails& d) {
@@ -165,6 +169,8 @@ TEST_F(SellFormTest, TheChecksBeforeASaveComeInOrder) {
     EXPECT_FALSE(form->EditDetails(details));
     EXPECT_EQ(prompter.Texts().last(),
               "Избрали сте плащане с платежно нареждане, но не сте избрали банкова сметка!");
+    EXPECT_EQ(details.refused, SaleDetails::Field::Account);
+    EXPECT_EQ(details.focused, SaleDetails::Field::None); // a plain F5 opens at the first field
 }
 
 TEST_F(SellFormTest, AGoodsNoteIsStoredWholeWithItsStockAndMaterials) {

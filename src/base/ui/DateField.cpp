@@ -1,11 +1,22 @@
 #include "base/ui/DateField.h"
 
-#include <QDateEdit>
+#include <QLineEdit>
+
+DateField::DateField(QWidget* parent) : QDateEdit(parent) {
+    setCalendarPopup(true);
+    setDisplayFormat("dd.MM.yyyy");
+}
+
+void DateField::stepBy(int steps) {
+    if (!lineEdit()->hasSelectedText()) {
+        setSelectedSection(currentSection());
+        return;
+    }
+    QDateEdit::stepBy(steps);
+}
 
 QDateEdit* MakeDateField(QWidget* parent, const QString& accessibleName) {
-    auto* field = new QDateEdit(parent);
-    field->setCalendarPopup(true);
-    field->setDisplayFormat("dd.MM.yyyy");
+    auto* field = new DateField(parent);
     field->setAccessibleName(accessibleName);
     return field;
 }

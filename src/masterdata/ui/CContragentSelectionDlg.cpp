@@ -26,7 +26,7 @@ CContragentSelectionDlg::CContragentSelectionDlg(CTarvoDoc& doc, FormHost& host,
     buttons->addWidget(MakeFormButton(this, " [F3] търсене...", Qt::Key_F3, QString(), [this] {
         GuiTextInput input(this);
         if (m_form.AskSearch(input))
-            m_panel->Show();
+            m_panel->ShowFound();
     }));
     buttons->addWidget(MakeFormButton(this, " [F4] опресни", Qt::Key_F4, QString(), [this] {
         m_form.Refresh();

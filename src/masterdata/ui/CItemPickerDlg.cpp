@@ -22,7 +22,7 @@ CItemPickerDlg::CItemPickerDlg(CTarvoDoc& doc, FormHost& host, int kindMask, Pic
       m_picker(doc.Db(), m_prompter, host.Settings(), kindMask), m_tabs(new QTabBar(this)),
       m_list(new CSortListCtrl(doc.ListSortState(), this)), m_search(new QLineEdit(this)) {
     setWindowTitle("Избор на артикули");
-    for (const char* name : {"стоки и материали", "материали", "изделия", "услуги", "всички артикули"})
+    for (const QString& name : ItemPicker::TabTitles())
         m_tabs->addTab(name);
     m_tabs->setFocusPolicy(Qt::NoFocus);
     BindTabKeys(this, m_tabs,
@@ -49,6 +49,7 @@ CItemPickerDlg::CItemPickerDlg(CTarvoDoc& doc, FormHost& host, int kindMask, Pic
     connect(m_search, &QLineEdit::returnPressed, this, [this] {
         m_picker.Search().Set(m_search->text());
         Reload();
+        OfferOtherTab();
         m_list->setFocus();
     });
 
@@ -68,6 +69,7 @@ CItemPickerDlg::CItemPickerDlg(CTarvoDoc& doc, FormHost& host, int kindMask, Pic
         if (m_picker.Search().Ask(input)) {
             m_search->setText(m_picker.Search().Text());
             Reload();
+            OfferOtherTab();
         }
     }));
     buttons->addWidget(MakeFormButton(this, " [F4] опресни", Qt::Key_F4, QString(), [this] {
@@ -106,6 +108,11 @@ void CItemPickerDlg::Reload(const QString& selectCode) {
     }
     m_list->SetRows(std::move(rows));
     m_list->SelectRow(select);
+}
+
+void CItemPickerDlg::OfferOtherTab() {
+    if (const std::optional<PickerTab> tab = m_picker.OfferOtherTab())
+        m_tabs->setCurrentIndex(static_cast<int>(*tab));
 }
 
 void CItemPickerDlg::Choose() {

@@ -23,6 +23,8 @@ public:
 private:
     void Reload(const QString& selectCode = QString());
     void Choose();
+    // A search that found nothing here may show another tab that has rows.
+    void OfferOtherTab();
     void CreateOrCopy(bool copy);
 
     CTarvoDoc& m_doc;

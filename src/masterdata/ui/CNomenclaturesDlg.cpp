@@ -29,7 +29,7 @@ CNomenclaturesDlg::CNomenclaturesDlg(CTarvoDoc& doc, FormHost& host, QWidget* pa
     : QWidget(parent), m_doc(doc), m_host(host), m_catalogue(doc.Db(), host.GetPrompter(), host.Settings()),
       m_tabs(new QTabBar(this)), m_list(new CSortListCtrl(doc.ListSortState(), this)) {
     host.SetFormTitle("TARVO - СТОКИ, ИЗДЕЛИЯ и УСЛУГИ");
-    for (const char* tab : {"стоки и материали", "изделия", "услуги", "всички артикули"})
+    for (const QString& tab : Catalogue::ViewTitles())
         m_tabs->addTab(tab);
     m_tabs->setFocusPolicy(Qt::NoFocus);
     BindTabKeys(this, m_tabs);
@@ -165,8 +165,11 @@ void CNomenclaturesDlg::ChooseGroups() {
 
 void CNomenclaturesDlg::Search() {
     GuiTextInput input(this);
-    if (m_catalogue.Search().Ask(input))
-        Reload();
+    if (!m_catalogue.Search().Ask(input))
+        return;
+    Reload();
+    if (const std::optional<CatalogueView> view = m_catalogue.OfferOtherView())
+        m_tabs->setCurrentIndex(static_cast<int>(*view));
 }
 
 void CNomenclaturesDlg::Refresh() {

@@ -87,7 +87,7 @@ void CPartnersDlg::UpdateState() {
 void CPartnersDlg::Search() {
     GuiTextInput input(this);
     if (m_form.AskSearch(input)) {
-        m_panel->Show();
+        m_panel->ShowFound();
         UpdateState();
     }
 }

@@ -10,9 +10,8 @@
 PartnerListPanel::PartnerListPanel(PartnersForm& form, SortState& sortState, Columns columns, QWidget* parent)
     : QWidget(parent), m_form(form), m_columns(columns), m_tabs(new QTabBar(this)),
       m_list(new CSortListCtrl(sortState, this)) {
-    m_tabs->addTab("клиенти и доставчици");
-    m_tabs->addTab("клиенти");
-    m_tabs->addTab("доставчици");
+    for (const QString& title : PartnersForm::TabTitles())
+        m_tabs->addTab(title);
     m_tabs->setCurrentIndex(static_cast<int>(form.Tab()));
     m_tabs->setFocusPolicy(Qt::NoFocus);
     BindTabKeys(this, m_tabs);
@@ -40,6 +39,12 @@ void PartnerListPanel::Show(int selectRow) {
     for (const Partner& partner : m_form.Rows())
         rows.push_back(m_columns == Columns::Full ? PartnerListRow(partner) : PartnerSelectionRow(partner));
     m_list->ShowRows(std::move(rows), {}, selectRow);
+}
+
+void PartnerListPanel::ShowFound() {
+    Show();
+    if (const std::optional<PartnerTab> tab = m_form.OfferOtherTab())
+        SetTab(*tab);
 }
 
 int PartnerListPanel::SelectedRow() const {

@@ -20,6 +20,9 @@ public:
     // Shows the form's rows, sorted by name, and selects the given row of
     // the form (the first when -1).
     void Show(int selectRow = -1);
+    // Shows the rows of a search; when it found nothing here, offers the
+    // tab where it finds partners.
+    void ShowFound();
     // The form's row of the selected list row, -1 when none.
     int SelectedRow() const;
 

@@ -2,6 +2,7 @@
 
 #include "base/Clock.h"
 #include "base/FormHost.h"
+#include "base/ui/DateField.h"
 #include "base/ui/FormButton.h"
 #include "base/ui/GuiTextInput.h"
 #include "base/ui/MenuMnemonics.h"
@@ -21,15 +22,6 @@
 #include <QMenu>
 #include <QVBoxLayout>
 
-namespace {
-QDateEdit* dateField(const QDate& date, QWidget* parent) {
-    auto* field = new QDateEdit(date, parent);
-    field->setCalendarPopup(true);
-    field->setDisplayFormat("dd.MM.yyyy");
-    return field;
-}
-} // namespace
-
 CDocumentBrowserDlg::CDocumentBrowserDlg(CTarvoDoc& doc, FormHost& host, int kind, int partnerId,
                                          QWidget* parent)
     : QDialog(parent), m_host(host), m_browser(doc.Db(), kind, partnerId),
@@ -45,8 +37,10 @@ CDocumentBrowserDlg::CDocumentBrowserDlg(CTarvoDoc& doc, FormHost& host, int kin
 
     const QDate today = host.GetClock().Now().date();
     m_period = new QCheckBox("само за периода:", this);
-    m_from = dateField(QDate(today.year(), today.month(), 1), this);
-    m_to = dateField(today, this);
+    m_from = MakeDateField(this, "от дата");
+    m_from->setDate(QDate(today.year(), today.month(), 1));
+    m_to = MakeDateField(this, "до дата");
+    m_to->setDate(today);
     auto* periods = new CDatePeriodsBtn(m_from, m_to, host.Settings(), host.GetClock(), this);
     periods->setAutoDefault(false);
     connect(periods, &CDatePeriodsBtn::reloadRequested, this, &CDocumentBrowserDlg::Reload);

@@ -1,5 +1,6 @@
 #include "sales/ui/CSellDetailsDlg.h"
 
+#include "base/ui/DateField.h"
 #include "base/ui/DecimalSpinBox.h"
 #include "base/ui/TabOrder.h"
 #include "base/ui/WaitCursor.h"
@@ -27,16 +28,10 @@ QComboBox* choices(const QStringList& values, const QString& current, QWidget* p
     return box;
 }
 
-QDateEdit* dateField(const QDate& date, QWidget* parent) {
-    auto* field = new QDateEdit(date.isValid() ? date : QDate::currentDate(), parent);
-    field->setCalendarPopup(true);
-    field->setDisplayFormat("dd.MM.yyyy");
-    return field;
-}
 } // namespace
 
 CSellDetailsDlg::CSellDetailsDlg(const SaleDetails& d, const SaleDetailsChoices& offered,
-                                 std::function<bool(const SaleDetails&)> accept, QWidget* parent)
+                                 SaleDetailsDialog::Accept accept, SaleDetails::Field focus, QWidget* parent)
     : QDialog(parent), m_accept(std::move(accept)), m_details(d) {
     setWindowTitle("допълнителни данни");
     m_place = new QLineEdit(d.place, this);
@@ -46,9 +41,14 @@ CSellDetailsDlg::CSellDetailsDlg(const SaleDetails& d, const SaleDetailsChoices&
     m_receivedBy = new QLineEdit(d.receivedBy, this);
     m_compiledBy = choices(offered.compiledBy, d.compiledBy, this);
     m_transportedBy = choices(offered.transportedBy, d.transportedBy, this);
-    m_recvDate = dateField(d.recvDate, this);
-    m_payDate = dateField(d.payDate, this);
-    m_taxEventDate = dateField(d.taxEventDate, this);
+    const auto dateField = [this](const QDate& date, const QString& name) {
+        QDateEdit* field = MakeDateField(this, name);
+        field->setDate(date.isValid() ? date : QDate::currentDate());
+        return field;
+    };
+    m_recvDate = dateField(d.recvDate, "дата на получаване");
+    m_payDate = dateField(d.payDate, "дата на плащане");
+    m_taxEventDate = dateField(d.taxEventDate, "дата на данъчното събитие");
     m_payBy = new QComboBox(this);
     m_payBy->addItems({"в брой", "с платежно нареждане"});
     m_payBy->setCurrentIndex(d.payBy == 1 ? 1 : 0);
@@ -111,7 +111,29 @@ CSellDetailsDlg::CSellDetailsDlg(const SaleDetails& d, const SaleDetailsChoices&
                  m_recvDate, m_payDate, m_taxEventDate, m_payBy, m_accounts, m_vatRegistered, m_vatRate,
                  m_osnovanieVat, m_newVehicle, buttons->button(QDialogButtonBox::Ok),
                  buttons->button(QDialogButtonBox::Cancel)});
-    m_place->setFocus();
+    FieldWidget(focus)->setFocus();
+}
+
+QWidget* CSellDetailsDlg::FieldWidget(SaleDetails::Field field) const {
+    using Field = SaleDetails::Field;
+    switch (field) {
+    case Field::Object:
+        return m_object;
+    case Field::GivenBy:
+        return m_givenBy;
+    case Field::ReceivedBy:
+        return m_receivedBy;
+    case Field::CompiledBy:
+        return m_compiledBy;
+    case Field::VatGround:
+        return m_osnovanieVat;
+    case Field::Account:
+        return m_accounts;
+    case Field::None:
+    case Field::Place:
+        break;
+    }
+    return m_place;
 }
 
 SaleDetails CSellDetailsDlg::Details() const {
@@ -138,13 +160,16 @@ SaleDetails CSellDetailsDlg::Details() const {
 
 void CSellDetailsDlg::accept() {
     WaitCursor busy;
-    if (m_accept(Details()))
+    const SaleDetails::Field refused = m_accept(Details());
+    if (refused == SaleDetails::Field::None)
         QDialog::accept();
+    else
+        FieldWidget(refused)->setFocus();
 }
 
 bool GuiSaleDetailsDialog::EditDetails(SaleDetails& details, const SaleDetailsChoices& choices,
-                                       const std::function<bool(const SaleDetails&)>& accept) {
-    CSellDetailsDlg dialog(details, choices, accept, m_parent);
+                                       const Accept& accept, SaleDetails::Field focus) {
+    CSellDetailsDlg dialog(details, choices, accept, focus, m_parent);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     details = dialog.Details();

@@ -17,15 +17,17 @@ class CSellDetailsDlg : public QDialog {
     Q_OBJECT
 public:
     CSellDetailsDlg(const SaleDetails& details, const SaleDetailsChoices& choices,
-                    std::function<bool(const SaleDetails&)> accept, QWidget* parent = nullptr);
+                    SaleDetailsDialog::Accept accept, SaleDetails::Field focus, QWidget* parent = nullptr);
 
     SaleDetails Details() const;
+    // The widget of a field a refusal names.
+    QWidget* FieldWidget(SaleDetails::Field field) const;
 
 protected:
     void accept() override;
 
 private:
-    std::function<bool(const SaleDetails&)> m_accept;
+    SaleDetailsDialog::Accept m_accept;
     SaleDetails m_details;
     QLineEdit* m_place;
     QLineEdit* m_object;
@@ -48,8 +50,8 @@ private:
 class GuiSaleDetailsDialog : public SaleDetailsDialog {
 public:
     explicit GuiSaleDetailsDialog(QWidget* parent) : m_parent(parent) {}
-    bool EditDetails(SaleDetails& details, const SaleDetailsChoices& choices,
-                     const std::function<bool(const SaleDetails&)>& accept) override;
+    bool EditDetails(SaleDetails& details, const SaleDetailsChoices& choices, const Accept& accept,
+                     SaleDetails::Field focus) override;
 
 private:
     QWidget* m_parent;

@@ -180,7 +180,7 @@ QWidget* CSellDlg::BuildHeader() {
     m_customer->setFocusPolicy(Qt::NoFocus);
     m_customerButton = MakeFormButton(this, " [F8]  избиране на клиент...", Qt::Key_F8,
                                       "Избор на клиента по документа...", [this] { ChooseCustomer(); });
-    QPushButton* details = MakeFormButton(this, " [F5] допълнителни данни...", Qt::Key_F5,
+    m_detailsButton = MakeFormButton(this, " [F5] допълнителни данни...", Qt::Key_F5,
                                           "Данни за сделката, плащането и ДДС...", [this] { EditDetails(); });
     m_discount = new DecimalSpinBox(header);
     m_discount->setDecimals(2);
@@ -207,7 +207,7 @@ QWidget* CSellDlg::BuildHeader() {
     // number or the totals.
     second->addWidget(m_fiscalMark);
     second->addWidget(m_customerButton);
-    second->addWidget(details);
+    second->addWidget(m_detailsButton);
     second->addWidget(new QLabel("отстъпка:", header));
     second->addWidget(m_discount);
     auto* layout = new QVBoxLayout(header);
@@ -362,6 +362,26 @@ void CSellDlg::Save() {
         m_form.Save(details, printer);
     }
     Show(m_list->SelectedSource());
+    FocusRefusedField();
+}
+
+void CSellDlg::FocusRefusedField() {
+    switch (m_form.RefusedAt()) {
+    case SellForm::Fix::Details:
+        m_detailsButton->setFocus();
+        break;
+    case SellForm::Fix::Customer:
+        m_customerButton->setFocus();
+        break;
+    case SellForm::Fix::Lines:
+        m_add->setFocus();
+        break;
+    case SellForm::Fix::Date:
+        m_date->setFocus();
+        break;
+    case SellForm::Fix::None:
+        break;
+    }
 }
 
 void CSellDlg::Print(bool original) {
@@ -369,4 +389,5 @@ void CSellDlg::Print(bool original) {
     HostSalePrinter printer(m_host);
     m_form.Print(original, details, printer);
     Show(m_list->SelectedSource());
+    FocusRefusedField();
 }

@@ -44,6 +44,8 @@ private:
     void ChangeLine();
     void DeleteLines();
     void EditDetails();
+    // After a refused save or print the focus goes where the fix is made.
+    void FocusRefusedField();
     void Save();
     void Print(bool original);
     void IssueFiscalReceipt();
@@ -76,4 +78,5 @@ private:
     QPushButton* m_loadButton;
     QPushButton* m_saveButton;
     QPushButton* m_customerButton;
+    QPushButton* m_detailsButton;
 };

@@ -1,6 +1,7 @@
 // Every form's keys as the window holds them: a key that two shortcuts
 // answer at once is ambiguous, and Qt then fires neither of them.
 #include "app/ui/CMainFrame.h"
+#include "base/ui/DateField.h"
 #include "sales/SaleTestBase.h"
 #include "session/ViewType.h"
 #include "settings/PrinterSettings.h"
@@ -8,10 +9,37 @@
 #include <QAction>
 #include <QMap>
 #include <QMenuBar>
+#include <QLineEdit>
 #include <QShortcut>
+#include <QTest>
 
 namespace {
 class FormKeysTest : public SaleTest {};
+
+// The arrow keys change only a highlighted part of a date: the cursor
+// standing in the year highlights it first; Tab highlights the day.
+TEST(DateFieldKeys, TheYearNeverChangesUnseen) {
+    QWidget window;
+    auto* before = new QLineEdit(&window);
+    QDateEdit* date = MakeDateField(&window, "дата:");
+    date->move(0, 40);
+    date->setDate(QDate(2026, 12, 9));
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    date->setFocus();
+    date->findChild<QLineEdit*>()->deselect();
+    date->findChild<QLineEdit*>()->setCursorPosition(10); // in the year, nothing highlighted
+    QTest::keyClick(date, Qt::Key_Down);
+    EXPECT_EQ(date->date(), QDate(2026, 12, 9));
+    EXPECT_EQ(date->findChild<QLineEdit*>()->selectedText(), "2026");
+    QTest::keyClick(date, Qt::Key_Down);
+    EXPECT_EQ(date->date(), QDate(2025, 12, 9));
+    before->setFocus();
+    QTest::keyClick(before, Qt::Key_Tab);
+    ASSERT_TRUE(date->hasFocus());
+    QTest::keyClick(date, Qt::Key_Down);
+    EXPECT_EQ(date->date(), QDate(2025, 12, 8));
+}
 
 TEST_F(FormKeysTest, NoFormAnswersAKeyTwice) {
     PrinterSettings printerSettings;
