@@ -13,6 +13,7 @@
 #include "base/ui/GuiNumberInput.h"
 #include "base/ui/GuiSaveFileChooser.h"
 #include "base/ui/GuiTextInput.h"
+#include "base/ui/TabOrder.h"
 #include "base/ui/WaitCursor.h"
 #include "db/FirmCurrency.h"
 #include "masterdata/CurrencyChangeover.h"
@@ -187,7 +188,10 @@ void CMainFrame::SwitchView(int viewType) {
     QWidget* previous = takeCentralWidget();
     setCentralWidget(form);
     YieldKeysTo(form);
-    form->setFocus();
+    // The form's keys answer at once: the focus goes into the form (its
+    // chosen widget, else the first one Tab reaches), never to the toolbar.
+    QWidget* first = form->focusProxy() ? nullptr : FirstInTabOrder(form);
+    (first ? first : form)->setFocus(Qt::OtherFocusReason);
     m_behaviour.ViewShown(viewType, dynamic_cast<DocumentForm*>(form));
     delete previous;
     if (viewType == ViewType::kStart)

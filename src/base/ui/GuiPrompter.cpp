@@ -3,7 +3,9 @@
 #include "base/AppInfo.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <algorithm>
 
 namespace {
 
@@ -29,6 +31,16 @@ QMessageBox::StandardButton show(const QString& text, MessageIcon icon, QMessage
     QMessageBox box(toQt(icon), caption.isEmpty() ? QString(AppInfo::kWindowTitle) : caption, text, buttons,
                     QApplication::activeWindow());
     box.setEscapeButton(escape);
+    // A text broken into lines by its author keeps those lines where they
+    // fit the screen: the box, which wraps at about 500 pixels, is widened
+    // to its longest line.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        int widest = 0;
+        for (const QString& line : text.split('\n'))
+            widest = std::max(widest, box.fontMetrics().horizontalAdvance(line));
+        grid->addItem(new QSpacerItem(std::min(widest, 900) + 90, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
     if (defaultButton != QMessageBox::NoButton)
         box.setDefaultButton(defaultButton);
     // A box that comes in the middle of long work is answered with the

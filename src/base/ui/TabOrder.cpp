@@ -12,3 +12,11 @@ void SetTabOrder(const std::vector<QWidget*>& widgets) {
         previous = widget;
     }
 }
+
+QWidget* FirstInTabOrder(QWidget* form) {
+    for (QWidget* widget = form->nextInFocusChain(); widget && widget != form; widget = widget->nextInFocusChain())
+        if (form->isAncestorOf(widget) && widget->isEnabled() && widget->isVisibleTo(form) &&
+            (widget->focusPolicy() & Qt::TabFocus))
+            return widget;
+    return nullptr;
+}

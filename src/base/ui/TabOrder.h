@@ -8,3 +8,7 @@ class QWidget;
 // order, fields top to bottom and left to right, the buttons after them.
 // A null entry (a widget the dialog does not have) is passed over.
 void SetTabOrder(const std::vector<QWidget*>& widgets);
+
+// The first widget inside `form` that Tab reaches (enabled and not hidden),
+// or none.
+QWidget* FirstInTabOrder(QWidget* form);

@@ -4,6 +4,7 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <algorithm>
 
 CSortListCtrl::CSortListCtrl(SortState& sortState, QWidget* parent)
     : QTableView(parent), m_sortState(sortState), m_model(this) {
@@ -33,8 +34,11 @@ void CSortListCtrl::AddColumn(const QString& title, int width, Qt::Alignment ali
 void CSortListCtrl::SizeColumn(int column, int width) {
     // Room for the title, its margins and the sort arrow.
     const QString title = m_model.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
-    const int titleWidth = horizontalHeader()->fontMetrics().horizontalAdvance(title) + 24;
-    setColumnWidth(column, ScaledColumnWidth(width, fontMetrics().averageCharWidth(), titleWidth));
+    int least = horizontalHeader()->fontMetrics().horizontalAdvance(title) + 24;
+    // A date always shows whole, whatever the font.
+    if (m_model.Columns()[static_cast<size_t>(column)].sortType == SortType::Date)
+        least = std::max(least, fontMetrics().horizontalAdvance("00.00.0000") + 16);
+    setColumnWidth(column, ScaledColumnWidth(width, fontMetrics().averageCharWidth(), least));
 }
 
 void CSortListCtrl::ShowColumn(int column, int width) {

@@ -5,10 +5,12 @@
 #include "session/TarvoDoc.h"
 
 #include <QFormLayout>
+#include <QHeaderView>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 CBanksDlg::CBanksDlg(CTarvoDoc& doc, Prompter& prompter, QWidget* parent)
     : QDialog(parent), m_editor(doc, m_sleeper, prompter),
@@ -20,6 +22,10 @@ CBanksDlg::CBanksDlg(CTarvoDoc& doc, Prompter& prompter, QWidget* parent)
     m_list->AddColumn("клон", 95, Qt::AlignLeft, SortType::Text);
     m_list->AddColumn("BIC", 75, Qt::AlignLeft, SortType::Text);
     m_list->AddColumn("IBAN", 175, Qt::AlignLeft, SortType::Text);
+    // An IBAN of 22 characters and more shows whole; the column takes the room left.
+    m_list->setColumnWidth(4, std::max(m_list->columnWidth(4),
+                                       m_list->fontMetrics().horizontalAdvance("BG00WWWW00000000000000") + 16));
+    m_list->horizontalHeader()->setStretchLastSection(true);
     connect(m_list, &CSortListCtrl::openRequested, this, &CBanksDlg::StartEditing);
     connect(m_list, &QAbstractItemView::doubleClicked, this, &CBanksDlg::StartEditing);
 

@@ -26,7 +26,9 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
+#include <QScrollBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 DecimalSpinBox* number(QWidget* parent, double value, int decimals, bool readOnly = false) {
@@ -177,7 +179,7 @@ CItemDlg::CItemDlg(ItemForm& form, CTarvoDoc& doc, FormHost& host, QWidget* pare
         if (form.ItemMode() != ItemForm::Mode::Create)
             m_recipe.Load(form.Source().code);
         ShowComponents();
-        resize(820, 640);
+        FitComponentColumns();
     }
     layout->addLayout(buttons);
 
@@ -270,6 +272,24 @@ QWidget* CItemDlg::BuildRecipePart() {
     layout->addWidget(m_components, 1);
     layout->addLayout(buttons);
     return box;
+}
+
+// The dialog grows (within a 1024-pixel screen) until every column of the
+// materials shows without scrolling; the name column gives up what is still
+// missing.
+void CItemDlg::FitComponentColumns() {
+    int columns = 0;
+    for (int column = 0; column < m_components->model()->columnCount(); ++column)
+        columns += m_components->isColumnHidden(column) ? 0 : m_components->columnWidth(column);
+    const int frame = 2 * m_components->frameWidth() + m_components->verticalScrollBar()->sizeHint().width();
+    // Beside the list: the column of buttons and the margins of the box and the dialog.
+    int around = 60;
+    for (const QWidget* button : m_recipeButtons)
+        around = std::max(around, button->sizeHint().width() + 60);
+    resize(std::clamp(columns + frame + around, 820, 1000), 640);
+    const int missing = columns + frame + around - width();
+    if (missing > 0)
+        m_components->setColumnWidth(1, std::max(120, m_components->columnWidth(1) - missing));
 }
 
 void CItemDlg::ShowComponents() {

@@ -34,6 +34,7 @@ private:
     void Focus(ItemForm::Field field);
     QWidget* BuildRecipePart();
     void ShowComponents();
+    void FitComponentColumns();
     void PrintRecipe();
     void OpenPartnerValues(bool codes);
 

@@ -102,14 +102,19 @@ CNomenclaturesDlg::CNomenclaturesDlg(CTarvoDoc& doc, FormHost& host, QWidget* pa
                                       "Изход от тази форма и връщане към началния екран на програмата ...",
                                       [this] { m_host.SwitchView(ViewType::kStart); }));
     buttons->addStretch();
-    buttons->addWidget(new QLabel("БРОЙ:", this));
+    // The count stands beside the tabs: the row of buttons fills 1024 pixels.
+    auto* tabsRow = new QHBoxLayout;
+    tabsRow->addWidget(m_tabs, 1);
+    tabsRow->addSpacing(12);
+    tabsRow->addWidget(new QLabel("БРОЙ:", this));
+    tabsRow->addSpacing(4);
     m_count = new QLabel(this);
     m_count->setMinimumWidth(60);
-    buttons->addWidget(m_count);
+    tabsRow->addWidget(m_count);
 
     auto* layout = new QVBoxLayout(this);
     layout->setSpacing(0);
-    layout->addWidget(m_tabs);
+    layout->addLayout(tabsRow);
     layout->addWidget(m_list, 1);
     layout->addSpacing(6);
     layout->addLayout(buttons);

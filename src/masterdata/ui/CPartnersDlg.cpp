@@ -29,6 +29,7 @@ CPartnersDlg::CPartnersDlg(CTarvoDoc& doc, FormHost& host, QWidget* parent)
     connect(m_panel->List(), &QAbstractItemView::doubleClicked, this, &CPartnersDlg::Edit);
 
     auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(3); // the buttons and the count fit 1024 pixels
     buttons->addWidget(MakeFormButton(this, " [F3] търсене...", Qt::Key_F3,
                                       "Търсене на контрагент по ключови думи...", [this] { Search(); }));
     buttons->addWidget(MakeFormButton(this, " [F4] опресни", Qt::Key_F4,
@@ -56,7 +57,7 @@ CPartnersDlg::CPartnersDlg(CTarvoDoc& doc, FormHost& host, QWidget* parent)
     m_count = new QLineEdit(this);
     m_count->setReadOnly(true);
     m_count->setFocusPolicy(Qt::NoFocus);
-    m_count->setFixedWidth(70);
+    m_count->setFixedWidth(60);
     m_count->setAlignment(Qt::AlignRight);
     buttons->addWidget(m_count);
 

@@ -55,8 +55,9 @@ QLineEdit* CReportForm::AddTotalField(const QString& accessibleName) {
     field->setFocusPolicy(Qt::NoFocus);
     field->setAlignment(Qt::AlignRight);
     field->setAccessibleName(accessibleName);
-    field->setMinimumWidth(170);
-    m_totals->addWidget(field);
+    // Room for the caption and a figure of ten digits; the fields share what is left.
+    field->setMinimumWidth(field->fontMetrics().horizontalAdvance(accessibleName + "  0000000000.00") + 12);
+    m_totals->addWidget(field, 1);
     return field;
 }
 

@@ -7,6 +7,7 @@
 #include "settings/PrinterSettings.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMap>
 #include <QMenuBar>
 #include <QLineEdit>
@@ -15,6 +16,16 @@
 
 namespace {
 class FormKeysTest : public SaleTest {};
+
+// Every form of the main window.
+const int kForms[] = {
+    ViewType::kCatalogue, ViewType::kDeliveries, ViewType::kRequests, ViewType::kSales,
+    ViewType::kStockQuantitiesReport, ViewType::kSalesByItemReport, ViewType::kDeliveriesReport,
+    ViewType::kConsumedMaterialsReport, ViewType::kIncomeExpenseDiagram, ViewType::kStocktaking,
+    ViewType::kProduction, ViewType::kOffers, ViewType::kStockMovementReport, ViewType::kProductionReport,
+    ViewType::kCashRegister, ViewType::kTurnoverByPartnerReport, ViewType::kTurnoverByMonthsAndItemsReport,
+    ViewType::kTurnoverByMonthsAndCustomersReport, ViewType::kProfitByCustomersReport,
+    ViewType::kProfitByMonthsAndItemsReport, ViewType::kWarrantyCards, ViewType::kPartners};
 
 // The arrow keys change only a highlighted part of a date: the cursor
 // standing in the year highlights it first; Tab highlights the day.
@@ -44,28 +55,7 @@ TEST(DateFieldKeys, TheYearNeverChangesUnseen) {
 TEST_F(FormKeysTest, NoFormAnswersAKeyTwice) {
     PrinterSettings printerSettings;
     CMainFrame frame(*doc, *settings, prompter, printerSettings);
-    for (int view : {ViewType::kCatalogue,
-                     ViewType::kDeliveries,
-                     ViewType::kRequests,
-                     ViewType::kSales,
-                     ViewType::kStockQuantitiesReport,
-                     ViewType::kSalesByItemReport,
-                     ViewType::kDeliveriesReport,
-                     ViewType::kConsumedMaterialsReport,
-                     ViewType::kIncomeExpenseDiagram,
-                     ViewType::kStocktaking,
-                     ViewType::kProduction,
-                     ViewType::kOffers,
-                     ViewType::kStockMovementReport,
-                     ViewType::kProductionReport,
-                     ViewType::kCashRegister,
-                     ViewType::kTurnoverByPartnerReport,
-                     ViewType::kTurnoverByMonthsAndItemsReport,
-                     ViewType::kTurnoverByMonthsAndCustomersReport,
-                     ViewType::kProfitByCustomersReport,
-                     ViewType::kProfitByMonthsAndItemsReport,
-                     ViewType::kWarrantyCards,
-                     ViewType::kPartners}) {
+    for (int view : kForms) {
         frame.SwitchView(view);
         ASSERT_EQ(frame.ActiveViewType(), view);
         QMap<QString, int> owners;
@@ -87,5 +77,25 @@ TEST_F(FormKeysTest, NoFormAnswersAKeyTwice) {
         frame.SwitchView(ViewType::kStart);
     }
     EXPECT_TRUE(prompter.Texts().isEmpty()) << prompter.Texts().join("\n").toStdString();
+}
+
+// On a screen of 1024 x 768 every form fits the main window: nothing is cut
+// at its right edge.
+TEST_F(FormKeysTest, EveryFormFitsA1024PixelScreen) {
+    PrinterSettings printerSettings;
+    CMainFrame frame(*doc, *settings, prompter, printerSettings);
+    frame.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    for (int view : kForms) {
+        frame.SwitchView(view);
+        EXPECT_LE(frame.centralWidget()->minimumSizeHint().width(), 1024) << "view " << view;
+        // A form opens with the focus in one of its fields or lists, so its
+        // keys work at once.
+        const QWidget* focused = QApplication::focusWidget();
+        EXPECT_TRUE(focused && frame.centralWidget()->isAncestorOf(focused) &&
+                    focused->focusPolicy() != Qt::NoFocus)
+            << "view " << view << ": " << (focused ? focused->metaObject()->className() : "none");
+        frame.SwitchView(ViewType::kStart);
+    }
 }
 } // namespace
