@@ -41,12 +41,36 @@ void CSortListCtrl::SizeColumn(int column, int width) {
     setColumnWidth(column, ScaledColumnWidth(width, fontMetrics().averageCharWidth(), least));
 }
 
+void CSortListCtrl::FitByColumn(int column, int least) {
+    m_fitColumn = column;
+    m_fitLeast = least;
+    m_fitDesigned = columnWidth(column);
+    FitColumns();
+}
+
+void CSortListCtrl::resizeEvent(QResizeEvent* event) {
+    QTableView::resizeEvent(event);
+    FitColumns();
+}
+
+void CSortListCtrl::FitColumns() {
+    if (m_fitColumn < 0)
+        return;
+    int others = 0;
+    for (int column = 0; column < m_model.columnCount(); ++column)
+        if (column != m_fitColumn && !isColumnHidden(column))
+            others += columnWidth(column);
+    const int room = viewport()->width() - others;
+    setColumnWidth(m_fitColumn, std::clamp(room, m_fitLeast, std::max(m_fitLeast, m_fitDesigned)));
+}
+
 void CSortListCtrl::ShowColumn(int column, int width) {
     if (isColumnHidden(column) == (width == 0))
         return;
     setColumnHidden(column, width == 0);
     if (width != 0)
         SizeColumn(column, width);
+    FitColumns();
 }
 
 void CSortListCtrl::RememberWidths(LocalSettings& settings, const QString& listName) {

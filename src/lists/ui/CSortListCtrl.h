@@ -48,12 +48,18 @@ public:
     QStringList VisibleTitles() const;
     std::vector<QStringList> VisibleRows() const;
 
+    // The column (a name) that gives up width, down to `least` pixels, so
+    // that the list needs no horizontal scrolling; it takes back up to its
+    // designed width when the list grows.
+    void FitByColumn(int column, int least);
+
 Q_SIGNALS:
     // Enter was pressed on the list.
     void openRequested();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     // Home and End go to the first and last row, as PgUp and PgDn page
     // through the rows; the columns stay where they are.
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
@@ -62,6 +68,11 @@ private:
     void HeaderClicked(int column);
     void SizeColumn(int column, int width);
 
+    void FitColumns();
+
     SortState& m_sortState;
     SortListModel m_model;
+    int m_fitColumn = -1;
+    int m_fitLeast = 0;
+    int m_fitDesigned = 0;
 };

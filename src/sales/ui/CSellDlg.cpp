@@ -51,6 +51,7 @@ CSellDlg::CSellDlg(CTarvoDoc& doc, FormHost& host, QWidget* parent)
     host.SetFormTitle("TARVO - ПРОДАЖБИ И ФАКТУРИРАНЕ");
     SetPrintOrientation(0, host.Settings(), &host.Printer());
     m_list->SetColumns(SellForm::Columns());
+    m_list->FitByColumn(3, 120); // the name gives way at 1024 pixels
     m_list->RememberWidths(host.Settings(), "SaleLines");
     m_list->setAccessibleName("артикули");
     connect(m_list, &QAbstractItemView::doubleClicked, this, &CSellDlg::ChangeLine);
