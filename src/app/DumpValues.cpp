@@ -8,19 +8,42 @@ QString quotedIfNumber(const QString& value) {
     const QString bare = value.trimmed();
     return number.match(bare).hasMatch() ? "'" + bare + "'" : value;
 }
+
+// A quoted text kept as a BLOB, which no column affinity converts.
+QString keptAsTyped(const QString& value) {
+    return value.trimmed().startsWith('\'') ? "CAST(" + value.trimmed() + " AS BLOB)" : value;
+}
+
+const QRegularExpression& insertHead() {
+    static const QRegularExpression head(
+        "^\\s*INSERT\\s+INTO\\s+('(?:[^']|'')*'|\"(?:[^\"]|\"\")*\"|\\[[^\\]]*\\]|\\S+?)\\s*VALUES\\s*\\(",
+        QRegularExpression::CaseInsensitiveOption);
+    return head;
+}
 } // namespace
 
-QString QuoteBareNumbers(const QString& statement) {
-    static const QRegularExpression head(
-        "^\\s*INSERT\\s+INTO\\s+(?:'(?:[^']|'')*'|\"(?:[^\"]|\"\")*\"|\\[[^\\]]*\\]|\\S+?)\\s*VALUES\\s*\\(",
-        QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch match = head.match(statement);
+QString InsertTable(const QString& statement) {
+    const QRegularExpressionMatch match = insertHead().match(statement);
+    if (!match.hasMatch())
+        return QString();
+    const QString name = match.captured(1);
+    const QChar open = name.front();
+    if (open == '\'' || open == '"')
+        return name.mid(1, name.size() - 2).replace(QString(2, open), QString(open));
+    if (open == '[')
+        return name.mid(1, name.size() - 2);
+    return name;
+}
+
+QString QuoteBareNumbers(const QString& statement, const QSet<int>& asTyped) {
+    const QRegularExpressionMatch match = insertHead().match(statement);
     if (!match.hasMatch())
         return statement;
     QString result = statement.left(match.capturedEnd());
     qsizetype start = match.capturedEnd();
     bool inText = false;
     int depth = 0;
+    int position = 0;
     for (qsizetype i = start; i < statement.size(); ++i) {
         const QChar c = statement[i];
         if (inText) {
@@ -38,7 +61,8 @@ QString QuoteBareNumbers(const QString& statement) {
             --depth;
         } else if (c == ',' || c == ')') {
             if (depth == 0) {
-                result += quotedIfNumber(statement.mid(start, i - start)) + c;
+                const QString value = quotedIfNumber(statement.mid(start, i - start));
+                result += (asTyped.contains(position++) ? keptAsTyped(value) : value) + c;
                 start = i + 1;
                 if (c == ')')
                     return result + statement.mid(start);

@@ -79,6 +79,7 @@ QString runDump(sqlite3* handle, const QString& text, const std::function<void(i
     if (Connection::ExecOnce(handle, "BEGIN;").Failed())
         return "Временната база данни не може да бъде записана.";
     auto guard = std::make_unique<DumpGuard>(handle);
+    std::map<QString, QSet<int>> memoColumns; // by table, read once
     DumpScanner scanner;
     const QStringList lines = text.split('\n');
     QByteArray statement;
@@ -105,7 +106,11 @@ QString runDump(sqlite3* handle, const QString& text, const std::function<void(i
         // The dump's own transaction is replaced by this one.
         if (word != "BEGIN" && word != "COMMIT" && word != "END") {
             guard->ClearRefusal();
-            const DbResult result = Connection::ExecOnce(handle, QuoteBareNumbers(whole).toUtf8());
+            const QString table = InsertTable(whole);
+            if (!table.isEmpty() && !memoColumns.count(table))
+                memoColumns[table] = guard->MemoColumns(table);
+            const DbResult result = Connection::ExecOnce(
+                handle, QuoteBareNumbers(whole, table.isEmpty() ? QSet<int>() : memoColumns[table]).toUtf8());
             if (result.Failed() && guard->Refused())
                 return QString("Ред %1 на дъмпа съдържа заявка, каквато дъмп не съдържа (допускат се само "
                                "CREATE TABLE, INDEX, VIEW, TRIGGER и INSERT INTO): %2")

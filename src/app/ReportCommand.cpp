@@ -24,6 +24,31 @@ QDate ParseCommandDate(const QString& text) {
 }
 
 namespace {
+// A report only reads; where it also keeps what it computed (the costs of
+// changed recipes) and cannot write, the reason is told once, not for
+// every recipe, and the figures printed are still whole.
+class OnceEachPrompter : public Prompter {
+public:
+    explicit OnceEachPrompter(Prompter& inner) : m_inner(inner) {}
+    void Message(const QString& text, MessageIcon icon, const QString& caption) override {
+        if (!m_told.contains(text)) {
+            m_told << text;
+            m_inner.Message(text, icon, caption);
+        }
+    }
+    Answer AskYesNo(const QString& text, MessageIcon icon, const QString& caption) override {
+        return m_inner.AskYesNo(text, icon, caption);
+    }
+    Answer AskYesNoCancel(const QString& text, MessageIcon icon) override {
+        return m_inner.AskYesNoCancel(text, icon);
+    }
+    bool Told() const { return !m_told.isEmpty(); }
+
+private:
+    Prompter& m_inner;
+    QStringList m_told;
+};
+
 QString badValue(const QString& option, const QString& value) {
     return QString("Невалидна стойност на %1: \"%2\"").arg(option, value);
 }
@@ -107,7 +132,8 @@ int RunReportCommand(const QString& name, const QString& directory, const QStrin
     if (OpenCurrentDatabaseOf(directory, prompter, connection).isEmpty())
         return 1;
     FixedConnectionSource source(connection.Handle());
-    Database db(source, sleeper, prompter);
+    OnceEachPrompter onceEach(prompter);
+    Database db(source, sleeper, onceEach);
     // The stock report keeps its options in the settings: a copy takes them,
     // so the command starts where the form was left and the user's own
     // choices stay as they are.
@@ -118,9 +144,12 @@ int RunReportCommand(const QString& name, const QString& directory, const QStrin
     reportSettings.SetRptQttysDoNotShowZeroVals(settings.RptQttysDoNotShowZeroVals());
     reportSettings.SetRptQttysDoNotShowNegativeVals(settings.RptQttysDoNotShowNegativeVals());
     const std::optional<ReportTable> table =
-        RunNamedReport(name, options, db, prompter, clock, reportSettings);
+        RunNamedReport(name, options, db, onceEach, clock, reportSettings);
     if (!table)
         return 1;
+    if (onceEach.Told())
+        std::fprintf(stderr, "%s\n",
+                     "Справката е пълна: себестойностите на изделията са изчислени наново, но не са запазени.");
     const QString separator = settings.CsvSeparator();
     QByteArray csv = CsvText(table->titles, table->rows, separator);
     csv += CsvLine(table->totals, separator).toUtf8() + "\r\n";

@@ -9,4 +9,8 @@ inline constexpr const char* kBusy =
 inline constexpr const char* kCorrupt =
     "Фатална грешка: Базата данни е повредена! Моля, възстановете данните от архивно копие на БД.";
 inline constexpr const char* kCantOpen = "Базата данни не може да бъде заредена!";
+inline constexpr const char* kReadOnly =
+    "Базата данни е само за четене (файлът или папката му не позволяват запис): нищо не може да бъде "
+    "записано в нея.";
+inline constexpr const char* kFull = "Дискът с базата данни е пълен: нищо не може да бъде записано в нея.";
 } // namespace DbMessages

@@ -7,7 +7,9 @@ namespace DbCode {
 inline constexpr int kOk = 0;
 inline constexpr int kError = 1;
 inline constexpr int kBusy = 5;
+inline constexpr int kReadOnly = 8;
 inline constexpr int kCorrupt = 11;
+inline constexpr int kFull = 13;
 inline constexpr int kCantOpen = 14;
 inline constexpr int kMisuse = 21;
 inline constexpr int kNotADatabase = 26;

@@ -85,3 +85,20 @@ bool DumpScanner::AddLine(const QByteArray& line, int lineNumber) {
 bool IsCompleteStatement(const QByteArray& sql) {
     return sqlite3_complete(sql.constData()) != 0;
 }
+
+QSet<int> DumpGuard::MemoColumns(const QString& table) const {
+    QSet<int> columns;
+    const QByteArray sql = "SELECT * FROM \"" + table.toUtf8().replace('"', "\"\"") + "\"";
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(m_handle, sql.constData(), static_cast<int>(sql.size()), &statement, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(statement);
+        return columns;
+    }
+    for (int column = 0; column < sqlite3_column_count(statement); ++column) {
+        const char* declared = sqlite3_column_decltype(statement, column);
+        if (declared && QByteArray(declared).trimmed().toUpper() == "MEMO")
+            columns.insert(column);
+    }
+    sqlite3_finalize(statement);
+    return columns;
+}

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QSet>
+#include <QString>
 
 struct sqlite3;
 
@@ -15,6 +17,12 @@ public:
     ~DumpGuard();
     DumpGuard(const DumpGuard&) = delete;
     DumpGuard& operator=(const DumpGuard&) = delete;
+
+    // The positions of the table's columns declared MEMO: their numeric
+    // affinity would turn a digits-only text ("0123") into a number, so a
+    // dump's values for them are stored as typed. Read from the prepared
+    // statement's declared types; nothing runs.
+    QSet<int> MemoColumns(const QString& table) const;
 
     // Whether the last statement was refused by the guard, not by SQL.
     bool Refused() const { return m_refused; }

@@ -258,6 +258,24 @@ TEST_F(ArchiveCommandsTest, ReportAndPdfFromAShell) {
     EXPECT_TRUE(foreign.err.contains("Справката turnover-customers не приема опцията --group."))
         << foreign.err.toStdString();
     EXPECT_EQ(Tarvo({"report", "deliveries", Firm(), "--partner", "1", "--partner", "2"}).status, 1);
+    // Changed recipes whose costs cannot be kept (a file that refuses writes):
+    // the report is whole and says why once, not once per recipe.
+    {
+        Connection connection;
+        ASSERT_TRUE(connection.Open(Db(), false).Ok());
+        ASSERT_TRUE(Connection::ExecOnce(connection.Handle(),
+                                         "UPDATE stocks SET is_dirty = 1 WHERE is_recipe = 1;"
+                                         "CREATE TRIGGER refuse BEFORE UPDATE ON stocks "
+                                         "BEGIN SELECT RAISE(FAIL, 'no writes here'); END;")
+                        .Ok());
+    }
+    const ProgramRun unwritable = Tarvo({"report", "stock", Firm(), "--with-zero"});
+    EXPECT_EQ(unwritable.status, 0);
+    EXPECT_EQ(unwritable.err.count("no writes here"), 1) << unwritable.err.toStdString();
+    EXPECT_TRUE(unwritable.err.contains("Справката е пълна"));
+    EXPECT_TRUE(unwritable.out.split("\r\n", Qt::SkipEmptyParts).last().startsWith("ОБЩО"))
+        << unwritable.out.right(200).toStdString();
+    ASSERT_EQ(Query("DROP TRIGGER refuse;"), "");
 
     const QString invoice = Query("SELECT MIN(doc_id) FROM invoices_main WHERE doc_type = 0;");
     const QString pdf = home.filePath("фактура.pdf");

@@ -84,7 +84,7 @@ TEST_F(ImportDumpTest, AVersionEightDumpInCp1251BecomesADatabaseOfToday) {
                         file.Handle(),
                         QString("UPDATE revisions SET notes = 'първи ред\r\nвтори ред'; INSERT INTO units "
                                 "VALUES('№ 5 %1'); UPDATE partners SET partner_phone = '0888123456', "
-                                "partner_bulstat = '012345678'; INSERT INTO stocks (code, stock_name, "
+                                "partner_bulstat = '012345678', partner_notes = CAST('0123' AS BLOB); INSERT INTO stocks (code, stock_name, "
                                 "units, price_1) VALUES('007', '1.50', 'бр.', '1.50');")
                             .arg(kUpperCyrillic + kLowerCyrillic)
                             .toUtf8())
@@ -107,6 +107,7 @@ TEST_F(ImportDumpTest, AVersionEightDumpInCp1251BecomesADatabaseOfToday) {
     // Leading zeros and written decimals of text columns survive; numeric
     // columns still hold numbers.
     EXPECT_EQ(Query("SELECT partner_phone FROM partners;"), "0888123456");
+    EXPECT_EQ(Query("SELECT partner_notes FROM partners;"), "0123"); // a MEMO keeps what was typed
     EXPECT_EQ(Query("SELECT stock_name || '|' || typeof(price_1) FROM stocks WHERE code = '007';"),
               "1.50|real");
     EXPECT_EQ(Query("SELECT typeof(doc_id) FROM stokovi_main LIMIT 1;"), "integer");
@@ -133,6 +134,12 @@ TEST(DumpValues, BareNumbersOfAnInsertBecomeText) {
               "INSERT INTO \"t v\" VALUES(X'0A',replace('a,b',',',char(10)),'7')");
     EXPECT_EQ(QuoteBareNumbers("CREATE TABLE t (x NUMERIC(13, 2));"), "CREATE TABLE t (x NUMERIC(13, 2));");
     EXPECT_EQ(QuoteBareNumbers("INSERT INTO t VALUES(1,'open"), "INSERT INTO t VALUES(1,'open");
+    // The values of a MEMO column are kept as typed; the table is read from any quoting.
+    EXPECT_EQ(QuoteBareNumbers("INSERT INTO t VALUES(1,0123,NULL)", {1, 2}),
+              "INSERT INTO t VALUES('1',CAST('0123' AS BLOB),NULL)");
+    EXPECT_EQ(InsertTable("INSERT INTO \"t \"\"v\" VALUES(1)"), "t \"v");
+    EXPECT_EQ(InsertTable("insert into [partners] values(1)"), "partners");
+    EXPECT_EQ(InsertTable("CREATE TABLE t (x)"), "");
 }
 
 TEST_F(ImportDumpTest, ABrokenStatementNamesItsLineAndLeavesNoFile) {

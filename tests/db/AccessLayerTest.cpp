@@ -74,11 +74,14 @@ TEST_F(AccessLayerTest, ReportDbErrorChoosesItsMessageByCode) {
     DbResult cantOpen{DbCode::kCantOpen, "unable to open database file"};
     DbResult other{19, "constraint failed"};
     DbResult noDatabase{DbCode::kNoDatabase, QByteArray()};
-    for (DbResult* result : {&corrupt, &cantOpen, &other, &noDatabase})
+    // A read-only file (an extended code too) and a full disk are told in Bulgarian.
+    DbResult readOnly{DbCode::kReadOnly | (1 << 8), "attempt to write a readonly database"};
+    DbResult full{DbCode::kFull, "database or disk is full"};
+    for (DbResult* result : {&corrupt, &cantOpen, &other, &noDatabase, &readOnly, &full})
         Db().ReportDbError(*result);
 
-    EXPECT_EQ(prompter.Texts(),
-              (QStringList{DbMessages::kCorrupt, DbMessages::kCantOpen, "constraint failed"}));
+    EXPECT_EQ(prompter.Texts(), (QStringList{DbMessages::kCorrupt, DbMessages::kCantOpen, "constraint failed",
+                                             DbMessages::kReadOnly, DbMessages::kFull}));
     EXPECT_EQ(corrupt.code, 0);
     EXPECT_EQ(other.code, 0);
 }
