@@ -2,17 +2,19 @@
 
 #include "base/Prompter.h"
 
-int OfferTabWithMatches(Prompter& prompter, const QString& search, const QString& current,
-                        const std::vector<OtherTab>& others) {
-    for (size_t k = 0; k < others.size(); ++k) {
-        const int found = others[k].matches();
+int OfferTabWithMatches(Prompter& prompter, const QString& search, const QStringList& titles, int current,
+                        const std::function<int(int)>& matches) {
+    if (search.isEmpty())
+        return -1;
+    for (int tab = 0; tab < titles.size(); ++tab) {
+        const int found = tab == current ? 0 : matches(tab);
         if (found == 0)
             continue;
         const QString text = QString("В изгледа „%1“ няма редове с „%2“, но в изгледа „%3“ има %4.\n\n"
                                      "Да бъде ли показан изгледът „%3“?")
-                                 .arg(current, search, others[k].title)
+                                 .arg(titles.value(current), search, titles[tab])
                                  .arg(found);
-        return prompter.AskYesNo(text) == Answer::Yes ? static_cast<int>(k) : -1;
+        return prompter.AskYesNo(text) == Answer::Yes ? tab : -1;
     }
     return -1;
 }

@@ -1,20 +1,14 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
-#include <vector>
 
 class Prompter;
 
-// Another tab of a tabbed list: its title and how many rows the search
-// finds in it.
-struct OtherTab {
-    QString title;
-    std::function<int()> matches;
-};
-
-// After a search that left the current tab empty: the first of the other
-// tabs where it finds rows is offered ("show it?"). The index of the tab to
+// After a search that left the current tab of a tabbed list empty: the
+// first other tab where it finds rows (`matches` counts them; 0 for a tab
+// the list does not offer) is offered ("show it?"). The index of the tab to
 // show, or -1 when none has rows or the user keeps the current one.
-int OfferTabWithMatches(Prompter& prompter, const QString& search, const QString& current,
-                        const std::vector<OtherTab>& others);
+int OfferTabWithMatches(Prompter& prompter, const QString& search, const QStringList& titles, int current,
+                        const std::function<int(int)>& matches);

@@ -64,30 +64,19 @@ QStringList Catalogue::ViewTitles() {
 }
 
 std::optional<CatalogueView> Catalogue::OfferOtherView() {
-    if (!m_rows.empty() || m_search.Text().isEmpty())
+    if (!m_rows.empty())
         return std::nullopt;
-    std::vector<CatalogueView> views;
-    std::vector<OtherTab> others;
-    for (int index = 0; index < ViewTitles().size(); ++index) {
-        const auto view = static_cast<CatalogueView>(index);
-        if (view == m_view)
-            continue;
-        views.push_back(view);
-        others.push_back({ViewTitles()[index], [this, view] {
-                              std::vector<ItemStore::ListRow> read;
-                              if (!ItemStore(m_db).LoadList(kindsOf(view), m_settings.ShowHiddenItems() != 0, read))
-                                  return 0;
-                              return static_cast<int>(std::count_if(read.begin(), read.end(), [this](const auto& row) {
-                                  return m_filter.Passes(row.item.group) &&
-                                         m_search.Matches(row.item.code, row.item.name);
-                              }));
-                          }});
-    }
     const int chosen =
-        OfferTabWithMatches(m_prompter, m_search.Text(), ViewTitles()[static_cast<int>(m_view)], others);
-    if (chosen < 0)
-        return std::nullopt;
-    return views[static_cast<size_t>(chosen)];
+        OfferTabWithMatches(m_prompter, m_search.Text(), ViewTitles(), static_cast<int>(m_view), [this](int index) {
+            std::vector<ItemStore::ListRow> read;
+            const bool hidden = m_settings.ShowHiddenItems() != 0;
+            if (!ItemStore(m_db).LoadList(kindsOf(static_cast<CatalogueView>(index)), hidden, read))
+                return 0;
+            return static_cast<int>(std::count_if(read.begin(), read.end(), [this](const ItemStore::ListRow& row) {
+                return m_filter.Passes(row.item.group) && m_search.Matches(row.item.code, row.item.name);
+            }));
+        });
+    return chosen < 0 ? std::nullopt : std::optional(static_cast<CatalogueView>(chosen));
 }
 
 bool Catalogue::Refresh() {

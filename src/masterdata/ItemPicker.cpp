@@ -98,25 +98,15 @@ bool ItemPicker::Reload() {
 }
 
 std::optional<PickerTab> ItemPicker::OfferOtherTab() {
-    if (!m_rows.empty() || m_search.Text().isEmpty())
+    if (!m_rows.empty())
         return std::nullopt;
-    std::vector<PickerTab> tabs;
-    std::vector<OtherTab> others;
-    for (int index = 0; index < TabTitles().size(); ++index) {
-        const auto tab = static_cast<PickerTab>(index);
-        if (tab == m_tab || !Allows(m_mask, tab))
-            continue;
-        tabs.push_back(tab);
-        others.push_back({TabTitles()[index], [this, tab] {
-                              std::vector<PickerRow> rows;
-                              return ReadRows(tab, rows) ? static_cast<int>(rows.size()) : 0;
-                          }});
-    }
     const int chosen =
-        OfferTabWithMatches(m_prompter, m_search.Text(), TabTitles()[static_cast<int>(m_tab)], others);
-    if (chosen < 0)
-        return std::nullopt;
-    return tabs[static_cast<size_t>(chosen)];
+        OfferTabWithMatches(m_prompter, m_search.Text(), TabTitles(), static_cast<int>(m_tab), [this](int index) {
+            std::vector<PickerRow> rows;
+            const auto tab = static_cast<PickerTab>(index);
+            return Allows(m_mask, tab) && ReadRows(tab, rows) ? static_cast<int>(rows.size()) : 0;
+        });
+    return chosen < 0 ? std::nullopt : std::optional(static_cast<PickerTab>(chosen));
 }
 
 std::vector<ListColumn> ItemPicker::Columns() {

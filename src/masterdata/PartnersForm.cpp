@@ -35,24 +35,15 @@ QStringList PartnersForm::TabTitles() {
 }
 
 std::optional<PartnerTab> PartnersForm::OfferOtherTab() {
-    if (!m_rows.empty() || m_search.Text().isEmpty())
+    if (!m_rows.empty())
         return std::nullopt;
-    std::vector<PartnerTab> tabs;
-    std::vector<OtherTab> others;
-    for (int index = 0; index < TabTitles().size(); ++index) {
-        const auto tab = static_cast<PartnerTab>(index);
-        if (tab == m_tab)
-            continue;
-        tabs.push_back(tab);
-        others.push_back({TabTitles()[index], [this, tab] {
-                              std::vector<Partner> rows;
-                              return LoadPartnerList(m_db, tab, m_search, rows) ? static_cast<int>(rows.size()) : 0;
-                          }});
-    }
-    const int chosen = OfferTabWithMatches(m_prompter, m_search.Text(), TabTitles()[static_cast<int>(m_tab)], others);
-    if (chosen < 0)
-        return std::nullopt;
-    return tabs[static_cast<size_t>(chosen)];
+    const int chosen =
+        OfferTabWithMatches(m_prompter, m_search.Text(), TabTitles(), static_cast<int>(m_tab), [this](int index) {
+            std::vector<Partner> rows;
+            return LoadPartnerList(m_db, static_cast<PartnerTab>(index), m_search, rows) ? static_cast<int>(rows.size())
+                                                                                           : 0;
+        });
+    return chosen < 0 ? std::nullopt : std::optional(static_cast<PartnerTab>(chosen));
 }
 
 bool PartnersForm::Refresh() {
