@@ -1,5 +1,7 @@
 #include "db/ResultTable.h"
 
+#include "db/UnknownColumn.h"
+
 #include <cstdlib>
 #include <cstring>
 
@@ -32,7 +34,30 @@ bool titleNames(const char* title, const char* name) {
 }
 } // namespace
 
+namespace {
+UnknownColumnHandler unknownColumn = nullptr;
+} // namespace
+
+void SetUnknownColumnHandler(UnknownColumnHandler handler) {
+    unknownColumn = handler;
+}
+
+int ResultTable::OptionalColumn(const char* name) const {
+    return Find(name);
+}
+
 int ResultTable::Column(const char* name) const {
+    const int found = Find(name);
+    if (found < 0 && unknownColumn && m_columns > 0) {
+        std::string columns;
+        for (int column = 0; column < m_columns; ++column)
+            columns += std::string(column ? ", " : "") + (Cell(0, column) ? Cell(0, column) : "?");
+        unknownColumn(name, columns.c_str());
+    }
+    return found;
+}
+
+int ResultTable::Find(const char* name) const {
     for (int column = 0; column < m_columns; ++column) {
         const char* title = Cell(0, column);
         if (title && std::strcmp(title, name) == 0)

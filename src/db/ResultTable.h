@@ -19,6 +19,10 @@ public:
     // mappers resolve their names once and then read by position, so a
     // statement may change its column order without misreads.
     int Column(const char* name) const;
+    // The same for a column that only some of the tables one reader reads
+    // have (an invoice's "to_invoice" in a goods note's header): -1 is an
+    // expected answer there, not a misspelt name.
+    int OptionalColumn(const char* name) const;
 
     // Cell of row r (0 = names) and column k; nullptr for a NULL value or
     // a position outside the table.
@@ -36,6 +40,8 @@ public:
     void AddRow(std::vector<std::optional<std::string>> cells);
 
 private:
+    int Find(const char* name) const;
+
     int m_rows = 0;
     int m_columns = 0;
     std::vector<std::optional<std::string>> m_cells;

@@ -103,9 +103,11 @@ void readHeader(const ResultTable& t, SaleHeader& h) {
     h.taxEventDate = SqlToDate(text("tax_event_dt"));
     h.osnovanieVat = text("osnovanie_vat");
     h.newVehicle = text("new_vehicle");
-    h.docType = t.Int(1, t.Column("doc_type"));
-    h.toInvoice = t.Int(1, t.Column("to_invoice"));
-    h.toInvoiceDate = text("to_invoice_dt");
+    // Only invoices refer to another one; a goods note of a file not yet
+    // upgraded has no kind.
+    h.docType = t.Int(1, t.OptionalColumn("doc_type"));
+    h.toInvoice = t.Int(1, t.OptionalColumn("to_invoice"));
+    h.toInvoiceDate = t.Text(1, t.OptionalColumn("to_invoice_dt"), "");
 }
 
 } // namespace
@@ -323,7 +325,7 @@ bool SaleStore::Load(SaleFamily family, int number, SaleDocument& doc, bool notI
               code = lines.Column("item_code"), name = lines.Column("item_name"),
               group = lines.Column("item_group"), units = lines.Column("item_units"),
               quantity = lines.Column("quantity"), price = lines.Column("price"),
-              value = lines.Column("end_price"), vis = lines.Column("vis_code");
+              value = lines.Column("end_price"), vis = lines.OptionalColumn("vis_code"); // invoices only
     for (int r = 1; r <= lines.Rows(); ++r) {
         SaleLine line;
         line.seq = lines.Int(r, seq);
