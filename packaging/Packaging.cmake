@@ -24,5 +24,5 @@ stocktaking, with reports printed on any printer or to PDF. Its windows are in B
 # The libraries it links decide most dependencies; the fonts, the translations
 # of Qt's own dialogs and the platform plugins are needed at run time only.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-translations-l10n, qt6-qpa-plugins, xdg-utils")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-dejavu-core, qt6-translations-l10n, qt6-qpa-plugins, xdg-utils")
 include(CPack)
