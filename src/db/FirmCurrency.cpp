@@ -37,6 +37,6 @@ FirmCurrency LoadFirmCurrency(Database& db) {
 bool StoreEuro(Database& db, const QDate& day) {
     return db.Exec("REPLACE INTO settings (key_name, key_value) VALUES('currency', 'EUR');") &&
            db.ExecPrintf(
-               "REPLACE INTO settings (key_name, key_value) VALUES('currency_changeover_dt', '%s');",
+               "REPLACE INTO settings (key_name, key_value) VALUES('currency_changeover_dt', ?);",
                DateToSql(day));
 }

@@ -33,7 +33,7 @@ QString checkOf(const QString& path, const char* pragma) {
     if (connection.Open(path, false).Failed())
         return "cannot open";
     ResultTable table;
-    if (Connection::QueryOnce(connection.Handle(), pragma, table).Failed() || table.Empty())
+    if (connection.Query(pragma, table).Failed() || table.Empty())
         return "failed";
     return table.Text(1, 0);
 }
@@ -77,7 +77,7 @@ class ArchiveFilesTest : public DatabaseTest {
 protected:
     void AddUnits(int count) {
         for (int i = 0; i < count; ++i)
-            ASSERT_TRUE(Db().ExecPrintf("INSERT INTO units VALUES('мярка %d');", i));
+            ASSERT_TRUE(Db().ExecPrintf("INSERT INTO units VALUES(?);", QString("мярка %1").arg(i)));
     }
     QString Archive(const QString& name = "TV20261208103000.Z") {
         const QString path = tempDir.filePath(name);
@@ -173,7 +173,7 @@ TEST_F(ArchiveFilesTest, BrokenOrForeignArchivesAreRefusedAndTheDatabaseStays) {
         Connection foreign;
         ASSERT_TRUE(foreign.Open(foreignDb, true).Ok());
         ASSERT_TRUE(
-            Connection::ExecOnce(foreign.Handle(), "CREATE TABLE t (x); INSERT INTO t VALUES (1);").Ok());
+            foreign.Exec("CREATE TABLE t (x); INSERT INTO t VALUES (1);").Ok());
     }
     const QString foreign = PackBytes(readAll(foreignDb), "foreign.Z");
     ASSERT_TRUE(Db().Exec("UPDATE settings SET key_value = '15' WHERE key_name = 'dbversion';"));

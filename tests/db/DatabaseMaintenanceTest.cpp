@@ -167,7 +167,7 @@ TEST_F(DatabaseMaintenanceTest, OptimizeAsksTwiceAndTellsTheOutcome) {
 
     // Another seat holds the file: the busy report, then the refusal.
     auto other = OpenSecondConnection();
-    ASSERT_TRUE(Connection::ExecOnce(other->Handle(), "BEGIN IMMEDIATE;").Ok());
+    ASSERT_TRUE(other->Exec("BEGIN IMMEDIATE;").Ok());
     prompter.Clear();
     prompter.Expect(Answer::No);
     prompter.Expect(Answer::Yes);
@@ -175,7 +175,7 @@ TEST_F(DatabaseMaintenanceTest, OptimizeAsksTwiceAndTellsTheOutcome) {
     EXPECT_EQ(
         prompter.Texts().last(),
         "Базата данни не може да бъде оптимизирана в този момент.\nВероятно се използва от друг процес.");
-    Connection::ExecOnce(other->Handle(), "ROLLBACK;");
+    other->Exec("ROLLBACK;");
 }
 
 TEST(FileFilter, ClassicFiltersBecomeQtFilters) {
