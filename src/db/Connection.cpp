@@ -129,7 +129,14 @@ DbResult Connection::Query(const SqlStatement& statement, ResultTable& table) {
     return result;
 }
 
-DbResult Connection::Prepare(const char* text, const char** tail, sqlite3_stmt** statement) {
+void Connection::KeepPrepared(bool keep) {
+    m_keepPrepared = keep;
+    if (!keep)
+        ReleaseCached();
+}
+
+DbResult Connection::Prepare(const char* text, const char** tail, sqlite3_stmt** statement, bool* kept) {
+    *kept = false;
     // Almost every call is one statement: its whole text is the key. A
     // script of several statements is prepared piece by piece and not kept.
     const QByteArray key = QByteArray::fromRawData(text, static_cast<qsizetype>(std::strlen(text)));
@@ -137,6 +144,7 @@ DbResult Connection::Prepare(const char* text, const char** tail, sqlite3_stmt**
         m_cache.splice(m_cache.begin(), m_cache, found.value());
         *statement = found.value()->statement;
         *tail = text + key.size();
+        *kept = true;
         return {};
     }
     const int rc = sqlite3_prepare_v3(m_handle, text, -1, SQLITE_PREPARE_PERSISTENT, statement, tail);
@@ -147,7 +155,8 @@ DbResult Connection::Prepare(const char* text, const char** tail, sqlite3_stmt**
     }
     // Statements with values are the ones called again and again; the rest
     // (the schema, a dump's rows) are prepared for their one run.
-    if (*statement && !**tail && sqlite3_bind_parameter_count(*statement) > 0) {
+    if (m_keepPrepared && *statement && !**tail && sqlite3_bind_parameter_count(*statement) > 0) {
+        *kept = true;
         m_cache.push_front(Cached{QByteArray(text), *statement});
         m_cacheIndex.insert(m_cache.front().text, m_cache.begin());
         if (m_cache.size() > kCachedStatements) {
@@ -170,10 +179,10 @@ DbResult Connection::Run(const SqlStatement& statement, ResultTable* table) {
     while (text && *text) {
         const char* tail = nullptr;
         sqlite3_stmt* prepared = nullptr;
-        DbResult result = Prepare(text, &tail, &prepared);
+        bool cached = false;
+        DbResult result = Prepare(text, &tail, &prepared, &cached);
         if (result.Failed())
             return result;
-        const bool cached = !*tail && sqlite3_bind_parameter_count(prepared) > 0;
         text = tail;
         if (!prepared) // white space or a comment
             continue;

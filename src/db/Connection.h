@@ -39,15 +39,20 @@ public:
     DbResult Query(const SqlStatement& statement, ResultTable& table);
     // True while a transaction is open.
     bool InTransaction() const;
+    // Whether statements are kept prepared for the next call (the default).
+    // Off, every run prepares its statement anew, so the engine's per-prepare
+    // hooks see each run; the kept ones are dropped.
+    void KeepPrepared(bool keep);
 
 private:
     DbResult Run(const SqlStatement& statement, ResultTable* table);
     // The prepared statement for the first statement of `text`, from the
     // cache or newly prepared; `tail` is set after it.
-    DbResult Prepare(const char* text, const char** tail, sqlite3_stmt** statement);
+    DbResult Prepare(const char* text, const char** tail, sqlite3_stmt** statement, bool* kept);
     void ReleaseCached();
 
     sqlite3* m_handle = nullptr;
+    bool m_keepPrepared = true;
     // Most recently used first; the map points into the list.
     struct Cached {
         QByteArray text;

@@ -13,7 +13,7 @@ QString sqlDate(const QDate& date) {
 }
 } // namespace
 
-// The code is written with %q: a product code may hold an apostrophe.
+// The code is bound: a product code may hold an apostrophe.
 std::optional<std::vector<ProductionEntry>> ProductionStore::Entries(const QString& productCode,
                                                                      double produced) {
     ResultTable recipe;

@@ -225,7 +225,7 @@ TEST_F(ArchiveCommandsTest, ReportAndPdfFromAShell) {
     {
         Connection connection;
         ASSERT_TRUE(connection.Open(Db(), false).Ok());
-        ASSERT_TRUE(GenerateFirm(connection.Handle(), 0.01));
+        ASSERT_TRUE(GenerateFirm(connection, 0.01));
         // The first invoice, grown to 45 lines.
         ASSERT_TRUE(
             connection.Exec("CREATE TEMP TABLE one AS SELECT * FROM invoices_items WHERE doc_id = (SELECT MIN(doc_id) "

@@ -39,7 +39,7 @@ TEST_F(OpenDatabaseTest, NoAtTheMissingFileQuestionEndsWithStatusZeroAndNoFile) 
 TEST_F(OpenDatabaseTest, YesCreatesTheFileAndOpensIt) {
     auto doc = MakeDoc(tempDir.path());
     prompter.Expect(Answer::Yes);
-    sqlite3* handle = doc->GetDatabase();
+    Connection* handle = doc->GetDatabase();
     ASSERT_NE(handle, nullptr);
     EXPECT_TRUE(doc->IsOpen());
     EXPECT_EQ(doc->GetDatabase(), handle); // opened once, then kept

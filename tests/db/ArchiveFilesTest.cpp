@@ -81,7 +81,7 @@ protected:
     }
     QString Archive(const QString& name = "TV20261208103000.Z") {
         const QString path = tempDir.filePath(name);
-        EXPECT_EQ(ArchiveDatabase(doc->GetDatabase(), path, nullptr), "");
+        EXPECT_EQ(ArchiveDatabase(*doc->GetDatabase(), path, nullptr), "");
         return path;
     }
     // A gzip archive of any bytes.
@@ -100,7 +100,7 @@ TEST_F(ArchiveFilesTest, ArchiveRestoresTheDatabaseAndGzipReadsIt) {
     AddUnits(50);
     std::vector<int> progress;
     const QString archive = tempDir.filePath("TV20261208103000.Z");
-    ASSERT_EQ(ArchiveDatabase(doc->GetDatabase(), archive, [&](int p) { progress.push_back(p); }), "");
+    ASSERT_EQ(ArchiveDatabase(*doc->GetDatabase(), archive, [&](int p) { progress.push_back(p); }), "");
     EXPECT_FALSE(QFile::exists(archive + ".part"));
     EXPECT_FALSE(QFile::exists(archive + ".db"));
     ASSERT_FALSE(progress.empty());
@@ -312,7 +312,7 @@ TEST_F(ArchiveFilesTest, AWriteFailureLeavesNoArchive) {
 
     // A directory that does not exist takes no archive.
     const QString nowhere = tempDir.filePath("няма/TV2.Z");
-    EXPECT_NE(ArchiveDatabase(doc->GetDatabase(), nowhere, nullptr), "");
+    EXPECT_NE(ArchiveDatabase(*doc->GetDatabase(), nowhere, nullptr), "");
     EXPECT_FALSE(QFile::exists(nowhere));
 }
 

@@ -130,7 +130,7 @@ TEST_F(DatabaseMaintenanceTest, RestoreFromAnotherFolderReplacesTheDatabaseAndEn
     ASSERT_TRUE(Db().Exec("INSERT INTO units VALUES('в архива');"));
     QDir(Dir()).mkdir("другаде");
     const QString archive = QDir(Dir()).filePath("другаде/TV20261201120000.Z");
-    ASSERT_EQ(ArchiveDatabase(doc->GetDatabase(), archive, nullptr), "");
+    ASSERT_EQ(ArchiveDatabase(*doc->GetDatabase(), archive, nullptr), "");
     ASSERT_TRUE(Db().Exec("INSERT INTO units VALUES('след архива');"));
 
     // Cancelled chooser: nothing happens.

@@ -18,7 +18,7 @@ constexpr const char* kConsentStart = "Предстои преструктури
 
 class RecordingUpgradeHost : public UpgradeHost {
 public:
-    void MakeArchive(sqlite3*, const QString&) override { ++archives; }
+    void MakeArchive(Connection&, const QString&) override { ++archives; }
     void ShowWaitBox() override { ++boxes; }
     void HideWaitBox() override { ++hidden; }
     int archives = 0;

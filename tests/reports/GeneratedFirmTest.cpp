@@ -3,6 +3,7 @@
 
 #include "db/Connection.h"
 #include "db/DatabaseCreator.h"
+#include "db/ResultTable.h"
 #include "support/DatabaseTest.h"
 
 namespace {
@@ -11,7 +12,7 @@ class GeneratedFirmTest : public DatabaseTest {
 protected:
     void SetUp() override {
         DatabaseTest::SetUp();
-        ASSERT_TRUE(GenerateFirm(doc->GetDatabase(), 0.01));
+        ASSERT_TRUE(GenerateFirm(*doc->GetDatabase(), 0.01));
     }
 };
 
@@ -73,18 +74,13 @@ TEST_F(GeneratedFirmTest, TheSameSeedGivesTheSameFirm) {
     Connection connection;
     ASSERT_EQ(CreateDatabase(dir.filePath("tarvo.db"), connection, sleeper, prompter),
               CreationResult::Created);
-    ASSERT_TRUE(GenerateFirm(connection.Handle(), 0.01));
+    ASSERT_TRUE(GenerateFirm(connection, 0.01));
     const QByteArray fingerprint =
         "SELECT SUM(total_sum) || '|' || (SELECT SUM(quantity) FROM stocks) || '|' || "
         "(SELECT COUNT(*) FROM soldmat) FROM stokovi_main;";
-    sqlite3_stmt* statement = nullptr;
-    ASSERT_EQ(sqlite3_prepare_v2(connection.Handle(), fingerprint.constData(), -1, &statement, nullptr),
-              SQLITE_OK);
-    ASSERT_EQ(sqlite3_step(statement), SQLITE_ROW);
-    const QString second =
-        QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)));
-    sqlite3_finalize(statement);
-    EXPECT_EQ(Scalar(fingerprint), second);
+    ResultTable second;
+    ASSERT_TRUE(connection.Query(fingerprint, second).Ok());
+    EXPECT_EQ(Scalar(fingerprint), second.Text(1, 0));
 }
 
 } // namespace

@@ -37,13 +37,13 @@ class MonthGridReportTest : public DatabaseTest {
 protected:
     void SetUp() override {
         DatabaseTest::SetUp();
-        ASSERT_TRUE(GenerateFirm(doc->GetDatabase(), 0.01));
+        ASSERT_TRUE(GenerateFirm(*doc->GetDatabase(), 0.01));
     }
-    ResultTable Read(const QByteArray& statement) { return ReadAll(Db(), statement); }
+    ResultTable Read(const SqlStatement& statement) { return ReadAll(Db(), statement); }
 
     // One statement a customer and month.
     Grid CustomersReference(int year, const QString& search) {
-        QByteArray rows =
+        SqlStatement rows =
             "SELECT DISTINCT sm.partner_id, p.partner_name FROM stokovi_main AS sm LEFT JOIN (SELECT * "
             "FROM partners) AS p ON sm.partner_id = p.partner_id ";
         rows += sql(" WHERE (sm.doc_dt >= ? AND sm.doc_dt <= ?) ", QString("%1-01-01").arg(year), QString("%1-12-31").arg(year));
@@ -71,9 +71,9 @@ protected:
     // One statement an item and month; a month not above 0 shows "-" and
     // counts 0 in "общо".
     Grid ItemsReference(int year, const QString& search, const GroupFilter& filter) {
-        const QByteArray condition =
+        const SqlStatement condition =
             search.isEmpty()
-                ? QByteArray()
+                ? SqlStatement()
                 : sql("AND (si.item_code LIKE ? OR s.stock_name LIKE ? OR si.item_name LIKE "
                       "?)",
                       LikeAnywhere(search), LikeAnywhere(search), LikeAnywhere(search));

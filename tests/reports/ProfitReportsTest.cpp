@@ -13,8 +13,8 @@ namespace {
 
 class ProfitReportsTest : public DatabaseTest {
 protected:
-    ResultTable Read(const QByteArray& statement) { return ReadAll(Db(), statement); }
-    QHash<QString, double> Costs(const QByteArray& statement) {
+    ResultTable Read(const SqlStatement& statement) { return ReadAll(Db(), statement); }
+    QHash<QString, double> Costs(const SqlStatement& statement) {
         QHash<QString, double> costs;
         const ResultTable codes = Read(statement);
         for (int r = 1; r <= codes.Rows(); ++r)
@@ -24,7 +24,7 @@ protected:
 
     std::vector<QStringList> CustomersReference(int year, const QString& search) {
         const QHash<QString, double> costs = Costs("SELECT code FROM stocks");
-        QByteArray rows =
+        SqlStatement rows =
             "SELECT DISTINCT sm.partner_id, p.partner_name FROM stokovi_main AS sm LEFT JOIN (SELECT * "
             "FROM partners) AS p ON sm.partner_id = p.partner_id ";
         rows += sql(" WHERE (sm.doc_dt >= ? AND sm.doc_dt <= ?) ", QString("%1-01-01").arg(year), QString("%1-12-31").arg(year));
@@ -102,7 +102,7 @@ protected:
 };
 
 TEST_F(ProfitReportsTest, BothEqualAStatementACellOnTheGeneratedFirm) {
-    ASSERT_TRUE(GenerateFirm(doc->GetDatabase(), 0.01));
+    ASSERT_TRUE(GenerateFirm(*doc->GetDatabase(), 0.01));
     ProfitByCustomers customers(Db(), prompter, clock, *settings);
     ProfitByItems items(Db(), prompter, clock, *settings);
     std::vector<GroupNode> tree;
