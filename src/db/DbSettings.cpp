@@ -17,7 +17,8 @@ bool DbSettings::Read(const char* key, std::optional<int>* value, bool* isNull) 
 }
 
 bool DbSettings::Write(const char* key, int value) {
-    return m_db.ExecPrintf("REPLACE INTO settings (key_name, key_value) VALUES(?, ?);", key, value);
+    return m_db.ExecPrintf("INSERT INTO settings (key_name, key_value) VALUES(?, ?)"
+                           " ON CONFLICT (key_name) DO UPDATE SET key_value = excluded.key_value;", key, value);
 }
 
 int DbSettings::SellsOnZero() {
@@ -69,7 +70,8 @@ bool DbSettings::HasArchiveLastTime() {
 
 bool DbSettings::SetArchiveLastTime(const QDate& day) {
     return m_db.ExecPrintf(
-        "REPLACE INTO settings (key_name, key_value) VALUES('archive_last_time', ?);",
+        "INSERT INTO settings (key_name, key_value) VALUES('archive_last_time', ?)"
+        " ON CONFLICT (key_name) DO UPDATE SET key_value = excluded.key_value;",
         day.toString("yyyyMMdd"));
 }
 

@@ -36,7 +36,7 @@ namespace {
 // operations: no statement per row.
 constexpr const char* kRowSelect =
     "SELECT c.rec_id, c.op_type, c.based_on_doc_id, c.doc_dt, c.pay_to_dt, c.description, "
-    "IFNULL(p.partner_name, '-'), c.amount, IFNULL(s.paid, 0), c.osnovanie, c.bank_payment, IFNULL(s.cnt, 0) "
+    "COALESCE(p.partner_name, '-'), c.amount, COALESCE(s.paid, 0), c.osnovanie, c.bank_payment, COALESCE(s.cnt, 0) "
     "FROM cash_register AS c LEFT JOIN (SELECT rec_id, ROUND(SUM(amount), 2) AS paid, COUNT(*) AS cnt FROM "
     "cash_register_cmp GROUP BY rec_id) AS s ON s.rec_id = c.rec_id LEFT JOIN partners AS p ON "
     "p.partner_id = c.partner_id ";
@@ -79,9 +79,9 @@ bool LoadRows(Database& db, const CashFilter& filter, std::vector<CashRow>& rows
     else if (filter.method == CashFilter::BankOnly)
         where += " AND c.bank_payment = 1";
     if (filter.show == CashFilter::PaidOnly)
-        where += " AND ROUND(c.amount - IFNULL(s.paid, 0), 2) <= 0";
+        where += " AND ROUND(c.amount - COALESCE(s.paid, 0), 2) <= 0";
     else if (filter.show == CashFilter::UnpaidOnly)
-        where += " AND ROUND(c.amount - IFNULL(s.paid, 0), 2) > 0";
+        where += " AND ROUND(c.amount - COALESCE(s.paid, 0), 2) > 0";
     if (!filter.partners.empty()) {
         QStringList ids;
         for (int id : filter.partners)
@@ -113,7 +113,7 @@ std::optional<CashOperation> LoadOperation(Database& db, int recId) {
     if (!db.Query(
             head,
             "SELECT c.rec_id, c.op_type, c.osnovanie, c.doc_dt, c.pay_to_dt, c.description, c.partner_id, "
-            "IFNULL(p.partner_name, ''), c.amount, c.based_on_doc_id, c.bank_payment FROM cash_register AS "
+            "COALESCE(p.partner_name, ''), c.amount, c.based_on_doc_id, c.bank_payment FROM cash_register AS "
             "c LEFT JOIN partners AS p ON p.partner_id = c.partner_id WHERE c.rec_id = ?;",
             recId) ||
         head.Empty() ||

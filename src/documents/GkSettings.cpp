@@ -24,6 +24,8 @@ int GkSettings::CondPlacement() {
 
 bool GkSettings::SetConditions(const QString& text, int placement) {
     WriteTransaction t(m_db);
-    return t.Begin() && t.ExecPrintf("REPLACE INTO gk_settings VALUES('cond_text', ?);", text) &&
-           t.ExecPrintf("REPLACE INTO gk_settings VALUES('cond_placement', ?);", placement) && t.Commit();
+    return t.Begin() && t.ExecPrintf("INSERT INTO gk_settings (key_name, key_value) VALUES('cond_text', ?)"
+                                      " ON CONFLICT (key_name) DO UPDATE SET key_value = excluded.key_value;", text) &&
+           t.ExecPrintf("INSERT INTO gk_settings (key_name, key_value) VALUES('cond_placement', ?)"
+                                      " ON CONFLICT (key_name) DO UPDATE SET key_value = excluded.key_value;", placement) && t.Commit();
 }

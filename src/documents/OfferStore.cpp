@@ -14,7 +14,7 @@ std::optional<int> NextNumber(Database& db) {
 std::optional<Offer> Load(Database& db, int number) {
     ResultTable head;
     ResultTable lines;
-    if (!db.Query(head, "SELECT * FROM offers WHERE doc_id = ? LIMIT 0,1;", number) || head.Empty() ||
+    if (!db.Query(head, "SELECT * FROM offers WHERE doc_id = ? LIMIT 1;", number) || head.Empty() ||
         !db.Query(
             lines,
             "SELECT rec_id, item_name, item_units, ROUND(quantity, 2), ROUND(price, 2), ROUND((quantity "

@@ -76,7 +76,7 @@ double rollUp(WriteTransaction& t, Database& db, const QString& code, double old
     }
     const double newCost = RoundHalfUp(workCosts + sum, precision);
     if (newCost != oldCost &&
-        t.ExecPrintf("UPDATE [stocks] SET cost_price = ? WHERE code = ?;", SqlDecimal{newCost, 5}, code)) {
+        t.ExecPrintf("UPDATE stocks SET cost_price = ? WHERE code = ?;", SqlDecimal{newCost, 5}, code)) {
         Path marked;
         markDependents(t, db, code, marked);
     }

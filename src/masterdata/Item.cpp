@@ -90,5 +90,5 @@ bool InsertItem(Database& db, const Item& r) {
 }
 
 bool AddUnit(Database& db, const QString& unit) {
-    return db.ExecPrintf("REPLACE INTO units VALUES (?);", unit);
+    return db.ExecPrintf("INSERT INTO units VALUES (?) ON CONFLICT (unit) DO NOTHING;", unit);
 }

@@ -20,7 +20,7 @@ bool UnitsEditor::Save(const QString& typed) {
         return false;
     bool saved = false;
     if (m_changing.isEmpty() || m_changing == unit) {
-        saved = m_db.ExecPrintf("REPLACE INTO units VALUES (?);", unit);
+        saved = m_db.ExecPrintf("INSERT INTO units VALUES (?) ON CONFLICT (unit) DO NOTHING;", unit);
     } else {
         // A rename rewrites every item of the unit: the clerk says so first.
         const int items = m_db.QueryInt(-1, "SELECT COUNT(*) FROM stocks WHERE units = ?;", m_changing);

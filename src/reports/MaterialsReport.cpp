@@ -28,7 +28,7 @@ SqlStatement MaterialsReport::Statement() {
     const SqlStatement customer =
         m_conditions.partnerId != 0 ? Sql(" AND customer_id = ? ", m_conditions.partnerId) : SqlStatement();
     const SqlStatement sold = InFirmCurrency(
-        Sql("SELECT sm.doc_dt, sm.code AS code, IFNULL(s.stock_name, sm.code), sm.group_id, IFNULL(s.units, "
+        Sql("SELECT sm.doc_dt, sm.code AS code, COALESCE(s.stock_name, sm.code), sm.group_id, COALESCE(s.units, "
             "''), "
             "ROUND(sm.quantity, 3), ROUND(sm.price, ?), ROUND(sm.total, ?), g.NAME FROM soldmat AS sm LEFT "
             "JOIN "
@@ -41,7 +41,7 @@ SqlStatement MaterialsReport::Statement() {
             p, p, from, to, customer, soldKinds, LikeAnywhere(search), LikeAnywhere(search)),
         {"sm.price", "sm.total"}, "sm.doc_dt", m_conditions.from, m_conditions.to);
     const SqlStatement produced = InFirmCurrency(
-        Sql("SELECT pc.doc_dt, pc.code AS code, IFNULL(pc.stock_name, pc.code), pc.stock_group, pc.units, "
+        Sql("SELECT pc.doc_dt, pc.code AS code, COALESCE(pc.stock_name, pc.code), pc.stock_group, pc.units, "
             "ROUND(pc.quantity, 3), ROUND(pc.cost_price, ?), ROUND(( ROUND(pc.quantity, 3) * "
             "ROUND(pc.cost_price, ?)), "
             "?), g.NAME FROM production_cmp_entries AS pc LEFT JOIN (SELECT id, NAME FROM groups) AS g ON "

@@ -56,7 +56,7 @@ const KindStatement* statementOf(int kind) {
         " ORDER BY si.doc_dt DESC;",
         true};
     static const KindStatement invoices{"SELECT im.doc_id, im.doc_dt, ip.partner_name, im.total_sum FROM "
-                                        "[invoices_main] AS im LEFT JOIN (SELECT "
+                                        "invoices_main AS im LEFT JOIN (SELECT "
                                         "doc_id, partner_name FROM invoices_partners) AS ip ON im.doc_id = "
                                         "ip.doc_id WHERE im.doc_type = '0' ",
                                         "im.",
@@ -66,7 +66,7 @@ const KindStatement* statementOf(int kind) {
                                         " ORDER BY im.doc_dt DESC;",
                                         true};
     static const KindStatement debitNotes{"SELECT im.doc_id, im.doc_dt, ip.partner_name, im.total_sum FROM "
-                                          "[invoices_main] AS im LEFT JOIN (SELECT "
+                                          "invoices_main AS im LEFT JOIN (SELECT "
                                           "doc_id, partner_name FROM invoices_partners) AS ip ON im.doc_id = "
                                           "ip.doc_id WHERE im.doc_type = '1' ",
                                           "im.",
@@ -76,7 +76,7 @@ const KindStatement* statementOf(int kind) {
                                           " ORDER BY im.doc_dt DESC;",
                                           true};
     static const KindStatement creditNotes{"SELECT im.doc_id, im.doc_dt, ip.partner_name, im.total_sum FROM "
-                                           "[invoices_main] AS im LEFT JOIN (SELECT "
+                                           "invoices_main AS im LEFT JOIN (SELECT "
                                            "doc_id, partner_name FROM invoices_partners) AS ip ON im.doc_id "
                                            "= ip.doc_id WHERE im.doc_type = '2' ",
                                            "im.",

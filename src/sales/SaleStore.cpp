@@ -28,8 +28,8 @@ const FamilyStatements& statementsOf(SaleFamily family) {
         "UPDATE stokovi_main SET doc_dt = ?, given_by = ?, received_by = ?, compiled_by = ?, "
         "transported_by = ?, partner_id = ?, osnovanie = ?, place = ?, object = ?, recv_dt = "
         "?, "
-        "pay_dt = ?, pay_by = ?, slovom = ?, [tax_event_dt] = ?, [osnovanie_vat] = ?, "
-        "[new_vehicle] = ? WHERE doc_id = ?",
+        "pay_dt = ?, pay_by = ?, slovom = ?, tax_event_dt = ?, osnovanie_vat = ?, "
+        "new_vehicle = ? WHERE doc_id = ?",
         "UPDATE stokovi_partners SET doc_dt = ?, partner_name = ?, partner_city = ?, "
         "partner_address = "
         "?, partner_mol = ?, partner_tax_id = ?, partner_bulstat = ? WHERE doc_id = ?",
@@ -45,8 +45,8 @@ const FamilyStatements& statementsOf(SaleFamily family) {
         "UPDATE invoices_main SET doc_dt = ?, given_by = ?, received_by = ?, compiled_by = ?, "
         "transported_by = ?, partner_id = ?, osnovanie = ?, place = ?, object = ?, recv_dt = "
         "?, "
-        "pay_dt = ?, pay_by = ?, slovom = ?, [tax_event_dt] = ?, [osnovanie_vat] = ?, "
-        "[new_vehicle] = ? WHERE doc_id = ? AND doc_type = ?",
+        "pay_dt = ?, pay_by = ?, slovom = ?, tax_event_dt = ?, osnovanie_vat = ?, "
+        "new_vehicle = ? WHERE doc_id = ? AND doc_type = ?",
         "UPDATE invoices_partners SET doc_dt = ?, partner_name = ?, partner_city = ?, "
         "partner_address = "
         "?, partner_mol = ?, partner_tax_id = ?, partner_bulstat = ? WHERE doc_id = ?",
@@ -61,8 +61,8 @@ const FamilyStatements& statementsOf(SaleFamily family) {
         "UPDATE proforms_main SET doc_dt = ?, given_by = ?, received_by = ?, compiled_by = ?, "
         "transported_by = ?, partner_id = ?, osnovanie = ?, place = ?, object = ?, recv_dt = "
         "?, "
-        "pay_dt = ?, pay_by = ?, slovom = ?, [tax_event_dt] = ?, [osnovanie_vat] = ?, "
-        "[new_vehicle] = ? WHERE doc_id = ?",
+        "pay_dt = ?, pay_by = ?, slovom = ?, tax_event_dt = ?, osnovanie_vat = ?, "
+        "new_vehicle = ? WHERE doc_id = ?",
         "UPDATE proforms_partners SET doc_dt = ?, partner_name = ?, partner_city = ?, "
         "partner_address = "
         "?, partner_mol = ?, partner_tax_id = ?, partner_bulstat = ? WHERE doc_id = ?",
@@ -287,11 +287,11 @@ bool SaleStore::Load(SaleFamily family, int number, SaleDocument& doc, bool notI
         // credit note shows what it credits, positive.
         read = m_db.Query(
                    header,
-                   "SELECT [doc_id], [doc_dt], [given_by], [received_by], [compiled_by], [transported_by], "
-                   "[partner_id], [osnovanie], [place], [object], [recv_dt], [pay_dt], [pay_by], [discount], "
-                   "[slovom], ABS([all_sum]), ABS([discount_sum]), ABS([oblagaema_sum]), ABS([vat_sum]), "
-                   "ABS([total_sum]), [tax_event_dt], [osnovanie_vat], [new_vehicle], [doc_type], "
-                   "[to_invoice], [to_invoice_dt] FROM invoices_main WHERE doc_id = ? AND doc_type = "
+                   "SELECT doc_id, doc_dt, given_by, received_by, compiled_by, transported_by, "
+                   "partner_id, osnovanie, place, object, recv_dt, pay_dt, pay_by, discount, "
+                   "slovom, ABS(all_sum), ABS(discount_sum), ABS(oblagaema_sum), ABS(vat_sum), "
+                   "ABS(total_sum), tax_event_dt, osnovanie_vat, new_vehicle, doc_type, "
+                   "to_invoice, to_invoice_dt FROM invoices_main WHERE doc_id = ? AND doc_type = "
                    "?;",
                    number, SaleOps::DocTypeOf(doc.op)) &&
                m_db.Query(partner, "SELECT * FROM invoices_partners WHERE doc_id = ?;", number) &&
@@ -377,7 +377,7 @@ QStringList SaleStore::CompiledByChoices() {
 
 QStringList SaleStore::VatGroundChoices() {
     return Choices(
-        "SELECT [osnovanie_vat] FROM [stokovi_main] WHERE [osnovanie_vat] IS NOT NULL AND "
-        "[osnovanie_vat] != '' UNION SELECT [osnovanie_vat] FROM [invoices_main] WHERE [osnovanie_vat] "
-        "IS NOT NULL AND [osnovanie_vat] != '' ORDER BY [osnovanie_vat] ASC;");
+        "SELECT osnovanie_vat FROM stokovi_main WHERE osnovanie_vat IS NOT NULL AND "
+        "osnovanie_vat != '' UNION SELECT osnovanie_vat FROM invoices_main WHERE osnovanie_vat "
+        "IS NOT NULL AND osnovanie_vat != '' ORDER BY osnovanie_vat ASC;");
 }

@@ -84,7 +84,7 @@ bool DeliveryStore::UpdateStored(WriteTransaction& t, const Delivery& d) {
 }
 
 bool DeliveryStore::UpdateStock(WriteTransaction& t, const QString& code, const Deliveries::CostUpdate& u) {
-    if (!t.ExecPrintf("UPDATE stocks SET [last_price] = ?, [quantity] = ?, [cost_price] = ? "
+    if (!t.ExecPrintf("UPDATE stocks SET last_price = ?, quantity = ?, cost_price = ? "
                       "WHERE code = ?;",
                       SqlDecimal{u.lastPrice, 5}, SqlDecimal{u.quantity, 3}, SqlDecimal{u.cost, 5}, code))
         return false;

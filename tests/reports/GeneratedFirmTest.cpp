@@ -40,13 +40,13 @@ TEST_F(GeneratedFirmTest, TotalsSoldMaterialsAndStockAgreeWithTheRows) {
     EXPECT_EQ(
         Scalar(
             "SELECT COUNT(*) FROM stocks AS s WHERE s.is_service = 0 AND ROUND(s.quantity - ("
-            "IFNULL((SELECT SUM(quantity) FROM supplies_items WHERE item_code = s.code), 0) + "
-            "IFNULL((SELECT SUM(quantity) FROM production_cmp WHERE code = s.code), 0) - "
-            "IFNULL((SELECT SUM(quantity) FROM production_cmp_entries WHERE code = s.code), 0) - "
+            "COALESCE((SELECT SUM(quantity) FROM supplies_items WHERE item_code = s.code), 0) + "
+            "COALESCE((SELECT SUM(quantity) FROM production_cmp WHERE code = s.code), 0) - "
+            "COALESCE((SELECT SUM(quantity) FROM production_cmp_entries WHERE code = s.code), 0) - "
             "CASE WHEN s.is_recipe = 1 THEN 0 ELSE "
-            "IFNULL((SELECT SUM(quantity) FROM stokovi_items WHERE item_code = s.code), 0) END - "
-            "IFNULL((SELECT SUM(quantity) FROM soldmat WHERE code = s.code), 0) - "
-            "IFNULL((SELECT SUM(i.quantity) FROM invoices_items AS i JOIN invoices_main AS m ON m.doc_id = "
+            "COALESCE((SELECT SUM(quantity) FROM stokovi_items WHERE item_code = s.code), 0) END - "
+            "COALESCE((SELECT SUM(quantity) FROM soldmat WHERE code = s.code), 0) - "
+            "COALESCE((SELECT SUM(i.quantity) FROM invoices_items AS i JOIN invoices_main AS m ON m.doc_id = "
             "i.doc_id WHERE m.doc_type = 2 AND i.item_code = s.code), 0)), 3) != 0;"),
         "0");
     // The edge cases are there.
