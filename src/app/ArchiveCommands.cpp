@@ -58,7 +58,7 @@ QString OpenCurrentDatabaseOf(const QString& directory, Prompter& prompter, Conn
     DbResult failure;
     const int version = SchemaVersionOf(
         [&connection](const QByteArray& sql, ResultTable& table) {
-            return Connection::QueryOnce(connection.Handle(), sql, table);
+            return connection.Query(sql, table);
         },
         failure);
     if (version == AppInfo::kSchemaVersion)
@@ -80,7 +80,7 @@ int RunBackupCommand(const QString& directory, LocalSettings& settings, const Cl
     // Any format of the program is archived as it is; another program's
     // file is refused before anything is written. Other seats may be
     // writing: every read waits for them with the busy retry.
-    FixedConnectionSource source(connection.Handle());
+    FixedConnectionSource source(connection);
     Database db(source, sleeper, prompter);
     DbResult failure;
     const int version = SchemaVersionOf(
@@ -96,7 +96,7 @@ int RunBackupCommand(const QString& directory, LocalSettings& settings, const Cl
     const QDateTime now = clock.Now();
     QString archive;
     const QString error =
-        ArchiveDatabase(connection.Handle(), ArchiveFileName(ArchiveDirectoryOf(settings, path), now), nullptr,
+        ArchiveDatabase(connection, ArchiveFileName(ArchiveDirectoryOf(settings, path), now), nullptr,
                         &archive);
     if (!error.isEmpty()) {
         prompter.Message("Архивното копие не беше създадено.\n" + error, MessageIcon::Stop);

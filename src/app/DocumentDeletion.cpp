@@ -27,16 +27,16 @@ bool moveStock(Database& db, StockChange change, const char* query, int number) 
 bool deleteCashOperations(WriteTransaction& t, int number, int opType) {
     return t.ExecPrintf(
                "DELETE FROM cash_register_cmp WHERE rec_id IN (SELECT rec_id FROM cash_register WHERE "
-               "based_on_doc_id = '%d' AND op_type = '%d' AND based_on_doc_id != '0');",
+               "based_on_doc_id = ? AND op_type = ? AND based_on_doc_id != '0');",
                number, opType) &&
-           t.ExecPrintf("DELETE FROM cash_register WHERE based_on_doc_id = '%d' AND op_type = '%d' AND "
+           t.ExecPrintf("DELETE FROM cash_register WHERE based_on_doc_id = ? AND op_type = ? AND "
                         "based_on_doc_id != '0';",
                         number, opType);
 }
 
 bool deleteFrom(WriteTransaction& t, std::initializer_list<const char*> tables, int number) {
     for (const char* table : tables)
-        if (!t.ExecPrintf("DELETE FROM %s WHERE doc_id = '%d';", table, number))
+        if (!t.ExecPrintf("DELETE FROM %s WHERE doc_id = ?;", table, number))
             return false;
     return true;
 }
@@ -45,7 +45,7 @@ bool deleteDelivery(Database& db, WriteTransaction& t, int number) {
     // The delivered goods leave the stock again, even below zero.
     return deleteFrom(t, {"supplies_main", "supplies_partners", "supplies_firmdata"}, number) &&
            moveStock(db, DecreaseStockQuantity,
-                     "SELECT item_code, quantity FROM supplies_items WHERE doc_id = '%d';", number) &&
+                     "SELECT item_code, quantity FROM supplies_items WHERE doc_id = ?;", number) &&
            deleteFrom(t, {"supplies_items"}, number) && deleteCashOperations(t, number, 1);
 }
 
@@ -56,10 +56,10 @@ bool deleteGoodsNote(Database& db, WriteTransaction& t, int number) {
            moveStock(
                db, IncreaseStockQuantity,
                "SELECT i.item_code, i.quantity FROM stokovi_items i JOIN stocks s ON s.code = i.item_code "
-               "WHERE i.doc_id = '%d' AND s.is_recipe = 0;",
+               "WHERE i.doc_id = ? AND s.is_recipe = 0;",
                number) &&
            deleteFrom(t, {"stokovi_items"}, number) && deleteCashOperations(t, number, 0) &&
-           moveStock(db, IncreaseStockQuantity, "SELECT code, quantity FROM soldmat WHERE doc_id = '%d';",
+           moveStock(db, IncreaseStockQuantity, "SELECT code, quantity FROM soldmat WHERE doc_id = ?;",
                      number) &&
            deleteFrom(t, {"soldmat"}, number);
 }
@@ -68,21 +68,21 @@ bool deleteInvoice(WriteTransaction& t, int number) {
     // The goods notes the invoice covered stay, uninvoiced again.
     return deleteFrom(t, {"invoices_main", "invoices_partners", "invoices_firmdata", "invoices_items"},
                       number) &&
-           t.ExecPrintf("UPDATE stokovi_main SET invoiced = '0', invoice_id = '0' WHERE invoice_id = '%d';",
+           t.ExecPrintf("UPDATE stokovi_main SET invoiced = '0', invoice_id = '0' WHERE invoice_id = ?;",
                         number) &&
-           t.ExecPrintf("UPDATE stokovi_items SET invoiced = '0', invoice_id = '0' WHERE invoice_id = '%d';",
+           t.ExecPrintf("UPDATE stokovi_items SET invoiced = '0', invoice_id = '0' WHERE invoice_id = ?;",
                         number);
 }
 
 bool deleteProduction(Database& db, WriteTransaction& t, int number) {
     // Both directions with the 3 decimals production wrote.
     return moveStock(db, IncreaseStockQuantity,
-                     "SELECT code, ROUND(SUM(quantity), 3) FROM production_cmp_entries WHERE doc_id = '%d' "
+                     "SELECT code, ROUND(SUM(quantity), 3) FROM production_cmp_entries WHERE doc_id = ? "
                      "GROUP BY code;",
                      number) &&
            moveStock(
                db, DecreaseStockQuantity,
-               "SELECT code, ROUND(SUM(quantity), 3) FROM production_cmp WHERE doc_id = '%d' GROUP BY code;",
+               "SELECT code, ROUND(SUM(quantity), 3) FROM production_cmp WHERE doc_id = ? GROUP BY code;",
                number) &&
            deleteFrom(t, {"production", "production_cmp", "production_cmp_entries"}, number);
 }

@@ -16,12 +16,12 @@ int RunEuroCommand(const QString& directory, LocalSettings& settings, const Cloc
     const QString path = OpenCurrentDatabaseOf(directory, prompter, connection);
     if (path.isEmpty())
         return 1;
-    FixedConnectionSource source(connection.Handle());
+    FixedConnectionSource source(connection);
     Database db(source, sleeper, prompter);
     CurrencyChangeover changeover(db, prompter, [&]() -> std::optional<QString> {
         QString archive;
         const QString error = ArchiveDatabase(
-            connection.Handle(), ArchiveFileName(ArchiveDirectoryOf(settings, path), clock.Now()), nullptr, &archive);
+            connection, ArchiveFileName(ArchiveDirectoryOf(settings, path), clock.Now()), nullptr, &archive);
         if (!error.isEmpty()) {
             prompter.Message("Архивното копие не беше създадено; цените не са променени.\n" + error,
                              MessageIcon::Stop);

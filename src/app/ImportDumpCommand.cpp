@@ -75,10 +75,10 @@ private:
 // Runs the dump statement by statement in one transaction, each line read
 // once, only the statements a dump holds allowed; the error with its line
 // number, empty on success.
-QString runDump(sqlite3* handle, const QString& text, const std::function<void(int)>& percentDone) {
-    if (Connection::ExecOnce(handle, "BEGIN;").Failed())
+QString runDump(Connection& connection, const QString& text, const std::function<void(int)>& percentDone) {
+    if (connection.Exec("BEGIN;").Failed())
         return "Временната база данни не може да бъде записана.";
-    auto guard = std::make_unique<DumpGuard>(handle);
+    auto guard = std::make_unique<DumpGuard>(connection);
     std::map<QString, QSet<int>> memoColumns; // by table, read once
     DumpScanner scanner;
     const QStringList lines = text.split('\n');
@@ -109,8 +109,7 @@ QString runDump(sqlite3* handle, const QString& text, const std::function<void(i
             const QString table = InsertTable(whole);
             if (!table.isEmpty() && !memoColumns.count(table))
                 memoColumns[table] = guard->MemoColumns(table);
-            const DbResult result = Connection::ExecOnce(
-                handle, QuoteBareNumbers(whole, table.isEmpty() ? QSet<int>() : memoColumns[table]).toUtf8());
+            const DbResult result = connection.Exec(SqlStatement(QuoteBareNumbers(whole, table.isEmpty() ? QSet<int>() : memoColumns[table]).toUtf8()));
             if (result.Failed() && guard->Refused())
                 return QString("Ред %1 на дъмпа съдържа заявка, каквато дъмп не съдържа (допускат се само "
                                "CREATE TABLE, INDEX, VIEW, TRIGGER и INSERT INTO): %2")
@@ -132,7 +131,7 @@ QString runDump(sqlite3* handle, const QString& text, const std::function<void(i
             .arg(quote);
     if (!statement.trimmed().isEmpty())
         return QString("Незавършена заявка в края на дъмпа (от ред %1).").arg(firstLine);
-    return Connection::ExecOnce(handle, "COMMIT;").Failed()
+    return connection.Exec("COMMIT;").Failed()
                ? "Временната база данни не може да бъде записана."
                : QString();
 }
@@ -193,7 +192,7 @@ int RunImportDumpCommand(const QString& dump, const QString& directory, const QS
         }
         // A large dump takes a while: the share done, on a terminal.
         const bool terminal = ::isatty(STDERR_FILENO);
-        error = runDump(connection.Handle(), DecodeDumpText(file.readAll()), [terminal](int percent) {
+        error = runDump(connection, DecodeDumpText(file.readAll()), [terminal](int percent) {
             if (terminal)
                 std::fprintf(stderr, "\rВнасяне на дъмпа: %d%%", percent);
         });
@@ -203,15 +202,14 @@ int RunImportDumpCommand(const QString& dump, const QString& directory, const QS
         if (error.isEmpty())
             version = SchemaVersionOf(
                 [&connection](const QByteArray& sql, ResultTable& table) {
-                    return Connection::QueryOnce(connection.Handle(), sql, table);
+                    return connection.Query(sql, table);
                 },
                 failure);
         // A version table alone is no firm: every format keeps its catalogue.
         ResultTable catalogue;
         if (error.isEmpty() &&
             (version < 1 || version > AppInfo::kSchemaVersion ||
-             Connection::QueryOnce(connection.Handle(),
-                                   "SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name = 'stocks';",
+             connection.Query("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name = 'stocks';",
                                    catalogue)
                  .Failed() ||
              catalogue.Int(1, 0) == 0))
@@ -227,7 +225,7 @@ int RunImportDumpCommand(const QString& dump, const QString& directory, const QS
                         missing.join(" ");
         }
         if (error.isEmpty()) {
-            FixedConnectionSource source(connection.Handle());
+            FixedConnectionSource source(connection);
             ImportPrompter asking(prompter, answers);
             Database db(source, sleeper, asking);
             UpgradeContext context{db, asking, settings, true};

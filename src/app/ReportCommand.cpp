@@ -131,7 +131,7 @@ int RunReportCommand(const QString& name, const QString& directory, const QStrin
     Connection connection;
     if (OpenCurrentDatabaseOf(directory, prompter, connection).isEmpty())
         return 1;
-    FixedConnectionSource source(connection.Handle());
+    FixedConnectionSource source(connection);
     OnceEachPrompter onceEach(prompter);
     Database db(source, sleeper, onceEach);
     // The stock report keeps its options in the settings: a copy takes them,

@@ -7,18 +7,16 @@
 #include "db/ReportDbError.h"
 #include "db/WriteTransaction.h"
 
-#include <sqlite3.h>
-
 Database::Database(ConnectionSource& source, Sleeper& sleeper, Prompter& prompter, RetryPolicy policy)
     : m_source(source), m_sleeper(sleeper), m_prompter(prompter), m_policy(policy) {}
 
 template <typename Attempt> DbResult Database::WithRetry(Attempt attempt) {
     DbResult result;
     for (int left = m_policy.attempts; left > 0; --left) {
-        sqlite3* handle = m_source.GetDatabase();
-        if (!handle)
+        Connection* connection = m_source.GetDatabase();
+        if (!connection)
             return DbResult{DbCode::kNoDatabase, QByteArray()};
-        result = attempt(handle);
+        result = attempt(*connection);
         if (result.code != DbCode::kBusy)
             break;
         m_sleeper.Sleep(m_policy.pauseMs);
@@ -26,30 +24,13 @@ template <typename Attempt> DbResult Database::WithRetry(Attempt attempt) {
     return result;
 }
 
-DbResult Database::ExecWithRetry(const QByteArray& sql) {
-    return WithRetry([&](sqlite3* handle) { return Connection::ExecOnce(handle, sql); });
+DbResult Database::ExecWithRetry(const SqlStatement& sql) {
+    return WithRetry([&](Connection& connection) { return connection.Exec(sql); });
 }
 
-DbResult Database::QueryWithRetry(const QByteArray& sql, ResultTable& table) {
-    return WithRetry([&](sqlite3* handle) { return Connection::QueryOnce(handle, sql, table); });
-}
-
-namespace {
-DbResult formatMismatch(const char* format) {
-    return DbResult{DbCode::kMisuse, QByteArray("statement values do not match the format: ") + format};
-}
-} // namespace
-
-DbResult Database::ExecFormatted(const char* format, std::initializer_list<SqlArg> args) {
-    const auto sql = SqlFormat(format, args);
-    return sql ? ExecWithRetry(*sql) : formatMismatch(format);
-}
-
-DbResult Database::QueryFormatted(ResultTable& table, const char* format,
-                                  std::initializer_list<SqlArg> args) {
+DbResult Database::QueryWithRetry(const SqlStatement& sql, ResultTable& table) {
     table.Clear();
-    const auto sql = SqlFormat(format, args);
-    return sql ? QueryWithRetry(*sql, table) : formatMismatch(format);
+    return WithRetry([&](Connection& connection) { return connection.Query(sql, table); });
 }
 
 void Database::ReportDbError(DbResult& result) {
@@ -69,8 +50,8 @@ void Database::Inform(const QString& text, MessageIcon icon) {
 }
 
 bool Database::InTransaction() {
-    sqlite3* handle = m_source.GetDatabase();
-    return handle && sqlite3_get_autocommit(handle) == 0;
+    Connection* connection = m_source.GetDatabase();
+    return connection && connection->InTransaction();
 }
 
 bool Database::Succeeded(DbResult& result) {
@@ -80,7 +61,12 @@ bool Database::Succeeded(DbResult& result) {
     return false;
 }
 
-bool Database::Exec(const QByteArray& sql) {
+bool Database::Exec(const SqlStatement& sql) {
     DbResult result = ExecWithRetry(sql);
+    return Succeeded(result);
+}
+
+bool Database::Query(ResultTable& table, const SqlStatement& sql) {
+    DbResult result = QueryWithRetry(sql, table);
     return Succeeded(result);
 }

@@ -3,7 +3,7 @@
 #include "base/Prompter.h"
 #include "db/DbResult.h"
 #include "db/ResultTable.h"
-#include "db/SqlFormat.h"
+#include "db/SqlStatement.h"
 
 class ConnectionSource;
 class Sleeper;
@@ -22,13 +22,13 @@ class Database {
 public:
     Database(ConnectionSource& source, Sleeper& sleeper, Prompter& prompter, RetryPolicy policy = {});
 
-    DbResult ExecWithRetry(const QByteArray& sql);
-    DbResult QueryWithRetry(const QByteArray& sql, ResultTable& table);
+    DbResult ExecWithRetry(const SqlStatement& sql);
+    DbResult QueryWithRetry(const SqlStatement& sql, ResultTable& table);
 
-    // The formatted form; typed text goes in with %q (see SqlFormat).
+    // The composed form: a '?' takes a value, a %s program-composed text (see SqlCompose).
     template <typename... Args>
     DbResult QueryPrintfWithRetry(ResultTable& table, const char* format, const Args&... args) {
-        return QueryFormatted(table, format, {SqlArg(args)...});
+        return QueryWithRetry(SqlCompose(format, {SqlArg(args)...}), table);
     }
 
     // Shows the message for a failed statement and resets its code to 0.
@@ -39,17 +39,16 @@ public:
     void Inform(const QString& text, MessageIcon icon);
 
     // Sends a statement and reports its failure; true on success.
-    bool Exec(const QByteArray& sql);
+    bool Exec(const SqlStatement& sql);
     template <typename... Args> bool ExecPrintf(const char* format, const Args&... args) {
-        DbResult result = ExecFormatted(format, {SqlArg(args)...});
-        return Succeeded(result);
+        return Exec(SqlCompose(format, {SqlArg(args)...}));
     }
 
     // Runs a query and reports its failure; true on success.
     template <typename... Args> bool Query(ResultTable& table, const char* format, const Args&... args) {
-        DbResult result = QueryFormatted(table, format, {SqlArg(args)...});
-        return Succeeded(result);
+        return Query(table, SqlCompose(format, {SqlArg(args)...}));
     }
+    bool Query(ResultTable& table, const SqlStatement& sql);
     // The first cell of a query, or the given value when there is no row, the
     // cell is NULL or the read failed (which is reported).
     template <typename... Args>
@@ -76,8 +75,6 @@ public:
 private:
     // Reports a failed result; true when it succeeded.
     bool Succeeded(DbResult& result);
-    DbResult ExecFormatted(const char* format, std::initializer_list<SqlArg> args);
-    DbResult QueryFormatted(ResultTable& table, const char* format, std::initializer_list<SqlArg> args);
     template <typename Attempt> DbResult WithRetry(Attempt attempt);
 
     ConnectionSource& m_source;

@@ -32,12 +32,12 @@ QString libraryError(sqlite3* handle) {
 
 // Copies the open database into `copyPath` in one step, so the copy is one
 // consistent state of the file.
-QString copyDatabase(sqlite3* handle, const QString& copyPath) {
+QString copyDatabase(Connection& source, const QString& copyPath) {
     Connection copy;
     if (DbResult opened = copy.Open(copyPath, true); opened.Failed())
         return QString("Временното копие на базата данни не може да бъде създадено: %1")
             .arg(QString::fromUtf8(opened.error));
-    sqlite3_backup* backup = sqlite3_backup_init(copy.Handle(), "main", handle, "main");
+    sqlite3_backup* backup = sqlite3_backup_init(copy.Handle(), "main", source.Handle(), "main");
     if (!backup)
         return QString("Базата данни не може да бъде копирана: %1").arg(libraryError(copy.Handle()));
     int rc = SQLITE_OK;
@@ -61,13 +61,13 @@ QString checkRestoredFile(const QString& path) {
     if (candidate.Open(path, false).Failed())
         return "Архивът не съдържа база данни.";
     ResultTable check;
-    if (Connection::QueryOnce(candidate.Handle(), "PRAGMA quick_check;", check).Failed() || check.Empty() ||
+    if (candidate.Query("PRAGMA quick_check;", check).Failed() || check.Empty() ||
         check.Text(1, 0) != "ok")
         return "Архивът не съдържа изправна база данни.";
     DbResult failure;
     const int version = SchemaVersionOf(
         [&candidate](const QByteArray& sql, ResultTable& table) {
-            return Connection::QueryOnce(candidate.Handle(), sql, table);
+            return candidate.Query(sql, table);
         },
         failure);
     if (version < 1 || version > AppInfo::kSchemaVersion)
@@ -89,14 +89,14 @@ QString putInPlace(const QString& restored, const QString& databasePath) {
         return "Базата данни се използва от друго копие на програмата. Затворете го и опитайте отново.";
     Connection current;
     const DbResult opened = current.Open(databasePath, false);
-    const DbResult locked = opened.Failed() ? opened : Connection::ExecOnce(current.Handle(), "BEGIN EXCLUSIVE;");
+    const DbResult locked = opened.Failed() ? opened : current.Exec("BEGIN EXCLUSIVE;");
     const bool unreadable = locked.code == DbCode::kNotADatabase || locked.code == DbCode::kCorrupt;
     if (locked.Failed() && (!unreadable || SeatLock::LibraryLockHeld(databasePath)))
         return "Базата данни се използва от друг процес (друго копие записва в нея). Опитайте отново по-късно.";
     QFile::remove(databasePath + "-journal");
     const QString error = ReplaceFile(restored, databasePath);
     if (locked.Ok())
-        Connection::ExecOnce(current.Handle(), "ROLLBACK;");
+        current.Exec("ROLLBACK;");
     return error;
 }
 } // namespace
@@ -116,13 +116,13 @@ QString ArchiveFileName(const QString& directory, const QDateTime& now) {
                                     time.hour(), time.minute(), time.second());
 }
 
-QString ArchiveDatabase(sqlite3* handle, const QString& destination, const WorkProgress& progress,
+QString ArchiveDatabase(Connection& connection, const QString& destination, const WorkProgress& progress,
                         QString* written) {
     const ArchiveRun run(destination);
     run.ClearLeftoversOfEndedRuns();
     QString error = run.CreatePrivateCopyFile();
     if (error.isEmpty())
-        error = copyDatabase(handle, run.CopyPath());
+        error = copyDatabase(connection, run.CopyPath());
     stage(progress, 0, 30)(100);
     if (error.isEmpty()) {
         QFile copy(run.CopyPath());

@@ -6,7 +6,7 @@
 #include <QString>
 
 class LocalSettings;
-struct sqlite3;
+class Connection;
 
 // Where archives of the database go: the directory chosen for them
 // (`BackupDir`), else the database's own directory.
@@ -24,7 +24,7 @@ QString ArchiveFileName(const QString& directory, const QDateTime& now);
 // it in the same second (`written` tells which). Nothing stays of a run that
 // fails; what a killed run left is cleared by the next. The error text,
 // empty on success.
-QString ArchiveDatabase(sqlite3* handle, const QString& destination, const WorkProgress& progress,
+QString ArchiveDatabase(Connection& connection, const QString& destination, const WorkProgress& progress,
                         QString* written = nullptr);
 
 // Puts the database of `archive` in place of `databasePath` (or of the file

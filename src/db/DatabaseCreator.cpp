@@ -33,7 +33,8 @@ bool createSchema(Database& db) {
         if (!transaction.Exec(tables[i]))
             return false;
         if (static_cast<int>(i) == Schema::kSettingsTable &&
-            !transaction.ExecPrintf("REPLACE INTO [settings] VALUES('dbversion', '%d');",
+            !transaction.ExecPrintf("INSERT INTO settings (key_name, key_value) VALUES('dbversion', ?)"
+                                    " ON CONFLICT (key_name) DO UPDATE SET key_value = excluded.key_value;",
                                     AppInfo::kSchemaVersion))
             return false;
     }
@@ -67,7 +68,7 @@ CreationResult CreateDatabase(const QString& path, Connection& connection, Sleep
     DbResult opened = connection.Open(built, true);
     bool complete = opened.Ok();
     if (complete) {
-        FixedConnectionSource source(connection.Handle());
+        FixedConnectionSource source(connection);
         Database db(source, sleeper, prompter, policy);
         complete = createSchema(db);
     } else {

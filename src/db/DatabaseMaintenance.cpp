@@ -39,10 +39,10 @@ bool DatabaseMaintenance::RunArchiveDialog(const QString& source, const QString&
     ArchiveDialog::Work work;
     if (mode == ArchiveDialog::Archive)
         work = [this, destination, written](const WorkProgress& progress) {
-            sqlite3* handle = m_seat.GetDatabase();
-            if (!handle)
+            Connection* connection = m_seat.GetDatabase();
+            if (!connection)
                 return QString("Базата данни не е отворена.");
-            return ArchiveDatabase(handle, destination, progress, written);
+            return ArchiveDatabase(*connection, destination, progress, written);
         };
     else
         // Whatever the chooser's directory, the database directory's file is replaced.

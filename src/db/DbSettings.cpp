@@ -6,7 +6,7 @@ bool DbSettings::Read(const char* key, std::optional<int>* value, bool* isNull) 
     ResultTable table;
     value->reset();
     *isNull = false;
-    if (!m_db.Query(table, "SELECT key_value FROM settings WHERE key_name = '%q';", key))
+    if (!m_db.Query(table, "SELECT key_value FROM settings WHERE key_name = ?;", key))
         return false;
     if (table.Empty())
         return true;
@@ -17,7 +17,8 @@ bool DbSettings::Read(const char* key, std::optional<int>* value, bool* isNull) 
 }
 
 bool DbSettings::Write(const char* key, int value) {
-    return m_db.ExecPrintf("REPLACE INTO settings (key_name, key_value) VALUES('%q', '%d');", key, value);
+    return m_db.ExecPrintf("INSERT INTO settings (key_name, key_value) VALUES(?, ?)"
+                           " ON CONFLICT (key_name) DO UPDATE SET key_value = excluded.key_value;", key, value);
 }
 
 int DbSettings::SellsOnZero() {
@@ -69,8 +70,9 @@ bool DbSettings::HasArchiveLastTime() {
 
 bool DbSettings::SetArchiveLastTime(const QDate& day) {
     return m_db.ExecPrintf(
-        "REPLACE INTO settings (key_name, key_value) VALUES('archive_last_time', '%.4d%.2d%.2d');",
-        day.year(), day.month(), day.day());
+        "INSERT INTO settings (key_name, key_value) VALUES('archive_last_time', ?)"
+        " ON CONFLICT (key_name) DO UPDATE SET key_value = excluded.key_value;",
+        day.toString("yyyyMMdd"));
 }
 
 int DbSettings::ReportOptimizer() {

@@ -4,7 +4,7 @@
 
 std::optional<int> NextDocumentNumber(Database& db, const char* table) {
     ResultTable result;
-    if (!db.Query(result, "SELECT IFNULL(MAX(doc_id), 0) + 1 FROM %s;", table))
+    if (!db.Query(result, "SELECT COALESCE(MAX(doc_id), 0) + 1 FROM %s;", table))
         return std::nullopt;
     return result.Int(1, 0, 1);
 }
@@ -13,7 +13,7 @@ std::optional<int> FreeDocumentNumber(Database& db, const char* table, int wante
     if (wanted <= 0)
         return NextDocumentNumber(db, table);
     ResultTable taken;
-    if (!db.Query(taken, "SELECT doc_id FROM %s WHERE doc_id = '%d';", table, wanted))
+    if (!db.Query(taken, "SELECT doc_id FROM %s WHERE doc_id = ?;", table, wanted))
         return std::nullopt;
     return taken.Empty() ? std::optional<int>(wanted) : NextDocumentNumber(db, table);
 }

@@ -1,5 +1,7 @@
 #include "db/DumpGuard.h"
 
+#include "db/Connection.h"
+
 #include <cstring>
 #include <sqlite3.h>
 
@@ -11,9 +13,9 @@ bool isMain(const char* database) {
 
 } // namespace
 
-DumpGuard::DumpGuard(sqlite3* handle) : m_handle(handle) {
-    m_attachLimit = sqlite3_limit(handle, SQLITE_LIMIT_ATTACHED, 0);
-    sqlite3_set_authorizer(handle, &DumpGuard::Authorize, this);
+DumpGuard::DumpGuard(Connection& connection) : m_handle(connection.Handle()) {
+    m_attachLimit = sqlite3_limit(m_handle, SQLITE_LIMIT_ATTACHED, 0);
+    sqlite3_set_authorizer(m_handle, &DumpGuard::Authorize, this);
 }
 
 DumpGuard::~DumpGuard() {

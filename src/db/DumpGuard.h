@@ -4,6 +4,7 @@
 #include <QSet>
 #include <QString>
 
+class Connection;
 struct sqlite3;
 
 // A dump is untrusted input: while this guard lives, the connection runs
@@ -13,7 +14,7 @@ struct sqlite3;
 // anywhere (ATTACH, VACUUM INTO, a COMMIT of its own, PRAGMA, DELETE ...).
 class DumpGuard {
 public:
-    explicit DumpGuard(sqlite3* handle);
+    explicit DumpGuard(Connection& connection);
     ~DumpGuard();
     DumpGuard(const DumpGuard&) = delete;
     DumpGuard& operator=(const DumpGuard&) = delete;

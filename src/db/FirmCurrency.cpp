@@ -35,8 +35,10 @@ FirmCurrency LoadFirmCurrency(Database& db) {
 }
 
 bool StoreEuro(Database& db, const QDate& day) {
-    return db.Exec("REPLACE INTO settings (key_name, key_value) VALUES('currency', 'EUR');") &&
+    return db.Exec("INSERT INTO settings (key_name, key_value) VALUES('currency', 'EUR')"
+                   " ON CONFLICT (key_name) DO UPDATE SET key_value = excluded.key_value;") &&
            db.ExecPrintf(
-               "REPLACE INTO settings (key_name, key_value) VALUES('currency_changeover_dt', '%s');",
+               "INSERT INTO settings (key_name, key_value) VALUES('currency_changeover_dt', ?)"
+               " ON CONFLICT (key_name) DO UPDATE SET key_value = excluded.key_value;",
                DateToSql(day));
 }

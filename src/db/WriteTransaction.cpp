@@ -28,12 +28,10 @@ bool WriteTransaction::Begin() {
     return true;
 }
 
-bool WriteTransaction::Exec(const QByteArray& sql) {
+bool WriteTransaction::Exec(const SqlStatement& sql) {
     if (!m_active)
         return false;
-    DbResult result = sql.isNull()
-                          ? DbResult{DbCode::kMisuse, QByteArray("statement values do not match the format")}
-                          : m_db.ExecWithRetry(sql);
+    DbResult result = m_db.ExecWithRetry(sql);
     if (result.Ok())
         return true;
     m_db.ReportDbError(result);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "base/Prompter.h"
-#include "db/SqlFormat.h"
+#include "db/SqlStatement.h"
 
 #include <QByteArray>
 #include <QString>
@@ -31,10 +31,9 @@ public:
     WriteTransaction& operator=(const WriteTransaction&) = delete;
 
     bool Begin();
-    bool Exec(const QByteArray& sql);
+    bool Exec(const SqlStatement& sql);
     template <typename... Args> bool ExecPrintf(const char* format, const Args&... args) {
-        const auto sql = SqlFormat(format, {SqlArg(args)...});
-        return Exec(sql ? *sql : QByteArray());
+        return Exec(SqlCompose(format, {SqlArg(args)...}));
     }
     // The rows the last statement inserted, changed or deleted; nothing when
     // that cannot be read, which ends the change like a failed statement.

@@ -13,10 +13,10 @@ bool writeOperation(WriteTransaction& t, int opType, int docId, const QDate& dat
                     int partnerId, double amount, bool bank, const QString& basis,
                     const QString& description) {
     if (!t.ExecPrintf(
-            "UPDATE cash_register SET doc_dt = '%s', pay_to_dt = '%s', partner_id = '%d', amount = "
-            "'%.2f', bank_payment = '%d', osnovanie = '%q', description = '%q' WHERE based_on_doc_id = "
-            "'%d' AND op_type = '%d' AND based_on_doc_id != '0';",
-            DateToSql(date), DateToSql(payTo), partnerId, amount, bank ? 1 : 0, basis, description, docId,
+            "UPDATE cash_register SET doc_dt = ?, pay_to_dt = ?, partner_id = ?, amount = "
+            "?, bank_payment = ?, osnovanie = ?, description = ? WHERE based_on_doc_id = "
+            "? AND op_type = ? AND based_on_doc_id != '0';",
+            DateToSql(date), DateToSql(payTo), partnerId, SqlDecimal{amount, 2}, bank ? 1 : 0, basis, description, docId,
             opType))
         return false;
     const std::optional<int> updated = t.ChangedRows();
@@ -24,17 +24,17 @@ bool writeOperation(WriteTransaction& t, int opType, int docId, const QDate& dat
         return false;
     return *updated > 0 ||
            t.ExecPrintf(
-               "INSERT INTO cash_register VALUES(NULL, '%d', '%q', '%s', '%s', '%q', '%d', '%.2f', '%d', "
-               "'%d');",
-               opType, basis, DateToSql(date), DateToSql(payTo), description, partnerId, amount, docId,
+               "INSERT INTO cash_register VALUES(NULL, ?, ?, ?, ?, ?, ?, ?, ?, "
+               "?);",
+               opType, basis, DateToSql(date), DateToSql(payTo), description, partnerId, SqlDecimal{amount, 2}, docId,
                bank ? 1 : 0);
 }
 // A stored document written again: its operation follows its date, due
 // date and partner; amounts stay as they are, as the document's do.
 bool followDocument(WriteTransaction& t, int opType, int docId, const QDate& date, const QDate& payTo,
                     int partnerId) {
-    return t.ExecPrintf("UPDATE cash_register SET doc_dt = '%s', pay_to_dt = '%s', partner_id = '%d' WHERE "
-                        "based_on_doc_id = '%d' AND op_type = '%d' AND based_on_doc_id != '0';",
+    return t.ExecPrintf("UPDATE cash_register SET doc_dt = ?, pay_to_dt = ?, partner_id = ? WHERE "
+                        "based_on_doc_id = ? AND op_type = ? AND based_on_doc_id != '0';",
                         DateToSql(date), DateToSql(payTo), partnerId, docId, opType);
 }
 } // namespace
@@ -60,11 +60,11 @@ SaleSaveGroup CreditNoteOperation() {
         return t.Exec("CREATE TABLE IF NOT EXISTS credit_note_cash (credit_note_id INTEGER PRIMARY KEY, rec_id "
                       "INTEGER NOT NULL);") &&
                DeleteCreditNoteOperation(t, true, c.number) &&
-               t.ExecPrintf("INSERT INTO cash_register VALUES(NULL, '1', '%q', '%s', '%s', '%q', '%d', '%.2f', "
+               t.ExecPrintf("INSERT INTO cash_register VALUES(NULL, '1', ?, ?, ?, ?, ?, ?, "
                             "'0', '0');",
                             h.osnovanie, DateToSql(h.docDate), DateToSql(h.payDate),
-                            "Кредитно известие № " + FormatDocNumber(c.number), h.partnerId, c.totals.total) &&
-               t.ExecPrintf("INSERT INTO credit_note_cash (credit_note_id, rec_id) SELECT '%d', MAX(rec_id) FROM "
+                            "Кредитно известие № " + FormatDocNumber(c.number), h.partnerId, SqlDecimal{c.totals.total, 2}) &&
+               t.ExecPrintf("INSERT INTO credit_note_cash (credit_note_id, rec_id) SELECT ?, MAX(rec_id) FROM "
                             "cash_register;",
                             c.number);
     };
@@ -74,12 +74,12 @@ bool DeleteCreditNoteOperation(WriteTransaction& t, bool linksExist, int number)
     if (!linksExist)
         return true;
     return t.ExecPrintf("DELETE FROM cash_register_cmp WHERE rec_id IN (SELECT rec_id FROM credit_note_cash WHERE "
-                        "credit_note_id = '%d');",
+                        "credit_note_id = ?);",
                         number) &&
            t.ExecPrintf("DELETE FROM cash_register WHERE rec_id IN (SELECT rec_id FROM credit_note_cash WHERE "
-                        "credit_note_id = '%d');",
+                        "credit_note_id = ?);",
                         number) &&
-           t.ExecPrintf("DELETE FROM credit_note_cash WHERE credit_note_id = '%d';", number);
+           t.ExecPrintf("DELETE FROM credit_note_cash WHERE credit_note_id = ?;", number);
 }
 
 DeliverySaveGroup DeliveryOperation() {
@@ -96,12 +96,12 @@ DeliverySaveGroup DeliveryOperation() {
         // Paid at once: one payment of the whole amount on the due date.
         return t.ExecPrintf(
                    "DELETE FROM cash_register_cmp WHERE rec_id IN (SELECT rec_id FROM cash_register WHERE "
-                   "based_on_doc_id = '%d' AND op_type = '1' AND based_on_doc_id != '0');",
+                   "based_on_doc_id = ? AND op_type = '1' AND based_on_doc_id != '0');",
                    c.number) &&
                t.ExecPrintf(
-                   "INSERT INTO cash_register_cmp SELECT rec_id, NULL, '%s', '%.2f' FROM cash_register "
-                   "WHERE based_on_doc_id = '%d' AND op_type = '1' AND based_on_doc_id != '0';",
-                   DateToSql(h.payDate), c.totals.total, c.number);
+                   "INSERT INTO cash_register_cmp SELECT rec_id, NULL, ?, ? FROM cash_register "
+                   "WHERE based_on_doc_id = ? AND op_type = '1' AND based_on_doc_id != '0';",
+                   DateToSql(h.payDate), SqlDecimal{c.totals.total, 2}, c.number);
     };
 }
 

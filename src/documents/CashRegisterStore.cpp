@@ -36,7 +36,7 @@ namespace {
 // operations: no statement per row.
 constexpr const char* kRowSelect =
     "SELECT c.rec_id, c.op_type, c.based_on_doc_id, c.doc_dt, c.pay_to_dt, c.description, "
-    "IFNULL(p.partner_name, '-'), c.amount, IFNULL(s.paid, 0), c.osnovanie, c.bank_payment, IFNULL(s.cnt, 0) "
+    "COALESCE(p.partner_name, '-'), c.amount, COALESCE(s.paid, 0), c.osnovanie, c.bank_payment, COALESCE(s.cnt, 0) "
     "FROM cash_register AS c LEFT JOIN (SELECT rec_id, ROUND(SUM(amount), 2) AS paid, COUNT(*) AS cnt FROM "
     "cash_register_cmp GROUP BY rec_id) AS s ON s.rec_id = c.rec_id LEFT JOIN partners AS p ON "
     "p.partner_id = c.partner_id ";
@@ -60,8 +60,8 @@ CashRow rowOf(const ResultTable& table, int r) {
 
 bool writePayments(WriteTransaction& t, int recId, const CashOperation& op) {
     for (const CashPayment& payment : op.payments)
-        if (!t.ExecPrintf("INSERT INTO cash_register_cmp VALUES('%d', NULL, '%s', '%.2f');", recId,
-                          DateToSql(payment.date), payment.amount))
+        if (!t.ExecPrintf("INSERT INTO cash_register_cmp VALUES(?, NULL, ?, ?);", recId,
+                          DateToSql(payment.date), SqlDecimal{payment.amount, 2}))
             return false;
     return true;
 }
@@ -69,7 +69,7 @@ bool writePayments(WriteTransaction& t, int recId, const CashOperation& op) {
 
 bool LoadRows(Database& db, const CashFilter& filter, std::vector<CashRow>& rows) {
     // Both days inclusive, whatever time of day a date carries.
-    QByteArray where = "WHERE c.doc_dt >= '%s' AND c.doc_dt < '%s'";
+    QByteArray where = "WHERE c.doc_dt >= ? AND c.doc_dt < ?";
     if (filter.type == CashFilter::IncomeOnly)
         where += " AND c.op_type = 0";
     else if (filter.type == CashFilter::ExpenseOnly)
@@ -79,9 +79,9 @@ bool LoadRows(Database& db, const CashFilter& filter, std::vector<CashRow>& rows
     else if (filter.method == CashFilter::BankOnly)
         where += " AND c.bank_payment = 1";
     if (filter.show == CashFilter::PaidOnly)
-        where += " AND ROUND(c.amount - IFNULL(s.paid, 0), 2) <= 0";
+        where += " AND ROUND(c.amount - COALESCE(s.paid, 0), 2) <= 0";
     else if (filter.show == CashFilter::UnpaidOnly)
-        where += " AND ROUND(c.amount - IFNULL(s.paid, 0), 2) > 0";
+        where += " AND ROUND(c.amount - COALESCE(s.paid, 0), 2) > 0";
     if (!filter.partners.empty()) {
         QStringList ids;
         for (int id : filter.partners)
@@ -100,7 +100,7 @@ bool LoadRows(Database& db, const CashFilter& filter, std::vector<CashRow>& rows
 }
 
 std::optional<CashRow> LoadRow(Database& db, int recId) {
-    const QByteArray statement = QByteArray(kRowSelect) + "WHERE c.rec_id = '%d';";
+    const QByteArray statement = QByteArray(kRowSelect) + "WHERE c.rec_id = ?;";
     ResultTable table;
     if (!db.Query(table, statement.constData(), recId) || table.Empty())
         return std::nullopt;
@@ -113,11 +113,11 @@ std::optional<CashOperation> LoadOperation(Database& db, int recId) {
     if (!db.Query(
             head,
             "SELECT c.rec_id, c.op_type, c.osnovanie, c.doc_dt, c.pay_to_dt, c.description, c.partner_id, "
-            "IFNULL(p.partner_name, ''), c.amount, c.based_on_doc_id, c.bank_payment FROM cash_register AS "
-            "c LEFT JOIN partners AS p ON p.partner_id = c.partner_id WHERE c.rec_id = '%d';",
+            "COALESCE(p.partner_name, ''), c.amount, c.based_on_doc_id, c.bank_payment FROM cash_register AS "
+            "c LEFT JOIN partners AS p ON p.partner_id = c.partner_id WHERE c.rec_id = ?;",
             recId) ||
         head.Empty() ||
-        !db.Query(payments, "SELECT pay_dt, amount FROM cash_register_cmp WHERE rec_id = '%d' ORDER BY id;",
+        !db.Query(payments, "SELECT pay_dt, amount FROM cash_register_cmp WHERE rec_id = ? ORDER BY id;",
                   recId))
         return std::nullopt;
     CashOperation op;
@@ -140,10 +140,10 @@ std::optional<CashOperation> LoadOperation(Database& db, int recId) {
 
 std::optional<int> Insert(WriteTransaction& t, Database& db, const CashOperation& op) {
     if (!t.ExecPrintf(
-            "INSERT INTO cash_register VALUES(NULL, '%d', '%q', '%s', '%s', '%q', '%d', '%.2f', '%d', "
-            "'%d');",
+            "INSERT INTO cash_register VALUES(NULL, ?, ?, ?, ?, ?, ?, ?, ?, "
+            "?);",
             op.opType, op.basis, DateToSql(op.date), DateToSql(op.payTo), op.description, op.partnerId,
-            op.amount, op.basedOn, op.bank ? 1 : 0))
+            SqlDecimal{op.amount, 2}, op.basedOn, op.bank ? 1 : 0))
         return std::nullopt;
     // The same connection, under the same lock: the row just written.
     const int recId = db.QueryInt(0, "SELECT last_insert_rowid();");
@@ -154,18 +154,18 @@ std::optional<int> Insert(WriteTransaction& t, Database& db, const CashOperation
 
 bool Rewrite(WriteTransaction& t, const CashOperation& op) {
     return t.ExecPrintf(
-               "UPDATE cash_register SET op_type = '%d', osnovanie = '%q', doc_dt = '%s', pay_to_dt = "
-               "'%s', description = '%q', partner_id = '%d', amount = '%.2f', bank_payment = '%d' WHERE "
-               "rec_id = '%d';",
+               "UPDATE cash_register SET op_type = ?, osnovanie = ?, doc_dt = ?, pay_to_dt = "
+               "?, description = ?, partner_id = ?, amount = ?, bank_payment = ? WHERE "
+               "rec_id = ?;",
                op.opType, op.basis, DateToSql(op.date), DateToSql(op.payTo), op.description, op.partnerId,
-               op.amount, op.bank ? 1 : 0, op.recId) &&
-           t.ExecPrintf("DELETE FROM cash_register_cmp WHERE rec_id = '%d';", op.recId) &&
+               SqlDecimal{op.amount, 2}, op.bank ? 1 : 0, op.recId) &&
+           t.ExecPrintf("DELETE FROM cash_register_cmp WHERE rec_id = ?;", op.recId) &&
            writePayments(t, op.recId, op);
 }
 
 bool Delete(WriteTransaction& t, int recId) {
-    return t.ExecPrintf("DELETE FROM cash_register_cmp WHERE rec_id = '%d';", recId) &&
-           t.ExecPrintf("DELETE FROM cash_register WHERE rec_id = '%d';", recId);
+    return t.ExecPrintf("DELETE FROM cash_register_cmp WHERE rec_id = ?;", recId) &&
+           t.ExecPrintf("DELETE FROM cash_register WHERE rec_id = ?;", recId);
 }
 
 bool LoadFilterPartners(Database& db, PartnerTab tab, const QString& search,
@@ -176,9 +176,9 @@ bool LoadFilterPartners(Database& db, PartnerTab tab, const QString& search,
     ResultTable table;
     if (!db.Query(
             table,
-            "SELECT DISTINCT partner_id, partner_name FROM partners WHERE partner_name LIKE '%%%q%%' %s "
+            "SELECT DISTINCT partner_id, partner_name FROM partners WHERE partner_name LIKE ? %s "
             "ORDER BY partner_name ASC",
-            search, kind))
+            LikeAnywhere(search), kind))
         return false;
     out.clear();
     for (int r = 1; r <= table.Rows(); ++r)

@@ -4,7 +4,7 @@
 #include "db/WriteTransaction.h"
 
 QString GkSettings::Read(const char* key) {
-    return m_db.QueryText(QString(), "SELECT key_value FROM gk_settings WHERE key_name = '%q';", key);
+    return m_db.QueryText(QString(), "SELECT key_value FROM gk_settings WHERE key_name = ?;", key);
 }
 
 int GkSettings::GkTerm() {
@@ -24,6 +24,8 @@ int GkSettings::CondPlacement() {
 
 bool GkSettings::SetConditions(const QString& text, int placement) {
     WriteTransaction t(m_db);
-    return t.Begin() && t.ExecPrintf("REPLACE INTO gk_settings VALUES('cond_text', '%q');", text) &&
-           t.ExecPrintf("REPLACE INTO gk_settings VALUES('cond_placement', '%d');", placement) && t.Commit();
+    return t.Begin() && t.ExecPrintf("INSERT INTO gk_settings (key_name, key_value) VALUES('cond_text', ?)"
+                                      " ON CONFLICT (key_name) DO UPDATE SET key_value = excluded.key_value;", text) &&
+           t.ExecPrintf("INSERT INTO gk_settings (key_name, key_value) VALUES('cond_placement', ?)"
+                                      " ON CONFLICT (key_name) DO UPDATE SET key_value = excluded.key_value;", placement) && t.Commit();
 }

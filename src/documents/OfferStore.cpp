@@ -14,11 +14,11 @@ std::optional<int> NextNumber(Database& db) {
 std::optional<Offer> Load(Database& db, int number) {
     ResultTable head;
     ResultTable lines;
-    if (!db.Query(head, "SELECT * FROM offers WHERE doc_id = '%d' LIMIT 0,1;", number) || head.Empty() ||
+    if (!db.Query(head, "SELECT * FROM offers WHERE doc_id = ? LIMIT 1;", number) || head.Empty() ||
         !db.Query(
             lines,
             "SELECT rec_id, item_name, item_units, ROUND(quantity, 2), ROUND(price, 2), ROUND((quantity "
-            "* price), 2) FROM offers_cmp WHERE doc_id = '%d' ORDER BY rec_id DESC;",
+            "* price), 2) FROM offers_cmp WHERE doc_id = ? ORDER BY rec_id DESC;",
             number))
         return std::nullopt;
     Offer offer;
@@ -44,18 +44,18 @@ std::optional<int> Write(WriteTransaction& t, Database& db, const Offer& offer, 
         if (!free)
             return std::nullopt;
         number = *free;
-    } else if (!t.ExecPrintf("DELETE FROM offers WHERE doc_id = '%d';", number) ||
-               !t.ExecPrintf("DELETE FROM offers_cmp WHERE doc_id = '%d';", number)) {
+    } else if (!t.ExecPrintf("DELETE FROM offers WHERE doc_id = ?;", number) ||
+               !t.ExecPrintf("DELETE FROM offers_cmp WHERE doc_id = ?;", number)) {
         return std::nullopt;
     }
     const QString date = DateToSql(offer.date);
-    if (!t.ExecPrintf("INSERT INTO offers VALUES('%d', '%s', '%q', '%q', '%q', '%q', '%q', '%d', '%.2f');",
+    if (!t.ExecPrintf("INSERT INTO offers VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?);",
                       number, date, offer.toPerson, offer.subtitle, offer.note, offer.validity,
-                      offer.signedBy, offer.vatUsed ? 1 : 0, offer.discount))
+                      offer.signedBy, offer.vatUsed ? 1 : 0, SqlDecimal{offer.discount, 2}))
         return std::nullopt;
     for (const OfferLine& line : offer.lines)
-        if (!t.ExecPrintf("INSERT INTO offers_cmp VALUES('%d', '%s', NULL, '%q', '%q', '%.2f', '%.2f');",
-                          number, date, line.name, line.units, line.quantity, line.price))
+        if (!t.ExecPrintf("INSERT INTO offers_cmp VALUES(?, ?, NULL, ?, ?, ?, ?);",
+                          number, date, line.name, line.units, SqlDecimal{line.quantity, 2}, SqlDecimal{line.price, 2}))
             return std::nullopt;
     return number;
 }

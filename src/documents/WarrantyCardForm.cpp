@@ -111,10 +111,10 @@ bool WarrantyCardForm::NewFromDocument(int baseKind, DocumentChooser& documents)
     const char* statement =
         goodsNote
             ? "SELECT item_code, item_name, item_units, ROUND(quantity, 0) FROM stokovi_items WHERE doc_id = "
-              "'%d' ORDER BY seq_id ASC;"
+              "? ORDER BY seq_id ASC;"
             : "SELECT item_code, item_name, item_units, ROUND(quantity, 0) FROM invoices_items WHERE doc_id "
               "= "
-              "'%d' ORDER BY seq_id ASC;";
+              "? ORDER BY seq_id ASC;";
     if (!m_db.Query(lines, statement, choice->number))
         return false;
     for (int r = 1; r <= lines.Rows(); ++r) {

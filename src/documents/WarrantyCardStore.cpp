@@ -27,8 +27,8 @@ std::optional<int> NextNumber(Database& db) {
 std::optional<WarrantyCard> Load(Database& db, int number) {
     ResultTable head;
     ResultTable lines;
-    if (!db.Query(head, "SELECT * FROM gk_main WHERE doc_id = '%d';", number) || head.Empty() ||
-        !db.Query(lines, "SELECT * FROM gk_items WHERE doc_id = '%d' ORDER BY seq_id ;", number))
+    if (!db.Query(head, "SELECT * FROM gk_main WHERE doc_id = ?;", number) || head.Empty() ||
+        !db.Query(lines, "SELECT * FROM gk_items WHERE doc_id = ? ORDER BY seq_id ;", number))
         return std::nullopt;
     WarrantyCard card;
     card.number = head.Int(1, head.Column("doc_id"));
@@ -61,21 +61,21 @@ std::optional<int> Write(Database& db, WriteTransaction& t, const WarrantyCard& 
         if (!next)
             return std::nullopt;
         number = *next;
-    } else if (!t.ExecPrintf("DELETE FROM gk_items WHERE doc_id = '%d';", number) ||
-               !t.ExecPrintf("DELETE FROM gk_main WHERE doc_id = '%d';", number)) {
+    } else if (!t.ExecPrintf("DELETE FROM gk_items WHERE doc_id = ?;", number) ||
+               !t.ExecPrintf("DELETE FROM gk_main WHERE doc_id = ?;", number)) {
         return std::nullopt;
     }
     const QString date = DateToSql(card.date);
     if (!t.ExecPrintf(
-            "INSERT INTO gk_main VALUES('%d', '%q', '%d', '%q', '%q', '%d', '%d', '%d', '%d', '%q');", number,
+            "INSERT INTO gk_main VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?);", number,
             date, card.customerId, card.customerName, card.receivedBy, card.baseKind, card.baseNumber,
             card.term, card.placement, card.conditions))
         return std::nullopt;
     int seq = 0;
     for (const WarrantyLine& line : card.lines)
         if (!t.ExecPrintf(
-                "INSERT INTO gk_items VALUES('%d', '%q', '%d', '%d', '%q', '%q', '%q', '%d', '%q', '%d', "
-                "'%q');",
+                "INSERT INTO gk_items VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
+                "?);",
                 number, date, card.customerId, ++seq, line.code, line.name, line.units, line.quantity,
                 line.serial, line.months, line.notes))
             return std::nullopt;

@@ -5,7 +5,7 @@
 void LoadBank(Database& db, int id, Bank& record) {
     record = Bank();
     ResultTable table;
-    if (!db.Query(table, "SELECT * FROM banks WHERE id = '%d';", id))
+    if (!db.Query(table, "SELECT * FROM banks WHERE id = ?;", id))
         return;
     if (table.Empty() || table.Columns() < 5)
         return;

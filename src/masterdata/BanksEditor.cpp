@@ -24,7 +24,7 @@ bool BanksEditor::Reload() {
 
 bool BanksEditor::StartEditing(int id) {
     ResultTable table;
-    if (!m_db.Query(table, "SELECT * FROM banks WHERE id = '%d';", id) || table.Empty())
+    if (!m_db.Query(table, "SELECT * FROM banks WHERE id = ?;", id) || table.Empty())
         return false;
     m_editing = {table.Int(1, 0), table.Text(1, 1, ""), table.Text(1, 2, ""), table.Text(1, 3, ""),
                  table.Text(1, 4, "")};
@@ -44,11 +44,11 @@ bool BanksEditor::Save(const Bank& fields) {
     }
     if (m_editing.id) {
         if (!m_db.ExecPrintf(
-                "UPDATE banks SET name = '%q', branch = '%q', code = '%q', acc = '%q' WHERE id = '%d';",
+                "UPDATE banks SET name = ?, branch = ?, code = ?, acc = ? WHERE id = ?;",
                 account.name, account.branch, account.code, account.account, m_editing.id))
             return false;
     } else {
-        if (!m_db.ExecPrintf("INSERT INTO banks VALUES (NULL, '%q', '%q', '%q', '%q');", account.name,
+        if (!m_db.ExecPrintf("INSERT INTO banks VALUES (NULL, ?, ?, ?, ?);", account.name,
                              account.branch, account.code, account.account))
             return false;
     }
@@ -65,9 +65,9 @@ bool BanksEditor::Delete(int id) {
     WriteTransaction t(m_db);
     if (!t.Begin())
         return false;
-    for (const char* sql : {"SELECT * FROM stokovi_firmdata WHERE firm_bank_id = '%d';",
-                            "SELECT * FROM invoices_firmdata WHERE firm_bank_id = '%d';",
-                            "SELECT * FROM proforms_firmdata WHERE firm_bank_id = '%d';"}) {
+    for (const char* sql : {"SELECT * FROM stokovi_firmdata WHERE firm_bank_id = ?;",
+                            "SELECT * FROM invoices_firmdata WHERE firm_bank_id = ?;",
+                            "SELECT * FROM proforms_firmdata WHERE firm_bank_id = ?;"}) {
         ResultTable table;
         if (!m_db.Query(table, sql, id))
             return false;
@@ -75,7 +75,7 @@ bool BanksEditor::Delete(int id) {
             return t.Refuse("Тази сметка не може да бъде изтрита, защото участва в операции!",
                             MessageIcon::Exclamation);
     }
-    if (!t.ExecPrintf("DELETE FROM banks WHERE id = '%d';", id) || !t.Commit())
+    if (!t.ExecPrintf("DELETE FROM banks WHERE id = ?;", id) || !t.Commit())
         return false;
     if (m_editing.id == id)
         m_editing = Bank();

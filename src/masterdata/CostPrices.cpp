@@ -21,7 +21,7 @@ double costPrice(WriteTransaction& t, Database& db, const QString& code, Path& p
 void markDependents(WriteTransaction& t, Database& db, const QString& code, Path& marked);
 
 void setDirty(WriteTransaction& t, Database& db, const QString& code, int flag, Path& marked) {
-    if (!t.ExecPrintf("UPDATE stocks SET is_dirty = '%d' WHERE code = '%q';", flag, code))
+    if (!t.ExecPrintf("UPDATE stocks SET is_dirty = ? WHERE code = ?;", flag, code))
         return;
     if (flag == 1)
         markDependents(t, db, code, marked);
@@ -32,7 +32,7 @@ void markDependents(WriteTransaction& t, Database& db, const QString& code, Path
         return;
     marked.insert(code);
     ResultTable owners;
-    if (!db.Query(owners, "SELECT owner_code FROM stocks_cmp WHERE code = '%q' GROUP BY owner_code;", code))
+    if (!db.Query(owners, "SELECT owner_code FROM stocks_cmp WHERE code = ? GROUP BY owner_code;", code))
         return;
     for (int r = 1; r <= owners.Rows(); ++r) {
         const QString owner = owners.Text(r, 0);
@@ -54,9 +54,9 @@ double rollUp(WriteTransaction& t, Database& db, const QString& code, double old
     const int precision = GetPricePrecision();
     ResultTable components;
     if (!db.Query(components,
-                  "SELECT sc.code, ROUND(s.cost_price, %d), ROUND(sc.quantity, 3), sc.randeman, s.is_dirty "
+                  "SELECT sc.code, ROUND(s.cost_price, ?), ROUND(sc.quantity, 3), sc.randeman, s.is_dirty "
                   "FROM stocks AS s "
-                  "INNER JOIN (SELECT code, quantity, randeman FROM stocks_cmp WHERE owner_code = '%q') AS "
+                  "INNER JOIN (SELECT code, quantity, randeman FROM stocks_cmp WHERE owner_code = ?) AS "
                   "sc ON s.code = "
                   "sc.code;",
                   precision, code)) {
@@ -76,7 +76,7 @@ double rollUp(WriteTransaction& t, Database& db, const QString& code, double old
     }
     const double newCost = RoundHalfUp(workCosts + sum, precision);
     if (newCost != oldCost &&
-        t.ExecPrintf("UPDATE [stocks] SET cost_price = %.5f WHERE code = '%q';", newCost, code)) {
+        t.ExecPrintf("UPDATE stocks SET cost_price = ? WHERE code = ?;", SqlDecimal{newCost, 5}, code)) {
         Path marked;
         markDependents(t, db, code, marked);
     }
@@ -90,7 +90,7 @@ double costPrice(WriteTransaction& t, Database& db, const QString& code, Path& p
     ResultTable item;
     if (!db.Query(
             item,
-            "SELECT cost_price, work_costs, is_recipe, is_service, is_dirty FROM stocks WHERE code = '%q';",
+            "SELECT cost_price, work_costs, is_recipe, is_service, is_dirty FROM stocks WHERE code = ?;",
             code)) {
         t.Rollback();
         return 0;
@@ -113,7 +113,7 @@ bool validComponent(Database& db, const QString& candidate, const QString& owner
         return true;
     seen.insert(candidate);
     ResultTable components;
-    if (!db.Query(components, "SELECT code FROM stocks_cmp WHERE owner_code = '%q';", candidate))
+    if (!db.Query(components, "SELECT code FROM stocks_cmp WHERE owner_code = ?;", candidate))
         return true;
     for (int r = 1; r <= components.Rows(); ++r) {
         const QString component = components.Text(r, 0);
@@ -159,7 +159,7 @@ bool SetItemDirty(Database& db, const QString& code, int flag) {
 }
 
 int IsItemDirty(Database& db, const QString& code) {
-    return db.QueryInt(0, "SELECT is_dirty FROM stocks WHERE code = '%q';", code);
+    return db.QueryInt(0, "SELECT is_dirty FROM stocks WHERE code = ?;", code);
 }
 
 bool IsValidComponent(Database& db, const QString& candidate, const QString& owner) {

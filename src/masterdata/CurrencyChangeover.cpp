@@ -57,9 +57,9 @@ bool CurrencyChangeover::Choose(Currency wanted, const QDate& today) {
     const bool issuedToday =
         m_db.QueryInt(
             0,
-            "SELECT (SELECT COUNT(*) FROM stokovi_main WHERE doc_dt >= '%s') + (SELECT COUNT(*) FROM "
-            "invoices_main WHERE doc_dt >= '%s') + (SELECT COUNT(*) FROM proforms_main WHERE doc_dt >= "
-            "'%s');",
+            "SELECT (SELECT COUNT(*) FROM stokovi_main WHERE doc_dt >= ?) + (SELECT COUNT(*) FROM "
+            "invoices_main WHERE doc_dt >= ?) + (SELECT COUNT(*) FROM proforms_main WHERE doc_dt >= "
+            "?);",
             todayText, todayText, todayText) > 0;
     QString question =
         "Всички цени в каталога и цените за контрагенти ще бъдат превърнати от лева в евро "
@@ -116,7 +116,7 @@ std::optional<int> CurrencyChangeover::ConvertCatalogue(const QDate& today) {
             changed += leva != 0 ? 1 : 0;
             assignments += QString("%1%2 = %3").arg(c ? ", " : "", kItemPrices[c], euroText(leva, decimals));
         }
-        if (!t.ExecPrintf("UPDATE stocks SET %s WHERE rowid = %d;", assignments, items.Int(r, 0)))
+        if (!t.ExecPrintf("UPDATE stocks SET %s WHERE rowid = ?;", assignments, items.Int(r, 0)))
             return std::nullopt;
     }
     ResultTable partnerPrices;
@@ -124,7 +124,7 @@ std::optional<int> CurrencyChangeover::ConvertCatalogue(const QDate& today) {
                     "SELECT rec_id, partner_price FROM stock_prices WHERE partner_price <> 0;"))
         return std::nullopt;
     for (int r = 1; r <= partnerPrices.Rows(); ++r) {
-        if (!t.ExecPrintf("UPDATE stock_prices SET partner_price = %s WHERE rec_id = %d;",
+        if (!t.ExecPrintf("UPDATE stock_prices SET partner_price = %s WHERE rec_id = ?;",
                           euroText(partnerPrices.Double(r, 1), decimals), partnerPrices.Int(r, 0)))
             return std::nullopt;
         ++changed;

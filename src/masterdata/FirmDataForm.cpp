@@ -34,9 +34,9 @@ bool FirmDataForm::Save(FirmData r) {
     WriteTransaction transaction(m_db);
     return transaction.Begin() && transaction.Exec("DELETE FROM firmdata;") &&
            transaction.ExecPrintf(
-               "INSERT INTO firmdata VALUES('%q', '%q', '%q', '%q', '%q', '%q', '%q', '%q', "
-               "'%q', '%q', '%d', '%.2f');",
+               "INSERT INTO firmdata VALUES(?, ?, ?, ?, ?, ?, ?, ?, "
+               "?, ?, ?, ?);",
                r.firmName, r.firmNameLat, r.city, r.cityLat, r.address, r.addressLat, r.mol, r.molLat,
-               r.taxId, r.bulstat, registered ? 1 : 0, rate) &&
+               r.taxId, r.bulstat, registered ? 1 : 0, SqlDecimal{rate, 2}) &&
            transaction.Commit();
 }

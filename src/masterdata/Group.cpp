@@ -5,7 +5,7 @@
 bool LoadGroup(Database& db, int id, Group& record) {
     record = Group{id, "-", 0};
     ResultTable table;
-    if (!db.Query(table, "SELECT * FROM groups WHERE id = '%d';", id))
+    if (!db.Query(table, "SELECT * FROM groups WHERE id = ?;", id))
         return false;
     if (table.Empty() || table.Columns() < 3)
         return false;
@@ -16,5 +16,5 @@ bool LoadGroup(Database& db, int id, Group& record) {
 }
 
 QString GetGroupName(Database& db, int id) {
-    return db.QueryText("-", "SELECT name FROM groups WHERE id = '%d';", id);
+    return db.QueryText("-", "SELECT name FROM groups WHERE id = ?;", id);
 }

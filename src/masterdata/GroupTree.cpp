@@ -13,7 +13,7 @@ bool loadChildren(Database& db, int parentId, std::vector<GroupNode>& out, int d
     const bool ok =
         parentId == 0
             ? db.Query(table, "SELECT * FROM groups WHERE parent_id = 0 ORDER BY name ASC;")
-            : db.Query(table, "SELECT * FROM groups WHERE parent_id = '%d' ORDER BY name ASC;", parentId);
+            : db.Query(table, "SELECT * FROM groups WHERE parent_id = ? ORDER BY name ASC;", parentId);
     if (!ok)
         return false;
     for (int r = 1; r <= table.Rows(); ++r) {

@@ -35,14 +35,14 @@ bool GroupsEditor::Create(const QString& name, int parentId, int* newId) {
     if (!t.Begin())
         return false;
     ResultTable table;
-    if (!m_db.Query(table, "SELECT * FROM groups WHERE parent_id = '%d' AND name = '%q';", parentId,
+    if (!m_db.Query(table, "SELECT * FROM groups WHERE parent_id = ? AND name = ?;", parentId,
                     name.trimmed()) ||
         !table.Empty())
         return t.Refuse(
             "Групата не може да бъда съхранена по една от следните причини:\n\n- вече съществува група "
             "с това име и същата група-родител;\n- възникнала е грешка в базата данни.",
             MessageIcon::Stop);
-    if (!t.ExecPrintf("INSERT INTO groups VALUES (NULL, '%q', '%d');", name.trimmed(), parentId))
+    if (!t.ExecPrintf("INSERT INTO groups VALUES (NULL, ?, ?);", name.trimmed(), parentId))
         return false;
     const int id = m_db.QueryInt(0, "SELECT last_insert_rowid();");
     if (!t.Commit())
@@ -53,7 +53,7 @@ bool GroupsEditor::Create(const QString& name, int parentId, int* newId) {
 }
 
 bool GroupsEditor::Update(int groupId, const QString& name, int parentId) {
-    return m_db.ExecPrintf("UPDATE groups SET name = '%q', parent_id = '%d' WHERE id = '%d';", name.trimmed(),
+    return m_db.ExecPrintf("UPDATE groups SET name = ?, parent_id = ? WHERE id = ?;", name.trimmed(),
                            parentId, groupId) &&
            Reload();
 }
@@ -66,16 +66,16 @@ bool GroupsEditor::Delete(int groupId) {
     if (!t.Begin())
         return false;
     ResultTable children;
-    const bool childrenRead = m_db.Query(children, "SELECT * FROM groups WHERE parent_id = '%d';", groupId);
+    const bool childrenRead = m_db.Query(children, "SELECT * FROM groups WHERE parent_id = ?;", groupId);
     const int items =
-        childrenRead ? m_db.QueryInt(-1, "SELECT COUNT(code) FROM stocks WHERE stock_group = '%d';", groupId)
+        childrenRead ? m_db.QueryInt(-1, "SELECT COUNT(code) FROM stocks WHERE stock_group = ?;", groupId)
                      : -1;
     if (!childrenRead || !children.Empty() || items != 0)
         return t.Refuse(
             "Групата не може да бъде изтрита по една от следните причини:\n\n- има асоциирани "
             "подгрупи;\n- участва в операции;\n- не съществува;\n- възникнала е непозната грешка.",
             MessageIcon::Stop);
-    return t.ExecPrintf("DELETE FROM groups WHERE  id = '%d';", groupId) && t.Commit() && Reload();
+    return t.ExecPrintf("DELETE FROM groups WHERE  id = ?;", groupId) && t.Commit() && Reload();
 }
 
 namespace {

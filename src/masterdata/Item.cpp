@@ -40,7 +40,7 @@ Item ItemRowMapper::Read(int row) const {
 
 bool ItemExists(Database& db, const QString& code) {
     ResultTable table;
-    return !db.Query(table, "SELECT * FROM stocks WHERE code = '%q' LIMIT 1;", code) || !table.Empty();
+    return !db.Query(table, "SELECT * FROM stocks WHERE code = ? LIMIT 1;", code) || !table.Empty();
 }
 
 bool LoadItem(Database& db, const QString& code, Item& record) {
@@ -51,9 +51,9 @@ bool LoadItem(Database& db, const QString& code, Item& record) {
     if (!db.Query(
             t,
             "SELECT code, stock_name, stock_group, units, ROUND(quantity, 3), ROUND(min_quantity, 3), "
-            "ROUND(cost_price, %d), ROUND(price_1, %d), ROUND(price_2, %d), ROUND(work_costs, %d), "
+            "ROUND(cost_price, ?), ROUND(price_1, ?), ROUND(price_2, ?), ROUND(work_costs, ?), "
             "ROUND(last_price, "
-            "%d), is_material, is_recipe, is_service, is_hidden, is_dirty FROM stocks WHERE code = '%q';",
+            "?), is_material, is_recipe, is_service, is_hidden, is_dirty FROM stocks WHERE code = ?;",
             p, p, p, p, p, code))
         return false;
     if (t.Empty())
@@ -82,13 +82,13 @@ bool InsertItem(Database& db, const Item& r) {
     if (!t.Begin() || ItemExists(db, r.code))
         return false;
     return t.ExecPrintf(
-               "INSERT INTO stocks VALUES('%q', '%q', '%d', '%q', '%.3f', '%.3f', '%.5f', '%.5f', '%.5f', "
-               "'%.5f', '%.5f', '%d', '%d', '%d', '%d', '%d');",
-               r.code, r.name, r.group, r.units, r.quantity, r.minQuantity, r.costPrice, r.price1, r.price2,
-               r.workCosts, r.lastPrice, r.isMaterial, r.isRecipe, r.isService, r.isHidden, r.isDirty) &&
+               "INSERT INTO stocks VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, "
+               "?, ?, ?, ?, ?, ?, ?);",
+               r.code, r.name, r.group, r.units, SqlDecimal{r.quantity, 3}, SqlDecimal{r.minQuantity, 3}, SqlDecimal{r.costPrice, 5}, SqlDecimal{r.price1, 5}, SqlDecimal{r.price2, 5},
+               SqlDecimal{r.workCosts, 5}, SqlDecimal{r.lastPrice, 5}, r.isMaterial, r.isRecipe, r.isService, r.isHidden, r.isDirty) &&
            AddUnit(db, r.units) && t.Commit();
 }
 
 bool AddUnit(Database& db, const QString& unit) {
-    return db.ExecPrintf("REPLACE INTO units VALUES ('%q');", unit);
+    return db.ExecPrintf("INSERT INTO units VALUES (?) ON CONFLICT (unit) DO NOTHING;", unit);
 }

@@ -43,10 +43,10 @@ bool ItemStore::LoadList(Kinds kinds, bool withHidden, std::vector<ListRow>& row
 
 std::optional<bool> ItemStore::InUse(const QString& code) {
     ResultTable users;
-    if (!m_db.Query(users, "SELECT * FROM stocks_cmp WHERE code = '%q';", code))
+    if (!m_db.Query(users, "SELECT * FROM stocks_cmp WHERE code = ?;", code))
         return std::nullopt;
     ResultTable stock;
-    if (!m_db.Query(stock, "SELECT quantity FROM stocks WHERE code = '%q' AND is_service = '0';", code))
+    if (!m_db.Query(stock, "SELECT quantity FROM stocks WHERE code = ? AND is_service = '0';", code))
         return std::nullopt;
     return !users.Empty() || (!stock.Empty() && stock.Double(1, 0) > 0);
 }
@@ -54,7 +54,7 @@ std::optional<bool> ItemStore::InUse(const QString& code) {
 std::optional<QString> ItemStore::MissingComponent(const std::vector<ComponentLine>& lines) {
     for (const ComponentLine& line : lines) {
         ResultTable table;
-        if (!m_db.Query(table, "SELECT code FROM stocks WHERE code = '%q';", line.code))
+        if (!m_db.Query(table, "SELECT code FROM stocks WHERE code = ?;", line.code))
             return std::nullopt;
         if (table.Empty())
             return line.code;
@@ -64,11 +64,11 @@ std::optional<QString> ItemStore::MissingComponent(const std::vector<ComponentLi
 
 bool ItemStore::WriteRecipe(WriteTransaction& t, const QString& owner,
                             const std::vector<ComponentLine>& lines, bool replace) {
-    if (replace && !t.ExecPrintf("DELETE FROM stocks_cmp WHERE owner_code = '%q';", owner))
+    if (replace && !t.ExecPrintf("DELETE FROM stocks_cmp WHERE owner_code = ?;", owner))
         return false;
     for (const ComponentLine& line : lines)
-        if (!t.ExecPrintf("INSERT INTO stocks_cmp VALUES('%q', '%q', '%.3f', '%.2f');", owner, line.code,
-                          line.quantity, line.randeman))
+        if (!t.ExecPrintf("INSERT INTO stocks_cmp VALUES(?, ?, ?, ?);", owner, line.code,
+                          SqlDecimal{line.quantity, 3}, SqlDecimal{line.randeman, 2}))
             return false;
     return true;
 }
@@ -76,19 +76,19 @@ bool ItemStore::WriteRecipe(WriteTransaction& t, const QString& owner,
 bool ItemStore::Update(WriteTransaction& t, const QString& old, const Item& i) {
     if (!i.isRecipe)
         return t.ExecPrintf(
-            "UPDATE stocks SET code = '%q', stock_name = '%q', stock_group = '%d', units = '%q', "
-            "quantity = '%.3f', min_quantity = '%.3f', cost_price = '%.5f', price_1 = '%.5f', price_2 = "
-            "'%.5f', last_price = '%.5f', is_material = '%d', is_recipe = '%d', is_service = '%d', "
-            "is_hidden = '%d' WHERE code = '%q';",
-            i.code, i.name, i.group, i.units, i.quantity, i.minQuantity, i.costPrice, i.price1, i.price2,
-            i.lastPrice, i.isMaterial, i.isRecipe, i.isService, i.isHidden, old);
+            "UPDATE stocks SET code = ?, stock_name = ?, stock_group = ?, units = ?, "
+            "quantity = ?, min_quantity = ?, cost_price = ?, price_1 = ?, price_2 = "
+            "?, last_price = ?, is_material = ?, is_recipe = ?, is_service = ?, "
+            "is_hidden = ? WHERE code = ?;",
+            i.code, i.name, i.group, i.units, SqlDecimal{i.quantity, 3}, SqlDecimal{i.minQuantity, 3}, SqlDecimal{i.costPrice, 5}, SqlDecimal{i.price1, 5}, SqlDecimal{i.price2, 5},
+            SqlDecimal{i.lastPrice, 5}, i.isMaterial, i.isRecipe, i.isService, i.isHidden, old);
     return t.ExecPrintf(
-        "UPDATE stocks SET code = '%q', stock_name = '%q', stock_group = '%d', units = '%q', "
-        "quantity = '%.3f', min_quantity = '%.3f', cost_price = '%.5f', price_1 = '%.5f', price_2 = "
-        "'%.5f', work_costs = '%.5f',last_price = '%.5f', is_material = '%d', is_recipe = '%d', "
-        "is_service = '%d', is_hidden = '%d' WHERE code = '%q';",
-        i.code, i.name, i.group, i.units, i.quantity, i.minQuantity, i.costPrice, i.price1, i.price2,
-        i.workCosts, i.lastPrice, i.isMaterial, i.isRecipe, i.isService, i.isHidden, old);
+        "UPDATE stocks SET code = ?, stock_name = ?, stock_group = ?, units = ?, "
+        "quantity = ?, min_quantity = ?, cost_price = ?, price_1 = ?, price_2 = "
+        "?, work_costs = ?,last_price = ?, is_material = ?, is_recipe = ?, "
+        "is_service = ?, is_hidden = ? WHERE code = ?;",
+        i.code, i.name, i.group, i.units, SqlDecimal{i.quantity, 3}, SqlDecimal{i.minQuantity, 3}, SqlDecimal{i.costPrice, 5}, SqlDecimal{i.price1, 5}, SqlDecimal{i.price2, 5},
+        SqlDecimal{i.workCosts, 5}, SqlDecimal{i.lastPrice, 5}, i.isMaterial, i.isRecipe, i.isService, i.isHidden, old);
 }
 
 namespace {
@@ -120,12 +120,12 @@ constexpr CodeCopy kCodeCopies[] = {
 bool ItemStore::PropagateChange(WriteTransaction& t, const QString& old, const Item& i) {
     for (const CodeCopy& copy : kCodeCopies) {
         // Table and column names are fixed above; only the values are typed.
-        QByteArray format = QByteArray("UPDATE ") + copy.table + " SET " + copy.code + " = '%q'";
+        QByteArray format = QByteArray("UPDATE ") + copy.table + " SET " + copy.code + " = ?";
         if (copy.name)
-            format += QByteArray(", ") + copy.name + " = '%q'";
+            format += QByteArray(", ") + copy.name + " = ?";
         if (copy.group)
-            format += QByteArray(", ") + copy.group + " = '%d'";
-        format += QByteArray(" WHERE ") + copy.code + " = '%q';";
+            format += QByteArray(", ") + copy.group + " = ?";
+        format += QByteArray(" WHERE ") + copy.code + " = ?;";
         const bool written = copy.name    ? t.ExecPrintf(format.constData(), i.code, i.name, i.group, old)
                              : copy.group ? t.ExecPrintf(format.constData(), i.code, i.group, old)
                                           : t.ExecPrintf(format.constData(), i.code, old);
@@ -136,10 +136,10 @@ bool ItemStore::PropagateChange(WriteTransaction& t, const QString& old, const I
 }
 
 bool ItemStore::Delete(WriteTransaction& t, const QString& code) {
-    return t.ExecPrintf("DELETE FROM stocks WHERE code = '%q';", code) &&
-           t.ExecPrintf("DELETE FROM stocks_cmp WHERE owner_code = '%q';", code);
+    return t.ExecPrintf("DELETE FROM stocks WHERE code = ?;", code) &&
+           t.ExecPrintf("DELETE FROM stocks_cmp WHERE owner_code = ?;", code);
 }
 
 bool ItemStore::SetHidden(WriteTransaction& t, const QString& code, bool hidden) {
-    return t.ExecPrintf("UPDATE stocks SET is_hidden = '%d' WHERE code = '%q';", hidden ? 1 : 0, code);
+    return t.ExecPrintf("UPDATE stocks SET is_hidden = ? WHERE code = ?;", hidden ? 1 : 0, code);
 }

@@ -54,7 +54,7 @@ int GetMaxPartnerId(Database& db) {
 
 bool PartnerNameExists(Database& db, const QString& name) {
     ResultTable table;
-    return !db.Query(table, "SELECT partner_name FROM partners WHERE partner_name = '%q';", name) ||
+    return !db.Query(table, "SELECT partner_name FROM partners WHERE partner_name = ?;", name) ||
            !table.Empty();
 }
 
@@ -67,8 +67,8 @@ bool InsertPartner(Database& db, Partner& r) {
         return false;
     const int id = GetMaxPartnerId(db) + 1;
     if (!t.ExecPrintf(
-            "INSERT INTO partners VALUES('%d', '%d', '%d', '%q', '%q', '%q', '%q', '%q', '%q', '%q', '%q', "
-            "'%q', '%q', CAST('%q' AS BLOB), '%q', '%q', '%q', '%q', '%d', '%d', '%d', '%q', '%q', '%q', '%q');",
+            "INSERT INTO partners VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
+            "?, ?, CAST(? AS BLOB), ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?);",
             id, r.isCustomer, r.isSupplier, r.name, r.city, r.address, r.taxId, r.bulstat, r.mol, r.phone,
             r.fax, r.email, r.url, r.notes, r.bankName, r.bankBranch, r.bankCode, r.bankAccount,
             r.vatRegistered, r.preferPayment, r.defaultPrice, r.nameLat, r.cityLat, r.addressLat, r.molLat) ||
@@ -80,18 +80,18 @@ bool InsertPartner(Database& db, Partner& r) {
 
 bool UpdatePartner(Database& db, const Partner& r) {
     return db.ExecPrintf(
-        "UPDATE partners SET partner_is_customer = '%d', partner_is_supplier = '%d', partner_name = '%q', "
-        "partner_city = '%q', partner_address = '%q', partner_tax_id = '%q', partner_bulstat = '%q', "
+        "UPDATE partners SET partner_is_customer = ?, partner_is_supplier = ?, partner_name = ?, "
+        "partner_city = ?, partner_address = ?, partner_tax_id = ?, partner_bulstat = ?, "
         "partner_mol = "
-        "'%q', partner_phone = '%q', partner_fax = '%q', partner_email = '%q', partner_url = '%q', "
+        "?, partner_phone = ?, partner_fax = ?, partner_email = ?, partner_url = ?, "
         "partner_notes = "
-        "CAST('%q' AS BLOB), partner_bank_name = '%q', partner_bank_branch = '%q', partner_bank_code = '%q', "
+        "CAST(? AS BLOB), partner_bank_name = ?, partner_bank_branch = ?, partner_bank_code = ?, "
         "partner_bank_acc = "
-        "'%q', partner_vat_registered = '%d', partner_prefer_payment = '%d', default_price = '%d', "
+        "?, partner_vat_registered = ?, partner_prefer_payment = ?, default_price = ?, "
         "partner_name_lat "
-        "= '%q', partner_city_lat = '%q', partner_address_lat = '%q', partner_mol_lat = '%q' WHERE "
+        "= ?, partner_city_lat = ?, partner_address_lat = ?, partner_mol_lat = ? WHERE "
         "partner_id = "
-        "'%d';",
+        "?;",
         r.isCustomer, r.isSupplier, r.name, r.city, r.address, r.taxId, r.bulstat, r.mol, r.phone, r.fax,
         r.email, r.url, r.notes, r.bankName, r.bankBranch, r.bankCode, r.bankAccount, r.vatRegistered,
         r.preferPayment, r.defaultPrice, r.nameLat, r.cityLat, r.addressLat, r.molLat, r.id);
@@ -99,7 +99,7 @@ bool UpdatePartner(Database& db, const Partner& r) {
 
 bool LoadPartner(Database& db, int id, Partner& r) {
     ResultTable t;
-    if (!db.Query(t, "SELECT * FROM partners WHERE partner_id = '%d';", id))
+    if (!db.Query(t, "SELECT * FROM partners WHERE partner_id = ?;", id))
         return false;
     if (t.Empty())
         return false;
@@ -116,11 +116,11 @@ bool LoadPartner(Database& db, int id, Partner& r) {
 }
 
 QString GetPartnerName(Database& db, int id) {
-    return db.QueryText("-", "SELECT partner_name FROM partners WHERE partner_id = '%d';", id);
+    return db.QueryText("-", "SELECT partner_name FROM partners WHERE partner_id = ?;", id);
 }
 
 int GetDocumentPartnerId(Database& db, int docId, int kind) {
-    const char* sql = kind == 1 ? "SELECT partner_id FROM stokovi_main WHERE doc_id = '%d';"
-                                : "SELECT partner_id FROM invoices_main WHERE doc_id = '%d';";
+    const char* sql = kind == 1 ? "SELECT partner_id FROM stokovi_main WHERE doc_id = ?;"
+                                : "SELECT partner_id FROM invoices_main WHERE doc_id = ?;";
     return db.QueryInt(0, sql, docId);
 }

@@ -24,13 +24,13 @@ bool PartnerItemValues::Reload() {
             ? m_db.Query(
                   t,
                   "SELECT c.rec_id, c.partner_id, p.partner_name, c.partner_code FROM stock_codes AS c "
-                  "LEFT JOIN partners AS p ON p.partner_id = c.partner_id WHERE c.stock_code = '%q' ORDER "
+                  "LEFT JOIN partners AS p ON p.partner_id = c.partner_id WHERE c.stock_code = ? ORDER "
                   "BY p.partner_name ASC;",
                   m_item)
             : m_db.Query(
                   t,
                   "SELECT c.rec_id, c.partner_id, p.partner_name, c.partner_price FROM stock_prices AS c "
-                  "LEFT JOIN partners AS p ON p.partner_id = c.partner_id WHERE c.stock_code = '%q' ORDER "
+                  "LEFT JOIN partners AS p ON p.partner_id = c.partner_id WHERE c.stock_code = ? ORDER "
                   "BY p.partner_name ASC;",
                   m_item);
     if (!read)
@@ -62,15 +62,15 @@ bool PartnerItemValues::AskValue(TextInput& input, const QString& initial, QStri
 
 bool PartnerItemValues::Store(int recId, int partnerId, const QString& value) {
     if (m_kind == Kind::Codes)
-        return recId ? m_db.ExecPrintf("UPDATE stock_codes SET partner_code = '%q' WHERE rec_id = '%d';",
+        return recId ? m_db.ExecPrintf("UPDATE stock_codes SET partner_code = ? WHERE rec_id = ?;",
                                        value, recId)
-                     : m_db.ExecPrintf("INSERT INTO stock_codes VALUES (NULL, '%q', '%d', '%q');", m_item,
+                     : m_db.ExecPrintf("INSERT INTO stock_codes VALUES (NULL, ?, ?, ?);", m_item,
                                        partnerId, value);
     const double price = value.toDouble();
-    return recId ? m_db.ExecPrintf("UPDATE stock_prices SET partner_price = '%.5f' WHERE rec_id = '%d';",
-                                   price, recId)
-                 : m_db.ExecPrintf("INSERT INTO stock_prices VALUES (NULL, '%q', '%d', '%.5f');", m_item,
-                                   partnerId, price);
+    return recId ? m_db.ExecPrintf("UPDATE stock_prices SET partner_price = ? WHERE rec_id = ?;",
+                                   SqlDecimal{price, 5}, recId)
+                 : m_db.ExecPrintf("INSERT INTO stock_prices VALUES (NULL, ?, ?, ?);", m_item,
+                                   partnerId, SqlDecimal{price, 5});
 }
 
 bool PartnerItemValues::Add(PartnerChooser& partners, TextInput& input) {
@@ -105,7 +105,7 @@ bool PartnerItemValues::Delete(int index) {
         return false;
     const int recId = m_rows[static_cast<size_t>(index)].recId;
     const bool deleted = m_kind == Kind::Codes
-                             ? m_db.ExecPrintf("DELETE FROM stock_codes WHERE rec_id = '%d';", recId)
-                             : m_db.ExecPrintf("DELETE FROM stock_prices WHERE rec_id = '%d';", recId);
+                             ? m_db.ExecPrintf("DELETE FROM stock_codes WHERE rec_id = ?;", recId)
+                             : m_db.ExecPrintf("DELETE FROM stock_prices WHERE rec_id = ?;", recId);
     return deleted && Reload();
 }

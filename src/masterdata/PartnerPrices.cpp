@@ -8,7 +8,7 @@ QString GetPartnerCode(Database& db, int partnerId, const QString& code) {
     if (partnerId <= 0 || code.isEmpty())
         return QString("");
     return db.QueryText(
-        "", "SELECT partner_code FROM [stock_codes] WHERE partner_id = '%d' AND stock_code = '%q';",
+        "", "SELECT partner_code FROM stock_codes WHERE partner_id = ? AND stock_code = ?;",
         partnerId, code);
 }
 
@@ -17,7 +17,7 @@ double GetPartnerPrice(Database& db, int partnerId, const QString& code) {
         return 0;
     return RoundHalfUp(
         db.QueryDouble(
-            0, "SELECT partner_price FROM [stock_prices] WHERE partner_id = '%d' AND stock_code = '%q';",
+            0, "SELECT partner_price FROM stock_prices WHERE partner_id = ? AND stock_code = ?;",
             partnerId, code),
         GetPricePrecision());
 }

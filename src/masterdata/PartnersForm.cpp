@@ -111,9 +111,9 @@ bool PartnersForm::Edit(int row, PartnerEditor& editor) {
 }
 
 bool PartnersForm::MayDelete(int partnerId) {
-    for (const char* sql : {"SELECT * FROM stokovi_main WHERE partner_id = '%d';",
-                            "SELECT * FROM supplies_main WHERE partner_id = '%d';",
-                            "SELECT * FROM cash_register WHERE partner_id = '%d';"}) {
+    for (const char* sql : {"SELECT * FROM stokovi_main WHERE partner_id = ?;",
+                            "SELECT * FROM supplies_main WHERE partner_id = ?;",
+                            "SELECT * FROM cash_register WHERE partner_id = ?;"}) {
         ResultTable table;
         if (!m_db.Query(table, sql, partnerId) || !table.Empty())
             return false;
@@ -134,7 +134,7 @@ bool PartnersForm::Delete(int row) {
     if (!MayDelete(id))
         return t.Refuse("Изрбаният контрагент не може да бъде изтрит, защото участва в операции!",
                         MessageIcon::Exclamation);
-    if (!t.ExecPrintf("DELETE FROM partners WHERE partner_id = '%d';", id) || !t.Commit())
+    if (!t.ExecPrintf("DELETE FROM partners WHERE partner_id = ?;", id) || !t.Commit())
         return false;
     m_rows.erase(m_rows.begin() + row);
     return true;

@@ -56,7 +56,7 @@ bool RecipeEditor::Load(const QString& ownerCode) {
         "SELECT s.code, s.stock_name, s.units, ROUND(sc.quantity, 3), ROUND(sc.randeman, 2), ROUND( ( "
         "ROUND(sc.quantity, 3) * (1 + ( ROUND(sc.randeman, 2) / 100 ) ) ), 3) AS sum_qtty FROM stocks AS s "
         "INNER "
-        "JOIN (SELECT * FROM stocks_cmp WHERE owner_code = '%q') AS sc ON sc.code = s.code ORDER BY "
+        "JOIN (SELECT * FROM stocks_cmp WHERE owner_code = ?) AS sc ON sc.code = s.code ORDER BY "
         "s.stock_name "
         "ASC;",
         ownerCode);

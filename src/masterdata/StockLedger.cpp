@@ -3,22 +3,22 @@
 #include "db/Database.h"
 
 double GetStockQuantity(Database& db, const QString& code) {
-    return db.QueryDouble(0, "SELECT ROUND(quantity, 3) FROM stocks WHERE code = '%q' AND is_service = '0';",
+    return db.QueryDouble(0, "SELECT ROUND(quantity, 3) FROM stocks WHERE code = ? AND is_service = '0';",
                           code);
 }
 
 bool SetStockQuantity(Database& db, const QString& code, double quantity) {
-    return db.ExecPrintf("UPDATE stocks SET quantity = '%.3f' WHERE code = '%q';", quantity, code);
+    return db.ExecPrintf("UPDATE stocks SET quantity = ? WHERE code = ?;", SqlDecimal{quantity, 3}, code);
 }
 
 // The sum is rounded to 3 decimals again, so that thousands of small changes
 // leave no binary residue in the stored quantity.
 bool IncreaseStockQuantity(Database& db, const QString& code, double quantity) {
-    return db.ExecPrintf("UPDATE stocks SET quantity = ROUND((quantity + '%.3f'), 3) WHERE code = '%q';",
-                         quantity, code);
+    return db.ExecPrintf("UPDATE stocks SET quantity = ROUND((quantity + ?), 3) WHERE code = ?;",
+                         SqlDecimal{quantity, 3}, code);
 }
 
 bool DecreaseStockQuantity(Database& db, const QString& code, double quantity) {
-    return db.ExecPrintf("UPDATE stocks SET quantity = ROUND((quantity - '%.3f'), 3) WHERE code = '%q';",
-                         quantity, code);
+    return db.ExecPrintf("UPDATE stocks SET quantity = ROUND((quantity - ?), 3) WHERE code = ?;",
+                         SqlDecimal{quantity, 3}, code);
 }

@@ -20,10 +20,10 @@ bool UnitsEditor::Save(const QString& typed) {
         return false;
     bool saved = false;
     if (m_changing.isEmpty() || m_changing == unit) {
-        saved = m_db.ExecPrintf("REPLACE INTO units VALUES ('%q');", unit);
+        saved = m_db.ExecPrintf("INSERT INTO units VALUES (?) ON CONFLICT (unit) DO NOTHING;", unit);
     } else {
         // A rename rewrites every item of the unit: the clerk says so first.
-        const int items = m_db.QueryInt(-1, "SELECT COUNT(*) FROM stocks WHERE units = '%q';", m_changing);
+        const int items = m_db.QueryInt(-1, "SELECT COUNT(*) FROM stocks WHERE units = ?;", m_changing);
         if (items < 0)
             return false;
         if (items > 0 &&
@@ -37,8 +37,8 @@ bool UnitsEditor::Save(const QString& typed) {
         WriteTransaction transaction(m_db);
         saved =
             transaction.Begin() &&
-            transaction.ExecPrintf("UPDATE units SET unit = '%q' WHERE unit = '%q';", unit, m_changing) &&
-            transaction.ExecPrintf("UPDATE stocks SET units = '%q' WHERE units = '%q';", unit, m_changing) &&
+            transaction.ExecPrintf("UPDATE units SET unit = ? WHERE unit = ?;", unit, m_changing) &&
+            transaction.ExecPrintf("UPDATE stocks SET units = ? WHERE units = ?;", unit, m_changing) &&
             transaction.Commit();
     }
     if (!saved)
@@ -63,7 +63,7 @@ bool UnitsEditor::Delete(const QString& selected) {
         if (!t.Begin())
             return false;
         ResultTable users;
-        if (!m_db.Query(users, "SELECT units FROM stocks WHERE units = '%q';", selected))
+        if (!m_db.Query(users, "SELECT units FROM stocks WHERE units = ?;", selected))
             return false;
         if (!users.Empty()) {
             t.Rollback();
@@ -78,7 +78,7 @@ bool UnitsEditor::Delete(const QString& selected) {
                 MessageIcon::Information, "Изберете");
             return false;
         }
-        return t.ExecPrintf("DELETE FROM units WHERE unit = '%q';", selected) && t.Commit() && Reload();
+        return t.ExecPrintf("DELETE FROM units WHERE unit = ?;", selected) && t.Commit() && Reload();
     }
     const QString pending = m_pending;
     m_pending.clear();
@@ -96,8 +96,8 @@ bool UnitsEditor::Delete(const QString& selected) {
             MessageIcon::Question, "Потвърждение") != Answer::Yes)
         return false;
     WriteTransaction transaction(m_db);
-    return transaction.Begin() && transaction.ExecPrintf("DELETE FROM units WHERE unit = '%q';", pending) &&
-           transaction.ExecPrintf("UPDATE stocks SET units = '%q' WHERE units = '%q';", selected, pending) &&
+    return transaction.Begin() && transaction.ExecPrintf("DELETE FROM units WHERE unit = ?;", pending) &&
+           transaction.ExecPrintf("UPDATE stocks SET units = ? WHERE units = ?;", selected, pending) &&
            transaction.Commit() && Reload();
 }
 

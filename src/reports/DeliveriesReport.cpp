@@ -19,11 +19,11 @@ std::vector<ListColumn> DeliveriesReport::Columns() {
 // The statement of the description, with the per cents divided as decimals
 // (whole numbers divided by 100 are 0 in SQLite) and the groups joined
 // loosely, so that a line whose group is gone still counts.
-QByteArray DeliveriesReport::Statement() {
+SqlStatement DeliveriesReport::Statement() {
     const QString from = From(), to = To();
-    QByteArray sql = Sql(
+    SqlStatement sql = Sql(
         "SELECT sm.doc_dt, sm.doc_id, si.item_code, si.item_name, si.item_group, g.NAME, si.item_units, "
-        "ROUND(si.quantity, 3), ROUND(si.price, %d), si.end_price, sm.discount, ROUND((sm.discount/100.0 * "
+        "ROUND(si.quantity, 3), ROUND(si.price, ?), si.end_price, sm.discount, ROUND((sm.discount/100.0 * "
         "si.end_price) ,2) AS sum_discount, ROUND((ROUND(si.end_price - (sm.discount/100.0 * si.end_price) "
         ",2) * "
         "(sp.partner_vat_registered * sf.firm_vat_reg * sf.firm_vat_value/100.0)) ,2) AS sum_vat, "
@@ -31,19 +31,19 @@ QByteArray DeliveriesReport::Statement() {
         "(sm.discount/100.0 * si.end_price) ,2) * (sp.partner_vat_registered * sf.firm_vat_reg * "
         "sf.firm_vat_value/100.0)) ,2) ,2) AS sum_total, sp.partner_name, sm.invoice_no FROM supplies_main "
         "AS sm "
-        "INNER JOIN (SELECT * FROM supplies_items WHERE (doc_dt >= '%s' AND doc_dt <= '%s')) AS si ON "
+        "INNER JOIN (SELECT * FROM supplies_items WHERE (doc_dt >= ? AND doc_dt <= ?)) AS si ON "
         "sm.doc_id = "
-        "si.doc_id INNER JOIN (SELECT * FROM supplies_partners WHERE (doc_dt >= '%s' AND doc_dt <= '%s')) AS "
+        "si.doc_id INNER JOIN (SELECT * FROM supplies_partners WHERE (doc_dt >= ? AND doc_dt <= ?)) AS "
         "sp "
         "ON sm.doc_id = sp.doc_id LEFT JOIN (SELECT * FROM groups) AS g ON si.item_group = g.id INNER JOIN "
-        "(SELECT * FROM supplies_firmdata WHERE (doc_dt >= '%s' AND doc_dt <= '%s')) AS sf ON sm.doc_id = "
-        "sf.doc_id WHERE (sm.doc_dt >= '%s' AND sm.doc_dt <= '%s') ",
+        "(SELECT * FROM supplies_firmdata WHERE (doc_dt >= ? AND doc_dt <= ?)) AS sf ON sm.doc_id = "
+        "sf.doc_id WHERE (sm.doc_dt >= ? AND sm.doc_dt <= ?) ",
         GetPricePrecision(), from, to, from, to, from, to, from, to);
     if (m_conditions.partnerId != 0)
-        sql += Sql(" AND sm.partner_id = '%d' ", m_conditions.partnerId);
+        sql += Sql(" AND sm.partner_id = ? ", m_conditions.partnerId);
     if (!Search().Text().isEmpty())
-        sql += Sql(" AND (si.item_code LIKE '%%%q%%' OR si.item_name LIKE '%%%q%%') ", Search().Text(),
-                   Search().Text());
+        sql += Sql(" AND (si.item_code LIKE ? OR si.item_name LIKE ?) ", LikeAnywhere(Search().Text()),
+                   LikeAnywhere(Search().Text()));
     sql += " ORDER BY sm.doc_dt ASC, sm.doc_id ASC, si.item_name ASC;";
     return InFirmCurrency(sql, {"si.price", "si.end_price"}, "sm.doc_dt", m_conditions.from, m_conditions.to);
 }

@@ -16,7 +16,7 @@ public:
     double Value() const { return m_value; }
     double Total() const { return m_value - m_discount + m_vat; }
 
-    QByteArray Statement() override;
+    SqlStatement Statement() override;
 
 protected:
     std::optional<QStringList> RowOf(const ResultTable& table, int r) override;

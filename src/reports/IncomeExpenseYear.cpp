@@ -13,7 +13,7 @@ namespace {
 bool addByMonth(Database& db, const Clock& clock, const FirmCurrency* currency, const char* statement,
                 int year, std::array<double, 12>& months, double& total) {
     ResultTable table;
-    if (!db.Query(table, statement, year, year))
+    if (!db.Query(table, statement, QString("%1-01-01").arg(year), QString("%1-12-31").arg(year)))
         return false;
     const int today = clock.Now().date().month();
     for (int r = 1; r <= table.Rows(); ++r) {
@@ -50,18 +50,16 @@ bool LoadIncomeExpenseYear(Database& db, const Clock& clock, int year, IncomeExp
     const FirmCurrency* currency = read.converted ? &firm : nullptr;
     if (!addByMonth(
             db, clock, currency,
-            "SELECT doc_dt, oblagaema_sum FROM stokovi_main WHERE (doc_dt >= '%d-01-01' AND doc_dt <= "
-            "'%d-12-31') ORDER BY doc_dt ASC;",
+            "SELECT doc_dt, oblagaema_sum FROM stokovi_main WHERE (doc_dt >= ? AND doc_dt <= ?) ORDER BY doc_dt ASC;",
             year, read.income, read.incomeTotal) ||
         !addByMonth(
             db, clock, currency,
-            "SELECT doc_dt, oblagaema_sum FROM supplies_main WHERE (doc_dt >= '%d-01-01' AND doc_dt <= "
-            "'%d-12-31');",
+            "SELECT doc_dt, oblagaema_sum FROM supplies_main WHERE (doc_dt >= ? AND doc_dt <= ?);",
             year, read.deliveries, read.expenseTotal) ||
         !addByMonth(
             db, clock, currency,
             "SELECT doc_dt, ROUND((quantity * cost_price),2) as total_price FROM production_cmp WHERE "
-            "(doc_dt >= '%d-01-01' AND doc_dt <= '%d-12-31');",
+            "(doc_dt >= ? AND doc_dt <= ?);",
             year, read.production, read.expenseTotal))
         return false;
     for (const auto* months : {&read.income, &read.deliveries, &read.production})

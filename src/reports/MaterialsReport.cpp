@@ -16,7 +16,7 @@ std::vector<ListColumn> MaterialsReport::Columns() {
 // joined loosely (a component or group deleted since still counts, its name
 // the code), the sold items' kinds of "компоненти на:", and the order of the
 // union by its columns (SQLite orders a union only by its result columns).
-QByteArray MaterialsReport::Statement() {
+SqlStatement MaterialsReport::Statement() {
     const int p = GetPricePrecision();
     const QString from = From(), to = To(), search = Search().Text();
     // The sold products' components, the sold services', or both.
@@ -25,30 +25,30 @@ QByteArray MaterialsReport::Statement() {
         soldKinds = " AND sm.part_of_code IN (SELECT code FROM stocks WHERE is_service = '1') ";
     else if (!m_conditions.services)
         soldKinds = " AND sm.part_of_code NOT IN (SELECT code FROM stocks WHERE is_service = '1') ";
-    const QByteArray customer =
-        m_conditions.partnerId != 0 ? Sql(" AND customer_id = '%d' ", m_conditions.partnerId) : QByteArray();
-    const QByteArray sold = InFirmCurrency(
-        Sql("SELECT sm.doc_dt, sm.code AS code, IFNULL(s.stock_name, sm.code), sm.group_id, IFNULL(s.units, "
+    const SqlStatement customer =
+        m_conditions.partnerId != 0 ? Sql(" AND customer_id = ? ", m_conditions.partnerId) : SqlStatement();
+    const SqlStatement sold = InFirmCurrency(
+        Sql("SELECT sm.doc_dt, sm.code AS code, COALESCE(s.stock_name, sm.code), sm.group_id, COALESCE(s.units, "
             "''), "
-            "ROUND(sm.quantity, 3), ROUND(sm.price, %d), ROUND(sm.total, %d), g.NAME FROM soldmat AS sm LEFT "
+            "ROUND(sm.quantity, 3), ROUND(sm.price, ?), ROUND(sm.total, ?), g.NAME FROM soldmat AS sm LEFT "
             "JOIN "
             "(SELECT code, stock_name, units FROM stocks) AS s ON sm.code = s.code LEFT JOIN (SELECT id, "
             "NAME "
             "FROM "
-            "groups) AS g ON sm.group_id = g.id WHERE (sm.doc_dt >= '%s' AND sm.doc_dt <= '%s') %s %s AND "
+            "groups) AS g ON sm.group_id = g.id WHERE (sm.doc_dt >= ? AND sm.doc_dt <= ?) %s %s AND "
             "(sm.code "
-            "LIKE '%%%q%%' OR s.stock_name LIKE '%%%q%%')",
-            p, p, from, to, customer, soldKinds, search, search),
+            "LIKE ? OR s.stock_name LIKE ?)",
+            p, p, from, to, customer, soldKinds, LikeAnywhere(search), LikeAnywhere(search)),
         {"sm.price", "sm.total"}, "sm.doc_dt", m_conditions.from, m_conditions.to);
-    const QByteArray produced = InFirmCurrency(
-        Sql("SELECT pc.doc_dt, pc.code AS code, IFNULL(pc.stock_name, pc.code), pc.stock_group, pc.units, "
-            "ROUND(pc.quantity, 3), ROUND(pc.cost_price, %d), ROUND(( ROUND(pc.quantity, 3) * "
-            "ROUND(pc.cost_price, %d)), "
-            "%d), g.NAME FROM production_cmp_entries AS pc LEFT JOIN (SELECT id, NAME FROM groups) AS g ON "
-            "pc.stock_group = g.id WHERE (pc.doc_dt >= '%s' AND pc.doc_dt <= '%s') AND (pc.code LIKE "
-            "'%%%q%%' OR "
-            "pc.stock_name LIKE '%%%q%%')",
-            p, p, p, from, to, search, search),
+    const SqlStatement produced = InFirmCurrency(
+        Sql("SELECT pc.doc_dt, pc.code AS code, COALESCE(pc.stock_name, pc.code), pc.stock_group, pc.units, "
+            "ROUND(pc.quantity, 3), ROUND(pc.cost_price, ?), ROUND(( ROUND(pc.quantity, 3) * "
+            "ROUND(pc.cost_price, ?)), "
+            "?), g.NAME FROM production_cmp_entries AS pc LEFT JOIN (SELECT id, NAME FROM groups) AS g ON "
+            "pc.stock_group = g.id WHERE (pc.doc_dt >= ? AND pc.doc_dt <= ?) AND (pc.code LIKE "
+            "? OR "
+            "pc.stock_name LIKE ?)",
+            p, p, p, from, to, LikeAnywhere(search), LikeAnywhere(search)),
         {"pc.cost_price"}, "pc.doc_dt", m_conditions.from, m_conditions.to);
     // A customer's materials are those of the sales to that customer; the
     // production runs are the firm's own.

@@ -19,7 +19,7 @@ public:
         return {{"К-ВО:", QuantityText()}, {"СТ-СТ:", CostText()}};
     }
 
-    QByteArray Statement() override;
+    SqlStatement Statement() override;
 
 protected:
     bool MayLoad() const override { return m_conditions.products || m_conditions.services; }

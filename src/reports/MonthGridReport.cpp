@@ -46,8 +46,8 @@ bool MonthGridReport::ForEachLineOfTheYear(
             lines,
             "SELECT si.item_code, si.doc_dt, si.end_price, sm.discount, si.quantity FROM stokovi_items AS si "
             "INNER JOIN (SELECT doc_id, discount FROM stokovi_main) AS sm ON si.doc_id = sm.doc_id WHERE "
-            "(si.doc_dt >= '%d-01-01' AND si.doc_dt <= '%d-12-31') ORDER BY si.rowid;",
-            Year(), Year()))
+            "(si.doc_dt >= ? AND si.doc_dt <= ?) ORDER BY si.rowid;",
+            QString("%1-01-01").arg(Year()), QString("%1-12-31").arg(Year())))
         return false;
     for (int r = 1; r <= lines.Rows(); ++r) {
         const int month = MonthOf(lines.Text(r, 1));
@@ -119,24 +119,24 @@ std::vector<ListColumn> TurnoverByMonthsAndCustomers::Columns() {
     return columns;
 }
 
-QByteArray TurnoverByMonthsAndCustomers::Statement() {
-    QByteArray sql =
+SqlStatement TurnoverByMonthsAndCustomers::Statement() {
+    SqlStatement sql =
         "SELECT DISTINCT sm.partner_id, p.partner_name FROM stokovi_main AS sm LEFT JOIN (SELECT * FROM "
         "partners) AS p ON sm.partner_id = p.partner_id ";
-    sql += Sql(" WHERE (sm.doc_dt >= '%d-01-01' AND sm.doc_dt <= '%d-12-31') ", Year(), Year());
+    sql += Sql(" WHERE (sm.doc_dt >= ? AND sm.doc_dt <= ?) ", QString("%1-01-01").arg(Year()), QString("%1-12-31").arg(Year()));
     if (!Search().Text().isEmpty())
-        sql += Sql(" AND (p.partner_name LIKE '%%%q%%') ", Search().Text());
+        sql += Sql(" AND (p.partner_name LIKE ?) ", LikeAnywhere(Search().Text()));
     sql += " GROUP BY sm.partner_id ORDER BY p.partner_name ASC;";
     return sql;
 }
 
 bool TurnoverByMonthsAndCustomers::BeforeRows() {
     m_cents.clear();
-    const QByteArray sql = InFirmCurrency(
+    const SqlStatement sql = InFirmCurrency(
         Sql("SELECT partner_id, substr(doc_dt, 1, 10), SUM(CAST(ROUND(oblagaema_sum * 100) AS INTEGER)) "
-            "FROM stokovi_main WHERE (doc_dt >= '%d-01-01' AND doc_dt <= '%d-12-31') GROUP BY partner_id, "
+            "FROM stokovi_main WHERE (doc_dt >= ? AND doc_dt <= ?) GROUP BY partner_id, "
             "substr(doc_dt, 6, 2);",
-            Year(), Year()),
+            QString("%1-01-01").arg(Year()), QString("%1-12-31").arg(Year())),
         {"oblagaema_sum"}, "doc_dt", QDate(Year(), 1, 1), QDate(Year(), 12, 31));
     ResultTable sums;
     DbResult read = m_db.QueryWithRetry(sql, sums);
@@ -176,21 +176,21 @@ std::vector<ListColumn> TurnoverByMonthsAndItems::Columns() {
     return columns;
 }
 
-QByteArray TurnoverByMonthsAndItems::Statement() {
+SqlStatement TurnoverByMonthsAndItems::Statement() {
     const QString& text = Search().Text();
-    const QByteArray search =
+    const SqlStatement search =
         text.isEmpty()
-            ? QByteArray()
-            : Sql("AND (si.item_code LIKE '%%%q%%' OR s.stock_name LIKE '%%%q%%' OR si.item_name LIKE "
-                  "'%%%q%%')",
-                  text, text, text);
+            ? SqlStatement()
+            : Sql("AND (si.item_code LIKE ? OR s.stock_name LIKE ? OR si.item_name LIKE "
+                  "?)",
+                  LikeAnywhere(text), LikeAnywhere(text), LikeAnywhere(text));
     return Sql(
         "SELECT si.item_code, s.stock_name, s.stock_group, g.name, s.is_hidden, si.item_name FROM "
         "stokovi_items AS si LEFT JOIN (SELECT code, stock_name, stock_group, is_hidden FROM stocks) AS "
         "s ON si.item_code = s.code LEFT JOIN (SELECT id, name FROM groups) AS g ON s.stock_group = "
-        "g.id WHERE si.item_code NOT NULL AND (si.doc_dt >= '%d-01-01' AND si.doc_dt <= '%d-12-31') %s "
+        "g.id WHERE si.item_code NOT NULL AND (si.doc_dt >= ? AND si.doc_dt <= ?) %s "
         "GROUP BY si.item_code ORDER BY s.stock_name, si.item_name ASC;",
-        Year(), Year(), search);
+        QString("%1-01-01").arg(Year()), QString("%1-12-31").arg(Year()), search);
 }
 
 // The lines of the year in their stored order, each month's value added in

@@ -31,34 +31,34 @@ QStringList ProductionReport::Producers() {
 
 // The statements of the description with the groups joined loosely, so that
 // a run of a product whose group is gone still counts.
-QByteArray ProductionReport::Statement() {
+SqlStatement ProductionReport::Statement() {
     const int p = GetPricePrecision();
     const QString search = Search().Text();
-    const QByteArray producer = m_conditions.producer.isEmpty()
-                                    ? QByteArray()
-                                    : Sql("AND produced_by IN('%q')", m_conditions.producer);
-    QByteArray sql;
+    const SqlStatement producer = m_conditions.producer.isEmpty()
+                                    ? SqlStatement()
+                                    : Sql("AND produced_by IN(?)", m_conditions.producer);
+    SqlStatement sql;
     if (m_conditions.summary)
         sql = Sql(
             "SELECT pc.code, pc.stock_name, pc.group_id, pc.units, ROUND( SUM(pc.quantity), 3), ROUND( SUM( "
-            "ROUND( ( ROUND(pc.quantity, 3) * ROUND(pc.cost_price, %d) ), %d)), %d) AS total, "
+            "ROUND( ( ROUND(pc.quantity, 3) * ROUND(pc.cost_price, ?) ), ?)), ?) AS total, "
             "pc.produced_by, "
             "g.name FROM production_cmp AS pc LEFT JOIN (SELECT id, NAME FROM groups) AS g ON pc.group_id = "
-            "g.id WHERE (doc_dt >= '%s' AND doc_dt <= '%s') AND (stock_name LIKE '%%%q%%' OR code LIKE "
-            "'%%%q%%') %s GROUP BY pc.code ORDER BY pc.stock_name ASC;",
-            p, p, p, From(), To(), search, search, producer);
+            "g.id WHERE (doc_dt >= ? AND doc_dt <= ?) AND (stock_name LIKE ? OR code LIKE "
+            "?) %s GROUP BY pc.code ORDER BY pc.stock_name ASC;",
+            p, p, p, From(), To(), LikeAnywhere(search), LikeAnywhere(search), producer);
     else
         sql = Sql(
             "SELECT pc.doc_id, pc.doc_dt, pc.code, pc.stock_name, pc.group_id, pc.units, ROUND(pc.quantity, "
             "3), "
-            "ROUND(pc.cost_price, %d), ROUND( ( ROUND(pc.quantity, 3) * ROUND(pc.cost_price, %d) ), %d) AS "
+            "ROUND(pc.cost_price, ?), ROUND( ( ROUND(pc.quantity, 3) * ROUND(pc.cost_price, ?) ), ?) AS "
             "total, "
             "pc.produced_by, g.name FROM production_cmp AS pc LEFT JOIN (SELECT id, NAME FROM groups) AS g "
             "ON "
-            "pc.group_id = g.id WHERE (doc_dt >= '%s' AND doc_dt <= '%s') AND (stock_name LIKE '%%%q%%' OR "
+            "pc.group_id = g.id WHERE (doc_dt >= ? AND doc_dt <= ?) AND (stock_name LIKE ? OR "
             "code "
-            "LIKE '%%%q%%') %s ORDER BY pc.doc_dt, pc.doc_id, pc.stock_name ASC;",
-            p, p, p, From(), To(), search, search, producer);
+            "LIKE ?) %s ORDER BY pc.doc_dt, pc.doc_id, pc.stock_name ASC;",
+            p, p, p, From(), To(), LikeAnywhere(search), LikeAnywhere(search), producer);
     return InFirmCurrency(sql, {"pc.cost_price"}, "pc.doc_dt", m_conditions.from, m_conditions.to);
 }
 

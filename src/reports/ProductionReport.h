@@ -20,7 +20,7 @@ public:
     // The producers of earlier runs, for "само изработените от:".
     QStringList Producers();
 
-    QByteArray Statement() override;
+    SqlStatement Statement() override;
 
 protected:
     std::optional<QStringList> RowOf(const ResultTable& table, int r) override;

@@ -44,11 +44,11 @@ bool ProfitByCustomers::BeforeRows() {
             bought,
             "SELECT sm.partner_id, substr(sm.doc_dt, 1, 10), si.item_code, SUM(si.quantity) FROM "
             "stokovi_main "
-            "AS sm INNER JOIN (SELECT * FROM stokovi_items WHERE doc_dt >= '%d-01-01' AND doc_dt <= "
-            "'%d-12-31') AS si ON si.doc_id = sm.doc_id WHERE sm.doc_dt >= '%d-01-01' AND sm.doc_dt <= "
-            "'%d-12-31' GROUP BY sm.partner_id, substr(sm.doc_dt, 6, 2), si.item_code ORDER BY "
+            "AS sm INNER JOIN (SELECT * FROM stokovi_items WHERE doc_dt >= ? AND doc_dt <= "
+            "?) AS si ON si.doc_id = sm.doc_id WHERE sm.doc_dt >= ? AND sm.doc_dt <= "
+            "? GROUP BY sm.partner_id, substr(sm.doc_dt, 6, 2), si.item_code ORDER BY "
             "sm.partner_id, substr(sm.doc_dt, 6, 2), si.item_code;",
-            Year(), Year(), Year(), Year()))
+            QString("%1-01-01").arg(Year()), QString("%1-12-31").arg(Year()), QString("%1-01-01").arg(Year()), QString("%1-12-31").arg(Year())))
         return false;
     for (int r = 1; r <= bought.Rows(); ++r) {
         const int month = MonthOf(bought.Text(r, 1));
@@ -74,13 +74,13 @@ std::vector<ListColumn> ProfitByItems::Columns() {
     return TurnoverByMonthsAndItems::Columns();
 }
 
-QByteArray ProfitByItems::Statement() {
+SqlStatement ProfitByItems::Statement() {
     return Sql(
         "SELECT si.item_code, si.item_name, si.item_group, g.name FROM stokovi_items AS si LEFT JOIN (SELECT "
-        "id, name FROM groups) AS g ON si.item_group = g.id WHERE (si.doc_dt >= '%d-01-01' AND si.doc_dt <= "
-        "'%d-12-31') AND (si.item_code LIKE '%%%q%%' OR si.item_name LIKE '%%%q%%') GROUP BY si.item_code "
+        "id, name FROM groups) AS g ON si.item_group = g.id WHERE (si.doc_dt >= ? AND si.doc_dt <= "
+        "?) AND (si.item_code LIKE ? OR si.item_name LIKE ?) GROUP BY si.item_code "
         "ORDER BY si.item_name ASC;",
-        Year(), Year(), Search().Text(), Search().Text());
+        QString("%1-01-01").arg(Year()), QString("%1-12-31").arg(Year()), LikeAnywhere(Search().Text()), LikeAnywhere(Search().Text()));
 }
 
 // The lines of the year in their stored order, each month's profit added in

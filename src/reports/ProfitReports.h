@@ -26,7 +26,7 @@ public:
     using MonthGridReport::MonthGridReport;
     static std::vector<ListColumn> Columns();
     int FirstMonthColumn() const override { return 3; }
-    QByteArray Statement() override;
+    SqlStatement Statement() override;
 
 protected:
     bool BeforeRows() override;

@@ -31,7 +31,7 @@ bool Report::Reload(const std::function<void(int, int)>& progress) {
 // ends on every path: a reload never leaves the file locked.
 bool Report::Read(const std::function<void(int, int)>& progress) {
     const bool optimize = DbSettings(m_db).ReportOptimizer() != 0;
-    const QByteArray sql = Statement();
+    const SqlStatement sql = Statement();
     WriteTransaction transaction(m_db);
     if (optimize && !transaction.Begin())
         return false;
@@ -60,14 +60,18 @@ bool Report::ConvertsPeriod(const QDate& from, const QDate& to) {
     return m_converted;
 }
 
-QByteArray Report::InFirmCurrency(QByteArray sql, const std::vector<QByteArray>& amounts,
-                                  const char* dateColumn, const QDate& from, const QDate& to) {
+SqlStatement Report::InFirmCurrency(SqlStatement sql, const std::vector<QByteArray>& amounts,
+                                    const char* dateColumn, const QDate& from, const QDate& to) {
     if (!ConvertsPeriod(from, to))
         return sql;
-    const QByteArray factor = Sql("(CASE WHEN %s < '%s' THEN 1 / %.5f ELSE 1 END)", dateColumn,
-                                  DateToSql(m_currency.changeover), kLevaPerEuro);
+    // The factor holds only the program's own constants (the changeover day
+    // and the fixed rate), so it may stand anywhere in the statement without
+    // moving the statement's bound values.
+    const QByteArray factor = "(CASE WHEN " + QByteArray(dateColumn) + " < '" +
+                              DateToSql(m_currency.changeover).toUtf8() + "' THEN 1 / " +
+                              QByteArray::number(kLevaPerEuro, 'f', 5) + " ELSE 1 END)";
     for (const QByteArray& amount : amounts)
-        sql.replace(amount, "(" + amount + " * " + factor + ")");
+        sql.text.replace(amount, "(" + amount + " * " + factor + ")");
     return sql;
 }
 

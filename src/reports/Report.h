@@ -2,7 +2,7 @@
 
 #include "base/OperationTimer.h"
 #include "db/FirmCurrency.h"
-#include "db/SqlFormat.h"
+#include "db/SqlStatement.h"
 #include "lists/SearchText.h"
 #include "masterdata/GroupTree.h"
 
@@ -62,7 +62,7 @@ public:
     }
 
 protected:
-    virtual QByteArray Statement() = 0;
+    virtual SqlStatement Statement() = 0;
     // The cells of result row r, or nothing to leave it out.
     virtual std::optional<QStringList> RowOf(const ResultTable& table, int r) = 0;
     // Reads what the rows need besides their own statement (a report's
@@ -75,10 +75,9 @@ protected:
     virtual bool MayLoad() const { return true; }
     // The rows a report builds after reading (merged entries), in their order.
     void ReplaceRows(std::vector<QStringList> rows) { m_rows = std::move(rows); }
-    // A statement with typed text quoted (%q), as SqlFormat writes it.
-    template <typename... Args> static QByteArray Sql(const char* format, const Args&... args) {
-        const std::optional<QByteArray> sql = SqlFormat(format, {SqlArg(args)...});
-        return sql ? *sql : QByteArray();
+    // A piece of statement with its values (see SqlCompose).
+    template <typename... Args> static SqlStatement Sql(const char* format, const Args&... args) {
+        return SqlCompose(format, {SqlArg(args)...});
     }
     // True when the period from `from` to `to` crosses the changeover to
     // euro: the reload then gives every amount in euro and says so.
@@ -87,7 +86,7 @@ protected:
     // multiplied by the factor that brings an amount of a document dated
     // `dateColumn` before the changeover into euro, when the period crosses
     // it; else the statement as it stands.
-    QByteArray InFirmCurrency(QByteArray sql, const std::vector<QByteArray>& amounts, const char* dateColumn,
+    SqlStatement InFirmCurrency(SqlStatement sql, const std::vector<QByteArray>& amounts, const char* dateColumn,
                               const QDate& from, const QDate& to);
     // An item row passes the search text (code and name) and the group filter.
     bool PassesItemFilters(const QString& code, const QString& name, int group) const;

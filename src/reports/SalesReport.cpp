@@ -60,7 +60,7 @@ int SalesReport::ColumnWidth(int k) const {
 // The lists are joined with ", " (a trailing ", " does not prepare), and the
 // rates are divided by 100.0 and not rounded: a NUMERIC column stores 20.00
 // as the integer 20, which an integer division makes 0.
-QByteArray SalesReport::Statement() {
+SqlStatement SalesReport::Statement() {
     m_entries.clear();
     m_entryIndex.clear();
     m_cost = m_value = m_discount = m_vat = m_total = 0;
@@ -78,12 +78,12 @@ QByteArray SalesReport::Statement() {
     QStringList ids;
     for (int id : m_filter.customers)
         ids << QString::number(id);
-    const QByteArray customers =
-        ids.isEmpty() ? QByteArray() : Sql("AND sm.partner_id IN(%s)", ids.join(", "));
+    const SqlStatement customers =
+        ids.isEmpty() ? SqlStatement() : Sql("AND sm.partner_id IN(%s)", ids.join(", "));
     const QString& text = Search().Text();
-    const QByteArray search =
-        text.isEmpty() ? QByteArray()
-                       : Sql("AND (si.item_code LIKE '%%%q%%' OR si.item_name LIKE '%%%q%%')", text, text);
+    const SqlStatement search =
+        text.isEmpty() ? SqlStatement()
+                       : Sql("AND (si.item_code LIKE ? OR si.item_name LIKE ?)", LikeAnywhere(text), LikeAnywhere(text));
     const char* mainTable = goodsNotes ? "stokovi_main" : "invoices_main";
     const char* itemsTable = goodsNotes ? "stokovi_items" : "invoices_items";
     const char* partnersTable = goodsNotes ? "stokovi_partners" : "invoices_partners";
@@ -91,33 +91,33 @@ QByteArray SalesReport::Statement() {
     const QString from = DateToSql(m_filter.from), to = DateToSql(m_filter.to);
     return InFirmCurrency(
         Sql("SELECT sm.doc_dt, sm.doc_id, si.item_code, si.item_name, si.item_group, g.name, si.item_units, "
-            "ROUND(si.quantity, 3), ROUND(si.price, %d), ROUND(si.end_price, %d), ROUND(( sm.discount / "
+            "ROUND(si.quantity, 3), ROUND(si.price, ?), ROUND(si.end_price, ?), ROUND(( sm.discount / "
             "100.0 * "
             "ROUND( "
-            "si.end_price, %d) ), 2) AS sum_discount, ROUND((ROUND( ROUND(si.end_price, %d) - ( "
+            "si.end_price, ?) ), 2) AS sum_discount, ROUND((ROUND( ROUND(si.end_price, ?) - ( "
             "sm.discount/100.0 * "
-            "ROUND(si.end_price, %d)), 2) * (sf.firm_vat_reg * sf.firm_vat_value/100.0)), 2) AS sum_vat, "
+            "ROUND(si.end_price, ?)), 2) * (sf.firm_vat_reg * sf.firm_vat_value/100.0)), 2) AS sum_vat, "
             "ROUND( "
-            "ROUND(si.end_price, %d) - ROUND((sm.discount/100.0 * ROUND(si.end_price, %d) ), 2) + "
+            "ROUND(si.end_price, ?) - ROUND((sm.discount/100.0 * ROUND(si.end_price, ?) ), 2) + "
             "ROUND((ROUND( "
-            "ROUND(si.end_price, %d) - (sm.discount/100.0 * ROUND( si.end_price, %d) ), 2) * "
+            "ROUND(si.end_price, ?) - (sm.discount/100.0 * ROUND( si.end_price, ?) ), 2) * "
             "(sf.firm_vat_reg * "
             "sf.firm_vat_value/100.0)), 2), 2) AS sum_total, sp.partner_name %s %s , ROUND( "
             "ABS(ROUND(si.cost_price, "
-            "%d)) "
-            "* ROUND(si.quantity, 3), %d) FROM %s AS sm INNER JOIN (SELECT * FROM %s WHERE (doc_dt >= '%s' "
+            "?)) "
+            "* ROUND(si.quantity, 3), ?) FROM %s AS sm INNER JOIN (SELECT * FROM %s WHERE (doc_dt >= ? "
             "AND "
             "doc_dt "
-            "<= '%s') ) AS si ON sm.doc_id = si.doc_id INNER JOIN (SELECT doc_id, partner_name FROM %s WHERE "
+            "<= ?) ) AS si ON sm.doc_id = si.doc_id INNER JOIN (SELECT doc_id, partner_name FROM %s WHERE "
             "(doc_dt "
-            ">= '%s' AND doc_dt <= '%s')) AS sp ON sm.doc_id = sp.doc_id LEFT JOIN (SELECT id, name FROM "
+            ">= ? AND doc_dt <= ?)) AS sp ON sm.doc_id = sp.doc_id LEFT JOIN (SELECT id, name FROM "
             "groups) "
             "AS g "
             "ON si.item_group = g.id INNER JOIN (SELECT doc_id, firm_vat_reg, firm_vat_value FROM %s WHERE "
             "(doc_dt >= "
-            "'%s' AND doc_dt <= '%s')) AS sf ON sm.doc_id = sf.doc_id WHERE (sm.doc_dt >= '%s' AND sm.doc_dt "
+            "? AND doc_dt <= ?)) AS sf ON sm.doc_id = sf.doc_id WHERE (sm.doc_dt >= ? AND sm.doc_dt "
             "<= "
-            "'%s') "
+            "?) "
             "%s %s %s ORDER BY sm.doc_dt, sm.doc_id, si.item_name ASC;",
             p, p, p, p, p, p, p, p, p, QString(extra), QString(), p, p, QString(mainTable),
             QString(itemsTable), from, to, QString(partnersTable), from, to, QString(firmTable), from, to,
@@ -258,8 +258,8 @@ std::vector<std::pair<int, QString>> SalesReport::Customers(Database& db, const 
     std::vector<std::pair<int, QString>> customers;
     if (db.Query(t,
                  "SELECT DISTINCT partner_id, partner_name FROM partners WHERE partner_is_customer = '1' AND "
-                 "partner_name LIKE '%%%q%%' ORDER BY partner_name ASC",
-                 nameSearch))
+                 "partner_name LIKE ? ORDER BY partner_name ASC",
+                 LikeAnywhere(nameSearch)))
         for (int r = 1; r <= t.Rows(); ++r)
             customers.push_back({t.Int(r, 0), t.Text(r, 1)});
     return customers;

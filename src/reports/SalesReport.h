@@ -51,7 +51,7 @@ public:
     };
     Click ClickAt(int row, int column) const;
 
-    QByteArray Statement() override;
+    SqlStatement Statement() override;
 
     // The customers of the filter's list whose names contain the text.
     static std::vector<std::pair<int, QString>> Customers(Database& db, const QString& nameSearch);

@@ -59,9 +59,9 @@ QString StockMovementReport::StocktakingText(const Conditions& conditions) {
                              qUtf8Printable(DisplayDate(conditions.stocktakingDate)));
 }
 
-QByteArray StockMovementReport::Statement() {
+SqlStatement StockMovementReport::Statement() {
     const QString from = DateToSql(m_conditions.from), to = DateToSql(m_conditions.to);
-    QByteArray sql =
+    SqlStatement sql =
         m_conditions.stocktaking != 0
             ? Sql("SELECT DISTINCT st.code, st.stock_name, st.stock_group, st.units, st.is_material, "
                   "st.is_recipe, "
@@ -70,23 +70,23 @@ QByteArray StockMovementReport::Statement() {
                   "3), ROUND(pr_cmp.quantity, 3), ROUND(sm.quantity, 3), ROUND(prod.quantity, 3) FROM stocks "
                   "AS st "
                   "LEFT JOIN (SELECT * FROM groups) as gr ON gr.id = st.stock_group LEFT JOIN (SELECT * FROM "
-                  "revisions_cmp WHERE doc_id = '%d' AND (doc_dt >= '%s' AND doc_dt <= '%s')) as re ON "
+                  "revisions_cmp WHERE doc_id = ? AND (doc_dt >= ? AND doc_dt <= ?)) as re ON "
                   "re.item_code = st.code LEFT JOIN (SELECT DISTINCT item_code, SUM(quantity) as quantity "
                   "FROM "
-                  "supplies_items WHERE (doc_dt >= '%s' AND doc_dt <= '%s') GROUP BY item_code) as do ON "
+                  "supplies_items WHERE (doc_dt >= ? AND doc_dt <= ?) GROUP BY item_code) as do ON "
                   "do.item_code = st.code  LEFT JOIN (SELECT DISTINCT code, SUM(quantity) as quantity FROM "
-                  "production_cmp WHERE (doc_dt >= '%s' AND doc_dt <= '%s')  GROUP BY code) as pr ON pr.code "
+                  "production_cmp WHERE (doc_dt >= ? AND doc_dt <= ?)  GROUP BY code) as pr ON pr.code "
                   "= "
                   "st.code LEFT JOIN (SELECT DISTINCT code, SUM(quantity) as quantity FROM "
                   "production_cmp_entries "
-                  "WHERE (doc_dt >= '%s' AND doc_dt <= '%s')  GROUP BY code) as pr_cmp ON pr_cmp.code = "
+                  "WHERE (doc_dt >= ? AND doc_dt <= ?)  GROUP BY code) as pr_cmp ON pr_cmp.code = "
                   "st.code "
                   "LEFT JOIN (SELECT DISTINCT code, SUM(quantity) as quantity FROM soldmat WHERE (doc_dt >= "
-                  "'%s' "
-                  "AND doc_dt <= '%s')  GROUP BY code) as sm ON sm.code = st.code LEFT JOIN (SELECT DISTINCT "
-                  "item_code, SUM(quantity) as quantity FROM stokovi_items WHERE (doc_dt >= '%s' AND doc_dt "
+                  "? "
+                  "AND doc_dt <= ?)  GROUP BY code) as sm ON sm.code = st.code LEFT JOIN (SELECT DISTINCT "
+                  "item_code, SUM(quantity) as quantity FROM stokovi_items WHERE (doc_dt >= ? AND doc_dt "
                   "<= "
-                  "'%s')  GROUP BY item_code) as prod ON prod.item_code = st.code ",
+                  "?)  GROUP BY item_code) as prod ON prod.item_code = st.code ",
                   m_conditions.stocktaking, from, to, from, to, from, to, from, to, from, to, from, to)
             : Sql("SELECT st.code, st.stock_name, st.stock_group, st.units, ROUND(st.quantity, 3), "
                   "st.is_material, "
@@ -95,28 +95,28 @@ QByteArray StockMovementReport::Statement() {
                   "st "
                   "LEFT JOIN (SELECT * FROM groups) as gr ON gr.id = st.stock_group LEFT JOIN (SELECT "
                   "DISTINCT "
-                  "item_code, SUM(quantity) as quantity FROM supplies_items WHERE (doc_dt >= '%s' AND doc_dt "
+                  "item_code, SUM(quantity) as quantity FROM supplies_items WHERE (doc_dt >= ? AND doc_dt "
                   "<= "
-                  "'%s') GROUP BY item_code) as do ON do.item_code = st.code  LEFT JOIN (SELECT DISTINCT "
+                  "?) GROUP BY item_code) as do ON do.item_code = st.code  LEFT JOIN (SELECT DISTINCT "
                   "code, "
-                  "SUM(quantity) as quantity FROM production_cmp WHERE (doc_dt >= '%s' AND doc_dt <= '%s')  "
+                  "SUM(quantity) as quantity FROM production_cmp WHERE (doc_dt >= ? AND doc_dt <= ?)  "
                   "GROUP "
                   "BY code) as pr ON pr.code = st.code LEFT JOIN (SELECT DISTINCT code, SUM(quantity) as "
                   "quantity "
-                  "FROM production_cmp_entries WHERE (doc_dt >= '%s' AND doc_dt <= '%s')  GROUP BY code) as "
+                  "FROM production_cmp_entries WHERE (doc_dt >= ? AND doc_dt <= ?)  GROUP BY code) as "
                   "pr_cmp ON pr_cmp.code = st.code LEFT JOIN (SELECT DISTINCT code, SUM(quantity) as "
                   "quantity FROM "
-                  "soldmat WHERE (doc_dt >= '%s' AND doc_dt <= '%s')  GROUP BY code) as sm ON sm.code = "
+                  "soldmat WHERE (doc_dt >= ? AND doc_dt <= ?)  GROUP BY code) as sm ON sm.code = "
                   "st.code "
                   "LEFT JOIN (SELECT DISTINCT item_code, SUM(quantity) as quantity FROM stokovi_items WHERE "
-                  "(doc_dt >= '%s' AND doc_dt <= '%s')  GROUP BY item_code) as prod ON prod.item_code = "
+                  "(doc_dt >= ? AND doc_dt <= ?)  GROUP BY item_code) as prod ON prod.item_code = "
                   "st.code",
                   from, to, from, to, from, to, from, to, from, to);
     sql += m_settings.ShowHiddenItems() == 0 ? " WHERE is_hidden = '0' "
                                              : " WHERE (is_hidden = '0' OR is_hidden = '1') ";
     if (!Search().Text().isEmpty())
-        sql += Sql(" AND (st.code LIKE '%%%q%%' OR st.stock_name LIKE '%%%q%%') ", Search().Text(),
-                   Search().Text());
+        sql += Sql(" AND (st.code LIKE ? OR st.stock_name LIKE ?) ", LikeAnywhere(Search().Text()),
+                   LikeAnywhere(Search().Text()));
     sql += " ORDER BY st.stock_name ASC;";
     return sql;
 }

@@ -37,7 +37,7 @@ public:
     // "%s / %s" of the chosen stocktaking; empty without one.
     static QString StocktakingText(const Conditions& conditions);
 
-    QByteArray Statement() override;
+    SqlStatement Statement() override;
 
 protected:
     std::optional<QStringList> RowOf(const ResultTable& table, int r) override;

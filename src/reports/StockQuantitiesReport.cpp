@@ -37,10 +37,10 @@ void StockQuantitiesReport::ToggleHideNegative() {
     m_settings.SetRptQttysDoNotShowNegativeVals(m_settings.RptQttysDoNotShowNegativeVals() == 0 ? 1 : 0);
 }
 
-QByteArray StockQuantitiesReport::Statement() {
+SqlStatement StockQuantitiesReport::Statement() {
     m_groupNames.clear();
     m_rollUps = std::make_unique<SharedRollUps>(m_db);
-    QByteArray sql =
+    SqlStatement sql =
         m_settings.RptQttysShowOnlyCritical() == 0
             ? "SELECT code, stock_name, stock_group, units, quantity, cost_price, is_recipe, price_1, "
               "price_2, is_dirty FROM stocks WHERE is_service = '0' "

@@ -31,7 +31,7 @@ public:
     void ToggleHideZero();
     void ToggleHideNegative();
 
-    QByteArray Statement() override;
+    SqlStatement Statement() override;
 
 protected:
     std::optional<QStringList> RowOf(const ResultTable& table, int r) override;

@@ -25,13 +25,13 @@ void TurnoverByCustomer::SetPeriod(const QDate& from, const QDate& to) {
 
 // "GROUP BY sm.partner_id," before "ORDER BY" does not prepare in SQLite 3:
 // the comma is left out.
-QByteArray TurnoverByCustomer::Statement() {
+SqlStatement TurnoverByCustomer::Statement() {
     return InFirmCurrency(
         Sql("SELECT sm.partner_id, p.partner_name, SUM(sm.oblagaema_sum), SUM(sm.total_sum) FROM "
             "stokovi_main AS sm "
             "INNER JOIN (SELECT * FROM partners) AS p ON sm.partner_id = p.partner_id WHERE (sm.doc_dt >= "
-            "'%s' AND "
-            "sm.doc_dt <= '%s') GROUP BY sm.partner_id ORDER BY p.partner_name ASC",
+            "? AND "
+            "sm.doc_dt <= ?) GROUP BY sm.partner_id ORDER BY p.partner_name ASC",
             DateToSql(m_from), DateToSql(m_to)),
         {"sm.oblagaema_sum", "sm.total_sum"}, "sm.doc_dt", m_from, m_to);
 }

@@ -24,7 +24,7 @@ public:
         return {{"ОБЩО НЕТО:", NetText()}, {"СУМА С ДДС:", GrossText()}};
     }
 
-    QByteArray Statement() override;
+    SqlStatement Statement() override;
 
 protected:
     std::optional<QStringList> RowOf(const ResultTable& table, int r) override;

@@ -2,7 +2,7 @@
 
 #include "base/Prompter.h"
 #include "db/Database.h"
-#include "db/SqlFormat.h"
+#include "db/SqlStatement.h"
 #include "format/DocNumber.h"
 #include "format/FormatNumber.h"
 #include "format/SqlDates.h"
@@ -40,7 +40,7 @@ const KindStatement* statementOf(int kind) {
         "sm.",
         "sp.partner_name",
         nullptr,
-        " (sm.partner_id = %d) ",
+        " (sm.partner_id = ?) ",
         " ORDER BY sm.doc_dt DESC;",
         false};
     static const KindStatement notInvoiced{
@@ -56,33 +56,33 @@ const KindStatement* statementOf(int kind) {
         " ORDER BY si.doc_dt DESC;",
         true};
     static const KindStatement invoices{"SELECT im.doc_id, im.doc_dt, ip.partner_name, im.total_sum FROM "
-                                        "[invoices_main] AS im LEFT JOIN (SELECT "
+                                        "invoices_main AS im LEFT JOIN (SELECT "
                                         "doc_id, partner_name FROM invoices_partners) AS ip ON im.doc_id = "
                                         "ip.doc_id WHERE im.doc_type = '0' ",
                                         "im.",
                                         "ip.partner_name",
                                         nullptr,
-                                        " (im.partner_id = '%d') ",
+                                        " (im.partner_id = ?) ",
                                         " ORDER BY im.doc_dt DESC;",
                                         true};
     static const KindStatement debitNotes{"SELECT im.doc_id, im.doc_dt, ip.partner_name, im.total_sum FROM "
-                                          "[invoices_main] AS im LEFT JOIN (SELECT "
+                                          "invoices_main AS im LEFT JOIN (SELECT "
                                           "doc_id, partner_name FROM invoices_partners) AS ip ON im.doc_id = "
                                           "ip.doc_id WHERE im.doc_type = '1' ",
                                           "im.",
                                           "ip.partner_name",
                                           nullptr,
-                                          " (im.partner_id = '%d') ",
+                                          " (im.partner_id = ?) ",
                                           " ORDER BY im.doc_dt DESC;",
                                           true};
     static const KindStatement creditNotes{"SELECT im.doc_id, im.doc_dt, ip.partner_name, im.total_sum FROM "
-                                           "[invoices_main] AS im LEFT JOIN (SELECT "
+                                           "invoices_main AS im LEFT JOIN (SELECT "
                                            "doc_id, partner_name FROM invoices_partners) AS ip ON im.doc_id "
                                            "= ip.doc_id WHERE im.doc_type = '2' ",
                                            "im.",
                                            "ip.partner_name",
                                            nullptr,
-                                           " (im.partner_id = '%d') ",
+                                           " (im.partner_id = ?) ",
                                            " ORDER BY im.doc_dt DESC;",
                                            true};
     static const KindStatement proformas{
@@ -151,11 +151,6 @@ const KindStatement* statementOf(int kind) {
     }
 }
 
-QByteArray format(const char* pattern, std::initializer_list<SqlArg> args) {
-    const auto sql = SqlFormat(pattern, args);
-    return sql ? *sql : QByteArray();
-}
-
 } // namespace
 
 DocumentBrowser::DocumentBrowser(Database& db, int kind, int partnerId)
@@ -216,30 +211,28 @@ void DocumentBrowser::SetPeriod(bool on, const QDate& from, const QDate& to) {
 
 // The filters after the query, each joined with WHERE when it is the first
 // condition and with AND after it: partner, search text, period. Typed text
-// enters through %q.
-QString DocumentBrowser::Condition() const {
+// is bound, never part of the statement.
+SqlStatement DocumentBrowser::Condition() const {
     const KindStatement& k = *statementOf(m_kind);
-    QStringList conditions;
+    std::vector<SqlStatement> conditions;
     if (m_partnerId > 0 && k.partnerIdFilter)
-        conditions << QString::fromUtf8(format(k.partnerIdFilter, {SqlArg(m_partnerId)}));
+        conditions.push_back(SqlCompose(k.partnerIdFilter, {m_partnerId}));
     const QString& text = m_search.Text();
     if (!text.isEmpty()) {
-        QByteArray search =
-            format((QByteArray(" (") + k.alias + "doc_id LIKE '%%%q%%'").constData(), {SqlArg(text)});
+        const QString pattern = LikeAnywhere(text);
+        SqlStatement search = SqlCompose(" (%sdoc_id LIKE ?", {k.alias, pattern});
         if (k.partner)
-            search += format((QByteArray(" OR ") + k.partner + " LIKE '%%%q%%'").constData(), {SqlArg(text)});
+            search += SqlCompose(" OR %s LIKE ?", {k.partner, pattern});
         if (k.extraSearch)
-            search +=
-                format((QByteArray(" OR ") + k.extraSearch + " LIKE '%%%q%%'").constData(), {SqlArg(text)});
-        conditions << QString::fromUtf8(search + ") ");
+            search += SqlCompose(" OR %s LIKE ?", {k.extraSearch, pattern});
+        conditions.push_back(search + ") ");
     }
     if (m_period)
-        conditions << QString::fromUtf8(format(
-            (QByteArray(" (") + k.alias + "doc_dt >= '%q' AND " + k.alias + "doc_dt <= '%q') ").constData(),
-            {SqlArg(DateToSql(m_from)), SqlArg(DateToSql(m_to))}));
-    QString joined;
+        conditions.push_back(SqlCompose(" (%sdoc_dt >= ? AND %sdoc_dt <= ?) ",
+                                        {k.alias, DateToSql(m_from), k.alias, DateToSql(m_to)}));
+    SqlStatement joined;
     bool first = !k.hasWhere;
-    for (const QString& condition : conditions) {
+    for (const SqlStatement& condition : conditions) {
         joined += first ? " WHERE" : " AND";
         joined += condition;
         first = false;
@@ -247,38 +240,39 @@ QString DocumentBrowser::Condition() const {
     return joined;
 }
 
-QByteArray DocumentBrowser::Statement() const {
+SqlStatement DocumentBrowser::Statement() const {
     if (m_kind == CustomerLinesNotInvoiced) {
-        const QByteArray period = m_period ? format(" AND (si.doc_dt >= '%q' AND si.doc_dt <= '%q') ",
-                                                    {SqlArg(DateToSql(m_from)), SqlArg(DateToSql(m_to))})
-                                           : QByteArray();
-        return format(
-            "SELECT si.doc_id, si.doc_dt, sm.partner_id, p.partner_name, sm.total_sum FROM stokovi_items "
-            "AS si INNER JOIN (SELECT doc_id, doc_dt, partner_id, total_sum FROM stokovi_main) AS sm ON "
-            "si.doc_id = sm.doc_id INNER JOIN (SELECT partner_id, partner_name FROM partners) AS p ON "
-            "sm.partner_id = p.partner_id WHERE si.invoiced = '0' AND sm.partner_id = '%d' AND si.doc_id "
-            "LIKE '%%%q%%' %s GROUP BY si.doc_id ORDER BY si.doc_dt, si.doc_id DESC;",
-            {SqlArg(m_partnerId), SqlArg(m_search.Text()), SqlArg(period)});
+        const SqlStatement period = m_period ? SqlCompose(" AND (si.doc_dt >= ? AND si.doc_dt <= ?) ",
+                                                          {DateToSql(m_from), DateToSql(m_to)})
+                                             : SqlStatement();
+        return SqlCompose(
+                   "SELECT si.doc_id, si.doc_dt, sm.partner_id, p.partner_name, sm.total_sum FROM stokovi_items "
+                   "AS si INNER JOIN (SELECT doc_id, doc_dt, partner_id, total_sum FROM stokovi_main) AS sm ON "
+                   "si.doc_id = sm.doc_id INNER JOIN (SELECT partner_id, partner_name FROM partners) AS p ON "
+                   "sm.partner_id = p.partner_id WHERE si.invoiced = '0' AND sm.partner_id = ? AND si.doc_id "
+                   "LIKE ? ",
+                   {m_partnerId, LikeAnywhere(m_search.Text())}) +
+               period + " GROUP BY si.doc_id ORDER BY si.doc_dt, si.doc_id DESC;";
     }
     if (m_kind == WarrantyCards && m_bySerial)
-        return format(
+        return SqlCompose(
             // Each card once, however many of its lines match; '%' and '_'
             // typed by the clerk stay wildcards, as in every search.
             "SELECT DISTINCT gkm.doc_id, gkm.doc_dt, gkm.customer_name FROM gk_main AS gkm LEFT JOIN (SELECT "
             "doc_id, item_serial FROM gk_items) AS gki ON gkm.doc_id = gki.doc_id WHERE gki.item_serial LIKE "
-            "'%%%q%%'  ORDER BY gkm.doc_dt, gkm.doc_id ASC;",
-            {SqlArg(m_search.Text())});
+            "? ORDER BY gkm.doc_dt, gkm.doc_id ASC;",
+            {LikeAnywhere(m_search.Text())});
     const KindStatement* k = statementOf(m_kind);
     if (!k)
-        return QByteArray();
-    return QByteArray(k->query) + Condition().toUtf8() + k->order;
+        return SqlStatement();
+    return k->query + Condition() + k->order;
 }
 
 bool DocumentBrowser::Reload() {
     m_rows.clear();
     ResultTable table;
-    const QByteArray sql = Statement();
-    if (sql.isEmpty() || !m_db.Query(table, "%s", sql))
+    const SqlStatement sql = Statement();
+    if (sql.text.isEmpty() || !m_db.Query(table, sql))
         return false;
     // Which column holds the partner (or note) and which the amount.
     int partner = 2, amount = 3, extra = -1;

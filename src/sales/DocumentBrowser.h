@@ -1,5 +1,6 @@
 #pragma once
 
+#include "db/SqlStatement.h"
 #include "lists/ListColumn.h"
 #include "lists/SearchText.h"
 #include "sales/DocumentChooser.h"
@@ -51,7 +52,7 @@ public:
     void SearchSerial(bool bySerial) { m_bySerial = bySerial; }
     void SetPeriod(bool on, const QDate& from, const QDate& to);
 
-    QByteArray Statement() const;
+    SqlStatement Statement() const;
     bool Reload();
 
     struct Row {
@@ -68,7 +69,7 @@ public:
     std::optional<DocumentChoice> Choose(const std::vector<int>& rows, Prompter& prompter) const;
 
 private:
-    QString Condition() const;
+    SqlStatement Condition() const;
 
     Database& m_db;
     int m_kind;

@@ -29,7 +29,7 @@ std::optional<std::vector<SalePosting::Need>> SalePosting::NeedsOf(const std::ve
         ResultTable components;
         if (!m_db.Query(components,
                         "SELECT code, ROUND(quantity, 3), randeman FROM stocks_cmp WHERE owner_code = "
-                        "'%q';",
+                        "?;",
                         line.code))
             return std::nullopt;
         const int codeColumn = components.Column("code"), perUnitColumn = components.Column("quantity"),
@@ -62,7 +62,7 @@ std::optional<QString> SalePosting::ShortStock(const std::vector<Need>& needs) {
             continue;
         checked[need.code] = true;
         ResultTable stock;
-        if (!m_db.Query(stock, "SELECT ROUND(quantity, 3), is_service FROM stocks WHERE code = '%q';",
+        if (!m_db.Query(stock, "SELECT ROUND(quantity, 3), is_service FROM stocks WHERE code = ?;",
                         need.code))
             return std::nullopt;
         // A service holds no stock: selling it never falls short.

@@ -163,7 +163,7 @@ bool SaleSaver::MarkEarlier(WriteTransaction& t, SaleSaveContext& c) {
         const QByteArray number = FormatDocNumber(source).toUtf8();
         if (op == SaleOp::InvoiceForProforma) {
             if (!t.ExecPrintf(
-                    "UPDATE proforms_main SET invoiced = '1', invoice_id = '%d' WHERE (doc_id = '%d' AND "
+                    "UPDATE proforms_main SET invoiced = '1', invoice_id = ? WHERE (doc_id = ? AND "
                     "invoiced = '0');",
                     c.number, source) ||
                 !changes(1, QString::asprintf(
@@ -178,12 +178,12 @@ bool SaleSaver::MarkEarlier(WriteTransaction& t, SaleSaveContext& c) {
                               "работно място. Фактурата не е записана.",
                               number.constData());
         if (!t.ExecPrintf(
-                "UPDATE stokovi_main SET invoiced = '1', invoice_id = '%d' WHERE (doc_id = '%d' AND "
+                "UPDATE stokovi_main SET invoiced = '1', invoice_id = ? WHERE (doc_id = ? AND "
                 "invoiced = '0');",
                 c.number, source) ||
             !changes(1, refusal) ||
             !t.ExecPrintf(
-                "UPDATE stokovi_items SET invoiced = '1', invoice_id = '%d' WHERE (doc_id = '%d' AND "
+                "UPDATE stokovi_items SET invoiced = '1', invoice_id = ? WHERE (doc_id = ? AND "
                 "invoiced = '0');",
                 c.number, source) ||
             !changes(lines, refusal))

@@ -22,54 +22,54 @@ struct FamilyStatements {
 
 const FamilyStatements& statementsOf(SaleFamily family) {
     static const FamilyStatements goodsNotes{
-        "INSERT INTO stokovi_partners VALUES('%d', '%s', '%q', '%q', '%q', '%q', '%q', '%q');",
-        "INSERT INTO stokovi_firmdata VALUES('%d', '%s', '%q', '%q', '%q', '%q', '%q', '%q', '%d', '%.2f', "
-        "'%d');",
-        "UPDATE stokovi_main SET doc_dt = '%s', given_by = '%q', received_by = '%q', compiled_by = '%q', "
-        "transported_by = '%q', partner_id = '%d', osnovanie = '%q', place = '%q', object = '%q', recv_dt = "
-        "'%q', "
-        "pay_dt = '%s', pay_by = '%d', slovom = '%q', [tax_event_dt] = '%q', [osnovanie_vat] = '%q', "
-        "[new_vehicle] = '%q' WHERE doc_id = '%d'",
-        "UPDATE stokovi_partners SET doc_dt = '%s', partner_name = '%q', partner_city = '%q', "
+        "INSERT INTO stokovi_partners VALUES(?, ?, ?, ?, ?, ?, ?, ?);",
+        "INSERT INTO stokovi_firmdata VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
+        "?);",
+        "UPDATE stokovi_main SET doc_dt = ?, given_by = ?, received_by = ?, compiled_by = ?, "
+        "transported_by = ?, partner_id = ?, osnovanie = ?, place = ?, object = ?, recv_dt = "
+        "?, "
+        "pay_dt = ?, pay_by = ?, slovom = ?, tax_event_dt = ?, osnovanie_vat = ?, "
+        "new_vehicle = ? WHERE doc_id = ?",
+        "UPDATE stokovi_partners SET doc_dt = ?, partner_name = ?, partner_city = ?, "
         "partner_address = "
-        "'%q', partner_mol = '%q', partner_tax_id = '%q', partner_bulstat = '%q' WHERE doc_id = '%d'",
-        "UPDATE stokovi_firmdata SET doc_dt = '%s', firm_name = '%q', firm_city = '%q', firm_address = '%q', "
-        "firm_mol = '%q', firm_tax_id = '%q', firm_bulstat = '%q', firm_bank_id = '%d' WHERE doc_id = '%d'",
-        "UPDATE stokovi_items SET doc_dt = '%s' WHERE doc_id = '%d'"};
+        "?, partner_mol = ?, partner_tax_id = ?, partner_bulstat = ? WHERE doc_id = ?",
+        "UPDATE stokovi_firmdata SET doc_dt = ?, firm_name = ?, firm_city = ?, firm_address = ?, "
+        "firm_mol = ?, firm_tax_id = ?, firm_bulstat = ?, firm_bank_id = ? WHERE doc_id = ?",
+        "UPDATE stokovi_items SET doc_dt = ? WHERE doc_id = ?"};
     static const FamilyStatements invoices{
-        "INSERT INTO invoices_partners VALUES('%d', '%s', '%q', '%q', '%q', '%q', '%q', '%q');",
-        "INSERT INTO invoices_firmdata VALUES('%d', '%s', '%q', '%q', '%q', '%q', '%q', '%q', '%d', '%.2f', "
-        "'%d');",
+        "INSERT INTO invoices_partners VALUES(?, ?, ?, ?, ?, ?, ?, ?);",
+        "INSERT INTO invoices_firmdata VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
+        "?);",
         // An invoice and a note are told apart by their type, also when old
         // data gave them one number.
-        "UPDATE invoices_main SET doc_dt = '%s', given_by = '%q', received_by = '%q', compiled_by = '%q', "
-        "transported_by = '%q', partner_id = '%d', osnovanie = '%q', place = '%q', object = '%q', recv_dt = "
-        "'%q', "
-        "pay_dt = '%s', pay_by = '%d', slovom = '%q', [tax_event_dt] = '%q', [osnovanie_vat] = '%q', "
-        "[new_vehicle] = '%q' WHERE doc_id = '%d' AND doc_type = '%d'",
-        "UPDATE invoices_partners SET doc_dt = '%s', partner_name = '%q', partner_city = '%q', "
+        "UPDATE invoices_main SET doc_dt = ?, given_by = ?, received_by = ?, compiled_by = ?, "
+        "transported_by = ?, partner_id = ?, osnovanie = ?, place = ?, object = ?, recv_dt = "
+        "?, "
+        "pay_dt = ?, pay_by = ?, slovom = ?, tax_event_dt = ?, osnovanie_vat = ?, "
+        "new_vehicle = ? WHERE doc_id = ? AND doc_type = ?",
+        "UPDATE invoices_partners SET doc_dt = ?, partner_name = ?, partner_city = ?, "
         "partner_address = "
-        "'%q', partner_mol = '%q', partner_tax_id = '%q', partner_bulstat = '%q' WHERE doc_id = '%d'",
-        "UPDATE invoices_firmdata SET doc_dt = '%s', firm_name = '%q', firm_city = '%q', firm_address = "
-        "'%q', "
-        "firm_mol = '%q', firm_tax_id = '%q', firm_bulstat = '%q', firm_bank_id = '%d' WHERE doc_id = '%d'",
-        "UPDATE invoices_items SET doc_dt = '%s' WHERE doc_id = '%d'"};
+        "?, partner_mol = ?, partner_tax_id = ?, partner_bulstat = ? WHERE doc_id = ?",
+        "UPDATE invoices_firmdata SET doc_dt = ?, firm_name = ?, firm_city = ?, firm_address = "
+        "?, "
+        "firm_mol = ?, firm_tax_id = ?, firm_bulstat = ?, firm_bank_id = ? WHERE doc_id = ?",
+        "UPDATE invoices_items SET doc_dt = ? WHERE doc_id = ?"};
     static const FamilyStatements proformas{
-        "INSERT INTO proforms_partners VALUES('%d', '%s', '%q', '%q', '%q', '%q', '%q', '%q');",
-        "INSERT INTO proforms_firmdata VALUES('%d', '%s', '%q', '%q', '%q', '%q', '%q', '%q', '%d', '%.2f', "
-        "'%d');",
-        "UPDATE proforms_main SET doc_dt = '%s', given_by = '%q', received_by = '%q', compiled_by = '%q', "
-        "transported_by = '%q', partner_id = '%d', osnovanie = '%q', place = '%q', object = '%q', recv_dt = "
-        "'%q', "
-        "pay_dt = '%s', pay_by = '%d', slovom = '%q', [tax_event_dt] = '%q', [osnovanie_vat] = '%q', "
-        "[new_vehicle] = '%q' WHERE doc_id = '%d'",
-        "UPDATE proforms_partners SET doc_dt = '%s', partner_name = '%q', partner_city = '%q', "
+        "INSERT INTO proforms_partners VALUES(?, ?, ?, ?, ?, ?, ?, ?);",
+        "INSERT INTO proforms_firmdata VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
+        "?);",
+        "UPDATE proforms_main SET doc_dt = ?, given_by = ?, received_by = ?, compiled_by = ?, "
+        "transported_by = ?, partner_id = ?, osnovanie = ?, place = ?, object = ?, recv_dt = "
+        "?, "
+        "pay_dt = ?, pay_by = ?, slovom = ?, tax_event_dt = ?, osnovanie_vat = ?, "
+        "new_vehicle = ? WHERE doc_id = ?",
+        "UPDATE proforms_partners SET doc_dt = ?, partner_name = ?, partner_city = ?, "
         "partner_address = "
-        "'%q', partner_mol = '%q', partner_tax_id = '%q', partner_bulstat = '%q' WHERE doc_id = '%d'",
-        "UPDATE proforms_firmdata SET doc_dt = '%s', firm_name = '%q', firm_city = '%q', firm_address = "
-        "'%q', "
-        "firm_mol = '%q', firm_tax_id = '%q', firm_bulstat = '%q', firm_bank_id = '%d' WHERE doc_id = '%d'",
-        "UPDATE proforms_items SET doc_dt = '%s' WHERE doc_id = '%d'"};
+        "?, partner_mol = ?, partner_tax_id = ?, partner_bulstat = ? WHERE doc_id = ?",
+        "UPDATE proforms_firmdata SET doc_dt = ?, firm_name = ?, firm_city = ?, firm_address = "
+        "?, "
+        "firm_mol = ?, firm_tax_id = ?, firm_bulstat = ?, firm_bank_id = ? WHERE doc_id = ?",
+        "UPDATE proforms_items SET doc_dt = ? WHERE doc_id = ?"};
     switch (family) {
     case SaleFamily::GoodsNotes:
         return goodsNotes;
@@ -122,9 +122,9 @@ int SaleStore::NextNumber(SaleFamily family) {
 
 std::optional<bool> SaleStore::NumberTaken(SaleFamily family, int number) {
     const char* sql =
-        family == SaleFamily::GoodsNotes  ? "SELECT doc_id FROM stokovi_main WHERE doc_id = '%d';"
-        : family == SaleFamily::Proformas ? "SELECT doc_id FROM proforms_main WHERE doc_id = '%d';"
-                                          : "SELECT doc_id FROM invoices_main WHERE doc_id = '%d';";
+        family == SaleFamily::GoodsNotes  ? "SELECT doc_id FROM stokovi_main WHERE doc_id = ?;"
+        : family == SaleFamily::Proformas ? "SELECT doc_id FROM proforms_main WHERE doc_id = ?;"
+                                          : "SELECT doc_id FROM invoices_main WHERE doc_id = ?;";
     ResultTable table;
     if (!m_db.Query(table, sql, number))
         return std::nullopt;
@@ -135,12 +135,12 @@ bool SaleStore::InsertGoodsNote(WriteTransaction& t, const SaleDocument& doc, in
                                 const StoredTotals& s) {
     const SaleHeader& h = doc.header;
     return t.ExecPrintf(
-        "INSERT INTO stokovi_main VALUES('%d', '%s', '%q', '%q', '%q', '%q', '%d', '%q', '%q', '%q', "
-        "'%s', '%s', '%d', '%.2f', '%q', '%d', '%d', '%.2f', '%.2f', '%.2f', '%.2f', '%.2f', '%q', "
-        "'%q', '%q', '%d');",
+        "INSERT INTO stokovi_main VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
+        "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
+        "?, ?, ?);",
         number, sqlDate(h.docDate), h.givenBy, h.receivedBy, h.compiledBy, h.transportedBy, h.partnerId,
-        h.osnovanie, h.place, h.object, sqlDate(h.recvDate), sqlDate(h.payDate), h.payBy, h.discount,
-        h.slovom, invoiceId != 0 ? 1 : 0, invoiceId, s.allSum, s.discountSum, s.base, s.vat, s.total,
+        h.osnovanie, h.place, h.object, sqlDate(h.recvDate), sqlDate(h.payDate), h.payBy, SqlDecimal{h.discount, 2},
+        h.slovom, invoiceId != 0 ? 1 : 0, invoiceId, SqlDecimal{s.allSum, 2}, SqlDecimal{s.discountSum, 2}, SqlDecimal{s.base, 2}, SqlDecimal{s.vat, 2}, SqlDecimal{s.total, 2},
         sqlDate(h.taxEventDate), h.osnovanieVat, h.newVehicle, SaleOps::DocTypeOf(doc.op));
 }
 
@@ -148,12 +148,12 @@ bool SaleStore::InsertInvoice(WriteTransaction& t, const SaleDocument& doc, int 
                               const StoredTotals& s) {
     const SaleHeader& h = doc.header;
     return t.ExecPrintf(
-        "INSERT INTO invoices_main VALUES('%d', '%s', '%q', '%q', '%q', '%q', '%d', '%q', '%q', "
-        "'%q', '%s', '%s', '%d', '%.2f', '%q', '%.2f', '%.2f', '%.2f', '%.2f', '%.2f', '%q', '%q', "
-        "'%q', '%d', '%d', '%q');",
+        "INSERT INTO invoices_main VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, "
+        "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
+        "?, ?, ?, ?);",
         number, sqlDate(h.docDate), h.givenBy, h.receivedBy, h.compiledBy, h.transportedBy, h.partnerId,
-        h.osnovanie, h.place, h.object, sqlDate(h.recvDate), sqlDate(h.payDate), h.payBy, h.discount,
-        h.slovom, s.allSum, s.discountSum, s.base, s.vat, s.total, sqlDate(h.taxEventDate), h.osnovanieVat,
+        h.osnovanie, h.place, h.object, sqlDate(h.recvDate), sqlDate(h.payDate), h.payBy, SqlDecimal{h.discount, 2},
+        h.slovom, SqlDecimal{s.allSum, 2}, SqlDecimal{s.discountSum, 2}, SqlDecimal{s.base, 2}, SqlDecimal{s.vat, 2}, SqlDecimal{s.total, 2}, sqlDate(h.taxEventDate), h.osnovanieVat,
         h.newVehicle, SaleOps::DocTypeOf(doc.op), h.toInvoice, h.toInvoiceDate);
 }
 
@@ -161,12 +161,12 @@ bool SaleStore::InsertProforma(WriteTransaction& t, const SaleDocument& doc, int
                                const StoredTotals& s) {
     const SaleHeader& h = doc.header;
     return t.ExecPrintf(
-        "INSERT INTO proforms_main VALUES('%d', '%s', '%q', '%q', '%q', '%q', '%d', '%q', '%q', "
-        "'%q', '%s', '%s', '%d', '%.2f', '%q', '%d', '%d', '%.2f', '%.2f', '%.2f', '%.2f', '%.2f', "
-        "'%q', '%q', '%q');",
+        "INSERT INTO proforms_main VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, "
+        "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
+        "?, ?, ?);",
         number, sqlDate(h.docDate), h.givenBy, h.receivedBy, h.compiledBy, h.transportedBy, h.partnerId,
-        h.osnovanie, h.place, h.object, sqlDate(h.recvDate), sqlDate(h.payDate), h.payBy, h.discount,
-        h.slovom, 0, 0, s.allSum, s.discountSum, s.base, s.vat, s.total, sqlDate(h.taxEventDate),
+        h.osnovanie, h.place, h.object, sqlDate(h.recvDate), sqlDate(h.payDate), h.payBy, SqlDecimal{h.discount, 2},
+        h.slovom, 0, 0, SqlDecimal{s.allSum, 2}, SqlDecimal{s.discountSum, 2}, SqlDecimal{s.base, 2}, SqlDecimal{s.vat, 2}, SqlDecimal{s.total, 2}, sqlDate(h.taxEventDate),
         h.osnovanieVat, h.newVehicle);
 }
 
@@ -178,43 +178,43 @@ bool SaleStore::InsertSnapshots(WriteTransaction& t, SaleFamily family, const Sa
     return t.ExecPrintf(sql.insertPartner, number, date, c.name, c.city, c.address, c.mol, c.taxId,
                         c.bulstat) &&
            t.ExecPrintf(sql.insertFirm, number, date, f.name, f.city, f.address, f.mol, f.taxId, f.bulstat,
-                        f.vatRegistered, f.vatRate, f.bankId);
+                        f.vatRegistered, SqlDecimal{f.vatRate, 2}, f.bankId);
 }
 
 bool SaleStore::InsertGoodsNoteLine(WriteTransaction& t, int number, const QDate& date, const StoredLine& s,
                                     int invoiceId) {
     const SaleLine& l = *s.line;
     return t.ExecPrintf(
-        "INSERT INTO stokovi_items VALUES('%d', '%s', '%d', '%d', '%q', '%q', '%d', '%q', '%.3f', "
-        "'%.5f', '%.5f', '%q', '%d', '%d', '%.5f');",
-        number, sqlDate(date), l.seq, l.selPrice, l.code, l.name, s.group, l.units, s.quantity, s.price,
-        s.value, l.visCode, invoiceId != 0 ? 1 : 0, invoiceId, s.costPrice);
+        "INSERT INTO stokovi_items VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, "
+        "?, ?, ?, ?, ?, ?);",
+        number, sqlDate(date), l.seq, l.selPrice, l.code, l.name, s.group, l.units, SqlDecimal{s.quantity, 3}, SqlDecimal{s.price, 5},
+        SqlDecimal{s.value, 5}, l.visCode, invoiceId != 0 ? 1 : 0, invoiceId, SqlDecimal{s.costPrice, 5});
 }
 
 bool SaleStore::InsertInvoiceLine(WriteTransaction& t, int number, const QDate& date, const StoredLine& s) {
     const SaleLine& l = *s.line;
     return t.ExecPrintf(
-        "INSERT INTO invoices_items VALUES('%d', '%s', '%d', '%d', '%q', '%q', '%d', '%q', '%.3f', "
-        "'%.5f', '%.5f', '%q', '%.5f');",
-        number, sqlDate(date), l.seq, l.selPrice, l.code, l.name, s.group, l.units, s.quantity, s.price,
-        s.value, l.visCode, s.costPrice);
+        "INSERT INTO invoices_items VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, "
+        "?, ?, ?, ?);",
+        number, sqlDate(date), l.seq, l.selPrice, l.code, l.name, s.group, l.units, SqlDecimal{s.quantity, 3}, SqlDecimal{s.price, 5},
+        SqlDecimal{s.value, 5}, l.visCode, SqlDecimal{s.costPrice, 5});
 }
 
 bool SaleStore::InsertProformaLine(WriteTransaction& t, int number, const QDate& date, const StoredLine& s) {
     const SaleLine& l = *s.line;
     return t.ExecPrintf(
-        "INSERT INTO proforms_items VALUES('%d', '%s', '%d', '%d', '%q', '%q', '%d', '%q', '%.3f', "
-        "'%.5f', '%.5f');",
-        number, sqlDate(date), l.seq, l.selPrice, l.code, l.name, s.group, l.units, s.quantity, s.price,
-        s.value);
+        "INSERT INTO proforms_items VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, "
+        "?, ?);",
+        number, sqlDate(date), l.seq, l.selPrice, l.code, l.name, s.group, l.units, SqlDecimal{s.quantity, 3}, SqlDecimal{s.price, 5},
+        SqlDecimal{s.value, 5});
 }
 
 bool SaleStore::InsertSoldMaterial(WriteTransaction& t, int number, const QDate& date, int customerId,
                                    int group, const QString& soldCode, const QString& component,
                                    double quantity, double cost, double total) {
     return t.ExecPrintf(
-        "INSERT INTO soldmat VALUES('%d', '%s', '%d', '%d', '%q', '%q', '%.3f', '%.5f', '%.5f');", number,
-        sqlDate(date), customerId, group, soldCode, component, quantity, cost, total);
+        "INSERT INTO soldmat VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?);", number,
+        sqlDate(date), customerId, group, soldCode, component, SqlDecimal{quantity, 3}, SqlDecimal{cost, 5}, SqlDecimal{total, 5});
 }
 
 bool SaleStore::RewriteStored(WriteTransaction& t, SaleFamily family, const SaleDocument& doc) {
@@ -240,23 +240,23 @@ bool SaleStore::RewriteStored(WriteTransaction& t, SaleFamily family, const Sale
                         h.docId) &&
            t.ExecPrintf(sql.updateLineDates, date, h.docId) &&
            (family != SaleFamily::GoodsNotes ||
-            t.ExecPrintf("UPDATE soldmat SET doc_dt = '%s', customer_id = '%d' WHERE doc_id = '%d'", date,
+            t.ExecPrintf("UPDATE soldmat SET doc_dt = ?, customer_id = ? WHERE doc_id = ?", date,
                          h.partnerId, h.docId));
 }
 
 double SaleStore::StoredTotal(SaleFamily family, int number) {
     return m_db.QueryDouble(0,
                             family == SaleFamily::Proformas
-                                ? "SELECT total_sum FROM proforms_main WHERE doc_id = '%d';"
-                                : "SELECT total_sum FROM stokovi_main WHERE doc_id = '%d';",
+                                ? "SELECT total_sum FROM proforms_main WHERE doc_id = ?;"
+                                : "SELECT total_sum FROM stokovi_main WHERE doc_id = ?;",
                             number);
 }
 
 int SaleStore::InvoicedWith(SaleFamily family, int number) {
     return m_db.QueryInt(0,
                          family == SaleFamily::Proformas
-                             ? "SELECT invoice_id FROM proforms_main WHERE doc_id = '%d' AND invoiced = '1';"
-                             : "SELECT invoice_id FROM stokovi_main WHERE doc_id = '%d' AND invoiced = '1';",
+                             ? "SELECT invoice_id FROM proforms_main WHERE doc_id = ? AND invoiced = '1';"
+                             : "SELECT invoice_id FROM stokovi_main WHERE doc_id = ? AND invoiced = '1';",
                          number);
 }
 
@@ -265,21 +265,21 @@ bool SaleStore::Load(SaleFamily family, int number, SaleDocument& doc, bool notI
     bool read = false;
     switch (family) {
     case SaleFamily::GoodsNotes:
-        read = m_db.Query(header, "SELECT * FROM stokovi_main WHERE doc_id = '%d';", number) &&
-               m_db.Query(partner, "SELECT * FROM stokovi_partners WHERE doc_id = '%d';", number) &&
-               m_db.Query(firm, "SELECT * FROM stokovi_firmdata WHERE doc_id = '%d';", number) &&
+        read = m_db.Query(header, "SELECT * FROM stokovi_main WHERE doc_id = ?;", number) &&
+               m_db.Query(partner, "SELECT * FROM stokovi_partners WHERE doc_id = ?;", number) &&
+               m_db.Query(firm, "SELECT * FROM stokovi_firmdata WHERE doc_id = ?;", number) &&
                m_db.Query(lines,
                           notInvoicedOnly
-                              ? "SELECT * FROM stokovi_items WHERE doc_id = '%d' AND invoiced = '0' ORDER BY "
+                              ? "SELECT * FROM stokovi_items WHERE doc_id = ? AND invoiced = '0' ORDER BY "
                                 "seq_id ASC;"
-                              : "SELECT * FROM stokovi_items WHERE doc_id = '%d' ORDER BY seq_id ASC;",
+                              : "SELECT * FROM stokovi_items WHERE doc_id = ? ORDER BY seq_id ASC;",
                           number);
         break;
     case SaleFamily::Proformas:
-        read = m_db.Query(header, "SELECT * FROM proforms_main WHERE doc_id = '%d';", number) &&
-               m_db.Query(partner, "SELECT * FROM proforms_partners WHERE doc_id = '%d';", number) &&
-               m_db.Query(firm, "SELECT * FROM proforms_firmdata WHERE doc_id = '%d';", number) &&
-               m_db.Query(lines, "SELECT * FROM proforms_items WHERE doc_id = '%d' ORDER BY seq_id ASC;",
+        read = m_db.Query(header, "SELECT * FROM proforms_main WHERE doc_id = ?;", number) &&
+               m_db.Query(partner, "SELECT * FROM proforms_partners WHERE doc_id = ?;", number) &&
+               m_db.Query(firm, "SELECT * FROM proforms_firmdata WHERE doc_id = ?;", number) &&
+               m_db.Query(lines, "SELECT * FROM proforms_items WHERE doc_id = ? ORDER BY seq_id ASC;",
                           number);
         break;
     case SaleFamily::Invoices:
@@ -287,20 +287,20 @@ bool SaleStore::Load(SaleFamily family, int number, SaleDocument& doc, bool notI
         // credit note shows what it credits, positive.
         read = m_db.Query(
                    header,
-                   "SELECT [doc_id], [doc_dt], [given_by], [received_by], [compiled_by], [transported_by], "
-                   "[partner_id], [osnovanie], [place], [object], [recv_dt], [pay_dt], [pay_by], [discount], "
-                   "[slovom], ABS([all_sum]), ABS([discount_sum]), ABS([oblagaema_sum]), ABS([vat_sum]), "
-                   "ABS([total_sum]), [tax_event_dt], [osnovanie_vat], [new_vehicle], [doc_type], "
-                   "[to_invoice], [to_invoice_dt] FROM invoices_main WHERE doc_id = '%d' AND doc_type = "
-                   "'%d';",
+                   "SELECT doc_id, doc_dt, given_by, received_by, compiled_by, transported_by, "
+                   "partner_id, osnovanie, place, object, recv_dt, pay_dt, pay_by, discount, "
+                   "slovom, ABS(all_sum), ABS(discount_sum), ABS(oblagaema_sum), ABS(vat_sum), "
+                   "ABS(total_sum), tax_event_dt, osnovanie_vat, new_vehicle, doc_type, "
+                   "to_invoice, to_invoice_dt FROM invoices_main WHERE doc_id = ? AND doc_type = "
+                   "?;",
                    number, SaleOps::DocTypeOf(doc.op)) &&
-               m_db.Query(partner, "SELECT * FROM invoices_partners WHERE doc_id = '%d';", number) &&
-               m_db.Query(firm, "SELECT * FROM invoices_firmdata WHERE doc_id = '%d';", number) &&
+               m_db.Query(partner, "SELECT * FROM invoices_partners WHERE doc_id = ?;", number) &&
+               m_db.Query(firm, "SELECT * FROM invoices_firmdata WHERE doc_id = ?;", number) &&
                m_db.Query(
                    lines,
                    "SELECT doc_id, doc_dt, seq_id, sel_price, item_code, item_name, item_group, item_units, "
                    "ABS(quantity), ABS(price), ABS(end_price), vis_code FROM invoices_items WHERE doc_id = "
-                   "'%d' ORDER BY seq_id ASC;",
+                   "? ORDER BY seq_id ASC;",
                    number);
         break;
     }
@@ -377,7 +377,7 @@ QStringList SaleStore::CompiledByChoices() {
 
 QStringList SaleStore::VatGroundChoices() {
     return Choices(
-        "SELECT [osnovanie_vat] FROM [stokovi_main] WHERE [osnovanie_vat] IS NOT NULL AND "
-        "[osnovanie_vat] != '' UNION SELECT [osnovanie_vat] FROM [invoices_main] WHERE [osnovanie_vat] "
-        "IS NOT NULL AND [osnovanie_vat] != '' ORDER BY [osnovanie_vat] ASC;");
+        "SELECT osnovanie_vat FROM stokovi_main WHERE osnovanie_vat IS NOT NULL AND "
+        "osnovanie_vat != '' UNION SELECT osnovanie_vat FROM invoices_main WHERE osnovanie_vat "
+        "IS NOT NULL AND osnovanie_vat != '' ORDER BY osnovanie_vat ASC;");
 }

@@ -32,25 +32,25 @@ QString CTarvoDoc::DatabasePath() const {
     return QDir(m_directory).filePath(AppInfo::kDatabaseFileName);
 }
 
-sqlite3* CTarvoDoc::GetDatabase() {
-    if (m_open && m_connection.Handle())
-        return m_connection.Handle();
+Connection* CTarvoDoc::GetDatabase() {
+    if (m_open && m_connection.IsOpen())
+        return &m_connection;
     // The open itself sends statements through its own access object; a call
     // that comes back here meanwhile gets no connection.
     if (m_opening)
         return nullptr;
     m_opening = true;
-    sqlite3* handle = nullptr;
+    Connection* connection = nullptr;
     for (;;) {
         if (InspectDatabaseFile(DatabasePath()) == DatabaseFileState::Present) {
-            handle = OpenExisting();
+            connection = OpenExisting();
             break;
         }
         if (!OfferMissingFile())
             break;
     }
     m_opening = false;
-    return handle;
+    return connection;
 }
 
 // Asks what to do about a missing file. True when the loop should look for
@@ -79,20 +79,20 @@ bool CTarvoDoc::OfferMissingFile() {
     return true;
 }
 
-sqlite3* CTarvoDoc::OpenExisting() {
+Connection* CTarvoDoc::OpenExisting() {
     DbResult opened = m_connection.Open(DatabasePath(), false);
     if (opened.Failed()) {
         ReportDbError(m_services.prompter, opened);
         EndProcess(0);
         return nullptr;
     }
-    FixedConnectionSource source(m_connection.Handle());
+    FixedConnectionSource source(m_connection);
     Database check(source, m_services.sleeper, m_services.prompter, m_policy);
     const int version = GetSchemaVersion(check);
     if (version == AppInfo::kSchemaVersion) {
         m_open = true;
         m_seatLock.Share(DatabasePath());
-        return m_connection.Handle();
+        return &m_connection;
     }
     m_connection.Close();
     // A busy file has been reported as busy; the next access tries again.
@@ -119,10 +119,10 @@ void CTarvoDoc::Upgrade(int version) {
         EndProcess(0);
         return;
     }
-    FixedConnectionSource source(m_connection.Handle());
+    FixedConnectionSource source(m_connection);
     Database db(source, m_services.sleeper, m_services.prompter, m_policy);
     UpgradeContext context{db, m_services.prompter, m_services.settings};
-    UpgradeDatabase(version, context, *m_services.upgradeHost, m_services.exit, m_connection.Handle(),
+    UpgradeDatabase(version, context, *m_services.upgradeHost, m_services.exit, m_connection,
                     DatabasePath());
     m_connection.Close();
 }

@@ -35,7 +35,7 @@ public:
     // The open connection, opening it on the first call: a missing file is
     // offered for creation, an unsupported version is refused. Null when no
     // connection could be had; the user has been told, or the process ended.
-    sqlite3* GetDatabase() override;
+    Connection* GetDatabase() override;
 
     Database& Db() { return m_db; }
     // How the program ends itself (a finished restore, a refused file).
@@ -59,7 +59,7 @@ private:
     // Runs the upgrade chain on a file of an older format, which ends the
     // process unless the user did not consent.
     void Upgrade(int version);
-    sqlite3* OpenExisting();
+    Connection* OpenExisting();
     void EndProcess(int status);
 
     SessionServices m_services;

@@ -17,34 +17,34 @@ int DeliveryStore::NextNumber() {
 
 std::optional<bool> DeliveryStore::NumberTaken(int number) {
     ResultTable table;
-    if (!m_db.Query(table, "SELECT doc_id FROM supplies_main WHERE doc_id = '%d';", number))
+    if (!m_db.Query(table, "SELECT doc_id FROM supplies_main WHERE doc_id = ?;", number))
         return std::nullopt;
     return !table.Empty();
 }
 
 bool DeliveryStore::InsertLine(WriteTransaction& t, const Delivery& d, int number, const DeliveryLine& line) {
     return t.ExecPrintf(
-        "INSERT INTO supplies_items VALUES ('%d', '%s', '%d', '%q', '%q', '%d', '%q', '%.3f', "
-        "'%.5f', '%.5f', '%q')",
+        "INSERT INTO supplies_items VALUES (?, ?, ?, ?, ?, ?, ?, ?, "
+        "?, ?, ?)",
         number, sqlDate(d.header.docDate), line.seq, line.code, line.name, line.group, line.units,
-        line.quantity, line.price, line.value, d.header.invoiceNo);
+        SqlDecimal{line.quantity, 3}, SqlDecimal{line.price, 5}, SqlDecimal{line.value, 5}, d.header.invoiceNo);
 }
 
 bool DeliveryStore::InsertHeader(WriteTransaction& t, const Delivery& d, int number,
                                  const DeliveryTotals& s) {
     const DeliveryHeader& h = d.header;
     return t.ExecPrintf(
-        "INSERT INTO supplies_main VALUES ('%d', '%s', '%q', '%q', '%d', '%s', '%.2f', '%.2f', "
-        "'%.2f', '%.2f', '%.2f', '%.2f', '%q')",
-        number, sqlDate(h.docDate), h.givenBy, h.receivedBy, h.partnerId, sqlDate(h.payDate), h.discount,
-        s.allSum, s.discountSum, s.taxable, s.vat, s.total, h.invoiceNo);
+        "INSERT INTO supplies_main VALUES (?, ?, ?, ?, ?, ?, ?, ?, "
+        "?, ?, ?, ?, ?)",
+        number, sqlDate(h.docDate), h.givenBy, h.receivedBy, h.partnerId, sqlDate(h.payDate), SqlDecimal{h.discount, 2},
+        SqlDecimal{s.allSum, 2}, SqlDecimal{s.discountSum, 2}, SqlDecimal{s.taxable, 2}, SqlDecimal{s.vat, 2}, SqlDecimal{s.total, 2}, h.invoiceNo);
 }
 
 bool DeliveryStore::InsertSupplier(WriteTransaction& t, const Delivery& d, int number) {
     const SupplierSnapshot& p = d.supplier;
     return t.ExecPrintf(
-        "INSERT INTO supplies_partners VALUES ('%d', '%s', '%q', '%q', '%q', '%q', '%q', '%q', "
-        "'%q', '%q', '%q', '%q', '%d')",
+        "INSERT INTO supplies_partners VALUES (?, ?, ?, ?, ?, ?, ?, ?, "
+        "?, ?, ?, ?, ?)",
         number, sqlDate(d.header.docDate), p.name, p.city, p.address, p.mol, p.taxId, p.bulstat, p.bankName,
         p.bankBranch, p.bankCode, p.bankAccount, p.vatRegistered);
 }
@@ -52,10 +52,10 @@ bool DeliveryStore::InsertSupplier(WriteTransaction& t, const Delivery& d, int n
 bool DeliveryStore::InsertFirm(WriteTransaction& t, const Delivery& d, int number) {
     const FirmSnapshot& f = d.firm;
     return t.ExecPrintf(
-        "INSERT INTO supplies_firmdata VALUES ('%d', '%s', '%q', '%q', '%q', '%q', '%q', '%q', "
-        "'%d', '%.2f')",
+        "INSERT INTO supplies_firmdata VALUES (?, ?, ?, ?, ?, ?, ?, ?, "
+        "?, ?)",
         number, sqlDate(d.header.docDate), f.name, f.city, f.address, f.mol, f.taxId, f.bulstat,
-        f.vatRegistered, f.vatRate);
+        f.vatRegistered, SqlDecimal{f.vatRate, 2});
 }
 
 bool DeliveryStore::UpdateStored(WriteTransaction& t, const Delivery& d) {
@@ -63,30 +63,30 @@ bool DeliveryStore::UpdateStored(WriteTransaction& t, const Delivery& d) {
     const SupplierSnapshot& p = d.supplier;
     const FirmSnapshot& f = d.firm;
     const QString date = sqlDate(h.docDate);
-    return t.ExecPrintf("UPDATE supplies_main SET doc_dt = '%s', given_by = '%q', received_by = '%q', "
-                        "partner_id = '%d', pay_dt = '%s', invoice_no = '%q' WHERE doc_id = '%d'",
+    return t.ExecPrintf("UPDATE supplies_main SET doc_dt = ?, given_by = ?, received_by = ?, "
+                        "partner_id = ?, pay_dt = ?, invoice_no = ? WHERE doc_id = ?",
                         date, h.givenBy, h.receivedBy, h.partnerId, sqlDate(h.payDate), h.invoiceNo,
                         h.docId) &&
            t.ExecPrintf(
-               "UPDATE supplies_partners SET doc_dt = '%s', partner_name = '%q', partner_city = '%q', "
-               "partner_address = '%q', partner_mol = '%q', partner_tax_id = '%q', partner_bulstat = "
-               "'%q', partner_bank_name = '%q', partner_bank_branch = '%q', partner_bank_code = '%q', "
-               "partner_bank_acc = '%q', partner_vat_registered = '%d' WHERE doc_id = '%d'",
+               "UPDATE supplies_partners SET doc_dt = ?, partner_name = ?, partner_city = ?, "
+               "partner_address = ?, partner_mol = ?, partner_tax_id = ?, partner_bulstat = "
+               "?, partner_bank_name = ?, partner_bank_branch = ?, partner_bank_code = ?, "
+               "partner_bank_acc = ?, partner_vat_registered = ? WHERE doc_id = ?",
                date, p.name, p.city, p.address, p.mol, p.taxId, p.bulstat, p.bankName, p.bankBranch,
                p.bankCode, p.bankAccount, p.vatRegistered, h.docId) &&
-           t.ExecPrintf("UPDATE supplies_firmdata SET doc_dt = '%s', firm_name = '%q', firm_city = '%q', "
-                        "firm_address = '%q', firm_mol = '%q', firm_tax_id = '%q', firm_bulstat = '%q', "
-                        "firm_vat_reg = '%d', firm_vat_value = '%.2f' WHERE doc_id = '%d'",
+           t.ExecPrintf("UPDATE supplies_firmdata SET doc_dt = ?, firm_name = ?, firm_city = ?, "
+                        "firm_address = ?, firm_mol = ?, firm_tax_id = ?, firm_bulstat = ?, "
+                        "firm_vat_reg = ?, firm_vat_value = ? WHERE doc_id = ?",
                         date, f.name, f.city, f.address, f.mol, f.taxId, f.bulstat, f.vatRegistered,
-                        f.vatRate, h.docId) &&
-           t.ExecPrintf("UPDATE supplies_items SET doc_dt = '%s', invoice_no = '%q' WHERE doc_id = '%d'",
+                        SqlDecimal{f.vatRate, 2}, h.docId) &&
+           t.ExecPrintf("UPDATE supplies_items SET doc_dt = ?, invoice_no = ? WHERE doc_id = ?",
                         date, h.invoiceNo, h.docId);
 }
 
 bool DeliveryStore::UpdateStock(WriteTransaction& t, const QString& code, const Deliveries::CostUpdate& u) {
-    if (!t.ExecPrintf("UPDATE stocks SET [last_price] = '%.5f', [quantity] = '%.3f', [cost_price] = '%.5f' "
-                      "WHERE code = '%q';",
-                      u.lastPrice, u.quantity, u.cost, code))
+    if (!t.ExecPrintf("UPDATE stocks SET last_price = ?, quantity = ?, cost_price = ? "
+                      "WHERE code = ?;",
+                      SqlDecimal{u.lastPrice, 5}, SqlDecimal{u.quantity, 3}, SqlDecimal{u.cost, 5}, code))
         return false;
     const std::optional<int> changed = t.ChangedRows();
     if (!changed)
@@ -100,13 +100,13 @@ bool DeliveryStore::UpdateStock(WriteTransaction& t, const QString& code, const 
 bool DeliveryStore::Load(int number, Delivery& d) {
     ResultTable header, partner, firm, lines;
     const bool read =
-        m_db.Query(header, "SELECT * FROM supplies_main WHERE doc_id = '%d';", number) &&
-        m_db.Query(partner, "SELECT * FROM supplies_partners WHERE doc_id = '%d';", number) &&
-        m_db.Query(firm, "SELECT * FROM supplies_firmdata WHERE doc_id = '%d';", number) &&
+        m_db.Query(header, "SELECT * FROM supplies_main WHERE doc_id = ?;", number) &&
+        m_db.Query(partner, "SELECT * FROM supplies_partners WHERE doc_id = ?;", number) &&
+        m_db.Query(firm, "SELECT * FROM supplies_firmdata WHERE doc_id = ?;", number) &&
         m_db.Query(
             lines,
             "SELECT doc_id, doc_dt, seq_id, item_code, item_name, item_group, item_units, ROUND(quantity, "
-            "3), ROUND(price, %d), ROUND(end_price, %d) FROM supplies_items WHERE doc_id = '%d' ORDER BY "
+            "3), ROUND(price, ?), ROUND(end_price, ?) FROM supplies_items WHERE doc_id = ? ORDER BY "
             "seq_id ASC;",
             2, 2, number);
     if (!read || header.Empty())

@@ -13,13 +13,13 @@ QString sqlDate(const QDate& date) {
 }
 } // namespace
 
-// The code is written with %q: a product code may hold an apostrophe.
+// The code is bound: a product code may hold an apostrophe.
 std::optional<std::vector<ProductionEntry>> ProductionStore::Entries(const QString& productCode,
                                                                      double produced) {
     ResultTable recipe;
     if (!m_db.Query(
             recipe,
-            "SELECT code, ROUND(quantity, 3), ROUND(randeman, 2) FROM stocks_cmp WHERE owner_code = '%q';",
+            "SELECT code, ROUND(quantity, 3), ROUND(randeman, 2) FROM stocks_cmp WHERE owner_code = ?;",
             productCode))
         return std::nullopt;
     std::vector<ProductionEntry> entries;
@@ -50,21 +50,21 @@ QStringList ProductionStore::Operators() {
 
 bool ProductionStore::Insert(WriteTransaction& t, const ProductionDocument& doc) {
     const QString date = sqlDate(doc.date);
-    if (!t.ExecPrintf("INSERT INTO production VALUES('%d', '%s', '%q');", doc.docId, date, doc.producedBy))
+    if (!t.ExecPrintf("INSERT INTO production VALUES(?, ?, ?);", doc.docId, date, doc.producedBy))
         return false;
     for (const ProductionLine& line : doc.lines) {
         if (!t.ExecPrintf(
-                "INSERT INTO production_cmp VALUES('%d', '%s', %d, '%q', '%q', '%d', '%q', '%.3f', '%.5f', "
-                "'%q');",
+                "INSERT INTO production_cmp VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, "
+                "?);",
                 doc.docId, date, line.seq, line.code, line.name, line.group, line.units,
-                RoundHalfUp(line.quantity, 3), RoundHalfUp(line.cost, 2), doc.producedBy))
+                SqlDecimal{RoundHalfUp(line.quantity, 3), 3}, SqlDecimal{RoundHalfUp(line.cost, 2), 5}, doc.producedBy))
             return false;
         for (const ProductionEntry& e : line.entries)
             if (!t.ExecPrintf(
-                    "INSERT INTO production_cmp_entries VALUES('%d', '%s', '%d', '%q', '%q', '%d', '%q', "
-                    "'%.3f', '%.5f');",
-                    doc.docId, date, line.seq, e.code, e.name, e.group, e.units, RoundHalfUp(e.quantity, 3),
-                    RoundHalfUp(e.cost, 2)))
+                    "INSERT INTO production_cmp_entries VALUES(?, ?, ?, ?, ?, ?, ?, "
+                    "?, ?);",
+                    doc.docId, date, line.seq, e.code, e.name, e.group, e.units, SqlDecimal{RoundHalfUp(e.quantity, 3), 3},
+                    SqlDecimal{RoundHalfUp(e.cost, 2), 5}))
                 return false;
     }
     return true;
@@ -72,26 +72,26 @@ bool ProductionStore::Insert(WriteTransaction& t, const ProductionDocument& doc)
 
 bool ProductionStore::UpdateStored(WriteTransaction& t, const ProductionDocument& doc) {
     const QString date = sqlDate(doc.date);
-    return t.ExecPrintf("UPDATE production SET doc_dt = '%s', produced_by = '%q' WHERE doc_id = '%d';", date,
+    return t.ExecPrintf("UPDATE production SET doc_dt = ?, produced_by = ? WHERE doc_id = ?;", date,
                         doc.producedBy, doc.docId) &&
-           t.ExecPrintf("UPDATE production_cmp SET doc_dt = '%s', produced_by = '%q' WHERE doc_id = '%d';",
+           t.ExecPrintf("UPDATE production_cmp SET doc_dt = ?, produced_by = ? WHERE doc_id = ?;",
                         date, doc.producedBy, doc.docId) &&
-           t.ExecPrintf("UPDATE production_cmp_entries SET doc_dt = '%s' WHERE doc_id = '%d';", date,
+           t.ExecPrintf("UPDATE production_cmp_entries SET doc_dt = ? WHERE doc_id = ?;", date,
                         doc.docId);
 }
 
 bool ProductionStore::Load(int number, ProductionDocument& doc) {
     ResultTable header, lines, materials;
-    if (!m_db.Query(header, "SELECT doc_dt, produced_by FROM production WHERE doc_id = '%d';", number) ||
+    if (!m_db.Query(header, "SELECT doc_dt, produced_by FROM production WHERE doc_id = ?;", number) ||
         header.Empty() ||
         !m_db.Query(
             lines,
             "SELECT seq_id, code, stock_name, units, quantity, cost_price FROM production_cmp WHERE doc_id = "
-            "'%d' ORDER BY stock_name DESC;",
+            "? ORDER BY stock_name DESC;",
             number) ||
         !m_db.Query(materials,
                     "SELECT code, stock_name, units, SUM(quantity), AVG(cost_price) as total FROM "
-                    "production_cmp_entries WHERE doc_id = '%d' GROUP BY code ORDER BY stock_name ASC;",
+                    "production_cmp_entries WHERE doc_id = ? GROUP BY code ORDER BY stock_name ASC;",
                     number))
         return false;
     doc = ProductionDocument();

@@ -22,15 +22,15 @@ bool writeLines(WriteTransaction& t, int number, const SupplierRequest& request)
     for (const RequestLine& line : request.lines) {
         const bool ok =
             request.hasPrices
-                ? t.ExecPrintf("INSERT INTO requests_items VALUES ('%d', '%s', '%d', '%d', '%q', '%q', "
-                               "'%q', '%q', '%.2f', '%.2f', '%.2f', '%q');",
+                ? t.ExecPrintf("INSERT INTO requests_items VALUES (?, ?, ?, ?, ?, ?, "
+                               "?, ?, ?, ?, ?, ?);",
                                number, date, request.partnerId, line.seq, line.name, line.code,
-                               line.supplierCode, line.units, line.quantity, line.price, line.value,
+                               line.supplierCode, line.units, SqlDecimal{line.quantity, 2}, SqlDecimal{line.price, 2}, SqlDecimal{line.value, 2},
                                line.notes)
-                : t.ExecPrintf("INSERT INTO requests_items VALUES ('%d', '%s', '%d', '%d', '%q', '%q', "
-                               "'%q', '%q', '%.2f', '0', '0', '%q');",
+                : t.ExecPrintf("INSERT INTO requests_items VALUES (?, ?, ?, ?, ?, ?, "
+                               "?, ?, ?, '0', '0', ?);",
                                number, date, request.partnerId, line.seq, line.name, line.code,
-                               line.supplierCode, line.units, line.quantity, line.notes);
+                               line.supplierCode, line.units, SqlDecimal{line.quantity, 2}, line.notes);
         if (!ok)
             return false;
     }
@@ -56,7 +56,7 @@ QStringList SupplierCodes(Database& db, const QString& itemCode, int supplierId)
     ResultTable table;
     QStringList codes;
     if (db.Query(table,
-                 "SELECT partner_code FROM stock_codes WHERE stock_code = '%q' ORDER BY partner_id != '%d', "
+                 "SELECT partner_code FROM stock_codes WHERE stock_code = ? ORDER BY partner_id != ?, "
                  "rec_id;",
                  itemCode, supplierId))
         for (int r = 1; r <= table.Rows(); ++r)
@@ -68,8 +68,8 @@ QStringList SupplierCodes(Database& db, const QString& itemCode, int supplierId)
 std::optional<SupplierRequest> Load(Database& db, int number) {
     ResultTable head;
     ResultTable lines;
-    if (!db.Query(head, "SELECT * FROM requests_main WHERE doc_id = '%d';", number) || head.Empty() ||
-        !db.Query(lines, "SELECT * FROM requests_items WHERE doc_id = '%d' ORDER BY seq_id ;", number))
+    if (!db.Query(head, "SELECT * FROM requests_main WHERE doc_id = ?;", number) || head.Empty() ||
+        !db.Query(lines, "SELECT * FROM requests_items WHERE doc_id = ? ORDER BY seq_id ;", number))
         return std::nullopt;
     SupplierRequest request;
     request.number = head.Int(1, head.Column("doc_id"));
@@ -112,24 +112,24 @@ std::optional<int> WriteNew(WriteTransaction& t, Database& db, const SupplierReq
         return std::nullopt;
     const int number = *free;
     if (!t.ExecPrintf(
-            "INSERT INTO requests_main VALUES ('%d', '%s', '%d', '%q', '%q', '%q', '%q', '%d', '%d', "
-            "'%.2f', '%q')",
+            "INSERT INTO requests_main VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, "
+            "?, ?)",
             number, DateToSql(request.date), request.partnerId, request.partnerName, request.preparedBy,
             request.carrier, request.notes, request.completed ? 1 : 0, request.hasPrices ? 1 : 0,
-            request.Total(), request.currency) ||
+            SqlDecimal{request.Total(), 2}, request.currency) ||
         !writeLines(t, number, request))
         return std::nullopt;
     return number;
 }
 
 bool Rewrite(WriteTransaction& t, const SupplierRequest& request) {
-    return t.ExecPrintf("UPDATE requests_main SET doc_dt = '%s', partner_id = '%d', partner_name = '%q', "
-                        "prepared_by = '%q', transported_by = '%q', notes = '%q', completed = '%d', total = "
-                        "'%.2f', curr = '%q' WHERE doc_id = '%d';",
+    return t.ExecPrintf("UPDATE requests_main SET doc_dt = ?, partner_id = ?, partner_name = ?, "
+                        "prepared_by = ?, transported_by = ?, notes = ?, completed = ?, total = "
+                        "?, curr = ? WHERE doc_id = ?;",
                         DateToSql(request.date), request.partnerId, request.partnerName, request.preparedBy,
-                        request.carrier, request.notes, request.completed ? 1 : 0, request.Total(),
+                        request.carrier, request.notes, request.completed ? 1 : 0, SqlDecimal{request.Total(), 2},
                         request.currency, request.number) &&
-           t.ExecPrintf("DELETE FROM requests_items WHERE doc_id = '%d';", request.number) &&
+           t.ExecPrintf("DELETE FROM requests_items WHERE doc_id = ?;", request.number) &&
            writeLines(t, request.number, request);
 }
 

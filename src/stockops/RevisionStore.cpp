@@ -55,7 +55,7 @@ bool RevisionStore::Load(int number, std::vector<RevisionLine>& lines) {
                     "SELECT rc.item_code, rc.item_name, rc.group_id, rc.group_name, rc.item_units, "
                     "rc.projected_quantity, rc.actual_quantity, rc.cost_price, s.price_1, s.price_2 FROM "
                     "revisions_cmp AS rc LEFT JOIN(SELECT * FROM stocks) AS s ON s.code = rc.item_code WHERE "
-                    "rc.doc_id = '%d';",
+                    "rc.doc_id = ?;",
                     number))
         return false;
     lines.clear();
@@ -80,7 +80,7 @@ std::optional<double> RevisionStore::StoredCount(int number, const QString& code
     ResultTable t;
     if (!m_db.Query(
             t,
-            "SELECT ROUND(actual_quantity, 3) FROM revisions_cmp WHERE doc_id = '%d' AND item_code = '%q';",
+            "SELECT ROUND(actual_quantity, 3) FROM revisions_cmp WHERE doc_id = ? AND item_code = ?;",
             number, code) ||
         t.Empty())
         return std::nullopt;
@@ -88,19 +88,19 @@ std::optional<double> RevisionStore::StoredCount(int number, const QString& code
 }
 
 bool RevisionStore::Delete(WriteTransaction& t, int number) {
-    return t.ExecPrintf("DELETE FROM revisions WHERE doc_id = '%d';", number) &&
-           t.ExecPrintf("DELETE FROM revisions_cmp WHERE doc_id = '%d';", number);
+    return t.ExecPrintf("DELETE FROM revisions WHERE doc_id = ?;", number) &&
+           t.ExecPrintf("DELETE FROM revisions_cmp WHERE doc_id = ?;", number);
 }
 
 bool RevisionStore::InsertHeader(WriteTransaction& t, const RevisionDocument& doc) {
-    return t.ExecPrintf("INSERT INTO revisions VALUES('%d', '%s', '%q');", doc.docId, DateToSql(doc.date),
+    return t.ExecPrintf("INSERT INTO revisions VALUES(?, ?, ?);", doc.docId, DateToSql(doc.date),
                         doc.notes);
 }
 
 bool RevisionStore::InsertLine(WriteTransaction& t, const RevisionDocument& doc, const RevisionLine& line) {
     return t.ExecPrintf(
-        "INSERT INTO revisions_cmp VALUES('%d', '%s', '%q', '%q', '%d', '%q', '%q', '%.3f', '%.3f', "
-        "'%.5f');",
+        "INSERT INTO revisions_cmp VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, "
+        "?);",
         doc.docId, DateToSql(doc.date), line.code, line.name, line.groupId, line.groupName, line.units,
-        RoundHalfUp(line.projected, 3), RoundHalfUp(line.counted, 3), RoundHalfUp(line.cost, 2));
+        SqlDecimal{RoundHalfUp(line.projected, 3), 3}, SqlDecimal{RoundHalfUp(line.counted, 3), 3}, SqlDecimal{RoundHalfUp(line.cost, 2), 5});
 }

@@ -51,7 +51,7 @@ protected:
         Connection connection;
         EXPECT_TRUE(connection.Open(Db(), false).Ok());
         ResultTable table;
-        EXPECT_TRUE(Connection::QueryOnce(connection.Handle(), sql, table).Ok());
+        EXPECT_TRUE(connection.Query(sql, table).Ok());
         return table.Empty() ? QString() : table.Text(1, 0);
     }
     QTemporaryDir home;
@@ -62,7 +62,7 @@ TEST_F(ArchiveCommandsTest, BackupAndRestoreAsAScheduledJob) {
     {
         Connection connection;
         ASSERT_TRUE(connection.Open(Db(), false).Ok());
-        ASSERT_TRUE(Connection::ExecOnce(connection.Handle(), "INSERT INTO units VALUES('преди');").Ok());
+        ASSERT_TRUE(connection.Exec("INSERT INTO units VALUES('преди');").Ok());
     }
     const ProgramRun backup = Tarvo({"backup", Firm()});
     ASSERT_EQ(backup.status, 0) << backup.err.toStdString();
@@ -75,7 +75,7 @@ TEST_F(ArchiveCommandsTest, BackupAndRestoreAsAScheduledJob) {
     {
         Connection connection;
         ASSERT_TRUE(connection.Open(Db(), false).Ok());
-        ASSERT_TRUE(Connection::ExecOnce(connection.Handle(), "INSERT INTO units VALUES('след');").Ok());
+        ASSERT_TRUE(connection.Exec("INSERT INTO units VALUES('след');").Ok());
     }
     // A running copy of the program holds the file: refused, status 1.
     ChildSeat window;
@@ -148,8 +148,7 @@ TEST_F(ArchiveCommandsTest, EuroChangesThePricesOnceAfterAnArchive) {
         Connection connection;
         ASSERT_TRUE(connection.Open(Db(), false).Ok());
         ASSERT_TRUE(
-            Connection::ExecOnce(connection.Handle(),
-                                 "INSERT INTO stocks (code, stock_name, price_1) VALUES('A', 'А', 10);")
+            connection.Exec("INSERT INTO stocks (code, stock_name, price_1) VALUES('A', 'А', 10);")
                 .Ok());
     }
     // A second run racing the first finds the firm in euro, whoever wins.
@@ -214,7 +213,7 @@ TEST_F(ArchiveCommandsTest, AnOlderFormatIsRefusedUntouched) {
     {
         Connection connection;
         ASSERT_TRUE(connection.Open(foreign + "/tarvo.db", true).Ok());
-        ASSERT_TRUE(Connection::ExecOnce(connection.Handle(), "CREATE TABLE t (x);").Ok());
+        ASSERT_TRUE(connection.Exec("CREATE TABLE t (x);").Ok());
     }
     EXPECT_EQ(Tarvo({"backup", foreign}).status, 1);
     EXPECT_EQ(QDir(foreign).entryList(QDir::Files), QStringList{"tarvo.db"});
@@ -226,12 +225,10 @@ TEST_F(ArchiveCommandsTest, ReportAndPdfFromAShell) {
     {
         Connection connection;
         ASSERT_TRUE(connection.Open(Db(), false).Ok());
-        ASSERT_TRUE(GenerateFirm(connection.Handle(), 0.01));
+        ASSERT_TRUE(GenerateFirm(connection, 0.01));
         // The first invoice, grown to 45 lines.
         ASSERT_TRUE(
-            Connection::ExecOnce(
-                connection.Handle(),
-                "CREATE TEMP TABLE one AS SELECT * FROM invoices_items WHERE doc_id = (SELECT MIN(doc_id) "
+            connection.Exec("CREATE TEMP TABLE one AS SELECT * FROM invoices_items WHERE doc_id = (SELECT MIN(doc_id) "
                 "FROM invoices_main WHERE doc_type = 0) LIMIT 1;"
                 "DELETE FROM invoices_items WHERE doc_id = (SELECT doc_id FROM one);"
                 "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 45) "
@@ -263,8 +260,7 @@ TEST_F(ArchiveCommandsTest, ReportAndPdfFromAShell) {
     {
         Connection connection;
         ASSERT_TRUE(connection.Open(Db(), false).Ok());
-        ASSERT_TRUE(Connection::ExecOnce(connection.Handle(),
-                                         "UPDATE stocks SET is_dirty = 1 WHERE is_recipe = 1;"
+        ASSERT_TRUE(connection.Exec("UPDATE stocks SET is_dirty = 1 WHERE is_recipe = 1;"
                                          "CREATE TRIGGER refuse BEFORE UPDATE ON stocks "
                                          "BEGIN SELECT RAISE(FAIL, 'no writes here'); END;")
                         .Ok());

@@ -65,7 +65,7 @@ TEST(InitCommand, CreatesANewDatabaseAndRefusesToOverwriteOne) {
     Connection connection;
     ASSERT_TRUE(connection.Open(dir.filePath("tarvo.db"), false).Ok());
     ResultTable table;
-    ASSERT_TRUE(Connection::QueryOnce(connection.Handle(), "SELECT key_value FROM settings;", table).Ok());
+    ASSERT_TRUE(connection.Query("SELECT key_value FROM settings;", table).Ok());
     EXPECT_EQ(table.Int(1, 0), 14);
     connection.Close();
 

@@ -40,7 +40,7 @@ protected:
         Connection file;
         EXPECT_TRUE(file.Open(Firm() + "/tarvo.db", false).Ok());
         ResultTable table;
-        EXPECT_TRUE(Connection::QueryOnce(file.Handle(), sql, table).Ok()) << sql.constData();
+        EXPECT_TRUE(file.Query(sql, table).Ok()) << sql.constData();
         return table.Empty() ? QString() : table.Text(1, 0);
     }
     static inline const QStringList kAllAnswers = {"--firm-tax-id=yes",     "--firm-vat-prefix=yes",
@@ -80,9 +80,7 @@ TEST_F(ImportDumpTest, AVersionEightDumpInCp1251BecomesADatabaseOfToday) {
         Connection file;
         ASSERT_TRUE(file.Open(old, false).Ok());
         // Values the old shell writes bare because they look like numbers.
-        ASSERT_TRUE(Connection::ExecOnce(
-                        file.Handle(),
-                        QString("UPDATE revisions SET notes = 'първи ред\r\nвтори ред'; INSERT INTO units "
+        ASSERT_TRUE(file.Exec(QString("UPDATE revisions SET notes = 'първи ред\r\nвтори ред'; INSERT INTO units "
                                 "VALUES('№ 5 %1'); UPDATE partners SET partner_phone = '0888123456', "
                                 "partner_bulstat = '012345678', partner_notes = CAST('0123' AS BLOB); INSERT INTO stocks (code, stock_name, "
                                 "units, price_1) VALUES('007', '1.50', 'бр.', '1.50');")

@@ -21,7 +21,7 @@ protected:
     void MakeFileOfVersion(const QString& path, const QByteArray& versionSql) {
         Connection connection;
         ASSERT_TRUE(connection.Open(path, true).Ok());
-        ASSERT_TRUE(Connection::ExecOnce(connection.Handle(), versionSql).Ok());
+        ASSERT_TRUE(connection.Exec(versionSql).Ok());
     }
 };
 
@@ -39,7 +39,7 @@ TEST_F(OpenDatabaseTest, NoAtTheMissingFileQuestionEndsWithStatusZeroAndNoFile) 
 TEST_F(OpenDatabaseTest, YesCreatesTheFileAndOpensIt) {
     auto doc = MakeDoc(tempDir.path());
     prompter.Expect(Answer::Yes);
-    sqlite3* handle = doc->GetDatabase();
+    Connection* handle = doc->GetDatabase();
     ASSERT_NE(handle, nullptr);
     EXPECT_TRUE(doc->IsOpen());
     EXPECT_EQ(doc->GetDatabase(), handle); // opened once, then kept
@@ -216,7 +216,7 @@ TEST_F(OpenDatabaseTest, ABusyFileIsBusyNotIncompatible) {
     }
     Connection other;
     ASSERT_TRUE(other.Open(PathIn(tempDir.path()), false).Ok());
-    ASSERT_TRUE(Connection::ExecOnce(other.Handle(), "BEGIN EXCLUSIVE;").Ok());
+    ASSERT_TRUE(other.Exec("BEGIN EXCLUSIVE;").Ok());
     auto doc =
         std::make_unique<CTarvoDoc>(SessionServices{prompter, processExit, sleeper, *settings, chooser},
                                     tempDir.path(), RetryPolicy{5, 500});
@@ -225,7 +225,7 @@ TEST_F(OpenDatabaseTest, ABusyFileIsBusyNotIncompatible) {
     EXPECT_EQ(sleeper.pauses.size(), 5u);
     EXPECT_TRUE(processExit.statuses.empty());
 
-    ASSERT_TRUE(Connection::ExecOnce(other.Handle(), "COMMIT;").Ok());
+    ASSERT_TRUE(other.Exec("COMMIT;").Ok());
     EXPECT_NE(doc->GetDatabase(), nullptr);
     EXPECT_EQ(prompter.Count(), 1);
 }

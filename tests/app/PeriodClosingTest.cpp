@@ -45,7 +45,7 @@ protected:
         return request;
     }
     QString Ids(const char* table, const char* column = "doc_id") {
-        return Scalar(QByteArray("SELECT IFNULL(group_concat(") + column + "), '') FROM (SELECT * FROM " +
+        return Scalar(QByteArray("SELECT COALESCE(group_concat(") + column + "), '') FROM (SELECT * FROM " +
                       table + " ORDER BY 1);");
     }
     int archives = 0;

@@ -85,7 +85,7 @@ TEST_F(SettingsMenuTest, ChoicesStoreTheirValueAndCheckTheStoredOne) {
 TEST_F(SettingsMenuTest, AFailedDatabaseWriteShowsTheErrorAndKeepsTheOldValue) {
     SettingsMenu menu(*settings, Db());
     auto other = OpenSecondConnection();
-    ASSERT_TRUE(Connection::ExecOnce(other->Handle(), "BEGIN EXCLUSIVE;").Ok());
+    ASSERT_TRUE(other->Exec("BEGIN EXCLUSIVE;").Ok());
     MenuEntry sellsOnZero;
     for (const MenuEntry& entry : SettingEntries())
         if (entry.setting == Setting::SellsOnZero)
@@ -94,7 +94,7 @@ TEST_F(SettingsMenuTest, AFailedDatabaseWriteShowsTheErrorAndKeepsTheOldValue) {
 
     // The read waits and gives 0; the write waits, fails and is reported.
     EXPECT_FALSE(menu.Activate(sellsOnZero));
-    ASSERT_TRUE(Connection::ExecOnce(other->Handle(), "COMMIT;").Ok());
+    ASSERT_TRUE(other->Exec("COMMIT;").Ok());
     EXPECT_EQ(prompter.Texts().size(), 2);
     EXPECT_TRUE(prompter.Texts().last().startsWith("Базата данни беше недостъпна"));
     EXPECT_EQ(menu.Value(Setting::SellsOnZero), 0);

@@ -23,8 +23,7 @@ TEST_F(TwoSeatsCreateTest, BothSeatsWriteIntoTheOneDatabase) {
         ASSERT_TRUE(connection.Open(QDir(dir).filePath("tarvo.db"), false).Ok());
         ResultTable names;
         ASSERT_TRUE(
-            Connection::QueryOnce(connection.Handle(),
-                                  "SELECT group_concat(partner_name) FROM (SELECT partner_name FROM partners "
+            connection.Query("SELECT group_concat(partner_name) FROM (SELECT partner_name FROM partners "
                                   "ORDER BY partner_name);",
                                   names)
                 .Ok());
@@ -47,7 +46,7 @@ TEST_F(TwoSeatsCreateTest, OfTwoInitRunsOneCreatesAndTheOtherRefuses) {
         ASSERT_TRUE(connection.Open(QDir(dir).filePath("tarvo.db"), false).Ok());
         ResultTable version;
         ASSERT_TRUE(
-            Connection::QueryOnce(connection.Handle(), "SELECT key_value FROM settings;", version).Ok());
+            connection.Query("SELECT key_value FROM settings;", version).Ok());
         EXPECT_EQ(version.Int(1, 0), 14);
     }
 }

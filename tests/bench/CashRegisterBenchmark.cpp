@@ -16,17 +16,17 @@ struct Session : BenchSession {
         db.Exec("BEGIN;");
         for (int i = 1; i <= 200; ++i)
             db.ExecPrintf("INSERT INTO partners (partner_id, partner_is_customer, partner_is_supplier, "
-                          "partner_name) VALUES('%d', 1, 1, 'Фирма %d ООД');",
-                          i, i);
+                          "partner_name) VALUES(?, 1, 1, ?);",
+                          i, QString("Фирма %1 ООД").arg(i));
         const QDate first(2026, 1, 1);
         for (int i = 1; i <= 10000; ++i) {
             const QString date = first.addDays(i % 365).toString("yyyy-MM-dd");
-            db.ExecPrintf("INSERT INTO cash_register VALUES('%d', '%d', 'основание %d', '%s', '%s', "
-                          "'Операция %d', '%d', '%.2f', 0, '%d');",
-                          i, i % 2, i, date, date, i, 1 + i % 200, 100.0 + i % 900, i % 3 == 0 ? 1 : 0);
+            db.ExecPrintf("INSERT INTO cash_register VALUES(?, ?, ?, ?, ?, "
+                          "?, ?, ?, 0, ?);",
+                          i, i % 2, QString("основание %1").arg(i), date, date, QString("Операция %1").arg(i), 1 + i % 200, SqlDecimal{100.0 + i % 900, 2}, i % 3 == 0 ? 1 : 0);
             for (int k = 0; k < 3; ++k)
-                db.ExecPrintf("INSERT INTO cash_register_cmp VALUES('%d', NULL, '%s', '%.2f');", i, date,
-                              10.0 + k);
+                db.ExecPrintf("INSERT INTO cash_register_cmp VALUES(?, NULL, ?, ?);", i, date,
+                              SqlDecimal{10.0 + k, 2});
         }
         db.Exec("COMMIT;");
     }

@@ -14,17 +14,17 @@ struct CatalogueSession : BenchSession {
         Database& db = doc->Db();
         db.Exec("BEGIN;");
         for (int g = 1; g <= 200; ++g)
-            db.ExecPrintf("INSERT INTO groups VALUES('%d', 'Група %d', 0);", g, g);
+            db.ExecPrintf("INSERT INTO groups VALUES(?, ?, 0);", g, QString("Група %1").arg(g));
         // Every tenth item is a product made of two goods.
         for (int i = 0; i < 10000; ++i) {
             const int recipe = i % 10 == 0 ? 1 : 0;
             db.ExecPrintf(
-                "INSERT INTO stocks VALUES('C%d', 'Артикул %d', '%d', 'бр.', '%d', 0, 1.5, 2, 3, 0.5, 1, "
-                "0, '%d', 0, 0, 0);",
-                i, i, i % 200 + 1, i % 50, recipe);
+                "INSERT INTO stocks VALUES(?, ?, ?, 'бр.', ?, 0, 1.5, 2, 3, 0.5, 1, "
+                "0, ?, 0, 0, 0);",
+                QString("C%1").arg(i), QString("Артикул %1").arg(i), i % 200 + 1, i % 50, recipe);
             if (recipe) {
-                db.ExecPrintf("INSERT INTO stocks_cmp VALUES('C%d', 'C%d', 2, 5);", i, i + 1);
-                db.ExecPrintf("INSERT INTO stocks_cmp VALUES('C%d', 'C%d', 1, 0);", i, i + 2);
+                db.ExecPrintf("INSERT INTO stocks_cmp VALUES(?, ?, 2, 5);", QString("C%1").arg(i), QString("C%1").arg(i + 1));
+                db.ExecPrintf("INSERT INTO stocks_cmp VALUES(?, ?, 1, 0);", QString("C%1").arg(i), QString("C%1").arg(i + 2));
             }
         }
         db.Exec("COMMIT;");

@@ -22,15 +22,15 @@ struct DeliverySession : BenchSession {
                 "partner_mol, partner_vat_registered) VALUES(1, 0, 1, 'Доставчик', 'Иван', 1);");
         for (int i = 0; i < 400; ++i)
             db.ExecPrintf(
-                "INSERT INTO stocks VALUES('G%d', 'Стока %d', 1, 'бр.', 100, 0, 1, 2, 2, 0, 1, %d, 0, 0, "
+                "INSERT INTO stocks VALUES(?, ?, 1, 'бр.', 100, 0, 1, 2, 2, 0, 1, ?, 0, 0, "
                 "0, 0);",
-                i, i, i < 50 ? 1 : 0);
+                QString("G%1").arg(i), QString("Стока %1").arg(i), i < 50 ? 1 : 0);
         for (int i = 0; i < 50; ++i) {
             db.ExecPrintf(
-                "INSERT INTO stocks VALUES('P%d', 'Изделие %d', 1, 'бр.', 0, 0, 5, 20, 18, 1, 0, 0, 1, 0, "
+                "INSERT INTO stocks VALUES(?, ?, 1, 'бр.', 0, 0, 5, 20, 18, 1, 0, 0, 1, 0, "
                 "0, 0);",
-                i, i);
-            db.ExecPrintf("INSERT INTO stocks_cmp VALUES('P%d', 'G%d', 1.5, 0);", i, i);
+                QString("P%1").arg(i), QString("Изделие %1").arg(i));
+            db.ExecPrintf("INSERT INTO stocks_cmp VALUES(?, ?, 1.5, 0);", QString("P%1").arg(i), QString("G%1").arg(i));
         }
         db.Exec("COMMIT;");
     }

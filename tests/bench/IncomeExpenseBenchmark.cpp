@@ -11,7 +11,7 @@ namespace {
 
 void BM_IncomeExpenseYear2025(benchmark::State& state) {
     BenchSession session;
-    GenerateFirm(session.doc->GetDatabase(), 1.0);
+    GenerateFirm(*session.doc->GetDatabase(), 1.0);
     SystemClock clock;
     IncomeExpenseYear year;
     for (auto _ : state)

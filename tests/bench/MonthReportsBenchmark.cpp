@@ -12,7 +12,7 @@ namespace {
 
 template <typename ReportType> void loadYear(benchmark::State& state) {
     BenchSession session;
-    GenerateFirm(session.doc->GetDatabase(), 1.0);
+    GenerateFirm(*session.doc->GetDatabase(), 1.0);
     SystemClock clock;
     ReportType report(session.Db(), session.prompter, clock, session.settings);
     report.SetYear(2025);
@@ -42,7 +42,7 @@ BENCHMARK(BM_ProfitByItems2025)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 void BM_TurnoverByCustomer2025(benchmark::State& state) {
     BenchSession session;
-    GenerateFirm(session.doc->GetDatabase(), 1.0);
+    GenerateFirm(*session.doc->GetDatabase(), 1.0);
     SystemClock clock;
     TurnoverByCustomer report(session.Db(), session.prompter, clock);
     report.SetPeriod(QDate(2025, 1, 1), QDate(2025, 12, 31));

@@ -15,9 +15,9 @@ struct Session : BenchSession {
         for (int i = 1; i <= 5000; ++i)
             db.ExecPrintf(
                 "INSERT INTO partners (partner_id, partner_is_customer, partner_name, partner_city, "
-                "partner_address, partner_mol, partner_tax_id) VALUES('%d', '%d', 'Фирма %d ООД', "
-                "'Град %d', 'ул. Първа %d', 'Управител %d', '%d');",
-                i, i % 2, i, i % 100, i, i, 100000000 + i);
+                "partner_address, partner_mol, partner_tax_id) VALUES(?, ?, ?, "
+                "?, ?, ?, ?);",
+                i, i % 2, QString("Фирма %1 ООД").arg(i), QString("Град %1").arg(i % 100), QString("ул. Първа %1").arg(i), QString("Управител %1").arg(i), 100000000 + i);
         db.Exec("COMMIT;");
     }
 };

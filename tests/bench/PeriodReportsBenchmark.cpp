@@ -13,7 +13,7 @@ namespace {
 
 template <typename ReportType> void loadYear(benchmark::State& state) {
     BenchSession session;
-    GenerateFirm(session.doc->GetDatabase(), 1.0);
+    GenerateFirm(*session.doc->GetDatabase(), 1.0);
     SystemClock clock;
     ReportType report(session.Db(), session.prompter, clock);
     PeriodReport::Conditions c = report.Chosen();

@@ -16,16 +16,16 @@ struct ProductionSession : BenchSession {
         db.Exec("BEGIN;");
         for (int i = 0; i < 400; ++i)
             db.ExecPrintf(
-                "INSERT INTO stocks VALUES('M%d', 'Материал %d', 0, 'кг', 1000000, 0, 1, 0, 0, 0, 1, 1, 0, "
+                "INSERT INTO stocks VALUES(?, ?, 0, 'кг', 1000000, 0, 1, 0, 0, 0, 1, 1, 0, "
                 "0, 0, 0);",
-                i, i);
+                QString("M%1").arg(i), QString("Материал %1").arg(i));
         for (int i = 0; i < 50; ++i) {
             db.ExecPrintf(
-                "INSERT INTO stocks VALUES('P%d', 'Изделие %d', 0, 'бр.', 0, 0, 5, 20, 18, 1, 0, 0, 1, 0, "
+                "INSERT INTO stocks VALUES(?, ?, 0, 'бр.', 0, 0, 5, 20, 18, 1, 0, 0, 1, 0, "
                 "0, 1);",
-                i, i);
+                QString("P%1").arg(i), QString("Изделие %1").arg(i));
             for (int k = 0; k < 4; ++k)
-                db.ExecPrintf("INSERT INTO stocks_cmp VALUES('P%d', 'M%d', 1.5, 5);", i, i * 4 + k);
+                db.ExecPrintf("INSERT INTO stocks_cmp VALUES(?, ?, 1.5, 5);", QString("P%1").arg(i), QString("M%1").arg(i * 4 + k));
         }
         db.Exec("COMMIT;");
     }

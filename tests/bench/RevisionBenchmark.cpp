@@ -13,12 +13,12 @@ struct RevisionSession : BenchSession {
         Database& db = doc->Db();
         db.Exec("BEGIN;");
         for (int g = 1; g <= 50; ++g)
-            db.ExecPrintf("INSERT INTO groups VALUES(%d, 'Група %d', 0);", g, g);
+            db.ExecPrintf("INSERT INTO groups VALUES(?, ?, 0);", g, QString("Група %1").arg(g));
         for (int i = 0; i < 5000; ++i)
             db.ExecPrintf(
-                "INSERT INTO stocks VALUES('G%d', 'Стока %d', %d, 'бр.', 100, 0, 1.5, 2, 2, 0, 1, 0, 0, 0, "
+                "INSERT INTO stocks VALUES(?, ?, ?, 'бр.', 100, 0, 1.5, 2, 2, 0, 1, 0, 0, 0, "
                 "0, 0);",
-                i, i, 1 + i % 50);
+                QString("G%1").arg(i), QString("Стока %1").arg(i), 1 + i % 50);
         db.Exec("COMMIT;");
     }
     SystemClock clock;

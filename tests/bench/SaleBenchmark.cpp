@@ -24,16 +24,16 @@ struct SaleSession : BenchSession {
                 "INSERT INTO partners (partner_id, partner_is_customer, partner_name) VALUES(1, 1, 'Алфа');");
         for (int i = 0; i < 400; ++i)
             db.ExecPrintf(
-                "INSERT INTO stocks VALUES('G%d', 'Стока %d', 1, 'бр.', 1000000, 0, 1, 2, 2, 0, 1, 0, 0, "
+                "INSERT INTO stocks VALUES(?, ?, 1, 'бр.', 1000000, 0, 1, 2, 2, 0, 1, 0, 0, "
                 "0, 0, 0);",
-                i, i);
+                QString("G%1").arg(i), QString("Стока %1").arg(i));
         for (int i = 0; i < 50; ++i) {
             db.ExecPrintf(
-                "INSERT INTO stocks VALUES('P%d', 'Изделие %d', 1, 'бр.', 0, 0, 5, 20, 18, 1, 0, 0, 1, 0, 0, "
+                "INSERT INTO stocks VALUES(?, ?, 1, 'бр.', 0, 0, 5, 20, 18, 1, 0, 0, 1, 0, 0, "
                 "1);",
-                i, i);
+                QString("P%1").arg(i), QString("Изделие %1").arg(i));
             for (int k = 0; k < 4; ++k)
-                db.ExecPrintf("INSERT INTO stocks_cmp VALUES('P%d', 'G%d', 1.5, 5);", i, 200 + i * 4 + k);
+                db.ExecPrintf("INSERT INTO stocks_cmp VALUES(?, ?, 1.5, 5);", QString("P%1").arg(i), QString("G%1").arg(200 + i * 4 + k));
         }
         db.Exec("COMMIT;");
     }
@@ -110,16 +110,17 @@ struct StoredSession : BenchSession {
         Database& db = doc->Db();
         db.Exec("BEGIN;");
         for (int i = 1; i <= 50000; ++i) {
-            db.ExecPrintf("INSERT INTO stokovi_main (doc_id, doc_dt, partner_id, total_sum) VALUES('%d', "
-                          "'2026-%02d-%02d', '%d', '%d.50');",
-                          i, i % 12 + 1, i % 28 + 1, i % 500, i % 1000);
-            db.ExecPrintf("INSERT INTO stokovi_partners (doc_id, partner_name) VALUES('%d', 'Клиент %d');", i,
-                          i % 500);
+            db.ExecPrintf("INSERT INTO stokovi_main (doc_id, doc_dt, partner_id, total_sum) VALUES(?, "
+                          "?, ?, ?);",
+                          i, QDate(2026, i % 12 + 1, i % 28 + 1).toString(Qt::ISODate), i % 500, i % 1000 + 0.5);
+            db.ExecPrintf("INSERT INTO stokovi_partners (doc_id, partner_name) VALUES(?, ?);", i,
+                          QString("Клиент %1").arg(i % 500));
             for (int k = 0; k < 10; ++k)
                 db.ExecPrintf(
-                    "INSERT INTO stokovi_items (doc_id, doc_dt, seq_id, item_code, invoiced) VALUES('%d', "
-                    "'2026-%02d-%02d', '%d', 'G%d', '%d');",
-                    i, i % 12 + 1, i % 28 + 1, k, k, i % 3 == 0 ? 0 : 1);
+                    "INSERT INTO stokovi_items (doc_id, doc_dt, seq_id, item_code, invoiced) VALUES(?, "
+                    "?, ?, ?, ?);",
+                    i, QDate(2026, i % 12 + 1, i % 28 + 1).toString(Qt::ISODate), k, QString("G%1").arg(k),
+                    i % 3 == 0 ? 0 : 1);
         }
         db.Exec("COMMIT;");
     }

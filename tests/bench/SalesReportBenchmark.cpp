@@ -11,7 +11,7 @@ namespace {
 
 void salesYear(benchmark::State& state, bool invoices, bool merged) {
     BenchSession session;
-    GenerateFirm(session.doc->GetDatabase(), 1.0);
+    GenerateFirm(*session.doc->GetDatabase(), 1.0);
     SystemClock clock;
     SalesReport report(session.Db(), session.prompter, clock);
     report.Conditions().from = QDate(2025, 1, 1);

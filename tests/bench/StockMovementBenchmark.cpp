@@ -11,7 +11,7 @@ namespace {
 
 void loadMovement(benchmark::State& state, const QDate& from, bool counted) {
     BenchSession session;
-    GenerateFirm(session.doc->GetDatabase(), 1.0);
+    GenerateFirm(*session.doc->GetDatabase(), 1.0);
     SystemClock clock;
     StockMovementReport report(session.Db(), session.prompter, clock, session.settings);
     StockMovementReport::Conditions c = report.Chosen();

@@ -13,14 +13,14 @@ namespace {
 void BM_GenerateFirmScale1(benchmark::State& state) {
     for (auto _ : state) {
         BenchSession session;
-        benchmark::DoNotOptimize(GenerateFirm(session.doc->GetDatabase(), 1.0));
+        benchmark::DoNotOptimize(GenerateFirm(*session.doc->GetDatabase(), 1.0));
     }
 }
 BENCHMARK(BM_GenerateFirmScale1)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 void BM_StockReportScale1(benchmark::State& state) {
     BenchSession session;
-    GenerateFirm(session.doc->GetDatabase(), 1.0);
+    GenerateFirm(*session.doc->GetDatabase(), 1.0);
     SystemClock clock;
     StockQuantitiesReport report(session.Db(), session.prompter, clock, session.settings);
     report.Reload(); // the dirty recipes costed once
@@ -31,7 +31,7 @@ BENCHMARK(BM_StockReportScale1)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 void BM_StockReportScale1AllDirty(benchmark::State& state) {
     BenchSession session;
-    GenerateFirm(session.doc->GetDatabase(), 1.0);
+    GenerateFirm(*session.doc->GetDatabase(), 1.0);
     SystemClock clock;
     StockQuantitiesReport report(session.Db(), session.prompter, clock, session.settings);
     for (auto _ : state) {

@@ -11,14 +11,14 @@ protected:
     // Another connection that holds the write lock of the file.
     std::unique_ptr<Connection> Lock() {
         auto other = OpenSecondConnection();
-        EXPECT_TRUE(Connection::ExecOnce(other->Handle(), "BEGIN EXCLUSIVE;").Ok());
+        EXPECT_TRUE(other->Exec("BEGIN EXCLUSIVE;").Ok());
         return other;
     }
 };
 
 TEST_F(AccessLayerTest, BusyOnceThenFreeSucceedsAfterOnePauseWithoutMessage) {
     auto other = Lock();
-    sleeper.onSleep = [&](int) { Connection::ExecOnce(other->Handle(), "COMMIT;"); };
+    sleeper.onSleep = [&](int) { other->Exec("COMMIT;"); };
 
     DbResult result = Db().ExecWithRetry("INSERT INTO units VALUES('кг');");
 
@@ -111,13 +111,14 @@ TEST_F(AccessLayerTest, TypedTextNeverEndsItsQuotedLiteral) {
         "O'Brien", "'); DROP TABLE units; --", "\"кавички\" и 'апострофи'", "100% -- '%'", "a''b", "\\'"};
     for (const QString& name : names)
         ASSERT_TRUE(
-            Db().ExecPrintf("INSERT INTO partners (partner_name, partner_mol) VALUES('%q', %Q);", name, name))
+            Db().ExecPrintf("INSERT INTO partners (partner_name, partner_mol) VALUES(?, ?);", name,
+                                            std::optional<QString>(name)))
             << name.toStdString();
 
     ResultTable table;
     ASSERT_TRUE(Db().QueryPrintfWithRetry(table,
                                           "SELECT partner_name, partner_mol FROM partners WHERE "
-                                          "partner_name = '%q';",
+                                          "partner_name = ?;",
                                           names[1])
                     .Ok());
     ASSERT_EQ(table.Rows(), 1);
@@ -127,22 +128,21 @@ TEST_F(AccessLayerTest, TypedTextNeverEndsItsQuotedLiteral) {
     EXPECT_EQ(Scalar("SELECT COUNT(*) FROM sqlite_master WHERE name = 'units';"), "1");
 }
 
-TEST_F(AccessLayerTest, FormatAcceptsOnlyValuesThatMatchTheConversions) {
-    EXPECT_EQ(SqlFormat("'%.3f' '%.5f' '%.2f' '%d' '%.4d%.2d%.2d' 100%%", {1.5, 2.0, 0.005, -7, 2026, 3, 9}),
-              QByteArray("'1.500' '2.00000' '0.01' '-7' '20260309' 100%"));
-    // Stored decimals are rounded like every figure on screen.
-    EXPECT_EQ(SqlFormat("%.2f %.3f %.3f %.5f", {2.675, 1.2345, -0.0001, 1.0}),
-              QByteArray("2.68 1.235 0.000 1.00000"));
-    EXPECT_EQ(SqlFormat("%Q %Q %s", {QString(), QString("it's"), "[stocks]"}),
-              QByteArray("NULL 'it''s' [stocks]"));
-    EXPECT_FALSE(SqlFormat("'%d'", {"text"}));
-    EXPECT_FALSE(SqlFormat("'%q'", {3}));
-    EXPECT_FALSE(SqlFormat("'%d' '%d'", {1}));
-    EXPECT_FALSE(SqlFormat("'%d'", {1, 2}));
+TEST_F(AccessLayerTest, ValuesAreBoundAndMustMatchThePlaceholders) {
+    // Decimals are rounded like every figure on screen; a '?' inside quotes is text.
+    EXPECT_EQ(SqlCompose("SELECT ?, ?, '?', %s, ? FROM [%s] -- 100%%", {SqlDecimal{2.675, 2}, SqlDecimal{-0.0001, 3},
+                                                                       "code", std::nullopt, "stocks"}),
+              SqlStatement("SELECT ?, ?, '?', code, ? FROM [stocks] -- 100%", {2.68, 0.0, SqlValue()}));
+    ASSERT_TRUE(Db().ExecPrintf("INSERT INTO partners (partner_id, partner_name) VALUES(?, ?);", 7, QString()));
+    EXPECT_EQ(Scalar("SELECT typeof(partner_id) || typeof(partner_name) FROM partners;"), "integertext");
 
-    // A mismatch is a failure of the statement, never a half-formatted one.
-    EXPECT_FALSE(Db().ExecPrintf("INSERT INTO units VALUES('%q');", 5));
-    EXPECT_EQ(prompter.Count(), 1);
+    // A mismatch is a failure of the statement, never a half-bound one.
+    for (const SqlStatement& wrong :
+         {SqlCompose("INSERT INTO units VALUES(?);", {}), SqlCompose("INSERT INTO units VALUES(?);", {1, 2}),
+          SqlCompose("INSERT INTO units VALUES('%d');", {1}), SqlCompose("INSERT INTO units VALUES(%s);", {1}),
+          SqlStatement("INSERT INTO units VALUES(?);")})
+        EXPECT_FALSE(Db().Exec(wrong)) << wrong.text.toStdString();
+    EXPECT_EQ(prompter.Count(), 5);
     EXPECT_EQ(Scalar("SELECT COUNT(*) FROM units;"), "0");
 }
 

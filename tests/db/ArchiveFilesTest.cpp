@@ -33,7 +33,7 @@ QString checkOf(const QString& path, const char* pragma) {
     if (connection.Open(path, false).Failed())
         return "cannot open";
     ResultTable table;
-    if (Connection::QueryOnce(connection.Handle(), pragma, table).Failed() || table.Empty())
+    if (connection.Query(pragma, table).Failed() || table.Empty())
         return "failed";
     return table.Text(1, 0);
 }
@@ -77,11 +77,11 @@ class ArchiveFilesTest : public DatabaseTest {
 protected:
     void AddUnits(int count) {
         for (int i = 0; i < count; ++i)
-            ASSERT_TRUE(Db().ExecPrintf("INSERT INTO units VALUES('мярка %d');", i));
+            ASSERT_TRUE(Db().ExecPrintf("INSERT INTO units VALUES(?);", QString("мярка %1").arg(i)));
     }
     QString Archive(const QString& name = "TV20261208103000.Z") {
         const QString path = tempDir.filePath(name);
-        EXPECT_EQ(ArchiveDatabase(doc->GetDatabase(), path, nullptr), "");
+        EXPECT_EQ(ArchiveDatabase(*doc->GetDatabase(), path, nullptr), "");
         return path;
     }
     // A gzip archive of any bytes.
@@ -100,7 +100,7 @@ TEST_F(ArchiveFilesTest, ArchiveRestoresTheDatabaseAndGzipReadsIt) {
     AddUnits(50);
     std::vector<int> progress;
     const QString archive = tempDir.filePath("TV20261208103000.Z");
-    ASSERT_EQ(ArchiveDatabase(doc->GetDatabase(), archive, [&](int p) { progress.push_back(p); }), "");
+    ASSERT_EQ(ArchiveDatabase(*doc->GetDatabase(), archive, [&](int p) { progress.push_back(p); }), "");
     EXPECT_FALSE(QFile::exists(archive + ".part"));
     EXPECT_FALSE(QFile::exists(archive + ".db"));
     ASSERT_FALSE(progress.empty());
@@ -173,7 +173,7 @@ TEST_F(ArchiveFilesTest, BrokenOrForeignArchivesAreRefusedAndTheDatabaseStays) {
         Connection foreign;
         ASSERT_TRUE(foreign.Open(foreignDb, true).Ok());
         ASSERT_TRUE(
-            Connection::ExecOnce(foreign.Handle(), "CREATE TABLE t (x); INSERT INTO t VALUES (1);").Ok());
+            foreign.Exec("CREATE TABLE t (x); INSERT INTO t VALUES (1);").Ok());
     }
     const QString foreign = PackBytes(readAll(foreignDb), "foreign.Z");
     ASSERT_TRUE(Db().Exec("UPDATE settings SET key_value = '15' WHERE key_name = 'dbversion';"));
@@ -312,7 +312,7 @@ TEST_F(ArchiveFilesTest, AWriteFailureLeavesNoArchive) {
 
     // A directory that does not exist takes no archive.
     const QString nowhere = tempDir.filePath("няма/TV2.Z");
-    EXPECT_NE(ArchiveDatabase(doc->GetDatabase(), nowhere, nullptr), "");
+    EXPECT_NE(ArchiveDatabase(*doc->GetDatabase(), nowhere, nullptr), "");
     EXPECT_FALSE(QFile::exists(nowhere));
 }
 

@@ -130,7 +130,7 @@ TEST_F(DatabaseMaintenanceTest, RestoreFromAnotherFolderReplacesTheDatabaseAndEn
     ASSERT_TRUE(Db().Exec("INSERT INTO units VALUES('в архива');"));
     QDir(Dir()).mkdir("другаде");
     const QString archive = QDir(Dir()).filePath("другаде/TV20261201120000.Z");
-    ASSERT_EQ(ArchiveDatabase(doc->GetDatabase(), archive, nullptr), "");
+    ASSERT_EQ(ArchiveDatabase(*doc->GetDatabase(), archive, nullptr), "");
     ASSERT_TRUE(Db().Exec("INSERT INTO units VALUES('след архива');"));
 
     // Cancelled chooser: nothing happens.
@@ -167,7 +167,7 @@ TEST_F(DatabaseMaintenanceTest, OptimizeAsksTwiceAndTellsTheOutcome) {
 
     // Another seat holds the file: the busy report, then the refusal.
     auto other = OpenSecondConnection();
-    ASSERT_TRUE(Connection::ExecOnce(other->Handle(), "BEGIN IMMEDIATE;").Ok());
+    ASSERT_TRUE(other->Exec("BEGIN IMMEDIATE;").Ok());
     prompter.Clear();
     prompter.Expect(Answer::No);
     prompter.Expect(Answer::Yes);
@@ -175,7 +175,7 @@ TEST_F(DatabaseMaintenanceTest, OptimizeAsksTwiceAndTellsTheOutcome) {
     EXPECT_EQ(
         prompter.Texts().last(),
         "Базата данни не може да бъде оптимизирана в този момент.\nВероятно се използва от друг процес.");
-    Connection::ExecOnce(other->Handle(), "ROLLBACK;");
+    other->Exec("ROLLBACK;");
 }
 
 TEST(FileFilter, ClassicFiltersBecomeQtFilters) {

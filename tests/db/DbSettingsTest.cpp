@@ -51,8 +51,7 @@ TEST_F(DbSettingsTest, ValuesRoundTripInTheStoredForm) {
 TEST_F(DbSettingsTest, NullAndUnreadableValuesFallBackAsEachKeySays) {
     auto other = OpenSecondConnection();
     // key_value is NOT NULL in the current format; older files may hold NULLs.
-    ASSERT_TRUE(Connection::ExecOnce(other->Handle(),
-                                     "DROP TABLE settings;"
+    ASSERT_TRUE(other->Exec("DROP TABLE settings;"
                                      "CREATE TABLE settings (key_name VARCHAR(255) PRIMARY KEY, "
                                      "key_value INTEGER);"
                                      "INSERT INTO settings VALUES('dbversion', 14);"

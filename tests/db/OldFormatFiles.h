@@ -15,9 +15,9 @@ namespace OldFormatFiles {
 
 using Row = std::map<QString, QString>;
 
-inline QStringList columnsOf(sqlite3* handle, const QString& table) {
+inline QStringList columnsOf(Connection& file, const QString& table) {
     ResultTable info;
-    Connection::QueryOnce(handle, QString("PRAGMA table_info([%1]);").arg(table).toUtf8(), info);
+    file.Query(QString("PRAGMA table_info([%1]);").arg(table).toUtf8(), info);
     QStringList columns;
     for (int r = 1; r <= info.Rows(); ++r)
         columns << info.Text(r, info.Column("name"));
@@ -25,8 +25,8 @@ inline QStringList columnsOf(sqlite3* handle, const QString& table) {
 }
 
 // Inserts the values of the row whose columns the table has in this format.
-inline void insert(sqlite3* handle, const QString& table, const Row& row) {
-    const QStringList present = columnsOf(handle, table);
+inline void insert(Connection& file, const QString& table, const Row& row) {
+    const QStringList present = columnsOf(file, table);
     QStringList names, values;
     for (const auto& [column, value] : row) {
         if (!present.contains(column))
@@ -36,7 +36,7 @@ inline void insert(sqlite3* handle, const QString& table, const Row& row) {
     }
     const QString sql =
         QString("INSERT INTO [%1] (%2) VALUES (%3);").arg(table, names.join(", "), values.join(", "));
-    ASSERT_TRUE(Connection::ExecOnce(handle, sql.toUtf8()).Ok()) << sql.toStdString();
+    ASSERT_TRUE(file.Exec(sql.toUtf8()).Ok()) << sql.toStdString();
 }
 
 // A firm's file at `version`: firm data, two bank accounts (with their VAT
@@ -47,11 +47,11 @@ inline void insert(sqlite3* handle, const QString& table, const Row& row) {
 inline void Build(const QString& path, int version, bool emptyVersionTable = false) {
     Connection file;
     ASSERT_TRUE(file.Open(path, true).Ok());
-    sqlite3* h = file.Handle();
+    Connection& h = file;
     for (const QString& table : TableLayouts::AllTables()) {
         const auto create = TableLayouts::CreateStatement(table, version);
         if (create) {
-            ASSERT_TRUE(Connection::ExecOnce(h, create->toUtf8()).Ok()) << create->toStdString();
+            ASSERT_TRUE(file.Exec(create->toUtf8()).Ok()) << create->toStdString();
         }
     }
 
@@ -246,8 +246,7 @@ inline QString Sqlite2Dump(const QString& path) {
     Connection file;
     EXPECT_TRUE(file.Open(path, false).Ok());
     ResultTable objects;
-    Connection::QueryOnce(file.Handle(),
-                          "SELECT name, type, sql FROM sqlite_master WHERE sql NOT NULL ORDER BY "
+    file.Query("SELECT name, type, sql FROM sqlite_master WHERE sql NOT NULL ORDER BY "
                           "substr(type, 2, 1), name;",
                           objects);
     static const QRegularExpression number("^[+-]?[0-9]+(\\.[0-9]*)?([eE][+-]?[0-9]+)?$");
@@ -258,7 +257,7 @@ inline QString Sqlite2Dump(const QString& path) {
             continue;
         const QString table = objects.Text(t, 0);
         ResultTable rows;
-        Connection::QueryOnce(file.Handle(), QString("SELECT * FROM [%1];").arg(table).toUtf8(), rows);
+        file.Query(QString("SELECT * FROM [%1];").arg(table).toUtf8(), rows);
         for (int r = 1; r <= rows.Rows(); ++r) {
             QStringList values;
             for (int c = 0; c < rows.Columns(); ++c) {

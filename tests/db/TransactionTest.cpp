@@ -26,7 +26,7 @@ TEST_F(TransactionTest, CommittedWorkStaysAndAbandonedWorkIsRolledBack) {
     {
         WriteTransaction transaction(Db());
         ASSERT_TRUE(transaction.Begin());
-        ASSERT_TRUE(transaction.ExecPrintf("INSERT INTO units VALUES('%q');", "кг"));
+        ASSERT_TRUE(transaction.ExecPrintf("INSERT INTO units VALUES(?);", "кг"));
         ASSERT_TRUE(transaction.Commit());
     }
     {
@@ -40,21 +40,21 @@ TEST_F(TransactionTest, CommittedWorkStaysAndAbandonedWorkIsRolledBack) {
 
 TEST_F(TransactionTest, AWriterThatCannotGetTheLockWritesNothing) {
     auto other = OpenSecondConnection();
-    ASSERT_TRUE(Connection::ExecOnce(other->Handle(), "BEGIN IMMEDIATE;").Ok());
+    ASSERT_TRUE(other->Exec("BEGIN IMMEDIATE;").Ok());
 
     WriteTransaction transaction(Db());
     EXPECT_FALSE(transaction.Begin());
     EXPECT_FALSE(transaction.Exec("INSERT INTO units VALUES('кг');"));
     EXPECT_EQ(prompter.Texts(), QStringList{DbMessages::kBusy});
 
-    ASSERT_TRUE(Connection::ExecOnce(other->Handle(), "COMMIT;").Ok());
+    ASSERT_TRUE(other->Exec("COMMIT;").Ok());
     EXPECT_EQ(Scalar("SELECT COUNT(*) FROM units;"), "0");
 }
 
 TEST_F(TransactionTest, ACommitWaitsForReadersInsteadOfLosingTheWork) {
     auto reader = OpenSecondConnection();
-    ASSERT_TRUE(Connection::ExecOnce(reader->Handle(), "BEGIN; SELECT COUNT(*) FROM units;").Ok());
-    sleeper.onSleep = [&](int) { Connection::ExecOnce(reader->Handle(), "COMMIT;"); };
+    ASSERT_TRUE(reader->Exec("BEGIN; SELECT COUNT(*) FROM units;").Ok());
+    sleeper.onSleep = [&](int) { reader->Exec("COMMIT;"); };
 
     WriteTransaction transaction(Db());
     ASSERT_TRUE(transaction.Begin());
@@ -106,9 +106,9 @@ TEST_F(TransactionTest, ANestedChangeFailsAloneAndTheOuterDecides) {
 TEST_F(TransactionTest, ARefusalIsShownAfterTheLockIsReleased) {
     auto other = OpenSecondConnection();
     auto otherCanWrite = [&] {
-        const bool free = Connection::ExecOnce(other->Handle(), "BEGIN IMMEDIATE;").Ok();
+        const bool free = other->Exec("BEGIN IMMEDIATE;").Ok();
         if (free)
-            Connection::ExecOnce(other->Handle(), "ROLLBACK;");
+            other->Exec("ROLLBACK;");
         return free;
     };
     std::vector<bool> freeWhenShown;

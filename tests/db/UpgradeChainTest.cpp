@@ -18,7 +18,7 @@ constexpr const char* kConsentStart = "Предстои преструктури
 
 class RecordingUpgradeHost : public UpgradeHost {
 public:
-    void MakeArchive(sqlite3*, const QString&) override { ++archives; }
+    void MakeArchive(Connection&, const QString&) override { ++archives; }
     void ShowWaitBox() override { ++boxes; }
     void HideWaitBox() override { ++hidden; }
     int archives = 0;
@@ -58,7 +58,7 @@ protected:
         Connection file;
         EXPECT_TRUE(file.Open(Path(), false).Ok());
         ResultTable table;
-        EXPECT_TRUE(Connection::QueryOnce(file.Handle(), sql.toUtf8(), table).Ok()) << sql.toStdString();
+        EXPECT_TRUE(file.Query(sql.toUtf8(), table).Ok()) << sql.toStdString();
         QStringList rows;
         for (int r = 1; r <= table.Rows(); ++r) {
             QStringList cells;
@@ -80,21 +80,20 @@ protected:
         Connection file;
         EXPECT_TRUE(file.Open(path, false).Ok());
         ResultTable tables;
-        Connection::QueryOnce(file.Handle(),
-                              "SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name;", tables);
+        file.Query("SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name;", tables);
         QStringList out;
         for (int r = 1; r <= tables.Rows(); ++r) {
             const QString table = tables.Text(r, 0);
             out << "TABLE " + table;
             ResultTable columns;
-            Connection::QueryOnce(file.Handle(), QString("PRAGMA table_info([%1]);").arg(table).toUtf8(),
+            file.Query(QString("PRAGMA table_info([%1]);").arg(table).toUtf8(),
                                   columns);
             for (int c = 1; c <= columns.Rows(); ++c)
                 out << QString("  %1 %2 %3 %4 %5")
                            .arg(columns.Text(c, 1), columns.Text(c, 2), columns.Text(c, 3),
                                 columns.Text(c, 4, "NULL"), columns.Text(c, 5));
             ResultTable indexes;
-            Connection::QueryOnce(file.Handle(), QString("PRAGMA index_list([%1]);").arg(table).toUtf8(),
+            file.Query(QString("PRAGMA index_list([%1]);").arg(table).toUtf8(),
                                   indexes);
             QStringList names;
             for (int i = 1; i <= indexes.Rows(); ++i)
@@ -183,8 +182,7 @@ TEST_F(UpgradeChainTest, DuplicateCodesAndNumbersGetFreeOnesAndNoRowIsLost) {
     {
         Connection file;
         ASSERT_TRUE(file.Open(Path(), false).Ok());
-        ASSERT_TRUE(Connection::ExecOnce(file.Handle(),
-                                         "INSERT INTO stocks (code, stock_name) VALUES('G1', 'Двойник');"
+        ASSERT_TRUE(file.Exec("INSERT INTO stocks (code, stock_name) VALUES('G1', 'Двойник');"
                                          "INSERT INTO stokovi_main SELECT * FROM stokovi_main WHERE doc_id = 2;")
                         .Ok());
     }
@@ -241,7 +239,7 @@ TEST_F(UpgradeChainTest, TheStepToTenRenumbersOnlyWhatIsAsked) {
         // Warranty cards of goods note 1 and of invoice 15.
         Connection file;
         ASSERT_TRUE(file.Open(Path(), false).Ok());
-        ASSERT_TRUE(Connection::ExecOnce(file.Handle(), "INSERT INTO gk_main (doc_id, doc_dt, customer_id, customer_name, "
+        ASSERT_TRUE(file.Exec("INSERT INTO gk_main (doc_id, doc_dt, customer_id, customer_name, "
                                                         "received_by, to_doc_mode, to_doc_id) "
                                                         "VALUES(1, '2006-12-01', 1, 'А', 'Б', 1, 1), (2, '2006-12-01', 1, 'А', 'Б', 2, 15), "
                                                         "(3, '2006-12-01', 1, 'А', 'Б', 0, 0);")
@@ -279,7 +277,7 @@ TEST_F(UpgradeChainTest, AFailedStepStopsAtThePreviousFormatAndTheNextStartResum
     {
         Connection file;
         ASSERT_TRUE(file.Open(Path(), false).Ok());
-        ASSERT_TRUE(Connection::ExecOnce(file.Handle(), "INSERT INTO revisions (doc_id, doc_dt) VALUES(1, "
+        ASSERT_TRUE(file.Exec("INSERT INTO revisions (doc_id, doc_dt) VALUES(1, "
                                                         "'2006-09-02');")
                         .Ok());
     }
@@ -297,7 +295,7 @@ TEST_F(UpgradeChainTest, AFailedStepStopsAtThePreviousFormatAndTheNextStartResum
         Connection file;
         ASSERT_TRUE(file.Open(Path(), false).Ok());
         ASSERT_TRUE(
-            Connection::ExecOnce(file.Handle(), "DELETE FROM revisions WHERE doc_dt = '2006-09-02';").Ok());
+            file.Exec("DELETE FROM revisions WHERE doc_dt = '2006-09-02';").Ok());
     }
     prompter.Clear();
     exit.statuses.clear();

@@ -236,7 +236,7 @@ TEST_F(OfferTest, ANumberTakenByAnotherCopyGivesTheNextOne) {
     EXPECT_EQ(form->Current().number, 1);
     auto other = OpenSecondConnection();
     ASSERT_TRUE(
-        Connection::ExecOnce(other->Handle(), "INSERT INTO offers (doc_id, to_person) VALUES(1, 'друг');")
+        other->Exec("INSERT INTO offers (doc_id, to_person) VALUES(1, 'друг');")
             .Ok());
     prompter.AnswerAlways(kDataQuestion, Answer::No);
     ASSERT_TRUE(Save());

@@ -28,8 +28,8 @@ int main(int argc, char** argv) {
     }
     QElapsedTimer timer;
     timer.start();
-    if (!GenerateFirm(connection.Handle(), scale)) {
-        std::fprintf(stderr, "tarvo_genfirm: %s\n", sqlite3_errmsg(connection.Handle()));
+    if (!GenerateFirm(connection, scale)) {
+        std::fprintf(stderr, "tarvo_genfirm: a statement failed, nothing was written\n");
         return 1;
     }
     std::printf("%s: scale %g written in %.1f s\n", qPrintable(path), scale, timer.elapsed() / 1000.0);

@@ -1,5 +1,9 @@
 #include "genfirm/GeneratedFirm.h"
 
+#include "db/Connection.h"
+
+#include <sqlite3.h>
+
 #include <QDate>
 #include <QString>
 #include <algorithm>
@@ -514,7 +518,8 @@ private:
 
 } // namespace
 
-bool GenerateFirm(sqlite3* db, double scale, unsigned seed) {
+bool GenerateFirm(Connection& connection, double scale, unsigned seed) {
+    sqlite3* db = connection.Handle();
     Generator generator(db, scale, seed);
     if (generator.Run())
         return true;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <sqlite3.h>
+class Connection;
 
 // A firm of ten years (2016 to 2025) written into an empty database of the
 // current schema, for the reports' tests and benchmarks. At scale 1: 5,000
@@ -16,4 +16,4 @@
 // with and without VAT, hidden items, services, dirty recipes, zero and
 // negative stock, items and groups deleted after use, names with
 // apostrophes. The stock of every item equals its movements.
-bool GenerateFirm(sqlite3* db, double scale, unsigned seed = 2026);
+bool GenerateFirm(Connection& db, double scale, unsigned seed = 2026);

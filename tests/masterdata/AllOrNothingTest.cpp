@@ -29,7 +29,7 @@ protected:
         catalogue->SetView(CatalogueView::All);
         ASSERT_TRUE(catalogue->Reload());
     }
-    sqlite3* Handle() { return doc->GetDatabase(); }
+    Connection* Handle() { return doc->GetDatabase(); }
     int RowOf(const QString& code) {
         for (size_t i = 0; i < catalogue->Rows().size(); ++i)
             if (catalogue->Rows()[i].item.code == code)

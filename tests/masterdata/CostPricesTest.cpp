@@ -9,12 +9,12 @@ class CostPricesTest : public DatabaseTest {
 protected:
     void Item(const char* code, double cost, int recipe = 0, int dirty = 0, double work = 0) {
         ASSERT_TRUE(Db().ExecPrintf("INSERT INTO stocks (code, cost_price, work_costs, is_recipe, is_dirty) "
-                                    "VALUES('%q', '%.5f', '%.5f', '%d', '%d');",
-                                    code, cost, work, recipe, dirty));
+                                    "VALUES(?, ?, ?, ?, ?);",
+                                    code, SqlDecimal{cost, 5}, SqlDecimal{work, 5}, recipe, dirty));
     }
     void Component(const char* owner, const char* code, double quantity, double randeman = 0) {
-        ASSERT_TRUE(Db().ExecPrintf("INSERT INTO stocks_cmp VALUES('%q', '%q', '%.3f', '%.2f');", owner, code,
-                                    quantity, randeman));
+        ASSERT_TRUE(Db().ExecPrintf("INSERT INTO stocks_cmp VALUES(?, ?, ?, ?);", owner, code,
+                                    SqlDecimal{quantity, 3}, SqlDecimal{randeman, 2}));
     }
     QString Stored(const char* code) {
         return Scalar(QByteArray("SELECT cost_price || '/' || is_dirty FROM stocks WHERE code = '") + code +

@@ -135,8 +135,7 @@ TEST_F(CurrencyChangeoverTest, AnotherSeatsChangeoverIsSeenUnderTheLock) {
     ASSERT_TRUE(Db().Exec("INSERT INTO stocks (code, stock_name, price_1) VALUES('A', 'А', 10);"));
     // The other seat went over after this one read leva.
     auto other = OpenSecondConnection();
-    ASSERT_TRUE(Connection::ExecOnce(other->Handle(),
-                                     "REPLACE INTO settings VALUES('currency', 'EUR');"
+    ASSERT_TRUE(other->Exec("REPLACE INTO settings VALUES('currency', 'EUR');"
                                      "REPLACE INTO settings VALUES('currency_changeover_dt', "
                                      "'2026-12-08');"
                                      "UPDATE stocks SET price_1 = 5.11;")

@@ -80,11 +80,11 @@ TEST_F(FirmDataFormTest, AFailedSaveKeepsTheOldRow) {
     FirmDataForm form(Db(), prompter);
     ASSERT_TRUE(form.Save(validFirm()));
     auto other = OpenSecondConnection();
-    ASSERT_TRUE(Connection::ExecOnce(other->Handle(), "BEGIN IMMEDIATE;").Ok());
+    ASSERT_TRUE(other->Exec("BEGIN IMMEDIATE;").Ok());
     FirmData changed = validFirm();
     changed.firmName = "Ново име";
     EXPECT_FALSE(form.Save(changed));
-    ASSERT_TRUE(Connection::ExecOnce(other->Handle(), "COMMIT;").Ok());
+    ASSERT_TRUE(other->Exec("COMMIT;").Ok());
     EXPECT_EQ(Scalar("SELECT firm_name FROM firmdata;"), "Тарво ООД");
 }
 
@@ -126,7 +126,7 @@ TEST_F(BanksEditorTest, AnAccountNamedByADocumentStaysAndDeletingTheEditedOneCle
     const int named = editor.Accounts()[0].id;
     const int free = editor.Accounts()[1].id;
     ASSERT_TRUE(
-        Db().ExecPrintf("INSERT INTO proforms_firmdata (doc_id, firm_bank_id) VALUES(1, '%d');", named));
+        Db().ExecPrintf("INSERT INTO proforms_firmdata (doc_id, firm_bank_id) VALUES(1, ?);", named));
     prompter.Expect(Answer::Yes);
     EXPECT_FALSE(editor.Delete(named));
     EXPECT_EQ(prompter.Texts().last(), "Тази сметка не може да бъде изтрита, защото участва в операции!");
@@ -145,11 +145,11 @@ TEST_F(BanksEditorTest, AnAccountNamedByADocumentStaysAndDeletingTheEditedOneCle
 TEST_F(BanksEditorTest, ItsStatementsWaitFiftyTimes) {
     BanksEditor editor(*doc, sleeper, prompter);
     auto other = OpenSecondConnection();
-    ASSERT_TRUE(Connection::ExecOnce(other->Handle(), "BEGIN EXCLUSIVE;").Ok());
+    ASSERT_TRUE(other->Exec("BEGIN EXCLUSIVE;").Ok());
     EXPECT_FALSE(editor.Reload());
     EXPECT_EQ(sleeper.pauses.size(), 50u);
     EXPECT_TRUE(prompter.Texts().last().startsWith("Базата данни беше недостъпна"));
-    ASSERT_TRUE(Connection::ExecOnce(other->Handle(), "COMMIT;").Ok());
+    ASSERT_TRUE(other->Exec("COMMIT;").Ok());
 }
 
 } // namespace

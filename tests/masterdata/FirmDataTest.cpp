@@ -16,10 +16,10 @@ TEST_F(FirmDataTest, LoadsTheRowOrStaysClearedWithoutOne) {
 
     ASSERT_TRUE(
         Db().ExecPrintf("INSERT INTO firmdata (firm_name, firm_name_lat, city, address, mol, tax_id, "
-                        "bulstat, vat_registered, vat_value) VALUES('%q', '%q', '%q', '%q', '%q', '%q', "
-                        "'%q', '%d', '%.2f');",
+                        "bulstat, vat_registered, vat_value) VALUES(?, ?, ?, ?, ?, ?, "
+                        "?, ?, ?);",
                         "\"Тарво\" ООД", "Tarvo Ltd", "Габрово", "ул. \"Априловска\" 5", "Петя О'Нийл",
-                        "203040506", "BG203040506", 1, 9.0));
+                        "203040506", "BG203040506", 1, SqlDecimal{9.0, 2}));
     ASSERT_TRUE(LoadFirmData(Db(), firm));
     EXPECT_EQ(firm.firmName, "\"Тарво\" ООД");
     EXPECT_EQ(firm.firmNameLat, "Tarvo Ltd");

@@ -61,7 +61,7 @@ TEST_F(GroupsTest, OnlyAnEmptyLeafGroupIsDeleted) {
     ASSERT_TRUE(editor.Create("Долу", IdOf("Горе")));
     ASSERT_TRUE(editor.Create("С артикул", 0));
     ASSERT_TRUE(
-        Db().ExecPrintf("INSERT INTO stocks (code, stock_group) VALUES('A', '%d');", IdOf("С артикул")));
+        Db().ExecPrintf("INSERT INTO stocks (code, stock_group) VALUES('A', ?);", IdOf("С артикул")));
     for (const char* refused : {"Горе", "С артикул"}) {
         prompter.Expect(Answer::Yes);
         EXPECT_FALSE(editor.Delete(IdOf(refused))) << refused;

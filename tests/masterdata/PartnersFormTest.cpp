@@ -189,8 +189,8 @@ TEST_F(PartnersFormTest, FiveThousandPartnersAreAllListed) {
     for (int i = 1; i <= 5000; ++i)
         ASSERT_TRUE(
             Db().ExecPrintf("INSERT INTO partners (partner_id, partner_name, partner_city, partner_mol) "
-                            "VALUES('%d', 'Фирма %d ООД', 'Град %d', 'Управител %d');",
-                            i, i, i % 100, i));
+                            "VALUES(?, ?, ?, ?);",
+                            i, QString("Фирма %1 ООД").arg(i), QString("Град %1").arg(i % 100), QString("Управител %1").arg(i)));
     ASSERT_TRUE(Db().Exec("COMMIT;"));
     ASSERT_TRUE(form->Reload());
     EXPECT_EQ(form->Rows().size(), 5000u);

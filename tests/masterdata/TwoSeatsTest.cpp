@@ -16,7 +16,7 @@ protected:
     QString DbPath() const { return tempDir.filePath("tarvo.db"); }
     void Exec(const QByteArray& sql) {
         auto connection = OpenSecondConnection();
-        ASSERT_TRUE(Connection::ExecOnce(connection->Handle(), sql).Ok()) << sql.constData();
+        ASSERT_TRUE(connection->Exec(sql).Ok()) << sql.constData();
     }
     // Starts both children, lets them go at once and gives how many saves
     // each won.

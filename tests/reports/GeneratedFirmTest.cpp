@@ -3,6 +3,7 @@
 
 #include "db/Connection.h"
 #include "db/DatabaseCreator.h"
+#include "db/ResultTable.h"
 #include "support/DatabaseTest.h"
 
 namespace {
@@ -11,7 +12,7 @@ class GeneratedFirmTest : public DatabaseTest {
 protected:
     void SetUp() override {
         DatabaseTest::SetUp();
-        ASSERT_TRUE(GenerateFirm(doc->GetDatabase(), 0.01));
+        ASSERT_TRUE(GenerateFirm(*doc->GetDatabase(), 0.01));
     }
 };
 
@@ -39,13 +40,13 @@ TEST_F(GeneratedFirmTest, TotalsSoldMaterialsAndStockAgreeWithTheRows) {
     EXPECT_EQ(
         Scalar(
             "SELECT COUNT(*) FROM stocks AS s WHERE s.is_service = 0 AND ROUND(s.quantity - ("
-            "IFNULL((SELECT SUM(quantity) FROM supplies_items WHERE item_code = s.code), 0) + "
-            "IFNULL((SELECT SUM(quantity) FROM production_cmp WHERE code = s.code), 0) - "
-            "IFNULL((SELECT SUM(quantity) FROM production_cmp_entries WHERE code = s.code), 0) - "
+            "COALESCE((SELECT SUM(quantity) FROM supplies_items WHERE item_code = s.code), 0) + "
+            "COALESCE((SELECT SUM(quantity) FROM production_cmp WHERE code = s.code), 0) - "
+            "COALESCE((SELECT SUM(quantity) FROM production_cmp_entries WHERE code = s.code), 0) - "
             "CASE WHEN s.is_recipe = 1 THEN 0 ELSE "
-            "IFNULL((SELECT SUM(quantity) FROM stokovi_items WHERE item_code = s.code), 0) END - "
-            "IFNULL((SELECT SUM(quantity) FROM soldmat WHERE code = s.code), 0) - "
-            "IFNULL((SELECT SUM(i.quantity) FROM invoices_items AS i JOIN invoices_main AS m ON m.doc_id = "
+            "COALESCE((SELECT SUM(quantity) FROM stokovi_items WHERE item_code = s.code), 0) END - "
+            "COALESCE((SELECT SUM(quantity) FROM soldmat WHERE code = s.code), 0) - "
+            "COALESCE((SELECT SUM(i.quantity) FROM invoices_items AS i JOIN invoices_main AS m ON m.doc_id = "
             "i.doc_id WHERE m.doc_type = 2 AND i.item_code = s.code), 0)), 3) != 0;"),
         "0");
     // The edge cases are there.
@@ -73,18 +74,13 @@ TEST_F(GeneratedFirmTest, TheSameSeedGivesTheSameFirm) {
     Connection connection;
     ASSERT_EQ(CreateDatabase(dir.filePath("tarvo.db"), connection, sleeper, prompter),
               CreationResult::Created);
-    ASSERT_TRUE(GenerateFirm(connection.Handle(), 0.01));
+    ASSERT_TRUE(GenerateFirm(connection, 0.01));
     const QByteArray fingerprint =
         "SELECT SUM(total_sum) || '|' || (SELECT SUM(quantity) FROM stocks) || '|' || "
         "(SELECT COUNT(*) FROM soldmat) FROM stokovi_main;";
-    sqlite3_stmt* statement = nullptr;
-    ASSERT_EQ(sqlite3_prepare_v2(connection.Handle(), fingerprint.constData(), -1, &statement, nullptr),
-              SQLITE_OK);
-    ASSERT_EQ(sqlite3_step(statement), SQLITE_ROW);
-    const QString second =
-        QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)));
-    sqlite3_finalize(statement);
-    EXPECT_EQ(Scalar(fingerprint), second);
+    ResultTable second;
+    ASSERT_TRUE(connection.Query(fingerprint, second).Ok());
+    EXPECT_EQ(Scalar(fingerprint), second.Text(1, 0));
 }
 
 } // namespace

@@ -37,18 +37,18 @@ class MonthGridReportTest : public DatabaseTest {
 protected:
     void SetUp() override {
         DatabaseTest::SetUp();
-        ASSERT_TRUE(GenerateFirm(doc->GetDatabase(), 0.01));
+        ASSERT_TRUE(GenerateFirm(*doc->GetDatabase(), 0.01));
     }
-    ResultTable Read(const QByteArray& statement) { return ReadAll(Db(), statement); }
+    ResultTable Read(const SqlStatement& statement) { return ReadAll(Db(), statement); }
 
     // One statement a customer and month.
     Grid CustomersReference(int year, const QString& search) {
-        QByteArray rows =
+        SqlStatement rows =
             "SELECT DISTINCT sm.partner_id, p.partner_name FROM stokovi_main AS sm LEFT JOIN (SELECT * "
             "FROM partners) AS p ON sm.partner_id = p.partner_id ";
-        rows += sql(" WHERE (sm.doc_dt >= '%d-01-01' AND sm.doc_dt <= '%d-12-31') ", year, year);
+        rows += sql(" WHERE (sm.doc_dt >= ? AND sm.doc_dt <= ?) ", QString("%1-01-01").arg(year), QString("%1-12-31").arg(year));
         if (!search.isEmpty())
-            rows += sql(" AND (p.partner_name LIKE '%%%q%%') ", search);
+            rows += sql(" AND (p.partner_name LIKE ?) ", LikeAnywhere(search));
         rows += " GROUP BY sm.partner_id ORDER BY p.partner_name ASC;";
         Grid grid;
         const ResultTable customers = Read(rows);
@@ -56,9 +56,10 @@ protected:
             QStringList row{customers.Text(r, 0), customers.Text(r, 1)};
             for (int m = 1; m <= 12; ++m) {
                 const ResultTable cell = Read(sql(
-                    "SELECT ROUND(SUM(oblagaema_sum), 2) FROM stokovi_main WHERE (doc_dt >= '%d-%.2d-01' AND "
-                    "doc_dt <= '%d-%.2d-31') AND partner_id = '%d';",
-                    year, m, year, m, customers.Int(r, 0)));
+                    "SELECT ROUND(SUM(oblagaema_sum), 2) FROM stokovi_main WHERE (doc_dt >= ? AND "
+                    "doc_dt <= ?) AND partner_id = ?;",
+                    QString("%1-%2-01").arg(year).arg(m, 2, 10, QChar('0')),
+                    QString("%1-%2-31").arg(year).arg(m, 2, 10, QChar('0')), customers.Int(r, 0)));
                 row << GridCell(cell.Double(1, 0));
             }
             grid.rows.push_back(row);
@@ -70,22 +71,22 @@ protected:
     // One statement an item and month; a month not above 0 shows "-" and
     // counts 0 in "общо".
     Grid ItemsReference(int year, const QString& search, const GroupFilter& filter) {
-        const QByteArray condition =
+        const SqlStatement condition =
             search.isEmpty()
-                ? QByteArray()
-                : sql("AND (si.item_code LIKE '%%%q%%' OR s.stock_name LIKE '%%%q%%' OR si.item_name LIKE "
-                      "'%%%q%%')",
-                      search, search, search);
+                ? SqlStatement()
+                : sql("AND (si.item_code LIKE ? OR s.stock_name LIKE ? OR si.item_name LIKE "
+                      "?)",
+                      LikeAnywhere(search), LikeAnywhere(search), LikeAnywhere(search));
         const ResultTable items = Read(sql("SELECT si.item_code, s.stock_name, s.stock_group, g.name, "
                                            "s.is_hidden, si.item_name FROM stokovi_items AS "
                                            "si LEFT JOIN (SELECT code, stock_name, stock_group, is_hidden "
                                            "FROM stocks) AS s ON si.item_code = s.code "
                                            "LEFT JOIN (SELECT id, name FROM groups) AS g ON s.stock_group = "
                                            "g.id WHERE si.item_code NOT NULL AND "
-                                           "(si.doc_dt >= '%d-01-01' AND si.doc_dt <= '%d-12-31') %s GROUP "
+                                           "(si.doc_dt >= ? AND si.doc_dt <= ?) %s GROUP "
                                            "BY si.item_code ORDER BY s.stock_name, "
                                            "si.item_name ASC;",
-                                           year, year, condition));
+                                           QString("%1-01-01").arg(year), QString("%1-12-31").arg(year), condition));
         Grid grid;
         for (int r = 1; r <= items.Rows(); ++r) {
             if (items.Int(r, 4) == 1 ||
@@ -98,9 +99,10 @@ protected:
                     Read(sql("SELECT stokovi_items.end_price, stokovi_main.discount FROM stokovi_items, "
                              "stokovi_main ON "
                              "stokovi_items.doc_id = stokovi_main.doc_id WHERE (stokovi_items.doc_dt >= "
-                             "'%d-%.2d-01' AND "
-                             "stokovi_items.doc_dt <= '%d-%.2d-31') AND stokovi_items.item_code = '%q';",
-                             year, m, year, m, items.Text(r, 0)));
+                             "? AND "
+                             "stokovi_items.doc_dt <= ?) AND stokovi_items.item_code = ?;",
+                             QString("%1-%2-01").arg(year).arg(m, 2, 10, QChar('0')),
+                    QString("%1-%2-31").arg(year).arg(m, 2, 10, QChar('0')), items.Text(r, 0)));
                 double value = 0;
                 for (int l = 1; l <= lines.Rows(); ++l)
                     value += lines.Double(l, 0) - lines.Double(l, 0) * lines.Double(l, 1) * 0.01;

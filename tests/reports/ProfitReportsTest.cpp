@@ -13,8 +13,8 @@ namespace {
 
 class ProfitReportsTest : public DatabaseTest {
 protected:
-    ResultTable Read(const QByteArray& statement) { return ReadAll(Db(), statement); }
-    QHash<QString, double> Costs(const QByteArray& statement) {
+    ResultTable Read(const SqlStatement& statement) { return ReadAll(Db(), statement); }
+    QHash<QString, double> Costs(const SqlStatement& statement) {
         QHash<QString, double> costs;
         const ResultTable codes = Read(statement);
         for (int r = 1; r <= codes.Rows(); ++r)
@@ -24,12 +24,12 @@ protected:
 
     std::vector<QStringList> CustomersReference(int year, const QString& search) {
         const QHash<QString, double> costs = Costs("SELECT code FROM stocks");
-        QByteArray rows =
+        SqlStatement rows =
             "SELECT DISTINCT sm.partner_id, p.partner_name FROM stokovi_main AS sm LEFT JOIN (SELECT * "
             "FROM partners) AS p ON sm.partner_id = p.partner_id ";
-        rows += sql(" WHERE (sm.doc_dt >= '%d-01-01' AND sm.doc_dt <= '%d-12-31') ", year, year);
+        rows += sql(" WHERE (sm.doc_dt >= ? AND sm.doc_dt <= ?) ", QString("%1-01-01").arg(year), QString("%1-12-31").arg(year));
         if (!search.isEmpty())
-            rows += sql(" AND (p.partner_name LIKE '%%%q%%') ", search);
+            rows += sql(" AND (p.partner_name LIKE ?) ", LikeAnywhere(search));
         rows += " GROUP BY sm.partner_id ORDER BY p.partner_name ASC;";
         std::vector<QStringList> out;
         const ResultTable customers = Read(rows);
@@ -39,16 +39,17 @@ protected:
                 const QString from = QString::asprintf("%d-%.2d-01", year, m),
                               to = QString::asprintf("%d-%.2d-31", year, m);
                 const double net = Read(sql("SELECT ROUND(SUM(oblagaema_sum), 2) FROM stokovi_main WHERE "
-                                            "(doc_dt >= '%d-%.2d-01' AND "
-                                            "doc_dt <= '%d-%.2d-31') AND partner_id = '%d';",
-                                            year, m, year, m, customers.Int(r, 0)))
+                                            "(doc_dt >= ? AND "
+                                            "doc_dt <= ?) AND partner_id = ?;",
+                                            QString("%1-%2-01").arg(year).arg(m, 2, 10, QChar('0')),
+                    QString("%1-%2-31").arg(year).arg(m, 2, 10, QChar('0')), customers.Int(r, 0)))
                                        .Double(1, 0);
                 const ResultTable items = Read(sql(
                     "SELECT DISTINCT sm.partner_id, si.item_code, SUM(si.quantity) FROM stokovi_main AS sm "
-                    "INNER JOIN (SELECT * FROM stokovi_items WHERE doc_dt >= '%s' AND doc_dt <= '%s') AS si "
+                    "INNER JOIN (SELECT * FROM stokovi_items WHERE doc_dt >= ? AND doc_dt <= ?) AS si "
                     "ON "
-                    "si.doc_id = sm.doc_id WHERE sm.doc_dt >= '%s' AND sm.doc_dt <= '%s' AND sm.partner_id = "
-                    "'%d' GROUP BY si.item_code",
+                    "si.doc_id = sm.doc_id WHERE sm.doc_dt >= ? AND sm.doc_dt <= ? AND sm.partner_id = "
+                    "? GROUP BY si.item_code",
                     from, to, from, to, customers.Int(r, 0)));
                 double cost = 0;
                 for (int i = 1; i <= items.Rows(); ++i)
@@ -67,11 +68,11 @@ protected:
         const ResultTable items = Read(sql(
             "SELECT si.item_code, si.item_name, si.item_group, g.name FROM stokovi_items AS si LEFT JOIN "
             "(SELECT id, "
-            "name FROM groups) AS g ON si.item_group = g.id WHERE (si.doc_dt >= '%d-01-01' AND si.doc_dt <= "
-            "'%d-12-31') AND (si.item_code LIKE '%%%q%%' OR si.item_name LIKE '%%%q%%') GROUP BY "
+            "name FROM groups) AS g ON si.item_group = g.id WHERE (si.doc_dt >= ? AND si.doc_dt <= "
+            "?) AND (si.item_code LIKE ? OR si.item_name LIKE ?) GROUP BY "
             "si.item_code ORDER "
             "BY si.item_name ASC;",
-            year, year, search, search));
+            QString("%1-01-01").arg(year), QString("%1-12-31").arg(year), LikeAnywhere(search), LikeAnywhere(search)));
         std::vector<QStringList> out;
         for (int r = 1; r <= items.Rows(); ++r) {
             if (filter.Active() && !filter.Passes(items.Int(r, 2)))
@@ -84,8 +85,9 @@ protected:
                     "SELECT si.end_price, sm.discount, si.quantity FROM stokovi_items AS si INNER JOIN "
                     "(SELECT "
                     "doc_id, discount FROM stokovi_main) AS sm ON si.doc_id = sm.doc_id WHERE (si.doc_dt >= "
-                    "'%d-%.2d-01' AND si.doc_dt <= '%d-%.2d-31') AND si.item_code = '%q';",
-                    year, m, year, m, code));
+                    "? AND si.doc_dt <= ?) AND si.item_code = ?;",
+                    QString("%1-%2-01").arg(year).arg(m, 2, 10, QChar('0')),
+                    QString("%1-%2-31").arg(year).arg(m, 2, 10, QChar('0')), code));
                 double profit = 0;
                 for (int l = 1; l <= lines.Rows(); ++l)
                     profit += lines.Double(l, 0) - lines.Double(l, 0) * lines.Double(l, 1) * 0.01 -
@@ -100,7 +102,7 @@ protected:
 };
 
 TEST_F(ProfitReportsTest, BothEqualAStatementACellOnTheGeneratedFirm) {
-    ASSERT_TRUE(GenerateFirm(doc->GetDatabase(), 0.01));
+    ASSERT_TRUE(GenerateFirm(*doc->GetDatabase(), 0.01));
     ProfitByCustomers customers(Db(), prompter, clock, *settings);
     ProfitByItems items(Db(), prompter, clock, *settings);
     std::vector<GroupNode> tree;

@@ -2,7 +2,7 @@
 
 #include "db/Database.h"
 #include "db/ResultTable.h"
-#include "db/SqlFormat.h"
+#include "db/SqlStatement.h"
 #include "format/Rounding.h"
 
 #include <QStringList>
@@ -12,13 +12,13 @@
 
 // The reference side of the reports' tests: the description's statements,
 // formatted and read one at a time.
-template <typename... Args> QByteArray sql(const char* format, const Args&... args) {
-    return *SqlFormat(format, {SqlArg(args)...});
+template <typename... Args> SqlStatement sql(const char* format, const Args&... args) {
+    return SqlCompose(format, {SqlArg(args)...});
 }
 
-inline ResultTable ReadAll(Database& db, const QByteArray& statement) {
+inline ResultTable ReadAll(Database& db, const SqlStatement& statement) {
     ResultTable table;
-    EXPECT_TRUE(db.QueryWithRetry(statement, table).Ok()) << statement.toStdString();
+    EXPECT_TRUE(db.QueryWithRetry(statement, table).Ok()) << statement.text.toStdString();
     return table;
 }
 

@@ -13,7 +13,7 @@ class ReportExportTest : public DatabaseTest {
 protected:
     void SetUp() override {
         DatabaseTest::SetUp();
-        ASSERT_TRUE(GenerateFirm(doc->GetDatabase(), 0.01));
+        ASSERT_TRUE(GenerateFirm(*doc->GetDatabase(), 0.01));
     }
     std::optional<ReportTable> Run(const QString& name, const QStringList& arguments = {}) {
         ReportOptions options;

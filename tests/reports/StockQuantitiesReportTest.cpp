@@ -125,7 +125,7 @@ TEST_F(StockReportTest, TheFrameEndsItsTransactionOnEveryPath) {
     EXPECT_EQ(report->TotalValueText(), "0.00 ");
     EXPECT_FALSE(Db().InTransaction());
     auto other = OpenSecondConnection();
-    EXPECT_TRUE(Connection::ExecOnce(other->Handle(), "ALTER TABLE stocks_away RENAME TO stocks;").Ok());
+    EXPECT_TRUE(other->Exec("ALTER TABLE stocks_away RENAME TO stocks;").Ok());
 
     // A missing optimizer row is stored as 0; an unreadable one counts as 0.
     ASSERT_TRUE(Db().Exec("DELETE FROM settings WHERE key_name = 'report_optimizer';"));

@@ -58,7 +58,7 @@ protected:
             "item_serial) VALUES(11, '2026-12-01', 1, 1, 'A', 'Б', 'бр.', 'SN-''42''');"));
     }
     QStringList Numbers(DocumentBrowser& browser) {
-        EXPECT_TRUE(browser.Reload()) << browser.Statement().constData();
+        EXPECT_TRUE(browser.Reload()) << browser.Statement().text.constData();
         QStringList numbers;
         for (const auto& row : browser.Rows())
             numbers << QString::number(row.number);
@@ -86,7 +86,7 @@ TEST_F(DocumentBrowserTest, GoodsNotesAreFoundByNumberOrCustomer) {
     ofCustomer.Search().Set("1");
     ofCustomer.SetPeriod(true, QDate(2026, 1, 1), QDate(2026, 12, 31));
     EXPECT_EQ(Numbers(ofCustomer), (QStringList{"112", "5"})); // 5's customer "Фирма 12" has a "1"
-    EXPECT_TRUE(ofCustomer.Statement().contains(" WHERE (sm.partner_id = 2)  AND (sm.doc_id LIKE '%1%'"));
+    EXPECT_TRUE(ofCustomer.Statement().text.contains(" WHERE (sm.partner_id = ?)  AND (sm.doc_id LIKE ?"));
 }
 
 // Every kind lists, with every filter on and an apostrophe in the search.

@@ -155,8 +155,7 @@ TEST_F(DeliveryTest, ATakenNumberIsAskedAboutWithTheFileUnlocked) {
     Add("G1", 5, 3.00);
     // Another seat saves delivery 1 while this one is open.
     auto other = OpenSecondConnection();
-    ASSERT_TRUE(Connection::ExecOnce(other->Handle(),
-                                     "INSERT INTO supplies_main (doc_id, doc_dt) VALUES(1, '2026-12-01');")
+    ASSERT_TRUE(other->Exec("INSERT INTO supplies_main (doc_id, doc_dt) VALUES(1, '2026-12-01');")
                     .Ok());
 
     prompter.Expect(Answer::No);
@@ -243,7 +242,7 @@ TEST_F(DeliveryTest, LinesReadTheirItemInsideTheSave) {
     // A sale by another seat while the delivery is open is kept.
     auto other = OpenSecondConnection();
     ASSERT_TRUE(
-        Connection::ExecOnce(other->Handle(), "UPDATE stocks SET quantity = 7 WHERE code = 'G1';").Ok());
+        other->Exec("UPDATE stocks SET quantity = 7 WHERE code = 'G1';").Ok());
     ASSERT_TRUE(Save());
     // 7 at 2.00 + 5 at 3.00 = 12 at 2.42; + 5 at 3.00 = 17 at 2.59.
     EXPECT_EQ(Item("G1"), "17.0|2.59|3.0");
@@ -254,7 +253,7 @@ TEST_F(DeliveryTest, AnItemDeletedMeanwhileStopsTheSave) {
     Add("G2", 1, 1.00);
     Add("G1", 1, 1.00);
     auto other = OpenSecondConnection();
-    ASSERT_TRUE(Connection::ExecOnce(other->Handle(), "DELETE FROM stocks WHERE code = 'G1';").Ok());
+    ASSERT_TRUE(other->Exec("DELETE FROM stocks WHERE code = 'G1';").Ok());
     EXPECT_FALSE(Save());
     EXPECT_EQ(prompter.Texts(),
               QStringList({"Артикулът с код G1 вече не съществува в номенклатурата.", kSaveFailed}));

@@ -159,7 +159,7 @@ TEST_F(ProductionTest, AFailureInsideTheSaveLeavesEveryQuantity) {
     // sales on zero let a missing stock pass the checks.
     ASSERT_TRUE(SetSellsOnZero(Db(), 1));
     auto other = OpenSecondConnection();
-    ASSERT_TRUE(Connection::ExecOnce(other->Handle(), "DELETE FROM stocks WHERE code = 'M2';").Ok());
+    ASSERT_TRUE(other->Exec("DELETE FROM stocks WHERE code = 'M2';").Ok());
     prompter.Clear();
     EXPECT_FALSE(form->Save());
     EXPECT_EQ(prompter.Texts().back(),

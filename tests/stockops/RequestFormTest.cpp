@@ -191,8 +191,7 @@ TEST_F(RequestTest, ANumberTakenMeanwhileIsSavedUnderTheNextOne) {
     Fill(false);
     EXPECT_EQ(form->Request().number, 1);
     auto other = OpenSecondConnection();
-    ASSERT_TRUE(Connection::ExecOnce(other->Handle(),
-                                     "INSERT INTO requests_main (doc_id, doc_dt, partner_id, partner_name) "
+    ASSERT_TRUE(other->Exec("INSERT INTO requests_main (doc_id, doc_dt, partner_id, partner_name) "
                                      "VALUES(1, '2026-12-01', 2, 'Втори ЕООД');")
                     .Ok());
     ASSERT_TRUE(form->Save());

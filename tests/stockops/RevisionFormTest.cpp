@@ -91,7 +91,7 @@ TEST_F(RevisionTest, YesMakesEveryCountTheStockAndNamesMovesFirst) {
     // A sale by another seat since the count began.
     auto other = OpenSecondConnection();
     ASSERT_TRUE(
-        Connection::ExecOnce(other->Handle(), "UPDATE stocks SET quantity = 2 WHERE code = 'G2';").Ok());
+        other->Exec("UPDATE stocks SET quantity = 2 WHERE code = 'G2';").Ok());
     std::vector<GroupNode> tree;
     ASSERT_TRUE(LoadGroupTree(Db(), tree));
     form->Filter().SetTicked(tree, 2, true, false); // filtered lines are saved too
@@ -130,7 +130,7 @@ TEST_F(RevisionTest, NoWritesTheCountOnlyAndCancelNothing) {
     // The number is taken when the count is saved.
     auto other = OpenSecondConnection();
     ASSERT_TRUE(
-        Connection::ExecOnce(other->Handle(), "INSERT INTO revisions VALUES(1, '2026-12-01', '');").Ok());
+        other->Exec("INSERT INTO revisions VALUES(1, '2026-12-01', '');").Ok());
     prompter.Expect(Answer::No);
     ASSERT_TRUE(form->Save());
     EXPECT_EQ(form->NumberText(), "0000000002");
@@ -192,7 +192,7 @@ TEST_F(RevisionTest, AFailingUpdateRollsEverythingBackAndDeletedItemsAreNamed) {
     EXPECT_EQ(form->CurrentState(), RevisionForm::State::New);
 
     auto other = OpenSecondConnection();
-    ASSERT_TRUE(Connection::ExecOnce(other->Handle(), "DELETE FROM stocks WHERE code = 'G2';").Ok());
+    ASSERT_TRUE(other->Exec("DELETE FROM stocks WHERE code = 'G2';").Ok());
     prompter.Clear();
     prompter.Expect(Answer::Yes);
     ASSERT_TRUE(form->Save());

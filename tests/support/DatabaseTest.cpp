@@ -33,7 +33,7 @@ std::unique_ptr<Connection> DatabaseTest::OpenSecondConnection() {
 QString DatabaseTest::Scalar(const QByteArray& sql) {
     auto connection = OpenSecondConnection();
     ResultTable table;
-    EXPECT_TRUE(Connection::QueryOnce(connection->Handle(), sql, table).Ok()) << sql.constData();
+    EXPECT_TRUE(connection->Query(sql, table).Ok()) << sql.constData();
     return table.Empty() ? QString() : table.Text(1, 0, "NULL");
 }
 

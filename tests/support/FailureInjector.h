@@ -1,5 +1,7 @@
 #pragma once
 
+#include "db/Connection.h"
+
 #include <QByteArray>
 #include <sqlite3.h>
 
@@ -8,14 +10,20 @@
 // the table, the next is refused by the library's authorizer, as a full disk
 // or a lost share would refuse it. An UPDATE is counted once per column it
 // sets, so give the column to count statements. Lives as long as the test
-// needs the failure.
+// needs the failure. The authorizer is asked when a statement is prepared, so
+// the connection prepares every run anew while the injector lives.
 class FailureInjector {
 public:
-    FailureInjector(sqlite3* handle, int action, const char* table, int allowed, const char* column = nullptr)
-        : m_handle(handle), m_action(action), m_table(table), m_column(column), m_allowed(allowed) {
+    FailureInjector(Connection* connection, int action, const char* table, int allowed, const char* column = nullptr)
+        : m_connection(connection), m_handle(connection->Handle()), m_action(action), m_table(table), m_column(column),
+          m_allowed(allowed) {
+        m_connection->KeepPrepared(false);
         sqlite3_set_authorizer(m_handle, &FailureInjector::Authorize, this);
     }
-    ~FailureInjector() { sqlite3_set_authorizer(m_handle, nullptr, nullptr); }
+    ~FailureInjector() {
+        sqlite3_set_authorizer(m_handle, nullptr, nullptr);
+        m_connection->KeepPrepared(true);
+    }
     FailureInjector(const FailureInjector&) = delete;
     FailureInjector& operator=(const FailureInjector&) = delete;
 
@@ -38,6 +46,7 @@ private:
         return SQLITE_DENY;
     }
 
+    Connection* m_connection;
     sqlite3* m_handle;
     int m_action;
     QByteArray m_table;

@@ -71,7 +71,7 @@ int writer(const QString& path, const QString& label, int count, RetryPolicy pol
     Connection connection;
     if (connection.Open(path, false).Failed())
         return 2;
-    FixedConnectionSource source(connection.Handle());
+    FixedConnectionSource source(connection);
     ThreadSleeper sleeper;
     ConsolePrompter prompter;
     Database db(source, sleeper, prompter, policy);
@@ -82,8 +82,8 @@ int writer(const QString& path, const QString& label, int count, RetryPolicy pol
         ResultTable table;
         if (db.QueryWithRetry("SELECT COUNT(*) FROM units;", table).Failed())
             return 5;
-        if (!transaction.ExecPrintf("INSERT INTO units VALUES('%q %d');", label, i) ||
-            !transaction.ExecPrintf("INSERT INTO groups (name, parent_id) VALUES('%q', '%d');", label, i) ||
+        if (!transaction.ExecPrintf("INSERT INTO units VALUES(?);", QString("%1 %2").arg(label).arg(i)) ||
+            !transaction.ExecPrintf("INSERT INTO groups (name, parent_id) VALUES(?, ?);", label, i) ||
             !transaction.Commit())
             return 6;
     }
@@ -118,12 +118,12 @@ int holdWrite(const QString& path) {
     Connection connection;
     if (connection.Open(path, false).Failed())
         return 2;
-    if (Connection::ExecOnce(connection.Handle(), "BEGIN IMMEDIATE; INSERT INTO units VALUES('holder');")
+    if (connection.Exec("BEGIN IMMEDIATE; INSERT INTO units VALUES('holder');")
             .Failed())
         return 5;
     say("holding");
     waitForParent();
-    return Connection::ExecOnce(connection.Handle(), "COMMIT;").Failed() ? 6 : 0;
+    return connection.Exec("COMMIT;").Failed() ? 6 : 0;
 }
 
 // A seat of the program on the file, whose clerk answers Yes to every question.
@@ -157,7 +157,7 @@ struct Seat {
         if (connection.Open(path, false).Failed())
             return false;
         sqlite3_trace_v2(connection.Handle(), SQLITE_TRACE_PROFILE, &Seat::SlowReads, nullptr);
-        source = std::make_unique<FixedConnectionSource>(connection.Handle());
+        source = std::make_unique<FixedConnectionSource>(connection);
         db = std::make_unique<Database>(*source, sleeper, prompter, RetryPolicy{2500, 2});
         return true;
     }

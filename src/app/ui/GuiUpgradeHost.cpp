@@ -6,12 +6,12 @@
 #include "db/ui/CArchiveDlg.h"
 #include "settings/LocalSettings.h"
 
-void GuiUpgradeHost::MakeArchive(sqlite3* handle, const QString& databasePath) {
+void GuiUpgradeHost::MakeArchive(Connection& connection, const QString& databasePath) {
     const QString destination = ArchiveFileName(ArchiveDirectoryOf(m_settings, databasePath), m_clock.Now());
     ArchiveDialog dialog(
         databasePath, destination, ArchiveDialog::Archive,
-        [handle, destination](const WorkProgress& progress) {
-            return ArchiveDatabase(handle, destination, progress);
+        [&connection, destination](const WorkProgress& progress) {
+            return ArchiveDatabase(connection, destination, progress);
         },
         m_prompter, m_exit);
     GuiArchiveDialogHost(nullptr).ShowArchiveDialog(dialog);

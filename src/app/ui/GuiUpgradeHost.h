@@ -16,7 +16,7 @@ public:
     GuiUpgradeHost(Prompter& prompter, ProcessExit& exit, const LocalSettings& settings, const Clock& clock)
         : m_prompter(prompter), m_exit(exit), m_settings(settings), m_clock(clock) {}
 
-    void MakeArchive(sqlite3* handle, const QString& databasePath) override;
+    void MakeArchive(Connection& connection, const QString& databasePath) override;
     void ShowWaitBox() override;
     void HideWaitBox() override;
 

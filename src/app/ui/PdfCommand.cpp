@@ -166,16 +166,16 @@ int RunPdfCommand(const QString& kindName, const QString& numberText, const QStr
     const QString path = OpenCurrentDatabaseOf(directory, prompter, connection);
     if (path.isEmpty())
         return 1;
-    FixedConnectionSource source(connection.Handle());
+    FixedConnectionSource source(connection);
     QuietPrompter quiet(prompter);
     Database db(source, sleeper, quiet);
     // Debit and credit notes share the invoices' numbers: the kind decides.
     const bool invoiceFamily = QString(kind->table) == "invoices_main";
     const int found =
         invoiceFamily
-            ? db.QueryInt(0, "SELECT COUNT(*) FROM invoices_main WHERE doc_id = '%d' AND doc_type = '%d';",
+            ? db.QueryInt(0, "SELECT COUNT(*) FROM invoices_main WHERE doc_id = ? AND doc_type = ?;",
                           number, SaleOps::DocTypeOf(kind->op))
-            : db.QueryInt(0, "SELECT COUNT(*) FROM %s WHERE doc_id = '%d';", kind->table, number);
+            : db.QueryInt(0, "SELECT COUNT(*) FROM %s WHERE doc_id = ?;", kind->table, number);
     if (found == 0) {
         prompter.Message(QString("Няма документ %1 с номер %2.").arg(kindName).arg(number),
                          MessageIcon::Stop);

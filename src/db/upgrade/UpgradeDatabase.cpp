@@ -20,9 +20,9 @@ constexpr const char* kConsent =
 } // namespace
 
 bool UpgradeDatabase(int version, UpgradeContext& context, UpgradeHost& host, ProcessExit& exit,
-                     sqlite3* handle, const QString& databasePath) {
+                     Connection& connection, const QString& databasePath) {
     if (context.prompter.AskYesNo(kArchiveQuestion, MessageIcon::Exclamation) == Answer::Yes)
-        host.MakeArchive(handle, databasePath);
+        host.MakeArchive(connection, databasePath);
     if (context.prompter.AskYesNo(kConsent, MessageIcon::Exclamation) != Answer::Yes)
         return false;
     for (int next = version + 1; next <= 14; ++next) {

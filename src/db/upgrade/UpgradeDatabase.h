@@ -3,7 +3,7 @@
 #include <QString>
 
 class ProcessExit;
-struct sqlite3;
+class Connection;
 struct UpgradeContext;
 
 // What the upgrade needs from the window around it.
@@ -12,7 +12,7 @@ public:
     virtual ~UpgradeHost() = default;
     // The archive copy before the restructuring, in the archive dialog; its
     // outcome does not stop the upgrade and stores no day.
-    virtual void MakeArchive(sqlite3* handle, const QString& databasePath) = 0;
+    virtual void MakeArchive(Connection& connection, const QString& databasePath) = 0;
     // The wait box shown (and painted) while a step runs.
     virtual void ShowWaitBox() = 0;
     virtual void HideWaitBox() = 0;
@@ -24,4 +24,4 @@ public:
 // its last committed format). False when the user did not consent: nothing
 // was written.
 bool UpgradeDatabase(int version, UpgradeContext& context, UpgradeHost& host, ProcessExit& exit,
-                     sqlite3* handle, const QString& databasePath);
+                     Connection& connection, const QString& databasePath);

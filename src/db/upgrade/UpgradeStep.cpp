@@ -33,13 +33,11 @@ bool UpgradeStep::Fail(const QString& sql, const QByteArray& error) {
     return false;
 }
 
-bool UpgradeStep::Exec(const QString& sql) {
+bool UpgradeStep::Exec(const SqlStatement& sql) {
     if (!Ok())
         return false;
-    if (sql.isNull())
-        return Fail(sql, "statement values do not match the format");
-    DbResult result = m_context.db.ExecWithRetry(sql.toUtf8());
-    return result.Ok() || Fail(sql, DbErrorText(result).toUtf8());
+    DbResult result = m_context.db.ExecWithRetry(sql);
+    return result.Ok() || Fail(QString::fromUtf8(sql.text), DbErrorText(result).toUtf8());
 }
 
 bool UpgradeStep::Query(const QString& sql, ResultTable& table) {
@@ -211,8 +209,8 @@ bool UpgradeStep::Commit() {
     // written afresh rather than updated.
     const bool written =
         m_version <= 8
-            ? Exec("DELETE FROM version;") && ExecPrintf("INSERT INTO version VALUES('%d');", m_version)
-            : ExecPrintf("REPLACE INTO settings VALUES('dbversion', '%d');", m_version);
+            ? Exec("DELETE FROM version;") && ExecPrintf("INSERT INTO version VALUES(?);", m_version)
+            : ExecPrintf("REPLACE INTO settings VALUES('dbversion', ?);", m_version);
     return written && Ok() && m_transaction.Commit();
 }
 

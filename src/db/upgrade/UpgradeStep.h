@@ -31,10 +31,11 @@ public:
     bool Ok() const { return m_ok && m_transaction.Active(); }
 
     // Sent as it stands (a '%' stays a '%').
-    bool Exec(const QString& sql);
+    bool Exec(const QString& sql) { return Exec(SqlStatement(sql.toUtf8())); }
+    bool Exec(const char* sql) { return Exec(SqlStatement(sql)); }
+    bool Exec(const SqlStatement& sql);
     template <typename... Args> bool ExecPrintf(const char* format, const Args&... args) {
-        const auto sql = SqlFormat(format, {SqlArg(args)...});
-        return Exec(sql ? QString::fromUtf8(*sql) : QString());
+        return Exec(SqlCompose(format, {SqlArg(args)...}));
     }
     bool Query(const QString& sql, ResultTable& table);
 

@@ -98,7 +98,7 @@ bool UpgradeTo10(UpgradeContext& context) {
          {"stokovi_firmdata", "invoices_firmdata", "proforms_firmdata", "partners", "supplies_partners"})
         if (!step.Rebuild(table))
             return false;
-    if (!step.ExecPrintf("DELETE FROM [settings] WHERE [key_name] = '%s';", "use_new_id"))
+    if (!step.ExecPrintf("DELETE FROM [settings] WHERE [key_name] = ?;", "use_new_id"))
         return false;
     // The questions wait for the clerk while this change holds the file:
     // nobody else may use it during the upgrade anyway.
@@ -143,8 +143,8 @@ bool UpgradeTo13(UpgradeContext& context) {
     const LocalSettings& local = context.settings;
     return step.Begin() && step.Rebuild("requests_main") && step.Rebuild("requests_items") &&
            step.Rebuild("firmdata") &&
-           step.ExecPrintf("UPDATE [firmdata] SET firm_name_lat = '%q', city_lat = '%q', address_lat = '%q', "
-                           "mol_lat = '%q';",
+           step.ExecPrintf("UPDATE [firmdata] SET firm_name_lat = ?, city_lat = ?, address_lat = ?, "
+                           "mol_lat = ?;",
                            local.FirmDataName(), local.FirmDataCity(), local.FirmDataAddress(),
                            local.FirmDataMOL()) &&
            step.RenewIndexes() && step.Finish();
@@ -153,7 +153,7 @@ bool UpgradeTo13(UpgradeContext& context) {
 bool UpgradeTo14(UpgradeContext& context) {
     UpgradeStep step(context, 14);
     if (!step.Begin() || !step.Rebuild("requests_main") ||
-        !step.ExecPrintf("UPDATE [requests_main] SET [curr] = '%q';", "BGL"))
+        !step.ExecPrintf("UPDATE [requests_main] SET [curr] = ?;", "BGL"))
         return false;
     for (const char* table :
          {"partners", "supplies_main", "supplies_items", "stokovi_items", "invoices_items"})
@@ -168,9 +168,9 @@ bool UpgradeTo14(UpgradeContext& context) {
     for (int r = 1; r <= costs.Rows(); ++r) {
         const QString code = costs.Text(r, 0);
         const double cost = costs.Double(r, 1);
-        if (!step.ExecPrintf("UPDATE [stokovi_items] SET cost_price = '%.5f' WHERE item_code = '%q';", cost,
+        if (!step.ExecPrintf("UPDATE [stokovi_items] SET cost_price = ? WHERE item_code = ?;", SqlDecimal{cost, 5},
                              code) ||
-            !step.ExecPrintf("UPDATE [invoices_items] SET cost_price = '%.5f' WHERE item_code = '%q';", cost,
+            !step.ExecPrintf("UPDATE [invoices_items] SET cost_price = ? WHERE item_code = ?;", SqlDecimal{cost, 5},
                              code))
             return false;
     }

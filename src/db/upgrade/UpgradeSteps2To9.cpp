@@ -26,11 +26,11 @@ bool splitVatAccounts(UpgradeStep& step) {
     for (int r = 1; r <= banks.Rows(); ++r) {
         const int old = banks.Int(r, 0);
         ++next;
-        if (!step.ExecPrintf("INSERT INTO [banks] VALUES('%d', '%q', '%q', '%q', '%q', '1');", next,
+        if (!step.ExecPrintf("INSERT INTO [banks] VALUES(?, ?, ?, ?, ?, '1');", next,
                              banks.Text(r, 1), banks.Text(r, 2), banks.Text(r, 3), banks.Text(r, 4)))
             return false;
         for (const char* table : {"stokovi_firmdata", "invoices_firmdata", "proforms_firmdata"})
-            if (!step.ExecPrintf("UPDATE [%s] SET firm_vat_bank_id = '%d' WHERE firm_bank_id = '%d';", table,
+            if (!step.ExecPrintf("UPDATE [%s] SET firm_vat_bank_id = ? WHERE firm_bank_id = ?;", table,
                                  next, old))
                 return false;
     }
@@ -44,7 +44,7 @@ bool UpgradeTo3(UpgradeContext& context) {
     if (!step.Begin() || !step.Query("SELECT use_accounts, sells_on_zero FROM settings;", settings))
         return false;
     if (!step.Exec("DROP TABLE [settings];") || !step.Create("settings") ||
-        !step.ExecPrintf("INSERT INTO [settings] (use_accounts, sells_on_zero) VALUES('%d', '%d');",
+        !step.ExecPrintf("INSERT INTO [settings] (use_accounts, sells_on_zero) VALUES(?, ?);",
                          settings.Empty() ? 1 : settings.Int(1, 0, 1),
                          settings.Empty() ? 1 : settings.Int(1, 1, 1)))
         return false;
@@ -75,7 +75,7 @@ bool UpgradeTo3(UpgradeContext& context) {
         return false;
     for (int r = 1; r <= invoiced.Rows(); ++r)
         if (!step.ExecPrintf(
-                "UPDATE stokovi_items SET invoiced = '1', invoice_id = '%d' WHERE doc_id = '%d';",
+                "UPDATE stokovi_items SET invoiced = '1', invoice_id = ? WHERE doc_id = ?;",
                 invoiced.Int(r, 1), invoiced.Int(r, 0)))
             return false;
     return step.Finish();
@@ -111,11 +111,11 @@ bool UpgradeTo6(UpgradeContext& context) {
         return false;
     const auto value = [&](int column) { return old.Empty() ? 1 : old.Int(1, column, 1); };
     return step.Exec("DROP TABLE [settings];") && step.Create("settings") &&
-           step.ExecPrintf("INSERT INTO [settings] VALUES('use_accounts', '%d');", value(0)) &&
-           step.ExecPrintf("INSERT INTO [settings] VALUES('sells_on_zero', '%d');", value(1)) &&
-           step.ExecPrintf("INSERT INTO [settings] VALUES('use_partner_codes', '%d');", value(2)) &&
+           step.ExecPrintf("INSERT INTO [settings] VALUES('use_accounts', ?);", value(0)) &&
+           step.ExecPrintf("INSERT INTO [settings] VALUES('sells_on_zero', ?);", value(1)) &&
+           step.ExecPrintf("INSERT INTO [settings] VALUES('use_partner_codes', ?);", value(2)) &&
            step.Exec("INSERT INTO [settings] VALUES('use_new_id', '0');") &&
-           step.ExecPrintf("INSERT INTO [settings] VALUES('allow_inv_qtty_changes', '%d');",
+           step.ExecPrintf("INSERT INTO [settings] VALUES('allow_inv_qtty_changes', ?);",
                            context.settings.InvQttyPriceChanges()) &&
            step.Finish();
 }

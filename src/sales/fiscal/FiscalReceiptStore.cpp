@@ -76,7 +76,7 @@ bool FiscalReceiptStore::Create() {
 
 std::optional<FiscalReceipt> FiscalReceiptStore::Read(const char* condition, SaleFamily family, int docId) {
     ResultTable table;
-    if (!m_db.Query(table, "%s WHERE family = '%d' AND doc_id = '%d' AND %s;", QByteArray(kColumns),
+    if (!m_db.Query(table, "%s WHERE family = ? AND doc_id = ? AND %s;", QByteArray(kColumns),
                     static_cast<int>(family), docId, QByteArray(condition)) ||
         table.Empty())
         return std::nullopt;
@@ -92,7 +92,7 @@ std::optional<FiscalReceipt> FiscalReceiptStore::Find(SaleFamily family, int doc
 std::map<int, FiscalReceipt> FiscalReceiptStore::OfFamily(SaleFamily family) {
     std::map<int, FiscalReceipt> receipts;
     ResultTable table;
-    if (!Exists() || !m_db.Query(table, "%s WHERE family = '%d' AND state <> '2';", QByteArray(kColumns),
+    if (!Exists() || !m_db.Query(table, "%s WHERE family = ? AND state <> '2';", QByteArray(kColumns),
                                  static_cast<int>(family)))
         return receipts;
     for (int r = 1; r <= table.Rows(); ++r) {
@@ -127,7 +127,7 @@ std::optional<FiscalReceipt> FiscalReceiptStore::ReserveIn(WriteTransaction& t, 
         r.uniqueSaleNumber = originalNumber;
     } else {
         r.sequence =
-            m_db.QueryInt(0, "SELECT MAX(sequence) FROM fiscal_receipts WHERE printer_serial = '%q';",
+            m_db.QueryInt(0, "SELECT MAX(sequence) FROM fiscal_receipts WHERE printer_serial = ?;",
                           r.printerSerial) +
             1;
         r.uniqueSaleNumber =
@@ -135,10 +135,10 @@ std::optional<FiscalReceipt> FiscalReceiptStore::ReserveIn(WriteTransaction& t, 
     }
     if (!t.ExecPrintf(
             "INSERT INTO fiscal_receipts (family, doc_id, reversal, printer_serial, sequence, "
-            "unique_sale_number, task_id, amount, state) VALUES ('%d', '%d', '%d', '%q', '%d', '%q', "
-            "'%q', '%.2f', '0');",
+            "unique_sale_number, task_id, amount, state) VALUES (?, ?, ?, ?, ?, ?, "
+            "?, ?, '0');",
             static_cast<int>(r.family), r.docId, r.reversal ? 1 : 0, r.printerSerial, r.sequence,
-            r.uniqueSaleNumber, r.taskId, r.amount))
+            r.uniqueSaleNumber, r.taskId, SqlDecimal{r.amount, 2}))
         return std::nullopt;
     return r;
 }
@@ -154,8 +154,8 @@ bool FiscalReceiptStore::MarkSent(FiscalReceipt& receipt, const QString& moment)
 bool FiscalReceiptStore::SetSent(FiscalReceipt& receipt, const QString& taskId, const QString& moment) {
     WriteTransaction t(m_db);
     if (!t.Begin() ||
-        !t.ExecPrintf("UPDATE fiscal_receipts SET task_id = '%q', sent_dt = '%q' WHERE family = '%d' AND "
-                      "doc_id = '%d' AND state = '0';",
+        !t.ExecPrintf("UPDATE fiscal_receipts SET task_id = ?, sent_dt = ? WHERE family = ? AND "
+                      "doc_id = ? AND state = '0';",
                       taskId, moment, static_cast<int>(receipt.family), receipt.docId) ||
         !t.Commit())
         return false;
@@ -167,10 +167,10 @@ bool FiscalReceiptStore::SetSent(FiscalReceipt& receipt, const QString& taskId, 
 bool FiscalReceiptStore::MarkPrintedByHand(FiscalReceipt& receipt, const QString& receiptNumber) {
     WriteTransaction t(m_db);
     if (!t.Begin() ||
-        !t.ExecPrintf("UPDATE fiscal_receipts SET state = '1', receipt_number = '%q', receipt_dt = '%q', "
-                      "receipt_amount = '%.2f', by_hand = '1' WHERE family = '%d' AND doc_id = '%d' AND state "
+        !t.ExecPrintf("UPDATE fiscal_receipts SET state = '1', receipt_number = ?, receipt_dt = ?, "
+                      "receipt_amount = ?, by_hand = '1' WHERE family = ? AND doc_id = ? AND state "
                       "= '0';",
-                      receiptNumber, receipt.sentAt, receipt.amount, static_cast<int>(receipt.family),
+                      receiptNumber, receipt.sentAt, SqlDecimal{receipt.amount, 2}, static_cast<int>(receipt.family),
                       receipt.docId) ||
         !t.Commit())
         return false;
@@ -186,10 +186,10 @@ bool FiscalReceiptStore::MarkPrinted(FiscalReceipt& receipt, const NetFpResult& 
     WriteTransaction t(m_db);
     if (!t.Begin() ||
         !t.ExecPrintf(
-            "UPDATE fiscal_receipts SET state = '1', receipt_number = '%q', receipt_dt = '%q', "
-            "receipt_amount = '%.2f', fm_serial = '%q' WHERE family = '%d' AND doc_id = '%d' AND state "
+            "UPDATE fiscal_receipts SET state = '1', receipt_number = ?, receipt_dt = ?, "
+            "receipt_amount = ?, fm_serial = ? WHERE family = ? AND doc_id = ? AND state "
             "= '0';",
-            result.receiptNumber, result.receiptDateTime, result.receiptAmount, result.fiscalMemoryNumber,
+            result.receiptNumber, result.receiptDateTime, SqlDecimal{result.receiptAmount, 2}, result.fiscalMemoryNumber,
             static_cast<int>(receipt.family), receipt.docId) ||
         !t.Commit())
         return false;
@@ -204,6 +204,6 @@ bool FiscalReceiptStore::MarkPrinted(FiscalReceipt& receipt, const NetFpResult& 
 bool FiscalReceiptStore::SupersedeFor(Database& db, WriteTransaction& t, SaleFamily family, int docId) {
     if (!tableExists(db))
         return true;
-    return t.ExecPrintf("UPDATE fiscal_receipts SET state = '2' WHERE family = '%d' AND doc_id = '%d';",
+    return t.ExecPrintf("UPDATE fiscal_receipts SET state = '2' WHERE family = ? AND doc_id = ?;",
                         static_cast<int>(family), docId);
 }

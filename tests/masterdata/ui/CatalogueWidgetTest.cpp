@@ -109,12 +109,12 @@ TEST_F(CatalogueWidgetTest, ThePickerRefusesTabsOutsideItsMask) {
 TEST_F(CatalogueWidgetTest, TenThousandItemsAreAllListed) {
     ASSERT_TRUE(Db().Exec("BEGIN;"));
     for (int g = 2; g <= 200; ++g)
-        ASSERT_TRUE(Db().ExecPrintf("INSERT INTO groups VALUES('%d', 'Група %d', 0);", g, g));
+        ASSERT_TRUE(Db().ExecPrintf("INSERT INTO groups VALUES(?, ?, 0);", g, QString("Група %1").arg(g)));
     for (int i = 0; i < 10000; ++i)
         ASSERT_TRUE(Db().ExecPrintf(
-            "INSERT INTO stocks VALUES('C%d', 'Артикул %d', '%d', 'бр.', '%d', 0, 1.5, 2, 3, 0, "
-            "1, 0, '%d', 0, 0, 0);",
-            i, i, i % 200 + 1, i % 50, i % 3 == 0 ? 1 : 0));
+            "INSERT INTO stocks VALUES(?, ?, ?, 'бр.', ?, 0, 1.5, 2, 3, 0, "
+            "1, 0, ?, 0, 0, 0);",
+            QString("C%1").arg(i), QString("Артикул %1").arg(i), i % 200 + 1, i % 50, i % 3 == 0 ? 1 : 0));
     ASSERT_TRUE(Db().Exec("COMMIT;"));
     settings->SetShowItemCostPrice(1);
     frame->SwitchView(ViewType::kCatalogue);

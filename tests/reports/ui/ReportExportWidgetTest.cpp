@@ -19,7 +19,7 @@ class ReportExportWidgetTest : public DatabaseTest {
 protected:
     void SetUp() override {
         DatabaseTest::SetUp();
-        ASSERT_TRUE(GenerateFirm(doc->GetDatabase(), 0.01));
+        ASSERT_TRUE(GenerateFirm(*doc->GetDatabase(), 0.01));
     }
     // The export of the form's list, and that of the script for the name.
     void ExpectSameCsv(const CReportForm& form, const QString& name, const ReportOptions& options) {
