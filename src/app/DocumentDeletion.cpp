@@ -136,8 +136,7 @@ bool DocumentDeletion::Delete(DeletionKind kind, int number) {
         deleted = deleteInvoice(t, number) &&
                   CashLinks::DeleteCreditNoteOperation(
                       t,
-                      m_db.QueryInt(0, "SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name = "
-                                       "'credit_note_cash';") > 0,
+                      m_db.HasTable("credit_note_cash"),
                       number);
         break;
     case DeletionKind::WarrantyCard:

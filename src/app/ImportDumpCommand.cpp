@@ -209,8 +209,7 @@ int RunImportDumpCommand(const QString& dump, const QString& directory, const QS
         ResultTable catalogue;
         if (error.isEmpty() &&
             (version < 1 || version > AppInfo::kSchemaVersion ||
-             connection.Query("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name = 'stocks';",
-                                   catalogue)
+             connection.Query(connection.Dialect().CountTables("stocks"), catalogue)
                  .Failed() ||
              catalogue.Int(1, 0) == 0))
             error = "Дъмпът не съдържа база данни на TARVO в поддържан формат.";

@@ -200,5 +200,7 @@ DbResult Connection::Run(const SqlStatement& statement, ResultTable* table) {
     }
     if (next != statement.values.cend())
         return mismatch();
-    return {};
+    DbResult done;
+    done.changedRows = sqlite3_changes64(m_handle);
+    return done;
 }

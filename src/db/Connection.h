@@ -1,6 +1,7 @@
 #pragma once
 
 #include "db/DbResult.h"
+#include "db/SqlDialect.h"
 #include "db/SqlStatement.h"
 
 #include <QString>
@@ -39,6 +40,8 @@ public:
     DbResult Query(const SqlStatement& statement, ResultTable& table);
     // True while a transaction is open.
     bool InTransaction() const;
+    // How this engine says what the shared SQL cannot.
+    const SqlDialect& Dialect() const { return SqliteDialect(); }
     // Whether statements are kept prepared for the next call (the default).
     // Off, every run prepares its statement anew, so the engine's per-prepare
     // hooks see each run; the kept ones are dropped.

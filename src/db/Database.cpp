@@ -25,7 +25,9 @@ template <typename Attempt> DbResult Database::WithRetry(Attempt attempt) {
 }
 
 DbResult Database::ExecWithRetry(const SqlStatement& sql) {
-    return WithRetry([&](Connection& connection) { return connection.Exec(sql); });
+    const DbResult result = WithRetry([&](Connection& connection) { return connection.Exec(sql); });
+    m_lastChangedRows = result.Ok() ? result.changedRows : 0;
+    return result;
 }
 
 DbResult Database::QueryWithRetry(const SqlStatement& sql, ResultTable& table) {
@@ -47,6 +49,16 @@ void Database::Inform(const QString& text, MessageIcon icon) {
         m_openTransaction->Defer(text, icon);
     else
         m_prompter.Message(text, icon);
+}
+
+const SqlDialect& Database::Dialect() {
+    Connection* connection = m_source.GetDatabase();
+    return connection ? connection->Dialect() : SqliteDialect();
+}
+
+bool Database::HasTable(const QString& table) {
+    ResultTable count;
+    return Query(count, Dialect().CountTables(table)) && count.Int(1, 0) > 0;
 }
 
 bool Database::InTransaction() {

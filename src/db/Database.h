@@ -3,6 +3,7 @@
 #include "base/Prompter.h"
 #include "db/DbResult.h"
 #include "db/ResultTable.h"
+#include "db/SqlDialect.h"
 #include "db/SqlStatement.h"
 
 class ConnectionSource;
@@ -65,9 +66,16 @@ public:
         return Query(table, format, args...) && !table.Empty() ? table.Double(1, 0, whenNone) : whenNone;
     }
 
+    // The open connection's dialect (the embedded file's while none is open).
+    const SqlDialect& Dialect();
+    // True when the firm's database has the table; a failed read is reported.
+    bool HasTable(const QString& table);
+
     Prompter& GetPrompter() { return m_prompter; }
     // True while a transaction is open on the connection.
     bool InTransaction();
+    // The rows the last statement sent through this layer inserted, changed or deleted.
+    long long LastChangedRows() const { return m_lastChangedRows; }
     // The innermost change open through WriteTransaction, or null.
     WriteTransaction* OpenTransaction() const { return m_openTransaction; }
     void SetOpenTransaction(WriteTransaction* transaction) { m_openTransaction = transaction; }
@@ -82,4 +90,5 @@ private:
     Prompter& m_prompter;
     RetryPolicy m_policy;
     WriteTransaction* m_openTransaction = nullptr;
+    long long m_lastChangedRows = 0;
 };

@@ -97,7 +97,7 @@ void DatabaseMaintenance::OptimizeDatabase() {
     if (m_services.prompter.AskYesNo(kOptimizeQuestion, MessageIcon::Exclamation) != Answer::Yes)
         return;
     bool vacuumed = false;
-    m_services.runWaiting([&] { vacuumed = m_db.Exec("VACUUM;"); });
+    m_services.runWaiting([&] { vacuumed = m_db.Exec(m_db.Dialect().Compact()); });
     if (!vacuumed)
         m_services.prompter.Message(
             "Базата данни не може да бъде оптимизирана в този момент.\nВероятно се използва от друг процес.",

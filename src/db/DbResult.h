@@ -23,6 +23,8 @@ inline constexpr int kNoDatabase = -1;
 struct DbResult {
     int code = DbCode::kOk;
     QByteArray error;
+    // The rows the last statement of a successful run inserted, changed or deleted.
+    long long changedRows = 0;
 
     // A statement failed when the library left an error text or it stayed busy.
     bool Failed() const { return !error.isNull() || code == DbCode::kBusy || code == DbCode::kNoDatabase; }

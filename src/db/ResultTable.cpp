@@ -14,27 +14,6 @@ const char* ResultTable::Cell(int row, int column) const {
 }
 
 namespace {
-// True when a result column's title names the column: as it is, in brackets,
-// or as the first argument of a function ("ROUND(quantity, 3)", "ABS([all_sum])").
-bool titleNames(const char* title, const char* name) {
-    if (std::strcmp(title, name) == 0)
-        return true;
-    const char* open = std::strchr(title, '(');
-    if (!open)
-        return false;
-    const char* argument = open + 1;
-    const bool bracketed = *argument == '[';
-    if (bracketed)
-        ++argument;
-    const size_t length = std::strlen(name);
-    if (std::strncmp(argument, name, length) != 0)
-        return false;
-    const char after = argument[length];
-    return bracketed ? after == ']' : (after == ',' || after == ')');
-}
-} // namespace
-
-namespace {
 UnknownColumnHandler unknownColumn = nullptr;
 } // namespace
 
@@ -61,11 +40,6 @@ int ResultTable::Find(const char* name) const {
     for (int column = 0; column < m_columns; ++column) {
         const char* title = Cell(0, column);
         if (title && std::strcmp(title, name) == 0)
-            return column;
-    }
-    for (int column = 0; column < m_columns; ++column) {
-        const char* title = Cell(0, column);
-        if (title && titleNames(title, name))
             return column;
     }
     return -1;

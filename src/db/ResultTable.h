@@ -12,10 +12,10 @@ public:
     int Rows() const { return m_rows; }
     int Columns() const { return m_columns; }
     bool Empty() const { return m_rows == 0; }
-    // The position of the named column, read from the header row; a column
-    // read through a function keeps the name of its argument ("ROUND(quantity,
-    // 3)" and "ABS([all_sum])" answer to "quantity" and "all_sum"). -1 (a cell
-    // that reads as NULL, so as the reader's default) when there is none. Row
+    // The position of the named column, read from the header row: a column
+    // computed by an expression answers only to the alias its statement gives
+    // it. -1 (a cell that reads as NULL, so as the reader's default) when there
+    // is none, after the unknown-column handler was told. Row
     // mappers resolve their names once and then read by position, so a
     // statement may change its column order without misreads.
     int Column(const char* name) const;

@@ -40,12 +40,20 @@ bool WriteTransaction::Exec(const SqlStatement& sql) {
     return false;
 }
 
-std::optional<int> WriteTransaction::ChangedRows() {
+long long WriteTransaction::ChangedRows() const {
+    return m_db.LastChangedRows();
+}
+
+std::optional<long long> WriteTransaction::InsertReturning(const SqlStatement& sql) {
     if (!m_active)
         return std::nullopt;
     ResultTable table;
-    if (m_db.Query(table, "SELECT changes();") && !table.Empty())
-        return table.Int(1, 0);
+    DbResult result = m_db.QueryWithRetry(sql, table);
+    if (result.Ok() && table.Rows() == 1 && !table.IsNull(1, 0))
+        return table.Int64(1, 0);
+    if (result.Ok())
+        result.error = "INSERT ... RETURNING gave no id";
+    m_db.ReportDbError(result);
     Rollback();
     ShowMessages();
     return std::nullopt;

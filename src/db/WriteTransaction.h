@@ -35,9 +35,11 @@ public:
     template <typename... Args> bool ExecPrintf(const char* format, const Args&... args) {
         return Exec(SqlCompose(format, {SqlArg(args)...}));
     }
-    // The rows the last statement inserted, changed or deleted; nothing when
-    // that cannot be read, which ends the change like a failed statement.
-    std::optional<int> ChangedRows();
+    // The rows the last statement inserted, changed or deleted.
+    long long ChangedRows() const;
+    // Runs an INSERT ... RETURNING of one column (the new row's id) and gives
+    // its value; nothing when it failed, which ends the change.
+    std::optional<long long> InsertReturning(const SqlStatement& sql);
     bool Commit();
     void Rollback();
     bool Active() const { return m_active; }

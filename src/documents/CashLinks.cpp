@@ -19,13 +19,10 @@ bool writeOperation(WriteTransaction& t, int opType, int docId, const QDate& dat
             DateToSql(date), DateToSql(payTo), partnerId, SqlDecimal{amount, 2}, bank ? 1 : 0, basis, description, docId,
             opType))
         return false;
-    const std::optional<int> updated = t.ChangedRows();
-    if (!updated)
-        return false;
-    return *updated > 0 ||
+    return t.ChangedRows() > 0 ||
            t.ExecPrintf(
-               "INSERT INTO cash_register VALUES(NULL, ?, ?, ?, ?, ?, ?, ?, ?, "
-               "?);",
+               "INSERT INTO cash_register (op_type, osnovanie, doc_dt, pay_to_dt, description, partner_id, "
+               "amount, based_on_doc_id, bank_payment) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?);",
                opType, basis, DateToSql(date), DateToSql(payTo), description, partnerId, SqlDecimal{amount, 2}, docId,
                bank ? 1 : 0);
 }
@@ -60,7 +57,8 @@ SaleSaveGroup CreditNoteOperation() {
         return t.Exec("CREATE TABLE IF NOT EXISTS credit_note_cash (credit_note_id INTEGER PRIMARY KEY, rec_id "
                       "INTEGER NOT NULL);") &&
                DeleteCreditNoteOperation(t, true, c.number) &&
-               t.ExecPrintf("INSERT INTO cash_register VALUES(NULL, '1', ?, ?, ?, ?, ?, ?, "
+               t.ExecPrintf("INSERT INTO cash_register (op_type, osnovanie, doc_dt, pay_to_dt, description, "
+                            "partner_id, amount, based_on_doc_id, bank_payment) VALUES('1', ?, ?, ?, ?, ?, ?, "
                             "'0', '0');",
                             h.osnovanie, DateToSql(h.docDate), DateToSql(h.payDate),
                             "Кредитно известие № " + FormatDocNumber(c.number), h.partnerId, SqlDecimal{c.totals.total, 2}) &&

@@ -125,7 +125,7 @@ int CashRegisterForm::New(CashOperationEditor& editor) {
     WriteTransaction t(m_db);
     std::optional<int> recId;
     if (t.Begin()) {
-        recId = CashRegisterStore::Insert(t, m_db, op);
+        recId = CashRegisterStore::Insert(t, op);
         if (recId && !t.Commit())
             recId.reset();
     }

@@ -138,18 +138,15 @@ std::optional<CashOperation> LoadOperation(Database& db, int recId) {
     return op;
 }
 
-std::optional<int> Insert(WriteTransaction& t, Database& db, const CashOperation& op) {
-    if (!t.ExecPrintf(
-            "INSERT INTO cash_register VALUES(NULL, ?, ?, ?, ?, ?, ?, ?, ?, "
-            "?);",
-            op.opType, op.basis, DateToSql(op.date), DateToSql(op.payTo), op.description, op.partnerId,
-            SqlDecimal{op.amount, 2}, op.basedOn, op.bank ? 1 : 0))
+std::optional<int> Insert(WriteTransaction& t, const CashOperation& op) {
+    const std::optional<long long> recId = t.InsertReturning(SqlCompose(
+        "INSERT INTO cash_register (op_type, osnovanie, doc_dt, pay_to_dt, description, partner_id, amount, "
+        "based_on_doc_id, bank_payment) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?) RETURNING rec_id;",
+        {op.opType, op.basis, DateToSql(op.date), DateToSql(op.payTo), op.description, op.partnerId,
+         SqlDecimal{op.amount, 2}, op.basedOn, op.bank ? 1 : 0}));
+    if (!recId || !writePayments(t, static_cast<int>(*recId), op))
         return std::nullopt;
-    // The same connection, under the same lock: the row just written.
-    const int recId = db.QueryInt(0, "SELECT last_insert_rowid();");
-    if (recId <= 0 || !writePayments(t, recId, op))
-        return std::nullopt;
-    return recId;
+    return static_cast<int>(*recId);
 }
 
 bool Rewrite(WriteTransaction& t, const CashOperation& op) {
@@ -176,9 +173,9 @@ bool LoadFilterPartners(Database& db, PartnerTab tab, const QString& search,
     ResultTable table;
     if (!db.Query(
             table,
-            "SELECT DISTINCT partner_id, partner_name FROM partners WHERE partner_name LIKE ? %s "
+            "SELECT DISTINCT partner_id, partner_name FROM partners WHERE %s %s "
             "ORDER BY partner_name ASC",
-            LikeAnywhere(search), kind))
+            db.Dialect().SearchAnywhere({"partner_name"}, search), SqlStatement(kind)))
         return false;
     out.clear();
     for (int r = 1; r <= table.Rows(); ++r)

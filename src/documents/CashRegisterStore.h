@@ -27,7 +27,7 @@ std::optional<CashOperation> LoadOperation(Database& db, int recId);
 // Inside the caller's change: a new operation with its payments (its
 // number, or nothing when a statement failed), an operation written again
 // with its payments replaced, an operation deleted with its payments.
-std::optional<int> Insert(WriteTransaction& t, Database& db, const CashOperation& op);
+std::optional<int> Insert(WriteTransaction& t, const CashOperation& op);
 bool Rewrite(WriteTransaction& t, const CashOperation& op);
 bool Delete(WriteTransaction& t, int recId);
 

@@ -48,7 +48,7 @@ bool BanksEditor::Save(const Bank& fields) {
                 account.name, account.branch, account.code, account.account, m_editing.id))
             return false;
     } else {
-        if (!m_db.ExecPrintf("INSERT INTO banks VALUES (NULL, ?, ?, ?, ?);", account.name,
+        if (!m_db.ExecPrintf("INSERT INTO banks (name, branch, code, acc) VALUES (?, ?, ?, ?);", account.name,
                              account.branch, account.code, account.account))
             return false;
     }

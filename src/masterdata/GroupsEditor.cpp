@@ -42,13 +42,13 @@ bool GroupsEditor::Create(const QString& name, int parentId, int* newId) {
             "Групата не може да бъда съхранена по една от следните причини:\n\n- вече съществува група "
             "с това име и същата група-родител;\n- възникнала е грешка в базата данни.",
             MessageIcon::Stop);
-    if (!t.ExecPrintf("INSERT INTO groups VALUES (NULL, ?, ?);", name.trimmed(), parentId))
-        return false;
-    const int id = m_db.QueryInt(0, "SELECT last_insert_rowid();");
-    if (!t.Commit())
+    const std::optional<long long> id =
+        t.InsertReturning(SqlCompose("INSERT INTO groups (name, parent_id) VALUES (?, ?) RETURNING id;",
+                                     {name.trimmed(), parentId}));
+    if (!id || !t.Commit())
         return false;
     if (newId)
-        *newId = id;
+        *newId = static_cast<int>(*id);
     return Reload();
 }
 

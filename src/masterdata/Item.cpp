@@ -50,10 +50,10 @@ bool LoadItem(Database& db, const QString& code, Item& record) {
     ResultTable t;
     if (!db.Query(
             t,
-            "SELECT code, stock_name, stock_group, units, ROUND(quantity, 3), ROUND(min_quantity, 3), "
-            "ROUND(cost_price, ?), ROUND(price_1, ?), ROUND(price_2, ?), ROUND(work_costs, ?), "
-            "ROUND(last_price, "
-            "?), is_material, is_recipe, is_service, is_hidden, is_dirty FROM stocks WHERE code = ?;",
+            "SELECT code, stock_name, stock_group, units, ROUND(quantity, 3) AS quantity, "
+            "ROUND(min_quantity, 3) AS min_quantity, ROUND(cost_price, ?) AS cost_price, "
+            "ROUND(price_1, ?) AS price_1, ROUND(price_2, ?) AS price_2, ROUND(work_costs, ?) AS work_costs, "
+            "ROUND(last_price, ?) AS last_price, is_material, is_recipe, is_service, is_hidden, is_dirty FROM stocks WHERE code = ?;",
             p, p, p, p, p, code))
         return false;
     if (t.Empty())

@@ -48,48 +48,12 @@ QStringList ItemPicker::TabTitles() {
     return {"стоки и материали", "материали", "изделия", "услуги", "всички артикули"};
 }
 
-QByteArray ItemPicker::ListStatement(PickerTab tab) const {
-    const int p = GetPricePrecision();
-    QByteArray sql =
-        QString::asprintf("SELECT code, stock_name, ROUND(quantity, 3), stock_group, is_service, "
-                          "ROUND(price_1, %d), ROUND(price_2, %d) FROM stocks ",
-                          p, p)
-            .toUtf8();
-    const bool hiding = m_settings.ShowHiddenItems() == 0;
-    if (hiding)
-        sql += " WHERE is_hidden = 0";
-    const QByteArray joiner = hiding ? " AND " : " WHERE ";
-    switch (tab) {
-    case PickerTab::GoodsAndMaterials:
-        sql += joiner + "is_recipe = '0' ";
-        break;
-    case PickerTab::Materials:
-        sql += joiner + "is_material = '1' ";
-        break;
-    case PickerTab::Products:
-        sql += joiner + "is_recipe = '1' AND is_service = '0' ";
-        break;
-    case PickerTab::Services:
-        sql += joiner + "is_service = '1' ";
-        break;
-    case PickerTab::All:
-        break;
-    }
-    return sql + " ORDER BY stock_name ASC;";
-}
-
 bool ItemPicker::ReadRows(PickerTab tab, std::vector<PickerRow>& rows) const {
-    rows.clear();
-    ResultTable t;
-    if (!m_db.Query(t, "%s", ListStatement(tab)))
+    if (!ItemStore(m_db).LoadPickerList(tab, m_settings.ShowHiddenItems() != 0, GetPricePrecision(), rows))
         return false;
-    rows.reserve(static_cast<size_t>(t.Rows()));
-    for (int r = 1; r <= t.Rows(); ++r) {
-        PickerRow row{t.Text(r, 0, ""), t.Text(r, 1, ""), t.Double(r, 2), t.Int(r, 3),
-                      t.Int(r, 4),      t.Double(r, 5),   t.Double(r, 6)};
-        if (m_filter.Passes(row.group) && m_search.Matches(row.code, row.name))
-            rows.push_back(std::move(row));
-    }
+    std::erase_if(rows, [this](const PickerRow& row) {
+        return !m_filter.Passes(row.group) || !m_search.Matches(row.code, row.name);
+    });
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include "masterdata/GroupTree.h"
 #include "masterdata/ItemChooser.h"
 #include "masterdata/ItemKinds.h"
+#include "masterdata/ItemStore.h"
 
 #include <QStringList>
 #include <optional>
@@ -13,17 +14,6 @@
 class Database;
 class LocalSettings;
 class Prompter;
-
-// A row of the picker.
-struct PickerRow {
-    QString code;
-    QString name;
-    double quantity = 0;
-    int group = 0;
-    int isService = 0;
-    double price1 = 0;
-    double price2 = 0;
-};
 
 // What the picker does with its list.
 class ItemPicker {
@@ -45,7 +35,6 @@ public:
     GroupFilter& Filter() { return m_filter; }
     const std::vector<PickerRow>& Rows() const { return m_rows; }
 
-    QByteArray ListStatement() const { return ListStatement(m_tab); }
     bool Reload();
     // After a search that found nothing here: offers the first other
     // allowed tab where it finds rows; the tab to show, if the user wants it.
@@ -55,7 +44,6 @@ public:
     static QStringList Cells(const PickerRow& row);
 
 private:
-    QByteArray ListStatement(PickerTab tab) const;
     // The rows of a tab that pass the group filter and the search.
     bool ReadRows(PickerTab tab, std::vector<PickerRow>& rows) const;
 

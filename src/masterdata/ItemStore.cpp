@@ -41,6 +41,25 @@ bool ItemStore::LoadList(Kinds kinds, bool withHidden, std::vector<ListRow>& row
     return true;
 }
 
+bool ItemStore::LoadPickerList(PickerTab tab, bool withHidden, int pricePlaces, std::vector<PickerRow>& rows) {
+    static const char* const kTabConditions[] = {"is_recipe = '0'", "is_material = '1'",
+                                                 "is_recipe = '1' AND is_service = '0'", "is_service = '1'", "1 = 1"};
+    SqlStatement sql = SqlCompose("SELECT code, stock_name, ROUND(quantity, 3) AS quantity, stock_group, is_service, "
+                                  "ROUND(price_1, ?) AS price_1, ROUND(price_2, ?) AS price_2 FROM stocks WHERE %s",
+                                  {pricePlaces, pricePlaces, SqlStatement(kTabConditions[static_cast<int>(tab)])});
+    if (!withHidden)
+        sql += " AND is_hidden = 0";
+    ResultTable t;
+    if (!m_db.Query(t, sql + " ORDER BY stock_name ASC;"))
+        return false;
+    rows.clear();
+    rows.reserve(static_cast<size_t>(t.Rows()));
+    for (int r = 1; r <= t.Rows(); ++r)
+        rows.push_back({t.Text(r, 0, ""), t.Text(r, 1, ""), t.Double(r, 2), t.Int(r, 3), t.Int(r, 4),
+                        t.Double(r, 5), t.Double(r, 6)});
+    return true;
+}
+
 std::optional<bool> ItemStore::InUse(const QString& code) {
     ResultTable users;
     if (!m_db.Query(users, "SELECT * FROM stocks_cmp WHERE code = ?;", code))

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "masterdata/Item.h"
+#include "masterdata/ItemKinds.h"
 #include "masterdata/Recipe.h"
 
 #include <optional>
@@ -8,6 +9,17 @@
 
 class Database;
 class WriteTransaction;
+
+// A row of the item picker.
+struct PickerRow {
+    QString code;
+    QString name;
+    double quantity = 0;
+    int group = 0;
+    int isService = 0;
+    double price1 = 0;
+    double price2 = 0;
+};
 
 // The statements of the `stocks` and `stocks_cmp` family that the catalogue
 // and the item dialogs send. Every write goes through the change it is given,
@@ -25,6 +37,8 @@ public:
     enum class Kinds { Goods, Products, Services, All };
     static QByteArray ListStatement(Kinds kinds, bool withHidden);
     bool LoadList(Kinds kinds, bool withHidden, std::vector<ListRow>& rows);
+    // The picker's list of one tab by name, its prices rounded to the shown decimals.
+    bool LoadPickerList(PickerTab tab, bool withHidden, int pricePlaces, std::vector<PickerRow>& rows);
 
     // True when a recipe uses the item or it holds stock (even a stored
     // 0.0004 that shows as 0.000); nothing when the checks could not be made.

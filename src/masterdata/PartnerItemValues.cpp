@@ -64,12 +64,12 @@ bool PartnerItemValues::Store(int recId, int partnerId, const QString& value) {
     if (m_kind == Kind::Codes)
         return recId ? m_db.ExecPrintf("UPDATE stock_codes SET partner_code = ? WHERE rec_id = ?;",
                                        value, recId)
-                     : m_db.ExecPrintf("INSERT INTO stock_codes VALUES (NULL, ?, ?, ?);", m_item,
+                     : m_db.ExecPrintf("INSERT INTO stock_codes (stock_code, partner_id, partner_code) VALUES (?, ?, ?);", m_item,
                                        partnerId, value);
     const double price = value.toDouble();
     return recId ? m_db.ExecPrintf("UPDATE stock_prices SET partner_price = ? WHERE rec_id = ?;",
                                    SqlDecimal{price, 5}, recId)
-                 : m_db.ExecPrintf("INSERT INTO stock_prices VALUES (NULL, ?, ?, ?);", m_item,
+                 : m_db.ExecPrintf("INSERT INTO stock_prices (stock_code, partner_id, partner_price) VALUES (?, ?, ?);", m_item,
                                    partnerId, SqlDecimal{price, 5});
 }
 

@@ -3,7 +3,7 @@
 #include "db/Database.h"
 
 double GetStockQuantity(Database& db, const QString& code) {
-    return db.QueryDouble(0, "SELECT ROUND(quantity, 3) FROM stocks WHERE code = ? AND is_service = '0';",
+    return db.QueryDouble(0, "SELECT ROUND(quantity, 3) AS quantity FROM stocks WHERE code = ? AND is_service = '0';",
                           code);
 }
 

@@ -1,5 +1,6 @@
 #include "reports/DeliveriesReport.h"
 
+#include "db/Database.h"
 #include "db/ResultTable.h"
 #include "format/DocNumber.h"
 #include "format/SqlDates.h"
@@ -42,8 +43,7 @@ SqlStatement DeliveriesReport::Statement() {
     if (m_conditions.partnerId != 0)
         sql += Sql(" AND sm.partner_id = ? ", m_conditions.partnerId);
     if (!Search().Text().isEmpty())
-        sql += Sql(" AND (si.item_code LIKE ? OR si.item_name LIKE ?) ", LikeAnywhere(Search().Text()),
-                   LikeAnywhere(Search().Text()));
+        sql += Sql(" AND %s ", m_db.Dialect().SearchAnywhere({"si.item_code", "si.item_name"}, Search().Text()));
     sql += " ORDER BY sm.doc_dt ASC, sm.doc_id ASC, si.item_name ASC;";
     return InFirmCurrency(sql, {"si.price", "si.end_price"}, "sm.doc_dt", m_conditions.from, m_conditions.to);
 }

@@ -1,5 +1,6 @@
 #include "reports/MaterialsReport.h"
 
+#include "db/Database.h"
 #include "db/ResultTable.h"
 #include "format/SqlDates.h"
 #include "masterdata/StockSettings.h"
@@ -35,20 +36,16 @@ SqlStatement MaterialsReport::Statement() {
             "(SELECT code, stock_name, units FROM stocks) AS s ON sm.code = s.code LEFT JOIN (SELECT id, "
             "NAME "
             "FROM "
-            "groups) AS g ON sm.group_id = g.id WHERE (sm.doc_dt >= ? AND sm.doc_dt <= ?) %s %s AND "
-            "(sm.code "
-            "LIKE ? OR s.stock_name LIKE ?)",
-            p, p, from, to, customer, soldKinds, LikeAnywhere(search), LikeAnywhere(search)),
+            "groups) AS g ON sm.group_id = g.id WHERE (sm.doc_dt >= ? AND sm.doc_dt <= ?) %s %s AND %s",
+            p, p, from, to, customer, soldKinds, m_db.Dialect().SearchAnywhere({"sm.code", "s.stock_name"}, search)),
         {"sm.price", "sm.total"}, "sm.doc_dt", m_conditions.from, m_conditions.to);
     const SqlStatement produced = InFirmCurrency(
         Sql("SELECT pc.doc_dt, pc.code AS code, COALESCE(pc.stock_name, pc.code), pc.stock_group, pc.units, "
             "ROUND(pc.quantity, 3), ROUND(pc.cost_price, ?), ROUND(( ROUND(pc.quantity, 3) * "
             "ROUND(pc.cost_price, ?)), "
             "?), g.NAME FROM production_cmp_entries AS pc LEFT JOIN (SELECT id, NAME FROM groups) AS g ON "
-            "pc.stock_group = g.id WHERE (pc.doc_dt >= ? AND pc.doc_dt <= ?) AND (pc.code LIKE "
-            "? OR "
-            "pc.stock_name LIKE ?)",
-            p, p, p, from, to, LikeAnywhere(search), LikeAnywhere(search)),
+            "pc.stock_group = g.id WHERE (pc.doc_dt >= ? AND pc.doc_dt <= ?) AND %s",
+            p, p, p, from, to, m_db.Dialect().SearchAnywhere({"pc.code", "pc.stock_name"}, search)),
         {"pc.cost_price"}, "pc.doc_dt", m_conditions.from, m_conditions.to);
     // A customer's materials are those of the sales to that customer; the
     // production runs are the firm's own.

@@ -125,7 +125,7 @@ SqlStatement TurnoverByMonthsAndCustomers::Statement() {
         "partners) AS p ON sm.partner_id = p.partner_id ";
     sql += Sql(" WHERE (sm.doc_dt >= ? AND sm.doc_dt <= ?) ", QString("%1-01-01").arg(Year()), QString("%1-12-31").arg(Year()));
     if (!Search().Text().isEmpty())
-        sql += Sql(" AND (p.partner_name LIKE ?) ", LikeAnywhere(Search().Text()));
+        sql += Sql(" AND %s ", m_db.Dialect().SearchAnywhere({"p.partner_name"}, Search().Text()));
     sql += " GROUP BY sm.partner_id ORDER BY p.partner_name ASC;";
     return sql;
 }
@@ -181,9 +181,7 @@ SqlStatement TurnoverByMonthsAndItems::Statement() {
     const SqlStatement search =
         text.isEmpty()
             ? SqlStatement()
-            : Sql("AND (si.item_code LIKE ? OR s.stock_name LIKE ? OR si.item_name LIKE "
-                  "?)",
-                  LikeAnywhere(text), LikeAnywhere(text), LikeAnywhere(text));
+            : Sql("AND %s", m_db.Dialect().SearchAnywhere({"si.item_code", "s.stock_name", "si.item_name"}, text));
     return Sql(
         "SELECT si.item_code, s.stock_name, s.stock_group, g.name, s.is_hidden, si.item_name FROM "
         "stokovi_items AS si LEFT JOIN (SELECT code, stock_name, stock_group, is_hidden FROM stocks) AS "

@@ -44,9 +44,8 @@ SqlStatement ProductionReport::Statement() {
             "ROUND( ( ROUND(pc.quantity, 3) * ROUND(pc.cost_price, ?) ), ?)), ?) AS total, "
             "pc.produced_by, "
             "g.name FROM production_cmp AS pc LEFT JOIN (SELECT id, NAME FROM groups) AS g ON pc.group_id = "
-            "g.id WHERE (doc_dt >= ? AND doc_dt <= ?) AND (stock_name LIKE ? OR code LIKE "
-            "?) %s GROUP BY pc.code ORDER BY pc.stock_name ASC;",
-            p, p, p, From(), To(), LikeAnywhere(search), LikeAnywhere(search), producer);
+            "g.id WHERE (doc_dt >= ? AND doc_dt <= ?) AND %s %s GROUP BY pc.code ORDER BY pc.stock_name ASC;",
+            p, p, p, From(), To(), m_db.Dialect().SearchAnywhere({"stock_name", "code"}, search), producer);
     else
         sql = Sql(
             "SELECT pc.doc_id, pc.doc_dt, pc.code, pc.stock_name, pc.group_id, pc.units, ROUND(pc.quantity, "
@@ -55,10 +54,9 @@ SqlStatement ProductionReport::Statement() {
             "total, "
             "pc.produced_by, g.name FROM production_cmp AS pc LEFT JOIN (SELECT id, NAME FROM groups) AS g "
             "ON "
-            "pc.group_id = g.id WHERE (doc_dt >= ? AND doc_dt <= ?) AND (stock_name LIKE ? OR "
-            "code "
-            "LIKE ?) %s ORDER BY pc.doc_dt, pc.doc_id, pc.stock_name ASC;",
-            p, p, p, From(), To(), LikeAnywhere(search), LikeAnywhere(search), producer);
+            "pc.group_id = g.id WHERE (doc_dt >= ? AND doc_dt <= ?) AND %s %s ORDER BY pc.doc_dt, pc.doc_id, "
+            "pc.stock_name ASC;",
+            p, p, p, From(), To(), m_db.Dialect().SearchAnywhere({"stock_name", "code"}, search), producer);
     return InFirmCurrency(sql, {"pc.cost_price"}, "pc.doc_dt", m_conditions.from, m_conditions.to);
 }
 

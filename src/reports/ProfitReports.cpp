@@ -78,9 +78,10 @@ SqlStatement ProfitByItems::Statement() {
     return Sql(
         "SELECT si.item_code, si.item_name, si.item_group, g.name FROM stokovi_items AS si LEFT JOIN (SELECT "
         "id, name FROM groups) AS g ON si.item_group = g.id WHERE (si.doc_dt >= ? AND si.doc_dt <= "
-        "?) AND (si.item_code LIKE ? OR si.item_name LIKE ?) GROUP BY si.item_code "
+        "?) AND %s GROUP BY si.item_code "
         "ORDER BY si.item_name ASC;",
-        QString("%1-01-01").arg(Year()), QString("%1-12-31").arg(Year()), LikeAnywhere(Search().Text()), LikeAnywhere(Search().Text()));
+        QString("%1-01-01").arg(Year()), QString("%1-12-31").arg(Year()),
+        m_db.Dialect().SearchAnywhere({"si.item_code", "si.item_name"}, Search().Text()));
 }
 
 // The lines of the year in their stored order, each month's profit added in

@@ -83,7 +83,7 @@ SqlStatement SalesReport::Statement() {
     const QString& text = Search().Text();
     const SqlStatement search =
         text.isEmpty() ? SqlStatement()
-                       : Sql("AND (si.item_code LIKE ? OR si.item_name LIKE ?)", LikeAnywhere(text), LikeAnywhere(text));
+                       : Sql("AND %s", m_db.Dialect().SearchAnywhere({"si.item_code", "si.item_name"}, text));
     const char* mainTable = goodsNotes ? "stokovi_main" : "invoices_main";
     const char* itemsTable = goodsNotes ? "stokovi_items" : "invoices_items";
     const char* partnersTable = goodsNotes ? "stokovi_partners" : "invoices_partners";
@@ -258,8 +258,8 @@ std::vector<std::pair<int, QString>> SalesReport::Customers(Database& db, const 
     std::vector<std::pair<int, QString>> customers;
     if (db.Query(t,
                  "SELECT DISTINCT partner_id, partner_name FROM partners WHERE partner_is_customer = '1' AND "
-                 "partner_name LIKE ? ORDER BY partner_name ASC",
-                 LikeAnywhere(nameSearch)))
+                 "%s ORDER BY partner_name ASC",
+                 db.Dialect().SearchAnywhere({"partner_name"}, nameSearch)))
         for (int r = 1; r <= t.Rows(); ++r)
             customers.push_back({t.Int(r, 0), t.Text(r, 1)});
     return customers;

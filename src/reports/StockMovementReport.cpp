@@ -2,6 +2,7 @@
 
 #include "base/Clock.h"
 #include "base/Prompter.h"
+#include "db/Database.h"
 #include "db/ResultTable.h"
 #include "format/DocNumber.h"
 #include "format/SqlDates.h"
@@ -115,8 +116,7 @@ SqlStatement StockMovementReport::Statement() {
     sql += m_settings.ShowHiddenItems() == 0 ? " WHERE is_hidden = '0' "
                                              : " WHERE (is_hidden = '0' OR is_hidden = '1') ";
     if (!Search().Text().isEmpty())
-        sql += Sql(" AND (st.code LIKE ? OR st.stock_name LIKE ?) ", LikeAnywhere(Search().Text()),
-                   LikeAnywhere(Search().Text()));
+        sql += Sql(" AND %s ", m_db.Dialect().SearchAnywhere({"st.code", "st.stock_name"}, Search().Text()));
     sql += " ORDER BY st.stock_name ASC;";
     return sql;
 }

@@ -219,13 +219,13 @@ SqlStatement DocumentBrowser::Condition() const {
         conditions.push_back(SqlCompose(k.partnerIdFilter, {m_partnerId}));
     const QString& text = m_search.Text();
     if (!text.isEmpty()) {
-        const QString pattern = LikeAnywhere(text);
-        SqlStatement search = SqlCompose(" (%sdoc_id LIKE ?", {k.alias, pattern});
+        const QByteArray number = QByteArray("CAST(") + k.alias + "doc_id AS TEXT)";
+        std::vector<const char*> columns = {number.constData()};
         if (k.partner)
-            search += SqlCompose(" OR %s LIKE ?", {k.partner, pattern});
+            columns.push_back(k.partner);
         if (k.extraSearch)
-            search += SqlCompose(" OR %s LIKE ?", {k.extraSearch, pattern});
-        conditions.push_back(search + ") ");
+            columns.push_back(k.extraSearch);
+        conditions.push_back(" " + m_db.Dialect().SearchAnywhere(columns, text) + " ");
     }
     if (m_period)
         conditions.push_back(SqlCompose(" (%sdoc_dt >= ? AND %sdoc_dt <= ?) ",
@@ -249,9 +249,8 @@ SqlStatement DocumentBrowser::Statement() const {
                    "SELECT si.doc_id, si.doc_dt, sm.partner_id, p.partner_name, sm.total_sum FROM stokovi_items "
                    "AS si INNER JOIN (SELECT doc_id, doc_dt, partner_id, total_sum FROM stokovi_main) AS sm ON "
                    "si.doc_id = sm.doc_id INNER JOIN (SELECT partner_id, partner_name FROM partners) AS p ON "
-                   "sm.partner_id = p.partner_id WHERE si.invoiced = '0' AND sm.partner_id = ? AND si.doc_id "
-                   "LIKE ? ",
-                   {m_partnerId, LikeAnywhere(m_search.Text())}) +
+                   "sm.partner_id = p.partner_id WHERE si.invoiced = '0' AND sm.partner_id = ? AND %s ",
+                   {m_partnerId, m_db.Dialect().SearchAnywhere({"CAST(si.doc_id AS TEXT)"}, m_search.Text())}) +
                period + " GROUP BY si.doc_id ORDER BY si.doc_dt, si.doc_id DESC;";
     }
     if (m_kind == WarrantyCards && m_bySerial)
@@ -259,9 +258,9 @@ SqlStatement DocumentBrowser::Statement() const {
             // Each card once, however many of its lines match; '%' and '_'
             // typed by the clerk stay wildcards, as in every search.
             "SELECT DISTINCT gkm.doc_id, gkm.doc_dt, gkm.customer_name FROM gk_main AS gkm LEFT JOIN (SELECT "
-            "doc_id, item_serial FROM gk_items) AS gki ON gkm.doc_id = gki.doc_id WHERE gki.item_serial LIKE "
-            "? ORDER BY gkm.doc_dt, gkm.doc_id ASC;",
-            {LikeAnywhere(m_search.Text())});
+            "doc_id, item_serial FROM gk_items) AS gki ON gkm.doc_id = gki.doc_id WHERE %s "
+            "ORDER BY gkm.doc_dt, gkm.doc_id ASC;",
+            {m_db.Dialect().SearchAnywhere({"gki.item_serial"}, m_search.Text())});
     const KindStatement* k = statementOf(m_kind);
     if (!k)
         return SqlStatement();

@@ -28,7 +28,7 @@ std::optional<std::vector<SalePosting::Need>> SalePosting::NeedsOf(const std::ve
         }
         ResultTable components;
         if (!m_db.Query(components,
-                        "SELECT code, ROUND(quantity, 3), randeman FROM stocks_cmp WHERE owner_code = "
+                        "SELECT code, ROUND(quantity, 3) AS quantity, randeman FROM stocks_cmp WHERE owner_code = "
                         "?;",
                         line.code))
             return std::nullopt;
@@ -62,7 +62,7 @@ std::optional<QString> SalePosting::ShortStock(const std::vector<Need>& needs) {
             continue;
         checked[need.code] = true;
         ResultTable stock;
-        if (!m_db.Query(stock, "SELECT ROUND(quantity, 3), is_service FROM stocks WHERE code = ?;",
+        if (!m_db.Query(stock, "SELECT ROUND(quantity, 3) AS quantity, is_service FROM stocks WHERE code = ?;",
                         need.code))
             return std::nullopt;
         // A service holds no stock: selling it never falls short.

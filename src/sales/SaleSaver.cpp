@@ -156,8 +156,7 @@ bool SaleSaver::MarkEarlier(WriteTransaction& t, SaleSaveContext& c) {
             ++source->second;
     }
     auto changes = [&t](int expected, const QString& refusal) {
-        const std::optional<int> changed = t.ChangedRows();
-        return changed && (*changed == expected || t.Refuse(refusal, MessageIcon::Stop));
+        return t.ChangedRows() == expected || t.Refuse(refusal, MessageIcon::Stop);
     };
     for (const auto& [source, lines] : sources) {
         const QByteArray number = FormatDocNumber(source).toUtf8();

@@ -299,7 +299,7 @@ bool SaleStore::Load(SaleFamily family, int number, SaleDocument& doc, bool notI
                m_db.Query(
                    lines,
                    "SELECT doc_id, doc_dt, seq_id, sel_price, item_code, item_name, item_group, item_units, "
-                   "ABS(quantity), ABS(price), ABS(end_price), vis_code FROM invoices_items WHERE doc_id = "
+                   "ABS(quantity) AS quantity, ABS(price) AS price, ABS(end_price) AS end_price, vis_code FROM invoices_items WHERE doc_id = "
                    "? ORDER BY seq_id ASC;",
                    number);
         break;

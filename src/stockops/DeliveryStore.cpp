@@ -88,10 +88,7 @@ bool DeliveryStore::UpdateStock(WriteTransaction& t, const QString& code, const 
                       "WHERE code = ?;",
                       SqlDecimal{u.lastPrice, 5}, SqlDecimal{u.quantity, 3}, SqlDecimal{u.cost, 5}, code))
         return false;
-    const std::optional<int> changed = t.ChangedRows();
-    if (!changed)
-        return false;
-    return *changed == 1 ||
+    return t.ChangedRows() == 1 ||
            t.Refuse(QString::asprintf("Артикулът с код %s вече не съществува в номенклатурата.",
                                       qUtf8Printable(code)),
                     MessageIcon::Stop);
@@ -106,7 +103,7 @@ bool DeliveryStore::Load(int number, Delivery& d) {
         m_db.Query(
             lines,
             "SELECT doc_id, doc_dt, seq_id, item_code, item_name, item_group, item_units, ROUND(quantity, "
-            "3), ROUND(price, ?), ROUND(end_price, ?) FROM supplies_items WHERE doc_id = ? ORDER BY "
+            "3) AS quantity, ROUND(price, ?) AS price, ROUND(end_price, ?) AS end_price FROM supplies_items WHERE doc_id = ? ORDER BY "
             "seq_id ASC;",
             2, 2, number);
     if (!read || header.Empty())

@@ -12,8 +12,7 @@ namespace {
 // A stock change that wrote no row (the item was deleted meanwhile) fails
 // like one that could not be written.
 bool changedOne(WriteTransaction& t) {
-    const std::optional<int> changed = t.ChangedRows();
-    return changed && *changed == 1;
+    return t.ChangedRows() == 1;
 }
 } // namespace
 

@@ -19,7 +19,7 @@ std::optional<std::vector<ProductionEntry>> ProductionStore::Entries(const QStri
     ResultTable recipe;
     if (!m_db.Query(
             recipe,
-            "SELECT code, ROUND(quantity, 3), ROUND(randeman, 2) FROM stocks_cmp WHERE owner_code = ?;",
+            "SELECT code, ROUND(quantity, 3) AS quantity, ROUND(randeman, 2) AS randeman FROM stocks_cmp WHERE owner_code = ?;",
             productCode))
         return std::nullopt;
     std::vector<ProductionEntry> entries;

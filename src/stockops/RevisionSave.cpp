@@ -21,10 +21,7 @@ bool stockChanged(WriteTransaction& t, bool written, const QString& code, QStrin
     if (!written)
         return t.Refuse("грешка: количеството на поне един артикул не може да бъде променено.",
                         MessageIcon::Stop);
-    const std::optional<int> changed = t.ChangedRows();
-    if (!changed)
-        return false;
-    if (*changed == 0)
+    if (t.ChangedRows() == 0)
         missing << code;
     return true;
 }
@@ -46,7 +43,7 @@ bool RevisionForm::Save() {
 
 std::optional<int> RevisionForm::MovedSinceStart() {
     ResultTable stock;
-    if (!m_db.Query(stock, "SELECT code, ROUND(quantity, 3) FROM stocks;"))
+    if (!m_db.Query(stock, "SELECT code, ROUND(quantity, 3) AS quantity FROM stocks;"))
         return std::nullopt;
     QHash<QString, double> quantities;
     for (int r = 1; r <= stock.Rows(); ++r)

@@ -4,6 +4,8 @@
 #include "db/UnicodeLike.h"
 #include "support/DatabaseTest.h"
 
+#include <gtest/gtest-spi.h>
+
 namespace {
 
 class AccessLayerTest : public DatabaseTest {
@@ -101,6 +103,12 @@ TEST_F(AccessLayerTest, QueryFillsTheClassicLayoutWithNullCells) {
     EXPECT_EQ(table.Int(2, 2), 1);
     EXPECT_EQ(table.Cell(3, 0), nullptr); // past the last row
     EXPECT_EQ(table.Cell(1, 3), nullptr); // past the last column
+
+    // An expression column answers to its alias only; a name the result lacks fails the test.
+    ASSERT_TRUE(Db().QueryWithRetry("SELECT ABS(id) AS id, ROUND(parent_id, 2) FROM groups;", table).Ok());
+    EXPECT_EQ(table.Column("id"), 0);
+    EXPECT_NONFATAL_FAILURE(EXPECT_EQ(table.Column("parent_id"), -1), "no column \"parent_id\"");
+    EXPECT_EQ(table.OptionalColumn("parent_id"), -1);
 
     ASSERT_TRUE(Db().QueryWithRetry("SELECT id FROM groups WHERE id > 5;", table).Ok());
     EXPECT_TRUE(table.Empty());

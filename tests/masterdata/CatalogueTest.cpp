@@ -389,9 +389,6 @@ TEST_F(CatalogueTest, ThePickerOffersOnlyTheTabsOfItsMask) {
                                       [](const PickerRow& row) { return row.code == "S1"; });
     ASSERT_NE(service, all.Rows().end());
     EXPECT_EQ(ItemPicker::Cells(*service)[2], "-"); // a service holds no stock
-    EXPECT_TRUE(all.ListStatement().startsWith(
-        "SELECT code, stock_name, ROUND(quantity, 3), stock_group, is_service, "
-        "ROUND(price_1, 2), ROUND(price_2, 2) FROM stocks "));
 }
 
 TEST_F(CatalogueTest, ASearchThatFindsNothingHereOffersTheTabWithRows) {

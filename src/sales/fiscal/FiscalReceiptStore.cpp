@@ -40,15 +40,10 @@ FiscalReceipt rowOf(const ResultTable& t, int r) {
     return f;
 }
 
-bool tableExists(Database& db) {
-    return db.QueryInt(0, "SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name = "
-                          "'fiscal_receipts';") > 0;
-}
-
 } // namespace
 
 bool FiscalReceiptStore::Exists() {
-    return tableExists(m_db) && AddLaterColumns();
+    return m_db.HasTable("fiscal_receipts") && AddLaterColumns();
 }
 
 bool FiscalReceiptStore::AddLaterColumns() {
@@ -115,7 +110,7 @@ std::optional<FiscalReceipt> FiscalReceiptStore::Reserve(const FiscalReceipt& dr
 std::optional<FiscalReceipt> FiscalReceiptStore::ReserveIn(WriteTransaction& t, const FiscalReceipt& draft,
                                                            const QString& operatorCode,
                                                            const QString& originalNumber) {
-    if (!t.Exec(kCreate) || (tableExists(m_db) && !AddLaterColumns()))
+    if (!t.Exec(kCreate) || (m_db.HasTable("fiscal_receipts") && !AddLaterColumns()))
         return std::nullopt;
     if (std::optional<FiscalReceipt> existing = Read("state <> '2'", draft.family, draft.docId))
         return existing;
@@ -202,7 +197,7 @@ bool FiscalReceiptStore::MarkPrinted(FiscalReceipt& receipt, const NetFpResult& 
 }
 
 bool FiscalReceiptStore::SupersedeFor(Database& db, WriteTransaction& t, SaleFamily family, int docId) {
-    if (!tableExists(db))
+    if (!db.HasTable("fiscal_receipts"))
         return true;
     return t.ExecPrintf("UPDATE fiscal_receipts SET state = '2' WHERE family = ? AND doc_id = ?;",
                         static_cast<int>(family), docId);
