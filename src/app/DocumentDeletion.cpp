@@ -9,15 +9,15 @@
 #include "sales/DocumentChooser.h"
 
 namespace {
-using StockChange = bool (*)(Database&, const QString&, double);
+using StockChange = bool (*)(WriteTransaction&, const QString&, double);
 
 // Moves the stock of every (code, quantity) row of a query.
-bool moveStock(Database& db, StockChange change, const char* query, int number) {
+bool moveStock(Database& db, WriteTransaction& t, StockChange change, const char* query, int number) {
     ResultTable rows;
     if (!db.Query(rows, query, number))
         return false;
     for (int r = 1; r <= rows.Rows(); ++r)
-        if (!change(db, rows.Text(r, 0), rows.Double(r, 1)))
+        if (!change(t, rows.Text(r, 0), rows.Double(r, 1)))
             return false;
     return true;
 }
@@ -44,7 +44,7 @@ bool deleteFrom(WriteTransaction& t, std::initializer_list<const char*> tables, 
 bool deleteDelivery(Database& db, WriteTransaction& t, int number) {
     // The delivered goods leave the stock again, even below zero.
     return deleteFrom(t, {"supplies_main", "supplies_partners", "supplies_firmdata"}, number) &&
-           moveStock(db, DecreaseStockQuantity,
+           moveStock(db, t, DecreaseStockQuantity,
                      "SELECT item_code, quantity FROM supplies_items WHERE doc_id = ?;", number) &&
            deleteFrom(t, {"supplies_items"}, number) && deleteCashOperations(t, number, 1);
 }
@@ -53,13 +53,12 @@ bool deleteGoodsNote(Database& db, WriteTransaction& t, int number) {
     // Sold goods return to stock. A product or service sold from its recipe
     // never lowered its own stock: its components come back through soldmat.
     return deleteFrom(t, {"stokovi_main", "stokovi_partners", "stokovi_firmdata"}, number) &&
-           moveStock(
-               db, IncreaseStockQuantity,
+           moveStock(db, t, IncreaseStockQuantity,
                "SELECT i.item_code, i.quantity FROM stokovi_items i JOIN stocks s ON s.code = i.item_code "
                "WHERE i.doc_id = ? AND s.is_recipe = 0;",
                number) &&
            deleteFrom(t, {"stokovi_items"}, number) && deleteCashOperations(t, number, 0) &&
-           moveStock(db, IncreaseStockQuantity, "SELECT code, quantity FROM soldmat WHERE doc_id = ?;",
+           moveStock(db, t, IncreaseStockQuantity, "SELECT code, quantity FROM soldmat WHERE doc_id = ?;",
                      number) &&
            deleteFrom(t, {"soldmat"}, number);
 }
@@ -76,12 +75,11 @@ bool deleteInvoice(WriteTransaction& t, int number) {
 
 bool deleteProduction(Database& db, WriteTransaction& t, int number) {
     // Both directions with the 3 decimals production wrote.
-    return moveStock(db, IncreaseStockQuantity,
+    return moveStock(db, t, IncreaseStockQuantity,
                      "SELECT code, ROUND(SUM(quantity), 3) FROM production_cmp_entries WHERE doc_id = ? "
                      "GROUP BY code;",
                      number) &&
-           moveStock(
-               db, DecreaseStockQuantity,
+           moveStock(db, t, DecreaseStockQuantity,
                "SELECT code, ROUND(SUM(quantity), 3) FROM production_cmp WHERE doc_id = ? GROUP BY code;",
                number) &&
            deleteFrom(t, {"production", "production_cmp", "production_cmp_entries"}, number);

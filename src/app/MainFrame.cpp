@@ -1,7 +1,7 @@
 #include "app/MainFrame.h"
 
 #include "base/Prompter.h"
-#include "masterdata/FirmData.h"
+#include "masterdata/FirmDataStore.h"
 #include "session/TarvoDoc.h"
 #include "session/ViewType.h"
 
@@ -35,5 +35,5 @@ void MainFrame::ViewShown(int viewType, DocumentForm* form) {
 
 bool MainFrame::FirmDataComplete() {
     FirmData firm;
-    return LoadFirmData(m_doc.Db(), firm) && firm.IsComplete();
+    return FirmDataStore(m_doc.Db()).Load(firm) && firm.IsComplete();
 }

@@ -4,7 +4,7 @@
 #include "db/FirmCurrency.h"
 #include "format/Rounding.h"
 #include "format/SqlDates.h"
-#include "masterdata/Partner.h"
+#include "masterdata/PartnerStore.h"
 #include "masterdata/PartnerChooser.h"
 
 #include <algorithm>
@@ -112,7 +112,7 @@ bool CashOperationForm::ChoosePartner(PartnerChooser& partners) {
     const std::optional<int> chosen = partners.ChoosePartner(PartnerTab::All, m_op.partnerId);
     if (!chosen)
         return false;
-    const QString name = GetPartnerName(m_db, *chosen);
+    const QString name = PartnerStore(m_db).Name(*chosen);
     if (name == "-")
         return false;
     m_op.partnerId = *chosen;

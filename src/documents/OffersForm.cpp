@@ -6,7 +6,7 @@
 #include "db/WriteTransaction.h"
 #include "documents/OfferStore.h"
 #include "format/Rounding.h"
-#include "masterdata/FirmData.h"
+#include "masterdata/FirmDataStore.h"
 #include "masterdata/Item.h"
 #include "masterdata/ItemChooser.h"
 #include "sales/DocumentBrowser.h"
@@ -47,8 +47,8 @@ QStringList OffersForm::TotalTexts() const {
 }
 
 void OffersForm::ReadFirm() {
-    m_vatRate = GetVatRate(m_db);
-    m_vatAllowed = IsVatRegistered(m_db) != 0 && m_vatRate > 0;
+    m_vatRate = FirmDataStore(m_db).VatRate();
+    m_vatAllowed = FirmDataStore(m_db).VatRegistered() != 0 && m_vatRate > 0;
 }
 
 void OffersForm::Fresh() {

@@ -9,8 +9,9 @@
 #include "masterdata/Item.h"
 #include "masterdata/ItemChooser.h"
 #include "masterdata/ItemKinds.h"
-#include "masterdata/Partner.h"
+#include "masterdata/PartnerStore.h"
 #include "masterdata/PartnerChooser.h"
+#include "masterdata/UnitStore.h"
 #include "sales/DocumentBrowser.h"
 #include "sales/DocumentChooser.h"
 #include "settings/LocalSettings.h"
@@ -92,14 +93,14 @@ bool WarrantyCardForm::NewFromDocument(int baseKind, DocumentChooser& documents)
         return false;
     Fresh(baseKind, choice->number);
     m_card.lines.clear();
-    const int partner = GetDocumentPartnerId(m_db, choice->number, goodsNote ? 1 : 2);
+    const int partner = PartnerStore(m_db).DocumentPartnerId(choice->number, goodsNote ? 1 : 2);
     if (partner != m_card.customerId &&
         m_prompter.AskYesNo(
             "Желаете ли името на контрагента да бъде автоматично избрано, на базата на избрания "
             "от Вас документ?",
             MessageIcon::Question) == Answer::Yes) {
         // A partner deleted since the document was issued cannot be taken.
-        const QString name = partner == 0 ? QString("-") : GetPartnerName(m_db, partner);
+        const QString name = partner == 0 ? QString("-") : PartnerStore(m_db).Name(partner);
         if (name == "-") {
             m_prompter.Message("Грешка: Програмата не успя да извлече името на клиента.", MessageIcon::Stop);
         } else {
@@ -149,17 +150,14 @@ bool WarrantyCardForm::ChooseCustomer(PartnerChooser& partners) {
     if (!chosen)
         return false;
     m_card.customerId = *chosen;
-    m_card.customerName = GetPartnerName(m_db, *chosen);
+    m_card.customerName = PartnerStore(m_db).Name(*chosen);
     m_modified = true;
     return true;
 }
 
 QStringList WarrantyCardForm::Units() {
-    ResultTable table;
     QStringList units;
-    if (m_db.Query(table, "SELECT DISTINCT * FROM units ORDER BY unit ASC;"))
-        for (int r = 1; r <= table.Rows(); ++r)
-            units << table.Text(r, 0);
+    UnitStore(m_db).All(units);
     return units;
 }
 

@@ -2,8 +2,6 @@
 
 #include <QString>
 
-class Database;
-
 // One of the firm's bank accounts.
 struct Bank {
     int id = 0;
@@ -12,6 +10,3 @@ struct Bank {
     QString code;    // BIC
     QString account; // IBAN
 };
-
-// Fills the record; id 0 and empty texts when the account is missing.
-void LoadBank(Database& db, int id, Bank& record);

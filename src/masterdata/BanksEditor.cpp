@@ -2,6 +2,7 @@
 
 #include "base/Prompter.h"
 #include "db/WriteTransaction.h"
+#include "masterdata/BankStore.h"
 
 BanksEditor::BanksEditor(ConnectionSource& source, Sleeper& sleeper, Prompter& prompter)
     : m_db(source, sleeper, prompter, RetryPolicy{50, 500}), m_prompter(prompter) {}
@@ -11,23 +12,14 @@ QString BanksEditor::SaveCaption() const {
 }
 
 bool BanksEditor::Reload() {
-    m_accounts.clear();
-    ResultTable table;
-    if (!m_db.Query(table, "SELECT * FROM banks ORDER BY name DESC;"))
-        return false;
-    // Each row goes to the top, so the list reads in ascending order.
-    for (int r = table.Rows(); r >= 1; --r)
-        m_accounts.push_back({table.Int(r, 0), table.Text(r, 1, ""), table.Text(r, 2, ""),
-                              table.Text(r, 3, ""), table.Text(r, 4, "")});
-    return true;
+    return BankStore(m_db).All(m_accounts);
 }
 
 bool BanksEditor::StartEditing(int id) {
-    ResultTable table;
-    if (!m_db.Query(table, "SELECT * FROM banks WHERE id = ?;", id) || table.Empty())
+    const std::optional<Bank> account = BankStore(m_db).Find(id);
+    if (!account)
         return false;
-    m_editing = {table.Int(1, 0), table.Text(1, 1, ""), table.Text(1, 2, ""), table.Text(1, 3, ""),
-                 table.Text(1, 4, "")};
+    m_editing = *account;
     return true;
 }
 
@@ -42,16 +34,11 @@ bool BanksEditor::Save(const Bank& fields) {
         m_prompter.Message("Не сте попълнили всички необходими полета.", MessageIcon::Stop);
         return false;
     }
-    if (m_editing.id) {
-        if (!m_db.ExecPrintf(
-                "UPDATE banks SET name = ?, branch = ?, code = ?, acc = ? WHERE id = ?;",
-                account.name, account.branch, account.code, account.account, m_editing.id))
-            return false;
-    } else {
-        if (!m_db.ExecPrintf("INSERT INTO banks (name, branch, code, acc) VALUES (?, ?, ?, ?);", account.name,
-                             account.branch, account.code, account.account))
-            return false;
-    }
+    account.id = m_editing.id;
+    BankStore store(m_db);
+    WriteTransaction t(m_db);
+    if (!t.Begin() || !(account.id ? store.Update(t, account) : store.Insert(t, account)) || !t.Commit())
+        return false;
     m_editing = Bank();
     return Reload();
 }
@@ -65,17 +52,13 @@ bool BanksEditor::Delete(int id) {
     WriteTransaction t(m_db);
     if (!t.Begin())
         return false;
-    for (const char* sql : {"SELECT * FROM stokovi_firmdata WHERE firm_bank_id = ?;",
-                            "SELECT * FROM invoices_firmdata WHERE firm_bank_id = ?;",
-                            "SELECT * FROM proforms_firmdata WHERE firm_bank_id = ?;"}) {
-        ResultTable table;
-        if (!m_db.Query(table, sql, id))
-            return false;
-        if (!table.Empty())
-            return t.Refuse("Тази сметка не може да бъде изтрита, защото участва в операции!",
-                            MessageIcon::Exclamation);
-    }
-    if (!t.ExecPrintf("DELETE FROM banks WHERE id = ?;", id) || !t.Commit())
+    BankStore store(m_db);
+    const std::optional<bool> used = store.InUse(id);
+    if (!used)
+        return false;
+    if (*used)
+        return t.Refuse("Тази сметка не може да бъде изтрита, защото участва в операции!", MessageIcon::Exclamation);
+    if (!store.Delete(t, id) || !t.Commit())
         return false;
     if (m_editing.id == id)
         m_editing = Bank();

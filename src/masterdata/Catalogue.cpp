@@ -5,6 +5,7 @@
 #include "db/WriteTransaction.h"
 #include "format/FormatNumber.h"
 #include "lists/OtherTabMatches.h"
+#include "masterdata/GroupStore.h"
 #include "masterdata/ItemStore.h"
 #include "masterdata/SharedRollUps.h"
 #include "settings/LocalSettings.h"
@@ -127,7 +128,7 @@ RowTone Catalogue::Tone(const CatalogueRow& row) {
 bool Catalogue::RowFor(const QString& code, CatalogueRow& row) {
     if (!LoadItem(m_db, code, row.item))
         return false;
-    row.groupName = GetGroupName(m_db, row.item.group);
+    row.groupName = GroupStore(m_db).Name(row.item.group);
     return true;
 }
 

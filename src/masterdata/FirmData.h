@@ -2,8 +2,6 @@
 
 #include <QString>
 
-class Database;
-
 // The firm's own data: the one row of `firmdata`.
 struct FirmData {
     QString firmName;
@@ -22,12 +20,3 @@ struct FirmData {
     // Complete enough to issue sales and record deliveries.
     bool IsComplete() const;
 };
-
-// Reads the first row of `firmdata`; the record stays cleared when there is
-// none. False only when the read failed (and was reported).
-bool LoadFirmData(Database& db, FirmData& record);
-
-// The firm's VAT registration; 0 when missing or unreadable.
-int IsVatRegistered(Database& db);
-// The VAT rate in percent; 20 when missing, NULL or unreadable.
-double GetVatRate(Database& db);

@@ -4,12 +4,13 @@
 #include "db/Database.h"
 #include "db/WriteTransaction.h"
 #include "format/Rounding.h"
+#include "masterdata/FirmDataStore.h"
 
 FirmData FirmDataForm::Load() {
     FirmData record;
-    LoadFirmData(m_db, record);
+    FirmDataStore(m_db).Load(record);
     if (record.firmName.isEmpty() && record.vatValue == 0)
-        record.vatValue = GetVatRate(m_db);
+        record.vatValue = FirmDataStore(m_db).VatRate();
     return record;
 }
 
@@ -31,12 +32,9 @@ bool FirmDataForm::Save(FirmData r) {
             MessageIcon::Stop);
         return false;
     }
+    FirmData stored = r;
+    stored.vatRegistered = registered ? 1 : 0;
+    stored.vatValue = rate;
     WriteTransaction transaction(m_db);
-    return transaction.Begin() && transaction.Exec("DELETE FROM firmdata;") &&
-           transaction.ExecPrintf(
-               "INSERT INTO firmdata VALUES(?, ?, ?, ?, ?, ?, ?, ?, "
-               "?, ?, ?, ?);",
-               r.firmName, r.firmNameLat, r.city, r.cityLat, r.address, r.addressLat, r.mol, r.molLat,
-               r.taxId, r.bulstat, registered ? 1 : 0, SqlDecimal{rate, 2}) &&
-           transaction.Commit();
+    return transaction.Begin() && FirmDataStore(m_db).Replace(transaction, stored) && transaction.Commit();
 }

@@ -1,6 +1,6 @@
 #include "masterdata/GroupTree.h"
 
-#include "db/Database.h"
+#include "masterdata/GroupStore.h"
 
 namespace {
 
@@ -9,15 +9,11 @@ namespace {
 constexpr int kMaxDepth = 64;
 
 bool loadChildren(Database& db, int parentId, std::vector<GroupNode>& out, int depth) {
-    ResultTable table;
-    const bool ok =
-        parentId == 0
-            ? db.Query(table, "SELECT * FROM groups WHERE parent_id = 0 ORDER BY name ASC;")
-            : db.Query(table, "SELECT * FROM groups WHERE parent_id = ? ORDER BY name ASC;", parentId);
-    if (!ok)
+    std::vector<Group> children;
+    if (!GroupStore(db).Children(parentId, children))
         return false;
-    for (int r = 1; r <= table.Rows(); ++r) {
-        GroupNode node{{table.Int(r, 0), table.Text(r, 1, ""), table.Int(r, 2)}, {}};
+    for (Group& child : children) {
+        GroupNode node{std::move(child), {}};
         if (depth < kMaxDepth && node.group.id != parentId &&
             !loadChildren(db, node.group.id, node.children, depth + 1))
             return false;

@@ -1,8 +1,8 @@
 #include "masterdata/GroupsEditor.h"
 
 #include "base/Prompter.h"
-#include "db/Database.h"
 #include "db/WriteTransaction.h"
+#include "masterdata/GroupStore.h"
 
 bool GroupsEditor::Validate(int groupId, const QString& name, bool subgroup, int parentId) {
     if (name.trimmed().isEmpty()) {
@@ -34,28 +34,24 @@ bool GroupsEditor::Create(const QString& name, int parentId, int* newId) {
     WriteTransaction t(m_db);
     if (!t.Begin())
         return false;
-    ResultTable table;
-    if (!m_db.Query(table, "SELECT * FROM groups WHERE parent_id = ? AND name = ?;", parentId,
-                    name.trimmed()) ||
-        !table.Empty())
+    GroupStore store(m_db);
+    const std::optional<bool> taken = store.NameTaken(parentId, name.trimmed());
+    if (taken != false)
         return t.Refuse(
             "Групата не може да бъда съхранена по една от следните причини:\n\n- вече съществува група "
             "с това име и същата група-родител;\n- възникнала е грешка в базата данни.",
             MessageIcon::Stop);
-    const std::optional<long long> id =
-        t.InsertReturning(SqlCompose("INSERT INTO groups (name, parent_id) VALUES (?, ?) RETURNING id;",
-                                     {name.trimmed(), parentId}));
+    const std::optional<int> id = store.Insert(t, name.trimmed(), parentId);
     if (!id || !t.Commit())
         return false;
     if (newId)
-        *newId = static_cast<int>(*id);
+        *newId = *id;
     return Reload();
 }
 
 bool GroupsEditor::Update(int groupId, const QString& name, int parentId) {
-    return m_db.ExecPrintf("UPDATE groups SET name = ?, parent_id = ? WHERE id = ?;", name.trimmed(),
-                           parentId, groupId) &&
-           Reload();
+    WriteTransaction t(m_db);
+    return t.Begin() && GroupStore(m_db).Update(t, groupId, name.trimmed(), parentId) && t.Commit() && Reload();
 }
 
 bool GroupsEditor::Delete(int groupId) {
@@ -65,17 +61,13 @@ bool GroupsEditor::Delete(int groupId) {
     WriteTransaction t(m_db);
     if (!t.Begin())
         return false;
-    ResultTable children;
-    const bool childrenRead = m_db.Query(children, "SELECT * FROM groups WHERE parent_id = ?;", groupId);
-    const int items =
-        childrenRead ? m_db.QueryInt(-1, "SELECT COUNT(code) FROM stocks WHERE stock_group = ?;", groupId)
-                     : -1;
-    if (!childrenRead || !children.Empty() || items != 0)
+    GroupStore store(m_db);
+    if (store.InUse(groupId) != false)
         return t.Refuse(
             "Групата не може да бъде изтрита по една от следните причини:\n\n- има асоциирани "
             "подгрупи;\n- участва в операции;\n- не съществува;\n- възникнала е непозната грешка.",
             MessageIcon::Stop);
-    return t.ExecPrintf("DELETE FROM groups WHERE  id = ?;", groupId) && t.Commit() && Reload();
+    return store.Delete(t, groupId) && t.Commit() && Reload();
 }
 
 namespace {

@@ -5,6 +5,7 @@
 #include "format/Rounding.h"
 #include "masterdata/CostPrices.h"
 #include "masterdata/StockSettings.h"
+#include "masterdata/UnitStore.h"
 
 ItemRowMapper::ItemRowMapper(const ResultTable& table)
     : m_table(table), m_code(table.Column("code")), m_name(table.Column("stock_name")),
@@ -86,9 +87,5 @@ bool InsertItem(Database& db, const Item& r) {
                "?, ?, ?, ?, ?, ?, ?);",
                r.code, r.name, r.group, r.units, SqlDecimal{r.quantity, 3}, SqlDecimal{r.minQuantity, 3}, SqlDecimal{r.costPrice, 5}, SqlDecimal{r.price1, 5}, SqlDecimal{r.price2, 5},
                SqlDecimal{r.workCosts, 5}, SqlDecimal{r.lastPrice, 5}, r.isMaterial, r.isRecipe, r.isService, r.isHidden, r.isDirty) &&
-           AddUnit(db, r.units) && t.Commit();
-}
-
-bool AddUnit(Database& db, const QString& unit) {
-    return db.ExecPrintf("INSERT INTO units VALUES (?) ON CONFLICT (unit) DO NOTHING;", unit);
+           UnitStore(db).Add(t, r.units) && t.Commit();
 }

@@ -51,4 +51,3 @@ bool LoadItem(Database& db, const QString& code, Item& record);
 // Refuses a code in use; adds the record's unit to the units. The check and
 // the writes hold one write lock.
 bool InsertItem(Database& db, const Item& record);
-bool AddUnit(Database& db, const QString& unit);

@@ -6,6 +6,7 @@
 #include "format/Rounding.h"
 #include "masterdata/CostPrices.h"
 #include "masterdata/ItemStore.h"
+#include "masterdata/UnitStore.h"
 
 ItemForm::ItemForm(Database& db, Prompter& prompter, Kind kind, Mode mode, const Item& source)
     : m_db(db), m_prompter(prompter), m_kind(kind), m_mode(mode), m_source(source) {}
@@ -194,7 +195,7 @@ bool ItemForm::Write(const Item& item, const std::vector<ComponentLine>& compone
     } else {
         written = InsertItem(m_db, item) && (!recipe || store.WriteRecipe(t, item.code, components, false));
     }
-    if (!written || !AddUnit(m_db, item.units))
+    if (!written || !UnitStore(m_db).Add(t, item.units))
         return t.Refuse(failure, MessageIcon::Stop);
     return t.Commit();
 }

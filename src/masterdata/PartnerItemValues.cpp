@@ -2,7 +2,7 @@
 
 #include "base/Prompter.h"
 #include "base/TextInput.h"
-#include "db/Database.h"
+#include "db/WriteTransaction.h"
 #include "format/FormatNumber.h"
 #include "format/Rounding.h"
 #include "masterdata/PartnersForm.h"
@@ -18,26 +18,12 @@ QString PartnerItemValues::ValueTitle() const {
 
 bool PartnerItemValues::Reload() {
     m_rows.clear();
-    ResultTable t;
-    const bool read =
-        m_kind == Kind::Codes
-            ? m_db.Query(
-                  t,
-                  "SELECT c.rec_id, c.partner_id, p.partner_name, c.partner_code FROM stock_codes AS c "
-                  "LEFT JOIN partners AS p ON p.partner_id = c.partner_id WHERE c.stock_code = ? ORDER "
-                  "BY p.partner_name ASC;",
-                  m_item)
-            : m_db.Query(
-                  t,
-                  "SELECT c.rec_id, c.partner_id, p.partner_name, c.partner_price FROM stock_prices AS c "
-                  "LEFT JOIN partners AS p ON p.partner_id = c.partner_id WHERE c.stock_code = ? ORDER "
-                  "BY p.partner_name ASC;",
-                  m_item);
-    if (!read)
+    std::vector<PartnerValueStore::Entry> entries;
+    if (!PartnerValueStore(m_db, m_kind).List(m_item, entries))
         return false;
-    for (int r = 1; r <= t.Rows(); ++r)
-        m_rows.push_back({t.Int(r, 0), t.Int(r, 1), t.Text(r, 2, "-"),
-                          m_kind == Kind::Codes ? t.Text(r, 3, "") : FormatNumber(t.Double(r, 3), 2)});
+    for (const auto& e : entries)
+        m_rows.push_back({e.recId, e.partnerId, e.partnerName,
+                          m_kind == Kind::Codes ? e.code : FormatNumber(e.price, 2)});
     return true;
 }
 
@@ -61,16 +47,11 @@ bool PartnerItemValues::AskValue(TextInput& input, const QString& initial, QStri
 }
 
 bool PartnerItemValues::Store(int recId, int partnerId, const QString& value) {
-    if (m_kind == Kind::Codes)
-        return recId ? m_db.ExecPrintf("UPDATE stock_codes SET partner_code = ? WHERE rec_id = ?;",
-                                       value, recId)
-                     : m_db.ExecPrintf("INSERT INTO stock_codes (stock_code, partner_id, partner_code) VALUES (?, ?, ?);", m_item,
-                                       partnerId, value);
-    const double price = value.toDouble();
-    return recId ? m_db.ExecPrintf("UPDATE stock_prices SET partner_price = ? WHERE rec_id = ?;",
-                                   SqlDecimal{price, 5}, recId)
-                 : m_db.ExecPrintf("INSERT INTO stock_prices (stock_code, partner_id, partner_price) VALUES (?, ?, ?);", m_item,
-                                   partnerId, SqlDecimal{price, 5});
+    WriteTransaction t(m_db);
+    return t.Begin() &&
+           PartnerValueStore(m_db, m_kind)
+               .Write(t, recId, m_item, partnerId, value, m_kind == Kind::Prices ? value.toDouble() : 0.0) &&
+           t.Commit();
 }
 
 bool PartnerItemValues::Add(PartnerChooser& partners, TextInput& input) {
@@ -104,8 +85,6 @@ bool PartnerItemValues::Delete(int index) {
         Answer::Yes)
         return false;
     const int recId = m_rows[static_cast<size_t>(index)].recId;
-    const bool deleted = m_kind == Kind::Codes
-                             ? m_db.ExecPrintf("DELETE FROM stock_codes WHERE rec_id = ?;", recId)
-                             : m_db.ExecPrintf("DELETE FROM stock_prices WHERE rec_id = ?;", recId);
-    return deleted && Reload();
+    WriteTransaction t(m_db);
+    return t.Begin() && PartnerValueStore(m_db, m_kind).Delete(t, recId) && t.Commit() && Reload();
 }

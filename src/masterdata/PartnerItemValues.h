@@ -1,5 +1,7 @@
 #pragma once
 
+#include "masterdata/PartnerValueStore.h"
+
 #include <QString>
 #include <vector>
 
@@ -12,7 +14,7 @@ class TextInput;
 // the two lists reached from the item dialogs.
 class PartnerItemValues {
 public:
-    enum class Kind { Codes, Prices };
+    using Kind = PartnerValueKind;
     struct Row {
         int recId = 0;
         int partnerId = 0;

@@ -1,7 +1,7 @@
 #include "masterdata/PartnerList.h"
 
-#include "db/Database.h"
 #include "lists/SearchText.h"
+#include "masterdata/PartnerStore.h"
 
 namespace {
 QString mark(int flag) {
@@ -10,20 +10,11 @@ QString mark(int flag) {
 } // namespace
 
 bool LoadPartnerList(Database& db, PartnerTab tab, const SearchText& search, std::vector<Partner>& out) {
-    out.clear();
-    const char* where = tab == PartnerTab::Customers   ? " WHERE partner_is_customer = '1'"
-                        : tab == PartnerTab::Suppliers ? " WHERE partner_is_supplier = '1'"
-                                                       : "";
-    ResultTable table;
-    if (!db.Query(table, "SELECT * FROM partners %s ORDER BY partner_name ASC;", where))
+    if (!PartnerStore(db).List(tab, out))
         return false;
-    const PartnerRowMapper rows(table);
-    out.reserve(static_cast<size_t>(table.Rows()));
-    for (int r = 1; r <= table.Rows(); ++r) {
-        Partner partner = rows.Read(r);
-        if (search.MatchesAny({partner.name, partner.city, partner.address, partner.taxId, partner.mol}))
-            out.push_back(std::move(partner));
-    }
+    std::erase_if(out, [&search](const Partner& partner) {
+        return !search.MatchesAny({partner.name, partner.city, partner.address, partner.taxId, partner.mol});
+    });
     return true;
 }
 

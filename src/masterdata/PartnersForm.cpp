@@ -1,10 +1,12 @@
 #include "masterdata/PartnersForm.h"
 
-#include "lists/OtherTabMatches.h"
-
 #include "base/Prompter.h"
 #include "db/Database.h"
 #include "db/WriteTransaction.h"
+#include "lists/OtherTabMatches.h"
+#include "masterdata/PartnerStore.h"
+
+#include <algorithm>
 
 namespace {
 constexpr const char* kNotSaved = "Възникнала е грешка. Данните не са съхранени.";
@@ -54,14 +56,12 @@ bool PartnersForm::Refresh() {
 // A name may not repeat, whatever its case: "ФИРМА ООД" and "Фирма ООД" are
 // one firm typed twice.
 std::optional<bool> PartnersForm::NameTaken(const QString& name) {
-    ResultTable names;
-    if (!m_db.Query(names, "SELECT partner_name FROM partners;"))
+    QStringList names;
+    if (!PartnerStore(m_db).Names(names))
         return std::nullopt;
     const QString folded = name.toCaseFolded();
-    for (int r = 1; r <= names.Rows(); ++r)
-        if (names.Text(r, 0).trimmed().toCaseFolded() == folded)
-            return true;
-    return false;
+    return std::any_of(names.begin(), names.end(),
+                       [&folded](const QString& stored) { return stored.trimmed().toCaseFolded() == folded; });
 }
 
 bool PartnersForm::Save(Partner& record, bool isNew) {
@@ -77,9 +77,9 @@ bool PartnersForm::Save(Partner& record, bool isNew) {
             return t.Refuse(kNotSaved, MessageIcon::Stop);
         if (*taken)
             return t.Refuse(QString(kNotSaved) + "\n\n" + kNameTaken, MessageIcon::Stop);
-        if (!InsertPartner(m_db, record))
+        if (!PartnerStore(m_db).Insert(record))
             return t.Refuse(kNotSaved, MessageIcon::Stop);
-    } else if (!UpdatePartner(m_db, record)) {
+    } else if (!PartnerStore(m_db).Update(record)) {
         return t.Refuse(kNotSaved, MessageIcon::Stop);
     }
     if (t.Commit())
@@ -102,7 +102,7 @@ bool PartnersForm::Edit(int row, PartnerEditor& editor) {
     if (row < 0 || row >= static_cast<int>(m_rows.size()))
         return false;
     Partner record;
-    if (!LoadPartner(m_db, m_rows[static_cast<size_t>(row)].id, record))
+    if (!PartnerStore(m_db).Load(m_rows[static_cast<size_t>(row)].id, record))
         return false;
     if (!editor.EditPartner(record, [this](Partner& typed) { return Save(typed, false); }))
         return false;
@@ -111,14 +111,7 @@ bool PartnersForm::Edit(int row, PartnerEditor& editor) {
 }
 
 bool PartnersForm::MayDelete(int partnerId) {
-    for (const char* sql : {"SELECT * FROM stokovi_main WHERE partner_id = ?;",
-                            "SELECT * FROM supplies_main WHERE partner_id = ?;",
-                            "SELECT * FROM cash_register WHERE partner_id = ?;"}) {
-        ResultTable table;
-        if (!m_db.Query(table, sql, partnerId) || !table.Empty())
-            return false;
-    }
-    return true;
+    return PartnerStore(m_db).InUse(partnerId) == false;
 }
 
 bool PartnersForm::Delete(int row) {
@@ -134,7 +127,7 @@ bool PartnersForm::Delete(int row) {
     if (!MayDelete(id))
         return t.Refuse("Изрбаният контрагент не може да бъде изтрит, защото участва в операции!",
                         MessageIcon::Exclamation);
-    if (!t.ExecPrintf("DELETE FROM partners WHERE partner_id = ?;", id) || !t.Commit())
+    if (!PartnerStore(m_db).Delete(t, id) || !t.Commit())
         return false;
     m_rows.erase(m_rows.begin() + row);
     return true;

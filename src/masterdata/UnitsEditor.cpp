@@ -1,45 +1,37 @@
 #include "masterdata/UnitsEditor.h"
 
 #include "base/Prompter.h"
-#include "db/Database.h"
 #include "db/WriteTransaction.h"
+#include "masterdata/UnitStore.h"
 
 bool UnitsEditor::Reload() {
-    m_units.clear();
-    ResultTable table;
-    if (!m_db.Query(table, "SELECT * FROM units ORDER BY unit ASC;"))
-        return false;
-    for (int r = 1; r <= table.Rows(); ++r)
-        m_units << table.Text(r, 0, "");
-    return true;
+    return UnitStore(m_db).All(m_units);
 }
 
 bool UnitsEditor::Save(const QString& typed) {
     const QString unit = typed.trimmed();
     if (unit.isEmpty())
         return false;
+    UnitStore store(m_db);
     bool saved = false;
     if (m_changing.isEmpty() || m_changing == unit) {
-        saved = m_db.ExecPrintf("INSERT INTO units VALUES (?) ON CONFLICT (unit) DO NOTHING;", unit);
+        WriteTransaction t(m_db);
+        saved = t.Begin() && store.Add(t, unit) && t.Commit();
     } else {
         // A rename rewrites every item of the unit: the clerk says so first.
-        const int items = m_db.QueryInt(-1, "SELECT COUNT(*) FROM stocks WHERE units = ?;", m_changing);
-        if (items < 0)
+        const std::optional<int> items = store.ItemsUsing(m_changing);
+        if (!items)
             return false;
-        if (items > 0 &&
+        if (*items > 0 &&
             m_prompter.AskYesNo(QString("Мерната единица '%1' ще бъде преименувана на '%2' в %3 артикула.\n"
                                         "Потвърждавате ли промяната?")
                                     .arg(m_changing, unit)
-                                    .arg(items),
+                                    .arg(*items),
                                 MessageIcon::Question, "Потвърждение") != Answer::Yes)
             return false;
         // The unit and the items that use it change together.
         WriteTransaction transaction(m_db);
-        saved =
-            transaction.Begin() &&
-            transaction.ExecPrintf("UPDATE units SET unit = ? WHERE unit = ?;", unit, m_changing) &&
-            transaction.ExecPrintf("UPDATE stocks SET units = ? WHERE units = ?;", unit, m_changing) &&
-            transaction.Commit();
+        saved = transaction.Begin() && store.Rename(transaction, m_changing, unit) && transaction.Commit();
     }
     if (!saved)
         return false;
@@ -62,10 +54,11 @@ bool UnitsEditor::Delete(const QString& selected) {
         WriteTransaction t(m_db);
         if (!t.Begin())
             return false;
-        ResultTable users;
-        if (!m_db.Query(users, "SELECT units FROM stocks WHERE units = ?;", selected))
+        UnitStore store(m_db);
+        const std::optional<int> users = store.ItemsUsing(selected);
+        if (!users)
             return false;
-        if (!users.Empty()) {
+        if (*users > 0) {
             t.Rollback();
             m_pending = selected;
             m_prompter.Message(
@@ -78,7 +71,7 @@ bool UnitsEditor::Delete(const QString& selected) {
                 MessageIcon::Information, "Изберете");
             return false;
         }
-        return t.ExecPrintf("DELETE FROM units WHERE unit = ?;", selected) && t.Commit() && Reload();
+        return store.Delete(t, selected) && t.Commit() && Reload();
     }
     const QString pending = m_pending;
     m_pending.clear();
@@ -96,9 +89,8 @@ bool UnitsEditor::Delete(const QString& selected) {
             MessageIcon::Question, "Потвърждение") != Answer::Yes)
         return false;
     WriteTransaction transaction(m_db);
-    return transaction.Begin() && transaction.ExecPrintf("DELETE FROM units WHERE unit = ?;", pending) &&
-           transaction.ExecPrintf("UPDATE stocks SET units = ? WHERE units = ?;", selected, pending) &&
-           transaction.Commit() && Reload();
+    return transaction.Begin() && UnitStore(m_db).Replace(transaction, pending, selected) && transaction.Commit() &&
+           Reload();
 }
 
 bool UnitsEditor::Refresh() {

@@ -4,7 +4,7 @@
 #include "format/FormatNumber.h"
 #include "format/Rounding.h"
 #include "lists/ListColumn.h"
-#include "masterdata/Group.h"
+#include "masterdata/GroupStore.h"
 #include "masterdata/StockSettings.h"
 #include "settings/LocalSettings.h"
 
@@ -64,7 +64,7 @@ SqlStatement StockQuantitiesReport::Statement() {
 QString StockQuantitiesReport::GroupName(int id) {
     auto found = m_groupNames.find(id);
     if (found == m_groupNames.end())
-        found = m_groupNames.insert(id, GetGroupName(m_db, id));
+        found = m_groupNames.insert(id, GroupStore(m_db).Name(id));
     return *found;
 }
 

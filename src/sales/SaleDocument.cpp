@@ -1,7 +1,7 @@
 #include "sales/SaleDocument.h"
 
 #include "format/Rounding.h"
-#include "masterdata/FirmData.h"
+#include "masterdata/FirmDataStore.h"
 #include "sales/AmountInWords.h"
 
 double SaleLine::ValueOf(double quantity, double price) {
@@ -25,7 +25,7 @@ SaleTotals ComputeSaleTotals(const std::vector<SaleLine>& lines, double discount
 
 FirmSnapshot CurrentFirm(Database& db) {
     FirmData firm;
-    LoadFirmData(db, firm);
+    FirmDataStore(db).Load(firm);
     FirmSnapshot f;
     f.name = firm.firmName;
     f.city = firm.city;

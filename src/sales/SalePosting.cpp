@@ -87,7 +87,7 @@ bool SalePosting::Post(WriteTransaction& t, const std::vector<Need>& needs, int 
                        int customerId, bool credit) {
     for (const Need& need : needs) {
         const double moved = credit ? -need.quantity : need.quantity;
-        if (!DecreaseStockQuantity(m_db, need.code, moved))
+        if (!DecreaseStockQuantity(t, need.code, moved))
             return false;
         if (!need.component)
             continue;

@@ -7,9 +7,11 @@
 #include "format/FormatNumber.h"
 #include "format/Rounding.h"
 #include "format/SqlDates.h"
+#include "masterdata/BankStore.h"
 #include "masterdata/FirmData.h"
 #include "masterdata/PartnerChooser.h"
 #include "masterdata/PartnerPrices.h"
+#include "masterdata/PartnerStore.h"
 #include "masterdata/StockSettings.h"
 #include "sales/DocumentChooser.h"
 #include "sales/SaleDetails.h"
@@ -104,13 +106,13 @@ bool SellForm::NewOperation(SaleOp op, DocumentChooser& documents) {
             return false;
         invoice = chosen->number;
         invoiceDate = DateToSql(chosen->date);
-        invoiceCustomer = GetDocumentPartnerId(m_db, invoice, 2);
+        invoiceCustomer = PartnerStore(m_db).DocumentPartnerId(invoice, 2);
     }
     Reset(op);
     m_doc.header.toInvoice = invoice;
     m_doc.header.toInvoiceDate = invoiceDate;
     // A note goes to the customer of its invoice.
-    if (invoiceCustomer != 0 && LoadPartner(m_db, invoiceCustomer, m_customer))
+    if (invoiceCustomer != 0 && PartnerStore(m_db).Load(invoiceCustomer, m_customer))
         m_doc.header.partnerId = invoiceCustomer;
     return true;
 }
@@ -209,7 +211,7 @@ bool SellForm::ChooseCustomer(PartnerChooser& partners) {
     if (!MayChangeCustomer())
         return false;
     const std::optional<int> chosen = partners.ChoosePartner(PartnerTab::Customers, m_customer.id);
-    if (!chosen || !LoadPartner(m_db, *chosen, m_customer))
+    if (!chosen || !PartnerStore(m_db).Load(*chosen, m_customer))
         return false;
     m_doc.header.partnerId = m_customer.id;
     // The customer's own codes follow the customer.
@@ -312,9 +314,7 @@ void SellForm::ApplyDetails(const SaleDetails& d) {
     h.payBy = d.payBy;
     h.osnovanieVat = d.osnovanieVat;
     h.newVehicle = d.newVehicle;
-    Bank bank;
-    if (d.payBy == 1)
-        LoadBank(m_db, d.bankId, bank);
+    const Bank bank = d.payBy == 1 ? BankStore(m_db).Find(d.bankId).value_or(Bank()) : Bank();
     m_doc.firm.bankId = bank.id;
     m_doc.firm.vatRegistered = d.vatRegistered;
     m_doc.firm.vatRate = d.vatRate;
@@ -443,7 +443,7 @@ SalePrintout SellForm::Printout() const {
     p.customer = CustomerAsStored();
     p.firm = m_doc.firm;
     if (m_doc.header.payBy == 1)
-        LoadBank(m_db, m_doc.firm.bankId, p.bank);
+        p.bank = BankStore(m_db).Find(m_doc.firm.bankId).value_or(Bank());
     p.lines = m_doc.lines;
     const std::vector<std::pair<QString, QString>> totals = TotalsRows();
     p.sum = totals[0].second;

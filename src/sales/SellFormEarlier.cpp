@@ -6,6 +6,7 @@
 #include "format/DocNumber.h"
 #include "masterdata/PartnerChooser.h"
 #include "masterdata/PartnerPrices.h"
+#include "masterdata/PartnerStore.h"
 #include "sales/DocumentChooser.h"
 #include "sales/SaleStore.h"
 #include "sales/SellForm.h"
@@ -33,7 +34,7 @@ bool SellForm::InvoiceEarlier(SaleOp op, DocumentChooser& documents, PartnerChoo
     if (!sources)
         return false;
     Partner partner;
-    if (op == SaleOp::CollectiveInvoice && !LoadPartner(m_db, customer, partner))
+    if (op == SaleOp::CollectiveInvoice && !PartnerStore(m_db).Load(customer, partner))
         return false;
 
     Reset(op);

@@ -7,7 +7,7 @@
 #include "format/FormatNumber.h"
 #include "format/Rounding.h"
 #include "masterdata/FirmData.h"
-#include "masterdata/Partner.h"
+#include "masterdata/PartnerStore.h"
 #include "masterdata/PartnerChooser.h"
 #include "sales/DocumentChooser.h"
 #include "settings/LocalSettings.h"
@@ -102,7 +102,7 @@ bool DeliveryForm::Load(DocumentChooser& documents) {
 bool DeliveryForm::ChooseSupplier(PartnerChooser& partners) {
     const std::optional<int> chosen = partners.ChoosePartner(PartnerTab::Suppliers, m_doc.header.partnerId);
     Partner supplier;
-    if (!chosen || !LoadPartner(m_db, *chosen, supplier))
+    if (!chosen || !PartnerStore(m_db).Load(*chosen, supplier))
         return false;
     m_doc.header.partnerId = supplier.id;
     m_doc.supplier = {supplier.name,     supplier.city,        supplier.address,      supplier.mol,

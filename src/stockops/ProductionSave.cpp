@@ -59,12 +59,12 @@ bool ProductionForm::ConsumeAndProduce(WriteTransaction& t, bool sellsOnZero) {
     for (const MaterialNeed& material : m_doc.materials) {
         if (!sellsOnZero && GetStockQuantity(m_db, material.code) < material.need)
             return t.Refuse(Productions::kShortage, MessageIcon::Stop);
-        if (!DecreaseStockQuantity(m_db, material.code, material.need) || !changedOne(t))
+        if (!DecreaseStockQuantity(t, material.code, material.need) || !changedOne(t))
             return t.Refuse("Количеството на поне един от материалите в склада не беше променено успешно!",
                             MessageIcon::Stop);
     }
     for (const ProductionLine& line : m_doc.lines)
-        if (!IncreaseStockQuantity(m_db, line.code, line.quantity) || !changedOne(t))
+        if (!IncreaseStockQuantity(t, line.code, line.quantity) || !changedOne(t))
             return t.Refuse("Количеството на поне едно от изделията в склада не беше променено успешно!",
                             MessageIcon::Stop);
     return true;

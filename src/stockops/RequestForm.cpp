@@ -8,7 +8,7 @@
 #include "format/Rounding.h"
 #include "masterdata/Item.h"
 #include "masterdata/ItemChooser.h"
-#include "masterdata/Partner.h"
+#include "masterdata/PartnerStore.h"
 #include "masterdata/PartnerChooser.h"
 #include "masterdata/PartnerPrices.h"
 #include "sales/DocumentBrowser.h"
@@ -109,7 +109,7 @@ bool RequestForm::ChooseSupplier(PartnerChooser& partners) {
     const std::optional<int> chosen = partners.ChoosePartner(PartnerTab::Suppliers, m_request.partnerId);
     if (!chosen)
         return false;
-    const QString name = GetPartnerName(m_db, *chosen);
+    const QString name = PartnerStore(m_db).Name(*chosen);
     if (name == "-")
         return false;
     m_request.partnerId = *chosen;

@@ -1,7 +1,7 @@
 #include "stockops/RequestPrintout.h"
 
-#include "masterdata/FirmData.h"
-#include "masterdata/Partner.h"
+#include "masterdata/FirmDataStore.h"
+#include "masterdata/PartnerStore.h"
 
 namespace {
 QString either(const QString& latin, const QString& cyrillic) {
@@ -15,7 +15,7 @@ RequestPrintout MakeRequestPrintout(Database& db, const SupplierRequest& request
     printout.language = language == 1 ? 1 : 0;
     const bool latin = printout.language == 1;
     Partner partner;
-    if (request.partnerId != 0 && LoadPartner(db, request.partnerId, partner))
+    if (request.partnerId != 0 && PartnerStore(db).Load(request.partnerId, partner))
         printout.supplier = {latin ? partner.nameLat : partner.name,
                              latin ? partner.cityLat : partner.city,
                              latin ? partner.addressLat : partner.address,
@@ -25,7 +25,7 @@ RequestPrintout MakeRequestPrintout(Database& db, const SupplierRequest& request
     else
         printout.supplier.name = request.partnerName;
     FirmData firm;
-    if (LoadFirmData(db, firm))
+    if (FirmDataStore(db).Load(firm))
         printout.firm = {latin ? either(firm.firmNameLat, firm.firmName) : firm.firmName,
                          latin ? either(firm.cityLat, firm.city) : firm.city,
                          latin ? either(firm.addressLat, firm.address) : firm.address,

@@ -112,7 +112,7 @@ bool RevisionForm::WriteNew(WriteTransaction& t, bool replaceStock, QStringList&
         return false;
     for (const RevisionLine& line : m_doc.lines) {
         if (replaceStock &&
-            !stockChanged(t, SetStockQuantity(m_db, line.code, line.counted), line.code, missing))
+            !stockChanged(t, SetStockQuantity(t, line.code, line.counted), line.code, missing))
             return false;
         if (!store.InsertLine(t, m_doc, line))
             return false;
@@ -153,7 +153,7 @@ bool RevisionForm::WriteLoaded(WriteTransaction& t, bool correctStock, QStringLi
         const RevisionLine& line = m_doc.lines[k];
         const double correction = RoundHalfUp(line.counted - stored[k], 3);
         if (correctStock && correction != 0 &&
-            !stockChanged(t, IncreaseStockQuantity(m_db, line.code, correction), line.code, missing))
+            !stockChanged(t, IncreaseStockQuantity(t, line.code, correction), line.code, missing))
             return false;
         if (!store.InsertLine(t, m_doc, line))
             return false;

@@ -6,7 +6,7 @@
 #include "format/Rounding.h"
 #include "format/SqlDates.h"
 #include "masterdata/CostPrices.h"
-#include "masterdata/Group.h"
+#include "masterdata/GroupStore.h"
 #include "masterdata/SharedRollUps.h"
 
 #include <QHash>
@@ -35,7 +35,7 @@ RevisionStore::NewLines(const std::function<void(int, int)>& progress) {
         line.price2 = RoundHalfUp(items.Double(r, 8), 2);
         auto name = groupNames.find(line.groupId);
         if (name == groupNames.end())
-            name = groupNames.insert(line.groupId, GetGroupName(m_db, line.groupId));
+            name = groupNames.insert(line.groupId, GroupStore(m_db).Name(line.groupId));
         line.groupName = *name;
         lines.push_back(line);
         if (progress && (r % 200 == 0 || r == items.Rows()))

@@ -1,4 +1,4 @@
-#include "masterdata/FirmData.h"
+#include "masterdata/FirmDataStore.h"
 
 #include "masterdata/StockSettings.h"
 #include "support/DatabaseTest.h"
@@ -10,7 +10,7 @@ using FirmDataTest = DatabaseTest;
 TEST_F(FirmDataTest, LoadsTheRowOrStaysClearedWithoutOne) {
     FirmData firm;
     firm.firmName = "стара стойност";
-    ASSERT_TRUE(LoadFirmData(Db(), firm));
+    ASSERT_TRUE(FirmDataStore(Db()).Load(firm));
     EXPECT_TRUE(firm.firmName.isEmpty());
     EXPECT_FALSE(firm.IsComplete());
 
@@ -20,7 +20,7 @@ TEST_F(FirmDataTest, LoadsTheRowOrStaysClearedWithoutOne) {
                         "?, ?, ?);",
                         "\"Тарво\" ООД", "Tarvo Ltd", "Габрово", "ул. \"Априловска\" 5", "Петя О'Нийл",
                         "203040506", "BG203040506", 1, SqlDecimal{9.0, 2}));
-    ASSERT_TRUE(LoadFirmData(Db(), firm));
+    ASSERT_TRUE(FirmDataStore(Db()).Load(firm));
     EXPECT_EQ(firm.firmName, "\"Тарво\" ООД");
     EXPECT_EQ(firm.firmNameLat, "Tarvo Ltd");
     EXPECT_EQ(firm.mol, "Петя О'Нийл");

@@ -1,8 +1,8 @@
-#include "masterdata/Bank.h"
-#include "masterdata/FirmData.h"
-#include "masterdata/Group.h"
+#include "masterdata/BankStore.h"
+#include "masterdata/FirmDataStore.h"
+#include "masterdata/GroupStore.h"
 #include "masterdata/Item.h"
-#include "masterdata/Partner.h"
+#include "masterdata/PartnerStore.h"
 #include "masterdata/PartnerPrices.h"
 #include "support/DatabaseTest.h"
 
@@ -56,22 +56,22 @@ TEST_F(LookupsTest, ItemsAreInsertedOnceAndLoadedRounded) {
 }
 
 TEST_F(LookupsTest, PartnersAreNumberedNamedUniquelyAndFilledInLatin) {
-    EXPECT_EQ(GetMaxPartnerId(Db()), 0);
+    EXPECT_EQ(PartnerStore(Db()).MaxId(), 0);
     Partner partner;
     partner.name = "Д'Артанян ЕООД";
     partner.city = "Пловдив";
     partner.mol = "Атос";
     partner.cityLat = "Plovdiv";
-    ASSERT_TRUE(InsertPartner(Db(), partner));
+    ASSERT_TRUE(PartnerStore(Db()).Insert(partner));
     EXPECT_EQ(partner.id, 1);
-    EXPECT_FALSE(InsertPartner(Db(), partner));
+    EXPECT_FALSE(PartnerStore(Db()).Insert(partner));
     Partner second;
     second.name = "Втори";
-    ASSERT_TRUE(InsertPartner(Db(), second));
+    ASSERT_TRUE(PartnerStore(Db()).Insert(second));
     EXPECT_EQ(second.id, 2);
 
     Partner loaded;
-    ASSERT_TRUE(LoadPartner(Db(), 1, loaded));
+    ASSERT_TRUE(PartnerStore(Db()).Load(1, loaded));
     EXPECT_EQ(loaded.nameLat, "Д'Артанян ЕООД");
     EXPECT_EQ(loaded.cityLat, "Plovdiv");
     EXPECT_EQ(loaded.molLat, "Атос");
@@ -80,32 +80,32 @@ TEST_F(LookupsTest, PartnersAreNumberedNamedUniquelyAndFilledInLatin) {
 
     loaded.defaultPrice = 2;
     loaded.notes = "плаща в брой; -- без отстъпка";
-    ASSERT_TRUE(UpdatePartner(Db(), loaded));
+    ASSERT_TRUE(PartnerStore(Db()).Update(loaded));
     EXPECT_EQ(Scalar("SELECT default_price || partner_notes FROM partners WHERE partner_id = 1;"),
               "2плаща в брой; -- без отстъпка");
     // Digits only keep their zeros, on insert and on update; empty stays empty.
     for (const QString& notes : {QString("0123"), QString("007.50"), QString()}) {
         loaded.notes = notes;
-        ASSERT_TRUE(UpdatePartner(Db(), loaded));
+        ASSERT_TRUE(PartnerStore(Db()).Update(loaded));
         Partner again;
-        ASSERT_TRUE(LoadPartner(Db(), 1, again));
+        ASSERT_TRUE(PartnerStore(Db()).Load(1, again));
         EXPECT_EQ(again.notes, notes);
     }
     Partner digits;
     digits.name = "Трети";
     digits.notes = "0042";
-    ASSERT_TRUE(InsertPartner(Db(), digits));
-    ASSERT_TRUE(LoadPartner(Db(), digits.id, digits));
+    ASSERT_TRUE(PartnerStore(Db()).Insert(digits));
+    ASSERT_TRUE(PartnerStore(Db()).Load(digits.id, digits));
     EXPECT_EQ(digits.notes, "0042");
-    EXPECT_EQ(GetPartnerName(Db(), 2), "Втори");
-    EXPECT_EQ(GetPartnerName(Db(), 9), "-");
-    EXPECT_FALSE(LoadPartner(Db(), 9, loaded));
+    EXPECT_EQ(PartnerStore(Db()).Name(2), "Втори");
+    EXPECT_EQ(PartnerStore(Db()).Name(9), "-");
+    EXPECT_FALSE(PartnerStore(Db()).Load(9, loaded));
 
     ASSERT_TRUE(Db().Exec("INSERT INTO stokovi_main (doc_id, partner_id) VALUES(5, 2);"
                           "INSERT INTO invoices_main (doc_id, partner_id) VALUES(5, 1);"));
-    EXPECT_EQ(GetDocumentPartnerId(Db(), 5, 1), 2);
-    EXPECT_EQ(GetDocumentPartnerId(Db(), 5, 2), 1);
-    EXPECT_EQ(GetDocumentPartnerId(Db(), 6, 1), 0);
+    EXPECT_EQ(PartnerStore(Db()).DocumentPartnerId(5, 1), 2);
+    EXPECT_EQ(PartnerStore(Db()).DocumentPartnerId(5, 2), 1);
+    EXPECT_EQ(PartnerStore(Db()).DocumentPartnerId(6, 1), 0);
 }
 
 TEST_F(LookupsTest, PartnerCodesAndPricesGroupsBanksAndVat) {
@@ -123,28 +123,24 @@ TEST_F(LookupsTest, PartnerCodesAndPricesGroupsBanksAndVat) {
     EXPECT_EQ(GetPartnerPrice(Db(), 3, "C"), 0);
 
     Group group;
-    EXPECT_TRUE(LoadGroup(Db(), 4, group));
+    EXPECT_TRUE(GroupStore(Db()).Load(4, group));
     EXPECT_EQ(group.name, "Кабели");
     EXPECT_EQ(group.parentId, 1);
-    EXPECT_FALSE(LoadGroup(Db(), 5, group));
+    EXPECT_FALSE(GroupStore(Db()).Load(5, group));
     EXPECT_EQ(group.name, "-");
     EXPECT_EQ(group.parentId, 0);
-    EXPECT_EQ(GetGroupName(Db(), 4), "Кабели");
-    EXPECT_EQ(GetGroupName(Db(), 0), "-");
+    EXPECT_EQ(GroupStore(Db()).Name(4), "Кабели");
+    EXPECT_EQ(GroupStore(Db()).Name(0), "-");
 
-    Bank bank;
-    LoadBank(Db(), 2, bank);
-    EXPECT_EQ(bank.account, "BG00 1234");
-    LoadBank(Db(), 3, bank);
-    EXPECT_EQ(bank.id, 0);
-    EXPECT_TRUE(bank.name.isEmpty());
+    EXPECT_EQ(BankStore(Db()).Find(2).value_or(Bank()).account, "BG00 1234");
+    EXPECT_EQ(BankStore(Db()).Find(3), std::nullopt);
 
-    EXPECT_EQ(GetVatRate(Db()), 20);
-    EXPECT_EQ(IsVatRegistered(Db()), 0);
+    EXPECT_EQ(FirmDataStore(Db()).VatRate(), 20);
+    EXPECT_EQ(FirmDataStore(Db()).VatRegistered(), 0);
     ASSERT_TRUE(Db().Exec("INSERT INTO firmdata (firm_name, firm_name_lat, vat_registered, vat_value) "
                           "VALUES('Ф', 'F', 1, 9);"));
-    EXPECT_EQ(GetVatRate(Db()), 9);
-    EXPECT_EQ(IsVatRegistered(Db()), 1);
+    EXPECT_EQ(FirmDataStore(Db()).VatRate(), 9);
+    EXPECT_EQ(FirmDataStore(Db()).VatRegistered(), 1);
     EXPECT_EQ(prompter.Count(), 0);
 }
 

@@ -16,6 +16,7 @@
 #include "db/WriteTransaction.h"
 #include "masterdata/Catalogue.h"
 #include "masterdata/ItemForm.h"
+#include "masterdata/PartnerStore.h"
 #include "masterdata/PartnersForm.h"
 #include "sales/SaleFakes.h"
 #include "sales/SellForm.h"
@@ -291,7 +292,7 @@ int createAndWrite(const QString& directory, const QString& name) {
         return 1;
     Partner partner;
     partner.name = name;
-    return InsertPartner(doc.Db(), partner) ? 0 : 1;
+    return PartnerStore(doc.Db()).Insert(partner) ? 0 : 1;
 }
 
 // A clerk at the sale form of a seat, with settings of its own.

@@ -17,7 +17,7 @@
 #include "base/ui/WaitCursor.h"
 #include "db/FirmCurrency.h"
 #include "masterdata/CurrencyChangeover.h"
-#include "masterdata/Partner.h"
+#include "masterdata/PartnerStore.h"
 #include "masterdata/ui/CBanksDlg.h"
 #include "masterdata/ui/CGroupsDlg.h"
 #include "masterdata/ui/CUnitsEditorDlg.h"
@@ -253,7 +253,7 @@ void CMainFrame::ShowPrintPreview(PrintJob& job) {
     GuiSaveFileChooser chooser(this);
     PreviewJob(job, m_printer, m_settings, chooser, m_prompter, this, [this](int partnerId) {
         Partner partner;
-        return partnerId != 0 && LoadPartner(m_doc.Db(), partnerId, partner) ? partner.email : QString();
+        return partnerId != 0 && PartnerStore(m_doc.Db()).Load(partnerId, partner) ? partner.email : QString();
     });
 }
 

@@ -7,7 +7,7 @@
 #include "db/Database.h"
 #include "format/FormatNumber.h"
 #include "lists/ui/CSortListCtrl.h"
-#include "masterdata/Group.h"
+#include "masterdata/GroupStore.h"
 #include "masterdata/UnitsEditor.h"
 #include "masterdata/ui/CComponentQuantityDlg.h"
 #include "masterdata/ui/CItemPickerDlg.h"
@@ -74,7 +74,7 @@ CItemDlg::CItemDlg(ItemForm& form, CTarvoDoc& doc, FormHost& host, QWidget* pare
 
     m_name = new QLineEdit(initial.name, this);
     m_name->setMaxLength(255);
-    m_groupName = new QLineEdit(m_group ? GetGroupName(db, m_group) : QString(), this);
+    m_groupName = new QLineEdit(m_group ? GroupStore(db).Name(m_group) : QString(), this);
     m_groupName->setReadOnly(true);
     m_groupName->setFocusPolicy(Qt::NoFocus);
     auto* chooseGroup = button(this, "избор (F3)");
@@ -208,7 +208,7 @@ CItemDlg::CItemDlg(ItemForm& form, CTarvoDoc& doc, FormHost& host, QWidget* pare
 void CItemDlg::ChooseGroup() {
     if (const auto chosen = m_groups.ChooseGroup(m_group)) {
         m_group = *chosen;
-        m_groupName->setText(GetGroupName(m_db, m_group));
+        m_groupName->setText(GroupStore(m_db).Name(m_group));
     }
 }
 

@@ -3,7 +3,7 @@
 #include "base/FormHost.h"
 #include "base/ui/DateField.h"
 #include "lists/ui/CDatePeriodsBtn.h"
-#include "masterdata/Partner.h"
+#include "masterdata/PartnerStore.h"
 #include "masterdata/ui/CContragentSelectionDlg.h"
 #include "masterdata/ui/CGroupFilterDlg.h"
 #include "reports/ProductionReport.h"
@@ -138,7 +138,7 @@ void CPeriodFilterDlg::ChoosePartner() {
     if (!chosen)
         return;
     m_conditions.partnerId = *chosen;
-    m_conditions.partnerName = GetPartnerName(m_doc.Db(), *chosen);
+    m_conditions.partnerName = PartnerStore(m_doc.Db()).Name(*chosen);
     m_partner->setText(m_conditions.partnerName);
 }
 

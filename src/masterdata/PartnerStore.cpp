@@ -1,7 +1,24 @@
-#include "masterdata/Partner.h"
+#include "masterdata/PartnerStore.h"
 
 #include "db/Database.h"
 #include "db/WriteTransaction.h"
+
+namespace {
+
+// Reads `partners` rows by column name: the names are resolved once for the
+// result, then each row is read by position.
+class PartnerRowMapper {
+public:
+    explicit PartnerRowMapper(const ResultTable& table);
+    // The record of data row r, as stored.
+    Partner Read(int row) const;
+
+private:
+    const ResultTable& m_table;
+    int m_id, m_customer, m_supplier, m_name, m_city, m_address, m_taxId, m_bulstat, m_mol, m_phone, m_fax,
+        m_email, m_url, m_notes, m_bankName, m_bankBranch, m_bankCode, m_bankAccount, m_vatRegistered,
+        m_preferPayment, m_defaultPrice, m_nameLat, m_cityLat, m_addressLat, m_molLat;
+};
 
 PartnerRowMapper::PartnerRowMapper(const ResultTable& t)
     : m_table(t), m_id(t.Column("partner_id")), m_customer(t.Column("partner_is_customer")),
@@ -48,24 +65,26 @@ Partner PartnerRowMapper::Read(int row) const {
     return r;
 }
 
-int GetMaxPartnerId(Database& db) {
-    return db.QueryInt(0, "SELECT MAX(partner_id) FROM partners;");
+} // namespace
+
+int PartnerStore::MaxId() {
+    return m_db.QueryInt(0, "SELECT MAX(partner_id) FROM partners;");
 }
 
-bool PartnerNameExists(Database& db, const QString& name) {
+bool PartnerStore::NameExists(const QString& name) {
     ResultTable table;
-    return !db.Query(table, "SELECT partner_name FROM partners WHERE partner_name = ?;", name) ||
+    return !m_db.Query(table, "SELECT partner_name FROM partners WHERE partner_name = ?;", name) ||
            !table.Empty();
 }
 
 // The notes' declared type MEMO has numeric affinity in SQLite 3, which
 // would store a note "0123" as the number 123: they are stored as the bytes
 // of the text typed, which no affinity converts.
-bool InsertPartner(Database& db, Partner& r) {
-    WriteTransaction t(db);
-    if (!t.Begin() || PartnerNameExists(db, r.name))
+bool PartnerStore::Insert(Partner& r) {
+    WriteTransaction t(m_db);
+    if (!t.Begin() || NameExists(r.name))
         return false;
-    const int id = GetMaxPartnerId(db) + 1;
+    const int id = MaxId() + 1;
     if (!t.ExecPrintf(
             "INSERT INTO partners VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
             "?, ?, CAST(? AS BLOB), ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?);",
@@ -78,8 +97,8 @@ bool InsertPartner(Database& db, Partner& r) {
     return true;
 }
 
-bool UpdatePartner(Database& db, const Partner& r) {
-    return db.ExecPrintf(
+bool PartnerStore::Update(const Partner& r) {
+    return m_db.ExecPrintf(
         "UPDATE partners SET partner_is_customer = ?, partner_is_supplier = ?, partner_name = ?, "
         "partner_city = ?, partner_address = ?, partner_tax_id = ?, partner_bulstat = ?, "
         "partner_mol = "
@@ -97,9 +116,9 @@ bool UpdatePartner(Database& db, const Partner& r) {
         r.preferPayment, r.defaultPrice, r.nameLat, r.cityLat, r.addressLat, r.molLat, r.id);
 }
 
-bool LoadPartner(Database& db, int id, Partner& r) {
+bool PartnerStore::Load(int id, Partner& r) {
     ResultTable t;
-    if (!db.Query(t, "SELECT * FROM partners WHERE partner_id = ?;", id))
+    if (!m_db.Query(t, "SELECT * FROM partners WHERE partner_id = ?;", id))
         return false;
     if (t.Empty())
         return false;
@@ -115,12 +134,53 @@ bool LoadPartner(Database& db, int id, Partner& r) {
     return true;
 }
 
-QString GetPartnerName(Database& db, int id) {
-    return db.QueryText("-", "SELECT partner_name FROM partners WHERE partner_id = ?;", id);
+QString PartnerStore::Name(int id) {
+    return m_db.QueryText("-", "SELECT partner_name FROM partners WHERE partner_id = ?;", id);
 }
 
-int GetDocumentPartnerId(Database& db, int docId, int kind) {
+int PartnerStore::DocumentPartnerId(int docId, int kind) {
     const char* sql = kind == 1 ? "SELECT partner_id FROM stokovi_main WHERE doc_id = ?;"
                                 : "SELECT partner_id FROM invoices_main WHERE doc_id = ?;";
-    return db.QueryInt(0, sql, docId);
+    return m_db.QueryInt(0, sql, docId);
+}
+
+bool PartnerStore::Names(QStringList& names) {
+    names.clear();
+    ResultTable table;
+    if (!m_db.Query(table, "SELECT partner_name FROM partners;"))
+        return false;
+    for (int r = 1; r <= table.Rows(); ++r)
+        names << table.Text(r, 0);
+    return true;
+}
+
+bool PartnerStore::List(PartnerTab tab, std::vector<Partner>& out) {
+    out.clear();
+    const char* where = tab == PartnerTab::Customers   ? " WHERE partner_is_customer = '1'"
+                        : tab == PartnerTab::Suppliers ? " WHERE partner_is_supplier = '1'"
+                                                       : "";
+    ResultTable table;
+    if (!m_db.Query(table, "SELECT * FROM partners %s ORDER BY partner_name ASC;", SqlStatement(where)))
+        return false;
+    const PartnerRowMapper rows(table);
+    out.reserve(static_cast<size_t>(table.Rows()));
+    for (int r = 1; r <= table.Rows(); ++r)
+        out.push_back(rows.Read(r));
+    return true;
+}
+
+std::optional<bool> PartnerStore::InUse(int id) {
+    ResultTable table;
+    if (!m_db.Query(table,
+                    "SELECT (SELECT COUNT(*) FROM stokovi_main WHERE partner_id = ?) + "
+                    "(SELECT COUNT(*) FROM supplies_main WHERE partner_id = ?) + "
+                    "(SELECT COUNT(*) FROM cash_register WHERE partner_id = ?) AS documents;",
+                    id, id, id) ||
+        table.Empty())
+        return std::nullopt;
+    return table.Int(1, 0) > 0;
+}
+
+bool PartnerStore::Delete(WriteTransaction& t, int id) {
+    return t.ExecPrintf("DELETE FROM partners WHERE partner_id = ?;", id);
 }
