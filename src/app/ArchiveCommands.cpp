@@ -104,7 +104,7 @@ int RunBackupCommand(const QString& directory, LocalSettings& settings, const Cl
     }
     // The day of the archive has its place in the settings of format 9 on.
     const bool hasPlace =
-        db.QueryInt(0, "SELECT COUNT(*) FROM pragma_table_info('settings') WHERE name = 'key_name';") > 0;
+        db.HasColumn("settings", "key_name").value_or(false);
     if (hasPlace && !DbSettings(db).SetArchiveLastTime(now.date()))
         return 1;
     PrintLine(archive);

@@ -3,86 +3,25 @@
 #include "base/Prompter.h"
 #include "db/Database.h"
 #include "db/WriteTransaction.h"
-#include "documents/CashLinks.h"
-#include "masterdata/StockLedger.h"
+#include "documents/CashRegisterStore.h"
+#include "documents/OfferStore.h"
+#include "documents/WarrantyCardStore.h"
+#include "masterdata/ItemStore.h"
 #include "sales/DocumentBrowser.h"
 #include "sales/DocumentChooser.h"
+#include "sales/SaleStore.h"
+#include "stockops/DeliveryStore.h"
+#include "stockops/ProductionStore.h"
+#include "stockops/RequestStore.h"
 
 namespace {
-using StockChange = bool (*)(WriteTransaction&, const QString&, double);
-
-// Moves the stock of every (code, quantity) row of a query.
-bool moveStock(Database& db, WriteTransaction& t, StockChange change, const char* query, int number) {
-    ResultTable rows;
-    if (!db.Query(rows, query, number))
-        return false;
-    for (int r = 1; r <= rows.Rows(); ++r)
-        if (!change(t, rows.Text(r, 0), rows.Double(r, 1)))
-            return false;
-    return true;
+// The moves are read before the rows go; a failed read ends the deletion.
+bool returnToStock(WriteTransaction& t, ItemStore& items, const std::optional<StockMoves>& moves) {
+    return moves && items.IncreaseQuantities(t, *moves);
 }
 
-// Removes the cash-register operations of a document (op_type 0 for a goods
-// note, 1 for a delivery) with the payments of every one of them.
-bool deleteCashOperations(WriteTransaction& t, int number, int opType) {
-    return t.ExecPrintf(
-               "DELETE FROM cash_register_cmp WHERE rec_id IN (SELECT rec_id FROM cash_register WHERE "
-               "based_on_doc_id = ? AND op_type = ? AND based_on_doc_id != '0');",
-               number, opType) &&
-           t.ExecPrintf("DELETE FROM cash_register WHERE based_on_doc_id = ? AND op_type = ? AND "
-                        "based_on_doc_id != '0';",
-                        number, opType);
-}
-
-bool deleteFrom(WriteTransaction& t, std::initializer_list<const char*> tables, int number) {
-    for (const char* table : tables)
-        if (!t.ExecPrintf("DELETE FROM %s WHERE doc_id = ?;", table, number))
-            return false;
-    return true;
-}
-
-bool deleteDelivery(Database& db, WriteTransaction& t, int number) {
-    // The delivered goods leave the stock again, even below zero.
-    return deleteFrom(t, {"supplies_main", "supplies_partners", "supplies_firmdata"}, number) &&
-           moveStock(db, t, DecreaseStockQuantity,
-                     "SELECT item_code, quantity FROM supplies_items WHERE doc_id = ?;", number) &&
-           deleteFrom(t, {"supplies_items"}, number) && deleteCashOperations(t, number, 1);
-}
-
-bool deleteGoodsNote(Database& db, WriteTransaction& t, int number) {
-    // Sold goods return to stock. A product or service sold from its recipe
-    // never lowered its own stock: its components come back through soldmat.
-    return deleteFrom(t, {"stokovi_main", "stokovi_partners", "stokovi_firmdata"}, number) &&
-           moveStock(db, t, IncreaseStockQuantity,
-               "SELECT i.item_code, i.quantity FROM stokovi_items i JOIN stocks s ON s.code = i.item_code "
-               "WHERE i.doc_id = ? AND s.is_recipe = 0;",
-               number) &&
-           deleteFrom(t, {"stokovi_items"}, number) && deleteCashOperations(t, number, 0) &&
-           moveStock(db, t, IncreaseStockQuantity, "SELECT code, quantity FROM soldmat WHERE doc_id = ?;",
-                     number) &&
-           deleteFrom(t, {"soldmat"}, number);
-}
-
-bool deleteInvoice(WriteTransaction& t, int number) {
-    // The goods notes the invoice covered stay, uninvoiced again.
-    return deleteFrom(t, {"invoices_main", "invoices_partners", "invoices_firmdata", "invoices_items"},
-                      number) &&
-           t.ExecPrintf("UPDATE stokovi_main SET invoiced = '0', invoice_id = '0' WHERE invoice_id = ?;",
-                        number) &&
-           t.ExecPrintf("UPDATE stokovi_items SET invoiced = '0', invoice_id = '0' WHERE invoice_id = ?;",
-                        number);
-}
-
-bool deleteProduction(Database& db, WriteTransaction& t, int number) {
-    // Both directions with the 3 decimals production wrote.
-    return moveStock(db, t, IncreaseStockQuantity,
-                     "SELECT code, ROUND(SUM(quantity), 3) FROM production_cmp_entries WHERE doc_id = ? "
-                     "GROUP BY code;",
-                     number) &&
-           moveStock(db, t, DecreaseStockQuantity,
-               "SELECT code, ROUND(SUM(quantity), 3) FROM production_cmp WHERE doc_id = ? GROUP BY code;",
-               number) &&
-           deleteFrom(t, {"production", "production_cmp", "production_cmp_entries"}, number);
+bool takeFromStock(WriteTransaction& t, ItemStore& items, const std::optional<StockMoves>& moves) {
+    return moves && items.DecreaseQuantities(t, *moves);
 }
 } // namespace
 
@@ -114,34 +53,42 @@ bool DocumentDeletion::Delete(DeletionKind kind, int number) {
     WriteTransaction t(m_db);
     if (!t.Begin())
         return false;
+    ItemStore items(m_db);
     bool deleted = false;
     switch (kind) {
     case DeletionKind::Request:
-        deleted = deleteFrom(t, {"requests_main", "requests_items"}, number);
+        deleted = RequestStore::Delete(t, number);
         break;
-    case DeletionKind::Delivery:
-        deleted = deleteDelivery(m_db, t, number);
+    case DeletionKind::Delivery: {
+        // The delivered goods leave the stock again, even below zero.
+        DeliveryStore deliveries(m_db);
+        deleted = takeFromStock(t, items, deliveries.DeliveredQuantities(number)) && deliveries.Delete(t, number) &&
+                  CashRegisterStore::DeleteDocumentOperations(t, 1, number);
         break;
-    case DeletionKind::Production:
-        deleted = deleteProduction(m_db, t, number);
+    }
+    case DeletionKind::Production: {
+        ProductionStore production(m_db);
+        deleted = returnToStock(t, items, production.ConsumedQuantities(number)) &&
+                  takeFromStock(t, items, production.ProducedQuantities(number)) && production.Delete(t, number);
         break;
-    case DeletionKind::GoodsNote:
-        deleted = deleteGoodsNote(m_db, t, number);
+    }
+    case DeletionKind::GoodsNote: {
+        SaleStore sales(m_db);
+        deleted = returnToStock(t, items, sales.ReturnedQuantities(number)) && sales.DeleteGoodsNote(t, number) &&
+                  CashRegisterStore::DeleteDocumentOperations(t, 0, number);
         break;
+    }
     case DeletionKind::Invoice:
     case DeletionKind::DebitNote:
     case DeletionKind::CreditNote:
-        deleted = deleteInvoice(t, number) &&
-                  CashLinks::DeleteCreditNoteOperation(
-                      t,
-                      m_db.HasTable("credit_note_cash"),
-                      number);
+        deleted = SaleStore(m_db).DeleteInvoice(t, number) &&
+                  CashRegisterStore::DeleteCreditNoteOperation(t, m_db.HasTable("credit_note_cash"), number);
         break;
     case DeletionKind::WarrantyCard:
-        deleted = deleteFrom(t, {"gk_main", "gk_items"}, number);
+        deleted = WarrantyCardStore::Delete(t, number);
         break;
     case DeletionKind::Offer:
-        deleted = deleteFrom(t, {"offers", "offers_cmp"}, number);
+        deleted = OfferStore::Delete(t, number);
         break;
     }
     if (!deleted || !t.Active()) {

@@ -7,7 +7,7 @@
 #include "db/ConnectionSource.h"
 #include "db/Database.h"
 #include "db/DatabaseArchive.h"
-#include "masterdata/CurrencyChangeover.h"
+#include "app/CurrencyChangeover.h"
 #include "settings/LocalSettings.h"
 
 int RunEuroCommand(const QString& directory, LocalSettings& settings, const Clock& clock, Prompter& prompter,

@@ -76,7 +76,7 @@ private:
 // once, only the statements a dump holds allowed; the error with its line
 // number, empty on success.
 QString runDump(Connection& connection, const QString& text, const std::function<void(int)>& percentDone) {
-    if (connection.Exec("BEGIN;").Failed())
+    if (connection.Begin().Failed())
         return "Временната база данни не може да бъде записана.";
     auto guard = std::make_unique<DumpGuard>(connection);
     std::map<QString, QSet<int>> memoColumns; // by table, read once
@@ -131,7 +131,7 @@ QString runDump(Connection& connection, const QString& text, const std::function
             .arg(quote);
     if (!statement.trimmed().isEmpty())
         return QString("Незавършена заявка в края на дъмпа (от ред %1).").arg(firstLine);
-    return connection.Exec("COMMIT;").Failed()
+    return connection.Commit().Failed()
                ? "Временната база данни не може да бъде записана."
                : QString();
 }

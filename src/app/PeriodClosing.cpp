@@ -1,9 +1,8 @@
 #include "app/PeriodClosing.h"
 
 #include "base/Prompter.h"
-#include "db/Database.h"
+#include "app/PeriodClosingStore.h"
 #include "db/WriteTransaction.h"
-#include "format/SqlDates.h"
 
 #include <vector>
 
@@ -34,36 +33,16 @@ const std::vector<KindTables>& removalOrder() {
     return order;
 }
 
-// The condition of the mode on one date column ("" for every document).
-QString condition(const ClosingRequest& request, const char* column) {
+PeriodClosingStore::Window windowOf(const ClosingRequest& request) {
     switch (request.mode) {
     case ClosingRequest::Mode::All:
-        return QString();
+        break;
     case ClosingRequest::Mode::UpTo:
-        return QString("%1 <= '%2'").arg(column, DateToSql(request.upTo));
+        return {std::nullopt, request.upTo};
     case ClosingRequest::Mode::Period:
-        return QString("(%1 >= '%2' AND %1 <= '%3')")
-            .arg(column, DateToSql(request.from), DateToSql(request.to));
+        return {request.from, request.to};
     }
-    return QString();
-}
-
-QByteArray deleteStatement(const char* table, const QString& where) {
-    return QString("DELETE FROM %1%2;").arg(table, where.isEmpty() ? QString() : " WHERE " + where).toUtf8();
-}
-
-// The cash register: both its dates lie in the period; the payments of the
-// removed operations go with them.
-bool deleteCashRegister(WriteTransaction& t, const ClosingRequest& request) {
-    if (request.mode == ClosingRequest::Mode::All)
-        return t.Exec("DELETE FROM cash_register;") && t.Exec("DELETE FROM cash_register_cmp;");
-    const QString where = condition(request, "doc_dt") + " AND " + condition(request, "pay_to_dt");
-    return t.Exec(QString(
-                      "DELETE FROM cash_register_cmp WHERE rec_id IN (SELECT rec_id FROM cash_register WHERE "
-                      "%1);")
-                      .arg(where)
-                      .toUtf8()) &&
-           t.Exec(deleteStatement("cash_register", where));
+    return {};
 }
 } // namespace
 
@@ -71,15 +50,15 @@ bool PeriodClosing::Delete(const ClosingRequest& request) {
     WriteTransaction t(m_db);
     if (!t.Begin())
         return false;
-    const QString where = condition(request, "doc_dt");
+    const PeriodClosingStore::Window window = windowOf(request);
     for (const KindTables& entry : removalOrder()) {
         if (!request.kinds.count(entry.kind))
             continue;
         bool removed = true;
         if (entry.kind == ClosingKind::CashRegister)
-            removed = deleteCashRegister(t, request);
+            removed = PeriodClosingStore::DeleteCashRegister(t, window);
         for (const char* table : entry.tables)
-            removed = removed && t.Exec(deleteStatement(table, where));
+            removed = removed && PeriodClosingStore::DeleteRows(t, table, window);
         if (!removed)
             return false;
     }

@@ -38,6 +38,9 @@ public:
     // One attempt at a query, filling the table; a busy or failing attempt
     // leaves the table empty.
     DbResult Query(const SqlStatement& statement, ResultTable& table);
+    // A plain transaction on this connection alone (the import's own file).
+    DbResult Begin() { return Exec("BEGIN;"); }
+    DbResult Commit() { return Exec("COMMIT;"); }
     // True while a transaction is open.
     bool InTransaction() const;
     // How this engine says what the shared SQL cannot.

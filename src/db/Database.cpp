@@ -61,6 +61,21 @@ bool Database::HasTable(const QString& table) {
     return Query(count, Dialect().CountTables(table)) && count.Int(1, 0) > 0;
 }
 
+bool Database::HasDocument(const char* table, int docId, std::optional<int> docType) {
+    SqlStatement sql = SqlCompose("SELECT COUNT(*) FROM %s WHERE doc_id = ?", {SqlStatement(table), docId});
+    if (docType)
+        sql += SqlCompose(" AND doc_type = ?", {*docType});
+    ResultTable count;
+    return Query(count, sql + ";") && count.Int(1, 0) > 0;
+}
+
+std::optional<bool> Database::HasColumn(const QString& table, const QString& column) {
+    ResultTable count;
+    if (!Query(count, Dialect().CountColumns(table, column)))
+        return std::nullopt;
+    return count.Int(1, 0) > 0;
+}
+
 bool Database::InTransaction() {
     Connection* connection = m_source.GetDatabase();
     return connection && connection->InTransaction();

@@ -70,6 +70,11 @@ public:
     const SqlDialect& Dialect();
     // True when the firm's database has the table; a failed read is reported.
     bool HasTable(const QString& table);
+    // Whether a document of that number (and `doc_type`, for the invoices'
+    // family) is stored in its main table; false when unreadable (reported).
+    bool HasDocument(const char* table, int docId, std::optional<int> docType = std::nullopt);
+    // Whether the table has the column; nothing when the listing failed.
+    std::optional<bool> HasColumn(const QString& table, const QString& column);
 
     Prompter& GetPrompter() { return m_prompter; }
     // True while a transaction is open on the connection.

@@ -44,6 +44,13 @@ long long WriteTransaction::ChangedRows() const {
     return m_db.LastChangedRows();
 }
 
+bool WriteTransaction::DeleteDocumentRows(std::initializer_list<const char*> tables, int docId) {
+    for (const char* table : tables)
+        if (!ExecPrintf("DELETE FROM %s WHERE doc_id = ?;", table, docId))
+            return false;
+    return true;
+}
+
 std::optional<long long> WriteTransaction::InsertReturning(const SqlStatement& sql) {
     if (!m_active)
         return std::nullopt;

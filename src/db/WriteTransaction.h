@@ -40,6 +40,8 @@ public:
     // Runs an INSERT ... RETURNING of one column (the new row's id) and gives
     // its value; nothing when it failed, which ends the change.
     std::optional<long long> InsertReturning(const SqlStatement& sql);
+    // Deletes the rows of document `docId` from each of the tables.
+    bool DeleteDocumentRows(std::initializer_list<const char*> tables, int docId);
     bool Commit();
     void Rollback();
     bool Active() const { return m_active; }

@@ -22,8 +22,5 @@ SaleSaveGroup GoodsNoteOperation();
 SaleSaveGroup CreditNoteOperation();
 // For a delivery's save.
 DeliverySaveGroup DeliveryOperation();
-// Inside the deletion of a document of the invoices' numbers: the expense
-// operation of a credit note of that number goes with it, payments and all.
-bool DeleteCreditNoteOperation(WriteTransaction& t, bool linksExist, int number);
 
 } // namespace CashLinks

@@ -183,4 +183,70 @@ bool LoadFilterPartners(Database& db, PartnerTab tab, const QString& search,
     return true;
 }
 
+bool WriteDocumentOperation(WriteTransaction& t, const DocumentOperation& op) {
+    if (!t.ExecPrintf("UPDATE cash_register SET doc_dt = ?, pay_to_dt = ?, partner_id = ?, amount = ?, "
+                      "bank_payment = ?, osnovanie = ?, description = ? WHERE based_on_doc_id = ? AND op_type = ? "
+                      "AND based_on_doc_id != '0';",
+                      DateToSql(op.date), DateToSql(op.payTo), op.partnerId, SqlDecimal{op.amount, 2},
+                      op.bank ? 1 : 0, op.basis, op.description, op.docId, op.opType))
+        return false;
+    return t.ChangedRows() > 0 ||
+           t.ExecPrintf("INSERT INTO cash_register (op_type, osnovanie, doc_dt, pay_to_dt, description, partner_id, "
+                        "amount, based_on_doc_id, bank_payment) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?);",
+                        op.opType, op.basis, DateToSql(op.date), DateToSql(op.payTo), op.description,
+                        op.partnerId, SqlDecimal{op.amount, 2}, op.docId, op.bank ? 1 : 0);
+}
+
+bool FollowDocument(WriteTransaction& t, int opType, int docId, const QDate& date, const QDate& payTo,
+                    int partnerId) {
+    return t.ExecPrintf("UPDATE cash_register SET doc_dt = ?, pay_to_dt = ?, partner_id = ? WHERE "
+                        "based_on_doc_id = ? AND op_type = ? AND based_on_doc_id != '0';",
+                        DateToSql(date), DateToSql(payTo), partnerId, docId, opType);
+}
+
+bool PayDocumentOperation(WriteTransaction& t, int opType, int docId, const QDate& date, double amount) {
+    return t.ExecPrintf("DELETE FROM cash_register_cmp WHERE rec_id IN (SELECT rec_id FROM cash_register WHERE "
+                        "based_on_doc_id = ? AND op_type = ? AND based_on_doc_id != '0');",
+                        docId, opType) &&
+           t.ExecPrintf("INSERT INTO cash_register_cmp SELECT rec_id, NULL, ?, ? FROM cash_register "
+                        "WHERE based_on_doc_id = ? AND op_type = ? AND based_on_doc_id != '0';",
+                        DateToSql(date), SqlDecimal{amount, 2}, docId, opType);
+}
+
+bool DeleteDocumentOperations(WriteTransaction& t, int opType, int docId) {
+    return t.ExecPrintf("DELETE FROM cash_register_cmp WHERE rec_id IN (SELECT rec_id FROM cash_register WHERE "
+                        "based_on_doc_id = ? AND op_type = ? AND based_on_doc_id != '0');",
+                        docId, opType) &&
+           t.ExecPrintf("DELETE FROM cash_register WHERE based_on_doc_id = ? AND op_type = ? AND "
+                        "based_on_doc_id != '0';",
+                        docId, opType);
+}
+
+bool InsertCreditNoteOperation(WriteTransaction& t, int creditNote, const DocumentOperation& op) {
+    if (!t.Exec("CREATE TABLE IF NOT EXISTS credit_note_cash (credit_note_id INTEGER PRIMARY KEY, rec_id "
+                "INTEGER NOT NULL);") ||
+        !DeleteCreditNoteOperation(t, true, creditNote))
+        return false;
+    const std::optional<long long> recId =
+        t.InsertReturning(SqlCompose("INSERT INTO cash_register (op_type, osnovanie, doc_dt, pay_to_dt, description, "
+                                     "partner_id, amount, based_on_doc_id, bank_payment) VALUES(?, ?, ?, ?, ?, ?, ?, "
+                                     "'0', '0') RETURNING rec_id;",
+                                     {op.opType, op.basis, DateToSql(op.date), DateToSql(op.payTo), op.description,
+                                      op.partnerId, SqlDecimal{op.amount, 2}}));
+    return recId && t.ExecPrintf("INSERT INTO credit_note_cash (credit_note_id, rec_id) VALUES(?, ?);", creditNote,
+                                 *recId);
+}
+
+bool DeleteCreditNoteOperation(WriteTransaction& t, bool linksExist, int creditNote) {
+    if (!linksExist)
+        return true;
+    return t.ExecPrintf("DELETE FROM cash_register_cmp WHERE rec_id IN (SELECT rec_id FROM credit_note_cash WHERE "
+                        "credit_note_id = ?);",
+                        creditNote) &&
+           t.ExecPrintf("DELETE FROM cash_register WHERE rec_id IN (SELECT rec_id FROM credit_note_cash WHERE "
+                        "credit_note_id = ?);",
+                        creditNote) &&
+           t.ExecPrintf("DELETE FROM credit_note_cash WHERE credit_note_id = ?;", creditNote);
+}
+
 } // namespace CashRegisterStore

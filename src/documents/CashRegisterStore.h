@@ -36,4 +36,35 @@ bool Delete(WriteTransaction& t, int recId);
 bool LoadFilterPartners(Database& db, PartnerTab tab, const QString& search,
                         std::vector<std::pair<int, QString>>& out);
 
+// The operation a document writes for itself (see CashLinks), found by its
+// document's number and the operation's kind (0 income, 1 expense).
+struct DocumentOperation {
+    int opType = 0;
+    int docId = 0;
+    QDate date;
+    QDate payTo;
+    int partnerId = 0;
+    double amount = 0;
+    bool bank = false;
+    QString basis;
+    QString description;
+};
+// Writes the operation, or brings the one already linked to that number and
+// kind up to date: never two for one document.
+bool WriteDocumentOperation(WriteTransaction& t, const DocumentOperation& op);
+// The linked operation follows its document's date, due date and partner.
+bool FollowDocument(WriteTransaction& t, int opType, int docId, const QDate& date, const QDate& payTo,
+                    int partnerId);
+// The linked operation is paid at once: one payment of the amount.
+bool PayDocumentOperation(WriteTransaction& t, int opType, int docId, const QDate& date, double amount);
+// The linked operations of a document go with it, payments and all.
+bool DeleteDocumentOperations(WriteTransaction& t, int opType, int docId);
+// A credit note's cash refund, linked in `credit_note_cash` (created when
+// first needed) since `based_on_doc_id` of an expense names a delivery; it
+// replaces the credit note's earlier one.
+bool InsertCreditNoteOperation(WriteTransaction& t, int creditNote, const DocumentOperation& op);
+// Removes a credit note's refund with its payments; nothing to do when no
+// link was ever made.
+bool DeleteCreditNoteOperation(WriteTransaction& t, bool linksExist, int creditNote);
+
 } // namespace CashRegisterStore

@@ -60,4 +60,8 @@ std::optional<int> Write(WriteTransaction& t, Database& db, const Offer& offer, 
     return number;
 }
 
+bool Delete(WriteTransaction& t, int number) {
+    return t.DeleteDocumentRows({"offers", "offers_cmp"}, number);
+}
+
 } // namespace OfferStore

@@ -20,5 +20,6 @@ std::optional<Offer> Load(Database& db, int number);
 // lock; a stored one is deleted and written again with new line ids. The
 // number it got, or nothing when a statement failed.
 std::optional<int> Write(WriteTransaction& t, Database& db, const Offer& offer, bool isNew);
+bool Delete(WriteTransaction& t, int number);
 
 } // namespace OfferStore

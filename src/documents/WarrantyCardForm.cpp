@@ -4,7 +4,7 @@
 #include "base/Prompter.h"
 #include "db/Database.h"
 #include "db/WriteTransaction.h"
-#include "documents/GkSettings.h"
+#include "documents/WarrantyCardSettingsStore.h"
 #include "documents/WarrantyCardStore.h"
 #include "masterdata/Item.h"
 #include "masterdata/ItemChooser.h"
@@ -14,6 +14,7 @@
 #include "masterdata/UnitStore.h"
 #include "sales/DocumentBrowser.h"
 #include "sales/DocumentChooser.h"
+#include "sales/SaleStore.h"
 #include "settings/LocalSettings.h"
 
 #include <QDir>
@@ -58,7 +59,7 @@ QString WarrantyCardForm::HeadFolderProblem(const QString& folder) {
 }
 
 void WarrantyCardForm::Fresh(int baseKind, int baseNumber) {
-    GkSettings settings(m_db);
+    WarrantyCardSettingsStore settings(m_db);
     const int customer = m_card.customerId;
     const QString name = m_card.customerName;
     const QString received = m_card.receivedBy;
@@ -108,21 +109,14 @@ bool WarrantyCardForm::NewFromDocument(int baseKind, DocumentChooser& documents)
             m_card.customerName = name;
         }
     }
-    ResultTable lines;
-    const char* statement =
-        goodsNote
-            ? "SELECT item_code, item_name, item_units, ROUND(quantity, 0) FROM stokovi_items WHERE doc_id = "
-              "? ORDER BY seq_id ASC;"
-            : "SELECT item_code, item_name, item_units, ROUND(quantity, 0) FROM invoices_items WHERE doc_id "
-              "= "
-              "? ORDER BY seq_id ASC;";
-    if (!m_db.Query(lines, statement, choice->number))
+    const auto lines =
+        SaleStore(m_db).PieceLines(goodsNote ? SaleFamily::GoodsNotes : SaleFamily::Invoices, choice->number);
+    if (!lines)
         return false;
-    for (int r = 1; r <= lines.Rows(); ++r) {
+    for (const SaleStore::PieceLine& line : *lines) {
         // A piece is a piece: a quantity that rounds to 0 counts as one.
-        const int quantity = std::max(1, static_cast<int>(std::lround(std::abs(lines.Double(r, 3)))));
-        m_card.lines.push_back({lines.Text(r, 0), lines.Text(r, 1), lines.Text(r, 2), quantity, QString(),
-                                m_card.term, QString()});
+        const int quantity = std::max(1, static_cast<int>(std::lround(std::abs(line.pieces))));
+        m_card.lines.push_back({line.code, line.name, line.units, quantity, QString(), m_card.term, QString()});
     }
     m_modified = true;
     return true;
@@ -267,7 +261,7 @@ bool WarrantyCardForm::EditDetails(WarrantyDetailsEditor& editor) {
     m_card.placement = details.placement;
     m_settings.SetHeadFileLocation(details.headFolder);
     // The defaults of the next card.
-    GkSettings(m_db).SetConditions(details.conditions, details.placement);
+    WarrantyCardSettingsStore(m_db).SetConditions(details.conditions, details.placement);
     m_modified = true;
     return true;
 }

@@ -82,4 +82,8 @@ std::optional<int> Write(Database& db, WriteTransaction& t, const WarrantyCard& 
     return number;
 }
 
+bool Delete(WriteTransaction& t, int number) {
+    return t.DeleteDocumentRows({"gk_main", "gk_items"}, number);
+}
+
 } // namespace WarrantyCardStore

@@ -18,5 +18,6 @@ std::optional<WarrantyCard> Load(Database& db, int number);
 // the next number under the lock; a stored card's lines are replaced. The
 // card's number afterwards, or nothing when a statement failed.
 std::optional<int> Write(Database& db, WriteTransaction& t, const WarrantyCard& card);
+bool Delete(WriteTransaction& t, int number);
 
 } // namespace WarrantyCardStore

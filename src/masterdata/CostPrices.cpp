@@ -3,6 +3,7 @@
 #include "db/Database.h"
 #include "db/WriteTransaction.h"
 #include "format/Rounding.h"
+#include "masterdata/RecipeStore.h"
 #include "masterdata/StockSettings.h"
 
 #include <QSet>
@@ -21,7 +22,7 @@ double costPrice(WriteTransaction& t, Database& db, const QString& code, Path& p
 void markDependents(WriteTransaction& t, Database& db, const QString& code, Path& marked);
 
 void setDirty(WriteTransaction& t, Database& db, const QString& code, int flag, Path& marked) {
-    if (!t.ExecPrintf("UPDATE stocks SET is_dirty = ? WHERE code = ?;", flag, code))
+    if (!RecipeStore(db).SetDirty(t, code, flag))
         return;
     if (flag == 1)
         markDependents(t, db, code, marked);
@@ -31,11 +32,10 @@ void markDependents(WriteTransaction& t, Database& db, const QString& code, Path
     if (marked.contains(code) || !t.Active())
         return;
     marked.insert(code);
-    ResultTable owners;
-    if (!db.Query(owners, "SELECT owner_code FROM stocks_cmp WHERE code = ? GROUP BY owner_code;", code))
+    const std::optional<QStringList> owners = RecipeStore(db).Owners(code);
+    if (!owners)
         return;
-    for (int r = 1; r <= owners.Rows(); ++r) {
-        const QString owner = owners.Text(r, 0);
+    for (const QString& owner : *owners) {
         if (owner == code) {
             db.Inform(
                 "Програмата откри сериозна грешка в една от разходните норми:\nАртикулът с код '" + code +
@@ -52,31 +52,24 @@ void markDependents(WriteTransaction& t, Database& db, const QString& code, Path
 double rollUp(WriteTransaction& t, Database& db, const QString& code, double oldCost, double workCosts,
               Path& path) {
     const int precision = GetPricePrecision();
-    ResultTable components;
-    if (!db.Query(components,
-                  "SELECT sc.code, ROUND(s.cost_price, ?), ROUND(sc.quantity, 3), sc.randeman, s.is_dirty "
-                  "FROM stocks AS s "
-                  "INNER JOIN (SELECT code, quantity, randeman FROM stocks_cmp WHERE owner_code = ?) AS "
-                  "sc ON s.code = "
-                  "sc.code;",
-                  precision, code)) {
+    RecipeStore store(db);
+    const auto parts = store.CostParts(code, precision);
+    if (!parts) {
         t.Rollback();
         return 0;
     }
     double sum = 0;
-    for (int r = 1; r <= components.Rows(); ++r) {
-        const QString component = components.Text(r, 0);
-        double unitCost = components.Double(r, 1);
-        if (IsItemDirty(db, component))
-            unitCost = costPrice(t, db, component, path);
+    for (const RecipeStore::CostPart& part : *parts) {
+        double unitCost = part.cost;
+        if (store.Dirty(part.code))
+            unitCost = costPrice(t, db, part.code, path);
         unitCost = RoundHalfUp(unitCost, precision);
-        const double quantity = RoundHalfUp(components.Double(r, 2), 3);
-        const double factor = RoundHalfUp(1 + components.Double(r, 3) * 0.01, 3);
+        const double quantity = RoundHalfUp(part.quantity, 3);
+        const double factor = RoundHalfUp(1 + part.randeman * 0.01, 3);
         sum += factor * quantity * unitCost;
     }
     const double newCost = RoundHalfUp(workCosts + sum, precision);
-    if (newCost != oldCost &&
-        t.ExecPrintf("UPDATE stocks SET cost_price = ? WHERE code = ?;", SqlDecimal{newCost, 5}, code)) {
+    if (newCost != oldCost && store.SetCost(t, code, newCost)) {
         Path marked;
         markDependents(t, db, code, marked);
     }
@@ -87,23 +80,19 @@ double rollUp(WriteTransaction& t, Database& db, const QString& code, double old
 
 double costPrice(WriteTransaction& t, Database& db, const QString& code, Path& path) {
     const int precision = GetPricePrecision();
-    ResultTable item;
-    if (!db.Query(
-            item,
-            "SELECT cost_price, work_costs, is_recipe, is_service, is_dirty FROM stocks WHERE code = ?;",
-            code)) {
+    std::optional<RecipeStore::CostFields> item;
+    if (!RecipeStore(db).ReadCost(code, item)) {
         t.Rollback();
         return 0;
     }
-    if (item.Empty())
+    if (!item)
         return 0;
-    const double stored = item.Double(1, 0);
     // Not a recipe, a clean recipe, or one already being computed further up
     // (a cycle in old data): the stored cost.
-    if (item.Int(1, 2) == 0 || item.Int(1, 4) == 0 || path.contains(code))
-        return RoundHalfUp(stored, precision);
+    if (!item->isRecipe || !item->isDirty || path.contains(code))
+        return RoundHalfUp(item->cost, precision);
     path.insert(code);
-    const double cost = rollUp(t, db, code, stored, item.Double(1, 1), path);
+    const double cost = rollUp(t, db, code, item->cost, item->workCosts, path);
     path.remove(code);
     return cost;
 }
@@ -112,11 +101,10 @@ bool validComponent(Database& db, const QString& candidate, const QString& owner
     if (seen.contains(candidate))
         return true;
     seen.insert(candidate);
-    ResultTable components;
-    if (!db.Query(components, "SELECT code FROM stocks_cmp WHERE owner_code = ?;", candidate))
+    const std::optional<QStringList> components = RecipeStore(db).ComponentCodes(candidate);
+    if (!components)
         return true;
-    for (int r = 1; r <= components.Rows(); ++r) {
-        const QString component = components.Text(r, 0);
+    for (const QString& component : *components) {
         if (component == owner || !validComponent(db, component, owner, seen))
             return false;
     }
@@ -159,7 +147,7 @@ bool SetItemDirty(Database& db, const QString& code, int flag) {
 }
 
 int IsItemDirty(Database& db, const QString& code) {
-    return db.QueryInt(0, "SELECT is_dirty FROM stocks WHERE code = ?;", code);
+    return RecipeStore(db).Dirty(code);
 }
 
 bool IsValidComponent(Database& db, const QString& candidate, const QString& owner) {

@@ -1,11 +1,10 @@
 #include "masterdata/Item.h"
 
 #include "db/Database.h"
-#include "db/WriteTransaction.h"
 #include "format/Rounding.h"
 #include "masterdata/CostPrices.h"
+#include "masterdata/ItemStore.h"
 #include "masterdata/StockSettings.h"
-#include "masterdata/UnitStore.h"
 
 ItemRowMapper::ItemRowMapper(const ResultTable& table)
     : m_table(table), m_code(table.Column("code")), m_name(table.Column("stock_name")),
@@ -39,27 +38,16 @@ Item ItemRowMapper::Read(int row) const {
     return item;
 }
 
-bool ItemExists(Database& db, const QString& code) {
-    ResultTable table;
-    return !db.Query(table, "SELECT * FROM stocks WHERE code = ? LIMIT 1;", code) || !table.Empty();
-}
-
 bool LoadItem(Database& db, const QString& code, Item& record) {
     const int p = GetPricePrecision();
     record = Item();
     record.code = code;
-    ResultTable t;
-    if (!db.Query(
-            t,
-            "SELECT code, stock_name, stock_group, units, ROUND(quantity, 3) AS quantity, "
-            "ROUND(min_quantity, 3) AS min_quantity, ROUND(cost_price, ?) AS cost_price, "
-            "ROUND(price_1, ?) AS price_1, ROUND(price_2, ?) AS price_2, ROUND(work_costs, ?) AS work_costs, "
-            "ROUND(last_price, ?) AS last_price, is_material, is_recipe, is_service, is_hidden, is_dirty FROM stocks WHERE code = ?;",
-            p, p, p, p, p, code))
+    std::optional<Item> stored;
+    if (!ItemStore(db).Find(code, p, stored))
         return false;
-    if (t.Empty())
+    if (!stored)
         return true;
-    record = ItemRowMapper(t).Read(1);
+    record = *stored;
     record.price1 = RoundHalfUp(record.price1, p);
     record.price2 = RoundHalfUp(record.price2, p);
     record.lastPrice = RoundHalfUp(record.lastPrice, p);
@@ -76,16 +64,4 @@ bool LoadItem(Database& db, const QString& code, Item& record) {
         record.minQuantity = 0;
     }
     return true;
-}
-
-bool InsertItem(Database& db, const Item& r) {
-    WriteTransaction t(db);
-    if (!t.Begin() || ItemExists(db, r.code))
-        return false;
-    return t.ExecPrintf(
-               "INSERT INTO stocks VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, "
-               "?, ?, ?, ?, ?, ?, ?);",
-               r.code, r.name, r.group, r.units, SqlDecimal{r.quantity, 3}, SqlDecimal{r.minQuantity, 3}, SqlDecimal{r.costPrice, 5}, SqlDecimal{r.price1, 5}, SqlDecimal{r.price2, 5},
-               SqlDecimal{r.workCosts, 5}, SqlDecimal{r.lastPrice, 5}, r.isMaterial, r.isRecipe, r.isService, r.isHidden, r.isDirty) &&
-           UnitStore(db).Add(t, r.units) && t.Commit();
 }

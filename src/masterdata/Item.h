@@ -41,13 +41,7 @@ private:
         m_workCosts, m_lastPrice, m_isMaterial, m_isRecipe, m_isService, m_isHidden, m_isDirty;
 };
 
-// True when the code is in use, and also when the read failed, so that a
-// database error blocks an insert rather than risking a duplicate.
-bool ItemExists(Database& db, const QString& code);
 // Fills the record with prices rounded to 2 decimals and the cost of a dirty
 // recipe recomputed; an unknown code leaves it cleared with the code set.
 // False only when the read failed.
 bool LoadItem(Database& db, const QString& code, Item& record);
-// Refuses a code in use; adds the record's unit to the units. The check and
-// the writes hold one write lock.
-bool InsertItem(Database& db, const Item& record);

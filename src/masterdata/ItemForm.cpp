@@ -171,7 +171,7 @@ bool ItemForm::Write(const Item& item, const std::vector<ComponentLine>& compone
     if (!t.Begin())
         return false;
     const bool codeChanged = m_mode == Mode::Edit && item.code != m_source.code;
-    if ((m_mode != Mode::Edit || codeChanged) && ItemExists(m_db, item.code))
+    if ((m_mode != Mode::Edit || codeChanged) && store.Exists(item.code))
         return t.Refuse("Вече съществува артикул с този номеклатурен код!", MessageIcon::Stop);
     const std::optional<QString> missing = store.MissingComponent(components);
     if (!missing)
@@ -193,7 +193,7 @@ bool ItemForm::Write(const Item& item, const std::vector<ComponentLine>& compone
                   (item.costPrice == RoundHalfUp(m_source.costPrice, 2) ||
                    MarkDependentRecipesDirty(m_db, item.code));
     } else {
-        written = InsertItem(m_db, item) && (!recipe || store.WriteRecipe(t, item.code, components, false));
+        written = store.Insert(t, item) && (!recipe || store.WriteRecipe(t, item.code, components, false));
     }
     if (!written || !UnitStore(m_db).Add(t, item.units))
         return t.Refuse(failure, MessageIcon::Stop);

@@ -60,6 +60,123 @@ bool ItemStore::LoadPickerList(PickerTab tab, bool withHidden, int pricePlaces, 
     return true;
 }
 
+bool ItemStore::Exists(const QString& code) {
+    ResultTable table;
+    return !m_db.Query(table, "SELECT code FROM stocks WHERE code = ? LIMIT 1;", code) || !table.Empty();
+}
+
+bool ItemStore::Find(const QString& code, int pricePlaces, std::optional<Item>& item) {
+    item.reset();
+    const int p = pricePlaces;
+    ResultTable t;
+    if (!m_db.Query(
+            t,
+            "SELECT code, stock_name, stock_group, units, ROUND(quantity, 3) AS quantity, "
+            "ROUND(min_quantity, 3) AS min_quantity, ROUND(cost_price, ?) AS cost_price, "
+            "ROUND(price_1, ?) AS price_1, ROUND(price_2, ?) AS price_2, ROUND(work_costs, ?) AS work_costs, "
+            "ROUND(last_price, ?) AS last_price, is_material, is_recipe, is_service, is_hidden, is_dirty FROM stocks WHERE code = ?;",
+            p, p, p, p, p, code))
+        return false;
+    if (!t.Empty())
+        item = ItemRowMapper(t).Read(1);
+    return true;
+}
+
+bool ItemStore::Insert(WriteTransaction& t, const Item& r) {
+    return t.ExecPrintf(
+        "INSERT INTO stocks (code, stock_name, stock_group, units, quantity, min_quantity, cost_price, price_1, "
+        "price_2, work_costs, last_price, is_material, is_recipe, is_service, is_hidden, is_dirty) "
+        "VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?);",
+        r.code, r.name, r.group, r.units, SqlDecimal{r.quantity, 3}, SqlDecimal{r.minQuantity, 3},
+        SqlDecimal{r.costPrice, 5}, SqlDecimal{r.price1, 5}, SqlDecimal{r.price2, 5}, SqlDecimal{r.workCosts, 5},
+        SqlDecimal{r.lastPrice, 5}, r.isMaterial, r.isRecipe, r.isService, r.isHidden, r.isDirty);
+}
+
+double ItemStore::Quantity(const QString& code) {
+    return m_db.QueryDouble(0, "SELECT ROUND(quantity, 3) AS quantity FROM stocks WHERE code = ? AND is_service = '0';",
+                            code);
+}
+
+std::optional<ItemStore::OnHand> ItemStore::StockOf(const QString& code) {
+    ResultTable t;
+    if (!m_db.Query(t, "SELECT ROUND(quantity, 3) AS quantity, is_service FROM stocks WHERE code = ?;", code))
+        return std::nullopt;
+    return OnHand{t.Double(1, 0), t.Int(1, 1) != 0};
+}
+
+std::optional<StockMoves> ItemStore::AllQuantities() {
+    return ReadMoves(m_db, SqlStatement("SELECT code, ROUND(quantity, 3) AS quantity FROM stocks;"));
+}
+
+bool ItemStore::SetQuantity(WriteTransaction& t, const QString& code, double quantity) {
+    return t.ExecPrintf("UPDATE stocks SET quantity = ? WHERE code = ?;", SqlDecimal{quantity, 3}, code);
+}
+
+// The sum is rounded to 3 decimals again, so that thousands of small changes
+// leave no binary residue in the stored quantity.
+bool ItemStore::IncreaseQuantity(WriteTransaction& t, const QString& code, double quantity) {
+    return t.ExecPrintf("UPDATE stocks SET quantity = ROUND((quantity + ?), 3) WHERE code = ?;",
+                        SqlDecimal{quantity, 3}, code);
+}
+
+bool ItemStore::DecreaseQuantity(WriteTransaction& t, const QString& code, double quantity) {
+    return t.ExecPrintf("UPDATE stocks SET quantity = ROUND((quantity - ?), 3) WHERE code = ?;",
+                        SqlDecimal{quantity, 3}, code);
+}
+
+bool ItemStore::IncreaseQuantities(WriteTransaction& t, const StockMoves& moves) {
+    for (const StockMove& move : moves)
+        if (!IncreaseQuantity(t, move.code, move.quantity))
+            return false;
+    return true;
+}
+
+bool ItemStore::DecreaseQuantities(WriteTransaction& t, const StockMoves& moves) {
+    for (const StockMove& move : moves)
+        if (!DecreaseQuantity(t, move.code, move.quantity))
+            return false;
+    return true;
+}
+
+std::optional<StockMoves> ItemStore::ReadMoves(Database& db, const SqlStatement& query) {
+    ResultTable t;
+    if (!db.Query(t, query))
+        return std::nullopt;
+    StockMoves moves;
+    moves.reserve(static_cast<size_t>(t.Rows()));
+    for (int r = 1; r <= t.Rows(); ++r)
+        moves.push_back({t.Text(r, 0), t.Double(r, 1)});
+    return moves;
+}
+
+std::optional<std::vector<ItemStore::RowPrices>> ItemStore::AllPrices() {
+    ResultTable t;
+    if (!m_db.Query(t, "SELECT %s AS row_id, price_1, price_2, last_price, cost_price, work_costs FROM stocks;",
+                    m_db.Dialect().RowId()))
+        return std::nullopt;
+    std::vector<RowPrices> rows(static_cast<size_t>(t.Rows()));
+    for (int r = 1; r <= t.Rows(); ++r) {
+        RowPrices& row = rows[static_cast<size_t>(r - 1)];
+        row.row = t.Int(r, 0);
+        for (size_t c = 0; c < row.prices.size(); ++c)
+            row.prices[c] = t.Double(r, static_cast<int>(c) + 1);
+    }
+    return rows;
+}
+
+bool ItemStore::SetPrices(WriteTransaction& t, const RowPrices& row, int places) {
+    const auto& p = row.prices;
+    return t.ExecPrintf(
+        "UPDATE stocks SET price_1 = ?, price_2 = ?, last_price = ?, cost_price = ?, work_costs = ? WHERE %s = ?;",
+        SqlDecimal{p[0], places}, SqlDecimal{p[1], places}, SqlDecimal{p[2], places}, SqlDecimal{p[3], places},
+        SqlDecimal{p[4], places}, m_db.Dialect().RowId(), row.row);
+}
+
+bool ItemStore::HasPrices() {
+    return m_db.QueryInt(0, "SELECT COUNT(*) FROM stocks WHERE price_1 <> 0 OR price_2 <> 0 OR last_price <> 0 "
+                            "OR cost_price <> 0 OR work_costs <> 0;") > 0;
+}
+
 std::optional<bool> ItemStore::InUse(const QString& code) {
     ResultTable users;
     if (!m_db.Query(users, "SELECT * FROM stocks_cmp WHERE code = ?;", code))

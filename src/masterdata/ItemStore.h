@@ -4,10 +4,12 @@
 #include "masterdata/ItemKinds.h"
 #include "masterdata/Recipe.h"
 
+#include <array>
 #include <optional>
 #include <vector>
 
 class Database;
+struct SqlStatement;
 class WriteTransaction;
 
 // A row of the item picker.
@@ -20,6 +22,13 @@ struct PickerRow {
     double price1 = 0;
     double price2 = 0;
 };
+
+// A quantity of an item that comes into or leaves the stock.
+struct StockMove {
+    QString code;
+    double quantity = 0;
+};
+using StockMoves = std::vector<StockMove>;
 
 // The statements of the `stocks` and `stocks_cmp` family that the catalogue
 // and the item dialogs send. Every write goes through the change it is given,
@@ -39,6 +48,46 @@ public:
     bool LoadList(Kinds kinds, bool withHidden, std::vector<ListRow>& rows);
     // The picker's list of one tab by name, its prices rounded to the shown decimals.
     bool LoadPickerList(PickerTab tab, bool withHidden, int pricePlaces, std::vector<PickerRow>& rows);
+
+    // True when the code is in use, and also when the read failed, so that a
+    // database error blocks an insert rather than risking a duplicate.
+    bool Exists(const QString& code);
+    // The stored row with its prices rounded to `pricePlaces`; nothing for an
+    // unknown code. False only when the read failed.
+    bool Find(const QString& code, int pricePlaces, std::optional<Item>& item);
+    bool Insert(WriteTransaction& t, const Item& item);
+
+    // The quantity on hand, 3 decimals: 0 for an unknown code, a service, or
+    // a failed read. Changes are written with 3 decimals; a failure is
+    // reported, ends the change and is answered false.
+    double Quantity(const QString& code);
+    // The quantity on hand of any item, and whether it is a service (which
+    // holds none); an unknown code has 0 and is no service. Nothing when the
+    // read failed.
+    struct OnHand {
+        double quantity = 0;
+        bool isService = false;
+    };
+    std::optional<OnHand> StockOf(const QString& code);
+    // Every item's quantity, 3 decimals.
+    std::optional<StockMoves> AllQuantities();
+    bool SetQuantity(WriteTransaction& t, const QString& code, double quantity);
+    bool IncreaseQuantity(WriteTransaction& t, const QString& code, double quantity);
+    bool DecreaseQuantity(WriteTransaction& t, const QString& code, double quantity);
+    bool IncreaseQuantities(WriteTransaction& t, const StockMoves& moves);
+    bool DecreaseQuantities(WriteTransaction& t, const StockMoves& moves);
+    // The (code, quantity) rows of a document family's query, for its stores.
+    static std::optional<StockMoves> ReadMoves(Database& db, const SqlStatement& query);
+
+    // The catalogue's prices row by row, for the change of currency.
+    struct RowPrices {
+        long long row = 0;
+        std::array<double, 5> prices{}; // price_1, price_2, last_price, cost_price, work_costs
+    };
+    std::optional<std::vector<RowPrices>> AllPrices();
+    bool SetPrices(WriteTransaction& t, const RowPrices& row, int places);
+    // Whether any item has a price other than 0; false when unreadable.
+    bool HasPrices();
 
     // True when a recipe uses the item or it holds stock (even a stored
     // 0.0004 that shows as 0.000); nothing when the checks could not be made.

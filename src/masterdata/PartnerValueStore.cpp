@@ -46,3 +46,18 @@ bool PartnerValueStore::Delete(WriteTransaction& t, int recId) {
                                                           : "DELETE FROM stock_prices WHERE rec_id = ?;",
                         recId);
 }
+
+std::optional<std::vector<std::pair<int, double>>> PartnerValueStore::NonZeroPrices() {
+    ResultTable t;
+    if (!m_db.Query(t, "SELECT rec_id, partner_price FROM stock_prices WHERE partner_price <> 0;"))
+        return std::nullopt;
+    std::vector<std::pair<int, double>> prices;
+    for (int r = 1; r <= t.Rows(); ++r)
+        prices.emplace_back(t.Int(r, 0), t.Double(r, 1));
+    return prices;
+}
+
+bool PartnerValueStore::SetPrice(WriteTransaction& t, int recId, double price, int places) {
+    return t.ExecPrintf("UPDATE stock_prices SET partner_price = ? WHERE rec_id = ?;", SqlDecimal{price, places},
+                        recId);
+}

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <optional>
+#include <utility>
 #include <vector>
 
 class Database;
@@ -31,6 +33,10 @@ public:
     // Writes an entry: a new one when recId is 0. A price keeps 5 decimals.
     bool Write(WriteTransaction& t, int recId, const QString& item, int partnerId, const QString& code, double price);
     bool Delete(WriteTransaction& t, int recId);
+
+    // The special prices other than 0 by record, for the change of currency.
+    std::optional<std::vector<std::pair<int, double>>> NonZeroPrices();
+    bool SetPrice(WriteTransaction& t, int recId, double price, int places);
 
 private:
     Database& m_db;

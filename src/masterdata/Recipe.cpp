@@ -7,6 +7,7 @@
 #include "masterdata/CostPrices.h"
 #include "masterdata/Item.h"
 #include "masterdata/ItemPicker.h"
+#include "masterdata/RecipeStore.h"
 
 #include <algorithm>
 
@@ -50,28 +51,13 @@ std::vector<ListColumn> RecipeEditor::Columns() {
 
 bool RecipeEditor::Load(const QString& ownerCode) {
     m_lines.clear();
-    ResultTable t;
-    DbResult result = m_db.QueryPrintfWithRetry(
-        t,
-        "SELECT s.code, s.stock_name, s.units, ROUND(sc.quantity, 3), ROUND(sc.randeman, 2), ROUND( ( "
-        "ROUND(sc.quantity, 3) * (1 + ( ROUND(sc.randeman, 2) / 100 ) ) ), 3) AS sum_qtty FROM stocks AS s "
-        "INNER "
-        "JOIN (SELECT * FROM stocks_cmp WHERE owner_code = ?) AS sc ON sc.code = s.code ORDER BY "
-        "s.stock_name "
-        "ASC;",
-        ownerCode);
-    if (result.Failed()) {
-        m_db.ReportDbError(result);
+    if (!RecipeStore(m_db).LoadComponents(ownerCode, m_lines)) {
         m_prompter.Message("Не мога да извлека списъка с материалите за тази разходна норма",
                            MessageIcon::Stop);
         return false;
     }
-    for (int r = 1; r <= t.Rows(); ++r) {
-        ComponentLine line{t.Text(r, 0, ""), t.Text(r, 1, ""), t.Text(r, 2, ""),
-                           t.Double(r, 3),   t.Double(r, 4),   0};
+    for (ComponentLine& line : m_lines)
         line.unitCost = RoundHalfUp(GetItemCostPrice(m_db, line.code), 2);
-        m_lines.push_back(line);
-    }
     return true;
 }
 

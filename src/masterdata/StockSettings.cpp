@@ -3,6 +3,7 @@
 #include "db/Database.h"
 #include "db/DbSettings.h"
 #include "db/WriteTransaction.h"
+#include "masterdata/RecipeStore.h"
 
 int GetSellsOnZero(Database& db) {
     return DbSettings(db).SellsOnZero();
@@ -15,7 +16,7 @@ bool SetSellsOnZero(Database& db, int flag) {
 bool SetCostPricePrecision(Database& db, int decimals) {
     WriteTransaction t(db);
     return t.Begin() && DbSettings(db).StoreCostPricePrecision(decimals) &&
-           t.Exec("UPDATE stocks SET is_dirty = '1' WHERE is_recipe = '1';") && t.Commit();
+           RecipeStore(db).MarkAllDirty(t) && t.Commit();
 }
 
 bool SetSellPricePrecision(Database& db, int decimals) {

@@ -4,6 +4,7 @@
 #include "lists/ListColumn.h"
 #include "lists/SearchText.h"
 #include "sales/DocumentChooser.h"
+#include "sales/DocumentListStore.h"
 #include "sales/SaleOperation.h"
 
 #include <QDate>
@@ -69,7 +70,7 @@ public:
     std::optional<DocumentChoice> Choose(const std::vector<int>& rows, Prompter& prompter) const;
 
 private:
-    SqlStatement Condition() const;
+    DocumentListFilter Filter() const;
 
     Database& m_db;
     int m_kind;

@@ -1,11 +1,11 @@
 #include "sales/SalePosting.h"
 
-#include "db/Database.h"
 #include "db/WriteTransaction.h"
 #include "format/Rounding.h"
 #include "masterdata/CostPrices.h"
 #include "masterdata/Item.h"
-#include "masterdata/StockLedger.h"
+#include "masterdata/ItemStore.h"
+#include "masterdata/RecipeStore.h"
 #include "sales/SaleStore.h"
 
 #include <QMap>
@@ -26,20 +26,15 @@ std::optional<std::vector<SalePosting::Need>> SalePosting::NeedsOf(const std::ve
             needs.push_back({static_cast<int>(i), line.code, line.code, false, quantity, item.group, 0});
             continue;
         }
-        ResultTable components;
-        if (!m_db.Query(components,
-                        "SELECT code, ROUND(quantity, 3) AS quantity, randeman FROM stocks_cmp WHERE owner_code = "
-                        "?;",
-                        line.code))
+        const auto components = RecipeStore(m_db).Parts(line.code);
+        if (!components)
             return std::nullopt;
-        const int codeColumn = components.Column("code"), perUnitColumn = components.Column("quantity"),
-                  randemanColumn = components.Column("randeman");
-        for (int r = 1; r <= components.Rows(); ++r) {
-            const QString component = components.Text(r, codeColumn, "");
+        for (const RecipeStore::Part& recipePart : *components) {
+            const QString& component = recipePart.code;
             if (component.isEmpty())
                 break; // a row without a code ends the recipe
-            double perUnit = RoundHalfUp(components.Double(r, perUnitColumn), 3);
-            const double randeman = components.Double(r, randemanColumn);
+            double perUnit = RoundHalfUp(recipePart.quantity, 3);
+            const double randeman = recipePart.randeman;
             if (randeman > 0)
                 perUnit = RoundHalfUp(perUnit + randeman * 0.01 * perUnit, 3);
             Item part;
@@ -61,14 +56,13 @@ std::optional<QString> SalePosting::ShortStock(const std::vector<Need>& needs) {
         if (checked.contains(need.code))
             continue;
         checked[need.code] = true;
-        ResultTable stock;
-        if (!m_db.Query(stock, "SELECT ROUND(quantity, 3) AS quantity, is_service FROM stocks WHERE code = ?;",
-                        need.code))
+        const std::optional<ItemStore::OnHand> stock = ItemStore(m_db).StockOf(need.code);
+        if (!stock)
             return std::nullopt;
         // A service holds no stock: selling it never falls short.
-        if (stock.Int(1, 1) != 0)
+        if (stock->isService)
             continue;
-        if (stock.Double(1, 0) + 0.0005 >= total[need.code])
+        if (stock->quantity + 0.0005 >= total[need.code])
             continue;
         if (need.component)
             return QString::asprintf(
@@ -87,7 +81,7 @@ bool SalePosting::Post(WriteTransaction& t, const std::vector<Need>& needs, int 
                        int customerId, bool credit) {
     for (const Need& need : needs) {
         const double moved = credit ? -need.quantity : need.quantity;
-        if (!DecreaseStockQuantity(t, need.code, moved))
+        if (!ItemStore(m_db).DecreaseQuantity(t, need.code, moved))
             return false;
         if (!need.component)
             continue;

@@ -24,7 +24,7 @@ SaleSaver::SaleSaver(Database& db, bool sellsOnZero)
     m_groups.push_back([this](WriteTransaction& t, SaleSaveContext& c) { return ChecksAndNumbers(t, c); });
     m_groups.push_back([this](WriteTransaction& t, SaleSaveContext& c) { return HeaderAndSnapshots(t, c); });
     m_groups.push_back([this](WriteTransaction& t, SaleSaveContext& c) { return LinesAndPosting(t, c); });
-    m_groups.push_back([](WriteTransaction& t, SaleSaveContext& c) { return MarkEarlier(t, c); });
+    m_groups.push_back([this](WriteTransaction& t, SaleSaveContext& c) { return MarkEarlier(t, c); });
     m_ownGroups = m_groups.size();
 }
 
@@ -161,10 +161,7 @@ bool SaleSaver::MarkEarlier(WriteTransaction& t, SaleSaveContext& c) {
     for (const auto& [source, lines] : sources) {
         const QByteArray number = FormatDocNumber(source).toUtf8();
         if (op == SaleOp::InvoiceForProforma) {
-            if (!t.ExecPrintf(
-                    "UPDATE proforms_main SET invoiced = '1', invoice_id = ? WHERE (doc_id = ? AND "
-                    "invoiced = '0');",
-                    c.number, source) ||
+            if (!m_store.MarkInvoiced(t, SaleFamily::Proformas, source, c.number) ||
                 !changes(1, QString::asprintf(
                                 "Проформа фактура № %s вече е фактурирана или изтрита от друго работно "
                                 "място. Фактурата не е записана.",
@@ -176,15 +173,8 @@ bool SaleSaver::MarkEarlier(WriteTransaction& t, SaleSaveContext& c) {
             QString::asprintf("Стокова разписка № %s вече е фактурирана или изтрита от друго "
                               "работно място. Фактурата не е записана.",
                               number.constData());
-        if (!t.ExecPrintf(
-                "UPDATE stokovi_main SET invoiced = '1', invoice_id = ? WHERE (doc_id = ? AND "
-                "invoiced = '0');",
-                c.number, source) ||
-            !changes(1, refusal) ||
-            !t.ExecPrintf(
-                "UPDATE stokovi_items SET invoiced = '1', invoice_id = ? WHERE (doc_id = ? AND "
-                "invoiced = '0');",
-                c.number, source) ||
+        if (!m_store.MarkInvoiced(t, SaleFamily::GoodsNotes, source, c.number) || !changes(1, refusal) ||
+            !m_store.MarkLinesInvoiced(t, source, c.number) ||
             !changes(lines, refusal))
             return false;
     }

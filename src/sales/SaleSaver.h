@@ -47,7 +47,7 @@ private:
     bool ChecksAndNumbers(WriteTransaction& t, SaleSaveContext& c);
     bool HeaderAndSnapshots(WriteTransaction& t, SaleSaveContext& c);
     bool LinesAndPosting(WriteTransaction& t, SaleSaveContext& c);
-    static bool MarkEarlier(WriteTransaction& t, SaleSaveContext& c);
+    bool MarkEarlier(WriteTransaction& t, SaleSaveContext& c);
     SaleStore::StoredTotals Signed(const SaleTotals& totals, bool credit) const;
 
     Database& m_db;

@@ -381,3 +381,60 @@ QStringList SaleStore::VatGroundChoices() {
         "osnovanie_vat != '' UNION SELECT osnovanie_vat FROM invoices_main WHERE osnovanie_vat "
         "IS NOT NULL AND osnovanie_vat != '' ORDER BY osnovanie_vat ASC;");
 }
+
+bool SaleStore::IssuedSince(const QDate& day) {
+    const QString since = DateToSql(day);
+    return m_db.QueryInt(0,
+                         "SELECT (SELECT COUNT(*) FROM stokovi_main WHERE doc_dt >= ?) + (SELECT COUNT(*) FROM "
+                         "invoices_main WHERE doc_dt >= ?) + (SELECT COUNT(*) FROM proforms_main WHERE doc_dt >= "
+                         "?) AS issued;",
+                         since, since, since) > 0;
+}
+
+std::optional<StockMoves> SaleStore::ReturnedQuantities(int goodsNote) {
+    std::optional<StockMoves> goods = ItemStore::ReadMoves(
+        m_db, SqlCompose("SELECT i.item_code, i.quantity FROM stokovi_items i JOIN stocks s ON s.code = i.item_code "
+                         "WHERE i.doc_id = ? AND s.is_recipe = 0;",
+                         {goodsNote}));
+    const std::optional<StockMoves> components =
+        ItemStore::ReadMoves(m_db, SqlCompose("SELECT code, quantity FROM soldmat WHERE doc_id = ?;", {goodsNote}));
+    if (!goods || !components)
+        return std::nullopt;
+    goods->insert(goods->end(), components->begin(), components->end());
+    return goods;
+}
+
+bool SaleStore::DeleteGoodsNote(WriteTransaction& t, int number) {
+    return t.DeleteDocumentRows({"stokovi_main", "stokovi_partners", "stokovi_firmdata", "stokovi_items", "soldmat"},
+                                number);
+}
+
+bool SaleStore::DeleteInvoice(WriteTransaction& t, int number) {
+    return t.DeleteDocumentRows({"invoices_main", "invoices_partners", "invoices_firmdata", "invoices_items"},
+                                number) &&
+           t.ExecPrintf("UPDATE stokovi_main SET invoiced = '0', invoice_id = '0' WHERE invoice_id = ?;", number) &&
+           t.ExecPrintf("UPDATE stokovi_items SET invoiced = '0', invoice_id = '0' WHERE invoice_id = ?;", number);
+}
+
+std::optional<std::vector<SaleStore::PieceLine>> SaleStore::PieceLines(SaleFamily family, int number) {
+    ResultTable t;
+    if (!m_db.Query(t, "SELECT item_code, item_name, item_units, ROUND(quantity, 0) AS pieces FROM %s WHERE doc_id = ? "
+                       "ORDER BY seq_id ASC;",
+                    family == SaleFamily::GoodsNotes ? "stokovi_items" : "invoices_items", number))
+        return std::nullopt;
+    std::vector<PieceLine> lines;
+    for (int r = 1; r <= t.Rows(); ++r)
+        lines.push_back({t.Text(r, 0), t.Text(r, 1), t.Text(r, 2), t.Double(r, 3)});
+    return lines;
+}
+
+bool SaleStore::MarkInvoiced(WriteTransaction& t, SaleFamily family, int source, int invoice) {
+    return t.ExecPrintf("UPDATE %s SET invoiced = '1', invoice_id = ? WHERE (doc_id = ? AND invoiced = '0');",
+                        family == SaleFamily::Proformas ? "proforms_main" : "stokovi_main", invoice, source);
+}
+
+bool SaleStore::MarkLinesInvoiced(WriteTransaction& t, int goodsNote, int invoice) {
+    return t.ExecPrintf("UPDATE stokovi_items SET invoiced = '1', invoice_id = ? WHERE (doc_id = ? AND "
+                        "invoiced = '0');",
+                        invoice, goodsNote);
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "masterdata/ItemStore.h"
 #include "sales/SaleDocument.h"
 
 #include <QStringList>
@@ -69,6 +70,35 @@ public:
     double StoredTotal(SaleFamily family, int number);
     // The invoice a goods note or pro-forma was invoiced with; 0 when none.
     int InvoicedWith(SaleFamily family, int number);
+
+    // The items of a goods note or invoice in their order, each quantity
+    // rounded to whole pieces (as a warranty card counts them).
+    struct PieceLine {
+        QString code;
+        QString name;
+        QString units;
+        double pieces = 0;
+    };
+    std::optional<std::vector<PieceLine>> PieceLines(SaleFamily family, int number);
+
+    // Marks a goods note's or pro-forma's header, or a goods note's lines,
+    // invoiced by the invoice, if not invoiced yet; the change's ChangedRows()
+    // tells how many were still open.
+    bool MarkInvoiced(WriteTransaction& t, SaleFamily family, int source, int invoice);
+    bool MarkLinesInvoiced(WriteTransaction& t, int goodsNote, int invoice);
+
+    // What deleting a goods note brings back to stock: the goods sold, and
+    // the components of the products and services sold from their recipes
+    // (which never lowered their own stock).
+    std::optional<StockMoves> ReturnedQuantities(int goodsNote);
+    // A goods note with its copies, lines and sold components.
+    bool DeleteGoodsNote(WriteTransaction& t, int number);
+    // An invoice or note of that number; the goods notes it covered stay,
+    // uninvoiced again.
+    bool DeleteInvoice(WriteTransaction& t, int number);
+
+    // Whether a goods note, invoice or pro-forma is dated on or after the day.
+    bool IssuedSince(const QDate& day);
 
     // The stored values the details dialog offers in its combo boxes.
     QStringList GivenByChoices();

@@ -276,12 +276,10 @@ bool SellForm::EditDetails(SaleDetailsDialog& dialog, SaleDetails::Field focus) 
                                store.CompiledByChoices(),
                                store.VatGroundChoices(),
                                {}};
-    ResultTable banks;
-    if (m_db.Query(banks, "SELECT * FROM banks ORDER BY name ASC;"))
-        for (int r = 1; r <= banks.Rows(); ++r)
-            choices.accounts.push_back(
-                {banks.Int(r, banks.Column("id")), banks.Text(r, banks.Column("name"), ""),
-                 banks.Text(r, banks.Column("code"), ""), banks.Text(r, banks.Column("acc"), "")});
+    std::vector<Bank> banks;
+    if (BankStore(m_db).All(banks))
+        for (const Bank& bank : banks)
+            choices.accounts.push_back({bank.id, bank.name, bank.code, bank.account});
     SaleDetails details = Details();
     return dialog.EditDetails(
         details, choices,

@@ -149,3 +149,12 @@ bool DeliveryStore::Load(int number, Delivery& d) {
                            lines.Double(r, value)});
     return true;
 }
+
+std::optional<StockMoves> DeliveryStore::DeliveredQuantities(int number) {
+    return ItemStore::ReadMoves(
+        m_db, SqlCompose("SELECT item_code, quantity FROM supplies_items WHERE doc_id = ?;", {number}));
+}
+
+bool DeliveryStore::Delete(WriteTransaction& t, int number) {
+    return t.DeleteDocumentRows({"supplies_main", "supplies_partners", "supplies_firmdata", "supplies_items"}, number);
+}

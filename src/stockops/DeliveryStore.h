@@ -1,5 +1,6 @@
 #pragma once
 
+#include "masterdata/ItemStore.h"
 #include "stockops/Delivery.h"
 
 #include <optional>
@@ -31,6 +32,10 @@ public:
 
     // False when the read failed or there is no such delivery.
     bool Load(int number, Delivery& d);
+
+    // The quantities a delivery brought into stock.
+    std::optional<StockMoves> DeliveredQuantities(int number);
+    bool Delete(WriteTransaction& t, int number);
 
 private:
     Database& m_db;

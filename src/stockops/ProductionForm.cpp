@@ -9,7 +9,7 @@
 #include "format/Rounding.h"
 #include "masterdata/Item.h"
 #include "masterdata/ItemChooser.h"
-#include "masterdata/StockLedger.h"
+#include "masterdata/ItemStore.h"
 #include "masterdata/StockSettings.h"
 #include "sales/DocumentChooser.h"
 #include "stockops/ProductionStore.h"
@@ -89,7 +89,7 @@ bool ProductionForm::Load(DocumentChooser& documents) {
         return false;
     m_doc = loaded;
     for (MaterialNeed& material : m_doc.materials)
-        material.stock = GetStockQuantity(m_db, material.code);
+        material.stock = ItemStore(m_db).Quantity(material.code);
     m_isNew = false;
     m_prompter.Message(QString::asprintf("Документът %s беше зареден успешно.", qUtf8Printable(NumberText())),
                        MessageIcon::Information);
@@ -119,7 +119,7 @@ bool ProductionForm::FillEntries(ProductionLine& line) {
 void ProductionForm::RebuildMaterials() {
     m_doc.materials = Productions::Materials(m_doc.lines);
     for (MaterialNeed& material : m_doc.materials)
-        material.stock = GetStockQuantity(m_db, material.code);
+        material.stock = ItemStore(m_db).Quantity(material.code);
 }
 
 bool ProductionForm::ReportShortage() {

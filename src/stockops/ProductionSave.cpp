@@ -3,7 +3,7 @@
 #include "base/Prompter.h"
 #include "db/Database.h"
 #include "db/WriteTransaction.h"
-#include "masterdata/StockLedger.h"
+#include "masterdata/ItemStore.h"
 #include "masterdata/StockSettings.h"
 #include "stockops/ProductionForm.h"
 #include "stockops/ProductionStore.h"
@@ -57,14 +57,14 @@ bool ProductionForm::SaveNew() {
 // another consumes stock that was there before the document.
 bool ProductionForm::ConsumeAndProduce(WriteTransaction& t, bool sellsOnZero) {
     for (const MaterialNeed& material : m_doc.materials) {
-        if (!sellsOnZero && GetStockQuantity(m_db, material.code) < material.need)
+        if (!sellsOnZero && ItemStore(m_db).Quantity(material.code) < material.need)
             return t.Refuse(Productions::kShortage, MessageIcon::Stop);
-        if (!DecreaseStockQuantity(t, material.code, material.need) || !changedOne(t))
+        if (!ItemStore(m_db).DecreaseQuantity(t, material.code, material.need) || !changedOne(t))
             return t.Refuse("Количеството на поне един от материалите в склада не беше променено успешно!",
                             MessageIcon::Stop);
     }
     for (const ProductionLine& line : m_doc.lines)
-        if (!IncreaseStockQuantity(t, line.code, line.quantity) || !changedOne(t))
+        if (!ItemStore(m_db).IncreaseQuantity(t, line.code, line.quantity) || !changedOne(t))
             return t.Refuse("Количеството на поне едно от изделията в склада не беше променено успешно!",
                             MessageIcon::Stop);
     return true;

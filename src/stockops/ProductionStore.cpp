@@ -114,3 +114,20 @@ bool ProductionStore::Load(int number, ProductionDocument& doc) {
                                  RoundHalfUp(materials.Double(r, 4), 2)});
     return true;
 }
+
+std::optional<StockMoves> ProductionStore::ConsumedQuantities(int number) {
+    return ItemStore::ReadMoves(m_db, SqlCompose("SELECT code, ROUND(SUM(quantity), 3) AS quantity FROM "
+                                                 "production_cmp_entries WHERE doc_id = ? GROUP BY code;",
+                                                 {number}));
+}
+
+std::optional<StockMoves> ProductionStore::ProducedQuantities(int number) {
+    return ItemStore::ReadMoves(
+        m_db, SqlCompose("SELECT code, ROUND(SUM(quantity), 3) AS quantity FROM production_cmp WHERE doc_id = ? "
+                         "GROUP BY code;",
+                         {number}));
+}
+
+bool ProductionStore::Delete(WriteTransaction& t, int number) {
+    return t.DeleteDocumentRows({"production", "production_cmp", "production_cmp_entries"}, number);
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "masterdata/ItemStore.h"
 #include "stockops/Production.h"
 
 #include <QStringList>
@@ -25,6 +26,12 @@ public:
     bool UpdateStored(WriteTransaction& t, const ProductionDocument& doc);
     // False when the read failed or there is no such document.
     bool Load(int number, ProductionDocument& doc);
+
+    // What a document took from stock (its components' entries) and brought
+    // into it (its products), summed by item with 3 decimals.
+    std::optional<StockMoves> ConsumedQuantities(int number);
+    std::optional<StockMoves> ProducedQuantities(int number);
+    bool Delete(WriteTransaction& t, int number);
 
 private:
     Database& m_db;

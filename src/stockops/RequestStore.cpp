@@ -133,4 +133,8 @@ bool Rewrite(WriteTransaction& t, const SupplierRequest& request) {
            writeLines(t, request.number, request);
 }
 
+bool Delete(WriteTransaction& t, int number) {
+    return t.DeleteDocumentRows({"requests_main", "requests_items"}, number);
+}
+
 } // namespace RequestStore

@@ -25,5 +25,6 @@ std::optional<SupplierRequest> Load(Database& db, int number);
 std::optional<int> WriteNew(WriteTransaction& t, Database& db, const SupplierRequest& request);
 // Rewrites a stored request: its header and all of its lines.
 bool Rewrite(WriteTransaction& t, const SupplierRequest& request);
+bool Delete(WriteTransaction& t, int number);
 
 } // namespace RequestStore

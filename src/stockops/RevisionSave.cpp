@@ -8,7 +8,7 @@
 #include "db/WriteTransaction.h"
 #include "format/DocNumber.h"
 #include "format/Rounding.h"
-#include "masterdata/StockLedger.h"
+#include "masterdata/ItemStore.h"
 #include "stockops/RevisionForm.h"
 #include "stockops/RevisionStore.h"
 
@@ -42,12 +42,12 @@ bool RevisionForm::Save() {
 }
 
 std::optional<int> RevisionForm::MovedSinceStart() {
-    ResultTable stock;
-    if (!m_db.Query(stock, "SELECT code, ROUND(quantity, 3) AS quantity FROM stocks;"))
+    const std::optional<StockMoves> stock = ItemStore(m_db).AllQuantities();
+    if (!stock)
         return std::nullopt;
     QHash<QString, double> quantities;
-    for (int r = 1; r <= stock.Rows(); ++r)
-        quantities.insert(stock.Text(r, 0), RoundHalfUp(stock.Double(r, 1), 3));
+    for (const StockMove& item : *stock)
+        quantities.insert(item.code, RoundHalfUp(item.quantity, 3));
     int moved = 0;
     for (const RevisionLine& line : m_doc.lines) {
         const auto found = quantities.constFind(line.code);
@@ -112,7 +112,7 @@ bool RevisionForm::WriteNew(WriteTransaction& t, bool replaceStock, QStringList&
         return false;
     for (const RevisionLine& line : m_doc.lines) {
         if (replaceStock &&
-            !stockChanged(t, SetStockQuantity(t, line.code, line.counted), line.code, missing))
+            !stockChanged(t, ItemStore(m_db).SetQuantity(t, line.code, line.counted), line.code, missing))
             return false;
         if (!store.InsertLine(t, m_doc, line))
             return false;
@@ -153,7 +153,7 @@ bool RevisionForm::WriteLoaded(WriteTransaction& t, bool correctStock, QStringLi
         const RevisionLine& line = m_doc.lines[k];
         const double correction = RoundHalfUp(line.counted - stored[k], 3);
         if (correctStock && correction != 0 &&
-            !stockChanged(t, IncreaseStockQuantity(t, line.code, correction), line.code, missing))
+            !stockChanged(t, ItemStore(m_db).IncreaseQuantity(t, line.code, correction), line.code, missing))
             return false;
         if (!store.InsertLine(t, m_doc, line))
             return false;

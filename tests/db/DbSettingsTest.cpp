@@ -1,6 +1,6 @@
 #include "db/DbSettings.h"
 
-#include "documents/GkSettings.h"
+#include "documents/WarrantyCardSettingsStore.h"
 #include "support/DatabaseTest.h"
 
 namespace {
@@ -23,7 +23,7 @@ TEST_F(DbSettingsTest, AFreshFileReadsItsDefaults) {
     EXPECT_EQ(Stored("report_optimizer"), "0"); // stored by the first read
     EXPECT_EQ(db.ArchiveLastTime(clock.now), clock.now.addDays(-1));
 
-    GkSettings gk(Db());
+    WarrantyCardSettingsStore gk(Db());
     EXPECT_EQ(gk.GkTerm(), 12);
     EXPECT_EQ(gk.CondPlacement(), 0);
     EXPECT_TRUE(gk.CondText().isEmpty());
@@ -84,7 +84,7 @@ TEST_F(DbSettingsTest, WarrantySettingsReadWhatIsStored) {
         Db().Exec("INSERT INTO gk_settings VALUES('gk_term', '24');"
                   "INSERT INTO gk_settings VALUES('cond_text', 'Гаранцията важи при ''нормална'' употреба.');"
                   "INSERT INTO gk_settings VALUES('cond_placement', '1');"));
-    GkSettings gk(Db());
+    WarrantyCardSettingsStore gk(Db());
     EXPECT_EQ(gk.GkTerm(), 24);
     EXPECT_EQ(gk.CondText(), "Гаранцията важи при 'нормална' употреба.");
     EXPECT_EQ(gk.CondPlacement(), 1);

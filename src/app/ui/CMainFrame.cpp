@@ -16,7 +16,7 @@
 #include "base/ui/TabOrder.h"
 #include "base/ui/WaitCursor.h"
 #include "db/FirmCurrency.h"
-#include "masterdata/CurrencyChangeover.h"
+#include "app/CurrencyChangeover.h"
 #include "masterdata/PartnerStore.h"
 #include "masterdata/ui/CBanksDlg.h"
 #include "masterdata/ui/CGroupsDlg.h"

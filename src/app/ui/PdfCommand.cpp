@@ -171,12 +171,8 @@ int RunPdfCommand(const QString& kindName, const QString& numberText, const QStr
     Database db(source, sleeper, quiet);
     // Debit and credit notes share the invoices' numbers: the kind decides.
     const bool invoiceFamily = QString(kind->table) == "invoices_main";
-    const int found =
-        invoiceFamily
-            ? db.QueryInt(0, "SELECT COUNT(*) FROM invoices_main WHERE doc_id = ? AND doc_type = ?;",
-                          number, SaleOps::DocTypeOf(kind->op))
-            : db.QueryInt(0, "SELECT COUNT(*) FROM %s WHERE doc_id = ?;", kind->table, number);
-    if (found == 0) {
+    if (!db.HasDocument(kind->table, number,
+                        invoiceFamily ? std::optional<int>(SaleOps::DocTypeOf(kind->op)) : std::nullopt)) {
         prompter.Message(QString("Няма документ %1 с номер %2.").arg(kindName).arg(number),
                          MessageIcon::Stop);
         return 1;

@@ -49,12 +49,11 @@ bool FiscalReceiptStore::Exists() {
 bool FiscalReceiptStore::AddLaterColumns() {
     if (m_columnsChecked)
         return true;
-    if (m_db.QueryInt(1, "SELECT COUNT(*) FROM pragma_table_info('fiscal_receipts') WHERE name = 'sent_dt';") ==
-        0) {
+    // An unreadable listing counts as the columns being there: nothing is altered blindly.
+    if (!m_db.HasColumn("fiscal_receipts", "sent_dt").value_or(true)) {
         WriteTransaction t(m_db);
         if (!t.Begin() ||
-            (m_db.QueryInt(1, "SELECT COUNT(*) FROM pragma_table_info('fiscal_receipts') WHERE name = "
-                              "'sent_dt';") == 0 &&
+            (!m_db.HasColumn("fiscal_receipts", "sent_dt").value_or(true) &&
              (!t.Exec("ALTER TABLE fiscal_receipts ADD COLUMN sent_dt TEXT NOT NULL DEFAULT '';") ||
               !t.Exec("ALTER TABLE fiscal_receipts ADD COLUMN by_hand INTEGER NOT NULL DEFAULT 0;"))) ||
             !t.Commit())

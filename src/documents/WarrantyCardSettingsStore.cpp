@@ -1,28 +1,28 @@
-#include "documents/GkSettings.h"
+#include "documents/WarrantyCardSettingsStore.h"
 
 #include "db/Database.h"
 #include "db/WriteTransaction.h"
 
-QString GkSettings::Read(const char* key) {
+QString WarrantyCardSettingsStore::Read(const char* key) {
     return m_db.QueryText(QString(), "SELECT key_value FROM gk_settings WHERE key_name = ?;", key);
 }
 
-int GkSettings::GkTerm() {
+int WarrantyCardSettingsStore::GkTerm() {
     const QString text = Read("gk_term");
     return text.isNull() ? 12 : text.toInt();
 }
 
-QString GkSettings::CondText() {
+QString WarrantyCardSettingsStore::CondText() {
     const QString text = Read("cond_text");
     return text.isNull() ? QString("") : text;
 }
 
-int GkSettings::CondPlacement() {
+int WarrantyCardSettingsStore::CondPlacement() {
     const QString text = Read("cond_placement");
     return text.isNull() ? 0 : text.toInt();
 }
 
-bool GkSettings::SetConditions(const QString& text, int placement) {
+bool WarrantyCardSettingsStore::SetConditions(const QString& text, int placement) {
     WriteTransaction t(m_db);
     return t.Begin() && t.ExecPrintf("INSERT INTO gk_settings (key_name, key_value) VALUES('cond_text', ?)"
                                       " ON CONFLICT (key_name) DO UPDATE SET key_value = excluded.key_value;", text) &&

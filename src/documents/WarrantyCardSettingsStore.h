@@ -4,11 +4,11 @@
 
 class Database;
 
-// Readers of the warranty card settings (table `gk_settings`); a new file has
+// The statements of the warranty card settings (table `gk_settings`); a new file has
 // no rows there, so each reader falls back to its default.
-class GkSettings {
+class WarrantyCardSettingsStore {
 public:
-    explicit GkSettings(Database& db) : m_db(db) {}
+    explicit WarrantyCardSettingsStore(Database& db) : m_db(db) {}
 
     int GkTerm();        // 12 when absent
     QString CondText();  // empty when absent

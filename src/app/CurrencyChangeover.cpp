@@ -1,26 +1,18 @@
-#include "masterdata/CurrencyChangeover.h"
+#include "app/CurrencyChangeover.h"
 
 #include "base/Prompter.h"
 #include "db/Database.h"
 #include "db/FirmCurrency.h"
-#include "db/ResultTable.h"
 #include "db/WriteTransaction.h"
 #include "format/Rounding.h"
-#include "format/SqlDates.h"
+#include "masterdata/ItemStore.h"
+#include "masterdata/PartnerValueStore.h"
+#include "masterdata/RecipeStore.h"
 #include "masterdata/StockSettings.h"
-
-#include <array>
+#include "sales/SaleStore.h"
 
 namespace {
 constexpr const char* kAlreadyEuro = "Фирмата вече работи в евро. Цените не са променени.";
-
-// The price columns of the catalogue, in the order they are read.
-constexpr std::array<const char*, 5> kItemPrices = {"price_1", "price_2", "last_price", "cost_price",
-                                                    "work_costs"};
-// A price in leva as the statement writes it in euro.
-QString euroText(double leva, int decimals) {
-    return QString::number(LevaToEuro(leva, decimals), 'f', decimals);
-}
 } // namespace
 
 double LevaToEuro(double leva, int decimals) {
@@ -28,10 +20,10 @@ double LevaToEuro(double leva, int decimals) {
 }
 
 bool CurrencyChangeover::CatalogueHasPrices() {
-    return m_db.QueryInt(
-               0, "SELECT (SELECT COUNT(*) FROM stocks WHERE price_1 <> 0 OR price_2 <> 0 OR last_price <> 0 "
-                  "OR cost_price <> 0 OR work_costs <> 0) + (SELECT COUNT(*) FROM stock_prices WHERE "
-                  "partner_price <> 0);") > 0;
+    if (ItemStore(m_db).HasPrices())
+        return true;
+    const auto special = PartnerValueStore(m_db, PartnerValueKind::Prices).NonZeroPrices();
+    return special && !special->empty();
 }
 
 bool CurrencyChangeover::Choose(Currency wanted, const QDate& today) {
@@ -53,14 +45,7 @@ bool CurrencyChangeover::Choose(Currency wanted, const QDate& today) {
     }
     // The currency of a document follows its date: documents already issued
     // today would read as euro.
-    const QString todayText = DateToSql(today);
-    const bool issuedToday =
-        m_db.QueryInt(
-            0,
-            "SELECT (SELECT COUNT(*) FROM stokovi_main WHERE doc_dt >= ?) + (SELECT COUNT(*) FROM "
-            "invoices_main WHERE doc_dt >= ?) + (SELECT COUNT(*) FROM proforms_main WHERE doc_dt >= "
-            "?);",
-            todayText, todayText, todayText) > 0;
+    const bool issuedToday = SaleStore(m_db).IssuedSince(today);
     QString question =
         "Всички цени в каталога и цените за контрагенти ще бъдат превърнати от лева в евро "
         "по курс 1.95583 лв. за 1 евро и закръглени до евроцент. Издадените документи остават "
@@ -106,31 +91,28 @@ std::optional<int> CurrencyChangeover::ConvertCatalogue(const QDate& today) {
         return std::nullopt;
     }
     int changed = 0;
-    ResultTable items;
-    if (!m_db.Query(items, "SELECT rowid, price_1, price_2, last_price, cost_price, work_costs FROM stocks;"))
+    ItemStore items(m_db);
+    std::optional<std::vector<ItemStore::RowPrices>> rows = items.AllPrices();
+    if (!rows)
         return std::nullopt;
-    for (int r = 1; r <= items.Rows(); ++r) {
-        QString assignments;
-        for (size_t c = 0; c < kItemPrices.size(); ++c) {
-            const double leva = items.Double(r, static_cast<int>(c) + 1);
-            changed += leva != 0 ? 1 : 0;
-            assignments += QString("%1%2 = %3").arg(c ? ", " : "", kItemPrices[c], euroText(leva, decimals));
+    for (ItemStore::RowPrices& row : *rows) {
+        for (double& price : row.prices) {
+            changed += price != 0 ? 1 : 0;
+            price = LevaToEuro(price, decimals);
         }
-        if (!t.ExecPrintf("UPDATE stocks SET %s WHERE rowid = ?;", assignments, items.Int(r, 0)))
+        if (!items.SetPrices(t, row, decimals))
             return std::nullopt;
     }
-    ResultTable partnerPrices;
-    if (!m_db.Query(partnerPrices,
-                    "SELECT rec_id, partner_price FROM stock_prices WHERE partner_price <> 0;"))
+    PartnerValueStore partnerPrices(m_db, PartnerValueKind::Prices);
+    const auto special = partnerPrices.NonZeroPrices();
+    if (!special)
         return std::nullopt;
-    for (int r = 1; r <= partnerPrices.Rows(); ++r) {
-        if (!t.ExecPrintf("UPDATE stock_prices SET partner_price = %s WHERE rec_id = ?;",
-                          euroText(partnerPrices.Double(r, 1), decimals), partnerPrices.Int(r, 0)))
+    for (const auto& [recId, leva] : *special) {
+        if (!partnerPrices.SetPrice(t, recId, LevaToEuro(leva, decimals), decimals))
             return std::nullopt;
         ++changed;
     }
-    if (!t.Exec("UPDATE stocks SET is_dirty = '1' WHERE is_recipe = '1';") || !StoreEuro(m_db, today) ||
-        !t.Commit())
+    if (!RecipeStore(m_db).MarkAllDirty(t) || !StoreEuro(m_db, today) || !t.Commit())
         return std::nullopt;
     return changed;
 }

@@ -1,6 +1,6 @@
 // The firm's move from leva to euro: the prices, the rounding, the archive,
 // the refusals and a failure half-way.
-#include "masterdata/CurrencyChangeover.h"
+#include "app/CurrencyChangeover.h"
 
 #include "db/Connection.h"
 #include "db/FirmCurrency.h"

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "db/SqlStatement.h"
+
+#include <QDate>
+#include <QString>
+#include <optional>
+#include <vector>
+
+class Database;
+
+// What the document browser asks for: one kind (DocumentBrowser::Kind), of
+// one partner or all (0), found by a typed text, optionally in a period.
+struct DocumentListFilter {
+    int kind = 0;
+    int partnerId = 0;
+    QString search;
+    bool bySerial = false; // warranty cards by a serial number of their lines
+    bool period = false;
+    QDate from;
+    QDate to;
+};
+
+// The statements of the document browser, one per kind of stored document,
+// with the filters bound, never written into the text.
+class DocumentListStore {
+public:
+    explicit DocumentListStore(Database& db) : m_db(db) {}
+
+    // Empty for a kind the browser does not list.
+    SqlStatement Statement(const DocumentListFilter& filter) const;
+
+    // A listed document in the query's order: its number and stored date,
+    // the partner (or note) and, for the kinds that show them, the amount
+    // and a further text (a delivery's invoice number).
+    struct Row {
+        int number = 0;
+        QString date;
+        QString text;
+        std::optional<double> amount;
+        QString extra;
+    };
+    bool Load(const DocumentListFilter& filter, std::vector<Row>& rows);
+
+private:
+    Database& m_db;
+};
