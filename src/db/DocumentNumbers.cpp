@@ -4,7 +4,7 @@
 
 std::optional<int> NextDocumentNumber(Database& db, const char* table) {
     ResultTable result;
-    if (!db.Query(result, "SELECT COALESCE(MAX(doc_id), 0) + 1 FROM %s;", table))
+    if (!db.Query(result, "SELECT COALESCE(MAX(doc_id), 0) + 1 AS next_number FROM %s WHERE doc_id > 0;", table))
         return std::nullopt;
     return result.Int(1, 0, 1);
 }

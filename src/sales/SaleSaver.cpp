@@ -53,8 +53,12 @@ bool SaleSaver::ChecksAndNumbers(WriteTransaction& t, SaleSaveContext& c) {
                         MessageIcon::Stop);
     if (op == SaleOp::GoodsNote)
         c.goodsNoteNumber = c.number;
-    else if (SaleOps::WritesGoodsNoteBeside(op))
-        c.goodsNoteNumber = m_store.NextNumber(SaleFamily::GoodsNotes);
+    else if (SaleOps::WritesGoodsNoteBeside(op)) {
+        const std::optional<int> next = m_store.NextNumber(SaleFamily::GoodsNotes);
+        if (!next)
+            return false;
+        c.goodsNoteNumber = *next;
+    }
     if (!SaleOps::ChecksStock(op))
         return true;
     const auto needs = m_posting.NeedsOf(c.doc.lines);

@@ -1,6 +1,7 @@
 #include "sales/SaleStore.h"
 
 #include "db/Database.h"
+#include "db/DocumentNumbers.h"
 #include "db/WriteTransaction.h"
 #include "format/SqlDates.h"
 
@@ -112,12 +113,10 @@ void readHeader(const ResultTable& t, SaleHeader& h) {
 
 } // namespace
 
-int SaleStore::NextNumber(SaleFamily family) {
-    const char* sql =
-        family == SaleFamily::GoodsNotes  ? "SELECT MAX(doc_id) FROM stokovi_main WHERE doc_id > 0;"
-        : family == SaleFamily::Proformas ? "SELECT MAX(doc_id) FROM proforms_main WHERE doc_id > 0;"
-                                          : "SELECT MAX(doc_id) FROM invoices_main WHERE doc_id > 0;";
-    return m_db.QueryInt(0, sql) + 1;
+std::optional<int> SaleStore::NextNumber(SaleFamily family) {
+    return NextDocumentNumber(m_db, family == SaleFamily::GoodsNotes  ? "stokovi_main"
+                                    : family == SaleFamily::Proformas ? "proforms_main"
+                                                                      : "invoices_main");
 }
 
 std::optional<bool> SaleStore::NumberTaken(SaleFamily family, int number) {

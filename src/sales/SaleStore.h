@@ -17,9 +17,8 @@ class SaleStore {
 public:
     explicit SaleStore(Database& db) : m_db(db) {}
 
-    // MAX(doc_id) + 1 over the positive numbers; 1 when there is none or the
-    // read failed.
-    int NextNumber(SaleFamily family);
+    // See NextDocumentNumber.
+    std::optional<int> NextNumber(SaleFamily family);
     // Whether the number is in use; nothing when the read failed (reported).
     std::optional<bool> NumberTaken(SaleFamily family, int number);
 

@@ -125,7 +125,7 @@ void SellForm::Reset(SaleOp op) {
     m_customer = Partner();
     m_customer.id = 0;
     SaleHeader& h = m_doc.header;
-    h.docId = SaleStore(m_db).NextNumber(SaleOps::FamilyOf(op));
+    h.docId = SaleStore(m_db).NextNumber(SaleOps::FamilyOf(op)).value_or(1);
     m_numberText = FormatDocNumber(h.docId);
     const QDate today = m_clock.Now().date();
     h.docDate = h.recvDate = h.payDate = h.taxEventDate = today;

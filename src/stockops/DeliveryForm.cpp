@@ -66,7 +66,7 @@ void DeliveryForm::Reset() {
     m_markPaid = false;
     m_counter = 0;
     DeliveryHeader& h = m_doc.header;
-    h.docId = DeliveryStore(m_db).NextNumber();
+    h.docId = DeliveryStore(m_db).NextNumber().value_or(1);
     h.docDate = h.payDate = m_clock.Now().date();
     if (m_settings.AutoCompleteNameMode() == 1)
         h.receivedBy = m_settings.SuppliesLastAutoCompleteName();

@@ -33,8 +33,9 @@ DeliverySaver::Result DeliverySaver::SaveNew(Delivery& doc, bool markPaid, bool 
 // change at once, so the question about it is asked with the file unlocked.
 bool DeliverySaver::CheckNumber(WriteTransaction& t, DeliverySaveContext& c, bool takeNext) {
     if (takeNext) {
-        c.number = m_store.NextNumber();
-        return true;
+        const std::optional<int> next = m_store.NextNumber();
+        c.number = next.value_or(0);
+        return next.has_value();
     }
     const std::optional<bool> taken = m_store.NumberTaken(c.number);
     if (taken && !*taken && c.number > 0)

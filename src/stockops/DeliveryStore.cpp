@@ -1,6 +1,7 @@
 #include "stockops/DeliveryStore.h"
 
 #include "db/Database.h"
+#include "db/DocumentNumbers.h"
 #include "db/ResultTable.h"
 #include "db/WriteTransaction.h"
 #include "format/SqlDates.h"
@@ -11,8 +12,8 @@ QString sqlDate(const QDate& date) {
 }
 } // namespace
 
-int DeliveryStore::NextNumber() {
-    return m_db.QueryInt(0, "SELECT MAX(doc_id) FROM supplies_main;") + 1;
+std::optional<int> DeliveryStore::NextNumber() {
+    return NextDocumentNumber(m_db, "supplies_main");
 }
 
 std::optional<bool> DeliveryStore::NumberTaken(int number) {

@@ -15,7 +15,8 @@ class DeliveryStore {
 public:
     explicit DeliveryStore(Database& db) : m_db(db) {}
 
-    int NextNumber();
+    // See NextDocumentNumber.
+    std::optional<int> NextNumber();
     // Nothing when the read failed.
     std::optional<bool> NumberTaken(int number);
 

@@ -63,7 +63,7 @@ QStringList ProductionForm::MaterialCells(const MaterialNeed& m) {
 
 void ProductionForm::Start() {
     m_doc = ProductionDocument();
-    m_doc.docId = ProductionStore(m_db).NextNumber();
+    m_doc.docId = ProductionStore(m_db).NextNumber().value_or(1);
     m_doc.date = m_clock.Now().date();
     m_isNew = true;
     m_counter = 0;

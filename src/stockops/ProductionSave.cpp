@@ -42,7 +42,10 @@ bool ProductionForm::SaveNew() {
     if (!t.Begin() || !ConsumeAndProduce(t, sellsOnZero))
         return false;
     // The number is taken under the lock, so two seats never share one.
-    m_doc.docId = ProductionStore(m_db).NextNumber();
+    const std::optional<int> number = ProductionStore(m_db).NextNumber();
+    if (!number)
+        return false;
+    m_doc.docId = *number;
     if (!ProductionStore(m_db).Insert(t, m_doc) || !t.Commit())
         return false;
     m_prompter.Message("Изделията са произведени и добавени към наличността в склада.",

@@ -1,6 +1,7 @@
 #include "stockops/ProductionStore.h"
 
 #include "db/Database.h"
+#include "db/DocumentNumbers.h"
 #include "db/ResultTable.h"
 #include "db/WriteTransaction.h"
 #include "format/Rounding.h"
@@ -34,8 +35,8 @@ std::optional<std::vector<ProductionEntry>> ProductionStore::Entries(const QStri
     return entries;
 }
 
-int ProductionStore::NextNumber() {
-    return m_db.QueryInt(0, "SELECT MAX(doc_id) FROM production;") + 1;
+std::optional<int> ProductionStore::NextNumber() {
+    return NextDocumentNumber(m_db, "production");
 }
 
 QStringList ProductionStore::Operators() {

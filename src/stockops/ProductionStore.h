@@ -19,7 +19,8 @@ public:
     // The line's component entries from the product's own recipe; nothing
     // when the read failed.
     std::optional<std::vector<ProductionEntry>> Entries(const QString& productCode, double produced);
-    int NextNumber();
+    // See NextDocumentNumber.
+    std::optional<int> NextNumber();
     QStringList Operators();
 
     bool Insert(WriteTransaction& t, const ProductionDocument& doc);

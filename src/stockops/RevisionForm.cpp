@@ -69,7 +69,7 @@ bool RevisionForm::NewDocument(const std::function<void(int, int)>& progress) {
         return false;
     const QDate date = m_doc.date;
     m_doc = RevisionDocument();
-    m_doc.docId = store.NextNumber();
+    m_doc.docId = store.NextNumber().value_or(1);
     m_doc.date = date.isValid() ? date : m_clock.Now().date();
     m_doc.lines = *lines;
     m_state = State::New;

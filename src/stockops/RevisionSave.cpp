@@ -94,8 +94,9 @@ bool RevisionForm::SaveNew() {
         }
         QStringList missing;
         const int proposed = m_doc.docId;
-        m_doc.docId = RevisionStore(m_db).NextNumber();
-        if (!WriteNew(t, replaceStock, missing) || !t.Commit()) {
+        const std::optional<int> number = RevisionStore(m_db).NextNumber();
+        m_doc.docId = number.value_or(proposed);
+        if (!number || !WriteNew(t, replaceStock, missing) || !t.Commit()) {
             m_doc.docId = proposed;
             return false;
         }

@@ -1,6 +1,7 @@
 #include "stockops/RevisionStore.h"
 
 #include "db/Database.h"
+#include "db/DocumentNumbers.h"
 #include "db/ResultTable.h"
 #include "db/WriteTransaction.h"
 #include "format/Rounding.h"
@@ -45,8 +46,8 @@ RevisionStore::NewLines(const std::function<void(int, int)>& progress) {
     return lines;
 }
 
-int RevisionStore::NextNumber() {
-    return m_db.QueryInt(0, "SELECT MAX(doc_id) FROM revisions;") + 1;
+std::optional<int> RevisionStore::NextNumber() {
+    return NextDocumentNumber(m_db, "revisions");
 }
 
 bool RevisionStore::Load(int number, std::vector<RevisionLine>& lines) {

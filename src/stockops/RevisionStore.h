@@ -17,7 +17,8 @@ public:
     // Every item but services and hidden ones, by name; `progress` hears
     // (done, total) as the lines are built. Nothing when the read failed.
     std::optional<std::vector<RevisionLine>> NewLines(const std::function<void(int, int)>& progress);
-    int NextNumber();
+    // See NextDocumentNumber.
+    std::optional<int> NextNumber();
     // The lines of a stored count, each with its count as loaded.
     bool Load(int number, std::vector<RevisionLine>& lines);
     // The stored count of one item of a document; nothing when the item is

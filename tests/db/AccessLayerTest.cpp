@@ -1,6 +1,7 @@
 #include "base/OperationTimer.h"
 #include "db/Connection.h"
 #include "db/DbMessages.h"
+#include "db/DocumentNumbers.h"
 #include "db/UnicodeLike.h"
 #include "support/DatabaseTest.h"
 
@@ -86,6 +87,21 @@ TEST_F(AccessLayerTest, ReportDbErrorChoosesItsMessageByCode) {
                                              DbMessages::kReadOnly, DbMessages::kFull}));
     EXPECT_EQ(corrupt.code, 0);
     EXPECT_EQ(other.code, 0);
+}
+
+TEST_F(AccessLayerTest, DocumentNumbersSkipSetAsideDocumentsAndNeverGuess) {
+    EXPECT_EQ(NextDocumentNumber(Db(), "offers"), 1);
+    // An upgrade keeps old documents under negative numbers: they do not count.
+    ASSERT_TRUE(Db().Exec("INSERT INTO offers (doc_id) VALUES(-7); INSERT INTO offers (doc_id) VALUES(-2);"));
+    EXPECT_EQ(NextDocumentNumber(Db(), "offers"), 1);
+    ASSERT_TRUE(Db().Exec("INSERT INTO offers (doc_id) VALUES(4);"));
+    EXPECT_EQ(NextDocumentNumber(Db(), "offers"), 5);
+    EXPECT_EQ(FreeDocumentNumber(Db(), "offers", 3), 3);
+    EXPECT_EQ(FreeDocumentNumber(Db(), "offers", 4), 5);
+    EXPECT_EQ(FreeDocumentNumber(Db(), "offers", -2), 5);
+    ASSERT_TRUE(Db().Exec("DROP TABLE offers;"));
+    EXPECT_EQ(NextDocumentNumber(Db(), "offers"), std::nullopt); // a failed read is no number
+    EXPECT_EQ(prompter.Count(), 1);
 }
 
 TEST_F(AccessLayerTest, QueryFillsTheClassicLayoutWithNullCells) {
