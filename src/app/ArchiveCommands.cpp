@@ -96,7 +96,7 @@ int RunBackupCommand(const QString& directory, LocalSettings& settings, const Cl
     const QDateTime now = clock.Now();
     QString archive;
     const QString error =
-        ArchiveDatabase(connection, ArchiveFileName(ArchiveDirectoryOf(settings, path), now), nullptr,
+        ArchiveDatabase(connection, ArchiveFileName(ArchiveDirectoryOf(settings.BackupDir(), path), now), nullptr,
                         &archive);
     if (!error.isEmpty()) {
         prompter.Message("Архивното копие не беше създадено.\n" + error, MessageIcon::Stop);

@@ -2,7 +2,7 @@
 
 #include "base/Prompter.h"
 #include "db/Database.h"
-#include "db/FirmCurrency.h"
+#include "masterdata/FirmCurrency.h"
 #include "db/WriteTransaction.h"
 #include "format/Rounding.h"
 #include "masterdata/ItemStore.h"

@@ -25,28 +25,28 @@ bool takeFromStock(WriteTransaction& t, ItemStore& items, const std::optional<St
 }
 } // namespace
 
-int ChooserKindOf(DeletionKind kind) {
+DocumentKind ChooserKindOf(DeletionKind kind) {
     switch (kind) {
     case DeletionKind::Request:
-        return DocumentBrowser::Requests;
+        return DocumentKind::Requests;
     case DeletionKind::Delivery:
-        return DocumentBrowser::Deliveries;
+        return DocumentKind::Deliveries;
     case DeletionKind::Production:
-        return DocumentBrowser::Production;
+        return DocumentKind::Production;
     case DeletionKind::GoodsNote:
-        return DocumentBrowser::GoodsNotes;
+        return DocumentKind::GoodsNotes;
     case DeletionKind::Invoice:
-        return DocumentBrowser::Invoices;
+        return DocumentKind::Invoices;
     case DeletionKind::DebitNote:
-        return DocumentBrowser::DebitNotes;
+        return DocumentKind::DebitNotes;
     case DeletionKind::CreditNote:
-        return DocumentBrowser::CreditNotes;
+        return DocumentKind::CreditNotes;
     case DeletionKind::WarrantyCard:
-        return DocumentBrowser::WarrantyCards;
+        return DocumentKind::WarrantyCards;
     case DeletionKind::Offer:
-        return DocumentBrowser::Offers;
+        return DocumentKind::Offers;
     }
-    return DocumentBrowser::GoodsNotes;
+    return DocumentKind::GoodsNotes;
 }
 
 bool DocumentDeletion::Delete(DeletionKind kind, int number) {

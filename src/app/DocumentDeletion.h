@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sales/DocumentKind.h"
+
 class Database;
 class DocumentChooser;
 class Prompter;
@@ -19,7 +21,7 @@ enum class DeletionKind {
 };
 
 // The kind "избор на документ" lists for a deletion command.
-int ChooserKindOf(DeletionKind kind);
+DocumentKind ChooserKindOf(DeletionKind kind);
 
 // Deletes one stored document and undoes what it did to the stock and the
 // cash register, all in one change.

@@ -21,7 +21,7 @@ int RunEuroCommand(const QString& directory, LocalSettings& settings, const Cloc
     CurrencyChangeover changeover(db, prompter, [&]() -> std::optional<QString> {
         QString archive;
         const QString error = ArchiveDatabase(
-            connection, ArchiveFileName(ArchiveDirectoryOf(settings, path), clock.Now()), nullptr, &archive);
+            connection, ArchiveFileName(ArchiveDirectoryOf(settings.BackupDir(), path), clock.Now()), nullptr, &archive);
         if (!error.isEmpty()) {
             prompter.Message("Архивното копие не беше създадено; цените не са променени.\n" + error,
                              MessageIcon::Stop);

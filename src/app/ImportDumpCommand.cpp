@@ -12,6 +12,7 @@
 #include "db/upgrade/UpgradeStep.h"
 #include "db/upgrade/UpgradeSteps.h"
 #include "format/Cp1251.h"
+#include "session/UpgradeValues.h"
 
 #include <QDir>
 #include <QFile>
@@ -227,7 +228,7 @@ int RunImportDumpCommand(const QString& dump, const QString& directory, const QS
             FixedConnectionSource source(connection);
             ImportPrompter asking(prompter, answers);
             Database db(source, sleeper, asking);
-            UpgradeContext context{db, asking, settings, true};
+            UpgradeContext context{db, asking, UpgradeValuesOf(settings), true};
             for (int next = version + 1; next <= AppInfo::kSchemaVersion && error.isEmpty(); ++next)
                 if (!UpgradeTo(next, context))
                     error = QString("Преструктурирането до формат %1 не беше извършено.").arg(next);

@@ -1,7 +1,7 @@
 #include "app/SettingsMenu.h"
 
 #include "db/DbSettings.h"
-#include "db/FirmCurrency.h"
+#include "masterdata/FirmCurrency.h"
 #include "masterdata/StockSettings.h"
 #include "settings/LocalSettings.h"
 

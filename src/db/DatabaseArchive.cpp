@@ -7,7 +7,6 @@
 #include "db/SafeFileWrite.h"
 #include "db/SchemaVersion.h"
 #include "db/SeatLock.h"
-#include "settings/LocalSettings.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -101,8 +100,7 @@ QString putInPlace(const QString& restored, const QString& databasePath) {
 }
 } // namespace
 
-QString ArchiveDirectoryOf(const LocalSettings& settings, const QString& databasePath) {
-    const QString chosen = settings.BackupDir();
+QString ArchiveDirectoryOf(const QString& chosen, const QString& databasePath) {
     return chosen.isEmpty() ? QFileInfo(databasePath).absolutePath() : chosen;
 }
 

@@ -5,12 +5,11 @@
 #include <QDateTime>
 #include <QString>
 
-class LocalSettings;
 class Connection;
 
 // Where archives of the database go: the directory chosen for them
 // (`BackupDir`), else the database's own directory.
-QString ArchiveDirectoryOf(const LocalSettings& settings, const QString& databasePath);
+QString ArchiveDirectoryOf(const QString& chosen, const QString& databasePath);
 
 // The name of an archive made at `now`: the directory, "TV", the local date
 // and time as YYYYMMDDhhmmss, and ".Z". Two archives of one second share it.

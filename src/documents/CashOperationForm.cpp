@@ -1,7 +1,7 @@
 #include "documents/CashOperationForm.h"
 
 #include "base/Prompter.h"
-#include "db/FirmCurrency.h"
+#include "masterdata/FirmCurrency.h"
 #include "format/Rounding.h"
 #include "format/SqlDates.h"
 #include "masterdata/PartnerStore.h"

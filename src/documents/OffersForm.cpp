@@ -75,7 +75,7 @@ bool OffersForm::New() {
 bool OffersForm::Load(DocumentChooser& documents) {
     if (!MayDiscard(m_prompter))
         return false;
-    const auto choice = documents.ChooseDocument(DocumentBrowser::Offers, 0);
+    const auto choice = documents.ChooseDocument(DocumentKind::Offers, 0);
     if (!choice)
         return false;
     const std::optional<Offer> offer = OfferStore::Load(m_db, choice->number);

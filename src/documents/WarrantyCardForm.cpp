@@ -89,7 +89,7 @@ bool WarrantyCardForm::NewFromDocument(int baseKind, DocumentChooser& documents)
         return false;
     const bool goodsNote = baseKind == WarrantyCard::GoodsNote;
     const auto choice = documents.ChooseDocument(
-        goodsNote ? DocumentBrowser::GoodsNotes : DocumentBrowser::Invoices, m_card.customerId);
+        goodsNote ? DocumentKind::GoodsNotes : DocumentKind::Invoices, m_card.customerId);
     if (!choice)
         return false;
     Fresh(baseKind, choice->number);
@@ -284,7 +284,7 @@ void WarrantyCardForm::SetTerm(int months) {
 bool WarrantyCardForm::Load(DocumentChooser& documents) {
     if (!MayDiscard(m_prompter))
         return false;
-    const auto choice = documents.ChooseDocument(DocumentBrowser::WarrantyCards, 0);
+    const auto choice = documents.ChooseDocument(DocumentKind::WarrantyCards, 0);
     if (!choice)
         return false;
     const std::optional<WarrantyCard> card = WarrantyCardStore::Load(m_db, choice->number);

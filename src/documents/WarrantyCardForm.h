@@ -15,7 +15,7 @@ class LocalSettings;
 class PartnerChooser;
 class Prompter;
 
-// The line dialog "CGKEditItemDlg"; false when cancelled.
+// The line dialog "CWarrantyCardLineDlg"; false when cancelled.
 class WarrantyLineEditor {
 public:
     virtual ~WarrantyLineEditor() = default;

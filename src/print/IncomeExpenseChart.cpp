@@ -1,6 +1,6 @@
 #include "print/IncomeExpenseChart.h"
 
-#include "db/FirmCurrency.h"
+#include "masterdata/FirmCurrency.h"
 #include "print/Canvas.h"
 #include "print/PageFrame.h"
 

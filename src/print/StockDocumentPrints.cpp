@@ -42,7 +42,7 @@ std::unique_ptr<ListPrintJob> ProductionPrint(const ProductionDocument& doc,
     return job;
 }
 
-std::unique_ptr<ListPrintJob> RevisionProtocol(const RevisionDocument& doc, const std::vector<int>& lines,
+std::unique_ptr<ListPrintJob> StocktakingProtocol(const StocktakingDocument& doc, const std::vector<int>& lines,
                                                std::function<bool()> economyMode) {
     const int left = Qt::AlignLeft, centre = Qt::AlignHCenter, right = Qt::AlignRight;
     std::vector<PrintColumn> columns{
@@ -50,7 +50,7 @@ std::unique_ptr<ListPrintJob> RevisionProtocol(const RevisionDocument& doc, cons
         {"количество", 220, right}, {"намерено к-во", 240, right}, {"разлика к-во", 240, right}};
     std::vector<QStringList> rows;
     for (int k : lines) {
-        const RevisionLine& l = doc.lines[static_cast<size_t>(k)];
+        const StocktakingLine& l = doc.lines[static_cast<size_t>(k)];
         rows.push_back({l.code, l.name, l.units, QString::asprintf("%.3f", l.projected),
                         QString::asprintf("%.3f", l.counted),
                         QString::asprintf("%.3f", l.counted - l.projected)});

@@ -2,7 +2,7 @@
 
 #include "print/ListPrintJob.h"
 #include "stockops/Production.h"
-#include "stockops/Revision.h"
+#include "stockops/Stocktaking.h"
 
 #include <functional>
 #include <memory>
@@ -15,5 +15,5 @@ std::unique_ptr<ListPrintJob> ProductionPrint(const ProductionDocument& doc,
 
 // The stocktaking protocol "ПРОТОКОЛ ЗА ИЗВЪРШЕНА ИНВЕНТАРИЗАЦИЯ №" of the given
 // lines, with the signatures of the responsible person and the commission.
-std::unique_ptr<ListPrintJob> RevisionProtocol(const RevisionDocument& doc, const std::vector<int>& lines,
+std::unique_ptr<ListPrintJob> StocktakingProtocol(const StocktakingDocument& doc, const std::vector<int>& lines,
                                                std::function<bool()> economyMode);

@@ -2,7 +2,7 @@
 
 #include "base/Clock.h"
 #include "db/Database.h"
-#include "db/FirmCurrency.h"
+#include "masterdata/FirmCurrency.h"
 #include "format/SqlDates.h"
 
 #include <algorithm>

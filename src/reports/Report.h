@@ -1,7 +1,7 @@
 #pragma once
 
 #include "base/OperationTimer.h"
-#include "db/FirmCurrency.h"
+#include "masterdata/FirmCurrency.h"
 #include "db/SqlStatement.h"
 #include "lists/SearchText.h"
 #include "masterdata/GroupTree.h"

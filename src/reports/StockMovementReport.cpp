@@ -42,7 +42,7 @@ std::vector<ListColumn> StockMovementReport::Columns() {
 
 bool StockMovementReport::ChooseStocktaking(DocumentChooser& documents, Prompter& prompter,
                                             Conditions& conditions) {
-    const std::optional<DocumentChoice> choice = documents.ChooseDocument(DocumentBrowser::Stocktakings, 0);
+    const std::optional<DocumentChoice> choice = documents.ChooseDocument(DocumentKind::Stocktakings, 0);
     if (!choice)
         return false;
     conditions.stocktaking = choice->number;

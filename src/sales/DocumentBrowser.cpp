@@ -8,35 +8,35 @@
 #include "sales/fiscal/FiscalReceiptStore.h"
 
 
-DocumentBrowser::DocumentBrowser(Database& db, int kind, int partnerId)
+DocumentBrowser::DocumentBrowser(Database& db, DocumentKind kind, int partnerId)
     : m_db(db), m_kind(kind), m_partnerId(partnerId),
-      m_fiscal((kind == GoodsNotes || kind == Invoices || kind == CreditNotes) &&
+      m_fiscal((kind == DocumentKind::GoodsNotes || kind == DocumentKind::Invoices || kind == DocumentKind::CreditNotes) &&
                FiscalReceiptStore(db).Exists()) {}
 
-std::vector<ListColumn> DocumentBrowser::Columns(int kind) {
+std::vector<ListColumn> DocumentBrowser::Columns(DocumentKind kind) {
     const Qt::Alignment left = Qt::AlignLeft, right = Qt::AlignRight;
     std::vector<ListColumn> columns = {{"документ #", 100, left, SortType::Integer},
                                        {"дата", 85, left, SortType::Date}};
     switch (kind) {
-    case Deliveries:
+    case DocumentKind::Deliveries:
         columns.push_back({"доставчик", 225, left, SortType::Text});
         columns.push_back({"сума", 80, right, SortType::Decimal});
         columns.push_back({"по фактура №", 140, left, SortType::Text});
         break;
-    case Offers:
+    case DocumentKind::Offers:
         columns.push_back({"до", 300, left, SortType::Text});
         break;
-    case Stocktakings:
+    case DocumentKind::Stocktakings:
         columns.push_back({"забележка", 300, left, SortType::Text});
         break;
-    case Production:
+    case DocumentKind::Production:
         columns.push_back({"произведено от", 225, left, SortType::Text});
         columns.push_back({"количество", 90, right, SortType::Decimal});
         break;
-    case Requests:
+    case DocumentKind::Requests:
         columns.push_back({"доставчик", 300, left, SortType::Text});
         break;
-    case WarrantyCards:
+    case DocumentKind::WarrantyCards:
         columns.push_back({"клиент", 300, left, SortType::Text});
         break;
     default:
@@ -55,7 +55,7 @@ std::vector<ListColumn> DocumentBrowser::ShownColumns() const {
 }
 
 SaleFamily DocumentBrowser::Family() const {
-    return m_kind == GoodsNotes ? SaleFamily::GoodsNotes : SaleFamily::Invoices;
+    return m_kind == DocumentKind::GoodsNotes ? SaleFamily::GoodsNotes : SaleFamily::Invoices;
 }
 
 void DocumentBrowser::SetPeriod(bool on, const QDate& from, const QDate& to) {
@@ -86,13 +86,13 @@ bool DocumentBrowser::Reload() {
         row.number = it->number;
         row.date = SqlToDate(it->date);
         row.cells << FormatDocNumber(row.number) << SqlToDisplayDate(it->date) << it->text;
-        if (m_kind == Stocktakings)
+        if (m_kind == DocumentKind::Stocktakings)
             row.note = it->text;
         if (it->amount) {
             row.negative = *it->amount < 0;
-            row.cells << FormatNumber(*it->amount, m_kind == Production ? 3 : 2);
+            row.cells << FormatNumber(*it->amount, m_kind == DocumentKind::Production ? 3 : 2);
         }
-        if (m_kind == Deliveries)
+        if (m_kind == DocumentKind::Deliveries)
             row.cells << it->extra;
         if (m_fiscal) {
             const auto receipt = receipts.find(row.number);

@@ -4,6 +4,7 @@
 #include "lists/ListColumn.h"
 #include "lists/SearchText.h"
 #include "sales/DocumentChooser.h"
+#include "sales/DocumentKind.h"
 #include "sales/DocumentListStore.h"
 #include "sales/SaleOperation.h"
 
@@ -17,36 +18,20 @@ class Prompter;
 // partner, search and period filters, in the order the dialog shows it.
 class DocumentBrowser {
 public:
-    enum Kind {
-        Deliveries = 0,
-        GoodsNotes = 1,
-        GoodsNotesNotInvoiced = 2,
-        Invoices = 3,
-        Proformas = 4,
-        Offers = 5,
-        Stocktakings = 6,
-        Production = 7,
-        Requests = 8,
-        CustomerLinesNotInvoiced = 9,
-        WarrantyCards = 11,
-        DebitNotes = 12,
-        CreditNotes = 13,
-    };
-
     // partnerId 0: every partner.
-    DocumentBrowser(Database& db, int kind, int partnerId);
+    DocumentBrowser(Database& db, DocumentKind kind, int partnerId);
 
-    static std::vector<ListColumn> Columns(int kind);
+    static std::vector<ListColumn> Columns(DocumentKind kind);
     // The columns shown: with the fiscal receipt of goods notes, invoices
     // and credit notes once the file keeps receipts.
     std::vector<ListColumn> ShownColumns() const;
     bool ShowsFiscalReceipts() const { return m_fiscal; }
-    int Kind() const { return m_kind; }
+    DocumentKind Kind() const { return m_kind; }
     Database& Db() { return m_db; }
     // The family the listed documents are numbered in.
     SaleFamily Family() const;
     // Several rows may be chosen (the goods notes of a collective invoice).
-    bool MultipleSelection() const { return m_kind == CustomerLinesNotInvoiced; }
+    bool MultipleSelection() const { return m_kind == DocumentKind::CustomerLinesNotInvoiced; }
 
     SearchText& Search() { return m_search; }
     // Warranty cards are also found by a serial number of their lines.
@@ -73,7 +58,7 @@ private:
     DocumentListFilter Filter() const;
 
     Database& m_db;
-    int m_kind;
+    DocumentKind m_kind;
     int m_partnerId;
     SearchText m_search;
     bool m_bySerial = false;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sales/DocumentKind.h"
+
 #include <QDate>
 #include <QString>
 #include <optional>
@@ -15,10 +17,10 @@ struct DocumentChoice {
 };
 
 // The document browser as the document forms use it: a stored document of
-// one kind (the kinds of DocumentBrowser), optionally of one partner; nothing
+// one kind, optionally of one partner; nothing
 // when the user cancelled.
 class DocumentChooser {
 public:
     virtual ~DocumentChooser() = default;
-    virtual std::optional<DocumentChoice> ChooseDocument(int kind, int partnerId) = 0;
+    virtual std::optional<DocumentChoice> ChooseDocument(DocumentKind kind, int partnerId) = 0;
 };

@@ -18,7 +18,7 @@ struct KindStatement {
     bool hasWhere; // the query already has a WHERE
 };
 
-const KindStatement* statementOf(int kind) {
+const KindStatement* statementOf(DocumentKind kind) {
     static const KindStatement deliveries{
         "SELECT m.doc_id, m.doc_dt, p.partner_name, m.total_sum, m.invoice_no FROM supplies_main AS m LEFT "
         "JOIN "
@@ -118,29 +118,29 @@ const KindStatement* statementOf(int kind) {
                                              "",
                                              false};
     switch (kind) {
-    case DocumentBrowser::Deliveries:
+    case DocumentKind::Deliveries:
         return &deliveries;
-    case DocumentBrowser::GoodsNotes:
+    case DocumentKind::GoodsNotes:
         return &goodsNotes;
-    case DocumentBrowser::GoodsNotesNotInvoiced:
+    case DocumentKind::GoodsNotesNotInvoiced:
         return &notInvoiced;
-    case DocumentBrowser::Invoices:
+    case DocumentKind::Invoices:
         return &invoices;
-    case DocumentBrowser::Proformas:
+    case DocumentKind::Proformas:
         return &proformas;
-    case DocumentBrowser::Offers:
+    case DocumentKind::Offers:
         return &offers;
-    case DocumentBrowser::Stocktakings:
+    case DocumentKind::Stocktakings:
         return &stocktakings;
-    case DocumentBrowser::Production:
+    case DocumentKind::Production:
         return &production;
-    case DocumentBrowser::Requests:
+    case DocumentKind::Requests:
         return &requests;
-    case DocumentBrowser::WarrantyCards:
+    case DocumentKind::WarrantyCards:
         return &warrantyCards;
-    case DocumentBrowser::DebitNotes:
+    case DocumentKind::DebitNotes:
         return &debitNotes;
-    case DocumentBrowser::CreditNotes:
+    case DocumentKind::CreditNotes:
         return &creditNotes;
     default:
         return nullptr;
@@ -182,7 +182,7 @@ SqlStatement condition(Database& db, const DocumentListFilter& f) {
 } // namespace
 
 SqlStatement DocumentListStore::Statement(const DocumentListFilter& f) const {
-    if (f.kind == DocumentBrowser::CustomerLinesNotInvoiced) {
+    if (f.kind == DocumentKind::CustomerLinesNotInvoiced) {
         const SqlStatement period = f.period ? SqlCompose(" AND (si.doc_dt >= ? AND si.doc_dt <= ?) ",
                                                           {DateToSql(f.from), DateToSql(f.to)})
                                              : SqlStatement();
@@ -194,7 +194,7 @@ SqlStatement DocumentListStore::Statement(const DocumentListFilter& f) const {
                    {f.partnerId, m_db.Dialect().SearchAnywhere({"CAST(si.doc_id AS TEXT)"}, f.search)}) +
                period + " GROUP BY si.doc_id ORDER BY si.doc_dt, si.doc_id DESC;";
     }
-    if (f.kind == DocumentBrowser::WarrantyCards && f.bySerial)
+    if (f.kind == DocumentKind::WarrantyCards && f.bySerial)
         return SqlCompose(
             // Each card once, however many of its lines match; '%' and '_'
             // typed by the clerk stay wildcards, as in every search.
@@ -217,20 +217,20 @@ bool DocumentListStore::Load(const DocumentListFilter& f, std::vector<Row>& rows
     // Which column holds the partner (or note) and which the amount.
     int partner = 2, amount = 3, extra = -1;
     switch (f.kind) {
-    case DocumentBrowser::Deliveries:
+    case DocumentKind::Deliveries:
         extra = 4;
         break;
-    case DocumentBrowser::GoodsNotesNotInvoiced:
+    case DocumentKind::GoodsNotesNotInvoiced:
         amount = 4;
         break;
-    case DocumentBrowser::CustomerLinesNotInvoiced:
+    case DocumentKind::CustomerLinesNotInvoiced:
         partner = 3;
         amount = 4;
         break;
-    case DocumentBrowser::Offers:
-    case DocumentBrowser::Requests:
-    case DocumentBrowser::WarrantyCards:
-    case DocumentBrowser::Stocktakings:
+    case DocumentKind::Offers:
+    case DocumentKind::Requests:
+    case DocumentKind::WarrantyCards:
+    case DocumentKind::Stocktakings:
         amount = -1;
         break;
     default:

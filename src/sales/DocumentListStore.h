@@ -1,6 +1,7 @@
 #pragma once
 
 #include "db/SqlStatement.h"
+#include "sales/DocumentKind.h"
 
 #include <QDate>
 #include <QString>
@@ -9,10 +10,10 @@
 
 class Database;
 
-// What the document browser asks for: one kind (DocumentBrowser::Kind), of
+// What the document browser asks for: one kind, of
 // one partner or all (0), found by a typed text, optionally in a period.
 struct DocumentListFilter {
-    int kind = 0;
+    DocumentKind kind = DocumentKind::Deliveries;
     int partnerId = 0;
     QString search;
     bool bySerial = false; // warranty cards by a serial number of their lines

@@ -7,7 +7,7 @@
 class GivenDocument : public DocumentChooser {
 public:
     explicit GivenDocument(int number) : m_number(number) {}
-    std::optional<DocumentChoice> ChooseDocument(int, int) override {
+    std::optional<DocumentChoice> ChooseDocument(DocumentKind, int) override {
         DocumentChoice choice;
         choice.number = m_number;
         return choice;

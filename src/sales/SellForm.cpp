@@ -21,17 +21,17 @@
 
 namespace {
 // The browser kind of a stored document and the operation it loads as.
-std::optional<SaleOp> loadedOp(int kind) {
+std::optional<SaleOp> loadedOp(DocumentKind kind) {
     switch (kind) {
-    case 1:
+    case DocumentKind::GoodsNotes:
         return SaleOp::GoodsNote;
-    case 3:
+    case DocumentKind::Invoices:
         return SaleOp::InvoiceWithNote;
-    case 4:
+    case DocumentKind::Proformas:
         return SaleOp::Proforma;
-    case 12:
+    case DocumentKind::DebitNotes:
         return SaleOp::DebitNote;
-    case 13:
+    case DocumentKind::CreditNotes:
         return SaleOp::CreditNote;
     default:
         return std::nullopt;
@@ -101,7 +101,7 @@ bool SellForm::NewOperation(SaleOp op, DocumentChooser& documents) {
     QString invoiceDate;
     int invoiceCustomer = 0;
     if (op == SaleOp::DebitNote || op == SaleOp::CreditNote) {
-        const std::optional<DocumentChoice> chosen = documents.ChooseDocument(3, 0);
+        const std::optional<DocumentChoice> chosen = documents.ChooseDocument(DocumentKind::Invoices, 0);
         if (!chosen)
             return false;
         invoice = chosen->number;
@@ -143,7 +143,7 @@ void SellForm::Reset(SaleOp op) {
     Recompute();
 }
 
-bool SellForm::Load(int kind, DocumentChooser& documents) {
+bool SellForm::Load(DocumentKind kind, DocumentChooser& documents) {
     const std::optional<SaleOp> op = loadedOp(kind);
     if (!op)
         return false;

@@ -1,10 +1,11 @@
 #pragma once
 
 #include "base/FormHost.h"
-#include "db/FirmCurrency.h"
 #include "lists/ListColumn.h"
 #include "masterdata/Bank.h"
+#include "masterdata/FirmCurrency.h"
 #include "masterdata/Partner.h"
+#include "sales/DocumentKind.h"
 #include "sales/SaleDetails.h"
 #include "sales/SaleDocument.h"
 #include "sales/SalePrintout.h"
@@ -70,7 +71,7 @@ public:
     bool InvoiceEarlier(SaleOp op, DocumentChooser& documents, PartnerChooser& partners);
     // Loads a stored document of the browser kind (1 goods note, 3 invoice,
     // 4 pro-forma, 12 debit note, 13 credit note).
-    bool Load(int kind, DocumentChooser& documents);
+    bool Load(DocumentKind kind, DocumentChooser& documents);
     // The number field of a new document changed: the text it keeps.
     QString SetNumberText(const QString& typed);
     void SetDate(const QDate& date);

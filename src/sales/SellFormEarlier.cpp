@@ -26,7 +26,9 @@ bool SellForm::InvoiceEarlier(SaleOp op, DocumentChooser& documents, PartnerChoo
             customer = *chosen;
         }
     }
-    const int kind = op == SaleOp::InvoiceForNote ? 2 : op == SaleOp::InvoiceForProforma ? 4 : 9;
+    const DocumentKind kind = op == SaleOp::InvoiceForNote       ? DocumentKind::GoodsNotesNotInvoiced
+                              : op == SaleOp::InvoiceForProforma ? DocumentKind::Proformas
+                                                                 : DocumentKind::CustomerLinesNotInvoiced;
     const std::optional<DocumentChoice> chosen = documents.ChooseDocument(kind, customer);
     if (!chosen)
         return false;

@@ -1,4 +1,5 @@
 #include "session/TarvoDoc.h"
+#include "session/UpgradeValues.h"
 
 #include "base/AppInfo.h"
 #include "base/ProcessExit.h"
@@ -121,7 +122,7 @@ void CTarvoDoc::Upgrade(int version) {
     }
     FixedConnectionSource source(m_connection);
     Database db(source, m_services.sleeper, m_services.prompter, m_policy);
-    UpgradeContext context{db, m_services.prompter, m_services.settings};
+    UpgradeContext context{db, m_services.prompter, UpgradeValuesOf(m_services.settings)};
     UpgradeDatabase(version, context, *m_services.upgradeHost, m_services.exit, m_connection,
                     DatabasePath());
     m_connection.Close();

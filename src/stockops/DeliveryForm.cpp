@@ -81,7 +81,7 @@ void DeliveryForm::Recompute() {
 bool DeliveryForm::Load(DocumentChooser& documents) {
     if (!MayDiscard(m_prompter))
         return false;
-    const std::optional<DocumentChoice> chosen = documents.ChooseDocument(0, 0);
+    const std::optional<DocumentChoice> chosen = documents.ChooseDocument(DocumentKind::Deliveries, 0);
     if (!chosen)
         return false;
     Delivery loaded;

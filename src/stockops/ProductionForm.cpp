@@ -81,7 +81,7 @@ bool ProductionForm::NewDocument() {
 bool ProductionForm::Load(DocumentChooser& documents) {
     if (!MayDiscard(m_prompter))
         return false;
-    const std::optional<DocumentChoice> chosen = documents.ChooseDocument(7, 0);
+    const std::optional<DocumentChoice> chosen = documents.ChooseDocument(DocumentKind::Production, 0);
     if (!chosen)
         return false;
     ProductionDocument loaded;

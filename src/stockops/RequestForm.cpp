@@ -3,7 +3,7 @@
 #include "base/Clock.h"
 #include "base/Prompter.h"
 #include "db/Database.h"
-#include "db/FirmCurrency.h"
+#include "masterdata/FirmCurrency.h"
 #include "db/WriteTransaction.h"
 #include "format/Rounding.h"
 #include "masterdata/Item.h"
@@ -89,7 +89,7 @@ bool RequestForm::New(bool withPrices) {
 bool RequestForm::Load(DocumentChooser& documents) {
     if (!MayDiscard(m_prompter))
         return false;
-    const auto choice = documents.ChooseDocument(DocumentBrowser::Requests, 0);
+    const auto choice = documents.ChooseDocument(DocumentKind::Requests, 0);
     if (!choice)
         return false;
     const std::optional<SupplierRequest> request = RequestStore::Load(m_db, choice->number);

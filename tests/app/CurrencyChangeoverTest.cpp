@@ -3,7 +3,7 @@
 #include "app/CurrencyChangeover.h"
 
 #include "db/Connection.h"
-#include "db/FirmCurrency.h"
+#include "masterdata/FirmCurrency.h"
 #include "support/DatabaseTest.h"
 #include "support/FailureInjector.h"
 

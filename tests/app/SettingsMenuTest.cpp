@@ -2,7 +2,7 @@
 
 #include "app/Calculator.h"
 #include "app/CsvSeparatorEditor.h"
-#include "db/FirmCurrency.h"
+#include "masterdata/FirmCurrency.h"
 #include "support/DatabaseTest.h"
 
 #include <QDir>

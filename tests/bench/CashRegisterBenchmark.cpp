@@ -3,7 +3,7 @@
 // showing it.
 #include "bench/BenchSession.h"
 #include "documents/CashRegisterForm.h"
-#include "documents/ui/CCaseDlg.h"
+#include "documents/ui/CCashRegisterDlg.h"
 #include "support/FakeFormHost.h"
 
 #include <benchmark/benchmark.h>
@@ -53,7 +53,7 @@ BENCHMARK(BM_CashRegisterLoad10000)->Unit(benchmark::kMillisecond);
 void BM_CashRegisterShow10000(benchmark::State& state) {
     Session session;
     FakeFormHost host(session.prompter, session.settings);
-    CCaseDlg dialog(*session.doc, host);
+    CCashRegisterDlg dialog(*session.doc, host);
     for (auto _ : state)
         dialog.ApplyFilter(session.Year());
 }

@@ -1,7 +1,7 @@
 // 5,000 partners: loading the partners list, and opening the selection dialog.
 #include "bench/BenchSession.h"
 #include "masterdata/PartnersForm.h"
-#include "masterdata/ui/CContragentSelectionDlg.h"
+#include "masterdata/ui/CPartnerSelectionDlg.h"
 #include "support/FakeFormHost.h"
 
 #include <benchmark/benchmark.h>
@@ -36,7 +36,7 @@ void BM_OpenPartnerSelection5000(benchmark::State& state) {
     Session session;
     FakeFormHost host(session.prompter, session.settings);
     for (auto _ : state) {
-        CContragentSelectionDlg dialog(*session.doc, host, PartnerTab::All, 2500);
+        CPartnerSelectionDlg dialog(*session.doc, host, PartnerTab::All, 2500);
         benchmark::DoNotOptimize(dialog.ChosenId());
     }
 }

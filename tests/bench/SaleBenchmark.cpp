@@ -130,7 +130,7 @@ void BM_BrowseGoodsNotes50000(benchmark::State& state) {
     StoredSession session;
     FakeFormHost host(session.prompter, session.settings);
     for (auto _ : state) {
-        CDocumentBrowserDlg dialog(*session.doc, host, DocumentBrowser::GoodsNotes, 0);
+        CDocumentBrowserDlg dialog(*session.doc, host, DocumentKind::GoodsNotes, 0);
         benchmark::DoNotOptimize(dialog.Behaviour().Rows().size());
     }
 }
@@ -138,7 +138,7 @@ BENCHMARK(BM_BrowseGoodsNotes50000)->Unit(benchmark::kMillisecond)->Iterations(5
 
 void BM_BrowseNotInvoiced500000Lines(benchmark::State& state) {
     StoredSession session;
-    DocumentBrowser browser(session.Db(), DocumentBrowser::GoodsNotesNotInvoiced, 0);
+    DocumentBrowser browser(session.Db(), DocumentKind::GoodsNotesNotInvoiced, 0);
     for (auto _ : state) {
         browser.Reload();
         benchmark::DoNotOptimize(browser.Rows().size());

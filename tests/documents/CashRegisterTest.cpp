@@ -2,7 +2,7 @@
 // payment numbers, new/edited/deleted operations each in one change, the
 // filter's choices and period, the partner check list, and the print flags.
 #include "base/TextInput.h"
-#include "db/FirmCurrency.h"
+#include "masterdata/FirmCurrency.h"
 #include "documents/CashOperationForm.h"
 #include "documents/CashRegisterForm.h"
 #include "documents/CashRegisterStore.h"

@@ -1,6 +1,6 @@
 // The printed delivery, production and materials reports: titles, the
 // period lines as written, the chosen columns and the totals rows.
-#include "db/FirmCurrency.h"
+#include "masterdata/FirmCurrency.h"
 #include "print/ReportPrints.h"
 #include "support/RecordingCanvas.h"
 

@@ -55,12 +55,12 @@ TEST(StockDocumentPrints, SignaturesWithoutRoomTakeAPageOfTheirOwn) {
 }
 
 TEST(StockDocumentPrints, TheProtocolPrintsTheLinesGivenWithBothSignatureBlocks) {
-    RevisionDocument doc;
+    StocktakingDocument doc;
     doc.docId = 4;
     doc.date = QDate(2026, 12, 8);
     for (int i = 0; i < 3; ++i)
         doc.lines.push_back({QString("G%1").arg(i), "Стока", 1, "Стоки", "бр.", 10, 12.5, 10, 2, 3, 4});
-    const auto job = RevisionProtocol(doc, {0, 2}, {});
+    const auto job = StocktakingProtocol(doc, {0, 2}, {});
     const QStringList texts = allTexts(*job);
     EXPECT_TRUE(texts.contains("ПРОТОКОЛ ЗА ИЗВЪРШЕНА ИНВЕНТАРИЗАЦИЯ № 0000000004"));
     EXPECT_TRUE(texts.contains("от дата 08.12.2026"));

@@ -69,7 +69,7 @@ protected:
 // A number or a name containing the text, oldest first (each row goes to
 // the top of the list), and the red of a negative amount.
 TEST_F(DocumentBrowserTest, GoodsNotesAreFoundByNumberOrCustomer) {
-    DocumentBrowser notes(Db(), DocumentBrowser::GoodsNotes, 0);
+    DocumentBrowser notes(Db(), DocumentKind::GoodsNotes, 0);
     EXPECT_EQ(Numbers(notes), (QStringList{"12", "112", "1200", "5"}));
     EXPECT_EQ(notes.Rows()[0].cells, (QStringList{"0000000012", "02.11.2026", "Д'Артанян ООД", "10.00"}));
     EXPECT_TRUE(notes.Rows()[3].negative);
@@ -82,7 +82,7 @@ TEST_F(DocumentBrowserTest, GoodsNotesAreFoundByNumberOrCustomer) {
     notes.Search().Clear();
     EXPECT_EQ(Numbers(notes), (QStringList{"112", "1200", "5"}));
 
-    DocumentBrowser ofCustomer(Db(), DocumentBrowser::GoodsNotes, 2);
+    DocumentBrowser ofCustomer(Db(), DocumentKind::GoodsNotes, 2);
     ofCustomer.Search().Set("1");
     ofCustomer.SetPeriod(true, QDate(2026, 1, 1), QDate(2026, 12, 31));
     EXPECT_EQ(Numbers(ofCustomer), (QStringList{"112", "5"})); // 5's customer "Фирма 12" has a "1"
@@ -92,64 +92,64 @@ TEST_F(DocumentBrowserTest, GoodsNotesAreFoundByNumberOrCustomer) {
 // Every kind lists, with every filter on and an apostrophe in the search.
 TEST_F(DocumentBrowserTest, EveryKindListsWithEveryFilterOn) {
     struct Case {
-        int kind;
+        DocumentKind kind;
         int partner;
         const char* search;
         QStringList all;
         QStringList found;
     };
     const Case cases[] = {
-        {DocumentBrowser::Deliveries, 0, "0099", {"8"}, {"8"}},
-        {DocumentBrowser::GoodsNotesNotInvoiced, 0, "д'арт", {"12", "1200"}, {"12", "1200"}},
-        {DocumentBrowser::Invoices, 1, "д'арт", {"1"}, {"1"}},
-        {DocumentBrowser::Proformas, 0, "бета", {"4"}, {"4"}},
-        {DocumentBrowser::Offers, 0, "петров", {"3"}, {"3"}},
-        {DocumentBrowser::Stocktakings, 0, "6", {"6"}, {"6"}},
-        {DocumentBrowser::Production, 0, "иван", {"7"}, {"7"}},
-        {DocumentBrowser::Requests, 0, "доставчик", {"9"}, {"9"}},
-        {DocumentBrowser::CustomerLinesNotInvoiced,
+        {DocumentKind::Deliveries, 0, "0099", {"8"}, {"8"}},
+        {DocumentKind::GoodsNotesNotInvoiced, 0, "д'арт", {"12", "1200"}, {"12", "1200"}},
+        {DocumentKind::Invoices, 1, "д'арт", {"1"}, {"1"}},
+        {DocumentKind::Proformas, 0, "бета", {"4"}, {"4"}},
+        {DocumentKind::Offers, 0, "петров", {"3"}, {"3"}},
+        {DocumentKind::Stocktakings, 0, "6", {"6"}, {"6"}},
+        {DocumentKind::Production, 0, "иван", {"7"}, {"7"}},
+        {DocumentKind::Requests, 0, "доставчик", {"9"}, {"9"}},
+        {DocumentKind::CustomerLinesNotInvoiced,
          1,
          "12",
          {"1200", "12"},
          {"1200", "12"}}, // oldest first by its query
-        {DocumentBrowser::WarrantyCards, 0, "д'арт", {"11"}, {"11"}},
-        {DocumentBrowser::DebitNotes, 2, "бета", {"3"}, {"3"}},
-        {DocumentBrowser::CreditNotes, 1, "'", {"2"}, {"2"}},
+        {DocumentKind::WarrantyCards, 0, "д'арт", {"11"}, {"11"}},
+        {DocumentKind::DebitNotes, 2, "бета", {"3"}, {"3"}},
+        {DocumentKind::CreditNotes, 1, "'", {"2"}, {"2"}},
     };
     for (const Case& c : cases) {
         DocumentBrowser browser(Db(), c.kind, c.partner);
-        EXPECT_EQ(Numbers(browser), c.all) << "kind " << c.kind;
+        EXPECT_EQ(Numbers(browser), c.all) << "kind " << static_cast<int>(c.kind);
         browser.Search().Set(QString::fromUtf8(c.search));
         browser.SetPeriod(true, QDate(2026, 11, 1), QDate(2026, 12, 31));
-        EXPECT_EQ(Numbers(browser), c.found) << "kind " << c.kind;
+        EXPECT_EQ(Numbers(browser), c.found) << "kind " << static_cast<int>(c.kind);
         browser.SetPeriod(true, QDate(2020, 1, 1), QDate(2020, 12, 31));
-        EXPECT_TRUE(Numbers(browser).isEmpty()) << "kind " << c.kind;
+        EXPECT_TRUE(Numbers(browser).isEmpty()) << "kind " << static_cast<int>(c.kind);
     }
     EXPECT_EQ(prompter.Count(), 0); // no statement failed
 }
 
 TEST_F(DocumentBrowserTest, TheRowsOfEachKindAndWhatIsChosen) {
-    DocumentBrowser production(Db(), DocumentBrowser::Production, 0);
+    DocumentBrowser production(Db(), DocumentKind::Production, 0);
     ASSERT_TRUE(production.Reload());
     EXPECT_EQ(production.Rows()[0].cells, (QStringList{"0000000007", "01.12.2026", "Иван", "5.500"}));
-    DocumentBrowser stocktakings(Db(), DocumentBrowser::Stocktakings, 0);
+    DocumentBrowser stocktakings(Db(), DocumentKind::Stocktakings, 0);
     ASSERT_TRUE(stocktakings.Reload());
     const auto note = stocktakings.Choose({0}, prompter);
     ASSERT_TRUE(note);
     EXPECT_EQ(note->note, "годишна 'ревизия'");
     EXPECT_EQ(note->date, QDate(2026, 12, 1));
-    DocumentBrowser deliveries(Db(), DocumentBrowser::Deliveries, 0);
+    DocumentBrowser deliveries(Db(), DocumentKind::Deliveries, 0);
     ASSERT_TRUE(deliveries.Reload());
     EXPECT_EQ(deliveries.Rows()[0].cells,
               (QStringList{"0000000008", "02.12.2026", "Доставчик", "80.00", "F-0099"}));
-    EXPECT_EQ(DocumentBrowser::Columns(DocumentBrowser::Deliveries).size(), 5u);
+    EXPECT_EQ(DocumentBrowser::Columns(DocumentKind::Deliveries).size(), 5u);
 
-    DocumentBrowser cards(Db(), DocumentBrowser::WarrantyCards, 0);
+    DocumentBrowser cards(Db(), DocumentKind::WarrantyCards, 0);
     cards.SearchSerial(true);
     cards.Search().Set("'42'");
     EXPECT_EQ(Numbers(cards), QStringList{"11"});
 
-    DocumentBrowser lines(Db(), DocumentBrowser::CustomerLinesNotInvoiced, 1);
+    DocumentBrowser lines(Db(), DocumentKind::CustomerLinesNotInvoiced, 1);
     EXPECT_TRUE(lines.MultipleSelection());
     ASSERT_TRUE(lines.Reload());
     const auto both = lines.Choose({0, 1}, prompter);

@@ -23,7 +23,7 @@ protected:
         documents.choices.push_back({numbers.front(), QString(), QDate(), QString(), numbers});
     }
     int OpenLines() { return Scalar("SELECT COUNT(*) FROM stokovi_items WHERE invoiced = '0';").toInt(); }
-    std::vector<int> Listed(int kind, int partner = 0) {
+    std::vector<int> Listed(DocumentKind kind, int partner = 0) {
         DocumentBrowser browser(Db(), kind, partner);
         EXPECT_TRUE(browser.Reload());
         std::vector<int> numbers;
@@ -36,7 +36,7 @@ protected:
 TEST_F(EarlierInvoiceTest, AGoodsNoteIsInvoicedOnceWithItsHeaderAndWithoutMovingStock) {
     const int note = Issue(SaleOp::GoodsNote, {{"G1", 2}, {"S1", 1}}, 10);
     const SaleTotals noteTotals = form->Totals();
-    EXPECT_EQ(Listed(2), std::vector<int>{note});
+    EXPECT_EQ(Listed(DocumentKind::GoodsNotesNotInvoiced), std::vector<int>{note});
     const QString stock = Stock("G1");
 
     // A cancelled browser leaves the form as it was.
@@ -76,7 +76,7 @@ TEST_F(EarlierInvoiceTest, AGoodsNoteIsInvoicedOnceWithItsHeaderAndWithoutMoving
     EXPECT_EQ(Scalar("SELECT cost_price FROM invoices_items WHERE item_code = 'G1';"), "1.2");
     EXPECT_EQ(Scalar("SELECT invoiced || '|' || invoice_id FROM stokovi_main;"), "1|1");
     EXPECT_EQ(OpenLines(), 0);
-    EXPECT_TRUE(Listed(2).empty());
+    EXPECT_TRUE(Listed(DocumentKind::GoodsNotesNotInvoiced).empty());
     // No goods note beside it: the goods note was written already.
     EXPECT_EQ(Scalar("SELECT COUNT(*) FROM stokovi_main;"), "1");
 }
@@ -85,7 +85,7 @@ TEST_F(EarlierInvoiceTest, OnlyTheOpenLinesOfAGoodsNoteAreTakenAndANoteWithNoneI
     const int note = Issue(SaleOp::GoodsNote, {{"G1", 1}, {"S1", 1}});
     // The goods note written together with an invoice never appears.
     Issue(SaleOp::InvoiceWithNote, {{"G1", 1}});
-    EXPECT_EQ(Listed(2), std::vector<int>{note});
+    EXPECT_EQ(Listed(DocumentKind::GoodsNotesNotInvoiced), std::vector<int>{note});
 
     ASSERT_TRUE(Db().Exec("UPDATE stokovi_items SET invoiced = '1' WHERE doc_id = 1 AND item_code = 'G1';"));
     Choose(note);
@@ -108,8 +108,8 @@ TEST_F(EarlierInvoiceTest, ACollectiveInvoiceMarksEveryLineOfEachGoodsNote) {
     const int third = Issue(SaleOp::GoodsNote, {{"S1", 1}, {"G1", 1}, {"M1", 3}});
     ASSERT_TRUE(Db().Exec("INSERT INTO partners (partner_id, partner_is_customer, partner_name) "
                           "VALUES(2, 1, 'Бета');"));
-    EXPECT_EQ(Listed(9, 1).size(), 3u);
-    EXPECT_TRUE(Listed(9, 2).empty());
+    EXPECT_EQ(Listed(DocumentKind::CustomerLinesNotInvoiced, 1).size(), 3u);
+    EXPECT_TRUE(Listed(DocumentKind::CustomerLinesNotInvoiced, 2).empty());
 
     // Without a customer on the form, the customer is chosen first.
     form->Start();
@@ -138,7 +138,7 @@ TEST_F(EarlierInvoiceTest, ACollectiveInvoiceMarksEveryLineOfEachGoodsNote) {
     EXPECT_EQ(Scalar("SELECT COUNT(DISTINCT invoice_id) FROM stokovi_items;"), "1");
     EXPECT_EQ(Scalar("SELECT COUNT(*) FROM invoices_items;"), "6");
     EXPECT_EQ(Scalar("SELECT partner_id FROM invoices_main;"), "1");
-    EXPECT_TRUE(Listed(9, 1).empty());
+    EXPECT_TRUE(Listed(DocumentKind::CustomerLinesNotInvoiced, 1).empty());
 }
 
 TEST_F(EarlierInvoiceTest, GoodsNotesWithDifferentDiscountsMakeNoCollectiveInvoice) {

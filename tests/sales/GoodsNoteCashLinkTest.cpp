@@ -75,7 +75,7 @@ TEST_F(GoodsNoteCashLinkTest, AStoredGoodsNoteSavedAgainMovesItsOperationsDate) 
     ASSERT_TRUE(Save());
     const int number = form->Header().docId;
     documents.choices.push_back({number, QString(), QDate(), QString(), {}});
-    ASSERT_TRUE(form->Load(1, documents));
+    ASSERT_TRUE(form->Load(DocumentKind::GoodsNotes, documents));
     form->SetDate(QDate(2026, 12, 3));
     ASSERT_TRUE(Save()) << prompter.Texts().join('|').toStdString();
     EXPECT_EQ(Scalar("SELECT doc_dt || '|' || amount FROM cash_register;"), "2026-12-03|6");

@@ -72,7 +72,7 @@ TEST_F(SalePrintingTest, ALoadedCreditNotePrintsPositiveAmountsAndItsBankAccount
     ASSERT_EQ(Scalar("SELECT total_sum < 0 FROM invoices_main WHERE doc_type = 2;"), "1");
 
     documents.choices.push_back({2, QString(), QDate(), QString(), {}});
-    ASSERT_TRUE(form->Load(13, documents));
+    ASSERT_TRUE(form->Load(DocumentKind::CreditNotes, documents));
     ASSERT_TRUE(form->Print(true, details, printer));
     const SalePrintout& paper = printer.previewed.back();
     EXPECT_EQ(paper.op, SaleOp::CreditNote);
@@ -152,7 +152,7 @@ TEST_F(SalePrintingTest, DocumentsBeforeTheChangeoverStayInLevaAndLaterOnesAreIn
 
     // The goods note of 1 December reprints in leva.
     documents.choices.push_back({1, QString(), QDate(), QString(), {}});
-    ASSERT_TRUE(form->Load(1, documents));
+    ASSERT_TRUE(form->Load(DocumentKind::GoodsNotes, documents));
     ASSERT_TRUE(form->Print(false, details, printer));
     EXPECT_EQ(printer.previewed.back().words, levaWords);
     EXPECT_EQ(printer.previewed.back().currencyMark, " (лв.)");

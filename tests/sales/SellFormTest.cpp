@@ -289,7 +289,7 @@ TEST_F(SellFormTest, ACreditNoteIsStoredNegativeAndLoadsBackPositive) {
         "G1:-1:-1.2 M1:-2.2:-1.1");
 
     documents.choices.push_back({6, "08.12.2026", QDate(2026, 12, 8), QString(), {}});
-    ASSERT_TRUE(form->Load(13, documents));
+    ASSERT_TRUE(form->Load(DocumentKind::CreditNotes, documents));
     EXPECT_EQ(prompter.Texts().last(), "Документът 0000000006 беше зареден успешно.");
     EXPECT_EQ(form->Op(), SaleOp::CreditNote);
     EXPECT_FALSE(form->IsNew());
@@ -362,7 +362,7 @@ TEST_F(SellFormTest, ATakenNumberIsRefusedAndAStoredDocumentIsSavedAgain) {
     // A stored goods note saved again rewrites its header and moves its materials' date.
     documents.choices.push_back({1, "08.12.2026", QDate(2026, 12, 8), QString(), {}});
     prompter.Expect(Answer::Yes); // the unsaved line
-    ASSERT_TRUE(form->Load(1, documents));
+    ASSERT_TRUE(form->Load(DocumentKind::GoodsNotes, documents));
     form->SetDate(QDate(2026, 12, 1));
     details.edits.push_back([](SaleDetails& d) { d.receivedBy = "Друг 'приел'"; });
     ASSERT_TRUE(form->EditDetails(details));

@@ -172,7 +172,7 @@ TEST_F(ProductionTest, AStoredDocumentChangesItsDateAndOperatorOnly) {
     Add("P2", 1);
     ASSERT_TRUE(form->Save());
     // The browser lists the saved document for loading.
-    DocumentBrowser browser(Db(), DocumentBrowser::Production, 0);
+    DocumentBrowser browser(Db(), DocumentKind::Production, 0);
     ASSERT_TRUE(browser.Reload());
     ASSERT_EQ(browser.Rows().size(), 1u);
     EXPECT_EQ(browser.Rows()[0].cells.value(2), "Иван");

@@ -29,8 +29,8 @@ public:
 
 class ScriptedDocuments : public DocumentChooser {
 public:
-    std::optional<DocumentChoice> ChooseDocument(int kind, int partnerId) override {
-        kinds.push_back(kind);
+    std::optional<DocumentChoice> ChooseDocument(DocumentKind kind, int partnerId) override {
+        kinds.push_back(static_cast<int>(kind)); // the kind's stable number
         partners.push_back(partnerId);
         if (choices.empty())
             return std::nullopt;

@@ -15,7 +15,7 @@
 #include "base/ui/GuiTextInput.h"
 #include "base/ui/TabOrder.h"
 #include "base/ui/WaitCursor.h"
-#include "db/FirmCurrency.h"
+#include "masterdata/FirmCurrency.h"
 #include "app/CurrencyChangeover.h"
 #include "masterdata/PartnerStore.h"
 #include "masterdata/ui/CBanksDlg.h"
@@ -45,7 +45,7 @@ CMainFrame::CMainFrame(CTarvoDoc& doc, LocalSettings& settings, Prompter& prompt
       m_firmDataEditor(doc, prompter, this), m_behaviour(doc, prompter), m_settingsMenu(settings, doc.Db()),
       m_archiveDialogs(this), m_openFiles(this),
       m_maintenance(doc, doc.Db(),
-                    MaintenanceServices{prompter, m_clock, settings, doc.Exit(), m_archiveDialogs,
+                    MaintenanceServices{prompter, m_clock, [&settings] { return settings.BackupDir(); }, doc.Exit(), m_archiveDialogs,
                                         m_openFiles,
                                         [](const std::function<void()>& work) {
                                             WaitCursor wait;

@@ -7,8 +7,8 @@
 #include "base/Clock.h"
 #include "base/FormHost.h"
 #include "base/ui/GuiOpenFileChooser.h"
-#include "db/DatabaseMaintenance.h"
-#include "db/ui/CArchiveDlg.h"
+#include "app/DatabaseMaintenance.h"
+#include "app/ui/CArchiveDlg.h"
 #include "format/Currency.h"
 #include "masterdata/ui/GuiFirmDataEditor.h"
 

@@ -1,13 +1,13 @@
 #include "app/ui/GuiUpgradeHost.h"
 
 #include "base/Clock.h"
-#include "db/ArchiveDialog.h"
+#include "app/ArchiveDialog.h"
 #include "db/DatabaseArchive.h"
-#include "db/ui/CArchiveDlg.h"
+#include "app/ui/CArchiveDlg.h"
 #include "settings/LocalSettings.h"
 
 void GuiUpgradeHost::MakeArchive(Connection& connection, const QString& databasePath) {
-    const QString destination = ArchiveFileName(ArchiveDirectoryOf(m_settings, databasePath), m_clock.Now());
+    const QString destination = ArchiveFileName(ArchiveDirectoryOf(m_settings.BackupDir(), databasePath), m_clock.Now());
     ArchiveDialog dialog(
         databasePath, destination, ArchiveDialog::Archive,
         [&connection, destination](const WorkProgress& progress) {

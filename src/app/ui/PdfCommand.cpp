@@ -24,7 +24,7 @@
 #include "stockops/DeliveryForm.h"
 #include "stockops/ProductionForm.h"
 #include "stockops/RequestForm.h"
-#include "stockops/RevisionForm.h"
+#include "stockops/StocktakingForm.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -38,22 +38,22 @@ namespace {
 struct PdfKind {
     const char* name;
     const char* table;
-    int saleKind; // the sale form's load kind; 0 for the other documents
+    std::optional<DocumentKind> saleKind; // the sale form's load kind; none for the other documents
     SaleOp op;
 };
 
 const PdfKind kKinds[] = {
-    {"goods-note", "stokovi_main", 1, SaleOp::GoodsNote},
-    {"invoice", "invoices_main", 3, SaleOp::InvoiceWithNote},
-    {"proforma", "proforms_main", 4, SaleOp::Proforma},
-    {"debit-note", "invoices_main", 12, SaleOp::DebitNote},
-    {"credit-note", "invoices_main", 13, SaleOp::CreditNote},
-    {"delivery", "supplies_main", 0, SaleOp::GoodsNote},
-    {"production", "production", 0, SaleOp::GoodsNote},
-    {"stocktaking", "revisions", 0, SaleOp::GoodsNote},
-    {"request", "requests_main", 0, SaleOp::GoodsNote},
-    {"offer", "offers", 0, SaleOp::GoodsNote},
-    {"warranty-card", "gk_main", 0, SaleOp::GoodsNote},
+    {"goods-note", "stokovi_main", DocumentKind::GoodsNotes, SaleOp::GoodsNote},
+    {"invoice", "invoices_main", DocumentKind::Invoices, SaleOp::InvoiceWithNote},
+    {"proforma", "proforms_main", DocumentKind::Proformas, SaleOp::Proforma},
+    {"debit-note", "invoices_main", DocumentKind::DebitNotes, SaleOp::DebitNote},
+    {"credit-note", "invoices_main", DocumentKind::CreditNotes, SaleOp::CreditNote},
+    {"delivery", "supplies_main", std::nullopt, SaleOp::GoodsNote},
+    {"production", "production", std::nullopt, SaleOp::GoodsNote},
+    {"stocktaking", "revisions", std::nullopt, SaleOp::GoodsNote},
+    {"request", "requests_main", std::nullopt, SaleOp::GoodsNote},
+    {"offer", "offers", std::nullopt, SaleOp::GoodsNote},
+    {"warranty-card", "gk_main", std::nullopt, SaleOp::GoodsNote},
 };
 
 // A window for the forms whose print preview writes the PDF file.
@@ -92,8 +92,8 @@ bool render(const PdfKind& kind, int number, bool copy, Database& db, Prompter& 
     GivenDocument chooser(number);
     const std::function<bool()> economy = [&settings] { return settings.EconomicPrintMode() != 0; };
     const QString name = kind.name;
-    if (kind.saleKind != 0) {
-        return ShowStoredSaleDocument(db, host, kind.saleKind, number, !copy);
+    if (kind.saleKind) {
+        return ShowStoredSaleDocument(db, host, *kind.saleKind, number, !copy);
     } else if (name == "delivery") {
         DeliveryForm form(db, prompter, settings, clock);
         if (!form.Load(chooser))
@@ -105,10 +105,10 @@ bool render(const PdfKind& kind, int number, bool copy, Database& db, Prompter& 
             return false;
         host.ShowPrintPreview(*ProductionPrint(form.Document(), economy));
     } else if (name == "stocktaking") {
-        RevisionForm form(db, prompter, clock);
+        StocktakingForm form(db, prompter, clock);
         if (!form.LoadChosen(chooser))
             return false;
-        host.ShowPrintPreview(*RevisionProtocol(form.Document(), form.ShownLines(), economy));
+        host.ShowPrintPreview(*StocktakingProtocol(form.Document(), form.ShownLines(), economy));
     } else if (name == "request") {
         RequestForm form(db, prompter, settings, clock);
         if (!form.Load(chooser))

@@ -1,12 +1,12 @@
 #include "app/ui/ViewRegistry.h"
 
 #include "app/ui/CTarvoView.h"
-#include "documents/ui/CCaseDlg.h"
-#include "documents/ui/CGKForm.h"
+#include "documents/ui/CCashRegisterDlg.h"
+#include "documents/ui/CWarrantyCardDlg.h"
 #include "documents/ui/COffersDlg.h"
 #include "masterdata/ui/CNomenclaturesDlg.h"
 #include "masterdata/ui/CPartnersDlg.h"
-#include "reports/ui/CIncomeExpencesDiagram.h"
+#include "reports/ui/CIncomeExpensesDiagram.h"
 #include "reports/ui/CMonthGridForm.h"
 #include "reports/ui/CPeriodReportForm.h"
 #include "reports/ui/CReportOborotByPartnerDlg.h"
@@ -18,7 +18,7 @@
 #include "stockops/ui/CDeliveryDlg.h"
 #include "stockops/ui/CProductionDlg.h"
 #include "stockops/ui/CRequestDlg.h"
-#include "stockops/ui/CRevisionDlg.h"
+#include "stockops/ui/CStocktakingDlg.h"
 
 QWidget* ViewRegistry::Create(int viewType, CTarvoDoc& doc, FormHost& host) const {
     const auto found = m_factories.find(viewType);
@@ -38,13 +38,13 @@ ViewRegistry MakeViewRegistry() {
     views.Register(ViewType::kRequests,
                    [](CTarvoDoc& doc, FormHost& host) { return new CRequestDlg(doc, host); });
     views.Register(ViewType::kCashRegister,
-                   [](CTarvoDoc& doc, FormHost& host) { return new CCaseDlg(doc, host); });
+                   [](CTarvoDoc& doc, FormHost& host) { return new CCashRegisterDlg(doc, host); });
     views.Register(ViewType::kOffers,
                    [](CTarvoDoc& doc, FormHost& host) { return new COffersDlg(doc, host); });
     views.Register(ViewType::kWarrantyCards,
-                   [](CTarvoDoc& doc, FormHost& host) { return new CGKForm(doc, host); });
+                   [](CTarvoDoc& doc, FormHost& host) { return new CWarrantyCardDlg(doc, host); });
     views.Register(ViewType::kStocktaking,
-                   [](CTarvoDoc& doc, FormHost& host) { return new CRevisionDlg(doc, host); });
+                   [](CTarvoDoc& doc, FormHost& host) { return new CStocktakingDlg(doc, host); });
     views.Register(ViewType::kStockQuantitiesReport,
                    [](CTarvoDoc& doc, FormHost& host) { return new CReportQuantitiesDlg(doc, host); });
     views.Register(ViewType::kTurnoverByMonthsAndCustomersReport, MakeTurnoverByMonthsAndCustomers);
@@ -56,7 +56,7 @@ ViewRegistry MakeViewRegistry() {
     views.Register(ViewType::kSalesByItemReport,
                    [](CTarvoDoc& doc, FormHost& host) { return new CReportSellsByPartnerDlg(doc, host); });
     views.Register(ViewType::kIncomeExpenseDiagram,
-                   [](CTarvoDoc& doc, FormHost& host) { return new CIncomeExpencesDiagram(doc, host); });
+                   [](CTarvoDoc& doc, FormHost& host) { return new CIncomeExpensesDiagram(doc, host); });
     views.Register(ViewType::kStockMovementReport,
                    [](CTarvoDoc& doc, FormHost& host) { return new CReportStockMovementDlg(doc, host); });
     views.Register(ViewType::kDeliveriesReport,

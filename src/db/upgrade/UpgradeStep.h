@@ -7,14 +7,23 @@
 #include <initializer_list>
 
 class Database;
-class LocalSettings;
 class Prompter;
+
+// What old versions kept in the user's own settings file and the upgrades
+// move into the database.
+struct UpgradeLocalValues {
+    int invQttyPriceChanges = 0;
+    QString firmName;
+    QString firmCity;
+    QString firmAddress;
+    QString firmMol;
+};
 
 // What the upgrade steps work with.
 struct UpgradeContext {
     Database& db;
     Prompter& prompter;
-    const LocalSettings& settings;
+    UpgradeLocalValues local;
     // The steps build a new file from a dump, which a failure leaves behind
     // whole: no file stays in an older format.
     bool buildingFromDump = false;

@@ -4,7 +4,6 @@
 #include "db/Database.h"
 #include "db/upgrade/UpgradeStep.h"
 #include "db/upgrade/UpgradeSteps.h"
-#include "settings/LocalSettings.h"
 
 namespace {
 struct Question {
@@ -140,13 +139,12 @@ bool UpgradeTo12(UpgradeContext& context) {
 
 bool UpgradeTo13(UpgradeContext& context) {
     UpgradeStep step(context, 13);
-    const LocalSettings& local = context.settings;
+    const UpgradeLocalValues& local = context.local;
     return step.Begin() && step.Rebuild("requests_main") && step.Rebuild("requests_items") &&
            step.Rebuild("firmdata") &&
            step.ExecPrintf("UPDATE [firmdata] SET firm_name_lat = ?, city_lat = ?, address_lat = ?, "
                            "mol_lat = ?;",
-                           local.FirmDataName(), local.FirmDataCity(), local.FirmDataAddress(),
-                           local.FirmDataMOL()) &&
+                           local.firmName, local.firmCity, local.firmAddress, local.firmMol) &&
            step.RenewIndexes() && step.Finish();
 }
 

@@ -2,7 +2,6 @@
 // settings' key/value form and wider number columns.
 #include "db/upgrade/UpgradeStep.h"
 #include "db/upgrade/UpgradeSteps.h"
-#include "settings/LocalSettings.h"
 
 bool UpgradeTo2(UpgradeContext& context) {
     UpgradeStep step(context, 2);
@@ -116,7 +115,7 @@ bool UpgradeTo6(UpgradeContext& context) {
            step.ExecPrintf("INSERT INTO [settings] VALUES('use_partner_codes', ?);", value(2)) &&
            step.Exec("INSERT INTO [settings] VALUES('use_new_id', '0');") &&
            step.ExecPrintf("INSERT INTO [settings] VALUES('allow_inv_qtty_changes', ?);",
-                           context.settings.InvQttyPriceChanges()) &&
+                           context.local.invQttyPriceChanges) &&
            step.Finish();
 }
 

@@ -4,7 +4,7 @@
 #include "base/ui/FormButton.h"
 #include "base/ui/GuiTextInput.h"
 #include "lists/ui/CSortListCtrl.h"
-#include "masterdata/ui/CContragentSelectionDlg.h"
+#include "masterdata/ui/CPartnerSelectionDlg.h"
 #include "session/TarvoDoc.h"
 
 #include <QHBoxLayout>

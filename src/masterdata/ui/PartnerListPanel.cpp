@@ -1,7 +1,7 @@
 #include "masterdata/ui/PartnerListPanel.h"
 
 #include "lists/ui/CSortListCtrl.h"
-#include "masterdata/ui/CNewContragentDlg.h"
+#include "masterdata/ui/CPartnerDlg.h"
 #include "lists/ui/TabKeys.h"
 
 #include <QTabBar>
@@ -52,7 +52,7 @@ int PartnerListPanel::SelectedRow() const {
 }
 
 bool GuiPartnerEditor::EditPartner(Partner& record, const Save& save) {
-    CNewContragentDlg dialog(record, m_prompter, save, m_parent);
+    CPartnerDlg dialog(record, m_prompter, save, m_parent);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     record = dialog.Saved();

@@ -4,7 +4,7 @@
 #include "base/ui/DateField.h"
 #include "lists/ui/CDatePeriodsBtn.h"
 #include "masterdata/PartnerStore.h"
-#include "masterdata/ui/CContragentSelectionDlg.h"
+#include "masterdata/ui/CPartnerSelectionDlg.h"
 #include "masterdata/ui/CGroupFilterDlg.h"
 #include "reports/ProductionReport.h"
 #include "session/TarvoDoc.h"

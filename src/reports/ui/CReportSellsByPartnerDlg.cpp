@@ -38,11 +38,11 @@ void CReportSellsByPartnerDlg::CellActivated(int row, int column) {
         m_report.ShowColumnSum(column);
         break;
     case SalesReport::Click::Action::PreviewGoodsNote:
-        PreviewStoredSaleDocument(m_doc, m_host, 1, click.number);
+        PreviewStoredSaleDocument(m_doc, m_host, DocumentKind::GoodsNotes, click.number);
         break;
     case SalesReport::Click::Action::PreviewInvoice:
         // An invoice, or a debit or credit note of the same numbering.
-        for (int kind : {3, 12, 13})
+        for (DocumentKind kind : {DocumentKind::Invoices, DocumentKind::DebitNotes, DocumentKind::CreditNotes})
             if (PreviewStoredSaleDocument(m_doc, m_host, kind, click.number))
                 break;
         break;

@@ -22,13 +22,13 @@
 #include <QMenu>
 #include <QVBoxLayout>
 
-CDocumentBrowserDlg::CDocumentBrowserDlg(CTarvoDoc& doc, FormHost& host, int kind, int partnerId,
+CDocumentBrowserDlg::CDocumentBrowserDlg(CTarvoDoc& doc, FormHost& host, DocumentKind kind, int partnerId,
                                          QWidget* parent)
     : QDialog(parent), m_host(host), m_browser(doc.Db(), kind, partnerId),
       m_list(new CSortListCtrl(doc.ListSortState(), this)) {
     setWindowTitle("избор на документ");
     m_list->SetColumns(m_browser.ShownColumns());
-    m_list->RememberWidths(host.Settings(), QString("Documents%1").arg(kind));
+    m_list->RememberWidths(host.Settings(), QString("Documents%1").arg(static_cast<int>(kind)));
     m_list->setSelectionMode(m_browser.MultipleSelection() ? QAbstractItemView::ExtendedSelection
                                                            : QAbstractItemView::SingleSelection);
     m_list->setAccessibleName("списък на документите:");
@@ -55,7 +55,7 @@ CDocumentBrowserDlg::CDocumentBrowserDlg(CTarvoDoc& doc, FormHost& host, int kin
     });
 
     QPushButton* search = nullptr;
-    if (kind == DocumentBrowser::WarrantyCards) {
+    if (kind == DocumentKind::WarrantyCards) {
         // Warranty cards are searched by number and customer, or by a serial number.
         auto* menu = new QMenu(this);
         menu->addAction("търсене по номер на документ или наименование на клиент...", this,
@@ -124,7 +124,7 @@ void CDocumentBrowserDlg::IssueFiscalReceipt() {
         GuiTextInput input(this);
         FiscalRegister fiscal(m_browser.Db(), m_host.GetPrompter(), m_host.Settings(), transport);
         fiscal.SetInteraction(&input, &m_host.GetClock());
-        fiscal.IssueFor(m_browser.Family(), chosen->number, m_browser.Kind() == DocumentBrowser::CreditNotes);
+        fiscal.IssueFor(m_browser.Family(), chosen->number, m_browser.Kind() == DocumentKind::CreditNotes);
     }
     const int row = m_list->currentIndex().row();
     Reload();
@@ -162,7 +162,7 @@ void CDocumentBrowserDlg::accept() {
         QDialog::accept();
 }
 
-std::optional<DocumentChoice> GuiDocumentChooser::ChooseDocument(int kind, int partnerId) {
+std::optional<DocumentChoice> GuiDocumentChooser::ChooseDocument(DocumentKind kind, int partnerId) {
     CDocumentBrowserDlg dialog(m_doc, m_host, kind, partnerId, m_parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;

@@ -16,7 +16,7 @@ class QDateEdit;
 class CDocumentBrowserDlg : public QDialog {
     Q_OBJECT
 public:
-    CDocumentBrowserDlg(CTarvoDoc& doc, FormHost& host, int kind, int partnerId, QWidget* parent = nullptr);
+    CDocumentBrowserDlg(CTarvoDoc& doc, FormHost& host, DocumentKind kind, int partnerId, QWidget* parent = nullptr);
 
     const std::optional<DocumentChoice>& Choice() const { return m_choice; }
     CSortListCtrl* List() const { return m_list; }
@@ -44,7 +44,7 @@ class GuiDocumentChooser : public DocumentChooser {
 public:
     GuiDocumentChooser(CTarvoDoc& doc, FormHost& host, QWidget* parent)
         : m_doc(doc), m_host(host), m_parent(parent) {}
-    std::optional<DocumentChoice> ChooseDocument(int kind, int partnerId) override;
+    std::optional<DocumentChoice> ChooseDocument(DocumentKind kind, int partnerId) override;
 
 private:
     CTarvoDoc& m_doc;

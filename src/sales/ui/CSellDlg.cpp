@@ -11,7 +11,7 @@
 #include "base/ui/WaitCursor.h"
 #include "documents/CashLinks.h"
 #include "lists/ui/CSortListCtrl.h"
-#include "masterdata/ui/CContragentSelectionDlg.h"
+#include "masterdata/ui/CPartnerSelectionDlg.h"
 #include "masterdata/ui/CItemPickerDlg.h"
 #include "net/QtHttpTransport.h"
 #include "print/HostSalePrinter.h"
@@ -113,11 +113,11 @@ void CSellDlg::BuildMenus() {
     m_newMenu->actions()[1]->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F7));
 
     m_loadMenu = new QMenu(this);
-    const std::pair<const char*, int> loads[] = {{"Стокова разписка...", 1},
-                                                 {"Фактура...", 3},
-                                                 {"Фактура - проформа...", 4},
-                                                 {"Дебитно известие...", 12},
-                                                 {"Кредитно известие...", 13}};
+    const std::pair<const char*, DocumentKind> loads[] = {{"Стокова разписка...", DocumentKind::GoodsNotes},
+                                                          {"Фактура...", DocumentKind::Invoices},
+                                                          {"Фактура - проформа...", DocumentKind::Proformas},
+                                                          {"Дебитно известие...", DocumentKind::DebitNotes},
+                                                          {"Кредитно известие...", DocumentKind::CreditNotes}};
     for (const auto& [text, kind] : loads)
         m_loadMenu->addAction(text, this, [this, kind = kind] { Load(kind); });
     m_loadMenu->actions()[0]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F6));
@@ -313,7 +313,7 @@ void CSellDlg::NewOperation(SaleOp op) {
         Show();
 }
 
-void CSellDlg::Load(int kind) {
+void CSellDlg::Load(DocumentKind kind) {
     GuiDocumentChooser documents(m_doc, m_host, this);
     WaitCursor busy;
     if (m_form.Load(kind, documents))

@@ -38,7 +38,7 @@ private:
     void BuildMenus();
     void Show(int selectLine = -1);
     void NewOperation(SaleOp op);
-    void Load(int kind);
+    void Load(DocumentKind kind);
     void ChooseCustomer();
     void AddLine();
     void ChangeLine();

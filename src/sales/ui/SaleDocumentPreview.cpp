@@ -7,7 +7,7 @@
 #include "sales/SellForm.h"
 #include "session/TarvoDoc.h"
 
-bool ShowStoredSaleDocument(Database& db, FormHost& host, int kind, int number, bool original) {
+bool ShowStoredSaleDocument(Database& db, FormHost& host, DocumentKind kind, int number, bool original) {
     QuietPrompter prompter(host.GetPrompter());
     SellForm form(db, prompter, host.Settings(), host.GetClock());
     GivenDocument chosen(number);
@@ -18,6 +18,6 @@ bool ShowStoredSaleDocument(Database& db, FormHost& host, int kind, int number, 
     return true;
 }
 
-bool PreviewStoredSaleDocument(CTarvoDoc& doc, FormHost& host, int kind, int number) {
+bool PreviewStoredSaleDocument(CTarvoDoc& doc, FormHost& host, DocumentKind kind, int number) {
     return ShowStoredSaleDocument(doc.Db(), host, kind, number, false);
 }

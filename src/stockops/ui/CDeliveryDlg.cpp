@@ -10,7 +10,7 @@
 #include "documents/CashLinks.h"
 #include "format/DocNumber.h"
 #include "lists/ui/CSortListCtrl.h"
-#include "masterdata/ui/CContragentSelectionDlg.h"
+#include "masterdata/ui/CPartnerSelectionDlg.h"
 #include "masterdata/ui/CItemPickerDlg.h"
 #include "print/HostDeliveryPrinter.h"
 #include "sales/ui/CDocumentBrowserDlg.h"

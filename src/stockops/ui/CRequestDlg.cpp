@@ -9,7 +9,7 @@
 #include "format/DocNumber.h"
 #include "lists/ui/CSortListCtrl.h"
 #include "lists/ui/ListExport.h"
-#include "masterdata/ui/CContragentSelectionDlg.h"
+#include "masterdata/ui/CPartnerSelectionDlg.h"
 #include "masterdata/ui/CItemPickerDlg.h"
 #include "print/SupplierRequestJob.h"
 #include "sales/ui/CDocumentBrowserDlg.h"

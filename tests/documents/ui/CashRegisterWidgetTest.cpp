@@ -3,9 +3,9 @@
 // expense rows, and the payment dialog's "Плащане 100%".
 #include "app/ui/CMainFrame.h"
 #include "base/ui/DecimalSpinBox.h"
-#include "documents/ui/CCaseDlg.h"
-#include "documents/ui/CCaseFilterDlg.h"
-#include "documents/ui/CCasePaymentDlg.h"
+#include "documents/ui/CCashRegisterDlg.h"
+#include "documents/ui/CCashFilterDlg.h"
+#include "documents/ui/CCashPaymentDlg.h"
 #include "lists/ui/CSortListCtrl.h"
 #include "session/ViewType.h"
 #include "settings/PrinterSettings.h"
@@ -29,7 +29,7 @@ TEST_F(CashRegisterWidgetTest, ButtonsFilterMenuAndRows) {
         "INSERT INTO cash_register VALUES(1, 0, '', '2026-12-07', '2026-12-07', 'А', 1, 10, 0, 0);"
         "INSERT INTO cash_register VALUES(2, 1, '', '2026-12-07', '2026-12-07', 'Б', 2, 4, 0, 0);"));
     FakeFormHost host(prompter, *settings);
-    CCaseDlg form(*doc, host);
+    CCashRegisterDlg form(*doc, host);
     EXPECT_EQ(host.title, "TARVO - ПРИХОДИ И РАЗХОДИ");
     QMap<QString, QString> tooltips;
     for (QPushButton* button : form.findChildren<QPushButton*>())
@@ -49,7 +49,7 @@ TEST_F(CashRegisterWidgetTest, ButtonsFilterMenuAndRows) {
     EXPECT_EQ(form.Summary()->RowCount(), 3);
     EXPECT_EQ(form.Summary()->Row(2), QStringList({"Остатък", "0.00", "0.00", "0.00"}));
 
-    CCaseFilterDlg* filter = form.FilterDialog();
+    CCashFilterDlg* filter = form.FilterDialog();
     ASSERT_NE(filter, nullptr);
     EXPECT_EQ(filter->windowTitle(), "филтър - приходи и разходи");
     EXPECT_FALSE(filter->isModal());
@@ -88,11 +88,11 @@ TEST_F(CashRegisterWidgetTest, ButtonsFilterMenuAndRows) {
 }
 
 TEST_F(CashRegisterWidgetTest, PayAllFillsTheRemainingAndThePrevious) {
-    CCasePaymentDlg fresh({QDate(2026, 12, 8), 0, 0, 12.34}, [](double) { return true; });
+    CCashPaymentDlg fresh({QDate(2026, 12, 8), 0, 0, 12.34}, [](double) { return true; });
     EXPECT_EQ(fresh.windowTitle(), "ново плащане / редакция");
     fresh.PayAll();
     EXPECT_DOUBLE_EQ(fresh.Amount()->value(), 12.34);
-    CCasePaymentDlg edited({QDate(2026, 12, 8), 5, 5, 12.34}, [](double) { return true; });
+    CCashPaymentDlg edited({QDate(2026, 12, 8), 5, 5, 12.34}, [](double) { return true; });
     edited.PayAll();
     EXPECT_DOUBLE_EQ(edited.Amount()->value(), 17.34);
 }
@@ -101,6 +101,6 @@ TEST_F(CashRegisterWidgetTest, TheMenuOpensTheForm) {
     PrinterSettings printer;
     CMainFrame frame(*doc, *settings, prompter, printer);
     frame.SwitchView(ViewType::kCashRegister);
-    EXPECT_NE(qobject_cast<CCaseDlg*>(frame.centralWidget()), nullptr);
+    EXPECT_NE(qobject_cast<CCashRegisterDlg*>(frame.centralWidget()), nullptr);
 }
 } // namespace

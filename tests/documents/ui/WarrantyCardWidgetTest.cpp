@@ -2,9 +2,9 @@
 // merge buttons following the selection, the base-document field.
 #include "app/ui/CMainFrame.h"
 #include "base/ui/GuiDirectoryChooser.h"
-#include "documents/ui/CGKDetailsDlg.h"
-#include "documents/ui/CGKEditItemDlg.h"
-#include "documents/ui/CGKForm.h"
+#include "documents/ui/CWarrantyCardDetailsDlg.h"
+#include "documents/ui/CWarrantyCardLineDlg.h"
+#include "documents/ui/CWarrantyCardDlg.h"
 #include "lists/ui/CSortListCtrl.h"
 #include "session/ViewType.h"
 #include "settings/PrinterSettings.h"
@@ -41,7 +41,7 @@ protected:
 
 TEST_F(WarrantyCardWidgetTest, SplitAndMergeFollowTheSelection) {
     FakeFormHost host(prompter, *settings);
-    CGKForm form(*doc, host);
+    CWarrantyCardDlg form(*doc, host);
     EXPECT_EQ(host.title, "TARVO - ГАРАНЦИОННИ КАРТИ");
     EXPECT_EQ(form.BaseDocument()->text(), "БЕЗ БАЗОВ ДОКУМЕНТ");
     QStringList captions;
@@ -90,7 +90,7 @@ TEST_F(WarrantyCardWidgetTest, TheMenuOpensTheForm) {
     PrinterSettings printer;
     CMainFrame frame(*doc, *settings, prompter, printer);
     frame.SwitchView(ViewType::kWarrantyCards);
-    auto* form = qobject_cast<CGKForm*>(frame.centralWidget());
+    auto* form = qobject_cast<CWarrantyCardDlg*>(frame.centralWidget());
     ASSERT_NE(form, nullptr);
     // A changed card is not left without the question.
     form->Behaviour().SetTerm(36);
@@ -112,17 +112,17 @@ TEST_F(WarrantyCardWidgetTest, TheMenuOpensTheForm) {
     prompter.Expect(Answer::Yes);
     QTest::keyClick(form->List(), Qt::Key_F10);
     EXPECT_TRUE(prompter.AllAnswersUsed());
-    EXPECT_NE(qobject_cast<CGKForm*>(frame.centralWidget()), form);
+    EXPECT_NE(qobject_cast<CWarrantyCardDlg*>(frame.centralWidget()), form);
 }
 // Both dialogs start at their first field and Tab reads them downwards;
 // Tab in the conditions moves on instead of typing a tab.
 TEST_F(WarrantyCardWidgetTest, TheDialogsAreReadTopToBottom) {
-    CGKEditItemDlg line({"K1", "Кабел", "м", 1, QString(), 12, QString()}, {"м", "бр."}, prompter);
+    CWarrantyCardLineDlg line({"K1", "Кабел", "м", 1, QString(), 12, QString()}, {"м", "бр."}, prompter);
     EXPECT_EQ(FocusChain(line),
               (QStringList{"сериен номер:", "наименование на артикула:", "количество:", "мярка:",
                            "в гаранция за (мес.):", "забележки:", "OK", "Отказ"}));
     GuiDirectoryChooser folders;
-    CGKDetailsDlg details({"Условия", WarrantyCard::AboveTable, "./head.bmp"}, prompter, *settings, folders);
+    CWarrantyCardDetailsDlg details({"Условия", WarrantyCard::AboveTable, "./head.bmp"}, prompter, *settings, folders);
     EXPECT_EQ(FocusChain(details), (QStringList{"условия на гаранцията:", "над таблицата",
                                                 "местоположение на файла с логото и контактната информация "
                                                 "(head.bmp)",

@@ -4,7 +4,7 @@
 #include "masterdata/ui/CBanksDlg.h"
 #include "masterdata/ui/CFirmDataDlg.h"
 #include "masterdata/ui/CGroupEditDlg.h"
-#include "masterdata/ui/CNewContragentDlg.h"
+#include "masterdata/ui/CPartnerDlg.h"
 #include "masterdata/ui/CUnitsEditorDlg.h"
 #include "support/DatabaseTest.h"
 #include "support/FocusChain.h"
@@ -28,7 +28,7 @@ QLineEdit* fieldNamed(QWidget& dialog, const QString& label) {
 TEST_F(DialogKeysTest, ThePartnerCardStartsAtTheNameAndTabReadsItDownwards) {
     Partner blank;
     blank.isCustomer = blank.isSupplier = 0;
-    CNewContragentDlg dialog(blank, prompter, [](Partner&) { return true; });
+    CPartnerDlg dialog(blank, prompter, [](Partner&) { return true; });
     EXPECT_EQ(FocusChain(dialog), (QStringList{"наименование на фирмата / лицето:",
                                                "наименование на фирмата / лицето (на латиница):",
                                                "населено място:",
@@ -60,7 +60,7 @@ TEST_F(DialogKeysTest, ThePartnerCardStartsAtTheNameAndTabReadsItDownwards) {
 TEST_F(DialogKeysTest, ARefusedPartnerStaysOnScreenAsTyped) {
     Partner blank;
     int saves = 0;
-    CNewContragentDlg dialog(blank, prompter, [&](Partner&) {
+    CPartnerDlg dialog(blank, prompter, [&](Partner&) {
         ++saves;
         return false;
     });

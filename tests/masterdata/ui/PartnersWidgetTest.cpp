@@ -1,6 +1,6 @@
 #include "app/ui/CMainFrame.h"
 #include "lists/ui/CSortListCtrl.h"
-#include "masterdata/ui/CContragentSelectionDlg.h"
+#include "masterdata/ui/CPartnerSelectionDlg.h"
 #include "masterdata/ui/CPartnersDlg.h"
 #include "masterdata/ui/PartnerListPanel.h"
 #include "session/ViewType.h"
@@ -63,7 +63,7 @@ TEST_F(PartnersWidgetTest, TheFormListsSortsAndCountsThePartners) {
 
 TEST_F(PartnersWidgetTest, TheSelectionDialogOpensOnItsTabWithThePartnerSelected) {
     FakeFormHost host(prompter, *settings);
-    CContragentSelectionDlg dialog(*doc, host, PartnerTab::Customers, 3);
+    CPartnerSelectionDlg dialog(*doc, host, PartnerTab::Customers, 3);
     EXPECT_EQ(dialog.windowTitle(), "избор на контрагент");
     auto* panel = dialog.findChild<PartnerListPanel*>();
     ASSERT_NE(panel, nullptr);

@@ -1,7 +1,7 @@
 // The diagram form: its controls and tooltips, the year range holding its
 // default, and the year read again by the spin button and "обнови".
 #include "app/ui/CMainFrame.h"
-#include "reports/ui/CIncomeExpencesDiagram.h"
+#include "reports/ui/CIncomeExpensesDiagram.h"
 #include "session/ViewType.h"
 #include "settings/PrinterSettings.h"
 #include "support/DatabaseTest.h"
@@ -19,7 +19,7 @@ TEST_F(IncomeExpenseDiagramTest, ControlsYearsAndReloads) {
         Db().Exec("INSERT INTO stokovi_main (doc_id, doc_dt, oblagaema_sum) VALUES(1, '2026-04-02', 10);"
                   "INSERT INTO stokovi_main (doc_id, doc_dt, oblagaema_sum) VALUES(2, '2099-04-02', 5);"));
     FakeFormHost host(prompter, *settings);
-    CIncomeExpencesDiagram form(*doc, host);
+    CIncomeExpensesDiagram form(*doc, host);
     EXPECT_EQ(host.title, "TARVO - ДИАГРАМА НА НЕТНИТЕ ПРИХОДИ И РАЗХОДИ");
     EXPECT_EQ(form.Year()->value(), 2026);
     EXPECT_EQ(form.Year()->minimum(), 2000);
@@ -48,6 +48,6 @@ TEST_F(IncomeExpenseDiagramTest, ControlsYearsAndReloads) {
     PrinterSettings printer;
     CMainFrame frame(*doc, *settings, prompter, printer);
     frame.SwitchView(ViewType::kIncomeExpenseDiagram);
-    EXPECT_NE(qobject_cast<CIncomeExpencesDiagram*>(frame.centralWidget()), nullptr);
+    EXPECT_NE(qobject_cast<CIncomeExpensesDiagram*>(frame.centralWidget()), nullptr);
 }
 } // namespace

@@ -3,7 +3,7 @@
 #include "session/ViewType.h"
 #include "settings/PrinterSettings.h"
 #include "stockops/ui/CProductionDlg.h"
-#include "stockops/ui/CRevisionDlg.h"
+#include "stockops/ui/CStocktakingDlg.h"
 #include "support/DatabaseTest.h"
 #include "support/FakeFormHost.h"
 #include "support/FocusChain.h"
@@ -57,9 +57,9 @@ TEST_F(StockFormsWidgetTest, ProductionShowsItsListsOperatorsAndButtons) {
     EXPECT_TRUE(chain.contains("изработил:")) << chain.join('|').toStdString();
 }
 
-TEST_F(StockFormsWidgetTest, RevisionListsTheStockAndSumsAMoneyColumn) {
+TEST_F(StockFormsWidgetTest, StocktakingListsTheStockAndSumsAMoneyColumn) {
     FakeFormHost host(prompter, *settings);
-    CRevisionDlg form(*doc, host);
+    CStocktakingDlg form(*doc, host);
     EXPECT_EQ(host.title, "TARVO - РЕВИЗИЯ");
     ASSERT_EQ(form.List()->RowCount(), 1);
     EXPECT_EQ(form.List()->Row(0).value(5), "10.000");
@@ -81,7 +81,7 @@ TEST_F(StockFormsWidgetTest, TheMainWindowOpensBothForms) {
     frame.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
     frame.SwitchView(ViewType::kStocktaking);
-    auto* form = qobject_cast<CRevisionDlg*>(frame.centralWidget());
+    auto* form = qobject_cast<CStocktakingDlg*>(frame.centralWidget());
     ASSERT_NE(form, nullptr);
     // The count's list has the focus at once: Down and F7 need no mouse.
     EXPECT_EQ(QApplication::focusWidget(), form->List());

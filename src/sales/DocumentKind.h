@@ -1,0 +1,19 @@
+#pragma once
+
+// The kinds of stored documents "избор на документ" lists and the forms load
+// by. The numbers are kept: the list's column widths are remembered under them.
+enum class DocumentKind {
+    Deliveries = 0,
+    GoodsNotes = 1,
+    GoodsNotesNotInvoiced = 2,
+    Invoices = 3,
+    Proformas = 4,
+    Offers = 5,
+    Stocktakings = 6,
+    Production = 7,
+    Requests = 8,
+    CustomerLinesNotInvoiced = 9,
+    WarrantyCards = 11,
+    DebitNotes = 12,
+    CreditNotes = 13,
+};

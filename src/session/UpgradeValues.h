@@ -1,0 +1,8 @@
+#pragma once
+
+#include "db/upgrade/UpgradeStep.h"
+
+class LocalSettings;
+
+// The values of the user's settings file an upgrade of an old database takes along.
+UpgradeLocalValues UpgradeValuesOf(const LocalSettings& settings);
