@@ -21,6 +21,15 @@ bool DbSettings::Write(const char* key, int value) {
                            " ON CONFLICT (key_name) DO UPDATE SET key_value = excluded.key_value;", key, value);
 }
 
+QString DbSettings::Text(const char* key) {
+    return m_db.QueryText("", "SELECT key_value FROM settings WHERE key_name = ?;", key);
+}
+
+bool DbSettings::WriteText(const char* key, const QString& value) {
+    return m_db.ExecPrintf("INSERT INTO settings (key_name, key_value) VALUES(?, ?)"
+                           " ON CONFLICT (key_name) DO UPDATE SET key_value = excluded.key_value;", key, value);
+}
+
 int DbSettings::SellsOnZero() {
     std::optional<int> value;
     bool isNull = false;

@@ -38,6 +38,9 @@ public:
     // which has been reported.
     bool Read(const char* key, std::optional<int>* value, bool* isNull);
     bool Write(const char* key, int value);
+    // A key holding text: empty when absent, NULL or unreadable.
+    QString Text(const char* key);
+    bool WriteText(const char* key, const QString& value);
 
 private:
     Database& m_db;

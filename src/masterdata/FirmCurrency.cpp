@@ -1,6 +1,6 @@
 #include "masterdata/FirmCurrency.h"
 
-#include "db/Database.h"
+#include "db/DbSettings.h"
 #include "format/SqlDates.h"
 
 Currency FirmCurrency::On(const QDate& day) const {
@@ -25,20 +25,15 @@ QString FirmCurrency::MarkFor(Currency document) const {
 
 FirmCurrency LoadFirmCurrency(Database& db) {
     FirmCurrency firm;
-    const QString code = db.QueryText("", "SELECT key_value FROM settings WHERE key_name = 'currency';");
-    if (code != "EUR")
+    DbSettings settings(db);
+    if (settings.Text("currency") != "EUR")
         return firm;
     firm.current = Currency::EUR;
-    firm.changeover = SqlToDate(
-        db.QueryText("", "SELECT key_value FROM settings WHERE key_name = 'currency_changeover_dt';"));
+    firm.changeover = SqlToDate(settings.Text("currency_changeover_dt"));
     return firm;
 }
 
 bool StoreEuro(Database& db, const QDate& day) {
-    return db.Exec("INSERT INTO settings (key_name, key_value) VALUES('currency', 'EUR')"
-                   " ON CONFLICT (key_name) DO UPDATE SET key_value = excluded.key_value;") &&
-           db.ExecPrintf(
-               "INSERT INTO settings (key_name, key_value) VALUES('currency_changeover_dt', ?)"
-               " ON CONFLICT (key_name) DO UPDATE SET key_value = excluded.key_value;",
-               DateToSql(day));
+    DbSettings settings(db);
+    return settings.WriteText("currency", "EUR") && settings.WriteText("currency_changeover_dt", DateToSql(day));
 }

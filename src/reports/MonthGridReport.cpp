@@ -46,8 +46,8 @@ bool MonthGridReport::ForEachLineOfTheYear(
             lines,
             "SELECT si.item_code, si.doc_dt, si.end_price, sm.discount, si.quantity FROM stokovi_items AS si "
             "INNER JOIN (SELECT doc_id, discount FROM stokovi_main) AS sm ON si.doc_id = sm.doc_id WHERE "
-            "(si.doc_dt >= ? AND si.doc_dt <= ?) ORDER BY si.rowid;",
-            QString("%1-01-01").arg(Year()), QString("%1-12-31").arg(Year())))
+            "(si.doc_dt >= ? AND si.doc_dt <= ?) ORDER BY si.%s;",
+            QString("%1-01-01").arg(Year()), QString("%1-12-31").arg(Year()), m_db.Dialect().RowId()))
         return false;
     for (int r = 1; r <= lines.Rows(); ++r) {
         const int month = MonthOf(lines.Text(r, 1));

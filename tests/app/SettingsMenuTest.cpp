@@ -4,6 +4,7 @@
 #include "app/CsvSeparatorEditor.h"
 #include "masterdata/FirmCurrency.h"
 #include "support/DatabaseTest.h"
+#include "support/ScriptedChoosers.h"
 
 #include <QDir>
 #include <QFile>
@@ -100,16 +101,6 @@ TEST_F(SettingsMenuTest, AFailedDatabaseWriteShowsTheErrorAndKeepsTheOldValue) {
     EXPECT_EQ(menu.Value(Setting::SellsOnZero), 0);
 }
 
-class ScriptedTextInput : public TextInput {
-public:
-    std::optional<QString> AskText(const QString&, const QString&, const QString& initial) override {
-        shown << initial;
-        return answer;
-    }
-    std::optional<QString> answer;
-    QStringList shown;
-};
-
 TEST_F(SettingsMenuTest, TheCsvSeparatorEditorRefusesAnEmptySeparator) {
     ScriptedTextInput input;
     input.answer = QString("");
@@ -122,7 +113,7 @@ TEST_F(SettingsMenuTest, TheCsvSeparatorEditorRefusesAnEmptySeparator) {
     input.answer = QString("\t");
     EXPECT_TRUE(EditCsvSeparator(*settings, prompter, input));
     EXPECT_EQ(settings->CsvSeparator(), "\t");
-    EXPECT_EQ(input.shown, (QStringList{";", ";", ";"}));
+    EXPECT_EQ(input.initials, (QStringList{";", ";", ";"}));
     EXPECT_EQ(prompter.Count(), 1);
 }
 

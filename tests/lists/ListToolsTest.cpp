@@ -6,6 +6,7 @@
 #include "lists/SortRules.h"
 #include "settings/LocalSettings.h"
 #include "support/ScriptedPrompter.h"
+#include "support/ScriptedChoosers.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -60,20 +61,9 @@ TEST(SortRules, ASecondClickFlipsAndAnotherColumnStartsAscending) {
     EXPECT_FALSE(state.Click(0));
 }
 
-class ScriptedInput : public TextInput {
-public:
-    std::optional<QString> AskText(const QString& title, const QString&, const QString& initial) override {
-        titles << title;
-        initials << initial;
-        return answer;
-    }
-    std::optional<QString> answer;
-    QStringList titles, initials;
-};
-
 TEST(SearchText, F3AsksPrefilledAndRowsMatchByCodeOrName) {
     SearchText search;
-    ScriptedInput input;
+    ScriptedTextInput input;
     EXPECT_TRUE(search.Matches("A1", "нещо"));
     input.answer = QString("кабел");
     EXPECT_TRUE(search.Ask(input));
@@ -124,17 +114,11 @@ std::vector<QStringList> parseCsv(const QString& text, QChar separator) {
     return rows;
 }
 
-class ScriptedSaveChooser : public SaveFileChooser {
-public:
-    QString ChooseSaveFile(const QString&, const QString&, const QString&) override { return path; }
-    QString path;
-};
-
 TEST(CsvExport, AwkwardFieldsSurviveTheRoundTrip) {
     QTemporaryDir dir;
     LocalSettings settings(dir.filePath("s.ini"));
     ScriptedPrompter prompter;
-    ScriptedSaveChooser chooser;
+    ScriptedSaveFile chooser;
     const QStringList titles = {"код", "име", "цена"};
     const std::vector<QStringList> rows = {
         {"A;1", "Кабел \"НН\"\nвтори ред", "12.50"},

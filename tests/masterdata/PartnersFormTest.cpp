@@ -2,6 +2,7 @@
 
 #include "base/TextInput.h"
 #include "support/DatabaseTest.h"
+#include "support/ScriptedChoosers.h"
 
 #include <deque>
 
@@ -64,12 +65,8 @@ TEST_F(PartnersFormTest, TabsAndSearchChooseTheRows) {
     EXPECT_EQ(form->Rows()[0].name, "Бета ЕООД");
 
     // A search text in the city finds the partner whose name lacks it.
-    class Input : public TextInput {
-    public:
-        std::optional<QString> AskText(const QString&, const QString&, const QString&) override {
-            return QString("софия");
-        }
-    } input;
+    ScriptedTextInput input;
+    input.answer = QString("софия");
     form->SetTab(PartnerTab::All);
     ASSERT_TRUE(form->AskSearch(input));
     ASSERT_EQ(form->Rows().size(), 1u);

@@ -6,22 +6,13 @@
 #include "base/SaveFileChooser.h"
 #include "print/SaleDocumentJob.h"
 #include "support/ScriptedPrompter.h"
+#include "support/ScriptedChoosers.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
-
-class FixedSaveFile : public SaveFileChooser {
-public:
-    QString ChooseSaveFile(const QString&, const QString& suggested, const QString&) override {
-        suggestions << suggested;
-        return path;
-    }
-    QString path;
-    QStringList suggestions;
-};
 
 // Puts a fake xdg-email first on PATH that records its arguments, one a
 // line, and ends with `status`; the old PATH comes back at the end.
@@ -75,7 +66,7 @@ TEST(DocumentMail, ThePdfGoesToTheMailProgramUnderItsName) {
 
     FakeXdgEmail fake(dir, 0);
     XdgEmail program;
-    FixedSaveFile chooser;
+    ScriptedSaveFile chooser;
     ScriptedPrompter prompter;
     const QString folder = dir.filePath("поща");
     ASSERT_TRUE(SendJobByMail(job, " alfa@example.bg ", folder, program, chooser, prompter));
@@ -94,7 +85,7 @@ TEST(DocumentMail, WithoutAMailProgramThePdfCanBeSavedInstead) {
     SaleDocumentJob job(invoice(), {});
     FakeXdgEmail fake(dir, 3); // xdg-email: no mail program set up
     XdgEmail program;
-    FixedSaveFile chooser;
+    ScriptedSaveFile chooser;
     chooser.path = dir.filePath("запазена.pdf");
     ScriptedPrompter prompter;
     prompter.Expect(Answer::Yes);

@@ -4,8 +4,8 @@
 #include "print/IncomeExpenseChart.h"
 
 #include "support/RecordingCanvas.h"
+#include "support/PdfText.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -75,10 +75,7 @@ TEST(IncomeExpenseChart, APdfCarriesTheChart) {
     QTemporaryDir dir;
     IncomeExpenseChartJob job(2026, sample(), true);
     ASSERT_TRUE(WriteJobToPdf(job, dir.filePath("chart.pdf")));
-    QProcess text;
-    text.start("pdftotext", {"-layout", dir.filePath("chart.pdf"), "-"});
-    ASSERT_TRUE(text.waitForFinished(20000));
-    const QString read = QString::fromUtf8(text.readAllStandardOutput());
+    const QString read = PdfText(dir.filePath("chart.pdf"));
     EXPECT_TRUE(read.contains("ПРЕЗ 2026 ГОДИНА"));
     EXPECT_TRUE(read.contains("Феврурари"));
 }

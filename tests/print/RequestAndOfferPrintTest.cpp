@@ -4,8 +4,8 @@
 #include "print/OfferJob.h"
 #include "print/SupplierRequestJob.h"
 #include "support/RecordingCanvas.h"
+#include "support/PdfText.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -47,11 +47,7 @@ QString pdfText(PrintJob& job) {
     const QString path = dir.filePath("doc.pdf");
     if (!WriteJobToPdf(job, path))
         return QString();
-    QProcess text;
-    text.start("pdftotext", {"-layout", path, "-"});
-    if (!text.waitForFinished(20000))
-        return QString();
-    return QString::fromUtf8(text.readAllStandardOutput());
+    return PdfText(path);
 }
 } // namespace
 

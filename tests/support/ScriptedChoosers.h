@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/SaveFileChooser.h"
 #include "base/TextInput.h"
 #include "masterdata/PartnerChooser.h"
 #include "sales/DocumentChooser.h"
@@ -43,18 +44,33 @@ public:
     std::vector<int> partners;
 };
 
-// A one-field input answered from a queue; none left means cancelled. Keeps
-// the labels it was asked with.
+// A one-field input answered from a queue, then by the standing answer (none
+// means cancelled). Keeps what it was asked with.
 class ScriptedTextInput : public TextInput {
 public:
-    std::optional<QString> AskText(const QString&, const QString& label, const QString&) override {
+    std::optional<QString> AskText(const QString& title, const QString& label, const QString& initial) override {
+        titles << title;
         labels << label;
+        initials << initial;
         if (answers.empty())
-            return std::nullopt;
-        const QString answer = answers.front();
+            return answer;
+        const QString next = answers.front();
         answers.pop_front();
-        return answer;
+        return next;
     }
     std::deque<QString> answers;
-    QStringList labels;
+    std::optional<QString> answer;
+    QStringList titles, labels, initials;
+};
+
+// A save dialog that answers with a fixed path (empty: cancelled) and keeps
+// the names it suggested.
+class ScriptedSaveFile : public SaveFileChooser {
+public:
+    QString ChooseSaveFile(const QString&, const QString& suggested, const QString&) override {
+        suggestions << suggested;
+        return path;
+    }
+    QString path;
+    QStringList suggestions;
 };

@@ -3,6 +3,7 @@
 #include "print/ListPrintJob.h"
 #include "print/ui/CPrintPreviewDlg.h"
 #include "support/ScriptedPrompter.h"
+#include "support/ScriptedChoosers.h"
 
 #include <QFile>
 #include <QPrintPreviewWidget>
@@ -12,16 +13,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-class ChosenFile : public SaveFileChooser {
-public:
-    QString ChooseSaveFile(const QString&, const QString& suggested, const QString&) override {
-        suggestions << suggested;
-        return path;
-    }
-    QString path;
-    QStringList suggestions;
-};
 
 ListPrintJob listOf(int rows) {
     std::vector<QStringList> cells;
@@ -37,7 +28,7 @@ ListPrintJob listOf(int rows) {
 TEST(PrintPreview, ShowsThePagesAndSavesThemAsPdf) {
     ListPrintJob job = listOf(120);
     QPrinter printer(QPrinter::HighResolution);
-    ChosenFile chooser;
+    ScriptedSaveFile chooser;
     ScriptedPrompter prompter;
     CPrintPreviewDlg preview(job, printer, chooser, prompter);
     preview.Pages()->updatePreview();
@@ -73,7 +64,7 @@ TEST(PrintPreview, ShowsThePagesAndSavesThemAsPdf) {
 TEST(PrintPreview, ADocumentOffersTheEmail) {
     ListPrintJob job = listOf(3);
     QPrinter printer(QPrinter::HighResolution);
-    ChosenFile chooser;
+    ScriptedSaveFile chooser;
     ScriptedPrompter prompter;
     int sent = 0;
     CPrintPreviewDlg preview(job, printer, chooser, prompter, nullptr, [&sent] { ++sent; });
