@@ -18,6 +18,16 @@ struct KindStatement {
     bool hasWhere; // the query already has a WHERE
 };
 
+// The invoices' numbering holds three kinds, told apart by `doc_type`.
+#define INVOICE_KIND_QUERY(docType)                                                                              \
+    "SELECT im.doc_id, im.doc_dt, ip.partner_name, im.total_sum FROM invoices_main AS im LEFT JOIN (SELECT "     \
+    "doc_id, partner_name FROM invoices_partners) AS ip ON im.doc_id = ip.doc_id WHERE im.doc_type = '" docType \
+    "' "
+
+constexpr KindStatement invoiceKind(const char* query) {
+    return {query, "im.", "ip.partner_name", nullptr, " (im.partner_id = ?) ", " ORDER BY im.doc_dt DESC;", true};
+}
+
 const KindStatement* statementOf(DocumentKind kind) {
     static const KindStatement deliveries{
         "SELECT m.doc_id, m.doc_dt, p.partner_name, m.total_sum, m.invoice_no FROM supplies_main AS m LEFT "
@@ -51,36 +61,9 @@ const KindStatement* statementOf(DocumentKind kind) {
         nullptr,
         " ORDER BY si.doc_dt DESC;",
         true};
-    static const KindStatement invoices{"SELECT im.doc_id, im.doc_dt, ip.partner_name, im.total_sum FROM "
-                                        "invoices_main AS im LEFT JOIN (SELECT "
-                                        "doc_id, partner_name FROM invoices_partners) AS ip ON im.doc_id = "
-                                        "ip.doc_id WHERE im.doc_type = '0' ",
-                                        "im.",
-                                        "ip.partner_name",
-                                        nullptr,
-                                        " (im.partner_id = ?) ",
-                                        " ORDER BY im.doc_dt DESC;",
-                                        true};
-    static const KindStatement debitNotes{"SELECT im.doc_id, im.doc_dt, ip.partner_name, im.total_sum FROM "
-                                          "invoices_main AS im LEFT JOIN (SELECT "
-                                          "doc_id, partner_name FROM invoices_partners) AS ip ON im.doc_id = "
-                                          "ip.doc_id WHERE im.doc_type = '1' ",
-                                          "im.",
-                                          "ip.partner_name",
-                                          nullptr,
-                                          " (im.partner_id = ?) ",
-                                          " ORDER BY im.doc_dt DESC;",
-                                          true};
-    static const KindStatement creditNotes{"SELECT im.doc_id, im.doc_dt, ip.partner_name, im.total_sum FROM "
-                                           "invoices_main AS im LEFT JOIN (SELECT "
-                                           "doc_id, partner_name FROM invoices_partners) AS ip ON im.doc_id "
-                                           "= ip.doc_id WHERE im.doc_type = '2' ",
-                                           "im.",
-                                           "ip.partner_name",
-                                           nullptr,
-                                           " (im.partner_id = ?) ",
-                                           " ORDER BY im.doc_dt DESC;",
-                                           true};
+    static const KindStatement invoices = invoiceKind(INVOICE_KIND_QUERY("0"));
+    static const KindStatement debitNotes = invoiceKind(INVOICE_KIND_QUERY("1"));
+    static const KindStatement creditNotes = invoiceKind(INVOICE_KIND_QUERY("2"));
     static const KindStatement proformas{
         "SELECT pp.doc_id, pp.doc_dt, pp.partner_name, pm.total_sum FROM proforms_partners AS pp LEFT JOIN "
         "(SELECT "
