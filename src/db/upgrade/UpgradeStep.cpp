@@ -40,11 +40,11 @@ bool UpgradeStep::Exec(const SqlStatement& sql) {
     return result.Ok() || Fail(QString::fromUtf8(sql.text), DbErrorText(result).toUtf8());
 }
 
-bool UpgradeStep::Query(const QString& sql, ResultTable& table) {
+bool UpgradeStep::Query(const SqlStatement& sql, ResultTable& table) {
     if (!Ok())
         return false;
-    DbResult result = m_context.db.QueryWithRetry(sql.toUtf8(), table);
-    return result.Ok() || Fail(sql, DbErrorText(result).toUtf8());
+    DbResult result = m_context.db.QueryWithRetry(sql, table);
+    return result.Ok() || Fail(QString::fromUtf8(sql.text), DbErrorText(result).toUtf8());
 }
 
 bool UpgradeStep::Create(const QString& table, int layoutVersion) {
@@ -142,17 +142,20 @@ bool UpgradeStep::ResolveDuplicates(const QString& table, const QString& column)
             for (int n = 2; fresh.isEmpty(); ++n) {
                 ResultTable taken;
                 const QString candidate = QString("%1-%2").arg(old).arg(n);
-                if (!Query(QString("SELECT COUNT(*) AS taken FROM [%1] WHERE [%2] = '%3';")
-                               .arg(table, column, QString(candidate).replace("'", "''")),
+                if (!Query(SqlCompose(QString("SELECT COUNT(*) AS taken FROM [%1] WHERE [%2] = ?;")
+                                          .arg(table, column)
+                                          .toUtf8()
+                                          .constData(),
+                                      {candidate}),
                            taken))
                     return false;
                 if (taken.Int(1, 0) == 0)
                     fresh = candidate;
             }
         }
-        if (!Exec(QString("UPDATE [%1] SET [%2] = '%3' WHERE rowid = %4;")
-                      .arg(table, column, QString(fresh).replace("'", "''"))
-                      .arg(later.Int(r, 0))))
+        if (!Exec(SqlCompose(
+                QString("UPDATE [%1] SET [%2] = ? WHERE rowid = ?;").arg(table, column).toUtf8().constData(),
+                {fresh, later.Int64(r, 0)})))
             return false;
         changes << QString("%1.%2: \"%3\" -> \"%4\"").arg(table, column, old, fresh);
     }

@@ -46,7 +46,9 @@ public:
     template <typename... Args> bool ExecPrintf(const char* format, const Args&... args) {
         return Exec(SqlCompose(format, {SqlArg(args)...}));
     }
-    bool Query(const QString& sql, ResultTable& table);
+    bool Query(const QString& sql, ResultTable& table) { return Query(SqlStatement(sql.toUtf8()), table); }
+    bool Query(const char* sql, ResultTable& table) { return Query(SqlStatement(sql), table); }
+    bool Query(const SqlStatement& sql, ResultTable& table);
 
     // The copy pattern: the rows are kept aside in a temporary table, the
     // table is made again in the layout of `layoutVersion`, and every column
