@@ -3,16 +3,16 @@
 #include "base/Prompter.h"
 #include "db/Database.h"
 #include "db/WriteTransaction.h"
-#include "documents/CashRegisterStore.h"
 #include "documents/OfferStore.h"
 #include "documents/WarrantyCardStore.h"
 #include "masterdata/ItemStore.h"
-#include "sales/DocumentBrowser.h"
-#include "sales/DocumentChooser.h"
 #include "sales/SaleStore.h"
 #include "stockops/DeliveryStore.h"
 #include "stockops/ProductionStore.h"
 #include "stockops/RequestStore.h"
+#include "trade/CashRegisterStore.h"
+#include "trade/DocumentBrowser.h"
+#include "trade/DocumentChooser.h"
 
 namespace {
 // The moves are read before the rows go; a failed read ends the deletion.
@@ -62,19 +62,21 @@ bool DocumentDeletion::Delete(DeletionKind kind, int number) {
     case DeletionKind::Delivery: {
         // The delivered goods leave the stock again, even below zero.
         DeliveryStore deliveries(m_db);
-        deleted = takeFromStock(t, items, deliveries.DeliveredQuantities(number)) && deliveries.Delete(t, number) &&
-                  CashRegisterStore::DeleteDocumentOperations(t, 1, number);
+        deleted = takeFromStock(t, items, deliveries.DeliveredQuantities(number)) &&
+                  deliveries.Delete(t, number) && CashRegisterStore::DeleteDocumentOperations(t, 1, number);
         break;
     }
     case DeletionKind::Production: {
         ProductionStore production(m_db);
         deleted = returnToStock(t, items, production.ConsumedQuantities(number)) &&
-                  takeFromStock(t, items, production.ProducedQuantities(number)) && production.Delete(t, number);
+                  takeFromStock(t, items, production.ProducedQuantities(number)) &&
+                  production.Delete(t, number);
         break;
     }
     case DeletionKind::GoodsNote: {
         SaleStore sales(m_db);
-        deleted = returnToStock(t, items, sales.ReturnedQuantities(number)) && sales.DeleteGoodsNote(t, number) &&
+        deleted = returnToStock(t, items, sales.ReturnedQuantities(number)) &&
+                  sales.DeleteGoodsNote(t, number) &&
                   CashRegisterStore::DeleteDocumentOperations(t, 0, number);
         break;
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sales/DocumentKind.h"
+#include "trade/DocumentKind.h"
 
 class Database;
 class DocumentChooser;

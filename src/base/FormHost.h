@@ -3,6 +3,7 @@
 #include <QString>
 
 class Clock;
+class DocumentMarks;
 class LocalSettings;
 class PrintJob;
 class Prompter;
@@ -33,6 +34,9 @@ public:
     virtual void SetDurationText(const QString& text) = 0;
     // Replaces the form by one of the given view type (1: the start view).
     virtual void SwitchView(int viewType) = 0;
+    // The marks the document lists show beside some kinds (a sale's fiscal
+    // receipt), or null.
+    virtual DocumentMarks* Marks() { return nullptr; }
 };
 
 // Asks whether a document just saved goes to the printer.

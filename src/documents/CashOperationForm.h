@@ -1,7 +1,7 @@
 #pragma once
 
-#include "documents/CashOperation.h"
 #include "lists/ListColumn.h"
+#include "trade/CashOperation.h"
 
 #include <QStringList>
 #include <functional>

@@ -4,10 +4,10 @@
 #include "base/Prompter.h"
 #include "db/Database.h"
 #include "db/WriteTransaction.h"
-#include "documents/CashRegisterStore.h"
 #include "format/DocNumber.h"
 #include "format/SqlDates.h"
 #include "settings/LocalSettings.h"
+#include "trade/CashRegisterStore.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "documents/CashFilter.h"
-#include "documents/CashOperation.h"
 #include "lists/ListColumn.h"
 #include "lists/SearchText.h"
+#include "trade/CashFilter.h"
+#include "trade/CashOperation.h"
 
 #include <QStringList>
 #include <vector>

@@ -9,9 +9,9 @@
 #include "masterdata/FirmDataStore.h"
 #include "masterdata/Item.h"
 #include "masterdata/ItemChooser.h"
-#include "sales/DocumentBrowser.h"
-#include "sales/DocumentChooser.h"
-#include "sales/SaleLineDialog.h"
+#include "trade/DocumentBrowser.h"
+#include "trade/DocumentChooser.h"
+#include "trade/SaleLineDialog.h"
 
 #include <algorithm>
 

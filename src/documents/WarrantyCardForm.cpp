@@ -9,13 +9,13 @@
 #include "masterdata/Item.h"
 #include "masterdata/ItemChooser.h"
 #include "masterdata/ItemKinds.h"
-#include "masterdata/PartnerStore.h"
 #include "masterdata/PartnerChooser.h"
+#include "masterdata/PartnerStore.h"
 #include "masterdata/UnitStore.h"
-#include "sales/DocumentBrowser.h"
-#include "sales/DocumentChooser.h"
-#include "sales/SaleStore.h"
 #include "settings/LocalSettings.h"
+#include "trade/DocumentBrowser.h"
+#include "trade/DocumentChooser.h"
+#include "trade/DocumentListStore.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -109,14 +109,15 @@ bool WarrantyCardForm::NewFromDocument(int baseKind, DocumentChooser& documents)
             m_card.customerName = name;
         }
     }
-    const auto lines =
-        SaleStore(m_db).PieceLines(goodsNote ? SaleFamily::GoodsNotes : SaleFamily::Invoices, choice->number);
+    const auto lines = DocumentListStore(m_db).PieceLines(
+        goodsNote ? DocumentKind::GoodsNotes : DocumentKind::Invoices, choice->number);
     if (!lines)
         return false;
-    for (const SaleStore::PieceLine& line : *lines) {
+    for (const DocumentListStore::PieceLine& line : *lines) {
         // A piece is a piece: a quantity that rounds to 0 counts as one.
         const int quantity = std::max(1, static_cast<int>(std::lround(std::abs(line.pieces))));
-        m_card.lines.push_back({line.code, line.name, line.units, quantity, QString(), m_card.term, QString()});
+        m_card.lines.push_back(
+            {line.code, line.name, line.units, quantity, QString(), m_card.term, QString()});
     }
     m_modified = true;
     return true;

@@ -6,9 +6,9 @@
 #include "db/ResultTable.h"
 #include "format/DocNumber.h"
 #include "format/SqlDates.h"
-#include "sales/DocumentBrowser.h"
-#include "sales/DocumentChooser.h"
 #include "settings/LocalSettings.h"
+#include "trade/DocumentBrowser.h"
+#include "trade/DocumentChooser.h"
 
 namespace {
 // A quantity cell: "%.3f", or "-" for 0 or nothing.

@@ -1,7 +1,6 @@
 #include "sales/SaleDocument.h"
 
 #include "format/Rounding.h"
-#include "masterdata/FirmDataStore.h"
 #include "sales/AmountInWords.h"
 
 double SaleLine::ValueOf(double quantity, double price) {
@@ -21,19 +20,4 @@ SaleTotals ComputeSaleTotals(const std::vector<SaleLine>& lines, double discount
     totals.total = RoundHalfUp(totals.vat + totals.base, 2);
     totals.words = AmountInWords(totals.total, currency);
     return totals;
-}
-
-FirmSnapshot CurrentFirm(Database& db) {
-    FirmData firm;
-    FirmDataStore(db).Load(firm);
-    FirmSnapshot f;
-    f.name = firm.firmName;
-    f.city = firm.city;
-    f.address = firm.address;
-    f.mol = firm.mol;
-    f.taxId = firm.taxId;
-    f.bulstat = firm.bulstat;
-    f.vatRegistered = firm.vatRegistered;
-    f.vatRate = firm.vatValue;
-    return f;
 }

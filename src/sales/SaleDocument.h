@@ -2,6 +2,7 @@
 
 #include "format/Currency.h"
 #include "sales/SaleOperation.h"
+#include "trade/FirmSnapshot.h"
 
 #include <QDate>
 #include <QString>
@@ -43,24 +44,6 @@ struct CustomerSnapshot {
     QString taxId;
     QString bulstat;
 };
-
-// The issuing firm as the document keeps it, with the document's VAT state
-// and bank account.
-struct FirmSnapshot {
-    QString name;
-    QString city;
-    QString address;
-    QString mol;
-    QString taxId;
-    QString bulstat;
-    int vatRegistered = 0;
-    double vatRate = 0;
-    int bankId = 0;
-};
-
-class Database;
-// The firm as its data stands now, for a new document; no bank chosen yet.
-FirmSnapshot CurrentFirm(Database& db);
 
 // One line; quantity, price and value are kept as shown (3, 2 and 2
 // decimals), and positive also on a credit note.

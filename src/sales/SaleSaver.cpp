@@ -6,6 +6,8 @@
 #include "format/Rounding.h"
 #include "masterdata/CostPrices.h"
 #include "masterdata/Item.h"
+#include "sales/SaleCashSteps.h"
+#include "sales/fiscal/FiscalRegister.h"
 
 #include <algorithm>
 #include <cmath>
@@ -19,24 +21,21 @@ double signedValue(double value, int decimals, bool credit) {
 }
 } // namespace
 
-SaleSaver::SaleSaver(Database& db, bool sellsOnZero)
+SaleSaver::SaleSaver(Database& db, bool sellsOnZero, FiscalRegister* fiscal)
     : m_db(db), m_store(db), m_posting(db, m_store), m_sellsOnZero(sellsOnZero) {
-    m_groups.push_back([this](WriteTransaction& t, SaleSaveContext& c) { return ChecksAndNumbers(t, c); });
-    m_groups.push_back([this](WriteTransaction& t, SaleSaveContext& c) { return HeaderAndSnapshots(t, c); });
-    m_groups.push_back([this](WriteTransaction& t, SaleSaveContext& c) { return LinesAndPosting(t, c); });
-    m_groups.push_back([this](WriteTransaction& t, SaleSaveContext& c) { return MarkEarlier(t, c); });
-    m_ownGroups = m_groups.size();
+    m_steps.Own([this](WriteTransaction& t, SaleSaveContext& c) { return ChecksAndNumbers(t, c); });
+    m_steps.Own([this](WriteTransaction& t, SaleSaveContext& c) { return HeaderAndSnapshots(t, c); });
+    m_steps.Own([this](WriteTransaction& t, SaleSaveContext& c) { return LinesAndPosting(t, c); });
+    m_steps.Own([this](WriteTransaction& t, SaleSaveContext& c) { return MarkEarlier(t, c); });
+    m_steps.Append(SaleCashSteps::GoodsNoteOperation());
+    m_steps.Append(SaleCashSteps::CreditNoteOperation());
+    m_steps.Append(FiscalRegister::SaveGroup(db, fiscal));
 }
 
 bool SaleSaver::SaveNew(SaleDocument& doc, const SaleTotals& totals) {
     SaleSaveContext context{doc, totals, doc.header.docId, 0, {}};
     WriteTransaction t(m_db);
-    if (!t.Begin())
-        return false;
-    for (const SaleSaveGroup& group : m_groups)
-        if (!group(t, context) || !t.Active())
-            return false;
-    return t.Commit();
+    return t.Begin() && m_steps.RunNew(t, context) && t.Commit();
 }
 
 bool SaleSaver::ChecksAndNumbers(WriteTransaction& t, SaleSaveContext& c) {
@@ -178,8 +177,7 @@ bool SaleSaver::MarkEarlier(WriteTransaction& t, SaleSaveContext& c) {
                               "работно място. Фактурата не е записана.",
                               number.constData());
         if (!m_store.MarkInvoiced(t, SaleFamily::GoodsNotes, source, c.number) || !changes(1, refusal) ||
-            !m_store.MarkLinesInvoiced(t, source, c.number) ||
-            !changes(lines, refusal))
+            !m_store.MarkLinesInvoiced(t, source, c.number) || !changes(lines, refusal))
             return false;
     }
     return true;
@@ -192,9 +190,5 @@ bool SaleSaver::SaveStored(const SaleDocument& doc) {
     SaleDocument written = doc;
     const int goodsNote = SaleOps::FamilyOf(doc.op) == SaleFamily::GoodsNotes ? doc.header.docId : 0;
     SaleSaveContext context{written, {}, doc.header.docId, goodsNote, {}, true};
-    // Only the groups appended: the own ones write a new document.
-    for (size_t k = m_ownGroups; k < m_groups.size(); ++k)
-        if (!m_groups[k](t, context))
-            return false;
-    return t.Commit();
+    return m_steps.RunStored(t, context) && t.Commit();
 }

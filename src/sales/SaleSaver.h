@@ -1,40 +1,24 @@
 #pragma once
 
-#include "sales/SaleDocument.h"
-#include "sales/SalePosting.h"
+#include "sales/SaleSaveContext.h"
 #include "sales/SaleStore.h"
 
-#include <functional>
-#include <vector>
-
 class Database;
+class FiscalRegister;
 class WriteTransaction;
-
-// What the statement groups of one save share.
-struct SaleSaveContext {
-    SaleDocument& doc;
-    SaleTotals totals;       // as the screen shows them, positive
-    int number = 0;          // the document's number
-    int goodsNoteNumber = 0; // the goods note the save writes (code 1: the number itself), 0 when none
-    std::vector<SalePosting::Need> needs;
-    bool stored = false; // a stored document written again: its header only
-};
-
-// One group of statements of a save, of a new document or (context.stored)
-// of a stored one written again; false stops the save, which rolls back
-// everything written.
-using SaleSaveGroup = std::function<bool(WriteTransaction&, SaleSaveContext&)>;
 
 // Writes a new sale document, with its stock effect, in one change: a list
 // of statement groups run inside one WriteTransaction. The checks that guard
 // the write (the number is free, the stock suffices) and the goods-note
-// number are the first group, under the lock; a later feature adds a group
-// of its own with Append without touching the others.
+// number are the first group, under the lock. Every save then writes the
+// document's operation of the cash register and reserves its fiscal receipt
+// (with a register; without one a receipt left by a deleted document of its
+// number is still set aside); a later feature adds a group with Append.
 class SaleSaver {
 public:
-    SaleSaver(Database& db, bool sellsOnZero);
+    SaleSaver(Database& db, bool sellsOnZero, FiscalRegister* fiscal);
 
-    void Append(SaleSaveGroup group) { m_groups.push_back(std::move(group)); }
+    void Append(SaleSaveGroup group) { m_steps.Append(std::move(group)); }
 
     // The document's number is doc.header.docId; checkNumber for a document
     // whose number the user may have chosen. True when committed.
@@ -54,6 +38,5 @@ private:
     SaleStore m_store;
     SalePosting m_posting;
     bool m_sellsOnZero;
-    std::vector<SaleSaveGroup> m_groups;
-    size_t m_ownGroups = 0; // the groups before the appended ones
+    SaveSteps<SaleSaveContext> m_steps;
 };

@@ -120,10 +120,10 @@ std::optional<int> SaleStore::NextNumber(SaleFamily family) {
 }
 
 std::optional<bool> SaleStore::NumberTaken(SaleFamily family, int number) {
-    const char* sql =
-        family == SaleFamily::GoodsNotes  ? "SELECT doc_id FROM stokovi_main WHERE doc_id = ?;"
-        : family == SaleFamily::Proformas ? "SELECT doc_id FROM proforms_main WHERE doc_id = ?;"
-                                          : "SELECT doc_id FROM invoices_main WHERE doc_id = ?;";
+    const char* sql = family == SaleFamily::GoodsNotes ? "SELECT doc_id FROM stokovi_main WHERE doc_id = ?;"
+                      : family == SaleFamily::Proformas
+                          ? "SELECT doc_id FROM proforms_main WHERE doc_id = ?;"
+                          : "SELECT doc_id FROM invoices_main WHERE doc_id = ?;";
     ResultTable table;
     if (!m_db.Query(table, sql, number))
         return std::nullopt;
@@ -133,40 +133,42 @@ std::optional<bool> SaleStore::NumberTaken(SaleFamily family, int number) {
 bool SaleStore::InsertGoodsNote(WriteTransaction& t, const SaleDocument& doc, int number, int invoiceId,
                                 const StoredTotals& s) {
     const SaleHeader& h = doc.header;
-    return t.ExecPrintf(
-        "INSERT INTO stokovi_main VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
-        "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
-        "?, ?, ?);",
-        number, sqlDate(h.docDate), h.givenBy, h.receivedBy, h.compiledBy, h.transportedBy, h.partnerId,
-        h.osnovanie, h.place, h.object, sqlDate(h.recvDate), sqlDate(h.payDate), h.payBy, SqlDecimal{h.discount, 2},
-        h.slovom, invoiceId != 0 ? 1 : 0, invoiceId, SqlDecimal{s.allSum, 2}, SqlDecimal{s.discountSum, 2}, SqlDecimal{s.base, 2}, SqlDecimal{s.vat, 2}, SqlDecimal{s.total, 2},
-        sqlDate(h.taxEventDate), h.osnovanieVat, h.newVehicle, SaleOps::DocTypeOf(doc.op));
+    return t.ExecPrintf("INSERT INTO stokovi_main VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
+                        "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
+                        "?, ?, ?);",
+                        number, sqlDate(h.docDate), h.givenBy, h.receivedBy, h.compiledBy, h.transportedBy,
+                        h.partnerId, h.osnovanie, h.place, h.object, sqlDate(h.recvDate), sqlDate(h.payDate),
+                        h.payBy, SqlDecimal{h.discount, 2}, h.slovom, invoiceId != 0 ? 1 : 0, invoiceId,
+                        SqlDecimal{s.allSum, 2}, SqlDecimal{s.discountSum, 2}, SqlDecimal{s.base, 2},
+                        SqlDecimal{s.vat, 2}, SqlDecimal{s.total, 2}, sqlDate(h.taxEventDate), h.osnovanieVat,
+                        h.newVehicle, SaleOps::DocTypeOf(doc.op));
 }
 
 bool SaleStore::InsertInvoice(WriteTransaction& t, const SaleDocument& doc, int number,
                               const StoredTotals& s) {
     const SaleHeader& h = doc.header;
-    return t.ExecPrintf(
-        "INSERT INTO invoices_main VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, "
-        "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
-        "?, ?, ?, ?);",
-        number, sqlDate(h.docDate), h.givenBy, h.receivedBy, h.compiledBy, h.transportedBy, h.partnerId,
-        h.osnovanie, h.place, h.object, sqlDate(h.recvDate), sqlDate(h.payDate), h.payBy, SqlDecimal{h.discount, 2},
-        h.slovom, SqlDecimal{s.allSum, 2}, SqlDecimal{s.discountSum, 2}, SqlDecimal{s.base, 2}, SqlDecimal{s.vat, 2}, SqlDecimal{s.total, 2}, sqlDate(h.taxEventDate), h.osnovanieVat,
-        h.newVehicle, SaleOps::DocTypeOf(doc.op), h.toInvoice, h.toInvoiceDate);
+    return t.ExecPrintf("INSERT INTO invoices_main VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, "
+                        "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
+                        "?, ?, ?, ?);",
+                        number, sqlDate(h.docDate), h.givenBy, h.receivedBy, h.compiledBy, h.transportedBy,
+                        h.partnerId, h.osnovanie, h.place, h.object, sqlDate(h.recvDate), sqlDate(h.payDate),
+                        h.payBy, SqlDecimal{h.discount, 2}, h.slovom, SqlDecimal{s.allSum, 2},
+                        SqlDecimal{s.discountSum, 2}, SqlDecimal{s.base, 2}, SqlDecimal{s.vat, 2},
+                        SqlDecimal{s.total, 2}, sqlDate(h.taxEventDate), h.osnovanieVat, h.newVehicle,
+                        SaleOps::DocTypeOf(doc.op), h.toInvoice, h.toInvoiceDate);
 }
 
 bool SaleStore::InsertProforma(WriteTransaction& t, const SaleDocument& doc, int number,
                                const StoredTotals& s) {
     const SaleHeader& h = doc.header;
-    return t.ExecPrintf(
-        "INSERT INTO proforms_main VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, "
-        "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
-        "?, ?, ?);",
-        number, sqlDate(h.docDate), h.givenBy, h.receivedBy, h.compiledBy, h.transportedBy, h.partnerId,
-        h.osnovanie, h.place, h.object, sqlDate(h.recvDate), sqlDate(h.payDate), h.payBy, SqlDecimal{h.discount, 2},
-        h.slovom, 0, 0, SqlDecimal{s.allSum, 2}, SqlDecimal{s.discountSum, 2}, SqlDecimal{s.base, 2}, SqlDecimal{s.vat, 2}, SqlDecimal{s.total, 2}, sqlDate(h.taxEventDate),
-        h.osnovanieVat, h.newVehicle);
+    return t.ExecPrintf("INSERT INTO proforms_main VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, "
+                        "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
+                        "?, ?, ?);",
+                        number, sqlDate(h.docDate), h.givenBy, h.receivedBy, h.compiledBy, h.transportedBy,
+                        h.partnerId, h.osnovanie, h.place, h.object, sqlDate(h.recvDate), sqlDate(h.payDate),
+                        h.payBy, SqlDecimal{h.discount, 2}, h.slovom, 0, 0, SqlDecimal{s.allSum, 2},
+                        SqlDecimal{s.discountSum, 2}, SqlDecimal{s.base, 2}, SqlDecimal{s.vat, 2},
+                        SqlDecimal{s.total, 2}, sqlDate(h.taxEventDate), h.osnovanieVat, h.newVehicle);
 }
 
 bool SaleStore::InsertSnapshots(WriteTransaction& t, SaleFamily family, const SaleDocument& doc, int number) {
@@ -183,37 +185,36 @@ bool SaleStore::InsertSnapshots(WriteTransaction& t, SaleFamily family, const Sa
 bool SaleStore::InsertGoodsNoteLine(WriteTransaction& t, int number, const QDate& date, const StoredLine& s,
                                     int invoiceId) {
     const SaleLine& l = *s.line;
-    return t.ExecPrintf(
-        "INSERT INTO stokovi_items VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, "
-        "?, ?, ?, ?, ?, ?);",
-        number, sqlDate(date), l.seq, l.selPrice, l.code, l.name, s.group, l.units, SqlDecimal{s.quantity, 3}, SqlDecimal{s.price, 5},
-        SqlDecimal{s.value, 5}, l.visCode, invoiceId != 0 ? 1 : 0, invoiceId, SqlDecimal{s.costPrice, 5});
+    return t.ExecPrintf("INSERT INTO stokovi_items VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, "
+                        "?, ?, ?, ?, ?, ?);",
+                        number, sqlDate(date), l.seq, l.selPrice, l.code, l.name, s.group, l.units,
+                        SqlDecimal{s.quantity, 3}, SqlDecimal{s.price, 5}, SqlDecimal{s.value, 5}, l.visCode,
+                        invoiceId != 0 ? 1 : 0, invoiceId, SqlDecimal{s.costPrice, 5});
 }
 
 bool SaleStore::InsertInvoiceLine(WriteTransaction& t, int number, const QDate& date, const StoredLine& s) {
     const SaleLine& l = *s.line;
-    return t.ExecPrintf(
-        "INSERT INTO invoices_items VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, "
-        "?, ?, ?, ?);",
-        number, sqlDate(date), l.seq, l.selPrice, l.code, l.name, s.group, l.units, SqlDecimal{s.quantity, 3}, SqlDecimal{s.price, 5},
-        SqlDecimal{s.value, 5}, l.visCode, SqlDecimal{s.costPrice, 5});
+    return t.ExecPrintf("INSERT INTO invoices_items VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, "
+                        "?, ?, ?, ?);",
+                        number, sqlDate(date), l.seq, l.selPrice, l.code, l.name, s.group, l.units,
+                        SqlDecimal{s.quantity, 3}, SqlDecimal{s.price, 5}, SqlDecimal{s.value, 5}, l.visCode,
+                        SqlDecimal{s.costPrice, 5});
 }
 
 bool SaleStore::InsertProformaLine(WriteTransaction& t, int number, const QDate& date, const StoredLine& s) {
     const SaleLine& l = *s.line;
-    return t.ExecPrintf(
-        "INSERT INTO proforms_items VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, "
-        "?, ?);",
-        number, sqlDate(date), l.seq, l.selPrice, l.code, l.name, s.group, l.units, SqlDecimal{s.quantity, 3}, SqlDecimal{s.price, 5},
-        SqlDecimal{s.value, 5});
+    return t.ExecPrintf("INSERT INTO proforms_items VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, "
+                        "?, ?);",
+                        number, sqlDate(date), l.seq, l.selPrice, l.code, l.name, s.group, l.units,
+                        SqlDecimal{s.quantity, 3}, SqlDecimal{s.price, 5}, SqlDecimal{s.value, 5});
 }
 
 bool SaleStore::InsertSoldMaterial(WriteTransaction& t, int number, const QDate& date, int customerId,
                                    int group, const QString& soldCode, const QString& component,
                                    double quantity, double cost, double total) {
-    return t.ExecPrintf(
-        "INSERT INTO soldmat VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?);", number,
-        sqlDate(date), customerId, group, soldCode, component, SqlDecimal{quantity, 3}, SqlDecimal{cost, 5}, SqlDecimal{total, 5});
+    return t.ExecPrintf("INSERT INTO soldmat VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?);", number, sqlDate(date),
+                        customerId, group, soldCode, component, SqlDecimal{quantity, 3}, SqlDecimal{cost, 5},
+                        SqlDecimal{total, 5});
 }
 
 bool SaleStore::RewriteStored(WriteTransaction& t, SaleFamily family, const SaleDocument& doc) {
@@ -239,8 +240,8 @@ bool SaleStore::RewriteStored(WriteTransaction& t, SaleFamily family, const Sale
                         h.docId) &&
            t.ExecPrintf(sql.updateLineDates, date, h.docId) &&
            (family != SaleFamily::GoodsNotes ||
-            t.ExecPrintf("UPDATE soldmat SET doc_dt = ?, customer_id = ? WHERE doc_id = ?", date,
-                         h.partnerId, h.docId));
+            t.ExecPrintf("UPDATE soldmat SET doc_dt = ?, customer_id = ? WHERE doc_id = ?", date, h.partnerId,
+                         h.docId));
 }
 
 double SaleStore::StoredTotal(SaleFamily family, int number) {
@@ -275,30 +276,30 @@ bool SaleStore::Load(SaleFamily family, int number, SaleDocument& doc, bool notI
                           number);
         break;
     case SaleFamily::Proformas:
-        read = m_db.Query(header, "SELECT * FROM proforms_main WHERE doc_id = ?;", number) &&
-               m_db.Query(partner, "SELECT * FROM proforms_partners WHERE doc_id = ?;", number) &&
-               m_db.Query(firm, "SELECT * FROM proforms_firmdata WHERE doc_id = ?;", number) &&
-               m_db.Query(lines, "SELECT * FROM proforms_items WHERE doc_id = ? ORDER BY seq_id ASC;",
-                          number);
+        read =
+            m_db.Query(header, "SELECT * FROM proforms_main WHERE doc_id = ?;", number) &&
+            m_db.Query(partner, "SELECT * FROM proforms_partners WHERE doc_id = ?;", number) &&
+            m_db.Query(firm, "SELECT * FROM proforms_firmdata WHERE doc_id = ?;", number) &&
+            m_db.Query(lines, "SELECT * FROM proforms_items WHERE doc_id = ? ORDER BY seq_id ASC;", number);
         break;
     case SaleFamily::Invoices:
         // Amounts, quantities and prices with their absolute values, so a
         // credit note shows what it credits, positive.
-        read = m_db.Query(
-                   header,
-                   "SELECT doc_id, doc_dt, given_by, received_by, compiled_by, transported_by, "
-                   "partner_id, osnovanie, place, object, recv_dt, pay_dt, pay_by, discount, "
-                   "slovom, ABS(all_sum), ABS(discount_sum), ABS(oblagaema_sum), ABS(vat_sum), "
-                   "ABS(total_sum), tax_event_dt, osnovanie_vat, new_vehicle, doc_type, "
-                   "to_invoice, to_invoice_dt FROM invoices_main WHERE doc_id = ? AND doc_type = "
-                   "?;",
-                   number, SaleOps::DocTypeOf(doc.op)) &&
+        read = m_db.Query(header,
+                          "SELECT doc_id, doc_dt, given_by, received_by, compiled_by, transported_by, "
+                          "partner_id, osnovanie, place, object, recv_dt, pay_dt, pay_by, discount, "
+                          "slovom, ABS(all_sum), ABS(discount_sum), ABS(oblagaema_sum), ABS(vat_sum), "
+                          "ABS(total_sum), tax_event_dt, osnovanie_vat, new_vehicle, doc_type, "
+                          "to_invoice, to_invoice_dt FROM invoices_main WHERE doc_id = ? AND doc_type = "
+                          "?;",
+                          number, SaleOps::DocTypeOf(doc.op)) &&
                m_db.Query(partner, "SELECT * FROM invoices_partners WHERE doc_id = ?;", number) &&
                m_db.Query(firm, "SELECT * FROM invoices_firmdata WHERE doc_id = ?;", number) &&
                m_db.Query(
                    lines,
                    "SELECT doc_id, doc_dt, seq_id, sel_price, item_code, item_name, item_group, item_units, "
-                   "ABS(quantity) AS quantity, ABS(price) AS price, ABS(end_price) AS end_price, vis_code FROM invoices_items WHERE doc_id = "
+                   "ABS(quantity) AS quantity, ABS(price) AS price, ABS(end_price) AS end_price, vis_code "
+                   "FROM invoices_items WHERE doc_id = "
                    "? ORDER BY seq_id ASC;",
                    number);
         break;
@@ -375,28 +376,29 @@ QStringList SaleStore::CompiledByChoices() {
 }
 
 QStringList SaleStore::VatGroundChoices() {
-    return Choices(
-        "SELECT osnovanie_vat FROM stokovi_main WHERE osnovanie_vat IS NOT NULL AND "
-        "osnovanie_vat != '' UNION SELECT osnovanie_vat FROM invoices_main WHERE osnovanie_vat "
-        "IS NOT NULL AND osnovanie_vat != '' ORDER BY osnovanie_vat ASC;");
+    return Choices("SELECT osnovanie_vat FROM stokovi_main WHERE osnovanie_vat IS NOT NULL AND "
+                   "osnovanie_vat != '' UNION SELECT osnovanie_vat FROM invoices_main WHERE osnovanie_vat "
+                   "IS NOT NULL AND osnovanie_vat != '' ORDER BY osnovanie_vat ASC;");
 }
 
 bool SaleStore::IssuedSince(const QDate& day) {
     const QString since = DateToSql(day);
-    return m_db.QueryInt(0,
-                         "SELECT (SELECT COUNT(*) FROM stokovi_main WHERE doc_dt >= ?) + (SELECT COUNT(*) FROM "
-                         "invoices_main WHERE doc_dt >= ?) + (SELECT COUNT(*) FROM proforms_main WHERE doc_dt >= "
-                         "?) AS issued;",
-                         since, since, since) > 0;
+    return m_db.QueryInt(
+               0,
+               "SELECT (SELECT COUNT(*) FROM stokovi_main WHERE doc_dt >= ?) + (SELECT COUNT(*) FROM "
+               "invoices_main WHERE doc_dt >= ?) + (SELECT COUNT(*) FROM proforms_main WHERE doc_dt >= "
+               "?) AS issued;",
+               since, since, since) > 0;
 }
 
 std::optional<StockMoves> SaleStore::ReturnedQuantities(int goodsNote) {
     std::optional<StockMoves> goods = ItemStore::ReadMoves(
-        m_db, SqlCompose("SELECT i.item_code, i.quantity FROM stokovi_items i JOIN stocks s ON s.code = i.item_code "
-                         "WHERE i.doc_id = ? AND s.is_recipe = 0;",
-                         {goodsNote}));
-    const std::optional<StockMoves> components =
-        ItemStore::ReadMoves(m_db, SqlCompose("SELECT code, quantity FROM soldmat WHERE doc_id = ?;", {goodsNote}));
+        m_db, SqlCompose(
+                  "SELECT i.item_code, i.quantity FROM stokovi_items i JOIN stocks s ON s.code = i.item_code "
+                  "WHERE i.doc_id = ? AND s.is_recipe = 0;",
+                  {goodsNote}));
+    const std::optional<StockMoves> components = ItemStore::ReadMoves(
+        m_db, SqlCompose("SELECT code, quantity FROM soldmat WHERE doc_id = ?;", {goodsNote}));
     if (!goods || !components)
         return std::nullopt;
     goods->insert(goods->end(), components->begin(), components->end());
@@ -404,27 +406,17 @@ std::optional<StockMoves> SaleStore::ReturnedQuantities(int goodsNote) {
 }
 
 bool SaleStore::DeleteGoodsNote(WriteTransaction& t, int number) {
-    return t.DeleteDocumentRows({"stokovi_main", "stokovi_partners", "stokovi_firmdata", "stokovi_items", "soldmat"},
-                                number);
+    return t.DeleteDocumentRows(
+        {"stokovi_main", "stokovi_partners", "stokovi_firmdata", "stokovi_items", "soldmat"}, number);
 }
 
 bool SaleStore::DeleteInvoice(WriteTransaction& t, int number) {
     return t.DeleteDocumentRows({"invoices_main", "invoices_partners", "invoices_firmdata", "invoices_items"},
                                 number) &&
-           t.ExecPrintf("UPDATE stokovi_main SET invoiced = '0', invoice_id = '0' WHERE invoice_id = ?;", number) &&
-           t.ExecPrintf("UPDATE stokovi_items SET invoiced = '0', invoice_id = '0' WHERE invoice_id = ?;", number);
-}
-
-std::optional<std::vector<SaleStore::PieceLine>> SaleStore::PieceLines(SaleFamily family, int number) {
-    ResultTable t;
-    if (!m_db.Query(t, "SELECT item_code, item_name, item_units, ROUND(quantity, 0) AS pieces FROM %s WHERE doc_id = ? "
-                       "ORDER BY seq_id ASC;",
-                    family == SaleFamily::GoodsNotes ? "stokovi_items" : "invoices_items", number))
-        return std::nullopt;
-    std::vector<PieceLine> lines;
-    for (int r = 1; r <= t.Rows(); ++r)
-        lines.push_back({t.Text(r, 0), t.Text(r, 1), t.Text(r, 2), t.Double(r, 3)});
-    return lines;
+           t.ExecPrintf("UPDATE stokovi_main SET invoiced = '0', invoice_id = '0' WHERE invoice_id = ?;",
+                        number) &&
+           t.ExecPrintf("UPDATE stokovi_items SET invoiced = '0', invoice_id = '0' WHERE invoice_id = ?;",
+                        number);
 }
 
 bool SaleStore::MarkInvoiced(WriteTransaction& t, SaleFamily family, int source, int invoice) {

@@ -70,16 +70,6 @@ public:
     // The invoice a goods note or pro-forma was invoiced with; 0 when none.
     int InvoicedWith(SaleFamily family, int number);
 
-    // The items of a goods note or invoice in their order, each quantity
-    // rounded to whole pieces (as a warranty card counts them).
-    struct PieceLine {
-        QString code;
-        QString name;
-        QString units;
-        double pieces = 0;
-    };
-    std::optional<std::vector<PieceLine>> PieceLines(SaleFamily family, int number);
-
     // Marks a goods note's or pro-forma's header, or a goods note's lines,
     // invoiced by the invoice, if not invoiced yet; the change's ChangedRows()
     // tells how many were still open.

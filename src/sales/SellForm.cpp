@@ -13,11 +13,11 @@
 #include "masterdata/PartnerPrices.h"
 #include "masterdata/PartnerStore.h"
 #include "masterdata/StockSettings.h"
-#include "sales/DocumentChooser.h"
 #include "sales/SaleDetails.h"
 #include "sales/SaleStore.h"
 #include "sales/fiscal/FiscalRegister.h"
 #include "settings/LocalSettings.h"
+#include "trade/DocumentChooser.h"
 
 namespace {
 // The browser kind of a stored document and the operation it loads as.
@@ -354,14 +354,12 @@ bool SellForm::Validate(SaleDetailsDialog& details) {
         return refuse("Моля, укажете името на лицето, което е приело стоките!", Fix::Details,
                       SaleDetails::Field::ReceivedBy);
     const auto [question, field] =
-        h.place.trimmed().isEmpty()
-            ? std::pair{"Не е указано място на извършване на сделката. "
-                        "Желаете ли да го попълните сега?",
-                        SaleDetails::Field::Place}
-        : h.object.trimmed().isEmpty()
-            ? std::pair{"Не е указан търговски обект. Желаете ли да го попълните "
-                        "сега?",
-                        SaleDetails::Field::Object}
+        h.place.trimmed().isEmpty() ? std::pair{"Не е указано място на извършване на сделката. "
+                                                "Желаете ли да го попълните сега?",
+                                                SaleDetails::Field::Place}
+        : h.object.trimmed().isEmpty() ? std::pair{"Не е указан търговски обект. Желаете ли да го попълните "
+                                                   "сега?",
+                                                   SaleDetails::Field::Object}
         : h.payBy == 1 && m_doc.firm.bankId == 0
             ? std::pair{"Указано е плащане с платежно нареждане, но не сте избрали банка и банкова сметка. "
                         "Желаете ли да направите това сега?",
@@ -390,10 +388,9 @@ bool SellForm::Save(SaleDetailsDialog& details, SalePrinter& printer) {
     m_doc.header.partnerId = m_customer.id;
     m_doc.header.slovom = m_totals.words;
     if (m_isNew) {
-        SaleSaver saver(m_db, GetSellsOnZero(m_db) != 0);
+        SaleSaver saver(m_db, GetSellsOnZero(m_db) != 0, m_fiscal);
         for (const SaleSaveGroup& group : m_extraGroups)
             saver.Append(group);
-        saver.Append(FiscalRegister::SaveGroup(m_db, m_fiscal));
         if (!saver.SaveNew(m_doc, m_totals))
             return false;
         m_isNew = false;
@@ -401,7 +398,7 @@ bool SellForm::Save(SaleDetailsDialog& details, SalePrinter& printer) {
         if (m_fiscal)
             m_fiscal->AfterSave(m_doc, m_totals.total);
     } else if (RewritesWhenStored()) {
-        SaleSaver saver(m_db, true);
+        SaleSaver saver(m_db, true, m_fiscal);
         for (const SaleSaveGroup& group : m_extraGroups)
             saver.Append(group);
         if (!saver.SaveStored(m_doc))

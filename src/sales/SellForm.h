@@ -5,11 +5,11 @@
 #include "masterdata/Bank.h"
 #include "masterdata/FirmCurrency.h"
 #include "masterdata/Partner.h"
-#include "sales/DocumentKind.h"
 #include "sales/SaleDetails.h"
 #include "sales/SaleDocument.h"
 #include "sales/SalePrintout.h"
 #include "sales/SaleSaver.h"
+#include "trade/DocumentKind.h"
 
 #include <optional>
 #include <vector>

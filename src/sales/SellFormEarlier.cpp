@@ -7,9 +7,9 @@
 #include "masterdata/PartnerChooser.h"
 #include "masterdata/PartnerPrices.h"
 #include "masterdata/PartnerStore.h"
-#include "sales/DocumentChooser.h"
 #include "sales/SaleStore.h"
 #include "sales/SellForm.h"
+#include "trade/DocumentChooser.h"
 
 #include <algorithm>
 

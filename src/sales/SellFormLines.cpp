@@ -7,8 +7,8 @@
 #include "masterdata/ItemChooser.h"
 #include "masterdata/PartnerPrices.h"
 #include "sales/FreeTextLineDialog.h"
-#include "sales/SaleLineDialog.h"
 #include "sales/SellForm.h"
+#include "trade/SaleLineDialog.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sales/SaleDocument.h"
+#include "trade/FirmSnapshot.h"
 
 #include <QDate>
 #include <QString>

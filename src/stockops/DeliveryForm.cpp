@@ -7,11 +7,11 @@
 #include "format/FormatNumber.h"
 #include "format/Rounding.h"
 #include "masterdata/FirmData.h"
-#include "masterdata/PartnerStore.h"
 #include "masterdata/PartnerChooser.h"
-#include "sales/DocumentChooser.h"
+#include "masterdata/PartnerStore.h"
 #include "settings/LocalSettings.h"
 #include "stockops/DeliveryStore.h"
+#include "trade/DocumentChooser.h"
 
 DeliveryForm::DeliveryForm(Database& db, Prompter& prompter, LocalSettings& settings, const Clock& clock)
     : m_db(db), m_prompter(prompter), m_settings(settings), m_clock(clock) {}
@@ -152,11 +152,11 @@ bool DeliveryForm::Validate() {
                           : h.receivedBy.trimmed().isEmpty() || h.givenBy.trimmed().isEmpty()
                               ? "Моля, попълнете имената на лицата, приели и предали стоките."
                               : nullptr;
-    m_refusedField = m_doc.lines.empty() || !refusal ? Field::None
+    m_refusedField = m_doc.lines.empty() || !refusal                               ? Field::None
                      : h.partnerId == 0 || m_doc.supplier.name.trimmed().isEmpty() ? Field::Supplier
-                     : h.discount > 100                                          ? Field::Discount
-                     : h.givenBy.trimmed().isEmpty()                             ? Field::GivenBy
-                                                                                 : Field::ReceivedBy;
+                     : h.discount > 100                                            ? Field::Discount
+                     : h.givenBy.trimmed().isEmpty()                               ? Field::GivenBy
+                                                                                   : Field::ReceivedBy;
     if (!refusal)
         return true;
     m_prompter.Message(refusal, MessageIcon::Stop);

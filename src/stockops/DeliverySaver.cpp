@@ -4,13 +4,14 @@
 #include "db/WriteTransaction.h"
 #include "masterdata/CostPrices.h"
 #include "masterdata/Item.h"
+#include "stockops/DeliveryCashStep.h"
 
 #include <cmath>
 
 DeliverySaver::DeliverySaver(Database& db) : m_db(db), m_store(db) {
-    m_groups.push_back([this](WriteTransaction& t, DeliverySaveContext& c) { return StockAndLines(t, c); });
-    m_groups.push_back([this](WriteTransaction& t, DeliverySaveContext& c) { return HeaderAndCopies(t, c); });
-    m_ownGroups = m_groups.size();
+    m_steps.Own([this](WriteTransaction& t, DeliverySaveContext& c) { return StockAndLines(t, c); });
+    m_steps.Own([this](WriteTransaction& t, DeliverySaveContext& c) { return HeaderAndCopies(t, c); });
+    m_steps.Append(DeliveryCashStep());
 }
 
 DeliverySaver::Result DeliverySaver::SaveNew(Delivery& doc, bool markPaid, bool takeNext) {
@@ -20,10 +21,7 @@ DeliverySaver::Result DeliverySaver::SaveNew(Delivery& doc, bool markPaid, bool 
         return Result::Failed;
     if (!CheckNumber(t, context, takeNext))
         return context.numberTaken ? Result::NumberTaken : Result::Failed;
-    for (const DeliverySaveGroup& group : m_groups)
-        if (!group(t, context) || !t.Active())
-            return Result::Failed;
-    if (!t.Commit())
+    if (!m_steps.RunNew(t, context) || !t.Commit())
         return Result::Failed;
     doc.header.docId = context.number;
     return Result::Saved;
@@ -76,9 +74,5 @@ bool DeliverySaver::SaveStored(const Delivery& doc) {
         return false;
     Delivery written = doc;
     DeliverySaveContext context{written, Deliveries::Totals(doc), doc.header.docId, false, false, true};
-    // Only the groups appended: the own ones write a new delivery.
-    for (size_t k = m_ownGroups; k < m_groups.size(); ++k)
-        if (!m_groups[k](t, context))
-            return false;
-    return t.Commit();
+    return m_steps.RunStored(t, context) && t.Commit();
 }

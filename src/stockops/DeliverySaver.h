@@ -2,9 +2,7 @@
 
 #include "stockops/Delivery.h"
 #include "stockops/DeliveryStore.h"
-
-#include <functional>
-#include <vector>
+#include "trade/SaveSteps.h"
 
 class Database;
 class WriteTransaction;
@@ -21,19 +19,20 @@ struct DeliverySaveContext {
 
 // One group of statements of a save; false stops the save, which rolls back
 // everything written.
-using DeliverySaveGroup = std::function<bool(WriteTransaction&, DeliverySaveContext&)>;
+using DeliverySaveGroup = SaveSteps<DeliverySaveContext>::Step;
 
 // Writes a new delivery with its effect on stock and cost in one change: a
 // list of statement groups run inside one WriteTransaction. The number check
 // (or the next free number) comes first, under the lock; every line then
 // reads its item inside the change, so a sale another seat made meanwhile,
-// or an earlier line of the same item, is counted. A later feature adds a
+// or an earlier line of the same item, is counted. Every save then writes
+// the delivery's operation of the cash register; a later feature adds a
 // group of its own with Append.
 class DeliverySaver {
 public:
     explicit DeliverySaver(Database& db);
 
-    void Append(DeliverySaveGroup group) { m_groups.push_back(std::move(group)); }
+    void Append(DeliverySaveGroup group) { m_steps.Append(std::move(group)); }
 
     enum class Result { Saved, NumberTaken, Failed };
     // The number is doc.header.docId, or the next free one when takeNext is
@@ -50,6 +49,5 @@ private:
 
     Database& m_db;
     DeliveryStore m_store;
-    std::vector<DeliverySaveGroup> m_groups;
-    size_t m_ownGroups = 0; // the groups before the appended ones
+    SaveSteps<DeliverySaveContext> m_steps;
 };

@@ -11,8 +11,8 @@
 #include "masterdata/ItemChooser.h"
 #include "masterdata/ItemStore.h"
 #include "masterdata/StockSettings.h"
-#include "sales/DocumentChooser.h"
 #include "stockops/ProductionStore.h"
+#include "trade/DocumentChooser.h"
 
 ProductionForm::ProductionForm(Database& db, Prompter& prompter, const Clock& clock)
     : m_db(db), m_prompter(prompter), m_clock(clock) {}

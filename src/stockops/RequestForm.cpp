@@ -3,19 +3,19 @@
 #include "base/Clock.h"
 #include "base/Prompter.h"
 #include "db/Database.h"
-#include "masterdata/FirmCurrency.h"
 #include "db/WriteTransaction.h"
 #include "format/Rounding.h"
+#include "masterdata/FirmCurrency.h"
 #include "masterdata/Item.h"
 #include "masterdata/ItemChooser.h"
-#include "masterdata/PartnerStore.h"
 #include "masterdata/PartnerChooser.h"
 #include "masterdata/PartnerPrices.h"
-#include "sales/DocumentBrowser.h"
-#include "sales/DocumentChooser.h"
+#include "masterdata/PartnerStore.h"
 #include "settings/LocalSettings.h"
 #include "stockops/RequestPrintout.h"
 #include "stockops/RequestStore.h"
+#include "trade/DocumentBrowser.h"
+#include "trade/DocumentChooser.h"
 
 #include <algorithm>
 

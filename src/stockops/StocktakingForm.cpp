@@ -6,8 +6,8 @@
 #include "format/DocNumber.h"
 #include "format/FormatNumber.h"
 #include "format/Rounding.h"
-#include "sales/DocumentChooser.h"
 #include "stockops/StocktakingStore.h"
+#include "trade/DocumentChooser.h"
 
 StocktakingForm::StocktakingForm(Database& db, Prompter& prompter, const Clock& clock)
     : m_db(db), m_prompter(prompter), m_clock(clock) {

@@ -35,16 +35,16 @@ protected:
 
 TEST_F(DocumentDeletionTest, AGoodsNoteBringsBackItsGoodsAndTheMaterialsOfItsProducts) {
     SellNote();
-    // Two cash operations of the note, each with payments, and one of a
-    // delivery with the same number.
+    // Beside the note's own operation, two more of the note, each with
+    // payments, and one of a delivery with the same number.
     ASSERT_TRUE(Db().Exec(
-        "INSERT INTO cash_register VALUES(1, 0, 'продажба', '2026-12-08', '2026-12-08', '', 1, 10, 1, 0);"
-        "INSERT INTO cash_register VALUES(2, 0, 'продажба', '2026-12-08', '2026-12-08', '', 1, 5, 1, 0);"
-        "INSERT INTO cash_register VALUES(3, 1, 'доставка', '2026-12-08', '2026-12-08', '', 1, 7, 1, 0);"
-        "INSERT INTO cash_register_cmp VALUES(1, 1, '2026-12-08', 4);"
-        "INSERT INTO cash_register_cmp VALUES(1, 2, '2026-12-08', 6);"
-        "INSERT INTO cash_register_cmp VALUES(2, 3, '2026-12-08', 5);"
-        "INSERT INTO cash_register_cmp VALUES(3, 4, '2026-12-08', 7);"));
+        "INSERT INTO cash_register VALUES(11, 0, 'продажба', '2026-12-08', '2026-12-08', '', 1, 10, 1, 0);"
+        "INSERT INTO cash_register VALUES(12, 0, 'продажба', '2026-12-08', '2026-12-08', '', 1, 5, 1, 0);"
+        "INSERT INTO cash_register VALUES(13, 1, 'доставка', '2026-12-08', '2026-12-08', '', 1, 7, 1, 0);"
+        "INSERT INTO cash_register_cmp VALUES(11, 11, '2026-12-08', 4);"
+        "INSERT INTO cash_register_cmp VALUES(11, 12, '2026-12-08', 6);"
+        "INSERT INTO cash_register_cmp VALUES(12, 13, '2026-12-08', 5);"
+        "INSERT INTO cash_register_cmp VALUES(13, 14, '2026-12-08', 7);"));
 
     // No: nothing changes.
     EXPECT_FALSE(Run(DeletionKind::GoodsNote, 1, Answer::No));
@@ -60,8 +60,8 @@ TEST_F(DocumentDeletionTest, AGoodsNoteBringsBackItsGoodsAndTheMaterialsOfItsPro
     for (const char* table :
          {"stokovi_main", "stokovi_items", "stokovi_partners", "stokovi_firmdata", "soldmat"})
         EXPECT_EQ(Count(table), "0") << table;
-    EXPECT_EQ(Scalar("SELECT group_concat(rec_id) FROM cash_register;"), "3");
-    EXPECT_EQ(Scalar("SELECT group_concat(id) FROM cash_register_cmp;"), "4");
+    EXPECT_EQ(Scalar("SELECT group_concat(rec_id) FROM cash_register;"), "13");
+    EXPECT_EQ(Scalar("SELECT group_concat(id) FROM cash_register_cmp;"), "14");
 }
 
 TEST_F(DocumentDeletionTest, ACreditNoteGoodsNoteTakesTheReturnedGoodsOutAgain) {

@@ -3,11 +3,11 @@
 // browser over 50,000 goods notes (kind 1) and 500,000 goods-note lines (kind 2).
 #include "bench/BenchSession.h"
 #include "print/SaleDocumentJob.h"
-#include "sales/DocumentBrowser.h"
 #include "sales/SaleFakes.h"
 #include "sales/SellForm.h"
-#include "sales/ui/CDocumentBrowserDlg.h"
 #include "support/FakeFormHost.h"
+#include "trade/DocumentBrowser.h"
+#include "trade/ui/CDocumentBrowserDlg.h"
 
 #include <benchmark/benchmark.h>
 
@@ -23,17 +23,16 @@ struct SaleSession : BenchSession {
                 "INSERT INTO groups VALUES(1, 'Стоки', 0);"
                 "INSERT INTO partners (partner_id, partner_is_customer, partner_name) VALUES(1, 1, 'Алфа');");
         for (int i = 0; i < 400; ++i)
-            db.ExecPrintf(
-                "INSERT INTO stocks VALUES(?, ?, 1, 'бр.', 1000000, 0, 1, 2, 2, 0, 1, 0, 0, "
-                "0, 0, 0);",
-                QString("G%1").arg(i), QString("Стока %1").arg(i));
+            db.ExecPrintf("INSERT INTO stocks VALUES(?, ?, 1, 'бр.', 1000000, 0, 1, 2, 2, 0, 1, 0, 0, "
+                          "0, 0, 0);",
+                          QString("G%1").arg(i), QString("Стока %1").arg(i));
         for (int i = 0; i < 50; ++i) {
-            db.ExecPrintf(
-                "INSERT INTO stocks VALUES(?, ?, 1, 'бр.', 0, 0, 5, 20, 18, 1, 0, 0, 1, 0, 0, "
-                "1);",
-                QString("P%1").arg(i), QString("Изделие %1").arg(i));
+            db.ExecPrintf("INSERT INTO stocks VALUES(?, ?, 1, 'бр.', 0, 0, 5, 20, 18, 1, 0, 0, 1, 0, 0, "
+                          "1);",
+                          QString("P%1").arg(i), QString("Изделие %1").arg(i));
             for (int k = 0; k < 4; ++k)
-                db.ExecPrintf("INSERT INTO stocks_cmp VALUES(?, ?, 1.5, 5);", QString("P%1").arg(i), QString("G%1").arg(200 + i * 4 + k));
+                db.ExecPrintf("INSERT INTO stocks_cmp VALUES(?, ?, 1.5, 5);", QString("P%1").arg(i),
+                              QString("G%1").arg(200 + i * 4 + k));
         }
         db.Exec("COMMIT;");
     }
@@ -112,7 +111,8 @@ struct StoredSession : BenchSession {
         for (int i = 1; i <= 50000; ++i) {
             db.ExecPrintf("INSERT INTO stokovi_main (doc_id, doc_dt, partner_id, total_sum) VALUES(?, "
                           "?, ?, ?);",
-                          i, QDate(2026, i % 12 + 1, i % 28 + 1).toString(Qt::ISODate), i % 500, i % 1000 + 0.5);
+                          i, QDate(2026, i % 12 + 1, i % 28 + 1).toString(Qt::ISODate), i % 500,
+                          i % 1000 + 0.5);
             db.ExecPrintf("INSERT INTO stokovi_partners (doc_id, partner_name) VALUES(?, ?);", i,
                           QString("Клиент %1").arg(i % 500));
             for (int k = 0; k < 10; ++k)

@@ -2,15 +2,15 @@
 // payment numbers, new/edited/deleted operations each in one change, the
 // filter's choices and period, the partner check list, and the print flags.
 #include "base/TextInput.h"
-#include "masterdata/FirmCurrency.h"
 #include "documents/CashOperationForm.h"
 #include "documents/CashRegisterForm.h"
-#include "documents/CashRegisterStore.h"
+#include "masterdata/FirmCurrency.h"
 #include "print/CashRegisterPrint.h"
 #include "support/DatabaseTest.h"
 #include "support/FailureInjector.h"
 #include "support/RecordingCanvas.h"
 #include "support/ScriptedChoosers.h"
+#include "trade/CashRegisterStore.h"
 
 #include <deque>
 #include <memory>

@@ -2,11 +2,11 @@
 // merged again, cards made from stored documents, stored and found again.
 #include "documents/WarrantyCardForm.h"
 #include "documents/WarrantyCardStore.h"
-#include "sales/DocumentBrowser.h"
 #include "sales/SaleTestBase.h"
 #include "support/FailureInjector.h"
 #include "support/ScriptedChoosers.h"
 #include "support/ScriptedItems.h"
+#include "trade/DocumentBrowser.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,11 +4,13 @@
 #include "db/Database.h"
 #include "net/QtHttpTransport.h"
 #include "sales/SaleTestBase.h"
+#include "sales/fiscal/FiscalMarks.h"
 #include "sales/fiscal/FiscalRegister.h"
 #include "sales/fiscal/ReceiptRequest.h"
 #include "support/FailureInjector.h"
 #include "support/FakeNetFpServer.h"
 #include "support/ScriptedChoosers.h"
+#include "trade/DocumentBrowser.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -161,8 +163,16 @@ TEST_F(FiscalTest, TheSaleNumberSequenceSurvivesRestartsAndFailures) {
     ASSERT_TRUE(Save());
     EXPECT_EQ(Row("0", 3), "3|DT279013-0001-0000003|1|0000086|3");
 
-    // The retry of the refused one keeps its number.
-    EXPECT_TRUE(fiscal->IssueFor(SaleFamily::GoodsNotes, 2, false));
+    // The document list shows the marks; the retry of the refused one from
+    // there keeps its number.
+    FiscalMarks marks(Db(), *fiscal);
+    DocumentBrowser notes(Db(), DocumentKind::GoodsNotes, 0, &marks);
+    ASSERT_TRUE(notes.Reload());
+    ASSERT_EQ(notes.ShownColumns().back().title, "фискален бон");
+    EXPECT_EQ(notes.Rows()[1].cells.back(), "без фискален бон");
+    EXPECT_EQ(notes.Rows()[0].cells.back(), "0000086");
+    EXPECT_EQ(DocumentBrowser(Db(), DocumentKind::Proformas, 0, &marks).ShownColumns().size(), 4u);
+    marks.Mend(DocumentKind::GoodsNotes, 2);
     EXPECT_EQ(Row("0", 2), "2|DT279013-0001-0000002|1|0000087|3");
     const std::vector<FakeNetFpServer::Request> sent = server.To(kReceipt);
     ASSERT_EQ(sent.size(), 4u);

@@ -1,9 +1,9 @@
 // Invoices for documents issued earlier: a goods note (code 7), a pro-forma
 // (code 8) and several goods notes of one customer (code 9).
-#include "sales/DocumentBrowser.h"
 #include "sales/SaleTestBase.h"
 #include "support/ChildSeat.h"
 #include "support/FailureInjector.h"
+#include "trade/DocumentBrowser.h"
 
 namespace {
 

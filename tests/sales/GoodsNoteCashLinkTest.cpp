@@ -2,19 +2,11 @@
 // note, none for a credit note, nothing at all when the operation cannot be
 // written, and the deletion of the goods note takes only its income operation.
 #include "app/DocumentDeletion.h"
-#include "documents/CashLinks.h"
 #include "sales/SaleTestBase.h"
 #include "support/FailureInjector.h"
 
 namespace {
-class GoodsNoteCashLinkTest : public SaleTest {
-protected:
-    void SetUp() override {
-        SaleTest::SetUp();
-        form->AddSaveGroup(CashLinks::GoodsNoteOperation());
-        form->AddSaveGroup(CashLinks::CreditNoteOperation());
-    }
-};
+using GoodsNoteCashLinkTest = SaleTest;
 
 // A credit note paid in cash gives money back: an expense operation of its
 // total in its own save, gone with the credit note; one paid by bank, none.
@@ -28,13 +20,15 @@ TEST_F(GoodsNoteCashLinkTest, ACashCreditNoteWritesItsExpenseOperation) {
     Add("G1", 1); // 2.50 + 20 % VAT
     ASSERT_TRUE(Save()) << prompter.Texts().join('|').toStdString();
     const int note = form->Header().docId;
-    EXPECT_EQ(Scalar("SELECT op_type || '|' || based_on_doc_id || '|' || partner_id || '|' || amount || '|' || "
-                     "description FROM cash_register WHERE op_type = 1;"),
-              QString("1|0|1|3|Кредитно известие № %1").arg(note, 10, 10, QChar('0')));
+    EXPECT_EQ(
+        Scalar("SELECT op_type || '|' || based_on_doc_id || '|' || partner_id || '|' || amount || '|' || "
+               "description FROM cash_register WHERE op_type = 1;"),
+        QString("1|0|1|3|Кредитно известие № %1").arg(note, 10, 10, QChar('0')));
     ASSERT_TRUE(DocumentDeletion(Db(), prompter).Delete(DeletionKind::CreditNote, note));
     EXPECT_EQ(Scalar("SELECT COUNT(*) FROM cash_register WHERE op_type = 1;"), "0");
     EXPECT_EQ(Scalar("SELECT COUNT(*) FROM credit_note_cash;"), "0");
-    EXPECT_EQ(Scalar("SELECT COUNT(*) FROM cash_register WHERE op_type = 0;"), "1"); // the invoice's goods note
+    EXPECT_EQ(Scalar("SELECT COUNT(*) FROM cash_register WHERE op_type = 0;"),
+              "1"); // the invoice's goods note
 }
 
 TEST_F(GoodsNoteCashLinkTest, ANewGoodsNoteWritesItsIncomeOperation) {

@@ -2,10 +2,10 @@
 
 #include "sales/FreeTextLineDialog.h"
 #include "sales/SaleDetails.h"
-#include "sales/SaleLineDialog.h"
 #include "sales/SalePrintout.h"
 #include "support/ScriptedChoosers.h"
 #include "support/ScriptedItems.h"
+#include "trade/SaleLineDialog.h"
 
 #include <array>
 #include <deque>

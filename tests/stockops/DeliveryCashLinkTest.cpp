@@ -1,18 +1,11 @@
 // A delivery writes its expense operation in its own save, paid at once when
 // "плащане до:" is ticked; the deletion of the delivery takes only it.
 #include "app/DocumentDeletion.h"
-#include "documents/CashLinks.h"
 #include "stockops/DeliveryTestBase.h"
 #include "support/FailureInjector.h"
 
 namespace {
-class DeliveryCashLinkTest : public DeliveryTest {
-protected:
-    void SetUp() override {
-        DeliveryTest::SetUp();
-        form->AddSaveGroup(CashLinks::DeliveryOperation());
-    }
-};
+using DeliveryCashLinkTest = DeliveryTest;
 
 TEST_F(DeliveryCashLinkTest, ADeliveryWritesItsExpenseAndAPaymentWhenPaid) {
     ChooseSupplier();

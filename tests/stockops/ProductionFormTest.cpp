@@ -4,12 +4,12 @@
 
 #include "db/Connection.h"
 #include "masterdata/StockSettings.h"
-#include "sales/DocumentBrowser.h"
 #include "support/DatabaseTest.h"
 #include "support/FailureInjector.h"
 #include "support/ScriptedChoosers.h"
 #include "support/ScriptedItems.h"
 #include "support/ScriptedNumbers.h"
+#include "trade/DocumentBrowser.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "base/SaveFileChooser.h"
 #include "base/TextInput.h"
 #include "masterdata/PartnerChooser.h"
-#include "sales/DocumentChooser.h"
+#include "trade/DocumentChooser.h"
 
 #include <QStringList>
 #include <deque>
@@ -48,7 +48,8 @@ public:
 // means cancelled). Keeps what it was asked with.
 class ScriptedTextInput : public TextInput {
 public:
-    std::optional<QString> AskText(const QString& title, const QString& label, const QString& initial) override {
+    std::optional<QString> AskText(const QString& title, const QString& label,
+                                   const QString& initial) override {
         titles << title;
         labels << label;
         initials << initial;

@@ -2,6 +2,7 @@
 
 #include "app/Calculator.h"
 #include "app/CsvSeparatorEditor.h"
+#include "app/CurrencyChangeover.h"
 #include "app/DocumentDeletion.h"
 #include "app/StartView.h"
 #include "app/ui/AboutDialog.h"
@@ -16,7 +17,6 @@
 #include "base/ui/TabOrder.h"
 #include "base/ui/WaitCursor.h"
 #include "masterdata/FirmCurrency.h"
-#include "app/CurrencyChangeover.h"
 #include "masterdata/PartnerStore.h"
 #include "masterdata/ui/CBanksDlg.h"
 #include "masterdata/ui/CGroupsDlg.h"
@@ -24,12 +24,13 @@
 #include "net/QtHttpTransport.h"
 #include "print/ui/PrintDialogs.h"
 #include "sales/fiscal/FiscalRegister.h"
-#include "sales/ui/CDocumentBrowserDlg.h"
 #include "sales/ui/CFiscalDeviceDlg.h"
+#include "sales/ui/GuiFiscalMarks.h"
 #include "session/FolderBrowser.h"
 #include "session/TarvoDoc.h"
 #include "session/ViewType.h"
 #include "settings/LocalSettings.h"
+#include "trade/ui/CDocumentBrowserDlg.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -45,8 +46,8 @@ CMainFrame::CMainFrame(CTarvoDoc& doc, LocalSettings& settings, Prompter& prompt
       m_firmDataEditor(doc, prompter, this), m_behaviour(doc, prompter), m_settingsMenu(settings, doc.Db()),
       m_archiveDialogs(this), m_openFiles(this),
       m_maintenance(doc, doc.Db(),
-                    MaintenanceServices{prompter, m_clock, [&settings] { return settings.BackupDir(); }, doc.Exit(), m_archiveDialogs,
-                                        m_openFiles,
+                    MaintenanceServices{prompter, m_clock, [&settings] { return settings.BackupDir(); },
+                                        doc.Exit(), m_archiveDialogs, m_openFiles,
                                         [](const std::function<void()>& work) {
                                             WaitCursor wait;
                                             work();
@@ -181,6 +182,14 @@ void CMainFrame::OpenForm(int viewType) {
         SwitchView(viewType);
 }
 
+CMainFrame::~CMainFrame() = default;
+
+DocumentMarks* CMainFrame::Marks() {
+    if (!m_fiscalMarks)
+        m_fiscalMarks = std::make_unique<GuiFiscalMarks>(m_doc.Db(), *this, this);
+    return m_fiscalMarks.get();
+}
+
 void CMainFrame::SwitchView(int viewType) {
     if (!m_views.Has(viewType) || !m_behaviour.SwitchView(viewType))
         return;
@@ -253,7 +262,8 @@ void CMainFrame::ShowPrintPreview(PrintJob& job) {
     GuiSaveFileChooser chooser(this);
     PreviewJob(job, m_printer, m_settings, chooser, m_prompter, this, [this](int partnerId) {
         Partner partner;
-        return partnerId != 0 && PartnerStore(m_doc.Db()).Load(partnerId, partner) ? partner.email : QString();
+        return partnerId != 0 && PartnerStore(m_doc.Db()).Load(partnerId, partner) ? partner.email
+                                                                                   : QString();
     });
 }
 

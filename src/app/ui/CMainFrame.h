@@ -1,14 +1,14 @@
 #pragma once
 
 #include "app/CommandTable.h"
+#include "app/DatabaseMaintenance.h"
 #include "app/MainFrame.h"
 #include "app/SettingsMenu.h"
+#include "app/ui/CArchiveDlg.h"
 #include "app/ui/ViewRegistry.h"
 #include "base/Clock.h"
 #include "base/FormHost.h"
 #include "base/ui/GuiOpenFileChooser.h"
-#include "app/DatabaseMaintenance.h"
-#include "app/ui/CArchiveDlg.h"
 #include "format/Currency.h"
 #include "masterdata/ui/GuiFirmDataEditor.h"
 
@@ -16,8 +16,10 @@
 #include <QMainWindow>
 #include <functional>
 #include <map>
+#include <memory>
 
 class CTarvoDoc;
+class GuiFiscalMarks;
 class LocalSettings;
 class Prompter;
 class QLabel;
@@ -47,6 +49,8 @@ public:
     void SetFormTitle(const QString& title) override { setWindowTitle(title); }
     void SetInfoText(const QString& text) override;
     void SetDurationText(const QString& text) override;
+    DocumentMarks* Marks() override;
+    ~CMainFrame() override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -88,4 +92,5 @@ private:
     QLabel* m_infoPane = nullptr;
     QLabel* m_durationPane = nullptr;
     std::vector<std::pair<QAction*, QKeySequence>> m_yieldedKeys;
+    std::unique_ptr<GuiFiscalMarks> m_fiscalMarks; // made when a document list first asks
 };

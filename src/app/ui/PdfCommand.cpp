@@ -16,7 +16,6 @@
 #include "print/StockDocumentPrints.h"
 #include "print/SupplierRequestJob.h"
 #include "print/WarrantyCardJob.h"
-#include "sales/GivenDocument.h"
 #include "sales/SaleOperation.h"
 #include "sales/ui/SaleDocumentPreview.h"
 #include "settings/LocalSettings.h"
@@ -25,6 +24,7 @@
 #include "stockops/ProductionForm.h"
 #include "stockops/RequestForm.h"
 #include "stockops/StocktakingForm.h"
+#include "trade/GivenDocument.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -65,7 +65,10 @@ public:
     LocalSettings& Settings() override { return m_settings; }
     PrinterSettings& Printer() override { return m_printer; }
     const Clock& GetClock() const override { return m_clock; }
-    void ShowPrintPreview(PrintJob& job) override { m_error = PdfFileError(job, m_path); m_written = m_error.isEmpty(); }
+    void ShowPrintPreview(PrintJob& job) override {
+        m_error = PdfFileError(job, m_path);
+        m_written = m_error.isEmpty();
+    }
     void PrintNow(PrintJob& job) override { ShowPrintPreview(job); }
     void SetFormTitle(const QString&) override {}
     void SetInfoText(const QString&) override {}

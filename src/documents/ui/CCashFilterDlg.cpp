@@ -3,9 +3,9 @@
 #include "base/FormHost.h"
 #include "base/ui/DateField.h"
 #include "base/ui/GuiTextInput.h"
-#include "documents/CashRegisterStore.h"
 #include "lists/ui/CDatePeriodsBtn.h"
 #include "session/TarvoDoc.h"
+#include "trade/CashRegisterStore.h"
 
 #include <QButtonGroup>
 #include <QDateEdit>

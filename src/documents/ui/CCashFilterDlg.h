@@ -1,6 +1,6 @@
 #pragma once
 
-#include "documents/CashFilter.h"
+#include "trade/CashFilter.h"
 
 #include <QDialog>
 #include <set>

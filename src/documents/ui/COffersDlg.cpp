@@ -10,11 +10,11 @@
 #include "lists/ui/CSortListCtrl.h"
 #include "masterdata/ui/CItemPickerDlg.h"
 #include "print/OfferJob.h"
-#include "sales/ui/CDocumentBrowserDlg.h"
-#include "sales/ui/CSellLineDlg.h"
 #include "session/TarvoDoc.h"
 #include "session/ViewType.h"
 #include "settings/LocalSettings.h"
+#include "trade/ui/CDocumentBrowserDlg.h"
+#include "trade/ui/CSellLineDlg.h"
 
 #include <QCheckBox>
 #include <QDateEdit>

@@ -8,13 +8,13 @@
 #include "documents/ui/CWarrantyCardLineDlg.h"
 #include "format/DocNumber.h"
 #include "lists/ui/CSortListCtrl.h"
-#include "masterdata/ui/CPartnerSelectionDlg.h"
 #include "masterdata/ui/CItemPickerDlg.h"
+#include "masterdata/ui/CPartnerSelectionDlg.h"
 #include "print/WarrantyCardJob.h"
-#include "sales/ui/CDocumentBrowserDlg.h"
 #include "session/TarvoDoc.h"
 #include "session/ViewType.h"
 #include "settings/LocalSettings.h"
+#include "trade/ui/CDocumentBrowserDlg.h"
 
 #include <QDateEdit>
 #include <QGridLayout>

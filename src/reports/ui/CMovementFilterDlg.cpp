@@ -4,8 +4,8 @@
 #include "base/ui/DateField.h"
 #include "lists/ui/CDatePeriodsBtn.h"
 #include "masterdata/ui/CGroupFilterDlg.h"
-#include "sales/ui/CDocumentBrowserDlg.h"
 #include "session/TarvoDoc.h"
+#include "trade/ui/CDocumentBrowserDlg.h"
 
 #include <QCheckBox>
 #include <QDateEdit>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "sales/SaleDocument.h"
-#include "sales/SaleSaver.h"
+#include "sales/SaleSaveContext.h"
 #include "sales/fiscal/FiscalDeviceSettings.h"
 #include "sales/fiscal/FiscalReceiptStore.h"
 #include "sales/fiscal/NetFpClient.h"

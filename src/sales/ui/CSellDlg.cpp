@@ -9,21 +9,20 @@
 #include "base/ui/MenuMnemonics.h"
 #include "base/ui/TabOrder.h"
 #include "base/ui/WaitCursor.h"
-#include "documents/CashLinks.h"
 #include "lists/ui/CSortListCtrl.h"
-#include "masterdata/ui/CPartnerSelectionDlg.h"
 #include "masterdata/ui/CItemPickerDlg.h"
+#include "masterdata/ui/CPartnerSelectionDlg.h"
 #include "net/QtHttpTransport.h"
 #include "print/HostSalePrinter.h"
 #include "sales/fiscal/FiscalRegister.h"
-#include "sales/ui/CDocumentBrowserDlg.h"
 #include "sales/ui/CFreeTextLineDlg.h"
 #include "sales/ui/CSellDetailsDlg.h"
-#include "sales/ui/CSellLineDlg.h"
 #include "session/TarvoDoc.h"
 #include "session/ViewType.h"
 #include "settings/LocalSettings.h"
 #include "settings/PrinterSettings.h"
+#include "trade/ui/CDocumentBrowserDlg.h"
+#include "trade/ui/CSellLineDlg.h"
 
 #include <QDateEdit>
 #include <QFont>
@@ -41,9 +40,6 @@ CSellDlg::CSellDlg(CTarvoDoc& doc, FormHost& host, QWidget* parent)
       m_fiscal(std::make_unique<FiscalRegister>(doc.Db(), host.GetPrompter(), host.Settings(), *m_transport)),
       m_form(doc.Db(), host.GetPrompter(), host.Settings(), host.GetClock()),
       m_list(new CSortListCtrl(doc.ListSortState(), this)) {
-    // The document writes its operation of the cash register in its own save.
-    m_form.AddSaveGroup(CashLinks::GoodsNoteOperation());
-    m_form.AddSaveGroup(CashLinks::CreditNoteOperation());
     // Cash sales go to the fiscal device once saved.
     m_textInput = std::make_unique<GuiTextInput>(this);
     m_fiscal->SetInteraction(m_textInput.get(), &host.GetClock());
@@ -113,11 +109,12 @@ void CSellDlg::BuildMenus() {
     m_newMenu->actions()[1]->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F7));
 
     m_loadMenu = new QMenu(this);
-    const std::pair<const char*, DocumentKind> loads[] = {{"Стокова разписка...", DocumentKind::GoodsNotes},
-                                                          {"Фактура...", DocumentKind::Invoices},
-                                                          {"Фактура - проформа...", DocumentKind::Proformas},
-                                                          {"Дебитно известие...", DocumentKind::DebitNotes},
-                                                          {"Кредитно известие...", DocumentKind::CreditNotes}};
+    const std::pair<const char*, DocumentKind> loads[] = {
+        {"Стокова разписка...", DocumentKind::GoodsNotes},
+        {"Фактура...", DocumentKind::Invoices},
+        {"Фактура - проформа...", DocumentKind::Proformas},
+        {"Дебитно известие...", DocumentKind::DebitNotes},
+        {"Кредитно известие...", DocumentKind::CreditNotes}};
     for (const auto& [text, kind] : loads)
         m_loadMenu->addAction(text, this, [this, kind = kind] { Load(kind); });
     m_loadMenu->actions()[0]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F6));
@@ -182,7 +179,7 @@ QWidget* CSellDlg::BuildHeader() {
     m_customerButton = MakeFormButton(this, " [F8]  избиране на клиент...", Qt::Key_F8,
                                       "Избор на клиента по документа...", [this] { ChooseCustomer(); });
     m_detailsButton = MakeFormButton(this, " [F5] допълнителни данни...", Qt::Key_F5,
-                                          "Данни за сделката, плащането и ДДС...", [this] { EditDetails(); });
+                                     "Данни за сделката, плащането и ДДС...", [this] { EditDetails(); });
     m_discount = new DecimalSpinBox(header);
     m_discount->setDecimals(2);
     m_discount->setRange(0, 100);

@@ -3,9 +3,9 @@
 #include "base/FormHost.h"
 #include "base/QuietPrompter.h"
 #include "print/HostSalePrinter.h"
-#include "sales/GivenDocument.h"
 #include "sales/SellForm.h"
 #include "session/TarvoDoc.h"
+#include "trade/GivenDocument.h"
 
 bool ShowStoredSaleDocument(Database& db, FormHost& host, DocumentKind kind, int number, bool original) {
     QuietPrompter prompter(host.GetPrompter());

@@ -7,18 +7,17 @@
 #include "base/ui/FormButton.h"
 #include "base/ui/TabOrder.h"
 #include "base/ui/WaitCursor.h"
-#include "documents/CashLinks.h"
 #include "format/DocNumber.h"
 #include "lists/ui/CSortListCtrl.h"
-#include "masterdata/ui/CPartnerSelectionDlg.h"
 #include "masterdata/ui/CItemPickerDlg.h"
+#include "masterdata/ui/CPartnerSelectionDlg.h"
 #include "print/HostDeliveryPrinter.h"
-#include "sales/ui/CDocumentBrowserDlg.h"
 #include "session/TarvoDoc.h"
 #include "session/ViewType.h"
 #include "settings/LocalSettings.h"
 #include "settings/PrinterSettings.h"
 #include "stockops/ui/CDeliveryLineDlg.h"
+#include "trade/ui/CDocumentBrowserDlg.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -38,8 +37,6 @@ CDeliveryDlg::CDeliveryDlg(CTarvoDoc& doc, FormHost& host, QWidget* parent)
     : QWidget(parent), m_doc(doc), m_host(host),
       m_form(doc.Db(), host.GetPrompter(), host.Settings(), host.GetClock()),
       m_list(new CSortListCtrl(doc.ListSortState(), this)) {
-    // The document writes its operation of the cash register in its own save.
-    m_form.AddSaveGroup(CashLinks::DeliveryOperation());
     host.SetFormTitle("TARVO - ДОСТАВКА");
     SetPrintOrientation(0, host.Settings(), &host.Printer());
     m_list->SetColumns(DeliveryForm::Columns());

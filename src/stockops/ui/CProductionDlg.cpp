@@ -9,11 +9,11 @@
 #include "lists/ui/CSortListCtrl.h"
 #include "masterdata/ui/CItemPickerDlg.h"
 #include "print/StockDocumentPrints.h"
-#include "sales/ui/CDocumentBrowserDlg.h"
 #include "session/TarvoDoc.h"
 #include "session/ViewType.h"
 #include "settings/LocalSettings.h"
 #include "settings/PrinterSettings.h"
+#include "trade/ui/CDocumentBrowserDlg.h"
 
 #include <QComboBox>
 #include <QDateEdit>

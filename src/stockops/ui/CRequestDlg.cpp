@@ -9,15 +9,15 @@
 #include "format/DocNumber.h"
 #include "lists/ui/CSortListCtrl.h"
 #include "lists/ui/ListExport.h"
-#include "masterdata/ui/CPartnerSelectionDlg.h"
 #include "masterdata/ui/CItemPickerDlg.h"
+#include "masterdata/ui/CPartnerSelectionDlg.h"
 #include "print/SupplierRequestJob.h"
-#include "sales/ui/CDocumentBrowserDlg.h"
 #include "session/TarvoDoc.h"
 #include "session/ViewType.h"
 #include "settings/LocalSettings.h"
 #include "stockops/RequestPrintout.h"
 #include "stockops/ui/CRequestLineDlg.h"
+#include "trade/ui/CDocumentBrowserDlg.h"
 
 #include <QActionGroup>
 #include <QCheckBox>

@@ -3,7 +3,7 @@
 #include "base/ui/DecimalSpinBox.h"
 #include "base/ui/DialogButtons.h"
 #include "base/ui/TabOrder.h"
-#include "sales/ui/PriceKindField.h"
+#include "trade/ui/PriceKindField.h"
 
 #include <QCheckBox>
 #include <QComboBox>

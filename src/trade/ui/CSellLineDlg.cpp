@@ -1,8 +1,8 @@
-#include "sales/ui/CSellLineDlg.h"
+#include "trade/ui/CSellLineDlg.h"
 
 #include "base/ui/DecimalSpinBox.h"
 #include "base/ui/TabOrder.h"
-#include "sales/ui/PriceKindField.h"
+#include "trade/ui/PriceKindField.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>

@@ -1,17 +1,15 @@
-#include "sales/DocumentBrowser.h"
+#include "trade/DocumentBrowser.h"
 
 #include "base/Prompter.h"
 #include "format/DocNumber.h"
 #include "format/FormatNumber.h"
 #include "format/SqlDates.h"
-#include "sales/DocumentListStore.h"
-#include "sales/fiscal/FiscalReceiptStore.h"
+#include "trade/DocumentListStore.h"
+#include "trade/DocumentMarks.h"
 
-
-DocumentBrowser::DocumentBrowser(Database& db, DocumentKind kind, int partnerId)
-    : m_db(db), m_kind(kind), m_partnerId(partnerId),
-      m_fiscal((kind == DocumentKind::GoodsNotes || kind == DocumentKind::Invoices || kind == DocumentKind::CreditNotes) &&
-               FiscalReceiptStore(db).Exists()) {}
+DocumentBrowser::DocumentBrowser(Database& db, DocumentKind kind, int partnerId, DocumentMarks* marks)
+    : m_db(db), m_kind(kind), m_partnerId(partnerId), m_marks(marks),
+      m_marksTitle(marks ? marks->Title(kind) : QString()) {}
 
 std::vector<ListColumn> DocumentBrowser::Columns(DocumentKind kind) {
     const Qt::Alignment left = Qt::AlignLeft, right = Qt::AlignRight;
@@ -49,13 +47,9 @@ std::vector<ListColumn> DocumentBrowser::Columns(DocumentKind kind) {
 
 std::vector<ListColumn> DocumentBrowser::ShownColumns() const {
     std::vector<ListColumn> columns = Columns(m_kind);
-    if (m_fiscal)
-        columns.push_back({"фискален бон", 135, Qt::AlignLeft, SortType::Text});
+    if (!m_marksTitle.isEmpty())
+        columns.push_back({m_marksTitle, 135, Qt::AlignLeft, SortType::Text});
     return columns;
-}
-
-SaleFamily DocumentBrowser::Family() const {
-    return m_kind == DocumentKind::GoodsNotes ? SaleFamily::GoodsNotes : SaleFamily::Invoices;
 }
 
 void DocumentBrowser::SetPeriod(bool on, const QDate& from, const QDate& to) {
@@ -77,8 +71,7 @@ bool DocumentBrowser::Reload() {
     std::vector<DocumentListStore::Row> listed;
     if (!DocumentListStore(m_db).Load(Filter(), listed))
         return false;
-    const std::map<int, FiscalReceipt> receipts =
-        m_fiscal ? FiscalReceiptStore(m_db).OfFamily(Family()) : std::map<int, FiscalReceipt>();
+    const std::map<int, QString> marks = Marks() ? m_marks->Cells(m_kind) : std::map<int, QString>();
     m_rows.reserve(listed.size());
     // Each row goes to the top: the list shows the reverse of the query's order.
     for (auto it = listed.rbegin(); it != listed.rend(); ++it) {
@@ -94,11 +87,9 @@ bool DocumentBrowser::Reload() {
         }
         if (m_kind == DocumentKind::Deliveries)
             row.cells << it->extra;
-        if (m_fiscal) {
-            const auto receipt = receipts.find(row.number);
-            row.cells << (receipt == receipts.end()                         ? QString()
-                          : receipt->second.state == FiscalReceipt::Printed ? receipt->second.receiptNumber
-                                                                            : QString("без фискален бон"));
+        if (Marks()) {
+            const auto mark = marks.find(row.number);
+            row.cells << (mark == marks.end() ? QString() : mark->second);
         }
         m_rows.push_back(std::move(row));
     }

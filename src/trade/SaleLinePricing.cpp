@@ -1,4 +1,4 @@
-#include "sales/SaleLinePricing.h"
+#include "trade/SaleLinePricing.h"
 
 #include "format/Rounding.h"
 #include "masterdata/Item.h"

@@ -1,4 +1,4 @@
-#include "sales/ui/CDocumentBrowserDlg.h"
+#include "trade/ui/CDocumentBrowserDlg.h"
 
 #include "base/Clock.h"
 #include "base/FormHost.h"
@@ -7,13 +7,11 @@
 #include "base/ui/GuiTextInput.h"
 #include "base/ui/MenuMnemonics.h"
 #include "base/ui/TabOrder.h"
-#include "base/ui/WaitCursor.h"
 #include "lists/ui/CDatePeriodsBtn.h"
 #include "lists/ui/CSortListCtrl.h"
 #include "lists/ui/TimedLoad.h"
-#include "net/QtHttpTransport.h"
-#include "sales/fiscal/FiscalRegister.h"
 #include "session/TarvoDoc.h"
+#include "trade/DocumentMarks.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -24,7 +22,7 @@
 
 CDocumentBrowserDlg::CDocumentBrowserDlg(CTarvoDoc& doc, FormHost& host, DocumentKind kind, int partnerId,
                                          QWidget* parent)
-    : QDialog(parent), m_host(host), m_browser(doc.Db(), kind, partnerId),
+    : QDialog(parent), m_host(host), m_browser(doc.Db(), kind, partnerId, host.Marks()),
       m_list(new CSortListCtrl(doc.ListSortState(), this)) {
     setWindowTitle("избор на документ");
     m_list->SetColumns(m_browser.ShownColumns());
@@ -76,12 +74,11 @@ CDocumentBrowserDlg::CDocumentBrowserDlg(CTarvoDoc& doc, FormHost& host, Documen
     choose->setDefault(true); // Enter anywhere chooses
     QPushButton* cancel = MakeFormButton(this, " [F10] отказ", Qt::Key_F10, QString(), [this] { reject(); });
 
-    // The receipt of a cash sale that did not print is issued from here.
+    // A mark the kind shows (the receipt of a cash sale that did not print) is mended from here.
     QPushButton* fiscal = nullptr;
-    if (m_browser.ShowsFiscalReceipts()) {
-        fiscal = MakeFormButton(this, "Издаване на фискален бон ...", QKeySequence(),
-                                "Издава фискалния бон на избрания документ или го издава отново",
-                                [this] { IssueFiscalReceipt(); });
+    if (DocumentMarks* marks = m_browser.Marks()) {
+        fiscal = MakeFormButton(this, marks->CommandCaption(), QKeySequence(), marks->CommandHint(),
+                                [this] { MendMark(); });
         fiscal->setAutoDefault(false);
     }
 
@@ -113,19 +110,12 @@ CDocumentBrowserDlg::CDocumentBrowserDlg(CTarvoDoc& doc, FormHost& host, Documen
     m_list->setFocus();
 }
 
-void CDocumentBrowserDlg::IssueFiscalReceipt() {
+void CDocumentBrowserDlg::MendMark() {
     const std::optional<DocumentChoice> chosen =
         m_browser.Choose(m_list->SelectedSources(), m_host.GetPrompter());
     if (!chosen)
         return;
-    {
-        WaitCursor wait;
-        QtHttpTransport transport;
-        GuiTextInput input(this);
-        FiscalRegister fiscal(m_browser.Db(), m_host.GetPrompter(), m_host.Settings(), transport);
-        fiscal.SetInteraction(&input, &m_host.GetClock());
-        fiscal.IssueFor(m_browser.Family(), chosen->number, m_browser.Kind() == DocumentKind::CreditNotes);
-    }
+    m_browser.Marks()->Mend(m_browser.Kind(), chosen->number);
     const int row = m_list->currentIndex().row();
     Reload();
     m_list->SelectRow(row);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sales/SaleLineDialog.h"
+#include "trade/SaleLineDialog.h"
 
 #include <QDialog>
 

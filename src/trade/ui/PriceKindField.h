@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sales/SaleLinePricing.h"
+#include "trade/SaleLinePricing.h"
 
 #include <QObject>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "documents/CashRegisterStore.h"
+#include "trade/CashRegisterStore.h"
 
 #include "base/Clock.h"
 #include "db/Database.h"
@@ -36,7 +36,8 @@ namespace {
 // operations: no statement per row.
 constexpr const char* kRowSelect =
     "SELECT c.rec_id, c.op_type, c.based_on_doc_id, c.doc_dt, c.pay_to_dt, c.description, "
-    "COALESCE(p.partner_name, '-'), c.amount, COALESCE(s.paid, 0), c.osnovanie, c.bank_payment, COALESCE(s.cnt, 0) "
+    "COALESCE(p.partner_name, '-'), c.amount, COALESCE(s.paid, 0), c.osnovanie, c.bank_payment, "
+    "COALESCE(s.cnt, 0) "
     "FROM cash_register AS c LEFT JOIN (SELECT rec_id, ROUND(SUM(amount), 2) AS paid, COUNT(*) AS cnt FROM "
     "cash_register_cmp GROUP BY rec_id) AS s ON s.rec_id = c.rec_id LEFT JOIN partners AS p ON "
     "p.partner_id = c.partner_id ";
@@ -150,12 +151,11 @@ std::optional<int> Insert(WriteTransaction& t, const CashOperation& op) {
 }
 
 bool Rewrite(WriteTransaction& t, const CashOperation& op) {
-    return t.ExecPrintf(
-               "UPDATE cash_register SET op_type = ?, osnovanie = ?, doc_dt = ?, pay_to_dt = "
-               "?, description = ?, partner_id = ?, amount = ?, bank_payment = ? WHERE "
-               "rec_id = ?;",
-               op.opType, op.basis, DateToSql(op.date), DateToSql(op.payTo), op.description, op.partnerId,
-               SqlDecimal{op.amount, 2}, op.bank ? 1 : 0, op.recId) &&
+    return t.ExecPrintf("UPDATE cash_register SET op_type = ?, osnovanie = ?, doc_dt = ?, pay_to_dt = "
+                        "?, description = ?, partner_id = ?, amount = ?, bank_payment = ? WHERE "
+                        "rec_id = ?;",
+                        op.opType, op.basis, DateToSql(op.date), DateToSql(op.payTo), op.description,
+                        op.partnerId, SqlDecimal{op.amount, 2}, op.bank ? 1 : 0, op.recId) &&
            t.ExecPrintf("DELETE FROM cash_register_cmp WHERE rec_id = ?;", op.recId) &&
            writePayments(t, op.recId, op);
 }
@@ -171,11 +171,10 @@ bool LoadFilterPartners(Database& db, PartnerTab tab, const QString& search,
                        : tab == PartnerTab::Suppliers ? " AND partner_is_supplier = '1' "
                                                       : "";
     ResultTable table;
-    if (!db.Query(
-            table,
-            "SELECT DISTINCT partner_id, partner_name FROM partners WHERE %s %s "
-            "ORDER BY partner_name ASC",
-            db.Dialect().SearchAnywhere({"partner_name"}, search), SqlStatement(kind)))
+    if (!db.Query(table,
+                  "SELECT DISTINCT partner_id, partner_name FROM partners WHERE %s %s "
+                  "ORDER BY partner_name ASC",
+                  db.Dialect().SearchAnywhere({"partner_name"}, search), SqlStatement(kind)))
         return false;
     out.clear();
     for (int r = 1; r <= table.Rows(); ++r)
@@ -184,17 +183,19 @@ bool LoadFilterPartners(Database& db, PartnerTab tab, const QString& search,
 }
 
 bool WriteDocumentOperation(WriteTransaction& t, const DocumentOperation& op) {
-    if (!t.ExecPrintf("UPDATE cash_register SET doc_dt = ?, pay_to_dt = ?, partner_id = ?, amount = ?, "
-                      "bank_payment = ?, osnovanie = ?, description = ? WHERE based_on_doc_id = ? AND op_type = ? "
-                      "AND based_on_doc_id != '0';",
-                      DateToSql(op.date), DateToSql(op.payTo), op.partnerId, SqlDecimal{op.amount, 2},
-                      op.bank ? 1 : 0, op.basis, op.description, op.docId, op.opType))
+    if (!t.ExecPrintf(
+            "UPDATE cash_register SET doc_dt = ?, pay_to_dt = ?, partner_id = ?, amount = ?, "
+            "bank_payment = ?, osnovanie = ?, description = ? WHERE based_on_doc_id = ? AND op_type = ? "
+            "AND based_on_doc_id != '0';",
+            DateToSql(op.date), DateToSql(op.payTo), op.partnerId, SqlDecimal{op.amount, 2}, op.bank ? 1 : 0,
+            op.basis, op.description, op.docId, op.opType))
         return false;
     return t.ChangedRows() > 0 ||
-           t.ExecPrintf("INSERT INTO cash_register (op_type, osnovanie, doc_dt, pay_to_dt, description, partner_id, "
-                        "amount, based_on_doc_id, bank_payment) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?);",
-                        op.opType, op.basis, DateToSql(op.date), DateToSql(op.payTo), op.description,
-                        op.partnerId, SqlDecimal{op.amount, 2}, op.docId, op.bank ? 1 : 0);
+           t.ExecPrintf(
+               "INSERT INTO cash_register (op_type, osnovanie, doc_dt, pay_to_dt, description, partner_id, "
+               "amount, based_on_doc_id, bank_payment) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?);",
+               op.opType, op.basis, DateToSql(op.date), DateToSql(op.payTo), op.description, op.partnerId,
+               SqlDecimal{op.amount, 2}, op.docId, op.bank ? 1 : 0);
 }
 
 bool FollowDocument(WriteTransaction& t, int opType, int docId, const QDate& date, const QDate& payTo,
@@ -205,18 +206,20 @@ bool FollowDocument(WriteTransaction& t, int opType, int docId, const QDate& dat
 }
 
 bool PayDocumentOperation(WriteTransaction& t, int opType, int docId, const QDate& date, double amount) {
-    return t.ExecPrintf("DELETE FROM cash_register_cmp WHERE rec_id IN (SELECT rec_id FROM cash_register WHERE "
-                        "based_on_doc_id = ? AND op_type = ? AND based_on_doc_id != '0');",
-                        docId, opType) &&
+    return t.ExecPrintf(
+               "DELETE FROM cash_register_cmp WHERE rec_id IN (SELECT rec_id FROM cash_register WHERE "
+               "based_on_doc_id = ? AND op_type = ? AND based_on_doc_id != '0');",
+               docId, opType) &&
            t.ExecPrintf("INSERT INTO cash_register_cmp SELECT rec_id, NULL, ?, ? FROM cash_register "
                         "WHERE based_on_doc_id = ? AND op_type = ? AND based_on_doc_id != '0';",
                         DateToSql(date), SqlDecimal{amount, 2}, docId, opType);
 }
 
 bool DeleteDocumentOperations(WriteTransaction& t, int opType, int docId) {
-    return t.ExecPrintf("DELETE FROM cash_register_cmp WHERE rec_id IN (SELECT rec_id FROM cash_register WHERE "
-                        "based_on_doc_id = ? AND op_type = ? AND based_on_doc_id != '0');",
-                        docId, opType) &&
+    return t.ExecPrintf(
+               "DELETE FROM cash_register_cmp WHERE rec_id IN (SELECT rec_id FROM cash_register WHERE "
+               "based_on_doc_id = ? AND op_type = ? AND based_on_doc_id != '0');",
+               docId, opType) &&
            t.ExecPrintf("DELETE FROM cash_register WHERE based_on_doc_id = ? AND op_type = ? AND "
                         "based_on_doc_id != '0';",
                         docId, opType);
@@ -227,25 +230,27 @@ bool InsertCreditNoteOperation(WriteTransaction& t, int creditNote, const Docume
                 "INTEGER NOT NULL);") ||
         !DeleteCreditNoteOperation(t, true, creditNote))
         return false;
-    const std::optional<long long> recId =
-        t.InsertReturning(SqlCompose("INSERT INTO cash_register (op_type, osnovanie, doc_dt, pay_to_dt, description, "
-                                     "partner_id, amount, based_on_doc_id, bank_payment) VALUES(?, ?, ?, ?, ?, ?, ?, "
-                                     "'0', '0') RETURNING rec_id;",
-                                     {op.opType, op.basis, DateToSql(op.date), DateToSql(op.payTo), op.description,
-                                      op.partnerId, SqlDecimal{op.amount, 2}}));
-    return recId && t.ExecPrintf("INSERT INTO credit_note_cash (credit_note_id, rec_id) VALUES(?, ?);", creditNote,
-                                 *recId);
+    const std::optional<long long> recId = t.InsertReturning(
+        SqlCompose("INSERT INTO cash_register (op_type, osnovanie, doc_dt, pay_to_dt, description, "
+                   "partner_id, amount, based_on_doc_id, bank_payment) VALUES(?, ?, ?, ?, ?, ?, ?, "
+                   "'0', '0') RETURNING rec_id;",
+                   {op.opType, op.basis, DateToSql(op.date), DateToSql(op.payTo), op.description,
+                    op.partnerId, SqlDecimal{op.amount, 2}}));
+    return recId && t.ExecPrintf("INSERT INTO credit_note_cash (credit_note_id, rec_id) VALUES(?, ?);",
+                                 creditNote, *recId);
 }
 
 bool DeleteCreditNoteOperation(WriteTransaction& t, bool linksExist, int creditNote) {
     if (!linksExist)
         return true;
-    return t.ExecPrintf("DELETE FROM cash_register_cmp WHERE rec_id IN (SELECT rec_id FROM credit_note_cash WHERE "
-                        "credit_note_id = ?);",
-                        creditNote) &&
-           t.ExecPrintf("DELETE FROM cash_register WHERE rec_id IN (SELECT rec_id FROM credit_note_cash WHERE "
-                        "credit_note_id = ?);",
-                        creditNote) &&
+    return t.ExecPrintf(
+               "DELETE FROM cash_register_cmp WHERE rec_id IN (SELECT rec_id FROM credit_note_cash WHERE "
+               "credit_note_id = ?);",
+               creditNote) &&
+           t.ExecPrintf(
+               "DELETE FROM cash_register WHERE rec_id IN (SELECT rec_id FROM credit_note_cash WHERE "
+               "credit_note_id = ?);",
+               creditNote) &&
            t.ExecPrintf("DELETE FROM credit_note_cash WHERE credit_note_id = ?;", creditNote);
 }
 

@@ -1,8 +1,8 @@
-#include "sales/DocumentListStore.h"
+#include "trade/DocumentListStore.h"
 
 #include "db/Database.h"
 #include "format/SqlDates.h"
-#include "sales/DocumentBrowser.h"
+#include "trade/DocumentBrowser.h"
 
 namespace {
 
@@ -19,13 +19,14 @@ struct KindStatement {
 };
 
 // The invoices' numbering holds three kinds, told apart by `doc_type`.
-#define INVOICE_KIND_QUERY(docType)                                                                              \
-    "SELECT im.doc_id, im.doc_dt, ip.partner_name, im.total_sum FROM invoices_main AS im LEFT JOIN (SELECT "     \
-    "doc_id, partner_name FROM invoices_partners) AS ip ON im.doc_id = ip.doc_id WHERE im.doc_type = '" docType \
-    "' "
+#define INVOICE_KIND_QUERY(docType)                                                                          \
+    "SELECT im.doc_id, im.doc_dt, ip.partner_name, im.total_sum FROM invoices_main AS im LEFT JOIN (SELECT " \
+    "doc_id, partner_name FROM invoices_partners) AS ip ON im.doc_id = ip.doc_id WHERE im.doc_type = "       \
+    "'" docType "' "
 
 constexpr KindStatement invoiceKind(const char* query) {
-    return {query, "im.", "ip.partner_name", nullptr, " (im.partner_id = ?) ", " ORDER BY im.doc_dt DESC;", true};
+    return {query, "im.", "ip.partner_name", nullptr, " (im.partner_id = ?) ", " ORDER BY im.doc_dt DESC;",
+            true};
 }
 
 const KindStatement* statementOf(DocumentKind kind) {
@@ -130,7 +131,6 @@ const KindStatement* statementOf(DocumentKind kind) {
     }
 }
 
-
 // The filters after the query, each joined with WHERE when it is the first
 // condition and with AND after it: partner, search text, period. Typed text
 // is bound, never part of the statement.
@@ -170,8 +170,10 @@ SqlStatement DocumentListStore::Statement(const DocumentListFilter& f) const {
                                                           {DateToSql(f.from), DateToSql(f.to)})
                                              : SqlStatement();
         return SqlCompose(
-                   "SELECT si.doc_id, si.doc_dt, sm.partner_id, p.partner_name, sm.total_sum FROM stokovi_items "
-                   "AS si INNER JOIN (SELECT doc_id, doc_dt, partner_id, total_sum FROM stokovi_main) AS sm ON "
+                   "SELECT si.doc_id, si.doc_dt, sm.partner_id, p.partner_name, sm.total_sum FROM "
+                   "stokovi_items "
+                   "AS si INNER JOIN (SELECT doc_id, doc_dt, partner_id, total_sum FROM stokovi_main) AS sm "
+                   "ON "
                    "si.doc_id = sm.doc_id INNER JOIN (SELECT partner_id, partner_name FROM partners) AS p ON "
                    "sm.partner_id = p.partner_id WHERE si.invoiced = '0' AND sm.partner_id = ? AND %s ",
                    {f.partnerId, m_db.Dialect().SearchAnywhere({"CAST(si.doc_id AS TEXT)"}, f.search)}) +
@@ -229,4 +231,21 @@ bool DocumentListStore::Load(const DocumentListFilter& f, std::vector<Row>& rows
         rows.push_back(std::move(row));
     }
     return true;
+}
+
+std::optional<std::vector<DocumentListStore::PieceLine>> DocumentListStore::PieceLines(DocumentKind kind,
+                                                                                       int number) {
+    ResultTable t;
+    if (!m_db.Query(
+            t,
+            "SELECT item_code, item_name, item_units, ROUND(quantity, 0) AS pieces FROM %s WHERE doc_id = ? "
+            "ORDER BY seq_id ASC;",
+            kind == DocumentKind::GoodsNotes ? "stokovi_items" : "invoices_items", number))
+        return std::nullopt;
+    std::vector<PieceLine> lines;
+    const int code = t.Column("item_code"), name = t.Column("item_name"), units = t.Column("item_units"),
+              pieces = t.Column("pieces");
+    for (int r = 1; r <= t.Rows(); ++r)
+        lines.push_back({t.Text(r, code), t.Text(r, name), t.Text(r, units), t.Double(r, pieces)});
+    return lines;
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "documents/CashFilter.h"
-#include "documents/CashOperation.h"
 #include "masterdata/PartnerList.h"
+#include "trade/CashFilter.h"
+#include "trade/CashOperation.h"
 
 #include <optional>
 #include <utility>
@@ -36,8 +36,9 @@ bool Delete(WriteTransaction& t, int recId);
 bool LoadFilterPartners(Database& db, PartnerTab tab, const QString& search,
                         std::vector<std::pair<int, QString>>& out);
 
-// The operation a document writes for itself (see CashLinks), found by its
-// document's number and the operation's kind (0 income, 1 expense).
+// The operation a document writes for itself (see SaleCashSteps and
+// DeliveryCashStep), found by its document's number and the operation's
+// kind (0 income, 1 expense).
 struct DocumentOperation {
     int opType = 0;
     int docId = 0;

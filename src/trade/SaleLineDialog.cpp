@@ -1,4 +1,4 @@
-#include "sales/SaleLineDialog.h"
+#include "trade/SaleLineDialog.h"
 
 #include "base/Prompter.h"
 #include "format/Rounding.h"

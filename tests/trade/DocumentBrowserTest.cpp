@@ -1,4 +1,4 @@
-#include "sales/DocumentBrowser.h"
+#include "trade/DocumentBrowser.h"
 
 #include "support/DatabaseTest.h"
 
@@ -86,7 +86,8 @@ TEST_F(DocumentBrowserTest, GoodsNotesAreFoundByNumberOrCustomer) {
     ofCustomer.Search().Set("1");
     ofCustomer.SetPeriod(true, QDate(2026, 1, 1), QDate(2026, 12, 31));
     EXPECT_EQ(Numbers(ofCustomer), (QStringList{"112", "5"})); // 5's customer "Фирма 12" has a "1"
-    EXPECT_TRUE(ofCustomer.Statement().text.contains(" WHERE (sm.partner_id = ?)  AND (CAST(sm.doc_id AS TEXT) LIKE ?"));
+    EXPECT_TRUE(ofCustomer.Statement().text.contains(
+        " WHERE (sm.partner_id = ?)  AND (CAST(sm.doc_id AS TEXT) LIKE ?"));
 }
 
 // Every kind lists, with every filter on and an apostrophe in the search.

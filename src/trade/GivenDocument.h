@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sales/DocumentChooser.h"
+#include "trade/DocumentChooser.h"
 
 // The document browser answered by a number known beforehand: a preview of a
 // report's row, a document named on the command line.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sales/DocumentBrowser.h"
+#include "trade/DocumentBrowser.h"
 
 #include <QDialog>
 
@@ -16,7 +16,8 @@ class QDateEdit;
 class CDocumentBrowserDlg : public QDialog {
     Q_OBJECT
 public:
-    CDocumentBrowserDlg(CTarvoDoc& doc, FormHost& host, DocumentKind kind, int partnerId, QWidget* parent = nullptr);
+    CDocumentBrowserDlg(CTarvoDoc& doc, FormHost& host, DocumentKind kind, int partnerId,
+                        QWidget* parent = nullptr);
 
     const std::optional<DocumentChoice>& Choice() const { return m_choice; }
     CSortListCtrl* List() const { return m_list; }
@@ -28,7 +29,7 @@ protected:
 private:
     void Reload();
     void Search(bool bySerial);
-    void IssueFiscalReceipt();
+    void MendMark();
 
     FormHost& m_host;
     DocumentBrowser m_browser;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "db/SqlStatement.h"
-#include "sales/DocumentKind.h"
+#include "trade/DocumentKind.h"
 
 #include <QDate>
 #include <QString>
@@ -42,6 +42,16 @@ public:
         QString extra;
     };
     bool Load(const DocumentListFilter& filter, std::vector<Row>& rows);
+
+    // The items of a listed goods note or invoice in their order, each
+    // quantity rounded to whole pieces (as a warranty card counts them).
+    struct PieceLine {
+        QString code;
+        QString name;
+        QString units;
+        double pieces = 0;
+    };
+    std::optional<std::vector<PieceLine>> PieceLines(DocumentKind kind, int number);
 
 private:
     Database& m_db;

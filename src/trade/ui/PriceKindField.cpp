@@ -1,4 +1,4 @@
-#include "sales/ui/PriceKindField.h"
+#include "trade/ui/PriceKindField.h"
 
 #include "base/ui/DecimalSpinBox.h"
 

@@ -3,33 +3,30 @@
 #include "db/SqlStatement.h"
 #include "lists/ListColumn.h"
 #include "lists/SearchText.h"
-#include "sales/DocumentChooser.h"
-#include "sales/DocumentKind.h"
-#include "sales/DocumentListStore.h"
-#include "sales/SaleOperation.h"
+#include "trade/DocumentChooser.h"
+#include "trade/DocumentKind.h"
+#include "trade/DocumentListStore.h"
 
 #include <QDate>
 #include <vector>
 
 class Database;
+class DocumentMarks;
 class Prompter;
 
 // What "избор на документ" lists for one kind of stored document, with the
 // partner, search and period filters, in the order the dialog shows it.
 class DocumentBrowser {
 public:
-    // partnerId 0: every partner.
-    DocumentBrowser(Database& db, DocumentKind kind, int partnerId);
+    // partnerId 0: every partner; marks, when given, add their column.
+    DocumentBrowser(Database& db, DocumentKind kind, int partnerId, DocumentMarks* marks = nullptr);
 
     static std::vector<ListColumn> Columns(DocumentKind kind);
-    // The columns shown: with the fiscal receipt of goods notes, invoices
-    // and credit notes once the file keeps receipts.
+    // The columns shown: with the marks' column where the kind has one.
     std::vector<ListColumn> ShownColumns() const;
-    bool ShowsFiscalReceipts() const { return m_fiscal; }
+    // The marks shown, or null.
+    DocumentMarks* Marks() const { return m_marksTitle.isEmpty() ? nullptr : m_marks; }
     DocumentKind Kind() const { return m_kind; }
-    Database& Db() { return m_db; }
-    // The family the listed documents are numbered in.
-    SaleFamily Family() const;
     // Several rows may be chosen (the goods notes of a collective invoice).
     bool MultipleSelection() const { return m_kind == DocumentKind::CustomerLinesNotInvoiced; }
 
@@ -62,7 +59,8 @@ private:
     int m_partnerId;
     SearchText m_search;
     bool m_bySerial = false;
-    bool m_fiscal = false;
+    DocumentMarks* m_marks;
+    QString m_marksTitle;
     bool m_period = false;
     QDate m_from;
     QDate m_to;
