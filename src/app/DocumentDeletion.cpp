@@ -25,72 +25,50 @@ bool takeFromStock(WriteTransaction& t, ItemStore& items, const std::optional<St
 }
 } // namespace
 
-DocumentKind ChooserKindOf(DeletionKind kind) {
-    switch (kind) {
-    case DeletionKind::Request:
-        return DocumentKind::Requests;
-    case DeletionKind::Delivery:
-        return DocumentKind::Deliveries;
-    case DeletionKind::Production:
-        return DocumentKind::Production;
-    case DeletionKind::GoodsNote:
-        return DocumentKind::GoodsNotes;
-    case DeletionKind::Invoice:
-        return DocumentKind::Invoices;
-    case DeletionKind::DebitNote:
-        return DocumentKind::DebitNotes;
-    case DeletionKind::CreditNote:
-        return DocumentKind::CreditNotes;
-    case DeletionKind::WarrantyCard:
-        return DocumentKind::WarrantyCards;
-    case DeletionKind::Offer:
-        return DocumentKind::Offers;
-    }
-    return DocumentKind::GoodsNotes;
-}
-
-bool DocumentDeletion::Delete(DeletionKind kind, int number) {
+bool DocumentDeletion::Delete(DocumentKind kind, int number) {
     WriteTransaction t(m_db);
     if (!t.Begin())
         return false;
     ItemStore items(m_db);
     bool deleted = false;
     switch (kind) {
-    case DeletionKind::Request:
+    case DocumentKind::Requests:
         deleted = RequestStore::Delete(t, number);
         break;
-    case DeletionKind::Delivery: {
+    case DocumentKind::Deliveries: {
         // The delivered goods leave the stock again, even below zero.
         DeliveryStore deliveries(m_db);
         deleted = takeFromStock(t, items, deliveries.DeliveredQuantities(number)) &&
                   deliveries.Delete(t, number) && CashRegisterStore::DeleteDocumentOperations(t, 1, number);
         break;
     }
-    case DeletionKind::Production: {
+    case DocumentKind::Production: {
         ProductionStore production(m_db);
         deleted = returnToStock(t, items, production.ConsumedQuantities(number)) &&
                   takeFromStock(t, items, production.ProducedQuantities(number)) &&
                   production.Delete(t, number);
         break;
     }
-    case DeletionKind::GoodsNote: {
+    case DocumentKind::GoodsNotes: {
         SaleStore sales(m_db);
         deleted = returnToStock(t, items, sales.ReturnedQuantities(number)) &&
                   sales.DeleteGoodsNote(t, number) &&
                   CashRegisterStore::DeleteDocumentOperations(t, 0, number);
         break;
     }
-    case DeletionKind::Invoice:
-    case DeletionKind::DebitNote:
-    case DeletionKind::CreditNote:
+    case DocumentKind::Invoices:
+    case DocumentKind::DebitNotes:
+    case DocumentKind::CreditNotes:
         deleted = SaleStore(m_db).DeleteInvoice(t, number) &&
                   CashRegisterStore::DeleteCreditNoteOperation(t, m_db.HasTable("credit_note_cash"), number);
         break;
-    case DeletionKind::WarrantyCard:
+    case DocumentKind::WarrantyCards:
         deleted = WarrantyCardStore::Delete(t, number);
         break;
-    case DeletionKind::Offer:
+    case DocumentKind::Offers:
         deleted = OfferStore::Delete(t, number);
+        break;
+    default:
         break;
     }
     if (!deleted || !t.Active()) {
@@ -100,11 +78,11 @@ bool DocumentDeletion::Delete(DeletionKind kind, int number) {
     return t.Commit();
 }
 
-bool DocumentDeletion::Run(DeletionKind kind, DocumentChooser& chooser) {
-    const std::optional<DocumentChoice> choice = chooser.ChooseDocument(ChooserKindOf(kind), 0);
+bool DocumentDeletion::Run(DocumentKind kind, DocumentChooser& chooser) {
+    const std::optional<DocumentChoice> choice = chooser.ChooseDocument(kind, 0);
     if (!choice)
         return false;
-    const bool production = kind == DeletionKind::Production;
+    const bool production = kind == DocumentKind::Production;
     const QString question = production ? "Моля, потвърдете изтриването на избраните операции."
                                         : "Потвърждавате ли изтриването на този документ?";
     if (m_prompter.AskYesNo(question, MessageIcon::Exclamation) != Answer::Yes) {

@@ -1,38 +1,11 @@
 #include "app/PeriodClosing.h"
 
-#include "base/Prompter.h"
 #include "app/PeriodClosingStore.h"
+#include "base/Prompter.h"
 #include "db/WriteTransaction.h"
-
-#include <vector>
+#include "trade/DocumentKinds.h"
 
 namespace {
-struct KindTables {
-    ClosingKind kind;
-    std::vector<const char*> tables;
-};
-
-// The order in which the kinds are removed, each with its tables.
-const std::vector<KindTables>& removalOrder() {
-    static const std::vector<KindTables> order = {
-        {ClosingKind::GoodsNotes, {"stokovi_main", "stokovi_firmdata", "stokovi_partners", "stokovi_items"}},
-        {ClosingKind::Deliveries,
-         {"supplies_main", "supplies_firmdata", "supplies_partners", "supplies_items"}},
-        {ClosingKind::Invoices,
-         {"invoices_main", "invoices_firmdata", "invoices_partners", "invoices_items"}},
-        {ClosingKind::Stocktaking, {"revisions", "revisions_cmp"}},
-        {ClosingKind::Production, {"production", "production_cmp", "production_cmp_entries"}},
-        {ClosingKind::ConsumedMaterials, {"soldmat"}},
-        {ClosingKind::Proformas,
-         {"proforms_main", "proforms_firmdata", "proforms_partners", "proforms_items"}},
-        {ClosingKind::Offers, {"offers", "offers_cmp"}},
-        {ClosingKind::Requests, {"requests_main", "requests_items"}},
-        {ClosingKind::CashRegister, {}},
-        {ClosingKind::WarrantyCards, {"gk_main", "gk_items"}},
-    };
-    return order;
-}
-
 PeriodClosingStore::Window windowOf(const ClosingRequest& request) {
     switch (request.mode) {
     case ClosingRequest::Mode::All:
@@ -51,11 +24,11 @@ bool PeriodClosing::Delete(const ClosingRequest& request) {
     if (!t.Begin())
         return false;
     const PeriodClosingStore::Window window = windowOf(request);
-    for (const KindTables& entry : removalOrder()) {
-        if (!request.kinds.count(entry.kind))
+    for (const DocumentKindInfo& entry : DocumentKinds::All()) {
+        if (!entry.closingCaption || !request.kinds.count(entry.kind))
             continue;
         bool removed = true;
-        if (entry.kind == ClosingKind::CashRegister)
+        if (entry.kind == DocumentKind::CashOperations)
             removed = PeriodClosingStore::DeleteCashRegister(t, window);
         for (const char* table : entry.tables)
             removed = removed && PeriodClosingStore::DeleteRows(t, table, window);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "trade/DocumentKind.h"
+
 #include <QDate>
 #include <QString>
 #include <functional>
@@ -8,21 +10,6 @@
 class Database;
 class Prompter;
 
-// The kinds of documents a period closing removes, in the dialog's order.
-enum class ClosingKind {
-    Deliveries,
-    GoodsNotes,
-    Invoices,
-    Proformas,
-    ConsumedMaterials,
-    Stocktaking,
-    Offers,
-    Production,
-    Requests,
-    CashRegister,
-    WarrantyCards,
-};
-
 // What the closing dialog asks for.
 struct ClosingRequest {
     enum class Mode { All, UpTo, Period };
@@ -30,7 +17,7 @@ struct ClosingRequest {
     QDate upTo;
     QDate from;
     QDate to;
-    std::set<ClosingKind> kinds;
+    std::set<DocumentKind> kinds; // those with a line in the dialog
     bool archiveFirst = false;
 };
 

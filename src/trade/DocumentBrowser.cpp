@@ -4,6 +4,7 @@
 #include "format/DocNumber.h"
 #include "format/FormatNumber.h"
 #include "format/SqlDates.h"
+#include "trade/DocumentKinds.h"
 #include "trade/DocumentListStore.h"
 #include "trade/DocumentMarks.h"
 
@@ -12,37 +13,7 @@ DocumentBrowser::DocumentBrowser(Database& db, DocumentKind kind, int partnerId,
       m_marksTitle(marks ? marks->Title(kind) : QString()) {}
 
 std::vector<ListColumn> DocumentBrowser::Columns(DocumentKind kind) {
-    const Qt::Alignment left = Qt::AlignLeft, right = Qt::AlignRight;
-    std::vector<ListColumn> columns = {{"документ #", 100, left, SortType::Integer},
-                                       {"дата", 85, left, SortType::Date}};
-    switch (kind) {
-    case DocumentKind::Deliveries:
-        columns.push_back({"доставчик", 225, left, SortType::Text});
-        columns.push_back({"сума", 80, right, SortType::Decimal});
-        columns.push_back({"по фактура №", 140, left, SortType::Text});
-        break;
-    case DocumentKind::Offers:
-        columns.push_back({"до", 300, left, SortType::Text});
-        break;
-    case DocumentKind::Stocktakings:
-        columns.push_back({"забележка", 300, left, SortType::Text});
-        break;
-    case DocumentKind::Production:
-        columns.push_back({"произведено от", 225, left, SortType::Text});
-        columns.push_back({"количество", 90, right, SortType::Decimal});
-        break;
-    case DocumentKind::Requests:
-        columns.push_back({"доставчик", 300, left, SortType::Text});
-        break;
-    case DocumentKind::WarrantyCards:
-        columns.push_back({"клиент", 300, left, SortType::Text});
-        break;
-    default:
-        columns.push_back({"клиент", 225, left, SortType::Text});
-        columns.push_back({"сума", 80, right, SortType::Decimal});
-        break;
-    }
-    return columns;
+    return DocumentKinds::Of(kind).columns;
 }
 
 std::vector<ListColumn> DocumentBrowser::ShownColumns() const {

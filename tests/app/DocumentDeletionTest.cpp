@@ -24,7 +24,7 @@ protected:
         ASSERT_EQ(Stock("M1"), "97.8");
         ASSERT_EQ(Stock("P1"), "3.0");
     }
-    bool Run(DeletionKind kind, int number, Answer answer = Answer::Yes) {
+    bool Run(DocumentKind kind, int number, Answer answer = Answer::Yes) {
         documents.choices.push_back({number, QString(), QDate(), QString(), {}});
         prompter.Expect(answer);
         return DocumentDeletion(Db(), prompter).Run(kind, documents);
@@ -47,12 +47,12 @@ TEST_F(DocumentDeletionTest, AGoodsNoteBringsBackItsGoodsAndTheMaterialsOfItsPro
         "INSERT INTO cash_register_cmp VALUES(13, 14, '2026-12-08', 7);"));
 
     // No: nothing changes.
-    EXPECT_FALSE(Run(DeletionKind::GoodsNote, 1, Answer::No));
+    EXPECT_FALSE(Run(DocumentKind::GoodsNotes, 1, Answer::No));
     EXPECT_EQ(documents.kinds.back(), 1);
     EXPECT_EQ(prompter.Texts().last(), "Операцията беше отказана.");
     EXPECT_EQ(Count("stokovi_main"), "1");
 
-    ASSERT_TRUE(Run(DeletionKind::GoodsNote, 1));
+    ASSERT_TRUE(Run(DocumentKind::GoodsNotes, 1));
     EXPECT_EQ(prompter.Texts().mid(prompter.Count() - 2), (QStringList{kQuestion, kDeleted}));
     EXPECT_EQ(Stock("G1"), "10.0"); // 3 sold + 1 through the product
     EXPECT_EQ(Stock("M1"), "100.0");
@@ -76,7 +76,7 @@ TEST_F(DocumentDeletionTest, ACreditNoteGoodsNoteTakesTheReturnedGoodsOutAgain) 
     ASSERT_EQ(Stock("M1"), "102.2");
     const QString note = Scalar("SELECT doc_id FROM stokovi_main;");
 
-    ASSERT_TRUE(Run(DeletionKind::GoodsNote, note.toInt()));
+    ASSERT_TRUE(Run(DocumentKind::GoodsNotes, note.toInt()));
     EXPECT_EQ(Stock("G1"), "10.0");
     EXPECT_EQ(Stock("M1"), "100.0");
     EXPECT_EQ(Stock("P1"), "3.0");
@@ -89,7 +89,7 @@ TEST_F(DocumentDeletionTest, AnInvoiceFreesItsGoodsNotesAndMovesNoStock) {
         "INSERT INTO invoices_items (doc_id, doc_dt, item_code, quantity) VALUES(7, '2026-12-08', 'G1', 3);"
         "UPDATE stokovi_main SET invoiced = 1, invoice_id = 7;"
         "UPDATE stokovi_items SET invoiced = 1, invoice_id = 7;"));
-    ASSERT_TRUE(Run(DeletionKind::Invoice, 7));
+    ASSERT_TRUE(Run(DocumentKind::Invoices, 7));
     EXPECT_EQ(documents.kinds.back(), 3);
     EXPECT_EQ(Count("invoices_main"), "0");
     EXPECT_EQ(Count("invoices_items"), "0");
@@ -98,9 +98,9 @@ TEST_F(DocumentDeletionTest, AnInvoiceFreesItsGoodsNotesAndMovesNoStock) {
     EXPECT_EQ(Stock("G1"), "6.0");
 
     // The debit and credit notes are found through their own choosers.
-    ASSERT_TRUE(Run(DeletionKind::DebitNote, 8));
+    ASSERT_TRUE(Run(DocumentKind::DebitNotes, 8));
     EXPECT_EQ(documents.kinds.back(), 12);
-    ASSERT_TRUE(Run(DeletionKind::CreditNote, 9));
+    ASSERT_TRUE(Run(DocumentKind::CreditNotes, 9));
     EXPECT_EQ(documents.kinds.back(), 13);
 }
 
@@ -115,7 +115,7 @@ TEST_F(DocumentDeletionTest, ADeliveryLowersTheStockEvenBelowZeroAndTakesItsPaym
         "INSERT INTO cash_register_cmp VALUES(1, 1, '2026-12-01', 10);"
         "INSERT INTO cash_register_cmp VALUES(2, 2, '2026-12-01', 10);"
         "INSERT INTO cash_register_cmp VALUES(3, 3, '2026-12-01', 10);"));
-    ASSERT_TRUE(Run(DeletionKind::Delivery, 4));
+    ASSERT_TRUE(Run(DocumentKind::Deliveries, 4));
     EXPECT_EQ(documents.kinds.back(), 0);
     EXPECT_EQ(Stock("G1"), "-5.0");
     EXPECT_EQ(Count("supplies_main"), "0");
@@ -135,7 +135,7 @@ TEST_F(DocumentDeletionTest, ProductionComesBackWithThreeDecimals) {
         "UPDATE stocks SET quantity = 97.237 WHERE code = 'M1';"));
     documents.choices.push_back({2, QString(), QDate(), QString(), {}});
     prompter.Expect(Answer::Yes);
-    ASSERT_TRUE(DocumentDeletion(Db(), prompter).Run(DeletionKind::Production, documents));
+    ASSERT_TRUE(DocumentDeletion(Db(), prompter).Run(DocumentKind::Production, documents));
     EXPECT_EQ(documents.kinds.back(), 7);
     EXPECT_EQ(prompter.Texts(), (QStringList{"Моля, потвърдете изтриването на избраните операции.",
                                              "Избраните операции бяха изтрити успешно."}));
@@ -151,11 +151,11 @@ TEST_F(DocumentDeletionTest, RequestsOffersAndCardsGoWithTheirLines) {
                           "INSERT INTO offers (doc_id, doc_dt) VALUES(1, '2026-12-01');"
                           "INSERT INTO offers_cmp (doc_id, doc_dt, item_name) VALUES(1, '2026-12-01', 'x');"
                           "INSERT INTO gk_main VALUES(1, '2026-12-01', 1, 'К', 'И', 0, 0, 12, 0, '');"));
-    ASSERT_TRUE(Run(DeletionKind::Request, 1));
+    ASSERT_TRUE(Run(DocumentKind::Requests, 1));
     EXPECT_EQ(documents.kinds.back(), 8);
-    ASSERT_TRUE(Run(DeletionKind::Offer, 1));
+    ASSERT_TRUE(Run(DocumentKind::Offers, 1));
     EXPECT_EQ(documents.kinds.back(), 5);
-    ASSERT_TRUE(Run(DeletionKind::WarrantyCard, 1));
+    ASSERT_TRUE(Run(DocumentKind::WarrantyCards, 1));
     EXPECT_EQ(documents.kinds.back(), 11);
     EXPECT_EQ(Scalar("SELECT group_concat(doc_id) FROM requests_main;"), "2");
     EXPECT_EQ(Count("requests_items") + Count("offers") + Count("offers_cmp") + Count("gk_main"), "0000");
@@ -167,7 +167,7 @@ TEST_F(DocumentDeletionTest, AFailureHalfWayLeavesStockAndRowsAsTheyWere) {
     // were raised and the note's rows removed.
     {
         FailureInjector failure(doc->GetDatabase(), SQLITE_DELETE, "soldmat", 0);
-        EXPECT_FALSE(Run(DeletionKind::GoodsNote, 1));
+        EXPECT_FALSE(Run(DocumentKind::GoodsNotes, 1));
         EXPECT_EQ(failure.Refused(), 1);
     }
     EXPECT_EQ(prompter.Texts().last(), kFailed);
@@ -179,6 +179,6 @@ TEST_F(DocumentDeletionTest, AFailureHalfWayLeavesStockAndRowsAsTheyWere) {
 
     // Cancelled chooser: no question at all.
     prompter.Clear();
-    EXPECT_FALSE(DocumentDeletion(Db(), prompter).Run(DeletionKind::GoodsNote, documents));
+    EXPECT_FALSE(DocumentDeletion(Db(), prompter).Run(DocumentKind::GoodsNotes, documents));
     EXPECT_EQ(prompter.Count(), 0);
 }

@@ -37,7 +37,7 @@ protected:
             return archiveWorks;
         });
     }
-    ClosingRequest UpTo(const QDate& day, std::set<ClosingKind> kinds) {
+    ClosingRequest UpTo(const QDate& day, std::set<DocumentKind> kinds) {
         ClosingRequest request;
         request.mode = ClosingRequest::Mode::UpTo;
         request.upTo = day;
@@ -55,8 +55,8 @@ protected:
 
 TEST_F(PeriodClosingTest, UpToADayKeepsTheNextDayAndNeverTouchesTheStock) {
     prompter.Expect(Answer::Yes);
-    EXPECT_TRUE(
-        Closing().Confirm(UpTo(QDate(2023, 12, 31), {ClosingKind::GoodsNotes, ClosingKind::CashRegister})));
+    EXPECT_TRUE(Closing().Confirm(
+        UpTo(QDate(2023, 12, 31), {DocumentKind::GoodsNotes, DocumentKind::CashOperations})));
     EXPECT_EQ(prompter.Texts(), (QStringList{kQuestion, kDone}));
     EXPECT_EQ(Ids("stokovi_main"), "2");
     EXPECT_EQ(Ids("stokovi_items"), "2");
@@ -74,14 +74,14 @@ TEST_F(PeriodClosingTest, APeriodAppliesToBothCashDatesAndAllModeTakesEverything
     period.mode = ClosingRequest::Mode::Period;
     period.from = QDate(2023, 12, 1);
     period.to = QDate(2024, 1, 31);
-    period.kinds = {ClosingKind::CashRegister, ClosingKind::GoodsNotes};
+    period.kinds = {DocumentKind::CashOperations, DocumentKind::GoodsNotes};
     prompter.Expect(Answer::Yes);
     EXPECT_TRUE(Closing().Confirm(period));
     EXPECT_EQ(Ids("cash_register", "rec_id"), "3");
     EXPECT_EQ(Ids("stokovi_main"), "");
 
     ClosingRequest all;
-    all.kinds = {ClosingKind::CashRegister, ClosingKind::Deliveries};
+    all.kinds = {DocumentKind::CashOperations, DocumentKind::Deliveries};
     prompter.Expect(Answer::Yes);
     EXPECT_TRUE(Closing().Confirm(all));
     EXPECT_EQ(Ids("cash_register", "rec_id"), "");
@@ -98,19 +98,19 @@ TEST_F(PeriodClosingTest, RefusalsKeepTheDialogOpenAndDeleteNothing) {
     reversed.mode = ClosingRequest::Mode::Period;
     reversed.from = QDate(2024, 2, 1);
     reversed.to = QDate(2024, 1, 1);
-    reversed.kinds = {ClosingKind::GoodsNotes};
+    reversed.kinds = {DocumentKind::GoodsNotes};
     prompter.Clear();
     EXPECT_FALSE(Closing().Confirm(reversed));
     EXPECT_EQ(prompter.Count(), 1);
     // No to the question.
     prompter.Clear();
     prompter.Expect(Answer::No);
-    EXPECT_FALSE(Closing().Confirm(UpTo(QDate(2030, 1, 1), {ClosingKind::GoodsNotes})));
+    EXPECT_FALSE(Closing().Confirm(UpTo(QDate(2030, 1, 1), {DocumentKind::GoodsNotes})));
     EXPECT_EQ(Ids("stokovi_main"), "1,2");
 }
 
 TEST_F(PeriodClosingTest, AFailedArchiveAsksAndAFailedDeletionIsNotSuccess) {
-    ClosingRequest request = UpTo(QDate(2030, 1, 1), {ClosingKind::GoodsNotes, ClosingKind::Deliveries});
+    ClosingRequest request = UpTo(QDate(2030, 1, 1), {DocumentKind::GoodsNotes, DocumentKind::Deliveries});
     request.archiveFirst = true;
     archiveWorks = false;
     prompter.Expect(Answer::Yes);

@@ -24,7 +24,7 @@ TEST_F(GoodsNoteCashLinkTest, ACashCreditNoteWritesItsExpenseOperation) {
         Scalar("SELECT op_type || '|' || based_on_doc_id || '|' || partner_id || '|' || amount || '|' || "
                "description FROM cash_register WHERE op_type = 1;"),
         QString("1|0|1|3|Кредитно известие № %1").arg(note, 10, 10, QChar('0')));
-    ASSERT_TRUE(DocumentDeletion(Db(), prompter).Delete(DeletionKind::CreditNote, note));
+    ASSERT_TRUE(DocumentDeletion(Db(), prompter).Delete(DocumentKind::CreditNotes, note));
     EXPECT_EQ(Scalar("SELECT COUNT(*) FROM cash_register WHERE op_type = 1;"), "0");
     EXPECT_EQ(Scalar("SELECT COUNT(*) FROM credit_note_cash;"), "0");
     EXPECT_EQ(Scalar("SELECT COUNT(*) FROM cash_register WHERE op_type = 0;"),
@@ -56,7 +56,7 @@ TEST_F(GoodsNoteCashLinkTest, ANewGoodsNoteWritesItsIncomeOperation) {
                                   "'Доставка', 0, 9, %1, 0);")
                               .arg(number)
                               .toUtf8()));
-    ASSERT_TRUE(DocumentDeletion(Db(), prompter).Delete(DeletionKind::GoodsNote, number));
+    ASSERT_TRUE(DocumentDeletion(Db(), prompter).Delete(DocumentKind::GoodsNotes, number));
     EXPECT_EQ(Scalar(QString("SELECT group_concat(op_type) FROM cash_register WHERE based_on_doc_id = %1;")
                          .arg(number)
                          .toUtf8()),

@@ -38,7 +38,7 @@ TEST_F(DeliveryCashLinkTest, ADeliveryWritesItsExpenseAndAPaymentWhenPaid) {
     ASSERT_TRUE(
         Db().Exec("INSERT INTO cash_register VALUES(NULL, 0, '', '2026-12-08', '2026-12-08', 'СР', 0, 5, "
                   "2, 0);"));
-    ASSERT_TRUE(DocumentDeletion(Db(), prompter).Delete(DeletionKind::Delivery, 2));
+    ASSERT_TRUE(DocumentDeletion(Db(), prompter).Delete(DocumentKind::Deliveries, 2));
     EXPECT_EQ(Scalar("SELECT group_concat(op_type) FROM cash_register WHERE based_on_doc_id = 2;"), "0");
     EXPECT_EQ(Scalar("SELECT COUNT(*) FROM cash_register_cmp;"), "0");
 }

@@ -4,6 +4,7 @@
 #include "base/ui/DateField.h"
 #include "base/ui/DialogButtons.h"
 #include "lists/ui/CDatePeriodsBtn.h"
+#include "trade/DocumentKinds.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -13,25 +14,6 @@
 #include <QHBoxLayout>
 #include <QRadioButton>
 #include <QVBoxLayout>
-
-namespace {
-const std::vector<std::pair<ClosingKind, const char*>>& kindCaptions() {
-    static const std::vector<std::pair<ClosingKind, const char*>> captions = {
-        {ClosingKind::Deliveries, "документи за доставка на стоки"},
-        {ClosingKind::GoodsNotes, "стокови разписки за продажба"},
-        {ClosingKind::Invoices, "фактури"},
-        {ClosingKind::Proformas, "проформи - фактури"},
-        {ClosingKind::ConsumedMaterials, "данни за вложените материали"},
-        {ClosingKind::Stocktaking, "ревизии"},
-        {ClosingKind::Offers, "оферти"},
-        {ClosingKind::Production, "производство"},
-        {ClosingKind::Requests, "заявки"},
-        {ClosingKind::CashRegister, "каса"},
-        {ClosingKind::WarrantyCards, "гаранционни карти"},
-    };
-    return captions;
-}
-} // namespace
 
 CClosePeriodDlg::CClosePeriodDlg(PeriodClosing& closing, LocalSettings& settings, const Clock& clock,
                                  QWidget* parent)
@@ -71,7 +53,11 @@ CClosePeriodDlg::CClosePeriodDlg(PeriodClosing& closing, LocalSettings& settings
     auto* kinds = new QGroupBox("типове документи");
     auto* kindGrid = new QGridLayout(kinds);
     int index = 0;
-    for (const auto& [kind, caption] : kindCaptions()) {
+    for (const DocumentKindInfo& info : DocumentKinds::All()) {
+        if (!info.closingCaption)
+            continue;
+        const DocumentKind kind = info.kind;
+        const char* caption = info.closingCaption;
         auto* box = new QCheckBox(caption);
         m_kinds[kind] = box;
         kindGrid->addWidget(box, index % 6, index / 6);

@@ -20,7 +20,7 @@ public:
                     QWidget* parent = nullptr);
 
     ClosingRequest Request() const;
-    QCheckBox* KindBox(ClosingKind kind) const { return m_kinds.at(kind); }
+    QCheckBox* KindBox(DocumentKind kind) const { return m_kinds.at(kind); }
     QRadioButton* AllMode() const { return m_all; }
     QRadioButton* UpToMode() const { return m_upToMode; }
     QRadioButton* PeriodMode() const { return m_periodMode; }
@@ -42,6 +42,6 @@ private:
     QDateEdit* m_from;
     QDateEdit* m_to;
     QWidget* m_periods;
-    std::map<ClosingKind, QCheckBox*> m_kinds;
+    std::map<DocumentKind, QCheckBox*> m_kinds;
     QCheckBox* m_archive;
 };

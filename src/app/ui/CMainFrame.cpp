@@ -90,16 +90,16 @@ void CMainFrame::RegisterCommands() {
         if (!chosen.isEmpty())
             m_settings.SetBackupDir(chosen);
     };
-    const std::pair<CommandId, DeletionKind> deletions[] = {
-        {CommandId::DeleteRequests, DeletionKind::Request},
-        {CommandId::DeleteDeliveries, DeletionKind::Delivery},
-        {CommandId::DeleteProduction, DeletionKind::Production},
-        {CommandId::DeleteGoodsNotes, DeletionKind::GoodsNote},
-        {CommandId::DeleteInvoices, DeletionKind::Invoice},
-        {CommandId::DeleteDebitNotes, DeletionKind::DebitNote},
-        {CommandId::DeleteCreditNotes, DeletionKind::CreditNote},
-        {CommandId::DeleteWarrantyCards, DeletionKind::WarrantyCard},
-        {CommandId::DeleteOffers, DeletionKind::Offer},
+    const std::pair<CommandId, DocumentKind> deletions[] = {
+        {CommandId::DeleteRequests, DocumentKind::Requests},
+        {CommandId::DeleteDeliveries, DocumentKind::Deliveries},
+        {CommandId::DeleteProduction, DocumentKind::Production},
+        {CommandId::DeleteGoodsNotes, DocumentKind::GoodsNotes},
+        {CommandId::DeleteInvoices, DocumentKind::Invoices},
+        {CommandId::DeleteDebitNotes, DocumentKind::DebitNotes},
+        {CommandId::DeleteCreditNotes, DocumentKind::CreditNotes},
+        {CommandId::DeleteWarrantyCards, DocumentKind::WarrantyCards},
+        {CommandId::DeleteOffers, DocumentKind::Offers},
     };
     for (const auto& [command, kind] : deletions)
         m_commands[command] = [this, kind = kind] {

@@ -16,7 +16,6 @@
 #include "print/StockDocumentPrints.h"
 #include "print/SupplierRequestJob.h"
 #include "print/WarrantyCardJob.h"
-#include "sales/SaleOperation.h"
 #include "sales/ui/SaleDocumentPreview.h"
 #include "settings/LocalSettings.h"
 #include "settings/PrinterSettings.h"
@@ -24,6 +23,7 @@
 #include "stockops/ProductionForm.h"
 #include "stockops/RequestForm.h"
 #include "stockops/StocktakingForm.h"
+#include "trade/DocumentKinds.h"
 #include "trade/GivenDocument.h"
 
 #include <QFile>
@@ -32,29 +32,6 @@
 #include <functional>
 
 namespace {
-
-// Where the document is stored: its table and the condition its number
-// must meet there.
-struct PdfKind {
-    const char* name;
-    const char* table;
-    std::optional<DocumentKind> saleKind; // the sale form's load kind; none for the other documents
-    SaleOp op;
-};
-
-const PdfKind kKinds[] = {
-    {"goods-note", "stokovi_main", DocumentKind::GoodsNotes, SaleOp::GoodsNote},
-    {"invoice", "invoices_main", DocumentKind::Invoices, SaleOp::InvoiceWithNote},
-    {"proforma", "proforms_main", DocumentKind::Proformas, SaleOp::Proforma},
-    {"debit-note", "invoices_main", DocumentKind::DebitNotes, SaleOp::DebitNote},
-    {"credit-note", "invoices_main", DocumentKind::CreditNotes, SaleOp::CreditNote},
-    {"delivery", "supplies_main", std::nullopt, SaleOp::GoodsNote},
-    {"production", "production", std::nullopt, SaleOp::GoodsNote},
-    {"stocktaking", "revisions", std::nullopt, SaleOp::GoodsNote},
-    {"request", "requests_main", std::nullopt, SaleOp::GoodsNote},
-    {"offer", "offers", std::nullopt, SaleOp::GoodsNote},
-    {"warranty-card", "gk_main", std::nullopt, SaleOp::GoodsNote},
-};
 
 // A window for the forms whose print preview writes the PDF file.
 class PdfFormHost : public FormHost {
@@ -89,42 +66,56 @@ private:
 
 // Loads the document by its form and hands its print job to the host;
 // false when it could not be loaded (reported).
-bool render(const PdfKind& kind, int number, bool copy, Database& db, Prompter& prompter,
+bool render(DocumentKind kind, int number, bool copy, Database& db, Prompter& prompter,
             LocalSettings& settings, const Clock& clock, const QString& databaseDirectory,
             PdfFormHost& host) {
     GivenDocument chooser(number);
     const std::function<bool()> economy = [&settings] { return settings.EconomicPrintMode() != 0; };
-    const QString name = kind.name;
-    if (kind.saleKind) {
-        return ShowStoredSaleDocument(db, host, *kind.saleKind, number, !copy);
-    } else if (name == "delivery") {
+    switch (kind) {
+    case DocumentKind::GoodsNotes:
+    case DocumentKind::Invoices:
+    case DocumentKind::Proformas:
+    case DocumentKind::DebitNotes:
+    case DocumentKind::CreditNotes:
+        return ShowStoredSaleDocument(db, host, kind, number, !copy);
+    case DocumentKind::Deliveries: {
         DeliveryForm form(db, prompter, settings, clock);
         if (!form.Load(chooser))
             return false;
         HostDeliveryPrinter(host).Preview(form.Printout());
-    } else if (name == "production") {
+        return true;
+    }
+    case DocumentKind::Production: {
         ProductionForm form(db, prompter, clock);
         if (!form.Load(chooser))
             return false;
         host.ShowPrintPreview(*ProductionPrint(form.Document(), economy));
-    } else if (name == "stocktaking") {
+        return true;
+    }
+    case DocumentKind::Stocktakings: {
         StocktakingForm form(db, prompter, clock);
         if (!form.LoadChosen(chooser))
             return false;
         host.ShowPrintPreview(*StocktakingProtocol(form.Document(), form.ShownLines(), economy));
-    } else if (name == "request") {
+        return true;
+    }
+    case DocumentKind::Requests: {
         RequestForm form(db, prompter, settings, clock);
         if (!form.Load(chooser))
             return false;
         SupplierRequestJob job(form.Printout(), economy);
         host.ShowPrintPreview(job);
-    } else if (name == "offer") {
+        return true;
+    }
+    case DocumentKind::Offers: {
         OffersForm form(db, prompter, clock);
         if (!form.Load(chooser))
             return false;
         OfferJob job(form.Current(), form.VatRate(), economy);
         host.ShowPrintPreview(job);
-    } else {
+        return true;
+    }
+    case DocumentKind::WarrantyCards: {
         WarrantyCardForm form(db, prompter, settings, clock);
         if (!form.Load(chooser))
             return false;
@@ -133,26 +124,23 @@ bool render(const PdfKind& kind, int number, bool copy, Database& db, Prompter& 
             head.load(path);
         WarrantyCardJob job(form.Card(), head, economy);
         host.ShowPrintPreview(job);
+        return true;
     }
-    return true;
+    default:
+        return false; // not printed by number
+    }
 }
 
 } // namespace
 
 QStringList PdfDocumentKinds() {
-    QStringList names;
-    for (const PdfKind& kind : kKinds)
-        names << kind.name;
-    return names;
+    return DocumentKinds::Names();
 }
 
 int RunPdfCommand(const QString& kindName, const QString& numberText, const QString& out,
                   const QString& directory, bool copy, LocalSettings& settings, const Clock& clock,
                   Prompter& prompter, Sleeper& sleeper) {
-    const PdfKind* kind = nullptr;
-    for (const PdfKind& candidate : kKinds)
-        if (kindName == candidate.name)
-            kind = &candidate;
+    const DocumentKindInfo* kind = DocumentKinds::Named(kindName);
     if (!kind) {
         prompter.Message(QString("Непознат вид документ: %1\nВидовете са: %2")
                              .arg(kindName, PdfDocumentKinds().join(", ")),
@@ -173,15 +161,13 @@ int RunPdfCommand(const QString& kindName, const QString& numberText, const QStr
     QuietPrompter quiet(prompter);
     Database db(source, sleeper, quiet);
     // Debit and credit notes share the invoices' numbers: the kind decides.
-    const bool invoiceFamily = QString(kind->table) == "invoices_main";
-    if (!db.HasDocument(kind->table, number,
-                        invoiceFamily ? std::optional<int>(SaleOps::DocTypeOf(kind->op)) : std::nullopt)) {
+    if (!DocumentKinds::Exists(db, kind->kind, number)) {
         prompter.Message(QString("Няма документ %1 с номер %2.").arg(kindName).arg(number),
                          MessageIcon::Stop);
         return 1;
     }
     PdfFormHost host(quiet, settings, clock, out);
-    if (!render(*kind, number, copy, db, quiet, settings, clock, QFileInfo(path).absolutePath(), host))
+    if (!render(kind->kind, number, copy, db, quiet, settings, clock, QFileInfo(path).absolutePath(), host))
         return 1;
     if (!host.Written()) {
         QFile::remove(out);
