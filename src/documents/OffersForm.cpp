@@ -92,7 +92,7 @@ bool OffersForm::Load(DocumentChooser& documents) {
 }
 
 bool OffersForm::AddLine(ItemChooser& items, SaleLineDialog& dialog) {
-    const std::optional<Item> chosen = ChooseCatalogueItem(m_db, items, ItemKinds::kAll, PickerTab::All);
+    const std::optional<Item> chosen = ChooseCatalogueItem(m_db, items, ItemKinds::All(), ItemViews::kAll);
     if (!chosen)
         return false;
     const Item& item = *chosen;

@@ -157,7 +157,7 @@ QStringList WarrantyCardForm::Units() {
 }
 
 bool WarrantyCardForm::AddLine(ItemChooser& items, WarrantyLineEditor& editor) {
-    const std::optional<Item> chosen = ChooseCatalogueItem(m_db, items, ItemKinds::kAll, PickerTab::All);
+    const std::optional<Item> chosen = ChooseCatalogueItem(m_db, items, ItemKinds::All(), ItemViews::kAll);
     if (!chosen)
         return false;
     const Item& item = *chosen;

@@ -17,23 +17,10 @@ QString mark(bool set) {
     return set ? QString("X") : QString("");
 }
 
-ItemStore::Kinds kindsOf(CatalogueView view) {
-    switch (view) {
-    case CatalogueView::Goods:
-        return ItemStore::Kinds::Goods;
-    case CatalogueView::Products:
-        return ItemStore::Kinds::Products;
-    case CatalogueView::Services:
-        return ItemStore::Kinds::Services;
-    case CatalogueView::All:
-        break;
-    }
-    return ItemStore::Kinds::All;
-}
 } // namespace
 
 QByteArray Catalogue::ListStatement() const {
-    return ItemStore::ListStatement(kindsOf(m_view), m_settings.ShowHiddenItems() != 0);
+    return ItemStore::ListStatement(m_view, m_settings.ShowHiddenItems() != 0);
 }
 
 bool Catalogue::Reload(const std::function<void(int, int)>& progress) {
@@ -41,7 +28,7 @@ bool Catalogue::Reload(const std::function<void(int, int)>& progress) {
     const bool showCost = m_settings.ShowItemCostPrice() != 0;
     SharedRollUps rollUps(m_db);
     std::vector<ItemStore::ListRow> read;
-    if (!ItemStore(m_db).LoadList(kindsOf(m_view), m_settings.ShowHiddenItems() != 0, read))
+    if (!ItemStore(m_db).LoadList(m_view, m_settings.ShowHiddenItems() != 0, read))
         return false;
     const int total = static_cast<int>(read.size());
     m_rows.reserve(read.size());
@@ -64,20 +51,23 @@ QStringList Catalogue::ViewTitles() {
     return {"стоки и материали", "изделия", "услуги", "всички артикули"};
 }
 
-std::optional<CatalogueView> Catalogue::OfferOtherView() {
+std::optional<ItemKinds> Catalogue::OfferOtherView() {
     if (!m_rows.empty())
         return std::nullopt;
-    const int chosen =
-        OfferTabWithMatches(m_prompter, m_search.Text(), ViewTitles(), static_cast<int>(m_view), [this](int index) {
+    const int chosen = OfferTabWithMatches(
+        m_prompter, m_search.Text(), ViewTitles(), ItemViews::TabIndex(ItemViews::CatalogueTabs(), m_view),
+        [this](int index) {
             std::vector<ItemStore::ListRow> read;
             const bool hidden = m_settings.ShowHiddenItems() != 0;
-            if (!ItemStore(m_db).LoadList(kindsOf(static_cast<CatalogueView>(index)), hidden, read))
+            if (!ItemStore(m_db).LoadList(ItemViews::CatalogueTabs()[static_cast<size_t>(index)], hidden,
+                                          read))
                 return 0;
-            return static_cast<int>(std::count_if(read.begin(), read.end(), [this](const ItemStore::ListRow& row) {
-                return m_filter.Passes(row.item.group) && m_search.Matches(row.item.code, row.item.name);
-            }));
+            return static_cast<int>(
+                std::count_if(read.begin(), read.end(), [this](const ItemStore::ListRow& row) {
+                    return m_filter.Passes(row.item.group) && m_search.Matches(row.item.code, row.item.name);
+                }));
         });
-    return chosen < 0 ? std::nullopt : std::optional(static_cast<CatalogueView>(chosen));
+    return chosen < 0 ? std::nullopt : std::optional(ItemViews::CatalogueTabs()[static_cast<size_t>(chosen)]);
 }
 
 bool Catalogue::Refresh() {
@@ -135,16 +125,12 @@ bool Catalogue::RowFor(const QString& code, CatalogueRow& row) {
 bool Catalogue::Shows(const CatalogueRow& row) const {
     if (row.item.isHidden && m_settings.ShowHiddenItems() == 0)
         return false;
-    switch (m_view) {
-    case CatalogueView::Goods:
+    if (m_view == ItemViews::kGoodsAndMaterials)
         return row.item.isRecipe == 0;
-    case CatalogueView::Products:
+    if (m_view == ItemViews::kProducts)
         return row.IsProduct();
-    case CatalogueView::Services:
+    if (m_view == ItemViews::kServices)
         return row.IsService();
-    case CatalogueView::All:
-        break;
-    }
     return true;
 }
 

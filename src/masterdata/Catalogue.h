@@ -2,12 +2,12 @@
 
 #include "lists/ListColumn.h"
 #include "lists/SearchText.h"
-
-#include <optional>
 #include "masterdata/GroupTree.h"
 #include "masterdata/Item.h"
+#include "masterdata/ItemKinds.h"
 
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 class Database;
@@ -23,17 +23,14 @@ struct CatalogueRow {
     bool IsService() const { return item.isService != 0; }
 };
 
-// The four kind tabs of the catalogue.
-enum class CatalogueView { Goods = 0, Products = 1, Services = 2, All = 3 };
-
 // What the catalogue form "TARVO - СТОКИ, ИЗДЕЛИЯ и УСЛУГИ" does with its list.
 class Catalogue {
 public:
     Catalogue(Database& db, Prompter& prompter, const LocalSettings& settings)
         : m_db(db), m_prompter(prompter), m_settings(settings) {}
 
-    CatalogueView View() const { return m_view; }
-    void SetView(CatalogueView view) { m_view = view; }
+    ItemKinds View() const { return m_view; }
+    void SetView(ItemKinds view) { m_view = view; }
     SearchText& Search() { return m_search; }
     GroupFilter& Filter() { return m_filter; }
     const std::vector<CatalogueRow>& Rows() const { return m_rows; }
@@ -46,7 +43,7 @@ public:
     bool Refresh();
     // After a search that found nothing in this view: offers the first
     // other view where it finds items; the view to show, if the user wants it.
-    std::optional<CatalogueView> OfferOtherView();
+    std::optional<ItemKinds> OfferOtherView();
     static QStringList ViewTitles();
 
     // The 13 columns of the list, of which the first nine print, and the
@@ -75,7 +72,7 @@ private:
     Database& m_db;
     Prompter& m_prompter;
     const LocalSettings& m_settings;
-    CatalogueView m_view = CatalogueView::Goods;
+    ItemKinds m_view = ItemViews::kGoodsAndMaterials;
     SearchText m_search;
     GroupFilter m_filter;
     std::vector<CatalogueRow> m_rows;

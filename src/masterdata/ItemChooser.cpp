@@ -2,8 +2,8 @@
 
 #include "masterdata/Item.h"
 
-std::optional<Item> ChooseCatalogueItem(Database& db, ItemChooser& items, int kindMask, PickerTab tab) {
-    const std::optional<QString> code = items.ChooseItem(kindMask, tab);
+std::optional<Item> ChooseCatalogueItem(Database& db, ItemChooser& items, ItemKinds allowed, ItemKinds tab) {
+    const std::optional<QString> code = items.ChooseItem(allowed, tab);
     if (!code)
         return std::nullopt;
     Item item;

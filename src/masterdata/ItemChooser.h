@@ -13,9 +13,9 @@ struct Item;
 class ItemChooser {
 public:
     virtual ~ItemChooser() = default;
-    virtual std::optional<QString> ChooseItem(int kindMask, PickerTab tab) = 0;
+    virtual std::optional<QString> ChooseItem(ItemKinds allowed, ItemKinds tab) = 0;
 };
 
 // The item the user picked, read from the catalogue; nothing when the picker
 // was cancelled or the read failed (reported).
-std::optional<Item> ChooseCatalogueItem(Database& db, ItemChooser& items, int kindMask, PickerTab tab);
+std::optional<Item> ChooseCatalogueItem(Database& db, ItemChooser& items, ItemKinds allowed, ItemKinds tab);

@@ -7,26 +7,8 @@
 #include "masterdata/StockSettings.h"
 #include "settings/LocalSettings.h"
 
-bool ItemPicker::Allows(int mask, PickerTab tab) {
-    using namespace ItemKinds;
-    auto has = [mask](int bits) { return (mask & bits) == bits; };
-    switch (tab) {
-    case PickerTab::GoodsAndMaterials:
-        return has(kGoods | kMaterials);
-    case PickerTab::Materials:
-        return has(kMaterials);
-    case PickerTab::Products:
-        return has(kProducts);
-    case PickerTab::Services:
-        return has(kServices);
-    case PickerTab::All:
-        return has(kAll);
-    }
-    return false;
-}
-
-bool ItemPicker::SelectTab(PickerTab tab) {
-    if (!Allows(m_mask, tab)) {
+bool ItemPicker::SelectTab(ItemKinds tab) {
+    if (!m_allowed.Contains(tab)) {
         m_prompter.Message("Избаният изглед не е достъпен в тази част на програмата.",
                            MessageIcon::Exclamation);
         return false;
@@ -35,12 +17,12 @@ bool ItemPicker::SelectTab(PickerTab tab) {
     return true;
 }
 
-PickerTab ItemPicker::FirstAllowed(PickerTab preferred) const {
-    if (Allows(m_mask, preferred))
+ItemKinds ItemPicker::FirstAllowed(ItemKinds preferred) const {
+    if (m_allowed.Contains(preferred))
         return preferred;
-    for (int tab = 0; tab <= static_cast<int>(PickerTab::All); ++tab)
-        if (Allows(m_mask, static_cast<PickerTab>(tab)))
-            return static_cast<PickerTab>(tab);
+    for (ItemKinds tab : ItemViews::PickerTabs())
+        if (m_allowed.Contains(tab))
+            return tab;
     return preferred;
 }
 
@@ -48,7 +30,7 @@ QStringList ItemPicker::TabTitles() {
     return {"стоки и материали", "материали", "изделия", "услуги", "всички артикули"};
 }
 
-bool ItemPicker::ReadRows(PickerTab tab, std::vector<PickerRow>& rows) const {
+bool ItemPicker::ReadRows(ItemKinds tab, std::vector<PickerRow>& rows) const {
     if (!ItemStore(m_db).LoadPickerList(tab, m_settings.ShowHiddenItems() != 0, GetPricePrecision(), rows))
         return false;
     std::erase_if(rows, [this](const PickerRow& row) {
@@ -61,16 +43,17 @@ bool ItemPicker::Reload() {
     return ReadRows(m_tab, m_rows);
 }
 
-std::optional<PickerTab> ItemPicker::OfferOtherTab() {
+std::optional<ItemKinds> ItemPicker::OfferOtherTab() {
     if (!m_rows.empty())
         return std::nullopt;
-    const int chosen =
-        OfferTabWithMatches(m_prompter, m_search.Text(), TabTitles(), static_cast<int>(m_tab), [this](int index) {
+    const int chosen = OfferTabWithMatches(
+        m_prompter, m_search.Text(), TabTitles(), ItemViews::TabIndex(ItemViews::PickerTabs(), m_tab),
+        [this](int index) {
             std::vector<PickerRow> rows;
-            const auto tab = static_cast<PickerTab>(index);
-            return Allows(m_mask, tab) && ReadRows(tab, rows) ? static_cast<int>(rows.size()) : 0;
+            const ItemKinds tab = ItemViews::PickerTabs()[static_cast<size_t>(index)];
+            return m_allowed.Contains(tab) && ReadRows(tab, rows) ? static_cast<int>(rows.size()) : 0;
         });
-    return chosen < 0 ? std::nullopt : std::optional(static_cast<PickerTab>(chosen));
+    return chosen < 0 ? std::nullopt : std::optional(ItemViews::PickerTabs()[static_cast<size_t>(chosen)]);
 }
 
 std::vector<ListColumn> ItemPicker::Columns() {

@@ -18,18 +18,17 @@ class Prompter;
 // What the picker does with its list.
 class ItemPicker {
 public:
-    ItemPicker(Database& db, Prompter& prompter, const LocalSettings& settings, int kindMask)
-        : m_db(db), m_prompter(prompter), m_settings(settings), m_mask(kindMask) {}
+    ItemPicker(Database& db, Prompter& prompter, const LocalSettings& settings, ItemKinds allowed)
+        : m_db(db), m_prompter(prompter), m_settings(settings), m_allowed(allowed) {}
 
-    static bool Allows(int kindMask, PickerTab tab);
-    // Changes the tab; a tab the mask does not allow is refused with the message.
-    bool SelectTab(PickerTab tab);
-    PickerTab Tab() const { return m_tab; }
+    // Changes the tab; a tab showing kinds not allowed is refused with the message.
+    bool SelectTab(ItemKinds tab);
+    ItemKinds Tab() const { return m_tab; }
     // F5 on the products or services tab makes a product or service, on the
     // others goods.
-    bool CreatesRecipe() const { return m_tab == PickerTab::Products || m_tab == PickerTab::Services; }
+    bool CreatesRecipe() const { return m_tab == ItemViews::kProducts || m_tab == ItemViews::kServices; }
     // The first allowed tab when the given one is not.
-    PickerTab FirstAllowed(PickerTab preferred) const;
+    ItemKinds FirstAllowed(ItemKinds preferred) const;
 
     SearchText& Search() { return m_search; }
     GroupFilter& Filter() { return m_filter; }
@@ -38,20 +37,20 @@ public:
     bool Reload();
     // After a search that found nothing here: offers the first other
     // allowed tab where it finds rows; the tab to show, if the user wants it.
-    std::optional<PickerTab> OfferOtherTab();
+    std::optional<ItemKinds> OfferOtherTab();
     static QStringList TabTitles();
     static std::vector<ListColumn> Columns();
     static QStringList Cells(const PickerRow& row);
 
 private:
     // The rows of a tab that pass the group filter and the search.
-    bool ReadRows(PickerTab tab, std::vector<PickerRow>& rows) const;
+    bool ReadRows(ItemKinds tab, std::vector<PickerRow>& rows) const;
 
     Database& m_db;
     Prompter& m_prompter;
     const LocalSettings& m_settings;
-    int m_mask;
-    PickerTab m_tab = PickerTab::GoodsAndMaterials;
+    ItemKinds m_allowed;
+    ItemKinds m_tab = ItemViews::kGoodsAndMaterials;
     SearchText m_search;
     GroupFilter m_filter;
     std::vector<PickerRow> m_rows;

@@ -3,7 +3,22 @@
 #include "db/Database.h"
 #include "db/WriteTransaction.h"
 
-QByteArray ItemStore::ListStatement(Kinds kinds, bool withHidden) {
+namespace {
+// The condition that keeps the items of a view.
+const char* viewCondition(ItemKinds view) {
+    if (view == ItemViews::kGoodsAndMaterials)
+        return "is_recipe = 0";
+    if (view == ItemViews::kMaterials)
+        return "is_material = 1";
+    if (view == ItemViews::kProducts)
+        return "is_recipe = 1 AND is_service = 0";
+    if (view == ItemViews::kServices)
+        return "is_service = 1";
+    return "1 = 1";
+}
+} // namespace
+
+QByteArray ItemStore::ListStatement(ItemKinds view, bool withHidden) {
     QByteArray sql =
         "SELECT s.code, s.stock_name, s.stock_group, s.units, s.quantity, s.min_quantity, s.cost_price, "
         "s.price_1, s.price_2, s.work_costs, s.last_price, s.is_material, s.is_recipe, s.is_service, "
@@ -11,27 +26,15 @@ QByteArray ItemStore::ListStatement(Kinds kinds, bool withHidden) {
         "s.stock_group = g.id ";
     if (!withHidden)
         sql += " WHERE is_hidden = 0";
-    const char* joiner = withHidden ? " WHERE " : " AND ";
-    switch (kinds) {
-    case Kinds::Goods:
-        sql += QByteArray(joiner) + "is_recipe = 0 ";
-        break;
-    case Kinds::Products:
-        sql += QByteArray(joiner) + "is_recipe = '1' AND is_service = '0' ";
-        break;
-    case Kinds::Services:
-        sql += QByteArray(joiner) + "is_service = 1 ";
-        break;
-    case Kinds::All:
-        break;
-    }
+    if (view != ItemViews::kAll)
+        sql += QByteArray(withHidden ? " WHERE " : " AND ") + viewCondition(view) + " ";
     return sql + ";";
 }
 
-bool ItemStore::LoadList(Kinds kinds, bool withHidden, std::vector<ListRow>& rows) {
+bool ItemStore::LoadList(ItemKinds view, bool withHidden, std::vector<ListRow>& rows) {
     rows.clear();
     ResultTable table;
-    if (!m_db.Query(table, "%s", ListStatement(kinds, withHidden)))
+    if (!m_db.Query(table, "%s", ListStatement(view, withHidden)))
         return false;
     const ItemRowMapper items(table);
     const int groupName = table.Column("name");
@@ -41,12 +44,12 @@ bool ItemStore::LoadList(Kinds kinds, bool withHidden, std::vector<ListRow>& row
     return true;
 }
 
-bool ItemStore::LoadPickerList(PickerTab tab, bool withHidden, int pricePlaces, std::vector<PickerRow>& rows) {
-    static const char* const kTabConditions[] = {"is_recipe = '0'", "is_material = '1'",
-                                                 "is_recipe = '1' AND is_service = '0'", "is_service = '1'", "1 = 1"};
-    SqlStatement sql = SqlCompose("SELECT code, stock_name, ROUND(quantity, 3) AS quantity, stock_group, is_service, "
-                                  "ROUND(price_1, ?) AS price_1, ROUND(price_2, ?) AS price_2 FROM stocks WHERE %s",
-                                  {pricePlaces, pricePlaces, SqlStatement(kTabConditions[static_cast<int>(tab)])});
+bool ItemStore::LoadPickerList(ItemKinds tab, bool withHidden, int pricePlaces,
+                               std::vector<PickerRow>& rows) {
+    SqlStatement sql =
+        SqlCompose("SELECT code, stock_name, ROUND(quantity, 3) AS quantity, stock_group, is_service, "
+                   "ROUND(price_1, ?) AS price_1, ROUND(price_2, ?) AS price_2 FROM stocks WHERE %s",
+                   {pricePlaces, pricePlaces, SqlStatement(viewCondition(tab))});
     if (!withHidden)
         sql += " AND is_hidden = 0";
     ResultTable t;
@@ -74,7 +77,8 @@ bool ItemStore::Find(const QString& code, int pricePlaces, std::optional<Item>& 
             "SELECT code, stock_name, stock_group, units, ROUND(quantity, 3) AS quantity, "
             "ROUND(min_quantity, 3) AS min_quantity, ROUND(cost_price, ?) AS cost_price, "
             "ROUND(price_1, ?) AS price_1, ROUND(price_2, ?) AS price_2, ROUND(work_costs, ?) AS work_costs, "
-            "ROUND(last_price, ?) AS last_price, is_material, is_recipe, is_service, is_hidden, is_dirty FROM stocks WHERE code = ?;",
+            "ROUND(last_price, ?) AS last_price, is_material, is_recipe, is_service, is_hidden, is_dirty "
+            "FROM stocks WHERE code = ?;",
             p, p, p, p, p, code))
         return false;
     if (!t.Empty())
@@ -84,17 +88,19 @@ bool ItemStore::Find(const QString& code, int pricePlaces, std::optional<Item>& 
 
 bool ItemStore::Insert(WriteTransaction& t, const Item& r) {
     return t.ExecPrintf(
-        "INSERT INTO stocks (code, stock_name, stock_group, units, quantity, min_quantity, cost_price, price_1, "
+        "INSERT INTO stocks (code, stock_name, stock_group, units, quantity, min_quantity, cost_price, "
+        "price_1, "
         "price_2, work_costs, last_price, is_material, is_recipe, is_service, is_hidden, is_dirty) "
         "VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?);",
         r.code, r.name, r.group, r.units, SqlDecimal{r.quantity, 3}, SqlDecimal{r.minQuantity, 3},
-        SqlDecimal{r.costPrice, 5}, SqlDecimal{r.price1, 5}, SqlDecimal{r.price2, 5}, SqlDecimal{r.workCosts, 5},
-        SqlDecimal{r.lastPrice, 5}, r.isMaterial, r.isRecipe, r.isService, r.isHidden, r.isDirty);
+        SqlDecimal{r.costPrice, 5}, SqlDecimal{r.price1, 5}, SqlDecimal{r.price2, 5},
+        SqlDecimal{r.workCosts, 5}, SqlDecimal{r.lastPrice, 5}, r.isMaterial, r.isRecipe, r.isService,
+        r.isHidden, r.isDirty);
 }
 
 double ItemStore::Quantity(const QString& code) {
-    return m_db.QueryDouble(0, "SELECT ROUND(quantity, 3) AS quantity FROM stocks WHERE code = ? AND is_service = '0';",
-                            code);
+    return m_db.QueryDouble(
+        0, "SELECT ROUND(quantity, 3) AS quantity FROM stocks WHERE code = ? AND is_service = '0';", code);
 }
 
 std::optional<ItemStore::OnHand> ItemStore::StockOf(const QString& code) {
@@ -151,7 +157,8 @@ std::optional<StockMoves> ItemStore::ReadMoves(Database& db, const SqlStatement&
 
 std::optional<std::vector<ItemStore::RowPrices>> ItemStore::AllPrices() {
     ResultTable t;
-    if (!m_db.Query(t, "SELECT %s AS row_id, price_1, price_2, last_price, cost_price, work_costs FROM stocks;",
+    if (!m_db.Query(t,
+                    "SELECT %s AS row_id, price_1, price_2, last_price, cost_price, work_costs FROM stocks;",
                     m_db.Dialect().RowId()))
         return std::nullopt;
     std::vector<RowPrices> rows(static_cast<size_t>(t.Rows()));
@@ -166,15 +173,16 @@ std::optional<std::vector<ItemStore::RowPrices>> ItemStore::AllPrices() {
 
 bool ItemStore::SetPrices(WriteTransaction& t, const RowPrices& row, int places) {
     const auto& p = row.prices;
-    return t.ExecPrintf(
-        "UPDATE stocks SET price_1 = ?, price_2 = ?, last_price = ?, cost_price = ?, work_costs = ? WHERE %s = ?;",
-        SqlDecimal{p[0], places}, SqlDecimal{p[1], places}, SqlDecimal{p[2], places}, SqlDecimal{p[3], places},
-        SqlDecimal{p[4], places}, m_db.Dialect().RowId(), row.row);
+    return t.ExecPrintf("UPDATE stocks SET price_1 = ?, price_2 = ?, last_price = ?, cost_price = ?, "
+                        "work_costs = ? WHERE %s = ?;",
+                        SqlDecimal{p[0], places}, SqlDecimal{p[1], places}, SqlDecimal{p[2], places},
+                        SqlDecimal{p[3], places}, SqlDecimal{p[4], places}, m_db.Dialect().RowId(), row.row);
 }
 
 bool ItemStore::HasPrices() {
-    return m_db.QueryInt(0, "SELECT COUNT(*) FROM stocks WHERE price_1 <> 0 OR price_2 <> 0 OR last_price <> 0 "
-                            "OR cost_price <> 0 OR work_costs <> 0;") > 0;
+    return m_db.QueryInt(0,
+                         "SELECT COUNT(*) FROM stocks WHERE price_1 <> 0 OR price_2 <> 0 OR last_price <> 0 "
+                         "OR cost_price <> 0 OR work_costs <> 0;") > 0;
 }
 
 std::optional<bool> ItemStore::InUse(const QString& code) {
@@ -211,20 +219,22 @@ bool ItemStore::WriteRecipe(WriteTransaction& t, const QString& owner,
 
 bool ItemStore::Update(WriteTransaction& t, const QString& old, const Item& i) {
     if (!i.isRecipe)
-        return t.ExecPrintf(
-            "UPDATE stocks SET code = ?, stock_name = ?, stock_group = ?, units = ?, "
-            "quantity = ?, min_quantity = ?, cost_price = ?, price_1 = ?, price_2 = "
-            "?, last_price = ?, is_material = ?, is_recipe = ?, is_service = ?, "
-            "is_hidden = ? WHERE code = ?;",
-            i.code, i.name, i.group, i.units, SqlDecimal{i.quantity, 3}, SqlDecimal{i.minQuantity, 3}, SqlDecimal{i.costPrice, 5}, SqlDecimal{i.price1, 5}, SqlDecimal{i.price2, 5},
-            SqlDecimal{i.lastPrice, 5}, i.isMaterial, i.isRecipe, i.isService, i.isHidden, old);
-    return t.ExecPrintf(
-        "UPDATE stocks SET code = ?, stock_name = ?, stock_group = ?, units = ?, "
-        "quantity = ?, min_quantity = ?, cost_price = ?, price_1 = ?, price_2 = "
-        "?, work_costs = ?,last_price = ?, is_material = ?, is_recipe = ?, "
-        "is_service = ?, is_hidden = ? WHERE code = ?;",
-        i.code, i.name, i.group, i.units, SqlDecimal{i.quantity, 3}, SqlDecimal{i.minQuantity, 3}, SqlDecimal{i.costPrice, 5}, SqlDecimal{i.price1, 5}, SqlDecimal{i.price2, 5},
-        SqlDecimal{i.workCosts, 5}, SqlDecimal{i.lastPrice, 5}, i.isMaterial, i.isRecipe, i.isService, i.isHidden, old);
+        return t.ExecPrintf("UPDATE stocks SET code = ?, stock_name = ?, stock_group = ?, units = ?, "
+                            "quantity = ?, min_quantity = ?, cost_price = ?, price_1 = ?, price_2 = "
+                            "?, last_price = ?, is_material = ?, is_recipe = ?, is_service = ?, "
+                            "is_hidden = ? WHERE code = ?;",
+                            i.code, i.name, i.group, i.units, SqlDecimal{i.quantity, 3},
+                            SqlDecimal{i.minQuantity, 3}, SqlDecimal{i.costPrice, 5}, SqlDecimal{i.price1, 5},
+                            SqlDecimal{i.price2, 5}, SqlDecimal{i.lastPrice, 5}, i.isMaterial, i.isRecipe,
+                            i.isService, i.isHidden, old);
+    return t.ExecPrintf("UPDATE stocks SET code = ?, stock_name = ?, stock_group = ?, units = ?, "
+                        "quantity = ?, min_quantity = ?, cost_price = ?, price_1 = ?, price_2 = "
+                        "?, work_costs = ?,last_price = ?, is_material = ?, is_recipe = ?, "
+                        "is_service = ?, is_hidden = ? WHERE code = ?;",
+                        i.code, i.name, i.group, i.units, SqlDecimal{i.quantity, 3},
+                        SqlDecimal{i.minQuantity, 3}, SqlDecimal{i.costPrice, 5}, SqlDecimal{i.price1, 5},
+                        SqlDecimal{i.price2, 5}, SqlDecimal{i.workCosts, 5}, SqlDecimal{i.lastPrice, 5},
+                        i.isMaterial, i.isRecipe, i.isService, i.isHidden, old);
 }
 
 namespace {

@@ -37,17 +37,16 @@ class ItemStore {
 public:
     explicit ItemStore(Database& db) : m_db(db) {}
 
-    // The catalogue's list: the items with their group names, of one kind
+    // The catalogue's list: the items with their group names, of one view
     // (the WHERE clause below) and without the hidden ones unless shown.
     struct ListRow {
         Item item;
         QString groupName;
     };
-    enum class Kinds { Goods, Products, Services, All };
-    static QByteArray ListStatement(Kinds kinds, bool withHidden);
-    bool LoadList(Kinds kinds, bool withHidden, std::vector<ListRow>& rows);
+    static QByteArray ListStatement(ItemKinds view, bool withHidden);
+    bool LoadList(ItemKinds view, bool withHidden, std::vector<ListRow>& rows);
     // The picker's list of one tab by name, its prices rounded to the shown decimals.
-    bool LoadPickerList(PickerTab tab, bool withHidden, int pricePlaces, std::vector<PickerRow>& rows);
+    bool LoadPickerList(ItemKinds tab, bool withHidden, int pricePlaces, std::vector<PickerRow>& rows);
 
     // True when the code is in use, and also when the read failed, so that a
     // database error blocks an insert rather than risking a duplicate.

@@ -62,8 +62,7 @@ bool RecipeEditor::Load(const QString& ownerCode) {
 }
 
 bool RecipeEditor::Add(const QString& owner, bool refuseOwner, ItemChooser& chooser, QuantityInput& input) {
-    const auto chosen =
-        chooser.ChooseItem(ItemKinds::kMaterials | ItemKinds::kProducts, PickerTab::Materials);
+    const auto chosen = chooser.ChooseItem(ItemKind::Materials | ItemKind::Products, ItemViews::kMaterials);
     if (!chosen)
         return false;
     if ((refuseOwner && *chosen == owner) || !IsValidComponent(m_db, *chosen, owner)) {

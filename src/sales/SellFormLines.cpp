@@ -35,7 +35,7 @@ bool SellForm::AddLine(ItemChooser& items, SaleLineDialog& dialog) {
     if (!MayAddLines())
         return false;
     const std::optional<Item> chosen =
-        ChooseCatalogueItem(m_db, items, ItemKinds::kAll, PickerTab::GoodsAndMaterials);
+        ChooseCatalogueItem(m_db, items, ItemKinds::All(), ItemViews::kGoodsAndMaterials);
     if (!chosen)
         return false;
     const Item& item = *chosen;

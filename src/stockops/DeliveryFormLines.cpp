@@ -57,8 +57,8 @@ bool DeliveryForm::AddLine(ItemChooser& items, DeliveryLineDialog& dialog) {
     if (!MayChangeLines())
         return false;
     const std::optional<Item> chosen =
-        ChooseCatalogueItem(m_db, items, ItemKinds::kGoods | ItemKinds::kMaterials | ItemKinds::kProducts,
-                            PickerTab::GoodsAndMaterials);
+        ChooseCatalogueItem(m_db, items, ItemKind::Goods | ItemKind::Materials | ItemKind::Products,
+                            ItemViews::kGoodsAndMaterials);
     if (!chosen)
         return false;
     const Item& item = *chosen;

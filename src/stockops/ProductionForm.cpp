@@ -138,7 +138,7 @@ bool ProductionForm::AddProduct(ItemChooser& items, NumberInput& input) {
     if (!m_isNew)
         return false;
     const std::optional<Item> chosen =
-        ChooseCatalogueItem(m_db, items, ItemKinds::kProducts, PickerTab::Products);
+        ChooseCatalogueItem(m_db, items, ItemViews::kProducts, ItemViews::kProducts);
     if (!chosen || chosen->name.isEmpty())
         return false;
     const Item& item = *chosen;

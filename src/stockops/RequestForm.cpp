@@ -178,8 +178,8 @@ void RequestForm::Apply(RequestLine& line, const RequestLineDialog::Answer& answ
 
 bool RequestForm::AddLine(ItemChooser& items, RequestLineDialog& dialog) {
     const std::optional<Item> chosen =
-        ChooseCatalogueItem(m_db, items, ItemKinds::kGoods | ItemKinds::kMaterials | ItemKinds::kProducts,
-                            PickerTab::GoodsAndMaterials);
+        ChooseCatalogueItem(m_db, items, ItemKind::Goods | ItemKind::Materials | ItemKind::Products,
+                            ItemViews::kGoodsAndMaterials);
     if (!chosen)
         return false;
     const Item& item = *chosen;

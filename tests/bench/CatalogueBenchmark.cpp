@@ -18,13 +18,14 @@ struct CatalogueSession : BenchSession {
         // Every tenth item is a product made of two goods.
         for (int i = 0; i < 10000; ++i) {
             const int recipe = i % 10 == 0 ? 1 : 0;
-            db.ExecPrintf(
-                "INSERT INTO stocks VALUES(?, ?, ?, 'бр.', ?, 0, 1.5, 2, 3, 0.5, 1, "
-                "0, ?, 0, 0, 0);",
-                QString("C%1").arg(i), QString("Артикул %1").arg(i), i % 200 + 1, i % 50, recipe);
+            db.ExecPrintf("INSERT INTO stocks VALUES(?, ?, ?, 'бр.', ?, 0, 1.5, 2, 3, 0.5, 1, "
+                          "0, ?, 0, 0, 0);",
+                          QString("C%1").arg(i), QString("Артикул %1").arg(i), i % 200 + 1, i % 50, recipe);
             if (recipe) {
-                db.ExecPrintf("INSERT INTO stocks_cmp VALUES(?, ?, 2, 5);", QString("C%1").arg(i), QString("C%1").arg(i + 1));
-                db.ExecPrintf("INSERT INTO stocks_cmp VALUES(?, ?, 1, 0);", QString("C%1").arg(i), QString("C%1").arg(i + 2));
+                db.ExecPrintf("INSERT INTO stocks_cmp VALUES(?, ?, 2, 5);", QString("C%1").arg(i),
+                              QString("C%1").arg(i + 1));
+                db.ExecPrintf("INSERT INTO stocks_cmp VALUES(?, ?, 1, 0);", QString("C%1").arg(i),
+                              QString("C%1").arg(i + 2));
             }
         }
         db.Exec("COMMIT;");
@@ -35,7 +36,7 @@ struct CatalogueSession : BenchSession {
 void BM_CatalogueCleanRecipes(benchmark::State& state) {
     CatalogueSession session;
     Catalogue catalogue(session.doc->Db(), session.prompter, session.settings);
-    catalogue.SetView(CatalogueView::All);
+    catalogue.SetView(ItemViews::kAll);
     for (auto _ : state) {
         catalogue.Reload();
         QStringList cells;
@@ -49,7 +50,7 @@ BENCHMARK(BM_CatalogueCleanRecipes)->Unit(benchmark::kMillisecond);
 void BM_CatalogueDirtyRecipes(benchmark::State& state) {
     CatalogueSession session;
     Catalogue catalogue(session.doc->Db(), session.prompter, session.settings);
-    catalogue.SetView(CatalogueView::All);
+    catalogue.SetView(ItemViews::kAll);
     for (auto _ : state) {
         state.PauseTiming();
         session.doc->Db().Exec("UPDATE stocks SET is_dirty = 1 WHERE is_recipe = 1;");
@@ -63,7 +64,7 @@ void BM_OpenItemPicker(benchmark::State& state) {
     CatalogueSession session;
     FakeFormHost host(session.prompter, session.settings);
     for (auto _ : state) {
-        CItemPickerDlg picker(*session.doc, host, ItemKinds::kAll, PickerTab::All);
+        CItemPickerDlg picker(*session.doc, host, ItemKinds::All(), ItemViews::kAll);
         benchmark::DoNotOptimize(picker.ChosenCode());
     }
 }

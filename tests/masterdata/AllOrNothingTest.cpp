@@ -26,7 +26,7 @@ protected:
             "INSERT INTO stokovi_items (doc_id, item_code) VALUES(1, 'K1');"
             "INSERT INTO invoices_items (doc_id, item_code) VALUES(1, 'K1');"));
         catalogue = std::make_unique<Catalogue>(Db(), prompter, *settings);
-        catalogue->SetView(CatalogueView::All);
+        catalogue->SetView(ItemViews::kAll);
         ASSERT_TRUE(catalogue->Reload());
     }
     Connection* Handle() { return doc->GetDatabase(); }

@@ -38,25 +38,25 @@ TEST_F(CatalogueTest, EachTabListsItsKindAndHiddenItemsOnlyOnRequest) {
     EXPECT_TRUE(catalogue->ListStatement().endsWith(" WHERE is_hidden = 0 AND is_recipe = 0 ;"));
     ASSERT_TRUE(catalogue->Reload());
     EXPECT_EQ(Codes(), (QStringList{"K1", "M1"}));
-    catalogue->SetView(CatalogueView::Products);
+    catalogue->SetView(ItemViews::kProducts);
     ASSERT_TRUE(catalogue->Reload());
     EXPECT_EQ(Codes(), QStringList{"P1"});
-    catalogue->SetView(CatalogueView::Services);
+    catalogue->SetView(ItemViews::kServices);
     ASSERT_TRUE(catalogue->Reload());
     EXPECT_EQ(Codes(), QStringList{"S1"});
-    catalogue->SetView(CatalogueView::All);
+    catalogue->SetView(ItemViews::kAll);
     ASSERT_TRUE(catalogue->Reload());
     EXPECT_EQ(Codes().size(), 4);
     settings->SetShowHiddenItems(1);
     EXPECT_TRUE(catalogue->ListStatement().endsWith("s.stock_group = g.id ;"));
     ASSERT_TRUE(catalogue->Reload());
     EXPECT_EQ(Codes().size(), 5);
-    catalogue->SetView(CatalogueView::Services);
+    catalogue->SetView(ItemViews::kServices);
     EXPECT_TRUE(catalogue->ListStatement().endsWith("g.id  WHERE is_service = 1 ;"));
 }
 
 TEST_F(CatalogueTest, CellsAndTheCostColumn) {
-    catalogue->SetView(CatalogueView::All);
+    catalogue->SetView(ItemViews::kAll);
     ASSERT_TRUE(catalogue->Reload());
     QMap<QString, QStringList> cells;
     for (const auto& row : catalogue->Rows())
@@ -84,7 +84,7 @@ TEST_F(CatalogueTest, CellsAndTheCostColumn) {
 // The kind of a row decides its tone, and the printed list takes the first
 // nine columns under their own titles, with the screen's cells.
 TEST_F(CatalogueTest, RowsTakeTheToneOfTheirKindAndTheFirstNineColumnsPrint) {
-    catalogue->SetView(CatalogueView::All);
+    catalogue->SetView(ItemViews::kAll);
     ASSERT_TRUE(catalogue->Reload());
     QMap<QString, RowTone> tones;
     QMap<QString, QStringList> printed;
@@ -108,7 +108,7 @@ TEST_F(CatalogueTest, RowsTakeTheToneOfTheirKindAndTheFirstNineColumnsPrint) {
 }
 
 TEST_F(CatalogueTest, SearchAndGroupFilterChooseRowsAndRefreshClearsBoth) {
-    catalogue->SetView(CatalogueView::All);
+    catalogue->SetView(ItemViews::kAll);
     ScriptedTextInput input;
     input.answers.push_back("кабел");
     ASSERT_TRUE(catalogue->Search().Ask(input));
@@ -129,7 +129,7 @@ TEST_F(CatalogueTest, SearchAndGroupFilterChooseRowsAndRefreshClearsBoth) {
 }
 
 TEST_F(CatalogueTest, AnItemUsedByARecipeOrHoldingStockStays) {
-    catalogue->SetView(CatalogueView::All);
+    catalogue->SetView(ItemViews::kAll);
     ASSERT_TRUE(Db().Exec("INSERT INTO stocks (code, stock_name, stock_group, quantity, is_dirty) "
                           "VALUES('T', 'Прашинка', 1, 0.0004, 0);"));
     ASSERT_TRUE(catalogue->Reload());
@@ -168,7 +168,7 @@ TEST_F(CatalogueTest, ASavedRowJoinsOnlyTheTabsOfItsKind) {
     EXPECT_EQ(catalogue->Rows().size(), goods);
     EXPECT_EQ(catalogue->Append(cable), static_cast<int>(goods));
 
-    catalogue->SetView(CatalogueView::Products);
+    catalogue->SetView(ItemViews::kProducts);
     ASSERT_TRUE(catalogue->Reload());
     EXPECT_EQ(catalogue->Append(service), -1);
     ASSERT_EQ(catalogue->Rows().size(), 1u);
@@ -176,7 +176,7 @@ TEST_F(CatalogueTest, ASavedRowJoinsOnlyTheTabsOfItsKind) {
     EXPECT_EQ(catalogue->Replace(0, product), -1);
     EXPECT_TRUE(catalogue->Rows().empty());
 
-    catalogue->SetView(CatalogueView::All);
+    catalogue->SetView(ItemViews::kAll);
     ASSERT_TRUE(catalogue->Reload());
     const size_t all = catalogue->Rows().size();
     EXPECT_GE(catalogue->Append(service), 0);
@@ -185,7 +185,7 @@ TEST_F(CatalogueTest, ASavedRowJoinsOnlyTheTabsOfItsKind) {
 }
 
 TEST_F(CatalogueTest, ItemsAreHiddenAndShownInBulk) {
-    catalogue->SetView(CatalogueView::All);
+    catalogue->SetView(ItemViews::kAll);
     ASSERT_TRUE(catalogue->Reload());
     prompter.Expect(Answer::No);
     EXPECT_FALSE(catalogue->SetHidden({0, 1}, true));
@@ -368,20 +368,20 @@ TEST_F(ItemFormTest, PartnerCodesAndPricesWaitForASavedItem) {
 }
 
 TEST_F(CatalogueTest, ThePickerOffersOnlyTheTabsOfItsMask) {
-    ItemPicker materials(Db(), prompter, *settings, ItemKinds::kMaterials);
-    for (PickerTab tab :
-         {PickerTab::GoodsAndMaterials, PickerTab::Products, PickerTab::Services, PickerTab::All})
+    ItemPicker materials(Db(), prompter, *settings, ItemViews::kMaterials);
+    for (ItemKinds tab :
+         {ItemViews::kGoodsAndMaterials, ItemViews::kProducts, ItemViews::kServices, ItemViews::kAll})
         EXPECT_FALSE(materials.SelectTab(tab));
     EXPECT_EQ(prompter.Count(), 4);
     EXPECT_EQ(prompter.Texts()[0], "Избаният изглед не е достъпен в тази част на програмата.");
-    EXPECT_TRUE(materials.SelectTab(PickerTab::Materials));
+    EXPECT_TRUE(materials.SelectTab(ItemViews::kMaterials));
     ASSERT_TRUE(materials.Reload());
     ASSERT_EQ(materials.Rows().size(), 1u);
     EXPECT_EQ(materials.Rows()[0].code, "M1");
-    EXPECT_EQ(materials.FirstAllowed(PickerTab::All), PickerTab::Materials);
+    EXPECT_EQ(materials.FirstAllowed(ItemViews::kAll), ItemViews::kMaterials);
 
-    ItemPicker all(Db(), prompter, *settings, ItemKinds::kAll);
-    ASSERT_TRUE(all.SelectTab(PickerTab::All));
+    ItemPicker all(Db(), prompter, *settings, ItemKinds::All());
+    ASSERT_TRUE(all.SelectTab(ItemViews::kAll));
     ASSERT_TRUE(all.Reload());
     ASSERT_EQ(all.Rows().size(), 4u);
     EXPECT_EQ(all.Rows()[0].name, "Кабел ШВПС"); // by name
@@ -393,18 +393,18 @@ TEST_F(CatalogueTest, ThePickerOffersOnlyTheTabsOfItsMask) {
 
 TEST_F(CatalogueTest, ASearchThatFindsNothingHereOffersTheTabWithRows) {
     // The picker: "Удължител" is a product, not in goods and materials.
-    ItemPicker picker(Db(), prompter, *settings, ItemKinds::kAll);
+    ItemPicker picker(Db(), prompter, *settings, ItemKinds::All());
     picker.Search().Set("удълж");
     ASSERT_TRUE(picker.Reload());
     ASSERT_TRUE(picker.Rows().empty());
     prompter.Expect(Answer::Yes);
-    EXPECT_EQ(picker.OfferOtherTab(), PickerTab::Products);
+    EXPECT_EQ(picker.OfferOtherTab(), ItemViews::kProducts);
     EXPECT_EQ(prompter.Texts().value(0), "В изгледа „стоки и материали“ няма редове с „удълж“, но в изгледа "
                                          "„изделия“ има 1.\n\nДа бъде ли показан изгледът „изделия“?");
     prompter.Expect(Answer::No);
     EXPECT_EQ(picker.OfferOtherTab(), std::nullopt);
     // A tab the mask does not allow is not offered; nothing found anywhere asks nothing.
-    ItemPicker goods(Db(), prompter, *settings, ItemKinds::kGoods | ItemKinds::kMaterials);
+    ItemPicker goods(Db(), prompter, *settings, ItemKind::Goods | ItemKind::Materials);
     goods.Search().Set("удълж");
     ASSERT_TRUE(goods.Reload());
     prompter.Clear();
@@ -418,7 +418,7 @@ TEST_F(CatalogueTest, ASearchThatFindsNothingHereOffersTheTabWithRows) {
     catalogue->Search().Set("монтаж");
     ASSERT_TRUE(catalogue->Reload());
     prompter.Expect(Answer::Yes);
-    EXPECT_EQ(catalogue->OfferOtherView(), CatalogueView::Services);
+    EXPECT_EQ(catalogue->OfferOtherView(), ItemViews::kServices);
     EXPECT_TRUE(prompter.AllAnswersUsed());
 }
 

@@ -70,7 +70,7 @@ TEST_F(RecipeTest, ARecipeCannotContainItselfDirectlyOrThroughAnother) {
     EXPECT_FALSE(recipe.Add("A", true, items, quantities)); // itself
     EXPECT_FALSE(recipe.Add("A", true, items, quantities)); // B contains A
     EXPECT_TRUE(recipe.Add("A", true, items, quantities));
-    EXPECT_EQ(items.masks, (std::vector<int>{6, 6, 6}));
+    EXPECT_EQ(items.masks, std::vector<ItemKinds>(3, ItemKind::Materials | ItemKind::Products));
     EXPECT_EQ(prompter.Texts(),
               (QStringList{"Грешка: Избраният артикул не е валиден компонент на тази разходна норма.",
                            "Грешка: Избраният артикул не е валиден компонент на тази разходна норма."}));

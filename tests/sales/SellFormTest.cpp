@@ -70,7 +70,7 @@ TEST_F(SellFormTest, LinesTakeTheCustomersPriceKindAndCodes) {
     EXPECT_EQ(line.seq, 1);
     EXPECT_EQ(line.visCode, "К-77");
     EXPECT_DOUBLE_EQ(line.value, 5);
-    EXPECT_EQ(items.masks, std::vector<int>{15});
+    EXPECT_EQ(items.masks, std::vector<ItemKinds>{ItemKinds::All()});
 
     // The customer's own price falls back to price #1 while there is none.
     ASSERT_EQ(lines.kinds.size(), 1u);

@@ -16,7 +16,7 @@ TEST_F(DeliveryTest, ASavedDeliveryMovesStockCostAndLastPrice) {
     // The line dialog opens with quantity 1 and the item's last price.
     EXPECT_EQ(lines.shown.back().quantity, 1);
     EXPECT_DOUBLE_EQ(lines.shown.back().price, 1.9);
-    EXPECT_EQ(items.masks.back(), 7);
+    EXPECT_EQ(items.masks.back(), ItemKind::Goods | ItemKind::Materials | ItemKind::Products);
     Add("G2", 2, 1.5);
     form->SetInvoiceNo("F'100");
     const std::vector<std::pair<QString, QString>> totals{
@@ -155,8 +155,7 @@ TEST_F(DeliveryTest, ATakenNumberIsAskedAboutWithTheFileUnlocked) {
     Add("G1", 5, 3.00);
     // Another seat saves delivery 1 while this one is open.
     auto other = OpenSecondConnection();
-    ASSERT_TRUE(other->Exec("INSERT INTO supplies_main (doc_id, doc_dt) VALUES(1, '2026-12-01');")
-                    .Ok());
+    ASSERT_TRUE(other->Exec("INSERT INTO supplies_main (doc_id, doc_dt) VALUES(1, '2026-12-01');").Ok());
 
     prompter.Expect(Answer::No);
     EXPECT_FALSE(Save());
@@ -241,8 +240,7 @@ TEST_F(DeliveryTest, LinesReadTheirItemInsideTheSave) {
     Add("G1", 5, 3.00);
     // A sale by another seat while the delivery is open is kept.
     auto other = OpenSecondConnection();
-    ASSERT_TRUE(
-        other->Exec("UPDATE stocks SET quantity = 7 WHERE code = 'G1';").Ok());
+    ASSERT_TRUE(other->Exec("UPDATE stocks SET quantity = 7 WHERE code = 'G1';").Ok());
     ASSERT_TRUE(Save());
     // 7 at 2.00 + 5 at 3.00 = 12 at 2.42; + 5 at 3.00 = 17 at 2.59.
     EXPECT_EQ(Item("G1"), "17.0|2.59|3.0");

@@ -54,7 +54,7 @@ protected:
 
 TEST_F(ProductionTest, MaterialsAreSummedAndLoweredOnceBySavedEntries) {
     Add("P1", 10); // 10 x 0.2 x 1.05 = 2.1 of M1
-    EXPECT_EQ(items.masks.back(), 4);
+    EXPECT_EQ(items.masks.back(), ItemViews::kProducts);
     EXPECT_EQ(form->Document().lines[0].entries[0].quantity, 2.1);
     Add("P2", 3);
     ASSERT_EQ(form->Document().materials.size(), 2u);

@@ -88,7 +88,7 @@ protected:
 TEST_F(RequestTest, ARequestWithoutPricesStoresZerosAndHidesThePriceColumns) {
     EXPECT_EQ(form->Request().number, 1);
     Fill(false);
-    EXPECT_EQ(items.masks.back(), 7);
+    EXPECT_EQ(items.masks.back(), ItemKind::Goods | ItemKind::Materials | ItemKind::Products);
     EXPECT_FALSE(lines.requests.back().withPrices);
     EXPECT_EQ(form->TotalText(), "0.00");
     EXPECT_EQ(form->TotalCaption(), "ТОТАЛ (BGL):");
@@ -191,8 +191,9 @@ TEST_F(RequestTest, ANumberTakenMeanwhileIsSavedUnderTheNextOne) {
     Fill(false);
     EXPECT_EQ(form->Request().number, 1);
     auto other = OpenSecondConnection();
-    ASSERT_TRUE(other->Exec("INSERT INTO requests_main (doc_id, doc_dt, partner_id, partner_name) "
-                                     "VALUES(1, '2026-12-01', 2, 'Втори ЕООД');")
+    ASSERT_TRUE(other
+                    ->Exec("INSERT INTO requests_main (doc_id, doc_dt, partner_id, partner_name) "
+                           "VALUES(1, '2026-12-01', 2, 'Втори ЕООД');")
                     .Ok());
     ASSERT_TRUE(form->Save());
     EXPECT_EQ(form->Request().number, 2);

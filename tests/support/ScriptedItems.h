@@ -9,8 +9,8 @@
 // cancelled. Keeps the kind masks it was opened with.
 class ScriptedItems : public ItemChooser {
 public:
-    std::optional<QString> ChooseItem(int mask, PickerTab) override {
-        masks.push_back(mask);
+    std::optional<QString> ChooseItem(ItemKinds allowed, ItemKinds) override {
+        masks.push_back(allowed);
         if (codes.empty())
             return std::nullopt;
         const QString code = codes.front();
@@ -18,5 +18,5 @@ public:
         return code;
     }
     std::deque<QString> codes;
-    std::vector<int> masks;
+    std::vector<ItemKinds> masks;
 };

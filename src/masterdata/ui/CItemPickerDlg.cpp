@@ -4,11 +4,11 @@
 #include "base/ui/FormButton.h"
 #include "base/ui/GuiTextInput.h"
 #include "lists/ui/CSortListCtrl.h"
+#include "lists/ui/TabKeys.h"
 #include "masterdata/ui/CGroupFilterDlg.h"
 #include "masterdata/ui/CGroupsDlg.h"
 #include "masterdata/ui/CItemDlg.h"
 #include "session/TarvoDoc.h"
-#include "lists/ui/TabKeys.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,25 +17,27 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
-CItemPickerDlg::CItemPickerDlg(CTarvoDoc& doc, FormHost& host, int kindMask, PickerTab tab, QWidget* parent)
+CItemPickerDlg::CItemPickerDlg(CTarvoDoc& doc, FormHost& host, ItemKinds allowed, ItemKinds tab,
+                               QWidget* parent)
     : QDialog(parent), m_doc(doc), m_host(host), m_prompter(host.GetPrompter()),
-      m_picker(doc.Db(), m_prompter, host.Settings(), kindMask), m_tabs(new QTabBar(this)),
+      m_picker(doc.Db(), m_prompter, host.Settings(), allowed), m_tabs(new QTabBar(this)),
       m_list(new CSortListCtrl(doc.ListSortState(), this)), m_search(new QLineEdit(this)) {
     setWindowTitle("Избор на артикули");
     for (const QString& name : ItemPicker::TabTitles())
         m_tabs->addTab(name);
     m_tabs->setFocusPolicy(Qt::NoFocus);
+    const std::vector<ItemKinds>& tabs = ItemViews::PickerTabs();
     BindTabKeys(this, m_tabs,
-                [kindMask](int index) { return ItemPicker::Allows(kindMask, static_cast<PickerTab>(index)); });
+                [allowed, &tabs](int index) { return allowed.Contains(tabs[static_cast<size_t>(index)]); });
     m_picker.SelectTab(m_picker.FirstAllowed(tab));
-    m_tabs->setCurrentIndex(static_cast<int>(m_picker.Tab()));
-    connect(m_tabs, &QTabBar::currentChanged, this, [this](int index) {
-        if (m_picker.SelectTab(static_cast<PickerTab>(index))) {
+    m_tabs->setCurrentIndex(ItemViews::TabIndex(tabs, m_picker.Tab()));
+    connect(m_tabs, &QTabBar::currentChanged, this, [this, &tabs](int index) {
+        if (m_picker.SelectTab(tabs[static_cast<size_t>(index)])) {
             Reload();
             return;
         }
         const QSignalBlocker quiet(m_tabs);
-        m_tabs->setCurrentIndex(static_cast<int>(m_picker.Tab()));
+        m_tabs->setCurrentIndex(ItemViews::TabIndex(tabs, m_picker.Tab()));
     });
 
     m_list->SetColumns(ItemPicker::Columns());
@@ -111,8 +113,8 @@ void CItemPickerDlg::Reload(const QString& selectCode) {
 }
 
 void CItemPickerDlg::OfferOtherTab() {
-    if (const std::optional<PickerTab> tab = m_picker.OfferOtherTab())
-        m_tabs->setCurrentIndex(static_cast<int>(*tab));
+    if (const std::optional<ItemKinds> tab = m_picker.OfferOtherTab())
+        m_tabs->setCurrentIndex(ItemViews::TabIndex(ItemViews::PickerTabs(), *tab));
 }
 
 void CItemPickerDlg::Choose() {
@@ -137,8 +139,8 @@ void CItemPickerDlg::CreateOrCopy(bool copy) {
         Reload(form.Saved().code);
 }
 
-std::optional<QString> GuiItemChooser::ChooseItem(int kindMask, PickerTab tab) {
-    CItemPickerDlg dialog(m_doc, m_host, kindMask, tab, m_parent);
+std::optional<QString> GuiItemChooser::ChooseItem(ItemKinds allowed, ItemKinds tab) {
+    CItemPickerDlg dialog(m_doc, m_host, allowed, tab, m_parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.ChosenCode();

@@ -15,7 +15,8 @@ class QTabBar;
 class CItemPickerDlg : public QDialog {
     Q_OBJECT
 public:
-    CItemPickerDlg(CTarvoDoc& doc, FormHost& host, int kindMask, PickerTab tab, QWidget* parent = nullptr);
+    CItemPickerDlg(CTarvoDoc& doc, FormHost& host, ItemKinds allowed, ItemKinds tab,
+                   QWidget* parent = nullptr);
 
     QString ChosenCode() const { return m_chosen; }
     CSortListCtrl* List() const { return m_list; }
@@ -42,7 +43,7 @@ class GuiItemChooser : public ItemChooser {
 public:
     GuiItemChooser(CTarvoDoc& doc, FormHost& host, QWidget* parent)
         : m_doc(doc), m_host(host), m_parent(parent) {}
-    std::optional<QString> ChooseItem(int kindMask, PickerTab tab) override;
+    std::optional<QString> ChooseItem(ItemKinds allowed, ItemKinds tab) override;
 
 private:
     CTarvoDoc& m_doc;

@@ -7,6 +7,7 @@
 #include "lists/ui/CSortListCtrl.h"
 #include "lists/ui/ListExport.h"
 #include "lists/ui/ListPrinting.h"
+#include "lists/ui/TabKeys.h"
 #include "lists/ui/TimedLoad.h"
 #include "masterdata/ui/CGroupFilterDlg.h"
 #include "masterdata/ui/CGroupsDlg.h"
@@ -14,7 +15,6 @@
 #include "session/TarvoDoc.h"
 #include "session/ViewType.h"
 #include "settings/LocalSettings.h"
-#include "lists/ui/TabKeys.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -34,7 +34,7 @@ CNomenclaturesDlg::CNomenclaturesDlg(CTarvoDoc& doc, FormHost& host, QWidget* pa
     m_tabs->setFocusPolicy(Qt::NoFocus);
     BindTabKeys(this, m_tabs);
     connect(m_tabs, &QTabBar::currentChanged, this, [this](int view) {
-        m_catalogue.SetView(static_cast<CatalogueView>(view));
+        m_catalogue.SetView(ItemViews::CatalogueTabs()[static_cast<size_t>(view)]);
         Reload();
     });
 
@@ -173,8 +173,8 @@ void CNomenclaturesDlg::Search() {
     if (!m_catalogue.Search().Ask(input))
         return;
     Reload();
-    if (const std::optional<CatalogueView> view = m_catalogue.OfferOtherView())
-        m_tabs->setCurrentIndex(static_cast<int>(*view));
+    if (const std::optional<ItemKinds> view = m_catalogue.OfferOtherView())
+        m_tabs->setCurrentIndex(ItemViews::TabIndex(ItemViews::CatalogueTabs(), *view));
 }
 
 void CNomenclaturesDlg::Refresh() {

@@ -9,8 +9,8 @@
 
 #include <QApplication>
 #include <QPushButton>
-#include <QTest>
 #include <QTabBar>
+#include <QTest>
 
 namespace {
 
@@ -72,7 +72,7 @@ TEST_F(CatalogueWidgetTest, PrintingShowsThePreviewFirst) {
 
 TEST_F(CatalogueWidgetTest, ThePickerRefusesTabsOutsideItsMask) {
     FakeFormHost host(prompter, *settings);
-    CItemPickerDlg picker(*doc, host, ItemKinds::kProducts | ItemKinds::kMaterials, PickerTab::Products);
+    CItemPickerDlg picker(*doc, host, ItemKind::Products | ItemKind::Materials, ItemViews::kProducts);
     EXPECT_EQ(picker.windowTitle(), "Избор на артикули");
     auto* tabs = picker.findChild<QTabBar*>();
     EXPECT_EQ(tabs->currentIndex(), 2);
@@ -96,8 +96,8 @@ TEST_F(CatalogueWidgetTest, ThePickerRefusesTabsOutsideItsMask) {
         QTest::keyClick(picker.List(), key, modifiers);
         return tabs->currentIndex();
     };
-    EXPECT_EQ(press(Qt::Key_Tab, Qt::ControlModifier), 2);         // materials -> products
-    EXPECT_EQ(press(Qt::Key_PageDown, Qt::ControlModifier), 1);    // services, all refused: round to materials
+    EXPECT_EQ(press(Qt::Key_Tab, Qt::ControlModifier), 2);      // materials -> products
+    EXPECT_EQ(press(Qt::Key_PageDown, Qt::ControlModifier), 1); // services, all refused: round to materials
     EXPECT_EQ(press(Qt::Key_PageUp, Qt::ControlModifier), 2);
     EXPECT_EQ(press(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier), 1);
     EXPECT_EQ(picker.List()->RowCount(), 1);
@@ -111,10 +111,10 @@ TEST_F(CatalogueWidgetTest, TenThousandItemsAreAllListed) {
     for (int g = 2; g <= 200; ++g)
         ASSERT_TRUE(Db().ExecPrintf("INSERT INTO groups VALUES(?, ?, 0);", g, QString("Група %1").arg(g)));
     for (int i = 0; i < 10000; ++i)
-        ASSERT_TRUE(Db().ExecPrintf(
-            "INSERT INTO stocks VALUES(?, ?, ?, 'бр.', ?, 0, 1.5, 2, 3, 0, "
-            "1, 0, ?, 0, 0, 0);",
-            QString("C%1").arg(i), QString("Артикул %1").arg(i), i % 200 + 1, i % 50, i % 3 == 0 ? 1 : 0));
+        ASSERT_TRUE(Db().ExecPrintf("INSERT INTO stocks VALUES(?, ?, ?, 'бр.', ?, 0, 1.5, 2, 3, 0, "
+                                    "1, 0, ?, 0, 0, 0);",
+                                    QString("C%1").arg(i), QString("Артикул %1").arg(i), i % 200 + 1, i % 50,
+                                    i % 3 == 0 ? 1 : 0));
     ASSERT_TRUE(Db().Exec("COMMIT;"));
     settings->SetShowItemCostPrice(1);
     frame->SwitchView(ViewType::kCatalogue);
