@@ -1,11 +1,11 @@
 #include "documents/CashOperationForm.h"
 
 #include "base/Prompter.h"
-#include "masterdata/FirmCurrency.h"
 #include "format/Rounding.h"
 #include "format/SqlDates.h"
-#include "masterdata/PartnerStore.h"
+#include "masterdata/FirmCurrency.h"
 #include "masterdata/PartnerChooser.h"
+#include "masterdata/PartnerStore.h"
 
 #include <algorithm>
 #include <cmath>
@@ -112,11 +112,11 @@ bool CashOperationForm::ChoosePartner(PartnerChooser& partners) {
     const std::optional<int> chosen = partners.ChoosePartner(PartnerTab::All, m_op.partnerId);
     if (!chosen)
         return false;
-    const QString name = PartnerStore(m_db).Name(*chosen);
-    if (name == "-")
+    const std::optional<QString> name = PartnerStore(m_db).Name(*chosen);
+    if (!name)
         return false;
     m_op.partnerId = *chosen;
-    m_op.partnerName = name;
+    m_op.partnerName = *name;
     return true;
 }
 

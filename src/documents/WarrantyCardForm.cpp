@@ -101,12 +101,12 @@ bool WarrantyCardForm::NewFromDocument(int baseKind, DocumentChooser& documents)
             "от Вас документ?",
             MessageIcon::Question) == Answer::Yes) {
         // A partner deleted since the document was issued cannot be taken.
-        const QString name = partner == 0 ? QString("-") : PartnerStore(m_db).Name(partner);
-        if (name == "-") {
+        const std::optional<QString> name = partner == 0 ? std::nullopt : PartnerStore(m_db).Name(partner);
+        if (!name) {
             m_prompter.Message("Грешка: Програмата не успя да извлече името на клиента.", MessageIcon::Stop);
         } else {
             m_card.customerId = partner;
-            m_card.customerName = name;
+            m_card.customerName = *name;
         }
     }
     const auto lines = DocumentListStore(m_db).PieceLines(
@@ -144,8 +144,11 @@ bool WarrantyCardForm::ChooseCustomer(PartnerChooser& partners) {
     const std::optional<int> chosen = partners.ChoosePartner(PartnerTab::Customers, m_card.customerId);
     if (!chosen)
         return false;
+    const std::optional<QString> name = PartnerStore(m_db).Name(*chosen);
+    if (!name)
+        return false;
     m_card.customerId = *chosen;
-    m_card.customerName = PartnerStore(m_db).Name(*chosen);
+    m_card.customerName = *name;
     m_modified = true;
     return true;
 }

@@ -22,7 +22,8 @@ bool PartnerItemValues::Reload() {
     if (!PartnerValueStore(m_db, m_kind).List(m_item, entries))
         return false;
     for (const auto& e : entries)
-        m_rows.push_back({e.recId, e.partnerId, e.partnerName,
+        // A partner deleted since shows as a dash.
+        m_rows.push_back({e.recId, e.partnerId, e.partnerName.value_or("-"),
                           m_kind == Kind::Codes ? e.code : FormatNumber(e.price, 2)});
     return true;
 }

@@ -85,12 +85,12 @@ bool PartnerStore::Insert(Partner& r) {
     if (!t.Begin() || NameExists(r.name))
         return false;
     const int id = MaxId() + 1;
-    if (!t.ExecPrintf(
-            "INSERT INTO partners VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
-            "?, ?, CAST(? AS BLOB), ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?);",
-            id, r.isCustomer, r.isSupplier, r.name, r.city, r.address, r.taxId, r.bulstat, r.mol, r.phone,
-            r.fax, r.email, r.url, r.notes, r.bankName, r.bankBranch, r.bankCode, r.bankAccount,
-            r.vatRegistered, r.preferPayment, r.defaultPrice, r.nameLat, r.cityLat, r.addressLat, r.molLat) ||
+    if (!t.ExecPrintf("INSERT INTO partners VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
+                      "?, ?, CAST(? AS BLOB), ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?);",
+                      id, r.isCustomer, r.isSupplier, r.name, r.city, r.address, r.taxId, r.bulstat, r.mol,
+                      r.phone, r.fax, r.email, r.url, r.notes, r.bankName, r.bankBranch, r.bankCode,
+                      r.bankAccount, r.vatRegistered, r.preferPayment, r.defaultPrice, r.nameLat, r.cityLat,
+                      r.addressLat, r.molLat) ||
         !t.Commit())
         return false;
     r.id = id;
@@ -134,8 +134,11 @@ bool PartnerStore::Load(int id, Partner& r) {
     return true;
 }
 
-QString PartnerStore::Name(int id) {
-    return m_db.QueryText("-", "SELECT partner_name FROM partners WHERE partner_id = ?;", id);
+std::optional<QString> PartnerStore::Name(int id) {
+    ResultTable t;
+    if (!m_db.Query(t, "SELECT partner_name FROM partners WHERE partner_id = ?;", id) || t.Empty())
+        return std::nullopt;
+    return t.Text(1, t.Column("partner_name"));
 }
 
 int PartnerStore::DocumentPartnerId(int docId, int kind) {

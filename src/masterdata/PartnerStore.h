@@ -24,8 +24,8 @@ public:
     bool Update(const Partner& record);
     // True when found; empty Latin fields take their Cyrillic twins.
     bool Load(int id, Partner& record);
-    // "-" when missing or unreadable.
-    QString Name(int id);
+    // Nothing when there is no such partner or the read failed (reported).
+    std::optional<QString> Name(int id);
     // Every partner's name as stored.
     bool Names(QStringList& names);
     // The partners of a tab in name order, as stored.

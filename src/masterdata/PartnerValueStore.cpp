@@ -7,15 +7,16 @@ bool PartnerValueStore::List(const QString& item, std::vector<Entry>& out) {
     out.clear();
     const bool codes = m_kind == PartnerValueKind::Codes;
     ResultTable t;
-    if (!m_db.Query(t,
-                    "SELECT c.rec_id, c.partner_id, p.partner_name, %s FROM %s AS c LEFT JOIN partners AS p ON "
-                    "p.partner_id = c.partner_id WHERE c.stock_code = ? ORDER BY p.partner_name ASC;",
-                    SqlStatement(codes ? "c.partner_code" : "c.partner_price"),
-                    SqlStatement(codes ? "stock_codes" : "stock_prices"), item))
+    if (!m_db.Query(
+            t,
+            "SELECT c.rec_id, c.partner_id, p.partner_name, %s FROM %s AS c LEFT JOIN partners AS p ON "
+            "p.partner_id = c.partner_id WHERE c.stock_code = ? ORDER BY p.partner_name ASC;",
+            SqlStatement(codes ? "c.partner_code" : "c.partner_price"),
+            SqlStatement(codes ? "stock_codes" : "stock_prices"), item))
         return false;
     for (int r = 1; r <= t.Rows(); ++r)
-        out.push_back({t.Int(r, 0), t.Int(r, 1), t.Text(r, 2, "-"), codes ? t.Text(r, 3, "") : QString(),
-                       codes ? 0.0 : t.Double(r, 3)});
+        out.push_back({t.Int(r, 0), t.Int(r, 1), t.IsNull(r, 2) ? std::nullopt : std::optional(t.Text(r, 2)),
+                       codes ? t.Text(r, 3, "") : QString(), codes ? 0.0 : t.Double(r, 3)});
     return true;
 }
 
@@ -25,20 +26,23 @@ QString PartnerValueStore::Code(int partnerId, const QString& item) {
 }
 
 double PartnerValueStore::Price(int partnerId, const QString& item) {
-    return m_db.QueryDouble(0, "SELECT partner_price FROM stock_prices WHERE partner_id = ? AND stock_code = ?;",
+    return m_db.QueryDouble(0,
+                            "SELECT partner_price FROM stock_prices WHERE partner_id = ? AND stock_code = ?;",
                             partnerId, item);
 }
 
-bool PartnerValueStore::Write(WriteTransaction& t, int recId, const QString& item, int partnerId, const QString& code,
-                              double price) {
+bool PartnerValueStore::Write(WriteTransaction& t, int recId, const QString& item, int partnerId,
+                              const QString& code, double price) {
     if (m_kind == PartnerValueKind::Codes)
         return recId ? t.ExecPrintf("UPDATE stock_codes SET partner_code = ? WHERE rec_id = ?;", code, recId)
-                     : t.ExecPrintf("INSERT INTO stock_codes (stock_code, partner_id, partner_code) VALUES (?, ?, ?);",
-                                    item, partnerId, code);
-    return recId ? t.ExecPrintf("UPDATE stock_prices SET partner_price = ? WHERE rec_id = ?;", SqlDecimal{price, 5},
-                                recId)
-                 : t.ExecPrintf("INSERT INTO stock_prices (stock_code, partner_id, partner_price) VALUES (?, ?, ?);",
-                                item, partnerId, SqlDecimal{price, 5});
+                     : t.ExecPrintf(
+                           "INSERT INTO stock_codes (stock_code, partner_id, partner_code) VALUES (?, ?, ?);",
+                           item, partnerId, code);
+    return recId ? t.ExecPrintf("UPDATE stock_prices SET partner_price = ? WHERE rec_id = ?;",
+                                SqlDecimal{price, 5}, recId)
+                 : t.ExecPrintf(
+                       "INSERT INTO stock_prices (stock_code, partner_id, partner_price) VALUES (?, ?, ?);",
+                       item, partnerId, SqlDecimal{price, 5});
 }
 
 bool PartnerValueStore::Delete(WriteTransaction& t, int recId) {
@@ -58,6 +62,6 @@ std::optional<std::vector<std::pair<int, double>>> PartnerValueStore::NonZeroPri
 }
 
 bool PartnerValueStore::SetPrice(WriteTransaction& t, int recId, double price, int places) {
-    return t.ExecPrintf("UPDATE stock_prices SET partner_price = ? WHERE rec_id = ?;", SqlDecimal{price, places},
-                        recId);
+    return t.ExecPrintf("UPDATE stock_prices SET partner_price = ? WHERE rec_id = ?;",
+                        SqlDecimal{price, places}, recId);
 }

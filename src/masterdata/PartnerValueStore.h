@@ -20,7 +20,7 @@ public:
     struct Entry {
         int recId = 0;
         int partnerId = 0;
-        QString partnerName; // "-" when the partner is gone
+        std::optional<QString> partnerName; // nothing when the partner is gone
         QString code;
         double price = 0;
     };
@@ -31,7 +31,8 @@ public:
     double Price(int partnerId, const QString& item);
 
     // Writes an entry: a new one when recId is 0. A price keeps 5 decimals.
-    bool Write(WriteTransaction& t, int recId, const QString& item, int partnerId, const QString& code, double price);
+    bool Write(WriteTransaction& t, int recId, const QString& item, int partnerId, const QString& code,
+               double price);
     bool Delete(WriteTransaction& t, int recId);
 
     // The special prices other than 0 by record, for the change of currency.

@@ -109,11 +109,11 @@ bool RequestForm::ChooseSupplier(PartnerChooser& partners) {
     const std::optional<int> chosen = partners.ChoosePartner(PartnerTab::Suppliers, m_request.partnerId);
     if (!chosen)
         return false;
-    const QString name = PartnerStore(m_db).Name(*chosen);
-    if (name == "-")
+    const std::optional<QString> name = PartnerStore(m_db).Name(*chosen);
+    if (!name)
         return false;
     m_request.partnerId = *chosen;
-    m_request.partnerName = name;
+    m_request.partnerName = *name;
     m_modified = true;
     return true;
 }

@@ -3,8 +3,8 @@
 #include "masterdata/GroupStore.h"
 #include "masterdata/Item.h"
 #include "masterdata/ItemStore.h"
-#include "masterdata/PartnerStore.h"
 #include "masterdata/PartnerPrices.h"
+#include "masterdata/PartnerStore.h"
 #include "support/DatabaseTest.h"
 
 namespace {
@@ -98,7 +98,7 @@ TEST_F(LookupsTest, PartnersAreNumberedNamedUniquelyAndFilledInLatin) {
     ASSERT_TRUE(PartnerStore(Db()).Load(digits.id, digits));
     EXPECT_EQ(digits.notes, "0042");
     EXPECT_EQ(PartnerStore(Db()).Name(2), "Втори");
-    EXPECT_EQ(PartnerStore(Db()).Name(9), "-");
+    EXPECT_EQ(PartnerStore(Db()).Name(9), std::nullopt);
     EXPECT_FALSE(PartnerStore(Db()).Load(9, loaded));
 
     ASSERT_TRUE(Db().Exec("INSERT INTO stokovi_main (doc_id, partner_id) VALUES(5, 2);"

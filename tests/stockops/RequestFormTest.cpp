@@ -322,3 +322,15 @@ TEST_F(RequestTest, ANewRequestAsksBeforeUnsavedLinesGo) {
 }
 
 } // namespace
+
+// A supplier is taken by its stored name, whatever it is; one deleted
+// meanwhile is not taken.
+TEST_F(RequestTest, ASupplierNamedWithADashIsTakenAndAMissingOneIsNot) {
+    ASSERT_TRUE(Db().Exec("INSERT INTO partners (partner_id, partner_name) VALUES(3, '-');"));
+    ASSERT_TRUE(form->New(false));
+    partners.ids = {3, 99};
+    ASSERT_TRUE(form->ChooseSupplier(partners));
+    EXPECT_FALSE(form->ChooseSupplier(partners));
+    EXPECT_EQ(form->Request().partnerId, 3);
+    EXPECT_EQ(form->Request().partnerName, "-");
+}

@@ -4,8 +4,8 @@
 #include "base/ui/DateField.h"
 #include "lists/ui/CDatePeriodsBtn.h"
 #include "masterdata/PartnerStore.h"
-#include "masterdata/ui/CPartnerSelectionDlg.h"
 #include "masterdata/ui/CGroupFilterDlg.h"
+#include "masterdata/ui/CPartnerSelectionDlg.h"
 #include "reports/ProductionReport.h"
 #include "session/TarvoDoc.h"
 
@@ -138,7 +138,7 @@ void CPeriodFilterDlg::ChoosePartner() {
     if (!chosen)
         return;
     m_conditions.partnerId = *chosen;
-    m_conditions.partnerName = PartnerStore(m_doc.Db()).Name(*chosen);
+    m_conditions.partnerName = PartnerStore(m_doc.Db()).Name(*chosen).value_or("-");
     m_partner->setText(m_conditions.partnerName);
 }
 
