@@ -4,6 +4,8 @@
 #include "bench/BenchSession.h"
 #include "stockops/StocktakingForm.h"
 
+#include "support/YesPrompter.h"
+
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -24,13 +26,6 @@ struct StocktakingSession : BenchSession {
     SystemClock clock;
 };
 
-// Answers Yes: the counts become the stock (the same numbers each round).
-class YesPrompter : public ConsolePrompter {
-public:
-    void Message(const QString&, MessageIcon, const QString&) override {}
-    Answer AskYesNoCancel(const QString&, MessageIcon) override { return Answer::Yes; }
-};
-
 void BM_NewCount5000Items(benchmark::State& state) {
     StocktakingSession session;
     for (auto _ : state) {
@@ -42,7 +37,7 @@ BENCHMARK(BM_NewCount5000Items)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 void BM_NewCount5000ItemsSaved(benchmark::State& state) {
     StocktakingSession session;
-    YesPrompter yes;
+    YesPrompter yes(false); // the counts become the stock (the same numbers each round)
     for (auto _ : state) {
         StocktakingForm form(session.Db(), yes, session.clock);
         form.NewDocument({});

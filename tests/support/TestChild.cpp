@@ -25,6 +25,8 @@
 #include "stockops/DeliveryFakes.h"
 #include "stockops/DeliveryForm.h"
 
+#include "support/YesPrompter.h"
+
 #include <QString>
 #include <chrono>
 #include <cstdio>
@@ -129,17 +131,6 @@ int holdWrite(const QString& path) {
 
 // A seat of the program on the file, whose clerk answers Yes to every question.
 struct Seat {
-    class YesPrompter : public ConsolePrompter {
-    public:
-        // The question goes where the console prompter prints, so the parent
-        // sees that it was asked.
-        Answer AskYesNo(const QString& text, MessageIcon icon, const QString& caption) override {
-            ConsolePrompter::AskYesNo(text, icon, caption);
-            return Answer::Yes;
-        }
-        Answer AskYesNoCancel(const QString&, MessageIcon) override { return Answer::Yes; }
-    };
-
     Connection connection;
     std::unique_ptr<FixedConnectionSource> source;
     ThreadSleeper sleeper;
@@ -282,7 +273,7 @@ int createAndWrite(const QString& directory, const QString& name) {
     public:
         void Exit(int status) override { std::exit(10 + status); }
     } exit;
-    Seat::YesPrompter prompter;
+    YesPrompter prompter;
     ThreadSleeper sleeper;
     LocalSettings settings(directory + "/" + name + ".ini");
     CTarvoDoc doc(SessionServices{prompter, exit, sleeper, settings, chooser}, directory,
