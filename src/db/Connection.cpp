@@ -1,129 +1,48 @@
 #include "db/Connection.h"
 
+#include "db/FirmLocation.h"
+#include "db/PgConnection.h"
 #include "db/ResultTable.h"
-#include "db/UnicodeLike.h"
+#include "db/SqliteConnection.h"
 
-#include <sqlite3.h>
+Connection::Connection() = default;
 
-#include <cstring>
+Connection::~Connection() = default;
 
-namespace {
-
-// Prepared statements kept per connection; a form's statements and a save's
-// steps fit, so repeated calls never prepare again.
-constexpr size_t kCachedStatements = 200;
-
-DbResult failure(sqlite3* handle, int rc) {
-    return DbResult{rc, QByteArray(sqlite3_errmsg(handle))};
-}
-
-DbResult mismatch() {
-    return DbResult{SQLITE_MISUSE, QByteArray("statement values do not match its placeholders")};
-}
-
-DbResult bind(sqlite3_stmt* statement, std::vector<SqlValue>::const_iterator& next,
-              std::vector<SqlValue>::const_iterator end) {
-    const int count = sqlite3_bind_parameter_count(statement);
-    for (int k = 1; k <= count; ++k) {
-        if (next == end)
-            return mismatch();
-        const SqlValue& value = *next++;
-        int rc = SQLITE_OK;
-        if (const long long* integer = value.AsInteger())
-            rc = sqlite3_bind_int64(statement, k, *integer);
-        else if (const double* real = value.AsReal())
-            rc = sqlite3_bind_double(statement, k, *real);
-        else if (const QByteArray* text = value.AsText())
-            rc = sqlite3_bind_text(statement, k, text->constData(), static_cast<int>(text->size()),
-                                   SQLITE_TRANSIENT);
-        else
-            rc = sqlite3_bind_null(statement, k);
-        if (rc != SQLITE_OK)
-            return failure(sqlite3_db_handle(statement), rc);
-    }
-    return {};
-}
-
-// Runs one bound statement to its end, adding its rows to the table (when
-// there is one).
-DbResult collectRows(sqlite3* handle, sqlite3_stmt* statement, ResultTable* table, bool* haveColumns) {
-    const int columns = table ? sqlite3_column_count(statement) : 0;
-    if (columns > 0 && !*haveColumns) {
-        std::vector<std::string> names;
-        for (int k = 0; k < columns; ++k) {
-            const char* name = sqlite3_column_name(statement, k);
-            names.emplace_back(name ? name : "");
-        }
-        table->SetColumnNames(std::move(names));
-        *haveColumns = true;
-    } else if (columns > 0 && columns != table->Columns()) {
-        return DbResult{SQLITE_ERROR, QByteArray("queries with different column counts in one call")};
-    }
-    for (;;) {
-        const int rc = sqlite3_step(statement);
-        if (rc == SQLITE_DONE)
-            return {};
-        if (rc != SQLITE_ROW)
-            return rc == SQLITE_BUSY ? DbResult{rc, QByteArray()} : failure(handle, rc);
-        if (!table)
-            continue;
-        std::vector<std::optional<std::string>> cells;
-        cells.reserve(static_cast<size_t>(columns));
-        for (int k = 0; k < columns; ++k) {
-            const unsigned char* text = sqlite3_column_text(statement, k);
-            if (text)
-                cells.emplace_back(std::string(reinterpret_cast<const char*>(text),
-                                               static_cast<size_t>(sqlite3_column_bytes(statement, k))));
-            else
-                cells.emplace_back(std::nullopt);
-        }
-        table->AddRow(std::move(cells));
-    }
-}
-
-} // namespace
-
-Connection::~Connection() {
+DbResult Connection::Open(const QString& location, bool create) {
     Close();
+    DbResult result;
+    if (IsServerLocation(location))
+        m_engine = PgConnection::Open(location, QString(), result);
+    else
+        m_engine = SqliteConnection::Open(location, create, result);
+    if (m_engine && !m_keepPrepared)
+        m_engine->KeepPrepared(false);
+    return result;
 }
 
-DbResult Connection::Open(const QString& path, bool create) {
+DbResult Connection::OpenServer(const QString& location, const QString& password) {
     Close();
-    const int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0);
-    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &m_handle, flags, nullptr);
-    if (rc == SQLITE_OK && InstallUnicodeLike(m_handle))
-        return {};
-    DbResult result{rc, QByteArray(m_handle ? sqlite3_errmsg(m_handle) : sqlite3_errstr(rc))};
-    Close();
+    DbResult result;
+    m_engine = PgConnection::Open(location, password, result);
     return result;
 }
 
 void Connection::Close() {
-    ReleaseCached();
-    if (m_handle) {
-        sqlite3_close_v2(m_handle);
-        m_handle = nullptr;
-    }
-}
-
-void Connection::ReleaseCached() {
-    for (Cached& cached : m_cache)
-        sqlite3_finalize(cached.statement);
-    m_cache.clear();
-    m_cacheIndex.clear();
-}
-
-bool Connection::InTransaction() const {
-    return m_handle && sqlite3_get_autocommit(m_handle) == 0;
+    m_engine.reset();
 }
 
 DbResult Connection::Exec(const SqlStatement& statement) {
-    return Run(statement, nullptr);
+    if (!m_engine)
+        return DbResult{DbCode::kMisuse, QByteArray("no open connection")};
+    return m_engine->Run(statement, nullptr);
 }
 
 DbResult Connection::Query(const SqlStatement& statement, ResultTable& table) {
     table.Clear();
-    DbResult result = Run(statement, &table);
+    if (!m_engine)
+        return DbResult{DbCode::kMisuse, QByteArray("no open connection")};
+    DbResult result = m_engine->Run(statement, &table);
     if (result.Failed())
         table.Clear();
     return result;
@@ -131,76 +50,6 @@ DbResult Connection::Query(const SqlStatement& statement, ResultTable& table) {
 
 void Connection::KeepPrepared(bool keep) {
     m_keepPrepared = keep;
-    if (!keep)
-        ReleaseCached();
-}
-
-DbResult Connection::Prepare(const char* text, const char** tail, sqlite3_stmt** statement, bool* kept) {
-    *kept = false;
-    // Almost every call is one statement: its whole text is the key. A
-    // script of several statements is prepared piece by piece and not kept.
-    const QByteArray key = QByteArray::fromRawData(text, static_cast<qsizetype>(std::strlen(text)));
-    if (auto found = m_cacheIndex.find(key); found != m_cacheIndex.end()) {
-        m_cache.splice(m_cache.begin(), m_cache, found.value());
-        *statement = found.value()->statement;
-        *tail = text + key.size();
-        *kept = true;
-        return {};
-    }
-    const int rc = sqlite3_prepare_v3(m_handle, text, -1, SQLITE_PREPARE_PERSISTENT, statement, tail);
-    if (rc != SQLITE_OK) {
-        sqlite3_finalize(*statement);
-        *statement = nullptr;
-        return rc == SQLITE_BUSY ? DbResult{rc, QByteArray()} : failure(m_handle, rc);
-    }
-    // Statements with values are the ones called again and again; the rest
-    // (the schema, a dump's rows) are prepared for their one run.
-    if (m_keepPrepared && *statement && !**tail && sqlite3_bind_parameter_count(*statement) > 0) {
-        *kept = true;
-        m_cache.push_front(Cached{QByteArray(text), *statement});
-        m_cacheIndex.insert(m_cache.front().text, m_cache.begin());
-        if (m_cache.size() > kCachedStatements) {
-            sqlite3_finalize(m_cache.back().statement);
-            m_cacheIndex.remove(m_cache.back().text);
-            m_cache.pop_back();
-        }
-    }
-    return {};
-}
-
-DbResult Connection::Run(const SqlStatement& statement, ResultTable* table) {
-    if (!m_handle)
-        return DbResult{SQLITE_MISUSE, QByteArray("no open connection")};
-    if (statement.malformed)
-        return mismatch();
-    bool haveColumns = false;
-    auto next = statement.values.cbegin();
-    const char* text = statement.text.constData();
-    while (text && *text) {
-        const char* tail = nullptr;
-        sqlite3_stmt* prepared = nullptr;
-        bool cached = false;
-        DbResult result = Prepare(text, &tail, &prepared, &cached);
-        if (result.Failed())
-            return result;
-        text = tail;
-        if (!prepared) // white space or a comment
-            continue;
-        result = bind(prepared, next, statement.values.cend());
-        if (result.Ok())
-            result = collectRows(m_handle, prepared, table, &haveColumns);
-        if (cached) {
-            sqlite3_reset(prepared);
-            sqlite3_clear_bindings(prepared);
-        } else {
-            sqlite3_finalize(prepared);
-        }
-        if (result.Failed())
-            return result;
-    }
-    if (next != statement.values.cend())
-        return mismatch();
-    DbResult done;
-    done.changedRows = sqlite3_changes64(m_handle);
-    return done;
+    if (m_engine)
+        m_engine->KeepPrepared(keep);
 }

@@ -16,6 +16,15 @@ inline constexpr int kNotADatabase = 26;
 // No connection could be had (the user declined or creation failed); the
 // library was not called and the user has already been told.
 inline constexpr int kNoDatabase = -1;
+// The server's connection broke; a change under way was rolled back by the
+// server and the next statement connects again.
+inline constexpr int kConnectionLost = -2;
+// The server refused the user or the password.
+inline constexpr int kServerPassword = -3;
+// The server is older than the program works with.
+inline constexpr int kServerTooOld = -4;
+// The server could not be reached.
+inline constexpr int kServerUnreachable = -5;
 } // namespace DbCode
 
 // The outcome of one statement: the library's result code and its error text

@@ -2,10 +2,25 @@
 
 #include "base/Prompter.h"
 #include "db/DbMessages.h"
+#include "db/PgConnection.h"
 
 QString DbErrorText(const DbResult& result) {
-    if (result.code == DbCode::kNoDatabase)
+    switch (result.code) {
+    case DbCode::kNoDatabase:
         return QString();
+    case DbCode::kConnectionLost:
+        return DbMessages::kConnectionLost;
+    case DbCode::kServerPassword:
+        return DbMessages::kServerPassword;
+    case DbCode::kServerTooOld:
+        return QString(DbMessages::kServerTooOld)
+            .arg(QString::fromUtf8(result.error))
+            .arg(kOldestServerVersion);
+    case DbCode::kServerUnreachable:
+        return QString(DbMessages::kServerUnreachable).arg(QString::fromUtf8(result.error));
+    default:
+        break;
+    }
     switch (result.code & 0xff) { // an extended code tells its primary one in its low byte
     case DbCode::kBusy:
         return DbMessages::kBusy;

@@ -1,10 +1,13 @@
 #include "db/SqlDialect.h"
 
 SqlStatement SqlDialect::SearchAnywhere(const std::vector<const char*>& columns, const QString& text) const {
-    const SqlStatement like = CaseBlindLike();
     const QString pattern = LikeAnywhere(text);
     SqlStatement search = "(";
-    for (const char* column : columns)
-        search += SqlCompose(search.text.size() > 1 ? " OR %s %s ?" : "%s %s ?", {SqlStatement(column), like, pattern});
+    for (const char* column : columns) {
+        if (search.text.size() > 1)
+            search += " OR ";
+        search += LikeCondition(column);
+        search.values.push_back(SqlArg(pattern).Value());
+    }
     return search + ")";
 }

@@ -7,12 +7,23 @@ public:
     SqlStatement CountTables(const QString& table) const override {
         return SqlCompose("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name = ?;", {table});
     }
+    SqlStatement ListTables() const override {
+        return "SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite\\_%' ESCAPE "
+               "'\\' "
+               "ORDER BY rowid;";
+    }
     SqlStatement CountColumns(const QString& table, const QString& column) const override {
         return SqlCompose("SELECT COUNT(*) FROM pragma_table_info(?) WHERE name = ?;", {table, column});
     }
-    SqlStatement CaseBlindLike() const override { return "LIKE"; }
+    SqlStatement LikeCondition(const char* column) const override {
+        return SqlStatement(QByteArray(column) + " LIKE ?");
+    }
     SqlStatement Compact() const override { return "VACUUM;"; }
     SqlStatement RowId() const override { return "rowid"; }
+    SqlStatement BeginWrite() const override { return "BEGIN IMMEDIATE;"; }
+    SqlStatement CreateTable(const QByteArray& definition) const override { return definition; }
+    SqlStatement CreateIndex(const QByteArray& definition) const override { return definition; }
+    SqlStatement SchemaPreamble() const override { return SqlStatement(); }
 };
 
 } // namespace

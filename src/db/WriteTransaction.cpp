@@ -16,8 +16,8 @@ bool WriteTransaction::Begin() {
     for (WriteTransaction* outer = m_parent; outer; outer = outer->m_parent)
         ++depth;
     m_savepointName = "tarvo_" + QByteArray::number(depth);
-    DbResult result =
-        m_db.ExecWithRetry(m_savepoint ? "SAVEPOINT " + m_savepointName + ";" : "BEGIN IMMEDIATE;");
+    DbResult result = m_db.ExecWithRetry(m_savepoint ? SqlStatement("SAVEPOINT " + m_savepointName + ";")
+                                                     : m_db.Dialect().BeginWrite());
     if (result.Failed()) {
         m_db.ReportDbError(result);
         m_parent = nullptr;
