@@ -1,5 +1,6 @@
 #include "app/ArchiveCommands.h"
 #include "app/CommandLine.h"
+#include "app/CopyCommand.h"
 #include "app/EuroCommand.h"
 #include "app/ImportDumpCommand.h"
 #include "app/InitCommand.h"
@@ -56,10 +57,13 @@ int runWithoutWindow(int argc, char** argv, const CommandLine& line) {
     case CommandLine::Mode::Euro:
         return RunEuroCommand(line.directory, c.settings, c.clock, c.prompter, c.sleeper);
     case CommandLine::Mode::Report:
-        return RunReportCommand(line.places.value(0), line.directory, line.options, c.settings, c.clock, c.prompter,
-                                c.sleeper);
+        return RunReportCommand(line.places.value(0), line.directory, line.options, c.settings, c.clock,
+                                c.prompter, c.sleeper);
+    case CommandLine::Mode::Copy:
+        return RunCopyCommand(line.directory, line.file, c.prompter);
     case CommandLine::Mode::ImportDump:
-        return RunImportDumpCommand(line.file, line.directory, line.options, c.settings, c.prompter, c.sleeper);
+        return RunImportDumpCommand(line.file, line.directory, line.options, c.settings, c.prompter,
+                                    c.sleeper);
     default:
         return RunRestoreCommand(line.file, line.directory, c.prompter);
     }
@@ -95,6 +99,7 @@ int main(int argc, char** argv) {
         return 0;
     case CommandLine::Mode::Init:
     case CommandLine::Mode::Backup:
+    case CommandLine::Mode::Copy:
     case CommandLine::Mode::ImportDump:
     case CommandLine::Mode::Restore:
     case CommandLine::Mode::Euro:

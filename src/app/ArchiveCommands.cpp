@@ -9,6 +9,7 @@
 #include "db/DatabaseArchive.h"
 #include "db/DatabaseFile.h"
 #include "db/DbSettings.h"
+#include "db/FirmLocation.h"
 #include "db/ReportDbError.h"
 #include "db/SchemaVersion.h"
 #include "settings/LocalSettings.h"
@@ -35,6 +36,14 @@ void PrintLine(const QString& text) {
 }
 
 QString OpenDatabaseOf(const QString& directory, Prompter& prompter, Connection& connection) {
+    if (IsServerLocation(directory)) {
+        DbResult opened = connection.Open(directory, false);
+        if (opened.Failed()) {
+            ReportDbError(prompter, opened);
+            return QString();
+        }
+        return WithoutPassword(directory);
+    }
     const QString path = databaseIn(directory, prompter);
     if (path.isEmpty())
         return QString();
@@ -57,9 +66,7 @@ QString OpenCurrentDatabaseOf(const QString& directory, Prompter& prompter, Conn
         return path;
     DbResult failure;
     const int version = SchemaVersionOf(
-        [&connection](const QByteArray& sql, ResultTable& table) {
-            return connection.Query(sql, table);
-        },
+        [&connection](const QByteArray& sql, ResultTable& table) { return connection.Query(sql, table); },
         failure);
     if (version == AppInfo::kSchemaVersion)
         return path;
@@ -90,21 +97,20 @@ int RunBackupCommand(const QString& directory, LocalSettings& settings, const Cl
         return 1;
     }
     if (version < 1 || version > AppInfo::kSchemaVersion) {
-        prompter.Message(SchemaVersionProblem(version) + "\nАрхивно копие не беше създадено.", MessageIcon::Stop);
+        prompter.Message(SchemaVersionProblem(version) + "\nАрхивно копие не беше създадено.",
+                         MessageIcon::Stop);
         return 1;
     }
     const QDateTime now = clock.Now();
     QString archive;
-    const QString error =
-        ArchiveDatabase(connection, ArchiveFileName(ArchiveDirectoryOf(settings.BackupDir(), path), now), nullptr,
-                        &archive);
+    const QString error = ArchiveDatabase(
+        connection, ArchiveFileName(ArchiveDirectoryOf(settings.BackupDir(), path), now), nullptr, &archive);
     if (!error.isEmpty()) {
         prompter.Message("Архивното копие не беше създадено.\n" + error, MessageIcon::Stop);
         return 1;
     }
     // The day of the archive has its place in the settings of format 9 on.
-    const bool hasPlace =
-        db.HasColumn("settings", "key_name").value_or(false);
+    const bool hasPlace = db.HasColumn("settings", "key_name").value_or(false);
     if (hasPlace && !DbSettings(db).SetArchiveLastTime(now.date()))
         return 1;
     PrintLine(archive);

@@ -53,6 +53,14 @@ CommandLine CommandLine::Parse(const QStringList& arguments) {
             line.error = report ? "Употреба: tarvo report СПРАВКА [ДИРЕКТОРИЯ] [опции]"
                                 : "Употреба: tarvo pdf ВИД НОМЕР ФАЙЛ.pdf [ДИРЕКТОРИЯ] [--copy]";
         }
+    } else if (first == "copy") {
+        line.mode = Mode::Copy;
+        line.directory = arguments.value(1);
+        line.file = arguments.value(2);
+        if (arguments.size() != 3) {
+            line.mode = Mode::Invalid;
+            line.error = "Употреба: tarvo copy ОТКЪДЕ КЪДЕ";
+        }
     } else if (first == "restore") {
         line.mode = Mode::Restore;
         line.file = arguments.value(1);
@@ -109,6 +117,11 @@ QString CommandLine::Usage() {
                "  tarvo [ДИРЕКТОРИЯ]     стартира програмата с базата данни tarvo.db в ДИРЕКТОРИЯ\n"
                "                         (по подразбиране: последно избраната или текущата директория)\n"
                "  tarvo init [ДИРЕКТОРИЯ] създава нова празна база данни в ДИРЕКТОРИЯ (по подразбиране: .)\n"
+               "  tarvo copy ОТКЪДЕ КЪДЕ премества цялата фирма между директория и сървър (или обратно) в\n"
+               "                         една транзакция; целта трябва да е празна, а броят на редовете и\n"
+               "                         сборовете се проверяват\n"
+               "                         навсякъде вместо ДИРЕКТОРИЯ може да стои сървър PostgreSQL:\n"
+               "                         postgresql://сървър/фирма\n"
                "  tarvo backup [ДИРЕКТОРИЯ]\n"
                "                         архивира базата данни на ДИРЕКТОРИЯ (по подразбиране: .) в\n"
                "                         директорията за архивите или в ДИРЕКТОРИЯ и извежда името на "

@@ -5,10 +5,24 @@
 
 // What the program was asked to do on its command line.
 struct CommandLine {
-    enum class Mode { Window, Help, Version, Init, Backup, Restore, ImportDump, Euro, Report, Pdf, Invalid };
+    enum class Mode {
+        Window,
+        Help,
+        Version,
+        Init,
+        Backup,
+        Restore,
+        ImportDump,
+        Euro,
+        Report,
+        Pdf,
+        Copy,
+        Invalid
+    };
     Mode mode = Mode::Window;
-    // The database directory: the argument of the window mode, of init,
-    // backup, restore and euro.
+    // Where the firm lives (a folder or a server's connection string): the
+    // argument of the window mode, of init, backup, restore and euro, and the
+    // source of copy.
     QString directory;
     // The archive to restore from, or the dump to import.
     QString file;

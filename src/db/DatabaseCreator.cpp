@@ -24,13 +24,19 @@ constexpr const char* kCreationFailed =
     "Новата база данни не беше създадена и файлът ѝ беше премахнат.\nПроверете дали имате право на запис в "
     "директорията и дали на диска има свободно място.";
 
-bool createSchema(Database& db) {
+} // namespace
+
+bool CreateSchema(Database& db) {
     WriteTransaction transaction(db);
     if (!transaction.Begin())
         return false;
+    const SqlDialect& dialect = db.Dialect();
+    if (const SqlStatement preamble = dialect.SchemaPreamble();
+        !preamble.text.isEmpty() && !transaction.Exec(preamble))
+        return false;
     const auto& tables = Schema::CreateTableStatements();
     for (size_t i = 0; i < tables.size(); ++i) {
-        if (!transaction.Exec(tables[i]))
+        if (!transaction.Exec(dialect.CreateTable(tables[i])))
             return false;
         if (static_cast<int>(i) == Schema::kSettingsTable &&
             !transaction.ExecPrintf("INSERT INTO settings (key_name, key_value) VALUES('dbversion', ?)"
@@ -39,12 +45,10 @@ bool createSchema(Database& db) {
             return false;
     }
     for (const char* index : Schema::CreateIndexStatements())
-        if (!transaction.Exec(index))
+        if (!transaction.Exec(dialect.CreateIndex(index)))
             return false;
     return transaction.Commit();
 }
-
-} // namespace
 
 CreationResult CreateDatabase(const QString& path, Connection& connection, Sleeper& sleeper,
                               Prompter& prompter, RetryPolicy policy) {
@@ -70,7 +74,7 @@ CreationResult CreateDatabase(const QString& path, Connection& connection, Sleep
     if (complete) {
         FixedConnectionSource source(connection);
         Database db(source, sleeper, prompter, policy);
-        complete = createSchema(db);
+        complete = CreateSchema(db);
     } else {
         ReportDbError(prompter, opened);
     }
@@ -97,7 +101,7 @@ CreationResult CreateDatabase(const QString& path, Connection& connection, Sleep
 int CreateIndexes(Database& db) {
     int created = 0;
     for (const char* index : Schema::CreateIndexStatements())
-        if (db.ExecWithRetry(index).Ok())
+        if (db.ExecWithRetry(db.Dialect().CreateIndex(index)).Ok())
             ++created;
     return created;
 }

@@ -18,6 +18,10 @@ enum class CreationResult { Created, FoundExisting, Failed };
 CreationResult CreateDatabase(const QString& path, Connection& connection, Sleeper& sleeper,
                               Prompter& prompter, RetryPolicy policy = {});
 
+// The tables, the version row and the indexes of a new database of the
+// current version, in the connection's dialect, all in one change.
+bool CreateSchema(Database& db);
+
 // Sends the index statements in order; a failing one (an index that exists
 // already) is skipped. Returns how many were created.
 int CreateIndexes(Database& db);

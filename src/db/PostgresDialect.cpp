@@ -99,6 +99,7 @@ public:
     SqlStatement RowId() const override { return "ctid"; }
     SqlStatement BeginWrite() const override { return kBeginWrite; }
     SqlStatement SchemaPreamble() const override { return kNextIdFunction; }
+    SqlStatement BeginSnapshot() const override { return "BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY;"; }
 
     SqlStatement CreateIndex(const QByteArray& definition) const override {
         return withoutBrackets(QString::fromUtf8(definition)).toUtf8();

@@ -1,5 +1,7 @@
 #include "db/Schema.h"
 
+#include <QRegularExpression>
+
 namespace Schema {
 
 // The tables in the order the creation sequence makes them; the version row is
@@ -202,6 +204,17 @@ const std::vector<const char*>& CreateIndexStatements() {
         "CREATE INDEX IDX_stock_prices ON [stock_prices] (stock_code, partner_id);",
     };
     return statements;
+}
+
+const char* DefinitionOf(const QString& table) {
+    static const QRegularExpression name(R"(^CREATE TABLE (IF NOT EXISTS )?\[?(\w+)\]?)");
+    std::vector<const char*> all = CreateTableStatements();
+    all.push_back(kFiscalReceipts);
+    all.push_back(kCreditNoteCash);
+    for (const char* definition : all)
+        if (name.match(QString::fromUtf8(definition)).captured(2) == table)
+            return definition;
+    return nullptr;
 }
 
 } // namespace Schema

@@ -35,6 +35,8 @@ public:
     virtual SqlStatement CreateIndex(const QByteArray& definition) const = 0;
     // What a new database needs before its tables.
     virtual SqlStatement SchemaPreamble() const = 0;
+    // Begins a read of one consistent state, while other seats go on writing.
+    virtual SqlStatement BeginSnapshot() const = 0;
 
     // "(a LIKE ? OR b LIKE ?)": the clerk's text found anywhere in any of the
     // columns, case-blind; a '%' or '_' typed stays a wildcard, as in every search.

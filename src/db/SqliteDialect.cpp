@@ -24,6 +24,7 @@ public:
     SqlStatement CreateTable(const QByteArray& definition) const override { return definition; }
     SqlStatement CreateIndex(const QByteArray& definition) const override { return definition; }
     SqlStatement SchemaPreamble() const override { return SqlStatement(); }
+    SqlStatement BeginSnapshot() const override { return "BEGIN;"; }
 };
 
 } // namespace

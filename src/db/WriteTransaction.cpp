@@ -40,6 +40,10 @@ bool WriteTransaction::Exec(const SqlStatement& sql) {
     return false;
 }
 
+const SqlDialect& WriteTransaction::Dialect() const {
+    return m_db.Dialect();
+}
+
 long long WriteTransaction::ChangedRows() const {
     return m_db.LastChangedRows();
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 class Database;
+class SqlDialect;
 
 // An all-or-nothing change, and the one place where a change checks, numbers
 // and writes. Begin takes the write lock at once (BEGIN IMMEDIATE, with the
@@ -45,6 +46,8 @@ public:
     bool Commit();
     void Rollback();
     bool Active() const { return m_active; }
+    // The dialect of the engine the change runs on.
+    const SqlDialect& Dialect() const;
 
     // A check made under the lock failed: rolls back and shows the message
     // once the lock is released. Always false, so a caller returns it.

@@ -29,29 +29,37 @@ SqlStatement MaterialsReport::Statement() {
     const SqlStatement customer =
         m_conditions.partnerId != 0 ? Sql(" AND customer_id = ? ", m_conditions.partnerId) : SqlStatement();
     const SqlStatement sold = InFirmCurrency(
-        Sql("SELECT sm.doc_dt, sm.code AS code, COALESCE(s.stock_name, sm.code), sm.group_id, COALESCE(s.units, "
+        Sql("SELECT sm.doc_dt, sm.code AS code, COALESCE(s.stock_name, sm.code), sm.group_id, "
+            "COALESCE(s.units, "
             "''), "
-            "ROUND(sm.quantity, 3), ROUND(sm.price, ?), ROUND(sm.total, ?), g.NAME FROM soldmat AS sm LEFT "
+            "ROUND(sm.quantity, 3), ROUND(sm.price, ?), ROUND(sm.total, ?), g.NAME, 0 AS part, sm.%s AS line "
+            "FROM "
+            "soldmat AS sm LEFT "
             "JOIN "
             "(SELECT code, stock_name, units FROM stocks) AS s ON sm.code = s.code LEFT JOIN (SELECT id, "
             "NAME "
             "FROM "
             "groups) AS g ON sm.group_id = g.id WHERE (sm.doc_dt >= ? AND sm.doc_dt <= ?) %s %s AND %s",
-            p, p, from, to, customer, soldKinds, m_db.Dialect().SearchAnywhere({"sm.code", "s.stock_name"}, search)),
+            p, p, m_db.Dialect().RowId(), from, to, customer, soldKinds,
+            m_db.Dialect().SearchAnywhere({"sm.code", "s.stock_name"}, search)),
         {"sm.price", "sm.total"}, "sm.doc_dt", m_conditions.from, m_conditions.to);
     const SqlStatement produced = InFirmCurrency(
         Sql("SELECT pc.doc_dt, pc.code AS code, COALESCE(pc.stock_name, pc.code), pc.stock_group, pc.units, "
             "ROUND(pc.quantity, 3), ROUND(pc.cost_price, ?), ROUND(( ROUND(pc.quantity, 3) * "
             "ROUND(pc.cost_price, ?)), "
-            "?), g.NAME FROM production_cmp_entries AS pc LEFT JOIN (SELECT id, NAME FROM groups) AS g ON "
+            "?), g.NAME, 1 AS part, pc.%s AS line FROM production_cmp_entries AS pc LEFT JOIN (SELECT id, "
+            "NAME FROM "
+            "groups) AS g ON "
             "pc.stock_group = g.id WHERE (pc.doc_dt >= ? AND pc.doc_dt <= ?) AND %s",
-            p, p, p, from, to, m_db.Dialect().SearchAnywhere({"pc.code", "pc.stock_name"}, search)),
+            p, p, p, m_db.Dialect().RowId(), from, to,
+            m_db.Dialect().SearchAnywhere({"pc.code", "pc.stock_name"}, search)),
         {"pc.cost_price"}, "pc.doc_dt", m_conditions.from, m_conditions.to);
     // A customer's materials are those of the sales to that customer; the
     // production runs are the firm's own.
     const bool withProduction = m_conditions.partnerId == 0 && m_conditions.products;
-    return withProduction ? sold + " UNION ALL " + produced + " ORDER BY 1 ASC, 3 ASC"
-                          : sold + " ORDER BY sm.doc_dt ASC, s.stock_name ASC";
+    // Lines of one day and name keep the order they were written in.
+    return withProduction ? sold + " UNION ALL " + produced + " ORDER BY 1 ASC, 3 ASC, part, line"
+                          : sold + " ORDER BY sm.doc_dt ASC, s.stock_name ASC, line";
 }
 
 std::optional<QStringList> MaterialsReport::RowOf(const ResultTable& t, int r) {

@@ -123,18 +123,19 @@ SqlStatement TurnoverByMonthsAndCustomers::Statement() {
     SqlStatement sql =
         "SELECT DISTINCT sm.partner_id, p.partner_name FROM stokovi_main AS sm LEFT JOIN (SELECT * FROM "
         "partners) AS p ON sm.partner_id = p.partner_id ";
-    sql += Sql(" WHERE (sm.doc_dt >= ? AND sm.doc_dt <= ?) ", QString("%1-01-01").arg(Year()), QString("%1-12-31").arg(Year()));
+    sql += Sql(" WHERE (sm.doc_dt >= ? AND sm.doc_dt <= ?) ", QString("%1-01-01").arg(Year()),
+               QString("%1-12-31").arg(Year()));
     if (!Search().Text().isEmpty())
         sql += Sql(" AND %s ", m_db.Dialect().SearchAnywhere({"p.partner_name"}, Search().Text()));
-    sql += " GROUP BY sm.partner_id ORDER BY p.partner_name ASC;";
+    sql += " GROUP BY sm.partner_id, p.partner_name ORDER BY p.partner_name ASC;";
     return sql;
 }
 
 bool TurnoverByMonthsAndCustomers::BeforeRows() {
     m_cents.clear();
     const SqlStatement sql = InFirmCurrency(
-        Sql("SELECT partner_id, substr(doc_dt, 1, 10), SUM(CAST(ROUND(oblagaema_sum * 100) AS INTEGER)) "
-            "FROM stokovi_main WHERE (doc_dt >= ? AND doc_dt <= ?) GROUP BY partner_id, "
+        Sql("SELECT partner_id, MIN(substr(doc_dt, 1, 10)) AS day, SUM(CAST(ROUND(oblagaema_sum * 100) AS "
+            "INTEGER)) AS cents FROM stokovi_main WHERE (doc_dt >= ? AND doc_dt <= ?) GROUP BY partner_id, "
             "substr(doc_dt, 6, 2);",
             QString("%1-01-01").arg(Year()), QString("%1-12-31").arg(Year())),
         {"oblagaema_sum"}, "doc_dt", QDate(Year(), 1, 1), QDate(Year(), 12, 31));
@@ -181,13 +182,18 @@ SqlStatement TurnoverByMonthsAndItems::Statement() {
     const SqlStatement search =
         text.isEmpty()
             ? SqlStatement()
-            : Sql("AND %s", m_db.Dialect().SearchAnywhere({"si.item_code", "s.stock_name", "si.item_name"}, text));
+            : Sql("AND %s",
+                  m_db.Dialect().SearchAnywhere({"si.item_code", "s.stock_name", "si.item_name"}, text));
     return Sql(
-        "SELECT si.item_code, s.stock_name, s.stock_group, g.name, s.is_hidden, si.item_name FROM "
-        "stokovi_items AS si LEFT JOIN (SELECT code, stock_name, stock_group, is_hidden FROM stocks) AS "
-        "s ON si.item_code = s.code LEFT JOIN (SELECT id, name FROM groups) AS g ON s.stock_group = "
-        "g.id WHERE si.item_code NOT NULL AND (si.doc_dt >= ? AND si.doc_dt <= ?) %s "
-        "GROUP BY si.item_code ORDER BY s.stock_name, si.item_name ASC;",
+        "SELECT si.item_code, MAX(s.stock_name) AS stock_name, MAX(s.stock_group) AS stock_group, "
+        "MAX(g.name) AS "
+        "group_name, MAX(s.is_hidden) AS is_hidden, MAX(si.item_name) AS item_name FROM stokovi_items AS si "
+        "LEFT "
+        "JOIN (SELECT code, stock_name, stock_group, is_hidden FROM stocks) AS s ON si.item_code = s.code "
+        "LEFT JOIN "
+        "(SELECT id, name FROM groups) AS g ON s.stock_group = g.id WHERE si.item_code IS NOT NULL AND "
+        "(si.doc_dt "
+        ">= ? AND si.doc_dt <= ?) %s GROUP BY si.item_code ORDER BY stock_name NULLS FIRST, item_name ASC;",
         QString("%1-01-01").arg(Year()), QString("%1-12-31").arg(Year()), search);
 }
 

@@ -35,16 +35,18 @@ SqlStatement ProductionReport::Statement() {
     const int p = GetPricePrecision();
     const QString search = Search().Text();
     const SqlStatement producer = m_conditions.producer.isEmpty()
-                                    ? SqlStatement()
-                                    : Sql("AND produced_by IN(?)", m_conditions.producer);
+                                      ? SqlStatement()
+                                      : Sql("AND produced_by IN(?)", m_conditions.producer);
     SqlStatement sql;
     if (m_conditions.summary)
         sql = Sql(
-            "SELECT pc.code, pc.stock_name, pc.group_id, pc.units, ROUND( SUM(pc.quantity), 3), ROUND( SUM( "
-            "ROUND( ( ROUND(pc.quantity, 3) * ROUND(pc.cost_price, ?) ), ?)), ?) AS total, "
-            "pc.produced_by, "
-            "g.name FROM production_cmp AS pc LEFT JOIN (SELECT id, NAME FROM groups) AS g ON pc.group_id = "
-            "g.id WHERE (doc_dt >= ? AND doc_dt <= ?) AND %s %s GROUP BY pc.code ORDER BY pc.stock_name ASC;",
+            "SELECT pc.code, MAX(pc.stock_name) AS stock_name, MAX(pc.group_id) AS group_id, MAX(pc.units) "
+            "AS "
+            "units, ROUND( SUM(pc.quantity), 3) AS quantity, ROUND( SUM( ROUND( ( ROUND(pc.quantity, 3) * "
+            "ROUND(pc.cost_price, ?) ), ?)), ?) AS total, MAX(pc.produced_by) AS produced_by, MAX(g.name) AS "
+            "group_name FROM production_cmp AS pc LEFT JOIN (SELECT id, NAME FROM groups) AS g ON "
+            "pc.group_id = "
+            "g.id WHERE (doc_dt >= ? AND doc_dt <= ?) AND %s %s GROUP BY pc.code ORDER BY stock_name ASC;",
             p, p, p, From(), To(), m_db.Dialect().SearchAnywhere({"stock_name", "code"}, search), producer);
     else
         sql = Sql(
@@ -55,7 +57,7 @@ SqlStatement ProductionReport::Statement() {
             "pc.produced_by, g.name FROM production_cmp AS pc LEFT JOIN (SELECT id, NAME FROM groups) AS g "
             "ON "
             "pc.group_id = g.id WHERE (doc_dt >= ? AND doc_dt <= ?) AND %s %s ORDER BY pc.doc_dt, pc.doc_id, "
-            "pc.stock_name ASC;",
+            "pc.stock_name ASC, pc.seq_id;",
             p, p, p, From(), To(), m_db.Dialect().SearchAnywhere({"stock_name", "code"}, search), producer);
     return InFirmCurrency(sql, {"pc.cost_price"}, "pc.doc_dt", m_conditions.from, m_conditions.to);
 }

@@ -21,8 +21,7 @@ std::optional<QHash<QString, double>> costTable(Database& db, const char* statem
     for (int r = 1; r <= items.Rows(); ++r) {
         const QString code = items.Text(r, 0);
         const bool dirtyRecipe = items.Int(r, 2) != 0 && items.Int(r, 3) != 0;
-        costs.insert(code,
-                     dirtyRecipe ? rollUps.CostOf(code) : RoundHalfUp(items.Double(r, 1), precision));
+        costs.insert(code, dirtyRecipe ? rollUps.CostOf(code) : RoundHalfUp(items.Double(r, 1), precision));
     }
     rollUps.Finish();
     return costs;
@@ -42,13 +41,14 @@ bool ProfitByCustomers::BeforeRows() {
     ResultTable bought;
     if (!m_db.Query(
             bought,
-            "SELECT sm.partner_id, substr(sm.doc_dt, 1, 10), si.item_code, SUM(si.quantity) FROM "
-            "stokovi_main "
+            "SELECT sm.partner_id, MIN(substr(sm.doc_dt, 1, 10)) AS day, si.item_code, SUM(si.quantity) AS "
+            "quantity FROM stokovi_main "
             "AS sm INNER JOIN (SELECT * FROM stokovi_items WHERE doc_dt >= ? AND doc_dt <= "
             "?) AS si ON si.doc_id = sm.doc_id WHERE sm.doc_dt >= ? AND sm.doc_dt <= "
             "? GROUP BY sm.partner_id, substr(sm.doc_dt, 6, 2), si.item_code ORDER BY "
             "sm.partner_id, substr(sm.doc_dt, 6, 2), si.item_code;",
-            QString("%1-01-01").arg(Year()), QString("%1-12-31").arg(Year()), QString("%1-01-01").arg(Year()), QString("%1-12-31").arg(Year())))
+            QString("%1-01-01").arg(Year()), QString("%1-12-31").arg(Year()), QString("%1-01-01").arg(Year()),
+            QString("%1-12-31").arg(Year())))
         return false;
     for (int r = 1; r <= bought.Rows(); ++r) {
         const int month = MonthOf(bought.Text(r, 1));
@@ -76,10 +76,11 @@ std::vector<ListColumn> ProfitByItems::Columns() {
 
 SqlStatement ProfitByItems::Statement() {
     return Sql(
-        "SELECT si.item_code, si.item_name, si.item_group, g.name FROM stokovi_items AS si LEFT JOIN (SELECT "
-        "id, name FROM groups) AS g ON si.item_group = g.id WHERE (si.doc_dt >= ? AND si.doc_dt <= "
-        "?) AND %s GROUP BY si.item_code "
-        "ORDER BY si.item_name ASC;",
+        "SELECT si.item_code, MAX(si.item_name) AS item_name, MAX(si.item_group) AS item_group, MAX(g.name) "
+        "AS "
+        "group_name FROM stokovi_items AS si LEFT JOIN (SELECT id, name FROM groups) AS g ON si.item_group = "
+        "g.id "
+        "WHERE (si.doc_dt >= ? AND si.doc_dt <= ?) AND %s GROUP BY si.item_code ORDER BY item_name ASC;",
         QString("%1-01-01").arg(Year()), QString("%1-12-31").arg(Year()),
         m_db.Dialect().SearchAnywhere({"si.item_code", "si.item_name"}, Search().Text()));
 }

@@ -118,7 +118,7 @@ SqlStatement SalesReport::Statement() {
             "? AND doc_dt <= ?)) AS sf ON sm.doc_id = sf.doc_id WHERE (sm.doc_dt >= ? AND sm.doc_dt "
             "<= "
             "?) "
-            "%s %s %s ORDER BY sm.doc_dt, sm.doc_id, si.item_name ASC;",
+            "%s %s %s ORDER BY sm.doc_dt, sm.doc_id, si.item_name ASC, si.seq_id;",
             p, p, p, p, p, p, p, p, p, QString(extra), QString(), p, p, QString(mainTable),
             QString(itemsTable), from, to, QString(partnersTable), from, to, QString(firmTable), from, to,
             from, to, QString(price), customers, search),

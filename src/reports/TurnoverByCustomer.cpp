@@ -31,7 +31,7 @@ SqlStatement TurnoverByCustomer::Statement() {
             "stokovi_main AS sm "
             "INNER JOIN (SELECT * FROM partners) AS p ON sm.partner_id = p.partner_id WHERE (sm.doc_dt >= "
             "? AND "
-            "sm.doc_dt <= ?) GROUP BY sm.partner_id ORDER BY p.partner_name ASC",
+            "sm.doc_dt <= ?) GROUP BY sm.partner_id, p.partner_name ORDER BY p.partner_name ASC",
             DateToSql(m_from), DateToSql(m_to)),
         {"sm.oblagaema_sum", "sm.total_sum"}, "sm.doc_dt", m_from, m_to);
 }

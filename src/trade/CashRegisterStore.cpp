@@ -2,6 +2,7 @@
 
 #include "base/Clock.h"
 #include "db/Database.h"
+#include "db/Schema.h"
 #include "db/WriteTransaction.h"
 #include "format/Rounding.h"
 #include "format/SqlDates.h"
@@ -226,8 +227,7 @@ bool DeleteDocumentOperations(WriteTransaction& t, int opType, int docId) {
 }
 
 bool InsertCreditNoteOperation(WriteTransaction& t, int creditNote, const DocumentOperation& op) {
-    if (!t.Exec("CREATE TABLE IF NOT EXISTS credit_note_cash (credit_note_id INTEGER PRIMARY KEY, rec_id "
-                "INTEGER NOT NULL);") ||
+    if (!t.Exec(t.Dialect().CreateTable(Schema::kCreditNoteCash)) ||
         !DeleteCreditNoteOperation(t, true, creditNote))
         return false;
     const std::optional<long long> recId = t.InsertReturning(

@@ -2,19 +2,11 @@
 
 #include "db/Database.h"
 #include "db/ResultTable.h"
+#include "db/Schema.h"
 #include "db/WriteTransaction.h"
 #include "sales/fiscal/NetFpClient.h"
 
 namespace {
-
-constexpr const char* kCreate =
-    "CREATE TABLE IF NOT EXISTS fiscal_receipts ([family] INTEGER NOT NULL, [doc_id] INTEGER NOT NULL, "
-    "[reversal] INTEGER NOT NULL DEFAULT 0, [printer_serial] TEXT NOT NULL, [sequence] INTEGER NOT NULL "
-    "DEFAULT 0, [unique_sale_number] TEXT NOT NULL, [task_id] TEXT NOT NULL, [amount] NUMERIC (13, 2) NOT "
-    "NULL DEFAULT 0, [state] INTEGER NOT NULL DEFAULT 0, [receipt_number] TEXT NOT NULL DEFAULT '', "
-    "[receipt_dt] TEXT NOT NULL DEFAULT '', [receipt_amount] NUMERIC (13, 2) NOT NULL DEFAULT 0, "
-    "[fm_serial] TEXT NOT NULL DEFAULT '', [sent_dt] TEXT NOT NULL DEFAULT '', [by_hand] INTEGER NOT NULL "
-    "DEFAULT 0);";
 
 constexpr const char* kColumns =
     "SELECT family, doc_id, reversal, printer_serial, sequence, unique_sale_number, task_id, amount, state, "
@@ -65,7 +57,8 @@ bool FiscalReceiptStore::AddLaterColumns() {
 
 bool FiscalReceiptStore::Create() {
     WriteTransaction t(m_db);
-    return t.Begin() && t.Exec(kCreate) && t.Commit() && AddLaterColumns();
+    return t.Begin() && t.Exec(t.Dialect().CreateTable(Schema::kFiscalReceipts)) && t.Commit() &&
+           AddLaterColumns();
 }
 
 std::optional<FiscalReceipt> FiscalReceiptStore::Read(const char* condition, SaleFamily family, int docId) {
@@ -109,7 +102,8 @@ std::optional<FiscalReceipt> FiscalReceiptStore::Reserve(const FiscalReceipt& dr
 std::optional<FiscalReceipt> FiscalReceiptStore::ReserveIn(WriteTransaction& t, const FiscalReceipt& draft,
                                                            const QString& operatorCode,
                                                            const QString& originalNumber) {
-    if (!t.Exec(kCreate) || (m_db.HasTable("fiscal_receipts") && !AddLaterColumns()))
+    if (!t.Exec(t.Dialect().CreateTable(Schema::kFiscalReceipts)) ||
+        (m_db.HasTable("fiscal_receipts") && !AddLaterColumns()))
         return std::nullopt;
     if (std::optional<FiscalReceipt> existing = Read("state <> '2'", draft.family, draft.docId))
         return existing;
@@ -120,19 +114,17 @@ std::optional<FiscalReceipt> FiscalReceiptStore::ReserveIn(WriteTransaction& t, 
         r.sequence = 0;
         r.uniqueSaleNumber = originalNumber;
     } else {
-        r.sequence =
-            m_db.QueryInt(0, "SELECT MAX(sequence) FROM fiscal_receipts WHERE printer_serial = ?;",
-                          r.printerSerial) +
-            1;
+        r.sequence = m_db.QueryInt(0, "SELECT MAX(sequence) FROM fiscal_receipts WHERE printer_serial = ?;",
+                                   r.printerSerial) +
+                     1;
         r.uniqueSaleNumber =
             QString("%1-%2-%3").arg(r.printerSerial, operatorCode).arg(r.sequence, 7, 10, QChar('0'));
     }
-    if (!t.ExecPrintf(
-            "INSERT INTO fiscal_receipts (family, doc_id, reversal, printer_serial, sequence, "
-            "unique_sale_number, task_id, amount, state) VALUES (?, ?, ?, ?, ?, ?, "
-            "?, ?, '0');",
-            static_cast<int>(r.family), r.docId, r.reversal ? 1 : 0, r.printerSerial, r.sequence,
-            r.uniqueSaleNumber, r.taskId, SqlDecimal{r.amount, 2}))
+    if (!t.ExecPrintf("INSERT INTO fiscal_receipts (family, doc_id, reversal, printer_serial, sequence, "
+                      "unique_sale_number, task_id, amount, state) VALUES (?, ?, ?, ?, ?, ?, "
+                      "?, ?, '0');",
+                      static_cast<int>(r.family), r.docId, r.reversal ? 1 : 0, r.printerSerial, r.sequence,
+                      r.uniqueSaleNumber, r.taskId, SqlDecimal{r.amount, 2}))
         return std::nullopt;
     return r;
 }
@@ -164,8 +156,8 @@ bool FiscalReceiptStore::MarkPrintedByHand(FiscalReceipt& receipt, const QString
         !t.ExecPrintf("UPDATE fiscal_receipts SET state = '1', receipt_number = ?, receipt_dt = ?, "
                       "receipt_amount = ?, by_hand = '1' WHERE family = ? AND doc_id = ? AND state "
                       "= '0';",
-                      receiptNumber, receipt.sentAt, SqlDecimal{receipt.amount, 2}, static_cast<int>(receipt.family),
-                      receipt.docId) ||
+                      receiptNumber, receipt.sentAt, SqlDecimal{receipt.amount, 2},
+                      static_cast<int>(receipt.family), receipt.docId) ||
         !t.Commit())
         return false;
     receipt.state = FiscalReceipt::Printed;
@@ -179,12 +171,11 @@ bool FiscalReceiptStore::MarkPrintedByHand(FiscalReceipt& receipt, const QString
 bool FiscalReceiptStore::MarkPrinted(FiscalReceipt& receipt, const NetFpResult& result) {
     WriteTransaction t(m_db);
     if (!t.Begin() ||
-        !t.ExecPrintf(
-            "UPDATE fiscal_receipts SET state = '1', receipt_number = ?, receipt_dt = ?, "
-            "receipt_amount = ?, fm_serial = ? WHERE family = ? AND doc_id = ? AND state "
-            "= '0';",
-            result.receiptNumber, result.receiptDateTime, SqlDecimal{result.receiptAmount, 2}, result.fiscalMemoryNumber,
-            static_cast<int>(receipt.family), receipt.docId) ||
+        !t.ExecPrintf("UPDATE fiscal_receipts SET state = '1', receipt_number = ?, receipt_dt = ?, "
+                      "receipt_amount = ?, fm_serial = ? WHERE family = ? AND doc_id = ? AND state "
+                      "= '0';",
+                      result.receiptNumber, result.receiptDateTime, SqlDecimal{result.receiptAmount, 2},
+                      result.fiscalMemoryNumber, static_cast<int>(receipt.family), receipt.docId) ||
         !t.Commit())
         return false;
     receipt.state = FiscalReceipt::Printed;
