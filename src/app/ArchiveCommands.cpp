@@ -118,7 +118,7 @@ int RunBackupCommand(const QString& directory, LocalSettings& settings, const Cl
 }
 
 int RunRestoreCommand(const QString& archive, const QString& directory, Prompter& prompter) {
-    const QString path = databaseIn(directory, prompter);
+    const QString path = IsServerLocation(directory) ? directory : databaseIn(directory, prompter);
     if (path.isEmpty())
         return 1;
     const QString error = RestoreDatabase(
@@ -128,6 +128,6 @@ int RunRestoreCommand(const QString& archive, const QString& directory, Prompter
                          MessageIcon::Stop);
         return 1;
     }
-    PrintLine(QString("Базата данни %1 беше възстановена от файла %2.").arg(path, archive));
+    PrintLine(QString("Базата данни %1 беше възстановена от файла %2.").arg(WithoutPassword(path), archive));
     return 0;
 }

@@ -3,13 +3,18 @@
 #include "base/AppInfo.h"
 #include "db/Connection.h"
 #include "db/ArchiveRun.h"
+#include "db/FirmCopy.h"
+#include "db/FirmLocation.h"
+#include "db/ReportDbError.h"
 #include "db/ResultTable.h"
 #include "db/SafeFileWrite.h"
 #include "db/SchemaVersion.h"
 #include "db/SeatLock.h"
 
 #include <QFile>
+#include <QDir>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <sqlite3.h>
 
 namespace {
@@ -36,6 +41,9 @@ QString copyDatabase(Connection& source, const QString& copyPath) {
     if (DbResult opened = copy.Open(copyPath, true); opened.Failed())
         return QString("Временното копие на базата данни не може да бъде създадено: %1")
             .arg(QString::fromUtf8(opened.error));
+    // A firm on a server is copied into the file table by table.
+    if (source.IsServer())
+        return CopyFirm(source, copy, nullptr);
     sqlite3_backup* backup = sqlite3_backup_init(copy.Handle(), "main", source.Handle(), "main");
     if (!backup)
         return QString("Базата данни не може да бъде копирана: %1").arg(libraryError(copy.Handle()));
@@ -101,7 +109,9 @@ QString putInPlace(const QString& restored, const QString& databasePath) {
 } // namespace
 
 QString ArchiveDirectoryOf(const QString& chosen, const QString& databasePath) {
-    return chosen.isEmpty() ? QFileInfo(databasePath).absolutePath() : chosen;
+    if (!chosen.isEmpty())
+        return chosen;
+    return IsServerLocation(databasePath) ? QDir::currentPath() : QFileInfo(databasePath).absolutePath();
 }
 
 QString ArchiveFileName(const QString& directory, const QDateTime& now) {
@@ -148,8 +158,47 @@ QString ArchiveDatabase(Connection& connection, const QString& destination, cons
     return QString();
 }
 
+namespace {
+// An archive brought onto a server: unpacked and checked in a private
+// folder, then copied over the firm in one transaction while no other seat
+// is connected. Older formats are a file matter.
+QString restoreOnServer(const QString& archive, const QString& location,
+                        const std::function<void()>& releaseOwnConnection, const WorkProgress& progress) {
+    QFile packed(archive);
+    if (!packed.open(QIODevice::ReadOnly))
+        return QString("Архивът %1 не може да бъде отворен: %2").arg(archive, packed.errorString());
+    QTemporaryDir folder;
+    if (!folder.isValid())
+        return "Временна папка за архива не може да бъде създадена.";
+    const QString restored = folder.filePath("tarvo.db");
+    QString error = WriteFileWhole(
+        restored, [&](QFile& out) { return GzipDecompress(packed, out, stage(progress, 0, 50)); });
+    if (!error.isEmpty() || !(error = checkRestoredFile(restored)).isEmpty())
+        return error;
+    Connection source;
+    if (DbResult opened = source.Open(restored, false); opened.Failed())
+        return "Архивът не съдържа база данни.";
+    ResultTable version;
+    if (source.Query("SELECT key_value FROM settings WHERE key_name = 'dbversion';", version).Failed() ||
+        version.Int(1, 0) != AppInfo::kSchemaVersion)
+        return QString("Архивът е от по-стар формат. Възстановете го в директория, отворете го веднъж с "
+                       "програмата и го копирайте на сървъра (tarvo copy).");
+    releaseOwnConnection();
+    Connection target;
+    if (DbResult opened = target.Open(location, false); opened.Failed())
+        return DbErrorText(opened);
+    ResultTable seats;
+    if (target.Query(target.Dialect().OtherSeats(), seats).Failed() || seats.Int(1, 0) > 0)
+        return "Базата данни се използва от друго копие на програмата. Затворете го и опитайте отново.";
+    error = CopyFirm(source, target, stage(progress, 50, 100), true);
+    return error;
+}
+} // namespace
+
 QString RestoreDatabase(const QString& archive, const QString& linkOrPath,
                         const std::function<void()>& releaseOwnConnection, const WorkProgress& progress) {
+    if (IsServerLocation(linkOrPath))
+        return restoreOnServer(archive, linkOrPath, releaseOwnConnection, progress);
     // Through a symbolic link the file it points to is restored, so every
     // seat that reaches the database by the link sees the archive.
     const QFileInfo given(linkOrPath);

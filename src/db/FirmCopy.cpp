@@ -114,13 +114,17 @@ QString copyRows(Connection& source, Connection& target, const QString& table, c
     }
 }
 
-QString copyAll(Connection& source, Connection& target, const WorkProgress& progress) {
+QString copyAll(Connection& source, Connection& target, const WorkProgress& progress, bool replace) {
     QString error;
     const std::optional<QStringList> existing = programTables(target, error);
     if (!existing)
         return error;
-    if (!existing->isEmpty())
+    if (!existing->isEmpty() && !replace)
         return "Целта не е празна: в нея вече има таблици. Фирмата не беше копирана.";
+    for (const QString& table : *existing)
+        if (Schema::DefinitionOf(table))
+            if (const DbResult dropped = target.Exec("DROP TABLE " + table.toUtf8() + ";"); dropped.Failed())
+                return failed("Таблицата не може да бъде заменена:", table, dropped);
     const std::optional<QStringList> listed = programTables(source, error);
     if (!listed)
         return error;
@@ -176,14 +180,14 @@ QString copyAll(Connection& source, Connection& target, const WorkProgress& prog
 
 } // namespace
 
-QString CopyFirm(Connection& source, Connection& target, const WorkProgress& progress) {
+QString CopyFirm(Connection& source, Connection& target, const WorkProgress& progress, bool replace) {
     if (const DbResult begun = source.Exec(source.Dialect().BeginSnapshot()); begun.Failed())
         return failed("Източникът не може да бъде прочетен:", QString(), begun);
     if (const DbResult begun = target.Begin(); begun.Failed()) {
         source.Exec("ROLLBACK;");
         return failed("Целта не може да бъде записана:", QString(), begun);
     }
-    const QString error = copyAll(source, target, progress);
+    const QString error = copyAll(source, target, progress, replace);
     source.Exec("ROLLBACK;");
     if (!error.isEmpty()) {
         target.Exec("ROLLBACK;");

@@ -12,5 +12,7 @@ class Connection;
 // all in one transaction on the target, read from one consistent state of
 // the source. Before the transaction commits, the row count and the sum of
 // every amount column of each table are compared on both sides. The target
-// must hold no table. The error text, empty on success.
-QString CopyFirm(Connection& source, Connection& target, const WorkProgress& progress);
+// must hold no table, unless `replace` is set: the firm on the target then
+// gives way to the source's in the same transaction (a restore). The error
+// text, empty on success.
+QString CopyFirm(Connection& source, Connection& target, const WorkProgress& progress, bool replace = false);

@@ -26,10 +26,12 @@ QByteArray serverError(pg_conn* handle) {
     return text.trimmed();
 }
 
-DbResult failure(pg_conn* handle) {
+// A failed statement: the server's own words for it, without its context.
+DbResult failure(pg_conn* handle, const PGresult* result) {
     if (PQstatus(handle) == CONNECTION_BAD)
         return DbResult{DbCode::kConnectionLost, serverError(handle)};
-    return DbResult{DbCode::kError, serverError(handle)};
+    const char* primary = result ? PQresultErrorField(result, PG_DIAG_MESSAGE_PRIMARY) : nullptr;
+    return DbResult{DbCode::kError, primary ? QByteArray(primary) : serverError(handle)};
 }
 
 // A decimal as the embedded file shows a real number: 15 significant digits
@@ -177,10 +179,12 @@ DbResult PgConnection::Run(const SqlStatement& statement, ResultTable* table) {
                 const QByteArray name = "t" + QByteArray::number(++m_named);
                 PGresult* prepared =
                     PQprepare(m_handle, name.constData(), piece.text.constData(), 0, nullptr);
-                const bool ok = PQresultStatus(prepared) == PGRES_COMMAND_OK;
+                if (PQresultStatus(prepared) != PGRES_COMMAND_OK) {
+                    const DbResult failed = failure(m_handle, prepared);
+                    PQclear(prepared);
+                    return failed;
+                }
                 PQclear(prepared);
-                if (!ok)
-                    return failure(m_handle);
                 found = m_prepared.insert(piece.text, name);
             }
             result = PQexecPrepared(m_handle, found.value().constData(), piece.values, values.data(), nullptr,
@@ -191,7 +195,7 @@ DbResult PgConnection::Run(const SqlStatement& statement, ResultTable* table) {
         }
         const ExecStatusType status = PQresultStatus(result);
         if (status != PGRES_COMMAND_OK && status != PGRES_TUPLES_OK) {
-            const DbResult failed = failure(m_handle);
+            const DbResult failed = failure(m_handle, result);
             PQclear(result);
             return failed;
         }

@@ -9,21 +9,6 @@ namespace {
 // database are its own, so one key serves every firm on a server.
 constexpr const char* kBeginWrite = "BEGIN; SELECT pg_advisory_xact_lock(1414680918);";
 
-// A new row of a table whose key is a whole number and is not given gets the
-// highest stored key + 1, as the embedded file gives it (its row id).
-constexpr const char* kNextIdFunction =
-    "CREATE OR REPLACE FUNCTION tarvo_next_id() RETURNS trigger LANGUAGE plpgsql AS $body$ "
-    "DECLARE next_id bigint; "
-    "BEGIN "
-    "IF to_jsonb(NEW) -> TG_ARGV[0] = 'null'::jsonb THEN "
-    "EXECUTE format('SELECT COALESCE(MAX(%I), 0) + 1 FROM %I.%I', TG_ARGV[0], TG_TABLE_SCHEMA, "
-    "TG_TABLE_NAME) "
-    "INTO next_id; "
-    "NEW := jsonb_populate_record(NEW, jsonb_build_object(TG_ARGV[0], next_id)); "
-    "END IF; "
-    "RETURN NEW; "
-    "END $body$;";
-
 QString withoutBrackets(QString text) {
     static const QRegularExpression bracketed(R"(\[([^\]]+)\])");
     return text.replace(bracketed, "\\1");
@@ -98,8 +83,14 @@ public:
     SqlStatement Compact() const override { return "VACUUM;"; }
     SqlStatement RowId() const override { return "ctid"; }
     SqlStatement BeginWrite() const override { return kBeginWrite; }
-    SqlStatement SchemaPreamble() const override { return kNextIdFunction; }
+    SqlStatement SchemaPreamble() const override { return SqlStatement(); }
     SqlStatement BeginSnapshot() const override { return "BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY;"; }
+    SqlStatement OtherSeats() const override {
+        return "SELECT COUNT(*) AS seats FROM pg_stat_activity WHERE datname = current_database() AND pid <> "
+               "pg_backend_pid() AND application_name = 'Tarvo';";
+    }
+    // A text column keeps any text as it is.
+    SqlStatement VerbatimText(const QString& text) const override { return SqlCompose("?", {text}); }
 
     SqlStatement CreateIndex(const QByteArray& definition) const override {
         return withoutBrackets(QString::fromUtf8(definition)).toUtf8();
@@ -116,6 +107,7 @@ public:
         const QString table = match.captured(2);
         QStringList columns;
         QStringList integerColumns;
+        QStringList numbers; // the amounts and quantities
         QString counted; // the whole-number key that counts up by itself
         static const QRegularExpression columnPart(R"(^(\w+)\s+([A-Za-z]+(\s*\([^)]*\))?)(.*)$)",
                                                    QRegularExpression::DotMatchesEverythingOption);
@@ -141,6 +133,8 @@ public:
             const bool integer = serverType(type) == "INTEGER";
             if (integer)
                 integerColumns << column.captured(1);
+            if (serverType(type) == "NUMERIC")
+                numbers << column.captured(1);
             if (rest.contains("PRIMARY KEY", Qt::CaseInsensitive)) {
                 rest.replace(QRegularExpression(R"(\s+UNIQUE\b)", QRegularExpression::CaseInsensitiveOption),
                              "");
@@ -150,11 +144,22 @@ public:
             columns << column.captured(1) + " " + serverType(type) + rest;
         }
         QString statement = "CREATE TABLE " + match.captured(1) + table + " (" + columns.join(", ") + ");";
+        // Each row as the file stores it: a whole-number key not given is the
+        // highest stored + 1 (the file's row id), and a figure keeps no
+        // trailing zeros (the file keeps 2.000 as 2 and 2.50 as 2.5), so every
+        // figure reads and adds up as it does in the file.
+        if (counted.isEmpty() && numbers.isEmpty())
+            return statement.toUtf8();
+        QString body;
         if (!counted.isEmpty())
-            statement +=
-                QString(" CREATE OR REPLACE TRIGGER %1_next_id BEFORE INSERT ON %1 FOR EACH ROW EXECUTE "
-                        "FUNCTION tarvo_next_id('%2');")
-                    .arg(table, counted);
+            body += QString("IF NEW.%1 IS NULL THEN SELECT COALESCE(MAX(%1), 0) + 1 INTO NEW.%1 FROM %2; END IF; ")
+                        .arg(counted, table);
+        for (const QString& number : numbers)
+            body += QString("NEW.%1 := trim_scale(NEW.%1); ").arg(number);
+        statement += QString(" CREATE OR REPLACE FUNCTION tarvo_%1_row() RETURNS trigger LANGUAGE plpgsql AS "
+                             "$body$ BEGIN %2RETURN NEW; END $body$; CREATE OR REPLACE TRIGGER %1_row BEFORE "
+                             "INSERT OR UPDATE ON %1 FOR EACH ROW EXECUTE FUNCTION tarvo_%1_row();")
+                         .arg(table, body);
         return statement.toUtf8();
     }
 };

@@ -35,6 +35,12 @@ public:
     virtual SqlStatement CreateIndex(const QByteArray& definition) const = 0;
     // What a new database needs before its tables.
     virtual SqlStatement SchemaPreamble() const = 0;
+    // A text value stored exactly as typed, also in a column whose declared
+    // type would turn a text like "0123" into a number.
+    virtual SqlStatement VerbatimText(const QString& text) const = 0;
+    // A query whose one cell counts the other seats of the program connected
+    // to the firm (0 where the engine cannot tell; the file's seats mark it).
+    virtual SqlStatement OtherSeats() const = 0;
     // Begins a read of one consistent state, while other seats go on writing.
     virtual SqlStatement BeginSnapshot() const = 0;
 

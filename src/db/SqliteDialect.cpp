@@ -25,6 +25,9 @@ public:
     SqlStatement CreateIndex(const QByteArray& definition) const override { return definition; }
     SqlStatement SchemaPreamble() const override { return SqlStatement(); }
     SqlStatement BeginSnapshot() const override { return "BEGIN;"; }
+    SqlStatement OtherSeats() const override { return "SELECT 0 AS seats;"; }
+    // The bytes of the text, which no column affinity converts.
+    SqlStatement VerbatimText(const QString& text) const override { return SqlCompose("CAST(? AS BLOB)", {text}); }
 };
 
 } // namespace

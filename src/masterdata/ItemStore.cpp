@@ -164,7 +164,7 @@ std::optional<std::vector<ItemStore::RowPrices>> ItemStore::AllPrices() {
     std::vector<RowPrices> rows(static_cast<size_t>(t.Rows()));
     for (int r = 1; r <= t.Rows(); ++r) {
         RowPrices& row = rows[static_cast<size_t>(r - 1)];
-        row.row = t.Int(r, 0);
+        row.row = t.Text(r, 0);
         for (size_t c = 0; c < row.prices.size(); ++c)
             row.prices[c] = t.Double(r, static_cast<int>(c) + 1);
     }

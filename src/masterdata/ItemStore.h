@@ -80,7 +80,7 @@ public:
 
     // The catalogue's prices row by row, for the change of currency.
     struct RowPrices {
-        long long row = 0;
+        QString row; // the engine's row id, as text
         std::array<double, 5> prices{}; // price_1, price_2, last_price, cost_price, work_costs
     };
     std::optional<std::vector<RowPrices>> AllPrices();

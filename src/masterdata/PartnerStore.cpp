@@ -78,17 +78,16 @@ bool PartnerStore::NameExists(const QString& name) {
 }
 
 // The notes' declared type MEMO has numeric affinity in SQLite 3, which
-// would store a note "0123" as the number 123: they are stored as the bytes
-// of the text typed, which no affinity converts.
+// would store a note "0123" as the number 123: they are stored verbatim.
 bool PartnerStore::Insert(Partner& r) {
     WriteTransaction t(m_db);
     if (!t.Begin() || NameExists(r.name))
         return false;
     const int id = MaxId() + 1;
     if (!t.ExecPrintf("INSERT INTO partners VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
-                      "?, ?, CAST(? AS BLOB), ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?);",
+                      "?, ?, %s, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?);",
                       id, r.isCustomer, r.isSupplier, r.name, r.city, r.address, r.taxId, r.bulstat, r.mol,
-                      r.phone, r.fax, r.email, r.url, r.notes, r.bankName, r.bankBranch, r.bankCode,
+                      r.phone, r.fax, r.email, r.url, m_db.Dialect().VerbatimText(r.notes), r.bankName, r.bankBranch, r.bankCode,
                       r.bankAccount, r.vatRegistered, r.preferPayment, r.defaultPrice, r.nameLat, r.cityLat,
                       r.addressLat, r.molLat) ||
         !t.Commit())
@@ -104,7 +103,7 @@ bool PartnerStore::Update(const Partner& r) {
         "partner_mol = "
         "?, partner_phone = ?, partner_fax = ?, partner_email = ?, partner_url = ?, "
         "partner_notes = "
-        "CAST(? AS BLOB), partner_bank_name = ?, partner_bank_branch = ?, partner_bank_code = ?, "
+        "%s, partner_bank_name = ?, partner_bank_branch = ?, partner_bank_code = ?, "
         "partner_bank_acc = "
         "?, partner_vat_registered = ?, partner_prefer_payment = ?, default_price = ?, "
         "partner_name_lat "
@@ -112,7 +111,8 @@ bool PartnerStore::Update(const Partner& r) {
         "partner_id = "
         "?;",
         r.isCustomer, r.isSupplier, r.name, r.city, r.address, r.taxId, r.bulstat, r.mol, r.phone, r.fax,
-        r.email, r.url, r.notes, r.bankName, r.bankBranch, r.bankCode, r.bankAccount, r.vatRegistered,
+        r.email, r.url, m_db.Dialect().VerbatimText(r.notes), r.bankName, r.bankBranch, r.bankCode, r.bankAccount,
+        r.vatRegistered,
         r.preferPayment, r.defaultPrice, r.nameLat, r.cityLat, r.addressLat, r.molLat, r.id);
 }
 

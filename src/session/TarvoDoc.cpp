@@ -6,6 +6,7 @@
 #include "base/Prompter.h"
 #include "db/DatabaseCreator.h"
 #include "db/DatabaseFile.h"
+#include "db/FirmLocation.h"
 #include "db/ReportDbError.h"
 #include "db/SchemaVersion.h"
 #include "db/upgrade/UpgradeDatabase.h"
@@ -23,14 +24,72 @@ constexpr const char* kMissingFile =
     "на "
     "нова база данни в тази директория\n(No) - Не, изход от програмата.\n(Cancel) - Не, избор на друга "
     "директория с база данни.";
+constexpr const char* kEmptyServerDatabase =
+    "Базата данни %1 на сървъра е празна.\nЖелаете ли да създадете в нея нова фирма?";
+constexpr const char* kOtherProgramsDatabase =
+    "Базата данни %1 на сървъра не е на TARVO: в нея има таблици на друга програма. Нищо не беше променено.";
+constexpr const char* kOtherFormatOnServer =
+    "Фирмата в %1 е във формат %2, с който тази версия на TARVO не работи. Файл от по-стар формат се "
+    "преструктурира в програмата и едва тогава се копира на сървъра (tarvo copy).";
 } // namespace
 
 CTarvoDoc::CTarvoDoc(SessionServices services, QString databaseDirectory, RetryPolicy policy)
     : m_services(services), m_directory(std::move(databaseDirectory)), m_policy(policy),
       m_db(*this, services.sleeper, services.prompter, policy) {}
 
+bool CTarvoDoc::OnServer() const {
+    return IsServerLocation(m_directory);
+}
+
 QString CTarvoDoc::DatabasePath() const {
-    return QDir(m_directory).filePath(AppInfo::kDatabaseFileName);
+    return OnServer() ? m_directory : QDir(m_directory).filePath(AppInfo::kDatabaseFileName);
+}
+
+void CTarvoDoc::UseServer(const QString& location, const QString& password) {
+    CloseDatabase();
+    m_directory = location;
+    m_password = password;
+    m_services.settings.SetDBPath(WithoutPassword(location));
+}
+
+// A firm on a server: an empty database is offered for a new firm; another
+// program's, or a firm of another format, is refused. A server that cannot
+// be reached is said so, and the next use tries again.
+Connection* CTarvoDoc::OpenServerFirm() {
+    DbResult opened = m_connection.OpenServer(m_directory, m_password);
+    if (opened.Failed()) {
+        ReportDbError(m_services.prompter, opened);
+        return nullptr;
+    }
+    FixedConnectionSource source(m_connection);
+    Database check(source, m_services.sleeper, m_services.prompter, m_policy);
+    const QString shown = WithoutPassword(m_directory);
+    ResultTable tables;
+    if (!check.Query(tables, check.Dialect().ListTables())) {
+        m_connection.Close();
+        return nullptr;
+    }
+    if (tables.Empty()) {
+        if (m_services.prompter.AskYesNo(QString(kEmptyServerDatabase).arg(shown), MessageIcon::Question) ==
+                Answer::Yes &&
+            CreateSchema(check)) {
+            m_open = true;
+            return &m_connection;
+        }
+        m_connection.Close();
+        return nullptr;
+    }
+    const int version = check.HasTable("settings") ? GetSchemaVersion(check) : 0;
+    if (version == AppInfo::kSchemaVersion) {
+        m_open = true;
+        return &m_connection;
+    }
+    m_connection.Close();
+    if (version == 0)
+        m_services.prompter.Message(QString(kOtherProgramsDatabase).arg(shown), MessageIcon::Stop);
+    else if (version > 0)
+        m_services.prompter.Message(QString(kOtherFormatOnServer).arg(shown).arg(version), MessageIcon::Stop);
+    return nullptr;
 }
 
 Connection* CTarvoDoc::GetDatabase() {
@@ -42,6 +101,11 @@ Connection* CTarvoDoc::GetDatabase() {
         return nullptr;
     m_opening = true;
     Connection* connection = nullptr;
+    if (OnServer()) {
+        connection = OpenServerFirm();
+        m_opening = false;
+        return connection;
+    }
     for (;;) {
         if (InspectDatabaseFile(DatabasePath()) == DatabaseFileState::Present) {
             connection = OpenExisting();

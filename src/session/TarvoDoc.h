@@ -40,8 +40,14 @@ public:
     Database& Db() { return m_db; }
     // How the program ends itself (a finished restore, a refused file).
     ProcessExit& Exit() { return m_services.exit; }
+    // Where the firm lives: its folder, or a server's connection string.
     QString DatabaseDirectory() const { return m_directory; }
+    bool OnServer() const;
     QString DatabasePath() const override;
+    // Moves the session to a firm on a server, with the password the user
+    // typed (kept in memory for this run alone); the connection opens on the
+    // next use. The location is remembered without a password.
+    void UseServer(const QString& location, const QString& password);
     // Closes the connection (before the file is replaced); the next use opens
     // the file again.
     void CloseDatabase() override;
@@ -60,10 +66,12 @@ private:
     // process unless the user did not consent.
     void Upgrade(int version);
     Connection* OpenExisting();
+    Connection* OpenServerFirm();
     void EndProcess(int status);
 
     SessionServices m_services;
     QString m_directory;
+    QString m_password;
     RetryPolicy m_policy;
     Connection m_connection;
     // Tells a restore in another process that this seat uses the file.

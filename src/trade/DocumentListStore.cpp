@@ -85,7 +85,7 @@ const KindStatement* statementOf(DocumentKind kind) {
         "produced_by",
         nullptr,
         nullptr,
-        " GROUP BY doc_id ORDER BY doc_dt DESC, doc_id DESC;",
+        " GROUP BY doc_id, doc_dt, produced_by ORDER BY doc_dt DESC, doc_id DESC;",
         false};
     static const KindStatement requests{"SELECT doc_id, doc_dt, partner_name FROM requests_main ",
                                         "",
@@ -177,7 +177,8 @@ SqlStatement DocumentListStore::Statement(const DocumentListFilter& f) const {
                    "si.doc_id = sm.doc_id INNER JOIN (SELECT partner_id, partner_name FROM partners) AS p ON "
                    "sm.partner_id = p.partner_id WHERE si.invoiced = '0' AND sm.partner_id = ? AND %s ",
                    {f.partnerId, m_db.Dialect().SearchAnywhere({"CAST(si.doc_id AS TEXT)"}, f.search)}) +
-               period + " GROUP BY si.doc_id ORDER BY si.doc_dt, si.doc_id DESC;";
+               period + " GROUP BY si.doc_id, si.doc_dt, sm.partner_id, p.partner_name, sm.total_sum ORDER BY si.doc_dt, "
+                        "si.doc_id DESC;";
     }
     if (f.kind == DocumentKind::WarrantyCards && f.bySerial)
         return SqlCompose(

@@ -6,6 +6,7 @@
 #include "masterdata/FirmCurrency.h"
 #include "support/DatabaseTest.h"
 #include "support/FailureInjector.h"
+#include "support/TestFirm.h"
 
 namespace {
 
@@ -28,11 +29,9 @@ protected:
 };
 
 TEST_F(CurrencyChangeoverTest, EveryPriceIsDividedByTheRateAndRoundedHalvesUp) {
+    ASSERT_TRUE(AddStocks(Db(), {StockRow("A", "Десет").Group(0).Quantity(5).Cost(1.95583).Prices(10, 0.01).Work(0.005).Last(3.91166),
+                                 StockRow("R", "Изделие").Group(0).Recipe()}));
     ASSERT_TRUE(Db().Exec(
-        // code, name, group, units, qty, min, cost, price_1, price_2, work, last, material, recipe, ...
-        "INSERT INTO stocks VALUES('A', 'Десет', 0, 'бр.', 5, 0, 1.95583, 10, 0.01, 0.005, 3.91166, 0, 0, 0, "
-        "0, 0);"
-        "INSERT INTO stocks VALUES('R', 'Изделие', 0, 'бр.', 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0);"
         "INSERT INTO stock_prices (stock_code, partner_id, partner_price) VALUES('A', 1, 19.5583);"
         "INSERT INTO stokovi_main (doc_id, doc_dt, partner_id, oblagaema_sum, total_sum) "
         "VALUES(1, '2026-11-30', 1, 100, 120);"
@@ -135,9 +134,9 @@ TEST_F(CurrencyChangeoverTest, AnotherSeatsChangeoverIsSeenUnderTheLock) {
     ASSERT_TRUE(Db().Exec("INSERT INTO stocks (code, stock_name, price_1) VALUES('A', 'А', 10);"));
     // The other seat went over after this one read leva.
     auto other = OpenSecondConnection();
-    ASSERT_TRUE(other->Exec("REPLACE INTO settings VALUES('currency', 'EUR');"
-                                     "REPLACE INTO settings VALUES('currency_changeover_dt', "
-                                     "'2026-12-08');"
+    ASSERT_TRUE(other->Exec("INSERT INTO settings VALUES('currency', 'EUR') ON CONFLICT (key_name) DO UPDATE SET key_value = excluded.key_value;"
+                                     "INSERT INTO settings VALUES('currency_changeover_dt', "
+                                     "'2026-12-08') ON CONFLICT (key_name) DO UPDATE SET key_value = excluded.key_value;"
                                      "UPDATE stocks SET price_1 = 5.11;")
                     .Ok());
     EXPECT_FALSE(Changeover().ConvertCatalogue(QDate(2026, 12, 8)));

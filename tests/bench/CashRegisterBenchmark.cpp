@@ -23,7 +23,8 @@ struct Session : BenchSession {
             const QString date = first.addDays(i % 365).toString("yyyy-MM-dd");
             db.ExecPrintf("INSERT INTO cash_register VALUES(?, ?, ?, ?, ?, "
                           "?, ?, ?, 0, ?);",
-                          i, i % 2, QString("основание %1").arg(i), date, date, QString("Операция %1").arg(i), 1 + i % 200, SqlDecimal{100.0 + i % 900, 2}, i % 3 == 0 ? 1 : 0);
+                          i, i % 2, QString("основание %1").arg(i), date, date, QString("Операция %1").arg(i),
+                          1 + i % 200, SqlDecimal{100.0 + i % 900, 2}, i % 3 == 0 ? 1 : 0);
             for (int k = 0; k < 3; ++k)
                 db.ExecPrintf("INSERT INTO cash_register_cmp VALUES(?, NULL, ?, ?);", i, date,
                               SqlDecimal{10.0 + k, 2});

@@ -4,6 +4,7 @@
 #include "masterdata/Catalogue.h"
 #include "masterdata/ui/CItemPickerDlg.h"
 #include "support/FakeFormHost.h"
+#include "support/TestFirm.h"
 
 #include <benchmark/benchmark.h>
 
@@ -18,9 +19,14 @@ struct CatalogueSession : BenchSession {
         // Every tenth item is a product made of two goods.
         for (int i = 0; i < 10000; ++i) {
             const int recipe = i % 10 == 0 ? 1 : 0;
-            db.ExecPrintf("INSERT INTO stocks VALUES(?, ?, ?, 'бр.', ?, 0, 1.5, 2, 3, 0.5, 1, "
-                          "0, ?, 0, 0, 0);",
-                          QString("C%1").arg(i), QString("Артикул %1").arg(i), i % 200 + 1, i % 50, recipe);
+            AddStocks(db, {StockRow(QString("C%1").arg(i), QString("Артикул %1").arg(i))
+                               .Group(i % 200 + 1)
+                               .Quantity(i % 50)
+                               .Cost(1.5)
+                               .Prices(2, 3)
+                               .Work(0.5)
+                               .Last(1)
+                               .Recipe(recipe)});
             if (recipe) {
                 db.ExecPrintf("INSERT INTO stocks_cmp VALUES(?, ?, 2, 5);", QString("C%1").arg(i),
                               QString("C%1").arg(i + 1));

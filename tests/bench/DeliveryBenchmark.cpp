@@ -5,6 +5,7 @@
 #include "print/DeliveryReceiptJob.h"
 #include "stockops/DeliveryFakes.h"
 #include "stockops/DeliveryForm.h"
+#include "support/TestFirm.h"
 
 #include <benchmark/benchmark.h>
 
@@ -14,23 +15,25 @@ struct DeliverySession : BenchSession {
     DeliverySession() {
         Database& db = doc->Db();
         db.Exec("BEGIN;");
-        db.Exec("INSERT INTO firmdata VALUES('Тарво ООД', '', 'Русе', '', 'ул. Дунав 5', '', 'Петров', '', "
-                "'111', "
-                "'BG111', 1, 20);"
-                "INSERT INTO groups VALUES(1, 'Стоки', 0);"
+        AddFirmData(db, FirmRow::Short);
+        db.Exec("INSERT INTO groups VALUES(1, 'Стоки', 0);"
                 "INSERT INTO partners (partner_id, partner_is_customer, partner_is_supplier, partner_name, "
                 "partner_mol, partner_vat_registered) VALUES(1, 0, 1, 'Доставчик', 'Иван', 1);");
         for (int i = 0; i < 400; ++i)
-            db.ExecPrintf(
-                "INSERT INTO stocks VALUES(?, ?, 1, 'бр.', 100, 0, 1, 2, 2, 0, 1, ?, 0, 0, "
-                "0, 0);",
-                QString("G%1").arg(i), QString("Стока %1").arg(i), i < 50 ? 1 : 0);
+            AddStocks(db, {StockRow(QString("G%1").arg(i), QString("Стока %1").arg(i))
+                               .Quantity(100)
+                               .Cost(1)
+                               .Prices(2, 2)
+                               .Last(1)
+                               .Material(i < 50)});
         for (int i = 0; i < 50; ++i) {
-            db.ExecPrintf(
-                "INSERT INTO stocks VALUES(?, ?, 1, 'бр.', 0, 0, 5, 20, 18, 1, 0, 0, 1, 0, "
-                "0, 0);",
-                QString("P%1").arg(i), QString("Изделие %1").arg(i));
-            db.ExecPrintf("INSERT INTO stocks_cmp VALUES(?, ?, 1.5, 0);", QString("P%1").arg(i), QString("G%1").arg(i));
+            AddStocks(db, {StockRow(QString("P%1").arg(i), QString("Изделие %1").arg(i))
+                               .Cost(5)
+                               .Prices(20, 18)
+                               .Work(1)
+                               .Recipe()});
+            db.ExecPrintf("INSERT INTO stocks_cmp VALUES(?, ?, 1.5, 0);", QString("P%1").arg(i),
+                          QString("G%1").arg(i));
         }
         db.Exec("COMMIT;");
     }

@@ -15,7 +15,8 @@ namespace {
 void BM_ImportDumpWithALostApostrophe(benchmark::State& state) {
     QTemporaryDir dir;
     QDir(dir.path()).mkdir("firm");
-    QByteArray dump = "BEGIN TRANSACTION;\nCREATE TABLE units (unit VARCHAR(50));\nINSERT INTO units VALUES('кг);\n";
+    QByteArray dump =
+        "BEGIN TRANSACTION;\nCREATE TABLE units (unit VARCHAR(50));\nINSERT INTO units VALUES('кг);\n";
     while (dump.size() < 5 * 1024 * 1024)
         dump += "INSERT INTO units VALUES('бр.', 'опаковка от дванадесет броя');\n";
     QFile file(dir.filePath("lost.sql"));
@@ -26,8 +27,8 @@ void BM_ImportDumpWithALostApostrophe(benchmark::State& state) {
     ConsolePrompter console;
     ThreadSleeper sleeper;
     for (auto _ : state)
-        benchmark::DoNotOptimize(RunImportDumpCommand(file.fileName(), dir.filePath("firm"), {"--optimize=no"},
-                                                      settings, console, sleeper));
+        benchmark::DoNotOptimize(RunImportDumpCommand(file.fileName(), dir.filePath("firm"),
+                                                      {"--optimize=no"}, settings, console, sleeper));
 }
 BENCHMARK(BM_ImportDumpWithALostApostrophe)->Unit(benchmark::kMillisecond)->Iterations(1);
 

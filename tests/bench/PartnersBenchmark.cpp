@@ -17,7 +17,8 @@ struct Session : BenchSession {
                 "INSERT INTO partners (partner_id, partner_is_customer, partner_name, partner_city, "
                 "partner_address, partner_mol, partner_tax_id) VALUES(?, ?, ?, "
                 "?, ?, ?, ?);",
-                i, i % 2, QString("Фирма %1 ООД").arg(i), QString("Град %1").arg(i % 100), QString("ул. Първа %1").arg(i), QString("Управител %1").arg(i), 100000000 + i);
+                i, i % 2, QString("Фирма %1 ООД").arg(i), QString("Град %1").arg(i % 100),
+                QString("ул. Първа %1").arg(i), QString("Управител %1").arg(i), 100000000 + i);
         db.Exec("COMMIT;");
     }
 };

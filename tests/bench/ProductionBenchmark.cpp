@@ -5,6 +5,7 @@
 #include "stockops/ProductionForm.h"
 #include "support/ScriptedItems.h"
 #include "support/ScriptedNumbers.h"
+#include "support/TestFirm.h"
 
 #include <benchmark/benchmark.h>
 
@@ -15,17 +16,24 @@ struct ProductionSession : BenchSession {
         Database& db = doc->Db();
         db.Exec("BEGIN;");
         for (int i = 0; i < 400; ++i)
-            db.ExecPrintf(
-                "INSERT INTO stocks VALUES(?, ?, 0, 'кг', 1000000, 0, 1, 0, 0, 0, 1, 1, 0, "
-                "0, 0, 0);",
-                QString("M%1").arg(i), QString("Материал %1").arg(i));
+            AddStocks(db, {StockRow(QString("M%1").arg(i), QString("Материал %1").arg(i))
+                               .Group(0)
+                               .Unit("кг")
+                               .Quantity(1000000)
+                               .Cost(1)
+                               .Last(1)
+                               .Material()});
         for (int i = 0; i < 50; ++i) {
-            db.ExecPrintf(
-                "INSERT INTO stocks VALUES(?, ?, 0, 'бр.', 0, 0, 5, 20, 18, 1, 0, 0, 1, 0, "
-                "0, 1);",
-                QString("P%1").arg(i), QString("Изделие %1").arg(i));
+            AddStocks(db, {StockRow(QString("P%1").arg(i), QString("Изделие %1").arg(i))
+                               .Group(0)
+                               .Cost(5)
+                               .Prices(20, 18)
+                               .Work(1)
+                               .Recipe()
+                               .Dirty()});
             for (int k = 0; k < 4; ++k)
-                db.ExecPrintf("INSERT INTO stocks_cmp VALUES(?, ?, 1.5, 5);", QString("P%1").arg(i), QString("M%1").arg(i * 4 + k));
+                db.ExecPrintf("INSERT INTO stocks_cmp VALUES(?, ?, 1.5, 5);", QString("P%1").arg(i),
+                              QString("M%1").arg(i * 4 + k));
         }
         db.Exec("COMMIT;");
     }

@@ -22,13 +22,14 @@ void buildTree(Database& db) {
         for (int i = 0; i < perLevel[level]; ++i)
             db.ExecPrintf("INSERT INTO stocks (code, cost_price, work_costs, is_recipe, is_dirty) "
                           "VALUES(?, ?, ?, ?, ?);",
-                          QString("L%1-%2").arg(level).arg(i), level == 4 ? 1.0 + i * 0.01 : 0.0, 0.5, level < 4 ? 1 : 0,
-                          level < 4 ? 1 : 0);
+                          QString("L%1-%2").arg(level).arg(i), level == 4 ? 1.0 + i * 0.01 : 0.0, 0.5,
+                          level < 4 ? 1 : 0, level < 4 ? 1 : 0);
     for (int level = 0; level < 4; ++level)
         for (int i = 0; i < perLevel[level]; ++i)
             for (int k = 0; k < perLevel[level + 1] / perLevel[level] + 1; ++k)
-                db.ExecPrintf("INSERT INTO stocks_cmp VALUES(?, ?, ?, ?);", QString("L%1-%2").arg(level).arg(i),
-                              QString("L%1-%2").arg(level + 1).arg((i * 3 + k) % perLevel[level + 1]), 1.5, 5.0);
+                db.ExecPrintf(
+                    "INSERT INTO stocks_cmp VALUES(?, ?, ?, ?);", QString("L%1-%2").arg(level).arg(i),
+                    QString("L%1-%2").arg(level + 1).arg((i * 3 + k) % perLevel[level + 1]), 1.5, 5.0);
     db.Exec("COMMIT;");
 }
 

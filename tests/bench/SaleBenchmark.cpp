@@ -6,6 +6,7 @@
 #include "sales/SaleFakes.h"
 #include "sales/SellForm.h"
 #include "support/FakeFormHost.h"
+#include "support/TestFirm.h"
 #include "trade/DocumentBrowser.h"
 #include "trade/ui/CDocumentBrowserDlg.h"
 
@@ -17,19 +18,22 @@ struct SaleSession : BenchSession {
     SaleSession() {
         Database& db = doc->Db();
         db.Exec("BEGIN;");
-        db.Exec("INSERT INTO firmdata VALUES('Тарво ООД', '', 'Русе', '', 'ул. Дунав 5', '', 'Петров', '', "
-                "'111', "
-                "'BG111', 1, 20);"
-                "INSERT INTO groups VALUES(1, 'Стоки', 0);"
+        AddFirmData(db, FirmRow::Short);
+        db.Exec("INSERT INTO groups VALUES(1, 'Стоки', 0);"
                 "INSERT INTO partners (partner_id, partner_is_customer, partner_name) VALUES(1, 1, 'Алфа');");
         for (int i = 0; i < 400; ++i)
-            db.ExecPrintf("INSERT INTO stocks VALUES(?, ?, 1, 'бр.', 1000000, 0, 1, 2, 2, 0, 1, 0, 0, "
-                          "0, 0, 0);",
-                          QString("G%1").arg(i), QString("Стока %1").arg(i));
+            AddStocks(db, {StockRow(QString("G%1").arg(i), QString("Стока %1").arg(i))
+                               .Quantity(1000000)
+                               .Cost(1)
+                               .Prices(2, 2)
+                               .Last(1)});
         for (int i = 0; i < 50; ++i) {
-            db.ExecPrintf("INSERT INTO stocks VALUES(?, ?, 1, 'бр.', 0, 0, 5, 20, 18, 1, 0, 0, 1, 0, 0, "
-                          "1);",
-                          QString("P%1").arg(i), QString("Изделие %1").arg(i));
+            AddStocks(db, {StockRow(QString("P%1").arg(i), QString("Изделие %1").arg(i))
+                               .Cost(5)
+                               .Prices(20, 18)
+                               .Work(1)
+                               .Recipe()
+                               .Dirty()});
             for (int k = 0; k < 4; ++k)
                 db.ExecPrintf("INSERT INTO stocks_cmp VALUES(?, ?, 1.5, 5);", QString("P%1").arg(i),
                               QString("G%1").arg(200 + i * 4 + k));

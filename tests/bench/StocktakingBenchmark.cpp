@@ -3,7 +3,7 @@
 #include "base/Clock.h"
 #include "bench/BenchSession.h"
 #include "stockops/StocktakingForm.h"
-
+#include "support/TestFirm.h"
 #include "support/YesPrompter.h"
 
 #include <benchmark/benchmark.h>
@@ -17,10 +17,12 @@ struct StocktakingSession : BenchSession {
         for (int g = 1; g <= 50; ++g)
             db.ExecPrintf("INSERT INTO groups VALUES(?, ?, 0);", g, QString("Група %1").arg(g));
         for (int i = 0; i < 5000; ++i)
-            db.ExecPrintf(
-                "INSERT INTO stocks VALUES(?, ?, ?, 'бр.', 100, 0, 1.5, 2, 2, 0, 1, 0, 0, 0, "
-                "0, 0);",
-                QString("G%1").arg(i), QString("Стока %1").arg(i), 1 + i % 50);
+            AddStocks(db, {StockRow(QString("G%1").arg(i), QString("Стока %1").arg(i))
+                               .Group(1 + i % 50)
+                               .Quantity(100)
+                               .Cost(1.5)
+                               .Prices(2, 2)
+                               .Last(1)});
         db.Exec("COMMIT;");
     }
     SystemClock clock;

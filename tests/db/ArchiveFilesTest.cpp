@@ -97,6 +97,7 @@ protected:
 } // namespace
 
 TEST_F(ArchiveFilesTest, ArchiveRestoresTheDatabaseAndGzipReadsIt) {
+    SKIP_ON_SERVER("archives of the file");
     AddUnits(50);
     std::vector<int> progress;
     const QString archive = tempDir.filePath("TV20261208103000.Z");
@@ -137,6 +138,7 @@ TEST_F(ArchiveFilesTest, ArchiveRestoresTheDatabaseAndGzipReadsIt) {
 }
 
 TEST_F(ArchiveFilesTest, ArchiveWhileAnotherProcessWritesIsConsistent) {
+    SKIP_ON_SERVER("archives of the file");
     ChildSeat writer;
     writer.Start({"writer", tempDir.filePath("tarvo.db"), "писач", "400"});
     QDir(Dir()).mkdir("restored");
@@ -156,6 +158,7 @@ TEST_F(ArchiveFilesTest, ArchiveWhileAnotherProcessWritesIsConsistent) {
 }
 
 TEST_F(ArchiveFilesTest, BrokenOrForeignArchivesAreRefusedAndTheDatabaseStays) {
+    SKIP_ON_SERVER("archives of the file");
     AddUnits(5);
     const QString database = tempDir.filePath("tarvo.db");
     const QString good = Archive();
@@ -196,6 +199,7 @@ TEST_F(ArchiveFilesTest, BrokenOrForeignArchivesAreRefusedAndTheDatabaseStays) {
 }
 
 TEST_F(ArchiveFilesTest, RestoreIsRefusedWhileTheFileIsInUse) {
+    SKIP_ON_SERVER("archives of the file");
     AddUnits(3);
     const QString database = tempDir.filePath("tarvo.db");
     const QString archive = Archive();
@@ -234,6 +238,7 @@ TEST_F(ArchiveFilesTest, RestoreIsRefusedWhileTheFileIsInUse) {
 // text, is replaced unless a process holds a lock on it; through a
 // symbolic link the file it points to is restored and the link stays.
 TEST_F(ArchiveFilesTest, ADamagedFileOrALinkIsRestored) {
+    SKIP_ON_SERVER("archives of the file");
     AddUnits(3);
     const QString database = tempDir.filePath("tarvo.db");
     const QString archive = Archive();
@@ -267,6 +272,7 @@ TEST_F(ArchiveFilesTest, ADamagedFileOrALinkIsRestored) {
 }
 
 TEST_F(ArchiveFilesTest, RestoreKilledBeforeTheRenameLeavesTheOldFile) {
+    SKIP_ON_SERVER("archives of the file");
     AddUnits(2);
     const QString database = tempDir.filePath("tarvo.db");
     const QString archive = Archive();
@@ -288,6 +294,7 @@ TEST_F(ArchiveFilesTest, RestoreKilledBeforeTheRenameLeavesTheOldFile) {
 }
 
 TEST_F(ArchiveFilesTest, AWriteFailureLeavesNoArchive) {
+    SKIP_ON_SERVER("archives of the file");
     // The compressor stops at the first refused write.
     QBuffer in;
     in.setData(QByteArray(1 << 20, 'x') + QByteArray::number(12345));

@@ -7,6 +7,7 @@
 #include "sales/SaleFakes.h"
 #include "support/DatabaseTest.h"
 #include "support/FailureInjector.h"
+#include "support/TestFirm.h"
 
 #include <memory>
 
@@ -30,13 +31,13 @@ class OfferTest : public DatabaseTest {
 protected:
     void SetUp() override {
         DatabaseTest::SetUp();
-        ASSERT_TRUE(Db().Exec(
-            "INSERT INTO firmdata VALUES('Тарво ООД', 'Tarvo', 'Русе', 'Ruse', 'ул. Дунав 5', 'Dunav 5', "
-            "'Петър Петров', 'Petar', '111222333', 'BG111222333', 1, 20);"
-            "INSERT INTO groups VALUES(1, 'Стоки', 0);"
-            "INSERT INTO stocks VALUES('G1', 'Кабел \"Б\" 100%', 1, 'м', 10, 0, 2, 50, 45, 0, 1.9, 0, 0, 0, "
-            "0, 0);"
-            "INSERT INTO stocks VALUES('S1', 'Монтаж', 1, 'час', 0, 0, 0, 0.35, 0, 0, 0, 0, 0, 0, 0, 3);"));
+        if (IsSkipped())
+            return;
+        ASSERT_TRUE(AddFirmData(Db()));
+        ASSERT_TRUE(Db().Exec("INSERT INTO groups VALUES(1, 'Стоки', 0);"));
+        ASSERT_TRUE(AddStocks(
+            Db(), {StockRow("G1", "Кабел \"Б\" 100%").Unit("м").Quantity(10).Cost(2).Prices(50, 45).Last(1.9),
+                   StockRow("S1", "Монтаж").Unit("час").Prices(0.35, 0).Dirty()}));
         Reopen();
     }
     void Reopen() {

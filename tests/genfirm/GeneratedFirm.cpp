@@ -1,9 +1,14 @@
 #include "genfirm/GeneratedFirm.h"
 
+#include "base/ConsolePrompter.h"
+#include "base/Sleeper.h"
 #include "db/Connection.h"
+#include "db/DatabaseCreator.h"
+#include "db/FirmCopy.h"
 
 #include <sqlite3.h>
 
+#include <QTemporaryDir>
 #include <QDate>
 #include <QString>
 #include <algorithm>
@@ -520,6 +525,18 @@ private:
 
 bool GenerateFirm(Connection& connection, double scale, unsigned seed) {
     sqlite3* db = connection.Handle();
+    if (!db) {
+        // A firm on a server is made in a file first and then copied over.
+        QTemporaryDir folder;
+        const QString file = folder.filePath("tarvo.db");
+        Connection made;
+        ThreadSleeper sleeper;
+        ConsolePrompter prompter;
+        if (!folder.isValid() || CreateDatabase(file, made, sleeper, prompter) != CreationResult::Created ||
+            !GenerateFirm(made, scale, seed))
+            return false;
+        return CopyFirm(made, connection, nullptr, true).isEmpty();
+    }
     Generator generator(db, scale, seed);
     if (generator.Run())
         return true;

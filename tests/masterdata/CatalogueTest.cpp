@@ -5,6 +5,7 @@
 #include "masterdata/ItemPicker.h"
 #include "support/DatabaseTest.h"
 #include "support/ScriptedChoosers.h"
+#include "support/TestFirm.h"
 
 namespace {
 
@@ -12,16 +13,23 @@ class CatalogueTest : public DatabaseTest {
 protected:
     void SetUp() override {
         DatabaseTest::SetUp();
-        ASSERT_TRUE(Db().Exec(
-            "INSERT INTO groups VALUES(1, 'Кабели', 0);"
-            "INSERT INTO groups VALUES(2, 'Услуги', 0);"
-            "INSERT INTO stocks VALUES('K1', 'Кабел ШВПС', 1, 'м', 12.5, 1, 1.5, 2.675, 3, 0, 1.4, 0, 0, 0, "
-            "0, 0);"
-            "INSERT INTO stocks VALUES('M1', 'Мед', 1, 'кг', -2, 0, 10, 0, 0, 0, 9, 1, 0, 0, 0, 0);"
-            "INSERT INTO stocks VALUES('P1', 'Удължител', 1, 'бр.', 4, 0, 0, 20, 0, 2, 0, 0, 1, 0, 0, 1);"
-            "INSERT INTO stocks VALUES('S1', 'Монтаж', 2, 'ч.', 0, 0, 0, 30, 0, 15, 0, 0, 1, 1, 0, 0);"
-            "INSERT INTO stocks VALUES('H1', 'Скрит', 1, 'бр.', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0);"
-            "INSERT INTO stocks_cmp VALUES('P1', 'K1', 3, 0);"));
+        if (IsSkipped())
+            return;
+        ASSERT_TRUE(Db().Exec("INSERT INTO groups VALUES(1, 'Кабели', 0);"
+                              "INSERT INTO groups VALUES(2, 'Услуги', 0);"
+                              "INSERT INTO stocks_cmp VALUES('P1', 'K1', 3, 0);"));
+        ASSERT_TRUE(AddStocks(
+            Db(), {StockRow("K1", "Кабел ШВПС")
+                       .Unit("м")
+                       .Quantity(12.5)
+                       .Min(1)
+                       .Cost(1.5)
+                       .Prices(2.675, 3)
+                       .Last(1.4),
+                   StockRow("M1", "Мед").Unit("кг").Quantity(-2).Cost(10).Last(9).Material(),
+                   StockRow("P1", "Удължител").Quantity(4).Prices(20, 0).Work(2).Recipe().Dirty(),
+                   StockRow("S1", "Монтаж").Group(2).Unit("ч.").Prices(30, 0).Work(15).Recipe().Service(),
+                   StockRow("H1", "Скрит").Hidden()}));
         catalogue = std::make_unique<Catalogue>(Db(), prompter, *settings);
     }
     QStringList Codes() {
@@ -311,12 +319,18 @@ TEST_F(ItemFormTest, APriceChangeWritesTheItemAloneAndACostChangeMarksItsRecipes
     ItemForm form(Db(), prompter, ItemForm::Kind::Goods, ItemForm::Mode::Edit, Loaded("K1"));
     ItemForm::Fields f = form.Initial();
     f.price2 = 4.5;
+    // The file counts the rows every statement changed.
     ResultTable changes;
-    ASSERT_TRUE(Db().QueryWithRetry("SELECT total_changes();", changes).Ok());
+    const bool counted = !OnServer();
+    if (counted) {
+        ASSERT_TRUE(Db().QueryWithRetry("SELECT total_changes();", changes).Ok());
+    }
     const long long start = changes.Int64(1, 0);
     ASSERT_EQ(form.Save(f), ItemForm::Field::None);
-    ASSERT_TRUE(Db().QueryWithRetry("SELECT total_changes();", changes).Ok());
-    EXPECT_EQ(changes.Int64(1, 0) - start, 2); // the item row, and the unit it keeps
+    if (counted) {
+        ASSERT_TRUE(Db().QueryWithRetry("SELECT total_changes();", changes).Ok());
+        EXPECT_EQ(changes.Int64(1, 0) - start, 2); // the item row, and the unit it keeps
+    }
     EXPECT_EQ(Scalar("SELECT is_dirty FROM stocks WHERE code = 'P1';"), "0");
 
     ItemForm again(Db(), prompter, ItemForm::Kind::Goods, ItemForm::Mode::Edit, Loaded("K1"));

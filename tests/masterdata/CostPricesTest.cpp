@@ -20,9 +20,12 @@ protected:
         return Scalar(QByteArray("SELECT cost_price || '/' || is_dirty FROM stocks WHERE code = '") + code +
                       "';");
     }
+    // The rows the file's statements changed so far (0 on a server, which does not count them).
     long long Changes() {
         ResultTable table;
-        EXPECT_TRUE(Db().QueryWithRetry("SELECT total_changes();", table).Ok());
+        if (!OnServer()) {
+            EXPECT_TRUE(Db().QueryWithRetry("SELECT total_changes();", table).Ok());
+        }
         return table.Int64(1, 0);
     }
 };

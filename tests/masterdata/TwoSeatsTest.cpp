@@ -4,16 +4,13 @@
 // the file stays consistent.
 #include "support/ChildSeat.h"
 #include "support/DatabaseTest.h"
+#include "support/TestFirm.h"
 
 namespace {
 
 class TwoSeatsTest : public DatabaseTest {
 protected:
-    void SetUp() override {
-        DatabaseTest::SetUp();
-        doc.reset(); // this process keeps no connection open while the children race
-    }
-    QString DbPath() const { return tempDir.filePath("tarvo.db"); }
+    QString DbPath() const { return DatabaseName(); }
     void Exec(const QByteArray& sql) {
         auto connection = OpenSecondConnection();
         ASSERT_TRUE(connection->Exec(sql).Ok()) << sql.constData();
@@ -21,6 +18,7 @@ protected:
     // Starts both children, lets them go at once and gives how many saves
     // each won.
     std::pair<int, int> Race(const QStringList& first, const QStringList& second) {
+        doc.reset(); // this process keeps no connection open while the children race
         ChildSeat a, b;
         const auto statuses = RaceTwo(a, b, first, second);
         EXPECT_EQ(statuses.first, 0) << a.Errors().toStdString();
@@ -58,17 +56,12 @@ TEST_F(TwoSeatsTest, EachItemCodeIsCreatedOnce) {
 }
 
 TEST_F(TwoSeatsTest, AnItemIsEitherDeletedOrPutIntoTheRecipe) {
-    QByteArray setUp =
-        "INSERT INTO groups VALUES(1, 'Стоки', 0);"
-        "INSERT INTO stocks VALUES('Y', 'Лепило', 1, 'бр.', 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0);"
-        "INSERT INTO stocks VALUES('R', 'Изделие', 1, 'бр.', 0, 0, 1, 0, 0, 0, 0, 0, 1, 0, 0, 0);"
-        "INSERT INTO stocks_cmp VALUES('R', 'Y', 1, 0);";
+    Exec("INSERT INTO groups VALUES(1, 'Стоки', 0);"
+         "INSERT INTO stocks_cmp VALUES('R', 'Y', 1, 0);");
+    ASSERT_TRUE(AddStocks(
+        Db(), {StockRow("Y", "Лепило").Cost(1).Material(), StockRow("R", "Изделие").Cost(1).Recipe()}));
     for (int i = 0; i < kNames; ++i)
-        setUp +=
-            QString("INSERT INTO stocks VALUES('X%1', 'Винт', 1, 'бр.', 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0);")
-                .arg(i)
-                .toUtf8();
-    Exec(setUp);
+        ASSERT_TRUE(AddStocks(Db(), {StockRow(QString("X%1").arg(i), "Винт").Cost(1).Material()}));
     const auto won =
         Race({"delete-items", DbPath(), "X", kCount}, {"add-components", DbPath(), "R", "X", kBackwards});
     EXPECT_EQ(won.first + won.second, kNames);

@@ -56,8 +56,8 @@ TEST_F(IncomeExpenseYearTest, AYearAcrossTheChangeoverIsInEuro) {
         "INSERT INTO stokovi_main (doc_id, doc_dt, oblagaema_sum) VALUES(1, '2026-11-15', 195.583);"
         "INSERT INTO stokovi_main (doc_id, doc_dt, oblagaema_sum) VALUES(2, '2026-12-10', 10);"
         "INSERT INTO supplies_main (doc_id, doc_dt, oblagaema_sum) VALUES(1, '2026-11-02', 39.1166);"
-        "REPLACE INTO settings VALUES('currency', 'EUR');"
-        "REPLACE INTO settings VALUES('currency_changeover_dt', '2026-12-08');"));
+        "INSERT INTO settings VALUES('currency', 'EUR') ON CONFLICT (key_name) DO UPDATE SET key_value = excluded.key_value;"
+        "INSERT INTO settings VALUES('currency_changeover_dt', '2026-12-08') ON CONFLICT (key_name) DO UPDATE SET key_value = excluded.key_value;"));
     IncomeExpenseYear year;
     ASSERT_TRUE(LoadIncomeExpenseYear(Db(), clock, 2026, year));
     EXPECT_TRUE(year.converted);

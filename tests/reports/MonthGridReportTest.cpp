@@ -37,6 +37,8 @@ class MonthGridReportTest : public DatabaseTest {
 protected:
     void SetUp() override {
         DatabaseTest::SetUp();
+        if (IsSkipped())
+            return;
         ASSERT_TRUE(GenerateFirm(*doc->GetDatabase(), 0.01));
     }
     ResultTable Read(const SqlStatement& statement) { return ReadAll(Db(), statement); }
@@ -191,8 +193,8 @@ TEST_F(DatabaseTest, MonthGridsOfAYearAcrossTheChangeoverAreInEuro) {
                           "VALUES(1, '2026-11-30', 'A', 1, 195.58);"
                           "INSERT INTO stokovi_items (doc_id, doc_dt, item_code, quantity, end_price) "
                           "VALUES(2, '2026-12-10', 'A', 1, 10);"
-                          "REPLACE INTO settings VALUES('currency', 'EUR');"
-                          "REPLACE INTO settings VALUES('currency_changeover_dt', '2026-12-08');"));
+                          "INSERT INTO settings VALUES('currency', 'EUR') ON CONFLICT (key_name) DO UPDATE SET key_value = excluded.key_value;"
+                          "INSERT INTO settings VALUES('currency_changeover_dt', '2026-12-08') ON CONFLICT (key_name) DO UPDATE SET key_value = excluded.key_value;"));
     TurnoverByMonthsAndCustomers customers(Db(), prompter, clock, *settings);
     ASSERT_TRUE(customers.Reload());
     ASSERT_EQ(customers.Rows().size(), 1u);

@@ -6,6 +6,7 @@
 #include "masterdata/CostPrices.h"
 #include "reports/ReferenceQueries.h"
 #include "support/DatabaseTest.h"
+#include "support/TestFirm.h"
 
 #include <QHash>
 
@@ -134,25 +135,13 @@ TEST_F(ProfitReportsTest, BothEqualAStatementACellOnTheGeneratedFirm) {
 TEST_F(ProfitReportsTest, ProfitsLossesTodaysCostsAndDeletedItems) {
     ASSERT_TRUE(
         Db().Exec("INSERT INTO partners (partner_id, partner_name) VALUES(1, 'Алфа');"
-                  "INSERT INTO stocks VALUES('G1', 'Брава', 0, 'бр.', 0, 0, 6, 0, 0, 0, 0, 0, 0, 0, 0, 0);"
-                  "INSERT INTO stokovi_main (doc_id, doc_dt, partner_id, discount, oblagaema_sum) VALUES(1, "
-                  "'2025-03-05', 1, 0, "
-                  "100);"
-                  "INSERT INTO stokovi_items (doc_id, doc_dt, seq_id, item_code, item_name, item_group, "
-                  "quantity, end_price) "
-                  "VALUES(1, '2025-03-05', 1, 'G1', 'Брава', 0, 10, 100);"
-                  "INSERT INTO stokovi_main (doc_id, doc_dt, partner_id, discount, oblagaema_sum) VALUES(2, "
-                  "'2025-04-05', 1, 0, "
-                  "50);"
-                  "INSERT INTO stokovi_items (doc_id, doc_dt, seq_id, item_code, item_name, item_group, "
-                  "quantity, end_price) "
-                  "VALUES(2, '2025-04-05', 1, 'G1', 'Брава', 0, 10, 50);"
-                  "INSERT INTO stokovi_main (doc_id, doc_dt, partner_id, discount, oblagaema_sum) VALUES(3, "
-                  "'2025-05-05', 1, 0, "
-                  "30);"
-                  "INSERT INTO stokovi_items (doc_id, doc_dt, seq_id, item_code, item_name, item_group, "
-                  "quantity, end_price) "
-                  "VALUES(3, '2025-05-05', 1, 'X9', 'Изтрит', 0, 1, 30);"));
+        "INSERT INTO stokovi_main (doc_id, doc_dt, partner_id, discount, oblagaema_sum) VALUES(1, '2025-03-05', 1, 0, 100);"
+        "INSERT INTO stokovi_items (doc_id, doc_dt, seq_id, item_code, item_name, item_group, quantity, end_price) VALUES(1, '2025-03-05', 1, 'G1', 'Брава', 0, 10, 100);"
+        "INSERT INTO stokovi_main (doc_id, doc_dt, partner_id, discount, oblagaema_sum) VALUES(2, '2025-04-05', 1, 0, 50);"
+        "INSERT INTO stokovi_items (doc_id, doc_dt, seq_id, item_code, item_name, item_group, quantity, end_price) VALUES(2, '2025-04-05', 1, 'G1', 'Брава', 0, 10, 50);"
+        "INSERT INTO stokovi_main (doc_id, doc_dt, partner_id, discount, oblagaema_sum) VALUES(3, '2025-05-05', 1, 0, 30);"
+        "INSERT INTO stokovi_items (doc_id, doc_dt, seq_id, item_code, item_name, item_group, quantity, end_price) VALUES(3, '2025-05-05', 1, 'X9', 'Изтрит', 0, 1, 30);"));
+    ASSERT_TRUE(AddStocks(Db(), {StockRow("G1", "Брава").Group(0).Cost(6)}));
     ProfitByCustomers customers(Db(), prompter, clock, *settings);
     customers.SetYear(2025);
     ASSERT_TRUE(customers.Reload());

@@ -6,6 +6,7 @@
 
 #include "support/DatabaseTest.h"
 #include "support/ScriptedChoosers.h"
+#include "support/TestFirm.h"
 
 #include <memory>
 
@@ -14,15 +15,11 @@ class StockMovementTest : public DatabaseTest {
 protected:
     void SetUp() override {
         DatabaseTest::SetUp();
+        if (IsSkipped())
+            return;
         ASSERT_TRUE(Db().Exec(
             "INSERT INTO groups VALUES(1, 'Стоки', 0);"
             "INSERT INTO groups VALUES(2, 'Материали', 0);"
-            "INSERT INTO stocks VALUES('X''1', 'Артикул', 1, 'бр.', 40, 0, 1, 2, 2, 0, 1, 0, 0, 0, 0, 0);"
-            "INSERT INTO stocks VALUES('Q1', 'Без движение', 1, 'м', 7.5, 0, 1, 2, 2, 0, 1, 0, 0, 0, 0, 0);"
-            "INSERT INTO stocks VALUES('M1', 'Мед', 2, 'кг', 3, 0, 1, 0, 0, 0, 1, 1, 0, 0, 0, 0);"
-            "INSERT INTO stocks VALUES('P1', 'Изделие', 1, 'бр.', 0, 0, 1, 9, 9, 0, 0, 0, 1, 0, 0, 0);"
-            "INSERT INTO stocks VALUES('S1', 'Услуга', 1, 'ч.', 0, 0, 0, 30, 30, 0, 0, 0, 1, 1, 0, 0);"
-            "INSERT INTO stocks VALUES('H1', 'Скрит', 1, 'бр.', 1, 0, 0, 1, 1, 0, 0, 0, 0, 0, 1, 0);"
             // Stocktaking 4 on the 1st counted 10 of X'1; the movements of December.
             "INSERT INTO revisions VALUES(4, '2026-12-01', '');"
             "INSERT INTO revisions_cmp (doc_id, doc_dt, item_code, actual_quantity) VALUES(4, '2026-12-01', "
@@ -40,6 +37,13 @@ protected:
             "3);"
             "INSERT INTO stokovi_items (doc_id, doc_dt, item_code, quantity) VALUES(2, '2026-12-08', 'S1', "
             "4);"));
+        ASSERT_TRUE(AddStocks(
+            Db(), {StockRow("X'1", "Артикул").Quantity(40).Cost(1).Prices(2, 2).Last(1),
+                   StockRow("Q1", "Без движение").Unit("м").Quantity(7.5).Cost(1).Prices(2, 2).Last(1),
+                   StockRow("M1", "Мед").Group(2).Unit("кг").Quantity(3).Cost(1).Last(1).Material(),
+                   StockRow("P1", "Изделие").Cost(1).Prices(9, 9).Recipe(),
+                   StockRow("S1", "Услуга").Unit("ч.").Prices(30, 30).Recipe().Service(),
+                   StockRow("H1", "Скрит").Quantity(1).Prices(1, 1).Hidden()}));
         report = std::make_unique<StockMovementReport>(Db(), prompter, clock, *settings);
     }
     void Period(const QDate& from, const QDate& to, int stocktaking) {

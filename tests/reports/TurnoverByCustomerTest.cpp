@@ -8,6 +8,8 @@ class TurnoverByCustomerTest : public DatabaseTest {
 protected:
     void SetUp() override {
         DatabaseTest::SetUp();
+        if (IsSkipped())
+            return;
         ASSERT_TRUE(Db().Exec("INSERT INTO partners (partner_id, partner_name) VALUES(1, 'Бета');"
                               "INSERT INTO partners (partner_id, partner_name) VALUES(2, 'Алфа');"
                               "INSERT INTO stokovi_main (doc_id, doc_dt, partner_id, oblagaema_sum, "
@@ -45,8 +47,8 @@ TEST_F(TurnoverByCustomerTest, TheMonthByCustomerWithBothEndsIncluded) {
 // After the changeover to euro on 8 December, a period across it gives the
 // leva documents in euro and says so; a period on one side stays as stored.
 TEST_F(TurnoverByCustomerTest, APeriodAcrossTheChangeoverSumsInEuro) {
-    ASSERT_TRUE(Db().Exec("REPLACE INTO settings VALUES('currency', 'EUR');"
-                          "REPLACE INTO settings VALUES('currency_changeover_dt', '2026-12-08');"));
+    ASSERT_TRUE(Db().Exec("INSERT INTO settings VALUES('currency', 'EUR') ON CONFLICT (key_name) DO UPDATE SET key_value = excluded.key_value;"
+                          "INSERT INTO settings VALUES('currency_changeover_dt', '2026-12-08') ON CONFLICT (key_name) DO UPDATE SET key_value = excluded.key_value;"));
     TurnoverByCustomer report(Db(), prompter, clock);
     ASSERT_TRUE(report.Reload());
     ASSERT_EQ(report.Rows().size(), 2u);

@@ -217,7 +217,7 @@ TEST_F(EarlierInvoiceTest, AProformaIsInvoicedAfterTheStockCheckWithoutMovingSto
 TEST_F(EarlierInvoiceTest, TwoSeatsInvoicingOneGoodsNoteMakeOneInvoice) {
     const int note = Issue(SaleOp::GoodsNote, {{"G1", 2}});
     doc.reset();
-    const QString path = tempDir.filePath("tarvo.db");
+    const QString path = DatabaseName();
     ChildSeat a, b;
     // Under two invoice numbers, so that only the goods note's marks can stop one.
     const auto statuses = RaceTwo(a, b, {"invoice-note", path, QString::number(note), "5"},

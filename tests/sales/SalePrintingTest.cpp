@@ -129,8 +129,8 @@ TEST_F(SalePrintingTest, DocumentsBeforeTheChangeoverStayInLevaAndLaterOnesAreIn
     ASSERT_TRUE(form->Print(false, details, printer));
     EXPECT_EQ(printer.previewed.back().currencyMark, ""); // a firm in leva prints as it always has
 
-    ASSERT_TRUE(Db().Exec("REPLACE INTO settings VALUES('currency', 'EUR');"
-                          "REPLACE INTO settings VALUES('currency_changeover_dt', '2026-12-05');"));
+    ASSERT_TRUE(Db().Exec("INSERT INTO settings VALUES('currency', 'EUR') ON CONFLICT (key_name) DO UPDATE SET key_value = excluded.key_value;"
+                          "INSERT INTO settings VALUES('currency_changeover_dt', '2026-12-05') ON CONFLICT (key_name) DO UPDATE SET key_value = excluded.key_value;"));
     Begin(SaleOp::GoodsNote);
     form->SetDate(QDate(2026, 12, 8));
     Add("G1", 2);

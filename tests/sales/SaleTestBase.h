@@ -3,6 +3,7 @@
 #include "sales/SaleFakes.h"
 #include "sales/SellForm.h"
 #include "support/DatabaseTest.h"
+#include "support/TestFirm.h"
 
 // A firm with its data, a customer, goods, a material, a product made of
 // the material and the goods, and a service without a recipe.
@@ -10,22 +11,23 @@ class SaleTest : public DatabaseTest {
 protected:
     void SetUp() override {
         DatabaseTest::SetUp();
+        if (IsSkipped())
+            return;
+        ASSERT_TRUE(AddFirmData(Db()));
         ASSERT_TRUE(Db().Exec(
-            "INSERT INTO firmdata VALUES('Тарво ООД', 'Tarvo', 'Русе', 'Ruse', 'ул. Дунав 5', 'Dunav 5', "
-            "'Петър "
-            "Петров', 'Petar', '111222333', 'BG111222333', 1, 20);"
             "INSERT INTO groups VALUES(1, 'Стоки', 0);"
             "INSERT INTO groups VALUES(2, 'Материали', 0);"
-            "INSERT INTO stocks VALUES('G1', 'Кабел', 1, 'м', 10, 0, 1.2, 2.5, 2, 0, 1.1, 0, 0, 0, 0, 0);"
-            "INSERT INTO stocks VALUES('M1', 'Мед', 2, 'кг', 100, 0, 0.5, 0, 0, 0, 0.45, 1, 0, 0, 0, 0);"
-            "INSERT INTO stocks VALUES('P1', 'Удължител', 1, 'бр.', 3, 0, 0, 20, 18, 1, 0, 0, 1, 0, 0, 1);"
-            "INSERT INTO stocks VALUES('S1', 'Монтаж', 1, 'ч.', 0, 0, 0, 30, 25, 0, 0, 0, 1, 1, 0, 0);"
             "INSERT INTO stocks_cmp VALUES('P1', 'M1', 2, 10);"
             "INSERT INTO stocks_cmp VALUES('P1', 'G1', 1, 0);"
             "INSERT INTO partners (partner_id, partner_is_customer, partner_is_supplier, partner_name, "
             "partner_city, partner_address, partner_mol, partner_tax_id, partner_bulstat, default_price) "
             "VALUES(1, 1, 0, 'Д''Артанян ООД', 'Варна', 'ул. \"Първа\" 1', 'Иван', '123', 'BG123', 1);"
             "INSERT INTO stock_codes (stock_code, partner_id, partner_code) VALUES('G1', 1, 'К-77');"));
+        ASSERT_TRUE(AddStocks(
+            Db(), {StockRow("G1", "Кабел").Unit("м").Quantity(10).Cost(1.2).Prices(2.5, 2).Last(1.1),
+                   StockRow("M1", "Мед").Group(2).Unit("кг").Quantity(100).Cost(0.5).Last(0.45).Material(),
+                   StockRow("P1", "Удължител").Quantity(3).Prices(20, 18).Work(1).Recipe().Dirty(),
+                   StockRow("S1", "Монтаж").Unit("ч.").Prices(30, 25).Recipe().Service()}));
         form = std::make_unique<SellForm>(Db(), prompter, *settings, clock);
         // Nothing goes to the printer unless a test says so.
         prompter.AnswerAlways(kPrintQuestion, Answer::No);

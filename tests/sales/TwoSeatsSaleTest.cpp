@@ -3,6 +3,7 @@
 // writes nothing.
 #include "support/ChildSeat.h"
 #include "support/DatabaseTest.h"
+#include "support/TestFirm.h"
 
 namespace {
 
@@ -10,20 +11,21 @@ class TwoSeatsSaleTest : public DatabaseTest {
 protected:
     void SetUp() override {
         DatabaseTest::SetUp();
+        if (IsSkipped())
+            return;
+        ASSERT_TRUE(AddFirmData(Db(), FirmRow::Short));
         ASSERT_TRUE(Db().Exec(
-            "INSERT INTO firmdata VALUES('Тарво ООД', '', 'Русе', '', 'ул. Дунав 5', '', 'Петров', '', "
-            "'111', "
-            "'BG111', 1, 20);"
             "INSERT INTO groups VALUES(1, 'Стоки', 0);"
-            "INSERT INTO stocks VALUES('G1', 'Кабел', 1, 'м', 5, 0, 1, 2, 2, 0, 1, 0, 0, 0, 0, 0);"
             "INSERT INTO partners (partner_id, partner_is_customer, partner_name) VALUES(1, 1, 'Алфа');"));
+        ASSERT_TRUE(
+            AddStocks(Db(), {StockRow("G1", "Кабел").Unit("м").Quantity(5).Cost(1).Prices(2, 2).Last(1)}));
         doc.reset();
     }
     std::pair<int, int> Race(const QStringList& first, const QStringList& second) {
         ChildSeat a, b;
         return RaceTwo(a, b, first, second);
     }
-    QString Path() const { return tempDir.filePath("tarvo.db"); }
+    QString Path() const { return DatabaseName(); }
 };
 
 TEST_F(TwoSeatsSaleTest, OneNumberIsSavedOnce) {

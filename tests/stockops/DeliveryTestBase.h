@@ -3,6 +3,7 @@
 #include "stockops/DeliveryFakes.h"
 #include "stockops/DeliveryForm.h"
 #include "support/DatabaseTest.h"
+#include "support/TestFirm.h"
 
 #include <memory>
 
@@ -13,20 +14,22 @@ class DeliveryTest : public DatabaseTest {
 protected:
     void SetUp() override {
         DatabaseTest::SetUp();
+        if (IsSkipped())
+            return;
+        ASSERT_TRUE(AddFirmData(Db()));
         ASSERT_TRUE(Db().Exec(
-            "INSERT INTO firmdata VALUES('Тарво ООД', 'Tarvo', 'Русе', 'Ruse', 'ул. Дунав 5', 'Dunav 5', "
-            "'Петър Петров', 'Petar', '111222333', 'BG111222333', 1, 20);"
             "INSERT INTO groups VALUES(1, 'Стоки', 0);"
             "INSERT INTO groups VALUES(2, 'Материали', 0);"
-            "INSERT INTO stocks VALUES('G1', 'Кабел', 1, 'м', 10, 0, 2, 2.5, 2, 0, 1.9, 0, 0, 0, 0, 0);"
-            "INSERT INTO stocks VALUES('G2', 'Щепсел', 1, 'бр.', 4, 0, 1, 2, 2, 0, 1, 0, 0, 0, 0, 0);"
-            "INSERT INTO stocks VALUES('M1', 'Мед', 2, 'кг', 100, 0, 0.5, 0, 0, 0, 0.45, 1, 0, 0, 0, 0);"
-            "INSERT INTO stocks VALUES('P1', 'Удължител', 1, 'бр.', 3, 0, 0, 20, 18, 1, 0, 0, 1, 0, 0, 0);"
             "INSERT INTO stocks_cmp VALUES('P1', 'M1', 2, 0);"
             "INSERT INTO partners (partner_id, partner_is_customer, partner_is_supplier, partner_name, "
             "partner_city, partner_address, partner_mol, partner_tax_id, partner_bulstat, partner_bank_name, "
             "partner_bank_code, partner_bank_acc, partner_vat_registered) VALUES(1, 0, 1, 'Д''Артанян ООД', "
             "'Варна', 'ул. \"Първа\" 1', 'О''Нийл', '123', 'BG123', 'ДСК', 'STSABGSF', 'BG80STSA', 1);"));
+        ASSERT_TRUE(AddStocks(
+            Db(), {StockRow("G1", "Кабел").Unit("м").Quantity(10).Cost(2).Prices(2.5, 2).Last(1.9),
+                   StockRow("G2", "Щепсел").Quantity(4).Cost(1).Prices(2, 2).Last(1),
+                   StockRow("M1", "Мед").Group(2).Unit("кг").Quantity(100).Cost(0.5).Last(0.45).Material(),
+                   StockRow("P1", "Удължител").Quantity(3).Prices(20, 18).Work(1).Recipe()}));
         form = std::make_unique<DeliveryForm>(Db(), prompter, *settings, clock);
         form->Start();
         prompter.AnswerAlways(kPrintQuestion, Answer::No);

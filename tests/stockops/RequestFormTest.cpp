@@ -9,6 +9,7 @@
 #include "support/FailureInjector.h"
 #include "support/ScriptedChoosers.h"
 #include "support/ScriptedItems.h"
+#include "support/TestFirm.h"
 
 #include <deque>
 #include <memory>
@@ -43,12 +44,12 @@ class RequestTest : public DatabaseTest {
 protected:
     void SetUp() override {
         DatabaseTest::SetUp();
+        if (IsSkipped())
+            return;
         ASSERT_TRUE(Db().Exec(
             "INSERT INTO firmdata VALUES('Тарво ООД', 'Tarvo Ltd', 'Русе', 'Ruse', 'ул. Дунав 5', 'Dunav 5', "
             "'Петър Петров', 'Petar Petrov', '111222333', 'BG111222333', 1, 20);"
             "INSERT INTO groups VALUES(1, 'Стоки', 0);"
-            "INSERT INTO stocks VALUES('G1', 'Кабел', 1, 'м', 10, 0, 2, 2.5, 2.2, 0, 1.9, 0, 0, 0, 0, 0);"
-            "INSERT INTO stocks VALUES('G''2', 'Щепсел \"Б\"', 1, 'бр.', 4, 0, 1, 2, 2, 0, 1, 0, 0, 0, 0, 0);"
             "INSERT INTO partners (partner_id, partner_is_customer, partner_is_supplier, partner_name, "
             "partner_city, partner_mol) VALUES(1, 0, 1, 'Д''Артанян ООД', 'Варна', 'О''Нийл');"
             "INSERT INTO partners (partner_id, partner_is_customer, partner_is_supplier, partner_name) "
@@ -57,6 +58,9 @@ protected:
             "INSERT INTO stock_codes VALUES(2, 'G''2', 1, 'A''1');"
             "INSERT INTO stock_codes VALUES(3, 'G1', 2, '');"
             "INSERT INTO stock_prices (stock_code, partner_id, partner_price) VALUES('G1', 1, 1.75);"));
+        ASSERT_TRUE(AddStocks(
+            Db(), {StockRow("G1", "Кабел").Unit("м").Quantity(10).Cost(2).Prices(2.5, 2.2).Last(1.9),
+                   StockRow("G'2", "Щепсел \"Б\"").Quantity(4).Cost(1).Prices(2, 2).Last(1)}));
         settings->SetRequestPreparedBy("Мария");
         form = std::make_unique<RequestForm>(Db(), prompter, *settings, clock);
         form->Start();
@@ -104,7 +108,9 @@ TEST_F(RequestTest, ARequestWithoutPricesStoresZerosAndHidesThePriceColumns) {
                "FROM requests_main;"),
         "1|0|0|BGL|Мария");
     EXPECT_EQ(Scalar("SELECT group_concat(price || '/' || sumprice, ',') FROM requests_items;"), "0/0,0/0");
-    EXPECT_EQ(Scalar("SELECT group_concat(supplier_code, ',') FROM requests_items ORDER BY seq_id;"), ",A'1");
+    EXPECT_EQ(Scalar("SELECT group_concat(supplier_code, ',') FROM (SELECT * FROM requests_items ORDER BY "
+                     "seq_id) AS t;"),
+              ",A'1");
     EXPECT_FALSE(form->IsNew());
     EXPECT_FALSE(form->HasUnsavedChanges());
 }
@@ -250,7 +256,7 @@ TEST_F(RequestTest, ARewrittenRequestKeepsExactlyItsLinesAndNeverReusesANumber) 
     ASSERT_TRUE(form->Save());
     EXPECT_EQ(
         Scalar("SELECT group_concat(seq_id || ':' || qtty, ',') FROM (SELECT * FROM requests_items WHERE "
-               "doc_id = 1 ORDER BY seq_id);"),
+               "doc_id = 1 ORDER BY seq_id) AS t;"),
         "1:3,2:2,4:7");
     EXPECT_EQ(Scalar("SELECT completed || curr || total FROM requests_main WHERE doc_id = 1;"), "1USD24");
     EXPECT_EQ(Count("SELECT COUNT(*) FROM requests_main;"), 1);

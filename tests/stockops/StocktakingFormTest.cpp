@@ -7,6 +7,7 @@
 #include "support/FailureInjector.h"
 #include "support/ScriptedChoosers.h"
 #include "support/ScriptedNumbers.h"
+#include "support/TestFirm.h"
 
 namespace {
 
@@ -14,14 +15,12 @@ class StocktakingTest : public DatabaseTest {
 protected:
     void SetUp() override {
         DatabaseTest::SetUp();
+        if (IsSkipped())
+            return;
         ASSERT_TRUE(Db().Exec(
             "INSERT INTO groups VALUES(1, 'Стоки', 0);"
-            "INSERT INTO groups VALUES(2, 'Материали', 0);"
-            "INSERT INTO stocks VALUES('G1', 'Брава', 1, 'бр.', 10, 0, 2.5, 4, 3.5, 0, 2, 0, 0, 0, 0, 0);"
-            "INSERT INTO stocks VALUES('G2', 'Ключ', 1, 'бр.', 3, 0, 1, 2, 1.8, 0, 1, 0, 0, 0, 0, 0);"
-            "INSERT INTO stocks VALUES('M1', 'Лак', 2, 'л', 7.5, 0, 4, 0, 0, 0, 4, 1, 0, 0, 0, 0);"
-            "INSERT INTO stocks VALUES('H1', 'Скрит', 1, 'бр.', 1, 0, 1, 1, 1, 0, 1, 0, 0, 0, 1, 0);"
-            "INSERT INTO stocks VALUES('S1', 'Монтаж', 1, 'ч.', 0, 0, 0, 30, 25, 0, 0, 0, 1, 1, 0, 0);"));
+            "INSERT INTO groups VALUES(2, 'Материали', 0);"));
+        ASSERT_TRUE(AddStocks(Db(), {StockRow("G1", "Брава").Quantity(10).Cost(2.5).Prices(4, 3.5).Last(2), StockRow("G2", "Ключ").Quantity(3).Cost(1).Prices(2, 1.8).Last(1), StockRow("M1", "Лак").Group(2).Unit("л").Quantity(7.5).Cost(4).Last(4).Material(), StockRow("H1", "Скрит").Quantity(1).Cost(1).Prices(1, 1).Last(1).Hidden(), StockRow("S1", "Монтаж").Unit("ч.").Prices(30, 25).Recipe().Service()}));
         form = std::make_unique<StocktakingForm>(Db(), prompter, clock);
         ASSERT_TRUE(form->NewDocument([this](int done, int total) { progress.push_back({done, total}); }));
     }

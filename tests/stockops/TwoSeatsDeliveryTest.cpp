@@ -3,6 +3,7 @@
 // holds both.
 #include "support/ChildSeat.h"
 #include "support/DatabaseTest.h"
+#include "support/TestFirm.h"
 
 namespace {
 
@@ -10,17 +11,17 @@ class TwoSeatsDeliveryTest : public DatabaseTest {
 protected:
     void SetUp() override {
         DatabaseTest::SetUp();
-        ASSERT_TRUE(Db().Exec(
-            "INSERT INTO firmdata VALUES('Тарво ООД', '', 'Русе', '', 'ул. Дунав 5', '', 'Петров', '', "
-            "'111', "
-            "'BG111', 1, 20);"
-            "INSERT INTO groups VALUES(1, 'Стоки', 0);"
-            "INSERT INTO stocks VALUES('G1', 'Кабел', 1, 'м', 10, 0, 2, 2, 2, 0, 2, 0, 0, 0, 0, 0);"
-            "INSERT INTO partners (partner_id, partner_is_customer, partner_is_supplier, partner_name, "
-            "partner_mol) VALUES(1, 0, 1, 'Алфа', 'Иван');"));
+        if (IsSkipped())
+            return;
+        ASSERT_TRUE(AddFirmData(Db(), FirmRow::Short));
+        ASSERT_TRUE(Db().Exec("INSERT INTO groups VALUES(1, 'Стоки', 0);"
+                              "INSERT INTO partners (partner_id, partner_is_customer, partner_is_supplier, "
+                              "partner_name, partner_mol) VALUES(1, 0, 1, 'Алфа', 'Иван');"));
+        ASSERT_TRUE(
+            AddStocks(Db(), {StockRow("G1", "Кабел").Unit("м").Quantity(10).Cost(2).Prices(2, 2).Last(2)}));
         doc.reset();
     }
-    QString Path() const { return tempDir.filePath("tarvo.db"); }
+    QString Path() const { return DatabaseName(); }
 };
 
 TEST_F(TwoSeatsDeliveryTest, OneNumberTwiceGivesTheSecondTheNextNumber) {

@@ -2,19 +2,27 @@
 
 #include "db/Connection.h"
 #include "db/DatabaseCreator.h"
+#include "db/FirmLocation.h"
+#include "support/TestServer.h"
 
 #include <QDir>
 
 void DatabaseTest::SetUp() {
     ASSERT_TRUE(tempDir.isValid());
     settings = std::make_unique<LocalSettings>(tempDir.filePath("settings.ini"));
-    {
+    if (TestServer::Wanted()) {
+        QString why;
+        firmLocation = TestServer::NewDatabase(&why);
+        if (firmLocation.isEmpty())
+            GTEST_SKIP() << why.toStdString();
+    } else {
         Connection creation;
         ASSERT_EQ(CreateDatabase(tempDir.filePath("tarvo.db"), creation, sleeper, prompter),
                   CreationResult::Created);
+        firmLocation = tempDir.path();
     }
     doc = std::make_unique<CTarvoDoc>(SessionServices{prompter, processExit, sleeper, *settings, chooser},
-                                      tempDir.path());
+                                      firmLocation);
     ASSERT_NE(doc->GetDatabase(), nullptr);
     ASSERT_EQ(prompter.Count(), 0);
     // No box may wait for the user while this seat holds the file locked.
@@ -24,16 +32,31 @@ void DatabaseTest::SetUp() {
     };
 }
 
+void DatabaseTest::TearDown() {
+    doc.reset();
+    if (OnServer())
+        TestServer::DropDatabase(firmLocation);
+}
+
+bool DatabaseTest::OnServer() const {
+    return IsServerLocation(firmLocation);
+}
+
+QString DatabaseTest::DatabaseName() const {
+    return OnServer() ? firmLocation : tempDir.filePath("tarvo.db");
+}
+
 std::unique_ptr<Connection> DatabaseTest::OpenSecondConnection() {
     auto connection = std::make_unique<Connection>();
-    EXPECT_TRUE(connection->Open(tempDir.filePath("tarvo.db"), false).Ok());
+    EXPECT_TRUE(connection->Open(DatabaseName(), false).Ok());
     return connection;
 }
 
 QString DatabaseTest::Scalar(const QByteArray& sql) {
     auto connection = OpenSecondConnection();
     ResultTable table;
-    EXPECT_TRUE(connection->Query(sql, table).Ok()) << sql.constData();
+    const DbResult result = connection->Query(sql, table);
+    EXPECT_TRUE(result.Ok()) << sql.constData() << ": " << result.error.constData();
     return table.Empty() ? QString() : table.Text(1, 0, "NULL");
 }
 

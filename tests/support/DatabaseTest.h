@@ -10,14 +10,21 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-// Each test gets its own directory with a freshly created tarvo.db, opened
-// through the session as the program opens it, a scripted prompter, a fixed
-// clock, a throw-away settings file and a sleeper that does not sleep.
+// Each test gets its own directory with a freshly created tarvo.db (or, in
+// the run on the server, a database of its own there), opened through the
+// session as the program opens it, a scripted prompter, a fixed clock, a
+// throw-away settings file and a sleeper that does not sleep.
 class DatabaseTest : public ::testing::Test {
 protected:
     void SetUp() override;
+    void TearDown() override;
 
     QString Dir() const { return tempDir.path(); }
+    // Where the firm lives: the directory, or the server's database.
+    QString Location() const { return firmLocation; }
+    bool OnServer() const;
+    // What a second process opens: the file, or the server's database.
+    QString DatabaseName() const;
     Database& Db() { return doc->Db(); }
     // A second, independent connection to the same file.
     std::unique_ptr<Connection> OpenSecondConnection();
@@ -30,6 +37,7 @@ protected:
     }
 
     QTemporaryDir tempDir;
+    QString firmLocation;
     ScriptedPrompter prompter;
     FakeSleeper sleeper;
     FixedClock clock;
@@ -38,6 +46,13 @@ protected:
     std::unique_ptr<LocalSettings> settings;
     std::unique_ptr<CTarvoDoc> doc;
 };
+
+// Skips, in the run on the server, a test of what only the embedded file
+// does: its busy answer, its own functions and messages, the file itself.
+#define SKIP_ON_SERVER(why)                                                                                    \
+    if (!OnServer()) {                                                                                         \
+    } else                                                                                                     \
+        GTEST_SKIP() << (why)
 
 // The same services without a database: for the tests of opening and creating.
 class SessionTest : public ::testing::Test {

@@ -148,7 +148,8 @@ struct Seat {
     bool Open(const QString& path) {
         if (connection.Open(path, false).Failed())
             return false;
-        sqlite3_trace_v2(connection.Handle(), SQLITE_TRACE_PROFILE, &Seat::SlowReads, nullptr);
+        if (connection.Handle())
+            sqlite3_trace_v2(connection.Handle(), SQLITE_TRACE_PROFILE, &Seat::SlowReads, nullptr);
         source = std::make_unique<FixedConnectionSource>(connection);
         db = std::make_unique<Database>(*source, sleeper, prompter, RetryPolicy{2500, 2});
         return true;

@@ -8,6 +8,8 @@ class DocumentBrowserTest : public DatabaseTest {
 protected:
     void SetUp() override {
         DatabaseTest::SetUp();
+        if (IsSkipped())
+            return;
         ASSERT_TRUE(Db().Exec(
             "INSERT INTO partners (partner_id, partner_name) VALUES(1, 'Д''Артанян ООД');"
             "INSERT INTO partners (partner_id, partner_name) VALUES(2, 'Бета');"
@@ -86,8 +88,8 @@ TEST_F(DocumentBrowserTest, GoodsNotesAreFoundByNumberOrCustomer) {
     ofCustomer.Search().Set("1");
     ofCustomer.SetPeriod(true, QDate(2026, 1, 1), QDate(2026, 12, 31));
     EXPECT_EQ(Numbers(ofCustomer), (QStringList{"112", "5"})); // 5's customer "Фирма 12" has a "1"
-    EXPECT_TRUE(ofCustomer.Statement().text.contains(
-        " WHERE (sm.partner_id = ?)  AND (CAST(sm.doc_id AS TEXT) LIKE ?"));
+    EXPECT_TRUE(ofCustomer.Statement().text.contains(" WHERE (sm.partner_id = ?)  AND (" +
+                                                     Db().Dialect().LikeCondition("CAST(sm.doc_id AS TEXT)").text));
 }
 
 // Every kind lists, with every filter on and an apostrophe in the search.

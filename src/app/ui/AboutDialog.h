@@ -6,5 +6,6 @@
 class AboutDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit AboutDialog(QWidget* parent = nullptr);
+    // location: where the firm lives (a folder or a server), shown without a password.
+    explicit AboutDialog(const QString& location, QWidget* parent = nullptr);
 };

@@ -27,6 +27,7 @@
 #include "sales/ui/CFiscalDeviceDlg.h"
 #include "sales/ui/GuiFiscalMarks.h"
 #include "session/FolderBrowser.h"
+#include "session/DatabaseLocation.h"
 #include "session/TarvoDoc.h"
 #include "session/ViewType.h"
 #include "settings/LocalSettings.h"
@@ -54,7 +55,7 @@ CMainFrame::CMainFrame(CTarvoDoc& doc, LocalSettings& settings, Prompter& prompt
                                         }}),
       m_views(MakeViewRegistry()) {
     m_behaviour.SetFirmDataEditor(&m_firmDataEditor);
-    setWindowTitle(StartView::WindowTitle());
+    SetFormTitle(StartView::WindowTitle());
     RegisterCommands();
     BuildMenus();
     BuildToolBar();
@@ -76,7 +77,7 @@ void CMainFrame::RegisterCommands() {
     m_commands[CommandId::Help] = [this] {
         m_prompter.Message("Помощната документация все още не е готова.", MessageIcon::Information);
     };
-    m_commands[CommandId::About] = [this] { AboutDialog(this).exec(); };
+    m_commands[CommandId::About] = [this] { AboutDialog(m_doc.DatabaseDirectory(), this).exec(); };
     m_commands[CommandId::GroupsEditor] = [this] { CGroupsDlg(m_doc.Db(), m_prompter, this).exec(); };
     m_commands[CommandId::UnitsEditor] = [this] { CUnitsEditorDlg(m_doc.Db(), m_prompter, this).exec(); };
     m_commands[CommandId::FirmData] = [this] { m_firmDataEditor.EditFirmData(); };
@@ -184,6 +185,10 @@ void CMainFrame::OpenForm(int viewType) {
 
 CMainFrame::~CMainFrame() = default;
 
+void CMainFrame::SetFormTitle(const QString& title) {
+    setWindowTitle(WindowTitleAt(title, m_doc.DatabaseDirectory()));
+}
+
 DocumentMarks* CMainFrame::Marks() {
     if (!m_fiscalMarks)
         m_fiscalMarks = std::make_unique<GuiFiscalMarks>(m_doc.Db(), *this, this);
@@ -204,7 +209,7 @@ void CMainFrame::SwitchView(int viewType) {
     m_behaviour.ViewShown(viewType, dynamic_cast<DocumentForm*>(form));
     delete previous;
     if (viewType == ViewType::kStart)
-        setWindowTitle(StartView::WindowTitle());
+        SetFormTitle(StartView::WindowTitle());
 }
 
 // A form's own keys win over the window's while it is shown: Ctrl+F6 loads a

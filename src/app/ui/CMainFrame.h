@@ -46,7 +46,7 @@ public:
     const Clock& GetClock() const override { return m_clock; }
     void ShowPrintPreview(PrintJob& job) override;
     void PrintNow(PrintJob& job) override;
-    void SetFormTitle(const QString& title) override { setWindowTitle(title); }
+    void SetFormTitle(const QString& title) override;
     void SetInfoText(const QString& text) override;
     void SetDurationText(const QString& text) override;
     DocumentMarks* Marks() override;

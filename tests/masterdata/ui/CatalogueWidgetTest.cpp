@@ -6,6 +6,7 @@
 #include "settings/PrinterSettings.h"
 #include "support/DatabaseTest.h"
 #include "support/FakeFormHost.h"
+#include "support/TestFirm.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -18,11 +19,20 @@ class CatalogueWidgetTest : public DatabaseTest {
 protected:
     void SetUp() override {
         DatabaseTest::SetUp();
-        ASSERT_TRUE(Db().Exec(
-            "INSERT INTO groups VALUES(1, 'Кабели', 0);"
-            "INSERT INTO stocks VALUES('K1', 'Кабел', 1, 'м', 12.5, 1, 1.5, 2.675, 3, 0, 1.4, 1, 0, 0, 0, 0);"
-            "INSERT INTO stocks VALUES('P1', 'Удължител', 1, 'бр.', 4, 0, 0, 20, 0, 2, 0, 0, 1, 0, 0, 0);"
-            "INSERT INTO stocks VALUES('S1', 'Монтаж', 1, 'ч.', 0, 0, 0, 30, 0, 15, 0, 0, 1, 1, 0, 0);"));
+        if (IsSkipped())
+            return;
+        ASSERT_TRUE(Db().Exec("INSERT INTO groups VALUES(1, 'Кабели', 0);"));
+        ASSERT_TRUE(
+            AddStocks(Db(), {StockRow("K1", "Кабел")
+                                 .Unit("м")
+                                 .Quantity(12.5)
+                                 .Min(1)
+                                 .Cost(1.5)
+                                 .Prices(2.675, 3)
+                                 .Last(1.4)
+                                 .Material(),
+                             StockRow("P1", "Удължител").Quantity(4).Prices(20, 0).Work(2).Recipe(),
+                             StockRow("S1", "Монтаж").Unit("ч.").Prices(30, 0).Work(15).Recipe().Service()}));
         frame = std::make_unique<CMainFrame>(*doc, *settings, prompter, printer);
     }
     QPushButton* Button(QWidget* parent, const QString& text) {
@@ -111,10 +121,13 @@ TEST_F(CatalogueWidgetTest, TenThousandItemsAreAllListed) {
     for (int g = 2; g <= 200; ++g)
         ASSERT_TRUE(Db().ExecPrintf("INSERT INTO groups VALUES(?, ?, 0);", g, QString("Група %1").arg(g)));
     for (int i = 0; i < 10000; ++i)
-        ASSERT_TRUE(Db().ExecPrintf("INSERT INTO stocks VALUES(?, ?, ?, 'бр.', ?, 0, 1.5, 2, 3, 0, "
-                                    "1, 0, ?, 0, 0, 0);",
-                                    QString("C%1").arg(i), QString("Артикул %1").arg(i), i % 200 + 1, i % 50,
-                                    i % 3 == 0 ? 1 : 0));
+        ASSERT_TRUE(AddStocks(Db(), {StockRow(QString("C%1").arg(i), QString("Артикул %1").arg(i))
+                                         .Group(i % 200 + 1)
+                                         .Quantity(i % 50)
+                                         .Cost(1.5)
+                                         .Prices(2, 3)
+                                         .Last(1)
+                                         .Material(i % 3 == 0)}));
     ASSERT_TRUE(Db().Exec("COMMIT;"));
     settings->SetShowItemCostPrice(1);
     frame->SwitchView(ViewType::kCatalogue);

@@ -2,6 +2,7 @@
 #include "support/DatabaseTest.h"
 #include "support/FakeFormHost.h"
 #include "support/FocusChain.h"
+#include "support/TestFirm.h"
 
 #include <QPushButton>
 
@@ -11,13 +12,20 @@ class ItemDialogWidgetTest : public DatabaseTest {
 protected:
     void SetUp() override {
         DatabaseTest::SetUp();
+        if (IsSkipped())
+            return;
+        ASSERT_TRUE(Db().Exec("INSERT INTO groups VALUES(1, 'Кабели', 0);"
+                              "INSERT INTO stocks_cmp VALUES('P1', 'K1', 2, 0);"));
         ASSERT_TRUE(
-            Db().Exec("INSERT INTO groups VALUES(1, 'Кабели', 0);"
-                      "INSERT INTO stocks VALUES('K1', 'Кабел', 1, 'м', 12.5, 1, 1.5, 2, 3, 0, 1.4, 1, 0, 0, "
-                      "0, 0);"
-                      "INSERT INTO stocks VALUES('P1', 'Удължител', 1, 'бр.', 4, 0, 3, 20, 0, 0, 0, 0, 1, 0, "
-                      "0, 0);"
-                      "INSERT INTO stocks_cmp VALUES('P1', 'K1', 2, 0);"));
+            AddStocks(Db(), {StockRow("K1", "Кабел")
+                                 .Unit("м")
+                                 .Quantity(12.5)
+                                 .Min(1)
+                                 .Cost(1.5)
+                                 .Prices(2, 3)
+                                 .Last(1.4)
+                                 .Material(),
+                             StockRow("P1", "Удължител").Quantity(4).Cost(3).Prices(20, 0).Recipe()}));
     }
     QPushButton* Button(QWidget* parent, const QString& text) {
         for (QPushButton* button : parent->findChildren<QPushButton*>())

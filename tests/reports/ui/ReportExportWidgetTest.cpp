@@ -19,6 +19,8 @@ class ReportExportWidgetTest : public DatabaseTest {
 protected:
     void SetUp() override {
         DatabaseTest::SetUp();
+        if (IsSkipped())
+            return;
         ASSERT_TRUE(GenerateFirm(*doc->GetDatabase(), 0.01));
     }
     // The export of the form's list, and that of the script for the name.

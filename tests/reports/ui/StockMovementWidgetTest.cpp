@@ -5,6 +5,7 @@
 #include "reports/ui/CReportStockMovementDlg.h"
 #include "support/DatabaseTest.h"
 #include "support/FakeFormHost.h"
+#include "support/TestFirm.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -15,8 +16,8 @@ class StockMovementWidgetTest : public DatabaseTest {};
 
 TEST_F(StockMovementWidgetTest, TheFilterAppliesItsConditions) {
     ASSERT_TRUE(
-        Db().Exec("INSERT INTO stocks VALUES('G1', 'Кабел', 0, 'м', 4, 0, 1, 2, 2, 0, 1, 0, 0, 0, 0, 0);"
-                  "INSERT INTO stocks VALUES('S1', 'Услуга', 0, 'ч.', 0, 0, 0, 3, 3, 0, 0, 0, 1, 1, 0, 0);"));
+        AddStocks(Db(), {StockRow("G1", "Кабел").Group(0).Unit("м").Quantity(4).Cost(1).Prices(2, 2).Last(1),
+                         StockRow("S1", "Услуга").Group(0).Unit("ч.").Prices(3, 3).Recipe().Service()}));
     FakeFormHost host(prompter, *settings);
     CReportStockMovementDlg form(*doc, host);
     EXPECT_EQ(host.title, "TARVO - СРАВНИТЕЛНА СПРАВКА ЗА ДВИЖЕНИЕТО НА СТОКИ И МАТЕРИАЛИ");

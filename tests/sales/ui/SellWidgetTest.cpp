@@ -5,6 +5,7 @@
 #include "settings/PrinterSettings.h"
 #include "support/DatabaseTest.h"
 #include "support/FakeFormHost.h"
+#include "support/TestFirm.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -19,9 +20,9 @@ class SellWidgetTest : public DatabaseTest {
 protected:
     void SetUp() override {
         DatabaseTest::SetUp();
-        ASSERT_TRUE(
-            Db().Exec("INSERT INTO firmdata VALUES('Тарво ООД', '', 'Русе', '', 'ул. Дунав 5', '', 'Петров', "
-                      "'', '111', 'BG111', 1, 20);"));
+        if (IsSkipped())
+            return;
+        ASSERT_TRUE(AddFirmData(Db(), FirmRow::Short));
     }
     QAction* MenuAction(CMainFrame& frame, const QString& text) {
         for (QAction* action : frame.menuBar()->findChildren<QAction*>())

@@ -7,6 +7,7 @@
 #include "support/DatabaseTest.h"
 #include "support/FakeFormHost.h"
 #include "support/FocusChain.h"
+#include "support/TestFirm.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -20,9 +21,9 @@ class DeliveryWidgetTest : public DatabaseTest {
 protected:
     void SetUp() override {
         DatabaseTest::SetUp();
-        ASSERT_TRUE(
-            Db().Exec("INSERT INTO firmdata VALUES('Тарво ООД', '', 'Русе', '', 'ул. Дунав 5', '', 'Петров', "
-                      "'', '111', 'BG111', 1, 20);"));
+        if (IsSkipped())
+            return;
+        ASSERT_TRUE(AddFirmData(Db(), FirmRow::Short));
     }
 };
 

@@ -7,6 +7,7 @@
 #include "support/DatabaseTest.h"
 #include "support/FakeFormHost.h"
 #include "support/FocusChain.h"
+#include "support/TestFirm.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -21,13 +22,13 @@ class StockFormsWidgetTest : public DatabaseTest {
 protected:
     void SetUp() override {
         DatabaseTest::SetUp();
+        if (IsSkipped())
+            return;
+        ASSERT_TRUE(AddFirmData(Db(), FirmRow::Short));
         ASSERT_TRUE(Db().Exec(
-            "INSERT INTO firmdata VALUES('Тарво ООД', '', 'Русе', '', 'ул. Дунав 5', '', 'Петров', '', "
-            "'111', "
-            "'BG111', 1, 20);"
             "INSERT INTO groups VALUES(1, 'Стоки', 0);"
-            "INSERT INTO stocks VALUES('G1', 'Брава', 1, 'бр.', 10, 0, 2.5, 4, 3.5, 0, 2, 0, 0, 0, 0, 0);"
             "INSERT INTO production VALUES(1, '2026-12-01', 'Петър');"));
+        ASSERT_TRUE(AddStocks(Db(), {StockRow("G1", "Брава").Quantity(10).Cost(2.5).Prices(4, 3.5).Last(2)}));
     }
     static QStringList Captions(QWidget& form) {
         QStringList captions;
