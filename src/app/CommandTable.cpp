@@ -96,6 +96,8 @@ std::vector<MenuEntry> buildMainMenu() {
         "Система",
         {command("Оптимизиране на БД ...", CommandId::OptimizeDatabase, "",
                  "Оптимизира файла на базата данни"),
+         command("Връзка със сървър ...", CommandId::ConnectServer, "",
+                 "Отваря фирма от сървър PostgreSQL"),
          submenu("Архивиране", {command("Създаване на ново архивно копие ...", CommandId::ArchiveNow, "F11",
                                         "Създава архивно копие на базата данни"),
                                 command("Възстановяване от архивно копие ...", CommandId::RestoreArchive, "",

@@ -7,6 +7,7 @@
 enum class CommandId {
     None,
     OptimizeDatabase,
+    ConnectServer,
     ArchiveNow,
     RestoreArchive,
     ArchiveDirectory,

@@ -24,14 +24,21 @@ bool RecipeStore::LoadComponents(const QString& owner, std::vector<ComponentLine
                     owner))
         return false;
     for (int r = 1; r <= t.Rows(); ++r)
-        lines.push_back({t.Text(r, 0, ""), t.Text(r, 1, ""), t.Text(r, 2, ""), t.Double(r, 3), t.Double(r, 4), 0});
+        lines.push_back(
+            {t.Text(r, 0, ""), t.Text(r, 1, ""), t.Text(r, 2, ""), t.Double(r, 3), t.Double(r, 4), 0});
     return true;
 }
 
+// A recipe's components come in the order of their codes (the order of the
+// index the file reads them by), so every engine checks, costs and posts them
+// alike.
 std::optional<std::vector<RecipeStore::Part>> RecipeStore::Parts(const QString& owner) {
     ResultTable t;
-    if (!m_db.Query(t, "SELECT code, ROUND(quantity, 3) AS quantity, randeman FROM stocks_cmp WHERE owner_code = ?;",
-                    owner))
+    if (!m_db.Query(
+            t,
+            "SELECT code, ROUND(quantity, 3) AS quantity, randeman FROM stocks_cmp WHERE owner_code = ? "
+            "ORDER BY code;",
+            owner))
         return std::nullopt;
     std::vector<Part> parts;
     for (int r = 1; r <= t.Rows(); ++r)
@@ -41,11 +48,12 @@ std::optional<std::vector<RecipeStore::Part>> RecipeStore::Parts(const QString& 
 
 std::optional<std::vector<RecipeStore::CostPart>> RecipeStore::CostParts(const QString& owner, int places) {
     ResultTable t;
-    if (!m_db.Query(t,
-                    "SELECT sc.code, ROUND(s.cost_price, ?) AS cost_price, ROUND(sc.quantity, 3) AS quantity, "
-                    "sc.randeman FROM stocks AS s INNER JOIN (SELECT code, quantity, randeman FROM stocks_cmp "
-                    "WHERE owner_code = ?) AS sc ON s.code = sc.code;",
-                    places, owner))
+    if (!m_db.Query(
+            t,
+            "SELECT sc.code, ROUND(s.cost_price, ?) AS cost_price, ROUND(sc.quantity, 3) AS quantity, "
+            "sc.randeman FROM stocks AS s INNER JOIN (SELECT code, quantity, randeman FROM stocks_cmp "
+            "WHERE owner_code = ?) AS sc ON s.code = sc.code ORDER BY sc.code;",
+            places, owner))
         return std::nullopt;
     std::vector<CostPart> parts;
     for (int r = 1; r <= t.Rows(); ++r)
@@ -56,7 +64,8 @@ std::optional<std::vector<RecipeStore::CostPart>> RecipeStore::CostParts(const Q
 bool RecipeStore::ReadCost(const QString& code, std::optional<CostFields>& fields) {
     fields.reset();
     ResultTable t;
-    if (!m_db.Query(t, "SELECT cost_price, work_costs, is_recipe, is_dirty FROM stocks WHERE code = ?;", code))
+    if (!m_db.Query(t, "SELECT cost_price, work_costs, is_recipe, is_dirty FROM stocks WHERE code = ?;",
+                    code))
         return false;
     if (!t.Empty())
         fields = CostFields{t.Double(1, 0), t.Double(1, 1), t.Int(1, 2) != 0, t.Int(1, 3) != 0};
@@ -66,12 +75,15 @@ bool RecipeStore::ReadCost(const QString& code, std::optional<CostFields>& field
 std::optional<QStringList> RecipeStore::Owners(const QString& code) {
     ResultTable t;
     return firstColumn(
-        t, m_db.Query(t, "SELECT owner_code FROM stocks_cmp WHERE code = ? GROUP BY owner_code;", code));
+        t, m_db.Query(
+               t, "SELECT owner_code FROM stocks_cmp WHERE code = ? GROUP BY owner_code ORDER BY owner_code;",
+               code));
 }
 
 std::optional<QStringList> RecipeStore::ComponentCodes(const QString& owner) {
     ResultTable t;
-    return firstColumn(t, m_db.Query(t, "SELECT code FROM stocks_cmp WHERE owner_code = ?;", owner));
+    return firstColumn(
+        t, m_db.Query(t, "SELECT code FROM stocks_cmp WHERE owner_code = ? ORDER BY code;", owner));
 }
 
 int RecipeStore::Dirty(const QString& code) {

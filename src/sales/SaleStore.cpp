@@ -358,13 +358,13 @@ QStringList SaleStore::Choices(const char* sql) {
 
 QStringList SaleStore::GivenByChoices() {
     return Choices("SELECT given_by FROM stokovi_main WHERE given_by IS NOT NULL AND given_by != '' GROUP BY "
-                   "given_by;");
+                   "given_by ORDER BY given_by;");
 }
 
 QStringList SaleStore::TransportedByChoices() {
     return Choices(
         "SELECT transported_by FROM stokovi_main WHERE transported_by IS NOT NULL AND transported_by != "
-        "'' GROUP BY transported_by;");
+        "'' GROUP BY transported_by ORDER BY transported_by;");
 }
 
 // Both arms of the union leave out empty values.

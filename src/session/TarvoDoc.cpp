@@ -45,11 +45,21 @@ QString CTarvoDoc::DatabasePath() const {
     return OnServer() ? m_directory : QDir(m_directory).filePath(AppInfo::kDatabaseFileName);
 }
 
-void CTarvoDoc::UseServer(const QString& location, const QString& password) {
+bool CTarvoDoc::UseServer(const QString& location, const QString& password) {
+    const QString previous = m_directory;
+    const QString previousPassword = m_password;
     CloseDatabase();
     m_directory = location;
     m_password = password;
-    m_services.settings.SetDBPath(WithoutPassword(location));
+    if (GetDatabase()) {
+        m_services.settings.SetDBPath(WithoutPassword(location));
+        return true;
+    }
+    // The firm stays where it was; the next use opens it again.
+    CloseDatabase();
+    m_directory = previous;
+    m_password = previousPassword;
+    return false;
 }
 
 // A firm on a server: an empty database is offered for a new firm; another

@@ -45,9 +45,10 @@ public:
     bool OnServer() const;
     QString DatabasePath() const override;
     // Moves the session to a firm on a server, with the password the user
-    // typed (kept in memory for this run alone); the connection opens on the
-    // next use. The location is remembered without a password.
-    void UseServer(const QString& location, const QString& password);
+    // typed (kept in memory for this run alone), and opens it. Opened, the
+    // location is remembered without a password; refused (the reason shown),
+    // the session stays with the firm it had.
+    bool UseServer(const QString& location, const QString& password);
     // Closes the connection (before the file is replaced); the next use opens
     // the file again.
     void CloseDatabase() override;

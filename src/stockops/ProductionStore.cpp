@@ -20,7 +20,8 @@ std::optional<std::vector<ProductionEntry>> ProductionStore::Entries(const QStri
     ResultTable recipe;
     if (!m_db.Query(
             recipe,
-            "SELECT code, ROUND(quantity, 3) AS quantity, ROUND(randeman, 2) AS randeman FROM stocks_cmp WHERE owner_code = ?;",
+            "SELECT code, ROUND(quantity, 3) AS quantity, ROUND(randeman, 2) AS randeman FROM stocks_cmp WHERE "
+            "owner_code = ? ORDER BY code;",
             productCode))
         return std::nullopt;
     std::vector<ProductionEntry> entries;
@@ -91,8 +92,9 @@ bool ProductionStore::Load(int number, ProductionDocument& doc) {
             "? ORDER BY stock_name DESC;",
             number) ||
         !m_db.Query(materials,
-                    "SELECT code, stock_name, units, SUM(quantity), AVG(cost_price) as total FROM "
-                    "production_cmp_entries WHERE doc_id = ? GROUP BY code ORDER BY stock_name ASC;",
+                    "SELECT code, MAX(stock_name) AS stock_name, MAX(units) AS units, SUM(quantity) AS quantity, "
+                    "AVG(cost_price) AS total FROM production_cmp_entries WHERE doc_id = ? GROUP BY code ORDER BY "
+                    "stock_name ASC;",
                     number))
         return false;
     doc = ProductionDocument();

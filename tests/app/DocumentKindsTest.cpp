@@ -30,7 +30,7 @@ protected:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("XDG_CONFIG_HOME", tempDir.filePath("config"));
         process.setProcessEnvironment(environment);
-        process.start(TARVO_EXECUTABLE, {"pdf", name, QString::number(number), file, Dir()});
+        process.start(TARVO_EXECUTABLE, {"pdf", name, QString::number(number), file, Location()});
         EXPECT_TRUE(process.waitForFinished(120000));
         EXPECT_EQ(process.exitCode(), 0) << name << ": " << process.readAllStandardError().toStdString();
         return process.exitCode();

@@ -24,7 +24,7 @@ TEST_F(TwoSeatsCreateTest, BothSeatsWriteIntoTheOneDatabase) {
         ResultTable names;
         ASSERT_TRUE(
             connection.Query("SELECT group_concat(partner_name) FROM (SELECT partner_name FROM partners "
-                                  "ORDER BY partner_name);",
+                                  "ORDER BY partner_name) AS t;",
                                   names)
                 .Ok());
         EXPECT_EQ(names.Text(1, 0), "Алфа,Бета") << "round " << round;

@@ -49,6 +49,7 @@ TEST_F(DbSettingsTest, ValuesRoundTripInTheStoredForm) {
 }
 
 TEST_F(DbSettingsTest, NullAndUnreadableValuesFallBackAsEachKeySays) {
+    SKIP_ON_SERVER("older files only: a server's firm is copied from a file of the current format");
     auto other = OpenSecondConnection();
     // key_value is NOT NULL in the current format; older files may hold NULLs.
     ASSERT_TRUE(other->Exec("DROP TABLE settings;"

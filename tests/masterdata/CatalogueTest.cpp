@@ -358,7 +358,7 @@ TEST_F(ItemFormTest, TheRecipeDialogNeedsATypeAndAsksAboutAnEmptyRecipe) {
     EXPECT_EQ(prompter.Boxes().back().caption, "Потвърдете");
     prompter.Expect(Answer::Yes);
     EXPECT_EQ(form.Save(f), ItemForm::Field::None);
-    EXPECT_EQ(Scalar("SELECT is_recipe || is_service || work_costs FROM stocks WHERE code = 'R1';"),
+    EXPECT_EQ(Scalar("SELECT CAST(is_recipe AS TEXT) || CAST(is_service AS TEXT) || work_costs FROM stocks WHERE code = 'R1';"),
               "113.46");
 }
 

@@ -122,7 +122,7 @@ TEST_F(RecipeTest, ACopyStartsWithTheSourcesComponentsAndLeavesThemAlone) {
     ASSERT_EQ(form.Save(f, recipe.Lines()), ItemForm::Field::None);
     EXPECT_EQ(
         Scalar("SELECT group_concat(code) FROM (SELECT code FROM stocks_cmp WHERE owner_code = 'B2' ORDER BY "
-               "code);"),
+               "code) AS t;"),
         "A,N");
     EXPECT_EQ(Scalar("SELECT group_concat(code) FROM stocks_cmp WHERE owner_code = 'B';"), "A");
     EXPECT_EQ(Scalar("SELECT cost_price FROM stocks WHERE code = 'B2';"), "8.25"); // 2 x 3.50 + 1.25

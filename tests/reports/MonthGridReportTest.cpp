@@ -51,7 +51,7 @@ protected:
         rows += sql(" WHERE (sm.doc_dt >= ? AND sm.doc_dt <= ?) ", QString("%1-01-01").arg(year), QString("%1-12-31").arg(year));
         if (!search.isEmpty())
             rows += sql(" AND (p.partner_name LIKE ?) ", LikeAnywhere(search));
-        rows += " GROUP BY sm.partner_id ORDER BY p.partner_name ASC;";
+        rows += " GROUP BY sm.partner_id, p.partner_name ORDER BY p.partner_name ASC;";
         Grid grid;
         const ResultTable customers = Read(rows);
         for (int r = 1; r <= customers.Rows(); ++r) {
@@ -79,15 +79,17 @@ protected:
                 : sql("AND (si.item_code LIKE ? OR s.stock_name LIKE ? OR si.item_name LIKE "
                       "?)",
                       LikeAnywhere(search), LikeAnywhere(search), LikeAnywhere(search));
-        const ResultTable items = Read(sql("SELECT si.item_code, s.stock_name, s.stock_group, g.name, "
-                                           "s.is_hidden, si.item_name FROM stokovi_items AS "
+        const ResultTable items = Read(sql("SELECT si.item_code, MAX(s.stock_name) AS stock_name, "
+                                           "MAX(s.stock_group) AS stock_group, MAX(g.name) AS group_name, "
+                                           "MAX(s.is_hidden) AS is_hidden, MAX(si.item_name) AS item_name FROM "
+                                           "stokovi_items AS "
                                            "si LEFT JOIN (SELECT code, stock_name, stock_group, is_hidden "
                                            "FROM stocks) AS s ON si.item_code = s.code "
                                            "LEFT JOIN (SELECT id, name FROM groups) AS g ON s.stock_group = "
-                                           "g.id WHERE si.item_code NOT NULL AND "
+                                           "g.id WHERE si.item_code IS NOT NULL AND "
                                            "(si.doc_dt >= ? AND si.doc_dt <= ?) %s GROUP "
-                                           "BY si.item_code ORDER BY s.stock_name, "
-                                           "si.item_name ASC;",
+                                           "BY si.item_code ORDER BY stock_name NULLS FIRST, "
+                                           "item_name ASC;",
                                            QString("%1-01-01").arg(year), QString("%1-12-31").arg(year), condition));
         Grid grid;
         for (int r = 1; r <= items.Rows(); ++r) {
@@ -98,7 +100,7 @@ protected:
                             items.IsNull(r, 3) ? QString("ф-ри своб. текст") : items.Text(r, 3)};
             for (int m = 1; m <= 12; ++m) {
                 const ResultTable lines =
-                    Read(sql("SELECT stokovi_items.end_price, stokovi_main.discount FROM stokovi_items, "
+                    Read(sql("SELECT stokovi_items.end_price, stokovi_main.discount FROM stokovi_items INNER JOIN "
                              "stokovi_main ON "
                              "stokovi_items.doc_id = stokovi_main.doc_id WHERE (stokovi_items.doc_dt >= "
                              "? AND "

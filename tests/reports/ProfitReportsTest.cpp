@@ -31,7 +31,7 @@ protected:
         rows += sql(" WHERE (sm.doc_dt >= ? AND sm.doc_dt <= ?) ", QString("%1-01-01").arg(year), QString("%1-12-31").arg(year));
         if (!search.isEmpty())
             rows += sql(" AND (p.partner_name LIKE ?) ", LikeAnywhere(search));
-        rows += " GROUP BY sm.partner_id ORDER BY p.partner_name ASC;";
+        rows += " GROUP BY sm.partner_id, p.partner_name ORDER BY p.partner_name ASC;";
         std::vector<QStringList> out;
         const ResultTable customers = Read(rows);
         for (int r = 1; r <= customers.Rows(); ++r) {
@@ -50,7 +50,7 @@ protected:
                     "INNER JOIN (SELECT * FROM stokovi_items WHERE doc_dt >= ? AND doc_dt <= ?) AS si "
                     "ON "
                     "si.doc_id = sm.doc_id WHERE sm.doc_dt >= ? AND sm.doc_dt <= ? AND sm.partner_id = "
-                    "? GROUP BY si.item_code",
+                    "? GROUP BY sm.partner_id, si.item_code",
                     from, to, from, to, customers.Int(r, 0)));
                 double cost = 0;
                 for (int i = 1; i <= items.Rows(); ++i)
@@ -67,12 +67,13 @@ protected:
     std::vector<QStringList> ItemsReference(int year, const QString& search, const GroupFilter& filter) {
         const QHash<QString, double> costs = Costs("SELECT item_code FROM stokovi_items GROUP BY item_code;");
         const ResultTable items = Read(sql(
-            "SELECT si.item_code, si.item_name, si.item_group, g.name FROM stokovi_items AS si LEFT JOIN "
+            "SELECT si.item_code, MAX(si.item_name) AS item_name, MAX(si.item_group) AS item_group, MAX(g.name) "
+            "AS group_name FROM stokovi_items AS si LEFT JOIN "
             "(SELECT id, "
             "name FROM groups) AS g ON si.item_group = g.id WHERE (si.doc_dt >= ? AND si.doc_dt <= "
             "?) AND (si.item_code LIKE ? OR si.item_name LIKE ?) GROUP BY "
             "si.item_code ORDER "
-            "BY si.item_name ASC;",
+            "BY item_name ASC;",
             QString("%1-01-01").arg(year), QString("%1-12-31").arg(year), LikeAnywhere(search), LikeAnywhere(search)));
         std::vector<QStringList> out;
         for (int r = 1; r <= items.Rows(); ++r) {

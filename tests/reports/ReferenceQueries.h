@@ -5,6 +5,7 @@
 #include "db/SqlStatement.h"
 #include "format/Rounding.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 #include <cmath>
 
@@ -16,7 +17,18 @@ template <typename... Args> SqlStatement sql(const char* format, const Args&... 
     return SqlCompose(format, {SqlArg(args)...});
 }
 
-inline ResultTable ReadAll(Database& db, const SqlStatement& statement) {
+// Runs the statement with its case-blind "column LIKE ?" in the engine's words.
+inline ResultTable ReadAll(Database& db, SqlStatement statement) {
+    static const QRegularExpression like(R"(([\w.]+) LIKE \?)");
+    const QString text = QString::fromUtf8(statement.text);
+    QString spoken;
+    qsizetype done = 0;
+    for (const QRegularExpressionMatch& m : like.globalMatch(text)) {
+        spoken += text.mid(done, m.capturedStart() - done) +
+                  QString::fromUtf8(db.Dialect().LikeCondition(m.captured(1).toUtf8().constData()).text);
+        done = m.capturedEnd();
+    }
+    statement.text = (spoken + text.mid(done)).toUtf8();
     ResultTable table;
     EXPECT_TRUE(db.QueryWithRetry(statement, table).Ok()) << statement.text.toStdString();
     return table;

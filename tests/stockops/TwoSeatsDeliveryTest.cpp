@@ -33,7 +33,7 @@ TEST_F(TwoSeatsDeliveryTest, OneNumberTwiceGivesTheSecondTheNextNumber) {
     EXPECT_EQ(QStringList({a.Output().trimmed(), b.Output().trimmed()}).join(",").count("saved 2"), 1);
     // The question was asked by exactly one seat.
     EXPECT_EQ((a.Errors() + b.Errors()).count("вече има документ с този номер"), 1);
-    EXPECT_EQ(Scalar("SELECT group_concat(doc_id) FROM (SELECT doc_id FROM supplies_main ORDER BY doc_id);"),
+    EXPECT_EQ(Scalar("SELECT group_concat(doc_id) FROM (SELECT doc_id FROM supplies_main ORDER BY doc_id) AS t;"),
               "1,2");
     // 10 at 2.00 + 10 at 3.00 + 20 at 3.00 whichever comes first: 40 at 2.75.
     EXPECT_EQ(Scalar("SELECT quantity || '|' || ROUND(cost_price, 2) FROM stocks WHERE code = 'G1';"),

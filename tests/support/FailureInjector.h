@@ -13,12 +13,17 @@
 // On the file the library's authorizer refuses: it is asked when a statement
 // is prepared, so the connection prepares every run anew while the injector
 // lives. On a server a trigger for each statement refuses, counting in
-// sequences, which a rolled-back change does not take back.
+// sequences, which a rolled-back change does not take back; a table that
+// must not be read is renamed away while the injector lives.
 class FailureInjector {
 public:
     FailureInjector(Connection* connection, int action, const char* table, int allowed, const char* column = nullptr)
         : m_connection(connection), m_handle(connection->Handle()), m_action(action), m_table(table), m_column(column),
           m_allowed(allowed) {
+        if (!m_handle && m_action == SQLITE_READ) {
+            Server("ALTER TABLE " + m_table + " RENAME TO tarvo_injected_away;");
+            return;
+        }
         if (!m_handle) {
             InstallTrigger();
             return;
@@ -27,6 +32,10 @@ public:
         sqlite3_set_authorizer(m_handle, &FailureInjector::Authorize, this);
     }
     ~FailureInjector() {
+        if (!m_handle && m_action == SQLITE_READ) {
+            Server("ALTER TABLE tarvo_injected_away RENAME TO " + m_table + ";");
+            return;
+        }
         if (!m_handle) {
             Server("DROP TRIGGER IF EXISTS tarvo_injected ON " + m_table + ";");
             return;

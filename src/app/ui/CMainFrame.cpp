@@ -7,6 +7,7 @@
 #include "app/StartView.h"
 #include "app/ui/AboutDialog.h"
 #include "app/ui/CClosePeriodDlg.h"
+#include "app/ui/CServerConnectionDlg.h"
 #include "app/ui/CTarvoView.h"
 #include "app/ui/PrinterSetupDialog.h"
 #include "base/Prompter.h"
@@ -85,6 +86,14 @@ void CMainFrame::RegisterCommands() {
     m_commands[CommandId::ArchiveNow] = [this] { m_maintenance.MakeArchiveNow(); };
     m_commands[CommandId::RestoreArchive] = [this] { m_maintenance.RestoreFromArchive(); };
     m_commands[CommandId::OptimizeDatabase] = [this] { m_maintenance.OptimizeDatabase(); };
+    // From the start view only: an open form keeps the old firm's rows.
+    m_commands[CommandId::ConnectServer] = [this] {
+        CServerConnectionDlg dialog(this);
+        if (!LeaveToStart() || dialog.exec() != QDialog::Accepted)
+            return;
+        if (m_doc.UseServer(dialog.Location(), dialog.Password()))
+            SetFormTitle(StartView::WindowTitle());
+    };
     m_commands[CommandId::ArchiveDirectory] = [this] {
         GuiDirectoryChooser chooser;
         const QString chosen = BrowseForFolder(FolderPurpose::Archives, m_settings, chooser);

@@ -1,4 +1,5 @@
 #include "app/ui/CMainFrame.h"
+#include "app/ui/CServerConnectionDlg.h"
 #include "base/Mnemonics.h"
 #include "settings/PrinterSettings.h"
 #include "support/DatabaseTest.h"
@@ -8,7 +9,10 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMap>
+#include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QSet>
 #include <QStatusBar>
 #include <QToolBar>
@@ -82,6 +86,7 @@ TEST_F(MainWindowTest, TheMenuBarCarriesTheWholeCommandTableInOrder) {
 
     const QStringList expected = {
         "Система > Оптимизиране на БД ...",
+        "Система > Връзка със сървър ...",
         "Система > Архивиране > Създаване на ново архивно копие ... [F11]",
         "Система > Архивиране > Възстановяване от архивно копие ...",
         "Система > Архивиране > Директория за архивите ...",
@@ -244,6 +249,25 @@ TEST_F(MainWindowTest, ToggleEntriesShowAndFlipTheStoredValue) {
     EXPECT_EQ(settings->ShowHiddenItems(), 1);
     hidden->trigger();
     EXPECT_EQ(settings->ShowHiddenItems(), 0);
+}
+
+// The server's dialog waits for a server and a database, and its location
+// never carries the password.
+TEST(ServerConnectionDialogTest, NeedsServerAndDatabaseAndKeepsThePasswordApart) {
+    CServerConnectionDlg dialog;
+    QPushButton* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    EXPECT_FALSE(ok->isEnabled());
+    dialog.ServerEdit()->setText("sklad.local");
+    EXPECT_FALSE(ok->isEnabled());
+    dialog.DatabaseEdit()->setText("firma");
+    dialog.UserEdit()->setText("иван");
+    dialog.PasswordEdit()->setText("тайна");
+    EXPECT_TRUE(ok->isEnabled());
+    EXPECT_EQ(dialog.Location(), "postgresql://%D0%B8%D0%B2%D0%B0%D0%BD@sklad.local/firma");
+    EXPECT_EQ(dialog.Password(), "тайна");
+    EXPECT_EQ(dialog.PasswordEdit()->echoMode(), QLineEdit::Password);
+    dialog.ServerEdit()->setText("/var/run/postgresql");
+    EXPECT_EQ(dialog.Location(), "postgresql://%D0%B8%D0%B2%D0%B0%D0%BD@/firma?host=%2Fvar%2Frun%2Fpostgresql");
 }
 
 } // namespace
