@@ -3,6 +3,7 @@
 #include "base/AppInfo.h"
 #include "base/Clock.h"
 #include "base/Prompter.h"
+#include "base/Sleeper.h"
 #include "db/Connection.h"
 #include "db/ConnectionSource.h"
 #include "db/Database.h"
@@ -64,10 +65,14 @@ QString OpenCurrentDatabaseOf(const QString& directory, Prompter& prompter, Conn
     const QString path = OpenDatabaseOf(directory, prompter, connection);
     if (path.isEmpty())
         return path;
+    // Another seat's save keeps the file busy for a moment: the check waits
+    // for it like every statement, instead of reporting the file unavailable.
+    ThreadSleeper sleeper;
+    FixedConnectionSource source(connection);
+    Database db(source, sleeper, prompter);
     DbResult failure;
     const int version = SchemaVersionOf(
-        [&connection](const QByteArray& sql, ResultTable& table) { return connection.Query(sql, table); },
-        failure);
+        [&db](const QByteArray& sql, ResultTable& table) { return db.QueryWithRetry(sql, table); }, failure);
     if (version == AppInfo::kSchemaVersion)
         return path;
     if (version == kSchemaVersionBusy)
