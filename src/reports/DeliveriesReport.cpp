@@ -44,7 +44,8 @@ SqlStatement DeliveriesReport::Statement() {
         sql += Sql(" AND sm.partner_id = ? ", m_conditions.partnerId);
     if (!Search().Text().isEmpty())
         sql += Sql(" AND %s ", m_db.Dialect().SearchAnywhere({"si.item_code", "si.item_name"}, Search().Text()));
-    sql += " ORDER BY sm.doc_dt ASC, sm.doc_id ASC, si.item_name ASC;";
+    // Lines of one item in one delivery keep the order they were entered in.
+    sql += " ORDER BY sm.doc_dt ASC, sm.doc_id ASC, si.item_name ASC, si.seq_id ASC;";
     return InFirmCurrency(sql, {"si.price", "si.end_price"}, "sm.doc_dt", m_conditions.from, m_conditions.to);
 }
 
