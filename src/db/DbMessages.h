@@ -22,5 +22,7 @@ inline constexpr const char* kServerPassword = "Сървърът на базат
                                                "отново.";
 inline constexpr const char* kServerTooOld =
     "Сървърът на базата данни е PostgreSQL %1, а програмата работи с PostgreSQL %2 или по-нов.";
+inline constexpr const char* kServerNoDatabase =
+    "На сървъра няма база данни %1. Проверете името ѝ или я създайте (createdb) и опитайте отново.";
 inline constexpr const char* kServerUnreachable = "Сървърът на базата данни не може да бъде достигнат:\n%1";
 } // namespace DbMessages

@@ -25,6 +25,8 @@ inline constexpr int kServerPassword = -3;
 inline constexpr int kServerTooOld = -4;
 // The server could not be reached.
 inline constexpr int kServerUnreachable = -5;
+// The server answered, but holds no database of that name.
+inline constexpr int kServerNoDatabase = -6;
 } // namespace DbCode
 
 // The outcome of one statement: the library's result code and its error text

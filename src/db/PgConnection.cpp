@@ -106,6 +106,8 @@ std::unique_ptr<PgConnection> PgConnection::Open(const QString& location, const 
                              why.contains("password authentication failed") ||
                              why.contains("no password supplied") || why.contains("role \"");
         result = DbResult{refused ? DbCode::kServerPassword : DbCode::kServerUnreachable, why};
+        if (!refused && why.contains("\" does not exist") && why.contains("database \""))
+            result = DbResult{DbCode::kServerNoDatabase, QByteArray(PQdb(handle))};
         PQfinish(handle);
         return nullptr;
     }

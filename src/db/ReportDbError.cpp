@@ -16,6 +16,8 @@ QString DbErrorText(const DbResult& result) {
         return QString(DbMessages::kServerTooOld)
             .arg(QString::fromUtf8(result.error))
             .arg(kOldestServerVersion);
+    case DbCode::kServerNoDatabase:
+        return QString(DbMessages::kServerNoDatabase).arg(QString::fromUtf8(result.error));
     case DbCode::kServerUnreachable:
         return QString(DbMessages::kServerUnreachable).arg(QString::fromUtf8(result.error));
     default:

@@ -29,7 +29,6 @@ CTarvoView::CTarvoView(CTarvoDoc& doc, QWidget* parent)
 void CTarvoView::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     m_version->setText(StartView::VersionLabel());
-    window()->setWindowTitle(StartView::WindowTitle());
     // After the window has been painted, so that any question about the
     // database appears over it.
     QTimer::singleShot(0, this, [this] {
