@@ -52,4 +52,16 @@ TEST_F(TwoSeatsSaleTest, TheLastUnitsAreSoldOnce) {
     EXPECT_EQ(Scalar("SELECT COUNT(*) FROM stokovi_main;"), "1");
 }
 
+TEST_F(TwoSeatsSaleTest, FourSeatsSellTheLastUnitsTwiceAndNoMore) {
+    std::array<ChildSeat, 4> seats;
+    const std::vector<int> statuses = RaceFour(seats, {{"sell", Path(), "1", "G1", "2"},
+                                                       {"sell", Path(), "2", "G1", "2"},
+                                                       {"sell", Path(), "3", "G1", "2"},
+                                                       {"sell", Path(), "4", "G1", "2"}});
+    EXPECT_EQ(std::count(statuses.begin(), statuses.end(), 0), 2);
+    EXPECT_EQ(std::count(statuses.begin(), statuses.end(), 1), 2);
+    EXPECT_EQ(Scalar("SELECT quantity FROM stocks WHERE code = 'G1';"), "1");
+    EXPECT_EQ(Scalar("SELECT COUNT(*) || '|' || SUM(total_sum) FROM stokovi_main;"), "2|9.6");
+}
+
 } // namespace

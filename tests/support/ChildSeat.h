@@ -2,7 +2,9 @@
 
 #include <QProcess>
 #include <QStringList>
+#include <array>
 #include <gtest/gtest.h>
+#include <vector>
 
 // A copy of the program's classes in a second process (support/TestChild),
 // started on a command, told when to go, and waited for.
@@ -48,16 +50,29 @@ private:
     QString m_errors;
 };
 
-// Two children started on their commands and told to go at the same moment;
-// their exit statuses. `a` and `b` keep what they printed.
+// Children started on their commands and told to go at the same moment;
+// their exit statuses. Each seat keeps what it printed.
+inline std::vector<int> RaceSeats(const std::vector<ChildSeat*>& seats,
+                                  const std::vector<QStringList>& commands) {
+    for (size_t i = 0; i < seats.size(); ++i)
+        seats[i]->Start(commands[i]);
+    for (ChildSeat* seat : seats)
+        seat->WaitReady();
+    for (ChildSeat* seat : seats)
+        seat->Go();
+    std::vector<int> statuses;
+    for (ChildSeat* seat : seats)
+        statuses.push_back(seat->Finish());
+    return statuses;
+}
+
 inline std::pair<int, int> RaceTwo(ChildSeat& a, ChildSeat& b, const QStringList& first,
                                    const QStringList& second) {
-    a.Start(first);
-    b.Start(second);
-    a.WaitReady();
-    b.WaitReady();
-    a.Go();
-    b.Go();
-    const int firstStatus = a.Finish();
-    return {firstStatus, b.Finish()};
+    const std::vector<int> statuses = RaceSeats({&a, &b}, {first, second});
+    return {statuses[0], statuses[1]};
+}
+
+// Four seats at once, as a shop with four tills.
+inline std::vector<int> RaceFour(std::array<ChildSeat, 4>& seats, const std::vector<QStringList>& commands) {
+    return RaceSeats({&seats[0], &seats[1], &seats[2], &seats[3]}, commands);
 }

@@ -28,6 +28,7 @@
 #include "support/YesPrompter.h"
 
 #include <QString>
+#include <QTemporaryDir>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -356,7 +357,8 @@ int deliver(const QString& path, int number, const QString& code, double quantit
     Seat seat;
     if (!seat.Open(path))
         return 2;
-    LocalSettings settings(path + QString(".delivery%1.ini").arg(number));
+    QTemporaryDir home; // each seat its own settings, whatever the firm's location
+    LocalSettings settings(home.filePath("tarvo.ini"));
     SystemClock clock;
     DeliveryForm form(*seat.db, seat.prompter, settings, clock);
     form.Start();
