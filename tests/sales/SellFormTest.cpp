@@ -343,7 +343,8 @@ TEST_F(SellFormTest, ShortStockIsRefusedOverTheWholeDocument) {
     EXPECT_EQ(Scalar("SELECT COUNT(*) FROM stokovi_main;"), "0");
 
     // Selling below zero is the firm's choice.
-    ASSERT_TRUE(Db().Exec("INSERT INTO settings VALUES('sells_on_zero', 1) ON CONFLICT (key_name) DO UPDATE SET key_value = excluded.key_value;"));
+    ASSERT_TRUE(Db().Exec("INSERT INTO settings VALUES('sells_on_zero', 1) ON CONFLICT (key_name) DO UPDATE "
+                          "SET key_value = excluded.key_value;"));
     ASSERT_TRUE(Save());
     EXPECT_EQ(Stock("G1"), "-40.0");
 }
@@ -415,6 +416,35 @@ TEST_F(SellFormTest, AnAppendedGroupIsPartOfTheSameChange) {
     EXPECT_DOUBLE_EQ(seenTotal, 3);
     EXPECT_EQ(Scalar("SELECT COUNT(*) FROM invoices_main;"), "0");
     EXPECT_EQ(Stock("G1"), "10.0");
+}
+
+// The server goes away in the middle of a save: the seat is told, nothing of
+// the document is stored, the form keeps it, and the same save goes through
+// once the connection is back.
+TEST_F(SellFormTest, AServerLostHalfWayThroughASaveKeepsTheFormAndSavesAgain) {
+    if (!OnServer())
+        GTEST_SKIP() << "a server's connection";
+    // The first line written ends this seat's session on the server.
+    ASSERT_TRUE(OpenSecondConnection()
+                    ->Exec("CREATE SEQUENCE tarvo_cut; CREATE FUNCTION tarvo_cut() RETURNS trigger LANGUAGE "
+                           "plpgsql AS $body$ BEGIN IF nextval('tarvo_cut') = 1 THEN PERFORM "
+                           "pg_terminate_backend(pg_backend_pid()); END IF; RETURN NEW; END $body$; CREATE "
+                           "TRIGGER tarvo_cut BEFORE INSERT ON stokovi_items FOR EACH ROW EXECUTE FUNCTION "
+                           "tarvo_cut();")
+                    .Ok());
+    Begin(SaleOp::GoodsNote);
+    Add("G1", 2);
+    EXPECT_FALSE(Save());
+    EXPECT_TRUE(prompter.Texts().last().startsWith("Връзката със сървъра на базата данни беше прекъсната."))
+        << prompter.Texts().last().toStdString();
+    EXPECT_EQ(Scalar("SELECT COUNT(*) FROM stokovi_main;"), "0");
+    EXPECT_EQ(Stock("G1"), "10.0");
+    EXPECT_TRUE(form->IsNew());
+    EXPECT_EQ(form->Lines().size(), 1u);
+
+    ASSERT_TRUE(Save());
+    EXPECT_EQ(Scalar("SELECT COUNT(*) || '|' || MAX(doc_id) FROM stokovi_main;"), "1|1");
+    EXPECT_EQ(Stock("G1"), "8.0");
 }
 
 } // namespace
