@@ -24,7 +24,8 @@
 #include "settings/LocalSettings.h"
 #include "stockops/DeliveryFakes.h"
 #include "stockops/DeliveryForm.h"
-
+#include "stockops/ProductionForm.h"
+#include "support/ScriptedNumbers.h"
 #include "support/YesPrompter.h"
 
 #include <QString>
@@ -122,8 +123,7 @@ int holdWrite(const QString& path) {
     Connection connection;
     if (connection.Open(path, false).Failed())
         return 2;
-    if (connection.Exec("BEGIN IMMEDIATE; INSERT INTO units VALUES('holder');")
-            .Failed())
+    if (connection.Exec("BEGIN IMMEDIATE; INSERT INTO units VALUES('holder');").Failed())
         return 5;
     say("holding");
     waitForParent();
@@ -380,6 +380,70 @@ int deliver(const QString& path, int number, const QString& code, double quantit
     return 0;
 }
 
+// A shop's seat saving as fast as it can for `seconds`: in turn a goods note
+// of one G1, a delivery of one G1 and the production of one P1, each under
+// the number its form proposes (a number another seat took meanwhile is
+// answered Yes: the next free one). Prints how many of each were saved.
+int soak(const QString& path, int seconds) {
+    Seat seat;
+    if (!seat.Open(path))
+        return 2;
+    QTemporaryDir home;
+    LocalSettings settings(home.filePath("tarvo.ini"));
+    SystemClock clock;
+    startTogether();
+    int sold = 0, delivered = 0, produced = 0;
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+    for (int round = 0; std::chrono::steady_clock::now() < end; ++round) {
+        ScriptedItems items;
+        if (round % 3 == 0) {
+            SellForm form(*seat.db, seat.prompter, settings, clock);
+            ScriptedDocuments documents;
+            ScriptedPartners partners;
+            ScriptedLines lines;
+            ScriptedDetails details;
+            RecordingSalePrinter printer;
+            partners.ids.push_back(1);
+            items.codes.push_back("G1");
+            lines.replies.push_back({1, -1, 0});
+            details.edits.push_back([](SaleDetails& d) {
+                d.givenBy = d.receivedBy = d.compiledBy = "Иван";
+                d.place = d.object = "Русе";
+            });
+            if (!form.NewOperation(SaleOp::GoodsNote, documents) || !form.ChooseCustomer(partners) ||
+                !form.AddLine(items, lines) || !form.EditDetails(details))
+                return 2;
+            sold += form.Save(details, printer);
+        } else if (round % 3 == 1) {
+            DeliveryForm form(*seat.db, seat.prompter, settings, clock);
+            form.Start();
+            ScriptedPartners partners;
+            ScriptedDeliveryLines lines;
+            RecordingDeliveryPrinter printer;
+            partners.ids.push_back(1);
+            items.codes.push_back("G1");
+            lines.replies.push_back({1, 2, false});
+            form.SetReceivedBy("Иван");
+            if (!form.ChooseSupplier(partners) || !form.AddLine(items, lines))
+                return 2;
+            delivered += form.Save(printer);
+        } else {
+            ProductionForm form(*seat.db, seat.prompter, clock);
+            form.Start();
+            form.SetOperator("Иван");
+            ScriptedNumbers numbers;
+            items.codes.push_back("P1");
+            numbers.answers.push_back(1);
+            if (!form.AddProduct(items, numbers))
+                return 2;
+            produced += form.Save();
+        }
+    }
+    std::printf("sold %d delivered %d produced %d\n", sold, delivered, produced);
+    std::fflush(stdout);
+    return 0;
+}
+
 int init(const QString& directory) {
     ConsolePrompter prompter;
     ThreadSleeper sleeper;
@@ -415,6 +479,8 @@ int main(int argc, char** argv) {
     if (command == "deliver" && argc >= 7)
         return deliver(target, std::atoi(argv[3]), QString::fromLocal8Bit(argv[4]), std::atof(argv[5]),
                        std::atof(argv[6]));
+    if (command == "soak" && argc >= 4)
+        return soak(target, std::atoi(argv[3]));
     if (command == "init")
         return init(target);
     if (command == "create-partners" && argc >= 5)
