@@ -13,6 +13,7 @@
 #include "db/upgrade/UpgradeSteps.h"
 #include "format/Cp1251.h"
 #include "session/UpgradeValues.h"
+#include "settings/LocalSettings.h"
 
 #include <QDir>
 #include <QFile>

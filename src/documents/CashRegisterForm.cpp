@@ -6,12 +6,12 @@
 #include "db/WriteTransaction.h"
 #include "format/DocNumber.h"
 #include "format/SqlDates.h"
-#include "settings/LocalSettings.h"
+#include "settings/PrintPreferences.h"
 #include "trade/CashRegisterStore.h"
 
 #include <algorithm>
 
-CashRegisterForm::CashRegisterForm(Database& db, Prompter& prompter, LocalSettings& settings,
+CashRegisterForm::CashRegisterForm(Database& db, Prompter& prompter, PrintPreferences& settings,
                                    const Clock& clock)
     : m_db(db), m_prompter(prompter), m_settings(settings), m_clock(clock),
       m_filter(CashFilter::Defaults(clock)) {}
@@ -176,9 +176,9 @@ std::vector<int> CashRegisterForm::PrintedColumns() const {
 }
 
 bool CashRegisterForm::PrintField(int field) const {
-    return m_settings.CasePrnFld(static_cast<LocalSettings::CashPrintField>(field)) != 0;
+    return m_settings.CasePrnFld(static_cast<PrintPreferences::CashPrintField>(field)) != 0;
 }
 
 void CashRegisterForm::SetPrintField(int field, bool printed) {
-    m_settings.SetCasePrnFld(static_cast<LocalSettings::CashPrintField>(field), printed ? 1 : 0);
+    m_settings.SetCasePrnFld(static_cast<PrintPreferences::CashPrintField>(field), printed ? 1 : 0);
 }

@@ -10,7 +10,7 @@
 
 class Clock;
 class Database;
-class LocalSettings;
+class PrintPreferences;
 class Prompter;
 class TextInput;
 
@@ -27,7 +27,7 @@ public:
 // summary, and new, changed and deleted operations, each written in one change.
 class CashRegisterForm {
 public:
-    CashRegisterForm(Database& db, Prompter& prompter, LocalSettings& settings, const Clock& clock);
+    CashRegisterForm(Database& db, Prompter& prompter, PrintPreferences& settings, const Clock& clock);
 
     static std::vector<ListColumn> Columns();
     static QStringList Cells(const CashRow& row);
@@ -65,7 +65,7 @@ private:
 
     Database& m_db;
     Prompter& m_prompter;
-    LocalSettings& m_settings;
+    PrintPreferences& m_settings;
     const Clock& m_clock;
     CashFilter m_filter;
     SearchText m_search;

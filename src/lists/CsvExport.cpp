@@ -2,7 +2,7 @@
 
 #include "base/Prompter.h"
 #include "base/SaveFileChooser.h"
-#include "settings/LocalSettings.h"
+#include "settings/ListPreferences.h"
 
 #include <QSaveFile>
 
@@ -42,7 +42,7 @@ bool WriteCsv(const QString& path, const QStringList& titles, const std::vector<
 }
 
 QString ExportListToCsv(const QStringList& titles, const std::vector<QStringList>& rows,
-                        const LocalSettings& settings, Prompter& prompter, SaveFileChooser& chooser) {
+                        const ListPreferences& settings, Prompter& prompter, SaveFileChooser& chooser) {
     const QString path = chooser.ChooseSaveFile("Експорт в CSV", "tarvo.csv", "CSV файлове (*.csv)");
     if (path.isEmpty())
         return QString();

@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <vector>
 
-class LocalSettings;
+class ListPreferences;
 class Prompter;
 class SaveFileChooser;
 
@@ -26,4 +26,4 @@ bool WriteCsv(const QString& path, const QStringList& titles, const std::vector<
 // the settings and tells the user when it could not be written. The status
 // bar text that says where the rows went, or empty when nothing was written.
 QString ExportListToCsv(const QStringList& titles, const std::vector<QStringList>& rows,
-                        const LocalSettings& settings, Prompter& prompter, SaveFileChooser& chooser);
+                        const ListPreferences& settings, Prompter& prompter, SaveFileChooser& chooser);

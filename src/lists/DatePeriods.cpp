@@ -1,6 +1,6 @@
 #include "lists/DatePeriods.h"
 
-#include "settings/LocalSettings.h"
+#include "settings/ListPreferences.h"
 
 namespace {
 QDateTime midnight(int year, int month, int day) {

@@ -4,7 +4,7 @@
 #include <QString>
 #include <optional>
 
-class LocalSettings;
+class ListPreferences;
 
 // A period of a filter: both ends inclusive.
 struct Period {
@@ -41,7 +41,7 @@ int LastDayOfMonth(int month, int year);
 class FavouritePeriods {
 public:
     static constexpr int kSlots = 5;
-    explicit FavouritePeriods(LocalSettings& settings) : m_settings(settings) {}
+    explicit FavouritePeriods(ListPreferences& settings) : m_settings(settings) {}
 
     static QString Format(const QDate& start, const QDate& end);
     void Store(int slot, const QDate& start, const QDate& end);
@@ -52,5 +52,5 @@ public:
     std::optional<Period> Apply(int slot) const;
 
 private:
-    LocalSettings& m_settings;
+    ListPreferences& m_settings;
 };

@@ -8,7 +8,7 @@
 #include "masterdata/GroupStore.h"
 #include "masterdata/ItemStore.h"
 #include "masterdata/SharedRollUps.h"
-#include "settings/LocalSettings.h"
+#include "settings/ListPreferences.h"
 
 #include <algorithm>
 

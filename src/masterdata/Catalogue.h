@@ -11,7 +11,7 @@
 #include <vector>
 
 class Database;
-class LocalSettings;
+class ListPreferences;
 class Prompter;
 
 // A row of the catalogue: the item and the name of its group.
@@ -26,7 +26,7 @@ struct CatalogueRow {
 // What the catalogue form "TARVO - СТОКИ, ИЗДЕЛИЯ и УСЛУГИ" does with its list.
 class Catalogue {
 public:
-    Catalogue(Database& db, Prompter& prompter, const LocalSettings& settings)
+    Catalogue(Database& db, Prompter& prompter, const ListPreferences& settings)
         : m_db(db), m_prompter(prompter), m_settings(settings) {}
 
     ItemKinds View() const { return m_view; }
@@ -71,7 +71,7 @@ public:
 private:
     Database& m_db;
     Prompter& m_prompter;
-    const LocalSettings& m_settings;
+    const ListPreferences& m_settings;
     ItemKinds m_view = ItemViews::kGoodsAndMaterials;
     SearchText m_search;
     GroupFilter m_filter;

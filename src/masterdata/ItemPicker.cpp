@@ -5,7 +5,7 @@
 #include "format/FormatNumber.h"
 #include "lists/OtherTabMatches.h"
 #include "masterdata/StockSettings.h"
-#include "settings/LocalSettings.h"
+#include "settings/ListPreferences.h"
 
 bool ItemPicker::SelectTab(ItemKinds tab) {
     if (!m_allowed.Contains(tab)) {

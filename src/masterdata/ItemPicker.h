@@ -12,13 +12,13 @@
 #include <vector>
 
 class Database;
-class LocalSettings;
+class ListPreferences;
 class Prompter;
 
 // What the picker does with its list.
 class ItemPicker {
 public:
-    ItemPicker(Database& db, Prompter& prompter, const LocalSettings& settings, ItemKinds allowed)
+    ItemPicker(Database& db, Prompter& prompter, const ListPreferences& settings, ItemKinds allowed)
         : m_db(db), m_prompter(prompter), m_settings(settings), m_allowed(allowed) {}
 
     // Changes the tab; a tab showing kinds not allowed is refused with the message.
@@ -48,7 +48,7 @@ private:
 
     Database& m_db;
     Prompter& m_prompter;
-    const LocalSettings& m_settings;
+    const ListPreferences& m_settings;
     ItemKinds m_allowed;
     ItemKinds m_tab = ItemViews::kGoodsAndMaterials;
     SearchText m_search;

@@ -6,7 +6,7 @@
 #include "format/Rounding.h"
 #include "format/SqlDates.h"
 #include "lists/ListColumn.h"
-#include "settings/LocalSettings.h"
+#include "settings/ListPreferences.h"
 
 #include <cmath>
 
@@ -26,7 +26,7 @@ long long centsOf(double value) {
 } // namespace
 
 MonthGridReport::MonthGridReport(Database& db, Prompter& prompter, const Clock& clock,
-                                 LocalSettings& settings)
+                                 ListPreferences& settings)
     : Report(db, prompter, clock), m_settings(settings), m_year(clock.Now().date().year()) {
     for (int k = 0; k < 13; ++k)
         m_bottom << "0.00";

@@ -7,7 +7,7 @@
 #include <array>
 #include <functional>
 
-class LocalSettings;
+class ListPreferences;
 
 // What the reports by months of one year share: the year, a row per
 // customer or item with its twelve months and "общо", the one-row list of
@@ -15,7 +15,7 @@ class LocalSettings;
 // with one grouped statement and filled in here, not one statement a cell.
 class MonthGridReport : public Report {
 public:
-    MonthGridReport(Database& db, Prompter& prompter, const Clock& clock, LocalSettings& settings);
+    MonthGridReport(Database& db, Prompter& prompter, const Clock& clock, ListPreferences& settings);
 
     int Year() const { return m_year; }
     void SetYear(int year) { m_year = year; }
@@ -42,7 +42,7 @@ protected:
     static QStringList MonthCells(const std::array<double, 12>& months);
     void ComputeTotals() override;
 
-    LocalSettings& m_settings;
+    ListPreferences& m_settings;
 
 private:
     int m_year;

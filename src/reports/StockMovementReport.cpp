@@ -6,7 +6,7 @@
 #include "db/ResultTable.h"
 #include "format/DocNumber.h"
 #include "format/SqlDates.h"
-#include "settings/LocalSettings.h"
+#include "settings/ListPreferences.h"
 #include "trade/DocumentBrowser.h"
 #include "trade/DocumentChooser.h"
 
@@ -18,7 +18,7 @@ QString quantity(double value) {
 } // namespace
 
 StockMovementReport::StockMovementReport(Database& db, Prompter& prompter, const Clock& clock,
-                                         LocalSettings& settings)
+                                         ListPreferences& settings)
     : Report(db, prompter, clock), m_settings(settings) {
     const QDate today = clock.Now().date();
     m_conditions.from = QDate(today.year(), today.month(), 1);

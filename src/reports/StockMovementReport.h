@@ -6,7 +6,7 @@
 #include <QDate>
 
 class DocumentChooser;
-class LocalSettings;
+class ListPreferences;
 
 // "СРАВНИТЕЛНА СПРАВКА ЗА ДВИЖЕНИЕТО НА СТОКИ И МАТЕРИАЛИ": per item, what
 // came in (delivered, produced) and went out (consumed, sold) in a period,
@@ -14,7 +14,7 @@ class LocalSettings;
 // stocktaking or, without one, the quantity in stock.
 class StockMovementReport : public Report {
 public:
-    StockMovementReport(Database& db, Prompter& prompter, const Clock& clock, LocalSettings& settings);
+    StockMovementReport(Database& db, Prompter& prompter, const Clock& clock, ListPreferences& settings);
 
     static std::vector<ListColumn> Columns();
     std::vector<int> SumColumns() const override { return {4, 5, 6, 7, 8, 9, 10}; }
@@ -43,6 +43,6 @@ protected:
     std::optional<QStringList> RowOf(const ResultTable& table, int r) override;
 
 private:
-    LocalSettings& m_settings;
+    ListPreferences& m_settings;
     Conditions m_conditions;
 };

@@ -6,10 +6,10 @@
 #include "lists/ListColumn.h"
 #include "masterdata/GroupStore.h"
 #include "masterdata/StockSettings.h"
-#include "settings/LocalSettings.h"
+#include "settings/ListPreferences.h"
 
 StockQuantitiesReport::StockQuantitiesReport(Database& db, Prompter& prompter, const Clock& clock,
-                                             LocalSettings& settings)
+                                             ListPreferences& settings)
     : Report(db, prompter, clock), m_settings(settings) {}
 
 std::vector<ListColumn> StockQuantitiesReport::Columns() {

@@ -7,14 +7,14 @@
 #include <QHash>
 #include <memory>
 
-class LocalSettings;
+class ListPreferences;
 
 // "НАЛИЧНОСТИ и ВЛОЖЕНИ СРЕДСТВА": every stocked item with its quantity, unit
 // cost, cost value and values at the two selling prices, under the three
 // options of the settings menu.
 class StockQuantitiesReport : public Report {
 public:
-    StockQuantitiesReport(Database& db, Prompter& prompter, const Clock& clock, LocalSettings& settings);
+    StockQuantitiesReport(Database& db, Prompter& prompter, const Clock& clock, ListPreferences& settings);
 
     static std::vector<ListColumn> Columns();
     std::vector<int> SumColumns() const override { return {6, 7, 8}; }
@@ -40,7 +40,7 @@ protected:
 private:
     QString GroupName(int id);
 
-    LocalSettings& m_settings;
+    ListPreferences& m_settings;
     QHash<int, QString> m_groupNames;
     // The roll-ups of one reload, committed together when it ends.
     std::unique_ptr<SharedRollUps> m_rollUps;

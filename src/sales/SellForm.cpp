@@ -16,7 +16,7 @@
 #include "sales/SaleDetails.h"
 #include "sales/SaleStore.h"
 #include "sales/fiscal/FiscalRegister.h"
-#include "settings/LocalSettings.h"
+#include "settings/EntryPreferences.h"
 #include "trade/DocumentChooser.h"
 
 namespace {
@@ -39,7 +39,7 @@ std::optional<SaleOp> loadedOp(DocumentKind kind) {
 }
 } // namespace
 
-SellForm::SellForm(Database& db, Prompter& prompter, LocalSettings& settings, const Clock& clock)
+SellForm::SellForm(Database& db, Prompter& prompter, EntryPreferences& settings, const Clock& clock)
     : m_db(db), m_prompter(prompter), m_settings(settings), m_clock(clock) {}
 
 SaleOp SellForm::DefaultOp() const {

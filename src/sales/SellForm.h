@@ -21,7 +21,7 @@ class FiscalRegister;
 struct DocumentChoice;
 class FreeTextLineDialog;
 class ItemChooser;
-class LocalSettings;
+class EntryPreferences;
 class PartnerChooser;
 class Prompter;
 class SaleLineDialog;
@@ -31,7 +31,7 @@ class SaleLineDialog;
 // loading. The widget shows this state and forwards the user's commands.
 class SellForm : public DocumentForm {
 public:
-    SellForm(Database& db, Prompter& prompter, LocalSettings& settings, const Clock& clock);
+    SellForm(Database& db, Prompter& prompter, EntryPreferences& settings, const Clock& clock);
 
     SaleOp Op() const { return m_doc.op; }
     bool IsNew() const { return m_isNew; }
@@ -138,7 +138,7 @@ private:
 
     Database& m_db;
     Prompter& m_prompter;
-    LocalSettings& m_settings;
+    EntryPreferences& m_settings;
     const Clock& m_clock;
     SaleDocument m_doc;
     Fix m_refusedAt = Fix::None;

@@ -1,12 +1,12 @@
 #include "session/DatabaseLocation.h"
 
 #include "db/FirmLocation.h"
-#include "settings/LocalSettings.h"
+#include "settings/MachinePreferences.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-QString ResolveDatabaseDirectory(const QString& commandLineDirectory, const LocalSettings& settings) {
+QString ResolveDatabaseDirectory(const QString& commandLineDirectory, const MachinePreferences& settings) {
     if (IsServerLocation(commandLineDirectory))
         return commandLineDirectory;
     if (!commandLineDirectory.isEmpty())

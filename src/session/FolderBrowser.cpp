@@ -1,8 +1,9 @@
 #include "session/FolderBrowser.h"
 
-#include "settings/LocalSettings.h"
+#include "settings/MachinePreferences.h"
 
-QString BrowseForFolder(FolderPurpose purpose, const LocalSettings& settings, DirectoryChooser& chooser) {
+QString BrowseForFolder(FolderPurpose purpose, const MachinePreferences& settings,
+                        DirectoryChooser& chooser) {
     QString caption;
     QString start;
     switch (purpose) {

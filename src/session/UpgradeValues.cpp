@@ -1,8 +1,8 @@
 #include "session/UpgradeValues.h"
 
-#include "settings/LocalSettings.h"
+#include "settings/EntryPreferences.h"
 
-UpgradeLocalValues UpgradeValuesOf(const LocalSettings& settings) {
+UpgradeLocalValues UpgradeValuesOf(const EntryPreferences& settings) {
     return {settings.InvQttyPriceChanges(), settings.FirmDataName(), settings.FirmDataCity(),
             settings.FirmDataAddress(), settings.FirmDataMOL()};
 }

@@ -2,7 +2,7 @@
 
 #include "db/upgrade/UpgradeStep.h"
 
-class LocalSettings;
+class EntryPreferences;
 
 // The values of the user's settings file an upgrade of an old database takes along.
-UpgradeLocalValues UpgradeValuesOf(const LocalSettings& settings);
+UpgradeLocalValues UpgradeValuesOf(const EntryPreferences& settings);

@@ -9,11 +9,11 @@
 #include "masterdata/FirmData.h"
 #include "masterdata/PartnerChooser.h"
 #include "masterdata/PartnerStore.h"
-#include "settings/LocalSettings.h"
+#include "settings/EntryPreferences.h"
 #include "stockops/DeliveryStore.h"
 #include "trade/DocumentChooser.h"
 
-DeliveryForm::DeliveryForm(Database& db, Prompter& prompter, LocalSettings& settings, const Clock& clock)
+DeliveryForm::DeliveryForm(Database& db, Prompter& prompter, EntryPreferences& settings, const Clock& clock)
     : m_db(db), m_prompter(prompter), m_settings(settings), m_clock(clock) {}
 
 QString DeliveryForm::NumberText() const {

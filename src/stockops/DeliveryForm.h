@@ -14,7 +14,7 @@ class Database;
 class DeliveryLineDialog;
 class DocumentChooser;
 class ItemChooser;
-class LocalSettings;
+class EntryPreferences;
 class PartnerChooser;
 class Prompter;
 
@@ -24,7 +24,7 @@ class Prompter;
 // widget shows this state and forwards the user's commands.
 class DeliveryForm : public DocumentForm {
 public:
-    DeliveryForm(Database& db, Prompter& prompter, LocalSettings& settings, const Clock& clock);
+    DeliveryForm(Database& db, Prompter& prompter, EntryPreferences& settings, const Clock& clock);
 
     bool IsNew() const { return m_isNew; }
     const Delivery& Document() const { return m_doc; }
@@ -93,7 +93,7 @@ private:
     Database& m_db;
     Field m_refusedField = Field::None;
     Prompter& m_prompter;
-    LocalSettings& m_settings;
+    EntryPreferences& m_settings;
     const Clock& m_clock;
     Delivery m_doc;
     DeliveryTotals m_totals;

@@ -4,6 +4,7 @@
 #include "base/ui/DialogButtons.h"
 #include "base/ui/GuiDirectoryChooser.h"
 #include "session/FolderBrowser.h"
+#include "settings/LocalSettings.h"
 
 #include <QDialogButtonBox>
 #include <QGroupBox>
@@ -15,8 +16,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-CWarrantyCardDetailsDlg::CWarrantyCardDetailsDlg(WarrantyDetails details, Prompter& prompter, const LocalSettings& settings,
-                             DirectoryChooser& folders, QWidget* parent)
+CWarrantyCardDetailsDlg::CWarrantyCardDetailsDlg(WarrantyDetails details, Prompter& prompter,
+                                                 const LocalSettings& settings, DirectoryChooser& folders,
+                                                 QWidget* parent)
     : QDialog(parent), m_details(std::move(details)), m_prompter(prompter), m_settings(settings),
       m_folders(folders) {
     setWindowTitle("допълнителни данни");

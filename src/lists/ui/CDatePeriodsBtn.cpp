@@ -1,6 +1,7 @@
 #include "lists/ui/CDatePeriodsBtn.h"
 
 #include "base/Clock.h"
+#include "settings/LocalSettings.h"
 
 #include <QDateEdit>
 #include <QMenu>

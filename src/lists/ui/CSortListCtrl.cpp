@@ -1,6 +1,6 @@
 #include "lists/ui/CSortListCtrl.h"
 
-#include "settings/LocalSettings.h"
+#include "settings/ListPreferences.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -73,7 +73,7 @@ void CSortListCtrl::ShowColumn(int column, int width) {
     FitColumns();
 }
 
-void CSortListCtrl::RememberWidths(LocalSettings& settings, const QString& listName) {
+void CSortListCtrl::RememberWidths(ListPreferences& settings, const QString& listName) {
     const std::vector<int> stored =
         SplitColumnWidths(settings.ListColumnWidths(listName), m_model.columnCount());
     for (size_t k = 0; k < stored.size(); ++k)

@@ -4,7 +4,7 @@
 
 #include <QTableView>
 
-class LocalSettings;
+class ListPreferences;
 class SortState;
 
 // The list of every form: full-row selection, grid lines, columns that sort
@@ -23,7 +23,7 @@ public:
     void ShowColumn(int column, int width);
     // Widths the user drags are kept in the settings under the list's name
     // and come back the next time the list is made.
-    void RememberWidths(LocalSettings& settings, const QString& listName);
+    void RememberWidths(ListPreferences& settings, const QString& listName);
     void SetRows(std::vector<QStringList> rows, std::vector<RowTone> tones = {});
     // The rows of a form: sorted on the first column ascending, and the row
     // given by its position among the rows (source) selected, or the first.

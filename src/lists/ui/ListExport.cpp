@@ -4,6 +4,7 @@
 #include "base/ui/GuiSaveFileChooser.h"
 #include "lists/CsvExport.h"
 #include "lists/ui/CSortListCtrl.h"
+#include "settings/LocalSettings.h"
 
 void ExportListShown(const CSortListCtrl& list, FormHost& host) {
     GuiSaveFileChooser chooser(list.window());

@@ -9,6 +9,7 @@
 #include "masterdata/ui/CGroupsDlg.h"
 #include "masterdata/ui/CItemDlg.h"
 #include "session/TarvoDoc.h"
+#include "settings/LocalSettings.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -6,13 +6,14 @@
 #include "lists/ui/CSortListCtrl.h"
 #include "masterdata/ui/PartnerListPanel.h"
 #include "session/TarvoDoc.h"
+#include "settings/LocalSettings.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-CPartnerSelectionDlg::CPartnerSelectionDlg(CTarvoDoc& doc, FormHost& host, PartnerTab tab,
-                                                 int preselectedId, QWidget* parent)
+CPartnerSelectionDlg::CPartnerSelectionDlg(CTarvoDoc& doc, FormHost& host, PartnerTab tab, int preselectedId,
+                                           QWidget* parent)
     : QDialog(parent), m_prompter(host.GetPrompter()), m_form(doc.Db(), m_prompter) {
     setWindowTitle("избор на контрагент");
     m_form.SetTab(tab);

@@ -11,6 +11,7 @@
 #include "reports/Report.h"
 #include "session/TarvoDoc.h"
 #include "session/ViewType.h"
+#include "settings/LocalSettings.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 #include "sales/fiscal/FiscalDeviceSettings.h"
 
-#include "settings/LocalSettings.h"
+#include "settings/MachinePreferences.h"
 
 #include <cmath>
 
@@ -14,7 +14,7 @@ QString FiscalDeviceSettings::OperatorCode() const {
     return operatorNumber.trimmed().right(4).rightJustified(4, '0');
 }
 
-FiscalDeviceSettings LoadFiscalDevice(const LocalSettings& settings) {
+FiscalDeviceSettings LoadFiscalDevice(const MachinePreferences& settings) {
     FiscalDeviceSettings d;
     auto text = [&](const char* key, const QString& fallback) {
         return settings.FiscalDevice(key, fallback);
@@ -40,7 +40,7 @@ FiscalDeviceSettings LoadFiscalDevice(const LocalSettings& settings) {
     return d;
 }
 
-void StoreFiscalDevice(LocalSettings& settings, const FiscalDeviceSettings& d) {
+void StoreFiscalDevice(MachinePreferences& settings, const FiscalDeviceSettings& d) {
     settings.SetFiscalDevice("ServerUrl", d.serverUrl);
     settings.SetFiscalDevice("PrinterId", d.printerId);
     settings.SetFiscalDevice("Model", d.model);

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-class LocalSettings;
+class MachinePreferences;
 
 // The fiscal print server and the device this computer issues receipts on,
 // as the settings dialog keeps them in the local settings.
@@ -33,8 +33,8 @@ struct FiscalDeviceSettings {
     QString OperatorCode() const;
 };
 
-FiscalDeviceSettings LoadFiscalDevice(const LocalSettings& settings);
-void StoreFiscalDevice(LocalSettings& settings, const FiscalDeviceSettings& device);
+FiscalDeviceSettings LoadFiscalDevice(const MachinePreferences& settings);
+void StoreFiscalDevice(MachinePreferences& settings, const FiscalDeviceSettings& device);
 
 // The letter a tax group is known by on the device: 1 "А" ... 8 "З".
 QString TaxGroupLetter(int group);

@@ -6,6 +6,7 @@
 #include "base/ui/WaitCursor.h"
 #include "sales/fiscal/FiscalReceiptStore.h"
 #include "sales/fiscal/FiscalRegister.h"
+#include "settings/LocalSettings.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -5,6 +5,7 @@
 #include "print/HostSalePrinter.h"
 #include "sales/SellForm.h"
 #include "session/TarvoDoc.h"
+#include "settings/LocalSettings.h"
 #include "trade/GivenDocument.h"
 
 bool ShowStoredSaleDocument(Database& db, FormHost& host, DocumentKind kind, int number, bool original) {

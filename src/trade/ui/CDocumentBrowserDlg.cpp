@@ -11,6 +11,7 @@
 #include "lists/ui/CSortListCtrl.h"
 #include "lists/ui/TimedLoad.h"
 #include "session/TarvoDoc.h"
+#include "settings/LocalSettings.h"
 #include "trade/DocumentMarks.h"
 
 #include <QCheckBox>
