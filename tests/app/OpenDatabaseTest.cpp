@@ -3,6 +3,7 @@
 #include "db/DatabaseCreator.h"
 #include "db/DbMessages.h"
 #include "support/DatabaseTest.h"
+#include "support/TestServer.h"
 
 #include <QDir>
 #include <QFile>
@@ -228,6 +229,47 @@ TEST_F(OpenDatabaseTest, ABusyFileIsBusyNotIncompatible) {
     ASSERT_TRUE(other.Exec("COMMIT;").Ok());
     EXPECT_NE(doc->GetDatabase(), nullptr);
     EXPECT_EQ(prompter.Count(), 1);
+}
+
+// A firm on a server: an empty database is offered for a new firm (No leaves
+// it empty), another program's database and a firm of another format are
+// refused, each with its own message, and nothing is written to them.
+TEST_F(OpenDatabaseTest, AServerDatabaseIsOfferedWhenEmptyAndRefusedWhenForeign) {
+    if (!TestServer::Wanted())
+        GTEST_SKIP() << "a server's databases";
+    QString why;
+    const QString empty = TestServer::NewEmptyDatabase(&why);
+    const QString foreign = TestServer::NewEmptyDatabase(&why);
+    const QString older = TestServer::NewDatabase(&why);
+    ASSERT_FALSE(empty.isEmpty() || foreign.isEmpty() || older.isEmpty()) << why.toStdString();
+    const auto exec = [](const QString& location, const QByteArray& sql) {
+        Connection connection;
+        ASSERT_TRUE(connection.Open(location, false).Ok());
+        ASSERT_TRUE(connection.Exec(sql).Ok()) << sql.constData();
+    };
+    exec(foreign, "CREATE TABLE invoices (id INTEGER);");
+    exec(older, "UPDATE settings SET key_value = '13' WHERE key_name = 'dbversion';");
+
+    prompter.Expect(Answer::No);
+    EXPECT_EQ(MakeDoc(empty)->GetDatabase(), nullptr);
+    prompter.Expect(Answer::Yes);
+    auto created = MakeDoc(empty);
+    ASSERT_NE(created->GetDatabase(), nullptr);
+    ResultTable tables;
+    ASSERT_TRUE(created->Db().Query(tables, created->Db().Dialect().ListTables()));
+    EXPECT_EQ(tables.Rows(), 42);
+    created.reset();
+    EXPECT_EQ(MakeDoc(foreign)->GetDatabase(), nullptr);
+    EXPECT_EQ(MakeDoc(older)->GetDatabase(), nullptr);
+
+    const QStringList texts = prompter.Texts();
+    ASSERT_EQ(texts.size(), 4);
+    EXPECT_TRUE(texts[0].contains("е празна.\nЖелаете ли да създадете в нея нова фирма?"));
+    EXPECT_TRUE(texts[2].contains("не е на TARVO: в нея има таблици на друга програма."))
+        << texts[2].toStdString();
+    EXPECT_TRUE(texts[3].contains("е във формат 13")) << texts[3].toStdString();
+    for (const QString& location : {empty, foreign, older})
+        TestServer::DropDatabase(location);
 }
 
 } // namespace
