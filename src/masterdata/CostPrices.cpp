@@ -61,7 +61,7 @@ double rollUp(WriteTransaction& t, Database& db, const QString& code, double old
     double sum = 0;
     for (const RecipeStore::CostPart& part : *parts) {
         double unitCost = part.cost;
-        if (store.Dirty(part.code))
+        if (part.dirty) // costPrice reads the flag again: an earlier part may have costed it
             unitCost = costPrice(t, db, part.code, path);
         unitCost = RoundHalfUp(unitCost, precision);
         const double quantity = RoundHalfUp(part.quantity, 3);

@@ -51,13 +51,14 @@ std::optional<std::vector<RecipeStore::CostPart>> RecipeStore::CostParts(const Q
     if (!m_db.Query(
             t,
             "SELECT sc.code, ROUND(s.cost_price, ?) AS cost_price, ROUND(sc.quantity, 3) AS quantity, "
-            "sc.randeman FROM stocks AS s INNER JOIN (SELECT code, quantity, randeman FROM stocks_cmp "
+            "sc.randeman, s.is_dirty FROM stocks AS s INNER JOIN (SELECT code, quantity, randeman FROM "
+            "stocks_cmp "
             "WHERE owner_code = ?) AS sc ON s.code = sc.code ORDER BY sc.code;",
             places, owner))
         return std::nullopt;
     std::vector<CostPart> parts;
     for (int r = 1; r <= t.Rows(); ++r)
-        parts.push_back({t.Text(r, 0), t.Double(r, 1), t.Double(r, 2), t.Double(r, 3)});
+        parts.push_back({t.Text(r, 0), t.Double(r, 1), t.Double(r, 2), t.Double(r, 3), t.Int(r, 4) != 0});
     return parts;
 }
 

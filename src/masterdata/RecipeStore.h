@@ -36,6 +36,7 @@ public:
         double cost = 0;
         double quantity = 0;
         double randeman = 0;
+        bool dirty = false; // a recipe whose stored cost is out of date
     };
     std::optional<std::vector<CostPart>> CostParts(const QString& owner, int places);
     // What the roll-up needs of an item; nothing inside for an unknown code.
