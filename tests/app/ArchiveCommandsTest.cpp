@@ -6,6 +6,7 @@
 #include "genfirm/GeneratedFirm.h"
 #include "support/ChildSeat.h"
 #include "support/PdfText.h"
+#include "support/TestServer.h"
 
 #include <QDir>
 #include <QFile>
@@ -34,6 +35,7 @@ protected:
     QString Db() const { return home.filePath("фирма/tarvo.db"); }
     ProgramRun Tarvo(const QStringList& arguments) {
         QDir(home.path()).mkpath("фирма");
+        QDir(home.path()).mkpath("архиви");
         QDir(home.path()).mkpath("tmp");
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -42,6 +44,7 @@ protected:
         environment.insert("HOME", home.path());
         environment.insert("TMPDIR", Temp());
         process.setProcessEnvironment(environment);
+        process.setWorkingDirectory(home.filePath("архиви"));
         process.start(TARVO_EXECUTABLE, arguments);
         EXPECT_TRUE(process.waitForFinished(120000));
         return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
@@ -101,6 +104,40 @@ TEST_F(ArchiveCommandsTest, BackupAndRestoreAsAScheduledJob) {
     const ProgramRun noDatabase = Tarvo({"backup", home.path()});
     EXPECT_EQ(noDatabase.status, 1);
     EXPECT_TRUE(noDatabase.err.contains("няма база данни"));
+}
+
+// A firm on a server is archived into the same kind of file, in the folder
+// the command runs in, and an archive brought back onto the server replaces
+// the firm's data whole.
+TEST_F(ArchiveCommandsTest, AServerFirmIsArchivedAndRestoredLikeAFile) {
+    if (!TestServer::Wanted())
+        GTEST_SKIP() << "a server's firm";
+    QString why;
+    const QString server = TestServer::NewDatabase(&why);
+    ASSERT_FALSE(server.isEmpty()) << why.toStdString();
+    const auto exec = [&](const QByteArray& sql) {
+        Connection connection;
+        ASSERT_TRUE(connection.Open(server, false).Ok());
+        ASSERT_TRUE(connection.Exec(sql).Ok());
+    };
+    exec("INSERT INTO units VALUES('преди');");
+    const ProgramRun backup = Tarvo({"backup", server});
+    ASSERT_EQ(backup.status, 0) << backup.err.toStdString();
+    const QString archive = backup.out.trimmed();
+    EXPECT_TRUE(archive.startsWith(home.filePath("архиви") + "/TV") && QFile::exists(archive))
+        << archive.toStdString();
+
+    exec("INSERT INTO units VALUES('след');");
+    const ProgramRun restore = Tarvo({"restore", archive, server});
+    ASSERT_EQ(restore.status, 0) << restore.err.toStdString();
+    Connection connection;
+    ASSERT_TRUE(connection.Open(server, false).Ok());
+    ResultTable units;
+    ASSERT_TRUE(
+        connection.Query("SELECT COUNT(*) AS n FROM units WHERE unit IN ('преди', 'след');", units).Ok());
+    EXPECT_EQ(units.Int(1, 0), 1);
+    connection.Close();
+    TestServer::DropDatabase(server);
 }
 
 // The README's cron line on several computers: runs in the same second
