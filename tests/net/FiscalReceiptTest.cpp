@@ -2,7 +2,7 @@
 // the fake server records what the program sends and answers as the
 // protocol documents, also with refusals, lost answers and slow devices.
 #include "db/Database.h"
-#include "net/QtHttpTransport.h"
+#include "net/NetworkFiscalRegister.h"
 #include "sales/SaleTestBase.h"
 #include "sales/fiscal/FiscalMarks.h"
 #include "sales/fiscal/FiscalRegister.h"
@@ -46,9 +46,10 @@ protected:
     // A new register, as after the program was started again.
     void Restart() {
         form->SetFiscalRegister(nullptr);
-        fiscal = std::make_unique<FiscalRegister>(Db(), prompter, *settings, transport);
+        wiring = std::make_unique<NetworkFiscalRegister>(Db(), prompter, *settings, nullptr, nullptr);
+        fiscal = &wiring->Register();
         fiscal->SetTimeouts(300, 1000, 1500);
-        form->SetFiscalRegister(fiscal.get());
+        form->SetFiscalRegister(fiscal);
     }
     void SaleOf(SaleOp op, const std::vector<std::pair<const char*, double>>& sold, int payBy = 0) {
         Begin(op);
@@ -85,8 +86,8 @@ protected:
     }
 
     FakeNetFpServer server;
-    QtHttpTransport transport;
-    std::unique_ptr<FiscalRegister> fiscal;
+    std::unique_ptr<NetworkFiscalRegister> wiring;
+    FiscalRegister* fiscal = nullptr;
 };
 
 TEST_F(FiscalTest, ACashGoodsNoteWithADiscountPrintsItsReceipt) {
@@ -223,7 +224,7 @@ TEST_F(FiscalTest, ALostAnswerThenARetryPrintsExactlyOnce) {
     SaleOf(SaleOp::GoodsNote, {{"G1", 1}});
     ASSERT_TRUE(Save());
     EXPECT_EQ(form->FiscalMark(), "без фискален бон");
-    transport.Wait(1200);
+    QtHttpTransport().Wait(1200);
     EXPECT_TRUE(form->IssueFiscalReceipt());
     EXPECT_EQ(form->FiscalMark(), "фискален бон № 0000087");
     EXPECT_EQ(server.printed, 3);

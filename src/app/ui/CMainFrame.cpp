@@ -22,7 +22,7 @@
 #include "masterdata/ui/CBanksDlg.h"
 #include "masterdata/ui/CGroupsDlg.h"
 #include "masterdata/ui/CUnitsEditorDlg.h"
-#include "net/QtHttpTransport.h"
+#include "net/NetworkFiscalRegister.h"
 #include "print/ui/PrintDialogs.h"
 #include "sales/fiscal/FiscalRegister.h"
 #include "sales/ui/CFiscalDeviceDlg.h"
@@ -134,9 +134,9 @@ void CMainFrame::RegisterCommands() {
 void CMainFrame::RegisterFiscalCommands() {
     auto withRegister = [this](std::function<void(FiscalRegister&)> work) {
         return [this, work] {
-            QtHttpTransport transport;
-            FiscalRegister fiscal(m_doc.Db(), m_prompter, m_settings, transport);
-            work(fiscal);
+            GuiTextInput input(this);
+            NetworkFiscalRegister fiscal(m_doc.Db(), m_prompter, m_settings, &input, &m_clock);
+            work(fiscal.Register());
         };
     };
     m_commands[CommandId::FiscalDevice] = withRegister([this](FiscalRegister& fiscal) {

@@ -12,9 +12,7 @@
 #include "lists/ui/CSortListCtrl.h"
 #include "masterdata/ui/CItemPickerDlg.h"
 #include "masterdata/ui/CPartnerSelectionDlg.h"
-#include "net/QtHttpTransport.h"
 #include "print/HostSalePrinter.h"
-#include "sales/fiscal/FiscalRegister.h"
 #include "sales/ui/CFreeTextLineDlg.h"
 #include "sales/ui/CSellDetailsDlg.h"
 #include "session/TarvoDoc.h"
@@ -36,14 +34,11 @@
 #include <QVBoxLayout>
 
 CSellDlg::CSellDlg(CTarvoDoc& doc, FormHost& host, QWidget* parent)
-    : QWidget(parent), m_doc(doc), m_host(host), m_transport(std::make_unique<QtHttpTransport>()),
-      m_fiscal(std::make_unique<FiscalRegister>(doc.Db(), host.GetPrompter(), host.Settings(), *m_transport)),
+    : QWidget(parent), m_doc(doc), m_host(host), m_textInput(this),
+      m_fiscal(doc.Db(), host.GetPrompter(), host.Settings(), &m_textInput, &host.GetClock()),
       m_form(doc.Db(), host.GetPrompter(), host.Settings(), host.GetClock()),
       m_list(new CSortListCtrl(doc.ListSortState(), this)) {
-    // Cash sales go to the fiscal device once saved.
-    m_textInput = std::make_unique<GuiTextInput>(this);
-    m_fiscal->SetInteraction(m_textInput.get(), &host.GetClock());
-    m_form.SetFiscalRegister(m_fiscal.get());
+    m_form.SetFiscalRegister(&m_fiscal.Register());
     host.SetFormTitle("TARVO - ПРОДАЖБИ И ФАКТУРИРАНЕ");
     SetPrintOrientation(0, host.Settings(), &host.Printer());
     m_list->SetColumns(SellForm::Columns());

@@ -1,14 +1,13 @@
 #pragma once
 
 #include "base/ui/GuiTextInput.h"
+#include "net/NetworkFiscalRegister.h"
 #include "sales/SellForm.h"
 
 #include <QWidget>
 #include <memory>
 
 class CSortListCtrl;
-class FiscalRegister;
-class QtHttpTransport;
 class CTarvoDoc;
 class DecimalSpinBox;
 class FormHost;
@@ -54,9 +53,9 @@ private:
 
     CTarvoDoc& m_doc;
     FormHost& m_host;
-    std::unique_ptr<QtHttpTransport> m_transport;
-    std::unique_ptr<FiscalRegister> m_fiscal;
-    std::unique_ptr<GuiTextInput> m_textInput;
+    // Cash sales go to the fiscal device once saved.
+    GuiTextInput m_textInput;
+    NetworkFiscalRegister m_fiscal;
     SellForm m_form;
     QLabel* m_fiscalMark;
     QLabel* m_caption;

@@ -3,11 +3,11 @@
 #include "base/FormHost.h"
 #include "base/ui/WaitCursor.h"
 
+GuiFiscalParts::GuiFiscalParts(Database& db, FormHost& host, QWidget* parent)
+    : input(parent), fiscal(db, host.GetPrompter(), host.Settings(), &input, &host.GetClock()) {}
+
 GuiFiscalMarks::GuiFiscalMarks(Database& db, FormHost& host, QWidget* parent)
-    : FiscalMarks(db, m_register), m_input(parent),
-      m_register(db, host.GetPrompter(), host.Settings(), m_transport) {
-    m_register.SetInteraction(&m_input, &host.GetClock());
-}
+    : GuiFiscalParts(db, host, parent), FiscalMarks(db, fiscal.Register()) {}
 
 void GuiFiscalMarks::Mend(DocumentKind kind, int number) {
     WaitCursor wait;

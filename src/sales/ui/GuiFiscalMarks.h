@@ -1,21 +1,22 @@
 #pragma once
 
 #include "base/ui/GuiTextInput.h"
-#include "net/QtHttpTransport.h"
+#include "net/NetworkFiscalRegister.h"
 #include "sales/fiscal/FiscalMarks.h"
-#include "sales/fiscal/FiscalRegister.h"
 
 class FormHost;
 
+// The clerk's box and the register, made before the marks that use them.
+struct GuiFiscalParts {
+    GuiFiscalParts(Database& db, FormHost& host, QWidget* parent);
+    GuiTextInput input;
+    NetworkFiscalRegister fiscal;
+};
+
 // The fiscal marks of the document lists on the desktop: the print server
 // over HTTP, the clerk asked in a box, the wait cursor while it prints.
-class GuiFiscalMarks : public FiscalMarks {
+class GuiFiscalMarks : private GuiFiscalParts, public FiscalMarks {
 public:
     GuiFiscalMarks(Database& db, FormHost& host, QWidget* parent);
     void Mend(DocumentKind kind, int number) override;
-
-private:
-    QtHttpTransport m_transport;
-    GuiTextInput m_input;
-    FiscalRegister m_register;
 };
