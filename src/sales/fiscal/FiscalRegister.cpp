@@ -9,7 +9,7 @@
 #include "sales/SaleStore.h"
 #include "sales/fiscal/FiscalMessages.h"
 #include "sales/fiscal/ReceiptRequest.h"
-#include "settings/LocalSettings.h"
+#include "settings/MachinePreferences.h"
 
 #include <QDateTime>
 #include <cmath>
@@ -25,7 +25,7 @@ QString receiptTime(const QString& iso) {
 
 } // namespace
 
-FiscalRegister::FiscalRegister(Database& db, Prompter& prompter, const LocalSettings& settings,
+FiscalRegister::FiscalRegister(Database& db, Prompter& prompter, const MachinePreferences& settings,
                                HttpTransport& transport)
     : m_db(db), m_prompter(prompter), m_settings(settings), m_transport(transport),
       m_device(LoadFiscalDevice(settings)), m_store(db) {}

@@ -10,7 +10,7 @@
 
 class Database;
 class HttpTransport;
-class LocalSettings;
+class MachinePreferences;
 class Prompter;
 class TextInput;
 class Clock;
@@ -22,7 +22,7 @@ class Clock;
 // before: a receipt that fails leaves it "без фискален бон".
 class FiscalRegister {
 public:
-    FiscalRegister(Database& db, Prompter& prompter, const LocalSettings& settings, HttpTransport& transport);
+    FiscalRegister(Database& db, Prompter& prompter, const MachinePreferences& settings, HttpTransport& transport);
 
     // The device as the settings name it now (the settings dialog may have
     // changed them while a form was open).
@@ -97,7 +97,7 @@ private:
 
     Database& m_db;
     Prompter& m_prompter;
-    const LocalSettings& m_settings;
+    const MachinePreferences& m_settings;
     HttpTransport& m_transport;
     FiscalDeviceSettings m_device;
     FiscalReceiptStore m_store;

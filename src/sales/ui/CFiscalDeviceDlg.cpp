@@ -6,7 +6,7 @@
 #include "base/ui/WaitCursor.h"
 #include "sales/fiscal/FiscalReceiptStore.h"
 #include "sales/fiscal/FiscalRegister.h"
-#include "settings/LocalSettings.h"
+#include "settings/MachinePreferences.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -33,7 +33,7 @@ QString describe(const NetFpPrinter& p) {
 
 } // namespace
 
-CFiscalDeviceDlg::CFiscalDeviceDlg(Database& db, LocalSettings& settings, Prompter& prompter,
+CFiscalDeviceDlg::CFiscalDeviceDlg(Database& db, MachinePreferences& settings, Prompter& prompter,
                                    FiscalRegister& fiscal, QWidget* parent)
     : QDialog(parent), m_db(db), m_settings(settings), m_prompter(prompter), m_fiscal(fiscal),
       m_stored(LoadFiscalDevice(settings)) {

@@ -8,7 +8,7 @@
 
 class Database;
 class FiscalRegister;
-class LocalSettings;
+class MachinePreferences;
 class Prompter;
 class QCheckBox;
 class QComboBox;
@@ -22,7 +22,7 @@ class QLineEdit;
 class CFiscalDeviceDlg : public QDialog {
     Q_OBJECT
 public:
-    CFiscalDeviceDlg(Database& db, LocalSettings& settings, Prompter& prompter, FiscalRegister& fiscal,
+    CFiscalDeviceDlg(Database& db, MachinePreferences& settings, Prompter& prompter, FiscalRegister& fiscal,
                      QWidget* parent = nullptr);
 
     // The settings as the fields stand.
@@ -37,7 +37,7 @@ private:
     void ShowPrinterInfo();
 
     Database& m_db;
-    LocalSettings& m_settings;
+    MachinePreferences& m_settings;
     Prompter& m_prompter;
     FiscalRegister& m_fiscal;
     FiscalDeviceSettings m_stored;

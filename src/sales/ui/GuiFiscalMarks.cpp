@@ -2,6 +2,7 @@
 
 #include "base/FormHost.h"
 #include "base/ui/WaitCursor.h"
+#include "settings/LocalSettings.h"
 
 GuiFiscalParts::GuiFiscalParts(Database& db, FormHost& host, QWidget* parent)
     : input(parent), fiscal(db, host.GetPrompter(), host.Settings(), &input, &host.GetClock()) {}
