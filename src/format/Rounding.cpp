@@ -6,7 +6,8 @@
 namespace {
 // Every total and line rounds; the usual places are read from a table
 // rather than computed by pow each time. The values are exact either way.
-constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                   1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
 
 double powerOfTen(int decimals) {
     return decimals >= 0 && decimals < 16 ? kPowersOfTen[decimals] : std::pow(10.0, decimals);

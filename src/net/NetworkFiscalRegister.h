@@ -9,8 +9,8 @@
 // marks and the tests all build their register here.
 class NetworkFiscalRegister {
 public:
-    NetworkFiscalRegister(Database& db, Prompter& prompter, const MachinePreferences& settings, TextInput* input,
-                          const Clock* clock);
+    NetworkFiscalRegister(Database& db, Prompter& prompter, const MachinePreferences& settings,
+                          TextInput* input, const Clock* clock);
     NetworkFiscalRegister(const NetworkFiscalRegister&) = delete;
     NetworkFiscalRegister& operator=(const NetworkFiscalRegister&) = delete;
 

@@ -22,7 +22,8 @@ class Clock;
 // before: a receipt that fails leaves it "без фискален бон".
 class FiscalRegister {
 public:
-    FiscalRegister(Database& db, Prompter& prompter, const MachinePreferences& settings, HttpTransport& transport);
+    FiscalRegister(Database& db, Prompter& prompter, const MachinePreferences& settings,
+                   HttpTransport& transport);
 
     // The device as the settings name it now (the settings dialog may have
     // changed them while a form was open).
